@@ -1,0 +1,87 @@
+#include "AVConvert.h"
+
+#include "FFmpegHandles.h"
+
+AVConvert::AVConvert() {
+    for (auto& status : taskStatus) {
+        status.store(kTaskPending, std::memory_order_relaxed);
+    }
+}
+
+bool AVConvert::ResetTasks(int count) {
+    sourcePaths.clear();
+    outputPaths.clear();
+    clipStart.fill(0.0);
+    clipEnd.fill(0.0);
+    clipLength.fill(0.0);
+    if (count < 0 || count > kMaxTasks) {
+        taskCount = 0;
+        return false;
+    }
+    taskCount = count;
+    sourcePaths.resize(static_cast<std::size_t>(count));
+    outputPaths.resize(static_cast<std::size_t>(count));
+    return true;
+}
+
+int AVConvert::ProbeMedia() {
+    using namespace tolvane;
+    SourceMedia source;
+    const int opened = OpenSourceFile(probePath, source);
+    if (opened < 0) {
+        return opened;
+    }
+    PickLastStreams(source);
+    const AVFormatContext* input = source.input.get();
+    if (source.videoIndex >= 0) {
+        const int ret = OpenStreamDecoder(probePath, input, source.videoIndex, source.videoDecoder, 1);
+        if (ret < 0) {
+            return ret;
+        }
+    }
+    if (source.audioIndex >= 0) {
+        // An audio decoder that is missing or does not open is not an error here.
+        OpenStreamDecoder(probePath, input, source.audioIndex, source.audioDecoder, 1);
+    }
+
+    if (source.videoIndex >= 0) {
+        const AVCodecContext* video = source.videoDecoder.get();
+        probe.srcWidth = video->width;
+        probe.srcHeight = video->height;
+        probe.srcVideoCodecId = video->codec_id;
+        probe.srcVideoBitRate = static_cast<std::int32_t>(video->bit_rate);
+        AVRational rate = input->streams[source.videoIndex]->r_frame_rate;
+        if (rate.den != 0 && rate.num / rate.den > 1000) {
+            rate.den = 1001;
+        }
+        probe.srcFrameRateNum = rate.num;
+        probe.srcFrameRateDen = rate.den;
+        probe.srcFrameRate = rate.den != 0 ? static_cast<double>(rate.num / rate.den) : 0.0;
+    } else {
+        probe.srcVideoCodecId = 0;
+        probe.srcVideoBitRate = 0;
+        probe.srcWidth = 0;
+        probe.srcHeight = 0;
+    }
+
+    const AVStream* audioStream =
+        source.audioIndex >= 0 ? input->streams[source.audioIndex] : nullptr;
+    const AVCodecContext* audio = source.audioDecoder.get();
+    if (audioStream != nullptr) {
+        // Facts from the decoder when it opened, else from the stream's own parameters.
+        const AVCodecParameters* par = audioStream->codecpar;
+        probe.srcAudioCodecId = par->codec_id;
+        probe.srcChannels = audio ? audio->ch_layout.nb_channels : par->ch_layout.nb_channels;
+        probe.srcSampleRate = audio ? audio->sample_rate : par->sample_rate;
+        probe.srcAudioBitRate = static_cast<std::int32_t>(audio ? audio->bit_rate : par->bit_rate);
+    } else {
+        probe.srcAudioCodecId = 0;
+        probe.srcChannels = 0;
+        probe.srcSampleRate = 0;
+        probe.srcAudioBitRate = 0;
+    }
+
+    probe.durationMicros = input->duration;
+    probe.durationSeconds = input->duration / 1000000;
+    return 0;
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+// The conversion job: the task table the main window fills, the output settings as codec
+// identifiers, the control flags the windows set and the progress fields the worker writes.
+//
+// Threads: the user-interface thread fills the task table and the settings before it starts a
+// worker, then writes only `stopRequested` and `previewHidden`. The worker writes `currentTask`,
+// `fileProgress` and `taskStatus`. A task's `outputPaths` entry (rewritten by the worker with the
+// name it actually created) may be read by another thread once that task's status has left
+// kTaskPending: the status store is a release, its load an acquire.
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "MediaProbeResult.h"
+
+class AVConvert final {
+public:
+    static constexpr int kMaxTasks = 9999;       // entries of the clip tables
+    static constexpr int kStatusEntries = 10000; // entries of the status table
+    static constexpr std::size_t kMaxPathBytes = 255;
+
+    static constexpr std::uint8_t kTaskPending = 0xFF;
+    static constexpr std::uint8_t kTaskConverted = 1;
+    static constexpr std::uint8_t kTaskFailed = 2;
+
+    AVConvert();
+    AVConvert(const AVConvert&) = delete;
+    AVConvert& operator=(const AVConvert&) = delete;
+
+    // Empties the task table and makes room for `count` tasks (at most kMaxTasks): empty paths,
+    // clip times 0. Returns false, leaving the table empty, for a count outside 0..kMaxTasks.
+    bool ResetTasks(int count);
+
+    // Reads `probePath` and fills `probe`. 0 on success; -1 not media, -2 no stream information,
+    // -4 no decoder for the video stream, -5 that decoder does not open. User-interface thread,
+    // never while a worker runs.
+    int ProbeMedia();
+
+    // ---- Task table: written by the user-interface thread before a worker starts. ----
+    int taskCount = -1;
+    std::vector<std::string> sourcePaths;  // empty entry: the task does not take part (fails)
+    std::vector<std::string> outputPaths;  // rewritten by the worker with the name it wrote
+    std::array<double, kMaxTasks> clipStart{};  // seconds; the worker resets it after seeking
+    std::array<double, kMaxTasks> clipEnd{};    // seconds; kept for the windows
+    std::array<double, kMaxTasks> clipLength{}; // seconds; the batch worker stops a task there
+    int totalTasksShown = 0;                     // user-interface thread only
+    int mergeTotalSeconds = 0;                   // the merge worker's progress denominator
+
+    // ---- Output settings as codec identifiers: written by the user-interface thread. ----
+    std::int32_t audioCodecId = 0;  // AVCodecID
+    std::int32_t audioBitRate = 0;
+    std::int32_t audioSampleRate = 0;
+    std::int32_t audioChannels = 0;
+    bool includeVideo = false;
+    std::int32_t videoCodecId = 0;  // AVCodecID, or kCodecIdXvid
+    std::int32_t videoBitRate = 0;
+    std::int32_t videoWidth = 0;
+    std::int32_t videoHeight = 0;
+    double videoFrameRate = 0.0;     // 0: as the source
+    std::int32_t writeThumbnail = -1; // 1: write a ".THM" thumbnail beside the output
+
+    // ---- Control and progress. ----
+    std::atomic<bool> stopRequested{false};  // written by the user-interface thread
+    std::atomic<bool> previewHidden{false};  // written by the user-interface thread
+    std::atomic<std::int32_t> currentTask{-1};  // written by the worker (UI: -1 before a start)
+    std::atomic<std::int32_t> fileProgress{-1}; // written by the worker (UI: 0 before a start)
+    std::array<std::atomic<std::uint8_t>, kStatusEntries> taskStatus{};  // written by the worker
+
+    bool thumbnailDone = false;  // worker only
+    std::string thumbnailPath;   // worker only
+
+    // ---- Probe: user-interface thread only. ----
+    std::string probePath;
+    MediaProbeResult probe;
+};
+
+// Codec identifier the job uses for Xvid, which has no AVCodecID of its own today: MPEG-4 part 2
+// through libxvid when present, else the built-in MPEG-4 encoder tagged "XVID".
+inline constexpr std::int32_t kCodecIdXvid = 0x58564944;  // 'XVID'

@@ -1,0 +1,301 @@
+#include "AudioEncoder.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+extern "C" {
+#include <libavutil/channel_layout.h>
+#include <libavutil/opt.h>
+#include <libavutil/samplefmt.h>
+}
+
+#include "AVConvert.h"
+
+namespace tolvane {
+
+namespace {
+
+// Base of the PCM frame-size rule: the size of one encoded audio buffer.
+constexpr int kEncodedAudioBytes = 524288;
+
+constexpr std::array kSupportedAudioCodecs = {
+    AV_CODEC_ID_AAC,       AV_CODEC_ID_AMR_NB,    AV_CODEC_ID_AC3,       AV_CODEC_ID_MP3,
+    AV_CODEC_ID_MP2,       AV_CODEC_ID_WMAV1,     AV_CODEC_ID_WMAV2,     AV_CODEC_ID_VORBIS,
+    AV_CODEC_ID_FLAC,      AV_CODEC_ID_PCM_S16LE, AV_CODEC_ID_PCM_S16BE, AV_CODEC_ID_PCM_S8,
+    AV_CODEC_ID_PCM_U8,    AV_CODEC_ID_PCM_MULAW, AV_CODEC_ID_PCM_ALAW,  AV_CODEC_ID_APE,
+};
+
+bool Is16BitPcm(AVCodecID id) {
+    return id == AV_CODEC_ID_PCM_S16LE || id == AV_CODEC_ID_PCM_S16BE ||
+           id == AV_CODEC_ID_PCM_U16LE || id == AV_CODEC_ID_PCM_U16BE;
+}
+
+AVSampleFormat ChooseSampleFormat(const AVCodec& codec, AVSampleFormat source,
+                                  AVSampleFormat streamFormat) {
+    if (streamFormat != AV_SAMPLE_FMT_NONE) {
+        return streamFormat;
+    }
+    if (codec.sample_fmts == nullptr) {
+        return source;
+    }
+    for (const AVSampleFormat* f = codec.sample_fmts; *f != AV_SAMPLE_FMT_NONE; ++f) {
+        if (*f == source) {
+            return source;
+        }
+    }
+    return codec.sample_fmts[0];
+}
+
+// The channel layout a decoder's output really has (an unspecified order gets the default).
+void SourceLayout(const AVChannelLayout& reported, AVChannelLayout& layout) {
+    if (reported.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&reported) == 0) {
+        av_channel_layout_default(&layout, std::max(reported.nb_channels, 1));
+    } else {
+        av_channel_layout_copy(&layout, &reported);
+    }
+}
+
+}  // namespace
+
+bool IsSupportedAudioCodec(std::int32_t codecId) {
+    return std::find(kSupportedAudioCodecs.begin(), kSupportedAudioCodecs.end(),
+                     static_cast<AVCodecID>(codecId)) != kSupportedAudioCodecs.end();
+}
+
+int AudioEncoder::Open(const AVConvert& job, const AVCodecContext& decoder,
+                       const AVOutputFormat& format, AVSampleFormat streamFormat,
+                       const std::string& path) {
+    m_path = path;
+    const auto id = static_cast<AVCodecID>(job.audioCodecId);
+    const AVCodec* codec = IsSupportedAudioCodec(job.audioCodecId) ? avcodec_find_encoder(id)
+                                                                   : nullptr;
+    if (codec == nullptr) {
+        LogFailure(path, "no encoder for the audio codec", AVERROR_ENCODER_NOT_FOUND);
+        return AVERROR_ENCODER_NOT_FOUND;
+    }
+    if (job.audioChannels <= 0 || job.audioSampleRate <= 0) {
+        LogFailure(path, "invalid audio channel count or sample rate", AVERROR(EINVAL));
+        return AVERROR(EINVAL);
+    }
+    m_encoder.reset(avcodec_alloc_context3(codec));
+    if (!m_encoder) {
+        return AVERROR(ENOMEM);
+    }
+    AVCodecContext* enc = m_encoder.get();
+    enc->bit_rate = job.audioBitRate;
+    enc->sample_rate = job.audioSampleRate;
+    av_channel_layout_default(&enc->ch_layout, job.audioChannels);
+    enc->sample_fmt = ChooseSampleFormat(*codec, decoder.sample_fmt, streamFormat);
+    enc->time_base = AVRational{1, job.audioSampleRate};
+    if (format.flags & AVFMT_GLOBALHEADER) {
+        enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    }
+    int ret = avcodec_open2(enc, codec, nullptr);
+    if (ret < 0) {
+        LogFailure(path, "cannot open the audio encoder", ret);
+        return ret;
+    }
+
+    const int channels = enc->ch_layout.nb_channels;
+    m_takesShortFrame =
+        (codec->capabilities & (AV_CODEC_CAP_VARIABLE_FRAME_SIZE | AV_CODEC_CAP_SMALL_LAST_FRAME)) != 0;
+    if (enc->frame_size > 1) {
+        m_inputFrameSize = enc->frame_size;
+    } else {
+        m_inputFrameSize = kEncodedAudioBytes / channels;
+        if (Is16BitPcm(id)) {
+            m_inputFrameSize /= 2;
+        }
+    }
+    m_queue.reset(av_audio_fifo_alloc(enc->sample_fmt, channels, 2 * m_inputFrameSize));
+    m_encoderFrame.reset(av_frame_alloc());
+    m_converted.reset(av_frame_alloc());
+    if (!m_queue || !m_encoderFrame || !m_converted) {
+        return AVERROR(ENOMEM);
+    }
+    AVFrame* frame = m_encoderFrame.get();
+    frame->nb_samples = m_inputFrameSize;
+    frame->format = enc->sample_fmt;
+    frame->sample_rate = enc->sample_rate;
+    av_channel_layout_copy(&frame->ch_layout, &enc->ch_layout);
+    ret = av_frame_get_buffer(frame, 0);
+    if (ret < 0) {
+        LogFailure(path, "cannot allocate the encoder frame", ret);
+        return ret;
+    }
+    return 0;
+}
+
+double AudioEncoder::QueuedSeconds() const {
+    return m_encoder ? static_cast<double>(m_samplesQueued) / m_encoder->sample_rate : 0.0;
+}
+
+int AudioEncoder::PrepareResampler(const AVFrame& frame) {
+    AVChannelLayout layout{};
+    SourceLayout(frame.ch_layout, layout);
+    const bool same = m_resamplerFormat == frame.format && m_resamplerRate == frame.sample_rate &&
+                      av_channel_layout_compare(&layout, &m_resamplerLayout) == 0;
+    if (same) {
+        av_channel_layout_uninit(&layout);
+        return 0;
+    }
+    av_channel_layout_uninit(&m_resamplerLayout);
+    m_resamplerLayout = layout;
+    m_resamplerFormat = frame.format;
+    m_resamplerRate = frame.sample_rate;
+    m_resampler.reset();
+
+    AVCodecContext* enc = m_encoder.get();
+    m_passThrough = frame.format == enc->sample_fmt && frame.sample_rate == enc->sample_rate &&
+                    av_channel_layout_compare(&layout, &enc->ch_layout) == 0;
+    if (m_passThrough) {
+        return 0;
+    }
+    // More source channels than the encoder has are mixed down by the resampler's matrix.
+    SwrContext* raw = nullptr;
+    int ret = swr_alloc_set_opts2(&raw, &enc->ch_layout, enc->sample_fmt, enc->sample_rate,
+                                  &layout, static_cast<AVSampleFormat>(frame.format),
+                                  frame.sample_rate, 0, nullptr);
+    m_resampler.reset(raw);
+    if (ret >= 0) {
+        av_opt_set_int(raw, "filter_size", 16, 0);
+        av_opt_set_int(raw, "phase_shift", 10, 0);
+        av_opt_set_int(raw, "linear_interp", 0, 0);
+        av_opt_set_double(raw, "cutoff", 0.8, 0);
+        ret = swr_init(raw);
+    }
+    if (ret < 0) {
+        LogFailure(m_path, "cannot create the resampler", ret);
+        m_resampler.reset();
+        m_resamplerFormat = -1;
+    }
+    return ret;
+}
+
+int AudioEncoder::Queue(const std::uint8_t* const* planes, int samples) {
+    if (m_sampleLimit >= 0) {
+        samples = static_cast<int>(std::min<std::int64_t>(samples, m_sampleLimit - m_samplesQueued));
+    }
+    if (samples <= 0) {
+        return 0;
+    }
+    const int written = av_audio_fifo_write(
+        m_queue.get(), reinterpret_cast<void**>(const_cast<std::uint8_t**>(planes)),
+        samples);
+    if (written < 0) {
+        return written;
+    }
+    m_samplesQueued += written;
+    return 0;
+}
+
+int AudioEncoder::ConvertAndQueue(const std::uint8_t* const* planes, int samples) {
+    const int capacity = swr_get_out_samples(m_resampler.get(), samples);
+    if (capacity < 0) {
+        return capacity;
+    }
+    if (capacity > m_convertedCapacity) {
+        AVFrame* out = m_converted.get();
+        av_frame_unref(out);
+        out->format = m_encoder->sample_fmt;
+        out->nb_samples = capacity;
+        av_channel_layout_copy(&out->ch_layout, &m_encoder->ch_layout);
+        const int ret = av_frame_get_buffer(out, 0);
+        if (ret < 0) {
+            m_convertedCapacity = 0;
+            return ret;
+        }
+        m_convertedCapacity = capacity;
+    }
+    const int converted = swr_convert(m_resampler.get(), m_converted->extended_data, capacity,
+                                      const_cast<const std::uint8_t**>(planes), samples);
+    if (converted < 0) {
+        return converted;
+    }
+    return Queue(m_converted->extended_data, converted);
+}
+
+int AudioEncoder::Push(const AVFrame& frame, int skip, OutputMedia& output) {
+    if (frame.nb_samples <= skip) {
+        return 0;
+    }
+    int ret = PrepareResampler(frame);
+    if (ret < 0) {
+        return ret;
+    }
+    // Planes of the frame without its first `skip` samples.
+    const auto format = static_cast<AVSampleFormat>(frame.format);
+    const int channels = frame.ch_layout.nb_channels;
+    const bool planar = av_sample_fmt_is_planar(format) != 0;
+    const int step = av_get_bytes_per_sample(format) * (planar ? 1 : channels);
+    const int planeCount = planar ? channels : 1;
+    std::vector<const std::uint8_t*> planes(static_cast<std::size_t>(planeCount));
+    for (int p = 0; p < planeCount; ++p) {
+        planes[static_cast<std::size_t>(p)] = frame.extended_data[p] + static_cast<std::ptrdiff_t>(skip) * step;
+    }
+    const int samples = frame.nb_samples - skip;
+    ret = m_passThrough ? Queue(planes.data(), samples) : ConvertAndQueue(planes.data(), samples);
+    if (ret < 0) {
+        LogFailure(m_path, "cannot convert decoded samples", ret);
+        return ret;
+    }
+    return EncodeQueued(output, false);
+}
+
+int AudioEncoder::EncodeQueued(OutputMedia& output, bool last) {
+    AVCodecContext* enc = m_encoder.get();
+    const bool fixedSize = enc->frame_size > 1;
+    for (;;) {
+        const int available = av_audio_fifo_size(m_queue.get());
+        if (available == 0 || (!last && fixedSize && available < m_inputFrameSize)) {
+            return 0;
+        }
+        int ret = av_frame_make_writable(m_encoderFrame.get());
+        if (ret < 0) {
+            return ret;
+        }
+        AVFrame* frame = m_encoderFrame.get();
+        const int take = std::min(available, m_inputFrameSize);
+        frame->nb_samples = m_inputFrameSize;
+        ret = av_audio_fifo_read(m_queue.get(), reinterpret_cast<void**>(frame->data), take);
+        if (ret < 0) {
+            return ret;
+        }
+        if (take < m_inputFrameSize) {
+            if (!fixedSize || m_takesShortFrame) {
+                frame->nb_samples = take;
+            } else {
+                // The encoder takes only whole frames: the rest of the last one is silence.
+                av_samples_set_silence(frame->data, take, m_inputFrameSize - take,
+                                       enc->ch_layout.nb_channels, enc->sample_fmt);
+            }
+        }
+        frame->pts = m_nextPts;
+        m_nextPts += frame->nb_samples;
+        ret = output.EncodeAndWrite(enc, frame, output.audio);
+        if (ret < 0) {
+            LogFailure(m_path, "cannot encode or write audio", ret);
+            return ret;
+        }
+    }
+}
+
+int AudioEncoder::Flush(OutputMedia& output) {
+    if (!m_encoder) {
+        return 0;
+    }
+    int ret = 0;
+    if (m_resampler && !LimitReached()) {
+        // Samples the resampler still holds.
+        ret = ConvertAndQueue(nullptr, 0);
+    }
+    const int queued = ret < 0 ? ret : EncodeQueued(output, true);
+    const int flushed = output.EncodeAndWrite(m_encoder.get(), nullptr, output.audio);
+    if (flushed < 0) {
+        LogFailure(m_path, "cannot flush the audio encoder", flushed);
+    }
+    return queued < 0 ? queued : flushed;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,78 @@
+#pragma once
+
+// The audio half of a task: encoder, resampler and sample queue. Decoded frames are converted
+// to the encoder's format, rate and channel layout, queued, and handed to the encoder in frames
+// of exactly its frame size (any size for the PCM family).
+
+#include <cstdint>
+#include <string>
+
+#include "FFmpegHandles.h"
+#include "OutputMedia.h"
+
+class AVConvert;
+
+namespace tolvane {
+
+// Whether the job's audio codec identifier is one the workers encode.
+bool IsSupportedAudioCodec(std::int32_t codecId);
+
+class AudioEncoder final {
+public:
+    AudioEncoder() = default;
+    AudioEncoder(const AudioEncoder&) = delete;
+    AudioEncoder& operator=(const AudioEncoder&) = delete;
+    ~AudioEncoder() { av_channel_layout_uninit(&m_resamplerLayout); }
+
+    // Finds and opens the encoder for the job's settings. The source's sample format is used when
+    // the encoder takes it, else the encoder's own; `streamFormat`, when set, is kept (later
+    // merge entries). Returns 0, or a negative AVERROR (logged with `path`).
+    int Open(const AVConvert& job, const AVCodecContext& decoder, const AVOutputFormat& format,
+             AVSampleFormat streamFormat, const std::string& path);
+
+    AVCodecContext* Context() const { return m_encoder.get(); }
+    // Samples per channel in one encoder call.
+    int InputFrameSize() const { return m_inputFrameSize; }
+
+    // At most this many samples reach the encoder (the clip length); negative: no limit.
+    void LimitSamples(std::int64_t samples) { m_sampleLimit = samples; }
+    bool LimitReached() const { return m_sampleLimit >= 0 && m_samplesQueued >= m_sampleLimit; }
+    std::int64_t SamplesQueued() const { return m_samplesQueued; }
+    // Output position of this encoder in seconds: samples handed to it so far.
+    double QueuedSeconds() const;
+
+    // Converts one decoded frame, without its first `skip` samples, into the queue and encodes
+    // every full frame. Returns 0 or the negative conversion, encode or write error.
+    int Push(const AVFrame& frame, int skip, OutputMedia& output);
+
+    // End of the entry: drains the resampler and the queue (a short last frame, or one padded
+    // with silence where the encoder takes only full frames) and flushes the encoder.
+    int Flush(OutputMedia& output);
+
+private:
+    int PrepareResampler(const AVFrame& frame);
+    int Queue(const std::uint8_t* const* planes, int samples);
+    int ConvertAndQueue(const std::uint8_t* const* planes, int samples);
+    int EncodeQueued(OutputMedia& output, bool last);
+
+    CodecContextPtr m_encoder;
+    SwrPtr m_resampler;
+    AudioFifoPtr m_queue;
+    FramePtr m_encoderFrame;
+    FramePtr m_converted;
+    int m_convertedCapacity = 0;
+    // What the resampler was made for; a frame that differs makes a new one.
+    int m_resamplerFormat = -1;
+    int m_resamplerRate = 0;
+    AVChannelLayout m_resamplerLayout{};
+    bool m_passThrough = false;
+
+    int m_inputFrameSize = 0;
+    bool m_takesShortFrame = false;
+    std::int64_t m_nextPts = 0;
+    std::int64_t m_samplesQueued = 0;
+    std::int64_t m_sampleLimit = -1;
+    std::string m_path;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,405 @@
+#include "EntryConverter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "AVConvert.h"
+#include "OutputFile.h"
+#include "Thumbnail.h"
+
+namespace tolvane {
+
+namespace {
+
+// Descriptive metadata carried from the source to the output.
+constexpr const char* kMetadataKeys[] = {"title", "author", "artist", "copyright", "comment",
+                                         "album", "year",   "date",   "track",     "genre"};
+
+bool FormatNameIs(const char* names, const char* wanted) {
+    // Demuxers list several comma-separated names ("rm" covers rm and rmvb).
+    const std::size_t length = std::strlen(wanted);
+    for (const char* p = names; p != nullptr && *p != '\0';) {
+        const char* comma = std::strchr(p, ',');
+        const std::size_t n = comma ? static_cast<std::size_t>(comma - p) : std::strlen(p);
+        if (n == length && std::strncmp(p, wanted, n) == 0) {
+            return true;
+        }
+        p = comma ? comma + 1 : nullptr;
+    }
+    return false;
+}
+
+}  // namespace
+
+EntryConverter::EntryConverter(AVConvert& job, int index, OutputMedia& output, EntryMode mode)
+    : m_job(job),
+      m_index(index),
+      m_output(output),
+      m_mode(mode),
+      m_sourcePath(job.sourcePaths[static_cast<std::size_t>(index)]) {}
+
+bool EntryConverter::Fail(const char* what, int error) {
+    LogFailure(m_sourcePath.empty() ? std::string("(no source)") : m_sourcePath, what, error);
+    m_failed = true;
+    return false;
+}
+
+EntryResult EntryConverter::Convert() {
+    m_job.thumbnailDone = false;
+    m_frame.reset(av_frame_alloc());
+    m_packet.reset(av_packet_alloc());
+    if (!m_frame || !m_packet) {
+        Fail("out of memory", AVERROR(ENOMEM));
+    } else if (OpenSource() && SetUpOutput()) {
+        SeekToClipStart();
+        RunPacketLoop();
+        FinishEntry();
+    }
+    return EntryResult{m_failed, m_stopped};
+}
+
+bool EntryConverter::OpenSource() {
+    const std::string& output = m_job.outputPaths[static_cast<std::size_t>(m_index)];
+    if (m_sourcePath.empty() || output.empty()) {
+        return Fail("the task has no source or output path", AVERROR(EINVAL));
+    }
+    if (m_sourcePath.size() > AVConvert::kMaxPathBytes || output.size() > AVConvert::kMaxPathBytes) {
+        return Fail("path longer than 255 bytes", AVERROR(ENAMETOOLONG));
+    }
+    if (OpenSourceFile(m_sourcePath, m_source) < 0) {
+        m_failed = true;
+        return false;
+    }
+    PickLastStreams(m_source);
+    AVFormatContext* input = m_source.input.get();
+    if (m_source.videoIndex >= 0) {
+        // Video is decoded only for jobs that include it; one thread is enough to open it.
+        if (OpenStreamDecoder(m_sourcePath, input, m_source.videoIndex, m_source.videoDecoder,
+                              m_job.includeVideo ? 0 : 1) < 0) {
+            m_failed = true;
+            return false;
+        }
+        const AVRational rate = input->streams[m_source.videoIndex]->r_frame_rate;
+        m_oddFrameRate = rate.num == 359 && rate.den == 12;
+        m_sourceRate = CorrectedFrameRate(rate);
+    }
+    if (m_source.audioIndex >= 0 &&
+        OpenStreamDecoder(m_sourcePath, input, m_source.audioIndex, m_source.audioDecoder, 1) < 0) {
+        m_failed = true;
+        return false;
+    }
+    // The demuxer can skip what is never decoded.
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        const bool used = static_cast<int>(i) == m_source.audioIndex ||
+                          (m_job.includeVideo && static_cast<int>(i) == m_source.videoIndex);
+        input->streams[i]->discard = used ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
+    }
+    m_inputIsRm = FormatNameIs(input->iformat->name, "rm") || FormatNameIs(input->iformat->name, "rmvb");
+    return true;
+}
+
+bool EntryConverter::SetUpOutput() {
+    std::string& outputPath = m_job.outputPaths[static_cast<std::size_t>(m_index)];
+    m_format = av_guess_format(nullptr, outputPath.c_str(), nullptr);
+    if (m_format == nullptr) {
+        return Fail("no output format for the output name", AVERROR_MUXER_NOT_FOUND);
+    }
+    m_outputIsRm = m_mode == EntryMode::Batch && FormatNameIs(m_format->name, "rm");
+    const bool firstOutput = !m_output.Allocated();
+    if (firstOutput) {
+        const int ret = m_output.Allocate(m_format, outputPath);
+        if (ret < 0) {
+            return Fail("cannot allocate the output", ret);
+        }
+    }
+    m_output.BeginEntry();
+
+    const AVFormatContext* input = m_source.input.get();
+    if (m_job.includeVideo && m_source.videoIndex >= 0) {
+        if (m_video.Open(m_job, *m_source.videoDecoder, m_sourceRate, *m_output.Context()->oformat,
+                         m_outputIsRm, m_sourcePath) < 0) {
+            m_failed = true;
+            return false;
+        }
+        m_videoOpen = true;
+        if (m_output.video.stream == nullptr) {
+            m_output.video.stream = m_output.AddStream(*m_video.Context());
+            if (m_output.video.stream == nullptr) {
+                return Fail("cannot add the video stream", AVERROR(ENOMEM));
+            }
+            m_output.video.stream->avg_frame_rate = m_sourceRate;
+            m_output.video.stream->r_frame_rate = m_sourceRate;
+        }
+    }
+    if (m_source.audioIndex >= 0) {
+        if (m_audio.Open(m_job, *m_source.audioDecoder, *m_output.Context()->oformat,
+                         m_output.audioSampleFormat, m_sourcePath) < 0) {
+            m_failed = true;
+            return false;
+        }
+        m_audioOpen = true;
+        if (m_output.audio.stream == nullptr) {
+            m_output.audio.stream = m_output.AddStream(*m_audio.Context());
+            if (m_output.audio.stream == nullptr) {
+                return Fail("cannot add the audio stream", AVERROR(ENOMEM));
+            }
+            m_output.audioSampleFormat = m_audio.Context()->sample_fmt;
+        }
+    }
+    if (m_output.Context()->nb_streams == 0) {
+        // Checked before the file is made, so that no empty file is left behind.
+        return Fail("nothing to write: the source has no audio", AVERROR_STREAM_NOT_FOUND);
+    }
+
+    if (!m_output.HeaderWritten()) {
+        for (const char* key : kMetadataKeys) {
+            if (const AVDictionaryEntry* e = av_dict_get(input->metadata, key, nullptr, 0)) {
+                av_dict_set(&m_output.Context()->metadata, key, e->value, 0);
+            }
+        }
+        const int ret = m_output.CreateFileAndWriteHeader(outputPath);
+        if (ret < 0) {
+            LogFailure(outputPath, "cannot create the output or write its header", ret);
+            m_failed = true;
+            return false;
+        }
+        outputPath = m_output.WrittenPath();
+    } else {
+        // A later merge entry: its own name is only reported, never created.
+        outputPath = FirstFreeName(outputPath);
+    }
+    if (m_job.writeThumbnail == 1) {
+        m_job.thumbnailPath = ThumbnailPathFor(outputPath);
+    }
+    m_preview.Start();
+
+    // Rough number of audio packets, for the Vorbis progress rule.
+    if (m_audioOpen && m_source.audioDecoder->sample_rate > 0 && input->duration > 0) {
+        m_packetEstimate = input->duration / m_source.audioDecoder->sample_rate *
+                           m_source.audioDecoder->ch_layout.nb_channels;
+    }
+    if (m_packetEstimate <= 0) {
+        m_packetEstimate = 100;
+    }
+    if (m_mode == EntryMode::Batch && m_audioOpen) {
+        const double clip = std::max(0.0, m_job.clipLength[static_cast<std::size_t>(m_index)]);
+        m_audio.LimitSamples(std::llround(clip * m_audio.Context()->sample_rate));
+    }
+    return true;
+}
+
+void EntryConverter::SeekToClipStart() {
+    double& clipStart = m_job.clipStart[static_cast<std::size_t>(m_index)];
+    if (m_mode != EntryMode::Batch || clipStart == 0.0) {
+        return;
+    }
+    AVFormatContext* input = m_source.input.get();
+    // Clip times count from the start of the file, which is not always timestamp 0.
+    const std::int64_t origin = input->start_time != AV_NOPTS_VALUE ? input->start_time : 0;
+    const auto target = origin + static_cast<std::int64_t>(clipStart * 1000000.0);
+    const int ret = av_seek_frame(input, -1, target, AVSEEK_FLAG_BACKWARD);
+    if (ret < 0) {
+        // Reading on from the start still gives the right clip: decoded data before it is dropped.
+        LogFailure(m_sourcePath, "cannot seek to the clip start", ret);
+    }
+    m_skipUntil = clipStart;
+    clipStart = 0.0;
+}
+
+double EntryConverter::AudioSeconds() const {
+    if (!m_audioOpen) {
+        return 0.0;
+    }
+    const double before = static_cast<double>(m_output.audioSamplesBefore) /
+                          m_audio.Context()->sample_rate;
+    return before + m_audio.QueuedSeconds();
+}
+
+double EntryConverter::VideoSeconds() const { return m_videoOpen ? m_video.Seconds() : 0.0; }
+
+bool EntryConverter::ClipEndReached() const {
+    if (m_mode != EntryMode::Batch || !m_audioOpen) {
+        return false;
+    }
+    const double clip = m_job.clipLength[static_cast<std::size_t>(m_index)];
+    const bool audioDone = m_audio.LimitReached() || AudioSeconds() >= clip;
+    if (m_videoOpen) {
+        return audioDone && VideoSeconds() >= clip;
+    }
+    return audioDone;
+}
+
+void EntryConverter::UpdateProgress(bool afterAudioDecode) {
+    const bool merge = m_mode == EntryMode::Merge;
+    const double total = merge ? static_cast<double>(m_job.mergeTotalSeconds)
+                               : m_job.clipLength[static_cast<std::size_t>(m_index)];
+    std::int64_t percent = 0;
+    if (total > 0.0) {
+        percent = static_cast<std::int64_t>(100.0 * std::max(AudioSeconds(), VideoSeconds()) / total);
+    }
+    if (afterAudioDecode && m_job.audioCodecId == AV_CODEC_ID_VORBIS) {
+        percent = m_decodeCalls * 100 / m_packetEstimate;
+    }
+    // A merge shows 100 only once its trailer is written.
+    percent = std::clamp<std::int64_t>(percent, 0, merge ? 99 : 100);
+    m_job.fileProgress.store(static_cast<std::int32_t>(percent), std::memory_order_relaxed);
+}
+
+void EntryConverter::RunPacketLoop() {
+    AVFormatContext* input = m_source.input.get();
+    AVPacket* packet = m_packet.get();
+    for (;;) {
+        const int ret = av_read_frame(input, packet);
+        if (ret < 0) {
+            if (ret != AVERROR_EOF) {
+                LogFailure(m_sourcePath, "reading stopped", ret);
+            }
+            DrainDecoders();
+            return;
+        }
+        if (m_job.stopRequested.load(std::memory_order_relaxed)) {
+            m_stopped = true;
+            m_preview.Stop();
+            av_packet_unref(packet);
+            return;
+        }
+        if (ClipEndReached()) {
+            av_packet_unref(packet);
+            return;
+        }
+        if (packet->stream_index == m_source.videoIndex && m_videoOpen) {
+            HandleVideoPacket(packet);
+        } else if (packet->stream_index == m_source.audioIndex && m_audioOpen) {
+            HandleAudioPacket(packet);
+        }
+        av_packet_unref(packet);
+        if (m_videoWriteFailed) {
+            return;
+        }
+    }
+}
+
+void EntryConverter::DrainDecoders() {
+    if (m_audioOpen && avcodec_send_packet(m_source.audioDecoder.get(), nullptr) >= 0) {
+        ReceiveAudioFrames();
+    }
+    if (m_videoOpen && !m_videoWriteFailed &&
+        avcodec_send_packet(m_source.videoDecoder.get(), nullptr) >= 0) {
+        ReceiveVideoFrames();
+    }
+}
+
+void EntryConverter::HandleAudioPacket(const AVPacket* packet) {
+    ++m_decodeCalls;
+    const int ret = avcodec_send_packet(m_source.audioDecoder.get(), packet);
+    if (ret >= 0) {
+        ReceiveAudioFrames();
+    }
+    // A packet that does not decode is skipped.
+    UpdateProgress(true);
+}
+
+void EntryConverter::ReceiveAudioFrames() {
+    AVCodecContext* decoder = m_source.audioDecoder.get();
+    while (avcodec_receive_frame(decoder, m_frame.get()) >= 0) {
+        const int skip = LeadingSamplesToSkip(*m_frame);
+        if (m_audio.Push(*m_frame, skip, m_output) < 0) {
+            // A failed audio write fails the task; the rest of the input is still read.
+            m_failed = true;
+        }
+        av_frame_unref(m_frame.get());
+    }
+}
+
+double EntryConverter::FrameSeconds(const AVFrame& frame, int streamIndex) const {
+    const AVFormatContext* input = m_source.input.get();
+    const std::int64_t pts = frame.best_effort_timestamp;
+    if (pts == AV_NOPTS_VALUE) {
+        return -1.0;
+    }
+    const double origin = input->start_time != AV_NOPTS_VALUE
+                              ? static_cast<double>(input->start_time) / AV_TIME_BASE
+                              : 0.0;
+    return static_cast<double>(pts) * av_q2d(input->streams[streamIndex]->time_base) - origin;
+}
+
+int EntryConverter::LeadingSamplesToSkip(const AVFrame& frame) const {
+    if (m_skipUntil <= 0.0 || frame.sample_rate <= 0) {
+        return 0;
+    }
+    const double start = FrameSeconds(frame, m_source.audioIndex);
+    if (start < 0.0 && frame.best_effort_timestamp == AV_NOPTS_VALUE) {
+        return 0;
+    }
+    if (start >= m_skipUntil) {
+        return 0;
+    }
+    const double samples = (m_skipUntil - start) * frame.sample_rate;
+    return static_cast<int>(std::min<double>(samples, frame.nb_samples));
+}
+
+void EntryConverter::HandleVideoPacket(const AVPacket* packet) {
+    if (avcodec_send_packet(m_source.videoDecoder.get(), packet) >= 0) {
+        ReceiveVideoFrames();
+    }
+}
+
+void EntryConverter::ReceiveVideoFrames() {
+    AVCodecContext* decoder = m_source.videoDecoder.get();
+    while (!m_videoWriteFailed && avcodec_receive_frame(decoder, m_frame.get()) >= 0) {
+        HandleVideoFrame(*m_frame);
+        av_frame_unref(m_frame.get());
+    }
+}
+
+void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
+    UpdateProgress(false);
+    if (m_job.writeThumbnail == 1 && !m_job.thumbnailDone) {
+        // A thumbnail that cannot be written is not tried again in this task.
+        WriteThumbnailFromFrame(m_job.thumbnailPath, frame);
+        m_job.thumbnailDone = true;
+    }
+    if (m_skipUntil > 0.0 && FrameSeconds(frame, m_source.videoIndex) < m_skipUntil &&
+        frame.best_effort_timestamp != AV_NOPTS_VALUE) {
+        return;
+    }
+    if (!m_job.previewHidden.load(std::memory_order_relaxed)) {
+        m_preview.Draw(frame);
+    }
+    const double audioSeconds = AudioSeconds();
+    const double videoSeconds = VideoSeconds();
+    const bool hasAudio = m_source.audioIndex >= 0;
+    const int sourceRate = m_sourceRate.den > 0 ? m_sourceRate.num / m_sourceRate.den : 0;
+    if (sourceRate != m_video.IntegerRate() && !m_outputIsRm && audioSeconds < videoSeconds &&
+        hasAudio) {
+        return;  // dropped: video runs ahead of audio at a different frame rate
+    }
+    std::int64_t step = 1;
+    const bool computeTimestamp = m_mode == EntryMode::Merge || !(m_inputIsRm || m_oddFrameRate);
+    if (computeTimestamp && audioSeconds > videoSeconds) {
+        const AVRational tb = m_video.TimeBase();
+        step = static_cast<std::int64_t>((audioSeconds - videoSeconds) * tb.den / tb.num) + 1;
+    }
+    m_output.videoPts += step;
+    const std::int64_t pts = std::max(m_output.videoPts, m_video.Position());
+    if (m_video.Encode(frame, pts, m_output) < 0) {
+        m_failed = true;
+        m_videoWriteFailed = true;
+    }
+}
+
+void EntryConverter::FinishEntry() {
+    if (m_audioOpen) {
+        if (m_audio.Flush(m_output) < 0) {
+            m_failed = true;
+        }
+        m_output.audioSamplesBefore += m_audio.SamplesQueued();
+    }
+    if (m_videoOpen && m_video.Flush(m_output) < 0) {
+        m_failed = true;
+    }
+    m_preview.Stop();
+}
+
+}  // namespace tolvane

@@ -1,0 +1,89 @@
+#pragma once
+
+// Converts one task of a job into an output container: the batch worker gives every task an
+// output of its own, the merge worker gives all tasks the same one.
+
+#include <cstdint>
+#include <string>
+
+#include "AudioEncoder.h"
+#include "FFmpegHandles.h"
+#include "OutputMedia.h"
+#include "PreviewSurface.h"
+#include "VideoEncoder.h"
+
+class AVConvert;
+
+namespace tolvane {
+
+enum class EntryMode {
+    Batch,  // clip start and length apply; "rm" rules apply; progress over the clip length
+    Merge,  // whole sources; progress over the whole merge
+};
+
+struct EntryResult {
+    bool failed = false;   // the task's status is 2 (its output may still need its trailer)
+    bool stopped = false;  // stopRequested ended the task early
+};
+
+class EntryConverter final {
+public:
+    EntryConverter(AVConvert& job, int index, OutputMedia& output, EntryMode mode);
+    EntryConverter(const EntryConverter&) = delete;
+    EntryConverter& operator=(const EntryConverter&) = delete;
+
+    // Opens the source, sets the output up when it is not yet, converts and flushes the
+    // encoders into the output. Writes neither the trailer nor the task's status.
+    EntryResult Convert();
+
+private:
+    bool OpenSource();
+    bool SetUpOutput();
+    void SeekToClipStart();
+    void RunPacketLoop();
+    void DrainDecoders();
+    void FinishEntry();
+
+    void HandleAudioPacket(const AVPacket* packet);
+    void HandleVideoPacket(const AVPacket* packet);
+    void ReceiveAudioFrames();
+    void ReceiveVideoFrames();
+    void HandleVideoFrame(const AVFrame& frame);
+    int LeadingSamplesToSkip(const AVFrame& frame) const;
+    double FrameSeconds(const AVFrame& frame, int streamIndex) const;
+
+    bool ClipEndReached() const;
+    double AudioSeconds() const;
+    double VideoSeconds() const;
+    void UpdateProgress(bool afterAudioDecode);
+    bool Fail(const char* what, int error);
+
+    AVConvert& m_job;
+    const int m_index;
+    OutputMedia& m_output;
+    const EntryMode m_mode;
+    const std::string m_sourcePath;
+
+    SourceMedia m_source;
+    const AVOutputFormat* m_format = nullptr;
+    AudioEncoder m_audio;
+    VideoEncoder m_video;
+    bool m_audioOpen = false;
+    bool m_videoOpen = false;
+    PreviewSurface m_preview;
+    FramePtr m_frame;
+    PacketPtr m_packet;
+
+    AVRational m_sourceRate{0, 1};  // corrected base frame rate of the source video
+    bool m_oddFrameRate = false;    // the source's base rate is exactly 359/12
+    bool m_inputIsRm = false;
+    bool m_outputIsRm = false;
+    double m_skipUntil = 0.0;       // seconds from the source's start: decoded before the clip
+    std::int64_t m_decodeCalls = 0;
+    std::int64_t m_packetEstimate = 100;
+    bool m_failed = false;
+    bool m_stopped = false;
+    bool m_videoWriteFailed = false;
+};
+
+}  // namespace tolvane

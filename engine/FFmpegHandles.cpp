@@ -1,0 +1,80 @@
+#include "FFmpegHandles.h"
+
+#include <cstdio>
+
+namespace tolvane {
+
+std::string AvErrorText(int error) {
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(error, text, sizeof text);
+    return text;
+}
+
+void LogFailure(const std::string& path, const char* what, int error) {
+    std::fprintf(stderr, "tolvane: %s: %s: %s\n", path.c_str(), what, AvErrorText(error).c_str());
+}
+
+void LogFailure(const std::string& path, const char* what) {
+    std::fprintf(stderr, "tolvane: %s: %s\n", path.c_str(), what);
+}
+
+int OpenSourceFile(const std::string& path, SourceMedia& source) {
+    AVFormatContext* raw = nullptr;
+    int ret = avformat_open_input(&raw, path.c_str(), nullptr, nullptr);
+    if (ret < 0) {
+        LogFailure(path, "cannot open as media", ret);
+        return -1;
+    }
+    source.input.reset(raw);
+    ret = avformat_find_stream_info(raw, nullptr);
+    if (ret < 0) {
+        LogFailure(path, "cannot read stream information", ret);
+        return -2;
+    }
+    return 0;
+}
+
+void PickLastStreams(SourceMedia& source) {
+    source.videoIndex = -1;
+    source.audioIndex = -1;
+    const AVFormatContext* input = source.input.get();
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        const AVMediaType type = input->streams[i]->codecpar->codec_type;
+        // Cover art is a picture, not a video stream.
+        if (type == AVMEDIA_TYPE_VIDEO &&
+            !(input->streams[i]->disposition & AV_DISPOSITION_ATTACHED_PIC)) {
+            source.videoIndex = static_cast<int>(i);
+        } else if (type == AVMEDIA_TYPE_AUDIO) {
+            source.audioIndex = static_cast<int>(i);
+        }
+    }
+}
+
+int OpenStreamDecoder(const std::string& path, const AVFormatContext* input, int index,
+                      CodecContextPtr& decoder, int threads) {
+    const AVStream* stream = input->streams[index];
+    const AVCodec* codec = avcodec_find_decoder(stream->codecpar->codec_id);
+    if (codec == nullptr) {
+        LogFailure(path, "no decoder for stream", AVERROR_DECODER_NOT_FOUND);
+        return -4;
+    }
+    decoder.reset(avcodec_alloc_context3(codec));
+    if (!decoder) {
+        LogFailure(path, "cannot allocate decoder", AVERROR(ENOMEM));
+        return -5;
+    }
+    int ret = avcodec_parameters_to_context(decoder.get(), stream->codecpar);
+    if (ret >= 0) {
+        decoder->pkt_timebase = stream->time_base;
+        decoder->thread_count = threads;
+        ret = avcodec_open2(decoder.get(), codec, nullptr);
+    }
+    if (ret < 0) {
+        LogFailure(path, "cannot open decoder", ret);
+        decoder.reset();
+        return -5;
+    }
+    return 0;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,81 @@
+#pragma once
+
+// RAII owners for the FFmpeg objects the engine holds, and the error text helper.
+
+#include <memory>
+#include <string>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/audio_fifo.h>
+#include <libavutil/frame.h>
+#include <libswresample/swresample.h>
+#include <libswscale/swscale.h>
+}
+
+namespace tolvane {
+
+struct InputContextDeleter {
+    void operator()(AVFormatContext* c) const { avformat_close_input(&c); }
+};
+struct OutputContextDeleter {
+    void operator()(AVFormatContext* c) const { avformat_free_context(c); }
+};
+struct CodecContextDeleter {
+    void operator()(AVCodecContext* c) const { avcodec_free_context(&c); }
+};
+struct FrameDeleter {
+    void operator()(AVFrame* f) const { av_frame_free(&f); }
+};
+struct PacketDeleter {
+    void operator()(AVPacket* p) const { av_packet_free(&p); }
+};
+struct SwrDeleter {
+    void operator()(SwrContext* s) const { swr_free(&s); }
+};
+struct SwsDeleter {
+    void operator()(SwsContext* s) const { sws_freeContext(s); }
+};
+struct AudioFifoDeleter {
+    void operator()(AVAudioFifo* f) const { av_audio_fifo_free(f); }
+};
+
+using InputContextPtr = std::unique_ptr<AVFormatContext, InputContextDeleter>;
+using OutputContextPtr = std::unique_ptr<AVFormatContext, OutputContextDeleter>;
+using CodecContextPtr = std::unique_ptr<AVCodecContext, CodecContextDeleter>;
+using FramePtr = std::unique_ptr<AVFrame, FrameDeleter>;
+using PacketPtr = std::unique_ptr<AVPacket, PacketDeleter>;
+using SwrPtr = std::unique_ptr<SwrContext, SwrDeleter>;
+using SwsPtr = std::unique_ptr<SwsContext, SwsDeleter>;
+using AudioFifoPtr = std::unique_ptr<AVAudioFifo, AudioFifoDeleter>;
+
+// The library's text for an error code.
+std::string AvErrorText(int error);
+
+// Logs a failure that fails a task: file, what failed, and the library's text for `error`.
+void LogFailure(const std::string& path, const char* what, int error);
+// Logs a failure that has no library error code.
+void LogFailure(const std::string& path, const char* what);
+
+// The opened source of one task: container, the last stream of each kind and their decoders.
+struct SourceMedia final {
+    InputContextPtr input;
+    int videoIndex = -1;
+    int audioIndex = -1;
+    CodecContextPtr videoDecoder;
+    CodecContextPtr audioDecoder;
+};
+
+// Opens `path` with format detection (-1 on failure) and reads its stream information (-2).
+int OpenSourceFile(const std::string& path, SourceMedia& source);
+
+// Walks all streams in order; the last video and the last audio stream win.
+void PickLastStreams(SourceMedia& source);
+
+// Finds and opens the decoder of stream `index` into `decoder`. Returns 0, -4 when the library
+// has no decoder for it, -5 when the decoder does not open. `threads` 0 lets the library choose.
+int OpenStreamDecoder(const std::string& path, const AVFormatContext* input, int index,
+                      CodecContextPtr& decoder, int threads);
+
+}  // namespace tolvane

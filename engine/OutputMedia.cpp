@@ -1,0 +1,111 @@
+#include "OutputMedia.h"
+
+#include <algorithm>
+
+extern "C" {
+#include <libavutil/mem.h>
+}
+
+namespace tolvane {
+
+int OutputMedia::Allocate(const AVOutputFormat* format, const std::string& path) {
+    AVFormatContext* raw = nullptr;
+    const int ret = avformat_alloc_output_context2(&raw, format, nullptr, path.c_str());
+    if (ret < 0) {
+        return ret;
+    }
+    m_context.reset(raw);
+    m_packet.reset(av_packet_alloc());
+    return m_packet ? 0 : AVERROR(ENOMEM);
+}
+
+AVStream* OutputMedia::AddStream(const AVCodecContext& encoder) {
+    AVStream* stream = avformat_new_stream(m_context.get(), nullptr);
+    if (stream == nullptr) {
+        return nullptr;
+    }
+    if (avcodec_parameters_from_context(stream->codecpar, &encoder) < 0) {
+        return nullptr;
+    }
+    stream->time_base = encoder.time_base;
+    return stream;
+}
+
+int OutputMedia::CreateFileAndWriteHeader(const std::string& requestedPath) {
+    int ret = m_file.Create(requestedPath);
+    if (ret < 0) {
+        return ret;
+    }
+    av_freep(&m_context->url);
+    m_context->url = av_strdup(m_file.Path().c_str());
+    m_context->pb = m_file.Io();
+    ret = avformat_write_header(m_context.get(), nullptr);
+    if (ret < 0) {
+        m_context->pb = nullptr;
+        m_file.Discard();
+        return ret;
+    }
+    m_headerWritten = true;
+    return 0;
+}
+
+void OutputMedia::BeginEntry() {
+    audio.shiftKnown = false;
+    video.shiftKnown = false;
+}
+
+int OutputMedia::EncodeAndWrite(AVCodecContext* encoder, const AVFrame* frame, StreamTrack& track) {
+    int ret = avcodec_send_frame(encoder, frame);
+    if (ret < 0 && ret != AVERROR_EOF) {
+        return ret;
+    }
+    for (;;) {
+        ret = avcodec_receive_packet(encoder, m_packet.get());
+        if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF) {
+            return 0;
+        }
+        if (ret < 0) {
+            return ret;
+        }
+        av_packet_rescale_ts(m_packet.get(), encoder->time_base, track.stream->time_base);
+        m_packet->stream_index = track.stream->index;
+        ret = WritePacket(m_packet.get(), track);
+        if (ret < 0) {
+            return ret;
+        }
+    }
+}
+
+int OutputMedia::WritePacket(AVPacket* packet, StreamTrack& track) {
+    if (!track.shiftKnown) {
+        const std::int64_t start = packet->dts != AV_NOPTS_VALUE ? packet->dts : packet->pts;
+        track.shift = (track.endDts != AV_NOPTS_VALUE && start != AV_NOPTS_VALUE && start < track.endDts)
+                          ? track.endDts - start
+                          : 0;
+        track.shiftKnown = true;
+    }
+    if (packet->pts != AV_NOPTS_VALUE) {
+        packet->pts += track.shift;
+    }
+    if (packet->dts != AV_NOPTS_VALUE) {
+        packet->dts += track.shift;
+        track.endDts = packet->dts + std::max<std::int64_t>(packet->duration, 1);
+    }
+    // The muxer takes the packet's reference whatever the result.
+    return av_interleaved_write_frame(m_context.get(), packet);
+}
+
+int OutputMedia::Finish() {
+    int result = 0;
+    if (m_headerWritten) {
+        result = av_write_trailer(m_context.get());
+        m_headerWritten = false;
+    }
+    if (m_context) {
+        m_context->pb = nullptr;
+    }
+    const int closed = m_file.Close();
+    return result < 0 ? result : closed;
+}
+
+}  // namespace tolvane

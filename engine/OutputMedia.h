@@ -1,0 +1,64 @@
+#pragma once
+
+// The output container of one task, or of a whole merge, and the writing of encoded packets.
+
+#include <cstdint>
+#include <string>
+
+#include "FFmpegHandles.h"
+#include "OutputFile.h"
+
+namespace tolvane {
+
+// One output stream and the timestamps written to it. Encoders of later merge entries start
+// their timestamps from zero again; the first packet of each entry fixes a shift that carries
+// them on from where the stream stands, so timestamps rise across the whole file.
+struct StreamTrack final {
+    AVStream* stream = nullptr;
+    std::int64_t endDts = AV_NOPTS_VALUE;  // stream time base: end of the last packet written
+    std::int64_t shift = 0;
+    bool shiftKnown = false;
+};
+
+class OutputMedia final {
+public:
+    // Allocates the container for `format` with the file name `path`. Returns 0 or an AVERROR.
+    int Allocate(const AVOutputFormat* format, const std::string& path);
+    bool Allocated() const { return m_context != nullptr; }
+    AVFormatContext* Context() const { return m_context.get(); }
+
+    // Creates the file (never replacing one: see ExclusiveOutputFile) and writes the header.
+    // Returns 0 or an AVERROR; on failure nothing of ours is left on disk.
+    int CreateFileAndWriteHeader(const std::string& requestedPath);
+    bool HeaderWritten() const { return m_headerWritten; }
+    const std::string& WrittenPath() const { return m_file.Path(); }
+
+    // Adds a stream carrying the encoder's parameters. Returns null on failure.
+    AVStream* AddStream(const AVCodecContext& encoder);
+
+    // Starts a new entry: its encoders' timestamps get a fresh shift.
+    void BeginEntry();
+
+    // Sends `frame` (null: flush) to `encoder` and writes every packet it gives to `track`.
+    // Returns 0, or the negative encode or write error.
+    int EncodeAndWrite(AVCodecContext* encoder, const AVFrame* frame, StreamTrack& track);
+
+    // Writes the trailer and closes the file. Returns 0 or the first error.
+    int Finish();
+
+    StreamTrack audio;
+    StreamTrack video;
+    std::int64_t videoPts = 0;            // timestamp counter of encoded video, across entries
+    std::int64_t audioSamplesBefore = 0;  // samples written by earlier merge entries
+    AVSampleFormat audioSampleFormat = AV_SAMPLE_FMT_NONE;  // the stream's, kept for later entries
+
+private:
+    int WritePacket(AVPacket* packet, StreamTrack& track);
+
+    OutputContextPtr m_context;
+    ExclusiveOutputFile m_file;
+    PacketPtr m_packet;
+    bool m_headerWritten = false;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,44 @@
+#pragma once
+
+// The two conversion workers and the thread that runs one of them.
+//
+// A worker reads the job the user-interface thread filled and reports only through
+// `currentTask`, `fileProgress` and `taskStatus`; it sends nothing to any window.
+
+#include <atomic>
+#include <thread>
+
+class AVConvert;
+
+namespace tolvane {
+
+// One output file per task, in task order. Ends with currentTask == taskCount, or earlier
+// when stopRequested is seen at the start of a task.
+void RunBatchWorker(AVConvert& job);
+
+// All tasks, in order, into the one output file named by the first task that opens.
+void RunMergeWorker(AVConvert& job);
+
+enum class WorkerKind { Batch, Merge };
+
+// The worker thread a window keeps: started once per run and joined before the job is
+// refilled or destroyed.
+class ConversionThread final {
+public:
+    ConversionThread() = default;
+    ConversionThread(const ConversionThread&) = delete;
+    ConversionThread& operator=(const ConversionThread&) = delete;
+    ~ConversionThread() { Join(); }
+
+    // Joins any earlier worker, then starts one on `job`.
+    void Start(AVConvert& job, WorkerKind kind);
+    // True from Start until the worker function has returned.
+    bool Running() const { return m_running.load(std::memory_order_acquire); }
+    void Join();
+
+private:
+    std::thread m_thread;
+    std::atomic<bool> m_running{false};  // written by the worker thread (and Start)
+};
+
+}  // namespace tolvane
