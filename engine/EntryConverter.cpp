@@ -270,7 +270,8 @@ void EntryConverter::RunPacketLoop() {
         }
         if (packet->stream_index == m_source.videoIndex && m_videoOpen) {
             HandleVideoPacket(packet);
-        } else if (packet->stream_index == m_source.audioIndex && m_audioOpen) {
+        } else if (packet->stream_index == m_source.audioIndex && m_audioOpen &&
+                   !m_audioWriteFailed) {
             HandleAudioPacket(packet);
         }
         av_packet_unref(packet);
@@ -281,7 +282,8 @@ void EntryConverter::RunPacketLoop() {
 }
 
 void EntryConverter::DrainDecoders() {
-    if (m_audioOpen && avcodec_send_packet(m_source.audioDecoder.get(), nullptr) >= 0) {
+    if (m_audioOpen && !m_audioWriteFailed &&
+        avcodec_send_packet(m_source.audioDecoder.get(), nullptr) >= 0) {
         ReceiveAudioFrames();
     }
     if (m_videoOpen && !m_videoWriteFailed &&
@@ -302,11 +304,12 @@ void EntryConverter::HandleAudioPacket(const AVPacket* packet) {
 
 void EntryConverter::ReceiveAudioFrames() {
     AVCodecContext* decoder = m_source.audioDecoder.get();
-    while (avcodec_receive_frame(decoder, m_frame.get()) >= 0) {
+    while (!m_audioWriteFailed && avcodec_receive_frame(decoder, m_frame.get()) >= 0) {
         const int skip = LeadingSamplesToSkip(*m_frame);
         if (m_audio.Push(*m_frame, skip, m_output) < 0) {
             // A failed audio write fails the task; the rest of the input is still read.
             m_failed = true;
+            m_audioWriteFailed = true;
         }
         av_frame_unref(m_frame.get());
     }
@@ -390,7 +393,7 @@ void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
 }
 
 void EntryConverter::FinishEntry() {
-    if (m_audioOpen) {
+    if (m_audioOpen && !m_audioWriteFailed) {
         if (m_audio.Flush(m_output) < 0) {
             m_failed = true;
         }

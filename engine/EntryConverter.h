@@ -83,7 +83,8 @@ private:
     std::int64_t m_packetEstimate = 100;
     bool m_failed = false;
     bool m_stopped = false;
-    bool m_videoWriteFailed = false;
+    bool m_audioWriteFailed = false;  // the rest of the input is read, but no longer encoded
+    bool m_videoWriteFailed = false;  // ends the task
 };
 
 }  // namespace tolvane

@@ -1,0 +1,259 @@
+// The batch worker on real generated media: every audio encoder, clips, unique names, stop,
+// bad sources, and jobs that include video.
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+extern "C" {
+#include <libavcodec/codec_id.h>
+}
+
+#include "AVConvert.h"
+#include "TestSupport.h"
+#include "Workers.h"
+
+namespace tolvane::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FormatCase {
+    const char* label;
+    AVCodecID codec;
+    const char* extension;
+    const char* probedCodec;
+    int sampleRate;
+    int channels;
+};
+
+void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.label; }
+
+class AudioFormatTest : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(AudioFormatTest, ConvertsWholeSourceWithTheRequestedCodecRateAndChannels) {
+    const FormatCase& c = GetParam();
+    ScratchDir out;
+    AVConvert job;
+    const std::string output = out.File(std::string("talk") + c.extension);
+    FillJob(job, {{Media("h264_aac.mp4").string(), output}},
+            {c.codec, c.codec == AV_CODEC_ID_AMR_NB ? 12200 : 128000, c.sampleRate, c.channels});
+    RunBatch(job);
+
+    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
+    EXPECT_EQ(job.currentTask, 1);
+    EXPECT_EQ(job.fileProgress, 100);
+    EXPECT_EQ(job.outputPaths[0], output);
+    const ProbedStream probed = Ffprobe(output);
+    ASSERT_TRUE(probed.found) << output;
+    EXPECT_EQ(probed.codec, c.probedCodec);
+    EXPECT_EQ(probed.sampleRate, c.sampleRate);
+    EXPECT_EQ(probed.channels, c.channels);
+    // Some containers only estimate their length in the header: count what the packets hold.
+    EXPECT_NEAR(AudioPacketsEnd(output), 5.0, 0.1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryEncoder, AudioFormatTest,
+    ::testing::Values(FormatCase{"mp3", AV_CODEC_ID_MP3, ".mp3", "mp3", 44100, 2},
+                      FormatCase{"wav", AV_CODEC_ID_PCM_S16LE, ".wav", "pcm_s16le", 44100, 2},
+                      FormatCase{"wma8", AV_CODEC_ID_WMAV2, ".wma", "wmav2", 44100, 2},
+                      FormatCase{"ogg", AV_CODEC_ID_VORBIS, ".ogg", "vorbis", 44100, 2},
+                      FormatCase{"wma7", AV_CODEC_ID_WMAV1, ".wma", "wmav1", 44100, 2},
+                      FormatCase{"aac", AV_CODEC_ID_AAC, ".m4a", "aac", 48000, 2},
+                      FormatCase{"ac3", AV_CODEC_ID_AC3, ".ac3", "ac3", 48000, 2},
+                      FormatCase{"mp2", AV_CODEC_ID_MP2, ".mp2", "mp2", 44100, 2},
+                      FormatCase{"flac", AV_CODEC_ID_FLAC, ".flac", "flac", 44100, 2},
+                      FormatCase{"s16be", AV_CODEC_ID_PCM_S16BE, ".au", "pcm_s16be", 22050, 1},
+                      FormatCase{"s8", AV_CODEC_ID_PCM_S8, ".aiff", "pcm_s8", 22050, 2},
+                      FormatCase{"u8", AV_CODEC_ID_PCM_U8, ".wav", "pcm_u8", 11025, 1},
+                      FormatCase{"mulaw", AV_CODEC_ID_PCM_MULAW, ".wav", "pcm_mulaw", 8000, 1},
+                      FormatCase{"alaw", AV_CODEC_ID_PCM_ALAW, ".au", "pcm_alaw", 8000, 1},
+                      FormatCase{"amrnb", AV_CODEC_ID_AMR_NB, ".amr", "amr_nb", 8000, 1}),
+    [](const ::testing::TestParamInfo<FormatCase>& info) { return std::string(info.param.label); });
+
+TEST(BatchWorker, ConvertsEveryKindOfSourceAndMixesManyChannelsDownToTwo) {
+    ScratchDir out;
+    AVConvert job;
+    FillJob(job,
+            {{Media("mpeg4_mp3.avi").string(), out.File("avi.mp3")},
+             {Media("ac3_51.mkv").string(), out.File("surround.mp3")},
+             {Media("audio_only.m4a").string(), out.File("audio.wav")},
+             {Media("two_audio.mkv").string(), out.File("two.wav")}},
+            {AV_CODEC_ID_MP3});
+    // One job, one codec: the WAV names still get MP3 inside, which is what was asked for.
+    RunBatch(job);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(job.taskStatus[static_cast<std::size_t>(i)], AVConvert::kTaskConverted) << i;
+        const ProbedStream probed = Ffprobe(job.outputPaths[static_cast<std::size_t>(i)]);
+        EXPECT_EQ(probed.channels, 2) << i;
+        EXPECT_NEAR(probed.duration, 5.0, 0.1) << i;
+    }
+}
+
+TEST(BatchWorker, KeepsSixChannelsWhenTheEncoderAsksForThem) {
+    ScratchDir out;
+    AVConvert job;
+    FillJob(job, {{Media("ac3_51.mkv").string(), out.File("surround.ac3")}},
+            {AV_CODEC_ID_AC3, 384000, 48000, 6});
+    RunBatch(job);
+    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
+    EXPECT_EQ(Ffprobe(job.outputPaths[0]).channels, 6);
+}
+
+TEST(BatchWorker, HonoursClipStartAndLength) {
+    ScratchDir out;
+    AVConvert job;
+    FillJob(job, {{Media("silence_then_tone.mp4").string(), out.File("clip.mp3"), 2.0, 4.5}},
+            {AV_CODEC_ID_MP3});
+    RunBatch(job);
+    ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
+    EXPECT_EQ(job.clipStart[0], 0.0) << "the worker resets the clip start after seeking";
+    const ProbedStream probed = Ffprobe(job.outputPaths[0]);
+    EXPECT_NEAR(probed.duration, 2.5, 0.1);
+    // The source is silent before 2 s: a clip that starts there starts with the tone.
+    EXPECT_GT(MaxVolumeDb(job.outputPaths[0], 0.3), -20.0);
+}
+
+TEST(BatchWorker, ClipOfLengthZeroWritesHeaderAndTrailerOnly) {
+    ScratchDir out;
+    AVConvert job;
+    FillJob(job, {{Media("h264_aac.mp4").string(), out.File("empty.wav"), 1.0, 1.0}},
+            {AV_CODEC_ID_PCM_S16LE});
+    RunBatch(job);
+    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
+    EXPECT_LE(fs::file_size(job.outputPaths[0]), 100u);
+}
+
+TEST(BatchWorker, NeverOverwritesAnExistingFile) {
+    ScratchDir out;
+    const std::string wanted = out.File("song.mp3");
+    std::ofstream(wanted) << "keep me";
+    // An existing file that cannot be read still counts as existing.
+    const std::string locked = out.File("song(0).mp3");
+    std::ofstream(locked) << "keep me too";
+    fs::permissions(locked, fs::perms::none);
+
+    AVConvert job;
+    FillJob(job,
+            {{Media("audio_only.m4a").string(), wanted}, {Media("audio_only.m4a").string(), wanted}},
+            {AV_CODEC_ID_MP3});
+    RunBatch(job);
+    EXPECT_EQ(job.outputPaths[0], out.File("song(1).mp3"));
+    EXPECT_EQ(job.outputPaths[1], out.File("song(2).mp3"));
+    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
+    EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskConverted);
+    EXPECT_EQ(ReadFile(wanted), "keep me");
+    fs::permissions(locked, fs::perms::owner_read);
+    EXPECT_EQ(ReadFile(locked), "keep me too");
+    EXPECT_NEAR(Ffprobe(job.outputPaths[1]).duration, 5.0, 0.1);
+}
+
+TEST(BatchWorker, BadSourcesFailAndTheNextTaskStillConverts) {
+    ScratchDir out;
+    AVConvert job;
+    FillJob(job,
+            {{Media("not_media.mp4").string(), out.File("a.mp3")},
+             {Media("truncated.mp4").string(), out.File("b.mp3")},
+             {Media("empty.mp4").string(), out.File("c.mp3")},
+             {out.File("missing.mp4"), out.File("d.mp3")},
+             {"", ""},  // a row that does not take part
+             {Media("video_only.mp4").string(), out.File("f.mp3")},
+             {Media("h264_aac.mp4").string(), out.File("ok.wma")}},
+            {AV_CODEC_ID_WMAV2});
+    RunBatch(job);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(job.taskStatus[static_cast<std::size_t>(i)], AVConvert::kTaskFailed) << i;
+    }
+    EXPECT_EQ(job.taskStatus[6], AVConvert::kTaskConverted);
+    EXPECT_EQ(job.currentTask, 7);
+    // A source without sound leaves no empty file behind.
+    EXPECT_FALSE(fs::exists(out.File("f.mp3")));
+    EXPECT_FALSE(fs::exists(out.File("a.mp3")));
+}
+
+TEST(BatchWorker, SetUpFailuresGiveStatusTwo) {
+    ScratchDir out;
+    const std::string longName = out.File(std::string(250, 'x') + ".mp3");
+    AVConvert job;
+    FillJob(job,
+            {{Media("h264_aac.mp4").string(), out.File("unknown.xyz")},
+             {Media("h264_aac.mp4").string(), out.File("no/such/folder/a.mp3")},
+             {Media("h264_aac.mp4").string(), longName}},
+            {AV_CODEC_ID_MP3});
+    RunBatch(job);
+    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskFailed) << "no container for the extension";
+    EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskFailed) << "folder missing";
+    EXPECT_EQ(job.taskStatus[2], AVConvert::kTaskFailed) << "path over 255 bytes";
+    EXPECT_EQ(job.outputPaths[2], longName) << "a long path is never truncated";
+    EXPECT_FALSE(fs::exists(longName));
+
+    AVConvert ape;
+    FillJob(ape, {{Media("h264_aac.mp4").string(), out.File("a.ape")}}, {AV_CODEC_ID_APE});
+    RunBatch(ape);
+    EXPECT_EQ(ape.taskStatus[0], AVConvert::kTaskFailed) << "Monkey's Audio has no encoder";
+
+    AVConvert badRate;
+    FillJob(badRate, {{Media("h264_aac.mp4").string(), out.File("rate.mp3")}},
+            {AV_CODEC_ID_MP3, 128000, 12345, 2});
+    RunBatch(badRate);
+    EXPECT_EQ(badRate.taskStatus[0], AVConvert::kTaskFailed) << "the encoder refuses the rate";
+    EXPECT_FALSE(fs::exists(out.File("rate.mp3")));
+}
+
+TEST(BatchWorker, StopFinishesTheCurrentFileAsPlayableAndEndsTheRun) {
+    ScratchDir out;
+    AVConvert job;
+    FillJob(job,
+            {{Media("long_60.m4a").string(), out.File("first.mp3")},
+             {Media("long_60.m4a").string(), out.File("second.mp3")}},
+            {AV_CODEC_ID_MP3});
+    ConversionThread worker;
+    worker.Start(job, WorkerKind::Batch);
+    while (worker.Running() && job.fileProgress.load() < 5) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    job.stopRequested = true;
+    worker.Join();
+
+    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskPending);
+    EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskPending);
+    EXPECT_LT(job.currentTask, 2);
+    const ProbedStream probed = Ffprobe(out.File("first.mp3"));
+    ASSERT_TRUE(probed.found);
+    EXPECT_GT(probed.duration, 1.0);
+    EXPECT_LT(probed.duration, 59.0);
+    EXPECT_FALSE(fs::exists(out.File("second.mp3")));
+}
+
+TEST(BatchWorker, ASecondJobOnTheSameObjectStartsAfresh) {
+    ScratchDir out;
+    AVConvert job;
+    FillJob(job,
+            {{Media("not_media.mp4").string(), out.File("a.mp3")},
+             {Media("audio_only.m4a").string(), out.File("b.mp3")}},
+            {AV_CODEC_ID_MP3});
+    RunBatch(job);
+    ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskFailed);
+
+    FillJob(job, {{Media("audio_only.m4a").string(), out.File("c.ogg")}}, {AV_CODEC_ID_VORBIS});
+    RunBatch(job);
+    EXPECT_EQ(job.taskCount, 1);
+    EXPECT_EQ(job.currentTask, 1);
+    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
+    EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskPending);
+    EXPECT_EQ(Ffprobe(out.File("c.ogg")).codec, "vorbis");
+}
+
+TEST(BatchWorker, EmptyJobEndsAtOnce) {
+    AVConvert job;
+    FillJob(job, {}, {AV_CODEC_ID_MP3});
+    RunBatch(job);
+    EXPECT_EQ(job.currentTask, 0);
+}
+
+}  // namespace
+}  // namespace tolvane::test

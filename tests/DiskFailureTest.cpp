@@ -1,0 +1,80 @@
+// A full or read-only disk fails the task with a clear status and damages nothing.
+// These tests mount a tiny file system of their own and are skipped where that is not allowed.
+
+#include <gtest/gtest.h>
+
+#include <sys/mount.h>
+
+#include <filesystem>
+#include <fstream>
+
+extern "C" {
+#include <libavcodec/codec_id.h>
+}
+
+#include "AVConvert.h"
+#include "TestSupport.h"
+
+namespace tolvane::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A 64 KiB memory file system, unmounted at the end of the test.
+class TinyDisk final {
+public:
+    explicit TinyDisk(const fs::path& where) : m_where(where) {
+        fs::create_directories(where);
+        m_mounted = ::mount("tolvane-test", where.c_str(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~TinyDisk() {
+        if (m_mounted) {
+            ::umount2(m_where.c_str(), MNT_DETACH);
+        }
+    }
+    TinyDisk(const TinyDisk&) = delete;
+    TinyDisk& operator=(const TinyDisk&) = delete;
+    bool Mounted() const { return m_mounted; }
+    bool MakeReadOnly() {
+        return ::mount(nullptr, m_where.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
+    }
+
+private:
+    fs::path m_where;
+    bool m_mounted = false;
+};
+
+TEST(DiskFailure, FullDiskFailsTheTaskAndTheNextTaskStillConverts) {
+    ScratchDir scratch;
+    TinyDisk disk(scratch.Path() / "disk");
+    if (!disk.Mounted()) {
+        GTEST_SKIP() << "cannot mount a test file system here";
+    }
+    const std::string existing = (scratch.Path() / "disk" / "talk.wav").string();
+    std::ofstream(existing) << "an earlier file";
+    AVConvert job;
+    FillJob(job,
+            {{Media("h264_aac.mp4").string(), existing},
+             {Media("audio_only.m4a").string(), scratch.File("elsewhere.wav")}},
+            {AV_CODEC_ID_PCM_S16LE});
+    RunBatch(job);
+    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskFailed) << "5 s of WAV do not fit in 64 KiB";
+    EXPECT_EQ(ReadFile(existing), "an earlier file");
+    EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskConverted);
+}
+
+TEST(DiskFailure, ReadOnlyDiskFailsTheTask) {
+    ScratchDir scratch;
+    TinyDisk disk(scratch.Path() / "disk");
+    if (!disk.Mounted() || !disk.MakeReadOnly()) {
+        GTEST_SKIP() << "cannot mount a test file system here";
+    }
+    AVConvert job;
+    FillJob(job, {{Media("audio_only.m4a").string(), (scratch.Path() / "disk" / "a.mp3").string()}},
+            {AV_CODEC_ID_MP3});
+    RunBatch(job);
+    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskFailed);
+}
+
+}  // namespace
+}  // namespace tolvane::test

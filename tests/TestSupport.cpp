@@ -1,0 +1,184 @@
+#include "TestSupport.h"
+
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <stdexcept>
+
+#include "Workers.h"
+
+namespace tolvane::test {
+
+namespace fs = std::filesystem;
+
+fs::path Media(const std::string& name) {
+    const char* dir = std::getenv("TOLVANE_TEST_MEDIA");
+    if (dir == nullptr) {
+        throw std::runtime_error("TOLVANE_TEST_MEDIA is not set");
+    }
+    return fs::path(dir) / name;
+}
+
+ScratchDir::ScratchDir() {
+    std::random_device random;
+    m_path = fs::temp_directory_path() / ("tolvane-test-" + std::to_string(random()));
+    fs::create_directories(m_path);
+}
+
+ScratchDir::~ScratchDir() {
+    std::error_code ignored;
+    // Give back write permission first, so that nothing a test locked stays behind.
+    for (const auto& entry : fs::recursive_directory_iterator(m_path, ignored)) {
+        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    }
+    fs::remove_all(m_path, ignored);
+}
+
+void FillJob(AVConvert& job, const std::vector<TaskSpec>& tasks, const AudioSettings& audio) {
+    job.totalTasksShown = static_cast<int>(tasks.size());
+    job.ResetTasks(static_cast<int>(tasks.size()));
+    job.fileProgress = -1;
+    job.mergeTotalSeconds = 0;
+    for (std::size_t i = 0; i < tasks.size(); ++i) {
+        double end = tasks[i].end;
+        if (end < 0 && !tasks[i].source.empty()) {
+            job.probePath = tasks[i].source;
+            end = job.ProbeMedia() == 0 ? static_cast<double>(job.probe.durationSeconds) : 0.0;
+        }
+        job.sourcePaths[i] = tasks[i].source;
+        job.outputPaths[i] = tasks[i].output;
+        job.clipStart[i] = tasks[i].start;
+        job.clipEnd[i] = end;
+        job.clipLength[i] = end - tasks[i].start;
+        job.mergeTotalSeconds += static_cast<int>(end - tasks[i].start);
+    }
+    job.includeVideo = false;
+    job.writeThumbnail = -1;
+    job.audioBitRate = audio.bitRate;
+    job.audioChannels = audio.channels;
+    job.audioSampleRate = audio.sampleRate;
+    job.audioCodecId = audio.codecId;
+    job.currentTask = -1;
+    job.stopRequested = false;
+    job.fileProgress = 0;
+}
+
+void RunBatch(AVConvert& job) {
+    ConversionThread worker;
+    worker.Start(job, WorkerKind::Batch);
+    worker.Join();
+}
+
+void RunMerge(AVConvert& job) {
+    ConversionThread worker;
+    worker.Start(job, WorkerKind::Merge);
+    worker.Join();
+}
+
+std::string RunCommand(const std::string& command, int* exitCode) {
+    std::string output;
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) {
+        throw std::runtime_error("cannot run " + command);
+    }
+    std::array<char, 4096> buffer{};
+    while (std::fgets(buffer.data(), buffer.size(), pipe) != nullptr) {
+        output += buffer.data();
+    }
+    const int status = ::pclose(pipe);
+    if (exitCode != nullptr) {
+        *exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    return output;
+}
+
+namespace {
+
+std::string Quote(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+}  // namespace
+
+ProbedStream Ffprobe(const std::string& path, const char* kind) {
+    ProbedStream result;
+    int code = 0;
+    const std::string text = RunCommand(
+        std::string("ffprobe -v error -select_streams ") + kind +
+            ":0 -show_entries stream=codec_name,sample_rate,channels,width,height:format=duration "
+            "-of default=noprint_wrappers=1 " +
+            Quote(path),
+        &code);
+    if (code != 0) {
+        return result;
+    }
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        const auto eq = line.find('=');
+        if (eq == std::string::npos) {
+            continue;
+        }
+        const std::string key = line.substr(0, eq);
+        const std::string value = line.substr(eq + 1);
+        if (key == "codec_name") {
+            result.found = true;
+            result.codec = value;
+        } else if (key == "sample_rate") {
+            result.sampleRate = std::atoi(value.c_str());
+        } else if (key == "channels") {
+            result.channels = std::atoi(value.c_str());
+        } else if (key == "width") {
+            result.width = std::atoi(value.c_str());
+        } else if (key == "height") {
+            result.height = std::atoi(value.c_str());
+        } else if (key == "duration" && value != "N/A") {
+            result.duration = std::atof(value.c_str());
+        }
+    }
+    return result;
+}
+
+double AudioPacketsEnd(const std::string& path) {
+    const std::string text = RunCommand(
+        "ffprobe -v error -select_streams a:0 -show_entries packet=pts_time,duration_time "
+        "-of csv=p=0 " + Quote(path));
+    std::istringstream lines(text);
+    std::string line;
+    double end = -1.0;
+    while (std::getline(lines, line)) {
+        double pts = 0.0;
+        double duration = 0.0;
+        if (std::sscanf(line.c_str(), "%lf,%lf", &pts, &duration) == 2) {
+            end = std::max(end, pts + duration);
+        }
+    }
+    return end;
+}
+
+double MaxVolumeDb(const std::string& path, double seconds) {
+    const std::string text = RunCommand("ffmpeg -nostdin -v info -t " + std::to_string(seconds) +
+                                        " -i " + Quote(path) + " -af volumedetect -f null -");
+    const auto at = text.find("max_volume:");
+    if (at == std::string::npos) {
+        return 0.0;
+    }
+    return std::atof(text.c_str() + at + 11);
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace tolvane::test

@@ -1,0 +1,78 @@
+#pragma once
+
+// Helpers shared by the engine tests: where the generated media is, scratch folders, a job
+// filled the way the main window fills it, and what ffprobe says of an output.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "AVConvert.h"
+
+namespace tolvane::test {
+
+// The folder of generated test media (TOLVANE_TEST_MEDIA, made by make_media.sh).
+std::filesystem::path Media(const std::string& name);
+
+// A fresh folder, removed with everything in it at the end of the test.
+class ScratchDir final {
+public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    const std::filesystem::path& Path() const { return m_path; }
+    std::string File(const std::string& name) const { return (m_path / name).string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+struct AudioSettings {
+    std::int32_t codecId;
+    std::int32_t bitRate = 128000;
+    std::int32_t sampleRate = 44100;
+    std::int32_t channels = 2;
+};
+
+// One task of a job: source, output and clip (an end below 0 means the source's length).
+struct TaskSpec {
+    std::string source;
+    std::string output;
+    double start = 0.0;
+    double end = -1.0;
+};
+
+// Fills `job` as the main window does before a start: tasks, clip times, settings, flags.
+void FillJob(AVConvert& job, const std::vector<TaskSpec>& tasks, const AudioSettings& audio);
+
+// Runs the batch (or merge) worker on its own thread and waits for it.
+void RunBatch(AVConvert& job);
+void RunMerge(AVConvert& job);
+
+// What ffprobe reports of a file's first stream of a kind ("a" or "v") and of its container.
+struct ProbedStream {
+    bool found = false;
+    std::string codec;
+    int sampleRate = 0;
+    int channels = 0;
+    int width = 0;
+    int height = 0;
+    double duration = -1.0;  // the container's
+};
+ProbedStream Ffprobe(const std::string& path, const char* kind = "a");
+
+// The end of the last audio packet, in seconds: the length a player plays, for containers
+// whose header only estimates it.
+double AudioPacketsEnd(const std::string& path);
+
+// The loudest sample of the first `seconds` of a file's audio, in dB (ffmpeg's volumedetect).
+double MaxVolumeDb(const std::string& path, double seconds);
+
+// Output of a shell command (standard output and error).
+std::string RunCommand(const std::string& command, int* exitCode = nullptr);
+
+std::string ReadFile(const std::string& path);
+
+}  // namespace tolvane::test

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Makes the small media files the tests convert and probe. Usage: make_media.sh DIR
+# Files are made once; a file already there is kept.
+set -euo pipefail
+dir=$1
+mkdir -p "$dir"
+cd "$dir"
+
+ff() { ffmpeg -nostdin -v error -y "$@"; }
+make() {  # make NAME ffmpeg-arguments...
+    local name=$1; shift
+    [ -s "$name" ] && return 0
+    ff "$@" "tmp.$name" && mv "tmp.$name" "$name"
+}
+
+video="testsrc2=size=320x240:rate=25"
+tone="sine=frequency=440:sample_rate=44100"
+
+make h264_aac.mp4 -f lavfi -i "$video" -f lavfi -i "$tone" -t 5 \
+    -c:v libx264 -preset ultrafast -c:a aac -ac 2 -b:a 96k
+make mpeg4_mp3.avi -f lavfi -i "$video" -f lavfi -i "$tone" -t 5 \
+    -c:v mpeg4 -q:v 10 -c:a libmp3lame -ac 2 -b:a 96k
+make ac3_51.mkv -f lavfi -i "testsrc2=size=160x120:rate=25" \
+    -f lavfi -i "sine=frequency=330:sample_rate=48000" -t 5 \
+    -c:v mpeg4 -c:a ac3 -ac 6 -b:a 384k
+# Two audio streams: a mono 22050 Hz one first, then the stereo 48000 Hz one that must win.
+make two_audio.mkv -f lavfi -i "testsrc2=size=160x120:rate=25" \
+    -f lavfi -i "sine=frequency=300:sample_rate=22050" -f lavfi -i "sine=frequency=600:sample_rate=48000" \
+    -t 5 -map 0:v -map 1:a -map 2:a -c:v mpeg4 -c:a:0 mp2 -ac:a:0 1 -c:a:1 aac -ac:a:1 2
+make audio_only.m4a -f lavfi -i "$tone" -t 5 -c:a aac -ac 2
+make video_only.mp4 -f lavfi -i "$video" -t 5 -c:v libx264 -preset ultrafast
+# A raw stream whose header states 30000/1 frames per second.
+make rate30000.y4m -f lavfi -i "testsrc2=size=160x120:rate=30000" -frames:v 5 -pix_fmt yuv420p
+# Two seconds of silence, then a tone: a clip that starts at 2 s must start loud.
+make silence_then_tone.mp4 -f lavfi -i "testsrc2=size=160x120:rate=25" \
+    -f lavfi -i "aevalsrc=if(gt(t\\,2)\\,0.5*sin(2*PI*440*t)\\,0):s=44100:c=stereo" -t 5 \
+    -c:v libx264 -preset ultrafast -g 250 -c:a aac
+# A minute of sound, long enough to stop a conversion in the middle.
+make long_60.m4a -f lavfi -i "$tone" -t 60 -c:a aac -ac 2 -b:a 64k
+# Three ten-second sources for merging.
+for n in 1 2 3; do
+    make "ten_$n.mp4" -f lavfi -i "testsrc2=size=160x120:rate=25" \
+        -f lavfi -i "sine=frequency=$((200 * n)):sample_rate=44100" -t 10 \
+        -c:v libx264 -preset ultrafast -c:a aac -ac 2
+done
+
+# Bad sources: not media, empty, and an MP4 cut off before its index.
+[ -s not_media.mp4 ] || printf 'This is not a video file.\n%.0s' {1..64} > not_media.mp4
+: > empty.mp4
+[ -s truncated.mp4 ] || head -c 20000 h264_aac.mp4 > truncated.mp4
+touch "$dir/.complete"
