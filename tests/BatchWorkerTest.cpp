@@ -162,14 +162,15 @@ TEST(BatchWorker, BadSourcesFailAndTheNextTaskStillConverts) {
              {out.File("missing.mp4"), out.File("d.mp3")},
              {"", ""},  // a row that does not take part
              {Media("video_only.mp4").string(), out.File("f.mp3")},
+             {Media("no_decoder.avi").string(), out.File("g.mp3")},
              {Media("h264_aac.mp4").string(), out.File("ok.wma")}},
             {AV_CODEC_ID_WMAV2});
     RunBatch(job);
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(job.taskStatus[static_cast<std::size_t>(i)], AVConvert::kTaskFailed) << i;
     }
-    EXPECT_EQ(job.taskStatus[6], AVConvert::kTaskConverted);
-    EXPECT_EQ(job.currentTask, 7);
+    EXPECT_EQ(job.taskStatus[7], AVConvert::kTaskConverted);
+    EXPECT_EQ(job.currentTask, 8);
     // A source without sound leaves no empty file behind.
     EXPECT_FALSE(fs::exists(out.File("f.mp3")));
     EXPECT_FALSE(fs::exists(out.File("a.mp3")));

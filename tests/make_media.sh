@@ -37,12 +37,20 @@ make silence_then_tone.mp4 -f lavfi -i "testsrc2=size=160x120:rate=25" \
     -c:v libx264 -preset ultrafast -g 250 -c:a aac
 # A minute of sound, long enough to stop a conversion in the middle.
 make long_60.m4a -f lavfi -i "$tone" -t 60 -c:a aac -ac 2 -b:a 64k
+# A raw H.264 stream: its container states no duration.
+make raw.h264 -f lavfi -i "testsrc2=size=160x120:rate=25" -t 1 -c:v libx264 -preset ultrafast
 # Three ten-second sources for merging.
 for n in 1 2 3; do
     make "ten_$n.mp4" -f lavfi -i "testsrc2=size=160x120:rate=25" \
         -f lavfi -i "sine=frequency=$((200 * n)):sample_rate=44100" -t 10 \
         -c:v libx264 -preset ultrafast -c:a aac -ac 2
 done
+
+# A video stream no decoder knows: an AVI whose codec tag is changed to one nobody uses.
+if [ ! -s no_decoder.avi ]; then
+    ff -f lavfi -i "testsrc2=size=160x120:rate=25" -f lavfi -i "$tone" -t 1 -c:v mpeg4 -c:a mp2 tmp.avi
+    perl -0777 -pe 's/FMP4/ZZZZ/g' tmp.avi > no_decoder.avi && rm tmp.avi
+fi
 
 # Bad sources: not media, empty, and an MP4 cut off before its index.
 [ -s not_media.mp4 ] || printf 'This is not a video file.\n%.0s' {1..64} > not_media.mp4

@@ -1,0 +1,187 @@
+#include "OutputFolder.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kMaxFolderText = 260;
+
+std::string Lower(std::string_view text) {
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+std::string_view Trim(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+// "[Name]" → "name"; anything else → no section.
+bool SectionName(std::string_view line, std::string& name) {
+    line = Trim(line);
+    if (line.size() < 2 || line.front() != '[' || line.back() != ']') {
+        return false;
+    }
+    name = Lower(Trim(line.substr(1, line.size() - 2)));
+    return true;
+}
+
+// "key=value" with `key` in any case → true and the value.
+bool KeyValue(std::string_view line, std::string_view key, std::string& value) {
+    const auto eq = line.find('=');
+    if (eq == std::string_view::npos || Lower(Trim(line.substr(0, eq))) != key) {
+        return false;
+    }
+    value = std::string(Trim(line.substr(eq + 1)));
+    return true;
+}
+
+std::vector<std::string> ReadLines(const fs::path& file) {
+    std::vector<std::string> lines;
+    std::ifstream in(file);
+    std::string line;
+    while (std::getline(in, line)) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+bool Writable(const fs::path& folder) { return ::access(folder.c_str(), W_OK) == 0; }
+
+fs::path HomeFolder() {
+    const char* home = std::getenv("HOME");
+    return home != nullptr ? fs::path(home) : fs::temp_directory_path();
+}
+
+}  // namespace
+
+ProfileLocations LocateProfile(const fs::path& programFolder) {
+    if (Writable(programFolder)) {
+        return {programFolder / "bin" / "Path_Registration.ini", programFolder / "OutPut"};
+    }
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const fs::path configFolder =
+        (config != nullptr && *config != '\0') ? fs::path(config) : HomeFolder() / ".config";
+    const char* music = std::getenv("XDG_MUSIC_DIR");
+    const fs::path musicFolder =
+        (music != nullptr && *music != '\0') ? fs::path(music) : HomeFolder() / "Music";
+    return {configFolder / "tolvane" / "Path_Registration.ini", musicFolder};
+}
+
+std::string ReadRememberedFolder(const fs::path& settingsFile) {
+    std::string section;
+    std::string value;
+    for (const std::string& line : ReadLines(settingsFile)) {
+        std::string name;
+        if (SectionName(line, name)) {
+            section = name;
+        } else if (section == "info" && KeyValue(line, "path", value)) {
+            return value.substr(0, kMaxFolderText);
+        }
+    }
+    return {};
+}
+
+bool WriteRememberedFolder(const fs::path& settingsFile, const std::string& folder) {
+    std::vector<std::string> lines = ReadLines(settingsFile);
+    const std::string entry = "Path=" + folder;
+    std::string section;
+    bool written = false;
+    std::size_t infoEnd = lines.size();
+    bool haveInfo = false;
+    for (std::size_t i = 0; i < lines.size() && !written; ++i) {
+        std::string name;
+        std::string value;
+        if (SectionName(lines[i], name)) {
+            if (section == "info") {
+                infoEnd = i;
+            }
+            section = name;
+            haveInfo = haveInfo || name == "info";
+        } else if (section == "info" && KeyValue(lines[i], "path", value)) {
+            lines[i] = entry;
+            written = true;
+        }
+    }
+    if (!written) {
+        if (haveInfo) {
+            // After the last line of the "Info" section.
+            if (section == "info") {
+                infoEnd = lines.size();
+            }
+            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(infoEnd), entry);
+        } else {
+            lines.push_back("[Info]");
+            lines.push_back(entry);
+        }
+    }
+
+    std::error_code error;
+    fs::create_directories(settingsFile.parent_path(), error);
+    const fs::path temporary = settingsFile.string() + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::trunc);
+        for (const std::string& line : lines) {
+            out << line << '\n';
+        }
+        out.flush();
+        if (!out) {
+            fs::remove(temporary, error);
+            return false;
+        }
+    }
+    fs::rename(temporary, settingsFile, error);
+    if (error) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+std::string StartupFolder(const ProfileLocations& locations) {
+    const std::string remembered = ReadRememberedFolder(locations.settingsFile);
+    if (!remembered.empty()) {
+        return remembered;
+    }
+    std::error_code error;
+    if (!fs::exists(fs::symlink_status(locations.defaultOutputFolder, error))) {
+        fs::create_directories(locations.defaultOutputFolder, error);
+    }
+    return locations.defaultOutputFolder.string();
+}
+
+RunFolderCheck CheckRunFolder(const std::string& text, RunFolderMode mode) {
+    if (text == "\\") {
+        return RunFolderCheck::Refused;
+    }
+    std::error_code error;
+    if (mode == RunFolderMode::ExistingOnly) {
+        return fs::is_directory(text, error) ? RunFolderCheck::Accepted
+                                             : RunFolderCheck::RefusedWithMessage;
+    }
+    if (text.empty()) {
+        return RunFolderCheck::RefusedWithMessage;
+    }
+    if (!fs::exists(fs::symlink_status(text, error))) {
+        if (!fs::create_directories(text, error) || error) {
+            return RunFolderCheck::RefusedWithMessage;
+        }
+    }
+    return fs::is_directory(text, error) ? RunFolderCheck::Accepted
+                                         : RunFolderCheck::RefusedWithMessage;
+}

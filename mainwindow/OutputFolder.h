@@ -1,0 +1,41 @@
+#pragma once
+
+// The output folder: where it starts from (the settings file, or a default folder), the check
+// made at the start of every run, and remembering it for the next start.
+
+#include <filesystem>
+#include <string>
+
+inline constexpr char kFolderMissingMessage[] =
+    "The folder that you selected does not exit.Please specify a different folder!";
+inline constexpr char kFolderInvalidMessage[] = "The output folder name is invalid!";
+inline constexpr char kBrowseTitle[] = "Please select output folder:";
+
+// Where the settings file and the default output folder are. Beside the program:
+// <program folder>/bin/Path_Registration.ini and <program folder>/OutPut. When the program folder
+// cannot be written (installed for the whole system): the user's configuration folder for the
+// file and the user's music folder for the output.
+struct ProfileLocations {
+    std::filesystem::path settingsFile;
+    std::filesystem::path defaultOutputFolder;
+};
+ProfileLocations LocateProfile(const std::filesystem::path& programFolder);
+
+// Reads key "path" (any case) of section "Info"; a missing file, section or key reads as "".
+std::string ReadRememberedFolder(const std::filesystem::path& settingsFile);
+
+// Writes key "Path" of section "Info", keeping the rest of the file; creates the file and its
+// folder when missing. The file is replaced whole, so that a failed write never leaves half a
+// file. Returns false on failure (which callers ignore).
+bool WriteRememberedFolder(const std::filesystem::path& settingsFile, const std::string& folder);
+
+// The folder a start begins with: the remembered one, taken unchanged when not empty; otherwise
+// the default folder, created when nothing of that name exists (a failure is ignored).
+std::string StartupFolder(const ProfileLocations& locations);
+
+enum class RunFolderMode { ExistingOnly, CreateIfMissing };  // Convert, Merge
+enum class RunFolderCheck { Accepted, Refused, RefusedWithMessage };
+
+// The check at the start of a run on the folder box's text. RefusedWithMessage: show
+// kFolderMissingMessage. Accepted: the text is the run folder (the caller remembers it).
+RunFolderCheck CheckRunFolder(const std::string& text, RunFolderMode mode);

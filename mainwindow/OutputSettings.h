@@ -1,0 +1,79 @@
+#pragma once
+
+// The output profile: the chosen format preset and the encoder parameters of every run, the
+// four entries of the format box, and the tables that translate the profile into job fields.
+// Free of widgets, so that the command-line front end uses the same rules as the window.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class AVConvert;
+
+// One record for the whole process; empty texts and zero numbers until the window's set-up
+// (ApplyStartupValues) fills it.
+struct OutputSettings final {
+    std::int32_t presetId = 0;
+    std::int32_t savedPresetId = 0;  // written only by the settings dialog
+    bool audioOnly = false;
+    bool pspPreset = false;          // the job's thumbnail switch
+    std::int32_t audioBitRate = 0;   // bits per second
+    std::int32_t sampleRate = 0;     // Hz
+    std::int32_t channels = 0;       // 1, 2 or 6
+    std::int32_t videoBitRate = 0;
+    std::int32_t frameWidth = 0;
+    std::int32_t frameHeight = 0;
+    std::string frameRateText;       // "29.97 fps"
+    std::string videoEncoderName;    // "MPEG4"
+    std::string audioEncoderName;    // "MP3", "PCM_S16LE"
+    std::string savedAudioBitRateText;
+    std::string savedSampleRateText;
+    std::string savedChannelText;
+    std::string savedVideoBitRateText;
+    std::string savedFrameSizeText;
+    std::string savedFrameRateText;
+    std::string savedVideoEncoderText;
+    std::string savedAudioEncoderText;
+};
+
+// The values of the record after the window's set-up (MP3 at 192 kbps and 48000 Hz).
+void ApplyStartupValues(OutputSettings& settings);
+
+struct FormatEntry {
+    const char* text;              // the format box's entry and the task list's format column
+    std::int32_t presetId;
+    const char* audioEncoderName;
+    const char* extension;
+};
+
+inline constexpr std::array<FormatEntry, 4> kFormatEntries = {{
+    {"MP3-MPEG Layer-3 Audio(*.mp3)", 90106, "MP3", ".mp3"},
+    {"WAV-Waveform Audio(*.wav)", 90109, "PCM_S16LE", ".wav"},
+    {"WMA-Windows Media Audio(*.wma)", 90110, "WMA8", ".wma"},
+    {"OGG-OGG Vorbis Audio(*.ogg)", 90107, "VORBIS", ".ogg"},
+}};
+
+// The format box's selection change: the entry's preset and encoder, audio only, 128 kbps,
+// 2 channels, 44100 Hz. The remembered texts and the video fields are left as they are.
+// Returns false, changing nothing, for an index outside the four entries.
+bool ApplyFormatChoice(OutputSettings& settings, int index);
+
+// Table look-ups; exact and case-sensitive. No match: no value.
+std::optional<double> FrameRateForText(std::string_view text);
+std::optional<std::int32_t> VideoCodecForName(std::string_view name);
+std::optional<std::int32_t> AudioCodecForName(std::string_view name);
+
+// Writes the profile into the job's settings; a name or text in no table leaves the job's
+// previous value.
+void CopySettingsToJob(const OutputSettings& settings, AVConvert& job);
+
+// The extension in a format entry's text: what follows the last "*", cut before the next ")".
+std::string ExtensionFromEntryText(std::string_view entryText);
+
+// The output path of a task: run folder, "/", the source's file name up to its last ".", and
+// the entry's extension. No value when the file name has no "." (the run does not start).
+std::optional<std::string> OutputPathForTask(std::string_view sourcePath,
+                                             std::string_view runFolder,
+                                             std::string_view entryText);

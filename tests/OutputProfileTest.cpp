@@ -1,0 +1,183 @@
+// The output profile, its tables, output paths and the remembered output folder.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+extern "C" {
+#include <libavcodec/codec_id.h>
+}
+
+#include "AVConvert.h"
+#include "OutputFolder.h"
+#include "OutputSettings.h"
+#include "TestSupport.h"
+
+namespace tolvane::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(OutputProfile, StartupRunUsesMp3At192kAnd48kHz) {
+    OutputSettings settings;
+    ApplyStartupValues(settings);
+    AVConvert job;
+    CopySettingsToJob(settings, job);
+    EXPECT_EQ(settings.presetId, 90106);
+    EXPECT_EQ(job.audioCodecId, AV_CODEC_ID_MP3);
+    EXPECT_EQ(job.audioBitRate, 192000);
+    EXPECT_EQ(job.audioSampleRate, 48000);
+    EXPECT_EQ(job.audioChannels, 2);
+    EXPECT_FALSE(job.includeVideo);
+    EXPECT_EQ(job.writeThumbnail, -1);
+    EXPECT_EQ(settings.savedChannelText, "2 Channel stereo");
+}
+
+TEST(OutputProfile, FormatChoiceSetsTheEntrysPresetAndCommonValues) {
+    OutputSettings settings;
+    ApplyStartupValues(settings);
+    settings.savedAudioBitRateText = "64 kbps";
+    settings.videoEncoderName = "FLV";
+    settings.pspPreset = true;
+    settings.audioOnly = false;
+    ASSERT_TRUE(ApplyFormatChoice(settings, 1));
+    EXPECT_EQ(settings.presetId, 90109);
+    EXPECT_EQ(settings.audioEncoderName, "PCM_S16LE");
+    EXPECT_EQ(settings.audioBitRate, 128000);
+    EXPECT_EQ(settings.channels, 2);
+    EXPECT_EQ(settings.sampleRate, 44100);
+    EXPECT_TRUE(settings.audioOnly);
+    EXPECT_FALSE(settings.pspPreset);
+    EXPECT_EQ(settings.savedAudioBitRateText, "64 kbps") << "remembered texts stay";
+    EXPECT_EQ(settings.videoEncoderName, "FLV") << "video fields stay";
+
+    const int expected[] = {90106, 90109, 90110, 90107};
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_TRUE(ApplyFormatChoice(settings, i));
+        EXPECT_EQ(settings.presetId, expected[i]);
+    }
+    EXPECT_FALSE(ApplyFormatChoice(settings, 4));
+    EXPECT_FALSE(ApplyFormatChoice(settings, -1));
+    EXPECT_EQ(settings.presetId, 90107);
+}
+
+TEST(OutputProfile, TablesTranslateExactNamesAndLeaveUnknownOnesAlone) {
+    OutputSettings settings;
+    ApplyStartupValues(settings);
+    AVConvert job;
+    job.audioCodecId = 7;
+    job.videoCodecId = 8;
+    job.videoFrameRate = 12.5;
+    settings.audioEncoderName = "mp3";  // comparisons are case-sensitive
+    settings.videoEncoderName = "MPEG-4";
+    settings.frameRateText = "29.97fps";
+    CopySettingsToJob(settings, job);
+    EXPECT_EQ(job.audioCodecId, 7);
+    EXPECT_EQ(job.videoCodecId, 8);
+    EXPECT_EQ(job.videoFrameRate, 12.5);
+
+    settings.audioEncoderName = "WMA7";
+    settings.videoEncoderName = "DivX";
+    settings.frameRateText = "29.97 fps";
+    settings.audioOnly = false;
+    settings.pspPreset = true;
+    settings.frameWidth = 320;
+    settings.frameHeight = 240;
+    CopySettingsToJob(settings, job);
+    EXPECT_EQ(job.audioCodecId, AV_CODEC_ID_WMAV1);
+    EXPECT_EQ(job.videoCodecId, AV_CODEC_ID_MSMPEG4V3);
+    EXPECT_EQ(job.videoFrameRate, 29.97);
+    EXPECT_TRUE(job.includeVideo);
+    EXPECT_EQ(job.writeThumbnail, 1);
+    EXPECT_EQ(job.videoWidth, 320);
+
+    EXPECT_EQ(AudioCodecForName("APE"), AV_CODEC_ID_APE);
+    EXPECT_EQ(VideoCodecForName("XVID"), kCodecIdXvid);
+    EXPECT_EQ(FrameRateForText("14.985 fps"), 14.985);
+    EXPECT_FALSE(FrameRateForText("18.0 fps").has_value());
+}
+
+TEST(OutputProfile, OutputPathsFollowTheSourceNameAndTheEntryExtension) {
+    const char* mp3 = kFormatEntries[0].text;
+    EXPECT_EQ(OutputPathForTask("/clips/talk.final.avi", "/out", mp3), "/out/talk.final.mp3");
+    EXPECT_EQ(OutputPathForTask("C:\\clips\\talk.avi", "/out", kFormatEntries[3].text),
+              "/out/talk.ogg");
+    EXPECT_EQ(OutputPathForTask("talk.avi", "/out/", mp3), "/out/talk.mp3")
+        << "a folder ending in a separator gets no second one";
+    EXPECT_FALSE(OutputPathForTask("/clips/README", "/out", mp3).has_value());
+    EXPECT_FALSE(OutputPathForTask("/clips.d/README", "/out", mp3).has_value());
+    const char* extensions[] = {".mp3", ".wav", ".wma", ".ogg"};
+    for (std::size_t i = 0; i < kFormatEntries.size(); ++i) {
+        EXPECT_EQ(ExtensionFromEntryText(kFormatEntries[i].text), extensions[i]);
+        EXPECT_EQ(ExtensionFromEntryText(kFormatEntries[i].text), kFormatEntries[i].extension);
+    }
+}
+
+TEST(OutputFolder, SettingsFileRoundTripKeepsTheRestOfTheFile) {
+    ScratchDir dir;
+    const fs::path file = dir.Path() / "bin" / "Path_Registration.ini";
+    EXPECT_EQ(ReadRememberedFolder(file), "") << "missing file";
+    ASSERT_TRUE(WriteRememberedFolder(file, "/music/out")) << "creates the bin folder";
+    EXPECT_EQ(ReadRememberedFolder(file), "/music/out");
+    EXPECT_NE(ReadFile(file.string()).find("[Info]\nPath=/music/out"), std::string::npos);
+
+    std::ofstream(file) << "[Other]\npath=/not/this\n[INFO]\nKeep=1\nPATH = /old folder \n";
+    EXPECT_EQ(ReadRememberedFolder(file), "/old folder") << "key read in any case";
+    ASSERT_TRUE(WriteRememberedFolder(file, "/new"));
+    EXPECT_EQ(ReadRememberedFolder(file), "/new");
+    const std::string text = ReadFile(file.string());
+    EXPECT_NE(text.find("path=/not/this"), std::string::npos);
+    EXPECT_NE(text.find("Keep=1"), std::string::npos);
+    EXPECT_NE(text.find("Path=/new"), std::string::npos);
+
+    std::ofstream(file) << "[Info]\nOther=1\n[Next]\nx=y\n";
+    ASSERT_TRUE(WriteRememberedFolder(file, "/added"));
+    EXPECT_EQ(ReadRememberedFolder(file), "/added");
+    EXPECT_LT(ReadFile(file.string()).find("Path=/added"), ReadFile(file.string()).find("[Next]"));
+}
+
+TEST(OutputFolder, StartupFolderFallsBackToTheDefaultAndCreatesIt) {
+    ScratchDir dir;
+    const ProfileLocations locations = LocateProfile(dir.Path());
+    EXPECT_EQ(locations.settingsFile, dir.Path() / "bin" / "Path_Registration.ini");
+    EXPECT_EQ(locations.defaultOutputFolder, dir.Path() / "OutPut");
+
+    EXPECT_EQ(StartupFolder(locations), (dir.Path() / "OutPut").string()) << "no file";
+    EXPECT_TRUE(fs::is_directory(dir.Path() / "OutPut"));
+    fs::remove(dir.Path() / "OutPut");
+
+    fs::create_directories(dir.Path() / "bin");
+    std::ofstream(locations.settingsFile) << "[Info]\n";
+    EXPECT_EQ(StartupFolder(locations), (dir.Path() / "OutPut").string()) << "no key";
+    std::ofstream(locations.settingsFile) << "[Info]\nPath=\n";
+    EXPECT_EQ(StartupFolder(locations), (dir.Path() / "OutPut").string()) << "empty value";
+    EXPECT_TRUE(fs::is_directory(dir.Path() / "OutPut"));
+
+    const std::string elsewhere = (dir.Path() / "not" / "there").string();
+    std::ofstream(locations.settingsFile) << "[Info]\npath=" << elsewhere << "\n";
+    EXPECT_EQ(StartupFolder(locations), elsewhere);
+    EXPECT_FALSE(fs::exists(elsewhere)) << "a remembered folder is neither checked nor created";
+}
+
+TEST(OutputFolder, RunFolderCheckByMode) {
+    ScratchDir dir;
+    const std::string missing = dir.File("new/folder");
+    EXPECT_EQ(CheckRunFolder("\\", RunFolderMode::ExistingOnly), RunFolderCheck::Refused);
+    EXPECT_EQ(CheckRunFolder("\\", RunFolderMode::CreateIfMissing), RunFolderCheck::Refused);
+    EXPECT_EQ(CheckRunFolder(missing, RunFolderMode::ExistingOnly),
+              RunFolderCheck::RefusedWithMessage);
+    EXPECT_FALSE(fs::exists(missing));
+    EXPECT_EQ(CheckRunFolder(missing, RunFolderMode::CreateIfMissing), RunFolderCheck::Accepted);
+    EXPECT_TRUE(fs::is_directory(missing));
+    EXPECT_EQ(CheckRunFolder(missing, RunFolderMode::ExistingOnly), RunFolderCheck::Accepted);
+
+    std::ofstream(dir.File("plain")) << "a file";
+    EXPECT_EQ(CheckRunFolder(dir.File("plain"), RunFolderMode::ExistingOnly),
+              RunFolderCheck::RefusedWithMessage);
+    EXPECT_EQ(CheckRunFolder(dir.File("plain/sub"), RunFolderMode::CreateIfMissing),
+              RunFolderCheck::RefusedWithMessage);
+}
+
+}  // namespace
+}  // namespace tolvane::test

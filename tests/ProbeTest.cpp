@@ -1,0 +1,105 @@
+// The media probe on generated files.
+
+#include <gtest/gtest.h>
+
+extern "C" {
+#include <libavcodec/codec_id.h>
+#include <libavutil/avutil.h>
+}
+
+#include "AVConvert.h"
+#include "TestSupport.h"
+
+namespace tolvane::test {
+namespace {
+
+int Probe(AVConvert& job, const std::string& path) {
+    job.probePath = path;
+    return job.ProbeMedia();
+}
+
+TEST(Probe, VideoWithSoundReportsBothStreamsAndTheLength) {
+    AVConvert job;
+    ASSERT_EQ(Probe(job, Media("h264_aac.mp4").string()), 0);
+    const MediaProbeResult& r = job.probe;
+    EXPECT_EQ(r.durationSeconds, 5);
+    EXPECT_NEAR(static_cast<double>(r.durationMicros), 5e6, 1e5);
+    EXPECT_EQ(r.srcVideoCodecId, AV_CODEC_ID_H264);
+    EXPECT_EQ(r.srcWidth, 320);
+    EXPECT_EQ(r.srcHeight, 240);
+    EXPECT_EQ(r.srcFrameRateNum, 25);
+    EXPECT_EQ(r.srcFrameRateDen, 1);
+    EXPECT_EQ(r.srcFrameRate, 25.0);
+    EXPECT_EQ(r.srcAudioCodecId, AV_CODEC_ID_AAC);
+    EXPECT_EQ(r.srcSampleRate, 44100);
+    EXPECT_EQ(r.srcChannels, 2);
+    EXPECT_GT(r.srcAudioBitRate, 0);
+
+    ASSERT_EQ(Probe(job, Media("mpeg4_mp3.avi").string()), 0);
+    EXPECT_EQ(job.probe.srcVideoCodecId, AV_CODEC_ID_MPEG4);
+    EXPECT_EQ(job.probe.srcAudioCodecId, AV_CODEC_ID_MP3);
+    EXPECT_EQ(job.probe.srcAudioBitRate, 96000);
+    ASSERT_EQ(Probe(job, Media("ac3_51.mkv").string()), 0);
+    EXPECT_EQ(job.probe.srcChannels, 6);
+}
+
+TEST(Probe, AudioOnlyFileHasNoVideoFactsAndKeepsTheEarlierFrameRate) {
+    AVConvert job;
+    ASSERT_EQ(Probe(job, Media("h264_aac.mp4").string()), 0);
+    ASSERT_EQ(Probe(job, Media("audio_only.m4a").string()), 0);
+    const MediaProbeResult& r = job.probe;
+    EXPECT_EQ(r.srcVideoCodecId, 0);
+    EXPECT_EQ(r.srcWidth, 0);
+    EXPECT_EQ(r.srcHeight, 0);
+    EXPECT_EQ(r.srcVideoBitRate, 0);
+    EXPECT_EQ(r.srcFrameRateNum, 25) << "frame-rate fields keep their values without video";
+    EXPECT_EQ(r.srcAudioCodecId, AV_CODEC_ID_AAC);
+    EXPECT_EQ(r.durationSeconds, 5);
+}
+
+TEST(Probe, VideoOnlyFileHasNoAudioFacts) {
+    AVConvert job;
+    ASSERT_EQ(Probe(job, Media("video_only.mp4").string()), 0);
+    EXPECT_EQ(job.probe.srcAudioCodecId, 0);
+    EXPECT_EQ(job.probe.srcSampleRate, 0);
+    EXPECT_EQ(job.probe.srcChannels, 0);
+    EXPECT_EQ(job.probe.srcAudioBitRate, 0);
+    EXPECT_EQ(job.probe.srcWidth, 320);
+}
+
+TEST(Probe, TheLastAudioStreamIsReported) {
+    AVConvert job;
+    ASSERT_EQ(Probe(job, Media("two_audio.mkv").string()), 0);
+    EXPECT_EQ(job.probe.srcAudioCodecId, AV_CODEC_ID_AAC);
+    EXPECT_EQ(job.probe.srcSampleRate, 48000);
+    EXPECT_EQ(job.probe.srcChannels, 2);
+}
+
+TEST(Probe, RatesAboveAThousandAreTakenAsNtscRates) {
+    AVConvert job;
+    ASSERT_EQ(Probe(job, Media("rate30000.y4m").string()), 0);
+    EXPECT_EQ(job.probe.srcFrameRateNum, 30000);
+    EXPECT_EQ(job.probe.srcFrameRateDen, 1001);
+    EXPECT_EQ(job.probe.srcFrameRate, 29.0);
+}
+
+TEST(Probe, ContainerWithoutDurationGivesTheNoValueMarker) {
+    AVConvert job;
+    ASSERT_EQ(Probe(job, Media("raw.h264").string()), 0);
+    EXPECT_EQ(job.probe.durationMicros, AV_NOPTS_VALUE);
+    EXPECT_EQ(job.probe.durationSeconds, AV_NOPTS_VALUE / 1000000);
+    EXPECT_LT(job.probe.durationSeconds, 0);
+}
+
+TEST(Probe, UnreadableFilesGiveNegativeCodes) {
+    AVConvert job;
+    EXPECT_EQ(Probe(job, Media("not_media.mp4").string()), -1);
+    EXPECT_EQ(Probe(job, Media("truncated.mp4").string()), -1);
+    EXPECT_EQ(Probe(job, Media("empty.mp4").string()), -1);
+    EXPECT_EQ(Probe(job, Media("no_such_file.mp4").string()), -1);
+    EXPECT_EQ(Probe(job, ""), -1);
+    EXPECT_EQ(Probe(job, Media("no_decoder.avi").string()), -4);
+}
+
+}  // namespace
+}  // namespace tolvane::test
