@@ -216,7 +216,7 @@ double EntryConverter::AudioSeconds() const {
     return before + m_audio.QueuedSeconds();
 }
 
-double EntryConverter::VideoSeconds() const { return m_videoOpen ? m_video.Seconds() : 0.0; }
+double EntryConverter::VideoSeconds() const { return m_videoOpen ? m_output.videoEndSeconds : 0.0; }
 
 bool EntryConverter::ClipEndReached() const {
     if (m_mode != EntryMode::Batch || !m_audioOpen) {
@@ -381,11 +381,13 @@ void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
     std::int64_t step = 1;
     const bool computeTimestamp = m_mode == EntryMode::Merge || !(m_inputIsRm || m_oddFrameRate);
     if (computeTimestamp && audioSeconds > videoSeconds) {
-        const AVRational tb = m_video.TimeBase();
-        step = static_cast<std::int64_t>((audioSeconds - videoSeconds) * tb.den / tb.num) + 1;
+        const AVRational rate = m_video.TimeBase();
+        step = static_cast<std::int64_t>((audioSeconds - videoSeconds) * rate.den / rate.num) + 1;
     }
     m_output.videoPts += step;
-    const std::int64_t pts = std::max(m_output.videoPts, m_video.Position());
+    const AVRational tb = m_video.TimeBase();
+    const auto position = static_cast<std::int64_t>(std::llround(videoSeconds * tb.den / tb.num));
+    const std::int64_t pts = std::max(m_output.videoPts, position);
     if (m_video.Encode(frame, pts, m_output) < 0) {
         m_failed = true;
         m_videoWriteFailed = true;

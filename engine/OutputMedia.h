@@ -49,6 +49,7 @@ public:
     StreamTrack audio;
     StreamTrack video;
     std::int64_t videoPts = 0;            // timestamp counter of encoded video, across entries
+    double videoEndSeconds = 0.0;         // end of the last frame handed to a video encoder
     std::int64_t audioSamplesBefore = 0;  // samples written by earlier merge entries
     AVSampleFormat audioSampleFormat = AV_SAMPLE_FMT_NONE;  // the stream's, kept for later entries
 

@@ -148,10 +148,6 @@ int VideoEncoder::IntegerRate() const {
     return tb.num > 0 ? tb.den / tb.num : 0;
 }
 
-double VideoEncoder::Seconds() const {
-    return static_cast<double>(m_nextPosition) * av_q2d(m_encoder->time_base);
-}
-
 int VideoEncoder::Encode(const AVFrame& frame, std::int64_t pts, OutputMedia& output) {
     AVCodecContext* enc = m_encoder.get();
     m_scaler.reset(sws_getCachedContext(m_scaler.release(), frame.width, frame.height,
@@ -170,7 +166,7 @@ int VideoEncoder::Encode(const AVFrame& frame, std::int64_t pts, OutputMedia& ou
               m_picture->linesize);
     m_picture->pts = pts;
     m_picture->pict_type = AV_PICTURE_TYPE_NONE;
-    m_nextPosition = pts + 1;
+    output.videoEndSeconds = static_cast<double>(pts + 1) * av_q2d(enc->time_base);
     ret = output.EncodeAndWrite(enc, m_picture.get(), output.video);
     if (ret < 0) {
         LogFailure(m_path, "cannot encode or write video", ret);

@@ -31,10 +31,6 @@ public:
     AVRational TimeBase() const { return m_encoder->time_base; }
     // Frames per second as the encoder's time base states it, as an integer.
     int IntegerRate() const;
-    // Output position in seconds: the end of the last frame handed to the encoder.
-    double Seconds() const;
-    std::int64_t Position() const { return m_nextPosition; }
-
     // Scales `frame` into the encoder's picture and encodes it at `pts` (encoder time base).
     int Encode(const AVFrame& frame, std::int64_t pts, OutputMedia& output);
     int Flush(OutputMedia& output);
@@ -43,7 +39,6 @@ private:
     CodecContextPtr m_encoder;
     SwsPtr m_scaler;
     FramePtr m_picture;
-    std::int64_t m_nextPosition = 0;
     std::string m_path;
 };
 
