@@ -94,9 +94,9 @@ int main(int argc, char** argv) {
         const double length =
             job.ProbeMedia() == 0 ? static_cast<double>(job.probe.durationMicros) / 1e6 : 0.0;
         job.sourcePaths[i] = files[i];
-        job.outputPaths[i] = (std::filesystem::path(folder) /
-                              std::filesystem::path(files[i]).stem()).string() +
-                             format->extension;
+        job.outputPaths[i] =
+            (std::filesystem::path(folder) / std::filesystem::path(files[i]).stem()).string() +
+            format->extension;
         job.clipStart[i] = start;
         job.clipEnd[i] = end >= 0 ? end : length;
         job.clipLength[i] = job.clipEnd[i] - start;

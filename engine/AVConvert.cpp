@@ -34,7 +34,8 @@ int AVConvert::ProbeMedia() {
     PickLastStreams(source);
     const AVFormatContext* input = source.input.get();
     if (source.videoIndex >= 0) {
-        const int ret = OpenStreamDecoder(probePath, input, source.videoIndex, source.videoDecoder, 1);
+        const int ret =
+            OpenStreamDecoder(probePath, input, source.videoIndex, source.videoDecoder, 1);
         if (ret < 0) {
             return ret;
         }

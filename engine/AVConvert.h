@@ -19,8 +19,8 @@
 
 class AVConvert final {
 public:
-    static constexpr int kMaxTasks = 9999;       // entries of the clip tables
-    static constexpr int kStatusEntries = 10000; // entries of the status table
+    static constexpr int kMaxTasks = 9999;        // entries of the clip tables
+    static constexpr int kStatusEntries = 10000;  // entries of the status table
     static constexpr std::size_t kMaxPathBytes = 255;
 
     static constexpr std::uint8_t kTaskPending = 0xFF;
@@ -42,11 +42,11 @@ public:
 
     // ---- Task table: written by the user-interface thread before a worker starts. ----
     int taskCount = -1;
-    std::vector<std::string> sourcePaths;  // empty entry: the task does not take part (fails)
-    std::vector<std::string> outputPaths;  // rewritten by the worker with the name it wrote
-    std::array<double, kMaxTasks> clipStart{};  // seconds; the worker resets it after seeking
-    std::array<double, kMaxTasks> clipEnd{};    // seconds; kept for the windows
-    std::array<double, kMaxTasks> clipLength{}; // seconds; the batch worker stops a task there
+    std::vector<std::string> sourcePaths;        // empty entry: the task does not take part (fails)
+    std::vector<std::string> outputPaths;        // rewritten by the worker with the name it wrote
+    std::array<double, kMaxTasks> clipStart{};   // seconds; the worker resets it after seeking
+    std::array<double, kMaxTasks> clipEnd{};     // seconds; kept for the windows
+    std::array<double, kMaxTasks> clipLength{};  // seconds; the batch worker stops a task there
     int totalTasksShown = 0;                     // user-interface thread only
     int mergeTotalSeconds = 0;                   // the merge worker's progress denominator
 
@@ -60,14 +60,14 @@ public:
     std::int32_t videoBitRate = 0;
     std::int32_t videoWidth = 0;
     std::int32_t videoHeight = 0;
-    double videoFrameRate = 0.0;     // 0: as the source
-    std::int32_t writeThumbnail = -1; // 1: write a ".THM" thumbnail beside the output
+    double videoFrameRate = 0.0;       // 0: as the source
+    std::int32_t writeThumbnail = -1;  // 1: write a ".THM" thumbnail beside the output
 
     // ---- Control and progress. ----
-    std::atomic<bool> stopRequested{false};  // written by the user-interface thread
-    std::atomic<bool> previewHidden{false};  // written by the user-interface thread
-    std::atomic<std::int32_t> currentTask{-1};  // written by the worker (UI: -1 before a start)
-    std::atomic<std::int32_t> fileProgress{-1}; // written by the worker (UI: 0 before a start)
+    std::atomic<bool> stopRequested{false};      // written by the user-interface thread
+    std::atomic<bool> previewHidden{false};      // written by the user-interface thread
+    std::atomic<std::int32_t> currentTask{-1};   // written by the worker (UI: -1 before a start)
+    std::atomic<std::int32_t> fileProgress{-1};  // written by the worker (UI: 0 before a start)
     std::array<std::atomic<std::uint8_t>, kStatusEntries> taskStatus{};  // written by the worker
 
     bool thumbnailDone = false;  // worker only

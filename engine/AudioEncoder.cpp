@@ -20,10 +20,10 @@ namespace {
 constexpr int kEncodedAudioBytes = 524288;
 
 constexpr std::array kSupportedAudioCodecs = {
-    AV_CODEC_ID_AAC,       AV_CODEC_ID_AMR_NB,    AV_CODEC_ID_AC3,       AV_CODEC_ID_MP3,
-    AV_CODEC_ID_MP2,       AV_CODEC_ID_WMAV1,     AV_CODEC_ID_WMAV2,     AV_CODEC_ID_VORBIS,
-    AV_CODEC_ID_FLAC,      AV_CODEC_ID_PCM_S16LE, AV_CODEC_ID_PCM_S16BE, AV_CODEC_ID_PCM_S8,
-    AV_CODEC_ID_PCM_U8,    AV_CODEC_ID_PCM_MULAW, AV_CODEC_ID_PCM_ALAW,  AV_CODEC_ID_APE,
+    AV_CODEC_ID_AAC,    AV_CODEC_ID_AMR_NB,    AV_CODEC_ID_AC3,       AV_CODEC_ID_MP3,
+    AV_CODEC_ID_MP2,    AV_CODEC_ID_WMAV1,     AV_CODEC_ID_WMAV2,     AV_CODEC_ID_VORBIS,
+    AV_CODEC_ID_FLAC,   AV_CODEC_ID_PCM_S16LE, AV_CODEC_ID_PCM_S16BE, AV_CODEC_ID_PCM_S8,
+    AV_CODEC_ID_PCM_U8, AV_CODEC_ID_PCM_MULAW, AV_CODEC_ID_PCM_ALAW,  AV_CODEC_ID_APE,
 };
 
 bool Is16BitPcm(AVCodecID id) {
@@ -68,8 +68,8 @@ int AudioEncoder::Open(const AVConvert& job, const AVCodecContext& decoder,
                        const std::string& path) {
     m_path = path;
     const auto id = static_cast<AVCodecID>(job.audioCodecId);
-    const AVCodec* codec = IsSupportedAudioCodec(job.audioCodecId) ? avcodec_find_encoder(id)
-                                                                   : nullptr;
+    const AVCodec* codec =
+        IsSupportedAudioCodec(job.audioCodecId) ? avcodec_find_encoder(id) : nullptr;
     if (codec == nullptr) {
         LogFailure(path, "no encoder for the audio codec", AVERROR_ENCODER_NOT_FOUND);
         return AVERROR_ENCODER_NOT_FOUND;
@@ -98,8 +98,8 @@ int AudioEncoder::Open(const AVConvert& job, const AVCodecContext& decoder,
     }
 
     const int channels = enc->ch_layout.nb_channels;
-    m_takesShortFrame =
-        (codec->capabilities & (AV_CODEC_CAP_VARIABLE_FRAME_SIZE | AV_CODEC_CAP_SMALL_LAST_FRAME)) != 0;
+    m_takesShortFrame = (codec->capabilities &
+                         (AV_CODEC_CAP_VARIABLE_FRAME_SIZE | AV_CODEC_CAP_SMALL_LAST_FRAME)) != 0;
     if (enc->frame_size > 1) {
         m_inputFrameSize = enc->frame_size;
     } else {
@@ -154,9 +154,9 @@ int AudioEncoder::PrepareResampler(const AVFrame& frame) {
     }
     // More source channels than the encoder has are mixed down by the resampler's matrix.
     SwrContext* raw = nullptr;
-    int ret = swr_alloc_set_opts2(&raw, &enc->ch_layout, enc->sample_fmt, enc->sample_rate,
-                                  &layout, static_cast<AVSampleFormat>(frame.format),
-                                  frame.sample_rate, 0, nullptr);
+    int ret = swr_alloc_set_opts2(&raw, &enc->ch_layout, enc->sample_fmt, enc->sample_rate, &layout,
+                                  static_cast<AVSampleFormat>(frame.format), frame.sample_rate, 0,
+                                  nullptr);
     m_resampler.reset(raw);
     if (ret >= 0) {
         av_opt_set_int(raw, "filter_size", 16, 0);
@@ -175,14 +175,14 @@ int AudioEncoder::PrepareResampler(const AVFrame& frame) {
 
 int AudioEncoder::Queue(const std::uint8_t* const* planes, int samples) {
     if (m_sampleLimit >= 0) {
-        samples = static_cast<int>(std::min<std::int64_t>(samples, m_sampleLimit - m_samplesQueued));
+        samples =
+            static_cast<int>(std::min<std::int64_t>(samples, m_sampleLimit - m_samplesQueued));
     }
     if (samples <= 0) {
         return 0;
     }
     const int written = av_audio_fifo_write(
-        m_queue.get(), reinterpret_cast<void**>(const_cast<std::uint8_t**>(planes)),
-        samples);
+        m_queue.get(), reinterpret_cast<void**>(const_cast<std::uint8_t**>(planes)), samples);
     if (written < 0) {
         return written;
     }
@@ -232,7 +232,8 @@ int AudioEncoder::Push(const AVFrame& frame, int skip, OutputMedia& output) {
     const int planeCount = planar ? channels : 1;
     std::vector<const std::uint8_t*> planes(static_cast<std::size_t>(planeCount));
     for (int p = 0; p < planeCount; ++p) {
-        planes[static_cast<std::size_t>(p)] = frame.extended_data[p] + static_cast<std::ptrdiff_t>(skip) * step;
+        planes[static_cast<std::size_t>(p)] =
+            frame.extended_data[p] + static_cast<std::ptrdiff_t>(skip) * step;
     }
     const int samples = frame.nb_samples - skip;
     ret = m_passThrough ? Queue(planes.data(), samples) : ConvertAndQueue(planes.data(), samples);

@@ -64,7 +64,8 @@ bool EntryConverter::OpenSource() {
     if (m_sourcePath.empty() || output.empty()) {
         return Fail("the task has no source or output path", AVERROR(EINVAL));
     }
-    if (m_sourcePath.size() > AVConvert::kMaxPathBytes || output.size() > AVConvert::kMaxPathBytes) {
+    if (m_sourcePath.size() > AVConvert::kMaxPathBytes ||
+        output.size() > AVConvert::kMaxPathBytes) {
         return Fail("path longer than 255 bytes", AVERROR(ENAMETOOLONG));
     }
     if (OpenSourceFile(m_sourcePath, m_source) < 0) {
@@ -95,7 +96,8 @@ bool EntryConverter::OpenSource() {
                           (m_job.includeVideo && static_cast<int>(i) == m_source.videoIndex);
         input->streams[i]->discard = used ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
     }
-    m_inputIsRm = FormatNameIs(input->iformat->name, "rm") || FormatNameIs(input->iformat->name, "rmvb");
+    m_inputIsRm =
+        FormatNameIs(input->iformat->name, "rm") || FormatNameIs(input->iformat->name, "rmvb");
     return true;
 }
 
@@ -211,12 +213,14 @@ double EntryConverter::AudioSeconds() const {
     if (!m_audioOpen) {
         return 0.0;
     }
-    const double before = static_cast<double>(m_output.audioSamplesBefore) /
-                          m_audio.Context()->sample_rate;
+    const double before =
+        static_cast<double>(m_output.audioSamplesBefore) / m_audio.Context()->sample_rate;
     return before + m_audio.QueuedSeconds();
 }
 
-double EntryConverter::VideoSeconds() const { return m_videoOpen ? m_output.videoEndSeconds : 0.0; }
+double EntryConverter::VideoSeconds() const {
+    return m_videoOpen ? m_output.videoEndSeconds : 0.0;
+}
 
 bool EntryConverter::ClipEndReached() const {
     if (m_mode != EntryMode::Batch || !m_audioOpen) {
@@ -236,7 +240,8 @@ void EntryConverter::UpdateProgress(bool afterAudioDecode) {
                                : m_job.clipLength[static_cast<std::size_t>(m_index)];
     std::int64_t percent = 0;
     if (total > 0.0) {
-        percent = static_cast<std::int64_t>(100.0 * std::max(AudioSeconds(), VideoSeconds()) / total);
+        percent =
+            static_cast<std::int64_t>(100.0 * std::max(AudioSeconds(), VideoSeconds()) / total);
     }
     if (afterAudioDecode && m_job.audioCodecId == AV_CODEC_ID_VORBIS) {
         percent = m_decodeCalls * 100 / m_packetEstimate;

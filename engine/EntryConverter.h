@@ -78,7 +78,7 @@ private:
     bool m_oddFrameRate = false;    // the source's base rate is exactly 359/12
     bool m_inputIsRm = false;
     bool m_outputIsRm = false;
-    double m_skipUntil = 0.0;       // seconds from the source's start: decoded before the clip
+    double m_skipUntil = 0.0;  // seconds from the source's start: decoded before the clip
     std::int64_t m_decodeCalls = 0;
     std::int64_t m_packetEstimate = 100;
     bool m_failed = false;

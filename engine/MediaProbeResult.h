@@ -4,8 +4,8 @@
 
 // Length and stream properties of one probed file (the last stream of each kind).
 struct MediaProbeResult final {
-    std::int64_t durationMicros = 0;  // as the container reports it (may be the no-value marker)
-    std::int64_t durationSeconds = 0; // durationMicros / 1,000,000, truncated toward zero
+    std::int64_t durationMicros = 0;   // as the container reports it (may be the no-value marker)
+    std::int64_t durationSeconds = 0;  // durationMicros / 1,000,000, truncated toward zero
     std::int32_t srcVideoCodecId = 0;
     std::int32_t srcVideoBitRate = 0;
     std::int32_t srcWidth = 0;

@@ -22,7 +22,8 @@ constexpr int kIoBufferBytes = 64 * 1024;
 std::string NumberedName(const std::string& path, int counter) {
     const std::size_t slash = path.find_last_of('/');
     const std::size_t dot = path.find_last_of('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
     const std::string mark = "(" + std::to_string(counter) + ")";
     if (!hasExtension) {
         return path + mark;
@@ -42,7 +43,9 @@ std::string FirstFreeName(const std::string& path) {
     return candidate;
 }
 
-ExclusiveOutputFile::~ExclusiveOutputFile() { Close(); }
+ExclusiveOutputFile::~ExclusiveOutputFile() {
+    Close();
+}
 
 int ExclusiveOutputFile::Create(const std::string& requested) {
     Close();

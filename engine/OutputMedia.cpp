@@ -79,9 +79,10 @@ int OutputMedia::EncodeAndWrite(AVCodecContext* encoder, const AVFrame* frame, S
 int OutputMedia::WritePacket(AVPacket* packet, StreamTrack& track) {
     if (!track.shiftKnown) {
         const std::int64_t start = packet->dts != AV_NOPTS_VALUE ? packet->dts : packet->pts;
-        track.shift = (track.endDts != AV_NOPTS_VALUE && start != AV_NOPTS_VALUE && start < track.endDts)
-                          ? track.endDts - start
-                          : 0;
+        track.shift =
+            (track.endDts != AV_NOPTS_VALUE && start != AV_NOPTS_VALUE && start < track.endDts)
+                ? track.endDts - start
+                : 0;
         track.shiftKnown = true;
     }
     if (packet->pts != AV_NOPTS_VALUE) {

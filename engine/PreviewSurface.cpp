@@ -8,11 +8,19 @@
 
 namespace tolvane {
 
-void PreviewSurface::WindowDeleter::operator()(SDL_Window* w) const { SDL_DestroyWindow(w); }
-void PreviewSurface::RendererDeleter::operator()(SDL_Renderer* r) const { SDL_DestroyRenderer(r); }
-void PreviewSurface::TextureDeleter::operator()(SDL_Texture* t) const { SDL_DestroyTexture(t); }
+void PreviewSurface::WindowDeleter::operator()(SDL_Window* w) const {
+    SDL_DestroyWindow(w);
+}
+void PreviewSurface::RendererDeleter::operator()(SDL_Renderer* r) const {
+    SDL_DestroyRenderer(r);
+}
+void PreviewSurface::TextureDeleter::operator()(SDL_Texture* t) const {
+    SDL_DestroyTexture(t);
+}
 
-PreviewSurface::~PreviewSurface() { Stop(); }
+PreviewSurface::~PreviewSurface() {
+    Stop();
+}
 
 bool PreviewSurface::Start() {
     Stop();
@@ -54,10 +62,9 @@ void PreviewSurface::Draw(const AVFrame& frame) {
         return;
     }
     if (!m_scaler) {
-        m_scaler.reset(sws_getContext(frame.width, frame.height,
-                                      static_cast<AVPixelFormat>(frame.format), kPreviewWidth,
-                                      kPreviewHeight, AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr,
-                                      nullptr, nullptr));
+        m_scaler.reset(sws_getContext(
+            frame.width, frame.height, static_cast<AVPixelFormat>(frame.format), kPreviewWidth,
+            kPreviewHeight, AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr));
         if (!m_scaler) {
             return;
         }

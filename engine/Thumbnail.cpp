@@ -61,8 +61,8 @@ bool CompressPicture(std::FILE* file, const AVFrame& picture) {
     jpeg_set_quality(compressor.get(), kJpegQuality, TRUE);
     jpeg_start_compress(compressor.get(), TRUE);
     while (compressor->next_scanline < compressor->image_height) {
-        JSAMPROW row = picture.data[0] + static_cast<std::ptrdiff_t>(compressor->next_scanline) *
-                                             picture.linesize[0];
+        JSAMPROW row = picture.data[0] +
+                       static_cast<std::ptrdiff_t>(compressor->next_scanline) * picture.linesize[0];
         jpeg_write_scanlines(compressor.get(), &row, 1);
     }
     jpeg_finish_compress(compressor.get());
@@ -107,9 +107,9 @@ bool WriteJpegThumbnail(const std::string& path, const AVFrame& picture) {
 }
 
 bool WriteThumbnailFromFrame(const std::string& path, const AVFrame& frame) {
-    SwsPtr scaler(sws_getContext(frame.width, frame.height, static_cast<AVPixelFormat>(frame.format),
-                                 kThumbnailWidth, kThumbnailHeight, AV_PIX_FMT_RGB24,
-                                 kThumbnailScaleFlags, nullptr, nullptr, nullptr));
+    SwsPtr scaler(sws_getContext(
+        frame.width, frame.height, static_cast<AVPixelFormat>(frame.format), kThumbnailWidth,
+        kThumbnailHeight, AV_PIX_FMT_RGB24, kThumbnailScaleFlags, nullptr, nullptr, nullptr));
     FramePtr picture = AllocPicture(AV_PIX_FMT_RGB24, kThumbnailWidth, kThumbnailHeight);
     if (!scaler || !picture) {
         return false;

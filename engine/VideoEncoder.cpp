@@ -20,13 +20,10 @@ struct RateEntry {
 };
 
 constexpr std::array kTimeBases = {
-    RateEntry{10, {1, 10}},    RateEntry{12, {1, 12}},
-    RateEntry{14.985, {1001, 15000}},
-    RateEntry{15, {1, 15}},    RateEntry{18, {1, 18}},
-    RateEntry{20, {1, 20}},    RateEntry{23.975, {1001, 24000}},
-    RateEntry{24, {1, 24}},    RateEntry{25, {1, 25}},
-    RateEntry{29.97, {1001, 30000}},
-    RateEntry{30, {1, 30}},    RateEntry{50, {1, 50}},
+    RateEntry{10, {1, 10}},           RateEntry{12, {1, 12}}, RateEntry{14.985, {1001, 15000}},
+    RateEntry{15, {1, 15}},           RateEntry{18, {1, 18}}, RateEntry{20, {1, 20}},
+    RateEntry{23.975, {1001, 24000}}, RateEntry{24, {1, 24}}, RateEntry{25, {1, 25}},
+    RateEntry{29.97, {1001, 30000}},  RateEntry{30, {1, 30}}, RateEntry{50, {1, 50}},
     RateEntry{60, {1, 60}},
 };
 
@@ -43,9 +40,9 @@ const AVCodec* FindVideoEncoder(std::int32_t codecId, bool& tagXvid) {
         return avcodec_find_encoder_by_name("libx264");
     }
     static constexpr std::array kSupported = {
-        AV_CODEC_ID_H263,  AV_CODEC_ID_MPEG4,      AV_CODEC_ID_FLV1,       AV_CODEC_ID_WMV1,
-        AV_CODEC_ID_WMV2,  AV_CODEC_ID_MPEG2VIDEO, AV_CODEC_ID_MPEG1VIDEO, AV_CODEC_ID_DVVIDEO,
-        AV_CODEC_ID_RV20,  AV_CODEC_ID_MJPEG,      AV_CODEC_ID_MSMPEG4V3,
+        AV_CODEC_ID_H263, AV_CODEC_ID_MPEG4,      AV_CODEC_ID_FLV1,       AV_CODEC_ID_WMV1,
+        AV_CODEC_ID_WMV2, AV_CODEC_ID_MPEG2VIDEO, AV_CODEC_ID_MPEG1VIDEO, AV_CODEC_ID_DVVIDEO,
+        AV_CODEC_ID_RV20, AV_CODEC_ID_MJPEG,      AV_CODEC_ID_MSMPEG4V3,
     };
     for (AVCodecID id : kSupported) {
         if (id == codecId) {
@@ -150,10 +147,9 @@ int VideoEncoder::IntegerRate() const {
 
 int VideoEncoder::Encode(const AVFrame& frame, std::int64_t pts, OutputMedia& output) {
     AVCodecContext* enc = m_encoder.get();
-    m_scaler.reset(sws_getCachedContext(m_scaler.release(), frame.width, frame.height,
-                                        static_cast<AVPixelFormat>(frame.format), enc->width,
-                                        enc->height, enc->pix_fmt, SWS_BICUBIC, nullptr, nullptr,
-                                        nullptr));
+    m_scaler.reset(sws_getCachedContext(
+        m_scaler.release(), frame.width, frame.height, static_cast<AVPixelFormat>(frame.format),
+        enc->width, enc->height, enc->pix_fmt, SWS_BICUBIC, nullptr, nullptr, nullptr));
     if (!m_scaler) {
         LogFailure(m_path, "cannot scale the video frame", AVERROR(EINVAL));
         return AVERROR(EINVAL);

@@ -15,7 +15,7 @@ bool BeginRun(AVConvert& job) {
     const int count = std::min(job.taskCount, AVConvert::kMaxTasks);
     for (int i = 0; i < AVConvert::kStatusEntries; ++i) {
         job.taskStatus[static_cast<std::size_t>(i)].store(AVConvert::kTaskPending,
-                                                           std::memory_order_relaxed);
+                                                          std::memory_order_relaxed);
     }
     job.currentTask.store(0, std::memory_order_release);
     if (count <= 0 || static_cast<std::size_t>(count) > job.sourcePaths.size() ||

@@ -61,7 +61,9 @@ std::vector<std::string> ReadLines(const fs::path& file) {
     return lines;
 }
 
-bool Writable(const fs::path& folder) { return ::access(folder.c_str(), W_OK) == 0; }
+bool Writable(const fs::path& folder) {
+    return ::access(folder.c_str(), W_OK) == 0;
+}
 
 fs::path HomeFolder() {
     const char* home = std::getenv("HOME");

@@ -15,30 +15,44 @@ struct NamedValue {
 };
 
 constexpr NamedValue<double> kFrameRates[] = {
-    {"10.0 fps", 10.0},  {"12.0 fps", 12.0}, {"14.985 fps", 14.985}, {"15.0 fps", 15.0},
-    {"20.0 fps", 20.0},  {"23.975 fps", 23.975}, {"24.0 fps", 24.0}, {"25.0 fps", 25.0},
-    {"29.97 fps", 29.97}, {"30.0 fps", 30.0}, {"50.0 fps", 50.0},   {"60.0 fps", 60.0},
+    {"10.0 fps", 10.0},   {"12.0 fps", 12.0},     {"14.985 fps", 14.985}, {"15.0 fps", 15.0},
+    {"20.0 fps", 20.0},   {"23.975 fps", 23.975}, {"24.0 fps", 24.0},     {"25.0 fps", 25.0},
+    {"29.97 fps", 29.97}, {"30.0 fps", 30.0},     {"50.0 fps", 50.0},     {"60.0 fps", 60.0},
 };
 
 constexpr NamedValue<std::int32_t> kVideoCodecs[] = {
-    {"MPEG4", AV_CODEC_ID_MPEG4},           {"H.264", AV_CODEC_ID_H264},
-    {"H.263", AV_CODEC_ID_H263},            {"DivX", AV_CODEC_ID_MSMPEG4V3},
-    {"FLV", AV_CODEC_ID_FLV1},              {"WMV1", AV_CODEC_ID_WMV1},
-    {"WMV2", AV_CODEC_ID_WMV2},             {"MPEG1VIDEO", AV_CODEC_ID_MPEG1VIDEO},
-    {"MPEG2VIDEO", AV_CODEC_ID_MPEG2VIDEO}, {"DVVIDEO", AV_CODEC_ID_DVVIDEO},
-    {"RV20", AV_CODEC_ID_RV20},             {"M-JPEG", AV_CODEC_ID_MJPEG},
+    {"MPEG4", AV_CODEC_ID_MPEG4},
+    {"H.264", AV_CODEC_ID_H264},
+    {"H.263", AV_CODEC_ID_H263},
+    {"DivX", AV_CODEC_ID_MSMPEG4V3},
+    {"FLV", AV_CODEC_ID_FLV1},
+    {"WMV1", AV_CODEC_ID_WMV1},
+    {"WMV2", AV_CODEC_ID_WMV2},
+    {"MPEG1VIDEO", AV_CODEC_ID_MPEG1VIDEO},
+    {"MPEG2VIDEO", AV_CODEC_ID_MPEG2VIDEO},
+    {"DVVIDEO", AV_CODEC_ID_DVVIDEO},
+    {"RV20", AV_CODEC_ID_RV20},
+    {"M-JPEG", AV_CODEC_ID_MJPEG},
     {"XVID", kCodecIdXvid},
 };
 
 constexpr NamedValue<std::int32_t> kAudioCodecs[] = {
-    {"AAC", AV_CODEC_ID_AAC},             {"AC3", AV_CODEC_ID_AC3},
-    {"AMR_NB", AV_CODEC_ID_AMR_NB},       {"MP3", AV_CODEC_ID_MP3},
-    {"MP2", AV_CODEC_ID_MP2},             {"WMA7", AV_CODEC_ID_WMAV1},
-    {"WMA8", AV_CODEC_ID_WMAV2},          {"VORBIS", AV_CODEC_ID_VORBIS},
-    {"FLAC", AV_CODEC_ID_FLAC},           {"PCM_S16LE", AV_CODEC_ID_PCM_S16LE},
-    {"PCM_S16BE", AV_CODEC_ID_PCM_S16BE}, {"PCM_S8", AV_CODEC_ID_PCM_S8},
-    {"PCM_U8", AV_CODEC_ID_PCM_U8},       {"PCM_MULAW", AV_CODEC_ID_PCM_MULAW},
-    {"PCM_ALAW", AV_CODEC_ID_PCM_ALAW},   {"APE", AV_CODEC_ID_APE},
+    {"AAC", AV_CODEC_ID_AAC},
+    {"AC3", AV_CODEC_ID_AC3},
+    {"AMR_NB", AV_CODEC_ID_AMR_NB},
+    {"MP3", AV_CODEC_ID_MP3},
+    {"MP2", AV_CODEC_ID_MP2},
+    {"WMA7", AV_CODEC_ID_WMAV1},
+    {"WMA8", AV_CODEC_ID_WMAV2},
+    {"VORBIS", AV_CODEC_ID_VORBIS},
+    {"FLAC", AV_CODEC_ID_FLAC},
+    {"PCM_S16LE", AV_CODEC_ID_PCM_S16LE},
+    {"PCM_S16BE", AV_CODEC_ID_PCM_S16BE},
+    {"PCM_S8", AV_CODEC_ID_PCM_S8},
+    {"PCM_U8", AV_CODEC_ID_PCM_U8},
+    {"PCM_MULAW", AV_CODEC_ID_PCM_MULAW},
+    {"PCM_ALAW", AV_CODEC_ID_PCM_ALAW},
+    {"APE", AV_CODEC_ID_APE},
 };
 
 template <typename Value, std::size_t N>
@@ -86,7 +100,9 @@ bool ApplyFormatChoice(OutputSettings& settings, int index) {
     return true;
 }
 
-std::optional<double> FrameRateForText(std::string_view text) { return Lookup(kFrameRates, text); }
+std::optional<double> FrameRateForText(std::string_view text) {
+    return Lookup(kFrameRates, text);
+}
 
 std::optional<std::int32_t> VideoCodecForName(std::string_view name) {
     return Lookup(kVideoCodecs, name);

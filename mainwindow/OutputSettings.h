@@ -18,16 +18,16 @@ struct OutputSettings final {
     std::int32_t presetId = 0;
     std::int32_t savedPresetId = 0;  // written only by the settings dialog
     bool audioOnly = false;
-    bool pspPreset = false;          // the job's thumbnail switch
-    std::int32_t audioBitRate = 0;   // bits per second
-    std::int32_t sampleRate = 0;     // Hz
-    std::int32_t channels = 0;       // 1, 2 or 6
+    bool pspPreset = false;         // the job's thumbnail switch
+    std::int32_t audioBitRate = 0;  // bits per second
+    std::int32_t sampleRate = 0;    // Hz
+    std::int32_t channels = 0;      // 1, 2 or 6
     std::int32_t videoBitRate = 0;
     std::int32_t frameWidth = 0;
     std::int32_t frameHeight = 0;
-    std::string frameRateText;       // "29.97 fps"
-    std::string videoEncoderName;    // "MPEG4"
-    std::string audioEncoderName;    // "MP3", "PCM_S16LE"
+    std::string frameRateText;     // "29.97 fps"
+    std::string videoEncoderName;  // "MPEG4"
+    std::string audioEncoderName;  // "MP3", "PCM_S16LE"
     std::string savedAudioBitRateText;
     std::string savedSampleRateText;
     std::string savedChannelText;
@@ -42,7 +42,7 @@ struct OutputSettings final {
 void ApplyStartupValues(OutputSettings& settings);
 
 struct FormatEntry {
-    const char* text;              // the format box's entry and the task list's format column
+    const char* text;  // the format box's entry and the task list's format column
     std::int32_t presetId;
     const char* audioEncoderName;
     const char* extension;

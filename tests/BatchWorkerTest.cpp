@@ -30,7 +30,9 @@ struct FormatCase {
     int channels;
 };
 
-void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.label; }
+void PrintTo(const FormatCase& c, std::ostream* os) {
+    *os << c.label;
+}
 
 class AudioFormatTest : public ::testing::TestWithParam<FormatCase> {};
 
@@ -138,9 +140,10 @@ TEST(BatchWorker, NeverOverwritesAnExistingFile) {
     fs::permissions(locked, fs::perms::none);
 
     AVConvert job;
-    FillJob(job,
-            {{Media("audio_only.m4a").string(), wanted}, {Media("audio_only.m4a").string(), wanted}},
-            {AV_CODEC_ID_MP3});
+    FillJob(
+        job,
+        {{Media("audio_only.m4a").string(), wanted}, {Media("audio_only.m4a").string(), wanted}},
+        {AV_CODEC_ID_MP3});
     RunBatch(job);
     EXPECT_EQ(job.outputPaths[0], out.File("song(1).mp3"));
     EXPECT_EQ(job.outputPaths[1], out.File("song(2).mp3"));

@@ -152,7 +152,8 @@ ProbedStream Ffprobe(const std::string& path, const char* kind) {
 double AudioPacketsEnd(const std::string& path) {
     const std::string text = RunCommand(
         "ffprobe -v error -select_streams a:0 -show_entries packet=pts_time,duration_time "
-        "-of csv=p=0 " + Quote(path));
+        "-of csv=p=0 " +
+        Quote(path));
     std::istringstream lines(text);
     std::string line;
     double end = -1.0;

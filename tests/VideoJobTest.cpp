@@ -29,7 +29,9 @@ struct VideoCase {
     double frameRate;
 };
 
-void PrintTo(const VideoCase& c, std::ostream* os) { *os << c.label; }
+void PrintTo(const VideoCase& c, std::ostream* os) {
+    *os << c.label;
+}
 
 void FillVideoJob(AVConvert& job, const std::string& source, const std::string& output,
                   const VideoCase& c) {
@@ -68,10 +70,11 @@ INSTANTIATE_TEST_SUITE_P(
         VideoCase{"h264", AV_CODEC_ID_H264, AV_CODEC_ID_AAC, ".mp4", "h264", 320, 240, 29.97},
         VideoCase{"flv", AV_CODEC_ID_FLV1, AV_CODEC_ID_MP3, ".flv", "flv1", 320, 240, 15},
         VideoCase{"wmv2", AV_CODEC_ID_WMV2, AV_CODEC_ID_WMAV2, ".wmv", "wmv2", 320, 240, 25},
-        VideoCase{"mpeg1", AV_CODEC_ID_MPEG1VIDEO, AV_CODEC_ID_MP2, ".mpg", "mpeg1video", 320,
-                  240, 25},
+        VideoCase{"mpeg1", AV_CODEC_ID_MPEG1VIDEO, AV_CODEC_ID_MP2, ".mpg", "mpeg1video", 320, 240,
+                  25},
         VideoCase{"mjpeg", AV_CODEC_ID_MJPEG, AV_CODEC_ID_PCM_S16LE, ".avi", "mjpeg", 320, 240, 0},
-        VideoCase{"divx", AV_CODEC_ID_MSMPEG4V3, AV_CODEC_ID_MP3, ".avi", "msmpeg4v3", 320, 240, 25},
+        VideoCase{"divx", AV_CODEC_ID_MSMPEG4V3, AV_CODEC_ID_MP3, ".avi", "msmpeg4v3", 320, 240,
+                  25},
         VideoCase{"xvid", kCodecIdXvid, AV_CODEC_ID_MP3, ".avi", "mpeg4", 320, 240, 25},
         VideoCase{"h263", AV_CODEC_ID_H263, AV_CODEC_ID_AAC, ".3gp", "h263", 176, 144, 15}),
     [](const ::testing::TestParamInfo<VideoCase>& info) { return std::string(info.param.label); });
