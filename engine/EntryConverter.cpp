@@ -118,7 +118,10 @@ bool EntryConverter::SetUpOutput() {
     m_output.BeginEntry();
 
     const AVFormatContext* input = m_source.input.get();
-    if (m_job.includeVideo && m_source.videoIndex >= 0) {
+    // Streams can be added only until the header is written: a merge entry with a kind of
+    // stream that the output lacks contributes only what the output has.
+    const bool canAdd = !m_output.HeaderWritten();
+    if (m_job.includeVideo && m_source.videoIndex >= 0 && (canAdd || m_output.video.stream)) {
         if (m_video.Open(m_job, *m_source.videoDecoder, m_sourceRate, *m_output.Context()->oformat,
                          m_outputIsRm, m_sourcePath) < 0) {
             m_failed = true;
@@ -134,7 +137,7 @@ bool EntryConverter::SetUpOutput() {
             m_output.video.stream->r_frame_rate = m_sourceRate;
         }
     }
-    if (m_source.audioIndex >= 0) {
+    if (m_source.audioIndex >= 0 && (canAdd || m_output.audio.stream)) {
         if (m_audio.Open(m_job, *m_source.audioDecoder, *m_output.Context()->oformat,
                          m_output.audioSampleFormat, m_sourcePath) < 0) {
             m_failed = true;

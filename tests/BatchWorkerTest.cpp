@@ -215,13 +215,7 @@ TEST(BatchWorker, StopFinishesTheCurrentFileAsPlayableAndEndsTheRun) {
             {{Media("long_60.m4a").string(), out.File("first.mp3")},
              {Media("long_60.m4a").string(), out.File("second.mp3")}},
             {AV_CODEC_ID_MP3});
-    ConversionThread worker;
-    worker.Start(job, WorkerKind::Batch);
-    while (worker.Running() && job.fileProgress.load() < 5) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    job.stopRequested = true;
-    worker.Join();
+    RunAndStopAt(job, false, 5);
 
     EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskPending);
     EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskPending);

@@ -151,19 +151,28 @@ TEST(MergeWorker, StopClosesWhatWasMergedAsAPlayableFile) {
             {AV_CODEC_ID_MP3});
     job.outputPaths[0] = out.File("long.mp3");
     job.outputPaths[1] = out.File("long2.mp3");
-    ConversionThread worker;
-    worker.Start(job, WorkerKind::Merge);
-    while (worker.Running() && job.fileProgress.load() < 10) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    job.stopRequested = true;
-    worker.Join();
+    RunAndStopAt(job, true, 10);
     EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskPending);
     EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskPending);
     const ProbedStream probed = Ffprobe(out.File("long.mp3"));
     ASSERT_TRUE(probed.found);
     EXPECT_GT(AudioPacketsEnd(out.File("long.mp3")), 5.0);
     EXPECT_LT(AudioPacketsEnd(out.File("long.mp3")), 119.0);
+}
+
+TEST(MergeWorker, EntryWithAStreamTheOutputLacksAddsWhatItCan) {
+    ScratchDir out;
+    AVConvert job;
+    FillJob(job,
+            {{Media("video_only.mp4").string(), out.File("v.avi")},
+             {Media("h264_aac.mp4").string(), out.File("av.avi")}},
+            {AV_CODEC_ID_MP3});
+    IncludeVideo(job, {AV_CODEC_ID_MPEG4});
+    RunMerge(job);
+    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
+    EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskConverted);
+    EXPECT_FALSE(Ffprobe(out.File("v.avi"), "a").found);
+    EXPECT_NEAR(Ffprobe(out.File("v.avi"), "v").duration, 10.0, 0.5);
 }
 
 TEST(MergeWorker, NothingOpensNothingIsWritten) {
@@ -184,12 +193,7 @@ TEST(MergeWorker, IncludingVideoMergesBothStreams) {
     ScratchDir out;
     AVConvert job;
     FillJob(job, TenSecondTasks(out, ".avi"), {AV_CODEC_ID_MP3});
-    job.includeVideo = true;
-    job.videoCodecId = AV_CODEC_ID_MPEG4;
-    job.videoBitRate = 200000;
-    job.videoWidth = 160;
-    job.videoHeight = 120;
-    job.videoFrameRate = 0;
+    IncludeVideo(job, {AV_CODEC_ID_MPEG4, 160, 120, 0});
     job.writeThumbnail = 1;
     RunMerge(job);
     for (std::size_t i = 0; i < 3; ++i) {

@@ -49,12 +49,7 @@ private:
 
 AVConvert& FillVideoJob(AVConvert& job, const ScratchDir& out) {
     FillJob(job, {{Media("h264_aac.mp4").string(), out.File("movie.mp4")}}, {AV_CODEC_ID_AAC});
-    job.includeVideo = true;
-    job.videoCodecId = AV_CODEC_ID_MPEG4;
-    job.videoBitRate = 300000;
-    job.videoWidth = 160;
-    job.videoHeight = 120;
-    job.videoFrameRate = 25;
+    IncludeVideo(job, {AV_CODEC_ID_MPEG4});
     return job;
 }
 

@@ -4,12 +4,14 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
+#include <thread>
 
 #include "Workers.h"
 
@@ -67,6 +69,25 @@ void FillJob(AVConvert& job, const std::vector<TaskSpec>& tasks, const AudioSett
     job.currentTask = -1;
     job.stopRequested = false;
     job.fileProgress = 0;
+}
+
+void IncludeVideo(AVConvert& job, const VideoSettings& video) {
+    job.includeVideo = true;
+    job.videoCodecId = video.codecId;
+    job.videoBitRate = video.bitRate;
+    job.videoWidth = video.width;
+    job.videoHeight = video.height;
+    job.videoFrameRate = video.frameRate;
+}
+
+void RunAndStopAt(AVConvert& job, bool merge, int percent) {
+    ConversionThread worker;
+    worker.Start(job, merge ? WorkerKind::Merge : WorkerKind::Batch);
+    while (worker.Running() && job.fileProgress.load() < percent) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    job.stopRequested = true;
+    worker.Join();
 }
 
 void RunBatch(AVConvert& job) {

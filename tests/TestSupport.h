@@ -47,9 +47,22 @@ struct TaskSpec {
 // Fills `job` as the main window does before a start: tasks, clip times, settings, flags.
 void FillJob(AVConvert& job, const std::vector<TaskSpec>& tasks, const AudioSettings& audio);
 
+// Asks the job for a video stream as well.
+struct VideoSettings {
+    std::int32_t codecId;
+    int width = 160;
+    int height = 120;
+    double frameRate = 25;  // 0: as the source
+    std::int32_t bitRate = 300000;
+};
+void IncludeVideo(AVConvert& job, const VideoSettings& video);
+
 // Runs the batch (or merge) worker on its own thread and waits for it.
 void RunBatch(AVConvert& job);
 void RunMerge(AVConvert& job);
+
+// Runs a worker and sets stopRequested once the current file's progress reaches `percent`.
+void RunAndStopAt(AVConvert& job, bool merge, int percent);
 
 // What ffprobe reports of a file's first stream of a kind ("a" or "v") and of its container.
 struct ProbedStream {

@@ -36,12 +36,7 @@ void PrintTo(const VideoCase& c, std::ostream* os) {
 void FillVideoJob(AVConvert& job, const std::string& source, const std::string& output,
                   const VideoCase& c) {
     FillJob(job, {{source, output}}, {c.audioCodec, 128000, 44100, 2});
-    job.includeVideo = true;
-    job.videoCodecId = c.videoCodec;
-    job.videoBitRate = 400000;
-    job.videoWidth = c.width;
-    job.videoHeight = c.height;
-    job.videoFrameRate = c.frameRate;
+    IncludeVideo(job, {c.videoCodec, c.width, c.height, c.frameRate, 400000});
 }
 
 class VideoEncoderTest : public ::testing::TestWithParam<VideoCase> {};
