@@ -10,8 +10,8 @@ runs=${1:-3}
 scripts/install-deps.sh
 command -v /usr/bin/time > /dev/null || { apt-get install -y -qq time > /dev/null; }
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-cmake --build build --target tolvane-convert > /dev/null
-driver=build/bench/tolvane-convert
+cmake --build build --target tolvane-cli > /dev/null
+cli=build/cli/tolvane-cli
 
 cache=${TOLVANE_BENCH_CACHE:-$HOME/.cache/tolvane-bench}
 mkdir -p "$cache"
@@ -48,7 +48,7 @@ for format in mp3 wav wma ogg; do
     esac
     : > "$work/e" ; : > "$work/f"
     for _ in $(seq "$runs"); do
-        measure "$driver" -f "$format" -b 128000 -r 44100 -c 2 -o "$work/out" "$source_file" >> "$work/e"
+        measure "$cli" -q -f "$format" -b 128000 -r 44100 -c 2 -o "$work/out" "$source_file" >> "$work/e"
         measure ffmpeg -nostdin -v error -y -i "$source_file" -vn "${ff[@]}" -ar 44100 -ac 2 \
             "$work/out/ref.$format" >> "$work/f"
     done

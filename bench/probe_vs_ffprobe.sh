@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Probes 100 small video files with the engine (one process, as adding files does) and with
+# Probes 100 small video files with the engine (tolvane-cli --info: one process, as adding files
+# to the list does) and with
 # ffprobe (one process per file), and prints the time per file and the ratio engine / ffprobe.
 #
 #   bench/probe_vs_ffprobe.sh [RUNS]        (default 5)
@@ -8,8 +9,8 @@ cd "$(dirname "$0")/.."
 runs=${1:-5}
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-cmake --build build --target tolvane-probe > /dev/null
-driver=$PWD/build/bench/tolvane-probe
+cmake --build build --target tolvane-cli > /dev/null
+cli=$PWD/build/cli/tolvane-cli
 
 cache=${TOLVANE_BENCH_CACHE:-$HOME/.cache/tolvane-bench}/probe
 mkdir -p "$cache"
@@ -28,7 +29,7 @@ engine_times=()
 ffprobe_times=()
 for _ in $(seq "$runs"); do
     t0=$(now)
-    "$driver" "${files[@]}" > /dev/null
+    "$cli" --info "${files[@]}" > /dev/null
     t1=$(now)
     for f in "${files[@]}"; do
         ffprobe -v error -show_entries format=duration:stream=codec_name,width,height,sample_rate,channels \

@@ -69,6 +69,8 @@ public:
     std::atomic<std::int32_t> currentTask{-1};   // written by the worker (UI: -1 before a start)
     std::atomic<std::int32_t> fileProgress{-1};  // written by the worker (UI: 0 before a start)
     std::array<std::atomic<std::uint8_t>, kStatusEntries> taskStatus{};  // written by the worker
+    // Written by the merge worker: the task whose output path names the merged file (-1: none).
+    std::atomic<std::int32_t> mergeOutputTask{-1};
 
     bool thumbnailDone = false;  // worker only
     std::string thumbnailPath;   // worker only

@@ -170,6 +170,9 @@ bool EntryConverter::SetUpOutput() {
             return false;
         }
         outputPath = m_output.WrittenPath();
+        if (m_mode == EntryMode::Merge) {
+            m_job.mergeOutputTask.store(m_index, std::memory_order_release);
+        }
     } else {
         // A later merge entry: its own name is only reported, never created.
         outputPath = FirstFreeName(outputPath);

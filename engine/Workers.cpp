@@ -17,6 +17,7 @@ bool BeginRun(AVConvert& job) {
         job.taskStatus[static_cast<std::size_t>(i)].store(AVConvert::kTaskPending,
                                                           std::memory_order_relaxed);
     }
+    job.mergeOutputTask.store(-1, std::memory_order_relaxed);
     job.currentTask.store(0, std::memory_order_release);
     if (count <= 0 || static_cast<std::size_t>(count) > job.sourcePaths.size() ||
         static_cast<std::size_t>(count) > job.outputPaths.size()) {

@@ -1,0 +1,256 @@
+#include "CliOptions.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+#include "FormatPresets.h"
+
+namespace {
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::optional<double> ParseNumber(const std::string& text) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (*end != '\0' || value < 0) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<int> ParseWhole(const std::string& text) {
+    const auto value = ParseNumber(text);
+    if (!value || *value != static_cast<int>(*value) || *value > 1e9) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*value);
+}
+
+// Options that take a value, by their short and long names.
+struct ValueOption {
+    const char* shortName;
+    const char* longName;
+};
+constexpr ValueOption kValueOptions[] = {
+    {"-o", "--output"}, {"-f", "--format"},   {"-e", "--encoder"}, {"-b", "--bitrate"},
+    {"-r", "--rate"},   {"-c", "--channels"}, {"-s", "--start"},   {"-t", "--end"},
+};
+
+std::string ApplyValue(CliOptions& options, const std::string& name, const std::string& value) {
+    if (name == "-o") {
+        if (value.empty()) {
+            return "the output folder is empty";
+        }
+        options.outputFolder = value;
+    } else if (name == "-f") {
+        options.format = value;
+    } else if (name == "-e") {
+        options.encoder = value;
+    } else if (name == "-b") {
+        options.bitRate = ParseCliBitRate(value);
+        if (!options.bitRate) {
+            return "bad bit rate '" + value + "'";
+        }
+    } else if (name == "-r") {
+        options.sampleRate = ParseWhole(value);
+        if (!options.sampleRate || *options.sampleRate <= 0) {
+            return "bad sample rate '" + value + "'";
+        }
+    } else if (name == "-c") {
+        options.channels = ParseWhole(value);
+        if (!options.channels ||
+            (*options.channels != 1 && *options.channels != 2 && *options.channels != 6)) {
+            return "channels must be 1, 2 or 6";
+        }
+    } else if (name == "-s" || name == "-t") {
+        const auto seconds = ParseCliTime(value);
+        if (!seconds) {
+            return "bad time '" + value + "' (HH:MM:SS or seconds)";
+        }
+        (name == "-s" ? options.start : options.end) = seconds;
+    }
+    return {};
+}
+
+}  // namespace
+
+std::optional<double> ParseCliTime(const std::string& text) {
+    double total = 0;
+    std::size_t begin = 0;
+    int parts = 0;
+    for (;;) {
+        const std::size_t colon = text.find(':', begin);
+        const std::string part =
+            text.substr(begin, colon == std::string::npos ? colon : colon - begin);
+        const bool last = colon == std::string::npos;
+        std::optional<double> value = ParseNumber(part);
+        if (!last && value && *value != static_cast<int>(*value)) {
+            value.reset();  // only the seconds may have a fraction
+        }
+        if (!value || ++parts > 3) {
+            return std::nullopt;
+        }
+        total = total * 60 + *value;
+        if (last) {
+            return total;
+        }
+        begin = colon + 1;
+    }
+}
+
+std::optional<int> ParseCliBitRate(const std::string& text) {
+    if (!text.empty() && (text.back() == 'k' || text.back() == 'K')) {
+        const auto kilo = ParseNumber(text.substr(0, text.size() - 1));
+        if (!kilo || *kilo <= 0) {
+            return std::nullopt;
+        }
+        return static_cast<int>(*kilo * 1000 + 1e-6);
+    }
+    const auto bits = ParseWhole(text);
+    return bits && *bits > 0 ? bits : std::nullopt;
+}
+
+CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
+    CliParse parse;
+    CliOptions& options = parse.options;
+    bool onlyFiles = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        std::string arg = arguments[i];
+        if (onlyFiles || arg.empty() || arg[0] != '-' || arg == "-") {
+            options.files.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            onlyFiles = true;
+        } else if (arg == "-m" || arg == "--merge") {
+            options.merge = true;
+        } else if (arg == "--info") {
+            options.info = true;
+        } else if (arg == "-q" || arg == "--quiet") {
+            options.quiet = true;
+        } else if (arg == "-h" || arg == "--help") {
+            options.help = true;
+        } else if (arg == "--version") {
+            options.version = true;
+        } else {
+            std::string value;
+            bool hasValue = false;
+            const std::size_t eq = arg.find('=');
+            if (arg.rfind("--", 0) == 0 && eq != std::string::npos) {
+                value = arg.substr(eq + 1);
+                arg = arg.substr(0, eq);
+                hasValue = true;
+            }
+            const auto* option = std::find_if(
+                std::begin(kValueOptions), std::end(kValueOptions),
+                [&arg](const ValueOption& o) { return arg == o.shortName || arg == o.longName; });
+            if (option == std::end(kValueOptions)) {
+                parse.error = "unknown option '" + arg + "'";
+                return parse;
+            }
+            if (!hasValue) {
+                if (i + 1 >= arguments.size()) {
+                    parse.error = "option '" + arg + "' needs a value";
+                    return parse;
+                }
+                value = arguments[++i];
+            }
+            parse.error = ApplyValue(options, option->shortName, value);
+            if (!parse.error.empty()) {
+                return parse;
+            }
+        }
+    }
+    if (!options.help && !options.version && options.files.empty()) {
+        parse.error = "no input files";
+    } else if (options.start && options.end && *options.end <= *options.start) {
+        parse.error = "the end time must come after the start time";
+    }
+    return parse;
+}
+
+CliProfile ResolveCliProfile(const CliOptions& options, std::string& error) {
+    CliProfile profile;
+    ApplyStartupValues(profile.settings);
+    profile.entryText = kFormatEntries[0].text;
+    if (options.format) {
+        const std::string wanted = Lower(*options.format);
+        bool found = false;
+        for (std::size_t i = 0; i < kFormatEntries.size() && !found; ++i) {
+            if (wanted == kFormatEntries[i].extension + 1) {
+                ApplyFormatChoice(profile.settings, static_cast<int>(i));
+                profile.entryText = kFormatEntries[i].text;
+                found = true;
+            }
+        }
+        for (const PresetRow& row : AllPresets()) {
+            if (found || !row.audioOnly ||
+                Lower(ExtensionFromEntryText(row.title)) != "." + wanted) {
+                continue;
+            }
+            OutputSettings& s = profile.settings;
+            s.presetId = row.presetId;
+            s.audioOnly = true;
+            s.audioEncoderName = std::string(row.audioEncoder);
+            s.audioBitRate = NumberOfText(row.audioBitRate);
+            s.sampleRate = NumberOfText(row.sampleRate);
+            s.channels = ChannelsOfText(row.channel);
+            profile.entryText = "(*." + wanted + ")";
+            found = true;
+        }
+        if (!found) {
+            error = "unknown format '" + *options.format + "'";
+            return profile;
+        }
+    }
+    if (options.encoder) {
+        if (!AudioCodecForName(*options.encoder)) {
+            error = "unknown encoder '" + *options.encoder + "'";
+            return profile;
+        }
+        profile.settings.audioEncoderName = *options.encoder;
+    }
+    if (options.bitRate) {
+        profile.settings.audioBitRate = *options.bitRate;
+    }
+    if (options.sampleRate) {
+        profile.settings.sampleRate = *options.sampleRate;
+    }
+    if (options.channels) {
+        profile.settings.channels = *options.channels;
+    }
+    return profile;
+}
+
+std::string CliUsage() {
+    return R"(Usage: tolvane-cli [options] FILE...
+Extracts the sound track of video files into audio files.
+
+  -o, --output DIR      output folder (default: the current folder; created when missing)
+  -f, --format NAME     mp3 | wav | wma | ogg, or the extension of an audio preset
+                        (aac, ac3, aiff, au, m4a, mp2, ra, flac); default mp3
+  -e, --encoder NAME    audio encoder: MP3, MP2, AAC, AC3, AMR_NB, WMA7, WMA8, VORBIS, FLAC,
+                        PCM_S16LE, PCM_S16BE, PCM_S8, PCM_U8, PCM_MULAW, PCM_ALAW
+  -b, --bitrate RATE    bits per second; "128k" and "128000" both work
+  -r, --rate HZ         sample rate
+  -c, --channels N      1, 2 or 6
+  -s, --start TIME      clip start for every file (HH:MM:SS or seconds)
+  -t, --end TIME        clip end for every file (default: each file's length)
+  -m, --merge           merge all files, in order, into one output named after the first
+      --info            print each file's media information and exit
+  -q, --quiet           no progress display
+  -h, --help            this help
+      --version         the version
+
+An existing file is never overwritten: "name(0).ext", "name(1).ext"... are used instead.
+Exit status: 0 every file converted, 1 a file failed or the run was interrupted, 2 bad usage.
+)";
+}

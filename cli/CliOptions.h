@@ -1,0 +1,52 @@
+#pragma once
+
+// The command line of tolvane-cli and how it turns into an output profile.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "OutputSettings.h"
+
+struct CliOptions final {
+    std::vector<std::string> files;
+    std::string outputFolder = ".";
+    std::optional<std::string> format;
+    std::optional<std::string> encoder;
+    std::optional<int> bitRate;
+    std::optional<int> sampleRate;
+    std::optional<int> channels;
+    std::optional<double> start;
+    std::optional<double> end;
+    bool merge = false;
+    bool info = false;
+    bool quiet = false;
+    bool help = false;
+    bool version = false;
+};
+
+struct CliParse final {
+    CliOptions options;
+    std::string error;  // empty: the arguments are good
+};
+
+CliParse ParseCliArguments(const std::vector<std::string>& arguments);
+
+// "90", "1:30", "00:01:30", "90.5" → seconds; no value for anything else.
+std::optional<double> ParseCliTime(const std::string& text);
+
+// "128k", "128K", "128000" → bits per second.
+std::optional<int> ParseCliBitRate(const std::string& text);
+
+struct CliProfile final {
+    OutputSettings settings;
+    std::string entryText;  // the format entry whose extension names the outputs
+};
+
+// The profile the options ask for, as the window would make it: start-up values without a
+// format; a format entry's values (128 kbps, 44100 Hz, 2 channels) for mp3, wav, wma and ogg;
+// an audio preset's defaults for the extension of any other audio preset; then the overrides.
+// Empty `error` on success.
+CliProfile ResolveCliProfile(const CliOptions& options, std::string& error);
+
+std::string CliUsage();

@@ -1,0 +1,32 @@
+// tolvane-cli: the conversion engine for scripts and machines without a display.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+#include "CliOptions.h"
+#include "CliRun.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const CliParse parse = ParseCliArguments(arguments);
+    if (!parse.error.empty()) {
+        std::fprintf(stderr, "tolvane-cli: %s\nTry 'tolvane-cli --help'.\n", parse.error.c_str());
+        return kCliBadUsage;
+    }
+    if (parse.options.help) {
+        std::fputs(CliUsage().c_str(), stdout);
+        return 0;
+    }
+    if (parse.options.version) {
+        std::printf("tolvane-cli 2.10\n");
+        return 0;
+    }
+    // The library's own chatter stays out of the way; failures are still reported per file.
+    av_log_set_level(AV_LOG_ERROR);
+    return RunCli(parse.options, stdout, stderr);
+}

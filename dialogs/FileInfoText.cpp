@@ -1,0 +1,52 @@
+#include "FileInfoText.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+std::string BitRateText(const std::string& bitsPerSecond) {
+    if (bitsPerSecond.empty()) {
+        return {};
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%f", std::atof(bitsPerSecond.c_str()) / 1000.0);
+    const std::string formatted = text;
+    const std::size_t dot = formatted.find('.', 1);
+    return dot == std::string::npos ? formatted : formatted.substr(0, dot) + " Kbps";
+}
+
+FileInfoTexts MakeFileInfoTexts(const FileInfoValues& values) {
+    FileInfoTexts texts;
+    const std::size_t separator = values.infoPath.find_last_of("/\\");
+    texts.fileName =
+        separator == std::string::npos ? values.infoPath : values.infoPath.substr(separator + 1);
+    texts.length = values.infoLength;
+    texts.frameRate = values.infoFrameRate;
+    texts.videoBitRate = BitRateText(values.infoVideoBitRate);
+    if (!values.infoWidth.empty() && !values.infoHeight.empty()) {
+        texts.resolution = values.infoWidth + "*" + values.infoHeight;
+    }
+    if (std::atoi(values.infoVideoCodec.c_str()) < 1) {
+        texts.videoBitRate.clear();
+        texts.frameRate.clear();
+        texts.resolution.clear();
+    }
+    if (!values.infoSampleRate.empty()) {
+        texts.samples = values.infoSampleRate + " Hz";
+    }
+    if (values.infoChannels == "1") {
+        texts.channel = "1 Channel Mono";
+    } else if (values.infoChannels == "2") {
+        texts.channel = "2 Channel stereo";
+    } else if (values.infoChannels == "6") {
+        texts.channel = "6 Channel stereo";
+    } else {
+        texts.channel = values.infoChannels;
+    }
+    texts.audioBitRate = BitRateText(values.infoAudioBitRate);
+    if (std::atoi(values.infoAudioCodec.c_str()) < 1) {
+        texts.audioBitRate.clear();
+        texts.channel.clear();
+        texts.samples.clear();
+    }
+    return texts;
+}

@@ -1,0 +1,25 @@
+#include "FileInfoValues.h"
+
+#include <cstdio>
+
+FileInfoValues MakeFileInfoValues(const MediaProbeResult& probe, const std::string& path,
+                                  const std::string& lengthText) {
+    FileInfoValues values;
+    values.infoPath = path;
+    values.infoLength = lengthText;
+    char rate[64];
+    const double fps = probe.srcFrameRateDen != 0
+                           ? static_cast<double>(probe.srcFrameRateNum) / probe.srcFrameRateDen
+                           : 0.0;
+    std::snprintf(rate, sizeof rate, "%5.2f fps", fps);
+    values.infoFrameRate = rate;
+    values.infoWidth = std::to_string(probe.srcWidth);
+    values.infoHeight = std::to_string(probe.srcHeight);
+    values.infoVideoCodec = std::to_string(probe.srcVideoCodecId);
+    values.infoAudioCodec = std::to_string(probe.srcAudioCodecId);
+    values.infoVideoBitRate = std::to_string(probe.srcVideoBitRate);
+    values.infoAudioBitRate = std::to_string(probe.srcAudioBitRate);
+    values.infoChannels = std::to_string(probe.srcChannels);
+    values.infoSampleRate = std::to_string(probe.srcSampleRate);
+    return values;
+}

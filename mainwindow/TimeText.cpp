@@ -1,0 +1,42 @@
+#include "TimeText.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Leading decimal digits of `text` (0 when there are none).
+std::int64_t LeadingNumber(std::string_view text) {
+    std::int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+}  // namespace
+
+std::string FormatTimeText(std::int64_t seconds) {
+    if (seconds < 0) {
+        seconds = 0;
+    }
+    char text[48];
+    std::snprintf(text, sizeof text, "%02lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
+                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+    return text;
+}
+
+std::int64_t ParseTimeText(std::string_view text) {
+    const std::size_t first = text.find(':');
+    if (first == std::string_view::npos) {
+        return LeadingNumber(text);
+    }
+    const std::size_t last = text.rfind(':');
+    const std::int64_t hours = LeadingNumber(text.substr(0, first));
+    const std::int64_t minutes = LeadingNumber(text.substr(first + 1, 2));
+    const std::int64_t seconds = last > first ? LeadingNumber(text.substr(last + 1)) : 0;
+    return hours * 3600 + minutes * 60 + seconds;
+}

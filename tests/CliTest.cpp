@@ -1,0 +1,229 @@
+// tolvane-cli, run as a process on generated media, and its argument rules.
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "CliOptions.h"
+#include "TestSupport.h"
+
+namespace tolvane::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliResult {
+    int exitCode;
+    std::string output;  // standard output and error
+};
+
+constexpr const char* kCli = TOLVANE_CLI_PATH;
+
+CliResult Cli(const std::string& arguments) {
+    CliResult result{};
+    result.output = RunCommand(std::string(kCli) + " " + arguments, &result.exitCode);
+    return result;
+}
+
+std::string M(const std::string& name) {
+    return Media(name).string();
+}
+
+TEST(CliArguments, TimesAndBitRates) {
+    EXPECT_EQ(ParseCliTime("90"), 90.0);
+    EXPECT_EQ(ParseCliTime("90.5"), 90.5);
+    EXPECT_EQ(ParseCliTime("1:30"), 90.0);
+    EXPECT_EQ(ParseCliTime("01:02:05"), 3725.0);
+    EXPECT_FALSE(ParseCliTime("1:2:3:4"));
+    EXPECT_FALSE(ParseCliTime("a"));
+    EXPECT_FALSE(ParseCliTime(""));
+    EXPECT_FALSE(ParseCliTime("-5"));
+    EXPECT_FALSE(ParseCliTime("1.5:00"));
+    EXPECT_EQ(ParseCliBitRate("128k"), 128000);
+    EXPECT_EQ(ParseCliBitRate("128000"), 128000);
+    EXPECT_EQ(ParseCliBitRate("12.2k"), 12200);
+    EXPECT_FALSE(ParseCliBitRate("k"));
+    EXPECT_FALSE(ParseCliBitRate("0"));
+}
+
+TEST(CliArguments, ProfilesFollowTheWindowsRules) {
+    std::string error;
+    CliOptions options;
+    CliProfile profile = ResolveCliProfile(options, error);
+    EXPECT_TRUE(error.empty());
+    EXPECT_EQ(profile.settings.audioBitRate, 192000) << "start-up values without a format";
+    EXPECT_EQ(profile.settings.sampleRate, 48000);
+
+    options.format = "WAV";
+    profile = ResolveCliProfile(options, error);
+    EXPECT_EQ(profile.settings.audioEncoderName, "PCM_S16LE");
+    EXPECT_EQ(profile.settings.audioBitRate, 128000);
+    EXPECT_EQ(profile.settings.sampleRate, 44100);
+    EXPECT_EQ(profile.entryText, "WAV-Waveform Audio(*.wav)");
+
+    options.format = "m4a";
+    options.bitRate = 96000;
+    profile = ResolveCliProfile(options, error);
+    EXPECT_EQ(profile.settings.presetId, 90104);
+    EXPECT_EQ(profile.settings.audioEncoderName, "AAC");
+    EXPECT_EQ(profile.settings.sampleRate, 48000);
+    EXPECT_EQ(profile.settings.audioBitRate, 96000);
+
+    options.format = "mkv";
+    ResolveCliProfile(options, error);
+    EXPECT_NE(error.find("unknown format"), std::string::npos);
+    error.clear();
+    options.format.reset();
+    options.encoder = "mp3";
+    ResolveCliProfile(options, error);
+    EXPECT_NE(error.find("unknown encoder"), std::string::npos);
+}
+
+struct CliFormat {
+    const char* format;
+    const char* extension;
+    const char* codec;
+};
+
+class CliFormatTest : public ::testing::TestWithParam<CliFormat> {};
+
+TEST_P(CliFormatTest, ConvertsToTheFormat) {
+    const CliFormat& c = GetParam();
+    ScratchDir out;
+    const CliResult r = Cli(std::string("-q -f ") + c.format + " -o " + out.Path().string() + " " +
+                            M("h264_aac.mp4"));
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    const std::string written = out.File(std::string("h264_aac") + c.extension);
+    EXPECT_NE(r.output.find("Completed\t" + M("h264_aac.mp4") + "\t" + written), std::string::npos)
+        << r.output;
+    EXPECT_EQ(Ffprobe(written).codec, c.codec);
+    EXPECT_NEAR(AudioPacketsEnd(written), 5.0, 0.1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Formats, CliFormatTest,
+    ::testing::Values(CliFormat{"mp3", ".mp3", "mp3"}, CliFormat{"wav", ".wav", "pcm_s16le"},
+                      CliFormat{"wma", ".wma", "wmav2"}, CliFormat{"ogg", ".ogg", "vorbis"},
+                      CliFormat{"aac", ".aac", "aac"}, CliFormat{"flac", ".flac", "flac"},
+                      CliFormat{"au", ".au", "pcm_s16be"}, CliFormat{"ac3", ".ac3", "ac3"}),
+    [](const auto& info) { return std::string(info.param.format); });
+
+TEST(Cli, OverridesClipAndDefaults) {
+    ScratchDir out;
+    const std::string dir = out.Path().string();
+    CliResult r = Cli("-q -o " + dir + " " + M("audio_only.m4a"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    ProbedStream p = Ffprobe(out.File("audio_only.mp3"));
+    EXPECT_EQ(p.sampleRate, 48000) << "start-up values";
+
+    r = Cli("-q -f wav -e PCM_ALAW -r 8000 -c 1 -s 1 -t 00:00:03 -o " + dir + " " +
+            M("audio_only.m4a"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    p = Ffprobe(out.File("audio_only.wav"));
+    EXPECT_EQ(p.codec, "pcm_alaw");
+    EXPECT_EQ(p.sampleRate, 8000);
+    EXPECT_EQ(p.channels, 1);
+    EXPECT_NEAR(p.duration, 2.0, 0.1);
+}
+
+TEST(Cli, ExistingOutputsAreKeptAndNewNamesNumbered) {
+    ScratchDir out;
+    std::ofstream(out.File("audio_only.ogg")) << "mine";
+    const CliResult r = Cli("-q -f ogg -o " + out.Path().string() + " " + M("audio_only.m4a") +
+                            " " + M("audio_only.m4a"));
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(ReadFile(out.File("audio_only.ogg")), "mine");
+    EXPECT_TRUE(fs::exists(out.File("audio_only(0).ogg")));
+    EXPECT_TRUE(fs::exists(out.File("audio_only(1).ogg")));
+    EXPECT_NE(r.output.find(out.File("audio_only(1).ogg")), std::string::npos);
+}
+
+TEST(Cli, UnreadableFileIsReportedAndTheOthersConvert) {
+    ScratchDir out;
+    const CliResult r = Cli("-q -o " + out.File("new/folder") + " " + M("h264_aac.mp4") + " " +
+                            M("not_media.mp4") + " " + M("audio_only.m4a"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.output.find("File:not_media.mp4 is invalid!"), std::string::npos) << r.output;
+    EXPECT_TRUE(fs::exists(out.File("new/folder/h264_aac.mp3"))) << "the folder is created";
+    EXPECT_TRUE(fs::exists(out.File("new/folder/audio_only.mp3")));
+}
+
+TEST(Cli, MergeWritesOneFileNamedAfterTheFirst) {
+    ScratchDir out;
+    const CliResult r =
+        Cli("-q -m -f wav -o " + out.Path().string() + " " + M("ten_1.mp4") + " " + M("ten_2.mp4"));
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NEAR(Ffprobe(out.File("ten_1.wav")).duration, 20.0, 0.2);
+    EXPECT_FALSE(fs::exists(out.File("ten_2.wav")));
+    EXPECT_NE(r.output.find(M("ten_2.mp4") + "\t" + out.File("ten_1.wav")), std::string::npos);
+}
+
+TEST(Cli, BadUsageExitsWithTwo) {
+    const char* cases[] = {"",
+                           "-x a.mp4",
+                           "-c 3 a.mp4",
+                           "-b fast a.mp4",
+                           "-f mkv a.mp4",
+                           "-e mp3 a.mp4",
+                           "-s 5 -t 2 a.mp4",
+                           "-o"};
+    for (const char* arguments : cases) {
+        const CliResult r = Cli(arguments);
+        EXPECT_EQ(r.exitCode, 2) << arguments;
+        EXPECT_NE(r.output.find("--help"), std::string::npos) << arguments;
+    }
+    EXPECT_EQ(Cli("--help").exitCode, 0);
+    EXPECT_EQ(Cli("--version").exitCode, 0);
+}
+
+TEST(Cli, InfoShowsWhatTheFileInformationDialogShows) {
+    CliResult r = Cli("--info " + M("audio_only.m4a"));
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.output.find("File Name:     audio_only.m4a"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("Resolution:  \n"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("Samples:     44100 Hz"), std::string::npos);
+    EXPECT_NE(r.output.find("Channel:     2 Channel stereo"), std::string::npos);
+    r = Cli("--info " + M("video_only.mp4") + " " + M("empty.mp4"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.output.find("Resolution:  320*240"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("Frame Rate:  25.00 fps"), std::string::npos);
+    EXPECT_NE(r.output.find("Samples:     \n"), std::string::npos);
+    EXPECT_NE(r.output.find("File:empty.mp4 is invalid!"), std::string::npos);
+}
+
+TEST(Cli, InterruptFinishesTheCurrentFileAsPlayable) {
+    ScratchDir out;
+    const std::string dir = out.Path().string();
+    const std::string source = M("long_60.m4a");
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::execl(kCli, kCli, "-q", "-f", "wav", "-o", dir.c_str(), source.c_str(), source.c_str(),
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    const std::string first = out.File("long_60.wav");
+    for (int i = 0; i < 5000 && !(fs::exists(first) && fs::file_size(first) > 200000); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ::kill(pid, SIGINT);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    const double length = Ffprobe(first).duration;
+    EXPECT_GT(length, 1.0);
+    EXPECT_LT(length, 60.0);
+    EXPECT_FALSE(fs::exists(out.File("long_60(0).wav")));
+}
+
+}  // namespace
+}  // namespace tolvane::test
