@@ -1,0 +1,121 @@
+// Time texts, file information texts and preset list numbers.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "FileInfoText.h"
+#include "FileInfoValues.h"
+#include "FormatPresets.h"
+#include "TimeText.h"
+
+namespace tolvane::test {
+namespace {
+
+TEST(TimeText, FormatsAndReadsBack) {
+    EXPECT_EQ(FormatTimeText(0), "00:00:00");
+    EXPECT_EQ(FormatTimeText(3725), "01:02:05");
+    EXPECT_EQ(FormatTimeText(100 * 3600 + 61), "100:01:01");
+    EXPECT_EQ(FormatTimeText(-4), "00:00:00");
+    EXPECT_EQ(ParseTimeText("01:02:05"), 3725);
+    EXPECT_EQ(ParseTimeText("100:01:01"), 360061);
+    EXPECT_EQ(ParseTimeText("00:00:00"), 0);
+    for (std::int64_t s : {0, 59, 60, 3599, 3600, 86399, 400000}) {
+        EXPECT_EQ(ParseTimeText(FormatTimeText(s)), s);
+    }
+}
+
+TEST(FileInfoText, BitRatesAreTruncatedKilobits) {
+    EXPECT_EQ(BitRateText("128000"), "128 Kbps");
+    EXPECT_EQ(BitRateText("127999"), "127 Kbps");
+    EXPECT_EQ(BitRateText("0"), "0 Kbps");
+    EXPECT_EQ(BitRateText(""), "");
+}
+
+TEST(FileInfoText, DisplayRules) {
+    MediaProbeResult probe;
+    probe.srcVideoCodecId = 27;
+    probe.srcWidth = 640;
+    probe.srcHeight = 480;
+    probe.srcFrameRateNum = 30000;
+    probe.srcFrameRateDen = 1001;
+    probe.srcVideoBitRate = 1500000;
+    probe.srcAudioCodecId = 86018;
+    probe.srcAudioBitRate = 128000;
+    probe.srcSampleRate = 44100;
+    probe.srcChannels = 6;
+    FileInfoTexts t = MakeFileInfoTexts(MakeFileInfoValues(probe, "/clips/talk.avi", "00:01:05"));
+    EXPECT_EQ(t.fileName, "talk.avi");
+    EXPECT_EQ(t.length, "00:01:05");
+    EXPECT_EQ(t.resolution, "640*480");
+    EXPECT_EQ(t.frameRate, "29.97 fps");
+    EXPECT_EQ(t.videoBitRate, "1500 Kbps");
+    EXPECT_EQ(t.audioBitRate, "128 Kbps");
+    EXPECT_EQ(t.samples, "44100 Hz");
+    EXPECT_EQ(t.channel, "6 Channel stereo");
+
+    probe.srcChannels = 4;
+    probe.srcVideoCodecId = 0;
+    t = MakeFileInfoTexts(MakeFileInfoValues(probe, "talk.avi", "x"));
+    EXPECT_EQ(t.fileName, "talk.avi") << "a path without a separator is the file name";
+    EXPECT_EQ(t.channel, "4");
+    EXPECT_EQ(t.resolution, "");
+    EXPECT_EQ(t.frameRate, "");
+    EXPECT_EQ(t.videoBitRate, "");
+
+    probe.srcVideoCodecId = 27;
+    probe.srcAudioCodecId = 0;
+    probe.srcChannels = 1;
+    t = MakeFileInfoTexts(MakeFileInfoValues(probe, "C:\\clips\\a.avi", "x"));
+    EXPECT_EQ(t.fileName, "a.avi");
+    EXPECT_EQ(t.samples, "");
+    EXPECT_EQ(t.channel, "");
+    EXPECT_EQ(t.audioBitRate, "");
+    EXPECT_EQ(t.resolution, "640*480");
+
+    FileInfoValues bare;
+    bare.infoChannels = "2";
+    bare.infoAudioCodec = "1";
+    EXPECT_EQ(MakeFileInfoTexts(bare).channel, "2 Channel stereo");
+    EXPECT_EQ(MakeFileInfoTexts(bare).samples, "");
+}
+
+TEST(FormatPresets, NumbersOfListTexts) {
+    EXPECT_EQ(NumberOfText("128 kbps"), 128000);
+    EXPECT_EQ(NumberOfText("4.75 kbps"), 4750);
+    EXPECT_EQ(NumberOfText("10.2 kbps"), 10200);
+    EXPECT_EQ(NumberOfText("5.15 kbps"), 5150);
+    EXPECT_EQ(NumberOfText("44100 Hz"), 44100);
+    EXPECT_EQ(NumberOfText("128kbps"), 0);
+    EXPECT_EQ(NumberOfText(""), 0);
+    EXPECT_EQ(ChannelsOfText("5.1 Channel"), 6);
+    EXPECT_EQ(ChannelsOfText("2 Channel stereo"), 0) << "only the exact texts count";
+}
+
+TEST(FormatPresets, AudioPresetsAreComplete) {
+    int audio = 0;
+    for (const PresetRow& row : AllPresets()) {
+        if (!row.audioOnly) {
+            continue;
+        }
+        ++audio;
+        EXPECT_TRUE(row.videoEncoders.empty()) << row.presetId;
+        EXPECT_NE(std::find(row.audioEncoders.begin(), row.audioEncoders.end(), row.audioEncoder),
+                  row.audioEncoders.end())
+            << row.presetId;
+        EXPECT_NE(std::find(row.audioBitRates.begin(), row.audioBitRates.end(), row.audioBitRate),
+                  row.audioBitRates.end())
+            << row.presetId;
+        EXPECT_NE(std::find(row.sampleRates.begin(), row.sampleRates.end(), row.sampleRate),
+                  row.sampleRates.end())
+            << row.presetId;
+    }
+    EXPECT_EQ(audio, 16);
+    ASSERT_NE(FindPreset(90106), nullptr);
+    EXPECT_EQ(FindPreset(90106)->title, "MP3 - MPEG Layer-3 Audio(*.MP3)");
+    EXPECT_EQ(FindPreset(90107)->channels.size(), 1u);
+    EXPECT_EQ(FindPreset(12345), nullptr);
+}
+
+}  // namespace
+}  // namespace tolvane::test
