@@ -1,0 +1,71 @@
+#pragma once
+
+// Where the skinned windows place their controls, in pixels. The background pictures are drawn
+// to match, so the skin painter and the windows read the same numbers.
+
+namespace skin {
+
+struct Box {
+    int x;
+    int y;
+    int width;
+    int height;
+    constexpr int Right() const { return x + width; }
+    constexpr int Bottom() const { return y + height; }
+};
+
+// ---- Main window (background 290) ----
+inline constexpr Box kMainWindow{0, 0, 880, 540};
+inline constexpr int kTitleBarHeight = 40;
+
+inline constexpr Box kCloseButton{844, 11, 20, 18};
+inline constexpr Box kMinimizeButton{818, 11, 20, 18};
+inline constexpr Box kAboutButton{789, 11, 23, 18};
+
+inline constexpr Box kAddButton{16, 52, 133, 61};
+inline constexpr Box kClipButton{159, 51, 130, 63};
+inline constexpr Box kHelpButton{299, 52, 129, 61};
+
+inline constexpr Box kTaskList{16, 124, 540, 300};
+inline constexpr Box kRemoveButton{16, 432, 71, 42};
+inline constexpr Box kClearAllButton{97, 432, 71, 42};
+inline constexpr Box kMergeButton{178, 432, 71, 42};
+inline constexpr Box kFileInfoButton{259, 432, 71, 42};
+
+inline constexpr Box kPreviewFrame{572, 124, 292, 176};
+inline constexpr Box kPositionSlider{561, 308, 315, 17};
+inline constexpr Box kPlayButton{572, 332, 54, 37};
+inline constexpr Box kStopButton{632, 330, 60, 42};
+inline constexpr Box kVolumeSymbol{766, 340, 21, 22};
+inline constexpr Box kVolumeSlider{791, 343, 73, 17};
+
+inline constexpr Box kProfileLabel{572, 380, 160, 16};
+inline constexpr Box kFormatBox{572, 398, 168, 26};
+inline constexpr Box kSettingButton{748, 392, 116, 38};
+
+inline constexpr Box kOutputLabel{16, 496, 56, 26};
+inline constexpr Box kFolderBox{76, 496, 344, 26};
+inline constexpr Box kBrowseButton{430, 490, 113, 37};
+inline constexpr Box kFindTargetButton{551, 489, 112, 39};
+
+inline constexpr Box kConvertButton{681, 440, 183, 93};
+
+// ---- Clip dialog (background 311) ----
+inline constexpr Box kClipWindow{0, 0, 423, 455};
+inline constexpr Box kClipPreview{2, 2, 419, 236};
+inline constexpr Box kClipSlider{2, 242, 419, 18};
+inline constexpr Box kClipPlayButton{14, 268, 54, 37};
+inline constexpr Box kClipStopButton{74, 266, 60, 42};
+inline constexpr Box kClipStartGroup{12, 314, 127, 52};
+inline constexpr Box kClipEndGroup{148, 314, 127, 52};
+inline constexpr Box kClipCutGroup{284, 314, 127, 52};
+inline constexpr Box kClipSetBeginButton{12, 376, 127, 30};
+inline constexpr Box kClipSetEndButton{148, 376, 127, 30};
+inline constexpr Box kClipResetButton{284, 376, 127, 30};
+inline constexpr Box kClipOkButton{216, 416, 95, 30};
+inline constexpr Box kClipCancelButton{316, 416, 95, 30};
+
+// ---- About dialog ----
+inline constexpr Box kAboutBanner{0, 0, 408, 86};
+
+}  // namespace skin

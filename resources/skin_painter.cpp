@@ -1,0 +1,740 @@
+// Draws every bitmap of Tolvane's skin and writes them as "<id>.png" into a folder.
+//
+//   tolvane-skin-painter OUTPUT_FOLDER
+//
+// The look: a calm dark slate theme with one teal accent for the primary action and progress.
+// Icons are vector paths so that they stay crisp. Conventions the controls rely on:
+// button shapes are pure white outside the button; slider thumbs take their top-left colour as
+// transparent; the header check boxes take magenta as transparent.
+
+#include <QColor>
+#include <QDir>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QString>
+#include <QTextStream>
+
+#include <cmath>
+#include <functional>
+
+#include "SkinLayout.h"
+
+namespace {
+
+// ---- Palette ----
+const QColor kSlateTop(0x1f, 0x26, 0x30);
+const QColor kSlateBottom(0x2a, 0x33, 0x40);
+const QColor kTitleBar(0x18, 0x1e, 0x27);
+const QColor kPanel(0x2f, 0x3a, 0x48);
+const QColor kPanelBorder(0x3d, 0x4a, 0x5c);
+const QColor kAccent(0x25, 0xb3, 0x9e);
+const QColor kAccentLight(0x3c, 0xcf, 0xb8);
+const QColor kAccentDark(0x1b, 0x8c, 0x7b);
+const QColor kWarm(0xe0, 0x64, 0x4f);
+const QColor kText(0xe8, 0xed, 0xf2);
+const QColor kTextSecondary(0x9a, 0xa7, 0xb5);
+const QColor kDisabledFill(0x27, 0x30, 0x3c);
+const QColor kDisabledBorder(0x33, 0x3d, 0x4a);
+const QColor kDisabledInk(0x5a, 0x66, 0x74);
+const QColor kWhite(255, 255, 255);
+const QColor kMagenta(255, 0, 255);
+
+QFont SkinFont(double pixelSize, bool bold = false) {
+    QFont font("DejaVu Sans");
+    font.setPixelSize(static_cast<int>(std::lround(pixelSize)));
+    font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+QRectF ToRect(const skin::Box& b) { return QRectF(b.x, b.y, b.width, b.height); }
+
+// ---- Icons, drawn in a unit box of 24 × 24 and scaled into place ----
+
+enum class Glyph {
+    None, Plus, Scissors, Question, Convert, Trash, Broom, Merge, Info, Gear, Folder, FolderOpen,
+    Play, Pause, Stop, Speaker, Minimize, Close
+};
+
+void StrokeGlyph(QPainter& p, Glyph glyph, const QRectF& box, const QColor& ink) {
+    if (glyph == Glyph::None) {
+        return;
+    }
+    p.save();
+    p.translate(box.topLeft());
+    p.scale(box.width() / 24.0, box.height() / 24.0);
+    QPen pen(ink, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    QPainterPath path;
+    switch (glyph) {
+        case Glyph::Plus:
+            p.setPen(QPen(ink, 3.0, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(12, 4), QPointF(12, 20));
+            p.drawLine(QPointF(4, 12), QPointF(20, 12));
+            break;
+        case Glyph::Scissors:
+            p.drawEllipse(QPointF(6, 18), 3, 3);
+            p.drawEllipse(QPointF(18, 18), 3, 3);
+            p.drawLine(QPointF(8, 16), QPointF(18, 3));
+            p.drawLine(QPointF(16, 16), QPointF(6, 3));
+            break;
+        case Glyph::Question:
+            path.moveTo(8, 8.5);
+            path.cubicTo(8, 4, 16, 4, 16, 8.5);
+            path.cubicTo(16, 11.5, 12, 11.5, 12, 15);
+            p.drawPath(path);
+            p.setBrush(ink);
+            p.setPen(Qt::NoPen);
+            p.drawEllipse(QPointF(12, 19.5), 1.6, 1.6);
+            break;
+        case Glyph::Convert:
+            // A film strip turning into a note.
+            p.drawRoundedRect(QRectF(2, 5, 8, 14), 1.5, 1.5);
+            p.drawLine(QPointF(4, 8), QPointF(8, 8));
+            p.drawLine(QPointF(4, 12), QPointF(8, 12));
+            p.drawLine(QPointF(4, 16), QPointF(8, 16));
+            p.drawLine(QPointF(11, 12), QPointF(15, 12));
+            p.drawLine(QPointF(13.5, 10), QPointF(15.5, 12));
+            p.drawLine(QPointF(13.5, 14), QPointF(15.5, 12));
+            p.drawLine(QPointF(20, 5), QPointF(20, 17));
+            p.drawLine(QPointF(20, 5), QPointF(23, 7));
+            p.setBrush(ink);
+            p.drawEllipse(QPointF(18.2, 17.5), 2.2, 1.8);
+            break;
+        case Glyph::Trash:
+            p.drawLine(QPointF(4, 6), QPointF(20, 6));
+            p.drawLine(QPointF(9, 6), QPointF(10, 3));
+            p.drawLine(QPointF(10, 3), QPointF(14, 3));
+            p.drawLine(QPointF(14, 3), QPointF(15, 6));
+            path.moveTo(6, 6);
+            path.lineTo(7.5, 21);
+            path.lineTo(16.5, 21);
+            path.lineTo(18, 6);
+            p.drawPath(path);
+            p.drawLine(QPointF(10, 10), QPointF(10, 17));
+            p.drawLine(QPointF(14, 10), QPointF(14, 17));
+            break;
+        case Glyph::Broom:
+            p.drawLine(QPointF(19, 3), QPointF(11, 12));
+            path.moveTo(8, 10);
+            path.lineTo(14, 15);
+            path.lineTo(10, 21);
+            path.lineTo(3, 15);
+            path.closeSubpath();
+            p.drawPath(path);
+            p.drawLine(QPointF(6, 17), QPointF(8.5, 14.5));
+            break;
+        case Glyph::Merge:
+            p.drawLine(QPointF(4, 4), QPointF(12, 12));
+            p.drawLine(QPointF(4, 20), QPointF(12, 12));
+            p.drawLine(QPointF(12, 12), QPointF(21, 12));
+            p.drawLine(QPointF(17, 8), QPointF(21, 12));
+            p.drawLine(QPointF(17, 16), QPointF(21, 12));
+            break;
+        case Glyph::Info:
+            p.drawEllipse(QPointF(12, 12), 9, 9);
+            p.drawLine(QPointF(12, 11), QPointF(12, 17));
+            p.setBrush(ink);
+            p.setPen(Qt::NoPen);
+            p.drawEllipse(QPointF(12, 7.5), 1.5, 1.5);
+            break;
+        case Glyph::Gear: {
+            const double pi = 3.14159265358979;
+            for (int i = 0; i < 8; ++i) {
+                const double a = i * pi / 4;
+                p.drawLine(QPointF(12 + 7 * std::cos(a), 12 + 7 * std::sin(a)),
+                           QPointF(12 + 10 * std::cos(a), 12 + 10 * std::sin(a)));
+            }
+            p.drawEllipse(QPointF(12, 12), 6.5, 6.5);
+            p.drawEllipse(QPointF(12, 12), 2.5, 2.5);
+            break;
+        }
+        case Glyph::Folder:
+        case Glyph::FolderOpen:
+            path.moveTo(2, 19);
+            path.lineTo(2, 5);
+            path.lineTo(9, 5);
+            path.lineTo(11, 7.5);
+            path.lineTo(22, 7.5);
+            path.lineTo(22, 19);
+            path.closeSubpath();
+            p.drawPath(path);
+            if (glyph == Glyph::FolderOpen) {
+                p.drawLine(QPointF(9, 14), QPointF(16, 14));
+                p.drawLine(QPointF(13, 11), QPointF(16, 14));
+                p.drawLine(QPointF(13, 17), QPointF(16, 14));
+            }
+            break;
+        case Glyph::Play:
+            path.moveTo(7, 4);
+            path.lineTo(20, 12);
+            path.lineTo(7, 20);
+            path.closeSubpath();
+            p.setBrush(ink);
+            p.drawPath(path);
+            break;
+        case Glyph::Pause:
+            p.setBrush(ink);
+            p.setPen(Qt::NoPen);
+            p.drawRoundedRect(QRectF(6, 4, 4.5, 16), 1, 1);
+            p.drawRoundedRect(QRectF(13.5, 4, 4.5, 16), 1, 1);
+            break;
+        case Glyph::Stop:
+            p.setBrush(ink);
+            p.setPen(Qt::NoPen);
+            p.drawRoundedRect(QRectF(5, 5, 14, 14), 2, 2);
+            break;
+        case Glyph::Speaker:
+            path.moveTo(3, 9);
+            path.lineTo(7, 9);
+            path.lineTo(12, 4);
+            path.lineTo(12, 20);
+            path.lineTo(7, 15);
+            path.lineTo(3, 15);
+            path.closeSubpath();
+            p.setBrush(ink);
+            p.drawPath(path);
+            p.setBrush(Qt::NoBrush);
+            p.drawArc(QRectF(10, 7, 8, 10), -60 * 16, 120 * 16);
+            p.drawArc(QRectF(9, 3, 13, 18), -60 * 16, 120 * 16);
+            break;
+        case Glyph::Minimize:
+            p.setPen(QPen(ink, 2.4, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(6, 16), QPointF(18, 16));
+            break;
+        case Glyph::Close:
+            p.setPen(QPen(ink, 2.4, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(7, 7), QPointF(17, 17));
+            p.drawLine(QPointF(17, 7), QPointF(7, 17));
+            break;
+        case Glyph::None:
+            break;
+    }
+    p.restore();
+}
+
+// ---- Buttons ----
+
+enum class Face { Normal, Hover, Pressed, Disabled };
+
+struct ButtonStyle {
+    Glyph glyph = Glyph::None;
+    QString label;
+    bool accent = false;   // the one primary action
+    bool warm = false;     // Stop
+    bool round = false;    // pill ends
+    double radius = 8;
+    bool iconAbove = false;
+    double iconSize = 20;
+    double fontSize = 13;
+};
+
+// The silhouette of a button: a rounded rectangle inset by half a pixel.
+QPainterPath Silhouette(const QSizeF& size, const ButtonStyle& style) {
+    QPainterPath path;
+    const QRectF r(0.5, 0.5, size.width() - 1, size.height() - 1);
+    const double radius = style.round ? r.height() / 2 : style.radius;
+    path.addRoundedRect(r, radius, radius);
+    return path;
+}
+
+// Paints one face of a button over `behind` (the window's colour there), then whitens what lies
+// outside the silhouette, so that the button's shape is its non-white pixels.
+QImage ButtonFace(const QSize& size, const ButtonStyle& style, Face face, const QColor& behind,
+                  bool shaped = true) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(behind);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPainterPath shape = Silhouette(size, style);
+
+    QColor fill = kPanel;
+    QColor border = kPanelBorder;
+    QColor ink = kText;
+    if (style.accent) {
+        fill = kAccent;
+        border = kAccentLight;
+        ink = QColor(0x0f, 0x2a, 0x26);
+    }
+    if (style.warm) {
+        ink = kWarm;
+    }
+    switch (face) {
+        case Face::Normal:
+            break;
+        case Face::Hover:
+            fill = style.accent ? kAccentLight : fill.lighter(118);
+            border = style.accent ? QColor(0x9b, 0xf0, 0xe2) : kAccent;
+            break;
+        case Face::Pressed:
+            fill = style.accent ? kAccentDark : fill.darker(125);
+            border = style.accent ? kAccentDark : kAccentDark;
+            break;
+        case Face::Disabled:
+            fill = kDisabledFill;
+            border = kDisabledBorder;
+            ink = kDisabledInk;
+            break;
+    }
+    QLinearGradient gradient(0, 0, 0, size.height());
+    gradient.setColorAt(0, fill.lighter(108));
+    gradient.setColorAt(1, fill.darker(106));
+    p.setBrush(gradient);
+    p.setPen(QPen(border, face == Face::Hover ? 1.6 : 1.0));
+    p.drawPath(shape);
+
+    const QRectF inner(0, 0, size.width(), size.height());
+    const QFontMetricsF metrics(SkinFont(style.fontSize, style.accent));
+    const double textWidth = style.label.isEmpty() ? 0 : metrics.horizontalAdvance(style.label);
+    if (style.iconAbove) {
+        const double top = (size.height() - style.iconSize - (style.label.isEmpty() ? 0 : metrics.height() + 2)) / 2;
+        StrokeGlyph(p, style.glyph,
+                    QRectF((size.width() - style.iconSize) / 2, top, style.iconSize, style.iconSize), ink);
+        if (!style.label.isEmpty()) {
+            p.setFont(SkinFont(style.fontSize, style.accent));
+            p.setPen(ink);
+            p.drawText(QRectF(0, top + style.iconSize + 2, size.width(), metrics.height()),
+                       Qt::AlignHCenter | Qt::AlignTop, style.label);
+        }
+    } else {
+        const double gap = (style.glyph == Glyph::None || style.label.isEmpty()) ? 0 : 8;
+        const double iconWidth = style.glyph == Glyph::None ? 0 : style.iconSize;
+        const double left = (size.width() - iconWidth - gap - textWidth) / 2;
+        StrokeGlyph(p, style.glyph,
+                    QRectF(left, (size.height() - style.iconSize) / 2, style.iconSize, style.iconSize), ink);
+        if (!style.label.isEmpty()) {
+            p.setFont(SkinFont(style.fontSize, style.accent));
+            p.setPen(ink);
+            p.drawText(QRectF(left + iconWidth + gap, 0, textWidth + 2, inner.height()),
+                       Qt::AlignLeft | Qt::AlignVCenter, style.label);
+        }
+    }
+    p.end();
+
+    if (!shaped) {
+        return image;  // a rectangular button: its corners show the window's colour
+    }
+    // Outside the silhouette: pure white. Inside: never pure white.
+    QImage mask(size, QImage::Format_RGB32);
+    mask.fill(Qt::black);
+    QPainter m(&mask);
+    m.setRenderHint(QPainter::Antialiasing, false);
+    m.setPen(Qt::NoPen);
+    m.setBrush(Qt::white);
+    m.drawPath(shape);
+    m.end();
+    for (int y = 0; y < size.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const auto* inside = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            if (qRed(inside[x]) == 0) {
+                row[x] = qRgb(255, 255, 255);
+            } else if (row[x] == qRgb(255, 255, 255)) {
+                row[x] = qRgb(254, 254, 254);
+            }
+        }
+    }
+    return image;
+}
+
+// ---- Backgrounds ----
+
+void FillSlate(QPainter& p, const QRectF& area) {
+    QLinearGradient gradient(0, area.top(), 0, area.bottom());
+    gradient.setColorAt(0, kSlateTop);
+    gradient.setColorAt(1, kSlateBottom);
+    p.fillRect(area, gradient);
+}
+
+void DrawPanel(QPainter& p, const QRectF& area, const QColor& fill = kPanel) {
+    p.setPen(QPen(kPanelBorder, 1));
+    p.setBrush(fill);
+    p.drawRoundedRect(area.adjusted(0.5, 0.5, -0.5, -0.5), 8, 8);
+}
+
+void DrawAppMark(QPainter& p, const QRectF& box) {
+    QLinearGradient gradient(box.topLeft(), box.bottomRight());
+    gradient.setColorAt(0, kAccentLight);
+    gradient.setColorAt(1, kAccentDark);
+    p.setPen(Qt::NoPen);
+    p.setBrush(gradient);
+    const double r = box.width() * 0.22;
+    p.drawRoundedRect(box, r, r);
+    // A sound wave leaving a frame.
+    const double s = box.width() / 24.0;
+    p.save();
+    p.translate(box.topLeft());
+    p.scale(s, s);
+    QPen pen(QColor(0x0f, 0x2a, 0x26), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(4, 6, 9, 12), 1.5, 1.5);
+    p.drawLine(QPointF(15, 10), QPointF(15, 14));
+    p.drawLine(QPointF(18, 8), QPointF(18, 16));
+    p.drawLine(QPointF(21, 10), QPointF(21, 14));
+    p.restore();
+}
+
+QImage MainBackground() {
+    QImage image(skin::kMainWindow.width, skin::kMainWindow.height, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    FillSlate(p, image.rect());
+
+    // Title bar.
+    p.fillRect(QRectF(0, 0, image.width(), skin::kTitleBarHeight), kTitleBar);
+    p.fillRect(QRectF(0, skin::kTitleBarHeight - 1, image.width(), 1), kPanelBorder);
+    DrawAppMark(p, QRectF(14, 9, 22, 22));
+    p.setPen(kText);
+    p.setFont(SkinFont(17, true));
+    p.drawText(QRectF(46, 0, 200, skin::kTitleBarHeight), Qt::AlignVCenter | Qt::AlignLeft, "Tolvane");
+    p.setPen(kTextSecondary);
+    p.setFont(SkinFont(12));
+    p.drawText(QRectF(130, 1, 300, skin::kTitleBarHeight), Qt::AlignVCenter | Qt::AlignLeft,
+               "Sound from every video");
+
+    // Getting-started panel where the task list will stand.
+    const QRectF list = ToRect(skin::kTaskList);
+    DrawPanel(p, list);
+    p.setPen(kText);
+    p.setFont(SkinFont(16, true));
+    p.drawText(list.adjusted(24, 18, -24, 0), Qt::AlignLeft | Qt::AlignTop, "Getting started");
+    struct Step {
+        const char* title;
+        const char* detail;
+    };
+    const Step steps[] = {
+        {"Add video files", "Click Add, or drop videos onto this window."},
+        {"Edit the selected file", "Clip trims it to a start and an end time."},
+        {"Choose the profile", "MP3, WAV, WMA or OGG; Setting refines it."},
+        {"Convert", "One audio file per video, or Merge them into one."},
+    };
+    for (int i = 0; i < 4; ++i) {
+        const double top = list.top() + 62 + i * 56;
+        const QRectF circle(list.left() + 26, top, 30, 30);
+        p.setPen(Qt::NoPen);
+        p.setBrush(i == 3 ? kAccent : kPanelBorder);
+        p.drawEllipse(circle);
+        p.setPen(i == 3 ? QColor(0x0f, 0x2a, 0x26) : kText);
+        p.setFont(SkinFont(15, true));
+        p.drawText(circle, Qt::AlignCenter, QString::number(i + 1));
+        p.setPen(kText);
+        p.setFont(SkinFont(15, true));
+        p.drawText(QRectF(circle.right() + 16, top - 2, 400, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                   steps[i].title);
+        p.setPen(kTextSecondary);
+        p.setFont(SkinFont(12.5));
+        p.drawText(QRectF(circle.right() + 16, top + 17, 420, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                   steps[i].detail);
+    }
+
+    // Preview frame and the player's strip.
+    const QRectF preview = ToRect(skin::kPreviewFrame);
+    DrawPanel(p, preview.adjusted(-6, -6, 6, 6 + 64), QColor(0x26, 0x2f, 0x3b));
+    p.fillRect(preview, Qt::black);
+    p.setPen(QPen(kPanelBorder, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(preview.adjusted(-0.5, -0.5, 0.5, 0.5));
+    p.setPen(QColor(0x3a, 0x44, 0x52));
+    p.setFont(SkinFont(12));
+    p.drawText(preview, Qt::AlignCenter, "Preview");
+
+    // Profile and output.
+    p.setPen(kTextSecondary);
+    p.setFont(SkinFont(13, true));
+    p.drawText(ToRect(skin::kProfileLabel), Qt::AlignLeft | Qt::AlignVCenter, "Profile:");
+    p.drawText(ToRect(skin::kOutputLabel), Qt::AlignLeft | Qt::AlignVCenter, "Output:");
+    p.setPen(QPen(kPanelBorder, 1));
+    p.drawLine(QPointF(16, 482.5), QPointF(664, 482.5));
+    return image;
+}
+
+QImage ClipBackground() {
+    QImage image(skin::kClipWindow.width, skin::kClipWindow.height, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    FillSlate(p, image.rect());
+    const QRectF preview = ToRect(skin::kClipPreview);
+    p.fillRect(preview, Qt::black);
+    p.setPen(QColor(0x3a, 0x44, 0x52));
+    p.setFont(SkinFont(12));
+    p.drawText(preview, Qt::AlignCenter, "Preview");
+    for (const skin::Box& group : {skin::kClipStartGroup, skin::kClipEndGroup, skin::kClipCutGroup}) {
+        DrawPanel(p, ToRect(group), kPanel);
+    }
+    return image;
+}
+
+QImage AboutBanner() {
+    QImage image(skin::kAboutBanner.width, skin::kAboutBanner.height, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient gradient(0, 0, image.width(), image.height());
+    gradient.setColorAt(0, kTitleBar);
+    gradient.setColorAt(1, kSlateBottom);
+    p.fillRect(image.rect(), gradient);
+    // A faint waveform across the banner.
+    p.setPen(QPen(QColor(0x25, 0xb3, 0x9e, 70), 2));
+    QPainterPath wave;
+    for (int x = 0; x <= image.width(); x += 2) {
+        const double y = 62 + 10 * std::sin(x / 11.0) * std::sin(x / 67.0);
+        x == 0 ? wave.moveTo(x, y) : wave.lineTo(x, y);
+    }
+    p.drawPath(wave);
+    DrawAppMark(p, QRectF(20, 17, 52, 52));
+    p.setPen(kText);
+    p.setFont(SkinFont(30, true));
+    p.drawText(QRectF(88, 12, 300, 40), Qt::AlignLeft | Qt::AlignVCenter, "Tolvane");
+    p.setPen(kTextSecondary);
+    p.setFont(SkinFont(13));
+    p.drawText(QRectF(90, 50, 300, 22), Qt::AlignLeft | Qt::AlignVCenter,
+               "The sound track of every video, as audio");
+    return image;
+}
+
+// ---- Sliders ----
+
+// Channel B (normal) and A (its dimmed twin) of a slider, `width` × `height`.
+QImage Channel(int width, int height, bool dimmed, bool volumeRamp, const QColor& behind) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(behind);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double mid = height / 2.0 + 1;
+    if (volumeRamp) {
+        QPainterPath ramp;
+        ramp.moveTo(3, mid + 3);
+        ramp.lineTo(width - 3, mid + 3);
+        ramp.lineTo(width - 3, mid - 4);
+        ramp.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(dimmed ? kPanelBorder.darker(130) : kAccentDark);
+        p.drawPath(ramp);
+    } else {
+        const QRectF groove(3, mid - 2.5, width - 6, 5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(dimmed ? QColor(0x22, 0x29, 0x33) : kPanelBorder);
+        p.drawRoundedRect(groove, 2.5, 2.5);
+        if (!dimmed) {
+            p.setBrush(QColor(0x25, 0xb3, 0x9e, 120));
+            p.drawRoundedRect(groove.adjusted(0, 1.5, 0, -1.5), 1, 1);
+        }
+    }
+    return image;
+}
+
+// A thumb: the top-left colour (key) is transparent; the shape is drawn over the channel colour
+// so that its edge blends, and the key put back outside the shape.
+QImage Thumb(bool dragging) {
+    const QSize size(23, 11);
+    const QColor key(0x01, 0xfe, 0x01);
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(kPanelBorder);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(0.5, 0.5, 22, 10), 5, 5);
+    p.setPen(QPen(dragging ? kAccentLight : kAccent, 1.2));
+    p.setBrush(dragging ? kAccent : kText);
+    p.drawPath(shape);
+    p.setPen(QPen(dragging ? kText : kAccentDark, 1.2));
+    p.drawLine(QPointF(9.5, 3), QPointF(9.5, 8));
+    p.drawLine(QPointF(13.5, 3), QPointF(13.5, 8));
+    p.end();
+    QImage mask(size, QImage::Format_RGB32);
+    mask.fill(Qt::black);
+    QPainter m(&mask);
+    m.setPen(Qt::NoPen);
+    m.setBrush(Qt::white);
+    m.drawPath(shape);
+    m.end();
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            if (qRed(mask.pixel(x, y)) == 0) {
+                image.setPixel(x, y, key.rgb());
+            }
+        }
+    }
+    return image;
+}
+
+// ---- Header check boxes: three 16 × 16 images, magenta transparent, 8 bits per pixel ----
+QImage HeaderBoxes() {
+    QImage image(48, 16, QImage::Format_RGB32);
+    image.fill(kMagenta);
+    QPainter p(&image);
+    for (int i = 1; i <= 2; ++i) {
+        const QRect box(i * 16 + 2, 2, 12, 12);
+        p.setPen(QColor(0x5a, 0x66, 0x74));
+        p.setBrush(i == 2 ? kAccent : QColor(250, 252, 250));
+        p.drawRect(box.adjusted(0, 0, -1, -1));
+        if (i == 2) {
+            p.setPen(QPen(Qt::white, 2));
+            p.drawLine(QPoint(i * 16 + 4, 8), QPoint(i * 16 + 7, 11));
+            p.drawLine(QPoint(i * 16 + 7, 11), QPoint(i * 16 + 12, 4));
+        }
+    }
+    p.end();
+    return image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+}
+
+QImage AppIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    DrawAppMark(p, QRectF(size * 0.04, size * 0.04, size * 0.92, size * 0.92));
+    return image;
+}
+
+// A pointing hand, 32 × 32, hot spot at (9, 1).
+QImage HandCursor() {
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath hand;
+    hand.moveTo(7.5, 3);
+    hand.cubicTo(7.5, 0.5, 11.5, 0.5, 11.5, 3);
+    hand.lineTo(11.5, 12);
+    hand.cubicTo(11.5, 10, 15, 10, 15, 12.5);
+    hand.cubicTo(15, 10.5, 18.5, 10.5, 18.5, 13);
+    hand.cubicTo(18.5, 11.5, 22, 11.5, 22, 14);
+    hand.lineTo(22, 21);
+    hand.cubicTo(22, 25, 20, 28, 16.5, 28);
+    hand.lineTo(12, 28);
+    hand.cubicTo(9.5, 28, 8.5, 26.5, 7, 24.5);
+    hand.lineTo(2.5, 18);
+    hand.cubicTo(1, 16, 3.5, 13.5, 5.5, 15.5);
+    hand.lineTo(7.5, 17.5);
+    hand.closeSubpath();
+    p.setPen(QPen(Qt::black, 1.4));
+    p.setBrush(Qt::white);
+    p.drawPath(hand);
+    return image;
+}
+
+QColor BehindAt(const QImage& background, const skin::Box& box) {
+    return background.pixelColor(box.x + box.width / 2, box.y + 2);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: tolvane-skin-painter OUTPUT_FOLDER\n";
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(".")) {
+        QTextStream(stderr) << "cannot create " << out.path() << "\n";
+        return 1;
+    }
+    int failures = 0;
+    const auto save = [&](int id, const QImage& image) {
+        if (!image.save(out.filePath(QString::number(id) + ".png"), "PNG")) {
+            QTextStream(stderr) << "cannot write " << id << ".png\n";
+            ++failures;
+        }
+    };
+
+    const QImage main = MainBackground();
+    const QImage clip = ClipBackground();
+    save(290, main);
+    save(311, clip);
+    save(249, AboutBanner());
+
+    // Buttons: size, style, and the ids of their faces. Every face of a button shares its
+    // silhouette, so that any of them can serve as the shape.
+    struct ButtonFaces {
+        skin::Box box;
+        ButtonStyle style;
+        int normal;
+        int hover;
+        int disabled;  // 0: none
+        const QImage* background;
+        bool shaped = true;
+    };
+    ButtonStyle add{Glyph::Plus, "Add", false, false, false, 10, false, 22, 16};
+    ButtonStyle clipStyle{Glyph::Scissors, "Clip", false, false, false, 10, false, 22, 16};
+    ButtonStyle help{Glyph::Question, "Help", false, false, false, 10, false, 22, 16};
+    ButtonStyle convert{Glyph::Convert, "Convert", true, false, false, 14, true, 40, 19};
+    ButtonStyle remove{Glyph::Trash, "Remove", false, false, false, 8, true, 18, 10.5};
+    ButtonStyle clear{Glyph::Broom, "Clear All", false, false, false, 8, true, 18, 10.5};
+    ButtonStyle merge{Glyph::Merge, "Merge", false, false, false, 8, true, 18, 10.5};
+    ButtonStyle info{Glyph::Info, "File Info", false, false, false, 8, true, 18, 10.5};
+    ButtonStyle setting{Glyph::Gear, "Setting", false, false, true, 8, false, 18, 13};
+    ButtonStyle browse{Glyph::Folder, "Browse", false, false, true, 8, false, 18, 13};
+    ButtonStyle find{Glyph::FolderOpen, "Find Target", false, false, true, 8, false, 18, 12.5};
+    ButtonStyle minimize{Glyph::Minimize, "", false, false, false, 5, false, 14, 10};
+    ButtonStyle close{Glyph::Close, "", false, false, false, 5, false, 14, 10};
+    ButtonStyle about{Glyph::Question, "", false, false, false, 5, false, 13, 10};
+    ButtonStyle volume{Glyph::Speaker, "", false, false, true, 8, false, 16, 10};
+
+    const ButtonFaces buttons[] = {
+        {skin::kAddButton, add, 177, 178, 0, &main},
+        {skin::kClipButton, clipStyle, 180, 226, 280, &main},
+        {skin::kHelpButton, help, 181, 182, 0, &main},
+        {skin::kConvertButton, convert, 186, 185, 279, &main},
+        {skin::kRemoveButton, remove, 189, 188, 229, &main},
+        {skin::kClearAllButton, clear, 191, 269, 212, &main},
+        {skin::kMergeButton, merge, 295, 286, 296, &main, false},
+        {skin::kFileInfoButton, info, 243, 244, 261, &main},
+        {skin::kSettingButton, setting, 197, 196, 200, &main},
+        {skin::kBrowseButton, browse, 199, 199, 0, &main},
+        {skin::kFindTargetButton, find, 204, 204, 0, &main},
+        {skin::kMinimizeButton, minimize, 207, 208, 0, &main},
+        {skin::kCloseButton, close, 209, 210, 0, &main},
+        {skin::kAboutButton, about, 254, 253, 0, &main},
+        {skin::kVolumeSymbol, volume, 293, 293, 0, &main},
+    };
+    for (const ButtonFaces& b : buttons) {
+        const QSize size(b.box.width, b.box.height);
+        const QColor behind = BehindAt(*b.background, b.box);
+        save(b.normal, ButtonFace(size, b.style, Face::Normal, behind, b.shaped));
+        if (b.hover != b.normal) {
+            save(b.hover, ButtonFace(size, b.style, Face::Hover, behind, b.shaped));
+        }
+        if (b.disabled != 0) {
+            save(b.disabled, ButtonFace(size, b.style, Face::Disabled, behind, b.shaped));
+        }
+    }
+    // Transport: Play (ready 302, playing 310, greyed 301) and Stop (304, greyed 303).
+    ButtonStyle play{Glyph::Play, "", false, false, true, 8, false, 18, 10};
+    ButtonStyle pause{Glyph::Pause, "", false, false, true, 8, false, 18, 10};
+    ButtonStyle stop{Glyph::Stop, "", false, true, true, 8, false, 18, 10};
+    const QColor transport = BehindAt(main, skin::kPlayButton);
+    const QSize playSize(skin::kPlayButton.width, skin::kPlayButton.height);
+    const QSize stopSize(skin::kStopButton.width, skin::kStopButton.height);
+    save(302, ButtonFace(playSize, play, Face::Normal, transport));
+    save(310, ButtonFace(playSize, pause, Face::Normal, transport));
+    save(301, ButtonFace(playSize, play, Face::Disabled, transport));
+    save(304, ButtonFace(stopSize, stop, Face::Normal, transport));
+    save(303, ButtonFace(stopSize, stop, Face::Disabled, transport));
+
+    // Sliders.
+    const QColor track = BehindAt(main, skin::kPositionSlider);
+    save(307, Channel(315, 17, false, false, track));
+    save(306, Channel(315, 17, true, false, track));
+    save(299, Channel(73, 17, false, true, track));
+    save(300, Channel(73, 17, true, true, track));
+    const QColor clipTrack = BehindAt(clip, skin::kClipSlider);
+    save(319, Channel(419, 18, false, false, clipTrack));
+    save(314, Channel(419, 18, true, false, clipTrack));
+    save(308, Thumb(false));
+    save(309, Thumb(true));
+
+    save(292, HeaderBoxes());
+    save(266, AppIcon(256));
+    save(262, HandCursor());
+    return failures == 0 ? 0 : 1;
+}
