@@ -52,13 +52,31 @@ QFont SkinFont(double pixelSize, bool bold = false) {
     return font;
 }
 
-QRectF ToRect(const skin::Box& b) { return QRectF(b.x, b.y, b.width, b.height); }
+QRectF ToRect(const skin::Box& b) {
+    return QRectF(b.x, b.y, b.width, b.height);
+}
 
 // ---- Icons, drawn in a unit box of 24 × 24 and scaled into place ----
 
 enum class Glyph {
-    None, Plus, Scissors, Question, Convert, Trash, Broom, Merge, Info, Gear, Folder, FolderOpen,
-    Play, Pause, Stop, Speaker, Minimize, Close
+    None,
+    Plus,
+    Scissors,
+    Question,
+    Convert,
+    Trash,
+    Broom,
+    Merge,
+    Info,
+    Gear,
+    Folder,
+    FolderOpen,
+    Play,
+    Pause,
+    Stop,
+    Speaker,
+    Minimize,
+    Close
 };
 
 void StrokeGlyph(QPainter& p, Glyph glyph, const QRectF& box, const QColor& ink) {
@@ -226,9 +244,9 @@ enum class Face { Normal, Hover, Pressed, Disabled };
 struct ButtonStyle {
     Glyph glyph = Glyph::None;
     QString label;
-    bool accent = false;   // the one primary action
-    bool warm = false;     // Stop
-    bool round = false;    // pill ends
+    bool accent = false;  // the one primary action
+    bool warm = false;    // Stop
+    bool round = false;   // pill ends
     double radius = 8;
     bool iconAbove = false;
     double iconSize = 20;
@@ -293,9 +311,12 @@ QImage ButtonFace(const QSize& size, const ButtonStyle& style, Face face, const 
     const QFontMetricsF metrics(SkinFont(style.fontSize, style.accent));
     const double textWidth = style.label.isEmpty() ? 0 : metrics.horizontalAdvance(style.label);
     if (style.iconAbove) {
-        const double top = (size.height() - style.iconSize - (style.label.isEmpty() ? 0 : metrics.height() + 2)) / 2;
-        StrokeGlyph(p, style.glyph,
-                    QRectF((size.width() - style.iconSize) / 2, top, style.iconSize, style.iconSize), ink);
+        const double top =
+            (size.height() - style.iconSize - (style.label.isEmpty() ? 0 : metrics.height() + 2)) /
+            2;
+        StrokeGlyph(
+            p, style.glyph,
+            QRectF((size.width() - style.iconSize) / 2, top, style.iconSize, style.iconSize), ink);
         if (!style.label.isEmpty()) {
             p.setFont(SkinFont(style.fontSize, style.accent));
             p.setPen(ink);
@@ -306,8 +327,10 @@ QImage ButtonFace(const QSize& size, const ButtonStyle& style, Face face, const 
         const double gap = (style.glyph == Glyph::None || style.label.isEmpty()) ? 0 : 8;
         const double iconWidth = style.glyph == Glyph::None ? 0 : style.iconSize;
         const double left = (size.width() - iconWidth - gap - textWidth) / 2;
-        StrokeGlyph(p, style.glyph,
-                    QRectF(left, (size.height() - style.iconSize) / 2, style.iconSize, style.iconSize), ink);
+        StrokeGlyph(
+            p, style.glyph,
+            QRectF(left, (size.height() - style.iconSize) / 2, style.iconSize, style.iconSize),
+            ink);
         if (!style.label.isEmpty()) {
             p.setFont(SkinFont(style.fontSize, style.accent));
             p.setPen(ink);
@@ -394,7 +417,8 @@ QImage MainBackground() {
     DrawAppMark(p, QRectF(14, 9, 22, 22));
     p.setPen(kText);
     p.setFont(SkinFont(17, true));
-    p.drawText(QRectF(46, 0, 200, skin::kTitleBarHeight), Qt::AlignVCenter | Qt::AlignLeft, "Tolvane");
+    p.drawText(QRectF(46, 0, 200, skin::kTitleBarHeight), Qt::AlignVCenter | Qt::AlignLeft,
+               "Tolvane");
     p.setPen(kTextSecondary);
     p.setFont(SkinFont(12));
     p.drawText(QRectF(130, 1, 300, skin::kTitleBarHeight), Qt::AlignVCenter | Qt::AlignLeft,
@@ -466,7 +490,8 @@ QImage ClipBackground() {
     p.setPen(QColor(0x3a, 0x44, 0x52));
     p.setFont(SkinFont(12));
     p.drawText(preview, Qt::AlignCenter, "Preview");
-    for (const skin::Box& group : {skin::kClipStartGroup, skin::kClipEndGroup, skin::kClipCutGroup}) {
+    for (const skin::Box& group :
+         {skin::kClipStartGroup, skin::kClipEndGroup, skin::kClipCutGroup}) {
         DrawPanel(p, ToRect(group), kPanel);
     }
     return image;

@@ -1,0 +1,98 @@
+#include "CControlButton.h"
+
+#include <QPainter>
+#include <QVector>
+
+#include "SkinIds.h"
+
+namespace {
+
+QPixmap LoadFace(int id) {
+    return QPixmap::fromImage(skin::LoadBitmap(id));
+}
+
+}  // namespace
+
+CControlButton::CControlButton(QWidget* parent) : QAbstractButton(parent) {
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_Hover);
+}
+
+void CControlButton::SetBitmaps(int hoverId, int normalId, int pressedId, int fourthId) {
+    m_normal = LoadFace(normalId);
+    m_pressed = LoadFace(pressedId);
+    m_fourth = LoadFace(fourthId);
+    m_hoverFace = LoadFace(hoverId);
+}
+
+QRegion CControlButton::RegionFromImage(const QImage& source) {
+    if (source.isNull()) {
+        return {};
+    }
+    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    QVector<QRect> runs;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        int x = 0;
+        while (x < image.width()) {
+            const int start = x;
+            while (x < image.width() && (row[x] & 0xFFFFFF) != 0xFFFFFF) {
+                ++x;
+            }
+            if (x > start) {
+                runs.append(QRect(start, y, x - start, 1));
+            }
+            ++x;  // past the white pixel that ended the run
+        }
+    }
+    QRegion region;
+    region.setRects(runs.constData(), static_cast<int>(runs.size()));
+    return region;
+}
+
+void CControlButton::SetShape(int shapeId) {
+    const QImage image = skin::LoadBitmap(shapeId);
+    if (image.isNull()) {
+        return;  // no region: the button stays rectangular
+    }
+    m_shape = RegionFromImage(image);
+    m_shaped = true;
+    // An empty mask would mean "no mask" to Qt: a region outside the widget hides it instead.
+    setMask(m_shape.isEmpty() ? QRegion(-1, -1, 1, 1) : m_shape);
+    update();
+}
+
+QSize CControlButton::sizeHint() const {
+    return m_normal.isNull() ? QSize(32, 32) : m_normal.size() / m_normal.devicePixelRatio();
+}
+
+bool CControlButton::hitButton(const QPoint& pos) const {
+    return m_shaped ? m_shape.contains(pos) : rect().contains(pos);
+}
+
+void CControlButton::paintEvent(QPaintEvent*) {
+    if (m_shaped && m_shape.isEmpty()) {
+        return;
+    }
+    QPainter painter(this);
+    // Faces are drawn at their natural size from the top-left corner: a larger face is cut off.
+    const QPixmap& face = m_hovering && !m_hoverFace.isNull() ? m_hoverFace : m_normal;
+    if (!face.isNull()) {
+        painter.drawPixmap(0, 0, face);
+    }
+    if (isDown() && !m_pressed.isNull()) {
+        painter.drawPixmap(0, 0, m_pressed);
+    }
+}
+
+void CControlButton::enterEvent(QEnterEvent* event) {
+    m_hovering = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void CControlButton::leaveEvent(QEvent* event) {
+    m_hovering = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+// A push button drawn entirely from bitmaps: a resting face, a hover face and a pressed face
+// drawn over it, clipped to the non-white pixels of a shape bitmap. No text is drawn; the
+// button's text serves only as its name.
+
+#include <QAbstractButton>
+#include <QPixmap>
+#include <QRegion>
+
+class CControlButton final : public QAbstractButton {
+    Q_OBJECT
+
+public:
+    explicit CControlButton(QWidget* parent = nullptr);
+
+    // Loads the faces by bitmap id, replacing those held; does not repaint.
+    void SetBitmaps(int hoverId, int normalId, int pressedId, int fourthId);
+    // Clips the button to the non-white pixels of bitmap `shapeId`. An all-white shape makes the
+    // button invisible and unclickable; a missing bitmap leaves it rectangular.
+    void SetShape(int shapeId);
+
+    // The region of the non-white pixels of `image` (exact white, 255/255/255, is outside).
+    static QRegion RegionFromImage(const QImage& image);
+
+    bool Hovering() const { return m_hovering; }
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+
+private:
+    QPixmap m_normal;
+    QPixmap m_pressed;
+    QPixmap m_hoverFace;
+    QPixmap m_fourth;  // loaded with the others; no state draws it
+    QRegion m_shape;
+    bool m_shaped = false;
+    bool m_hovering = false;
+};
