@@ -5,7 +5,8 @@ cd "$(dirname "$0")"
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build build
-if [ $# -eq 0 ]; then
-    exec build/cli/tolvane-cli --help
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    echo "No display to open Tolvane's window on; convert from the terminal instead: build/cli/tolvane-cli -f mp3 -o OUTPUT_FOLDER VIDEO... (see build/cli/tolvane-cli --help)"
+    exit 0
 fi
-exec build/cli/tolvane-cli "$@"
+exec build/mainwindow/tolvane "$@"

@@ -56,4 +56,4 @@ fi
 [ -s not_media.mp4 ] || printf 'This is not a video file.\n%.0s' {1..64} > not_media.mp4
 : > empty.mp4
 [ -s truncated.mp4 ] || head -c 20000 h264_aac.mp4 > truncated.mp4
-touch "$dir/.complete"
+touch .complete

@@ -1,0 +1,149 @@
+#include "CAVConvertDlg.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+
+#include <cstdlib>
+
+#include "AVConvert.h"
+#include "CHyperLink.h"
+
+CAVConvertDlg::CAVConvertDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle("Tolvane");
+    setModal(true);
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(20, 12, 20, 12);
+    layout->setVerticalSpacing(6);
+
+    layout->addWidget(new QLabel("Current File Converting:", this), 0, 0);
+    m_current = new CLabel(this);
+    m_current->setText("Converting...");
+    m_current->SetBackground(palette().color(QPalette::Window));
+    m_current->setMinimumWidth(340);
+    layout->addWidget(m_current, 0, 1, 1, 2);
+    m_currentBar = new QProgressBar(this);
+    m_currentBar->setRange(0, 100);
+    m_currentBar->setValue(0);
+    layout->addWidget(m_currentBar, 1, 0, 1, 3);
+
+    layout->addWidget(new QLabel("Total Progress:", this), 2, 0);
+    m_total = new CLabel(this);
+    m_total->setText("Converting...");
+    m_total->SetBackground(palette().color(QPalette::Window));
+    layout->addWidget(m_total, 2, 1, 1, 2);
+    m_totalBar = new QProgressBar(this);
+    m_totalBar->setRange(0, 100);
+    m_totalBar->setValue(0);
+    layout->addWidget(m_totalBar, 3, 0, 1, 3);
+
+    m_shutDownBox = new QCheckBox("Shut down computer when conversion completed", this);
+    layout->addWidget(m_shutDownBox, 4, 0, 1, 2);
+    m_stop = new QPushButton("Stop", this);
+    m_stop->setToolTip("Stop converting");
+    m_stop->setAutoDefault(false);
+    layout->addWidget(m_stop, 4, 2, Qt::AlignRight);
+
+    // The preview: a hidden option and a hidden native window that SDL may draw into.
+    m_showPreview = new QCheckBox("Show preview", this);
+    m_showPreview->setChecked(true);
+    m_showPreview->setEnabled(false);
+    m_showPreview->hide();
+    m_previewWindow = new QWidget(this);
+    m_previewWindow->setObjectName("previewWindow");
+    m_previewWindow->setEnabled(false);
+    m_previewWindow->hide();
+
+    connect(m_stop, &QPushButton::clicked, this, &CAVConvertDlg::StopAndClose);
+    connect(m_showPreview, &QCheckBox::toggled, this, [this](bool checked) {
+        if (m_job != nullptr) {
+            m_job->previewHidden = !checked;
+        }
+    });
+    connect(m_shutDownBox, &QCheckBox::toggled, this, [this](bool checked) {
+        if (m_shutDown != nullptr) {
+            *m_shutDown = checked;
+        }
+    });
+}
+
+void CAVConvertDlg::Attach(AVConvert* job, std::function<void()> stopRunTimer, bool* shutDown) {
+    m_job = job;
+    m_stopRunTimer = std::move(stopRunTimer);
+    m_shutDown = shutDown;
+}
+
+void CAVConvertDlg::showEvent(QShowEvent* event) {
+    m_closing = false;
+    // The live preview draws into the hidden window, where the platform has native windows.
+    if (QGuiApplication::platformName() == "xcb") {
+        const WId id = m_previewWindow->winId();
+        ::setenv("SDL_WINDOWID", QByteArray::number(static_cast<qulonglong>(id)).constData(), 1);
+    }
+    QDialog::showEvent(event);
+    m_current->FlashStop();
+}
+
+void CAVConvertDlg::StopAndClose() {
+    if (m_closing) {
+        return;
+    }
+    m_closing = true;
+    if (m_job != nullptr) {
+        m_job->stopRequested = true;
+    }
+    QThread::msleep(100);  // gives the worker time to see the flag
+    if (m_stopRunTimer) {
+        m_stopRunTimer();
+    }
+    done(QDialog::Accepted);
+}
+
+void CAVConvertDlg::keyPressEvent(QKeyEvent* event) {
+    // Enter and Escape do not close the dialog.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+        event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CAVConvertDlg::reject() {}
+
+void CAVConvertDlg::closeEvent(QCloseEvent* event) {
+    // The close box stops like Stop.
+    event->ignore();
+    StopAndClose();
+}
+
+void CAVConvertDlg::SetCurrentText(const QString& text) {
+    m_current->setText(text);
+}
+void CAVConvertDlg::SetTotalText(const QString& text) {
+    m_total->setText(text);
+}
+void CAVConvertDlg::SetCurrentProgress(int percent) {
+    m_currentBar->setValue(percent);
+}
+void CAVConvertDlg::SetTotalProgress(int percent) {
+    m_totalBar->setValue(percent);
+}
+QString CAVConvertDlg::CurrentText() const {
+    return m_current->text();
+}
+QString CAVConvertDlg::TotalText() const {
+    return m_total->text();
+}
+int CAVConvertDlg::CurrentProgress() const {
+    return m_currentBar->value();
+}
+int CAVConvertDlg::TotalProgress() const {
+    return m_totalBar->value();
+}

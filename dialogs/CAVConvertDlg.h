@@ -1,0 +1,66 @@
+#pragma once
+
+// The dialog shown while a worker converts: the current file's and the total progress, Stop,
+// the power-off option, and the hidden window the live preview draws into. The main window's
+// run timer writes its texts and bars; the dialog writes only the stop and preview flags and
+// the main window's power-off choice.
+
+#include <QDialog>
+#include <functional>
+
+class AVConvert;
+class CLabel;
+class QCheckBox;
+class QProgressBar;
+class QPushButton;
+
+class CAVConvertDlg final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CAVConvertDlg(QWidget* parent = nullptr);
+
+    // What the dialog acts on: the job's flags, the owner's run timer and power-off flag.
+    void Attach(AVConvert* job, std::function<void()> stopRunTimer, bool* shutDown);
+
+    // Stop, and the close box: ask the worker to stop, give it 100 ms, stop the run timer,
+    // close with OK.
+    void StopAndClose();
+
+    void SetCurrentText(const QString& text);
+    void SetTotalText(const QString& text);
+    void SetCurrentProgress(int percent);
+    void SetTotalProgress(int percent);
+
+    QString CurrentText() const;
+    QString TotalText() const;
+    int CurrentProgress() const;
+    int TotalProgress() const;
+    QCheckBox* ShutDownBox() const { return m_shutDownBox; }
+    QCheckBox* ShowPreviewBox() const { return m_showPreview; }
+    QPushButton* StopButton() const { return m_stop; }
+    QWidget* PreviewWindow() const { return m_previewWindow; }
+
+    // Whether the dialog is open.
+    bool IsOpen() const { return isVisible(); }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    AVConvert* m_job = nullptr;
+    std::function<void()> m_stopRunTimer;
+    bool* m_shutDown = nullptr;
+    CLabel* m_current;
+    CLabel* m_total;
+    QProgressBar* m_currentBar;
+    QProgressBar* m_totalBar;
+    QCheckBox* m_shutDownBox;
+    QCheckBox* m_showPreview;
+    QPushButton* m_stop;
+    QWidget* m_previewWindow;
+    bool m_closing = false;
+};

@@ -1,0 +1,25 @@
+#include "CBrenvixApp.h"
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+#include "CBrenvixDlg.h"
+#include "MessagePresenter.h"
+#include "WindowServices.h"
+
+CBrenvixApp::CBrenvixApp(int& argc, char** argv) : m_app(argc, argv) {
+    QApplication::setApplicationName(kApplicationName);
+    QApplication::setApplicationVersion("2.10");
+    // The library's chatter stays out of the terminal; failures are still logged per file.
+    av_log_set_level(AV_LOG_ERROR);
+}
+
+int CBrenvixApp::Run() {
+    const WindowServices services{&DefaultMessagePresenter(), &DesktopFileChooser(),
+                                  &DesktopFileOpener(), &LogindPowerControl()};
+    CBrenvixDlg window(services, QApplication::applicationDirPath());
+    window.show();
+    window.exec();
+    return 0;
+}

@@ -1,0 +1,192 @@
+#pragma once
+
+// The main window: a frameless skinned window with the task list, the conversion commands,
+// the output profile and folder, and the preview player.
+
+#include <QDialog>
+#include <QTimer>
+#include <memory>
+#include <vector>
+
+#include "AVConvert.h"
+#include "FileInfoValues.h"
+#include "OutputSettings.h"
+#include "WindowServices.h"
+#include "Workers.h"
+
+class CAVConvertDlg;
+class CBitmapSlider;
+class CCheckListCtrl;
+class CControlButton;
+class QComboBox;
+class QLabel;
+class QMenu;
+
+// Control ids of the main window (also each control's objectName).
+namespace ids {
+inline constexpr int kAdd = 1000;
+inline constexpr int kClip = 1001;
+inline constexpr int kPlay = 1003;
+inline constexpr int kConvert = 1004;
+inline constexpr int kFindTarget = 1005;
+inline constexpr int kBrowse = 1076;
+inline constexpr int kFolderBox = 1077;
+inline constexpr int kHelp = 1090;
+inline constexpr int kRemove = 1092;
+inline constexpr int kClearAll = 1095;
+inline constexpr int kClose = 1096;
+inline constexpr int kMinimize = 1097;
+inline constexpr int kAbout = 1098;
+inline constexpr int kMerge = 1099;
+inline constexpr int kFileInfo = 1102;
+inline constexpr int kFormatBox = 1105;
+inline constexpr int kTaskList = 1114;
+inline constexpr int kSetting = 1115;
+inline constexpr int kStop = 1135;
+inline constexpr int kCheckVolume = 1137;
+inline constexpr int kPreviewFrame = 1139;
+inline constexpr int kPositionSlider = 1140;
+inline constexpr int kVolumeSlider = 1141;
+}  // namespace ids
+
+// Columns of the task list.
+namespace column {
+inline constexpr int kSource = 0;
+inline constexpr int kStart = 1;
+inline constexpr int kEnd = 2;
+inline constexpr int kFormat = 3;
+inline constexpr int kStatus = 4;
+inline constexpr int kDuration = 5;
+}  // namespace column
+
+inline constexpr char kMediaFilter[] =
+    "All files (*.*)|*.*|All media "
+    "files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*."
+    "dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash "
+    "files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime "
+    "files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|"
+    "Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video "
+    "files(*.mkv)|*.mkv|MP4 files(*.mp4;*.m4v)|*.mp4;*.m4v|3GP "
+    "files(*.3gp;*.3g2;*.3gpp)|*.3gp;*.3g2;*.3gpp|Windows Media files(*.asf;*.wmv)|*.asf;*.wmv|"
+    "MOD files(*.mod)|*.mod|TOD files(*.tod)|*.tod|High-Definition "
+    "files(*.mts;*.ts;*.m2t)|*.mts;*.ts;*.m2ts|Digital Video files(*.dv)|*.dv|NUT "
+    "files(*.nut)|*.nut|Raw H.264 video files(*.h264)|*.h264|Nullsoft Stream Video(*.nsv)|*.nsv||";
+
+// The open dialog's filter in Qt's form ("Description (*.a *.b);;...").
+QString QtFileFilter(const QString& windowsFilter);
+
+class CBrenvixDlg final : public QDialog {
+    Q_OBJECT
+
+public:
+    CBrenvixDlg(const WindowServices& services, const QString& programFolder,
+                QWidget* parent = nullptr);
+    ~CBrenvixDlg() override;
+
+    // ---- Commands (the buttons, the context menu and the keys call these) ----
+    void OnAdd();
+    void AddFiles(const QStringList& paths);  // the accepted paths of the open dialog
+    void DropFiles(const QStringList& paths);
+    void OnRemove();
+    void OnClearAll();
+    void OnListClicked();
+    void OnConvert();
+    void OnMerge();
+    void OnFormatChanged(int index);
+    void OnBrowse();
+    void OnFindTarget();
+    void OnHelp();
+    void OnClose();
+    // Prepares the selected row's file information; false without a usable selection.
+    bool PrepareSelectedFileInfo();
+
+    // ---- Read by tests and the dialogs ----
+    CCheckListCtrl* TaskList() const { return m_list; }
+    CControlButton* Button(int id) const;
+    QComboBox* FormatBox() const { return m_formatBox; }
+    QComboBox* FolderBox() const { return m_folderBox; }
+    CAVConvertDlg* ProgressDialog() const { return m_progress.get(); }
+    const OutputSettings& Settings() const { return m_settings; }
+    OutputSettings& Settings() { return m_settings; }
+    const FileInfoValues& FileInfo() const { return m_fileInfo; }
+    const QString& RunFolder() const { return m_runFolder; }
+    AVConvert* Job() const { return m_job.get(); }
+    bool WorkerRunning() const { return m_worker.Running(); }
+    bool ShutDownRequested() const { return m_shutDown; }
+    const QString& SettingsFile() const { return m_settingsFile; }
+    // The tooltip a control shows now.
+    QString ToolTipFor(int id) const;
+    // Whether the hand cursor shows over a control.
+    bool HandCursorOver(int id) const;
+    // Waits for a worker that is still finishing (after Stop) before the job is touched.
+    void WaitForWorker();
+
+signals:
+    // A run has ended and its progress dialog closed.
+    void RunFinished();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void reject() override;
+    void accept() override;
+
+private:
+    void SetUpButtons();
+    void SetUpTaskList();
+    void SetUpOutputControls();
+    void Activate(int id);
+    void Grey(int id);
+    void SetButtonStatesAfterAdd();
+
+    // Task list.
+    AVConvert& SharedJob();
+    bool ProbeForList(const QString& path, bool withMessage);
+    void FillRow(int row, const QString& path, bool checked, const QString& format);
+    void RemoveSelectedRow(bool stopPreview);
+    void ShowContextMenu(const QPoint& globalPos);
+
+    // Runs.
+    void StartRun(bool merge);
+    void OnRunTimer();
+    void OnRunTimerRows();
+    void FinishRun(bool normalEnd);
+    bool CheckAndRememberFolder(bool createIfMissing);
+
+    QString FileNameOf(const QString& path) const;
+
+    WindowServices m_services;
+    QString m_programFolder;
+    QString m_settingsFile;
+    QString m_defaultFolder;
+
+    OutputSettings m_settings;
+    FileInfoValues m_fileInfo;
+    std::unique_ptr<AVConvert> m_job;  // created at the first Add or drop
+    tolvane::ConversionThread m_worker;
+    std::unique_ptr<CAVConvertDlg> m_progress;
+    QTimer m_runTimer;               // timer 1: the run poll
+    std::vector<int> m_checkedRows;  // per row: its index when checked at the start, else -1
+    bool m_shutDown = false;
+    bool m_runEnding = false;
+    bool m_closing = false;
+
+    QString m_runFolder;
+    CCheckListCtrl* m_list = nullptr;
+    QComboBox* m_formatBox = nullptr;
+    QComboBox* m_folderBox = nullptr;
+    QWidget* m_previewFrame = nullptr;
+    CBitmapSlider* m_positionSlider = nullptr;
+    CBitmapSlider* m_volumeSlider = nullptr;
+    std::vector<std::pair<int, CControlButton*>> m_buttons;
+    QPixmap m_background;
+    QPoint m_dragStart;
+    bool m_dragging = false;
+};

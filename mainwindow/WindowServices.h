@@ -1,0 +1,48 @@
+#pragma once
+
+// What the windows ask of the desktop, behind interfaces that tests replace: message boxes,
+// the file and folder choosers, opening files and folders, and powering the computer off.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class MessagePresenter;
+class QWidget;
+
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    // The files chosen in a multi-selection open dialog (empty when cancelled).
+    virtual QStringList OpenFiles(QWidget* parent, const QString& qtFilter) = 0;
+    // The folder chosen in a folder browser; no value when cancelled.
+    virtual std::optional<QString> ChooseFolder(QWidget* parent, const QString& title) = 0;
+};
+
+class DesktopOpener {
+public:
+    virtual ~DesktopOpener() = default;
+    // Opens a file or folder with the desktop's default application.
+    virtual bool Open(const QString& path) = 0;
+};
+
+class PowerControl {
+public:
+    virtual ~PowerControl() = default;
+    // Powers the computer off; failures are not reported.
+    virtual void PowerOff() = 0;
+};
+
+struct WindowServices {
+    MessagePresenter* messages;
+    FileChooser* files;
+    DesktopOpener* desktop;
+    PowerControl* power;
+};
+
+// The real choosers and opener (Qt's dialogs and the desktop).
+FileChooser& DesktopFileChooser();
+DesktopOpener& DesktopFileOpener();
+// Powers off through logind on the system bus (org.freedesktop.login1.Manager.PowerOff).
+// Only the program's own start-up hands this to a window; tests never do.
+PowerControl& LogindPowerControl();

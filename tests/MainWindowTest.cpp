@@ -1,0 +1,448 @@
+// The main window, driven as a user would: through its buttons, the file-dialog seam and
+// drops, with message boxes and power-off captured.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+
+#include "CAVConvertDlg.h"
+#include "CBrenvixDlg.h"
+#include "CCheckListCtrl.h"
+#include "CControlButton.h"
+#include "MessagePresenter.h"
+#include "TestSupport.h"
+
+namespace tolvane::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FakeMessages final : public MessagePresenter {
+public:
+    QStringList shown;
+    void Show(QWidget*, const QString& text, QMessageBox::Icon) override { shown << text; }
+};
+
+class FakeFiles final : public FileChooser {
+public:
+    QStringList nextFiles;
+    QString filter;
+    std::vector<std::optional<QString>> folders;  // answers of the folder browser, in order
+    int folderCalls = 0;
+    QStringList OpenFiles(QWidget*, const QString& qtFilter) override {
+        filter = qtFilter;
+        return nextFiles;
+    }
+    std::optional<QString> ChooseFolder(QWidget*, const QString&) override {
+        if (folderCalls >= static_cast<int>(folders.size())) {
+            return std::nullopt;
+        }
+        return folders[static_cast<std::size_t>(folderCalls++)];
+    }
+};
+
+class FakeDesktop final : public DesktopOpener {
+public:
+    QStringList opened;
+    bool Open(const QString& path) override {
+        opened << path;
+        return true;
+    }
+};
+
+class FakePower final : public PowerControl {
+public:
+    int powerOffs = 0;
+    void PowerOff() override { ++powerOffs; }
+};
+
+QString M(const std::string& name) {
+    return QString::fromStdString(Media(name).string());
+}
+
+// A main window whose program folder is a scratch folder.
+struct Window {
+    ScratchDir program;
+    FakeMessages messages;
+    FakeFiles files;
+    FakeDesktop desktop;
+    FakePower power;
+    std::unique_ptr<CBrenvixDlg> dlg;
+
+    Window() {
+        dlg = std::make_unique<CBrenvixDlg>(WindowServices{&messages, &files, &desktop, &power},
+                                            QString::fromStdString(program.Path().string()));
+        dlg->show();
+    }
+    CControlButton* B(int id) const { return dlg->Button(id); }
+    bool Enabled(int id) const { return B(id)->isEnabled(); }
+    void Click(int id) { B(id)->click(); }
+    CCheckListCtrl* List() const { return dlg->TaskList(); }
+    QString Cell(int row, int column) const { return List()->item(row, column)->text(); }
+    void Add(const QStringList& paths) {
+        files.nextFiles = paths;
+        Click(ids::kAdd);
+    }
+    QString OutputFolder() const {
+        return QString::fromStdString((program.Path() / "OutPut").string());
+    }
+    // Runs a command that opens the progress dialog and waits until the run is over.
+    void RunToEnd(int id) {
+        QTimer::singleShot(0, [this, id] { Click(id); });
+        QEventLoop loop;
+        QObject::connect(dlg.get(), &CBrenvixDlg::RunFinished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+        loop.exec();
+        dlg->WaitForWorker();
+    }
+};
+
+TEST(MainWindow, StartsWithOnlyTheAlwaysAvailableCommands) {
+    Window w;
+    EXPECT_EQ(w.dlg->windowTitle(), "Tolvane");
+    EXPECT_EQ(w.dlg->size(), QSize(880, 540));
+    EXPECT_TRUE(w.dlg->windowFlags() & Qt::FramelessWindowHint);
+    for (int id : {ids::kAdd, ids::kHelp, ids::kBrowse, ids::kFindTarget, ids::kAbout,
+                   ids::kMinimize, ids::kClose, ids::kCheckVolume}) {
+        EXPECT_TRUE(w.Enabled(id)) << id;
+    }
+    for (int id : {ids::kClip, ids::kRemove, ids::kClearAll, ids::kFileInfo, ids::kMerge,
+                   ids::kConvert, ids::kSetting, ids::kPlay, ids::kStop}) {
+        EXPECT_FALSE(w.Enabled(id)) << id;
+    }
+    EXPECT_FALSE(w.List()->isVisible()) << "the getting-started panel shows";
+    EXPECT_EQ(w.dlg->FormatBox()->count(), 4);
+    EXPECT_EQ(w.dlg->FormatBox()->currentText(), "MP3-MPEG Layer-3 Audio(*.mp3)");
+    EXPECT_EQ(w.dlg->FolderBox()->currentText(), w.OutputFolder());
+    EXPECT_TRUE(fs::is_directory(w.OutputFolder().toStdString())) << "default folder created";
+    EXPECT_EQ(w.dlg->Settings().audioBitRate, 192000);
+    EXPECT_EQ(w.dlg->ToolTipFor(ids::kMerge), " Merge into a file");
+    EXPECT_EQ(w.dlg->ToolTipFor(ids::kConvert), "Start Converting");
+    EXPECT_EQ(w.dlg->ToolTipFor(ids::kPlay), "Play");
+    EXPECT_TRUE(w.dlg->HandCursorOver(ids::kConvert)) << "the hand shows over greyed buttons too";
+    EXPECT_FALSE(w.dlg->HandCursorOver(ids::kPlay));
+}
+
+TEST(MainWindow, AddProbesAppendsAndRefusesUnreadableFiles) {
+    Window w;
+    w.Add({M("h264_aac.mp4"), M("not_media.mp4"), M("audio_only.m4a"), M("raw.h264")});
+    EXPECT_EQ(w.messages.shown,
+              QStringList({"File:not_media.mp4 is invalid!", "File:raw.h264 is invalid!"}));
+    ASSERT_EQ(w.List()->rowCount(), 2);
+    EXPECT_TRUE(w.List()->isVisible());
+    EXPECT_EQ(w.Cell(0, column::kSource), M("h264_aac.mp4"));
+    EXPECT_EQ(w.Cell(1, column::kSource), M("audio_only.m4a"));
+    EXPECT_EQ(w.Cell(0, column::kStart), "00:00:00");
+    EXPECT_EQ(w.Cell(0, column::kEnd), "00:00:05");
+    EXPECT_EQ(w.Cell(0, column::kFormat), "MP3-MPEG Layer-3 Audio(*.mp3)");
+    EXPECT_EQ(w.Cell(0, column::kStatus), " Ready");
+    EXPECT_EQ(w.Cell(0, column::kDuration), "5");
+    EXPECT_TRUE(w.List()->isColumnHidden(column::kDuration));
+    EXPECT_TRUE(w.List()->IsRowChecked(0));
+    EXPECT_TRUE(w.List()->IsRowChecked(1));
+    for (int id : {ids::kClearAll, ids::kConvert, ids::kClip, ids::kRemove, ids::kFileInfo,
+                   ids::kSetting, ids::kMerge, ids::kPlay, ids::kStop}) {
+        EXPECT_TRUE(w.Enabled(id)) << id;
+    }
+    EXPECT_TRUE(w.files.filter.startsWith("All files (*.*);;All media files (*.flv *.swf"));
+    EXPECT_TRUE(w.files.filter.contains("High-Definition files (*.mts *.ts *.m2ts)"));
+
+    // The same file again is a second row; one file alone leaves Merge greyed.
+    Window one;
+    one.Add({M("audio_only.m4a")});
+    EXPECT_FALSE(one.Enabled(ids::kMerge));
+    one.Add({M("audio_only.m4a")});
+    EXPECT_EQ(one.List()->rowCount(), 2);
+    EXPECT_TRUE(one.Enabled(ids::kMerge));
+}
+
+TEST(MainWindow, DropPutsFilesOnTopReversedUncheckedWithoutFormat) {
+    Window w;
+    w.Add({M("audio_only.m4a")});
+    w.dlg->DropFiles({M("h264_aac.mp4"), M("empty.mp4"), M("video_only.mp4")});
+    EXPECT_EQ(w.messages.shown, QStringList({"File:empty.mp4 is invalid!"}));
+    ASSERT_EQ(w.List()->rowCount(), 3);
+    EXPECT_EQ(w.Cell(0, column::kSource), M("video_only.mp4"));
+    EXPECT_EQ(w.Cell(1, column::kSource), M("h264_aac.mp4"));
+    EXPECT_EQ(w.Cell(0, column::kFormat), "");
+    EXPECT_FALSE(w.List()->IsRowChecked(0));
+    EXPECT_EQ(w.List()->SelectedRow(), 0);
+    EXPECT_EQ(w.dlg->FileInfo().infoPath, M("video_only.mp4").toStdString());
+    EXPECT_EQ(w.dlg->FileInfo().infoWidth, "320");
+}
+
+TEST(MainWindow, RemoveClearAllAndTheDeleteKey) {
+    Window w;
+    w.Add({M("h264_aac.mp4"), M("audio_only.m4a"), M("video_only.mp4")});
+    w.List()->selectRow(2);
+    w.Click(ids::kRemove);
+    ASSERT_EQ(w.List()->rowCount(), 2);
+    EXPECT_EQ(w.List()->SelectedRow(), 1) << "the new last row";
+    EXPECT_TRUE(w.Enabled(ids::kMerge));
+
+    // Delete while the folder box has the focus removes the row and leaves the box alone.
+    const QString folder = w.dlg->FolderBox()->currentText();
+    w.dlg->activateWindow();
+    QApplication::setActiveWindow(w.dlg.get());
+    w.dlg->FolderBox()->lineEdit()->setFocus();
+    w.dlg->FolderBox()->lineEdit()->setCursorPosition(0);
+    QTest::keyClick(w.dlg->FolderBox()->lineEdit(), Qt::Key_Delete);
+    EXPECT_EQ(w.List()->rowCount(), 1);
+    EXPECT_EQ(w.dlg->FolderBox()->currentText(), folder);
+    EXPECT_FALSE(w.Enabled(ids::kMerge)) << "one row left";
+
+    w.List()->selectRow(0);
+    w.Click(ids::kRemove);
+    EXPECT_EQ(w.List()->rowCount(), 0);
+    EXPECT_FALSE(w.List()->isVisible());
+    for (int id : {ids::kClip, ids::kConvert, ids::kSetting, ids::kClearAll, ids::kRemove,
+                   ids::kMerge, ids::kFileInfo}) {
+        EXPECT_FALSE(w.Enabled(id)) << id;
+    }
+    w.Click(ids::kRemove);  // nothing selected: nothing happens
+
+    w.Add({M("h264_aac.mp4"), M("audio_only.m4a")});
+    w.Click(ids::kClearAll);
+    EXPECT_EQ(w.List()->rowCount(), 0);
+    EXPECT_FALSE(w.Enabled(ids::kClearAll));
+    EXPECT_FALSE(w.List()->isVisible());
+}
+
+TEST(MainWindow, ClickOnARowSetsTheCommandsAndTheFileInformation) {
+    Window w;
+    w.Add({M("h264_aac.mp4"), M("audio_only.m4a")});
+    w.List()->clearSelection();
+    w.dlg->OnListClicked();
+    EXPECT_FALSE(w.Enabled(ids::kClip));
+    EXPECT_FALSE(w.Enabled(ids::kMerge));
+    w.List()->selectRow(1);
+    w.dlg->OnListClicked();
+    EXPECT_TRUE(w.Enabled(ids::kClip));
+    EXPECT_TRUE(w.Enabled(ids::kFileInfo));
+    EXPECT_FALSE(w.Enabled(ids::kMerge)) << "the last row leaves Merge as it was";
+    EXPECT_EQ(w.dlg->FileInfo().infoAudioCodec, "86018");
+    EXPECT_EQ(w.dlg->FileInfo().infoLength, "00:00:05");
+    w.List()->selectRow(0);
+    w.dlg->OnListClicked();
+    EXPECT_TRUE(w.Enabled(ids::kMerge));
+}
+
+TEST(MainWindow, FormatChoiceRewritesEveryRow) {
+    Window w;
+    w.Add({M("h264_aac.mp4"), M("audio_only.m4a")});
+    w.dlg->FormatBox()->setCurrentIndex(1);
+    EXPECT_EQ(w.Cell(0, column::kFormat), "WAV-Waveform Audio(*.wav)");
+    EXPECT_EQ(w.Cell(1, column::kFormat), "WAV-Waveform Audio(*.wav)");
+    EXPECT_EQ(w.dlg->Settings().audioEncoderName, "PCM_S16LE");
+    EXPECT_EQ(w.dlg->Settings().sampleRate, 44100);
+}
+
+TEST(MainWindow, RunChecksAndTheirMessages) {
+    Window w;
+    w.Click(ids::kConvert);  // greyed: nothing
+    w.dlg->OnConvert();
+    w.dlg->OnMerge();
+    EXPECT_EQ(w.messages.shown,
+              QStringList({"Please add video files!", "Please add video files!"}));
+    w.messages.shown.clear();
+
+    w.Add({M("h264_aac.mp4")});
+    w.List()->SetRowChecked(0, false);
+    w.dlg->OnConvert();
+    w.dlg->OnMerge();
+    EXPECT_EQ(w.messages.shown,
+              QStringList({"Please select at least one task to convert!",
+                           "Merge is effective when two or more files are chosen!"}));
+    w.messages.shown.clear();
+
+    w.List()->SetRowChecked(0, true);
+    w.dlg->FolderBox()->setEditText(QString::fromStdString(w.program.File("missing")));
+    w.dlg->OnConvert();
+    EXPECT_EQ(w.messages.shown,
+              QStringList({"The folder that you selected does not exit.Please specify a different "
+                           "folder!"}));
+    w.dlg->FolderBox()->setEditText("\\");
+    w.dlg->OnConvert();
+    EXPECT_EQ(w.messages.shown.size(), 1) << "a lone backslash is refused silently";
+    EXPECT_FALSE(w.dlg->WorkerRunning());
+}
+
+TEST(MainWindow, HelpOpensThePageOrSaysItIsMissing) {
+    Window w;
+    w.Click(ids::kHelp);
+    EXPECT_EQ(w.messages.shown, QStringList({"Can not find help file!"}));
+    std::ofstream(w.program.File("help.html")) << "<html></html>";
+    w.Click(ids::kHelp);
+    ASSERT_EQ(w.desktop.opened.size(), 1);
+    EXPECT_TRUE(w.desktop.opened[0].endsWith("/help.html"));
+    w.Click(ids::kFindTarget);
+    EXPECT_EQ(w.desktop.opened.back(), w.OutputFolder());
+}
+
+TEST(MainWindow, BrowseRefusesAMissingFolderAndAsksAgain) {
+    Window w;
+    ScratchDir chosen;
+    const QString good = QString::fromStdString(chosen.Path().string());
+    w.files.folders = {QString::fromStdString(chosen.File("nope")), good};
+    w.Click(ids::kBrowse);
+    EXPECT_EQ(w.messages.shown, QStringList({"The output folder name is invalid!"}));
+    EXPECT_EQ(w.dlg->FolderBox()->currentText(), good);
+    EXPECT_EQ(w.dlg->RunFolder(), good);
+    w.files.folders = {good};
+    w.files.folderCalls = 0;
+    w.Click(ids::kBrowse);
+    EXPECT_EQ(w.dlg->FolderBox()->count(), 3) << "duplicates are kept";
+    w.files.folders = {QString::fromStdString(chosen.File("nope"))};
+    w.files.folderCalls = 0;
+    w.Click(ids::kBrowse);  // refused, then cancelled: the refused choice is never applied
+    EXPECT_EQ(w.dlg->RunFolder(), good);
+}
+
+TEST(MainWindow, EnterEscapeAndTheWindowManagerDoNotClose) {
+    Window w;
+    QTest::keyClick(w.dlg.get(), Qt::Key_Escape);
+    QTest::keyClick(w.dlg.get(), Qt::Key_Return);
+    w.dlg->close();
+    EXPECT_TRUE(w.dlg->isVisible());
+    w.Click(ids::kClose);
+    EXPECT_FALSE(w.dlg->isVisible());
+}
+
+TEST(MainWindow, ConvertWritesAudioFilesAndMarksTheRows) {
+    Window w;
+    w.Add({M("h264_aac.mp4"), M("audio_only.m4a"), M("mpeg4_mp3.avi")});
+    w.dlg->DropFiles({M("two_audio.mkv"), M("ac3_51.mkv")});  // unchecked: not converted
+    w.List()->SetRowChecked(0, true);                         // ac3_51.mkv after all
+    w.RunToEnd(ids::kConvert);
+    const QString out = w.OutputFolder();
+    EXPECT_TRUE(fs::exists((out + "/h264_aac.mp3").toStdString()));
+    EXPECT_TRUE(fs::exists((out + "/audio_only.mp3").toStdString()));
+    EXPECT_TRUE(fs::exists((out + "/mpeg4_mp3.mp3").toStdString()));
+    EXPECT_TRUE(fs::exists((out + "/ac3_51.mp3").toStdString()));
+    EXPECT_FALSE(fs::exists((out + "/two_audio.mp3").toStdString()));
+    EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
+    EXPECT_EQ(w.Cell(1, column::kStatus), " Ready");
+    for (int row : {0, 2, 3, 4}) {
+        EXPECT_EQ(w.Cell(row, column::kStatus), "Completed") << row;
+        EXPECT_FALSE(w.List()->IsRowChecked(row)) << "completed rows are unchecked";
+    }
+    EXPECT_EQ(w.dlg->ProgressDialog()->TotalText(), "4 Task Completed / Total 4 Task(s)");
+    EXPECT_EQ(w.dlg->ProgressDialog()->TotalProgress(), 100);
+    EXPECT_FALSE(w.dlg->ProgressDialog()->isVisible());
+    EXPECT_EQ(w.power.powerOffs, 0);
+    // The folder of the run is remembered for the next start.
+    EXPECT_NE(ReadFile(w.dlg->SettingsFile().toStdString()).find("Path=" + out.toStdString()),
+              std::string::npos);
+    EXPECT_EQ(Ffprobe((out + "/h264_aac.mp3").toStdString()).sampleRate, 48000)
+        << "start-up profile";
+
+    // Nothing left checked: the next Convert says so.
+    w.dlg->OnConvert();
+    EXPECT_EQ(w.messages.shown.back(), "Please select at least one task to convert!");
+}
+
+TEST(MainWindow, MergeThreeRowsIntoOneFileOfTheSummedLength) {
+    Window w;
+    w.dlg->FormatBox()->setCurrentIndex(1);
+    w.Add({M("ten_1.mp4"), M("ten_2.mp4"), M("ten_3.mp4")});
+    w.List()->item(1, column::kEnd)->setText("00:00:05");  // the clip is ignored by a merge
+    w.RunToEnd(ids::kMerge);
+    const std::string merged = (w.OutputFolder() + "/ten_1.wav").toStdString();
+    EXPECT_NEAR(Ffprobe(merged).duration, 30.0, 0.3);
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(w.Cell(row, column::kStatus), "Completed");
+    }
+    EXPECT_EQ(w.dlg->Job()->mergeTotalSeconds, 25);
+}
+
+TEST(MainWindow, StopDuringTheSecondTaskKeepsTheRestReadyAndDoesNotPowerOff) {
+    Window w;
+    w.Add({M("audio_only.m4a"), M("long_60.m4a"), M("long_60.m4a")});
+    w.dlg->FormatBox()->setCurrentIndex(3);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        AVConvert* job = w.dlg->Job();
+        if (job != nullptr && job->currentTask.load() == 1 && job->fileProgress.load() > 3 &&
+            w.dlg->ProgressDialog()->isVisible()) {
+            w.dlg->ProgressDialog()->ShutDownBox()->setChecked(true);
+            w.dlg->ProgressDialog()->StopButton()->click();
+        }
+    });
+    poll.start(5);
+    w.RunToEnd(ids::kConvert);
+    poll.stop();
+    EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
+    EXPECT_EQ(w.Cell(1, column::kStatus), " Ready");
+    EXPECT_EQ(w.Cell(2, column::kStatus), " Ready");
+    EXPECT_TRUE(w.List()->IsRowChecked(1));
+    EXPECT_TRUE(w.dlg->ShutDownRequested());
+    EXPECT_EQ(w.power.powerOffs, 0) << "no power-off after Stop";
+    EXPECT_FALSE(w.dlg->WorkerRunning());
+
+    // A new run after the stopped one starts cleanly on the rows left.
+    w.dlg->ProgressDialog()->ShutDownBox()->setChecked(false);
+    w.List()->SetRowChecked(2, false);
+    w.RunToEnd(ids::kConvert);
+    EXPECT_EQ(w.Cell(1, column::kStatus), "Completed");
+}
+
+TEST(MainWindow, PowerOffOnlyAfterANormalEndWithTheBoxTicked) {
+    Window w;
+    w.Add({M("audio_only.m4a")});
+    QTimer::singleShot(0, [&] {
+        // Tick the box as soon as the dialog shows.
+        QTimer::singleShot(0, [&] { w.dlg->ProgressDialog()->ShutDownBox()->setChecked(true); });
+    });
+    w.RunToEnd(ids::kConvert);
+    EXPECT_EQ(w.power.powerOffs, 1);
+    EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
+}
+
+TEST(MainWindow, FailuresShowInTheRowAndStayChecked) {
+    Window w;
+    ScratchDir source;
+    const std::string copy = source.File("vanishing.mp4");
+    fs::copy_file(Media("h264_aac.mp4"), copy);
+    w.Add({QString::fromStdString(copy), M("audio_only.m4a")});
+    fs::remove(copy);  // gone before the run
+    w.RunToEnd(ids::kConvert);
+    EXPECT_EQ(w.Cell(0, column::kStatus), "Failure");
+    EXPECT_TRUE(w.List()->IsRowChecked(0));
+    EXPECT_EQ(w.Cell(1, column::kStatus), "Completed");
+    EXPECT_EQ(w.dlg->ProgressDialog()->TotalText(), "2 Task Completed / Total 2 Task(s)");
+}
+
+TEST(ProgressDialog, EnterAndEscapeDoNotCloseIt) {
+    CAVConvertDlg dialog;
+    AVConvert job;
+    bool timerStopped = false;
+    bool shutDown = false;
+    dialog.Attach(
+        &job, [&] { timerStopped = true; }, &shutDown);
+    QTimer::singleShot(0, [&] {
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.ShowPreviewBox()->setChecked(false);
+        dialog.ShutDownBox()->setChecked(true);
+        dialog.close();  // the close box stops like Stop
+    });
+    dialog.exec();
+    EXPECT_TRUE(job.stopRequested);
+    EXPECT_TRUE(job.previewHidden);
+    EXPECT_TRUE(timerStopped);
+    EXPECT_TRUE(shutDown);
+    EXPECT_EQ(dialog.StopButton()->toolTip(), "Stop converting");
+    EXPECT_FALSE(dialog.PreviewWindow()->isVisible());
+}
+
+}  // namespace
+}  // namespace tolvane::test

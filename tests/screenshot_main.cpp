@@ -1,0 +1,50 @@
+// Renders the main window with a few rows into a PNG (for the README):
+//   tolvane-screenshot OUTPUT.png MEDIA_FILE...
+
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+
+#include "CBrenvixDlg.h"
+#include "CCheckListCtrl.h"
+#include "MessagePresenter.h"
+#include "WindowServices.h"
+
+namespace {
+
+class NoMessages final : public MessagePresenter {
+public:
+    void Show(QWidget*, const QString&, QMessageBox::Icon) override {}
+};
+class NoPower final : public PowerControl {
+public:
+    void PowerOff() override {}
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        return 2;
+    }
+    NoMessages messages;
+    NoPower power;
+    CBrenvixDlg window({&messages, &DesktopFileChooser(), &DesktopFileOpener(), &power},
+                       QDir::tempPath());
+    window.show();
+    QStringList files;
+    for (int i = 2; i < argc; ++i) {
+        files << QString::fromLocal8Bit(argv[i]);
+    }
+    window.AddFiles(files);
+    window.TaskList()->selectRow(1);
+    window.OnListClicked();
+    int status = 1;
+    QTimer::singleShot(500, [&] {
+        status = window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+        QCoreApplication::exit(status);
+    });
+    app.exec();
+    return status;
+}
