@@ -17,9 +17,12 @@
 #include <QWindow>
 
 #include "CAVConvertDlg.h"
+#include "CAbout.h"
 #include "CBitmapSlider.h"
 #include "CCheckListCtrl.h"
 #include "CControlButton.h"
+#include "CFileInfomation.h"
+#include "CSettings.h"
 #include "MessagePresenter.h"
 #include "OutputFolder.h"
 #include "SkinCursor.h"
@@ -209,7 +212,9 @@ void CBrenvixDlg::SetUpButtons() {
     connect(Button(ids::kClose), &QAbstractButton::clicked, this, &CBrenvixDlg::OnClose);
     connect(Button(ids::kMinimize), &QAbstractButton::clicked, this, &QWidget::showMinimized);
     connect(Button(ids::kFileInfo), &QAbstractButton::clicked, this,
-            [this] { PrepareSelectedFileInfo(); });
+            &CBrenvixDlg::OnFileInformation);
+    connect(Button(ids::kSetting), &QAbstractButton::clicked, this, &CBrenvixDlg::OnSetting);
+    connect(Button(ids::kAbout), &QAbstractButton::clicked, this, &CBrenvixDlg::OnAbout);
 }
 
 CControlButton* CBrenvixDlg::Button(int id) const {
@@ -631,8 +636,25 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
     } else if (picked == clearAll) {
         OnClearAll();
     } else if (picked == info) {
-        PrepareSelectedFileInfo();
+        OnFileInformation();
     }
+}
+
+void CBrenvixDlg::OnFileInformation() {
+    if (PrepareSelectedFileInfo()) {
+        CFileInfomation dialog(m_fileInfo, this);
+        dialog.exec();
+    }
+}
+
+void CBrenvixDlg::OnSetting() {
+    CSettings dialog(m_settings, *m_services.messages, this);
+    dialog.exec();
+}
+
+void CBrenvixDlg::OnAbout() {
+    CAbout dialog(m_services.messages, this);
+    dialog.exec();
 }
 
 // ---- Output profile and folder ----

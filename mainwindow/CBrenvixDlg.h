@@ -97,6 +97,9 @@ public:
     void OnFindTarget();
     void OnHelp();
     void OnClose();
+    void OnFileInformation();
+    void OnSetting();
+    void OnAbout();
     // Prepares the selected row's file information; false without a usable selection.
     bool PrepareSelectedFileInfo();
 

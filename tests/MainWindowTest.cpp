@@ -14,9 +14,12 @@
 #include <fstream>
 
 #include "CAVConvertDlg.h"
+#include "CAbout.h"
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
 #include "CControlButton.h"
+#include "CFileInfomation.h"
+#include "CSettings.h"
 #include "MessagePresenter.h"
 #include "TestSupport.h"
 
@@ -418,6 +421,58 @@ TEST(MainWindow, FailuresShowInTheRowAndStayChecked) {
     EXPECT_TRUE(w.List()->IsRowChecked(0));
     EXPECT_EQ(w.Cell(1, column::kStatus), "Completed");
     EXPECT_EQ(w.dlg->ProgressDialog()->TotalText(), "2 Task Completed / Total 2 Task(s)");
+}
+
+// Runs `act` on the modal dialog of type T that the next call opens, then closes it.
+template <typename T>
+void CloseNextModal(const std::function<void(T*)>& act) {
+    QTimer::singleShot(0, [act] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            act(dialog);
+            dialog->done(QDialog::Accepted);
+        }
+    });
+}
+
+TEST(MainWindow, SettingFileInformationAndAboutOpenTheirDialogs) {
+    Window w;
+    w.Add({M("h264_aac.mp4"), M("audio_only.m4a")});
+    w.dlg->FormatBox()->setCurrentIndex(3);
+    bool settingsSeen = false;
+    CloseNextModal<CSettings>([&](CSettings* d) {
+        settingsSeen = true;
+        EXPECT_EQ(d->PresetName()->text(), "OGG -Ogg Vorbis Audio(*.ogg)");
+        d->ListBox(CSettings::kAudioBitRate)->setCurrentIndex(0);
+        d->OnOk();
+    });
+    w.Click(ids::kSetting);
+    EXPECT_TRUE(settingsSeen);
+    EXPECT_EQ(w.dlg->Settings().audioBitRate, 64000) << "the dialog writes the profile";
+
+    w.List()->selectRow(1);
+    QString shownName;
+    CloseNextModal<CFileInfomation>([&](CFileInfomation* d) { shownName = d->BoxText(0); });
+    w.Click(ids::kFileInfo);
+    EXPECT_EQ(shownName, "audio_only.m4a");
+
+    bool aboutSeen = false;
+    CloseNextModal<CAbout>([&](CAbout*) { aboutSeen = true; });
+    w.Click(ids::kAbout);
+    EXPECT_TRUE(aboutSeen);
+}
+
+TEST(MainWindow, ClickOnARowWhoseFileVanishedSaysSo) {
+    Window w;
+    ScratchDir source;
+    const std::string copy = source.File("gone.mp4");
+    fs::copy_file(Media("h264_aac.mp4"), copy);
+    w.Add({QString::fromStdString(copy)});
+    fs::remove(copy);
+    w.List()->selectRow(0);
+    w.dlg->OnListClicked();
+    EXPECT_EQ(w.messages.shown,
+              QStringList({"File:" + QString::fromStdString(copy) + " invalid!"}));
+    w.Click(ids::kFileInfo);  // nothing opens: the probe fails silently
 }
 
 TEST(ProgressDialog, EnterAndEscapeDoNotCloseIt) {

@@ -1,0 +1,39 @@
+#include "CAbout.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+
+#include "CHyperLink.h"
+#include "SkinIds.h"
+
+CAbout::CAbout(MessagePresenter* messages, QWidget* parent) : QDialog(parent) {
+    setWindowTitle("About");
+    auto* layout = new QGridLayout(this);
+    auto* banner = new QLabel(this);
+    banner->setPixmap(QPixmap::fromImage(skin::LoadBitmap(249)));
+    layout->addWidget(banner, 0, 0, 1, 2);
+    layout->addWidget(new QLabel("Version 2.10", this), 1, 1, Qt::AlignRight);
+
+    QFont linkFont = font();
+    linkFont.setPointSize(10);
+    const auto makeLink = [&](const char* label, const char* address, int row) {
+        layout->addWidget(new QLabel(label, this), row, 0);
+        auto* link = new CHyperLink(this);
+        link->setFont(linkFont);
+        link->SetURL(address);
+        link->Bind();
+        link->SetUnderline(CHyperLink::kUnderlineAlways);
+        link->SetMessagePresenter(messages);
+        layout->addWidget(link, row, 1, Qt::AlignLeft);
+        return link;
+    };
+    m_support = makeLink("Support:", kSupportAddress, 2);
+    m_home = makeLink("Homepage:", kHomeAddress, 3);
+    layout->addWidget(new QLabel("Made for people who keep the sound of their videos.", this), 4, 0,
+                      1, 2);
+    auto* ok = new QPushButton("OK", this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(ok, 5, 1, Qt::AlignRight);
+}

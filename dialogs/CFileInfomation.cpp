@@ -1,0 +1,48 @@
+#include "CFileInfomation.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "FileInfoText.h"
+
+CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent) : QDialog(parent) {
+    setWindowTitle("File Information");
+    const FileInfoTexts texts = MakeFileInfoTexts(values);
+    const std::array<std::string, 8> shown = {
+        texts.fileName,     texts.length,       texts.resolution, texts.frameRate,
+        texts.videoBitRate, texts.audioBitRate, texts.samples,    texts.channel};
+    for (std::size_t i = 0; i < m_boxes.size(); ++i) {
+        m_boxes[i] = new QLineEdit(QString::fromStdString(shown[i]), this);
+        m_boxes[i]->setReadOnly(true);
+        m_boxes[i]->setMinimumWidth(270);
+    }
+    auto* layout = new QVBoxLayout(this);
+    auto* top = new QFormLayout;
+    top->addRow("File Name:", m_boxes[0]);
+    top->addRow("Media Length:", m_boxes[1]);
+    layout->addLayout(top);
+    auto* video = new QGroupBox("Video", this);
+    auto* videoForm = new QFormLayout(video);
+    videoForm->addRow("Resolution:", m_boxes[2]);
+    videoForm->addRow("Frame Rate:", m_boxes[3]);
+    videoForm->addRow("Bit Rate:", m_boxes[4]);
+    layout->addWidget(video);
+    auto* audio = new QGroupBox("Audio", this);
+    auto* audioForm = new QFormLayout(audio);
+    audioForm->addRow("Bit Rate:", m_boxes[5]);
+    audioForm->addRow("Samples:", m_boxes[6]);
+    audioForm->addRow("Channel:", m_boxes[7]);
+    layout->addWidget(audio);
+    auto* ok = new QPushButton("OK", this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(ok, 0, Qt::AlignRight);
+    setFixedSize(sizeHint());
+}
+
+QString CFileInfomation::BoxText(int index) const {
+    return m_boxes.at(static_cast<std::size_t>(index))->text();
+}

@@ -1,0 +1,297 @@
+#include "CSettings.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "FormatPresets.h"
+#include "MessagePresenter.h"
+
+namespace {
+
+// The lists the encoder rule gives.
+const QStringList kRuleBitRates = {"64 kbps",  "96 kbps",  "128 kbps", "160 kbps",
+                                   "192 kbps", "256 kbps", "320 kbps"};
+const QStringList kRuleRates = {"44100 Hz", "48000 Hz", "22050 Hz", "32000 Hz"};
+const QStringList kAmrBitRates = {"4.75 kbps", "5.15 kbps", "5.9 kbps",  "6.7 kbps",
+                                  "7.4 kbps",  "7.95 kbps", "10.2 kbps", "12.2 kbps"};
+const QStringList kH263Sizes = {"128*96", "176*144", "352*288", "704*576", "1408*1152"};
+const QStringList kGeneralSizes = {"128*96",  "176*144", "320*240", "352*240", "352*288",
+                                   "640*480", "720*480", "704*576", "720*576"};
+
+void Fill(QComboBox* box, const QStringList& items, const QString& selected) {
+    box->clear();
+    box->addItems(items);
+    box->setCurrentIndex(box->findText(selected));
+}
+
+QStringList ToStrings(PresetList list) {
+    QStringList items;
+    for (std::string_view item : list) {
+        items << QString::fromUtf8(item.data(), static_cast<int>(item.size()));
+    }
+    return items;
+}
+
+QString ToString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
+
+// Leading decimal digits of a text, as an integer (0 when there are none).
+int LeadingNumber(const QString& text) {
+    int value = 0;
+    for (const QChar c : text) {
+        if (!c.isDigit()) {
+            break;
+        }
+        value = value * 10 + c.digitValue();
+    }
+    return value;
+}
+
+}  // namespace
+
+CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidget* parent)
+    : QDialog(parent), m_settings(settings), m_messages(messages) {
+    setWindowTitle("Setting");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel("Format Preset:", this));
+    m_presetName = new QPushButton(this);
+    m_presetName->setEnabled(false);
+    m_presetName->setObjectName("presetName");
+    QPalette red = m_presetName->palette();
+    red.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(255, 0, 0));
+    red.setColor(QPalette::Active, QPalette::ButtonText, QColor(255, 0, 0));
+    m_presetName->setPalette(red);
+    layout->addWidget(m_presetName);
+
+    for (auto& list : m_lists) {
+        list = new QComboBox(this);
+    }
+    auto* audio = new QGroupBox("Audio", this);
+    auto* form = new QFormLayout(audio);
+    form->addRow("Encoder:", m_lists[kAudioEncoder]);
+    form->addRow("Bit Rate:", m_lists[kAudioBitRate]);
+    form->addRow("Sample Rate:", m_lists[kSampleRate]);
+    form->addRow("Channel:", m_lists[kChannel]);
+    layout->addWidget(audio);
+    // The video lists are never shown.
+    for (List hidden : {kFrameSize, kFrameRate, kVideoBitRate, kVideoEncoder}) {
+        m_lists[hidden]->setEnabled(false);
+        m_lists[hidden]->hide();
+    }
+
+    auto* buttons = new QHBoxLayout;
+    m_default = new QPushButton("Default", this);
+    m_default->setToolTip("Default setting");
+    m_default->setAutoDefault(false);
+    m_ok = new QPushButton("OK", this);
+    m_ok->setToolTip("OK");
+    m_ok->setDefault(true);
+    m_cancel = new QPushButton("Cancel", this);
+    m_cancel->setToolTip("Cancel");
+    m_cancel->setAutoDefault(false);
+    buttons->addWidget(m_default);
+    buttons->addStretch();
+    buttons->addWidget(m_ok);
+    buttons->addWidget(m_cancel);
+    layout->addLayout(buttons);
+    setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
+
+    connect(m_ok, &QPushButton::clicked, this, &CSettings::OnOk);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_lists[kAudioEncoder], &QComboBox::activated, this, &CSettings::ApplyEncoderRule);
+    connect(m_lists[kVideoEncoder], &QComboBox::activated, this, &CSettings::ApplyVideoEncoderRule);
+
+    LoadPreset();
+}
+
+void CSettings::LoadPreset() {
+    m_settings.audioOnly = false;
+    m_settings.pspPreset = false;
+    const PresetRow* row = FindPreset(m_settings.presetId);
+    if (row == nullptr) {
+        LoadValues();
+        return;
+    }
+    m_presetName->setText(ToString(row->title));
+    const std::array<PresetList, kListCount> items = {
+        row->frameSizes,    row->frameRates, row->videoBitRates, row->videoEncoders,
+        row->audioBitRates, row->channels,   row->sampleRates,   row->audioEncoders};
+    for (int i = 0; i < kListCount; ++i) {
+        m_lists[i]->clear();
+        m_lists[i]->addItems(ToStrings(items[i]));
+    }
+    if (row->audioOnly) {
+        for (List list : {kFrameSize, kFrameRate, kVideoBitRate, kVideoEncoder}) {
+            m_lists[list]->clear();
+            m_lists[list]->setEnabled(false);
+        }
+        m_settings.audioOnly = true;
+    }
+    if (row->portablePlayer) {
+        m_settings.pspPreset = true;
+    }
+    // Remembered texts for the same preset, otherwise the preset's defaults.
+    if (m_settings.savedPresetId == m_settings.presetId) {
+        const std::array<const std::string*, kListCount> saved = {
+            &m_settings.savedFrameSizeText,    &m_settings.savedFrameRateText,
+            &m_settings.savedVideoBitRateText, &m_settings.savedVideoEncoderText,
+            &m_settings.savedAudioBitRateText, &m_settings.savedChannelText,
+            &m_settings.savedSampleRateText,   &m_settings.savedAudioEncoderText};
+        for (int i = 0; i < kListCount; ++i) {
+            m_values[i] = QString::fromStdString(*saved[i]);
+        }
+    } else {
+        const std::array<std::string_view, kListCount> defaults = {
+            row->audioOnly ? std::string_view() : row->frameSize,
+            row->audioOnly ? std::string_view() : row->frameRate,
+            row->audioOnly ? std::string_view() : row->videoBitRate,
+            row->audioOnly ? std::string_view() : row->videoEncoder,
+            row->audioBitRate,
+            row->channel,
+            row->sampleRate,
+            row->audioEncoder};
+        for (int i = 0; i < kListCount; ++i) {
+            m_values[i] = ToString(defaults[i]);
+        }
+    }
+    LoadValues();
+}
+
+void CSettings::SelectByPrefix(QComboBox* box, const QString& text) {
+    for (int i = 0; i < box->count(); ++i) {
+        if (box->itemText(i).startsWith(text, Qt::CaseInsensitive)) {
+            box->setCurrentIndex(i);
+            return;
+        }
+    }
+}
+
+void CSettings::LoadValues() {
+    for (int i = 0; i < kListCount; ++i) {
+        SelectByPrefix(m_lists[i], m_values[i]);
+    }
+}
+
+void CSettings::StoreValues() {
+    for (int i = 0; i < kListCount; ++i) {
+        m_values[i] = m_lists[i]->currentIndex() >= 0 ? m_lists[i]->currentText() : QString();
+    }
+}
+
+void CSettings::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    ApplyEncoderRule();
+    ApplyVideoEncoderRule();
+}
+
+void CSettings::ApplyEncoderRule() {
+    QComboBox* encoders = m_lists[kAudioEncoder];
+    if (encoders->currentIndex() < 0) {
+        return;
+    }
+    const QString encoder = encoders->currentText();
+    if (encoder == "AMR_NB") {
+        Fill(m_lists[kAudioBitRate], kAmrBitRates, "6.7 kbps");
+        Fill(m_lists[kSampleRate], {"8000 Hz"}, "8000 Hz");
+        Fill(m_lists[kChannel], {"1 Channel Mono"}, "1 Channel Mono");
+        return;
+    }
+    Fill(m_lists[kAudioBitRate], kRuleBitRates, "192 kbps");
+    Fill(m_lists[kSampleRate], kRuleRates, "44100 Hz");
+    if (encoder == "AC3") {
+        Fill(m_lists[kChannel], {"1 Channel Mono", "2 Channel Stereo", "5.1 Channel"},
+             "2 Channel Stereo");
+    } else if (encoder == "VORBIS") {
+        Fill(m_lists[kChannel], {"2 Channel Stereo"}, "2 Channel Stereo");
+    } else {
+        Fill(m_lists[kChannel], {"1 Channel Mono", "2 Channel Stereo"}, "2 Channel Stereo");
+    }
+}
+
+void CSettings::ApplyVideoEncoderRule() {
+    QComboBox* encoders = m_lists[kVideoEncoder];
+    if (encoders->currentIndex() < 0) {
+        return;
+    }
+    const bool h263 = encoders->currentText() == "H.263";
+    const int id = m_settings.presetId;
+    QComboBox* sizes = m_lists[kFrameSize];
+    if (id == 90001) {
+        Fill(sizes, h263 ? kH263Sizes : kGeneralSizes, QString());
+        sizes->setCurrentIndex(2);
+    } else if (id >= 90800 && id <= 90803) {
+        Fill(sizes, h263 ? kH263Sizes : QStringList{"176*144", "220*176", "320*240", "480*320"},
+             QString());
+        sizes->setCurrentIndex(2);
+    } else if (id == 91404 || id == 91405) {
+        Fill(sizes, h263 ? kH263Sizes : QStringList{"640*480", "720*480", "720*576"}, QString());
+        sizes->setCurrentIndex(h263 ? 2 : 1);
+    }
+}
+
+void CSettings::OnOk() {
+    StoreValues();
+    const QString size = m_values[kFrameSize];
+    if (!size.isEmpty()) {
+        const int star = size.indexOf('*');
+        const QString width = star < 0 ? size : size.left(star);
+        const QString height = star < 0 ? QString() : size.mid(star + 1);
+        if (width.isEmpty() || height.isEmpty()) {
+            m_messages.Show(this, QString::fromUtf8("转化失败!"));
+        } else {
+            m_settings.frameWidth = LeadingNumber(width);
+            m_settings.frameHeight = LeadingNumber(height);
+        }
+    }
+    m_settings.frameRateText = m_values[kFrameRate].toStdString();
+    m_settings.videoBitRate = NumberOfText(m_values[kVideoBitRate].toStdString());
+    m_settings.videoEncoderName = m_values[kVideoEncoder].toStdString();
+    m_settings.sampleRate = NumberOfText(m_values[kSampleRate].toStdString());
+    if (const std::int32_t channels = ChannelsOfText(m_values[kChannel].toStdString())) {
+        m_settings.channels = channels;
+    }
+    m_settings.audioBitRate = NumberOfText(m_values[kAudioBitRate].toStdString());
+    m_settings.audioEncoderName = m_values[kAudioEncoder].toStdString();
+    m_settings.savedPresetId = m_settings.presetId;
+    m_settings.savedFrameSizeText = m_values[kFrameSize].toStdString();
+    m_settings.savedFrameRateText = m_values[kFrameRate].toStdString();
+    m_settings.savedVideoBitRateText = m_values[kVideoBitRate].toStdString();
+    m_settings.savedVideoEncoderText = m_values[kVideoEncoder].toStdString();
+    m_settings.savedAudioBitRateText = m_values[kAudioBitRate].toStdString();
+    m_settings.savedChannelText = m_values[kChannel].toStdString();
+    m_settings.savedSampleRateText = m_values[kSampleRate].toStdString();
+    m_settings.savedAudioEncoderText = m_values[kAudioEncoder].toStdString();
+    accept();
+}
+
+void CSettings::keyPressEvent(QKeyEvent* event) {
+    // Enter does not press OK.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CSettings::mousePressEvent(QMouseEvent* event) {
+    // The dialog's own surface moves it, as its caption would.
+    if (event->button() == Qt::LeftButton) {
+        m_dragStart = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void CSettings::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() & Qt::LeftButton) {
+        move(event->globalPosition().toPoint() - m_dragStart);
+    }
+    QDialog::mouseMoveEvent(event);
+}

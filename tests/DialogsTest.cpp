@@ -1,0 +1,291 @@
+// The settings dialog with its preset table, the file information dialog and the About dialog.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "CAbout.h"
+#include "CFileInfomation.h"
+#include "CHyperLink.h"
+#include "CSettings.h"
+#include "FormatPresets.h"
+#include "MessagePresenter.h"
+#include "OutputSettings.h"
+
+namespace {
+
+class FakeMessages final : public MessagePresenter {
+public:
+    QStringList shown;
+    void Show(QWidget*, const QString& text, QMessageBox::Icon) override { shown << text; }
+};
+
+QStringList Items(QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) {
+        items << box->itemText(i);
+    }
+    return items;
+}
+
+struct Settings {
+    OutputSettings profile;
+    FakeMessages messages;
+    Settings(int presetId) {
+        ApplyStartupValues(profile);
+        profile.presetId = presetId;
+    }
+    // Opens the dialog, lets `act` work on it while shown, then presses OK (or not).
+    void Open(const std::function<void(CSettings&)>& act, bool ok = true) {
+        CSettings dialog(profile, messages);
+        dialog.show();
+        act(dialog);
+        if (ok) {
+            dialog.OnOk();
+        } else {
+            dialog.reject();
+        }
+    }
+};
+
+TEST(Settings, Mp3OpeningShowsTheEncoderRuleAndOkStoresIt) {
+    Settings s(90106);
+    s.Open([](CSettings& d) {
+        EXPECT_EQ(d.PresetName()->text(), "MP3 - MPEG Layer-3 Audio(*.MP3)");
+        EXPECT_EQ(d.ListBox(CSettings::kAudioEncoder)->currentText(), "MP3");
+        EXPECT_EQ(Items(d.ListBox(CSettings::kAudioBitRate)),
+                  QStringList({"64 kbps", "96 kbps", "128 kbps", "160 kbps", "192 kbps", "256 kbps",
+                               "320 kbps"}));
+        EXPECT_EQ(d.ListBox(CSettings::kAudioBitRate)->currentText(), "192 kbps");
+        EXPECT_EQ(Items(d.ListBox(CSettings::kSampleRate)),
+                  QStringList({"44100 Hz", "48000 Hz", "22050 Hz", "32000 Hz"}));
+        EXPECT_EQ(d.ListBox(CSettings::kSampleRate)->currentText(), "44100 Hz");
+        EXPECT_EQ(Items(d.ListBox(CSettings::kChannel)),
+                  QStringList({"1 Channel Mono", "2 Channel Stereo"}));
+        EXPECT_EQ(d.ListBox(CSettings::kChannel)->currentText(), "2 Channel Stereo");
+        EXPECT_FALSE(d.ListBox(CSettings::kFrameSize)->isVisible());
+        EXPECT_EQ(d.PresetName()->palette().color(QPalette::Disabled, QPalette::ButtonText),
+                  QColor(255, 0, 0));
+        EXPECT_EQ(d.DefaultButton()->toolTip(), "Default setting");
+    });
+    EXPECT_EQ(s.profile.audioBitRate, 192000);
+    EXPECT_EQ(s.profile.sampleRate, 44100);
+    EXPECT_EQ(s.profile.channels, 2);
+    EXPECT_EQ(s.profile.audioEncoderName, "MP3");
+    EXPECT_TRUE(s.profile.audioOnly);
+    // An audio preset stores no video.
+    EXPECT_EQ(s.profile.frameRateText, "");
+    EXPECT_EQ(s.profile.videoEncoderName, "");
+    EXPECT_EQ(s.profile.videoBitRate, 0);
+    EXPECT_EQ(s.profile.savedPresetId, 90106);
+    EXPECT_EQ(s.profile.savedAudioBitRateText, "192 kbps");
+}
+
+TEST(Settings, OggOffersOnlyStereoAndWavRebuildsForAnotherEncoder) {
+    Settings ogg(90107);
+    ogg.Open(
+        [](CSettings& d) {
+            EXPECT_EQ(Items(d.ListBox(CSettings::kChannel)), QStringList({"2 Channel Stereo"}));
+        },
+        false);
+
+    Settings wav(90109);
+    wav.Open([](CSettings& d) {
+        QComboBox* encoders = d.ListBox(CSettings::kAudioEncoder);
+        EXPECT_EQ(Items(encoders), QStringList({"PCM_S16LE", "PCM_ALAW", "PCM_MULAW"}));
+        encoders->setCurrentIndex(1);
+        d.ApplyEncoderRule();
+        EXPECT_EQ(Items(d.ListBox(CSettings::kChannel)),
+                  QStringList({"1 Channel Mono", "2 Channel Stereo"}));
+        EXPECT_EQ(d.ListBox(CSettings::kAudioBitRate)->currentText(), "192 kbps");
+    });
+    EXPECT_EQ(wav.profile.audioEncoderName, "PCM_ALAW");
+}
+
+TEST(Settings, Ac3SurroundStoresSixChannelsAndAmrStoresItsRates) {
+    Settings ac3(90101);
+    ac3.Open([](CSettings& d) {
+        QComboBox* channels = d.ListBox(CSettings::kChannel);
+        EXPECT_EQ(Items(channels),
+                  QStringList({"1 Channel Mono", "2 Channel Stereo", "5.1 Channel"}));
+        channels->setCurrentIndex(2);
+    });
+    EXPECT_EQ(ac3.profile.channels, 6);
+
+    Settings mobile(90800);
+    mobile.Open([](CSettings& d) {
+        EXPECT_EQ(d.ListBox(CSettings::kAudioBitRate)->currentText(), "6.7 kbps");
+        d.ListBox(CSettings::kAudioBitRate)->setCurrentIndex(0);
+    });
+    EXPECT_EQ(mobile.profile.audioBitRate, 4750);
+    EXPECT_EQ(mobile.profile.sampleRate, 8000);
+    EXPECT_EQ(mobile.profile.channels, 1);
+    EXPECT_EQ(mobile.profile.frameWidth, 352);
+    EXPECT_EQ(mobile.profile.frameHeight, 288);
+    EXPECT_EQ(mobile.profile.videoEncoderName, "H.263");
+    EXPECT_EQ(mobile.profile.frameRateText, "15.0 fps");
+    EXPECT_EQ(mobile.profile.videoBitRate, 512000);
+    EXPECT_FALSE(mobile.profile.audioOnly);
+}
+
+TEST(Settings, RememberedTextsLoadFirstThenTheEncoderRuleReplacesTheAudioSelections) {
+    Settings s(90110);
+    s.Open([](CSettings& d) {
+        d.ListBox(CSettings::kAudioEncoder)->setCurrentIndex(0);  // WMA7
+        d.ApplyEncoderRule();
+        d.ListBox(CSettings::kAudioBitRate)->setCurrentIndex(0);  // 64 kbps
+    });
+    EXPECT_EQ(s.profile.audioBitRate, 64000);
+    s.Open([](CSettings& d) {
+        EXPECT_EQ(d.ValueText(CSettings::kAudioBitRate), "64 kbps");
+        EXPECT_EQ(d.ListBox(CSettings::kAudioEncoder)->currentText(), "WMA7") << "remembered";
+        EXPECT_EQ(d.ListBox(CSettings::kAudioBitRate)->currentText(), "192 kbps")
+            << "the encoder rule ran at showing";
+    });
+    EXPECT_EQ(s.profile.audioBitRate, 192000);
+    EXPECT_EQ(s.profile.audioEncoderName, "WMA7");
+}
+
+TEST(Settings, UnknownPresetOpensEmptyAndOkStoresEmptyValues) {
+    Settings s(12345);
+    s.profile.frameWidth = 320;
+    s.profile.channels = 6;
+    s.Open([](CSettings& d) {
+        EXPECT_EQ(d.PresetName()->text(), "");
+        EXPECT_EQ(d.ListBox(CSettings::kAudioEncoder)->count(), 0);
+    });
+    EXPECT_EQ(s.profile.audioEncoderName, "");
+    EXPECT_EQ(s.profile.audioBitRate, 0);
+    EXPECT_EQ(s.profile.sampleRate, 0);
+    EXPECT_EQ(s.profile.channels, 6) << "unchanged";
+    EXPECT_EQ(s.profile.frameWidth, 320) << "unchanged";
+    EXPECT_EQ(s.profile.savedPresetId, 12345);
+}
+
+TEST(Settings, FrameSizeWithoutStarIsReportedAndTheRestStored) {
+    Settings s(90001);
+    s.Open([](CSettings& d) {
+        QComboBox* sizes = d.ListBox(CSettings::kFrameSize);
+        EXPECT_EQ(sizes->currentText(), "320*240") << "the video encoder rule's third item";
+        sizes->addItem("640");
+        sizes->setCurrentIndex(sizes->count() - 1);
+        d.ListBox(CSettings::kAudioEncoder)->setCurrentIndex(3);  // AC3
+        d.ApplyEncoderRule();
+    });
+    EXPECT_EQ(s.messages.shown, QStringList({QString::fromUtf8("转化失败!")}));
+    EXPECT_EQ(s.profile.frameWidth, 0);
+    EXPECT_EQ(s.profile.audioEncoderName, "AC3");
+    EXPECT_EQ(s.profile.videoEncoderName, "MPEG4");
+}
+
+TEST(Settings, EnterDoesNotCloseAndPrefixMatchingIgnoresCase) {
+    Settings s(90106);
+    CSettings dialog(s.profile, s.messages);
+    dialog.show();
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    QComboBox box;
+    box.addItems({"128 kbps", "1 Channel Mono", "2 Channel Stereo"});
+    CSettings::SelectByPrefix(&box, "2 channel");
+    EXPECT_EQ(box.currentIndex(), 2);
+    CSettings::SelectByPrefix(&box, "nothing");
+    EXPECT_EQ(box.currentIndex(), 2);
+}
+
+TEST(Settings, EveryPresetLoadsAndOffersOnlyWhatTheTablesKnow) {
+    int rows = 0;
+    int audio = 0;
+    int portable = 0;
+    for (const PresetRow& row : AllPresets()) {
+        ++rows;
+        audio += row.audioOnly ? 1 : 0;
+        portable += row.portablePlayer ? 1 : 0;
+        for (std::string_view encoder : row.audioEncoders) {
+            EXPECT_TRUE(AudioCodecForName(encoder).has_value()) << row.presetId << " " << encoder;
+        }
+        for (std::string_view encoder : row.videoEncoders) {
+            EXPECT_TRUE(VideoCodecForName(encoder).has_value()) << row.presetId << " " << encoder;
+        }
+        for (std::string_view rate : row.frameRates) {
+            // Two texts are offered but not in the frame-rate table: the mobile lists' bare
+            // "10" and the NDS lists' "18.0 fps"; choosing them keeps the job's rate.
+            if (rate != "10" && rate != "18.0 fps") {
+                EXPECT_TRUE(FrameRateForText(rate).has_value()) << row.presetId << " " << rate;
+            }
+        }
+        OutputSettings profile;
+        ApplyStartupValues(profile);
+        profile.presetId = row.presetId;
+        FakeMessages messages;
+        CSettings dialog(profile, messages);
+        dialog.show();
+        EXPECT_EQ(dialog.PresetName()->text().toStdString(), row.title);
+        EXPECT_GE(dialog.ListBox(CSettings::kAudioEncoder)->currentIndex(), 0) << row.presetId;
+        if (!row.audioOnly) {
+            EXPECT_GE(dialog.ListBox(CSettings::kFrameSize)->currentIndex(), 0) << row.presetId;
+            EXPECT_GE(dialog.ListBox(CSettings::kVideoEncoder)->currentIndex(), 0) << row.presetId;
+            EXPECT_GE(dialog.ListBox(CSettings::kFrameRate)->currentIndex(), 0) << row.presetId;
+            EXPECT_GE(dialog.ListBox(CSettings::kVideoBitRate)->currentIndex(), 0) << row.presetId;
+        }
+        dialog.OnOk();
+        EXPECT_TRUE(messages.shown.isEmpty()) << row.presetId;
+        EXPECT_EQ(profile.pspPreset, row.portablePlayer);
+    }
+    EXPECT_EQ(rows, 124);
+    EXPECT_EQ(audio, 16);
+    EXPECT_EQ(portable, 4);
+    EXPECT_EQ(FindPreset(91402)->title, FindPreset(91403)->title);
+}
+
+TEST(FileInformation, ShowsTheDisplayTexts) {
+    FileInfoValues values;
+    values.infoPath = "/clips/talk.avi";
+    values.infoLength = "00:01:05";
+    values.infoFrameRate = "25.00 fps";
+    values.infoWidth = "640";
+    values.infoHeight = "480";
+    values.infoVideoCodec = "13";
+    values.infoVideoBitRate = "127999";
+    values.infoAudioCodec = "0";
+    values.infoAudioBitRate = "128000";
+    values.infoSampleRate = "44100";
+    values.infoChannels = "2";
+    CFileInfomation dialog(values);
+    EXPECT_EQ(dialog.windowTitle(), "File Information");
+    const QStringList expected = {"talk.avi", "00:01:05", "640*480", "25.00 fps",
+                                  "127 Kbps", "",         "",        ""};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(dialog.BoxText(i), expected[i]) << i;
+    }
+}
+
+TEST(About, BannerVersionAndAlwaysUnderlinedLinks) {
+    FakeMessages messages;
+    CAbout about(&messages);
+    about.show();
+    EXPECT_EQ(about.windowTitle(), "About");
+    bool version = false;
+    bool banner = false;
+    for (QLabel* label : about.findChildren<QLabel*>()) {
+        version = version || label->text() == "Version 2.10";
+        banner = banner || (!label->pixmap().isNull() && label->pixmap().width() == 408);
+    }
+    EXPECT_TRUE(version);
+    EXPECT_TRUE(banner);
+    EXPECT_TRUE(about.SupportLink()->Underlined());
+    EXPECT_TRUE(about.HomeLink()->Underlined());
+    EXPECT_EQ(about.SupportLink()->font().pointSize(), 10);
+    EXPECT_EQ(about.HomeLink()->text(), CAbout::kHomeAddress);
+    about.SupportLink()->SetOpener([](const QString&) { return 2; });
+    about.SupportLink()->OpenLink();
+    EXPECT_EQ(messages.shown,
+              QStringList({"Unable to open hyperlink:\n\nThe specified file was not found."}));
+}
+
+}  // namespace
