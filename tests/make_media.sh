@@ -37,6 +37,10 @@ make silence_then_tone.mp4 -f lavfi -i "testsrc2=size=160x120:rate=25" \
     -c:v libx264 -preset ultrafast -g 250 -c:a aac
 # A minute of sound, long enough to stop a conversion in the middle.
 make long_60.m4a -f lavfi -i "$tone" -t 60 -c:a aac -ac 2 -b:a 64k
+# One-second files for the player's end.
+make short_1s.mp4 -f lavfi -i "testsrc2=size=320x240:rate=25" -f lavfi -i "$tone" -t 1 \
+    -c:v libx264 -preset ultrafast -c:a aac -ac 2
+make short_video_1s.mp4 -f lavfi -i "testsrc2=size=318x240:rate=25" -t 1 -c:v libx264 -preset ultrafast
 # A raw H.264 stream: its container states no duration.
 make raw.h264 -f lavfi -i "testsrc2=size=160x120:rate=25" -t 1 -c:v libx264 -preset ultrafast
 # Three ten-second sources for merging.
