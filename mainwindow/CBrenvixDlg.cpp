@@ -20,11 +20,14 @@
 #include "CAbout.h"
 #include "CBitmapSlider.h"
 #include "CCheckListCtrl.h"
+#include "CClipDialog.h"
 #include "CControlButton.h"
 #include "CFileInfomation.h"
 #include "CSettings.h"
 #include "MessagePresenter.h"
 #include "OutputFolder.h"
+#include "PictureFrame.h"
+#include "PreviewEngine.h"
 #include "SkinCursor.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
@@ -156,7 +159,7 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
 
     SetUpButtons();
 
-    m_previewFrame = new QWidget(this);
+    m_previewFrame = new PictureFrame(this);
     m_previewFrame->setObjectName(QString::number(ids::kPreviewFrame));
     m_previewFrame->setGeometry(ToRect(skin::kPreviewFrame));
     m_positionSlider = new CBitmapSlider(this, ids::kPositionSlider);
@@ -183,6 +186,10 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
     SetUpOutputControls();
     ApplyStartupValues(m_settings);
 
+    connect(&m_positionTimer, &QTimer::timeout, this, &CBrenvixDlg::OnPositionTick);
+    connect(&m_pictureTimer, &QTimer::timeout, this, &CBrenvixDlg::OnPictureTick);
+    SetUpPreview();
+
     m_runTimer.setInterval(kRunTimerMs);
     connect(&m_runTimer, &QTimer::timeout, this, &CBrenvixDlg::OnRunTimer);
     m_progress->Attach(
@@ -192,6 +199,10 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
 
 CBrenvixDlg::~CBrenvixDlg() {
     qApp->removeEventFilter(this);
+    m_positionTimer.stop();
+    m_pictureTimer.stop();
+    PreviewEngine_Stop();
+    PreviewEngine_Close();
     // The job lives until the worker has returned.
     WaitForWorker();
 }
@@ -201,8 +212,10 @@ void CBrenvixDlg::SetUpButtons() {
         m_buttons.emplace_back(spec.id, MakeButton(this, spec));
     }
     connect(Button(ids::kAdd), &QAbstractButton::clicked, this, &CBrenvixDlg::OnAdd);
-    connect(Button(ids::kRemove), &QAbstractButton::clicked, this,
-            [this] { RemoveSelectedRow(true); });
+    connect(Button(ids::kRemove), &QAbstractButton::clicked, this, &CBrenvixDlg::OnRemove);
+    connect(Button(ids::kPlay), &QAbstractButton::clicked, this, &CBrenvixDlg::OnPlay);
+    connect(Button(ids::kStop), &QAbstractButton::clicked, this, &CBrenvixDlg::StopPreview);
+    connect(Button(ids::kClip), &QAbstractButton::clicked, this, &CBrenvixDlg::OnClip);
     connect(Button(ids::kClearAll), &QAbstractButton::clicked, this, &CBrenvixDlg::OnClearAll);
     connect(Button(ids::kConvert), &QAbstractButton::clicked, this, &CBrenvixDlg::OnConvert);
     connect(Button(ids::kMerge), &QAbstractButton::clicked, this, &CBrenvixDlg::OnMerge);
@@ -379,6 +392,8 @@ void CBrenvixDlg::closeEvent(QCloseEvent* event) {
 
 void CBrenvixDlg::OnClose() {
     m_closing = true;
+    StopPreview();
+    PreviewEngine_Close();
     WaitForWorker();
     done(QDialog::Accepted);
 }
@@ -566,7 +581,9 @@ void CBrenvixDlg::RemoveSelectedRow(bool stopPreview) {
             Grey(id);
         }
     }
-    (void)stopPreview;  // the Remove button also stops the preview
+    if (stopPreview) {
+        StopPreview();  // the Remove button, but not the menu or the Delete key
+    }
 }
 
 void CBrenvixDlg::OnRemove() {
@@ -580,9 +597,11 @@ void CBrenvixDlg::OnClearAll() {
                    ids::kMerge, ids::kFileInfo}) {
         Grey(id);
     }
+    StopPreview();
 }
 
 void CBrenvixDlg::OnListClicked() {
+    StopPreview();
     const int row = m_list->SelectedRow();
     if (row < 0) {
         for (int id : {ids::kClip, ids::kRemove, ids::kMerge, ids::kFileInfo}) {
@@ -635,6 +654,8 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
         RemoveSelectedRow(false);
     } else if (picked == clearAll) {
         OnClearAll();
+    } else if (picked == clip) {
+        OnClip();
     } else if (picked == info) {
         OnFileInformation();
     }
@@ -726,6 +747,7 @@ void CBrenvixDlg::WaitForWorker() {
 }
 
 void CBrenvixDlg::StartRun(bool merge) {
+    StopPreview();
     const int rows = m_list->rowCount();
     if (rows == 0) {
         m_services.messages->Show(this, "Please add video files!");

@@ -9,12 +9,15 @@
 #include <vector>
 
 #include "AVConvert.h"
+#include "ClipHost.h"
 #include "FileInfoValues.h"
 #include "OutputSettings.h"
 #include "WindowServices.h"
 #include "Workers.h"
 
 class CAVConvertDlg;
+class CClipDialog;
+class PictureFrame;
 class CBitmapSlider;
 class CCheckListCtrl;
 class CControlButton;
@@ -75,7 +78,7 @@ inline constexpr char kMediaFilter[] =
 // The open dialog's filter in Qt's form ("Description (*.a *.b);;...").
 QString QtFileFilter(const QString& windowsFilter);
 
-class CBrenvixDlg final : public QDialog {
+class CBrenvixDlg final : public QDialog, public ClipHost {
     Q_OBJECT
 
 public:
@@ -100,6 +103,29 @@ public:
     void OnFileInformation();
     void OnSetting();
     void OnAbout();
+    void OnClip();
+
+    // ---- Preview player ----
+    // Initializes the player for this window (also when the clip dialog hands it back).
+    void SetUpPreview() override;
+    void OnPlay();
+    // The stop routine: stops and closes the player; many commands run it first.
+    void StopPreview();
+    bool Playing() const { return m_stateText == "PAUSE"; }
+    bool PlayerOpened() const { return m_playerOpened; }
+    int PreviewVolume() const { return m_volume; }
+    PictureFrame* PreviewFrame() const { return m_previewFrame; }
+    CBitmapSlider* PositionSlider() const { return m_positionSlider; }
+    CBitmapSlider* VolumeSlider() const { return m_volumeSlider; }
+    CClipDialog* ClipDialog() const { return m_clip.get(); }
+    // The player's end notification, on the window's thread.
+    Q_INVOKABLE void OnPreviewEnded();
+
+    // ---- ClipHost ----
+    QString LastSelectedPath() const override;
+    bool AnyRowSelected() const override;
+    ClipRow ClipRowTexts() const override;
+    void WriteClipRow(const QString& start, const QString& end) override;
     // Prepares the selected row's file information; false without a usable selection.
     bool PrepareSelectedFileInfo();
 
@@ -129,6 +155,7 @@ signals:
     void RunFinished();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -185,7 +212,25 @@ private:
     CCheckListCtrl* m_list = nullptr;
     QComboBox* m_formatBox = nullptr;
     QComboBox* m_folderBox = nullptr;
-    QWidget* m_previewFrame = nullptr;
+    PictureFrame* m_previewFrame = nullptr;
+    std::unique_ptr<CClipDialog> m_clip;
+    int m_clipRow = -1;
+
+    // Preview player state.
+    void OpenSelectedFile();
+    void SetPlayFace(int faceId);
+    void OnPositionTick();
+    void OnPictureTick();
+    QString m_stateText = "PLAY";
+    bool m_reopenNeeded = true;
+    bool m_playerOpened = false;  // a file opened once since the start; never cleared
+    QTimer m_positionTimer;       // timer 100
+    QTimer m_pictureTimer;        // timer 200
+    int m_hasPictures = 0;
+    int m_pictureWidth = 0;
+    int m_pictureHeight = 0;
+    std::vector<unsigned char> m_pictureBuffer;
+    int m_volume = 65535;
     CBitmapSlider* m_positionSlider = nullptr;
     CBitmapSlider* m_volumeSlider = nullptr;
     std::vector<std::pair<int, CControlButton*>> m_buttons;

@@ -1,0 +1,395 @@
+#include "CClipDialog.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "CBitmapSlider.h"
+#include "CControlButton.h"
+#include "PictureFrame.h"
+#include "PreviewEngine.h"
+#include "SkinIds.h"
+#include "SkinLayout.h"
+#include "TimeText.h"
+
+namespace {
+
+constexpr int kBackgroundId = 311;
+constexpr int kPlayReady = 302;
+constexpr int kPlayPlaying = 310;
+constexpr int kPlayGreyed = 301;
+constexpr int kStopActive = 304;
+constexpr int kStopGreyed = 303;
+
+QRect ToRect(const skin::Box& b) {
+    return QRect(b.x, b.y, b.width, b.height);
+}
+
+QString Time(long long seconds) {
+    return QString::fromStdString(FormatTimeText(seconds));
+}
+
+long long Seconds(const QString& text) {
+    return ParseTimeText(text.toStdString());
+}
+
+// The player's end notification: hands it to the dialog titled "Clip" and waits.
+void ClipPreviewEnded() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->windowTitle() == "Clip" && qobject_cast<CClipDialog*>(widget) != nullptr) {
+            QMetaObject::invokeMethod(widget, "OnPreviewEnded", Qt::BlockingQueuedConnection);
+            return;
+        }
+    }
+}
+
+void IgnoreNotification(int) {}
+
+}  // namespace
+
+CClipDialog::CClipDialog(ClipHost& host, QWidget* parent) : QDialog(parent), m_host(host) {
+    setWindowTitle("Clip");
+    setFixedSize(skin::kClipWindow.width, skin::kClipWindow.height);
+    m_background = QPixmap::fromImage(skin::LoadBitmap(kBackgroundId));
+
+    m_preview = new PictureFrame(this);
+    m_preview->setGeometry(ToRect(skin::kClipPreview));
+
+    m_positionSlider = new CBitmapSlider(this, kPositionSliderId);
+    m_positionSlider->move(skin::kClipSlider.x, skin::kClipSlider.y);
+    m_positionSlider->SetChannelBitmaps(314, 319);
+    m_positionSlider->SetThumbBitmaps();
+    m_positionSlider->SetDrawFocusRect(false);
+    m_positionSlider->SetRange(0, 10000);
+    m_positionSlider->SetPos(0);
+    m_positionSlider->SetMargins(2, 3, 2, 0);
+    m_positionSlider->setEnabled(false);
+    // The volume button and slider exist but are never shown.
+    m_volumeSlider = new CBitmapSlider(this, kVolumeSliderId);
+    m_volumeSlider->SetChannelBitmaps(300, 299);
+    m_volumeSlider->SetThumbBitmaps();
+    m_volumeSlider->SetRange(0, 100);
+    m_volumeSlider->SetPos(30);
+    m_volumeSlider->hide();
+    m_volume = new CControlButton(this);
+    m_volume->SetShape(293);
+    m_volume->SetBitmaps(293, 293, 293, 293);
+    m_volume->hide();
+
+    m_play = new CControlButton(this);
+    m_play->setGeometry(ToRect(skin::kClipPlayButton));
+    m_play->SetShape(kPlayGreyed);
+    m_play->SetBitmaps(kPlayReady, kPlayReady, kPlayReady, kPlayReady);
+    m_play->setToolTip("Play");
+    m_stop = new CControlButton(this);
+    m_stop->setGeometry(ToRect(skin::kClipStopButton));
+    m_stop->SetShape(kStopGreyed);
+    m_stop->SetBitmaps(kStopActive, kStopActive, kStopActive, kStopActive);
+    m_stop->setToolTip("Stop");
+
+    const auto group = [this](const char* title, const skin::Box& box) {
+        auto* frame = new QGroupBox(title, this);
+        frame->setGeometry(ToRect(box));
+        auto* label = new QLabel("00:00:00", frame);
+        label->setAlignment(Qt::AlignCenter);
+        auto* layout = new QVBoxLayout(frame);
+        layout->setContentsMargins(6, 2, 6, 4);
+        layout->addWidget(label);
+        return label;
+    };
+    m_begin = group("Start time", skin::kClipStartGroup);
+    m_end = group("End time", skin::kClipEndGroup);
+    m_cut = group("Cut time", skin::kClipCutGroup);
+
+    const auto button = [this](const char* text, const char* tip, const skin::Box& box) {
+        auto* b = new QPushButton(text, this);
+        b->setGeometry(ToRect(box));
+        b->setToolTip(tip);
+        b->setAutoDefault(false);
+        return b;
+    };
+    auto* setBegin = button("&Set Begin Time", "Set Begin Time", skin::kClipSetBeginButton);
+    auto* setEnd = button("&Set End Time", "Set End Time", skin::kClipSetEndButton);
+    auto* reset = button("&Reset", "Reset Time", skin::kClipResetButton);
+    auto* ok = button("&OK", "OK", skin::kClipOkButton);
+    auto* cancel = button("&Cancel", "Cancel", skin::kClipCancelButton);
+
+    connect(m_play, &QAbstractButton::clicked, this, &CClipDialog::OnPlay);
+    connect(m_stop, &QAbstractButton::clicked, this, &CClipDialog::OnStop);
+    connect(setBegin, &QPushButton::clicked, this, &CClipDialog::OnSetBegin);
+    connect(setEnd, &QPushButton::clicked, this, &CClipDialog::OnSetEnd);
+    connect(reset, &QPushButton::clicked, this, &CClipDialog::OnReset);
+    connect(ok, &QPushButton::clicked, this, &CClipDialog::OnOk);
+    connect(cancel, &QPushButton::clicked, this, &CClipDialog::OnCancel);
+    connect(&m_positionTimer, &QTimer::timeout, this, &CClipDialog::OnPositionTick);
+    connect(&m_pictureTimer, &QTimer::timeout, this, &CClipDialog::OnPictureTick);
+}
+
+CClipDialog::~CClipDialog() {
+    m_positionTimer.stop();
+    m_pictureTimer.stop();
+}
+
+QPushButton* CClipDialog::Button(const QString& text) const {
+    for (QPushButton* b : findChildren<QPushButton*>()) {
+        if (b->text().remove('&') == text) {
+            return b;
+        }
+    }
+    return nullptr;
+}
+
+QString CClipDialog::BeginText() const {
+    return m_begin->text();
+}
+QString CClipDialog::EndText() const {
+    return m_end->text();
+}
+QString CClipDialog::CutText() const {
+    return m_cut->text();
+}
+
+void CClipDialog::SetUpPlayer() {
+    PreviewEngine_Initialize(&ClipPreviewEnded, &IgnoreNotification);
+    m_hasPictures = 0;
+    m_frame.clear();
+    m_positionSlider->SetRange(0, 1000);
+    m_positionSlider->SetPos(0);
+    m_stateText = "PLAY";
+    m_openOnPlay = true;
+    m_closing = false;
+}
+
+void CClipDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    SetUpPlayer();
+    m_play->setEnabled(true);
+    m_stop->setEnabled(true);
+    SetPlayFace(kPlayReady);
+    m_stop->SetBitmaps(kStopActive, kStopActive, kStopActive, kStopActive);
+    OnPlay();  // the dialog starts playing at once
+    const ClipHost::ClipRow row = m_host.ClipRowTexts();
+    const long long start = Seconds(row.start);
+    const long long end = Seconds(row.end);
+    m_begin->setText(row.start);
+    m_end->setText(row.end);
+    m_cut->setText(Time(end - start));
+    // A row of length 0 has no place on the slider: its marks stay at the start.
+    const long long length = row.length;
+    m_positionSlider->SetSelectionStart(length > 0 ? static_cast<int>(start * 1000 / length) : 0);
+    m_positionSlider->SetSelectionEnd(length > 0 ? static_cast<int>(end * 1000 / length) : 0);
+    m_positionSlider->SetSelectionMode(2);
+}
+
+void CClipDialog::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(rect(), m_background);
+}
+
+void CClipDialog::SetPlayFace(int faceId) {
+    m_play->setEnabled(false);
+    m_play->SetBitmaps(faceId, faceId, faceId, faceId);
+    m_play->setEnabled(true);
+    m_play->setToolTip(faceId == kPlayPlaying ? "Pause" : "Play");
+    m_play->update();
+}
+
+void CClipDialog::OnPlay() {
+    if (m_stateText == "PLAY") {
+        if (m_openOnPlay) {
+            OpenFile();
+        }
+        if (!m_previewOpened) {
+            return;
+        }
+        m_positionTimer.start(100);
+        m_pictureTimer.start(67);
+        PreviewEngine_Start();
+        m_positionSlider->setEnabled(true);
+        m_stateText = "PAUSE";
+        SetPlayFace(kPlayPlaying);
+    } else {
+        m_openOnPlay = false;
+        if (!m_previewOpened) {
+            return;
+        }
+        m_positionTimer.start(100);
+        m_pictureTimer.start(67);
+        PreviewEngine_Pause();
+        m_stateText = "PLAY";
+        SetPlayFace(kPlayReady);
+    }
+}
+
+void CClipDialog::OpenFile() {
+    const QString path = m_host.LastSelectedPath();
+    if (path.isEmpty()) {
+        return;
+    }
+    OnStop();
+    const std::wstring wide = path.toStdWString();
+    PreviewEngine_SetFileName(wide.c_str());
+    m_positionTimer.start(100);
+    m_pictureTimer.start(67);
+    if (PreviewEngine_Open() == -1) {
+        return;
+    }
+    int unused = 0;
+    PreviewEngine_GetMediaType(&m_hasPictures, &unused);
+    m_frame.clear();
+    if (m_hasPictures != 0) {
+        PreviewEngine_GetFrameSize(&m_width, &m_height);
+        m_frame.resize(static_cast<std::size_t>(std::max(m_width, 0)) *
+                       static_cast<std::size_t>(std::max(m_height, 0)) * 3);
+    }
+    m_previewOpened = true;
+}
+
+void CClipDialog::OnStop() {
+    if (!m_previewOpened) {
+        return;
+    }
+    m_positionTimer.stop();
+    m_pictureTimer.stop();
+    PreviewEngine_Stop();
+    m_positionSlider->setEnabled(false);
+    if (m_stateText == "PAUSE") {
+        m_stateText = "PLAY";
+    }
+    SetPlayFace(kPlayReady);
+    m_positionSlider->SetPos(0);
+    m_preview->ClearPicture();
+    if (!m_host.AnyRowSelected()) {
+        m_play->SetBitmaps(kPlayGreyed, kPlayGreyed, kPlayGreyed, kPlayGreyed);
+        m_stop->SetBitmaps(kStopGreyed, kStopGreyed, kStopGreyed, kStopGreyed);
+        m_play->setEnabled(false);
+        m_stop->setEnabled(false);
+    }
+}
+
+void CClipDialog::OnPreviewEnded() {
+    OnStop();
+}
+
+void CClipDialog::SetTimes(long long begin, long long end, long long cut) {
+    // A negative time shows as 00:00:00.
+    m_begin->setText(Time(begin));
+    m_end->setText(Time(end));
+    m_cut->setText(Time(cut));
+}
+
+void CClipDialog::OnSetBegin() {
+    const int position = m_positionSlider->GetPos();
+    m_positionSlider->SetSelectionStart(position);
+    m_positionSlider->SetSelectionMode(1);
+    const long long length = m_host.ClipRowTexts().length;
+    SetTimes(m_currentTime, length, length - m_currentTime);
+}
+
+void CClipDialog::OnSetEnd() {
+    const int position = m_positionSlider->GetPos();
+    m_positionSlider->SetSelectionEnd(position);
+    m_positionSlider->SetSelectionMode(2);
+    const long long begin = Seconds(m_begin->text());
+    const long long current = m_currentTime;
+    if (begin < current) {
+        m_end->setText(Time(current));
+        m_cut->setText(Time(current - begin));
+    } else {
+        // Swapped, so that the begin never lies after the end.
+        SetTimes(current, begin, begin - current);
+    }
+}
+
+void CClipDialog::OnReset() {
+    m_positionSlider->SetSelectionStart(0);
+    m_positionSlider->SetSelectionEnd(0);
+    m_positionSlider->SetSelectionMode(0);
+    const long long length = m_host.ClipRowTexts().length;
+    SetTimes(0, length, length);
+}
+
+void CClipDialog::OnOk() {
+    m_host.WriteClipRow(m_begin->text(), m_end->text());
+    m_closing = true;
+    OnStop();
+    PreviewEngine_Close();
+    m_host.SetUpPreview();
+    done(QDialog::Accepted);
+}
+
+void CClipDialog::OnCancel() {
+    m_closing = true;
+    OnStop();
+    PreviewEngine_Close();
+    done(QDialog::Rejected);
+}
+
+void CClipDialog::reject() {
+    // Escape: as Cancel.
+    if (!m_closing) {
+        OnCancel();
+    }
+}
+
+void CClipDialog::closeEvent(QCloseEvent* event) {
+    // The close box: stop, hand the player back, close as Cancel.
+    if (!m_closing) {
+        m_closing = true;
+        OnStop();
+        PreviewEngine_Close();
+        m_host.SetUpPreview();
+        done(QDialog::Rejected);
+    }
+    event->accept();
+}
+
+void CClipDialog::Seek() {
+    PreviewEngine_Pause();
+    const float fraction = static_cast<float>(m_positionSlider->GetPos()) / 1000.0f;
+    PreviewEngine_SetPos(fraction);
+    double duration = 0.0;
+    PreviewEngine_GetDuration(&duration);
+    m_currentTime = static_cast<int>(std::trunc(fraction * duration));
+    PreviewEngine_Start();
+}
+
+bool CClipDialog::event(QEvent* event) {
+    if (event->type() == SliderEvent::kTracking) {
+        const auto* slider = static_cast<SliderEvent*>(event);
+        if (slider->ControlId() == kPositionSliderId && m_previewOpened) {
+            Seek();
+        }
+        return true;
+    }
+    if (event->type() == SliderEvent::kChanged) {
+        return true;
+    }
+    return QDialog::event(event);
+}
+
+void CClipDialog::OnPositionTick() {
+    float fraction = 0.0f;
+    PreviewEngine_GetPos(&fraction);
+    double duration = 0.0;
+    PreviewEngine_GetDuration(&duration);
+    const int value = static_cast<int>(std::trunc(fraction * 1000.0f));
+    m_currentTime = static_cast<int>(std::trunc(fraction * duration));
+    if (value != m_positionSlider->GetPos()) {
+        m_positionSlider->SetPos(value);
+    }
+}
+
+void CClipDialog::OnPictureTick() {
+    if (m_hasPictures == 0 || m_frame.empty()) {
+        return;
+    }
+    if (PreviewEngine_GetFrame(m_frame.data(), m_width, m_height) == 0) {
+        m_preview->SetPicture(m_frame.data(), m_width, m_height);
+    }
+}

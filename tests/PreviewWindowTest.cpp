@@ -1,0 +1,325 @@
+// The main window's preview player and the clip dialog, driven through their controls on
+// generated media (SDL's dummy sound driver).
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <chrono>
+#include <cstdlib>
+
+#include "CBitmapSlider.h"
+#include "CBrenvixDlg.h"
+#include "CCheckListCtrl.h"
+#include "CClipDialog.h"
+#include "CControlButton.h"
+#include "MessagePresenter.h"
+#include "PictureFrame.h"
+#include "PreviewEngine.h"
+#include "TestSupport.h"
+
+namespace tolvane::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+class NoMessages final : public MessagePresenter {
+public:
+    void Show(QWidget*, const QString&, QMessageBox::Icon) override {}
+};
+class NoFiles final : public FileChooser {
+public:
+    QStringList OpenFiles(QWidget*, const QString&) override { return {}; }
+    std::optional<QString> ChooseFolder(QWidget*, const QString&) override { return {}; }
+};
+class NoDesktop final : public DesktopOpener {
+public:
+    bool Open(const QString&) override { return true; }
+};
+class NoPower final : public PowerControl {
+public:
+    void PowerOff() override {}
+};
+
+QString M(const std::string& name) {
+    return QString::fromStdString(Media(name).string());
+}
+
+// Runs the event loop until `done` holds or the time is up.
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 5000ms) {
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (!done() && std::chrono::steady_clock::now() < end) {
+        QTest::qWait(10);
+    }
+    return done();
+}
+
+float EnginePos() {
+    float f = 0;
+    PreviewEngine_GetPos(&f);
+    return f;
+}
+
+void Track(QWidget* parent, CBitmapSlider* slider, int position) {
+    slider->SetPos(position);
+    QCoreApplication::sendEvent(
+        parent, new SliderEvent(SliderEvent::kTracking, slider->ControlId(), position));
+}
+
+struct Window {
+    ScratchDir program;
+    NoMessages messages;
+    NoFiles files;
+    NoDesktop desktop;
+    NoPower power;
+    std::unique_ptr<CBrenvixDlg> dlg;
+    Window() {
+        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        dlg = std::make_unique<CBrenvixDlg>(WindowServices{&messages, &files, &desktop, &power},
+                                            QString::fromStdString(program.Path().string()));
+        dlg->show();
+    }
+    CControlButton* B(int id) const { return dlg->Button(id); }
+    void Select(int row) {
+        dlg->TaskList()->clearSelection();
+        dlg->TaskList()->selectRow(row);
+    }
+};
+
+TEST(MainPreview, PlayPausesAndResumesWithoutReopening) {
+    Window w;
+    w.dlg->AddFiles({M("h264_aac.mp4"), M("audio_only.m4a")});
+    w.Select(0);
+    w.B(ids::kPlay)->click();
+    EXPECT_TRUE(w.dlg->Playing());
+    EXPECT_TRUE(w.dlg->PlayerOpened());
+    EXPECT_EQ(w.dlg->ToolTipFor(ids::kPlay), "Pause");
+    EXPECT_TRUE(w.dlg->PositionSlider()->isEnabled());
+    ASSERT_TRUE(WaitUntil([&] { return w.dlg->PreviewFrame()->HasPicture(); }));
+    EXPECT_EQ(w.dlg->PreviewFrame()->Picture().size(), QSize(320, 240));
+    ASSERT_TRUE(WaitUntil([&] { return w.dlg->PositionSlider()->GetPos() > 60; }));
+
+    w.B(ids::kPlay)->click();
+    EXPECT_FALSE(w.dlg->Playing());
+    EXPECT_EQ(w.dlg->ToolTipFor(ids::kPlay), "Play");
+    const float paused = EnginePos();
+    QTest::qWait(250);
+    EXPECT_NEAR(EnginePos(), paused, 0.01f);
+    w.B(ids::kPlay)->click();  // resumes where it was
+    EXPECT_TRUE(w.dlg->Playing());
+    QTest::qWait(50);
+    EXPECT_GE(EnginePos(), paused);
+    EXPECT_LT(EnginePos(), paused + 0.2f) << "not from the start";
+
+    // Seeking while paused plays again; the button keeps the play face.
+    w.B(ids::kPlay)->click();
+    Track(w.dlg.get(), w.dlg->PositionSlider(), 800);
+    EXPECT_FALSE(w.dlg->Playing());
+    EXPECT_NEAR(EnginePos(), 0.8f, 0.02f);
+    EXPECT_TRUE(WaitUntil([] { return EnginePos() > 0.83f; })) << "playback resumed";
+
+    // Volume above 65535 of 100000 sends 65535.
+    Track(w.dlg.get(), w.dlg->VolumeSlider(), 90000);
+    EXPECT_EQ(w.dlg->PreviewVolume(), 65535);
+    int volume = 0;
+    PreviewEngine_GetVolume(&volume);
+    EXPECT_EQ(volume, 65535);
+    Track(w.dlg.get(), w.dlg->VolumeSlider(), 1000);
+    EXPECT_EQ(w.dlg->PreviewVolume(), 1000);
+}
+
+TEST(MainPreview, ClickingAnotherRowStopsAndPlayOpensTheNewSelection) {
+    Window w;
+    w.dlg->AddFiles({M("h264_aac.mp4"), M("short_video_1s.mp4")});
+    w.Select(0);
+    w.B(ids::kPlay)->click();
+    ASSERT_TRUE(w.dlg->Playing());
+    w.Select(1);
+    w.dlg->OnListClicked();
+    EXPECT_FALSE(w.dlg->Playing());
+    EXPECT_EQ(w.dlg->PositionSlider()->GetPos(), 0);
+    EXPECT_FALSE(w.dlg->PositionSlider()->isEnabled());
+    EXPECT_FALSE(w.dlg->PreviewFrame()->HasPicture());
+    w.B(ids::kPlay)->click();
+    ASSERT_TRUE(WaitUntil([&] { return w.dlg->PreviewFrame()->HasPicture(); }));
+    EXPECT_EQ(w.dlg->PreviewFrame()->Picture().width(), 318) << "the newly selected file";
+    // The end of the file stops the preview and puts the slider back.
+    ASSERT_TRUE(WaitUntil([&] { return !w.dlg->Playing(); }, 6000ms));
+    EXPECT_EQ(w.dlg->PositionSlider()->GetPos(), 0);
+    EXPECT_TRUE(w.B(ids::kPlay)->isEnabled());
+}
+
+TEST(MainPreview, RemovingTheLastRowStopsAndGreysTheTransport) {
+    Window w;
+    w.dlg->AddFiles({M("audio_only.m4a")});
+    w.Select(0);
+    w.B(ids::kPlay)->click();
+    ASSERT_TRUE(w.dlg->Playing());
+    w.B(ids::kRemove)->click();
+    EXPECT_FALSE(w.dlg->Playing());
+    EXPECT_FALSE(w.B(ids::kPlay)->isEnabled());
+    EXPECT_FALSE(w.B(ids::kStop)->isEnabled());
+}
+
+// ---- Clip dialog ----
+
+class FakeHost final : public ClipHost {
+public:
+    QString path;
+    ClipRow row;
+    bool selected = true;
+    int writes = 0;
+    int previewSetUps = 0;
+    QString LastSelectedPath() const override { return path; }
+    bool AnyRowSelected() const override { return selected; }
+    ClipRow ClipRowTexts() const override { return row; }
+    void WriteClipRow(const QString& start, const QString& end) override {
+        ++writes;
+        row.start = start;
+        row.end = end;
+    }
+    void SetUpPreview() override { ++previewSetUps; }
+};
+
+// Shows the dialog as the Clip command does; `act` runs while it is open.
+void RunClip(FakeHost& host, const std::function<void(CClipDialog&)>& act) {
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    CClipDialog dialog(host);
+    QTimer::singleShot(0, [&] { act(dialog); });
+    dialog.exec();
+}
+
+TEST(ClipDialog, ShowingPlaysAndPlacesTheMarks) {
+    FakeHost host;
+    host.path = M("long_60.m4a");
+    host.row = {"00:01:00", "00:03:00", 300};
+    RunClip(host, [&](CClipDialog& d) {
+        EXPECT_TRUE(d.Playing()) << "plays at once";
+        EXPECT_EQ(d.windowTitle(), "Clip");
+        EXPECT_EQ(d.BeginText(), "00:01:00");
+        EXPECT_EQ(d.EndText(), "00:03:00");
+        EXPECT_EQ(d.CutText(), "00:02:00");
+        EXPECT_EQ(d.PositionSlider()->SelectionStart(), 200);
+        EXPECT_EQ(d.PositionSlider()->SelectionEnd(), 600);
+        EXPECT_EQ(d.PositionSlider()->SelectionMode(), 2);
+        EXPECT_EQ(d.PlayButton()->toolTip(), "Pause");
+        d.OnPlay();  // pauses
+        EXPECT_FALSE(d.Playing());
+        EXPECT_EQ(d.PlayButton()->toolTip(), "Play");
+        const float paused = EnginePos();
+        d.OnPlay();  // resumes without reopening
+        EXPECT_TRUE(d.Playing());
+        EXPECT_GE(EnginePos(), paused);
+
+        // Set Begin Time at 42 s of a row of length 300.
+        Track(&d, d.PositionSlider(), 705);  // (the file is a hair under a minute)
+        EXPECT_EQ(d.CurrentTime(), 42);
+        d.OnSetBegin();
+        EXPECT_EQ(d.BeginText(), "00:00:42");
+        EXPECT_EQ(d.EndText(), "00:05:00");
+        EXPECT_EQ(d.CutText(), "00:04:18");
+        EXPECT_EQ(d.PositionSlider()->SelectionMode(), 1);
+
+        // Set End Time at 30 s after a begin of 00:01:00: the labels swap.
+        d.OnReset();
+        EXPECT_EQ(d.EndText(), "00:05:00");
+        host.row.start = "00:01:00";
+        d.findChildren<QLabel*>()[0]->setText("00:01:00");
+        Track(&d, d.PositionSlider(), 505);
+        EXPECT_EQ(d.CurrentTime(), 30);
+        d.OnSetEnd();
+        EXPECT_EQ(d.BeginText(), "00:00:30");
+        EXPECT_EQ(d.EndText(), "00:01:00");
+        EXPECT_EQ(d.CutText(), "00:00:30");
+        d.Button("Cancel")->click();
+    });
+    EXPECT_EQ(host.writes, 0) << "Cancel writes nothing";
+    EXPECT_EQ(host.previewSetUps, 0) << "Cancel does not hand the player back";
+}
+
+TEST(ClipDialog, ResetOkAndTheEdgesOfTheTimes) {
+    FakeHost host;
+    host.path = M("h264_aac.mp4");
+    host.row = {"00:00:00", "01:02:05", 3725};
+    RunClip(host, [&](CClipDialog& d) {
+        d.OnReset();
+        EXPECT_EQ(d.BeginText(), "00:00:00");
+        EXPECT_EQ(d.EndText(), "01:02:05");
+        EXPECT_EQ(d.CutText(), "01:02:05");
+        EXPECT_EQ(d.PositionSlider()->SelectionMode(), 0);
+        // Seeking while paused resumes playback.
+        d.OnPlay();
+        ASSERT_FALSE(d.Playing());
+        Track(&d, d.PositionSlider(), 500);
+        EXPECT_TRUE(WaitUntil([] { return EnginePos() > 0.53f; })) << "playing again";
+        d.OnOk();
+    });
+    EXPECT_EQ(host.writes, 1);
+    EXPECT_EQ(host.row.start, "00:00:00");
+    EXPECT_EQ(host.row.end, "01:02:05");
+    EXPECT_EQ(host.previewSetUps, 1);
+
+    // A row of length 0 places its marks at the start; a cut below zero shows 00:00:00.
+    FakeHost empty;
+    empty.path = M("h264_aac.mp4");
+    empty.row = {"00:00:00", "00:00:00", 0};
+    RunClip(empty, [&](CClipDialog& d) {
+        EXPECT_EQ(d.PositionSlider()->SelectionStart(), 0);
+        Track(&d, d.PositionSlider(), 600);
+        EXPECT_EQ(d.CurrentTime(), 3);
+        d.OnSetBegin();
+        EXPECT_EQ(d.CutText(), "00:00:00");
+        d.close();  // the close box hands the player back
+    });
+    EXPECT_EQ(empty.previewSetUps, 1);
+    EXPECT_EQ(empty.writes, 0);
+}
+
+TEST(ClipDialog, AFileThatDoesNotOpenLeavesTheLabelsWorking) {
+    FakeHost host;
+    host.path = M("not_media.mp4");
+    host.row = {"00:00:10", "00:00:20", 30};
+    RunClip(host, [&](CClipDialog& d) {
+        EXPECT_FALSE(d.Playing());
+        EXPECT_EQ(d.CutText(), "00:00:10");
+        d.OnStop();
+        d.OnOk();
+    });
+    EXPECT_EQ(host.writes, 1);
+}
+
+TEST(MainPreview, ClipShowsTheDialogOncePerSelectedRowAndOkWritesTheRow) {
+    Window w;
+    w.dlg->AddFiles({M("h264_aac.mp4"), M("audio_only.m4a"), M("mpeg4_mp3.avi")});
+    w.dlg->TaskList()->clearSelection();
+    w.dlg->TaskList()->setSelectionMode(QAbstractItemView::MultiSelection);
+    w.dlg->TaskList()->selectRow(0);
+    w.dlg->TaskList()->selectRow(2);
+    int shown = 0;
+    std::function<void()> answer = [&] {
+        auto* clip = qobject_cast<CClipDialog*>(QApplication::activeModalWidget());
+        if (clip == nullptr) {
+            QTimer::singleShot(10, answer);
+            return;
+        }
+        ++shown;
+        Track(clip, clip->PositionSlider(), 200);
+        clip->OnSetBegin();
+        clip->OnOk();
+        if (shown < 2) {
+            QTimer::singleShot(10, answer);
+        }
+    };
+    QTimer::singleShot(10, answer);
+    w.dlg->OnClip();
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(w.dlg->TaskList()->item(0, 1)->text(), "00:00:01");
+    EXPECT_EQ(w.dlg->TaskList()->item(1, 1)->text(), "00:00:00") << "not selected";
+    EXPECT_EQ(w.dlg->TaskList()->item(2, 1)->text(), "00:00:01");
+}
+
+}  // namespace
+}  // namespace tolvane::test
