@@ -102,6 +102,15 @@ void CBitmapSlider::SetMargins(int left, int top, int right, int bottom) {
     m_marginBottom = bottom;
 }
 
+void CBitmapSlider::ApplySkin(int channelA, int channelB, int minimum, int maximum, int position) {
+    SetChannelBitmaps(channelA, channelB);
+    SetThumbBitmaps();
+    SetDrawFocusRect(false);
+    SetRange(minimum, maximum);
+    SetPos(position);
+    SetMargins(2, 3, 2, 0);
+}
+
 void CBitmapSlider::SetSelectionStart(int value) {
     m_selectionStart = Clamp(value);
     update();

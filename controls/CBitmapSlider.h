@@ -45,6 +45,9 @@ public:
     void SetPageSize(int size) { m_pageSize = size; }
     void SetMargins(int left, int top, int right, int bottom);
     void SetDrawFocusRect(bool draw) { m_drawFocusRect = draw; }
+    // The windows' set-up of a skinned slider: channels, thumbs, no focus rectangle, range,
+    // position and the margins every slider of the skin uses (left 2, top 3, right 2, bottom 0).
+    void ApplySkin(int channelA, int channelB, int minimum, int maximum, int position);
     void SetSelectionStart(int value);
     void SetSelectionEnd(int value);
     void SetSelectionMode(int mode);

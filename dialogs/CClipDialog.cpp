@@ -13,6 +13,7 @@
 #include "CControlButton.h"
 #include "PictureFrame.h"
 #include "PreviewEngine.h"
+#include "PreviewTransport.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
 #include "TimeText.h"
@@ -21,7 +22,6 @@ namespace {
 
 constexpr int kBackgroundId = 311;
 constexpr int kPlayReady = 302;
-constexpr int kPlayPlaying = 310;
 constexpr int kPlayGreyed = 301;
 constexpr int kStopActive = 304;
 constexpr int kStopGreyed = 303;
@@ -62,19 +62,11 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent) : QDialog(parent), m_h
 
     m_positionSlider = new CBitmapSlider(this, kPositionSliderId);
     m_positionSlider->move(skin::kClipSlider.x, skin::kClipSlider.y);
-    m_positionSlider->SetChannelBitmaps(314, 319);
-    m_positionSlider->SetThumbBitmaps();
-    m_positionSlider->SetDrawFocusRect(false);
-    m_positionSlider->SetRange(0, 10000);
-    m_positionSlider->SetPos(0);
-    m_positionSlider->SetMargins(2, 3, 2, 0);
+    m_positionSlider->ApplySkin(314, 319, 0, 10000, 0);
     m_positionSlider->setEnabled(false);
     // The volume button and slider exist but are never shown.
     m_volumeSlider = new CBitmapSlider(this, kVolumeSliderId);
-    m_volumeSlider->SetChannelBitmaps(300, 299);
-    m_volumeSlider->SetThumbBitmaps();
-    m_volumeSlider->SetRange(0, 100);
-    m_volumeSlider->SetPos(30);
+    m_volumeSlider->ApplySkin(300, 299, 0, 100, 30);
     m_volumeSlider->hide();
     m_volume = new CControlButton(this);
     m_volume->SetShape(293);
@@ -126,13 +118,20 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent) : QDialog(parent), m_h
     connect(reset, &QPushButton::clicked, this, &CClipDialog::OnReset);
     connect(ok, &QPushButton::clicked, this, &CClipDialog::OnOk);
     connect(cancel, &QPushButton::clicked, this, &CClipDialog::OnCancel);
-    connect(&m_positionTimer, &QTimer::timeout, this, &CClipDialog::OnPositionTick);
-    connect(&m_pictureTimer, &QTimer::timeout, this, &CClipDialog::OnPictureTick);
+    m_transport = new PreviewTransport({m_play, m_stop, m_positionSlider, m_preview},
+                                       PreviewTransport::StopMode::StopOnly, this);
 }
 
-CClipDialog::~CClipDialog() {
-    m_positionTimer.stop();
-    m_pictureTimer.stop();
+CClipDialog::~CClipDialog() = default;
+
+int CClipDialog::CurrentTime() const {
+    return m_transport->CurrentTime();
+}
+bool CClipDialog::Playing() const {
+    return m_transport->Playing();
+}
+bool CClipDialog::PreviewOpened() const {
+    return m_transport->Opened();
 }
 
 QPushButton* CClipDialog::Button(const QString& text) const {
@@ -156,12 +155,7 @@ QString CClipDialog::CutText() const {
 
 void CClipDialog::SetUpPlayer() {
     PreviewEngine_Initialize(&ClipPreviewEnded, &IgnoreNotification);
-    m_hasPictures = 0;
-    m_frame.clear();
-    m_positionSlider->SetRange(0, 1000);
-    m_positionSlider->SetPos(0);
-    m_stateText = "PLAY";
-    m_openOnPlay = true;
+    m_transport->Reset();
     m_closing = false;
 }
 
@@ -170,7 +164,8 @@ void CClipDialog::showEvent(QShowEvent* event) {
     SetUpPlayer();
     m_play->setEnabled(true);
     m_stop->setEnabled(true);
-    SetPlayFace(kPlayReady);
+    m_play->SetBitmaps(kPlayReady, kPlayReady, kPlayReady, kPlayReady);
+    m_play->setToolTip("Play");
     m_stop->SetBitmaps(kStopActive, kStopActive, kStopActive, kStopActive);
     OnPlay();  // the dialog starts playing at once
     const ClipHost::ClipRow row = m_host.ClipRowTexts();
@@ -191,85 +186,12 @@ void CClipDialog::paintEvent(QPaintEvent*) {
     painter.drawPixmap(rect(), m_background);
 }
 
-void CClipDialog::SetPlayFace(int faceId) {
-    m_play->setEnabled(false);
-    m_play->SetBitmaps(faceId, faceId, faceId, faceId);
-    m_play->setEnabled(true);
-    m_play->setToolTip(faceId == kPlayPlaying ? "Pause" : "Play");
-    m_play->update();
-}
-
 void CClipDialog::OnPlay() {
-    if (m_stateText == "PLAY") {
-        if (m_openOnPlay) {
-            OpenFile();
-        }
-        if (!m_previewOpened) {
-            return;
-        }
-        m_positionTimer.start(100);
-        m_pictureTimer.start(67);
-        PreviewEngine_Start();
-        m_positionSlider->setEnabled(true);
-        m_stateText = "PAUSE";
-        SetPlayFace(kPlayPlaying);
-    } else {
-        m_openOnPlay = false;
-        if (!m_previewOpened) {
-            return;
-        }
-        m_positionTimer.start(100);
-        m_pictureTimer.start(67);
-        PreviewEngine_Pause();
-        m_stateText = "PLAY";
-        SetPlayFace(kPlayReady);
-    }
-}
-
-void CClipDialog::OpenFile() {
-    const QString path = m_host.LastSelectedPath();
-    if (path.isEmpty()) {
-        return;
-    }
-    OnStop();
-    const std::wstring wide = path.toStdWString();
-    PreviewEngine_SetFileName(wide.c_str());
-    m_positionTimer.start(100);
-    m_pictureTimer.start(67);
-    if (PreviewEngine_Open() == -1) {
-        return;
-    }
-    int unused = 0;
-    PreviewEngine_GetMediaType(&m_hasPictures, &unused);
-    m_frame.clear();
-    if (m_hasPictures != 0) {
-        PreviewEngine_GetFrameSize(&m_width, &m_height);
-        m_frame.resize(static_cast<std::size_t>(std::max(m_width, 0)) *
-                       static_cast<std::size_t>(std::max(m_height, 0)) * 3);
-    }
-    m_previewOpened = true;
+    m_transport->Play([this] { return m_host.LastSelectedPath(); });
 }
 
 void CClipDialog::OnStop() {
-    if (!m_previewOpened) {
-        return;
-    }
-    m_positionTimer.stop();
-    m_pictureTimer.stop();
-    PreviewEngine_Stop();
-    m_positionSlider->setEnabled(false);
-    if (m_stateText == "PAUSE") {
-        m_stateText = "PLAY";
-    }
-    SetPlayFace(kPlayReady);
-    m_positionSlider->SetPos(0);
-    m_preview->ClearPicture();
-    if (!m_host.AnyRowSelected()) {
-        m_play->SetBitmaps(kPlayGreyed, kPlayGreyed, kPlayGreyed, kPlayGreyed);
-        m_stop->SetBitmaps(kStopGreyed, kStopGreyed, kStopGreyed, kStopGreyed);
-        m_play->setEnabled(false);
-        m_stop->setEnabled(false);
-    }
+    m_transport->Stop(m_host.AnyRowSelected());
 }
 
 void CClipDialog::OnPreviewEnded() {
@@ -288,7 +210,7 @@ void CClipDialog::OnSetBegin() {
     m_positionSlider->SetSelectionStart(position);
     m_positionSlider->SetSelectionMode(1);
     const long long length = m_host.ClipRowTexts().length;
-    SetTimes(m_currentTime, length, length - m_currentTime);
+    SetTimes(CurrentTime(), length, length - CurrentTime());
 }
 
 void CClipDialog::OnSetEnd() {
@@ -296,7 +218,7 @@ void CClipDialog::OnSetEnd() {
     m_positionSlider->SetSelectionEnd(position);
     m_positionSlider->SetSelectionMode(2);
     const long long begin = Seconds(m_begin->text());
-    const long long current = m_currentTime;
+    const long long current = CurrentTime();
     if (begin < current) {
         m_end->setText(Time(current));
         m_cut->setText(Time(current - begin));
@@ -349,21 +271,11 @@ void CClipDialog::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void CClipDialog::Seek() {
-    PreviewEngine_Pause();
-    const float fraction = static_cast<float>(m_positionSlider->GetPos()) / 1000.0f;
-    PreviewEngine_SetPos(fraction);
-    double duration = 0.0;
-    PreviewEngine_GetDuration(&duration);
-    m_currentTime = static_cast<int>(std::trunc(fraction * duration));
-    PreviewEngine_Start();
-}
-
 bool CClipDialog::event(QEvent* event) {
     if (event->type() == SliderEvent::kTracking) {
         const auto* slider = static_cast<SliderEvent*>(event);
-        if (slider->ControlId() == kPositionSliderId && m_previewOpened) {
-            Seek();
+        if (slider->ControlId() == kPositionSliderId) {
+            m_transport->Seek();
         }
         return true;
     }
@@ -371,25 +283,4 @@ bool CClipDialog::event(QEvent* event) {
         return true;
     }
     return QDialog::event(event);
-}
-
-void CClipDialog::OnPositionTick() {
-    float fraction = 0.0f;
-    PreviewEngine_GetPos(&fraction);
-    double duration = 0.0;
-    PreviewEngine_GetDuration(&duration);
-    const int value = static_cast<int>(std::trunc(fraction * 1000.0f));
-    m_currentTime = static_cast<int>(std::trunc(fraction * duration));
-    if (value != m_positionSlider->GetPos()) {
-        m_positionSlider->SetPos(value);
-    }
-}
-
-void CClipDialog::OnPictureTick() {
-    if (m_hasPictures == 0 || m_frame.empty()) {
-        return;
-    }
-    if (PreviewEngine_GetFrame(m_frame.data(), m_width, m_height) == 0) {
-        m_preview->SetPicture(m_frame.data(), m_width, m_height);
-    }
 }

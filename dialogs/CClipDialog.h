@@ -4,14 +4,13 @@
 // OK writes into the task's row.
 
 #include <QDialog>
-#include <QTimer>
-#include <vector>
 
 #include "ClipHost.h"
 
 class CBitmapSlider;
 class CControlButton;
 class PictureFrame;
+class PreviewTransport;
 class QLabel;
 class QPushButton;
 
@@ -38,9 +37,9 @@ public:
     QString BeginText() const;
     QString EndText() const;
     QString CutText() const;
-    int CurrentTime() const { return m_currentTime; }
-    bool Playing() const { return m_stateText == "PAUSE"; }
-    bool PreviewOpened() const { return m_previewOpened; }
+    int CurrentTime() const;
+    bool Playing() const;
+    bool PreviewOpened() const;
     CBitmapSlider* PositionSlider() const { return m_positionSlider; }
     CControlButton* PlayButton() const { return m_play; }
     CControlButton* StopButton() const { return m_stop; }
@@ -56,12 +55,7 @@ protected:
 
 private:
     void SetUpPlayer();
-    void OpenFile();
-    void SetPlayFace(int faceId);
     void SetTimes(long long begin, long long end, long long cut);
-    void OnPositionTick();
-    void OnPictureTick();
-    void Seek();
 
     ClipHost& m_host;
     QPixmap m_background;
@@ -74,15 +68,6 @@ private:
     QLabel* m_begin;
     QLabel* m_end;
     QLabel* m_cut;
-    QTimer m_positionTimer;  // timer 100
-    QTimer m_pictureTimer;   // timer 200
-    QString m_stateText = "PLAY";
-    bool m_openOnPlay = true;
-    bool m_previewOpened = false;  // a file opened once in this dialog; never cleared
+    PreviewTransport* m_transport;
     bool m_closing = false;
-    int m_currentTime = 0;
-    int m_hasPictures = 0;
-    int m_width = 0;
-    int m_height = 0;
-    std::vector<unsigned char> m_frame;
 };

@@ -28,6 +28,7 @@
 #include "OutputFolder.h"
 #include "PictureFrame.h"
 #include "PreviewEngine.h"
+#include "PreviewTransport.h"
 #include "SkinCursor.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
@@ -165,29 +166,22 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
     m_positionSlider = new CBitmapSlider(this, ids::kPositionSlider);
     m_positionSlider->setObjectName(QString::number(ids::kPositionSlider));
     m_positionSlider->move(skin::kPositionSlider.x, skin::kPositionSlider.y);
-    m_positionSlider->SetChannelBitmaps(306, 307);
-    m_positionSlider->SetThumbBitmaps();
-    m_positionSlider->SetDrawFocusRect(false);
-    m_positionSlider->SetRange(0, 10000);
-    m_positionSlider->SetPos(0);
-    m_positionSlider->SetMargins(2, 3, 2, 0);
+    m_positionSlider->ApplySkin(306, 307, 0, 10000, 0);
     m_positionSlider->setEnabled(false);
     m_volumeSlider = new CBitmapSlider(this, ids::kVolumeSlider);
     m_volumeSlider->setObjectName(QString::number(ids::kVolumeSlider));
     m_volumeSlider->move(skin::kVolumeSlider.x, skin::kVolumeSlider.y);
-    m_volumeSlider->SetChannelBitmaps(300, 299);
-    m_volumeSlider->SetThumbBitmaps();
-    m_volumeSlider->SetDrawFocusRect(false);
-    m_volumeSlider->SetRange(0, 100000);
-    m_volumeSlider->SetPos(30000);
-    m_volumeSlider->SetMargins(2, 3, 2, 0);
+    m_volumeSlider->ApplySkin(300, 299, 0, 100000, 30000);
 
     SetUpTaskList();
     SetUpOutputControls();
     ApplyStartupValues(m_settings);
 
-    connect(&m_positionTimer, &QTimer::timeout, this, &CBrenvixDlg::OnPositionTick);
-    connect(&m_pictureTimer, &QTimer::timeout, this, &CBrenvixDlg::OnPictureTick);
+    m_transport = new PreviewTransport(
+        {Button(ids::kPlay), Button(ids::kStop), m_positionSlider, m_previewFrame},
+        PreviewTransport::StopMode::StopAndClose, this);
+    // The volume goes to every file opened.
+    m_transport->SetAfterOpen([this] { PreviewEngine_SetVolume(m_volume); });
     SetUpPreview();
 
     m_runTimer.setInterval(kRunTimerMs);
@@ -199,8 +193,6 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
 
 CBrenvixDlg::~CBrenvixDlg() {
     qApp->removeEventFilter(this);
-    m_positionTimer.stop();
-    m_pictureTimer.stop();
     PreviewEngine_Stop();
     PreviewEngine_Close();
     // The job lives until the worker has returned.

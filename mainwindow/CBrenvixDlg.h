@@ -18,6 +18,7 @@
 class CAVConvertDlg;
 class CClipDialog;
 class PictureFrame;
+class PreviewTransport;
 class CBitmapSlider;
 class CCheckListCtrl;
 class CControlButton;
@@ -111,8 +112,8 @@ public:
     void OnPlay();
     // The stop routine: stops and closes the player; many commands run it first.
     void StopPreview();
-    bool Playing() const { return m_stateText == "PAUSE"; }
-    bool PlayerOpened() const { return m_playerOpened; }
+    bool Playing() const;
+    bool PlayerOpened() const;
     int PreviewVolume() const { return m_volume; }
     PictureFrame* PreviewFrame() const { return m_previewFrame; }
     CBitmapSlider* PositionSlider() const { return m_positionSlider; }
@@ -216,20 +217,8 @@ private:
     std::unique_ptr<CClipDialog> m_clip;
     int m_clipRow = -1;
 
-    // Preview player state.
-    void OpenSelectedFile();
-    void SetPlayFace(int faceId);
-    void OnPositionTick();
-    void OnPictureTick();
-    QString m_stateText = "PLAY";
-    bool m_reopenNeeded = true;
-    bool m_playerOpened = false;  // a file opened once since the start; never cleared
-    QTimer m_positionTimer;       // timer 100
-    QTimer m_pictureTimer;        // timer 200
-    int m_hasPictures = 0;
-    int m_pictureWidth = 0;
-    int m_pictureHeight = 0;
-    std::vector<unsigned char> m_pictureBuffer;
+    // Preview player.
+    PreviewTransport* m_transport = nullptr;
     int m_volume = 65535;
     CBitmapSlider* m_positionSlider = nullptr;
     CBitmapSlider* m_volumeSlider = nullptr;

@@ -1,0 +1,158 @@
+#include "PreviewTransport.h"
+
+#include <cmath>
+
+#include "CBitmapSlider.h"
+#include "CControlButton.h"
+#include "PictureFrame.h"
+#include "PreviewEngine.h"
+
+namespace {
+
+constexpr int kPositionTimerMs = 100;
+constexpr int kPictureTimerMs = 67;
+constexpr int kPlayReady = 302;
+constexpr int kPlayPlaying = 310;
+constexpr int kPlayGreyed = 301;
+constexpr int kStopGreyed = 303;
+
+}  // namespace
+
+PreviewTransport::PreviewTransport(const Parts& parts, StopMode mode, QObject* parent)
+    : QObject(parent), m_parts(parts), m_mode(mode) {
+    connect(&m_positionTimer, &QTimer::timeout, this, &PreviewTransport::OnPositionTick);
+    connect(&m_pictureTimer, &QTimer::timeout, this, &PreviewTransport::OnPictureTick);
+}
+
+void PreviewTransport::Reset() {
+    m_hasPictures = 0;
+    m_buffer.clear();
+    m_parts.position->SetRange(0, 1000);
+    m_parts.position->SetPos(0);
+    m_openOnPlay = true;
+    m_stateText = "PLAY";
+}
+
+void PreviewTransport::SetPlayFace(int faceId) {
+    // Disabled, given its face, enabled again: so that it repaints.
+    CControlButton* play = m_parts.play;
+    play->setEnabled(false);
+    play->SetBitmaps(faceId, faceId, faceId, faceId);
+    play->setEnabled(true);
+    play->setToolTip(faceId == kPlayPlaying ? "Pause" : "Play");
+    play->update();
+}
+
+void PreviewTransport::Play(const std::function<QString()>& path) {
+    if (m_stateText == "PLAY") {
+        if (m_openOnPlay) {
+            Open(path());
+        }
+        if (!m_opened) {
+            return;
+        }
+        m_positionTimer.start(kPositionTimerMs);
+        m_pictureTimer.start(kPictureTimerMs);
+        PreviewEngine_Start();
+        m_parts.position->setEnabled(true);
+        m_stateText = "PAUSE";
+        SetPlayFace(kPlayPlaying);
+    } else {
+        m_openOnPlay = false;
+        if (!m_opened) {
+            return;
+        }
+        m_positionTimer.start(kPositionTimerMs);
+        m_pictureTimer.start(kPictureTimerMs);
+        PreviewEngine_Pause();
+        m_stateText = "PLAY";
+        SetPlayFace(kPlayReady);
+    }
+}
+
+void PreviewTransport::Open(const QString& path) {
+    if (path.isEmpty()) {
+        return;
+    }
+    Stop(true);
+    const std::wstring wide = path.toStdWString();
+    PreviewEngine_SetFileName(wide.c_str());
+    m_positionTimer.start(kPositionTimerMs);
+    m_pictureTimer.start(kPictureTimerMs);
+    if (PreviewEngine_Open() == -1) {
+        return;  // no message; the timers find nothing to show
+    }
+    int unused = 0;
+    PreviewEngine_GetMediaType(&m_hasPictures, &unused);
+    m_buffer.clear();
+    if (m_hasPictures != 0) {
+        PreviewEngine_GetFrameSize(&m_width, &m_height);
+        m_buffer.resize(static_cast<std::size_t>(std::max(m_width, 0)) *
+                        static_cast<std::size_t>(std::max(m_height, 0)) * 3);
+    }
+    m_opened = true;
+    if (m_afterOpen) {
+        m_afterOpen();
+    }
+}
+
+void PreviewTransport::Stop(bool anyRowSelected) {
+    if (m_mode == StopMode::StopAndClose) {
+        m_openOnPlay = true;
+    }
+    if (!m_opened) {
+        return;
+    }
+    m_positionTimer.stop();
+    m_pictureTimer.stop();
+    PreviewEngine_Stop();
+    if (m_mode == StopMode::StopAndClose) {
+        PreviewEngine_Close();
+    }
+    m_parts.position->setEnabled(false);
+    m_stateText = "PLAY";
+    SetPlayFace(kPlayReady);
+    m_parts.position->SetPos(0);
+    m_parts.frame->ClearPicture();
+    if (!anyRowSelected) {
+        m_parts.play->SetBitmaps(kPlayGreyed, kPlayGreyed, kPlayGreyed, kPlayGreyed);
+        m_parts.play->setEnabled(false);
+        m_parts.stop->SetBitmaps(kStopGreyed, kStopGreyed, kStopGreyed, kStopGreyed);
+        m_parts.stop->setEnabled(false);
+    }
+}
+
+void PreviewTransport::Seek() {
+    if (!m_opened) {
+        return;
+    }
+    // A seek resumes playback, paused or not; the button keeps its face.
+    PreviewEngine_Pause();
+    const float fraction = static_cast<float>(m_parts.position->GetPos()) / 1000.0f;
+    PreviewEngine_SetPos(fraction);
+    double duration = 0.0;
+    PreviewEngine_GetDuration(&duration);
+    m_currentTime = static_cast<int>(std::trunc(fraction * duration));
+    PreviewEngine_Start();
+}
+
+void PreviewTransport::OnPositionTick() {
+    float fraction = 0.0f;
+    PreviewEngine_GetPos(&fraction);
+    double duration = 0.0;
+    PreviewEngine_GetDuration(&duration);
+    m_currentTime = static_cast<int>(std::trunc(fraction * duration));
+    const int value = static_cast<int>(std::trunc(fraction * 1000.0f));
+    if (value != m_parts.position->GetPos()) {
+        m_parts.position->SetPos(value);
+    }
+}
+
+void PreviewTransport::OnPictureTick() {
+    if (m_hasPictures == 0 || m_buffer.empty()) {
+        return;
+    }
+    if (PreviewEngine_GetFrame(m_buffer.data(), m_width, m_height) == 0) {
+        m_parts.frame->SetPicture(m_buffer.data(), m_width, m_height);
+    }
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+// The playing side that the main window's preview and the clip dialog share: the Play
+// button's two states and faces, the position and picture timers, opening a file into the
+// player, the picture buffer, the position slider and seeking.
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+class CBitmapSlider;
+class CControlButton;
+class PictureFrame;
+
+class PreviewTransport final : public QObject {
+    Q_OBJECT
+
+public:
+    struct Parts {
+        CControlButton* play;
+        CControlButton* stop;
+        CBitmapSlider* position;
+        PictureFrame* frame;
+    };
+    // The main window's stop also closes the file and always asks for a reopen; the clip
+    // dialog's only stops.
+    enum class StopMode { StopAndClose, StopOnly };
+
+    PreviewTransport(const Parts& parts, StopMode mode, QObject* parent = nullptr);
+
+    // Ready to play, a file to open at the next Play, the slider at 0 of 0 to 1000.
+    void Reset();
+    // The Play button: opens the file `path` names first when needed, then plays; pauses while
+    // playing.
+    void Play(const std::function<QString()>& path);
+    // The stop routine. Without a selected row the Play and Stop buttons are greyed.
+    void Stop(bool anyRowSelected);
+    // A seek to the position slider's place; playback resumes.
+    void Seek();
+    // Runs after every successful opening (the main window sends its volume).
+    void SetAfterOpen(std::function<void()> afterOpen) { m_afterOpen = std::move(afterOpen); }
+
+    bool Playing() const { return m_stateText == "PAUSE"; }
+    bool Opened() const { return m_opened; }
+    int CurrentTime() const { return m_currentTime; }
+
+private:
+    void Open(const QString& path);
+    void SetPlayFace(int faceId);
+    void OnPositionTick();
+    void OnPictureTick();
+
+    Parts m_parts;
+    StopMode m_mode;
+    QTimer m_positionTimer;  // timer 100
+    QTimer m_pictureTimer;   // timer 200
+    QString m_stateText = "PLAY";
+    bool m_openOnPlay = true;
+    bool m_opened = false;  // a file opened once; never cleared
+    int m_currentTime = 0;
+    int m_hasPictures = 0;
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<unsigned char> m_buffer;
+    std::function<void()> m_afterOpen;
+};
