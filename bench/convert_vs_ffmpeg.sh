@@ -5,24 +5,11 @@
 #
 #   bench/convert_vs_ffmpeg.sh [RUNS]        (default 3; builds into build/ when needed)
 set -euo pipefail
-cd "$(dirname "$0")/.."
 runs=${1:-3}
-scripts/install-deps.sh
-command -v /usr/bin/time > /dev/null || { apt-get install -y -qq time > /dev/null; }
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-cmake --build build --target tolvane-cli > /dev/null
+. "$(dirname "$0")/common.sh"
+bench_build tolvane-cli
 cli=build/cli/tolvane-cli
-
-cache=${TOLVANE_BENCH_CACHE:-$HOME/.cache/tolvane-bench}
-mkdir -p "$cache"
-source_file=$cache/ten_minutes_720p.mp4
-if [ ! -s "$source_file" ]; then
-    echo "Generating a 10-minute 1280x720 H.264 + AAC source (once)..."
-    ffmpeg -nostdin -v error -y -f lavfi -i "testsrc2=size=1280x720:rate=25" \
-        -f lavfi -i "sine=frequency=440:sample_rate=44100" -t 600 \
-        -c:v libx264 -preset ultrafast -crf 30 -c:a aac -b:a 128k -ac 2 "$source_file.tmp.mp4"
-    mv "$source_file.tmp.mp4" "$source_file"
-fi
+source_file=$(bench_source ten_minutes_720p.mp4 600)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -36,7 +23,6 @@ measure() {
     echo "$stats"
 }
 
-median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 
 printf '%-5s %10s %10s %8s %12s %12s %8s\n' format engine_s ffmpeg_s wall× engine_MiB ffmpeg_MiB mem×
 for format in mp3 wav wma ogg; do

@@ -6,22 +6,11 @@
 #
 #   bench/player_vs_ffplay.sh [RUNS]        (default 3)
 set -euo pipefail
-cd "$(dirname "$0")/.."
 runs=${1:-3}
-scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-cmake --build build --target tolvane-play > /dev/null
+. "$(dirname "$0")/common.sh"
+bench_build tolvane-play
 export SDL_AUDIODRIVER=dummy
-
-cache=${TOLVANE_BENCH_CACHE:-$HOME/.cache/tolvane-bench}
-mkdir -p "$cache"
-source_file=$cache/thirty_seconds_720p.mp4
-if [ ! -s "$source_file" ]; then
-    ffmpeg -nostdin -v error -y -f lavfi -i "testsrc2=size=1280x720:rate=25" \
-        -f lavfi -i "sine=frequency=440:sample_rate=44100" -t 30 \
-        -c:v libx264 -preset veryfast -crf 26 -c:a aac -b:a 128k -ac 2 "$source_file.tmp.mp4"
-    mv "$source_file.tmp.mp4" "$source_file"
-fi
+source_file=$(bench_source thirty_seconds_720p.mp4 30)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -31,7 +20,6 @@ cpu() {
     /usr/bin/time -f "%U %S %e" -o "$work/t" "$@" > /dev/null 2>&1
     awk '{ printf "%.2f %.2f\n", $1 + $2, $3 }' "$work/t" >> "$work/$name"
 }
-median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
 
 for _ in $(seq "$runs"); do
     cpu player build/bench/tolvane-play "$source_file"

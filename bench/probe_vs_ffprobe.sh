@@ -5,14 +5,12 @@
 #
 #   bench/probe_vs_ffprobe.sh [RUNS]        (default 5)
 set -euo pipefail
-cd "$(dirname "$0")/.."
 runs=${1:-5}
-scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-cmake --build build --target tolvane-cli > /dev/null
+. "$(dirname "$0")/common.sh"
+bench_build tolvane-cli
 cli=$PWD/build/cli/tolvane-cli
 
-cache=${TOLVANE_BENCH_CACHE:-$HOME/.cache/tolvane-bench}/probe
+cache=$bench_cache/probe
 mkdir -p "$cache"
 if [ ! -s "$cache/clip_100.mp4" ]; then
     echo "Generating 100 small videos (once)..."
@@ -39,9 +37,8 @@ for _ in $(seq "$runs"); do
     engine_times+=("$(awk -v a="$t1" -v b="$t0" 'BEGIN { print a - b }')")
     ffprobe_times+=("$(awk -v a="$t2" -v b="$t1" 'BEGIN { print a - b }')")
 done
-median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
-e=$(median "${engine_times[@]}")
-f=$(median "${ffprobe_times[@]}")
+e=$(printf '%s\n' "${engine_times[@]}" | median)
+f=$(printf '%s\n' "${ffprobe_times[@]}" | median)
 awk -v e="$e" -v f="$f" -v n="${#files[@]}" 'BEGIN {
     printf "files %d, median of runs\nengine  %.2f ms per file\nffprobe %.2f ms per file\nratio   %.3f\n",
         n, 1000 * e / n, 1000 * f / n, e / f }'

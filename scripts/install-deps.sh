@@ -8,7 +8,7 @@ packages=(
     libsdl2-dev libjpeg-dev
     qt6-base-dev qt6-base-dev-tools
     googletest libgtest-dev
-    ffmpeg xvfb xauth
+    ffmpeg xvfb xauth time
 )
 
 missing=()
