@@ -79,13 +79,18 @@ void CAVConvertDlg::Attach(AVConvert* job, std::function<void()> stopRunTimer, b
     m_shutDown = shutDown;
 }
 
+void CAVConvertDlg::PublishPreviewWindow() {
+    if (m_published || QGuiApplication::platformName() != "xcb") {
+        return;
+    }
+    const WId id = m_previewWindow->winId();
+    ::setenv("SDL_WINDOWID", QByteArray::number(static_cast<qulonglong>(id)).constData(), 1);
+    m_published = true;
+}
+
 void CAVConvertDlg::showEvent(QShowEvent* event) {
     m_closing = false;
-    // The live preview draws into the hidden window, where the platform has native windows.
-    if (QGuiApplication::platformName() == "xcb") {
-        const WId id = m_previewWindow->winId();
-        ::setenv("SDL_WINDOWID", QByteArray::number(static_cast<qulonglong>(id)).constData(), 1);
-    }
+    PublishPreviewWindow();
     QDialog::showEvent(event);
     m_current->FlashStop();
 }

@@ -41,6 +41,11 @@ public:
     QPushButton* StopButton() const { return m_stop; }
     QWidget* PreviewWindow() const { return m_previewWindow; }
 
+    // Names the hidden preview window in "SDL_WINDOWID" (where the platform has native
+    // windows). Done before a worker starts, so that the worker never reads the variable while
+    // it is being written.
+    void PublishPreviewWindow();
+
     // Whether the dialog is open.
     bool IsOpen() const { return isVisible(); }
 
@@ -63,4 +68,5 @@ private:
     QPushButton* m_stop;
     QWidget* m_previewWindow;
     bool m_closing = false;
+    bool m_published = false;
 };

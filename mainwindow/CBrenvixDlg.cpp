@@ -807,6 +807,7 @@ void CBrenvixDlg::StartRun(bool merge) {
     job.fileProgress = 0;
 
     m_runEnding = false;
+    m_progress->PublishPreviewWindow();
     m_worker.Start(job, merge ? tolvane::WorkerKind::Merge : tolvane::WorkerKind::Batch);
     m_runTimer.start();
     m_progress->Attach(
