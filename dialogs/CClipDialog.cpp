@@ -21,10 +21,6 @@
 namespace {
 
 constexpr int kBackgroundId = 311;
-constexpr int kPlayReady = 302;
-constexpr int kPlayGreyed = 301;
-constexpr int kStopActive = 304;
-constexpr int kStopGreyed = 303;
 
 QRect ToRect(const skin::Box& b) {
     return QRect(b.x, b.y, b.width, b.height);
@@ -75,13 +71,11 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent) : QDialog(parent), m_h
 
     m_play = new CControlButton(this);
     m_play->setGeometry(ToRect(skin::kClipPlayButton));
-    m_play->SetShape(kPlayGreyed);
-    m_play->SetBitmaps(kPlayReady, kPlayReady, kPlayReady, kPlayReady);
+    m_play->SetShape(PreviewTransport::kPlayGreyedFace);
     m_play->setToolTip("Play");
     m_stop = new CControlButton(this);
     m_stop->setGeometry(ToRect(skin::kClipStopButton));
-    m_stop->SetShape(kStopGreyed);
-    m_stop->SetBitmaps(kStopActive, kStopActive, kStopActive, kStopActive);
+    m_stop->SetShape(PreviewTransport::kStopGreyedFace);
     m_stop->setToolTip("Stop");
 
     const auto group = [this](const char* title, const skin::Box& box) {
@@ -162,11 +156,7 @@ void CClipDialog::SetUpPlayer() {
 void CClipDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     SetUpPlayer();
-    m_play->setEnabled(true);
-    m_stop->setEnabled(true);
-    m_play->SetBitmaps(kPlayReady, kPlayReady, kPlayReady, kPlayReady);
-    m_play->setToolTip("Play");
-    m_stop->SetBitmaps(kStopActive, kStopActive, kStopActive, kStopActive);
+    m_transport->ShowReady();
     OnPlay();  // the dialog starts playing at once
     const ClipHost::ClipRow row = m_host.ClipRowTexts();
     const long long start = Seconds(row.start);

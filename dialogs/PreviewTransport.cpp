@@ -11,10 +11,11 @@ namespace {
 
 constexpr int kPositionTimerMs = 100;
 constexpr int kPictureTimerMs = 67;
-constexpr int kPlayReady = 302;
-constexpr int kPlayPlaying = 310;
-constexpr int kPlayGreyed = 301;
-constexpr int kStopGreyed = 303;
+constexpr int kPlayReady = PreviewTransport::kPlayReadyFace;
+constexpr int kPlayPlaying = PreviewTransport::kPlayPlayingFace;
+constexpr int kPlayGreyed = PreviewTransport::kPlayGreyedFace;
+constexpr int kStopActive = PreviewTransport::kStopActiveFace;
+constexpr int kStopGreyed = PreviewTransport::kStopGreyedFace;
 
 }  // namespace
 
@@ -41,6 +42,13 @@ void PreviewTransport::SetPlayFace(int faceId) {
     play->setEnabled(true);
     play->setToolTip(faceId == kPlayPlaying ? "Pause" : "Play");
     play->update();
+}
+
+void PreviewTransport::ShowReady() {
+    SetPlayFace(kPlayReady);
+    m_parts.stop->SetBitmaps(kStopActive, kStopActive, kStopActive, kStopActive);
+    m_parts.stop->setEnabled(true);
+    m_parts.stop->update();
 }
 
 void PreviewTransport::Play(const std::function<QString()>& path) {

@@ -28,6 +28,13 @@ public:
     // dialog's only stops.
     enum class StopMode { StopAndClose, StopOnly };
 
+    // The faces of the transport buttons (bitmap ids).
+    static constexpr int kPlayReadyFace = 302;
+    static constexpr int kPlayPlayingFace = 310;
+    static constexpr int kPlayGreyedFace = 301;
+    static constexpr int kStopActiveFace = 304;
+    static constexpr int kStopGreyedFace = 303;
+
     PreviewTransport(const Parts& parts, StopMode mode, QObject* parent = nullptr);
 
     // Ready to play, a file to open at the next Play, the slider at 0 of 0 to 1000.
@@ -37,6 +44,8 @@ public:
     void Play(const std::function<QString()>& path);
     // The stop routine. Without a selected row the Play and Stop buttons are greyed.
     void Stop(bool anyRowSelected);
+    // Play ready to play and Stop active, both enabled.
+    void ShowReady();
     // A seek to the position slider's place; playback resumes.
     void Seek();
     // Runs after every successful opening (the main window sends its volume).

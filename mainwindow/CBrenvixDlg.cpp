@@ -102,32 +102,32 @@ const ButtonSpec kButtonSpecs[] = {
 };
 
 const ButtonSpec* FindSpec(int id) {
-    for (const auto& spec : kButtonSpecs) {
-        if (spec.id == id) {
-            return &spec;
+    for (const auto& entry : kButtonSpecs) {
+        if (entry.id == id) {
+            return &entry;
         }
     }
     return nullptr;
 }
 
-CControlButton* MakeButton(QWidget* parent, const ButtonSpec& spec) {
+CControlButton* MakeButton(QWidget* parent, const ButtonSpec& entry) {
     auto* button = new CControlButton(parent);
-    button->setObjectName(QString::number(spec.id));
-    button->setText(spec.tooltip);
-    button->setGeometry(ToRect(spec.box));
-    if (spec.shape != 0) {
-        button->SetShape(spec.shape);
+    button->setObjectName(QString::number(entry.id));
+    button->setText(entry.tooltip);
+    button->setGeometry(ToRect(entry.box));
+    if (entry.shape != 0) {
+        button->SetShape(entry.shape);
     }
-    button->setEnabled(spec.enabledAtStart);
-    if (spec.enabledAtStart) {
-        button->SetBitmaps(spec.hover, spec.normal, spec.normal, spec.hover);
+    button->setEnabled(entry.enabledAtStart);
+    if (entry.enabledAtStart) {
+        button->SetBitmaps(entry.hover, entry.normal, entry.normal, entry.hover);
     } else {
-        button->SetBitmaps(spec.disabled, spec.disabled, spec.disabled, spec.disabled);
+        button->SetBitmaps(entry.disabled, entry.disabled, entry.disabled, entry.disabled);
     }
-    if (*spec.tooltip != '\0') {
-        button->setToolTip(spec.tooltip);
+    if (*entry.tooltip != '\0') {
+        button->setToolTip(entry.tooltip);
     }
-    if (spec.handCursor) {
+    if (entry.handCursor) {
         button->setCursor(SkinHandCursor());
     }
     button->update();
@@ -200,8 +200,8 @@ CBrenvixDlg::~CBrenvixDlg() {
 }
 
 void CBrenvixDlg::SetUpButtons() {
-    for (const ButtonSpec& spec : kButtonSpecs) {
-        m_buttons.emplace_back(spec.id, MakeButton(this, spec));
+    for (const ButtonSpec& entry : kButtonSpecs) {
+        m_buttons.emplace_back(entry.id, MakeButton(this, entry));
     }
     connect(Button(ids::kAdd), &QAbstractButton::clicked, this, &CBrenvixDlg::OnAdd);
     connect(Button(ids::kRemove), &QAbstractButton::clicked, this, &CBrenvixDlg::OnRemove);
@@ -232,24 +232,24 @@ CControlButton* CBrenvixDlg::Button(int id) const {
 }
 
 void CBrenvixDlg::Activate(int id) {
-    const ButtonSpec* spec = FindSpec(id);
+    const ButtonSpec* entry = FindSpec(id);
     CControlButton* button = Button(id);
-    if (spec == nullptr || button == nullptr) {
+    if (entry == nullptr || button == nullptr) {
         return;
     }
     button->setEnabled(true);
-    button->SetBitmaps(spec->hover, spec->normal, spec->normal, spec->hover);
+    button->SetBitmaps(entry->hover, entry->normal, entry->normal, entry->hover);
     button->update();
 }
 
 void CBrenvixDlg::Grey(int id) {
-    const ButtonSpec* spec = FindSpec(id);
+    const ButtonSpec* entry = FindSpec(id);
     CControlButton* button = Button(id);
-    if (spec == nullptr || button == nullptr || spec->disabled == 0) {
+    if (entry == nullptr || button == nullptr || entry->disabled == 0) {
         return;
     }
     button->setEnabled(false);
-    button->SetBitmaps(spec->disabled, spec->disabled, spec->disabled, spec->disabled);
+    button->SetBitmaps(entry->disabled, entry->disabled, entry->disabled, entry->disabled);
     button->update();
 }
 
