@@ -40,9 +40,6 @@ public:
     void SetRange(int minimum, int maximum);
     void SetPos(int position);
     int GetPos() const { return m_position; }
-    int GetRangeMin() const { return m_minimum; }
-    int GetRangeMax() const { return m_maximum; }
-    void SetPageSize(int size) { m_pageSize = size; }
     void SetMargins(int left, int top, int right, int bottom);
     void SetDrawFocusRect(bool draw) { m_drawFocusRect = draw; }
     // The windows' set-up of a skinned slider: channels, thumbs, no focus rectangle, range,

@@ -13,7 +13,8 @@
 #include <cstdlib>
 
 #include "AVConvert.h"
-#include "CHyperLink.h"
+#include "CLabel.h"
+#include "DialogKeys.h"
 
 CAVConvertDlg::CAVConvertDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Tolvane");
@@ -112,8 +113,7 @@ void CAVConvertDlg::StopAndClose() {
 
 void CAVConvertDlg::keyPressEvent(QKeyEvent* event) {
     // Enter and Escape do not close the dialog.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-        event->key() == Qt::Key_Escape) {
+    if (IsEnterOrEscape(*event)) {
         event->accept();
         return;
     }

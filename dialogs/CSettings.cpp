@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "DialogKeys.h"
 #include "FormatPresets.h"
 #include "MessagePresenter.h"
 
@@ -274,7 +275,7 @@ void CSettings::OnOk() {
 
 void CSettings::keyPressEvent(QKeyEvent* event) {
     // Enter does not press OK.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (IsEnterKey(*event)) {
         event->accept();
         return;
     }

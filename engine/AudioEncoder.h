@@ -31,8 +31,6 @@ public:
              AVSampleFormat streamFormat, const std::string& path);
 
     AVCodecContext* Context() const { return m_encoder.get(); }
-    // Samples per channel in one encoder call.
-    int InputFrameSize() const { return m_inputFrameSize; }
 
     // At most this many samples reach the encoder (the clip length); negative: no limit.
     void LimitSamples(std::int64_t samples) { m_sampleLimit = samples; }

@@ -103,14 +103,14 @@ bool EntryConverter::OpenSource() {
 
 bool EntryConverter::SetUpOutput() {
     std::string& outputPath = m_job.outputPaths[static_cast<std::size_t>(m_index)];
-    m_format = av_guess_format(nullptr, outputPath.c_str(), nullptr);
-    if (m_format == nullptr) {
+    const AVOutputFormat* format = av_guess_format(nullptr, outputPath.c_str(), nullptr);
+    if (format == nullptr) {
         return Fail("no output format for the output name", AVERROR_MUXER_NOT_FOUND);
     }
-    m_outputIsRm = m_mode == EntryMode::Batch && FormatNameIs(m_format->name, "rm");
+    m_outputIsRm = m_mode == EntryMode::Batch && FormatNameIs(format->name, "rm");
     const bool firstOutput = !m_output.Allocated();
     if (firstOutput) {
-        const int ret = m_output.Allocate(m_format, outputPath);
+        const int ret = m_output.Allocate(format, outputPath);
         if (ret < 0) {
             return Fail("cannot allocate the output", ret);
         }

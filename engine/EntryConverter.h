@@ -65,7 +65,6 @@ private:
     const std::string m_sourcePath;
 
     SourceMedia m_source;
-    const AVOutputFormat* m_format = nullptr;
     AudioEncoder m_audio;
     VideoEncoder m_video;
     bool m_audioOpen = false;

@@ -24,6 +24,7 @@
 #include "CControlButton.h"
 #include "CFileInfomation.h"
 #include "CSettings.h"
+#include "DialogKeys.h"
 #include "MessagePresenter.h"
 #include "OutputFolder.h"
 #include "PictureFrame.h"
@@ -271,10 +272,11 @@ void CBrenvixDlg::SetUpTaskList() {
     m_list->setColumnCount(6);
     m_list->setHorizontalHeaderLabels(
         {"Source file", "Start time", "End time", "Output format", "Status", "Duration"});
-    const int widths[] = {200, 75, 75, 100, std::max(60, m_list->viewport()->width() - 450), 0};
+    // The status column takes the list's client width less 450; Duration is hidden.
     const int clientWidth = skin::kTaskList.width - 2 * m_list->frameWidth();
+    const int widths[] = {200, 75, 75, 100, clientWidth - 450, 0};
     for (int c = 0; c < 6; ++c) {
-        m_list->setColumnWidth(c, c == column::kStatus ? clientWidth - 450 : widths[c]);
+        m_list->setColumnWidth(c, widths[c]);
     }
     m_list->setColumnHidden(column::kDuration, true);
     m_list->InitHeaderCheckBox();
@@ -342,8 +344,7 @@ void CBrenvixDlg::mouseReleaseEvent(QMouseEvent* event) {
 
 void CBrenvixDlg::keyPressEvent(QKeyEvent* event) {
     // Enter and Escape leave the window open.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-        event->key() == Qt::Key_Escape) {
+    if (IsEnterOrEscape(*event)) {
         event->accept();
         return;
     }
@@ -429,9 +430,7 @@ QString CollapseSeparators(QString path) {
 }  // namespace
 
 bool CBrenvixDlg::ProbeForList(const QString& path, bool withMessage) {
-    if (m_worker.Running()) {
-        return false;  // the probe shares the job with a worker still finishing
-    }
+    WaitForWorker();  // the probe shares the job with a worker that may still be finishing
     AVConvert& job = SharedJob();
     job.probePath = path.toStdString();
     if (job.ProbeMedia() < 0 || job.probe.durationSeconds < 0) {
@@ -883,17 +882,18 @@ void CBrenvixDlg::OnRunTimer() {
     }
     OnRunTimerRows();
     if (current == rows && !m_runEnding) {
-        FinishRun(true);
+        FinishRun();
     }
 }
 
-void CBrenvixDlg::FinishRun(bool normalEnd) {
+void CBrenvixDlg::FinishRun() {
     m_runEnding = true;
     m_runTimer.stop();
     m_job->stopRequested = true;
     QThread::msleep(100);
     m_progress->done(QDialog::Accepted);
-    if (normalEnd && m_shutDown) {
+    // Only a run that reached its end powers off; a stopped one never gets here.
+    if (m_shutDown) {
         m_services.power->PowerOff();
     }
 }

@@ -188,7 +188,7 @@ private:
     void StartRun(bool merge);
     void OnRunTimer();
     void OnRunTimerRows();
-    void FinishRun(bool normalEnd);
+    void FinishRun();
     bool CheckAndRememberFolder(bool createIfMissing);
 
     QString FileNameOf(const QString& path) const;

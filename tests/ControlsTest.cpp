@@ -11,8 +11,10 @@
 #include "CCheckListCtrl.h"
 #include "CControlButton.h"
 #include "CHyperLink.h"
+#include "CLabel.h"
 #include "MessagePresenter.h"
 #include "SkinIds.h"
+#include "WidgetFakes.h"
 
 namespace {
 
@@ -337,12 +339,6 @@ TEST(CheckList, HeaderBoxChecksAndFollowsTheRows) {
     }
 }
 
-class RecordingPresenter final : public MessagePresenter {
-public:
-    QStringList shown;
-    void Show(QWidget*, const QString& text, QMessageBox::Icon) override { shown << text; }
-};
-
 TEST(HyperLink, ColoursUnderlineAndOpening) {
     QWidget window;
     auto* link = new CHyperLink(&window);
@@ -363,7 +359,7 @@ TEST(HyperLink, ColoursUnderlineAndOpening) {
     QApplication::sendEvent(link, &leave);
     EXPECT_FALSE(link->Underlined());
 
-    RecordingPresenter presenter;
+    tolvane::test::FakeMessages presenter;
     link->SetMessagePresenter(&presenter);
     QString opened;
     link->SetOpener([&](const QString& address) {

@@ -17,14 +17,11 @@
 #include "FormatPresets.h"
 #include "MessagePresenter.h"
 #include "OutputSettings.h"
+#include "WidgetFakes.h"
 
 namespace {
 
-class FakeMessages final : public MessagePresenter {
-public:
-    QStringList shown;
-    void Show(QWidget*, const QString& text, QMessageBox::Icon) override { shown << text; }
-};
+using tolvane::test::FakeMessages;
 
 QStringList Items(QComboBox* box) {
     QStringList items;

@@ -22,50 +22,12 @@
 #include "CSettings.h"
 #include "MessagePresenter.h"
 #include "TestSupport.h"
+#include "WidgetFakes.h"
 
 namespace tolvane::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-class FakeMessages final : public MessagePresenter {
-public:
-    QStringList shown;
-    void Show(QWidget*, const QString& text, QMessageBox::Icon) override { shown << text; }
-};
-
-class FakeFiles final : public FileChooser {
-public:
-    QStringList nextFiles;
-    QString filter;
-    std::vector<std::optional<QString>> folders;  // answers of the folder browser, in order
-    int folderCalls = 0;
-    QStringList OpenFiles(QWidget*, const QString& qtFilter) override {
-        filter = qtFilter;
-        return nextFiles;
-    }
-    std::optional<QString> ChooseFolder(QWidget*, const QString&) override {
-        if (folderCalls >= static_cast<int>(folders.size())) {
-            return std::nullopt;
-        }
-        return folders[static_cast<std::size_t>(folderCalls++)];
-    }
-};
-
-class FakeDesktop final : public DesktopOpener {
-public:
-    QStringList opened;
-    bool Open(const QString& path) override {
-        opened << path;
-        return true;
-    }
-};
-
-class FakePower final : public PowerControl {
-public:
-    int powerOffs = 0;
-    void PowerOff() override { ++powerOffs; }
-};
 
 QString M(const std::string& name) {
     return QString::fromStdString(Media(name).string());

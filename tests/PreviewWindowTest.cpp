@@ -20,29 +20,12 @@
 #include "PictureFrame.h"
 #include "PreviewEngine.h"
 #include "TestSupport.h"
+#include "WidgetFakes.h"
 
 namespace tolvane::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-class NoMessages final : public MessagePresenter {
-public:
-    void Show(QWidget*, const QString&, QMessageBox::Icon) override {}
-};
-class NoFiles final : public FileChooser {
-public:
-    QStringList OpenFiles(QWidget*, const QString&) override { return {}; }
-    std::optional<QString> ChooseFolder(QWidget*, const QString&) override { return {}; }
-};
-class NoDesktop final : public DesktopOpener {
-public:
-    bool Open(const QString&) override { return true; }
-};
-class NoPower final : public PowerControl {
-public:
-    void PowerOff() override {}
-};
 
 QString M(const std::string& name) {
     return QString::fromStdString(Media(name).string());
@@ -71,10 +54,10 @@ void Track(QWidget* parent, CBitmapSlider* slider, int position) {
 
 struct Window {
     ScratchDir program;
-    NoMessages messages;
-    NoFiles files;
-    NoDesktop desktop;
-    NoPower power;
+    FakeMessages messages;
+    FakeFiles files;
+    FakeDesktop desktop;
+    FakePower power;
     std::unique_ptr<CBrenvixDlg> dlg;
     Window() {
         ::setenv("SDL_AUDIODRIVER", "dummy", 1);

@@ -8,28 +8,16 @@
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
 #include "MessagePresenter.h"
+#include "WidgetFakes.h"
 #include "WindowServices.h"
-
-namespace {
-
-class NoMessages final : public MessagePresenter {
-public:
-    void Show(QWidget*, const QString&, QMessageBox::Icon) override {}
-};
-class NoPower final : public PowerControl {
-public:
-    void PowerOff() override {}
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc < 3) {
         return 2;
     }
-    NoMessages messages;
-    NoPower power;
+    tolvane::test::FakeMessages messages;
+    tolvane::test::FakePower power;
     CBrenvixDlg window({&messages, &DesktopFileChooser(), &DesktopFileOpener(), &power},
                        QDir::tempPath());
     window.show();
