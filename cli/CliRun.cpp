@@ -14,6 +14,7 @@
 #include "AVConvert.h"
 #include "FileInfoText.h"
 #include "FileInfoValues.h"
+#include "JobSettings.h"
 #include "OutputFolder.h"
 #include "TimeText.h"
 #include "Workers.h"
@@ -234,7 +235,7 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         job->mergeTotalSeconds += static_cast<int>(std::max(0.0, row.end - row.start));
         sources.push_back(row.source);
     }
-    CopySettingsToJob(profile.settings, *job);
+    tolvane::CopySettingsToJob(profile.settings, *job);
     job->currentTask = -1;
     job->stopRequested = false;
     job->fileProgress = 0;

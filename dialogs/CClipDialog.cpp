@@ -22,10 +22,6 @@ namespace {
 
 constexpr int kBackgroundId = 311;
 
-QRect ToRect(const skin::Box& b) {
-    return QRect(b.x, b.y, b.width, b.height);
-}
-
 QString Time(long long seconds) {
     return QString::fromStdString(FormatTimeText(seconds));
 }
@@ -54,7 +50,7 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent) : QDialog(parent), m_h
     m_background = QPixmap::fromImage(skin::LoadBitmap(kBackgroundId));
 
     m_preview = new PictureFrame(this);
-    m_preview->setGeometry(ToRect(skin::kClipPreview));
+    m_preview->setGeometry(skin::Rect(skin::kClipPreview));
 
     m_positionSlider = new CBitmapSlider(this, kPositionSliderId);
     m_positionSlider->move(skin::kClipSlider.x, skin::kClipSlider.y);
@@ -70,17 +66,17 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent) : QDialog(parent), m_h
     m_volume->hide();
 
     m_play = new CControlButton(this);
-    m_play->setGeometry(ToRect(skin::kClipPlayButton));
+    m_play->setGeometry(skin::Rect(skin::kClipPlayButton));
     m_play->SetShape(PreviewTransport::kPlayGreyedFace);
     m_play->setToolTip("Play");
     m_stop = new CControlButton(this);
-    m_stop->setGeometry(ToRect(skin::kClipStopButton));
+    m_stop->setGeometry(skin::Rect(skin::kClipStopButton));
     m_stop->SetShape(PreviewTransport::kStopGreyedFace);
     m_stop->setToolTip("Stop");
 
     const auto group = [this](const char* title, const skin::Box& box) {
         auto* frame = new QGroupBox(title, this);
-        frame->setGeometry(ToRect(box));
+        frame->setGeometry(skin::Rect(box));
         auto* label = new QLabel("00:00:00", frame);
         label->setAlignment(Qt::AlignCenter);
         auto* layout = new QVBoxLayout(frame);
@@ -94,7 +90,7 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent) : QDialog(parent), m_h
 
     const auto button = [this](const char* text, const char* tip, const skin::Box& box) {
         auto* b = new QPushButton(text, this);
-        b->setGeometry(ToRect(box));
+        b->setGeometry(skin::Rect(box));
         b->setToolTip(tip);
         b->setAutoDefault(false);
         return b;
@@ -158,11 +154,11 @@ void CClipDialog::showEvent(QShowEvent* event) {
     SetUpPlayer();
     m_transport->ShowReady();
     OnPlay();  // the dialog starts playing at once
-    const ClipHost::ClipRow row = m_host.ClipRowTexts();
-    const long long start = Seconds(row.start);
-    const long long end = Seconds(row.end);
-    m_begin->setText(row.start);
-    m_end->setText(row.end);
+    const ClipRow row = m_host.ClipRowTexts();
+    const long long start = ParseTimeText(row.start);
+    const long long end = ParseTimeText(row.end);
+    m_begin->setText(QString::fromStdString(row.start));
+    m_end->setText(QString::fromStdString(row.end));
     m_cut->setText(Time(end - start));
     // A row of length 0 has no place on the slider: its marks stay at the start.
     const long long length = row.length;

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "CodecIds.h"
 #include "MediaProbeResult.h"
 
 class AVConvert final {
@@ -79,7 +80,3 @@ public:
     std::string probePath;
     MediaProbeResult probe;
 };
-
-// Codec identifier the job uses for Xvid, which has no AVCodecID of its own today: MPEG-4 part 2
-// through libxvid when present, else the built-in MPEG-4 encoder tagged "XVID".
-inline constexpr std::int32_t kCodecIdXvid = 0x58564944;  // 'XVID'

@@ -100,12 +100,12 @@ bool CBrenvixDlg::AnyRowSelected() const {
     return m_list->SelectedRow() >= 0;
 }
 
-ClipHost::ClipRow CBrenvixDlg::ClipRowTexts() const {
+ClipRow CBrenvixDlg::ClipRowTexts() const {
     if (m_clipRow < 0 || m_clipRow >= m_list->rowCount()) {
         return {};
     }
-    return {m_list->item(m_clipRow, column::kStart)->text(),
-            m_list->item(m_clipRow, column::kEnd)->text(),
+    return {m_list->item(m_clipRow, column::kStart)->text().toStdString(),
+            m_list->item(m_clipRow, column::kEnd)->text().toStdString(),
             m_list->item(m_clipRow, column::kDuration)->text().toLongLong()};
 }
 

@@ -10,6 +10,7 @@ extern "C" {
 }
 
 #include "AVConvert.h"
+#include "JobSettings.h"
 #include "OutputFolder.h"
 #include "OutputSettings.h"
 #include "TestSupport.h"
@@ -23,7 +24,7 @@ TEST(OutputProfile, StartupRunUsesMp3At192kAnd48kHz) {
     OutputSettings settings;
     ApplyStartupValues(settings);
     AVConvert job;
-    CopySettingsToJob(settings, job);
+    tolvane::CopySettingsToJob(settings, job);
     EXPECT_EQ(settings.presetId, 90106);
     EXPECT_EQ(job.audioCodecId, AV_CODEC_ID_MP3);
     EXPECT_EQ(job.audioBitRate, 192000);
@@ -72,7 +73,7 @@ TEST(OutputProfile, TablesTranslateExactNamesAndLeaveUnknownOnesAlone) {
     settings.audioEncoderName = "mp3";  // comparisons are case-sensitive
     settings.videoEncoderName = "MPEG-4";
     settings.frameRateText = "29.97fps";
-    CopySettingsToJob(settings, job);
+    tolvane::CopySettingsToJob(settings, job);
     EXPECT_EQ(job.audioCodecId, 7);
     EXPECT_EQ(job.videoCodecId, 8);
     EXPECT_EQ(job.videoFrameRate, 12.5);
@@ -84,7 +85,7 @@ TEST(OutputProfile, TablesTranslateExactNamesAndLeaveUnknownOnesAlone) {
     settings.pspPreset = true;
     settings.frameWidth = 320;
     settings.frameHeight = 240;
-    CopySettingsToJob(settings, job);
+    tolvane::CopySettingsToJob(settings, job);
     EXPECT_EQ(job.audioCodecId, AV_CODEC_ID_WMAV1);
     EXPECT_EQ(job.videoCodecId, AV_CODEC_ID_MSMPEG4V3);
     EXPECT_EQ(job.videoFrameRate, 29.97);

@@ -161,8 +161,8 @@ public:
     ClipRow ClipRowTexts() const override { return row; }
     void WriteClipRow(const QString& start, const QString& end) override {
         ++writes;
-        row.start = start;
-        row.end = end;
+        row.start = start.toStdString();
+        row.end = end.toStdString();
     }
     void SetUpPreview() override { ++previewSetUps; }
 };

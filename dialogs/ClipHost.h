@@ -4,14 +4,10 @@
 
 #include <QString>
 
+#include "ClipRow.h"
+
 class ClipHost {
 public:
-    struct ClipRow {
-        QString start;         // column 1
-        QString end;           // column 2
-        long long length = 0;  // column 5, whole seconds
-    };
-
     virtual ~ClipHost() = default;
     // The path of the last selected row, in list order; empty without a selection.
     virtual QString LastSelectedPath() const = 0;

@@ -4,7 +4,7 @@ extern "C" {
 #include <libavcodec/codec_id.h>
 }
 
-#include "AVConvert.h"
+#include "CodecIds.h"
 
 namespace {
 
@@ -110,20 +110,6 @@ std::optional<std::int32_t> VideoCodecForName(std::string_view name) {
 
 std::optional<std::int32_t> AudioCodecForName(std::string_view name) {
     return Lookup(kAudioCodecs, name);
-}
-
-void CopySettingsToJob(const OutputSettings& settings, AVConvert& job) {
-    job.includeVideo = !settings.audioOnly;
-    job.writeThumbnail = settings.pspPreset ? 1 : -1;
-    job.videoBitRate = settings.videoBitRate;
-    job.videoHeight = settings.frameHeight;
-    job.videoWidth = settings.frameWidth;
-    job.videoFrameRate = FrameRateForText(settings.frameRateText).value_or(job.videoFrameRate);
-    job.audioBitRate = settings.audioBitRate;
-    job.audioChannels = settings.channels;
-    job.audioSampleRate = settings.sampleRate;
-    job.videoCodecId = VideoCodecForName(settings.videoEncoderName).value_or(job.videoCodecId);
-    job.audioCodecId = AudioCodecForName(settings.audioEncoderName).value_or(job.audioCodecId);
 }
 
 std::string ExtensionFromEntryText(std::string_view entryText) {

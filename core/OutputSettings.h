@@ -10,8 +10,6 @@
 #include <string>
 #include <string_view>
 
-class AVConvert;
-
 // One record for the whole process; empty texts and zero numbers until the window's set-up
 // (ApplyStartupValues) fills it.
 struct OutputSettings final {
@@ -64,10 +62,6 @@ bool ApplyFormatChoice(OutputSettings& settings, int index);
 std::optional<double> FrameRateForText(std::string_view text);
 std::optional<std::int32_t> VideoCodecForName(std::string_view name);
 std::optional<std::int32_t> AudioCodecForName(std::string_view name);
-
-// Writes the profile into the job's settings; a name or text in no table leaves the job's
-// previous value.
-void CopySettingsToJob(const OutputSettings& settings, AVConvert& job);
 
 // The extension in a format entry's text: what follows the last "*", cut before the next ")".
 std::string ExtensionFromEntryText(std::string_view entryText);

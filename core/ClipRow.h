@@ -1,0 +1,11 @@
+#pragma once
+
+// The clip times of one task row, as the task list shows them.
+
+#include <string>
+
+struct ClipRow final {
+    std::string start;     // the start time text
+    std::string end;       // the end time text
+    long long length = 0;  // the hidden duration column, whole seconds
+};

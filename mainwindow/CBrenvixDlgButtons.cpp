@@ -1,0 +1,142 @@
+// The main window's bitmap buttons: their faces, tooltips and cursors, greyed and active.
+
+#include "CBrenvixDlg.h"
+#include "CControlButton.h"
+#include "SkinCursor.h"
+#include "SkinIds.h"
+#include "SkinLayout.h"
+
+namespace {
+
+struct ButtonSpec {
+    int id;
+    skin::Box box;
+    int shape;  // 0: rectangular
+    int hover;
+    int normal;
+    int disabled;  // 0: never greyed
+    bool enabledAtStart;
+    const char* tooltip;
+    bool handCursor;
+};
+
+// Every bitmap button of the main window with its faces (hover, normal, greyed).
+const ButtonSpec kButtonSpecs[] = {
+    {ids::kAdd, skin::kAddButton, 177, 178, 177, 0, true, "Add File", true},
+    {ids::kClip, skin::kClipButton, 280, 226, 180, 280, false, "Clip Video", true},
+    {ids::kHelp, skin::kHelpButton, 181, 182, 181, 0, true, "Help", true},
+    {ids::kConvert, skin::kConvertButton, 186, 185, 186, 279, false, "Start Converting", true},
+    {ids::kRemove, skin::kRemoveButton, 229, 188, 189, 229, false, "Remove", true},
+    {ids::kClearAll, skin::kClearAllButton, 269, 269, 191, 212, false, "Clear All", true},
+    {ids::kMerge, skin::kMergeButton, 0, 286, 295, 296, false, " Merge into a file", true},
+    {ids::kFileInfo, skin::kFileInfoButton, 261, 244, 243, 261, false, "File Information", true},
+    {ids::kSetting, skin::kSettingButton, 196, 196, 197, 200, false, "Conversion Settings", true},
+    {ids::kBrowse, skin::kBrowseButton, 199, 199, 199, 0, true, "Set output files", true},
+    {ids::kFindTarget, skin::kFindTargetButton, 204, 204, 204, 0, true, "Open output files", true},
+    {ids::kMinimize, skin::kMinimizeButton, 207, 208, 207, 0, true, "Minimize", true},
+    {ids::kClose, skin::kCloseButton, 209, 210, 209, 0, true, "Close", true},
+    {ids::kAbout, skin::kAboutButton, 253, 253, 254, 0, true, "About", true},
+    {ids::kPlay, skin::kPlayButton, 301, 302, 302, 301, false, "Play", false},
+    {ids::kStop, skin::kStopButton, 303, 304, 304, 303, false, "Stop", false},
+    {ids::kCheckVolume, skin::kVolumeSymbol, 293, 293, 293, 0, true, "", false},
+};
+
+const ButtonSpec* FindSpec(int id) {
+    for (const auto& entry : kButtonSpecs) {
+        if (entry.id == id) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
+CControlButton* MakeButton(QWidget* parent, const ButtonSpec& entry) {
+    auto* button = new CControlButton(parent);
+    button->setObjectName(QString::number(entry.id));
+    button->setText(entry.tooltip);
+    button->setGeometry(skin::Rect(entry.box));
+    if (entry.shape != 0) {
+        button->SetShape(entry.shape);
+    }
+    button->setEnabled(entry.enabledAtStart);
+    if (entry.enabledAtStart) {
+        button->SetBitmaps(entry.hover, entry.normal, entry.normal, entry.hover);
+    } else {
+        button->SetBitmaps(entry.disabled, entry.disabled, entry.disabled, entry.disabled);
+    }
+    if (*entry.tooltip != '\0') {
+        button->setToolTip(entry.tooltip);
+    }
+    if (entry.handCursor) {
+        button->setCursor(SkinHandCursor());
+    }
+    button->update();
+    return button;
+}
+
+}  // namespace
+
+void CBrenvixDlg::SetUpButtons() {
+    for (const ButtonSpec& entry : kButtonSpecs) {
+        m_buttons.emplace_back(entry.id, MakeButton(this, entry));
+    }
+    connect(Button(ids::kAdd), &QAbstractButton::clicked, this, &CBrenvixDlg::OnAdd);
+    connect(Button(ids::kRemove), &QAbstractButton::clicked, this, &CBrenvixDlg::OnRemove);
+    connect(Button(ids::kPlay), &QAbstractButton::clicked, this, &CBrenvixDlg::OnPlay);
+    connect(Button(ids::kStop), &QAbstractButton::clicked, this, &CBrenvixDlg::StopPreview);
+    connect(Button(ids::kClip), &QAbstractButton::clicked, this, &CBrenvixDlg::OnClip);
+    connect(Button(ids::kClearAll), &QAbstractButton::clicked, this, &CBrenvixDlg::OnClearAll);
+    connect(Button(ids::kConvert), &QAbstractButton::clicked, this, &CBrenvixDlg::OnConvert);
+    connect(Button(ids::kMerge), &QAbstractButton::clicked, this, &CBrenvixDlg::OnMerge);
+    connect(Button(ids::kBrowse), &QAbstractButton::clicked, this, &CBrenvixDlg::OnBrowse);
+    connect(Button(ids::kFindTarget), &QAbstractButton::clicked, this, &CBrenvixDlg::OnFindTarget);
+    connect(Button(ids::kHelp), &QAbstractButton::clicked, this, &CBrenvixDlg::OnHelp);
+    connect(Button(ids::kClose), &QAbstractButton::clicked, this, &CBrenvixDlg::OnClose);
+    connect(Button(ids::kMinimize), &QAbstractButton::clicked, this, &QWidget::showMinimized);
+    connect(Button(ids::kFileInfo), &QAbstractButton::clicked, this,
+            &CBrenvixDlg::OnFileInformation);
+    connect(Button(ids::kSetting), &QAbstractButton::clicked, this, &CBrenvixDlg::OnSetting);
+    connect(Button(ids::kAbout), &QAbstractButton::clicked, this, &CBrenvixDlg::OnAbout);
+}
+
+CControlButton* CBrenvixDlg::Button(int id) const {
+    for (const auto& [buttonId, button] : m_buttons) {
+        if (buttonId == id) {
+            return button;
+        }
+    }
+    return nullptr;
+}
+
+void CBrenvixDlg::Activate(int id) {
+    const ButtonSpec* entry = FindSpec(id);
+    CControlButton* button = Button(id);
+    if (entry == nullptr || button == nullptr) {
+        return;
+    }
+    button->setEnabled(true);
+    button->SetBitmaps(entry->hover, entry->normal, entry->normal, entry->hover);
+    button->update();
+}
+
+void CBrenvixDlg::Grey(int id) {
+    const ButtonSpec* entry = FindSpec(id);
+    CControlButton* button = Button(id);
+    if (entry == nullptr || button == nullptr || entry->disabled == 0) {
+        return;
+    }
+    button->setEnabled(false);
+    button->SetBitmaps(entry->disabled, entry->disabled, entry->disabled, entry->disabled);
+    button->update();
+}
+
+QString CBrenvixDlg::ToolTipFor(int id) const {
+    const CControlButton* button = Button(id);
+    return button != nullptr ? button->toolTip() : QString();
+}
+
+bool CBrenvixDlg::HandCursorOver(int id) const {
+    const CControlButton* button = Button(id);
+    return button != nullptr && button->testAttribute(Qt::WA_SetCursor) &&
+           button->cursor().shape() == SkinHandCursor().shape();
+}

@@ -1,0 +1,192 @@
+// Runs: Convert and Merge fill the job and start a worker; the run timer shows its progress
+// in the progress dialog and the task list.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QThread>
+
+#include "CAVConvertDlg.h"
+#include "CBrenvixDlg.h"
+#include "CCheckListCtrl.h"
+#include "JobSettings.h"
+#include "MessagePresenter.h"
+#include "TimeText.h"
+
+// ---- Runs ----
+
+void CBrenvixDlg::OnConvert() {
+    StartRun(false);
+}
+void CBrenvixDlg::OnMerge() {
+    StartRun(true);
+}
+
+void CBrenvixDlg::WaitForWorker() {
+    if (m_worker.Running()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_worker.Join();
+        QApplication::restoreOverrideCursor();
+    }
+    m_worker.Join();
+}
+
+void CBrenvixDlg::StartRun(bool merge) {
+    StopPreview();
+    const int rows = m_list->rowCount();
+    if (rows == 0) {
+        m_services.messages->Show(this, "Please add video files!");
+        return;
+    }
+    m_checkedRows.assign(static_cast<std::size_t>(rows), -1);
+    int checked = 0;
+    for (int row = 0; row < rows; ++row) {
+        if (m_list->IsRowChecked(row)) {
+            m_checkedRows[static_cast<std::size_t>(row)] = row;
+            ++checked;
+        }
+    }
+    if (merge && checked < 2) {
+        m_services.messages->Show(this, "Merge is effective when two or more files are chosen!");
+        return;
+    }
+    if (!merge && checked == 0) {
+        m_services.messages->Show(this, "Please select at least one task to convert!");
+        return;
+    }
+    if (rows > AVConvert::kMaxTasks) {
+        m_services.messages->Show(
+            this, QStringLiteral("A run holds at most %1 files.").arg(AVConvert::kMaxTasks));
+        return;
+    }
+    if (!CheckAndRememberFolder(merge)) {
+        return;
+    }
+    // A worker still finishing after Stop must be done before the job is refilled.
+    WaitForWorker();
+    AVConvert& job = SharedJob();
+    job.totalTasksShown = checked;
+    job.ResetTasks(rows);
+    job.fileProgress = -1;
+    job.mergeTotalSeconds = 0;
+    const std::string entryText = m_formatBox->currentText().toStdString();
+    for (int row = 0; row < rows; ++row) {
+        if (m_checkedRows[static_cast<std::size_t>(row)] < 0) {
+            continue;
+        }
+        const auto index = static_cast<std::size_t>(row);
+        const std::string source = m_list->item(row, column::kSource)->text().toStdString();
+        const double start = static_cast<double>(
+            ParseTimeText(m_list->item(row, column::kStart)->text().toStdString()));
+        const double end = static_cast<double>(
+            ParseTimeText(m_list->item(row, column::kEnd)->text().toStdString()));
+        job.sourcePaths[index] = source;
+        job.clipStart[index] = start;
+        job.clipEnd[index] = end;
+        if (merge) {
+            job.mergeTotalSeconds += static_cast<int>(end - start);
+        } else {
+            job.clipLength[index] = end - start;
+        }
+        const auto output = OutputPathForTask(source, m_runFolder.toStdString(), entryText);
+        if (!output) {
+            return;  // a file name without a dot: nothing starts, the rows keep their state
+        }
+        job.outputPaths[index] = *output;
+        tolvane::CopySettingsToJob(m_settings, job);
+    }
+    job.currentTask = -1;
+    job.stopRequested = false;
+    job.fileProgress = 0;
+
+    m_runEnding = false;
+    m_progress->PublishPreviewWindow();
+    m_worker.Start(job, merge ? tolvane::WorkerKind::Merge : tolvane::WorkerKind::Batch);
+    m_runTimer.start();
+    m_progress->Attach(
+        &job, [this] { m_runTimer.stop(); }, &m_shutDown);
+    m_progress->SetCurrentText("Converting...");
+    m_progress->SetTotalText("Converting...");
+    m_progress->SetCurrentProgress(0);
+    m_progress->SetTotalProgress(0);
+    if (!m_progress->IsOpen()) {
+        m_progress->exec();
+    }
+    // The rows of tasks that finished before a Stop get their status too.
+    OnRunTimerRows();
+    emit RunFinished();
+}
+
+void CBrenvixDlg::OnRunTimerRows() {
+    if (!m_job) {
+        return;
+    }
+    const int current = std::min(m_job->currentTask.load(), m_list->rowCount());
+    for (int i = 0; i < current; ++i) {
+        const int row = i < static_cast<int>(m_checkedRows.size())
+                            ? m_checkedRows[static_cast<std::size_t>(i)]
+                            : -1;
+        if (row < 0) {
+            continue;
+        }
+        const std::uint8_t status = m_job->taskStatus[static_cast<std::size_t>(i)].load();
+        if (status == AVConvert::kTaskFailed) {
+            m_list->setItem(row, column::kStatus, new QTableWidgetItem("Failure"));
+        } else if (status == AVConvert::kTaskConverted) {
+            m_list->setItem(row, column::kStatus, new QTableWidgetItem("Completed"));
+            m_list->SetRowChecked(row, false);
+        }
+    }
+}
+
+void CBrenvixDlg::OnRunTimer() {
+    if (!m_job) {
+        return;
+    }
+    AVConvert& job = *m_job;
+    const int rows = m_list->rowCount();
+    const int current = job.currentTask.load();
+    const int progress = job.fileProgress.load();
+    const QString name = current >= 0 && current < rows
+                             ? FileNameOf(m_list->item(current, column::kSource)->text())
+                             : QString();
+    if (progress >= 0 && current < rows) {
+        m_progress->SetCurrentText(
+            QStringLiteral("%1   %2% has completed").arg(name).arg(progress));
+    }
+    // Finished tasks: checked rows whose status is known.
+    int done = 0;
+    for (int i = 0; i < rows && i < static_cast<int>(m_checkedRows.size()); ++i) {
+        const std::uint8_t status = job.taskStatus[static_cast<std::size_t>(i)].load();
+        if (m_checkedRows[static_cast<std::size_t>(i)] >= 0 &&
+            (status == AVConvert::kTaskConverted || status == AVConvert::kTaskFailed)) {
+            ++done;
+        }
+    }
+    const int total = std::max(job.totalTasksShown, 1);
+    m_progress->SetTotalText(
+        QStringLiteral("%1 Task Completed / Total %2 Task(s)").arg(done).arg(job.totalTasksShown));
+    m_progress->SetTotalProgress(done * 100 / total);
+    if (progress >= 0 && progress <= 100) {
+        m_progress->SetCurrentProgress(progress);
+    }
+    if (job.stopRequested.load()) {
+        m_runTimer.stop();
+        m_progress->StopAndClose();
+    }
+    OnRunTimerRows();
+    if (current == rows && !m_runEnding) {
+        FinishRun();
+    }
+}
+
+void CBrenvixDlg::FinishRun() {
+    m_runEnding = true;
+    m_runTimer.stop();
+    m_job->stopRequested = true;
+    QThread::msleep(100);
+    m_progress->done(QDialog::Accepted);
+    // Only a run that reached its end powers off; a stopped one never gets here.
+    if (m_shutDown) {
+        m_services.power->PowerOff();
+    }
+}

@@ -1,0 +1,343 @@
+// The task list: Add, drop, Remove, Clear All, selection, the context menu and the dialogs
+// that act on the selected row.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+
+#include "CAbout.h"
+#include "CBrenvixDlg.h"
+#include "CCheckListCtrl.h"
+#include "CFileInfomation.h"
+#include "CSettings.h"
+#include "MessagePresenter.h"
+#include "SkinIds.h"
+#include "SkinLayout.h"
+#include "TimeText.h"
+
+namespace {
+
+const QColor kListBackground(241, 249, 233);
+
+}  // namespace
+
+QString QtFileFilter(const QString& windowsFilter) {
+    const QStringList parts = windowsFilter.split('|');
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        const QString patterns = parts[i + 1].trimmed();
+        if (description.isEmpty() || patterns.isEmpty()) {
+            continue;
+        }
+        // Qt reads the patterns from the last parentheses of the description.
+        const int open = description.lastIndexOf('(');
+        if (open > 0 && description.endsWith(')')) {
+            description = description.left(open).trimmed();
+        }
+        filters << QStringLiteral("%1 (%2)").arg(description, QString(patterns).replace(';', ' '));
+    }
+    return filters.join(";;");
+}
+
+void CBrenvixDlg::SetUpTaskList() {
+    m_list = new CCheckListCtrl(this);
+    m_list->setObjectName(QString::number(ids::kTaskList));
+    m_list->setGeometry(skin::Rect(skin::kTaskList));
+    m_list->setColumnCount(6);
+    m_list->setHorizontalHeaderLabels(
+        {"Source file", "Start time", "End time", "Output format", "Status", "Duration"});
+    // The status column takes the list's client width less 450; Duration is hidden.
+    const int clientWidth = skin::kTaskList.width - 2 * m_list->frameWidth();
+    const int widths[] = {200, 75, 75, 100, clientWidth - 450, 0};
+    for (int c = 0; c < 6; ++c) {
+        m_list->setColumnWidth(c, widths[c]);
+    }
+    m_list->setColumnHidden(column::kDuration, true);
+    m_list->InitHeaderCheckBox();
+    m_list->verticalHeader()->setDefaultSectionSize(22);
+    QPalette palette = m_list->palette();
+    palette.setColor(QPalette::Base, kListBackground);
+    palette.setColor(QPalette::Text, QColor(0x1f, 0x26, 0x30));
+    palette.setColor(QPalette::Highlight, QColor(0x25, 0xb3, 0x9e));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    m_list->setPalette(palette);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    m_list->hide();
+    connect(m_list, &QTableWidget::itemClicked, this, [this] { OnListClicked(); });
+    connect(m_list, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { ShowContextMenu(m_list->viewport()->mapToGlobal(pos)); });
+}
+
+// ---- Task list ----
+
+AVConvert& CBrenvixDlg::SharedJob() {
+    if (!m_job) {
+        m_job = std::make_unique<AVConvert>();
+    }
+    return *m_job;
+}
+
+QString CBrenvixDlg::FileNameOf(const QString& path) const {
+    const int separator = std::max(path.lastIndexOf('/'), path.lastIndexOf('\\'));
+    return separator < 0 ? path : path.mid(separator + 1);
+}
+
+namespace {
+
+// Doubled separators collapse to one (file dialogs return them for files at a drive root).
+QString CollapseSeparators(QString path) {
+    if (path.indexOf('\\', 1) > 0) {
+        path.replace("\\\\", "\\");
+    }
+    while (path.contains("//")) {
+        path.replace("//", "/");
+    }
+    return path;
+}
+
+}  // namespace
+
+bool CBrenvixDlg::ProbeForList(const QString& path, bool withMessage) {
+    WaitForWorker();  // the probe shares the job with a worker that may still be finishing
+    AVConvert& job = SharedJob();
+    job.probePath = path.toStdString();
+    if (job.ProbeMedia() < 0 || job.probe.durationSeconds < 0) {
+        if (withMessage) {
+            m_services.messages->Show(this, "File:" + FileNameOf(path) + " is invalid!");
+        }
+        return false;
+    }
+    return true;
+}
+
+void CBrenvixDlg::FillRow(int row, const QString& path, bool checked, const QString& format) {
+    const MediaProbeResult& probe = m_job->probe;
+    m_list->setItem(row, column::kSource, new QTableWidgetItem(path));
+    m_list->SetRowChecked(row, checked);
+    m_list->setItem(row, column::kStart, new QTableWidgetItem("00:00:00"));
+    m_list->setItem(
+        row, column::kEnd,
+        new QTableWidgetItem(QString::fromStdString(FormatTimeText(probe.durationSeconds))));
+    m_list->setItem(row, column::kFormat, new QTableWidgetItem(format));
+    m_list->setItem(row, column::kStatus, new QTableWidgetItem(" Ready"));
+    m_list->setItem(row, column::kDuration,
+                    new QTableWidgetItem(QString::number(probe.durationMicros / 1000000)));
+}
+
+void CBrenvixDlg::OnAdd() {
+    AddFiles(m_services.files->OpenFiles(this, QtFileFilter(kMediaFilter)));
+}
+
+void CBrenvixDlg::AddFiles(const QStringList& paths) {
+    const int before = m_list->rowCount();
+    int accepted = 0;
+    for (const QString& chosen : paths) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        const QString path = CollapseSeparators(chosen);
+        if (!ProbeForList(path, true)) {
+            continue;
+        }
+        ++accepted;
+        const int row = before + accepted - 1;
+        m_list->insertRow(row);
+        FillRow(row, path, true, m_formatBox->currentText());
+        Activate(ids::kPlay);
+        Activate(ids::kStop);
+    }
+    PrepareSelectedFileInfo();
+    SetButtonStatesAfterAdd();
+}
+
+void CBrenvixDlg::DropFiles(const QStringList& paths) {
+    for (const QString& dropped : paths) {
+        const QString path = CollapseSeparators(dropped);
+        if (!ProbeForList(path, true)) {
+            continue;
+        }
+        m_list->insertRow(0);
+        FillRow(0, path, false, QString());
+    }
+    if (m_list->rowCount() > 0) {
+        m_list->clearSelection();
+        m_list->selectRow(0);
+        m_list->setCurrentCell(0, 0);
+        m_list->setFocus();
+    }
+    PrepareSelectedFileInfo();
+    SetButtonStatesAfterAdd();
+}
+
+void CBrenvixDlg::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CBrenvixDlg::dropEvent(QDropEvent* event) {
+    QStringList paths;
+    for (const QUrl& url : event->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            paths << url.toLocalFile();
+        }
+    }
+    event->acceptProposedAction();
+    DropFiles(paths);
+}
+
+void CBrenvixDlg::SetButtonStatesAfterAdd() {
+    if (m_list->rowCount() == 0) {
+        m_list->hide();
+        for (int id : {ids::kClearAll, ids::kConvert, ids::kSetting, ids::kMerge, ids::kFileInfo}) {
+            Grey(id);
+        }
+        return;
+    }
+    m_list->show();
+    for (int id :
+         {ids::kClearAll, ids::kConvert, ids::kClip, ids::kRemove, ids::kFileInfo, ids::kSetting}) {
+        Activate(id);
+    }
+    if (m_list->rowCount() >= 2) {
+        Activate(ids::kMerge);
+    } else {
+        Grey(ids::kMerge);
+    }
+}
+
+bool CBrenvixDlg::PrepareSelectedFileInfo() {
+    const int row = m_list->SelectedRow();
+    if (row < 0) {
+        return false;
+    }
+    const QString path = m_list->item(row, column::kSource)->text();
+    if (!ProbeForList(path, false)) {
+        return false;
+    }
+    m_fileInfo = MakeFileInfoValues(m_job->probe, path.toStdString(),
+                                    m_list->item(row, column::kEnd)->text().toStdString());
+    return true;
+}
+
+void CBrenvixDlg::RemoveSelectedRow(bool stopPreview) {
+    const int row = m_list->SelectedRow();
+    if (row < 0) {
+        return;
+    }
+    m_list->removeRow(row);
+    if (m_list->rowCount() > 0) {
+        if (m_list->rowCount() == 1) {
+            Grey(ids::kMerge);
+        }
+        const int next = std::min(row, m_list->rowCount() - 1);
+        m_list->clearSelection();
+        m_list->selectRow(next);
+        m_list->setCurrentCell(next, 0);
+        m_list->setFocus();
+    } else {
+        m_list->hide();
+        for (int id : {ids::kClip, ids::kConvert, ids::kSetting, ids::kClearAll, ids::kRemove,
+                       ids::kMerge, ids::kFileInfo}) {
+            Grey(id);
+        }
+    }
+    if (stopPreview) {
+        StopPreview();  // the Remove button, but not the menu or the Delete key
+    }
+}
+
+void CBrenvixDlg::OnRemove() {
+    RemoveSelectedRow(true);
+}
+
+void CBrenvixDlg::OnClearAll() {
+    m_list->setRowCount(0);
+    m_list->hide();
+    for (int id : {ids::kClearAll, ids::kClip, ids::kRemove, ids::kConvert, ids::kSetting,
+                   ids::kMerge, ids::kFileInfo}) {
+        Grey(id);
+    }
+    StopPreview();
+}
+
+void CBrenvixDlg::OnListClicked() {
+    StopPreview();
+    const int row = m_list->SelectedRow();
+    if (row < 0) {
+        for (int id : {ids::kClip, ids::kRemove, ids::kMerge, ids::kFileInfo}) {
+            Grey(id);
+        }
+        return;
+    }
+    const QString path = m_list->item(row, column::kSource)->text();
+    if (!ProbeForList(path, false)) {
+        m_services.messages->Show(this, "File:" + path + " invalid!");
+        return;
+    }
+    m_fileInfo = MakeFileInfoValues(m_job->probe, path.toStdString(),
+                                    m_list->item(row, column::kEnd)->text().toStdString());
+    for (int id : {ids::kClip, ids::kRemove, ids::kConvert, ids::kFileInfo}) {
+        Activate(id);
+    }
+    if (row != m_list->rowCount() - 1) {
+        Activate(ids::kMerge);
+    }
+}
+
+void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
+    const bool selected = m_list->SelectedRow() >= 0;
+    QMenu menu(this);
+    QAction* add = menu.addAction("Add Files..");
+    menu.addSeparator();
+    QAction* remove = menu.addAction("Remove");
+    QAction* clearAll = menu.addAction("Clear All");
+    menu.addSeparator();
+    QAction* clip = menu.addAction("Clip...");
+    menu.addSeparator();
+    QAction* info = menu.addAction("File Information...");
+    remove->setEnabled(selected);
+    clip->setEnabled(selected);
+    info->setEnabled(selected);
+    if (selected) {
+        for (int id : {ids::kConvert, ids::kFileInfo, ids::kClip, ids::kRemove}) {
+            Activate(id);
+        }
+    } else {
+        for (int id : {ids::kFileInfo, ids::kClip, ids::kRemove}) {
+            Grey(id);
+        }
+    }
+    QAction* picked = menu.exec(globalPos);
+    if (picked == add) {
+        OnAdd();
+    } else if (picked == remove) {
+        RemoveSelectedRow(false);
+    } else if (picked == clearAll) {
+        OnClearAll();
+    } else if (picked == clip) {
+        OnClip();
+    } else if (picked == info) {
+        OnFileInformation();
+    }
+}
+
+void CBrenvixDlg::OnFileInformation() {
+    if (PrepareSelectedFileInfo()) {
+        CFileInfomation dialog(m_fileInfo, this);
+        dialog.exec();
+    }
+}
+
+void CBrenvixDlg::OnSetting() {
+    CSettings dialog(m_settings, *m_services.messages, this);
+    dialog.exec();
+}
+
+void CBrenvixDlg::OnAbout() {
+    CAbout dialog(m_services.messages, this);
+    dialog.exec();
+}
