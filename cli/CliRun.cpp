@@ -5,6 +5,7 @@
 #include <sys/signalfd.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <memory>
@@ -190,6 +191,7 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         std::string output;
         double start;
         double end;
+        bool toEnd;  // no end given (or one past the sound): to the end of the sound
     };
     std::vector<Row> rows;
     int skipped = 0;
@@ -198,21 +200,22 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
             ++skipped;
             continue;
         }
-        const double length = static_cast<double>(job->probe.durationSeconds);
+        const double length = static_cast<double>(job->probe.durationMicros) / 1e6;
         const double start = options.start.value_or(0.0);
-        const double end = options.end.value_or(length);
+        const bool toEnd = !options.end || *options.end >= length;
+        const double end = toEnd ? std::max(length, start) : *options.end;
         const auto output = OutputPathForTask(path, options.outputFolder, profile.entryText);
         if (!output) {
             std::fprintf(err, "File:%s has no extension to replace\n", FileNameOf(path).c_str());
             ++skipped;
-        } else if (!options.merge && start >= end) {
+        } else if (!options.merge && (toEnd ? start > 0 && start >= length : start >= end)) {
             std::fprintf(err, "File:%s is shorter than the clip start\n", FileNameOf(path).c_str());
             ++skipped;
         } else if (rows.size() >= static_cast<std::size_t>(AVConvert::kMaxTasks)) {
             std::fprintf(err, "tolvane-cli: at most %d files per run\n", AVConvert::kMaxTasks);
             return kCliBadUsage;
         } else {
-            rows.push_back({path, *output, start, end});
+            rows.push_back({path, *output, start, end, toEnd});
         }
     }
     if (rows.empty()) {
@@ -232,6 +235,7 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         job->clipStart[static_cast<std::size_t>(i)] = row.start;
         job->clipEnd[static_cast<std::size_t>(i)] = row.end;
         job->clipLength[static_cast<std::size_t>(i)] = row.end - row.start;
+        job->clipToEnd[static_cast<std::size_t>(i)] = row.toEnd;
         job->mergeTotalSeconds += static_cast<int>(std::max(0.0, row.end - row.start));
         sources.push_back(row.source);
     }

@@ -14,6 +14,7 @@ bool AVConvert::ResetTasks(int count) {
     clipStart.fill(0.0);
     clipEnd.fill(0.0);
     clipLength.fill(0.0);
+    clipToEnd.fill(false);
     if (count < 0 || count > kMaxTasks) {
         taskCount = 0;
         return false;

@@ -22,7 +22,6 @@ class AVConvert final {
 public:
     static constexpr int kMaxTasks = 9999;        // entries of the clip tables
     static constexpr int kStatusEntries = 10000;  // entries of the status table
-    static constexpr std::size_t kMaxPathBytes = 255;
 
     static constexpr std::uint8_t kTaskPending = 0xFF;
     static constexpr std::uint8_t kTaskConverted = 1;
@@ -48,8 +47,11 @@ public:
     std::array<double, kMaxTasks> clipStart{};   // seconds; the worker resets it after seeking
     std::array<double, kMaxTasks> clipEnd{};     // seconds; kept for the windows
     std::array<double, kMaxTasks> clipLength{};  // seconds; the batch worker stops a task there
-    int totalTasksShown = 0;                     // user-interface thread only
-    int mergeTotalSeconds = 0;                   // the merge worker's progress denominator
+    // No end was set: the task runs to the end of its sound, however long that really is, and
+    // clipLength is only the progress denominator.
+    std::array<bool, kMaxTasks> clipToEnd{};
+    int totalTasksShown = 0;    // user-interface thread only
+    int mergeTotalSeconds = 0;  // the merge worker's progress denominator
 
     // ---- Output settings as codec identifiers: written by the user-interface thread. ----
     std::int32_t audioCodecId = 0;  // AVCodecID

@@ -31,11 +31,7 @@ bool Is16BitPcm(AVCodecID id) {
            id == AV_CODEC_ID_PCM_U16LE || id == AV_CODEC_ID_PCM_U16BE;
 }
 
-AVSampleFormat ChooseSampleFormat(const AVCodec& codec, AVSampleFormat source,
-                                  AVSampleFormat streamFormat) {
-    if (streamFormat != AV_SAMPLE_FMT_NONE) {
-        return streamFormat;
-    }
+AVSampleFormat ChooseSampleFormat(const AVCodec& codec, AVSampleFormat source) {
     if (codec.sample_fmts == nullptr) {
         return source;
     }
@@ -64,8 +60,7 @@ bool IsSupportedAudioCodec(std::int32_t codecId) {
 }
 
 int AudioEncoder::Open(const AVConvert& job, const AVCodecContext& decoder,
-                       const AVOutputFormat& format, AVSampleFormat streamFormat,
-                       const std::string& path) {
+                       const AVOutputFormat& format, const std::string& path) {
     m_path = path;
     const auto id = static_cast<AVCodecID>(job.audioCodecId);
     const AVCodec* codec =
@@ -86,7 +81,7 @@ int AudioEncoder::Open(const AVConvert& job, const AVCodecContext& decoder,
     enc->bit_rate = job.audioBitRate;
     enc->sample_rate = job.audioSampleRate;
     av_channel_layout_default(&enc->ch_layout, job.audioChannels);
-    enc->sample_fmt = ChooseSampleFormat(*codec, decoder.sample_fmt, streamFormat);
+    enc->sample_fmt = ChooseSampleFormat(*codec, decoder.sample_fmt);
     enc->time_base = AVRational{1, job.audioSampleRate};
     if (format.flags & AVFMT_GLOBALHEADER) {
         enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
@@ -124,39 +119,58 @@ int AudioEncoder::Open(const AVConvert& job, const AVCodecContext& decoder,
         LogFailure(path, "cannot allocate the encoder frame", ret);
         return ret;
     }
-    return 0;
+    return BeginSource(decoder, path);
+}
+
+int AudioEncoder::BeginSource(const AVCodecContext& decoder, const std::string& path) {
+    m_path = path;
+    if (decoder.sample_fmt == AV_SAMPLE_FMT_NONE || decoder.sample_rate <= 0) {
+        return 0;  // announced only by the first decoded frame
+    }
+    // The resampler for what the decoder announces, made now so that a failure leaves no file
+    // behind; a decoded frame that differs makes a new one.
+    const int ret = PrepareResampler(decoder.sample_fmt, decoder.sample_rate, decoder.ch_layout);
+    if (ret < 0) {
+        LogFailure(path, "cannot convert the source's sound", ret);
+    }
+    return ret;
 }
 
 double AudioEncoder::QueuedSeconds() const {
     return m_encoder ? static_cast<double>(m_samplesQueued) / m_encoder->sample_rate : 0.0;
 }
 
-int AudioEncoder::PrepareResampler(const AVFrame& frame) {
+int AudioEncoder::PrepareResampler(int format, int rate, const AVChannelLayout& reported) {
     AVChannelLayout layout{};
-    SourceLayout(frame.ch_layout, layout);
-    const bool same = m_resamplerFormat == frame.format && m_resamplerRate == frame.sample_rate &&
+    SourceLayout(reported, layout);
+    const bool same = m_resamplerFormat == format && m_resamplerRate == rate &&
                       av_channel_layout_compare(&layout, &m_resamplerLayout) == 0;
     if (same) {
         av_channel_layout_uninit(&layout);
         return 0;
     }
+    // What the old resampler still holds belongs before the new sound.
+    int ret = DrainResampler();
+    if (ret < 0) {
+        av_channel_layout_uninit(&layout);
+        return ret;
+    }
     av_channel_layout_uninit(&m_resamplerLayout);
     m_resamplerLayout = layout;
-    m_resamplerFormat = frame.format;
-    m_resamplerRate = frame.sample_rate;
+    m_resamplerFormat = format;
+    m_resamplerRate = rate;
     m_resampler.reset();
 
     AVCodecContext* enc = m_encoder.get();
-    m_passThrough = frame.format == enc->sample_fmt && frame.sample_rate == enc->sample_rate &&
+    m_passThrough = format == enc->sample_fmt && rate == enc->sample_rate &&
                     av_channel_layout_compare(&layout, &enc->ch_layout) == 0;
     if (m_passThrough) {
         return 0;
     }
     // More source channels than the encoder has are mixed down by the resampler's matrix.
     SwrContext* raw = nullptr;
-    int ret = swr_alloc_set_opts2(&raw, &enc->ch_layout, enc->sample_fmt, enc->sample_rate, &layout,
-                                  static_cast<AVSampleFormat>(frame.format), frame.sample_rate, 0,
-                                  nullptr);
+    ret = swr_alloc_set_opts2(&raw, &enc->ch_layout, enc->sample_fmt, enc->sample_rate, &layout,
+                              static_cast<AVSampleFormat>(format), rate, 0, nullptr);
     m_resampler.reset(raw);
     if (ret >= 0) {
         av_opt_set_int(raw, "filter_size", 16, 0);
@@ -220,7 +234,7 @@ int AudioEncoder::Push(const AVFrame& frame, int skip, OutputMedia& output) {
     if (frame.nb_samples <= skip) {
         return 0;
     }
-    int ret = PrepareResampler(frame);
+    int ret = PrepareResampler(frame.format, frame.sample_rate, frame.ch_layout);
     if (ret < 0) {
         return ret;
     }
@@ -252,13 +266,14 @@ int AudioEncoder::EncodeQueued(OutputMedia& output, bool last) {
         if (available == 0 || (!last && fixedSize && available < m_inputFrameSize)) {
             return 0;
         }
-        int ret = av_frame_make_writable(m_encoderFrame.get());
+        AVFrame* frame = m_encoderFrame.get();
+        // The full size first: a frame the encoder still holds is copied at this size.
+        frame->nb_samples = m_inputFrameSize;
+        int ret = av_frame_make_writable(frame);
         if (ret < 0) {
             return ret;
         }
-        AVFrame* frame = m_encoderFrame.get();
         const int take = std::min(available, m_inputFrameSize);
-        frame->nb_samples = m_inputFrameSize;
         ret = av_audio_fifo_read(m_queue.get(), reinterpret_cast<void**>(frame->data), take);
         if (ret < 0) {
             return ret;
@@ -282,15 +297,19 @@ int AudioEncoder::EncodeQueued(OutputMedia& output, bool last) {
     }
 }
 
+int AudioEncoder::DrainResampler() {
+    if (!m_resampler || LimitReached()) {
+        return 0;
+    }
+    // Samples the resampler still holds.
+    return ConvertAndQueue(nullptr, 0);
+}
+
 int AudioEncoder::Flush(OutputMedia& output) {
     if (!m_encoder) {
         return 0;
     }
-    int ret = 0;
-    if (m_resampler && !LimitReached()) {
-        // Samples the resampler still holds.
-        ret = ConvertAndQueue(nullptr, 0);
-    }
+    const int ret = DrainResampler();
     const int queued = ret < 0 ? ret : EncodeQueued(output, true);
     const int flushed = output.EncodeAndWrite(m_encoder.get(), nullptr, output.audio);
     if (flushed < 0) {

@@ -25,12 +25,18 @@ public:
     ~AudioEncoder() { av_channel_layout_uninit(&m_resamplerLayout); }
 
     // Finds and opens the encoder for the job's settings. The source's sample format is used when
-    // the encoder takes it, else the encoder's own; `streamFormat`, when set, is kept (later
-    // merge entries). Returns 0, or a negative AVERROR (logged with `path`).
+    // the encoder takes it, else the encoder's own. Returns 0, or a negative AVERROR (logged
+    // with `path`).
     int Open(const AVConvert& job, const AVCodecContext& decoder, const AVOutputFormat& format,
-             AVSampleFormat streamFormat, const std::string& path);
+             const std::string& path);
 
     AVCodecContext* Context() const { return m_encoder.get(); }
+    bool IsOpen() const { return m_encoder != nullptr; }
+
+    // A further source for an open encoder (the next merge entry): its sound carries on where
+    // the previous source's ended, through the same resampler when the format is the same.
+    // Returns 0, or a negative AVERROR (logged with `path`).
+    int BeginSource(const AVCodecContext& decoder, const std::string& path);
 
     // At most this many samples reach the encoder (the clip length); negative: no limit.
     void LimitSamples(std::int64_t samples) { m_sampleLimit = samples; }
@@ -48,7 +54,8 @@ public:
     int Flush(OutputMedia& output);
 
 private:
-    int PrepareResampler(const AVFrame& frame);
+    int PrepareResampler(int format, int rate, const AVChannelLayout& reported);
+    int DrainResampler();
     int Queue(const std::uint8_t* const* planes, int samples);
     int ConvertAndQueue(const std::uint8_t* const* planes, int samples);
     int EncodeQueued(OutputMedia& output, bool last);

@@ -32,12 +32,14 @@ bool FormatNameIs(const char* names, const char* wanted) {
 
 }  // namespace
 
-EntryConverter::EntryConverter(AVConvert& job, int index, OutputMedia& output, EntryMode mode)
+EntryConverter::EntryConverter(AVConvert& job, int index, OutputMedia& output, AudioEncoder& audio,
+                               EntryMode mode)
     : m_job(job),
       m_index(index),
       m_output(output),
       m_mode(mode),
-      m_sourcePath(job.sourcePaths[static_cast<std::size_t>(index)]) {}
+      m_sourcePath(job.sourcePaths[static_cast<std::size_t>(index)]),
+      m_audio(audio) {}
 
 bool EntryConverter::Fail(const char* what, int error) {
     LogFailure(m_sourcePath.empty() ? std::string("(no source)") : m_sourcePath, what, error);
@@ -56,17 +58,21 @@ EntryResult EntryConverter::Convert() {
         RunPacketLoop();
         FinishEntry();
     }
-    return EntryResult{m_failed, m_stopped};
+    const bool wrote =
+        (m_audioOpen && m_audio.SamplesQueued() > m_samplesBefore) || m_picturesEncoded > 0;
+    if (!m_failed && !m_stopped && !wrote) {
+        // An output without sound is no conversion: a clip after the end of the sound, a
+        // track that decodes to nothing, a merge entry without sound.
+        LogFailure(m_sourcePath, "no sound was converted");
+        m_failed = true;
+    }
+    return EntryResult{m_failed, m_stopped, wrote && !m_failed};
 }
 
 bool EntryConverter::OpenSource() {
     const std::string& output = m_job.outputPaths[static_cast<std::size_t>(m_index)];
     if (m_sourcePath.empty() || output.empty()) {
         return Fail("the task has no source or output path", AVERROR(EINVAL));
-    }
-    if (m_sourcePath.size() > AVConvert::kMaxPathBytes ||
-        output.size() > AVConvert::kMaxPathBytes) {
-        return Fail("path longer than 255 bytes", AVERROR(ENAMETOOLONG));
     }
     if (OpenSourceFile(m_sourcePath, m_source) < 0) {
         m_failed = true;
@@ -138,18 +144,20 @@ bool EntryConverter::SetUpOutput() {
         }
     }
     if (m_source.audioIndex >= 0 && (canAdd || m_output.audio.stream)) {
-        if (m_audio.Open(m_job, *m_source.audioDecoder, *m_output.Context()->oformat,
-                         m_output.audioSampleFormat, m_sourcePath) < 0) {
+        const int ret = m_audio.IsOpen() ? m_audio.BeginSource(*m_source.audioDecoder, m_sourcePath)
+                                         : m_audio.Open(m_job, *m_source.audioDecoder,
+                                                        *m_output.Context()->oformat, m_sourcePath);
+        if (ret < 0) {
             m_failed = true;
             return false;
         }
         m_audioOpen = true;
+        m_samplesBefore = m_audio.SamplesQueued();
         if (m_output.audio.stream == nullptr) {
             m_output.audio.stream = m_output.AddStream(*m_audio.Context());
             if (m_output.audio.stream == nullptr) {
                 return Fail("cannot add the audio stream", AVERROR(ENOMEM));
             }
-            m_output.audioSampleFormat = m_audio.Context()->sample_fmt;
         }
     }
     if (m_output.Context()->nb_streams == 0) {
@@ -175,7 +183,10 @@ bool EntryConverter::SetUpOutput() {
         }
     } else {
         // A later merge entry: its own name is only reported, never created.
-        outputPath = FirstFreeName(outputPath);
+        std::string free = FirstFreeName(outputPath);
+        if (!free.empty()) {
+            outputPath = std::move(free);
+        }
     }
     if (m_job.writeThumbnail == 1) {
         m_job.thumbnailPath = ThumbnailPathFor(outputPath);
@@ -185,12 +196,12 @@ bool EntryConverter::SetUpOutput() {
     // Rough number of audio packets, for the Vorbis progress rule.
     if (m_audioOpen && m_source.audioDecoder->sample_rate > 0 && input->duration > 0) {
         m_packetEstimate = input->duration / m_source.audioDecoder->sample_rate *
-                           m_source.audioDecoder->ch_layout.nb_channels;
+                           m_audio.Context()->ch_layout.nb_channels;
     }
     if (m_packetEstimate <= 0) {
         m_packetEstimate = 100;
     }
-    if (m_mode == EntryMode::Batch && m_audioOpen) {
+    if (m_mode == EntryMode::Batch && m_audioOpen && !RunsToTheEnd()) {
         const double clip = std::max(0.0, m_job.clipLength[static_cast<std::size_t>(m_index)]);
         m_audio.LimitSamples(std::llround(clip * m_audio.Context()->sample_rate));
     }
@@ -216,20 +227,20 @@ void EntryConverter::SeekToClipStart() {
 }
 
 double EntryConverter::AudioSeconds() const {
-    if (!m_audioOpen) {
-        return 0.0;
-    }
-    const double before =
-        static_cast<double>(m_output.audioSamplesBefore) / m_audio.Context()->sample_rate;
-    return before + m_audio.QueuedSeconds();
+    // The merge's one encoder counts the whole merge.
+    return m_audioOpen ? m_audio.QueuedSeconds() : 0.0;
 }
 
 double EntryConverter::VideoSeconds() const {
     return m_videoOpen ? m_output.videoEndSeconds : 0.0;
 }
 
+bool EntryConverter::RunsToTheEnd() const {
+    return m_job.clipToEnd[static_cast<std::size_t>(m_index)];
+}
+
 bool EntryConverter::ClipEndReached() const {
-    if (m_mode != EntryMode::Batch || !m_audioOpen) {
+    if (m_mode != EntryMode::Batch || !m_audioOpen || RunsToTheEnd()) {
         return false;
     }
     const double clip = m_job.clipLength[static_cast<std::size_t>(m_index)];
@@ -286,7 +297,7 @@ void EntryConverter::RunPacketLoop() {
             HandleAudioPacket(packet);
         }
         av_packet_unref(packet);
-        if (m_videoWriteFailed) {
+        if (m_videoWriteFailed || m_audioWriteFailed) {
             return;
         }
     }
@@ -318,7 +329,7 @@ void EntryConverter::ReceiveAudioFrames() {
     while (!m_audioWriteFailed && avcodec_receive_frame(decoder, m_frame.get()) >= 0) {
         const int skip = LeadingSamplesToSkip(*m_frame);
         if (m_audio.Push(*m_frame, skip, m_output) < 0) {
-            // A failed audio write fails the task; the rest of the input is still read.
+            // A failed audio write fails the task and ends it.
             m_failed = true;
             m_audioWriteFailed = true;
         }
@@ -402,15 +413,16 @@ void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
     if (m_video.Encode(frame, pts, m_output) < 0) {
         m_failed = true;
         m_videoWriteFailed = true;
+    } else {
+        ++m_picturesEncoded;
     }
 }
 
 void EntryConverter::FinishEntry() {
-    if (m_audioOpen && !m_audioWriteFailed) {
-        if (m_audio.Flush(m_output) < 0) {
-            m_failed = true;
-        }
-        m_output.audioSamplesBefore += m_audio.SamplesQueued();
+    // A merge's encoder carries on into the next entry; the merge flushes it at its end.
+    if (m_mode == EntryMode::Batch && m_audioOpen && !m_audioWriteFailed &&
+        m_audio.Flush(m_output) < 0) {
+        m_failed = true;
     }
     if (m_videoOpen && m_video.Flush(m_output) < 0) {
         m_failed = true;

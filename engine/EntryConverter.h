@@ -23,12 +23,15 @@ enum class EntryMode {
 
 struct EntryResult {
     bool failed = false;   // the task's status is 2 (its output may still need its trailer)
-    bool stopped = false;  // stopRequested ended the task early
+    bool stopped = false;  // stopRequested ended the task before its end
+    bool wrote = false;    // the task handed sound (or, in a video job, pictures) to the output
 };
 
 class EntryConverter final {
 public:
-    EntryConverter(AVConvert& job, int index, OutputMedia& output, EntryMode mode);
+    // `audio` is the task's own encoder in a batch, and the one encoder of the whole merge.
+    EntryConverter(AVConvert& job, int index, OutputMedia& output, AudioEncoder& audio,
+                   EntryMode mode);
     EntryConverter(const EntryConverter&) = delete;
     EntryConverter& operator=(const EntryConverter&) = delete;
 
@@ -53,6 +56,7 @@ private:
     double FrameSeconds(const AVFrame& frame, int streamIndex) const;
 
     bool ClipEndReached() const;
+    bool RunsToTheEnd() const;
     double AudioSeconds() const;
     double VideoSeconds() const;
     void UpdateProgress(bool afterAudioDecode);
@@ -65,8 +69,10 @@ private:
     const std::string m_sourcePath;
 
     SourceMedia m_source;
-    AudioEncoder m_audio;
+    AudioEncoder& m_audio;
+    std::int64_t m_samplesBefore = 0;  // samples the encoder had taken before this entry
     VideoEncoder m_video;
+    std::int64_t m_picturesEncoded = 0;
     bool m_audioOpen = false;
     bool m_videoOpen = false;
     PreviewSurface m_preview;
@@ -82,7 +88,7 @@ private:
     std::int64_t m_packetEstimate = 100;
     bool m_failed = false;
     bool m_stopped = false;
-    bool m_audioWriteFailed = false;  // the rest of the input is read, but no longer encoded
+    bool m_audioWriteFailed = false;  // ends the task
     bool m_videoWriteFailed = false;  // ends the task
 };
 

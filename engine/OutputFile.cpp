@@ -35,12 +35,14 @@ std::string FirstFreeName(const std::string& path) {
     std::string candidate = path;
     for (int counter = 0; counter < std::numeric_limits<int>::max(); ++counter) {
         struct stat st {};
-        if (::lstat(candidate.c_str(), &st) != 0 && errno == ENOENT) {
-            return candidate;
+        if (::lstat(candidate.c_str(), &st) != 0) {
+            // Free, or a name that cannot be tested (too long, a folder missing): either way no
+            // further number would fare better.
+            return errno == ENOENT ? candidate : std::string();
         }
         candidate = NumberedName(path, counter);
     }
-    return candidate;
+    return {};
 }
 
 ExclusiveOutputFile::~ExclusiveOutputFile() {

@@ -18,7 +18,8 @@ namespace tolvane {
 std::string NumberedName(const std::string& path, int counter);
 
 // The first name, `path` or a numbered one, of which no file exists (a file that exists but
-// cannot be read counts as existing). Used where a name is reported but not created.
+// cannot be read counts as existing). Empty when a name cannot be tested at all (too long, a
+// folder missing or unreadable). Used where a name is reported but not created.
 std::string FirstFreeName(const std::string& path);
 
 class ExclusiveOutputFile final {
@@ -36,7 +37,7 @@ public:
 
     // Flushes and closes the file. Returns 0 or the first write or close error.
     int Close();
-    // Closes the file and removes it (used when not even a header could be written).
+    // Closes the file and removes it (a task that failed leaves nothing behind).
     void Discard();
 
 private:

@@ -15,6 +15,9 @@ int OutputMedia::Allocate(const AVOutputFormat* format, const std::string& path)
         return ret;
     }
     m_context.reset(raw);
+    // Packets gather in the I/O buffer; the muxer's flush points would otherwise write every
+    // packet on its own.
+    m_context->flush_packets = 0;
     m_packet.reset(av_packet_alloc());
     return m_packet ? 0 : AVERROR(ENOMEM);
 }
@@ -107,6 +110,14 @@ int OutputMedia::Finish() {
     }
     const int closed = m_file.Close();
     return result < 0 ? result : closed;
+}
+
+void OutputMedia::Discard() {
+    m_headerWritten = false;
+    if (m_context) {
+        m_context->pb = nullptr;
+    }
+    m_file.Discard();
 }
 
 }  // namespace tolvane

@@ -45,13 +45,13 @@ public:
 
     // Writes the trailer and closes the file. Returns 0 or the first error.
     int Finish();
+    // Closes the file without a trailer and removes it: the task failed or wrote nothing.
+    void Discard();
 
     StreamTrack audio;
     StreamTrack video;
-    std::int64_t videoPts = 0;            // timestamp counter of encoded video, across entries
-    double videoEndSeconds = 0.0;         // end of the last frame handed to a video encoder
-    std::int64_t audioSamplesBefore = 0;  // samples written by earlier merge entries
-    AVSampleFormat audioSampleFormat = AV_SAMPLE_FMT_NONE;  // the stream's, kept for later entries
+    std::int64_t videoPts = 0;     // timestamp counter of encoded video, across entries
+    double videoEndSeconds = 0.0;  // end of the last frame handed to a video encoder
 
 private:
     int WritePacket(AVPacket* packet, StreamTrack& track);

@@ -34,7 +34,8 @@ bool PreviewSurface::Start() {
         return false;
     }
     // Only the video subsystem: the player in the same process owns audio and must not be
-    // torn down by us.
+    // torn down by us. SIGINT and SIGTERM stay the program's own.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "tolvane: preview off: %s\n", SDL_GetError());
         return false;
@@ -61,13 +62,12 @@ void PreviewSurface::Draw(const AVFrame& frame) {
     if (!m_texture) {
         return;
     }
+    // A picture of another size or format (a stream that changes mid-way) gets a new scaler.
+    m_scaler.reset(sws_getCachedContext(
+        m_scaler.release(), frame.width, frame.height, static_cast<AVPixelFormat>(frame.format),
+        kPreviewWidth, kPreviewHeight, AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr));
     if (!m_scaler) {
-        m_scaler.reset(sws_getContext(
-            frame.width, frame.height, static_cast<AVPixelFormat>(frame.format), kPreviewWidth,
-            kPreviewHeight, AV_PIX_FMT_YUV420P, SWS_BICUBIC, nullptr, nullptr, nullptr));
-        if (!m_scaler) {
-            return;
-        }
+        return;
     }
     void* pixels = nullptr;
     int pitch = 0;

@@ -1,8 +1,10 @@
 #include "Workers.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "AVConvert.h"
+#include "AudioEncoder.h"
 #include "EntryConverter.h"
 #include "OutputMedia.h"
 
@@ -10,8 +12,9 @@ namespace tolvane {
 
 namespace {
 
-// Marks every entry unfinished and starts at the first. False when there is nothing to do.
-bool BeginRun(AVConvert& job) {
+// Marks every entry unfinished and starts at the first. Returns how many tasks to run (at most
+// kMaxTasks), 0 when there is nothing to do.
+int BeginRun(AVConvert& job) {
     const int count = std::min(job.taskCount, AVConvert::kMaxTasks);
     for (int i = 0; i < AVConvert::kStatusEntries; ++i) {
         job.taskStatus[static_cast<std::size_t>(i)].store(AVConvert::kTaskPending,
@@ -21,82 +24,117 @@ bool BeginRun(AVConvert& job) {
     job.currentTask.store(0, std::memory_order_release);
     if (count <= 0 || static_cast<std::size_t>(count) > job.sourcePaths.size() ||
         static_cast<std::size_t>(count) > job.outputPaths.size()) {
-        return false;
+        return 0;
     }
-    return true;
+    return count;
 }
 
-void SetStatus(AVConvert& job, int index, const EntryResult& result) {
-    std::uint8_t status = AVConvert::kTaskPending;
-    if (result.failed) {
-        status = AVConvert::kTaskFailed;
-    } else if (!job.stopRequested.load(std::memory_order_relaxed)) {
-        status = AVConvert::kTaskConverted;
-    }
+void StoreStatus(AVConvert& job, int index, std::uint8_t status) {
     job.taskStatus[static_cast<std::size_t>(index)].store(status, std::memory_order_release);
 }
 
-// Writes the trailer; a trailer or close that fails fails the task (the file is incomplete).
-void FinishOutput(AVConvert& job, OutputMedia& output, EntryResult& result) {
+// Failed: 2. Stopped before its end: left unfinished. Otherwise converted, also when the stop
+// came only after the task had reached its end.
+void SetStatus(AVConvert& job, int index, const EntryResult& result) {
+    std::uint8_t status = AVConvert::kTaskConverted;
+    if (result.failed) {
+        status = AVConvert::kTaskFailed;
+    } else if (result.stopped) {
+        status = AVConvert::kTaskPending;
+    }
+    StoreStatus(job, index, status);
+}
+
+// Writes the trailer, or removes the file when nothing playable went into it. Returns false
+// when the file is not kept: the trailer or the close failed (the file would be incomplete),
+// or there was nothing to keep.
+bool FinishOutput(AVConvert& job, OutputMedia& output, bool keep) {
     if (!output.HeaderWritten()) {
-        return;
+        return false;
+    }
+    if (!keep) {
+        output.Discard();
+        return false;
     }
     const int ret = output.Finish();
     if (ret < 0) {
         LogFailure(output.WrittenPath(), "cannot finish the output file", ret);
-        result.failed = true;
-    } else {
-        job.fileProgress.store(100, std::memory_order_relaxed);
+        output.Discard();
+        return false;
     }
+    job.fileProgress.store(100, std::memory_order_relaxed);
+    return true;
 }
 
 }  // namespace
 
 void RunBatchWorker(AVConvert& job) {
-    if (!BeginRun(job)) {
-        job.currentTask.store(std::max(job.taskCount, 0), std::memory_order_release);
-        return;
-    }
-    for (int i = 0; i < job.taskCount; ++i) {
+    const int count = BeginRun(job);
+    for (int i = 0; i < count; ++i) {
         job.currentTask.store(i, std::memory_order_release);
         if (job.stopRequested.load(std::memory_order_relaxed)) {
             return;
         }
         job.fileProgress.store(-1, std::memory_order_relaxed);
         OutputMedia output;
-        EntryConverter entry(job, i, output, EntryMode::Batch);
+        AudioEncoder audio;
+        EntryConverter entry(job, i, output, audio, EntryMode::Batch);
         EntryResult result = entry.Convert();
-        FinishOutput(job, output, result);
+        // A failed task leaves no file; a stopped one keeps what it converted.
+        if (!FinishOutput(job, output, result.wrote && !result.failed) && result.wrote) {
+            result.failed = true;
+        }
         SetStatus(job, i, result);
     }
-    job.currentTask.store(job.taskCount, std::memory_order_release);
+    job.currentTask.store(std::max(job.taskCount, 0), std::memory_order_release);
 }
 
 void RunMergeWorker(AVConvert& job) {
-    if (!BeginRun(job)) {
-        job.currentTask.store(std::max(job.taskCount, 0), std::memory_order_release);
-        return;
-    }
-    // The output belongs to the whole merge. The first entry that opens sets it up; entries
-    // before it keep their failure. The trailer is written after the last entry, and also when
-    // the merge is stopped, so that what was merged is always a playable file.
+    const int count = BeginRun(job);
+    // The output and the audio encoder belong to the whole merge, so that the entries' sound
+    // joins without a gap. The first entry that opens sets them up; entries before it keep
+    // their failure. The trailer is written after the last entry, and also when the merge is
+    // stopped, so that what was merged is always a playable file.
     OutputMedia output;
-    for (int i = 0; i < job.taskCount; ++i) {
+    AudioEncoder audio;
+    std::vector<int> merged;  // the entries whose sound is in the file
+    int last = -1;            // the entry whose status waits for the trailer
+    EntryResult lastResult;
+    bool stoppedBetweenEntries = false;
+    for (int i = 0; i < count; ++i) {
         job.currentTask.store(i, std::memory_order_release);
         if (job.stopRequested.load(std::memory_order_relaxed)) {
-            EntryResult stopped;
-            FinishOutput(job, output, stopped);
-            return;
+            stoppedBetweenEntries = true;
+            break;
+        }
+        if (last >= 0) {
+            SetStatus(job, last, lastResult);
         }
         job.fileProgress.store(-1, std::memory_order_relaxed);
-        EntryConverter entry(job, i, output, EntryMode::Merge);
-        EntryResult result = entry.Convert();
-        if (i == job.taskCount - 1) {
-            FinishOutput(job, output, result);
+        EntryConverter entry(job, i, output, audio, EntryMode::Merge);
+        lastResult = entry.Convert();
+        last = i;
+        if (lastResult.wrote) {
+            merged.push_back(i);
         }
-        SetStatus(job, i, result);
     }
-    job.currentTask.store(job.taskCount, std::memory_order_release);
+    bool kept = false;
+    if (output.HeaderWritten()) {
+        const int flushed = audio.IsOpen() ? audio.Flush(output) : 0;
+        kept = FinishOutput(job, output, flushed >= 0 && !merged.empty());
+    }
+    if (last >= 0) {
+        SetStatus(job, last, lastResult);
+    }
+    if (!kept) {
+        // The file is gone: nothing of these entries was converted.
+        for (int i : merged) {
+            StoreStatus(job, i, AVConvert::kTaskFailed);
+        }
+    }
+    if (!stoppedBetweenEntries) {
+        job.currentTask.store(std::max(job.taskCount, 0), std::memory_order_release);
+    }
 }
 
 void ConversionThread::Start(AVConvert& job, WorkerKind kind) {

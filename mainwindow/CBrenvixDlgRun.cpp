@@ -79,9 +79,13 @@ void CBrenvixDlg::StartRun(bool merge) {
             ParseTimeText(m_list->item(row, column::kStart)->text().toStdString()));
         const double end = static_cast<double>(
             ParseTimeText(m_list->item(row, column::kEnd)->text().toStdString()));
+        // An end left at the file's length is no end: the task runs to the end of the sound,
+        // also past the whole seconds that the row shows.
+        const double length = m_list->item(row, column::kDuration)->text().toDouble();
         job.sourcePaths[index] = source;
         job.clipStart[index] = start;
         job.clipEnd[index] = end;
+        job.clipToEnd[index] = end >= length;
         if (merge) {
             job.mergeTotalSeconds += static_cast<int>(end - start);
         } else {

@@ -45,7 +45,7 @@ Player::Player() = default;
 
 Player::~Player() {
     Close();
-    JoinFinishedNotifiers();
+    JoinFinishedNotifiers(true);
 }
 
 void Player::Initialize(PreviewEngineEndNotification onEnd, PreviewEngineNotification) {
@@ -147,7 +147,8 @@ int Player::GetVolume(int* volume) const {
 // ---- Clock and position ----
 
 double Player::ClockLocked() const {
-    if (m_device != 0) {
+    // The sound moves the clock while it plays; after its end (or without it) the wall clock.
+    if (m_device != 0 && !m_soundEnded) {
         return m_audioClock;
     }
     if (m_paused) {
@@ -178,6 +179,7 @@ int Player::SetPos(float fraction) {
     m_audioQueued = 0;
     m_video.clear();
     m_eof = false;
+    m_soundEnded = false;
     m_audioClock = target;
     m_wallBase = target;
     m_wallStart = Clock::now();
@@ -192,11 +194,12 @@ int Player::Start() {
         return -1;
     }
     if (!m_running) {
-        JoinFinishedNotifiers();
+        JoinFinishedNotifiers(false);
         {
             std::lock_guard lock(m_mutex);
             m_quit = false;
             m_eof = false;
+            m_soundEnded = false;
         }
         if (m_media->source.audioIndex >= 0) {
             OpenAudioDevice();
@@ -282,7 +285,7 @@ void Player::EndSession() {
     if (inNotification) {
         // Called from the end notification's handler: the notifier returns once the handler
         // does; it is joined later.
-        m_finishedNotifiers.push_back(std::move(m_notifier));
+        m_finishedNotifiers.push_back({std::move(m_notifier), m_notify});
     } else if (m_notifier.joinable()) {
         m_notifier.join();
     }
@@ -293,23 +296,38 @@ void Player::EndSession() {
     m_video.clear();
     m_shown.reset();
     m_eof = false;
+    m_soundEnded = false;
     m_lastVideoPts = -1.0;
     m_running = false;
 }
 
-void Player::JoinFinishedNotifiers() {
-    for (std::thread& t : m_finishedNotifiers) {
-        if (t.joinable()) {
-            t.join();
+void Player::JoinFinishedNotifiers(bool detachOthers) {
+    // A handler may still wait for the thread that calls this (a Start while the window has
+    // not yet taken the end notification): such a notifier is left for a later call.
+    std::vector<FinishedNotifier> waiting;
+    for (FinishedNotifier& n : m_finishedNotifiers) {
+        bool returned = false;
+        {
+            std::lock_guard lock(n.state->mutex);
+            returned = n.state->returned;
+        }
+        if (returned) {
+            n.thread.join();
+        } else if (detachOthers) {
+            n.thread.detach();
+        } else {
+            waiting.push_back(std::move(n));
         }
     }
-    m_finishedNotifiers.clear();
+    m_finishedNotifiers = std::move(waiting);
 }
 
 // ---- Sound ----
 
 bool Player::OpenAudioDevice() {
     if (!m_audioSubsystem) {
+        // SIGINT and SIGTERM stay the program's own.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             return false;  // no sound: pictures follow the wall clock
         }
@@ -396,6 +414,12 @@ void Player::FillAudio(std::int16_t* out, int samples) {
         }
     }
     std::fill(out + written, out + samples, std::int16_t{0});
+    if (m_eof && m_audio.empty() && !m_soundEnded) {
+        // The sound is over; pictures that outlast it go on at the wall clock from here.
+        m_soundEnded = true;
+        m_wallBase = m_audioClock;
+        m_wallStart = Clock::now();
+    }
     m_wake.notify_all();
 }
 
@@ -591,6 +615,10 @@ void Player::RunNotifier(std::shared_ptr<NotifyState> state, PreviewEngineEndNot
         }
         if (onEnd != nullptr) {
             onEnd();
+        }
+        {
+            std::lock_guard lock(state->mutex);
+            state->returned = true;
         }
         // Once: the session ends, by the handler's stop or by the next one.
         return;

@@ -62,6 +62,7 @@ private:
         std::condition_variable wake;
         bool quit = false;
         bool notifying = false;
+        bool returned = false;  // the end notification's handler has returned
     };
 
     void RunDemux();
@@ -77,7 +78,9 @@ private:
     double ClockLocked() const;
     bool EndedLocked() const;
     void EndSession();
-    void JoinFinishedNotifiers();
+    // Joins the finished notifiers whose handler has returned; with `detachOthers`, lets the
+    // rest go (the player is going away; they touch only their own state).
+    void JoinFinishedNotifiers(bool detachOthers);
 
     PreviewEngineEndNotification m_onEnd = nullptr;
     std::string m_path;
@@ -86,7 +89,12 @@ private:
     std::thread m_demux;
     std::thread m_notifier;
     std::shared_ptr<NotifyState> m_notify;
-    std::vector<std::thread> m_finishedNotifiers;
+    // Notifiers stopped while in the end notification, joined once their handler has returned.
+    struct FinishedNotifier {
+        std::thread thread;
+        std::shared_ptr<NotifyState> state;
+    };
+    std::vector<FinishedNotifier> m_finishedNotifiers;
     std::uint32_t m_device = 0;  // SDL audio device, 0: none
     int m_deviceRate = 0;
     bool m_audioSubsystem = false;
@@ -100,7 +108,8 @@ private:
     bool m_quit = false;
     bool m_paused = true;
     bool m_eof = false;
-    double m_seekTo = -1.0;  // a seek the demux thread still has to make
+    bool m_soundEnded = false;  // the device has played the last sound: the wall clock runs
+    double m_seekTo = -1.0;     // a seek the demux thread still has to make
     std::deque<AudioChunk> m_audio;
     std::size_t m_audioQueued = 0;  // samples per channel in m_audio
     std::deque<VideoFrame> m_video;

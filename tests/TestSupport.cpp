@@ -1,10 +1,12 @@
 #include "TestSupport.h"
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -58,6 +60,7 @@ void FillJob(AVConvert& job, const std::vector<TaskSpec>& tasks, const AudioSett
         job.clipStart[i] = tasks[i].start;
         job.clipEnd[i] = end;
         job.clipLength[i] = end - tasks[i].start;
+        job.clipToEnd[i] = tasks[i].end < 0;  // an untrimmed row
         job.mergeTotalSeconds += static_cast<int>(end - tasks[i].start);
     }
     job.includeVideo = false;
@@ -201,6 +204,48 @@ double MaxVolumeDb(const std::string& path, double seconds) {
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace tolvane::test
+
+namespace tolvane::test {
+
+std::vector<std::int16_t> DecodedSamples(const std::string& path, int rate) {
+    const std::string command = "ffmpeg -nostdin -v error -i " + Quote(path) +
+                                " -map 0:a:0 -ac 1 -ar " + std::to_string(rate) + " -f s16le -";
+    std::vector<std::int16_t> samples;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        throw std::runtime_error("cannot run " + command);
+    }
+    std::array<std::int16_t, 4096> buffer{};
+    std::size_t n = 0;
+    while ((n = std::fread(buffer.data(), sizeof(std::int16_t), buffer.size(), pipe)) > 0) {
+        samples.insert(samples.end(), buffer.begin(), buffer.begin() + static_cast<long>(n));
+    }
+    ::pclose(pipe);
+    return samples;
+}
+
+double DecodedSeconds(const std::string& path) {
+    return static_cast<double>(DecodedSamples(path, 48000).size()) / 48000.0;
+}
+
+FileSizeLimit::FileSizeLimit(std::uint64_t bytes) {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    m_previous = limit.rlim_cur;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = m_previous;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_previousHandler);
 }
 
 }  // namespace tolvane::test

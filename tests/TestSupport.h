@@ -36,7 +36,7 @@ struct AudioSettings {
     std::int32_t channels = 2;
 };
 
-// One task of a job: source, output and clip (an end below 0 means the source's length).
+// One task of a job: source, output and clip (an end below 0: untrimmed, to the end of the sound).
 struct TaskSpec {
     std::string source;
     std::string output;
@@ -79,6 +79,26 @@ ProbedStream Ffprobe(const std::string& path, const char* kind = "a");
 // The end of the last audio packet, in seconds: the length a player plays, for containers
 // whose header only estimates it.
 double AudioPacketsEnd(const std::string& path);
+
+// The first audio stream decoded to mono signed 16-bit samples at `rate` (the decoder's own
+// trimming of encoder delay and padding applies).
+std::vector<std::int16_t> DecodedSamples(const std::string& path, int rate = 48000);
+// The length of the first audio stream as it decodes, in seconds.
+double DecodedSeconds(const std::string& path);
+
+// While alive, files this process writes cannot grow past `bytes` (writes fail with EFBIG, as on
+// a full disk), without mounting anything.
+class FileSizeLimit final {
+public:
+    explicit FileSizeLimit(std::uint64_t bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    std::uint64_t m_previous;
+    void (*m_previousHandler)(int);
+};
 
 // The loudest sample of the first `seconds` of a file's audio, in dB (ffmpeg's volumedetect).
 double MaxVolumeDb(const std::string& path, double seconds);

@@ -50,6 +50,38 @@ for n in 1 2 3; do
         -c:v libx264 -preset ultrafast -c:a aac -ac 2
 done
 
+# Sound that does not end on a whole second, at many rates, channel counts and containers.
+small="testsrc2=size=64x48:rate=25"
+make odd_0.05.mp4 -f lavfi -i "$small" -f lavfi -i "sine=frequency=440:sample_rate=8000" -t 0.05 \
+    -c:v libx264 -preset ultrafast -c:a aac -ac 1
+make odd_0.3.mkv -f lavfi -i "$small" -f lavfi -i "sine=frequency=440:sample_rate=96000" -t 0.3 \
+    -c:v mpeg4 -c:a flac -ac 2
+make odd_0.9.webm -f lavfi -i "$small" -f lavfi -i "sine=frequency=440:sample_rate=48000" -t 0.9 \
+    -c:v libvpx -deadline realtime -c:a libopus -ac 2
+make odd_5.72.mp4 -f lavfi -i "$small" -f lavfi -i "$tone" -t 5.72 \
+    -c:v libx264 -preset ultrafast -c:a aac -ac 2
+make odd_44.65.ogg -f lavfi -i "sine=frequency=440:sample_rate=22050" -t 44.65 -c:a libvorbis -ac 1
+make odd_3.37_51.mkv -f lavfi -i "sine=frequency=330:sample_rate=48000" -t 3.37 -c:a ac3 -ac 6
+# Loud first, quiet after: a variable bit rate MP3 without the header that states its length, so
+# that the length the container guesses is far too short.
+make vbr_no_header.mp3 -f lavfi -i "aevalsrc=if(lt(t\\,5)\\,random(0)-0.5\\,0.01*sin(2*PI*440*t)):s=44100:d=60" \
+    -c:a libmp3lame -q:a 2 -write_xing 0
+# Pictures that outlast the sound, and sound that outlasts the pictures.
+make picture_longer.mp4 -f lavfi -i "testsrc2=size=160x120:rate=25:duration=2" \
+    -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=1" -c:v libx264 -preset ultrafast -c:a aac
+make sound_longer.mp4 -f lavfi -i "testsrc2=size=160x120:rate=25:duration=1" \
+    -f lavfi -i "sine=frequency=440:sample_rate=44100:duration=2" -c:v libx264 -preset ultrafast -c:a aac
+make short_audio_1s.m4a -f lavfi -i "$tone" -t 1 -c:a aac
+# Red above blue: the player's picture rows and colour order.
+make red_over_blue.mp4 -f lavfi -i "color=c=red:size=64x32:rate=25:duration=1,pad=64:64:0:0:blue" \
+    -c:v libx264 -preset ultrafast -pix_fmt yuv444p
+# One continuous tone cut into three pieces (3.37 s, 2.41 s, 4.6 s) at exact samples.
+for piece in "a 0 148617" "b 148617 254898" "c 254898 457758"; do
+    set -- $piece
+    make "tone_$1.mka" -f lavfi -i "aevalsrc=0.5*sin(2*PI*440*t):s=44100:c=mono:d=11" \
+        -af "atrim=start_sample=$2:end_sample=$3,asetpts=PTS-STARTPTS" -c:a flac
+done
+
 # A video stream no decoder knows: an AVI whose codec tag is changed to one nobody uses.
 if [ ! -s no_decoder.avi ]; then
     ff -f lavfi -i "testsrc2=size=160x120:rate=25" -f lavfi -i "$tone" -t 1 -c:v mpeg4 -c:a mp2 tmp.avi

@@ -1,0 +1,241 @@
+// Every output holds the whole sound track, to the sample: untrimmed ends are the true end, short
+// files convert, a task without sound is a failure, merges join without gaps, and a file that
+// cannot be finished is not left behind.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+extern "C" {
+#include <libavcodec/codec_id.h>
+}
+
+#include "AVConvert.h"
+#include "TestSupport.h"
+
+namespace tolvane::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Format {
+    const char* extension;
+    std::int32_t codecId;
+    double tolerance;  // seconds; WMA has no means to state its encoder's padding
+};
+
+const Format kFormats[] = {
+    {".mp3", AV_CODEC_ID_MP3, 0.02},
+    {".wav", AV_CODEC_ID_PCM_S16LE, 0.02},
+    {".wma", AV_CODEC_ID_WMAV2, 0.06},
+    {".ogg", AV_CODEC_ID_VORBIS, 0.02},
+};
+
+// Lengths off whole seconds, 8 kHz to 96 kHz, mono to 5.1, MP4, Matroska, WebM, Ogg, MP3, and
+// sound shorter than the picture.
+class WholeSoundTrack : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(WholeSoundTrack, EveryFormatHoldsTheSourcesWholeSound) {
+    const std::string source = Media(GetParam()).string();
+    const double expected = DecodedSeconds(source);
+    ASSERT_GT(expected, 0.0);
+    ScratchDir out;
+    for (const Format& format : kFormats) {
+        AVConvert job;
+        const std::string output = out.File(std::string("out") + format.extension);
+        FillJob(job, {{source, output}}, {format.codecId});
+        RunBatch(job);
+        ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted) << format.extension;
+        EXPECT_NEAR(DecodedSeconds(job.outputPaths[0]), expected, format.tolerance)
+            << GetParam() << " to " << format.extension;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(OddLengths, WholeSoundTrack,
+                         ::testing::Values("odd_0.05.mp4", "odd_0.3.mkv", "odd_0.9.webm",
+                                           "odd_5.72.mp4", "odd_44.65.ogg", "odd_3.37_51.mkv",
+                                           "picture_longer.mp4", "vbr_no_header.mp3"));
+
+TEST(ExactSound, TrimmedEndsStayWhereTheUserPutThem) {
+    ScratchDir out;
+    AVConvert job;
+    FillJob(job,
+            {{Media("odd_5.72.mp4").string(), out.File("a.wav"), 0.0, 5.0},
+             {Media("odd_5.72.mp4").string(), out.File("b.wav"), 1.0, 3.0}},
+            {AV_CODEC_ID_PCM_S16LE});
+    RunBatch(job);
+    ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
+    ASSERT_EQ(job.taskStatus[1], AVConvert::kTaskConverted);
+    EXPECT_NEAR(DecodedSeconds(job.outputPaths[0]), 5.0, 0.001);
+    EXPECT_NEAR(DecodedSeconds(job.outputPaths[1]), 2.0, 0.001);
+}
+
+TEST(ExactSound, ATaskThatWritesNoSoundFailsAndLeavesNoFile) {
+    ScratchDir out;
+    AVConvert job;
+    FillJob(job,
+            {// A clip that starts after the sound has ended (the picture goes on to 2 s).
+             {Media("picture_longer.mp4").string(), out.File("late.mp3"), 1.5, 2.0},
+             // A clip of length zero.
+             {Media("h264_aac.mp4").string(), out.File("empty.wav"), 1.0, 1.0},
+             {Media("short_1s.mp4").string(), out.File("fine.mp3")}},
+            {AV_CODEC_ID_MP3});
+    RunBatch(job);
+    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskFailed);
+    EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskFailed);
+    EXPECT_EQ(job.taskStatus[2], AVConvert::kTaskConverted);
+    EXPECT_FALSE(fs::exists(out.File("late.mp3")));
+    EXPECT_FALSE(fs::exists(out.File("empty.wav")));
+    EXPECT_TRUE(fs::exists(out.File("fine.mp3")));
+}
+
+// The longest run of samples near silence, away from both ends of the file.
+int LongestQuietRun(const std::vector<std::int16_t>& samples, int threshold, std::size_t margin) {
+    int longest = 0;
+    int run = 0;
+    for (std::size_t i = margin; i + margin < samples.size(); ++i) {
+        run = std::abs(samples[i]) < threshold ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
+TEST(ExactSound, MergeJoinsTheSourcesWithoutAGap) {
+    const std::vector<std::string> pieces = {
+        Media("tone_a.mka").string(), Media("tone_b.mka").string(), Media("tone_c.mka").string()};
+    const double sum = 3.37 + 2.41 + 4.6;
+    for (const Format& format : {kFormats[0], kFormats[1]}) {
+        ScratchDir out;
+        AVConvert job;
+        const std::string name = out.File(std::string("merged") + format.extension);
+        FillJob(job, {{pieces[0], name}, {pieces[1], name}, {pieces[2], name}}, {format.codecId});
+        RunMerge(job);
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_EQ(job.taskStatus[static_cast<std::size_t>(i)], AVConvert::kTaskConverted);
+        }
+        const std::vector<std::int16_t> samples = DecodedSamples(name, 44100);
+        // Within one MP3 frame of the summed lengths.
+        EXPECT_NEAR(static_cast<double>(samples.size()) / 44100, sum, 1152.0 / 44100)
+            << format.extension;
+        // A 440 Hz tone at half scale passes zero in a sample or two; silence at a join is a
+        // longer quiet run.
+        EXPECT_LE(LongestQuietRun(samples, 500, 4410), 2) << format.extension;
+    }
+}
+
+TEST(ExactSound, MergeEntryWithoutSoundIsAFailure) {
+    ScratchDir out;
+    AVConvert job;
+    const std::string name = out.File("merged.mp3");
+    FillJob(job,
+            {{Media("short_1s.mp4").string(), name},
+             {Media("video_only.mp4").string(), name},
+             {Media("short_audio_1s.m4a").string(), name}},
+            {AV_CODEC_ID_MP3});
+    RunMerge(job);
+    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
+    EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskFailed) << "it adds nothing";
+    EXPECT_EQ(job.taskStatus[2], AVConvert::kTaskConverted);
+    EXPECT_NEAR(DecodedSeconds(name), 2.0, 0.05);
+}
+
+// ---- Files that cannot be finished (writes fail as on a full disk) ----
+
+TEST(ExactSound, AWriteThatFailsMidwayLeavesNoFileAndTheNextTaskConverts) {
+    ScratchDir out;
+    const std::string existing = out.File("talk.wav");
+    std::ofstream(existing) << "an earlier file";
+    AVConvert job;
+    FillJob(job,
+            {{Media("h264_aac.mp4").string(), existing},
+             {Media("short_1s.mp4").string(), out.File("small.wav")}},
+            {AV_CODEC_ID_PCM_S16LE});
+    {
+        // 5 s of WAV are about 880 KB.
+        FileSizeLimit limit(200 * 1024);
+        RunBatch(job);
+    }
+    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskFailed);
+    EXPECT_EQ(ReadFile(existing), "an earlier file");
+    EXPECT_FALSE(fs::exists(out.File("talk(0).wav"))) << "no truncated file under its name";
+    EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskConverted);
+    EXPECT_TRUE(fs::exists(out.File("small.wav")));
+}
+
+TEST(ExactSound, ATrailerThatFailsFailsTheTaskAndEveryMergedEntry) {
+    ScratchDir out;
+    {
+        // A second of MP3 fits in the output's buffer: the first write is the trailer's.
+        FileSizeLimit limit(2048);
+        AVConvert batch;
+        FillJob(batch, {{Media("short_1s.mp4").string(), out.File("one.mp3")}}, {AV_CODEC_ID_MP3});
+        RunBatch(batch);
+        EXPECT_EQ(batch.taskStatus[0], AVConvert::kTaskFailed);
+
+        AVConvert merge;
+        const std::string name = out.File("merged.mp3");
+        FillJob(
+            merge,
+            {{Media("short_1s.mp4").string(), name}, {Media("short_audio_1s.m4a").string(), name}},
+            {AV_CODEC_ID_MP3});
+        RunMerge(merge);
+        EXPECT_EQ(merge.taskStatus[0], AVConvert::kTaskFailed);
+        EXPECT_EQ(merge.taskStatus[1], AVConvert::kTaskFailed);
+
+        AVConvert stopped;
+        FillJob(
+            stopped,
+            {{Media("short_1s.mp4").string(), name}, {Media("short_audio_1s.m4a").string(), name}},
+            {AV_CODEC_ID_MP3});
+        RunAndStopAt(stopped, true, 30);
+        EXPECT_NE(stopped.taskStatus[0], AVConvert::kTaskConverted) << "also after Stop";
+    }
+    EXPECT_TRUE(fs::is_empty(out.Path())) << "nothing is left behind";
+}
+
+TEST(ExactSound, PathsAsLongAsLinuxAllows) {
+    ScratchDir out;
+    // A deep folder: the whole path is far over 255 bytes, every name within 255.
+    fs::path deep = out.Path();
+    for (int i = 0; i < 6; ++i) {
+        deep /= std::string(60, static_cast<char>('a' + i));
+    }
+    fs::create_directories(deep);
+    const std::string longest = (deep / (std::string(251, 'x') + ".mp3")).string();
+    std::ofstream(longest) << "taken";
+    AVConvert job;
+    FillJob(job,
+            {{Media("short_1s.mp4").string(), (deep / "talk.mp3").string()},
+             // The numbered name would pass 255 bytes: a clear failure, nothing cut.
+             {Media("short_1s.mp4").string(), longest},
+             {Media("short_1s.mp4").string(), (deep / (std::string(256, 'y') + ".mp3")).string()}},
+            {AV_CODEC_ID_MP3});
+    RunBatch(job);
+    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
+    EXPECT_EQ(job.outputPaths[0], (deep / "talk.mp3").string());
+    EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskFailed);
+    EXPECT_EQ(ReadFile(longest), "taken");
+    EXPECT_EQ(job.taskStatus[2], AVConvert::kTaskFailed);
+    EXPECT_EQ(std::distance(fs::directory_iterator(deep), fs::directory_iterator()), 2);
+}
+
+TEST(ExactSound, TheWorkersHonourTheirTaskLimit) {
+    // More rows than a run holds: the workers stop at the limit instead of reading past it.
+    AVConvert job;
+    job.ResetTasks(AVConvert::kMaxTasks);
+    job.taskCount = AVConvert::kMaxTasks + 1;
+    job.sourcePaths.resize(AVConvert::kMaxTasks + 1);
+    job.outputPaths.resize(AVConvert::kMaxTasks + 1);
+    job.audioCodecId = AV_CODEC_ID_MP3;
+    RunBatch(job);
+    EXPECT_EQ(job.taskStatus[AVConvert::kMaxTasks - 1], AVConvert::kTaskFailed);
+    EXPECT_EQ(job.taskStatus[AVConvert::kMaxTasks], AVConvert::kTaskPending);
+}
+
+}  // namespace
+}  // namespace tolvane::test
