@@ -225,5 +225,23 @@ TEST(Cli, InterruptFinishesTheCurrentFileAsPlayable) {
     EXPECT_FALSE(fs::exists(out.File("long_60(0).wav")));
 }
 
+TEST(Cli, ShortAndOddLengthsConvertWhole) {
+    ScratchDir out;
+    const CliResult result = Cli("-f wav -o " + out.Path().string() + " " + M("odd_0.05.mp4") +
+                                 " " + M("odd_5.72.mp4") + " " + M("vbr_no_header.mp3"));
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    for (const char* name : {"odd_0.05", "odd_5.72", "vbr_no_header"}) {
+        const std::string source = M(std::string(name) + (name[0] == 'v' ? ".mp3" : ".mp4"));
+        EXPECT_NEAR(DecodedSeconds(out.File(std::string(name) + ".wav")), DecodedSeconds(source),
+                    0.02)
+            << name;
+    }
+    // An end given on the command line is honoured to the sample.
+    const CliResult trimmed =
+        Cli("-f wav -s 1 -t 3.5 -o " + out.Path().string() + " " + M("odd_5.72.mp4"));
+    ASSERT_EQ(trimmed.exitCode, 0) << trimmed.output;
+    EXPECT_NEAR(DecodedSeconds(out.File("odd_5.72(0).wav")), 2.5, 0.001);
+}
+
 }  // namespace
 }  // namespace tolvane::test

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <atomic>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <future>
 #include <string>
@@ -191,6 +194,97 @@ TEST_F(Player, SoundOnlyAndPicturesOnlyFilesPlay) {
     ASSERT_EQ(Open("video_only.mp4"), 0) << "opening again replaces the file";
     PreviewEngine_Start();
     EXPECT_TRUE(WaitFor([] { return Pos() > 0.03f; }, 3000ms)) << "on the wall clock";
+}
+
+// Whichever track is longer, the end comes once, after it.
+TEST_F(Player, EndsAfterTheLongerTrack) {
+    struct Case {
+        const char* name;
+        double seconds;  // the longer track
+    };
+    for (const Case& c : {Case{"picture_longer.mp4", 2.0}, Case{"sound_longer.mp4", 2.0},
+                          Case{"short_video_1s.mp4", 1.0}, Case{"short_audio_1s.m4a", 1.0}}) {
+        g_ends = 0;
+        ASSERT_EQ(Open(c.name), 0) << c.name;
+        const auto started = std::chrono::steady_clock::now();
+        PreviewEngine_Start();
+        ASSERT_TRUE(WaitFor([] { return g_ends.load() > 0; }, 8000ms)) << c.name << " never ends";
+        const double played =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        EXPECT_GT(played, c.seconds - 0.3) << c.name;
+        std::this_thread::sleep_for(100ms);
+        EXPECT_EQ(g_ends.load(), 1) << c.name;
+        PreviewEngine_Stop();
+    }
+}
+
+TEST_F(Player, SeekBackwardMovesBack) {
+    ASSERT_EQ(Open("h264_aac.mp4"), 0);
+    PreviewEngine_Start();
+    ASSERT_TRUE(WaitFor([] { return Pos() > 0.25f; }, 5000ms));
+    PreviewEngine_SetPos(0.05f);
+    std::this_thread::sleep_for(150ms);
+    EXPECT_LT(Pos(), 0.15f) << "back near the target, not where it was";
+    EXPECT_TRUE(WaitFor([] { return Pos() > 0.08f; }, 3000ms)) << "and plays on from there";
+}
+
+TEST_F(Player, PicturesComeBottomRowFirstInBlueGreenRedOrder) {
+    ASSERT_EQ(Open("red_over_blue.mp4"), 0);
+    int width = 0;
+    int height = 0;
+    PreviewEngine_GetFrameSize(&width, &height);
+    ASSERT_EQ(width, 64);
+    ASSERT_EQ(height, 64);
+    PreviewEngine_Start();
+    std::vector<unsigned char> picture(static_cast<std::size_t>(width * height * 3));
+    ASSERT_TRUE(WaitFor([&] { return PreviewEngine_GetFrame(picture.data(), width, height) == 0; },
+                        3000ms));
+    const auto pixel = [&](int row, int column) {
+        return &picture[static_cast<std::size_t>((row * width + column) * 3)];
+    };
+    // The first row in the buffer is the picture's bottom row: blue.
+    EXPECT_GT(pixel(2, 32)[0], 180);
+    EXPECT_LT(pixel(2, 32)[2], 80);
+    // The last row is the picture's top row: red.
+    EXPECT_LT(pixel(height - 3, 32)[0], 80);
+    EXPECT_GT(pixel(height - 3, 32)[2], 180);
+}
+
+TEST_F(Player, StartWhileTheEndNotificationWaitsDoesNotDeadlock) {
+    std::promise<void> reached;
+    std::promise<void> release;
+    std::future<void> released = release.get_future();
+    g_reached = &reached;
+    g_release = &released;
+    PreviewEngine_Initialize(&BlockingEnd, nullptr);
+    ASSERT_EQ(Open("short_1s.mp4"), 0);
+    PreviewEngine_Start();
+    ASSERT_EQ(reached.get_future().wait_for(5s), std::future_status::ready);
+    // The window's thread, before it takes the notification: Stop, then Play again.
+    auto restarted = std::async(std::launch::async, [] {
+        PreviewEngine_Stop();
+        return PreviewEngine_Start();
+    });
+    const bool returned = restarted.wait_for(3s) == std::future_status::ready;
+    release.set_value();
+    EXPECT_TRUE(returned) << "Start waited for the notification it was to answer";
+    EXPECT_EQ(restarted.get(), 0);
+}
+
+// Plays a minute of sound; run in a child process by the next test.
+TEST_F(Player, DISABLED_PlaysUntilTheProcessEnds) {
+    ASSERT_EQ(Open("long_60.m4a"), 0);
+    PreviewEngine_Start();
+    std::this_thread::sleep_for(10s);
+}
+
+TEST(PlayerSignals, TerminationReachesAProcessThatPlays) {
+    int status = 0;
+    RunCommand("timeout --preserve-status -s TERM 2 /proc/" + std::to_string(::getpid()) +
+                   "/exe --gtest_also_run_disabled_tests "
+                   "--gtest_filter=Player.DISABLED_PlaysUntilTheProcessEnds",
+               &status);
+    EXPECT_EQ(status, 128 + SIGTERM) << "the player's sound library kept the signal";
 }
 
 }  // namespace
