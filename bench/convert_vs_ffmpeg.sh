@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Times the engine against the ffmpeg command line doing the same audio transcode of a
-# 10-minute 1280x720 H.264 + AAC video, for MP3 128 kbps 44.1 kHz, WAV, WMA and OGG.
+# 1280x720 H.264 + AAC video of MINUTES minutes, for MP3 128 kbps 44.1 kHz, WAV, WMA and OGG.
 # Prints the medians of RUNS alternating runs and the ratios engine / ffmpeg.
 #
-#   bench/convert_vs_ffmpeg.sh [RUNS]        (default 3; builds into build/ when needed)
+#   bench/convert_vs_ffmpeg.sh [RUNS] [MINUTES]   (defaults 3 and 10; builds into build/)
 set -euo pipefail
 runs=${1:-3}
+minutes=${2:-10}
 . "$(dirname "$0")/common.sh"
 bench_build tolvane-cli
 cli=build/cli/tolvane-cli
-source_file=$(bench_source ten_minutes_720p.mp4 600)
+source_file=$(bench_source "${minutes}_minutes_720p.mp4" $((minutes * 60)))
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

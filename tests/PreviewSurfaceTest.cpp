@@ -5,8 +5,11 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 extern "C" {
@@ -47,6 +50,43 @@ private:
     bool m_had = false;
 };
 
+// A picture of one colour (Y, U, V).
+FramePtr SolidPicture(int width, int height, int y, int u, int v) {
+    FramePtr frame = AllocPicture(AV_PIX_FMT_YUV420P, width, height);
+    if (frame) {
+        for (int row = 0; row < height; ++row) {
+            std::memset(frame->data[0] + row * frame->linesize[0], y, width);
+        }
+        for (int row = 0; row < height / 2; ++row) {
+            std::memset(frame->data[1] + row * frame->linesize[1], u, width / 2);
+            std::memset(frame->data[2] + row * frame->linesize[2], v, width / 2);
+        }
+    }
+    return frame;
+}
+
+// The colour of the middle of an X window, as red, green, blue.
+struct Rgb {
+    int r, g, b;
+};
+Rgb MiddlePixel(unsigned long window, int width, int height) {
+    Display* display = XOpenDisplay(nullptr);
+    Rgb rgb{-1, -1, -1};
+    if (display == nullptr) {
+        return rgb;
+    }
+    XImage* image = XGetImage(display, window, width / 2, height / 2, 1, 1, AllPlanes, ZPixmap);
+    if (image != nullptr) {
+        const unsigned long pixel = XGetPixel(image, 0, 0);
+        rgb = {static_cast<int>((pixel & image->red_mask) >> 16),
+               static_cast<int>((pixel & image->green_mask) >> 8),
+               static_cast<int>(pixel & image->blue_mask)};
+        XDestroyImage(image);
+    }
+    XCloseDisplay(display);
+    return rgb;
+}
+
 AVConvert& FillVideoJob(AVConvert& job, const ScratchDir& out) {
     FillJob(job, {{Media("h264_aac.mp4").string(), out.File("movie.mp4")}}, {AV_CODEC_ID_AAC});
     IncludeVideo(job, {AV_CODEC_ID_MPEG4});
@@ -79,7 +119,7 @@ TEST(PreviewSurface, DrawsIntoTheNativeWindowNamedByTheEnvironment) {
     if (std::getenv("DISPLAY") == nullptr || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
         GTEST_SKIP() << "no display";
     }
-    SDL_Window* host = SDL_CreateWindow("preview host", 0, 0, 160, 120, SDL_WINDOW_HIDDEN);
+    SDL_Window* host = SDL_CreateWindow("preview host", 0, 0, 160, 120, SDL_WINDOW_SHOWN);
     ASSERT_NE(host, nullptr) << SDL_GetError();
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
@@ -90,11 +130,23 @@ TEST(PreviewSurface, DrawsIntoTheNativeWindowNamedByTheEnvironment) {
         PreviewSurface surface;
         ASSERT_TRUE(surface.Start());
         EXPECT_TRUE(surface.Active());
-        FramePtr frame = AllocPicture(AV_PIX_FMT_YUV420P, 320, 240);
-        ASSERT_TRUE(frame);
+        // Red, then blue at another size: the picture follows both.
+        FramePtr red = SolidPicture(320, 240, 81, 90, 240);
+        FramePtr blue = SolidPicture(176, 144, 41, 240, 110);
+        ASSERT_TRUE(red && blue);
+        SDL_PumpEvents();
         for (int i = 0; i < 3; ++i) {
-            surface.Draw(*frame);
+            surface.Draw(*red);
         }
+        const Rgb first = MiddlePixel(info.info.x11.window, 160, 120);
+        EXPECT_GT(first.r, 180);
+        EXPECT_LT(first.b, 80);
+        for (int i = 0; i < 3; ++i) {
+            surface.Draw(*blue);
+        }
+        const Rgb second = MiddlePixel(info.info.x11.window, 160, 120);
+        EXPECT_LT(second.r, 80);
+        EXPECT_GT(second.b, 180);
         surface.Stop();
         EXPECT_FALSE(surface.Active());
     }
