@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 extern "C" {
@@ -17,6 +18,7 @@ extern "C" {
 
 #include "AVConvert.h"
 #include "TestSupport.h"
+#include "Workers.h"
 
 namespace tolvane::test {
 namespace {
@@ -60,6 +62,26 @@ INSTANTIATE_TEST_SUITE_P(OddLengths, WholeSoundTrack,
                          ::testing::Values("odd_0.05.mp4", "odd_0.3.mkv", "odd_0.9.webm",
                                            "odd_5.72.mp4", "odd_44.65.ogg", "odd_3.37_51.mkv",
                                            "picture_longer.mp4", "vbr_no_header.mp3"));
+
+TEST(ExactSound, VorbisProgressCountsTheEncodersChannels) {
+    // A 5.1 source into stereo Vorbis: the progress estimate follows the two output channels.
+    ScratchDir out;
+    AVConvert job;
+    FillJob(job, {{Media("ac3_51.mkv").string(), out.File("five.ogg")}}, {AV_CODEC_ID_VORBIS});
+    ConversionThread worker;
+    worker.Start(job, WorkerKind::Batch);
+    int highest = 0;
+    while (worker.Running()) {
+        const int progress = job.fileProgress.load();
+        if (progress < 100) {
+            highest = std::max(highest, progress);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    worker.Join();
+    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
+    EXPECT_GT(highest, 60) << "the estimate ran far ahead of the real work";
+}
 
 TEST(ExactSound, TrimmedEndsStayWhereTheUserPutThem) {
     ScratchDir out;

@@ -314,6 +314,21 @@ TEST(MainWindow, ConvertWritesAudioFilesAndMarksTheRows) {
     EXPECT_EQ(w.messages.shown.back(), "Please select at least one task to convert!");
 }
 
+TEST(MainWindow, UntrimmedRowsConvertTheWholeSoundAndShortFilesConvert) {
+    Window w;
+    w.Add({M("odd_5.72.mp4"), M("odd_0.05.mp4")});
+    EXPECT_EQ(w.Cell(0, column::kEnd), "00:00:05") << "whole-second texts stay";
+    EXPECT_EQ(w.Cell(1, column::kEnd), "00:00:00");
+    w.RunToEnd(ids::kConvert);
+    const QString out = w.OutputFolder();
+    EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
+    EXPECT_EQ(w.Cell(1, column::kStatus), "Completed");
+    EXPECT_NEAR(DecodedSeconds((out + "/odd_5.72.mp3").toStdString()),
+                DecodedSeconds(M("odd_5.72.mp4").toStdString()), 0.02);
+    EXPECT_NEAR(DecodedSeconds((out + "/odd_0.05.mp3").toStdString()),
+                DecodedSeconds(M("odd_0.05.mp4").toStdString()), 0.02);
+}
+
 TEST(MainWindow, MergeThreeRowsIntoOneFileOfTheSummedLength) {
     Window w;
     w.dlg->FormatBox()->setCurrentIndex(1);
