@@ -1,15 +1,15 @@
 #include "FileInfoText.h"
 
-#include <cstdio>
 #include <cstdlib>
+
+#include "Numbers.h"
 
 std::string BitRateText(const std::string& bitsPerSecond) {
     if (bitsPerSecond.empty()) {
         return {};
     }
-    char text[64];
-    std::snprintf(text, sizeof text, "%f", std::atof(bitsPerSecond.c_str()) / 1000.0);
-    const std::string formatted = text;
+    const std::string formatted =
+        FormatFixed(ParseLeadingNumber(bitsPerSecond).value_or(0.0) / 1000.0, 6);
     const std::size_t dot = formatted.find('.', 1);
     return dot == std::string::npos ? formatted : formatted.substr(0, dot) + " Kbps";
 }

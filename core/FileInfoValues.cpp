@@ -1,18 +1,16 @@
 #include "FileInfoValues.h"
 
-#include <cstdio>
+#include "Numbers.h"
 
 FileInfoValues MakeFileInfoValues(const MediaProbeResult& probe, const std::string& path,
                                   const std::string& lengthText) {
     FileInfoValues values;
     values.infoPath = path;
     values.infoLength = lengthText;
-    char rate[64];
     const double fps = probe.srcFrameRateDen != 0
                            ? static_cast<double>(probe.srcFrameRateNum) / probe.srcFrameRateDen
                            : 0.0;
-    std::snprintf(rate, sizeof rate, "%5.2f fps", fps);
-    values.infoFrameRate = rate;
+    values.infoFrameRate = FormatFixed(fps, 2, 5) + " fps";
     values.infoWidth = std::to_string(probe.srcWidth);
     values.infoHeight = std::to_string(probe.srcHeight);
     values.infoVideoCodec = std::to_string(probe.srcVideoCodecId);

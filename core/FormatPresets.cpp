@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "Numbers.h"
+
 namespace {
 
 using SV = std::string_view;
@@ -507,7 +509,7 @@ std::int32_t NumberOfText(std::string_view text) {
     if (kbps != std::string_view::npos) {
         const std::string number(text.substr(0, kbps));
         // Truncated toward zero; the small allowance keeps "5.15 kbps" from becoming 5149.
-        const double kilo = std::strtod(number.c_str(), nullptr) * 1000.0;
+        const double kilo = ParseLeadingNumber(number).value_or(0.0) * 1000.0;
         return static_cast<std::int32_t>(kilo + (kilo >= 0 ? 1e-6 : -1e-6));
     }
     const std::size_t hz = text.find(" Hz");

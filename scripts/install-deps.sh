@@ -8,7 +8,7 @@ packages=(
     libsdl2-dev libjpeg-dev
     qt6-base-dev qt6-base-dev-tools
     googletest libgtest-dev
-    ffmpeg xvfb xauth time
+    ffmpeg xvfb xauth time locales
 )
 
 missing=()
@@ -16,10 +16,18 @@ for p in "${packages[@]}"; do
     status=$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null || true)
     [ "$status" = installed ] || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# A comma-decimal locale, for the tests that run the windows under it.
+have_locale() { locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; }
+make_locale() { have_locale || ${sudo:-} localedef -i de_DE -c -f UTF-8 de_DE.UTF-8; }
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
+if [ ${#missing[@]} -eq 0 ]; then
+    make_locale
+    exit 0
+fi
+
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+make_locale

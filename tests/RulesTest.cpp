@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 #include <algorithm>
 
 #include "FileInfoText.h"
@@ -115,6 +117,23 @@ TEST(FormatPresets, AudioPresetsAreComplete) {
     EXPECT_EQ(FindPreset(90106)->title, "MP3 - MPEG Layer-3 Audio(*.MP3)");
     EXPECT_EQ(FindPreset(90107)->channels.size(), 1u);
     EXPECT_EQ(FindPreset(12345), nullptr);
+}
+
+TEST(Rules, NumbersAreTheSameInEveryLocale) {
+    // The windows run under the desktop's locale; a comma-decimal one changes nothing.
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "scripts/install-deps.sh makes it";
+    EXPECT_EQ(BitRateText("127999"), "127 Kbps");
+    MediaProbeResult probe;
+    probe.srcFrameRateNum = 30000;
+    probe.srcFrameRateDen = 1001;
+    EXPECT_EQ(MakeFileInfoValues(probe, "/v/a.mp4", "00:00:01").infoFrameRate, "29.97 fps");
+    probe.srcFrameRateNum = 5;
+    probe.srcFrameRateDen = 1;
+    EXPECT_EQ(MakeFileInfoValues(probe, "/v/a.mp4", "00:00:01").infoFrameRate, " 5.00 fps");
+    EXPECT_EQ(NumberOfText("4.75 kbps"), 4750);
+    EXPECT_EQ(NumberOfText("5.15 kbps"), 5150);
+    std::setlocale(LC_ALL, previous.c_str());
 }
 
 }  // namespace
