@@ -273,8 +273,12 @@ void CBitmapSlider::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Down:
             position += 1;
             break;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            QWidget::keyPressEvent(event);  // Tab still moves the focus on
+            return;
         default:
-            QWidget::keyPressEvent(event);
+            event->accept();  // the slider takes every other key: Escape closes nothing
             return;
     }
     SetPos(position);

@@ -47,7 +47,7 @@ CLabel::TextFormat CLabel::FormatFor(Style style, bool centerImage, const QStrin
         if (text.contains("\r\n")) {
             format = {Qt::AlignHCenter | Qt::AlignTop, false, format.expandTabs};
         } else {
-            format = {Qt::AlignCenter, false, format.expandTabs};
+            format = {Qt::AlignCenter, false, format.expandTabs, true};
         }
     }
     return format;
@@ -60,11 +60,16 @@ void CLabel::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     const TextFormat format = FormatFor(m_style, m_centerImage, text());
     int flags = static_cast<int>(format.alignment);
-    flags |= format.wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine;
+    if (format.wordWrap) {
+        flags |= Qt::TextWordWrap;
+    }
+    if (format.singleLine) {
+        flags |= Qt::TextSingleLine;
+    }
     if (format.expandTabs) {
         flags |= Qt::TextExpandTabs;
     }
-    painter.drawText(contentsRect(), flags, text());
+    painter.drawText(contentsRect(), flags, QString(text()).replace("\r\n", "\n"));
 }
 
 void CLabel::changeEvent(QEvent* event) {

@@ -23,6 +23,7 @@ public:
         Qt::Alignment alignment;
         bool wordWrap;
         bool expandTabs;
+        bool singleLine = false;  // line breaks drawn as spaces; otherwise they break lines
     };
     // How a text is laid out for a style.
     static TextFormat FormatFor(Style style, bool centerImage, const QString& text);

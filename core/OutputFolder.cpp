@@ -13,8 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kMaxFolderText = 260;
-
 std::string Lower(std::string_view text) {
     std::string lower(text);
     std::transform(lower.begin(), lower.end(), lower.begin(),
@@ -93,7 +91,7 @@ std::string ReadRememberedFolder(const fs::path& settingsFile) {
         if (SectionName(line, name)) {
             section = name;
         } else if (section == "info" && KeyValue(line, "path", value)) {
-            return value.substr(0, kMaxFolderText);
+            return value;  // as long as the system allows: never cut
         }
     }
     return {};

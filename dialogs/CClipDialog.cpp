@@ -30,18 +30,6 @@ long long Seconds(const QString& text) {
     return ParseTimeText(text.toStdString());
 }
 
-// The player's end notification: hands it to the dialog titled "Clip" and waits.
-void ClipPreviewEnded() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->windowTitle() == "Clip" && qobject_cast<CClipDialog*>(widget) != nullptr) {
-            QMetaObject::invokeMethod(widget, "OnPreviewEnded", Qt::BlockingQueuedConnection);
-            return;
-        }
-    }
-}
-
-void IgnoreNotification(int) {}
-
 }  // namespace
 
 CClipDialog::CClipDialog(ClipHost& host, QWidget* parent) : QDialog(parent), m_host(host) {
@@ -144,13 +132,15 @@ QString CClipDialog::CutText() const {
 }
 
 void CClipDialog::SetUpPlayer() {
-    PreviewEngine_Initialize(&ClipPreviewEnded, &IgnoreNotification);
-    m_transport->Reset();
+    m_transport->TakePlayer();
     m_closing = false;
 }
 
 void CClipDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (event->spontaneous()) {
+        return;  // restored after a minimise: the clip and its marks stay as they are
+    }
     SetUpPlayer();
     m_transport->ShowReady();
     OnPlay();  // the dialog starts playing at once
@@ -181,7 +171,9 @@ void CClipDialog::OnStop() {
 }
 
 void CClipDialog::OnPreviewEnded() {
-    OnStop();
+    if (m_transport->OwnsPlayer()) {
+        OnStop();
+    }
 }
 
 void CClipDialog::SetTimes(long long begin, long long end, long long cut) {

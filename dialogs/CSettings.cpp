@@ -94,7 +94,8 @@ CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidg
     m_default->setAutoDefault(false);
     m_ok = new QPushButton("OK", this);
     m_ok->setToolTip("OK");
-    m_ok->setDefault(true);
+    // Enter never presses OK, not even with OK focused.
+    m_ok->setAutoDefault(false);
     m_cancel = new QPushButton("Cancel", this);
     m_cancel->setToolTip("Cancel");
     m_cancel->setAutoDefault(false);
@@ -189,6 +190,9 @@ void CSettings::StoreValues() {
 
 void CSettings::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (event->spontaneous()) {
+        return;  // restored after a minimise: the user's choices stay
+    }
     ApplyEncoderRule();
     ApplyVideoEncoderRule();
 }

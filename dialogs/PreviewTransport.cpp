@@ -1,6 +1,7 @@
 #include "PreviewTransport.h"
 
 #include <cmath>
+#include <mutex>
 
 #include "CBitmapSlider.h"
 #include "CControlButton.h"
@@ -17,12 +18,61 @@ constexpr int kPlayGreyed = PreviewTransport::kPlayGreyedFace;
 constexpr int kStopActive = PreviewTransport::kStopActiveFace;
 constexpr int kStopGreyed = PreviewTransport::kStopGreyedFace;
 
+// Where the player's end notification goes: the window that took the player last. Written on
+// the user-interface thread, read on the player's notifier thread, both under the lock; a
+// window leaves the route before it is destroyed.
+struct EndRoute {
+    std::mutex mutex;
+    QObject* window = nullptr;
+};
+
+EndRoute& TheEndRoute() {
+    static EndRoute route;
+    return route;
+}
+
+// The player's end notification, on its notifier thread: posted to the window, never waited
+// for (the window's thread may be taking the route's lock).
+void RouteEndNotification() {
+    EndRoute& route = TheEndRoute();
+    std::lock_guard lock(route.mutex);
+    if (route.window != nullptr) {
+        QMetaObject::invokeMethod(route.window, "OnPreviewEnded", Qt::QueuedConnection);
+    }
+}
+
+void IgnoreNotification(int) {}
+
 }  // namespace
 
-PreviewTransport::PreviewTransport(const Parts& parts, StopMode mode, QObject* parent)
-    : QObject(parent), m_parts(parts), m_mode(mode) {
+PreviewTransport::PreviewTransport(const Parts& parts, StopMode mode, QObject* window)
+    : QObject(window), m_parts(parts), m_mode(mode) {
     connect(&m_positionTimer, &QTimer::timeout, this, &PreviewTransport::OnPositionTick);
     connect(&m_pictureTimer, &QTimer::timeout, this, &PreviewTransport::OnPictureTick);
+}
+
+PreviewTransport::~PreviewTransport() {
+    EndRoute& route = TheEndRoute();
+    std::lock_guard lock(route.mutex);
+    if (route.window == parent()) {
+        route.window = nullptr;
+    }
+}
+
+void PreviewTransport::TakePlayer() {
+    {
+        EndRoute& route = TheEndRoute();
+        std::lock_guard lock(route.mutex);
+        route.window = parent();
+    }
+    PreviewEngine_Initialize(&RouteEndNotification, &IgnoreNotification);
+    Reset();
+}
+
+bool PreviewTransport::OwnsPlayer() const {
+    EndRoute& route = TheEndRoute();
+    std::lock_guard lock(route.mutex);
+    return route.window == parent();
 }
 
 void PreviewTransport::Reset() {
@@ -108,11 +158,12 @@ void PreviewTransport::Stop(bool anyRowSelected) {
     if (m_mode == StopMode::StopAndClose) {
         m_openOnPlay = true;
     }
+    // Also after an opening that failed: nothing is left polling.
+    m_positionTimer.stop();
+    m_pictureTimer.stop();
     if (!m_opened) {
         return;
     }
-    m_positionTimer.stop();
-    m_pictureTimer.stop();
     PreviewEngine_Stop();
     if (m_mode == StopMode::StopAndClose) {
         PreviewEngine_Close();

@@ -35,7 +35,16 @@ public:
     static constexpr int kStopActiveFace = 304;
     static constexpr int kStopGreyedFace = 303;
 
-    PreviewTransport(const Parts& parts, StopMode mode, QObject* parent = nullptr);
+    // `window` is the transport's parent: the window whose invokable OnPreviewEnded() takes
+    // the player's end notification, on the window's own thread.
+    PreviewTransport(const Parts& parts, StopMode mode, QObject* window);
+    ~PreviewTransport() override;
+
+    // Gives the player to this transport's window: its end notification goes there (posted,
+    // never read from the player's thread), and the transport is Reset.
+    void TakePlayer();
+    // Whether the player's end notification goes to this transport's window now.
+    bool OwnsPlayer() const;
 
     // Ready to play, a file to open at the next Play, the slider at 0 of 0 to 1000.
     void Reset();

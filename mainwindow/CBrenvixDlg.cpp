@@ -13,6 +13,7 @@
 
 #include "CAVConvertDlg.h"
 #include "CBitmapSlider.h"
+#include "CCheckListCtrl.h"
 #include "CClipDialog.h"
 #include "CControlButton.h"
 #include "DialogKeys.h"
@@ -144,6 +145,20 @@ bool CBrenvixDlg::eventFilter(QObject* watched, QEvent* event) {
             event->accept();
             return true;
         }
+    }
+    if (event->type() == QEvent::MouseMove) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget != nullptr && widget->window() == this) {
+            UpdateHandCursor(
+                mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition()).toPoint());
+        }
+    }
+    // A click in the list, on a row or on the empty area below the rows: once the view has
+    // made its selection.
+    if (m_list != nullptr && watched == m_list->viewport() &&
+        event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        QMetaObject::invokeMethod(this, &CBrenvixDlg::OnListClicked, Qt::QueuedConnection);
     }
     return QDialog::eventFilter(watched, event);
 }

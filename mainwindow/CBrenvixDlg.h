@@ -146,7 +146,7 @@ public:
     const QString& SettingsFile() const { return m_settingsFile; }
     // The tooltip a control shows now.
     QString ToolTipFor(int id) const;
-    // Whether the hand cursor shows over a control.
+    // Whether the hand cursor shows over a control, as Qt decides it after the last mouse move.
     bool HandCursorOver(int id) const;
     // Waits for a worker that is still finishing (after Stop) before the job is touched.
     void WaitForWorker();
@@ -176,6 +176,8 @@ private:
     void Activate(int id);
     void Grey(int id);
     void SetButtonStatesAfterAdd();
+    // The hand over greyed buttons, from the mouse moves anywhere in the window.
+    void UpdateHandCursor(const QPoint& windowPos);
 
     // Task list.
     AVConvert& SharedJob();
@@ -190,6 +192,7 @@ private:
     void OnRunTimerRows();
     void FinishRun();
     bool CheckAndRememberFolder(bool createIfMissing);
+    void AddFolderEntry(const QString& folder);
 
     QString FileNameOf(const QString& path) const;
 

@@ -67,7 +67,7 @@ CControlButton* MakeButton(QWidget* parent, const ButtonSpec& entry) {
     if (*entry.tooltip != '\0') {
         button->setToolTip(entry.tooltip);
     }
-    if (entry.handCursor) {
+    if (entry.handCursor && entry.enabledAtStart) {
         button->setCursor(SkinHandCursor());
     }
     button->update();
@@ -116,6 +116,9 @@ void CBrenvixDlg::Activate(int id) {
     }
     button->setEnabled(true);
     button->SetBitmaps(entry->hover, entry->normal, entry->normal, entry->hover);
+    if (entry->handCursor) {
+        button->setCursor(SkinHandCursor());
+    }
     button->update();
 }
 
@@ -127,7 +130,26 @@ void CBrenvixDlg::Grey(int id) {
     }
     button->setEnabled(false);
     button->SetBitmaps(entry->disabled, entry->disabled, entry->disabled, entry->disabled);
+    // Qt shows no cursor of a disabled widget; the window shows the hand for it instead.
+    button->unsetCursor();
     button->update();
+}
+
+void CBrenvixDlg::UpdateHandCursor(const QPoint& windowPos) {
+    bool overGreyedButton = false;
+    for (const ButtonSpec& entry : kButtonSpecs) {
+        const CControlButton* button = Button(entry.id);
+        if (entry.handCursor && button != nullptr && !button->isEnabled() &&
+            button->geometry().contains(windowPos)) {
+            overGreyedButton = true;
+            break;
+        }
+    }
+    if (overGreyedButton && !testAttribute(Qt::WA_SetCursor)) {
+        setCursor(SkinHandCursor());
+    } else if (!overGreyedButton && testAttribute(Qt::WA_SetCursor)) {
+        unsetCursor();
+    }
 }
 
 QString CBrenvixDlg::ToolTipFor(int id) const {
@@ -136,7 +158,12 @@ QString CBrenvixDlg::ToolTipFor(int id) const {
 }
 
 bool CBrenvixDlg::HandCursorOver(int id) const {
-    const CControlButton* button = Button(id);
-    return button != nullptr && button->testAttribute(Qt::WA_SetCursor) &&
-           button->cursor().shape() == SkinHandCursor().shape();
+    // Qt's rule: the first widget from the one under the mouse up to the window that has a
+    // cursor of its own decides, and shows none when it is disabled.
+    const QWidget* widget = Button(id);
+    while (widget != nullptr && !widget->isWindow() && !widget->testAttribute(Qt::WA_SetCursor)) {
+        widget = widget->parentWidget();
+    }
+    return widget != nullptr && widget->isEnabled() && widget->testAttribute(Qt::WA_SetCursor) &&
+           widget->cursor().shape() == SkinHandCursor().shape();
 }

@@ -15,18 +15,29 @@ void CBrenvixDlg::SetUpOutputControls() {
     m_folderBox = new QComboBox(this);
     m_folderBox->setObjectName(QString::number(ids::kFolderBox));
     m_folderBox->setEditable(true);
-    m_folderBox->setInsertPolicy(QComboBox::InsertAlphabetically);
+    // Enter in the box adds nothing; entries come from the set-up and from Browse.
+    m_folderBox->setInsertPolicy(QComboBox::NoInsert);
     m_folderBox->setDuplicatesEnabled(true);
     m_folderBox->setGeometry(skin::Rect(skin::kFolderBox));
 
     const ProfileLocations locations = LocateProfile(m_programFolder.toStdString());
     m_settingsFile = QString::fromStdString(locations.settingsFile.string());
     m_runFolder = QString::fromStdString(StartupFolder(locations));
-    m_folderBox->addItem(m_runFolder);
+    AddFolderEntry(m_runFolder);
     m_folderBox->setCurrentIndex(m_folderBox->findText(m_runFolder));
     m_folderBox->setEditText(m_runFolder);
 
-    connect(m_formatBox, &QComboBox::currentIndexChanged, this, &CBrenvixDlg::OnFormatChanged);
+    // Every pick, also of the entry already chosen (it fills the empty cells of dropped rows).
+    connect(m_formatBox, &QComboBox::activated, this, &CBrenvixDlg::OnFormatChanged);
+}
+
+void CBrenvixDlg::AddFolderEntry(const QString& folder) {
+    // A sorted list; duplicates stay.
+    int index = 0;
+    while (index < m_folderBox->count() && m_folderBox->itemText(index) <= folder) {
+        ++index;
+    }
+    m_folderBox->insertItem(index, folder);
 }
 
 // ---- Output profile and folder ----
@@ -53,7 +64,7 @@ void CBrenvixDlg::OnBrowse() {
             continue;
         }
         m_runFolder = *folder;
-        m_folderBox->addItem(*folder);
+        AddFolderEntry(*folder);
         m_folderBox->setEditText(*folder);
         return;
     }

@@ -13,26 +13,10 @@
 #include "PreviewEngine.h"
 #include "PreviewTransport.h"
 
-namespace {
-
-// The player's end notification: hands the end to the main window's thread and waits.
-void MainWindowPreviewEnded() {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == "CBrenvixDlg") {
-            QMetaObject::invokeMethod(widget, "OnPreviewEnded", Qt::BlockingQueuedConnection);
-            return;
-        }
-    }
-}
-
-void IgnoreNotification(int) {}
-
-}  // namespace
-
 void CBrenvixDlg::SetUpPreview() {
-    PreviewEngine_Initialize(&MainWindowPreviewEnded, &IgnoreNotification);
-    m_transport->Reset();
-    m_volume = 65535;
+    // The volume stays the slider's: set up again after the clip dialog, the next file plays
+    // as loud as before.
+    m_transport->TakePlayer();
 }
 
 bool CBrenvixDlg::Playing() const {
@@ -54,7 +38,10 @@ void CBrenvixDlg::StopPreview() {
 }
 
 void CBrenvixDlg::OnPreviewEnded() {
-    StopPreview();
+    // An end that was on its way when the clip dialog took the player is not ours.
+    if (m_transport->OwnsPlayer()) {
+        StopPreview();
+    }
 }
 
 bool CBrenvixDlg::event(QEvent* event) {
@@ -87,6 +74,8 @@ void CBrenvixDlg::OnClip() {
             m_clip = std::make_unique<CClipDialog>(*this, this);
         }
         m_clip->exec();
+        // However the dialog ended, the player is the window's again.
+        SetUpPreview();
     }
     m_clipRow = -1;
 }

@@ -101,6 +101,11 @@ void CBrenvixDlg::StartRun(bool merge) {
     job.currentTask = -1;
     job.stopRequested = false;
     job.fileProgress = 0;
+    // The worker resets them too, but the first tick may come before it has: no status of the
+    // previous run may count in this one.
+    for (auto& status : job.taskStatus) {
+        status.store(AVConvert::kTaskPending, std::memory_order_relaxed);
+    }
 
     m_runEnding = false;
     m_progress->PublishPreviewWindow();

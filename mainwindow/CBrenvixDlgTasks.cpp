@@ -39,7 +39,13 @@ QString QtFileFilter(const QString& windowsFilter) {
         if (open > 0 && description.endsWith(')')) {
             description = description.left(open).trimmed();
         }
-        filters << QStringLiteral("%1 (%2)").arg(description, QString(patterns).replace(';', ' '));
+        QStringList qtPatterns = patterns.split(';', Qt::SkipEmptyParts);
+        for (QString& pattern : qtPatterns) {
+            if (pattern == "*.*") {
+                pattern = "*";  // all files, also those without a dot in their name
+            }
+        }
+        filters << QStringLiteral("%1 (%2)").arg(description, qtPatterns.join(' '));
     }
     return filters.join(";;");
 }
@@ -68,7 +74,7 @@ void CBrenvixDlg::SetUpTaskList() {
     m_list->setPalette(palette);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
     m_list->hide();
-    connect(m_list, &QTableWidget::itemClicked, this, [this] { OnListClicked(); });
+    // Clicks on rows and on the empty area below them: see eventFilter.
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { ShowContextMenu(m_list->viewport()->mapToGlobal(pos)); });
 }
@@ -134,16 +140,14 @@ void CBrenvixDlg::OnAdd() {
 }
 
 void CBrenvixDlg::AddFiles(const QStringList& paths) {
-    const int before = m_list->rowCount();
-    int accepted = 0;
     for (const QString& chosen : paths) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         const QString path = CollapseSeparators(chosen);
         if (!ProbeForList(path, true)) {
             continue;
         }
-        ++accepted;
-        const int row = before + accepted - 1;
+        // At the end, also when a drop put rows on top while this file was probed.
+        const int row = m_list->rowCount();
         m_list->insertRow(row);
         FillRow(row, path, true, m_formatBox->currentText());
         Activate(ids::kPlay);
@@ -161,6 +165,9 @@ void CBrenvixDlg::DropFiles(const QStringList& paths) {
         }
         m_list->insertRow(0);
         FillRow(0, path, false, QString());
+        // A dropped row previews as an added one does.
+        Activate(ids::kPlay);
+        Activate(ids::kStop);
     }
     if (m_list->rowCount() > 0) {
         m_list->clearSelection();

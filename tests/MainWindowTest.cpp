@@ -29,6 +29,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The user picks a format entry (the box acts on every pick, also of the current entry).
+void PickFormat(QComboBox* box, int index) {
+    box->setCurrentIndex(index);
+    emit box->activated(index);
+}
+
 QString M(const std::string& name) {
     return QString::fromStdString(Media(name).string());
 }
@@ -92,8 +98,16 @@ TEST(MainWindow, StartsWithOnlyTheAlwaysAvailableCommands) {
     EXPECT_EQ(w.dlg->ToolTipFor(ids::kMerge), " Merge into a file");
     EXPECT_EQ(w.dlg->ToolTipFor(ids::kConvert), "Start Converting");
     EXPECT_EQ(w.dlg->ToolTipFor(ids::kPlay), "Play");
-    EXPECT_TRUE(w.dlg->HandCursorOver(ids::kConvert)) << "the hand shows over greyed buttons too";
-    EXPECT_FALSE(w.dlg->HandCursorOver(ids::kPlay));
+    EXPECT_TRUE(w.dlg->HandCursorOver(ids::kAdd));
+    // Qt shows no cursor of a disabled widget: the window's mouse moves put the hand up.
+    EXPECT_FALSE(w.dlg->HandCursorOver(ids::kConvert)) << "no move over it yet";
+    QTest::mouseMove(w.dlg->Button(ids::kConvert), QPoint(10, 10));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.dlg->HandCursorOver(ids::kConvert); }, 1000))
+        << "the hand shows over greyed buttons too";
+    QTest::mouseMove(w.dlg->Button(ids::kPlay), QPoint(5, 5));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.dlg->HandCursorOver(ids::kPlay); }, 1000))
+        << "the transport has none";
+    EXPECT_FALSE(w.dlg->HandCursorOver(ids::kConvert)) << "gone once the mouse left it";
 }
 
 TEST(MainWindow, AddProbesAppendsAndRefusesUnreadableFiles) {
@@ -117,7 +131,8 @@ TEST(MainWindow, AddProbesAppendsAndRefusesUnreadableFiles) {
                    ids::kSetting, ids::kMerge, ids::kPlay, ids::kStop}) {
         EXPECT_TRUE(w.Enabled(id)) << id;
     }
-    EXPECT_TRUE(w.files.filter.startsWith("All files (*.*);;All media files (*.flv *.swf"));
+    // "All files" also lists files without a dot in their name.
+    EXPECT_TRUE(w.files.filter.startsWith("All files (*);;All media files (*.flv *.swf"));
     EXPECT_TRUE(w.files.filter.contains("High-Definition files (*.mts *.ts *.m2ts)"));
 
     // The same file again is a second row; one file alone leaves Merge greyed.
@@ -203,7 +218,7 @@ TEST(MainWindow, ClickOnARowSetsTheCommandsAndTheFileInformation) {
 TEST(MainWindow, FormatChoiceRewritesEveryRow) {
     Window w;
     w.Add({M("h264_aac.mp4"), M("audio_only.m4a")});
-    w.dlg->FormatBox()->setCurrentIndex(1);
+    PickFormat(w.dlg->FormatBox(), 1);
     EXPECT_EQ(w.Cell(0, column::kFormat), "WAV-Waveform Audio(*.wav)");
     EXPECT_EQ(w.Cell(1, column::kFormat), "WAV-Waveform Audio(*.wav)");
     EXPECT_EQ(w.dlg->Settings().audioEncoderName, "PCM_S16LE");
@@ -331,7 +346,7 @@ TEST(MainWindow, UntrimmedRowsConvertTheWholeSoundAndShortFilesConvert) {
 
 TEST(MainWindow, MergeThreeRowsIntoOneFileOfTheSummedLength) {
     Window w;
-    w.dlg->FormatBox()->setCurrentIndex(1);
+    PickFormat(w.dlg->FormatBox(), 1);
     w.Add({M("ten_1.mp4"), M("ten_2.mp4"), M("ten_3.mp4")});
     w.List()->item(1, column::kEnd)->setText("00:00:05");  // the clip is ignored by a merge
     w.RunToEnd(ids::kMerge);
@@ -346,7 +361,7 @@ TEST(MainWindow, MergeThreeRowsIntoOneFileOfTheSummedLength) {
 TEST(MainWindow, StopDuringTheSecondTaskKeepsTheRestReadyAndDoesNotPowerOff) {
     Window w;
     w.Add({M("audio_only.m4a"), M("long_60.m4a"), M("long_60.m4a")});
-    w.dlg->FormatBox()->setCurrentIndex(3);
+    PickFormat(w.dlg->FormatBox(), 3);
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
         AVConvert* job = w.dlg->Job();
@@ -414,7 +429,7 @@ void CloseNextModal(const std::function<void(T*)>& act) {
 TEST(MainWindow, SettingFileInformationAndAboutOpenTheirDialogs) {
     Window w;
     w.Add({M("h264_aac.mp4"), M("audio_only.m4a")});
-    w.dlg->FormatBox()->setCurrentIndex(3);
+    PickFormat(w.dlg->FormatBox(), 3);
     bool settingsSeen = false;
     CloseNextModal<CSettings>([&](CSettings* d) {
         settingsSeen = true;
