@@ -111,6 +111,9 @@ bool CClipDialog::Playing() const {
 bool CClipDialog::PreviewOpened() const {
     return m_transport->Opened();
 }
+bool CClipDialog::Polling() const {
+    return m_transport->Polling();
+}
 
 QPushButton* CClipDialog::Button(const QString& text) const {
     for (QPushButton* b : findChildren<QPushButton*>()) {

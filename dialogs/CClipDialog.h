@@ -40,6 +40,8 @@ public:
     int CurrentTime() const;
     bool Playing() const;
     bool PreviewOpened() const;
+    // Whether the position and picture timers still run.
+    bool Polling() const;
     CBitmapSlider* PositionSlider() const { return m_positionSlider; }
     CControlButton* PlayButton() const { return m_play; }
     CControlButton* StopButton() const { return m_stop; }

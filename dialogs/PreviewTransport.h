@@ -62,6 +62,7 @@ public:
 
     bool Playing() const { return m_stateText == "PAUSE"; }
     bool Opened() const { return m_opened; }
+    bool Polling() const { return m_positionTimer.isActive() || m_pictureTimer.isActive(); }
     int CurrentTime() const { return m_currentTime; }
 
 private:

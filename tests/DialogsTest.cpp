@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QtTest/qtestspontaneevent.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTest>
 #include <QTimer>
 
@@ -193,6 +195,41 @@ TEST(Settings, EnterDoesNotCloseAndPrefixMatchingIgnoresCase) {
     EXPECT_EQ(box.currentIndex(), 2);
     CSettings::SelectByPrefix(&box, "nothing");
     EXPECT_EQ(box.currentIndex(), 2);
+}
+
+TEST(Settings, EnterNeverPressesOkEvenWithOkFocused) {
+    Settings s(90106);
+    CSettings dialog(s.profile, s.messages);
+    dialog.show();
+    QPushButton* ok = nullptr;
+    for (QPushButton* b : dialog.findChildren<QPushButton*>()) {
+        if (b->text() == "OK") {
+            ok = b;
+        }
+    }
+    ASSERT_NE(ok, nullptr);
+    int clicks = 0;
+    QObject::connect(ok, &QPushButton::clicked, [&] { ++clicks; });
+    ok->setFocus();
+    QTest::keyClick(ok, Qt::Key_Return);
+    QTest::keyClick(ok, Qt::Key_Enter);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(Settings, RestoringAfterAMinimiseKeepsTheUsersChoices) {
+    Settings s(90106);
+    s.Open([](CSettings& d) {
+        QComboBox* rates = d.ListBox(CSettings::kSampleRate);
+        ASSERT_GT(rates->count(), 1);
+        const int picked = rates->currentIndex() == 0 ? 1 : 0;
+        rates->setCurrentIndex(picked);
+        // What the window system sends when the minimised dialog comes back.
+        QShowEvent restored;
+        QSpontaneKeyEvent::setSpontaneous(&restored);
+        qApp->notify(&d, &restored);  // sendEvent would clear the mark
+        EXPECT_EQ(rates->currentIndex(), picked);
+    });
 }
 
 TEST(Settings, EveryPresetLoadsAndOffersOnlyWhatTheTablesKnow) {

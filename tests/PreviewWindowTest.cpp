@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QtTest/qtestspontaneevent.h>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTest>
 #include <QTimer>
 #include <chrono>
@@ -147,6 +149,64 @@ TEST(MainPreview, RemovingTheLastRowStopsAndGreysTheTransport) {
     EXPECT_FALSE(w.B(ids::kStop)->isEnabled());
 }
 
+TEST(MainPreview, DroppedRowsPreviewAsAddedOnesDo) {
+    Window w;
+    w.dlg->DropFiles({M("short_video_1s.mp4")});
+    EXPECT_TRUE(w.B(ids::kPlay)->isEnabled());
+    EXPECT_TRUE(w.B(ids::kStop)->isEnabled());
+    w.B(ids::kPlay)->click();
+    EXPECT_TRUE(w.dlg->Playing());
+    EXPECT_TRUE(WaitUntil([&] { return w.dlg->PreviewFrame()->HasPicture(); }));
+}
+
+TEST(MainPreview, AClickOnTheEmptyAreaStopsAndGreysTheRowCommands) {
+    Window w;
+    w.dlg->AddFiles({M("h264_aac.mp4"), M("audio_only.m4a"), M("mpeg4_mp3.avi")});
+    w.Select(0);
+    w.dlg->OnListClicked();
+    w.B(ids::kPlay)->click();
+    ASSERT_TRUE(w.dlg->Playing());
+    QWidget* viewport = w.dlg->TaskList()->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(60, viewport->height() - 10));
+    EXPECT_TRUE(WaitUntil([&] { return !w.dlg->Playing(); }, 2000ms));
+    for (int id : {ids::kClip, ids::kRemove, ids::kMerge, ids::kFileInfo}) {
+        EXPECT_FALSE(w.B(id)->isEnabled()) << id;
+    }
+    EXPECT_TRUE(w.B(ids::kConvert)->isEnabled());
+}
+
+TEST(MainPreview, FilesAddedWhileADropArrivesGoToTheEnd) {
+    Window w;
+    QTimer::singleShot(0, [&] { w.dlg->DropFiles({M("short_1s.mp4")}); });
+    w.dlg->AddFiles({M("h264_aac.mp4"), M("audio_only.m4a")});
+    ASSERT_EQ(w.dlg->TaskList()->rowCount(), 3);
+    EXPECT_TRUE(w.dlg->TaskList()->item(0, 0)->text().endsWith("short_1s.mp4"));
+    EXPECT_TRUE(w.dlg->TaskList()->item(1, 0)->text().endsWith("h264_aac.mp4"));
+    EXPECT_TRUE(w.dlg->TaskList()->item(2, 0)->text().endsWith("audio_only.m4a"));
+}
+
+TEST(MainPreview, AfterClipCancelThePreviewEndsAndKeepsTheVolume) {
+    Window w;
+    w.dlg->AddFiles({M("short_video_1s.mp4"), M("short_1s.mp4")});
+    w.Select(1);
+    Track(w.dlg.get(), w.dlg->VolumeSlider(), 1000);
+    QTimer::singleShot(50, [] {
+        if (auto* clip = qobject_cast<CClipDialog*>(QApplication::activeModalWidget())) {
+            clip->Button("Cancel")->click();
+        }
+    });
+    w.dlg->OnClip();
+    EXPECT_EQ(w.dlg->PreviewVolume(), 1000);
+    w.B(ids::kPlay)->click();
+    ASSERT_TRUE(w.dlg->Playing());
+    int volume = 0;
+    PreviewEngine_GetVolume(&volume);
+    EXPECT_EQ(volume, 1000) << "the sound follows the slider";
+    EXPECT_TRUE(WaitUntil([&] { return !w.dlg->Playing(); }, 6000ms))
+        << "the main window takes the end of the file again";
+    EXPECT_EQ(w.dlg->ToolTipFor(ids::kPlay), "Play");
+}
+
 // ---- Clip dialog ----
 
 class FakeHost final : public ClipHost {
@@ -259,6 +319,50 @@ TEST(ClipDialog, ResetOkAndTheEdgesOfTheTimes) {
     });
     EXPECT_EQ(empty.previewSetUps, 1);
     EXPECT_EQ(empty.writes, 0);
+}
+
+TEST(ClipDialog, RestoringAfterAMinimiseKeepsTheClipAndItsMarks) {
+    FakeHost host;
+    host.path = M("long_60.m4a");
+    host.row = {"00:00:00", "00:01:00", 60};
+    RunClip(host, [&](CClipDialog& d) {
+        Track(&d, d.PositionSlider(), 700);
+        d.OnSetBegin();
+        const QString begin = d.BeginText();
+        EXPECT_NE(begin, "00:00:00");
+        QShowEvent restored;
+        QSpontaneKeyEvent::setSpontaneous(&restored);
+        qApp->notify(&d, &restored);  // sendEvent would clear the mark
+        EXPECT_EQ(d.BeginText(), begin) << "the marks stay";
+        EXPECT_TRUE(d.Playing());
+        EXPECT_GT(EnginePos(), 0.6f) << "the clip does not start again from 0";
+        d.Button("Cancel")->click();
+    });
+}
+
+TEST(ClipDialog, EscapeOnTheFocusedSliderDoesNotCancel) {
+    FakeHost host;
+    host.path = M("h264_aac.mp4");
+    host.row = {"00:00:00", "00:00:05", 5};
+    bool stillOpen = false;
+    RunClip(host, [&](CClipDialog& d) {
+        d.PositionSlider()->setFocus();
+        QTest::keyClick(d.PositionSlider(), Qt::Key_Escape);
+        stillOpen = d.isVisible();
+        d.Button("Cancel")->click();
+    });
+    EXPECT_TRUE(stillOpen);
+}
+
+TEST(ClipDialog, AFileThatDoesNotOpenLeavesNothingPolling) {
+    FakeHost host;
+    host.path = M("not_media.mp4");
+    host.row = {"00:00:10", "00:00:20", 30};
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    CClipDialog dialog(host);
+    QTimer::singleShot(0, [&] { dialog.Button("Cancel")->click(); });
+    dialog.exec();
+    EXPECT_FALSE(dialog.Polling());
 }
 
 TEST(ClipDialog, AFileThatDoesNotOpenLeavesTheLabelsWorking) {
