@@ -15,6 +15,7 @@
 #include "AVConvert.h"
 #include "CLabel.h"
 #include "DialogKeys.h"
+#include "PreviewSurface.h"
 
 CAVConvertDlg::CAVConvertDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Tolvane");
@@ -58,6 +59,13 @@ CAVConvertDlg::CAVConvertDlg(QWidget* parent) : QDialog(parent) {
     m_showPreview->hide();
     m_previewWindow = new QWidget(this);
     m_previewWindow->setObjectName("previewWindow");
+    // The size of the pictures the live preview draws.
+    m_previewWindow->resize(tolvane::kPreviewWidth, tolvane::kPreviewHeight);
+    // SDL owns what it shows: Qt never paints over it.
+    m_previewWindow->setAttribute(Qt::WA_NoSystemBackground);
+    m_previewWindow->setAttribute(Qt::WA_OpaquePaintEvent);
+    m_previewWindow->setAttribute(Qt::WA_PaintOnScreen);
+    m_previewWindow->setUpdatesEnabled(false);
     m_previewWindow->setEnabled(false);
     m_previewWindow->hide();
 

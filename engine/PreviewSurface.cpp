@@ -2,11 +2,24 @@
 
 #include <SDL.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
 namespace tolvane {
+
+namespace {
+
+// Why the preview is off, once for the process: every task of a run starts a surface.
+void ReportPreviewOff() {
+    static std::atomic<bool> reported{false};
+    if (!reported.exchange(true)) {
+        std::fprintf(stderr, "tolvane: preview off: %s\n", SDL_GetError());
+    }
+}
+
+}  // namespace
 
 void PreviewSurface::WindowDeleter::operator()(SDL_Window* w) const {
     SDL_DestroyWindow(w);
@@ -37,10 +50,13 @@ bool PreviewSurface::Start() {
     // torn down by us. SIGINT and SIGTERM stay the program's own.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "tolvane: preview off: %s\n", SDL_GetError());
+        ReportPreviewOff();
         return false;
     }
     m_videoStarted = true;
+    // The software path straight away: a window of another toolkit has no GL surface for SDL's
+    // accelerated framebuffer to try first.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     m_window.reset(SDL_CreateWindowFrom(reinterpret_cast<const void*>(static_cast<uintptr_t>(id))));
     if (m_window) {
         m_renderer.reset(SDL_CreateRenderer(m_window.get(), -1, SDL_RENDERER_SOFTWARE));
@@ -51,7 +67,7 @@ bool PreviewSurface::Start() {
                                           kPreviewHeight));
     }
     if (!m_texture) {
-        std::fprintf(stderr, "tolvane: preview off: %s\n", SDL_GetError());
+        ReportPreviewOff();
         Stop();
         return false;
     }

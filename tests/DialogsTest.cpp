@@ -11,7 +11,9 @@
 #include <QShowEvent>
 #include <QTest>
 #include <QTimer>
+#include <thread>
 
+#include "CAVConvertDlg.h"
 #include "CAbout.h"
 #include "CFileInfomation.h"
 #include "CHyperLink.h"
@@ -19,7 +21,9 @@
 #include "FormatPresets.h"
 #include "MessagePresenter.h"
 #include "OutputSettings.h"
+#include "PreviewSurface.h"
 #include "WidgetFakes.h"
+#include "WindowPixels.h"
 
 namespace {
 
@@ -320,6 +324,41 @@ TEST(About, BannerVersionAndAlwaysUnderlinedLinks) {
     about.SupportLink()->OpenLink();
     EXPECT_EQ(messages.shown,
               QStringList({"Unable to open hyperlink:\n\nThe specified file was not found."}));
+}
+
+// The live preview draws into the progress dialog's own window (skipped off a real X display).
+TEST(ProgressDialogPreview, DrawsIntoTheDialogsOwnWindow) {
+    if (QGuiApplication::platformName() != "xcb") {
+        GTEST_SKIP() << "needs a real X display";
+    }
+    CAVConvertDlg dialog;
+    dialog.show();
+    QWidget* window = dialog.PreviewWindow();
+    EXPECT_EQ(window->size(), QSize(160, 120)) << "the preview's own size";
+    window->move(10, 10);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.PublishPreviewWindow();
+    QTest::qWait(50);  // the window system has the window's size before SDL asks for it
+    bool started = false;
+    tolvane::test::Rgb shown{};
+    // As a conversion draws it: from the worker's thread.
+    std::thread worker([&] {
+        tolvane::PreviewSurface surface;
+        started = surface.Start();
+        tolvane::FramePtr red = tolvane::test::SolidPicture(320, 240, 81, 90, 240);
+        for (int i = 0; started && i < 3; ++i) {
+            surface.Draw(*red);
+        }
+        // Read near the corner: on the virtual display the dialog's other rows cover parts of
+        // the window that X reads back.
+        shown = tolvane::test::MiddlePixel(window->winId(), 10, 10);
+        surface.Stop();
+    });
+    worker.join();
+    EXPECT_TRUE(started);
+    EXPECT_GT(shown.r, 180);
+    EXPECT_LT(shown.b, 80);
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -20,6 +18,7 @@ extern "C" {
 #include "PreviewSurface.h"
 #include "TestSupport.h"
 #include "Thumbnail.h"
+#include "WindowPixels.h"
 
 namespace tolvane::test {
 namespace {
@@ -49,43 +48,6 @@ private:
     std::string m_old;
     bool m_had = false;
 };
-
-// A picture of one colour (Y, U, V).
-FramePtr SolidPicture(int width, int height, int y, int u, int v) {
-    FramePtr frame = AllocPicture(AV_PIX_FMT_YUV420P, width, height);
-    if (frame) {
-        for (int row = 0; row < height; ++row) {
-            std::memset(frame->data[0] + row * frame->linesize[0], y, width);
-        }
-        for (int row = 0; row < height / 2; ++row) {
-            std::memset(frame->data[1] + row * frame->linesize[1], u, width / 2);
-            std::memset(frame->data[2] + row * frame->linesize[2], v, width / 2);
-        }
-    }
-    return frame;
-}
-
-// The colour of the middle of an X window, as red, green, blue.
-struct Rgb {
-    int r, g, b;
-};
-Rgb MiddlePixel(unsigned long window, int width, int height) {
-    Display* display = XOpenDisplay(nullptr);
-    Rgb rgb{-1, -1, -1};
-    if (display == nullptr) {
-        return rgb;
-    }
-    XImage* image = XGetImage(display, window, width / 2, height / 2, 1, 1, AllPlanes, ZPixmap);
-    if (image != nullptr) {
-        const unsigned long pixel = XGetPixel(image, 0, 0);
-        rgb = {static_cast<int>((pixel & image->red_mask) >> 16),
-               static_cast<int>((pixel & image->green_mask) >> 8),
-               static_cast<int>(pixel & image->blue_mask)};
-        XDestroyImage(image);
-    }
-    XCloseDisplay(display);
-    return rgb;
-}
 
 AVConvert& FillVideoJob(AVConvert& job, const ScratchDir& out) {
     FillJob(job, {{Media("h264_aac.mp4").string(), out.File("movie.mp4")}}, {AV_CODEC_ID_AAC});
