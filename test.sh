@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Tolvane needs, builds it and runs the whole test suite: the normal build with
 # warnings as errors, the engine under AddressSanitizer + UndefinedBehaviorSanitizer, and the
-# tests that run a worker under ThreadSanitizer.
+# tests that run a worker or play media (also through the windows) under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps.sh
@@ -22,5 +22,8 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS="suppressions=$PWD/tes
     ctest --test-dir build-asan --output-on-failure -j "$jobs" -L "engine|worker"
 
 build build-tsan -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=thread -DTOLVANE_BUILD_BENCH=OFF
-TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan.supp" \
-    ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L worker
+export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan.supp"
+ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L worker
+# The window tests that play media or run a conversion.
+ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L widget -E 'de_DE' \
+    -R '^(MainPreview|ClipDialog|MainWindow\.(Convert|Merge|Stop|PowerOff|Failures|Untrimmed))'

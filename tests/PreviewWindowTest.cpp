@@ -151,7 +151,7 @@ TEST(MainPreview, RemovingTheLastRowStopsAndGreysTheTransport) {
 
 TEST(MainPreview, DroppedRowsPreviewAsAddedOnesDo) {
     Window w;
-    w.dlg->DropFiles({M("short_video_1s.mp4")});
+    w.dlg->DropFiles({M("h264_aac.mp4")});
     EXPECT_TRUE(w.B(ids::kPlay)->isEnabled());
     EXPECT_TRUE(w.B(ids::kStop)->isEnabled());
     w.B(ids::kPlay)->click();
