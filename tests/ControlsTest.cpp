@@ -284,9 +284,13 @@ TEST(ControlButton, FacesByStateAndClicks) {
     QTest::mouseClick(button, Qt::LeftButton, {}, centre);
     EXPECT_EQ(clicks.count(), 2) << "no input while disabled";
 
-    // Replacing the faces releases the first set; a face larger than the button is cut off.
+    // Replacing the faces releases the first set; a face larger than the button (183 x 93) is
+    // cut off, not scaled: its top left corner shows at its own size.
     button->SetBitmaps(185, 186, 186, 185);
-    EXPECT_EQ(face().size(), QSize(133, 61));
+    const QImage larger = skin::LoadBitmap(186).convertToFormat(QImage::Format_RGB32);
+    for (const QPoint p : {QPoint(20, 20), QPoint(120, 50), QPoint(60, 40)}) {
+        EXPECT_EQ(face().pixel(p), larger.pixel(p)) << p.x() << "," << p.y();
+    }
 }
 
 struct HeaderList {
@@ -412,9 +416,29 @@ TEST(Label, AlignmentChoice) {
     EXPECT_FALSE(f.wordWrap);
     f = CLabel::FormatFor(S::Left, true, "two\r\nlines");
     EXPECT_EQ(f.alignment, Qt::AlignHCenter | Qt::AlignTop);
-    CLabel label;
-    label.FlashStop();
-    EXPECT_FALSE(label.Flashing());
+
+    // Line breaks break lines, in the no-wrap style and in a centred picture label alike.
+    for (const auto& [style, centre] :
+         {std::pair{S::LeftNoWordWrap, false}, std::pair{S::Left, true}}) {
+        CLabel label;
+        label.resize(200, 80);
+        label.SetBackground(Qt::white);
+        label.SetStyle(style, centre);
+        label.setText("first\r\nsecond");
+        const QImage image = label.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // Rows with ink, grouped into bands of text.
+        int bands = 0;
+        bool inBand = false;
+        for (int y = 0; y < image.height(); ++y) {
+            bool ink = false;
+            for (int x = 0; x < image.width() && !ink; ++x) {
+                ink = qGray(image.pixel(x, y)) < 128;
+            }
+            bands += ink && !inBand ? 1 : 0;
+            inBand = ink;
+        }
+        EXPECT_EQ(bands, 2) << "centre image: " << centre;
+    }
 }
 
 TEST(Skin, EveryBitmapHasItsSizeAndConventions) {
@@ -513,6 +537,10 @@ TEST(Gallery, WritesEveryControlInItsStates) {
             QPixmap face(size);
             face.fill(QColor(0x2a, 0x33, 0x40));
             button.render(&face, QPoint(), button.mask().isEmpty() ? QRegion() : button.mask());
+            // Every face shows its picture, not the empty background.
+            EXPECT_NE(face.toImage().pixel(size.width() / 2, size.height() / 2),
+                      QColor(0x2a, 0x33, 0x40).rgb())
+                << f.name << " state " << state;
             painter.drawPixmap(x, y, face);
             x += size.width() + 6;
         }
@@ -557,6 +585,10 @@ TEST(Gallery, WritesEveryControlInItsStates) {
     label.SetStyle(CLabel::Style::Left, true);
     painter.drawPixmap(1400, 780, label.grab());
     painter.end();
+    // The slider, list, link and label went in too.
+    for (const QPoint p : {QPoint(1500, 320), QPoint(1450, 730), QPoint(1450, 790)}) {
+        EXPECT_NE(gallery.pixel(p), gallery.pixel(5, 5)) << p.x() << "," << p.y();
+    }
     ASSERT_TRUE(gallery.save(TOLVANE_GALLERY_PATH));
 }
 

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -65,14 +66,17 @@ struct Window {
     QString OutputFolder() const {
         return QString::fromStdString((program.Path() / "OutPut").string());
     }
-    // Runs a command that opens the progress dialog and waits until the run is over.
-    void RunToEnd(int id) {
+    // Runs a command that opens the progress dialog and waits until the run is over (and,
+    // with `join`, until its worker has returned).
+    void RunToEnd(int id, bool join = true) {
         QTimer::singleShot(0, [this, id] { Click(id); });
         QEventLoop loop;
         QObject::connect(dlg.get(), &CBrenvixDlg::RunFinished, &loop, &QEventLoop::quit);
         QTimer::singleShot(60000, &loop, &QEventLoop::quit);
         loop.exec();
-        dlg->WaitForWorker();
+        if (join) {
+            dlg->WaitForWorker();
+        }
     }
 };
 
@@ -372,7 +376,8 @@ TEST(MainWindow, StopDuringTheSecondTaskKeepsTheRestReadyAndDoesNotPowerOff) {
         }
     });
     poll.start(5);
-    w.RunToEnd(ids::kConvert);
+    // The worker may still be finishing the stopped file when the next run starts.
+    w.RunToEnd(ids::kConvert, false);
     poll.stop();
     EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
     EXPECT_EQ(w.Cell(1, column::kStatus), " Ready");
@@ -380,9 +385,9 @@ TEST(MainWindow, StopDuringTheSecondTaskKeepsTheRestReadyAndDoesNotPowerOff) {
     EXPECT_TRUE(w.List()->IsRowChecked(1));
     EXPECT_TRUE(w.dlg->ShutDownRequested());
     EXPECT_EQ(w.power.powerOffs, 0) << "no power-off after Stop";
-    EXPECT_FALSE(w.dlg->WorkerRunning());
 
-    // A new run after the stopped one starts cleanly on the rows left.
+    // A new run right after the stopped one waits for its worker and starts cleanly on the
+    // rows left.
     w.dlg->ProgressDialog()->ShutDownBox()->setChecked(false);
     w.List()->SetRowChecked(2, false);
     w.RunToEnd(ids::kConvert);
@@ -467,6 +472,75 @@ TEST(MainWindow, ClickOnARowWhoseFileVanishedSaysSo) {
     w.Click(ids::kFileInfo);  // nothing opens: the probe fails silently
 }
 
+TEST(MainWindow, ContextMenuActsOnTheSelectedRow) {
+    Window w;
+    w.Add({M("h264_aac.mp4"), M("audio_only.m4a")});
+    const auto pick = [&](const QString& text, bool* enabled) {
+        QTimer::singleShot(0, [text, enabled] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) {
+                return;
+            }
+            for (QAction* action : menu->actions()) {
+                if (action->text() == text) {
+                    *enabled = action->isEnabled();
+                    if (action->isEnabled()) {
+                        // As the user picks it: the menu's own activation.
+                        menu->setActiveAction(action);
+                        QTest::keyClick(menu, Qt::Key_Return);
+                        return;
+                    }
+                }
+            }
+            menu->close();
+        });
+        emit w.List()->customContextMenuRequested(QPoint(10, 10));
+    };
+    bool enabled = true;
+    w.List()->clearSelection();
+    pick("Remove", &enabled);
+    EXPECT_FALSE(enabled) << "nothing selected";
+    EXPECT_EQ(w.List()->rowCount(), 2);
+    EXPECT_FALSE(w.Enabled(ids::kClip));
+    w.List()->selectRow(1);
+    pick("Remove", &enabled);
+    EXPECT_TRUE(enabled);
+    ASSERT_EQ(w.List()->rowCount(), 1);
+    EXPECT_TRUE(w.Cell(0, column::kSource).endsWith("h264_aac.mp4"));
+    pick("Clear All", &enabled);
+    EXPECT_EQ(w.List()->rowCount(), 0);
+}
+
+TEST(MainWindow, PressingAFreeSpotDragsTheWindow) {
+    Window w;
+    const QPoint before = w.dlg->pos();
+    QTest::mousePress(w.dlg.get(), Qt::LeftButton, {}, QPoint(600, 20));
+    QTest::mouseMove(w.dlg.get(), QPoint(650, 45));
+    QTest::mouseRelease(w.dlg.get(), Qt::LeftButton, {}, QPoint(650, 45));
+    if (w.dlg->windowHandle() != nullptr && QGuiApplication::platformName() != "offscreen") {
+        GTEST_SKIP() << "the window manager moves it";
+    }
+    EXPECT_EQ(w.dlg->pos(), before + QPoint(50, 25));
+}
+
+TEST(MainWindow, ARunOfMoreThan9999RowsIsRefused) {
+    Window w;
+    w.Add({M("short_1s.mp4")});
+    CCheckListCtrl* list = w.List();
+    const int rows = AVConvert::kMaxTasks + 1;
+    list->setRowCount(rows);
+    for (int row = 1; row < rows; ++row) {
+        for (int c = 0; c < list->columnCount(); ++c) {
+            list->setItem(row, c, list->item(0, c)->clone());
+        }
+    }
+    w.Click(ids::kConvert);
+    ASSERT_FALSE(w.messages.shown.isEmpty());
+    EXPECT_EQ(w.messages.shown.back(), "A run holds at most 9999 files.");
+    EXPECT_FALSE(w.dlg->WorkerRunning());
+    EXPECT_EQ(w.Cell(0, column::kStatus), " Ready");
+}
+
 TEST(ProgressDialog, EnterAndEscapeDoNotCloseIt) {
     CAVConvertDlg dialog;
     AVConvert job;
@@ -478,6 +552,7 @@ TEST(ProgressDialog, EnterAndEscapeDoNotCloseIt) {
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QTest::keyClick(&dialog, Qt::Key_Return);
         EXPECT_TRUE(dialog.isVisible());
+        EXPECT_TRUE(dialog.PreviewWindow()->isHidden()) << "the preview window stays hidden";
         dialog.ShowPreviewBox()->setChecked(false);
         dialog.ShutDownBox()->setChecked(true);
         dialog.close();  // the close box stops like Stop
@@ -488,7 +563,6 @@ TEST(ProgressDialog, EnterAndEscapeDoNotCloseIt) {
     EXPECT_TRUE(timerStopped);
     EXPECT_TRUE(shutDown);
     EXPECT_EQ(dialog.StopButton()->toolTip(), "Stop converting");
-    EXPECT_FALSE(dialog.PreviewWindow()->isVisible());
 }
 
 }  // namespace

@@ -249,13 +249,14 @@ TEST(ClipDialog, ShowingPlaysAndPlacesTheMarks) {
         EXPECT_EQ(d.PositionSlider()->SelectionEnd(), 600);
         EXPECT_EQ(d.PositionSlider()->SelectionMode(), 2);
         EXPECT_EQ(d.PlayButton()->toolTip(), "Pause");
+        EXPECT_TRUE(WaitUntil([] { return EnginePos() > 0.01f; })) << "under way";
         d.OnPlay();  // pauses
         EXPECT_FALSE(d.Playing());
         EXPECT_EQ(d.PlayButton()->toolTip(), "Play");
         const float paused = EnginePos();
         d.OnPlay();  // resumes without reopening
         EXPECT_TRUE(d.Playing());
-        EXPECT_GE(EnginePos(), paused);
+        EXPECT_GE(EnginePos(), paused) << "not from the start again";
 
         // Set Begin Time at 42 s of a row of length 300.
         Track(&d, d.PositionSlider(), 705);  // (the file is a hair under a minute)
