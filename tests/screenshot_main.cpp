@@ -1,5 +1,5 @@
 // Renders the main window with a few rows into a PNG (for the README):
-//   tolvane-screenshot OUTPUT.png MEDIA_FILE...
+//   tolvane-screenshot OUTPUT.png PROGRAM_FOLDER MEDIA_FILE...
 
 #include <QApplication>
 #include <QDir>
@@ -13,16 +13,16 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 3) {
+    if (argc < 4) {
         return 2;
     }
     tolvane::test::FakeMessages messages;
     tolvane::test::FakePower power;
     CBrenvixDlg window({&messages, &DesktopFileChooser(), &DesktopFileOpener(), &power},
-                       QDir::tempPath());
+                       QString::fromLocal8Bit(argv[2]));
     window.show();
     QStringList files;
-    for (int i = 2; i < argc; ++i) {
+    for (int i = 3; i < argc; ++i) {
         files << QString::fromLocal8Bit(argv[i]);
     }
     window.AddFiles(files);
