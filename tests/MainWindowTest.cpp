@@ -227,6 +227,16 @@ TEST(MainWindow, FormatChoiceRewritesEveryRow) {
     EXPECT_EQ(w.Cell(1, column::kFormat), "WAV-Waveform Audio(*.wav)");
     EXPECT_EQ(w.dlg->Settings().audioEncoderName, "PCM_S16LE");
     EXPECT_EQ(w.dlg->Settings().sampleRate, 44100);
+    // A dropped row has no format; picking the entry already chosen fills it.
+    w.dlg->DropFiles({M("short_1s.mp4")});
+    EXPECT_EQ(w.Cell(0, column::kFormat), "");
+    QComboBox* box = w.dlg->FormatBox();
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_Up);  // WAV to MP3, as the user picks it
+    EXPECT_EQ(w.Cell(0, column::kFormat), "MP3-MPEG Layer-3 Audio(*.mp3)");
+    box->setCurrentIndex(0);
+    emit box->activated(0);  // the same entry again
+    EXPECT_EQ(w.Cell(1, column::kFormat), "MP3-MPEG Layer-3 Audio(*.mp3)");
 }
 
 TEST(MainWindow, RunChecksAndTheirMessages) {
@@ -284,6 +294,15 @@ TEST(MainWindow, BrowseRefusesAMissingFolderAndAsksAgain) {
     w.files.folderCalls = 0;
     w.Click(ids::kBrowse);
     EXPECT_EQ(w.dlg->FolderBox()->count(), 3) << "duplicates are kept";
+    for (int i = 1; i < w.dlg->FolderBox()->count(); ++i) {
+        EXPECT_LE(w.dlg->FolderBox()->itemText(i - 1), w.dlg->FolderBox()->itemText(i))
+            << "a sorted list";
+    }
+    // Enter in the box adds nothing.
+    w.dlg->FolderBox()->setEditText("/typed/by/hand");
+    QTest::keyClick(w.dlg->FolderBox()->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(w.dlg->FolderBox()->count(), 3);
+    w.dlg->FolderBox()->setEditText(good);
     w.files.folders = {QString::fromStdString(chosen.File("nope"))};
     w.files.folderCalls = 0;
     w.Click(ids::kBrowse);  // refused, then cancelled: the refused choice is never applied

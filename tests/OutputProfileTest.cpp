@@ -127,6 +127,15 @@ TEST(OutputFolder, SettingsFileRoundTripKeepsTheRestOfTheFile) {
     EXPECT_EQ(ReadRememberedFolder(file), "/old folder") << "key read in any case";
     ASSERT_TRUE(WriteRememberedFolder(file, "/new"));
     EXPECT_EQ(ReadRememberedFolder(file), "/new");
+    // A deep folder comes back whole.
+    std::string deep;
+    for (int i = 0; i < 30; ++i) {
+        deep += "/folder number " + std::to_string(i);
+    }
+    ASSERT_GT(deep.size(), 400u);
+    ASSERT_TRUE(WriteRememberedFolder(file, deep));
+    EXPECT_EQ(ReadRememberedFolder(file), deep);
+    ASSERT_TRUE(WriteRememberedFolder(file, "/new"));
     const std::string text = ReadFile(file.string());
     EXPECT_NE(text.find("path=/not/this"), std::string::npos);
     EXPECT_NE(text.find("Keep=1"), std::string::npos);
