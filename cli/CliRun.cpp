@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@
 #include "FileInfoValues.h"
 #include "JobSettings.h"
 #include "OutputFolder.h"
+#include "Paths.h"
+#include "SettingsCheck.h"
 #include "TimeText.h"
 #include "Workers.h"
 
@@ -25,8 +28,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 std::string FileNameOf(const std::string& path) {
-    const std::size_t separator = path.find_last_of("/\\");
-    return separator == std::string::npos ? path : path.substr(separator + 1);
+    return std::string(FileNameOfPath(path));
 }
 
 void ReportInvalid(std::FILE* err, const std::string& path) {
@@ -35,6 +37,11 @@ void ReportInvalid(std::FILE* err, const std::string& path) {
 
 // Probes `path` as adding it to the list does. False (with the message) when it is unusable.
 bool ProbeSource(AVConvert& job, const std::string& path, std::FILE* err) {
+    const std::string refusal = InputRefusal(path);
+    if (!refusal.empty()) {
+        std::fprintf(err, "File:%s is refused: %s\n", FileNameOf(path).c_str(), refusal.c_str());
+        return false;
+    }
     job.probePath = path;
     if (job.ProbeMedia() < 0 || job.probe.durationSeconds < 0) {
         ReportInvalid(err, path);
@@ -72,6 +79,7 @@ public:
         sigemptyset(&m_set);
         sigaddset(&m_set, SIGINT);
         sigaddset(&m_set, SIGTERM);
+        sigaddset(&m_set, SIGHUP);  // the terminal closed
         // Blocked before the worker starts, so that it inherits the mask.
         pthread_sigmask(SIG_BLOCK, &m_set, &m_previous);
         m_fd = signalfd(-1, &m_set, SFD_CLOEXEC | SFD_NONBLOCK);
@@ -104,6 +112,59 @@ private:
     sigset_t m_previous{};
     int m_fd = -1;
 };
+
+// A name in a status line: one line, one field, whatever the name holds.
+std::string Escaped(const std::string& text) {
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+            case '\\':
+                escaped += "\\\\";
+                break;
+            case '\n':
+                escaped += "\\n";
+                break;
+            case '\t':
+                escaped += "\\t";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// One line per input, in input order: its status, the input, and the file written ("-" when
+// none exists). Returns how many of the run's tasks did not convert.
+int PrintStatusLines(std::FILE* out, const std::vector<std::string>& inputs,
+                     const std::vector<int>& rowOfInput, const AVConvert& job, bool merge) {
+    int failures = 0;
+    const int merged = job.mergeOutputTask.load();
+    for (std::size_t n = 0; n < inputs.size(); ++n) {
+        const int task = rowOfInput[n];
+        std::uint8_t status = AVConvert::kTaskFailed;
+        std::string written;
+        if (task >= 0) {
+            status = job.taskStatus[static_cast<std::size_t>(task)].load();
+            failures += status == AVConvert::kTaskConverted ? 0 : 1;
+            const int file = merge ? merged : task;
+            if (file >= 0) {
+                written = job.outputPaths[static_cast<std::size_t>(file)];
+            }
+        }
+        std::error_code error;
+        if (written.empty() || !std::filesystem::exists(written, error)) {
+            written = "-";
+        }
+        const char* text = status == AVConvert::kTaskConverted ? "Completed"
+                           : status == AVConvert::kTaskFailed  ? "Failure"
+                                                               : "Stopped";
+        std::fprintf(out, "%s\t%s\t%s\n", text, Escaped(inputs[n]).c_str(),
+                     written == "-" ? "-" : Escaped(written).c_str());
+    }
+    std::fflush(out);
+    return failures;
+}
 
 std::string Clock3(double seconds) {
     return FormatTimeText(static_cast<std::int64_t>(std::max(0.0, seconds)));
@@ -177,6 +238,18 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         std::fprintf(err, "tolvane-cli: %s\nTry 'tolvane-cli --help'.\n", error.c_str());
         return kCliBadUsage;
     }
+    {
+        // An encoder and a container that cannot go together stop the run before anything is
+        // made, the output folder included.
+        AVConvert check;
+        tolvane::CopySettingsToJob(profile.settings, check);
+        const std::string refusal = tolvane::AudioSettingsRefusal(
+            check, "output" + ExtensionFromEntryText(profile.entryText));
+        if (!refusal.empty()) {
+            std::fprintf(err, "tolvane-cli: %s\n", refusal.c_str());
+            return kCliBadUsage;
+        }
+    }
     if (CheckRunFolder(options.outputFolder, RunFolderMode::CreateIfMissing) !=
         RunFolderCheck::Accepted) {
         std::fprintf(err, "tolvane-cli: %s: %s\n", options.outputFolder.c_str(),
@@ -194,8 +267,10 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         bool toEnd;  // no end given (or one past the sound): to the end of the sound
     };
     std::vector<Row> rows;
+    std::vector<int> rowOfInput;  // per input: its task, or -1 when it was skipped
     int skipped = 0;
     for (const std::string& path : options.files) {
+        rowOfInput.push_back(-1);
         if (!ProbeSource(*job, path, err)) {
             ++skipped;
             continue;
@@ -215,10 +290,12 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
             std::fprintf(err, "tolvane-cli: at most %d files per run\n", AVConvert::kMaxTasks);
             return kCliBadUsage;
         } else {
+            rowOfInput.back() = static_cast<int>(rows.size());
             rows.push_back({path, *output, start, end, toEnd});
         }
     }
     if (rows.empty()) {
+        PrintStatusLines(out, options.files, rowOfInput, *job, false);
         return kCliSomeFailed;
     }
 
@@ -255,7 +332,9 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
                 interrupted = true;
                 job->stopRequested = true;
                 progress.Finish();
-                std::fprintf(err, "Stopping: finishing the current file...\n");
+                std::fprintf(err,
+                             "Stopping: closing the current file; it holds what was converted so "
+                             "far\n");
             }
             progress.Update(*job);
         }
@@ -263,21 +342,7 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         progress.Finish();
     }
 
-    int failures = skipped;
-    const int merged = job->mergeOutputTask.load();
-    for (int i = 0; i < count; ++i) {
-        const auto status = job->taskStatus[static_cast<std::size_t>(i)].load();
-        const bool ok = status == AVConvert::kTaskConverted;
-        failures += ok ? 0 : 1;
-        const char* text = ok                                 ? "Completed"
-                           : status == AVConvert::kTaskFailed ? "Failure"
-                                                              : "Stopped";
-        const int written = options.merge ? merged : i;
-        const std::string path =
-            written >= 0 ? job->outputPaths[static_cast<std::size_t>(written)] : "-";
-        std::fprintf(out, "%s\t%s\t%s\n", text, rows[static_cast<std::size_t>(i)].source.c_str(),
-                     path.c_str());
-    }
-    std::fflush(out);
+    const int failures = skipped + PrintStatusLines(out, options.files, rowOfInput, *job,
+                                                    options.merge);
     return failures == 0 && !interrupted ? kCliAllConverted : kCliSomeFailed;
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "Numbers.h"
+#include "Paths.h"
 
 std::string BitRateText(const std::string& bitsPerSecond) {
     if (bitsPerSecond.empty()) {
@@ -16,9 +17,7 @@ std::string BitRateText(const std::string& bitsPerSecond) {
 
 FileInfoTexts MakeFileInfoTexts(const FileInfoValues& values) {
     FileInfoTexts texts;
-    const std::size_t separator = values.infoPath.find_last_of("/\\");
-    texts.fileName =
-        separator == std::string::npos ? values.infoPath : values.infoPath.substr(separator + 1);
+    texts.fileName = FileNameOfPath(values.infoPath);
     texts.length = values.infoLength;
     texts.frameRate = values.infoFrameRate;
     texts.videoBitRate = BitRateText(values.infoVideoBitRate);

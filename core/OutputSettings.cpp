@@ -5,6 +5,7 @@ extern "C" {
 }
 
 #include "CodecIds.h"
+#include "Paths.h"
 
 namespace {
 
@@ -124,10 +125,7 @@ std::string ExtensionFromEntryText(std::string_view entryText) {
 std::optional<std::string> OutputPathForTask(std::string_view sourcePath,
                                              std::string_view runFolder,
                                              std::string_view entryText) {
-    // Both separators are accepted in the source path.
-    const std::size_t separator = sourcePath.find_last_of("/\\");
-    const std::string_view fileName =
-        separator == std::string_view::npos ? sourcePath : sourcePath.substr(separator + 1);
+    const std::string_view fileName = FileNameOfPath(sourcePath);
     const std::size_t dot = fileName.find_last_of('.');
     if (dot == std::string_view::npos) {
         return std::nullopt;

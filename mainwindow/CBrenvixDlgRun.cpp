@@ -9,6 +9,7 @@
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
 #include "JobSettings.h"
+#include "SettingsCheck.h"
 #include "MessagePresenter.h"
 #include "TimeText.h"
 
@@ -57,6 +58,18 @@ void CBrenvixDlg::StartRun(bool merge) {
         m_services.messages->Show(
             this, QStringLiteral("A run holds at most %1 files.").arg(AVConvert::kMaxTasks));
         return;
+    }
+    {
+        // Settings that no file could be written with are said once, before the run.
+        AVConvert check;
+        tolvane::CopySettingsToJob(m_settings, check);
+        const std::string refusal = tolvane::AudioSettingsRefusal(
+            check, "output" + ExtensionFromEntryText(m_formatBox->currentText().toStdString()));
+        if (!refusal.empty()) {
+            m_services.messages->Show(this, "These settings cannot be converted: " +
+                                                QString::fromStdString(refusal));
+            return;
+        }
     }
     if (!CheckAndRememberFolder(merge)) {
         return;

@@ -15,6 +15,7 @@
 #include "CFileInfomation.h"
 #include "CSettings.h"
 #include "MessagePresenter.h"
+#include "Paths.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
 #include "TimeText.h"
@@ -89,17 +90,14 @@ AVConvert& CBrenvixDlg::SharedJob() {
 }
 
 QString CBrenvixDlg::FileNameOf(const QString& path) const {
-    const int separator = std::max(path.lastIndexOf('/'), path.lastIndexOf('\\'));
-    return separator < 0 ? path : path.mid(separator + 1);
+    return path.mid(path.lastIndexOf('/') + 1);  // a backslash is part of a name
 }
 
 namespace {
 
 // Doubled separators collapse to one (file dialogs return them for files at a drive root).
 QString CollapseSeparators(QString path) {
-    if (path.indexOf('\\', 1) > 0) {
-        path.replace("\\\\", "\\");
-    }
+    // Only "/" separates; backslashes are part of the names.
     while (path.contains("//")) {
         path.replace("//", "/");
     }
@@ -109,6 +107,13 @@ QString CollapseSeparators(QString path) {
 }  // namespace
 
 bool CBrenvixDlg::ProbeForList(const QString& path, bool withMessage) {
+    // Pipes, devices and folders are never opened (a pipe without a writer would hang).
+    if (!InputRefusal(path.toStdString()).empty()) {
+        if (withMessage) {
+            m_services.messages->Show(this, "File:" + FileNameOf(path) + " is not a regular file!");
+        }
+        return false;
+    }
     WaitForWorker();  // the probe shares the job with a worker that may still be finishing
     AVConvert& job = SharedJob();
     job.probePath = path.toStdString();

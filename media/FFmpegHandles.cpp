@@ -1,5 +1,7 @@
 #include "FFmpegHandles.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 
 namespace tolvane {
@@ -19,6 +21,12 @@ void LogFailure(const std::string& path, const char* what) {
 }
 
 int OpenSourceFile(const std::string& path, SourceMedia& source) {
+    // Only regular files are opened: a pipe without a writer would block the open for ever.
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        LogFailure(path, "cannot open as media: not a regular file");
+        return -1;
+    }
     AVFormatContext* raw = nullptr;
     int ret = avformat_open_input(&raw, path.c_str(), nullptr, nullptr);
     if (ret < 0) {

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -199,13 +202,20 @@ TEST(Cli, InfoShowsWhatTheFileInformationDialogShows) {
     EXPECT_NE(r.output.find("File:empty.mp4 is invalid!"), std::string::npos);
 }
 
-TEST(Cli, InterruptFinishesTheCurrentFileAsPlayable) {
+// Ctrl-C, termination and a closed terminal all finish the current file as a playable file.
+class CliSignal : public ::testing::TestWithParam<int> {};
+
+TEST_P(CliSignal, FinishesTheCurrentFileAsPlayable) {
     ScratchDir out;
     const std::string dir = out.Path().string();
     const std::string source = M("long_60.m4a");
+    const std::string messages = out.File("stderr.txt");
     const pid_t pid = ::fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
+        if (std::freopen(messages.c_str(), "w", stderr) == nullptr) {
+            ::_exit(126);
+        }
         ::execl(kCli, kCli, "-q", "-f", "wav", "-o", dir.c_str(), source.c_str(), source.c_str(),
                 static_cast<char*>(nullptr));
         ::_exit(127);
@@ -214,15 +224,68 @@ TEST(Cli, InterruptFinishesTheCurrentFileAsPlayable) {
     for (int i = 0; i < 5000 && !(fs::exists(first) && fs::file_size(first) > 200000); ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    ::kill(pid, SIGINT);
+    ::kill(pid, GetParam());
     int status = 0;
     ::waitpid(pid, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by the signal";
     EXPECT_EQ(WEXITSTATUS(status), 1);
     const double length = Ffprobe(first).duration;
     EXPECT_GT(length, 1.0);
     EXPECT_LT(length, 60.0);
     EXPECT_FALSE(fs::exists(out.File("long_60(0).wav")));
+    EXPECT_NE(ReadFile(messages).find("closing the current file; it holds what was converted so far"),
+              std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Signals, CliSignal, ::testing::Values(SIGINT, SIGTERM, SIGHUP));
+
+TEST(Cli, PipesDevicesAndFoldersAreRefusedAtOnce) {
+    ScratchDir out;
+    const std::string fifo = out.File("pipe.mp4");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // A pipe with no writer: opening it would wait for ever.
+    const CliResult r = Cli("-q -o " + out.File("o") + " " + fifo + " /dev/zero " +
+                            out.Path().string() + " " + M("short_1s.mp4"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.output.find("File:pipe.mp4 is refused: it is not a regular file"),
+              std::string::npos)
+        << r.output;
+    EXPECT_NE(r.output.find("is refused: it is a folder"), std::string::npos);
+    EXPECT_TRUE(fs::exists(out.File("o/short_1s.mp3")));
+    EXPECT_EQ(Cli("--info " + fifo).exitCode, 1);
+}
+
+TEST(Cli, EveryInputHasOneTruthfulStatusLine) {
+    ScratchDir out;
+    // Names with a backslash, a tab and a newline: legal on Linux.
+    const std::string odd = out.File("back\\slash\tand\nline.mp4");
+    fs::copy_file(Media("short_1s.mp4"), odd);
+    // Only the status lines and the exit status (the helper joins the error stream).
+    const std::string command = "(" + std::string(kCli) + " -q -o " + out.File("o") + " '" + odd +
+                                "' " + M("not_media.mp4") + " " + M("short_1s.mp4") +
+                                " 2>/dev/null; echo \"exit $?\") | grep -E '^(Completed|Failure|Stopped)\t|^exit'";
+    const std::string lines = RunCommand(command);
+    EXPECT_NE(lines.find("exit 1\n"), std::string::npos) << lines;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 4) << lines;
+    EXPECT_TRUE(fs::exists(out.File("o/back\\slash\tand\nline.mp3"))) << "only / separates";
+    const std::string escapedOdd = "back\\\\slash\\tand\\nline";
+    EXPECT_NE(lines.find("Completed\t" + out.File("") + escapedOdd + ".mp4\t" + out.File("o/") +
+                         escapedOdd + ".mp3\n"),
+              std::string::npos)
+        << lines;
+    EXPECT_NE(lines.find("Failure\t" + M("not_media.mp4") + "\t-\n"), std::string::npos) << lines;
+    EXPECT_NE(lines.find("Completed\t" + M("short_1s.mp4")), std::string::npos) << lines;
+}
+
+TEST(Cli, EncoderAndContainerThatCannotGoTogetherStopBeforeAnythingIsMade) {
+    ScratchDir out;
+    for (const char* arguments : {"-f mp3 -e AMR_NB", "-f mp3 -r 1", "-f mp3 -c 6"}) {
+        const CliResult r = Cli(std::string(arguments) + " -o " + out.File("never") + " " +
+                                M("short_1s.mp4"));
+        EXPECT_EQ(r.exitCode, 2) << arguments << r.output;
+        EXPECT_NE(r.output.find(" into mp3"), std::string::npos) << arguments << r.output;
+        EXPECT_FALSE(fs::exists(out.File("never"))) << "not even the folder";
+    }
 }
 
 TEST(Cli, ShortAndOddLengthsConvertWhole) {

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -558,6 +560,31 @@ TEST(MainWindow, ARunOfMoreThan9999RowsIsRefused) {
     EXPECT_EQ(w.messages.shown.back(), "A run holds at most 9999 files.");
     EXPECT_FALSE(w.dlg->WorkerRunning());
     EXPECT_EQ(w.Cell(0, column::kStatus), " Ready");
+}
+
+TEST(MainWindow, PipesAreRefusedAtAddAndDropWithoutOpeningThem) {
+    Window w;
+    ScratchDir dir;
+    const std::string fifo = dir.File("pipe.mp4");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    w.Add({QString::fromStdString(fifo), M("short_1s.mp4")});
+    w.dlg->DropFiles({QString::fromStdString(fifo)});
+    EXPECT_EQ(w.List()->rowCount(), 1);
+    EXPECT_EQ(w.messages.shown, QStringList({"File:pipe.mp4 is not a regular file!",
+                                             "File:pipe.mp4 is not a regular file!"}));
+}
+
+TEST(MainWindow, SettingsNoFileCanBeWrittenWithAreSaidOnceBeforeTheRun) {
+    Window w;
+    w.Add({M("short_1s.mp4"), M("audio_only.m4a")});
+    w.dlg->Settings().channels = 6;  // MP3 holds at most two
+    w.Click(ids::kConvert);
+    ASSERT_EQ(w.messages.shown.size(), 1);
+    EXPECT_TRUE(w.messages.shown[0].startsWith("These settings cannot be converted: "))
+        << w.messages.shown[0].toStdString();
+    EXPECT_FALSE(w.dlg->WorkerRunning());
+    EXPECT_EQ(w.Cell(0, column::kStatus), " Ready");
+    EXPECT_FALSE(fs::exists(w.OutputFolder().toStdString() + "/short_1s.mp3"));
 }
 
 TEST(ProgressDialog, EnterAndEscapeDoNotCloseIt) {

@@ -1,0 +1,14 @@
+#pragma once
+
+// Linux paths: "/" is the only separator (a backslash is an ordinary character of a name), and
+// only regular files are inputs.
+
+#include <string>
+#include <string_view>
+
+// The part of `path` after its last "/" (all of it without one).
+std::string_view FileNameOfPath(std::string_view path);
+
+// Why `path` cannot be an input, or empty when it can: a pipe, socket, device or folder is
+// refused without being opened (opening a pipe with no writer would wait for ever).
+std::string InputRefusal(const std::string& path);

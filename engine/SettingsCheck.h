@@ -1,0 +1,17 @@
+#pragma once
+
+// Whether the job's audio settings can be written into a container at all, found before any
+// file is touched: an encoder this FFmpeg lacks, a rate or channel count the encoder refuses,
+// a container that cannot hold the codec.
+
+#include <string>
+
+class AVConvert;
+
+namespace tolvane {
+
+// Empty when the job's audio codec, rate and channels can be written into the container that
+// `outputName`'s extension chooses; otherwise why not, naming the pair.
+std::string AudioSettingsRefusal(const AVConvert& job, const std::string& outputName);
+
+}  // namespace tolvane

@@ -1,0 +1,73 @@
+// Fuzz target: any bytes as a source file, probed and then converted to WAV and MP3, as the
+// window and the command line would. Built with clang's libFuzzer (see tests/fuzz/run.sh).
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+extern "C" {
+#include <libavcodec/codec_id.h>
+#include <libavutil/log.h>
+}
+
+#include "AVConvert.h"
+#include "Workers.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// One folder per fuzzing process, in memory where the system has it.
+const fs::path& WorkFolder() {
+    static const fs::path folder = [] {
+        const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        fs::path made = base / ("tolvane-fuzz-" + std::to_string(::getpid()));
+        fs::create_directories(made);
+        return made;
+    }();
+    return folder;
+}
+
+void Convert(const std::string& source, const std::string& output, std::int32_t codecId) {
+    AVConvert job;
+    job.ResetTasks(1);
+    job.sourcePaths[0] = source;
+    job.outputPaths[0] = output;
+    // A few seconds at most: a long (or endless) source is cut, as a trimmed row would be.
+    job.clipLength[0] = 3.0;
+    job.clipEnd[0] = 3.0;
+    job.audioCodecId = codecId;
+    job.audioBitRate = 64000;
+    job.audioSampleRate = 22050;
+    job.audioChannels = 2;
+    job.totalTasksShown = 1;
+    tolvane::RunBatchWorker(job);
+    std::error_code ignored;
+    fs::remove(job.outputPaths[0], ignored);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    av_log_set_level(AV_LOG_QUIET);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const fs::path source = WorkFolder() / "input";
+    {
+        std::ofstream file(source, std::ios::binary | std::ios::trunc);
+        file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    }
+    AVConvert probe;
+    probe.probePath = source.string();
+    if (probe.ProbeMedia() == 0) {
+        Convert(source.string(), (WorkFolder() / "out.wav").string(), AV_CODEC_ID_PCM_S16LE);
+        Convert(source.string(), (WorkFolder() / "out.mp3").string(), AV_CODEC_ID_MP3);
+    }
+    return 0;
+}

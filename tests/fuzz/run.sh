@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the fuzz target with clang and runs it: first every regression file (each must pass),
+# then coverage-guided fuzzing from the test media for SECONDS (default 60).
+#
+#   tests/fuzz/run.sh [SECONDS]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+seconds=${1:-60}
+build=build-fuzz
+CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTOLVANE_FUZZ=ON -DTOLVANE_WERROR=OFF > /dev/null
+cmake --build "$build" --target tolvane-fuzz-convert > /dev/null
+fuzzer=$build/tests/fuzz/tolvane-fuzz-convert
+
+# The seed corpus: the small test media, made when missing.
+media=build/test-media
+tests/make_media.sh "$media" > /dev/null
+seeds=$build/fuzz-seeds
+corpus=$build/fuzz-corpus
+mkdir -p "$seeds" "$corpus"
+find "$media" -maxdepth 1 -type f -size -200k ! -name '.*' -exec cp {} "$seeds/" \;
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+regressions=(tests/fuzz/regressions/*)
+if [ -e "${regressions[0]}" ]; then
+    "$fuzzer" -rss_limit_mb=2048 -timeout=30 "${regressions[@]}"
+fi
+# Crashes land in tests/fuzz/regressions/ to be kept.
+"$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=30 -max_len=262144 \
+    -artifact_prefix=tests/fuzz/regressions/ -print_final_stats=1 "$corpus" "$seeds"
