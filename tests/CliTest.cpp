@@ -233,8 +233,9 @@ TEST_P(CliSignal, FinishesTheCurrentFileAsPlayable) {
     EXPECT_GT(length, 1.0);
     EXPECT_LT(length, 60.0);
     EXPECT_FALSE(fs::exists(out.File("long_60(0).wav")));
-    EXPECT_NE(ReadFile(messages).find("closing the current file; it holds what was converted so far"),
-              std::string::npos);
+    EXPECT_NE(
+        ReadFile(messages).find("closing the current file; it holds what was converted so far"),
+        std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, CliSignal, ::testing::Values(SIGINT, SIGTERM, SIGHUP));
@@ -261,9 +262,10 @@ TEST(Cli, EveryInputHasOneTruthfulStatusLine) {
     const std::string odd = out.File("back\\slash\tand\nline.mp4");
     fs::copy_file(Media("short_1s.mp4"), odd);
     // Only the status lines and the exit status (the helper joins the error stream).
-    const std::string command = "(" + std::string(kCli) + " -q -o " + out.File("o") + " '" + odd +
-                                "' " + M("not_media.mp4") + " " + M("short_1s.mp4") +
-                                " 2>/dev/null; echo \"exit $?\") | grep -E '^(Completed|Failure|Stopped)\t|^exit'";
+    const std::string command =
+        "(" + std::string(kCli) + " -q -o " + out.File("o") + " '" + odd + "' " +
+        M("not_media.mp4") + " " + M("short_1s.mp4") +
+        " 2>/dev/null; echo \"exit $?\") | grep -E '^(Completed|Failure|Stopped)\t|^exit'";
     const std::string lines = RunCommand(command);
     EXPECT_NE(lines.find("exit 1\n"), std::string::npos) << lines;
     EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 4) << lines;
@@ -280,8 +282,8 @@ TEST(Cli, EveryInputHasOneTruthfulStatusLine) {
 TEST(Cli, EncoderAndContainerThatCannotGoTogetherStopBeforeAnythingIsMade) {
     ScratchDir out;
     for (const char* arguments : {"-f mp3 -e AMR_NB", "-f mp3 -r 1", "-f mp3 -c 6"}) {
-        const CliResult r = Cli(std::string(arguments) + " -o " + out.File("never") + " " +
-                                M("short_1s.mp4"));
+        const CliResult r =
+            Cli(std::string(arguments) + " -o " + out.File("never") + " " + M("short_1s.mp4"));
         EXPECT_EQ(r.exitCode, 2) << arguments << r.output;
         EXPECT_NE(r.output.find(" into mp3"), std::string::npos) << arguments << r.output;
         EXPECT_FALSE(fs::exists(out.File("never"))) << "not even the folder";

@@ -1,0 +1,112 @@
+// Damaged media, made by mutating the test media with fixed seeds (flipped bytes, cuts, zeroed
+// and repeated ranges), converted by tolvane-cli: no crash, no hang, exit status 0 or 1, and
+// every file reported as converted decodes.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+
+namespace tolvane::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<char> Bytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<char>(std::istreambuf_iterator<char>(in), {});
+}
+
+// One mutant of `data`; the kind of damage and its place follow from `random`.
+std::vector<char> Mutate(std::vector<char> data, std::mt19937& random) {
+    if (data.size() < 64) {
+        return data;
+    }
+    const auto pick = [&](std::size_t limit) {
+        return std::uniform_int_distribution<std::size_t>(0, limit - 1)(random);
+    };
+    switch (pick(4)) {
+        case 0:  // flipped bytes
+            for (int i = 0; i < 1 + static_cast<int>(pick(20)); ++i) {
+                data[pick(data.size())] ^= static_cast<char>(1 + pick(255));
+            }
+            break;
+        case 1:  // cut short
+            data.resize(16 + pick(data.size() - 16));
+            break;
+        case 2: {  // a range zeroed
+            const std::size_t at = pick(data.size());
+            const std::size_t length = std::min(data.size() - at, 1 + pick(4096));
+            std::fill_n(data.begin() + static_cast<long>(at), length, '\0');
+            break;
+        }
+        default: {  // a range repeated
+            const std::size_t at = pick(data.size());
+            const std::size_t length = std::min(data.size() - at, 1 + pick(4096));
+            const std::vector<char> copy(data.begin() + static_cast<long>(at),
+                                         data.begin() + static_cast<long>(at + length));
+            data.insert(data.begin() + static_cast<long>(pick(data.size())), copy.begin(),
+                        copy.end());
+            break;
+        }
+    }
+    return data;
+}
+
+TEST(Mutants, DamagedMediaNeverCrashesOrHangs) {
+    const char* seeds[] = {"h264_aac.mp4",  "mpeg4_mp3.avi", "ac3_51.mkv",   "audio_only.m4a",
+                           "odd_0.9.webm",  "odd_0.3.mkv",   "short_1s.mp4", "two_audio.mkv",
+                           "odd_44.65.ogg", "odd_5.72.mp4"};
+    constexpr int kMutantsPerSeed = 20;
+    ScratchDir work;
+    for (const char* seed : seeds) {
+        const std::vector<char> original = Bytes(Media(seed));
+        ASSERT_FALSE(original.empty()) << seed;
+        std::mt19937 random(static_cast<unsigned>(std::hash<std::string>()(seed)));
+        const fs::path folder = work.Path() / seed;
+        fs::create_directories(folder / "out");
+        std::string files;
+        for (int i = 0; i < kMutantsPerSeed; ++i) {
+            const fs::path mutant =
+                folder / ("m" + std::to_string(i) + fs::path(seed).extension().string());
+            const std::vector<char> bytes = Mutate(original, random);
+            std::ofstream(mutant, std::ios::binary)
+                .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            files += " " + mutant.string();
+        }
+        // Status lines only, then the exit status (the helper joins the error stream).
+        const std::string lines = RunCommand(
+            "(timeout -s KILL 300 " + std::string(TOLVANE_CLI_PATH) + " -q -f wav -o " +
+            (folder / "out").string() + files +
+            " 2>/dev/null; echo \"exit $?\") | grep -E '^(Completed|Failure|Stopped)\t|^exit'");
+        EXPECT_TRUE(lines.find("exit 0\n") != std::string::npos ||
+                    lines.find("exit 1\n") != std::string::npos)
+            << seed << ": " << lines;
+        std::istringstream stream(lines);
+        std::string line;
+        int reported = 0;
+        while (std::getline(stream, line)) {
+            if (line.rfind("exit", 0) == 0) {
+                continue;
+            }
+            ++reported;
+            if (line.rfind("Completed\t", 0) == 0) {
+                const std::string output = line.substr(line.rfind('\t') + 1);
+                int decoded = 0;
+                RunCommand("ffmpeg -nostdin -v error -xerror -i '" + output + "' -f null -",
+                           &decoded);
+                EXPECT_EQ(decoded, 0) << output;
+            }
+        }
+        EXPECT_EQ(reported, kMutantsPerSeed) << seed << ": one line per input";
+    }
+}
+
+}  // namespace
+}  // namespace tolvane::test
