@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools
     googletest libgtest-dev
     ffmpeg xvfb xauth time locales
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -157,10 +157,13 @@ TEST_F(Player, EndNotificationArrivesOnceAtTheEnd) {
 
 std::promise<void>* g_reached = nullptr;
 std::future<void>* g_release = nullptr;
+std::atomic<bool> g_returned{false};
 void BlockingEnd() {
     // As the windows do: hand the end to the window's thread and wait for it.
+    g_returned = false;
     g_reached->set_value();
     g_release->wait();
+    g_returned = true;
 }
 
 TEST_F(Player, HandlerThatStopsAndClosesFromTheNotificationDoesNotDeadlock) {
@@ -177,6 +180,7 @@ TEST_F(Player, HandlerThatStopsAndClosesFromTheNotificationDoesNotDeadlock) {
     EXPECT_EQ(PreviewEngine_Stop(), 0);
     EXPECT_EQ(PreviewEngine_Close(), 0);
     release.set_value();
+    EXPECT_TRUE(WaitFor([] { return g_returned.load(); }, 5000ms));
     // The player works on afterwards.
     PreviewEngine_Initialize(&CountEnd, nullptr);
     ASSERT_EQ(Open("short_1s.mp4"), 0);
@@ -269,6 +273,8 @@ TEST_F(Player, StartWhileTheEndNotificationWaitsDoesNotDeadlock) {
     release.set_value();
     EXPECT_TRUE(returned) << "Start waited for the notification it was to answer";
     EXPECT_EQ(restarted.get(), 0);
+    // The handler reads the promises of this test until it has returned.
+    EXPECT_TRUE(WaitFor([] { return g_returned.load(); }, 5000ms));
 }
 
 // Plays a minute of sound; run in a child process by the next test.
