@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdlib>
 
+#include "AudioEncoder.h"
 #include "FormatPresets.h"
 
 namespace {
@@ -229,6 +230,34 @@ CliProfile ResolveCliProfile(const CliOptions& options, std::string& error) {
     return profile;
 }
 
+namespace {
+
+// The encoder names this FFmpeg can encode, wrapped as the help text is.
+std::string AvailableEncoderNames() {
+    std::string list;
+    std::size_t lineLength = 52;  // after "  -e, --encoder NAME    audio encoder of this build:"
+    for (const std::string_view name : AudioEncoderNames()) {
+        const auto id = AudioCodecForName(name);
+        if (!id || !tolvane::HasAudioEncoder(*id)) {
+            continue;
+        }
+        if (!list.empty()) {
+            list += ",";
+            ++lineLength;
+            if (lineLength + name.size() + 1 > 95) {
+                list += "\n                       ";
+                lineLength = 23;
+            }
+        }
+        list += " ";
+        list += name;
+        lineLength += name.size() + 1;
+    }
+    return list;
+}
+
+}  // namespace
+
 std::string CliUsage() {
     return R"(Usage: tolvane-cli [options] FILE...
 Extracts the sound track of video files into audio files.
@@ -236,8 +265,8 @@ Extracts the sound track of video files into audio files.
   -o, --output DIR      output folder (default: the current folder; created when missing)
   -f, --format NAME     mp3 | wav | wma | ogg, or the extension of an audio preset
                         (aac, ac3, aiff, au, m4a, mp2, ra, flac); default mp3
-  -e, --encoder NAME    audio encoder: MP3, MP2, AAC, AC3, AMR_NB, WMA7, WMA8, VORBIS, FLAC,
-                        PCM_S16LE, PCM_S16BE, PCM_S8, PCM_U8, PCM_MULAW, PCM_ALAW
+  -e, --encoder NAME    audio encoder of this build:)" +
+           AvailableEncoderNames() + R"(
   -b, --bitrate RATE    bits per second; "128k" and "128000" both work
   -r, --rate HZ         sample rate
   -c, --channels N      1, 2 or 6

@@ -342,7 +342,7 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         progress.Finish();
     }
 
-    const int failures = skipped + PrintStatusLines(out, options.files, rowOfInput, *job,
-                                                    options.merge);
+    const int failures =
+        skipped + PrintStatusLines(out, options.files, rowOfInput, *job, options.merge);
     return failures == 0 && !interrupted ? kCliAllConverted : kCliSomeFailed;
 }

@@ -113,6 +113,14 @@ std::optional<std::int32_t> AudioCodecForName(std::string_view name) {
     return Lookup(kAudioCodecs, name);
 }
 
+std::vector<std::string_view> AudioEncoderNames() {
+    std::vector<std::string_view> names;
+    for (const auto& entry : kAudioCodecs) {
+        names.push_back(entry.name);
+    }
+    return names;
+}
+
 std::string ExtensionFromEntryText(std::string_view entryText) {
     const std::size_t star = entryText.find_last_of('*');
     if (star == std::string_view::npos) {

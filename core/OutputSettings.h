@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // One record for the whole process; empty texts and zero numbers until the window's set-up
 // (ApplyStartupValues) fills it.
@@ -62,6 +63,8 @@ bool ApplyFormatChoice(OutputSettings& settings, int index);
 std::optional<double> FrameRateForText(std::string_view text);
 std::optional<std::int32_t> VideoCodecForName(std::string_view name);
 std::optional<std::int32_t> AudioCodecForName(std::string_view name);
+// Every name of the audio encoder table, in its order.
+std::vector<std::string_view> AudioEncoderNames();
 
 // The extension in a format entry's text: what follows the last "*", cut before the next ")".
 std::string ExtensionFromEntryText(std::string_view entryText);

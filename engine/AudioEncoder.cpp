@@ -59,6 +59,11 @@ bool IsSupportedAudioCodec(std::int32_t codecId) {
                      static_cast<AVCodecID>(codecId)) != kSupportedAudioCodecs.end();
 }
 
+bool HasAudioEncoder(std::int32_t codecId) {
+    return IsSupportedAudioCodec(codecId) &&
+           avcodec_find_encoder(static_cast<AVCodecID>(codecId)) != nullptr;
+}
+
 int AudioEncoder::Open(const AVConvert& job, const AVCodecContext& decoder,
                        const AVOutputFormat& format, const std::string& path) {
     m_path = path;

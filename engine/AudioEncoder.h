@@ -16,6 +16,8 @@ namespace tolvane {
 
 // Whether the job's audio codec identifier is one the workers encode.
 bool IsSupportedAudioCodec(std::int32_t codecId);
+// Whether it is, and this FFmpeg has an encoder for it.
+bool HasAudioEncoder(std::int32_t codecId);
 
 class AudioEncoder final {
 public:

@@ -32,8 +32,7 @@ std::string AudioSettingsRefusal(const AVConvert& job, const std::string& output
         return "no container is known for the name " + outputName;
     }
     const auto id = static_cast<AVCodecID>(job.audioCodecId);
-    const AVCodec* codec =
-        IsSupportedAudioCodec(job.audioCodecId) ? avcodec_find_encoder(id) : nullptr;
+    const AVCodec* codec = HasAudioEncoder(job.audioCodecId) ? avcodec_find_encoder(id) : nullptr;
     if (codec == nullptr) {
         return std::string("this FFmpeg has no encoder for ") + avcodec_get_name(id);
     }
