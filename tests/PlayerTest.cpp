@@ -166,21 +166,45 @@ void BlockingEnd() {
     g_returned = true;
 }
 
+// Plays a short file whose end notification blocks until Release(), as a window's would while
+// the window's thread is busy.
+class BlockedEnd final {
+public:
+    BlockedEnd() : m_released(m_release.get_future()) {
+        g_reached = &m_reached;
+        g_release = &m_released;
+        PreviewEngine_Initialize(&BlockingEnd, nullptr);
+    }
+    // Opens and plays; true once the notification is waiting.
+    bool PlayToTheEnd() {
+        const std::wstring path = Wide(Media("short_1s.mp4").string());
+        PreviewEngine_SetFileName(path.c_str());
+        return PreviewEngine_Open() == 0 && PreviewEngine_Start() == 0 &&
+               m_reached.get_future().wait_for(5s) == std::future_status::ready;
+    }
+    // Lets the handler return, and waits for it: it reads this object until then.
+    bool Release() {
+        m_release.set_value();
+        const auto end = std::chrono::steady_clock::now() + 5s;
+        while (!g_returned && std::chrono::steady_clock::now() < end) {
+            std::this_thread::sleep_for(5ms);
+        }
+        return g_returned;
+    }
+
+private:
+    std::promise<void> m_reached;
+    std::promise<void> m_release;
+    std::future<void> m_released;
+};
+
 TEST_F(Player, HandlerThatStopsAndClosesFromTheNotificationDoesNotDeadlock) {
-    std::promise<void> reached;
-    std::promise<void> release;
-    std::future<void> released = release.get_future();
-    g_reached = &reached;
-    g_release = &released;
-    PreviewEngine_Initialize(&BlockingEnd, nullptr);
-    ASSERT_EQ(Open("short_1s.mp4"), 0);
-    PreviewEngine_Start();
-    ASSERT_EQ(reached.get_future().wait_for(5s), std::future_status::ready);
+    BlockedEnd blocked;
+    ASSERT_TRUE(blocked.PlayToTheEnd());
     // The window's thread, while the notification waits for it.
     EXPECT_EQ(PreviewEngine_Stop(), 0);
     EXPECT_EQ(PreviewEngine_Close(), 0);
-    release.set_value();
-    EXPECT_TRUE(WaitFor([] { return g_returned.load(); }, 5000ms));
+    EXPECT_TRUE(blocked.Release());
     // The player works on afterwards.
     PreviewEngine_Initialize(&CountEnd, nullptr);
     ASSERT_EQ(Open("short_1s.mp4"), 0);
@@ -255,26 +279,17 @@ TEST_F(Player, PicturesComeBottomRowFirstInBlueGreenRedOrder) {
 }
 
 TEST_F(Player, StartWhileTheEndNotificationWaitsDoesNotDeadlock) {
-    std::promise<void> reached;
-    std::promise<void> release;
-    std::future<void> released = release.get_future();
-    g_reached = &reached;
-    g_release = &released;
-    PreviewEngine_Initialize(&BlockingEnd, nullptr);
-    ASSERT_EQ(Open("short_1s.mp4"), 0);
-    PreviewEngine_Start();
-    ASSERT_EQ(reached.get_future().wait_for(5s), std::future_status::ready);
+    BlockedEnd blocked;
+    ASSERT_TRUE(blocked.PlayToTheEnd());
     // The window's thread, before it takes the notification: Stop, then Play again.
     auto restarted = std::async(std::launch::async, [] {
         PreviewEngine_Stop();
         return PreviewEngine_Start();
     });
     const bool returned = restarted.wait_for(3s) == std::future_status::ready;
-    release.set_value();
+    EXPECT_TRUE(blocked.Release());
     EXPECT_TRUE(returned) << "Start waited for the notification it was to answer";
     EXPECT_EQ(restarted.get(), 0);
-    // The handler reads the promises of this test until it has returned.
-    EXPECT_TRUE(WaitFor([] { return g_returned.load(); }, 5000ms));
 }
 
 // Plays a minute of sound; run in a child process by the next test.
