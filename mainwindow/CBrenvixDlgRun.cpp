@@ -9,8 +9,8 @@
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
 #include "JobSettings.h"
-#include "SettingsCheck.h"
 #include "MessagePresenter.h"
+#include "SettingsCheck.h"
 #include "TimeText.h"
 
 // ---- Runs ----
@@ -66,8 +66,8 @@ void CBrenvixDlg::StartRun(bool merge) {
         const std::string refusal = tolvane::AudioSettingsRefusal(
             check, "output" + ExtensionFromEntryText(m_formatBox->currentText().toStdString()));
         if (!refusal.empty()) {
-            m_services.messages->Show(this, "These settings cannot be converted: " +
-                                                QString::fromStdString(refusal));
+            m_services.messages->Show(
+                this, "These settings cannot be converted: " + QString::fromStdString(refusal));
             return;
         }
     }

@@ -24,7 +24,8 @@ namespace fs = std::filesystem;
 // One folder per fuzzing process, in memory where the system has it.
 const fs::path& WorkFolder() {
     static const fs::path folder = [] {
-        const fs::path base = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+        const fs::path base =
+            fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
         fs::path made = base / ("tolvane-fuzz-" + std::to_string(::getpid()));
         fs::create_directories(made);
         return made;
