@@ -68,8 +68,8 @@ TEST(FileInfoText, DisplayRules) {
     probe.srcVideoCodecId = 27;
     probe.srcAudioCodecId = 0;
     probe.srcChannels = 1;
-    t = MakeFileInfoTexts(MakeFileInfoValues(probe, "C:\\clips\\a.avi", "x"));
-    EXPECT_EQ(t.fileName, "a.avi");
+    t = MakeFileInfoTexts(MakeFileInfoValues(probe, "/clips/back\\slash.avi", "x"));
+    EXPECT_EQ(t.fileName, "back\\slash.avi") << "a backslash is part of a Linux name";
     EXPECT_EQ(t.samples, "");
     EXPECT_EQ(t.channel, "");
     EXPECT_EQ(t.audioBitRate, "");
