@@ -153,14 +153,12 @@ int PrintStatusLines(std::FILE* out, const std::vector<std::string>& inputs,
             }
         }
         std::error_code error;
-        if (written.empty() || !std::filesystem::exists(written, error)) {
-            written = "-";
-        }
+        const bool exists = !written.empty() && std::filesystem::exists(written, error);
         const char* text = status == AVConvert::kTaskConverted ? "Completed"
                            : status == AVConvert::kTaskFailed  ? "Failure"
                                                                : "Stopped";
         std::fprintf(out, "%s\t%s\t%s\n", text, Escaped(inputs[n]).c_str(),
-                     written == "-" ? "-" : Escaped(written).c_str());
+                     exists ? Escaped(written).c_str() : "-");
     }
     std::fflush(out);
     return failures;
@@ -241,10 +239,7 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
     {
         // An encoder and a container that cannot go together stop the run before anything is
         // made, the output folder included.
-        AVConvert check;
-        tolvane::CopySettingsToJob(profile.settings, check);
-        const std::string refusal = tolvane::AudioSettingsRefusal(
-            check, "output" + ExtensionFromEntryText(profile.entryText));
+        const std::string refusal = tolvane::ProfileRefusal(profile.settings, profile.entryText);
         if (!refusal.empty()) {
             std::fprintf(err, "tolvane-cli: %s\n", refusal.c_str());
             return kCliBadUsage;

@@ -7,6 +7,8 @@ extern "C" {
 #include "AVConvert.h"
 #include "AudioEncoder.h"
 #include "FFmpegHandles.h"
+#include "JobSettings.h"
+#include "OutputSettings.h"
 
 namespace tolvane {
 
@@ -79,6 +81,12 @@ std::string AudioSettingsRefusal(const AVConvert& job, const std::string& output
         return pair + ": the container cannot hold it (" + AvErrorText(ret) + ")";
     }
     return {};
+}
+
+std::string ProfileRefusal(const OutputSettings& settings, const std::string& entryText) {
+    const auto job = std::make_unique<AVConvert>();  // large: not on the stack
+    CopySettingsToJob(settings, *job);
+    return AudioSettingsRefusal(*job, "output" + ExtensionFromEntryText(entryText));
 }
 
 }  // namespace tolvane

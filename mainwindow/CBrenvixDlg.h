@@ -175,6 +175,7 @@ private:
     void SetUpOutputControls();
     void Activate(int id);
     void Grey(int id);
+    void SetButtonActive(int id, bool active);
     void SetButtonStatesAfterAdd();
     // The hand over greyed buttons, from the mouse moves anywhere in the window.
     void UpdateHandCursor(const QPoint& windowPos);

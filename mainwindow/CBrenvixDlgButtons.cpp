@@ -50,6 +50,23 @@ const ButtonSpec* FindSpec(int id) {
     return nullptr;
 }
 
+// The faces, state and cursor of an active or a greyed button. Qt shows no cursor of a disabled
+// widget: the window shows the hand over a greyed one instead (UpdateHandCursor).
+void ApplyState(CControlButton& button, const ButtonSpec& entry, bool active) {
+    button.setEnabled(active);
+    if (active) {
+        button.SetBitmaps(entry.hover, entry.normal, entry.normal, entry.hover);
+    } else {
+        button.SetBitmaps(entry.disabled, entry.disabled, entry.disabled, entry.disabled);
+    }
+    if (active && entry.handCursor) {
+        button.setCursor(SkinHandCursor());
+    } else {
+        button.unsetCursor();
+    }
+    button.update();
+}
+
 CControlButton* MakeButton(QWidget* parent, const ButtonSpec& entry) {
     auto* button = new CControlButton(parent);
     button->setObjectName(QString::number(entry.id));
@@ -58,19 +75,10 @@ CControlButton* MakeButton(QWidget* parent, const ButtonSpec& entry) {
     if (entry.shape != 0) {
         button->SetShape(entry.shape);
     }
-    button->setEnabled(entry.enabledAtStart);
-    if (entry.enabledAtStart) {
-        button->SetBitmaps(entry.hover, entry.normal, entry.normal, entry.hover);
-    } else {
-        button->SetBitmaps(entry.disabled, entry.disabled, entry.disabled, entry.disabled);
-    }
     if (*entry.tooltip != '\0') {
         button->setToolTip(entry.tooltip);
     }
-    if (entry.handCursor && entry.enabledAtStart) {
-        button->setCursor(SkinHandCursor());
-    }
-    button->update();
+    ApplyState(*button, entry, entry.enabledAtStart);
     return button;
 }
 
@@ -109,30 +117,20 @@ CControlButton* CBrenvixDlg::Button(int id) const {
 }
 
 void CBrenvixDlg::Activate(int id) {
-    const ButtonSpec* entry = FindSpec(id);
-    CControlButton* button = Button(id);
-    if (entry == nullptr || button == nullptr) {
-        return;
-    }
-    button->setEnabled(true);
-    button->SetBitmaps(entry->hover, entry->normal, entry->normal, entry->hover);
-    if (entry->handCursor) {
-        button->setCursor(SkinHandCursor());
-    }
-    button->update();
+    SetButtonActive(id, true);
 }
 
 void CBrenvixDlg::Grey(int id) {
+    SetButtonActive(id, false);
+}
+
+void CBrenvixDlg::SetButtonActive(int id, bool active) {
     const ButtonSpec* entry = FindSpec(id);
     CControlButton* button = Button(id);
-    if (entry == nullptr || button == nullptr || entry->disabled == 0) {
-        return;
+    if (entry == nullptr || button == nullptr || (!active && entry->disabled == 0)) {
+        return;  // a button without a greyed face is never greyed
     }
-    button->setEnabled(false);
-    button->SetBitmaps(entry->disabled, entry->disabled, entry->disabled, entry->disabled);
-    // Qt shows no cursor of a disabled widget; the window shows the hand for it instead.
-    button->unsetCursor();
-    button->update();
+    ApplyState(*button, *entry, active);
 }
 
 void CBrenvixDlg::UpdateHandCursor(const QPoint& windowPos) {

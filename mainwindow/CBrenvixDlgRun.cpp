@@ -61,10 +61,8 @@ void CBrenvixDlg::StartRun(bool merge) {
     }
     {
         // Settings that no file could be written with are said once, before the run.
-        AVConvert check;
-        tolvane::CopySettingsToJob(m_settings, check);
-        const std::string refusal = tolvane::AudioSettingsRefusal(
-            check, "output" + ExtensionFromEntryText(m_formatBox->currentText().toStdString()));
+        const std::string refusal =
+            tolvane::ProfileRefusal(m_settings, m_formatBox->currentText().toStdString());
         if (!refusal.empty()) {
             m_services.messages->Show(
                 this, "These settings cannot be converted: " + QString::fromStdString(refusal));

@@ -23,6 +23,7 @@
 #include "CControlButton.h"
 #include "CFileInfomation.h"
 #include "CSettings.h"
+#include "MainWindowFixture.h"
 #include "MessagePresenter.h"
 #include "TestSupport.h"
 #include "WidgetFakes.h"
@@ -37,50 +38,6 @@ void PickFormat(QComboBox* box, int index) {
     box->setCurrentIndex(index);
     emit box->activated(index);
 }
-
-QString M(const std::string& name) {
-    return QString::fromStdString(Media(name).string());
-}
-
-// A main window whose program folder is a scratch folder.
-struct Window {
-    ScratchDir program;
-    FakeMessages messages;
-    FakeFiles files;
-    FakeDesktop desktop;
-    FakePower power;
-    std::unique_ptr<CBrenvixDlg> dlg;
-
-    Window() {
-        dlg = std::make_unique<CBrenvixDlg>(WindowServices{&messages, &files, &desktop, &power},
-                                            QString::fromStdString(program.Path().string()));
-        dlg->show();
-    }
-    CControlButton* B(int id) const { return dlg->Button(id); }
-    bool Enabled(int id) const { return B(id)->isEnabled(); }
-    void Click(int id) { B(id)->click(); }
-    CCheckListCtrl* List() const { return dlg->TaskList(); }
-    QString Cell(int row, int column) const { return List()->item(row, column)->text(); }
-    void Add(const QStringList& paths) {
-        files.nextFiles = paths;
-        Click(ids::kAdd);
-    }
-    QString OutputFolder() const {
-        return QString::fromStdString((program.Path() / "OutPut").string());
-    }
-    // Runs a command that opens the progress dialog and waits until the run is over (and,
-    // with `join`, until its worker has returned).
-    void RunToEnd(int id, bool join = true) {
-        QTimer::singleShot(0, [this, id] { Click(id); });
-        QEventLoop loop;
-        QObject::connect(dlg.get(), &CBrenvixDlg::RunFinished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
-        loop.exec();
-        if (join) {
-            dlg->WaitForWorker();
-        }
-    }
-};
 
 TEST(MainWindow, StartsWithOnlyTheAlwaysAvailableCommands) {
     Window w;

@@ -18,6 +18,7 @@
 #include "CCheckListCtrl.h"
 #include "CClipDialog.h"
 #include "CControlButton.h"
+#include "MainWindowFixture.h"
 #include "MessagePresenter.h"
 #include "PictureFrame.h"
 #include "PreviewEngine.h"
@@ -28,10 +29,6 @@ namespace tolvane::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-QString M(const std::string& name) {
-    return QString::fromStdString(Media(name).string());
-}
 
 // Runs the event loop until `done` holds or the time is up.
 bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 5000ms) {
@@ -53,26 +50,6 @@ void Track(QWidget* parent, CBitmapSlider* slider, int position) {
     QCoreApplication::sendEvent(
         parent, new SliderEvent(SliderEvent::kTracking, slider->ControlId(), position));
 }
-
-struct Window {
-    ScratchDir program;
-    FakeMessages messages;
-    FakeFiles files;
-    FakeDesktop desktop;
-    FakePower power;
-    std::unique_ptr<CBrenvixDlg> dlg;
-    Window() {
-        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-        dlg = std::make_unique<CBrenvixDlg>(WindowServices{&messages, &files, &desktop, &power},
-                                            QString::fromStdString(program.Path().string()));
-        dlg->show();
-    }
-    CControlButton* B(int id) const { return dlg->Button(id); }
-    void Select(int row) {
-        dlg->TaskList()->clearSelection();
-        dlg->TaskList()->selectRow(row);
-    }
-};
 
 TEST(MainPreview, PlayPausesAndResumesWithoutReopening) {
     Window w;
