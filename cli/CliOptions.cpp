@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdlib>
 
+#include "AVConvert.h"
 #include "AudioEncoder.h"
 #include "FormatPresets.h"
 
@@ -40,8 +41,9 @@ struct ValueOption {
     const char* longName;
 };
 constexpr ValueOption kValueOptions[] = {
-    {"-o", "--output"}, {"-f", "--format"},   {"-e", "--encoder"}, {"-b", "--bitrate"},
-    {"-r", "--rate"},   {"-c", "--channels"}, {"-s", "--start"},   {"-t", "--end"},
+    {"-o", "--output"},  {"-f", "--format"}, {"-e", "--encoder"},
+    {"-b", "--bitrate"}, {"-r", "--rate"},   {"-c", "--channels"},
+    {"-s", "--start"},   {"-t", "--end"},    {"-j", "--jobs"},
 };
 
 std::string ApplyValue(CliOptions& options, const std::string& name, const std::string& value) {
@@ -54,6 +56,14 @@ std::string ApplyValue(CliOptions& options, const std::string& name, const std::
         options.format = value;
     } else if (name == "-e") {
         options.encoder = value;
+    } else if (name == "-j") {
+        const auto jobs = ParseNumber(value);
+        if (!jobs || *jobs != static_cast<int>(*jobs) || *jobs < 1 ||
+            *jobs > AVConvert::kMaxParallelTasks) {
+            return "bad number of files at once '" + value + "' (1 to " +
+                   std::to_string(AVConvert::kMaxParallelTasks) + ")";
+        }
+        options.jobs = static_cast<int>(*jobs);
     } else if (name == "-b") {
         options.bitRate = ParseCliBitRate(value);
         if (!options.bitRate) {
@@ -132,6 +142,10 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
             onlyFiles = true;
         } else if (arg == "-m" || arg == "--merge") {
             options.merge = true;
+        } else if (arg == "--json") {
+            options.json = true;
+        } else if (arg == "--skip-existing") {
+            options.skipExisting = true;
         } else if (arg == "--info") {
             options.info = true;
         } else if (arg == "-q" || arg == "--quiet") {
@@ -173,6 +187,8 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         parse.error = "no input files";
     } else if (options.start && options.end && *options.end <= *options.start) {
         parse.error = "the end time must come after the start time";
+    } else if (options.merge && options.skipExisting) {
+        parse.error = "--skip-existing works file by file; it does not go with --merge";
     }
     return parse;
 }
@@ -273,12 +289,21 @@ Extracts the sound track of video files into audio files.
   -s, --start TIME      clip start for every file (HH:MM:SS or seconds)
   -t, --end TIME        clip end for every file (default: each file's length)
   -m, --merge           merge all files, in order, into one output named after the first
+  -j, --jobs N          convert N files at once (default: one per core; a merge is one file)
+      --skip-existing   leave out a file whose output name already exists, so that a run
+                        started again does only what is missing
+      --json            one JSON object per finished file on standard output, instead of
+                        the status lines
       --info            print each file's media information and exit
   -q, --quiet           no progress display
   -h, --help            this help
       --version         the version
 
 An existing file is never overwritten: "name(0).ext", "name(1).ext"... are used instead.
-Exit status: 0 every file converted, 1 a file failed or the run was interrupted, 2 bad usage.
+Status lines come as files finish: "Completed", "Failure", "Stopped" or "Skipped", the file
+and what was written. With --skip-existing, a file cut short by an interrupt is removed, so
+that the next run makes it whole.
+Exit status: 0 every file converted (or skipped), 1 a file failed or the run was interrupted,
+2 bad usage.
 )";
 }

@@ -18,7 +18,10 @@ struct CliOptions final {
     std::optional<int> channels;
     std::optional<double> start;
     std::optional<double> end;
+    std::optional<int> jobs;  // files converted at once; none given: one per core
     bool merge = false;
+    bool json = false;
+    bool skipExisting = false;
     bool info = false;
     bool quiet = false;
     bool help = false;

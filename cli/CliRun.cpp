@@ -11,9 +11,11 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "AVConvert.h"
+#include "CliReport.h"
 #include "FileInfoText.h"
 #include "FileInfoValues.h"
 #include "JobSettings.h"
@@ -25,8 +27,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 std::string FileNameOf(const std::string& path) {
     return std::string(FileNameOfPath(path));
 }
@@ -35,26 +35,27 @@ void ReportInvalid(std::FILE* err, const std::string& path) {
     std::fprintf(err, "File:%s is invalid!\n", FileNameOf(path).c_str());
 }
 
-// Probes `path` as adding it to the list does. False (with the message) when it is unusable.
-bool ProbeSource(AVConvert& job, const std::string& path, std::FILE* err) {
+// Probes `path` as adding it to the list does. Empty when it is usable; otherwise why not (the
+// message is out already).
+std::string ProbeSource(AVConvert& job, const std::string& path, std::FILE* err) {
     const std::string refusal = InputRefusal(path);
     if (!refusal.empty()) {
         std::fprintf(err, "File:%s is refused: %s\n", FileNameOf(path).c_str(), refusal.c_str());
-        return false;
+        return refusal;
     }
     job.probePath = path;
     if (job.ProbeMedia() < 0 || job.probe.durationSeconds < 0) {
         ReportInvalid(err, path);
-        return false;
+        return "not a media file that can be read";
     }
-    return true;
+    return {};
 }
 
 int PrintInfo(const CliOptions& options, std::FILE* out, std::FILE* err) {
     AVConvert job;
     int status = kCliAllConverted;
     for (const std::string& path : options.files) {
-        if (!ProbeSource(job, path, err)) {
+        if (!ProbeSource(job, path, err).empty()) {
             status = kCliSomeFailed;
             continue;
         }
@@ -113,116 +114,18 @@ private:
     int m_fd = -1;
 };
 
-// A name in a status line: one line, one field, whatever the name holds.
-std::string Escaped(const std::string& text) {
-    std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-            case '\\':
-                escaped += "\\\\";
-                break;
-            case '\n':
-                escaped += "\\n";
-                break;
-            case '\t':
-                escaped += "\\t";
-                break;
-            default:
-                escaped += c;
+// A task that a stop cut short leaves a playable but incomplete file; a run that skips existing
+// outputs would never make it whole, so it goes.
+void RemoveCutShortFiles(const AVConvert& job, int count) {
+    for (int i = 0; i < count; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        if (job.taskStatus[index].load() == AVConvert::kTaskPending &&
+            job.taskReports[index].fileKept) {
+            std::error_code ignored;
+            std::filesystem::remove(job.outputPaths[index], ignored);
         }
     }
-    return escaped;
 }
-
-// One line per input, in input order: its status, the input, and the file written ("-" when
-// none exists). Returns how many of the run's tasks did not convert.
-int PrintStatusLines(std::FILE* out, const std::vector<std::string>& inputs,
-                     const std::vector<int>& rowOfInput, const AVConvert& job, bool merge) {
-    int failures = 0;
-    const int merged = job.mergeOutputTask.load();
-    for (std::size_t n = 0; n < inputs.size(); ++n) {
-        const int task = rowOfInput[n];
-        std::uint8_t status = AVConvert::kTaskFailed;
-        std::string written;
-        if (task >= 0) {
-            status = job.taskStatus[static_cast<std::size_t>(task)].load();
-            failures += status == AVConvert::kTaskConverted ? 0 : 1;
-            const int file = merge ? merged : task;
-            if (file >= 0) {
-                written = job.outputPaths[static_cast<std::size_t>(file)];
-            }
-        }
-        std::error_code error;
-        const bool exists = !written.empty() && std::filesystem::exists(written, error);
-        const char* text = status == AVConvert::kTaskConverted ? "Completed"
-                           : status == AVConvert::kTaskFailed  ? "Failure"
-                                                               : "Stopped";
-        std::fprintf(out, "%s\t%s\t%s\n", text, Escaped(inputs[n]).c_str(),
-                     exists ? Escaped(written).c_str() : "-");
-    }
-    std::fflush(out);
-    return failures;
-}
-
-std::string Clock3(double seconds) {
-    return FormatTimeText(static_cast<std::int64_t>(std::max(0.0, seconds)));
-}
-
-// Shows what the worker is doing: one rewritten line on a terminal, plain lines otherwise.
-class ProgressDisplay final {
-public:
-    ProgressDisplay(std::FILE* err, bool quiet, bool merge, const std::vector<std::string>& files)
-        : m_err(err),
-          m_quiet(quiet),
-          m_merge(merge),
-          m_files(files),
-          m_terminal(::isatty(::fileno(err)) != 0),
-          m_start(Clock::now()) {}
-
-    void Update(const AVConvert& job) {
-        if (m_quiet) {
-            return;
-        }
-        const int total = job.taskCount;
-        const int current = std::min(job.currentTask.load(), total - 1);
-        if (current < 0) {
-            return;
-        }
-        const int percent = std::max(0, job.fileProgress.load());
-        if (!m_terminal) {
-            while (m_lastShown < current) {
-                ++m_lastShown;
-                std::fprintf(m_err, "Converting %d/%d: %s\n", m_lastShown + 1, total,
-                             m_files[static_cast<std::size_t>(m_lastShown)].c_str());
-            }
-            return;
-        }
-        const double elapsed = std::chrono::duration<double>(Clock::now() - m_start).count();
-        const double done =
-            m_merge ? percent / 100.0 : (current + percent / 100.0) / std::max(total, 1);
-        const std::string left = done > 0.01 ? Clock3(elapsed * (1 - done) / done) : "--:--:--";
-        std::fprintf(m_err, "\r\033[K[%d/%d] %s  %3d%%  elapsed %s  left %s", current + 1, total,
-                     FileNameOf(m_files[static_cast<std::size_t>(current)]).c_str(), percent,
-                     Clock3(elapsed).c_str(), left.c_str());
-        std::fflush(m_err);
-    }
-
-    void Finish() {
-        if (!m_quiet && m_terminal) {
-            std::fprintf(m_err, "\r\033[K");
-            std::fflush(m_err);
-        }
-    }
-
-private:
-    std::FILE* m_err;
-    bool m_quiet;
-    bool m_merge;
-    const std::vector<std::string>& m_files;
-    bool m_terminal;
-    Clock::time_point m_start;
-    int m_lastShown = -1;
-};
 
 }  // namespace
 
@@ -262,12 +165,13 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         bool toEnd;  // no end given (or one past the sound): to the end of the sound
     };
     std::vector<Row> rows;
-    std::vector<int> rowOfInput;  // per input: its task, or -1 when it was skipped
-    int skipped = 0;
+    std::vector<CliInput> inputs;  // every input with its task (-1: left out)
+    StatusReport report(out, options.json, options.merge);
     for (const std::string& path : options.files) {
-        rowOfInput.push_back(-1);
-        if (!ProbeSource(*job, path, err)) {
-            ++skipped;
+        inputs.push_back({path, -1});
+        const std::string unusable = ProbeSource(*job, path, err);
+        if (!unusable.empty()) {
+            report.ReportUnusable(path, unusable);
             continue;
         }
         const double length = static_cast<double>(job->probe.durationMicros) / 1e6;
@@ -275,23 +179,27 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         const bool toEnd = !options.end || *options.end >= length;
         const double end = toEnd ? std::max(length, start) : *options.end;
         const auto output = OutputPathForTask(path, options.outputFolder, profile.entryText);
+        std::error_code ignored;
         if (!output) {
             std::fprintf(err, "File:%s has no extension to replace\n", FileNameOf(path).c_str());
-            ++skipped;
+            report.ReportUnusable(path, "no extension to replace");
         } else if (!options.merge && (toEnd ? start > 0 && start >= length : start >= end)) {
             std::fprintf(err, "File:%s is shorter than the clip start\n", FileNameOf(path).c_str());
-            ++skipped;
+            report.ReportUnusable(path, "shorter than the clip start");
+        } else if (options.skipExisting &&
+                   std::filesystem::symlink_status(*output, ignored).type() !=
+                       std::filesystem::file_type::not_found) {
+            report.ReportSkipped(path, *output);
         } else if (rows.size() >= static_cast<std::size_t>(AVConvert::kMaxTasks)) {
             std::fprintf(err, "tolvane-cli: at most %d files per run\n", AVConvert::kMaxTasks);
             return kCliBadUsage;
         } else {
-            rowOfInput.back() = static_cast<int>(rows.size());
+            inputs.back().task = static_cast<int>(rows.size());
             rows.push_back({path, *output, start, end, toEnd});
         }
     }
     if (rows.empty()) {
-        PrintStatusLines(out, options.files, rowOfInput, *job, false);
-        return kCliSomeFailed;
+        return report.Failures() == 0 ? kCliAllConverted : kCliSomeFailed;
     }
 
     const int count = static_cast<int>(rows.size());
@@ -312,6 +220,8 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         sources.push_back(row.source);
     }
     tolvane::CopySettingsToJob(profile.settings, *job);
+    job->parallelTasks = options.jobs.value_or(std::clamp(
+        static_cast<int>(std::thread::hardware_concurrency()), 1, AVConvert::kMaxParallelTasks));
     job->currentTask = -1;
     job->stopRequested = false;
     job->fileProgress = 0;
@@ -327,17 +237,22 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
                 interrupted = true;
                 job->stopRequested = true;
                 progress.Finish();
-                std::fprintf(err,
-                             "Stopping: closing the current file; it holds what was converted so "
-                             "far\n");
+                std::fprintf(err, options.skipExisting
+                                      ? "Stopping: a file cut short is removed, so that the next "
+                                        "run makes it whole\n"
+                                      : "Stopping: closing the current file; it holds what was "
+                                        "converted so far\n");
             }
+            // Lines and progress can share a terminal: a line goes out on a clean row.
+            report.ReportFinished(*job, inputs, [&progress] { progress.Finish(); });
             progress.Update(*job);
         }
         worker.Join();
         progress.Finish();
     }
-
-    const int failures =
-        skipped + PrintStatusLines(out, options.files, rowOfInput, *job, options.merge);
-    return failures == 0 && !interrupted ? kCliAllConverted : kCliSomeFailed;
+    if (options.skipExisting) {
+        RemoveCutShortFiles(*job, count);
+    }
+    report.ReportRest(*job, inputs);
+    return report.Failures() == 0 && !interrupted ? kCliAllConverted : kCliSomeFailed;
 }

@@ -3,14 +3,23 @@
 #include "FFmpegHandles.h"
 
 AVConvert::AVConvert() {
+    ForgetProgress();
+}
+
+void AVConvert::ForgetProgress() {
     for (auto& status : taskStatus) {
         status.store(kTaskPending, std::memory_order_relaxed);
+    }
+    for (auto& progress : taskProgress) {
+        progress.store(-1, std::memory_order_relaxed);
     }
 }
 
 bool AVConvert::ResetTasks(int count) {
+    ForgetProgress();
     sourcePaths.clear();
     outputPaths.clear();
+    taskReports.clear();
     clipStart.fill(0.0);
     clipEnd.fill(0.0);
     clipLength.fill(0.0);
@@ -22,6 +31,7 @@ bool AVConvert::ResetTasks(int count) {
     taskCount = count;
     sourcePaths.resize(static_cast<std::size_t>(count));
     outputPaths.resize(static_cast<std::size_t>(count));
+    taskReports.resize(static_cast<std::size_t>(count));
     return true;
 }
 

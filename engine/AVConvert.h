@@ -5,9 +5,10 @@
 //
 // Threads: the user-interface thread fills the task table and the settings before it starts a
 // worker, then writes only `stopRequested` and `previewHidden`. The worker writes `currentTask`,
-// `fileProgress` and `taskStatus`. A task's `outputPaths` entry (rewritten by the worker with the
-// name it actually created) may be read by another thread once that task's status has left
-// kTaskPending: the status store is a release, its load an acquire.
+// `fileProgress`, `taskProgress` and `taskStatus`. A task's `outputPaths` entry (rewritten by
+// the worker with the name it actually created) and its `taskReports` entry may be read by
+// another thread once that task's status has left kTaskPending: the status store is a release,
+// its load an acquire.
 
 #include <array>
 #include <atomic>
@@ -22,6 +23,7 @@ class AVConvert final {
 public:
     static constexpr int kMaxTasks = 9999;        // entries of the clip tables
     static constexpr int kStatusEntries = 10000;  // entries of the status table
+    static constexpr int kMaxParallelTasks = 64;  // batch tasks converted at once, at most
 
     static constexpr std::uint8_t kTaskPending = 0xFF;
     static constexpr std::uint8_t kTaskConverted = 1;
@@ -31,8 +33,12 @@ public:
     AVConvert(const AVConvert&) = delete;
     AVConvert& operator=(const AVConvert&) = delete;
 
+    // Every task pending and not started, as before a run.
+    void ForgetProgress();
+
     // Empties the task table and makes room for `count` tasks (at most kMaxTasks): empty paths,
-    // clip times 0. Returns false, leaving the table empty, for a count outside 0..kMaxTasks.
+    // clip times 0, every task pending and not started. Returns false, leaving the table empty,
+    // for a count outside 0..kMaxTasks. Never while a worker runs.
     bool ResetTasks(int count);
 
     // Reads `probePath` and fills `probe`. 0 on success; -1 not media, -2 no stream information,
@@ -52,6 +58,9 @@ public:
     std::array<bool, kMaxTasks> clipToEnd{};
     int totalTasksShown = 0;    // user-interface thread only
     int mergeTotalSeconds = 0;  // the merge worker's progress denominator
+    // How many batch tasks are converted at once (1: one after the other, in task order; at
+    // most kMaxParallelTasks).
+    int parallelTasks = 1;
 
     // ---- Output settings as codec identifiers: written by the user-interface thread. ----
     std::int32_t audioCodecId = 0;  // AVCodecID
@@ -72,11 +81,19 @@ public:
     std::atomic<std::int32_t> currentTask{-1};   // written by the worker (UI: -1 before a start)
     std::atomic<std::int32_t> fileProgress{-1};  // written by the worker (UI: 0 before a start)
     std::array<std::atomic<std::uint8_t>, kStatusEntries> taskStatus{};  // written by the worker
+    // Per task, written by the worker: -1 not started, then its progress in percent.
+    std::array<std::atomic<std::int32_t>, kMaxTasks> taskProgress{};
     // Written by the merge worker: the task whose output path names the merged file (-1: none).
     std::atomic<std::int32_t> mergeOutputTask{-1};
 
-    bool thumbnailDone = false;  // worker only
-    std::string thumbnailPath;   // worker only
+    // What became of a finished task, for reports: written by the worker before its status.
+    struct TaskReport {
+        double soundSeconds = 0.0;  // sound written into the output
+        double wallSeconds = 0.0;   // time the task took
+        std::string failure;        // why it failed (empty when it did not)
+        bool fileKept = false;      // outputPaths holds a file this task made and kept
+    };
+    std::vector<TaskReport> taskReports;
 
     // ---- Probe: user-interface thread only. ----
     std::string probePath;

@@ -52,6 +52,39 @@ void SourceLayout(const AVChannelLayout& reported, AVChannelLayout& layout) {
     }
 }
 
+// Keeps floating-point samples finite and within full scale. A damaged stream can decode to
+// NaN, infinity or enormous values, and some encoders (LAME among them) abort on such input
+// instead of returning an error. Integer formats are bounded by the resampler already.
+template <typename Sample>
+void LimitSamples(Sample* samples, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const Sample x = samples[i];
+        // A NaN fails both comparisons and becomes silence.
+        samples[i] = x >= Sample(-1) ? (x <= Sample(1) ? x : Sample(1))
+                                     : (x < Sample(-1) ? Sample(-1) : Sample(0));
+    }
+}
+
+void LimitFloatSamples(AVFrame& frame, const AVCodecContext& encoder) {
+    const auto format = static_cast<AVSampleFormat>(encoder.sample_fmt);
+    const AVSampleFormat packed = av_get_packed_sample_fmt(format);
+    if (packed != AV_SAMPLE_FMT_FLT && packed != AV_SAMPLE_FMT_DBL) {
+        return;
+    }
+    const int channels = encoder.ch_layout.nb_channels;
+    const bool planar = av_sample_fmt_is_planar(format) != 0;
+    const int planes = planar ? channels : 1;
+    const auto perPlane = static_cast<std::size_t>(frame.nb_samples) *
+                          static_cast<std::size_t>(planar ? 1 : channels);
+    for (int p = 0; p < planes; ++p) {
+        if (packed == AV_SAMPLE_FMT_FLT) {
+            LimitSamples(reinterpret_cast<float*>(frame.extended_data[p]), perPlane);
+        } else {
+            LimitSamples(reinterpret_cast<double*>(frame.extended_data[p]), perPlane);
+        }
+    }
+}
+
 }  // namespace
 
 bool IsSupportedAudioCodec(std::int32_t codecId) {
@@ -292,6 +325,7 @@ int AudioEncoder::EncodeQueued(OutputMedia& output, bool last) {
                                        enc->ch_layout.nb_channels, enc->sample_fmt);
             }
         }
+        LimitFloatSamples(*frame, *enc);
         frame->pts = m_nextPts;
         m_nextPts += frame->nb_samples;
         ret = output.EncodeAndWrite(enc, frame, output.audio);

@@ -33,22 +33,32 @@ bool FormatNameIs(const char* names, const char* wanted) {
 }  // namespace
 
 EntryConverter::EntryConverter(AVConvert& job, int index, OutputMedia& output, AudioEncoder& audio,
-                               EntryMode mode)
+                               EntryMode mode, EntryLane lane)
     : m_job(job),
       m_index(index),
       m_output(output),
       m_mode(mode),
+      m_lane(lane),
       m_sourcePath(job.sourcePaths[static_cast<std::size_t>(index)]),
       m_audio(audio) {}
 
 bool EntryConverter::Fail(const char* what, int error) {
     LogFailure(m_sourcePath.empty() ? std::string("(no source)") : m_sourcePath, what, error);
+    if (m_failure.empty()) {
+        m_failure = std::string(what) + ": " + AvErrorText(error);
+    }
     m_failed = true;
     return false;
 }
 
+void EntryConverter::NoteFailure(const char* reason) {
+    if (m_failure.empty()) {
+        m_failure = reason;
+    }
+    m_failed = true;
+}
+
 EntryResult EntryConverter::Convert() {
-    m_job.thumbnailDone = false;
     m_frame.reset(av_frame_alloc());
     m_packet.reset(av_packet_alloc());
     if (!m_frame || !m_packet) {
@@ -64,9 +74,12 @@ EntryResult EntryConverter::Convert() {
         // An output without sound is no conversion: a clip after the end of the sound, a
         // track that decodes to nothing, a merge entry without sound.
         LogFailure(m_sourcePath, "no sound was converted");
-        m_failed = true;
+        NoteFailure("no sound was converted");
     }
-    return EntryResult{m_failed, m_stopped, wrote && !m_failed};
+    const int rate = m_audioOpen ? m_audio.Context()->sample_rate : 0;
+    const double seconds =
+        rate > 0 ? static_cast<double>(m_audio.SamplesQueued() - m_samplesBefore) / rate : 0.0;
+    return EntryResult{m_failed, m_stopped, wrote && !m_failed, seconds, m_failure};
 }
 
 bool EntryConverter::OpenSource() {
@@ -75,7 +88,7 @@ bool EntryConverter::OpenSource() {
         return Fail("the task has no source or output path", AVERROR(EINVAL));
     }
     if (OpenSourceFile(m_sourcePath, m_source) < 0) {
-        m_failed = true;
+        NoteFailure("cannot open the source as media");
         return false;
     }
     PickLastStreams(m_source);
@@ -84,7 +97,7 @@ bool EntryConverter::OpenSource() {
         // Video is decoded only for jobs that include it; one thread is enough to open it.
         if (OpenStreamDecoder(m_sourcePath, input, m_source.videoIndex, m_source.videoDecoder,
                               m_job.includeVideo ? 0 : 1) < 0) {
-            m_failed = true;
+            NoteFailure("cannot open the video decoder");
             return false;
         }
         const AVRational rate = input->streams[m_source.videoIndex]->r_frame_rate;
@@ -93,7 +106,7 @@ bool EntryConverter::OpenSource() {
     }
     if (m_source.audioIndex >= 0 &&
         OpenStreamDecoder(m_sourcePath, input, m_source.audioIndex, m_source.audioDecoder, 1) < 0) {
-        m_failed = true;
+        NoteFailure("cannot open the audio decoder");
         return false;
     }
     // The demuxer can skip what is never decoded.
@@ -130,7 +143,7 @@ bool EntryConverter::SetUpOutput() {
     if (m_job.includeVideo && m_source.videoIndex >= 0 && (canAdd || m_output.video.stream)) {
         if (m_video.Open(m_job, *m_source.videoDecoder, m_sourceRate, *m_output.Context()->oformat,
                          m_outputIsRm, m_sourcePath) < 0) {
-            m_failed = true;
+            NoteFailure("cannot open the video encoder");
             return false;
         }
         m_videoOpen = true;
@@ -148,7 +161,7 @@ bool EntryConverter::SetUpOutput() {
                                          : m_audio.Open(m_job, *m_source.audioDecoder,
                                                         *m_output.Context()->oformat, m_sourcePath);
         if (ret < 0) {
-            m_failed = true;
+            NoteFailure("cannot open the audio encoder");
             return false;
         }
         m_audioOpen = true;
@@ -174,7 +187,7 @@ bool EntryConverter::SetUpOutput() {
         const int ret = m_output.CreateFileAndWriteHeader(outputPath);
         if (ret < 0) {
             LogFailure(outputPath, "cannot create the output or write its header", ret);
-            m_failed = true;
+            NoteFailure("cannot create the output file");
             return false;
         }
         outputPath = m_output.WrittenPath();
@@ -189,9 +202,11 @@ bool EntryConverter::SetUpOutput() {
         }
     }
     if (m_job.writeThumbnail == 1) {
-        m_job.thumbnailPath = ThumbnailPathFor(outputPath);
+        m_thumbnailPath = ThumbnailPathFor(outputPath);
     }
-    m_preview.Start();
+    if (m_lane.drawsPreview) {
+        m_preview.Start();
+    }
 
     // Rough number of audio packets, for the Vorbis progress rule.
     if (m_audioOpen && m_source.audioDecoder->sample_rate > 0 && input->duration > 0) {
@@ -265,7 +280,11 @@ void EntryConverter::UpdateProgress(bool afterAudioDecode) {
     }
     // A merge shows 100 only once its trailer is written.
     percent = std::clamp<std::int64_t>(percent, 0, merge ? 99 : 100);
-    m_job.fileProgress.store(static_cast<std::int32_t>(percent), std::memory_order_relaxed);
+    m_job.taskProgress[static_cast<std::size_t>(m_index)].store(static_cast<std::int32_t>(percent),
+                                                                std::memory_order_relaxed);
+    if (m_lane.publishesFileProgress) {
+        m_job.fileProgress.store(static_cast<std::int32_t>(percent), std::memory_order_relaxed);
+    }
 }
 
 void EntryConverter::RunPacketLoop() {
@@ -330,7 +349,7 @@ void EntryConverter::ReceiveAudioFrames() {
         const int skip = LeadingSamplesToSkip(*m_frame);
         if (m_audio.Push(*m_frame, skip, m_output) < 0) {
             // A failed audio write fails the task and ends it.
-            m_failed = true;
+            NoteFailure("cannot encode or write the sound");
             m_audioWriteFailed = true;
         }
         av_frame_unref(m_frame.get());
@@ -380,16 +399,16 @@ void EntryConverter::ReceiveVideoFrames() {
 
 void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
     UpdateProgress(false);
-    if (m_job.writeThumbnail == 1 && !m_job.thumbnailDone) {
+    if (m_job.writeThumbnail == 1 && !m_thumbnailDone) {
         // A thumbnail that cannot be written is not tried again in this task.
-        WriteThumbnailFromFrame(m_job.thumbnailPath, frame);
-        m_job.thumbnailDone = true;
+        WriteThumbnailFromFrame(m_thumbnailPath, frame);
+        m_thumbnailDone = true;
     }
     if (m_skipUntil > 0.0 && FrameSeconds(frame, m_source.videoIndex) < m_skipUntil &&
         frame.best_effort_timestamp != AV_NOPTS_VALUE) {
         return;
     }
-    if (!m_job.previewHidden.load(std::memory_order_relaxed)) {
+    if (m_lane.drawsPreview && !m_job.previewHidden.load(std::memory_order_relaxed)) {
         m_preview.Draw(frame);
     }
     const double audioSeconds = AudioSeconds();
@@ -411,7 +430,7 @@ void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
     const auto position = static_cast<std::int64_t>(std::llround(videoSeconds * tb.den / tb.num));
     const std::int64_t pts = std::max(m_output.videoPts, position);
     if (m_video.Encode(frame, pts, m_output) < 0) {
-        m_failed = true;
+        NoteFailure("cannot encode or write the pictures");
         m_videoWriteFailed = true;
     } else {
         ++m_picturesEncoded;
@@ -422,10 +441,10 @@ void EntryConverter::FinishEntry() {
     // A merge's encoder carries on into the next entry; the merge flushes it at its end.
     if (m_mode == EntryMode::Batch && m_audioOpen && !m_audioWriteFailed &&
         m_audio.Flush(m_output) < 0) {
-        m_failed = true;
+        NoteFailure("cannot encode or write the end of the sound");
     }
     if (m_videoOpen && m_video.Flush(m_output) < 0) {
-        m_failed = true;
+        NoteFailure("cannot encode or write the last pictures");
     }
     m_preview.Stop();
 }

@@ -25,13 +25,22 @@ struct EntryResult {
     bool failed = false;   // the task's status is 2 (its output may still need its trailer)
     bool stopped = false;  // stopRequested ended the task before its end
     bool wrote = false;    // the task handed sound (or, in a video job, pictures) to the output
+    double soundSeconds = 0.0;  // sound this entry handed to the encoder
+    std::string failure;        // the first reason it failed
+};
+
+// What an entry shares with the rest of the run. A batch that converts several tasks at once
+// lets only one of them draw the preview, and publishes the job's current-file progress itself.
+struct EntryLane {
+    bool publishesFileProgress = true;  // writes the job's fileProgress as well as its own
+    bool drawsPreview = true;
 };
 
 class EntryConverter final {
 public:
     // `audio` is the task's own encoder in a batch, and the one encoder of the whole merge.
     EntryConverter(AVConvert& job, int index, OutputMedia& output, AudioEncoder& audio,
-                   EntryMode mode);
+                   EntryMode mode, EntryLane lane = {});
     EntryConverter(const EntryConverter&) = delete;
     EntryConverter& operator=(const EntryConverter&) = delete;
 
@@ -61,12 +70,18 @@ private:
     double VideoSeconds() const;
     void UpdateProgress(bool afterAudioDecode);
     bool Fail(const char* what, int error);
+    // Fails the task; the first reason is the one reported.
+    void NoteFailure(const char* reason);
 
     AVConvert& m_job;
     const int m_index;
     OutputMedia& m_output;
     const EntryMode m_mode;
+    const EntryLane m_lane;
     const std::string m_sourcePath;
+    std::string m_failure;
+    std::string m_thumbnailPath;
+    bool m_thumbnailDone = false;
 
     SourceMedia m_source;
     AudioEncoder& m_audio;

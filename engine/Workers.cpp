@@ -1,6 +1,9 @@
 #include "Workers.h"
 
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <vector>
 
 #include "AVConvert.h"
@@ -16,14 +19,12 @@ namespace {
 // kMaxTasks), 0 when there is nothing to do.
 int BeginRun(AVConvert& job) {
     const int count = std::min(job.taskCount, AVConvert::kMaxTasks);
-    for (int i = 0; i < AVConvert::kStatusEntries; ++i) {
-        job.taskStatus[static_cast<std::size_t>(i)].store(AVConvert::kTaskPending,
-                                                          std::memory_order_relaxed);
-    }
+    job.ForgetProgress();
     job.mergeOutputTask.store(-1, std::memory_order_relaxed);
     job.currentTask.store(0, std::memory_order_release);
-    if (count <= 0 || static_cast<std::size_t>(count) > job.sourcePaths.size() ||
-        static_cast<std::size_t>(count) > job.outputPaths.size()) {
+    const auto size = static_cast<std::size_t>(std::max(count, 0));
+    if (count <= 0 || size > job.sourcePaths.size() || size > job.outputPaths.size() ||
+        size > job.taskReports.size()) {
         return 0;
     }
     return count;
@@ -48,7 +49,7 @@ void SetStatus(AVConvert& job, int index, const EntryResult& result) {
 // Writes the trailer, or removes the file when nothing playable went into it. Returns false
 // when the file is not kept: the trailer or the close failed (the file would be incomplete),
 // or there was nothing to keep.
-bool FinishOutput(AVConvert& job, OutputMedia& output, bool keep) {
+bool FinishOutput(AVConvert& job, OutputMedia& output, bool keep, bool publishProgress) {
     if (!output.HeaderWritten()) {
         return false;
     }
@@ -62,29 +63,126 @@ bool FinishOutput(AVConvert& job, OutputMedia& output, bool keep) {
         output.Discard();
         return false;
     }
-    job.fileProgress.store(100, std::memory_order_relaxed);
+    if (publishProgress) {
+        job.fileProgress.store(100, std::memory_order_relaxed);
+    }
     return true;
+}
+
+using Clock = std::chrono::steady_clock;
+
+void Report(AVConvert& job, int index, const EntryResult& result, Clock::time_point started,
+            bool fileKept) {
+    AVConvert::TaskReport& report = job.taskReports[static_cast<std::size_t>(index)];
+    report.fileKept = fileKept;
+    report.soundSeconds = result.failed ? 0.0 : result.soundSeconds;
+    report.wallSeconds = std::chrono::duration<double>(Clock::now() - started).count();
+    report.failure = result.failed ? result.failure : std::string();
+}
+
+// Converts task `index` into a file of its own, then reports it and stores its status.
+void ConvertBatchTask(AVConvert& job, int index, EntryLane lane) {
+    const auto started = Clock::now();
+    OutputMedia output;
+    AudioEncoder audio;
+    EntryConverter entry(job, index, output, audio, EntryMode::Batch, lane);
+    EntryResult result = entry.Convert();
+    // A failed task leaves no file; a stopped one keeps what it converted.
+    const bool keep = result.wrote && !result.failed;
+    const bool kept = FinishOutput(job, output, keep, lane.publishesFileProgress);
+    if (kept) {
+        job.taskProgress[static_cast<std::size_t>(index)].store(100, std::memory_order_relaxed);
+    } else if (result.wrote) {
+        result.failed = true;
+        if (result.failure.empty()) {
+            result.failure = "cannot finish the output file";
+        }
+    }
+    Report(job, index, result, started, kept);
+    SetStatus(job, index, result);
+}
+
+// The earliest task not yet finished is the window's current file.
+void PublishEarliestUnfinished(AVConvert& job, int count) {
+    int earliest = 0;
+    while (earliest < count && job.taskStatus[static_cast<std::size_t>(earliest)].load(
+                                   std::memory_order_acquire) != AVConvert::kTaskPending) {
+        ++earliest;
+    }
+    if (earliest < count) {
+        job.fileProgress.store(
+            job.taskProgress[static_cast<std::size_t>(earliest)].load(std::memory_order_relaxed),
+            std::memory_order_relaxed);
+    }
+    job.currentTask.store(earliest, std::memory_order_release);
+}
+
+// Several tasks at once: `lanes` threads take the next task in order until none is left or a
+// stop is asked for; this thread publishes the earliest unfinished task until all are done.
+void RunBatchLanes(AVConvert& job, int count, int lanes) {
+    std::atomic<int> next{0};
+    std::mutex mutex;
+    std::condition_variable changed;
+    int lanesDone = 0;  // guarded by mutex
+    const auto runLane = [&](bool drawsPreview) {
+        const EntryLane lane{false, drawsPreview};
+        for (;;) {
+            if (job.stopRequested.load(std::memory_order_relaxed)) {
+                break;
+            }
+            const int index = next.fetch_add(1);
+            if (index >= count) {
+                break;
+            }
+            ConvertBatchTask(job, index, lane);
+            changed.notify_one();
+        }
+        {
+            const std::lock_guard lock(mutex);
+            ++lanesDone;
+        }
+        changed.notify_one();
+    };
+    std::vector<std::thread> threads;
+    threads.reserve(static_cast<std::size_t>(lanes));
+    for (int lane = 0; lane < lanes; ++lane) {
+        threads.emplace_back(runLane, lane == 0);
+    }
+    {
+        std::unique_lock lock(mutex);
+        for (;;) {
+            const bool done = changed.wait_for(lock, std::chrono::milliseconds(50),
+                                               [&] { return lanesDone == lanes; });
+            PublishEarliestUnfinished(job, count);
+            if (done) {
+                break;
+            }
+        }
+    }
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    // As one at a time: the first task never started, or the end.
+    job.currentTask.store(std::min(next.load(), count), std::memory_order_release);
 }
 
 }  // namespace
 
 void RunBatchWorker(AVConvert& job) {
     const int count = BeginRun(job);
+    const int lanes = std::clamp(std::min(job.parallelTasks, AVConvert::kMaxParallelTasks), 1,
+                                 std::max(count, 1));
+    if (lanes > 1) {
+        RunBatchLanes(job, count, lanes);
+        return;
+    }
     for (int i = 0; i < count; ++i) {
         job.currentTask.store(i, std::memory_order_release);
         if (job.stopRequested.load(std::memory_order_relaxed)) {
             return;
         }
         job.fileProgress.store(-1, std::memory_order_relaxed);
-        OutputMedia output;
-        AudioEncoder audio;
-        EntryConverter entry(job, i, output, audio, EntryMode::Batch);
-        EntryResult result = entry.Convert();
-        // A failed task leaves no file; a stopped one keeps what it converted.
-        if (!FinishOutput(job, output, result.wrote && !result.failed) && result.wrote) {
-            result.failed = true;
-        }
-        SetStatus(job, i, result);
+        ConvertBatchTask(job, i, EntryLane{});
     }
     job.currentTask.store(std::max(job.taskCount, 0), std::memory_order_release);
 }
@@ -111,8 +209,10 @@ void RunMergeWorker(AVConvert& job) {
             SetStatus(job, last, lastResult);
         }
         job.fileProgress.store(-1, std::memory_order_relaxed);
+        const auto started = Clock::now();
         EntryConverter entry(job, i, output, audio, EntryMode::Merge);
         lastResult = entry.Convert();
+        Report(job, i, lastResult, started, false);
         last = i;
         if (lastResult.wrote) {
             merged.push_back(i);
@@ -121,7 +221,7 @@ void RunMergeWorker(AVConvert& job) {
     bool kept = false;
     if (output.HeaderWritten()) {
         const int flushed = audio.IsOpen() ? audio.Flush(output) : 0;
-        kept = FinishOutput(job, output, flushed >= 0 && !merged.empty());
+        kept = FinishOutput(job, output, flushed >= 0 && !merged.empty(), true);
     }
     if (last >= 0) {
         SetStatus(job, last, lastResult);

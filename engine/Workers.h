@@ -12,8 +12,10 @@ class AVConvert;
 
 namespace tolvane {
 
-// One output file per task, in task order. Ends with currentTask == taskCount, or earlier
-// when stopRequested is seen at the start of a task.
+// One output file per task, in task order, or up to job.parallelTasks tasks at once (each with
+// its own output and encoders; currentTask and fileProgress then follow the earliest task not
+// yet finished). Ends with currentTask == taskCount, or, after a stop, at the first task that
+// never started.
 void RunBatchWorker(AVConvert& job);
 
 // All tasks, in order, into the one output file named by the first task that opens.

@@ -114,9 +114,7 @@ void CBrenvixDlg::StartRun(bool merge) {
     job.fileProgress = 0;
     // The worker resets them too, but the first tick may come before it has: no status of the
     // previous run may count in this one.
-    for (auto& status : job.taskStatus) {
-        status.store(AVConvert::kTaskPending, std::memory_order_relaxed);
-    }
+    job.ForgetProgress();
 
     m_runEnding = false;
     m_progress->PublishPreviewWindow();
@@ -140,8 +138,9 @@ void CBrenvixDlg::OnRunTimerRows() {
     if (!m_job) {
         return;
     }
-    const int current = std::min(m_job->currentTask.load(), m_list->rowCount());
-    for (int i = 0; i < current; ++i) {
+    // Every finished task, also those after the current file when several run at once.
+    const int rows = std::min(m_list->rowCount(), AVConvert::kMaxTasks);
+    for (int i = 0; i < rows; ++i) {
         const int row = i < static_cast<int>(m_checkedRows.size())
                             ? m_checkedRows[static_cast<std::size_t>(i)]
                             : -1;

@@ -177,6 +177,10 @@ TEST(Cli, BadUsageExitsWithTwo) {
                            "-f mkv a.mp4",
                            "-e mp3 a.mp4",
                            "-s 5 -t 2 a.mp4",
+                           "-j 0 a.mp4",
+                           "-j two a.mp4",
+                           "-j 65 a.mp4",
+                           "-m --skip-existing a.mp4",
                            "-o"};
     for (const char* arguments : cases) {
         const CliResult r = Cli(arguments);
@@ -216,8 +220,8 @@ TEST_P(CliSignal, FinishesTheCurrentFileAsPlayable) {
         if (std::freopen(messages.c_str(), "w", stderr) == nullptr) {
             ::_exit(126);
         }
-        ::execl(kCli, kCli, "-q", "-f", "wav", "-o", dir.c_str(), source.c_str(), source.c_str(),
-                static_cast<char*>(nullptr));
+        ::execl(kCli, kCli, "-q", "-j", "1", "-f", "wav", "-o", dir.c_str(), source.c_str(),
+                source.c_str(), static_cast<char*>(nullptr));
         ::_exit(127);
     }
     const std::string first = out.File("long_60.wav");
@@ -239,6 +243,105 @@ TEST_P(CliSignal, FinishesTheCurrentFileAsPlayable) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, CliSignal, ::testing::Values(SIGINT, SIGTERM, SIGHUP));
+
+// Six files three at a time: every file right, one line (or JSON object) per input as each
+// finishes, and a second run with --skip-existing that does nothing.
+TEST(Cli, FilesAtOnceJsonAndSkipExisting) {
+    ScratchDir out;
+    const std::string inputs = " " + M("odd_5.72.mp4") + " " + M("not_media.mp4") + " " +
+                               M("odd_44.65.ogg") + " " + M("audio_only.m4a") + " " +
+                               M("odd_0.9.webm") + " " + M("ac3_51.mkv");
+    const std::string common = std::string(kCli) + " -q -f wav -o " + out.File("o") + inputs;
+    int exitCode = 0;
+    const std::string lines = RunCommand("(" + common + " -j 3 2>/dev/null)", &exitCode);
+    EXPECT_EQ(exitCode, 1) << lines;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 6) << lines;
+    EXPECT_NE(lines.find("Failure\t" + M("not_media.mp4") + "\t-\n"), std::string::npos);
+    for (const char* name :
+         {"odd_5.72.mp4", "odd_44.65.ogg", "audio_only.m4a", "odd_0.9.webm", "ac3_51.mkv"}) {
+        const std::string wav = out.File("o/" + fs::path(name).stem().string() + ".wav");
+        EXPECT_NE(lines.find("Completed\t" + M(name) + "\t" + wav + "\n"), std::string::npos)
+            << name << lines;
+        EXPECT_NEAR(DecodedSeconds(wav), DecodedSeconds(M(name)), 0.03) << name;
+    }
+
+    // Again, for programs: every object parses and nothing new is made.
+    const auto before = std::distance(fs::directory_iterator(out.File("o")), {});
+    const std::string json = out.File("again.json");
+    RunCommand("(" + common + " --json --skip-existing > " + json + " 2>/dev/null)", &exitCode);
+    EXPECT_EQ(exitCode, 1) << "the file that is not media still fails";
+    EXPECT_EQ(std::distance(fs::directory_iterator(out.File("o")), {}), before);
+    const std::string objects = ReadFile(json);
+    EXPECT_EQ(std::count(objects.begin(), objects.end(), '\n'), 6) << objects;
+    int parsed = 0;
+    const std::string checked = RunCommand(
+        "while IFS= read -r line; do printf '%s' \"$line\" | python3 -c "
+        "'import json,sys; o=json.load(sys.stdin); print(o[\"status\"], "
+        "o[\"output\"] is not None, o[\"failure\"] is not None, "
+        "o[\"sound_seconds\"], o[\"wall_seconds\"])'; done < " +
+            json,
+        &parsed);
+    EXPECT_EQ(parsed, 0) << checked;
+    EXPECT_EQ(std::count(checked.begin(), checked.end(), '\n'), 6) << checked;
+    EXPECT_EQ(checked.find("converted"), std::string::npos) << checked;
+    EXPECT_NE(checked.find("failed False True 0.0 0.0\n"), std::string::npos) << checked;
+    const auto skipped = [&checked] {
+        std::size_t n = 0;
+        for (std::size_t at = checked.find("skipped True False"); at != std::string::npos;
+             at = checked.find("skipped True False", at + 1)) {
+            ++n;
+        }
+        return n;
+    };
+    EXPECT_EQ(skipped(), 5U) << checked;
+
+    // A new file converts, reported with its sound.
+    const std::string fresh = RunCommand("(" + std::string(kCli) + " -q --json -f wav -o " +
+                                         out.File("o") + " " + M("short_1s.mp4") + " 2>/dev/null)");
+    EXPECT_NE(fresh.find("\"status\": \"converted\""), std::string::npos) << fresh;
+    EXPECT_NE(fresh.find("\"sound_seconds\": 1.0"), std::string::npos) << fresh;
+    EXPECT_NE(fresh.find("\"failure\": null"), std::string::npos) << fresh;
+}
+
+// An interrupted run with --skip-existing leaves no file cut short, so the next run makes both.
+TEST(Cli, SkipExistingAfterAnInterruptMakesTheRestWhole) {
+    ScratchDir out;
+    const std::string dir = out.Path().string();
+    const std::string a = out.File("a.m4a");
+    const std::string b = out.File("b.m4a");
+    fs::copy_file(Media("long_60.m4a"), a);
+    fs::copy_file(Media("long_60.m4a"), b);
+    const std::string messages = out.File("stderr.txt");
+    const std::string o = out.File("o");
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        if (std::freopen(messages.c_str(), "w", stderr) == nullptr) {
+            ::_exit(126);
+        }
+        ::execl(kCli, kCli, "-q", "-j", "2", "--skip-existing", "-f", "wav", "-o", o.c_str(),
+                a.c_str(), b.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    const std::string first = out.File("o/a.wav");
+    for (int i = 0; i < 5000 && !(fs::exists(first) && fs::file_size(first) > 200000); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ::kill(pid, SIGINT);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_NE(ReadFile(messages).find("a file cut short is removed"), std::string::npos);
+    EXPECT_FALSE(fs::exists(first)) << "cut short";
+
+    const CliResult again = Cli("-q --skip-existing -f wav -o " + o + " " + a + " " + b);
+    EXPECT_EQ(again.exitCode, 0) << again.output;
+    for (const char* name : {"o/a.wav", "o/b.wav"}) {
+        EXPECT_NEAR(DecodedSeconds(out.File(name)), 60.0, 0.05) << name;
+    }
+    EXPECT_FALSE(fs::exists(out.File("o/a(0).wav")));
+}
 
 TEST(Cli, PipesDevicesAndFoldersAreRefusedAtOnce) {
     ScratchDir out;

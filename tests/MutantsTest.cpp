@@ -6,10 +6,15 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
+
+extern "C" {
+#include <libavcodec/codec_id.h>
+}
 
 #include "TestSupport.h"
 
@@ -105,6 +110,64 @@ TEST(Mutants, DamagedMediaNeverCrashesOrHangs) {
             }
         }
         EXPECT_EQ(reported, kMutantsPerSeed) << seed << ": one line per input";
+    }
+}
+
+// A 32-bit float WAV whose samples are NaN, infinities, enormous values and a few in range: what
+// a damaged stream can decode to.
+void WriteWildFloatWav(const fs::path& path, int seconds) {
+    constexpr int kRate = 22050;
+    constexpr int kChannels = 2;
+    const float wild[] = {std::numeric_limits<float>::quiet_NaN(),
+                          std::numeric_limits<float>::infinity(),
+                          -std::numeric_limits<float>::infinity(),
+                          3e38F,
+                          -3e38F,
+                          1e6F,
+                          0.5F,
+                          -0.25F};
+    std::vector<float> samples(static_cast<std::size_t>(kRate) * kChannels * seconds);
+    std::mt19937 random(7);
+    for (float& sample : samples) {
+        sample = wild[random() % std::size(wild)];
+    }
+    const auto put = [](std::ofstream& out, std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) {
+            out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+        }
+    };
+    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * sizeof(float));
+    std::ofstream out(path, std::ios::binary);
+    out.write("RIFF", 4);
+    put(out, 36 + dataBytes, 4);
+    out.write("WAVEfmt ", 8);
+    put(out, 16, 4);
+    put(out, 3, 2);  // IEEE float
+    put(out, kChannels, 2);
+    put(out, kRate, 4);
+    put(out, kRate * kChannels * 4, 4);
+    put(out, kChannels * 4, 2);
+    put(out, 32, 2);
+    out.write("data", 4);
+    put(out, dataBytes, 4);
+    out.write(reinterpret_cast<const char*>(samples.data()), dataBytes);
+}
+
+TEST(Mutants, SamplesOutOfRangeAreEncodedWithinFullScale) {
+    ScratchDir work;
+    const fs::path source = work.Path() / "wild.wav";
+    WriteWildFloatWav(source, 3);
+    struct Case {
+        std::int32_t codecId;
+        const char* output;
+    };
+    for (const Case& c : {Case{AV_CODEC_ID_MP3, "wild.mp3"}, Case{AV_CODEC_ID_VORBIS, "wild.ogg"},
+                          Case{AV_CODEC_ID_PCM_S16LE, "wild_pcm.wav"}}) {
+        AVConvert job;
+        FillJob(job, {{source.string(), work.File(c.output)}}, {c.codecId, 64000, 22050, 2});
+        RunBatch(job);
+        EXPECT_EQ(job.taskStatus[0].load(), AVConvert::kTaskConverted) << c.output;
+        EXPECT_NEAR(DecodedSeconds(work.File(c.output)), 3.0, 0.05) << c.output;
     }
 }
 

@@ -2,10 +2,16 @@
 # Builds the fuzz target with clang and runs it: first every regression file (each must pass),
 # then coverage-guided fuzzing from the test media for SECONDS (default 60).
 #
-#   tests/fuzz/run.sh [SECONDS]
+#   tests/fuzz/run.sh [SECONDS] [SEED]
+#
+# The round is repeatable: it starts from the test media alone (no corpus of earlier rounds)
+# with a fixed SEED (default 1), so a machine that runs it again walks the same inputs. Pass
+# another seed, or "random", to explore further.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds=${1:-60}
+seed=${2:-1}
+[ "$seed" = random ] && seed=0
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTOLVANE_FUZZ=ON -DTOLVANE_WERROR=OFF > /dev/null
@@ -16,8 +22,9 @@ fuzzer=$build/tests/fuzz/tolvane-fuzz-convert
 media=build/test-media
 tests/make_media.sh "$media" > /dev/null
 seeds=$build/fuzz-seeds
-corpus=$build/fuzz-corpus
-mkdir -p "$seeds" "$corpus"
+corpus=$(mktemp -d)
+trap 'rm -rf "$corpus"' EXIT
+mkdir -p "$seeds"
 find "$media" -maxdepth 1 -type f -size -200k ! -name '.*' -exec cp {} "$seeds/" \;
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
@@ -27,5 +34,5 @@ if [ -e "${regressions[0]}" ]; then
     "$fuzzer" -rss_limit_mb=2048 -timeout=30 "${regressions[@]}"
 fi
 # Crashes land in tests/fuzz/regressions/ to be kept.
-"$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=30 -max_len=262144 \
+"$fuzzer" -seed="$seed" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=30 -max_len=262144 \
     -artifact_prefix=tests/fuzz/regressions/ -print_final_stats=1 "$corpus" "$seeds"

@@ -1,0 +1,74 @@
+#pragma once
+
+// What tolvane-cli prints of a run: one status line (or, for programs, one JSON object) per
+// input on standard output as it finishes, and the progress display on the error stream.
+
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+class AVConvert;
+
+// An input with its place in the job (-1: left out before the run).
+struct CliInput final {
+    std::string path;
+    int task = -1;
+};
+
+class StatusReport final {
+public:
+    StatusReport(std::FILE* out, bool json, bool merge);
+
+    // An input left out before the run: unusable (`reason`, a failure), or skipped because its
+    // output `existing` is already there (not a failure).
+    void ReportUnusable(const std::string& input, const std::string& reason);
+    void ReportSkipped(const std::string& input, const std::string& existing);
+
+    // The batch tasks that have finished since the last call, in the order they finished. A
+    // merge reports nothing here: its statuses are final only when the worker has ended.
+    // `beforeFirstLine` runs once before anything is printed.
+    void ReportFinished(const AVConvert& job, const std::vector<CliInput>& inputs,
+                        const std::function<void()>& beforeFirstLine);
+    // Every input not reported yet, once the worker has ended.
+    void ReportRest(const AVConvert& job, const std::vector<CliInput>& inputs);
+
+    // Inputs that did not convert (skipped ones are not counted).
+    int Failures() const { return m_failures; }
+
+private:
+    void ReportTask(const AVConvert& job, const CliInput& input);
+    void Print(const char* status, const std::string& input, const std::string& written,
+               double soundSeconds, double wallSeconds, const std::string& failure);
+
+    std::FILE* m_out;
+    bool m_json;
+    bool m_merge;
+    std::vector<bool> m_reported;  // per task
+    int m_failures = 0;
+};
+
+// The progress display: on a terminal one rewritten line with every running file, otherwise a
+// plain line as each file starts.
+class ProgressDisplay final {
+public:
+    ProgressDisplay(std::FILE* err, bool quiet, bool merge, const std::vector<std::string>& files);
+    void Update(const AVConvert& job);
+    // Clears the rewritten line.
+    void Finish();
+
+private:
+    std::FILE* m_err;
+    bool m_quiet;
+    bool m_merge;
+    const std::vector<std::string>& m_files;
+    bool m_terminal;
+    std::chrono::steady_clock::time_point m_start;
+    std::vector<bool> m_announced;  // per task: its "Converting" line is out
+};
+
+// A name in a status line: one line, one field, whatever the name holds.
+std::string EscapedForLine(const std::string& text);
+// A JSON string (with its quotes); bytes that are not UTF-8 become U+FFFD.
+std::string JsonString(const std::string& text);
