@@ -84,36 +84,46 @@ ProfileLocations LocateProfile(const fs::path& programFolder) {
 }
 
 std::string ReadRememberedFolder(const fs::path& settingsFile) {
+    return ReadSetting(settingsFile, "Path");
+}
+
+bool WriteRememberedFolder(const fs::path& settingsFile, const std::string& folder) {
+    return WriteSetting(settingsFile, "Path", folder);
+}
+
+std::string ReadSetting(const fs::path& settingsFile, const std::string& key) {
+    const std::string wanted = Lower(key);
     std::string section;
     std::string value;
     for (const std::string& line : ReadLines(settingsFile)) {
         std::string name;
         if (SectionName(line, name)) {
             section = name;
-        } else if (section == "info" && KeyValue(line, "path", value)) {
+        } else if (section == "info" && KeyValue(line, wanted, value)) {
             return value;  // as long as the system allows: never cut
         }
     }
     return {};
 }
 
-bool WriteRememberedFolder(const fs::path& settingsFile, const std::string& folder) {
+bool WriteSetting(const fs::path& settingsFile, const std::string& key, const std::string& value) {
     std::vector<std::string> lines = ReadLines(settingsFile);
-    const std::string entry = "Path=" + folder;
+    const std::string wanted = Lower(key);
+    const std::string entry = key + "=" + value;
     std::string section;
     bool written = false;
     std::size_t infoEnd = lines.size();
     bool haveInfo = false;
     for (std::size_t i = 0; i < lines.size() && !written; ++i) {
         std::string name;
-        std::string value;
+        std::string old;
         if (SectionName(lines[i], name)) {
             if (section == "info") {
                 infoEnd = i;
             }
             section = name;
             haveInfo = haveInfo || name == "info";
-        } else if (section == "info" && KeyValue(lines[i], "path", value)) {
+        } else if (section == "info" && KeyValue(lines[i], wanted, old)) {
             lines[i] = entry;
             written = true;
         }

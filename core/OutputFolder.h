@@ -29,6 +29,11 @@ std::string ReadRememberedFolder(const std::filesystem::path& settingsFile);
 // file. Returns false on failure (which callers ignore).
 bool WriteRememberedFolder(const std::filesystem::path& settingsFile, const std::string& folder);
 
+// Any other key of section "Info", by the same rules ("FilesAtOnce", say).
+std::string ReadSetting(const std::filesystem::path& settingsFile, const std::string& key);
+bool WriteSetting(const std::filesystem::path& settingsFile, const std::string& key,
+                  const std::string& value);
+
 // The folder a start begins with: the remembered one, taken unchanged when not empty; otherwise
 // the default folder, created when nothing of that name exists (a failure is ignored).
 std::string StartupFolder(const ProfileLocations& locations);

@@ -23,6 +23,7 @@ class CBitmapSlider;
 class CCheckListCtrl;
 class CControlButton;
 class QComboBox;
+class QSpinBox;
 class QLabel;
 class QMenu;
 
@@ -51,6 +52,7 @@ inline constexpr int kCheckVolume = 1137;
 inline constexpr int kPreviewFrame = 1139;
 inline constexpr int kPositionSlider = 1140;
 inline constexpr int kVolumeSlider = 1141;
+inline constexpr int kFilesAtOnce = 1150;
 }  // namespace ids
 
 // Columns of the task list.
@@ -135,6 +137,7 @@ public:
     CControlButton* Button(int id) const;
     QComboBox* FormatBox() const { return m_formatBox; }
     QComboBox* FolderBox() const { return m_folderBox; }
+    QSpinBox* FilesAtOnceBox() const { return m_filesAtOnce; }
     CAVConvertDlg* ProgressDialog() const { return m_progress.get(); }
     const OutputSettings& Settings() const { return m_settings; }
     OutputSettings& Settings() { return m_settings; }
@@ -217,6 +220,7 @@ private:
     CCheckListCtrl* m_list = nullptr;
     QComboBox* m_formatBox = nullptr;
     QComboBox* m_folderBox = nullptr;
+    QSpinBox* m_filesAtOnce = nullptr;
     PictureFrame* m_previewFrame = nullptr;
     std::unique_ptr<CClipDialog> m_clip;
     int m_clipRow = -1;

@@ -3,10 +3,16 @@
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QSpinBox>
 
+#include <algorithm>
+#include <thread>
+
+#include "AVConvert.h"
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
 #include "MessagePresenter.h"
+#include "Numbers.h"
 #include "OutputFolder.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
@@ -29,6 +35,23 @@ void CBrenvixDlg::SetUpOutputControls() {
 
     // Every pick, also of the entry already chosen (it fills the empty cells of dropped rows).
     connect(m_formatBox, &QComboBox::activated, this, &CBrenvixDlg::OnFormatChanged);
+
+    // Files converted at once: one unless the user allows more, up to one per core.
+    m_filesAtOnce = new QSpinBox(this);
+    m_filesAtOnce->setObjectName(QString::number(ids::kFilesAtOnce));
+    m_filesAtOnce->setGeometry(skin::Rect(skin::kFilesAtOnceBox));
+    const int cores = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1,
+                                 AVConvert::kMaxParallelTasks);
+    m_filesAtOnce->setRange(1, cores);
+    m_filesAtOnce->setToolTip(QStringLiteral("How many files Convert works on at once (1 to %1); "
+                                             "a merge is always one file")
+                                  .arg(cores));
+    const std::optional<double> remembered =
+        ParseLeadingNumber(ReadSetting(m_settingsFile.toStdString(), "FilesAtOnce"));
+    m_filesAtOnce->setValue(remembered ? static_cast<int>(*remembered) : 1);
+    connect(m_filesAtOnce, &QSpinBox::valueChanged, this, [this](int value) {
+        WriteSetting(m_settingsFile.toStdString(), "FilesAtOnce", std::to_string(value));
+    });
 }
 
 void CBrenvixDlg::AddFolderEntry(const QString& folder) {

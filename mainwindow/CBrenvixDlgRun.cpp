@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QSpinBox>
 #include <QThread>
 
 #include "CAVConvertDlg.h"
@@ -109,6 +110,8 @@ void CBrenvixDlg::StartRun(bool merge) {
         job.outputPaths[index] = *output;
         tolvane::CopySettingsToJob(m_settings, job);
     }
+    // A merge writes one file: its entries go one after the other.
+    job.parallelTasks = merge ? 1 : m_filesAtOnce->value();
     job.currentTask = -1;
     job.stopRequested = false;
     job.fileProgress = 0;

@@ -31,6 +31,9 @@ inline constexpr Box kRemoveButton{16, 432, 71, 42};
 inline constexpr Box kClearAllButton{97, 432, 71, 42};
 inline constexpr Box kMergeButton{178, 432, 71, 42};
 inline constexpr Box kFileInfoButton{259, 432, 71, 42};
+// How many files a Convert works on at once.
+inline constexpr Box kFilesAtOnceLabel{380, 440, 104, 26};
+inline constexpr Box kFilesAtOnceBox{488, 440, 68, 26};
 
 inline constexpr Box kPreviewFrame{572, 124, 292, 176};
 inline constexpr Box kPositionSlider{561, 308, 315, 17};

@@ -475,6 +475,8 @@ QImage MainBackground() {
     p.setFont(SkinFont(13, true));
     p.drawText(ToRect(skin::kProfileLabel), Qt::AlignLeft | Qt::AlignVCenter, "Profile:");
     p.drawText(ToRect(skin::kOutputLabel), Qt::AlignLeft | Qt::AlignVCenter, "Output:");
+    p.drawText(ToRect(skin::kFilesAtOnceLabel), Qt::AlignRight | Qt::AlignVCenter,
+               "Files at once:");
     p.setPen(QPen(kPanelBorder, 1));
     p.drawLine(QPointF(16, 482.5), QPointF(664, 482.5));
     return image;

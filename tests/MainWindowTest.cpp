@@ -11,11 +11,15 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
+#include "AVConvert.h"
 #include "CAVConvertDlg.h"
 #include "CAbout.h"
 #include "CBrenvixDlg.h"
@@ -309,6 +313,43 @@ TEST(MainWindow, ConvertWritesAudioFilesAndMarksTheRows) {
     // Nothing left checked: the next Convert says so.
     w.dlg->OnConvert();
     EXPECT_EQ(w.messages.shown.back(), "Please select at least one task to convert!");
+}
+
+TEST(MainWindow, ConvertsSeveralFilesAtOnceWhenAllowedAndRemembersHowMany) {
+    Window w;
+    QSpinBox* box = w.dlg->FilesAtOnceBox();
+    EXPECT_EQ(box->value(), 1) << "one at a time unless allowed";
+    EXPECT_EQ(box->minimum(), 1);
+    EXPECT_EQ(box->maximum(), std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1,
+                                         AVConvert::kMaxParallelTasks));
+    const int allowed = std::min(2, box->maximum());
+    box->setValue(allowed);
+    EXPECT_NE(ReadFile(w.dlg->SettingsFile().toStdString())
+                  .find("FilesAtOnce=" + std::to_string(allowed)),
+              std::string::npos);
+
+    w.Add({M("odd_5.72.mp4"), M("not_media.mp4"), M("audio_only.m4a"), M("odd_44.65.ogg"),
+           M("ac3_51.mkv")});
+    ASSERT_EQ(w.List()->rowCount(), 4);
+    w.RunToEnd(ids::kConvert);
+    EXPECT_EQ(w.dlg->Job()->parallelTasks, allowed);
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(w.Cell(row, column::kStatus), "Completed") << row;
+    }
+    EXPECT_EQ(w.dlg->ProgressDialog()->TotalText(), "4 Task Completed / Total 4 Task(s)");
+    EXPECT_NEAR(DecodedSeconds((w.OutputFolder() + "/odd_44.65.mp3").toStdString()),
+                DecodedSeconds(M("odd_44.65.ogg").toStdString()), 0.03);
+
+    // A merge is one file: its entries go one after the other.
+    w.List()->SetRowChecked(0, true);
+    w.List()->SetRowChecked(1, true);
+    w.RunToEnd(ids::kMerge);
+    EXPECT_EQ(w.dlg->Job()->parallelTasks, 1);
+
+    // The next start reads the choice back.
+    CBrenvixDlg again(WindowServices{&w.messages, &w.files, &w.desktop, &w.power},
+                      QString::fromStdString(w.program.Path().string()));
+    EXPECT_EQ(again.FilesAtOnceBox()->value(), allowed);
 }
 
 TEST(MainWindow, UntrimmedRowsConvertTheWholeSoundAndShortFilesConvert) {

@@ -5,13 +5,17 @@
 #   tests/fuzz/run.sh [SECONDS] [SEED]
 #
 # The round is repeatable: it starts from the test media alone (no corpus of earlier rounds)
-# with a fixed SEED (default 1), so a machine that runs it again walks the same inputs. Pass
-# another seed, or "random", to explore further.
+# with a fixed SEED (default 1) and at most 4,000 inputs, so a machine that runs it again walks
+# the same inputs. Pass another seed, or "random" (no limit but the time), to explore further.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds=${1:-60}
 seed=${2:-1}
-[ "$seed" = random ] && seed=0
+runs=4000
+if [ "$seed" = random ]; then
+    seed=0
+    runs=-1
+fi
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTOLVANE_FUZZ=ON -DTOLVANE_WERROR=OFF > /dev/null
@@ -34,5 +38,5 @@ if [ -e "${regressions[0]}" ]; then
     "$fuzzer" -rss_limit_mb=2048 -timeout=30 "${regressions[@]}"
 fi
 # Crashes land in tests/fuzz/regressions/ to be kept.
-"$fuzzer" -seed="$seed" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=30 -max_len=262144 \
+"$fuzzer" -seed="$seed" -runs="$runs" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=30 -max_len=262144 \
     -artifact_prefix=tests/fuzz/regressions/ -print_final_stats=1 "$corpus" "$seeds"
