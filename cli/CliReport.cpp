@@ -128,8 +128,10 @@ void StatusReport::Print(const char* status, const std::string& input, const std
         for (const auto& entry : kLines) {
             line = std::string_view(entry.status) == status ? entry.line : line;
         }
-        std::fprintf(m_out, "%s\t%s\t%s\n", line, EscapedForLine(input).c_str(),
-                     written.empty() ? "-" : EscapedForLine(written).c_str());
+        // A failure says why in a fourth field.
+        std::fprintf(m_out, "%s\t%s\t%s%s%s\n", line, EscapedForLine(input).c_str(),
+                     written.empty() ? "-" : EscapedForLine(written).c_str(),
+                     failure.empty() ? "" : "\t", EscapedForLine(failure).c_str());
     } else {
         const std::string object =
             "{\"source\": " + JsonString(input) +
@@ -172,10 +174,8 @@ void StatusReport::ReportTask(const AVConvert& job, const CliInput& input) {
     }
     ++m_failures;
     if (status == AVConvert::kTaskFailed) {
-        const std::string failure = report.failure.empty()
-                                        ? std::string("the merged file could not be finished")
-                                        : report.failure;
-        Print("failed", input.path, std::string(), 0.0, report.wallSeconds, failure);
+        Print("failed", input.path, std::string(), 0.0, report.wallSeconds,
+              job.FailureReason(input.task));
     } else {
         Print("stopped", input.path, written, report.soundSeconds, report.wallSeconds, {});
     }
@@ -261,9 +261,7 @@ void ProgressDisplay::Update(const AVConvert& job) {
     }
     const double elapsed =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
-    const double fraction = done / total;
-    const std::string left =
-        fraction > 0.01 ? Clock3(elapsed * (1 - fraction) / fraction) : "--:--:--";
+    const std::string left = TimeLeftText(elapsed, done / total);
     std::fprintf(m_err, "\r\033[K[%d/%d] %s  elapsed %s  left %s", finished, total, running.c_str(),
                  Clock3(elapsed).c_str(), left.c_str());
     std::fflush(m_err);

@@ -1,5 +1,7 @@
 #include "TimeText.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -39,4 +41,17 @@ std::int64_t ParseTimeText(std::string_view text) {
     const std::int64_t minutes = LeadingNumber(text.substr(first + 1, 2));
     const std::int64_t seconds = last > first ? LeadingNumber(text.substr(last + 1)) : 0;
     return hours * 3600 + minutes * 60 + seconds;
+}
+
+std::string TimeLeftText(double elapsedSeconds, double fractionDone) {
+    if (!(fractionDone > 0.01) || !(elapsedSeconds >= 0.0)) {
+        return "--:--:--";
+    }
+    const double left = elapsedSeconds * (1.0 - std::min(fractionDone, 1.0)) / fractionDone;
+    return FormatTimeText(static_cast<std::int64_t>(std::llround(left)));
+}
+
+std::string RunTimeText(double elapsedSeconds, double fractionDone) {
+    return "Elapsed " + FormatTimeText(static_cast<std::int64_t>(std::max(0.0, elapsedSeconds))) +
+           " \u00b7 Time left " + TimeLeftText(elapsedSeconds, fractionDone);
 }

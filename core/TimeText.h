@@ -12,3 +12,10 @@ std::string FormatTimeText(std::int64_t seconds);
 // hours × 3600 + minutes × 60 + seconds, where hours is the number before the first ":",
 // minutes the two characters after it and seconds the number after the last ":".
 std::int64_t ParseTimeText(std::string_view text);
+
+// What a run has taken and about what it still needs, from the seconds since it started and the
+// share of its work done (0 to 1): "Elapsed 00:01:05 · Time left 00:03:10". The time left is
+// "--:--:--" until one percent is done.
+std::string RunTimeText(double elapsedSeconds, double fractionDone);
+// The time left alone, "HH:MM:SS" or "--:--:--".
+std::string TimeLeftText(double elapsedSeconds, double fractionDone);

@@ -44,13 +44,17 @@ CAVConvertDlg::CAVConvertDlg(QWidget* parent) : QDialog(parent) {
     m_totalBar->setRange(0, 100);
     m_totalBar->setValue(0);
     layout->addWidget(m_totalBar, 3, 0, 1, 3);
+    // What the whole run has taken and about what it still needs.
+    m_times = new QLabel(this);
+    m_times->setObjectName("runTimes");
+    layout->addWidget(m_times, 4, 0, 1, 3);
 
     m_shutDownBox = new QCheckBox("Shut down computer when conversion completed", this);
-    layout->addWidget(m_shutDownBox, 4, 0, 1, 2);
+    layout->addWidget(m_shutDownBox, 5, 0, 1, 2);
     m_stop = new QPushButton("Stop", this);
     m_stop->setToolTip("Stop converting");
     m_stop->setAutoDefault(false);
-    layout->addWidget(m_stop, 4, 2, Qt::AlignRight);
+    layout->addWidget(m_stop, 5, 2, Qt::AlignRight);
 
     // The preview: a hidden option and a hidden native window that SDL may draw into.
     m_showPreview = new QCheckBox("Show preview", this);
@@ -139,6 +143,14 @@ void CAVConvertDlg::closeEvent(QCloseEvent* event) {
 void CAVConvertDlg::SetCurrentText(const QString& text) {
     m_current->setText(text);
 }
+void CAVConvertDlg::SetTimeText(const QString& text) {
+    m_times->setText(text);
+}
+
+QString CAVConvertDlg::TimeText() const {
+    return m_times->text();
+}
+
 void CAVConvertDlg::SetTotalText(const QString& text) {
     m_total->setText(text);
 }

@@ -11,6 +11,7 @@
 class AVConvert;
 class CLabel;
 class QCheckBox;
+class QLabel;
 class QProgressBar;
 class QPushButton;
 
@@ -29,6 +30,9 @@ public:
 
     void SetCurrentText(const QString& text);
     void SetTotalText(const QString& text);
+    // Elapsed time and time left of the whole run.
+    void SetTimeText(const QString& text);
+    QString TimeText() const;
     void SetCurrentProgress(int percent);
     void SetTotalProgress(int percent);
 
@@ -61,6 +65,7 @@ private:
     bool* m_shutDown = nullptr;
     CLabel* m_current;
     CLabel* m_total;
+    QLabel* m_times;
     QProgressBar* m_currentBar;
     QProgressBar* m_totalBar;
     QCheckBox* m_shutDownBox;

@@ -35,6 +35,14 @@ bool AVConvert::ResetTasks(int count) {
     return true;
 }
 
+std::string AVConvert::FailureReason(int index) const {
+    const auto task = static_cast<std::size_t>(index);
+    if (index < 0 || task >= taskReports.size() || taskReports[task].failure.empty()) {
+        return "the output file could not be finished";
+    }
+    return taskReports[task].failure;
+}
+
 int AVConvert::ProbeMedia() {
     using namespace tolvane;
     SourceMedia source;

@@ -94,6 +94,9 @@ public:
         bool fileKept = false;      // outputPaths holds a file this task made and kept
     };
     std::vector<TaskReport> taskReports;
+    // Why task `index` failed, for people: its report's reason, or, for the entries of a merged
+    // file that could not be finished, that. Read once the task's status is kTaskFailed.
+    std::string FailureReason(int index) const;
 
     // ---- Probe: user-interface thread only. ----
     std::string probePath;

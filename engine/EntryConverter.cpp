@@ -51,9 +51,9 @@ bool EntryConverter::Fail(const char* what, int error) {
     return false;
 }
 
-void EntryConverter::NoteFailure(const char* reason) {
+void EntryConverter::NoteFailure(const char* reason, int error) {
     if (m_failure.empty()) {
-        m_failure = reason;
+        m_failure = error < 0 ? std::string(reason) + ": " + AvErrorText(error) : reason;
     }
     m_failed = true;
 }
@@ -87,8 +87,9 @@ bool EntryConverter::OpenSource() {
     if (m_sourcePath.empty() || output.empty()) {
         return Fail("the task has no source or output path", AVERROR(EINVAL));
     }
-    if (OpenSourceFile(m_sourcePath, m_source) < 0) {
-        NoteFailure("cannot open the source as media");
+    std::string failure;
+    if (OpenSourceFile(m_sourcePath, m_source, &failure) < 0) {
+        NoteFailure(failure.c_str());
         return false;
     }
     PickLastStreams(m_source);
@@ -187,7 +188,7 @@ bool EntryConverter::SetUpOutput() {
         const int ret = m_output.CreateFileAndWriteHeader(outputPath);
         if (ret < 0) {
             LogFailure(outputPath, "cannot create the output or write its header", ret);
-            NoteFailure("cannot create the output file");
+            NoteFailure("cannot create the output file", ret);
             return false;
         }
         outputPath = m_output.WrittenPath();
@@ -347,9 +348,9 @@ void EntryConverter::ReceiveAudioFrames() {
     AVCodecContext* decoder = m_source.audioDecoder.get();
     while (!m_audioWriteFailed && avcodec_receive_frame(decoder, m_frame.get()) >= 0) {
         const int skip = LeadingSamplesToSkip(*m_frame);
-        if (m_audio.Push(*m_frame, skip, m_output) < 0) {
+        if (const int ret = m_audio.Push(*m_frame, skip, m_output); ret < 0) {
             // A failed audio write fails the task and ends it.
-            NoteFailure("cannot encode or write the sound");
+            NoteFailure("cannot encode or write the sound", ret);
             m_audioWriteFailed = true;
         }
         av_frame_unref(m_frame.get());
@@ -429,8 +430,8 @@ void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
     const AVRational tb = m_video.TimeBase();
     const auto position = static_cast<std::int64_t>(std::llround(videoSeconds * tb.den / tb.num));
     const std::int64_t pts = std::max(m_output.videoPts, position);
-    if (m_video.Encode(frame, pts, m_output) < 0) {
-        NoteFailure("cannot encode or write the pictures");
+    if (const int ret = m_video.Encode(frame, pts, m_output); ret < 0) {
+        NoteFailure("cannot encode or write the pictures", ret);
         m_videoWriteFailed = true;
     } else {
         ++m_picturesEncoded;
@@ -439,12 +440,15 @@ void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
 
 void EntryConverter::FinishEntry() {
     // A merge's encoder carries on into the next entry; the merge flushes it at its end.
-    if (m_mode == EntryMode::Batch && m_audioOpen && !m_audioWriteFailed &&
-        m_audio.Flush(m_output) < 0) {
-        NoteFailure("cannot encode or write the end of the sound");
+    if (m_mode == EntryMode::Batch && m_audioOpen && !m_audioWriteFailed) {
+        if (const int ret = m_audio.Flush(m_output); ret < 0) {
+            NoteFailure("cannot encode or write the end of the sound", ret);
+        }
     }
-    if (m_videoOpen && m_video.Flush(m_output) < 0) {
-        NoteFailure("cannot encode or write the last pictures");
+    if (m_videoOpen) {
+        if (const int ret = m_video.Flush(m_output); ret < 0) {
+            NoteFailure("cannot encode or write the last pictures", ret);
+        }
     }
     m_preview.Stop();
 }

@@ -70,8 +70,9 @@ private:
     double VideoSeconds() const;
     void UpdateProgress(bool afterAudioDecode);
     bool Fail(const char* what, int error);
-    // Fails the task; the first reason is the one reported.
-    void NoteFailure(const char* reason);
+    // Fails the task; the first reason is the one reported (with the library's text for a
+    // negative `error`).
+    void NoteFailure(const char* reason, int error = 0);
 
     AVConvert& m_job;
     const int m_index;

@@ -49,7 +49,9 @@ void SetStatus(AVConvert& job, int index, const EntryResult& result) {
 // Writes the trailer, or removes the file when nothing playable went into it. Returns false
 // when the file is not kept: the trailer or the close failed (the file would be incomplete),
 // or there was nothing to keep.
-bool FinishOutput(AVConvert& job, OutputMedia& output, bool keep, bool publishProgress) {
+// `failure` gets why a file to keep could not be finished.
+bool FinishOutput(AVConvert& job, OutputMedia& output, bool keep, bool publishProgress,
+                  std::string& failure) {
     if (!output.HeaderWritten()) {
         return false;
     }
@@ -60,6 +62,7 @@ bool FinishOutput(AVConvert& job, OutputMedia& output, bool keep, bool publishPr
     const int ret = output.Finish();
     if (ret < 0) {
         LogFailure(output.WrittenPath(), "cannot finish the output file", ret);
+        failure = "cannot finish the output file: " + AvErrorText(ret);
         output.Discard();
         return false;
     }
@@ -89,13 +92,14 @@ void ConvertBatchTask(AVConvert& job, int index, EntryLane lane) {
     EntryResult result = entry.Convert();
     // A failed task leaves no file; a stopped one keeps what it converted.
     const bool keep = result.wrote && !result.failed;
-    const bool kept = FinishOutput(job, output, keep, lane.publishesFileProgress);
+    std::string finishFailure;
+    const bool kept = FinishOutput(job, output, keep, lane.publishesFileProgress, finishFailure);
     if (kept) {
         job.taskProgress[static_cast<std::size_t>(index)].store(100, std::memory_order_relaxed);
     } else if (result.wrote) {
         result.failed = true;
         if (result.failure.empty()) {
-            result.failure = "cannot finish the output file";
+            result.failure = finishFailure;
         }
     }
     Report(job, index, result, started, kept);
@@ -221,7 +225,8 @@ void RunMergeWorker(AVConvert& job) {
     bool kept = false;
     if (output.HeaderWritten()) {
         const int flushed = audio.IsOpen() ? audio.Flush(output) : 0;
-        kept = FinishOutput(job, output, flushed >= 0 && !merged.empty(), true);
+        std::string ignored;  // a merge that is not kept fails its entries with one reason
+        kept = FinishOutput(job, output, flushed >= 0 && !merged.empty(), true, ignored);
     }
     if (last >= 0) {
         SetStatus(job, last, lastResult);

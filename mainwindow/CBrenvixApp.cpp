@@ -20,6 +20,8 @@ int CBrenvixApp::Run() {
                                   &DesktopFileOpener(), &LogindPowerControl()};
     CBrenvixDlg window(services, QApplication::applicationDirPath());
     window.show();
+    // Files named on the command line (from a file manager, say).
+    window.OpenStartupFiles(QApplication::arguments().mid(1));
     window.exec();
     return 0;
 }

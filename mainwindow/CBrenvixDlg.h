@@ -5,6 +5,8 @@
 
 #include <QDialog>
 #include <QTimer>
+#include <chrono>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -92,7 +94,12 @@ public:
     // ---- Commands (the buttons, the context menu and the keys call these) ----
     void OnAdd();
     void AddFiles(const QStringList& paths);  // the accepted paths of the open dialog
+    // Dropped files and folders (a folder gives the media files inside it, in name order),
+    // and the files named on the command line.
     void DropFiles(const QStringList& paths);
+    // Files (and folders) named when the program starts: added as a drop adds them, reading in
+    // the order given.
+    void OpenStartupFiles(const QStringList& paths);
     void OnRemove();
     void OnClearAll();
     void OnListClicked();
@@ -151,6 +158,10 @@ public:
     QString ToolTipFor(int id) const;
     // Whether the hand cursor shows over a control, as Qt decides it after the last mouse move.
     bool HandCursorOver(int id) const;
+    // The clock of the run's elapsed time and time left (seconds from any origin).
+    void SetClockForTests(std::function<double()> secondsNow) {
+        m_secondsNow = std::move(secondsNow);
+    }
     // Waits for a worker that is still finishing (after Stop) before the job is touched.
     void WaitForWorker();
 
@@ -194,6 +205,8 @@ private:
     void StartRun(bool merge);
     void OnRunTimer();
     void OnRunTimerRows();
+    // The share of the run's work done, 0 to 1.
+    double RunFractionDone(int finishedTasks) const;
     void FinishRun();
     bool CheckAndRememberFolder(bool createIfMissing);
     void AddFolderEntry(const QString& folder);
@@ -214,6 +227,12 @@ private:
     std::vector<int> m_checkedRows;  // per row: its index when checked at the start, else -1
     bool m_shutDown = false;
     bool m_runEnding = false;
+    bool m_runIsMerge = false;
+    std::function<double()> m_secondsNow = [] {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    };
+    double m_runStartSeconds = 0.0;
     bool m_closing = false;
 
     QString m_runFolder;

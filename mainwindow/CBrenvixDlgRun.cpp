@@ -6,6 +6,8 @@
 #include <QSpinBox>
 #include <QThread>
 
+#include <algorithm>
+
 #include "CAVConvertDlg.h"
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
@@ -112,6 +114,7 @@ void CBrenvixDlg::StartRun(bool merge) {
     }
     // A merge writes one file: its entries go one after the other.
     job.parallelTasks = merge ? 1 : m_filesAtOnce->value();
+    m_runIsMerge = merge;
     job.currentTask = -1;
     job.stopRequested = false;
     job.fileProgress = 0;
@@ -127,6 +130,8 @@ void CBrenvixDlg::StartRun(bool merge) {
         &job, [this] { m_runTimer.stop(); }, &m_shutDown);
     m_progress->SetCurrentText("Converting...");
     m_progress->SetTotalText("Converting...");
+    m_runStartSeconds = m_secondsNow();
+    m_progress->SetTimeText(QString::fromStdString(RunTimeText(0.0, 0.0)));
     m_progress->SetCurrentProgress(0);
     m_progress->SetTotalProgress(0);
     if (!m_progress->IsOpen()) {
@@ -134,6 +139,7 @@ void CBrenvixDlg::StartRun(bool merge) {
     }
     // The rows of tasks that finished before a Stop get their status too.
     OnRunTimerRows();
+    setWindowTitle(kApplicationName);
     emit RunFinished();
 }
 
@@ -152,12 +158,35 @@ void CBrenvixDlg::OnRunTimerRows() {
         }
         const std::uint8_t status = m_job->taskStatus[static_cast<std::size_t>(i)].load();
         if (status == AVConvert::kTaskFailed) {
-            m_list->setItem(row, column::kStatus, new QTableWidgetItem("Failure"));
+            auto* item = new QTableWidgetItem("Failure");
+            item->setToolTip(QString::fromStdString(m_job->FailureReason(i)));
+            m_list->setItem(row, column::kStatus, item);
         } else if (status == AVConvert::kTaskConverted) {
             m_list->setItem(row, column::kStatus, new QTableWidgetItem("Completed"));
             m_list->SetRowChecked(row, false);
         }
     }
+}
+
+double CBrenvixDlg::RunFractionDone(int finishedTasks) const {
+    const AVConvert& job = *m_job;
+    const int total = std::max(job.totalTasksShown, 1);
+    const int progress = job.fileProgress.load();
+    if (m_runIsMerge) {
+        return std::clamp(progress, 0, 100) / 100.0;
+    }
+    // Finished tasks, and the part done of every running one.
+    double done = finishedTasks;
+    const int rows = std::min(m_list->rowCount(), AVConvert::kMaxTasks);
+    for (int i = 0; i < rows && i < static_cast<int>(m_checkedRows.size()); ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        const int percent = job.taskProgress[index].load();
+        if (m_checkedRows[index] >= 0 && percent >= 0 &&
+            job.taskStatus[index].load() == AVConvert::kTaskPending) {
+            done += std::min(percent, 100) / 100.0;
+        }
+    }
+    return std::clamp(done / total, 0.0, 1.0);
 }
 
 void CBrenvixDlg::OnRunTimer() {
@@ -188,6 +217,12 @@ void CBrenvixDlg::OnRunTimer() {
     m_progress->SetTotalText(
         QStringLiteral("%1 Task Completed / Total %2 Task(s)").arg(done).arg(job.totalTasksShown));
     m_progress->SetTotalProgress(done * 100 / total);
+    const double fraction = RunFractionDone(done);
+    m_progress->SetTimeText(
+        QString::fromStdString(RunTimeText(m_secondsNow() - m_runStartSeconds, fraction)));
+    setWindowTitle(QStringLiteral("%1% - %2")
+                       .arg(static_cast<int>(fraction * 100.0))
+                       .arg(QLatin1String(kApplicationName)));
     if (progress >= 0 && progress <= 100) {
         m_progress->SetCurrentProgress(progress);
     }

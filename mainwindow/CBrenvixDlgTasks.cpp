@@ -3,11 +3,15 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDirIterator>
 #include <QDragEnterEvent>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
+
+#include <algorithm>
 
 #include "CAbout.h"
 #include "CBrenvixDlg.h"
@@ -162,7 +166,46 @@ void CBrenvixDlg::AddFiles(const QStringList& paths) {
     SetButtonStatesAfterAdd();
 }
 
-void CBrenvixDlg::DropFiles(const QStringList& paths) {
+namespace {
+
+QStringList MediaFilePatterns() {
+    // The patterns of the open dialog's "All media files" entry.
+    const QStringList parts = QString::fromLatin1(kMediaFilter).split('|');
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].trimmed() == QLatin1String("All media files")) {
+            return parts[i + 1].split(';', Qt::SkipEmptyParts);
+        }
+    }
+    return {};
+}
+
+QStringList ExpandFolders(const QStringList& paths) {
+    QStringList expanded;
+    for (const QString& path : paths) {
+        const QFileInfo info(path);
+        if (!info.isDir() || info.isSymLink()) {
+            expanded << path;
+            continue;
+        }
+        // The media files inside, also in its folders, in name order; the drop puts each on
+        // top, so they go in reversed to read in order.
+        QStringList inside;
+        QDirIterator it(path, MediaFilePatterns(), QDir::Files | QDir::Readable,
+                        QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            inside << it.next();
+        }
+        inside.sort();
+        std::reverse(inside.begin(), inside.end());
+        expanded << inside;
+    }
+    return expanded;
+}
+
+}  // namespace
+
+void CBrenvixDlg::DropFiles(const QStringList& droppedPaths) {
+    const QStringList paths = ExpandFolders(droppedPaths);
     for (const QString& dropped : paths) {
         const QString path = CollapseSeparators(dropped);
         if (!ProbeForList(path, true)) {
@@ -182,6 +225,15 @@ void CBrenvixDlg::DropFiles(const QStringList& paths) {
     }
     PrepareSelectedFileInfo();
     SetButtonStatesAfterAdd();
+}
+
+void CBrenvixDlg::OpenStartupFiles(const QStringList& paths) {
+    if (paths.isEmpty()) {
+        return;
+    }
+    QStringList reversed = paths;
+    std::reverse(reversed.begin(), reversed.end());  // a drop puts each on top
+    DropFiles(reversed);
 }
 
 void CBrenvixDlg::dragEnterEvent(QDragEnterEvent* event) {

@@ -20,24 +20,32 @@ void LogFailure(const std::string& path, const char* what) {
     std::fprintf(stderr, "tolvane: %s: %s\n", path.c_str(), what);
 }
 
-int OpenSourceFile(const std::string& path, SourceMedia& source) {
+int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* failure) {
+    const auto fail = [&](int code, const char* what, int error) {
+        if (error < 0) {
+            LogFailure(path, what, error);
+        } else {
+            LogFailure(path, what);
+        }
+        if (failure != nullptr) {
+            *failure = error < 0 ? std::string(what) + ": " + AvErrorText(error) : what;
+        }
+        return code;
+    };
     // Only regular files are opened: a pipe without a writer would block the open for ever.
     struct stat st {};
     if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        LogFailure(path, "cannot open as media: not a regular file");
-        return -1;
+        return fail(-1, "cannot open as media: not a regular file", 0);
     }
     AVFormatContext* raw = nullptr;
     int ret = avformat_open_input(&raw, path.c_str(), nullptr, nullptr);
     if (ret < 0) {
-        LogFailure(path, "cannot open as media", ret);
-        return -1;
+        return fail(-1, "cannot open as media", ret);
     }
     source.input.reset(raw);
     ret = avformat_find_stream_info(raw, nullptr);
     if (ret < 0) {
-        LogFailure(path, "cannot read stream information", ret);
-        return -2;
+        return fail(-2, "cannot read stream information", ret);
     }
     return 0;
 }

@@ -68,7 +68,8 @@ struct SourceMedia final {
 };
 
 // Opens `path` with format detection (-1 on failure) and reads its stream information (-2).
-int OpenSourceFile(const std::string& path, SourceMedia& source);
+// A failure is logged, and its text goes to `failure` when given.
+int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* failure = nullptr);
 
 // Walks all streams in order; the last video and the last audio stream win.
 void PickLastStreams(SourceMedia& source);

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -124,6 +125,31 @@ TEST(MainWindow, DropPutsFilesOnTopReversedUncheckedWithoutFormat) {
     EXPECT_EQ(w.List()->SelectedRow(), 0);
     EXPECT_EQ(w.dlg->FileInfo().infoPath, M("video_only.mp4").toStdString());
     EXPECT_EQ(w.dlg->FileInfo().infoWidth, "320");
+}
+
+TEST(MainWindow, FilesFromTheCommandLineAndDroppedFoldersComeInAsADrop) {
+    Window w;
+    w.dlg->OpenStartupFiles({M("short_1s.mp4"), M("not_media.mp4"), M("audio_only.m4a")});
+    ASSERT_EQ(w.List()->rowCount(), 2);
+    EXPECT_EQ(w.Cell(0, column::kSource), M("short_1s.mp4")) << "in the order given";
+    EXPECT_EQ(w.Cell(1, column::kSource), M("audio_only.m4a"));
+    EXPECT_FALSE(w.List()->IsRowChecked(0)) << "as a drop";
+    EXPECT_EQ(w.messages.shown.size(), 1U) << "the file that is not media is refused";
+
+    // A folder gives the media files inside it (also in its folders), in name order.
+    ScratchDir folder;
+    fs::create_directories(folder.Path() / "b_more");
+    fs::copy_file(Media("odd_0.9.webm"), folder.File("c.mkv"));
+    fs::copy_file(Media("short_1s.mp4"), folder.File("a.mp4"));
+    fs::copy_file(Media("audio_only.m4a"), folder.Path() / "b_more" / "inner.mp4");
+    std::ofstream(folder.File("notes.txt")) << "not a video";
+    w.dlg->DropFiles({QString::fromStdString(folder.Path().string())});
+    ASSERT_EQ(w.List()->rowCount(), 5);
+    EXPECT_EQ(w.Cell(0, column::kSource).toStdString(), folder.File("a.mp4"));
+    EXPECT_EQ(w.Cell(1, column::kSource).toStdString(),
+              (folder.Path() / "b_more/inner.mp4").string());
+    EXPECT_EQ(w.Cell(2, column::kSource).toStdString(), folder.File("c.mkv"));
+    EXPECT_EQ(w.messages.shown.size(), 1U) << "the text file is not offered";
 }
 
 TEST(MainWindow, RemoveClearAllAndTheDeleteKey) {
@@ -352,6 +378,35 @@ TEST(MainWindow, ConvertsSeveralFilesAtOnceWhenAllowedAndRemembersHowMany) {
     EXPECT_EQ(again.FilesAtOnceBox()->value(), allowed);
 }
 
+TEST(MainWindow, ConvertShowsElapsedTimeLeftAndTheTotalInTheTitle) {
+    Window w;
+    w.Add({M("long_60.m4a"), M("long_60.m4a")});
+    // The run starts at 1000 s; every later look at the clock says 1090 s.
+    bool started = false;
+    QStringList titles;
+    QStringList times;
+    w.dlg->SetClockForTests([&] {
+        titles << w.dlg->windowTitle();
+        times << w.dlg->ProgressDialog()->TimeText();
+        const double now = started ? 1090.0 : 1000.0;
+        started = true;
+        return now;
+    });
+    w.RunToEnd(ids::kConvert);
+    EXPECT_EQ(w.dlg->ProgressDialog()->TimeText(),
+              QString::fromUtf8("Elapsed 00:01:30 \u00b7 Time left 00:00:00"));
+    EXPECT_EQ(w.dlg->windowTitle(), "Tolvane") << "the title is the program's again";
+    const QRegularExpression percent("^\\d{1,3}% - Tolvane$");
+    EXPECT_TRUE(std::any_of(titles.begin(), titles.end(), [&](const QString& t) {
+        return percent.match(t).hasMatch();
+    })) << titles.join(" | ").toStdString();
+    // While the first file converts, the time left is known (90 s for part of the work).
+    EXPECT_TRUE(std::any_of(times.begin(), times.end(), [](const QString& t) {
+        return t.startsWith("Elapsed 00:01:30") && !t.endsWith("--:--:--") &&
+               !t.endsWith("00:00:00");
+    })) << times.join(" | ").toStdString();
+}
+
 TEST(MainWindow, UntrimmedRowsConvertTheWholeSoundAndShortFilesConvert) {
     Window w;
     w.Add({M("odd_5.72.mp4"), M("odd_0.05.mp4")});
@@ -430,13 +485,34 @@ TEST(MainWindow, FailuresShowInTheRowAndStayChecked) {
     ScratchDir source;
     const std::string copy = source.File("vanishing.mp4");
     fs::copy_file(Media("h264_aac.mp4"), copy);
-    w.Add({QString::fromStdString(copy), M("audio_only.m4a")});
+    w.Add({QString::fromStdString(copy), M("audio_only.m4a"), M("video_only.mp4")});
     fs::remove(copy);  // gone before the run
     w.RunToEnd(ids::kConvert);
     EXPECT_EQ(w.Cell(0, column::kStatus), "Failure");
     EXPECT_TRUE(w.List()->IsRowChecked(0));
     EXPECT_EQ(w.Cell(1, column::kStatus), "Completed");
-    EXPECT_EQ(w.dlg->ProgressDialog()->TotalText(), "2 Task Completed / Total 2 Task(s)");
+    EXPECT_EQ(w.Cell(2, column::kStatus), "Failure");
+    EXPECT_EQ(w.dlg->ProgressDialog()->TotalText(), "3 Task Completed / Total 3 Task(s)");
+    // The status cell's tooltip says why.
+    const auto reason = [&w](int row) {
+        return w.List()->item(row, column::kStatus)->toolTip().toStdString();
+    };
+    EXPECT_EQ(reason(0), "cannot open as media: No such file or directory");
+    EXPECT_EQ(reason(1), "");
+    EXPECT_EQ(reason(2), "nothing to write: the source has no audio: Stream not found");
+
+    // A full disk (files may not grow past 64 KiB).
+    w.List()->SetRowChecked(1, true);
+    w.List()->SetRowChecked(0, false);
+    w.List()->SetRowChecked(2, false);
+    w.List()->item(1, column::kSource)->setText(M("long_60.m4a"));
+    {
+        FileSizeLimit full(64 * 1024);
+        w.RunToEnd(ids::kConvert);
+    }
+    EXPECT_EQ(w.Cell(1, column::kStatus), "Failure");
+    EXPECT_EQ(reason(1).rfind("cannot encode or write the sound: File too large", 0), 0U)
+        << reason(1);
 }
 
 // Runs `act` on the modal dialog of type T that the next call opens, then closes it.

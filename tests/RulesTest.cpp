@@ -27,6 +27,16 @@ TEST(TimeText, FormatsAndReadsBack) {
     }
 }
 
+TEST(TimeText, ElapsedAndTimeLeftOfARun) {
+    EXPECT_EQ(RunTimeText(60.0, 0.25), "Elapsed 00:01:00 \u00b7 Time left 00:03:00");
+    EXPECT_EQ(RunTimeText(3.0, 0.0), "Elapsed 00:00:03 \u00b7 Time left --:--:--");
+    EXPECT_EQ(TimeLeftText(100.0, 0.005), "--:--:--") << "too early to say";
+    EXPECT_EQ(TimeLeftText(100.0, 1.0), "00:00:00");
+    EXPECT_EQ(TimeLeftText(100.0, 1.5), "00:00:00") << "never below zero";
+    EXPECT_EQ(TimeLeftText(-1.0, 0.5), "--:--:--");
+    EXPECT_EQ(TimeLeftText(7200.0, 0.5), "02:00:00");
+}
+
 TEST(FileInfoText, BitRatesAreTruncatedKilobits) {
     EXPECT_EQ(BitRateText("128000"), "128 Kbps");
     EXPECT_EQ(BitRateText("127999"), "127 Kbps");
