@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what Tolvane needs, builds it and runs the whole test suite: the normal build with
-# warnings as errors, the engine under AddressSanitizer + UndefinedBehaviorSanitizer, a round of
+# warnings as errors and its Debian package, the engine under AddressSanitizer + UndefinedBehaviorSanitizer, a round of
 # the fuzz target, and the tests that run a worker or play media (also through the windows)
 # under ThreadSanitizer.
 set -euo pipefail
@@ -16,6 +16,8 @@ build() {  # build DIR [cmake options...]
 
 build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ctest --test-dir build --output-on-failure -j "$jobs"
+# The Debian package: built, validated, installed, used from /usr/bin and removed.
+scripts/package-check.sh build build/test-media
 
 build build-asan -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=address,undefined -DTOLVANE_BUILD_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \

@@ -301,7 +301,7 @@ Extracts the sound track of video files into audio files.
 
 An existing file is never overwritten: "name(0).ext", "name(1).ext"... are used instead.
 Status lines come as files finish: "Completed", "Failure", "Stopped" or "Skipped", the file
-and what was written. With --skip-existing, a file cut short by an interrupt is removed, so
+and what was written; a failure adds the reason. With --skip-existing, a file cut short by an interrupt is removed, so
 that the next run makes it whole.
 Exit status: 0 every file converted (or skipped), 1 a file failed or the run was interrupted,
 2 bad usage.

@@ -23,3 +23,13 @@ std::string InputRefusal(const std::string& path) {
     }
     return {};
 }
+
+std::filesystem::path DataFilePath(const std::filesystem::path& programFolder,
+                                   std::string_view name) {
+    std::error_code error;
+    const std::filesystem::path beside = programFolder / name;
+    if (std::filesystem::exists(beside, error)) {
+        return beside;
+    }
+    return (programFolder.parent_path() / "share" / "tolvane" / name).lexically_normal();
+}

@@ -3,6 +3,7 @@
 // Linux paths: "/" is the only separator (a backslash is an ordinary character of a name), and
 // only regular files are inputs.
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -12,3 +13,8 @@ std::string_view FileNameOfPath(std::string_view path);
 // Why `path` cannot be an input, or empty when it can: a pipe, socket, device or folder is
 // refused without being opened (opening a pipe with no writer would wait for ever).
 std::string InputRefusal(const std::string& path);
+
+// Where a file the program reads at run time is: beside the program (a build folder), or else
+// in the installed data folder, <prefix>/share/tolvane/, for a program in <prefix>/bin.
+std::filesystem::path DataFilePath(const std::filesystem::path& programFolder,
+                                   std::string_view name);

@@ -1,4 +1,5 @@
 #include "CBrenvixDlg.h"
+#include "Paths.h"
 
 // The main window's set-up, painting, dragging, keys, Close and Help.
 
@@ -188,7 +189,8 @@ void CBrenvixDlg::OnClose() {
 }
 
 void CBrenvixDlg::OnHelp() {
-    const QString help = QDir(m_programFolder).filePath("help.html");
+    const QString help = QString::fromStdString(
+        DataFilePath(m_programFolder.toStdString(), "help.html").string());
     if (QFileInfo::exists(help)) {
         m_services.desktop->Open(help);
     } else {

@@ -657,8 +657,22 @@ QColor BehindAt(const QImage& background, const skin::Box& box) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    // --icons FOLDER: the program's icon for the desktop, FOLDER/<n>x<n>/apps/tolvane.png.
+    if (argc == 3 && QString::fromLatin1(argv[1]) == QLatin1String("--icons")) {
+        const QDir icons(QString::fromLocal8Bit(argv[2]));
+        for (const int size : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
+            const QString folder = QStringLiteral("%1x%1/apps").arg(size);
+            if (!icons.mkpath(folder) ||
+                !AppIcon(size).save(icons.filePath(folder + "/tolvane.png"), "PNG")) {
+                QTextStream(stderr) << "cannot write the " << size << " px icon\n";
+                return 1;
+            }
+        }
+        return 0;
+    }
     if (argc != 2) {
-        QTextStream(stderr) << "usage: tolvane-skin-painter OUTPUT_FOLDER\n";
+        QTextStream(stderr) << "usage: tolvane-skin-painter OUTPUT_FOLDER\n"
+                               "       tolvane-skin-painter --icons FOLDER\n";
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));

@@ -9,6 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools
     googletest libgtest-dev
     ffmpeg xvfb xauth time locales parallel
+    desktop-file-utils appstream lintian dpkg-dev file
     clang libclang-rt-14-dev
 )
 

@@ -2,13 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <clocale>
+#include <filesystem>
+#include <fstream>
 
 #include <algorithm>
 
 #include "FileInfoText.h"
 #include "FileInfoValues.h"
 #include "FormatPresets.h"
+#include "Paths.h"
 #include "TimeText.h"
 
 namespace tolvane::test {
@@ -35,6 +40,19 @@ TEST(TimeText, ElapsedAndTimeLeftOfARun) {
     EXPECT_EQ(TimeLeftText(100.0, 1.5), "00:00:00") << "never below zero";
     EXPECT_EQ(TimeLeftText(-1.0, 0.5), "--:--:--");
     EXPECT_EQ(TimeLeftText(7200.0, 0.5), "02:00:00");
+}
+
+TEST(Paths, DataFilesBesideTheProgramOrUnderItsInstallPrefix) {
+    namespace fs = std::filesystem;
+    const fs::path root =
+        fs::temp_directory_path() / ("tolvane-data-" + std::to_string(::getpid()));
+    fs::create_directories(root / "usr/bin");
+    fs::create_directories(root / "usr/share/tolvane");
+    std::ofstream(root / "usr/share/tolvane/help.html") << "installed";
+    EXPECT_EQ(DataFilePath(root / "usr/bin", "help.html"), root / "usr/share/tolvane/help.html");
+    std::ofstream(root / "usr/bin/help.html") << "build folder";
+    EXPECT_EQ(DataFilePath(root / "usr/bin", "help.html"), root / "usr/bin/help.html");
+    fs::remove_all(root);
 }
 
 TEST(FileInfoText, BitRatesAreTruncatedKilobits) {
