@@ -22,25 +22,26 @@
 #include <cmath>
 #include <functional>
 
+#include "SkinColours.h"
 #include "SkinLayout.h"
 
 namespace {
 
 // ---- Palette ----
-const QColor kSlateTop(0x1f, 0x26, 0x30);
-const QColor kSlateBottom(0x2a, 0x33, 0x40);
-const QColor kTitleBar(0x18, 0x1e, 0x27);
-const QColor kPanel(0x2f, 0x3a, 0x48);
-const QColor kPanelBorder(0x3d, 0x4a, 0x5c);
-const QColor kAccent(0x25, 0xb3, 0x9e);
-const QColor kAccentLight(0x3c, 0xcf, 0xb8);
-const QColor kAccentDark(0x1b, 0x8c, 0x7b);
-const QColor kWarm(0xe0, 0x64, 0x4f);
-const QColor kText(0xe8, 0xed, 0xf2);
-const QColor kTextSecondary(0x9a, 0xa7, 0xb5);
-const QColor kDisabledFill(0x27, 0x30, 0x3c);
-const QColor kDisabledBorder(0x33, 0x3d, 0x4a);
-const QColor kDisabledInk(0x5a, 0x66, 0x74);
+const QColor kSlateTop(skin::colour::kSlateTop);
+const QColor kSlateBottom(skin::colour::kSlateBottom);
+const QColor kTitleBar(skin::colour::kTitleBar);
+const QColor kPanel(skin::colour::kPanel);
+const QColor kPanelBorder(skin::colour::kPanelBorder);
+const QColor kAccent(skin::colour::kAccent);
+const QColor kAccentLight(skin::colour::kAccentLight);
+const QColor kAccentDark(skin::colour::kAccentDark);
+const QColor kWarm(skin::colour::kWarm);
+const QColor kText(skin::colour::kText);
+const QColor kTextSecondary(skin::colour::kTextSecondary);
+const QColor kDisabledFill(skin::colour::kDisabledFill);
+const QColor kDisabledBorder(skin::colour::kDisabledBorder);
+const QColor kDisabledInk(skin::colour::kDisabledInk);
 const QColor kWhite(255, 255, 255);
 const QColor kMagenta(255, 0, 255);
 

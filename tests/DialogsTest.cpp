@@ -7,10 +7,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <thread>
 
 #include "CAVConvertDlg.h"
@@ -56,6 +58,31 @@ struct Settings {
         }
     }
 };
+
+// The mean grey of what a widget shows.
+int MeanGrey(QWidget& widget) {
+    const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    long long sum = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            sum += qGray(image.pixel(x, y));
+        }
+    }
+    return static_cast<int>(sum /
+                            std::max(1LL, static_cast<long long>(image.width()) * image.height()));
+}
+
+TEST(Look, DialogsAndMessageBoxesWearTheDarkSkin) {
+    QMessageBox box(QMessageBox::NoIcon, "Tolvane", "Please select at least one task to convert!",
+                    QMessageBox::Ok);
+    box.show();
+    EXPECT_LT(MeanGrey(box), 90);
+    CAVConvertDlg progress;
+    progress.show();
+    EXPECT_LT(MeanGrey(progress), 90);
+    // Its text is light on that background.
+    EXPECT_GT(qGray(progress.palette().color(QPalette::WindowText).rgb()), 200);
+}
 
 TEST(Settings, Mp3OpeningShowsTheEncoderRuleAndOkStoresIt) {
     Settings s(90106);

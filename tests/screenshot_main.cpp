@@ -1,38 +1,104 @@
-// Renders the main window with a few rows into a PNG (for the README):
-//   tolvane-screenshot OUTPUT.png PROGRAM_FOLDER MEDIA_FILE...
+// Pictures of every window for the README, in real windows:
+//   tolvane-screenshot OUTPUT_FOLDER PROGRAM_FOLDER LONG_MEDIA MEDIA_FILE...
+// main-window.png (rows, one selected), progress.png (a run of LONG_MEDIA under way), clip.png,
+// settings.png, file-information.png, about.png and message.png.
 
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
+#include <functional>
 
+#include "CAVConvertDlg.h"
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
+#include "CControlButton.h"
 #include "MessagePresenter.h"
+#include "SkinLook.h"
 #include "WidgetFakes.h"
 #include "WindowServices.h"
 
+namespace {
+
+// Shows the modal window that `open` starts, saves its picture after `delayMs` and closes it
+// with `close`. Returns false when no modal window came or the picture was not written.
+bool SaveModal(const QString& path, int delayMs, const std::function<void()>& open,
+               const std::function<void(QWidget*)>& close) {
+    bool saved = false;
+    QTimer::singleShot(delayMs, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        saved = modal->grab().save(path);
+        close(modal);
+    });
+    open();
+    return saved;
+}
+
+void Reject(QWidget* modal) {
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->reject();
+    }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 4) {
+    ApplySkinLook(app);
+    if (argc < 5) {
         return 2;
     }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
     tolvane::test::FakeMessages messages;
     tolvane::test::FakePower power;
     CBrenvixDlg window({&messages, &DesktopFileChooser(), &DesktopFileOpener(), &power},
                        QString::fromLocal8Bit(argv[2]));
     window.show();
     QStringList files;
-    for (int i = 3; i < argc; ++i) {
+    for (int i = 4; i < argc; ++i) {
         files << QString::fromLocal8Bit(argv[i]);
     }
     window.AddFiles(files);
     window.TaskList()->selectRow(1);
     window.OnListClicked();
-    int status = 1;
+
+    int failures = 0;
     QTimer::singleShot(500, [&] {
-        status = window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
-        QCoreApplication::exit(status);
+        failures += window.grab().save(out.filePath("main-window.png")) ? 0 : 1;
+        const auto click = [&window](int id) {
+            return [&window, id] { window.Button(id)->click(); };
+        };
+        failures += SaveModal(out.filePath("clip.png"), 1500, click(ids::kClip), Reject) ? 0 : 1;
+        failures +=
+            SaveModal(out.filePath("settings.png"), 500, click(ids::kSetting), Reject) ? 0 : 1;
+        failures +=
+            SaveModal(out.filePath("file-information.png"), 500, click(ids::kFileInfo), Reject) ? 0
+                                                                                                : 1;
+        failures += SaveModal(out.filePath("about.png"), 500, click(ids::kAbout), Reject) ? 0 : 1;
+        failures += SaveModal(
+                        out.filePath("message.png"), 500,
+                        [&window] {
+                            DefaultMessagePresenter().Show(
+                                &window, "Please select at least one task to convert!");
+                        },
+                        [](QWidget* modal) { modal->close(); })
+                        ? 0
+                        : 1;
+        // A run of the long file alone, pictured while it converts, then stopped.
+        window.OnClearAll();
+        window.AddFiles({QString::fromLocal8Bit(argv[3])});
+        failures += SaveModal(out.filePath("progress.png"), 1500, click(ids::kConvert),
+                              [](QWidget* modal) {
+                                  if (auto* progress = qobject_cast<CAVConvertDlg*>(modal)) {
+                                      progress->StopAndClose();
+                                  }
+                              })
+                        ? 0
+                        : 1;
+        window.WaitForWorker();
+        QCoreApplication::exit(failures == 0 ? 0 : 1);
     });
-    app.exec();
-    return status;
+    return app.exec();
 }

@@ -1,0 +1,49 @@
+#include "SkinLook.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QStyleFactory>
+
+#include "SkinColours.h"
+
+void ApplySkinLook(QApplication& app) {
+    using namespace skin::colour;
+    // Fusion draws every standard control from the palette alone.
+    if (QStyle* fusion = QStyleFactory::create("Fusion")) {
+        QApplication::setStyle(fusion);
+    }
+    QPalette palette;
+    const QColor text(kText);
+    const QColor secondary(kTextSecondary);
+    const QColor disabled(kDisabledInk);
+    palette.setColor(QPalette::Window, QColor(kSlateBottom));
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, QColor(kSlateTop));
+    palette.setColor(QPalette::AlternateBase, QColor(kPanel));
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::PlaceholderText, secondary);
+    palette.setColor(QPalette::Button, QColor(kPanel));
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::BrightText, QColor(kWarm));
+    palette.setColor(QPalette::Highlight, QColor(kAccent));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, QColor(kAccentLight));
+    palette.setColor(QPalette::LinkVisited, QColor(kAccent));
+    palette.setColor(QPalette::ToolTipBase, QColor(kPanel));
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::Light, QColor(kPanelBorder));
+    palette.setColor(QPalette::Midlight, QColor(kPanelBorder));
+    palette.setColor(QPalette::Mid, QColor(kDisabledBorder));
+    palette.setColor(QPalette::Dark, QColor(kTitleBar));
+    palette.setColor(QPalette::Shadow, Qt::black);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        palette.setColor(QPalette::Disabled, role, disabled);
+    }
+    palette.setColor(QPalette::Disabled, QPalette::Button, QColor(kDisabledFill));
+    QApplication::setPalette(palette);
+    app.setStyleSheet(
+        QStringLiteral("QToolTip { color: %1; background-color: %2; border: 1px solid %3; "
+                       "padding: 3px; }")
+            .arg(QColor(kText).name(), QColor(kPanel).name(), QColor(kPanelBorder).name()));
+}
