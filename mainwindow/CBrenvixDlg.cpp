@@ -189,8 +189,8 @@ void CBrenvixDlg::OnClose() {
 }
 
 void CBrenvixDlg::OnHelp() {
-    const QString help = QString::fromStdString(
-        DataFilePath(m_programFolder.toStdString(), "help.html").string());
+    const QString help =
+        QString::fromStdString(DataFilePath(m_programFolder.toStdString(), "help.html").string());
     if (QFileInfo::exists(help)) {
         m_services.desktop->Open(help);
     } else {

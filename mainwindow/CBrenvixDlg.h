@@ -3,6 +3,7 @@
 // The main window: a frameless skinned window with the task list, the conversion commands,
 // the output profile and folder, and the preview player.
 
+#include <QApplication>
 #include <QDialog>
 #include <QTimer>
 #include <chrono>
@@ -162,6 +163,10 @@ public:
     void SetClockForTests(std::function<double()> secondsNow) {
         m_secondsNow = std::move(secondsNow);
     }
+    // Whether the user is in the program's windows (a run that ends otherwise is notified).
+    void SetActiveCheckForTests(std::function<bool()> active) {
+        m_windowActive = std::move(active);
+    }
     // Waits for a worker that is still finishing (after Stop) before the job is touched.
     void WaitForWorker();
 
@@ -207,6 +212,8 @@ private:
     void OnRunTimerRows();
     // The share of the run's work done, 0 to 1.
     double RunFractionDone(int finishedTasks) const;
+    // A desktop notification of how the run went (for a window the user has left).
+    void NotifyRunEnded();
     void FinishRun();
     bool CheckAndRememberFolder(bool createIfMissing);
     void AddFolderEntry(const QString& folder);
@@ -233,6 +240,7 @@ private:
             .count();
     };
     double m_runStartSeconds = 0.0;
+    std::function<bool()> m_windowActive = [] { return QApplication::activeWindow() != nullptr; };
     bool m_closing = false;
 
     QString m_runFolder;

@@ -140,7 +140,32 @@ void CBrenvixDlg::StartRun(bool merge) {
     // The rows of tasks that finished before a Stop get their status too.
     OnRunTimerRows();
     setWindowTitle(kApplicationName);
+    if (!m_windowActive()) {
+        NotifyRunEnded();
+    }
     emit RunFinished();
+}
+
+void CBrenvixDlg::NotifyRunEnded() {
+    int converted = 0;
+    int failed = 0;
+    int notDone = 0;
+    for (int i = 0; i < static_cast<int>(m_checkedRows.size()) && i < AVConvert::kMaxTasks; ++i) {
+        if (m_checkedRows[static_cast<std::size_t>(i)] < 0) {
+            continue;
+        }
+        const std::uint8_t status = m_job->taskStatus[static_cast<std::size_t>(i)].load();
+        converted += status == AVConvert::kTaskConverted ? 1 : 0;
+        failed += status == AVConvert::kTaskFailed ? 1 : 0;
+        notDone += status == AVConvert::kTaskPending ? 1 : 0;
+    }
+    QString body = QStringLiteral("%1 converted, %2 failed").arg(converted).arg(failed);
+    if (notDone > 0) {
+        body += QStringLiteral(", %1 not done").arg(notDone);
+    }
+    NotifyDesktop(notDone > 0 ? QStringLiteral("Tolvane: the run was stopped")
+                              : QStringLiteral("Tolvane: the run is over"),
+                  body + ".");
 }
 
 void CBrenvixDlg::OnRunTimerRows() {

@@ -1,10 +1,13 @@
 #include "WindowServices.h"
 
+#include <QDBusConnection>
 #include <QDBusInterface>
+#include <QDBusMessage>
 #include <QDBusReply>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QUrl>
+#include <QVariantMap>
 
 namespace {
 
@@ -55,4 +58,18 @@ DesktopOpener& DesktopFileOpener() {
 PowerControl& LogindPowerControl() {
     static Logind logind;
     return logind;
+}
+
+bool NotifyDesktop(const QString& summary, const QString& body) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        return false;
+    }
+    QDBusMessage notify = QDBusMessage::createMethodCall("org.freedesktop.Notifications",
+                                                         "/org/freedesktop/Notifications",
+                                                         "org.freedesktop.Notifications", "Notify");
+    notify << QStringLiteral("Tolvane") << 0U << QStringLiteral("tolvane") << summary << body
+           << QStringList() << QVariantMap() << -1;
+    // Sent, never waited for: a desktop without a notification service costs nothing.
+    return bus.send(notify);
 }

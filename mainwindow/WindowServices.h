@@ -1,7 +1,8 @@
 #pragma once
 
 // What the windows ask of the desktop, behind interfaces that tests replace: message boxes,
-// the file and folder choosers, opening files and folders, and powering the computer off.
+// the file and folder choosers, opening files and folders, and powering the computer off; and
+// desktop notifications, which tests receive on a session bus of their own.
 
 #include <QString>
 #include <QStringList>
@@ -46,3 +47,7 @@ DesktopOpener& DesktopFileOpener();
 // Powers off through logind on the system bus (org.freedesktop.login1.Manager.PowerOff).
 // Only the program's own start-up hands this to a window; tests never do.
 PowerControl& LogindPowerControl();
+
+// Shows a desktop notification (org.freedesktop.Notifications on the session bus) without
+// waiting for an answer. False when there is no session bus.
+bool NotifyDesktop(const QString& summary, const QString& body);

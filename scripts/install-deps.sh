@@ -8,7 +8,7 @@ packages=(
     libsdl2-dev libjpeg-dev
     qt6-base-dev qt6-base-dev-tools
     googletest libgtest-dev
-    ffmpeg xvfb xauth time locales parallel
+    ffmpeg xvfb xauth time locales parallel dbus-daemon
     desktop-file-utils appstream lintian dpkg-dev file
     clang libclang-rt-14-dev
 )

@@ -8,6 +8,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVirtualObject>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -405,6 +408,55 @@ TEST(MainWindow, ConvertShowsElapsedTimeLeftAndTheTotalInTheTitle) {
         return t.startsWith("Elapsed 00:01:30") && !t.endsWith("--:--:--") &&
                !t.endsWith("00:00:00");
     })) << times.join(" | ").toStdString();
+}
+
+// A notification service of our own on the session bus: it keeps every Notify call.
+class FakeNotifications final : public QDBusVirtualObject {
+public:
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        if (message.member() != QLatin1String("Notify")) {
+            return false;
+        }
+        calls << message.arguments();
+        connection.send(message.createReply(QVariantList{1U}));
+        return true;
+    }
+    QList<QVariantList> calls;
+};
+
+TEST(Notification, ARunThatEndsWhileTheUserIsElsewhereIsNotified) {
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        GTEST_SKIP() << "needs a session bus: run under dbus-run-session";
+    }
+    FakeNotifications fake;
+    ASSERT_TRUE(bus.registerService("org.freedesktop.Notifications"));
+    ASSERT_TRUE(bus.registerVirtualObject("/org/freedesktop/Notifications", &fake));
+    Window w;
+    bool active = true;
+    w.dlg->SetActiveCheckForTests([&active] { return active; });
+    w.Add({M("audio_only.m4a"), M("video_only.mp4")});
+    w.RunToEnd(ids::kConvert);
+    QTest::qWait(300);
+    EXPECT_TRUE(fake.calls.isEmpty()) << "the user was in the window";
+
+    active = false;
+    w.List()->SetRowChecked(0, true);
+    w.List()->SetRowChecked(1, true);
+    w.RunToEnd(ids::kConvert);
+    for (int i = 0; i < 100 && fake.calls.isEmpty(); ++i) {
+        QTest::qWait(50);
+    }
+    ASSERT_EQ(fake.calls.size(), 1);
+    const QVariantList& call = fake.calls.front();
+    ASSERT_EQ(call.size(), 8);
+    EXPECT_EQ(call[0].toString(), "Tolvane");
+    EXPECT_EQ(call[2].toString(), "tolvane") << "the installed icon";
+    EXPECT_EQ(call[3].toString(), "Tolvane: the run is over");
+    EXPECT_EQ(call[4].toString(), "1 converted, 1 failed.");
+    bus.unregisterObject("/org/freedesktop/Notifications");
+    bus.unregisterService("org.freedesktop.Notifications");
 }
 
 TEST(MainWindow, UntrimmedRowsConvertTheWholeSoundAndShortFilesConvert) {
