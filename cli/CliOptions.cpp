@@ -41,9 +41,9 @@ struct ValueOption {
     const char* longName;
 };
 constexpr ValueOption kValueOptions[] = {
-    {"-o", "--output"},  {"-f", "--format"}, {"-e", "--encoder"},
-    {"-b", "--bitrate"}, {"-r", "--rate"},   {"-c", "--channels"},
-    {"-s", "--start"},   {"-t", "--end"},    {"-j", "--jobs"},
+    {"-o", "--output"}, {"-f", "--format"},      {"-e", "--encoder"}, {"-b", "--bitrate"},
+    {"-r", "--rate"},   {"-c", "--channels"},    {"-s", "--start"},   {"-t", "--end"},
+    {"-j", "--jobs"},   {"-a", "--audio-track"},
 };
 
 std::string ApplyValue(CliOptions& options, const std::string& name, const std::string& value) {
@@ -56,6 +56,12 @@ std::string ApplyValue(CliOptions& options, const std::string& name, const std::
         options.format = value;
     } else if (name == "-e") {
         options.encoder = value;
+    } else if (name == "-a") {
+        const auto track = ParseNumber(value);
+        if (!track || *track != static_cast<int>(*track) || *track < 1 || *track > 1000) {
+            return "bad sound track '" + value + "' (1 for the first, as --info lists them)";
+        }
+        options.soundTrack = static_cast<int>(*track);
     } else if (name == "-j") {
         const auto jobs = ParseNumber(value);
         if (!jobs || *jobs != static_cast<int>(*jobs) || *jobs < 1 ||
@@ -288,13 +294,15 @@ Extracts the sound track of video files into audio files.
   -c, --channels N      1, 2 or 6
   -s, --start TIME      clip start for every file (HH:MM:SS or seconds)
   -t, --end TIME        clip end for every file (default: each file's length)
+  -a, --audio-track N   the N-th sound track of every file, as --info lists them
+                        (default: the last)
   -m, --merge           merge all files, in order, into one output named after the first
   -j, --jobs N          convert N files at once (default: one per core; a merge is one file)
       --skip-existing   leave out a file whose output name already exists, so that a run
                         started again does only what is missing
       --json            one JSON object per finished file on standard output, instead of
                         the status lines
-      --info            print each file's media information and exit
+      --info            print each file's media information and sound tracks and exit
   -q, --quiet           no progress display
   -h, --help            this help
       --version         the version

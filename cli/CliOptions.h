@@ -18,7 +18,8 @@ struct CliOptions final {
     std::optional<int> channels;
     std::optional<double> start;
     std::optional<double> end;
-    std::optional<int> jobs;  // files converted at once; none given: one per core
+    std::optional<int> soundTrack;  // the N-th sound track of every file; none: the last
+    std::optional<int> jobs;        // files converted at once; none given: one per core
     bool merge = false;
     bool json = false;
     bool skipExisting = false;

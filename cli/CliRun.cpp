@@ -22,6 +22,7 @@
 #include "OutputFolder.h"
 #include "Paths.h"
 #include "SettingsCheck.h"
+#include "SoundTracks.h"
 #include "TimeText.h"
 #include "Workers.h"
 
@@ -64,10 +65,18 @@ int PrintInfo(const CliOptions& options, std::FILE* out, std::FILE* err) {
         std::fprintf(out,
                      "File Name:     %s\nMedia Length:  %s\nVideo\n  Resolution:  %s\n"
                      "  Frame Rate:  %s\n  Bit Rate:    %s\nAudio\n  Bit Rate:    %s\n"
-                     "  Samples:     %s\n  Channel:     %s\n\n",
+                     "  Samples:     %s\n  Channel:     %s\n",
                      t.fileName.c_str(), t.length.c_str(), t.resolution.c_str(),
                      t.frameRate.c_str(), t.videoBitRate.c_str(), t.audioBitRate.c_str(),
                      t.samples.c_str(), t.channel.c_str());
+        // The sound tracks to pick from with -a (the audio facts above are the last one's).
+        std::fprintf(out, "Sound tracks\n");
+        for (std::size_t n = 0; n < job.probe.soundTracks.size(); ++n) {
+            std::fprintf(
+                out, "  %s\n",
+                SoundTrackLabel(static_cast<int>(n + 1), job.probe.soundTracks[n]).c_str());
+        }
+        std::fprintf(out, "\n");
     }
     return status;
 }
@@ -174,6 +183,14 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
             report.ReportUnusable(path, unusable);
             continue;
         }
+        const auto tracks = static_cast<int>(job->probe.soundTracks.size());
+        if (options.soundTrack && *options.soundTrack > tracks) {
+            const std::string reason = "no sound track " + std::to_string(*options.soundTrack) +
+                                       " (it has " + std::to_string(tracks) + ")";
+            std::fprintf(err, "File:%s has %s\n", FileNameOf(path).c_str(), reason.c_str());
+            report.ReportUnusable(path, reason);
+            continue;
+        }
         const double length = static_cast<double>(job->probe.durationMicros) / 1e6;
         const double start = options.start.value_or(0.0);
         const bool toEnd = !options.end || *options.end >= length;
@@ -216,6 +233,7 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         job->clipEnd[static_cast<std::size_t>(i)] = row.end;
         job->clipLength[static_cast<std::size_t>(i)] = row.end - row.start;
         job->clipToEnd[static_cast<std::size_t>(i)] = row.toEnd;
+        job->soundTrack[static_cast<std::size_t>(i)] = options.soundTrack.value_or(0);
         job->mergeTotalSeconds += static_cast<int>(std::max(0.0, row.end - row.start));
         sources.push_back(row.source);
     }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
+
+#include "SoundTracks.h"
 
 // Length and stream properties of one probed file (the last stream of each kind).
 struct MediaProbeResult final {
@@ -17,4 +20,5 @@ struct MediaProbeResult final {
     std::int32_t srcAudioBitRate = 0;
     std::int32_t srcSampleRate = 0;
     std::int32_t srcChannels = 0;
+    std::vector<SoundTrackFacts> soundTracks;  // every sound track, in file order
 };

@@ -24,6 +24,7 @@ bool AVConvert::ResetTasks(int count) {
     clipEnd.fill(0.0);
     clipLength.fill(0.0);
     clipToEnd.fill(false);
+    soundTrack.fill(0);
     if (count < 0 || count > kMaxTasks) {
         taskCount = 0;
         return false;
@@ -101,6 +102,24 @@ int AVConvert::ProbeMedia() {
         probe.srcAudioBitRate = 0;
     }
 
+    probe.soundTracks.clear();
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        const AVStream* stream = input->streams[i];
+        if (stream->codecpar->codec_type != AVMEDIA_TYPE_AUDIO) {
+            continue;
+        }
+        const auto tag = [stream](const char* key) {
+            const AVDictionaryEntry* e = av_dict_get(stream->metadata, key, nullptr, 0);
+            return e != nullptr ? std::string(e->value) : std::string();
+        };
+        std::string language = tag("language");
+        if (language == "und") {
+            language.clear();  // "undetermined" says nothing
+        }
+        probe.soundTracks.push_back({language, avcodec_get_name(stream->codecpar->codec_id),
+                                     stream->codecpar->ch_layout.nb_channels,
+                                     stream->codecpar->sample_rate, tag("title")});
+    }
     probe.durationMicros = input->duration;
     probe.durationSeconds = input->duration / 1000000;
     return 0;

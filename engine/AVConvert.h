@@ -56,6 +56,9 @@ public:
     // No end was set: the task runs to the end of its sound, however long that really is, and
     // clipLength is only the progress denominator.
     std::array<bool, kMaxTasks> clipToEnd{};
+    // The sound track a task converts: its number among the file's sound tracks, from 1; 0 for
+    // the last one, as when nothing was chosen.
+    std::array<std::int32_t, kMaxTasks> soundTrack{};
     int totalTasksShown = 0;    // user-interface thread only
     int mergeTotalSeconds = 0;  // the merge worker's progress denominator
     // How many batch tasks are converted at once (1: one after the other, in task order; at

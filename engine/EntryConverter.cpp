@@ -94,6 +94,12 @@ bool EntryConverter::OpenSource() {
     }
     PickLastStreams(m_source);
     AVFormatContext* input = m_source.input.get();
+    if (const int wanted = m_job.soundTrack[static_cast<std::size_t>(m_index)]; wanted > 0) {
+        m_source.audioIndex = SoundTrackStream(input, wanted);
+        if (m_source.audioIndex < 0) {
+            return Fail("the source has no such sound track", AVERROR_STREAM_NOT_FOUND);
+        }
+    }
     if (m_source.videoIndex >= 0) {
         // Video is decoded only for jobs that include it; one thread is enough to open it.
         if (OpenStreamDecoder(m_sourcePath, input, m_source.videoIndex, m_source.videoDecoder,

@@ -58,6 +58,10 @@ inline constexpr int kVolumeSlider = 1141;
 inline constexpr int kFilesAtOnce = 1150;
 }  // namespace ids
 
+// What the source cell of a row keeps besides its text.
+inline constexpr int kSoundTracksRole = Qt::UserRole + 1;  // QStringList: the file's track labels
+inline constexpr int kSoundTrackRole = Qt::UserRole + 2;   // int: the chosen track, 0 the last
+
 // Columns of the task list.
 namespace column {
 inline constexpr int kSource = 0;
@@ -205,6 +209,10 @@ private:
     void FillRow(int row, const QString& path, bool checked, const QString& format);
     void RemoveSelectedRow(bool stopPreview);
     void ShowContextMenu(const QPoint& globalPos);
+    // The sound track a row converts: its number from 1, or 0 for the file's last one. The
+    // source cell keeps it and the file's track labels, and its tooltip names it.
+    void SetRowSoundTrack(int row, int number);
+    int RowSoundTrack(int row) const;
 
     // Runs.
     void StartRun(bool merge);

@@ -100,6 +100,7 @@ void CBrenvixDlg::StartRun(bool merge) {
         job.clipStart[index] = start;
         job.clipEnd[index] = end;
         job.clipToEnd[index] = end >= length;
+        job.soundTrack[index] = RowSoundTrack(row);
         if (merge) {
             job.mergeTotalSeconds += static_cast<int>(end - start);
         } else {

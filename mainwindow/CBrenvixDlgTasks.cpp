@@ -22,6 +22,7 @@
 #include "Paths.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
+#include "SoundTracks.h"
 #include "TimeText.h"
 
 namespace {
@@ -132,7 +133,15 @@ bool CBrenvixDlg::ProbeForList(const QString& path, bool withMessage) {
 
 void CBrenvixDlg::FillRow(int row, const QString& path, bool checked, const QString& format) {
     const MediaProbeResult& probe = m_job->probe;
-    m_list->setItem(row, column::kSource, new QTableWidgetItem(path));
+    auto* source = new QTableWidgetItem(path);
+    QStringList tracks;
+    for (std::size_t n = 0; n < probe.soundTracks.size(); ++n) {
+        tracks << QString::fromStdString(
+            SoundTrackLabel(static_cast<int>(n + 1), probe.soundTracks[n]));
+    }
+    source->setData(kSoundTracksRole, tracks);
+    m_list->setItem(row, column::kSource, source);
+    SetRowSoundTrack(row, 0);
     m_list->SetRowChecked(row, checked);
     m_list->setItem(row, column::kStart, new QTableWidgetItem("00:00:00"));
     m_list->setItem(
@@ -142,6 +151,21 @@ void CBrenvixDlg::FillRow(int row, const QString& path, bool checked, const QStr
     m_list->setItem(row, column::kStatus, new QTableWidgetItem(" Ready"));
     m_list->setItem(row, column::kDuration,
                     new QTableWidgetItem(QString::number(probe.durationMicros / 1000000)));
+}
+
+void CBrenvixDlg::SetRowSoundTrack(int row, int number) {
+    QTableWidgetItem* source = m_list->item(row, column::kSource);
+    const QStringList tracks = source->data(kSoundTracksRole).toStringList();
+    source->setData(kSoundTrackRole, number);
+    // The track that converts: the chosen one, or the last.
+    const int shown = number > 0 ? number : static_cast<int>(tracks.size());
+    source->setToolTip(shown > 0 && shown <= tracks.size()
+                           ? source->text() + "\nSound track " + tracks[shown - 1]
+                           : source->text());
+}
+
+int CBrenvixDlg::RowSoundTrack(int row) const {
+    return m_list->item(row, column::kSource)->data(kSoundTrackRole).toInt();
 }
 
 void CBrenvixDlg::OnAdd() {
@@ -363,6 +387,27 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
     QAction* clip = menu.addAction("Clip...");
     menu.addSeparator();
     QAction* info = menu.addAction("File Information...");
+    // The sound track the selected row converts, when its file has any.
+    const int row = m_list->SelectedRow();
+    const QStringList tracks =
+        selected ? m_list->item(row, column::kSource)->data(kSoundTracksRole).toStringList()
+                 : QStringList();
+    if (!tracks.isEmpty()) {
+        menu.addSeparator();
+        QMenu* trackMenu = menu.addMenu("Sound track");
+        const int chosen = RowSoundTrack(row) > 0 ? RowSoundTrack(row) : tracks.size();
+        for (int n = 1; n <= tracks.size(); ++n) {
+            QAction* track = trackMenu->addAction(tracks[n - 1]);
+            track->setCheckable(true);
+            track->setChecked(n == chosen);
+            // The last track is what an untouched row converts: picking it is no choice.
+            connect(track, &QAction::triggered, this, [this, row, n, count = tracks.size()] {
+                if (row < m_list->rowCount()) {
+                    SetRowSoundTrack(row, n == count ? 0 : n);
+                }
+            });
+        }
+    }
     remove->setEnabled(selected);
     clip->setEnabled(selected);
     info->setEnabled(selected);

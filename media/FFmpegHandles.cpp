@@ -50,6 +50,16 @@ int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* fa
     return 0;
 }
 
+int SoundTrackStream(const AVFormatContext* input, int number) {
+    int seen = 0;
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        if (input->streams[i]->codecpar->codec_type == AVMEDIA_TYPE_AUDIO && ++seen == number) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
 void PickLastStreams(SourceMedia& source) {
     source.videoIndex = -1;
     source.audioIndex = -1;

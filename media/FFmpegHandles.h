@@ -67,6 +67,10 @@ struct SourceMedia final {
     CodecContextPtr audioDecoder;
 };
 
+// The stream index of the file's `number`-th sound track (from 1, in file order), -1 when the
+// file has fewer.
+int SoundTrackStream(const AVFormatContext* input, int number);
+
 // Opens `path` with format detection (-1 on failure) and reads its stream information (-2).
 // A failure is logged, and its text goes to `failure` when given.
 int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* failure = nullptr);

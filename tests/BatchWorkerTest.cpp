@@ -247,6 +247,29 @@ TEST(BatchWorker, ASecondJobOnTheSameObjectStartsAfresh) {
     EXPECT_EQ(Ffprobe(out.File("c.ogg")).codec, "vorbis");
 }
 
+TEST(BatchWorker, ConvertsTheChosenSoundTrackOrByDefaultTheLast) {
+    ScratchDir out;
+    AVConvert job;
+    const std::string source = Media("three_audio.mkv").string();
+    FillJob(job,
+            {{source, out.File("last.wav")},
+             {source, out.File("first.wav")},
+             {source, out.File("second.wav")},
+             {source, out.File("fourth.wav")}},
+            {AV_CODEC_ID_PCM_S16LE});
+    job.soundTrack[1] = 1;
+    job.soundTrack[2] = 2;
+    job.soundTrack[3] = 4;  // there is no fourth
+    RunBatch(job);
+    // The tracks last 2, 3 and 4 seconds.
+    EXPECT_NEAR(DecodedSeconds(out.File("last.wav")), 4.0, 0.05);
+    EXPECT_NEAR(DecodedSeconds(out.File("first.wav")), 2.0, 0.05);
+    EXPECT_NEAR(DecodedSeconds(out.File("second.wav")), 3.0, 0.05);
+    EXPECT_EQ(job.taskStatus[3], AVConvert::kTaskFailed);
+    EXPECT_EQ(job.FailureReason(3), "the source has no such sound track: Stream not found");
+    EXPECT_FALSE(fs::exists(out.File("fourth.wav")));
+}
+
 TEST(BatchWorker, EmptyJobEndsAtOnce) {
     AVConvert job;
     FillJob(job, {}, {AV_CODEC_ID_MP3});

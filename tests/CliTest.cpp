@@ -178,6 +178,8 @@ TEST(Cli, BadUsageExitsWithTwo) {
                            "-e mp3 a.mp4",
                            "-s 5 -t 2 a.mp4",
                            "-j 0 a.mp4",
+                           "-a 0 a.mp4",
+                           "-a all2 a.mp4",
                            "-j two a.mp4",
                            "-j 65 a.mp4",
                            "-m --skip-existing a.mp4",
@@ -204,6 +206,32 @@ TEST(Cli, InfoShowsWhatTheFileInformationDialogShows) {
     EXPECT_NE(r.output.find("Frame Rate:  25.00 fps"), std::string::npos);
     EXPECT_NE(r.output.find("Samples:     \n"), std::string::npos);
     EXPECT_NE(r.output.find("File:empty.mp4 is invalid!"), std::string::npos);
+
+    // Every sound track, numbered as -a takes them.
+    r = Cli("--info " + M("three_audio.mkv"));
+    EXPECT_NE(r.output.find("Sound tracks\n  1: eng \u00b7 AAC stereo \u00b7 48 kHz\n"
+                            "  2: eng \u00b7 AC-3 5.1 \u00b7 48 kHz \u00b7 Commentary\n"
+                            "  3: fra \u00b7 MP2 mono \u00b7 22.05 kHz\n"),
+              std::string::npos)
+        << r.output;
+}
+
+TEST(Cli, AudioTrackPicksTheSoundTrackOfEveryFile) {
+    ScratchDir out;
+    const std::string dir = out.Path().string();
+    CliResult r = Cli("-q -a 2 -f wav -o " + dir + " " + M("three_audio.mkv"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NEAR(DecodedSeconds(out.File("three_audio.wav")), 3.0, 0.05) << "the 3 s track";
+    // A file without that track is refused before the run; the others convert.
+    r = Cli("-q -a 2 -f wav -o " + dir + " " + M("audio_only.m4a") + " " + M("two_audio.mkv"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(
+        r.output.find("Failure\t" + M("audio_only.m4a") + "\t-\tno sound track 2 (it has 1)\n"),
+        std::string::npos)
+        << r.output;
+    EXPECT_EQ(Ffprobe(out.File("two_audio.wav")).sampleRate, 44100) << "the wav profile's rate";
+    EXPECT_NEAR(DecodedSeconds(out.File("two_audio.wav")), 5.0, 0.05);
+    EXPECT_FALSE(fs::exists(out.File("audio_only.wav")));
 }
 
 // Ctrl-C, termination and a closed terminal all finish the current file as a playable file.

@@ -658,6 +658,59 @@ TEST(MainWindow, ContextMenuActsOnTheSelectedRow) {
     EXPECT_EQ(w.List()->rowCount(), 0);
 }
 
+TEST(MainWindow, SoundTrackSubMenuChoosesWhatARowConverts) {
+    Window w;
+    w.Add({M("three_audio.mkv"), M("three_audio.mkv"), M("video_only.mp4")});
+    // Opens the context menu on `row` and reads (and, with `pick` > 0, picks) its sound tracks.
+    const auto trackMenu = [&](int row, int pick) {
+        QStringList seen;
+        w.Select(row);
+        QTimer::singleShot(0, [&seen, pick] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr) {
+                return;
+            }
+            for (QAction* action : menu->actions()) {
+                if (action->text() == "Sound track" && action->menu() != nullptr) {
+                    const QList<QAction*> tracks = action->menu()->actions();
+                    for (QAction* track : tracks) {
+                        seen << (track->isChecked() ? "[x] " : "[ ] ") + track->text();
+                    }
+                    if (pick > 0) {
+                        tracks[pick - 1]->trigger();
+                    }
+                }
+            }
+            menu->close();
+        });
+        emit w.List()->customContextMenuRequested(QPoint(10, 10));
+        return seen;
+    };
+    EXPECT_EQ(trackMenu(0, 0),
+              QStringList(
+                  {QString::fromUtf8("[ ] 1: eng \u00b7 AAC stereo \u00b7 48 kHz"),
+                   QString::fromUtf8("[ ] 2: eng \u00b7 AC-3 5.1 \u00b7 48 kHz \u00b7 Commentary"),
+                   QString::fromUtf8("[x] 3: fra \u00b7 MP2 mono \u00b7 22.05 kHz")}))
+        << "the last track, as ever";
+    EXPECT_TRUE(trackMenu(2, 0).isEmpty()) << "a file without sound has no sub-menu";
+    trackMenu(0, 2);
+    EXPECT_TRUE(trackMenu(0, 0)[1].startsWith("[x] 2:")) << "the choice is marked";
+    EXPECT_TRUE(w.List()
+                    ->item(0, column::kSource)
+                    ->toolTip()
+                    .endsWith(QString::fromUtf8(
+                        "Sound track 2: eng \u00b7 AC-3 5.1 \u00b7 48 kHz \u00b7 Commentary")));
+    trackMenu(1, 1);
+
+    w.List()->SetRowChecked(2, false);
+    PickFormat(w.dlg->FormatBox(), 1);  // WAV
+    w.RunToEnd(ids::kConvert);
+    // The tracks last 2, 3 and 4 seconds.
+    const QString out = w.OutputFolder();
+    EXPECT_NEAR(DecodedSeconds((out + "/three_audio.wav").toStdString()), 3.0, 0.05);
+    EXPECT_NEAR(DecodedSeconds((out + "/three_audio(0).wav").toStdString()), 2.0, 0.05);
+}
+
 TEST(MainWindow, PressingAFreeSpotDragsTheWindow) {
     Window w;
     const QPoint before = w.dlg->pos();

@@ -75,6 +75,25 @@ TEST(Probe, TheLastAudioStreamIsReported) {
     EXPECT_EQ(job.probe.srcChannels, 2);
 }
 
+TEST(Probe, EverySoundTrackIsListedWithItsFacts) {
+    AVConvert job;
+    job.probePath = Media("three_audio.mkv").string();
+    ASSERT_EQ(job.ProbeMedia(), 0);
+    ASSERT_EQ(job.probe.soundTracks.size(), 3U);
+    const SoundTrackFacts& commentary = job.probe.soundTracks[1];
+    EXPECT_EQ(commentary.language, "eng");
+    EXPECT_EQ(commentary.codec, "ac3");
+    EXPECT_EQ(commentary.channels, 6);
+    EXPECT_EQ(commentary.sampleRate, 48000);
+    EXPECT_EQ(commentary.title, "Commentary");
+    EXPECT_EQ(job.probe.soundTracks[2].language, "fra");
+    EXPECT_EQ(job.probe.srcSampleRate, 22050) << "the facts shown are still the last track's";
+
+    job.probePath = Media("video_only.mp4").string();
+    ASSERT_EQ(job.ProbeMedia(), 0);
+    EXPECT_TRUE(job.probe.soundTracks.empty());
+}
+
 TEST(Probe, RatesAboveAThousandAreTakenAsNtscRates) {
     AVConvert job;
     ASSERT_EQ(Probe(job, Media("rate30000.y4m").string()), 0);

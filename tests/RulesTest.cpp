@@ -14,6 +14,7 @@
 #include "FileInfoValues.h"
 #include "FormatPresets.h"
 #include "Paths.h"
+#include "SoundTracks.h"
 #include "TimeText.h"
 
 namespace tolvane::test {
@@ -53,6 +54,16 @@ TEST(Paths, DataFilesBesideTheProgramOrUnderItsInstallPrefix) {
     std::ofstream(root / "usr/bin/help.html") << "build folder";
     EXPECT_EQ(DataFilePath(root / "usr/bin", "help.html"), root / "usr/bin/help.html");
     fs::remove_all(root);
+}
+
+TEST(SoundTracks, LabelsSayWhatAPersonPicksBy) {
+    EXPECT_EQ(SoundTrackLabel(2, {"eng", "ac3", 6, 48000, "Commentary"}),
+              "2: eng \u00b7 AC-3 5.1 \u00b7 48 kHz \u00b7 Commentary");
+    EXPECT_EQ(SoundTrackLabel(1, {"", "aac", 2, 44100, ""}), "1: AAC stereo \u00b7 44.1 kHz");
+    EXPECT_EQ(SoundTrackLabel(3, {"fra", "mp2", 1, 22050, ""}),
+              "3: fra \u00b7 MP2 mono \u00b7 22.05 kHz");
+    EXPECT_EQ(SoundTrackLabel(4, {"", "pcm_s24le", 3, 0, ""}), "4: PCM 3 ch");
+    EXPECT_EQ(SoundTrackLabel(5, {"", "nellymoser", 0, 8000, ""}), "5: NELLYMOSER \u00b7 8 kHz");
 }
 
 TEST(FileInfoText, BitRatesAreTruncatedKilobits) {

@@ -28,6 +28,16 @@ make two_audio.mkv -f lavfi -i "testsrc2=size=160x120:rate=25" \
     -f lavfi -i "sine=frequency=300:sample_rate=22050" -f lavfi -i "sine=frequency=600:sample_rate=48000" \
     -t 5 -map 0:v -map 1:a -map 2:a -c:v mpeg4 -c:a:0 mp2 -ac:a:0 1 -c:a:1 aac -ac:a:1 2
 make audio_only.m4a -f lavfi -i "$tone" -t 5 -c:a aac -ac 2
+# Three sound tracks of 2, 3 and 4 seconds (their lengths tell them apart): English AAC stereo,
+# English AC-3 5.1 "Commentary", French MP2 mono at 22050 Hz.
+make three_audio.mkv -f lavfi -i "testsrc2=size=160x120:rate=25" \
+    -f lavfi -t 2 -i "sine=frequency=440:sample_rate=48000" \
+    -f lavfi -t 3 -i "sine=frequency=550:sample_rate=48000" \
+    -f lavfi -t 4 -i "sine=frequency=660:sample_rate=22050" -t 4 \
+    -map 0:v -map 1:a -map 2:a -map 3:a -c:v mpeg4 \
+    -c:a:0 aac -ac:a:0 2 -metadata:s:a:0 language=eng \
+    -c:a:1 ac3 -ac:a:1 6 -metadata:s:a:1 language=eng -metadata:s:a:1 title=Commentary \
+    -c:a:2 mp2 -ac:a:2 1 -metadata:s:a:2 language=fra
 make video_only.mp4 -f lavfi -i "$video" -t 5 -c:v libx264 -preset ultrafast
 # A raw stream whose header states 30000/1 frames per second.
 make rate30000.y4m -f lavfi -i "testsrc2=size=160x120:rate=30000" -frames:v 5 -pix_fmt yuv420p

@@ -1,0 +1,72 @@
+#include "SoundTracks.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
+#include "Numbers.h"
+
+namespace {
+
+std::string CodecText(const std::string& codec) {
+    static constexpr struct {
+        std::string_view name;
+        std::string_view text;
+    } kNames[] = {{"aac", "AAC"},   {"ac3", "AC-3"},  {"eac3", "E-AC-3"},   {"dts", "DTS"},
+                  {"mp3", "MP3"},   {"mp2", "MP2"},   {"opus", "Opus"},     {"vorbis", "Vorbis"},
+                  {"flac", "FLAC"}, {"alac", "ALAC"}, {"truehd", "TrueHD"}, {"amrnb", "AMR-NB"},
+                  {"wmav2", "WMA"}, {"wmav1", "WMA"}};
+    for (const auto& entry : kNames) {
+        if (codec == entry.name) {
+            return std::string(entry.text);
+        }
+    }
+    if (codec.rfind("pcm_", 0) == 0) {
+        return "PCM";
+    }
+    std::string upper = codec;
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return upper;
+}
+
+std::string ChannelsText(int channels) {
+    switch (channels) {
+        case 1:
+            return "mono";
+        case 2:
+            return "stereo";
+        case 6:
+            return "5.1";
+        case 8:
+            return "7.1";
+        default:
+            return std::to_string(channels) + " ch";
+    }
+}
+
+}  // namespace
+
+std::string SoundTrackLabel(int number, const SoundTrackFacts& track) {
+    std::string label = std::to_string(number) + ":";
+    const char* separator = " ";
+    const auto add = [&](const std::string& part) {
+        if (!part.empty()) {
+            label += separator + part;
+            separator = " \u00b7 ";
+        }
+    };
+    add(track.language);
+    add(CodecText(track.codec) + (track.channels > 0 ? " " + ChannelsText(track.channels) : ""));
+    if (track.sampleRate > 0) {
+        // 48000 → "48 kHz", 22050 → "22.05 kHz".
+        std::string khz = FormatFixed(track.sampleRate / 1000.0, 3);
+        khz.erase(khz.find_last_not_of('0') + 1);
+        if (!khz.empty() && khz.back() == '.') {
+            khz.pop_back();
+        }
+        add(khz + " kHz");
+    }
+    add(track.title);
+    return label;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+// The sound tracks of a file as a person picks among them: "2: eng · AC-3 5.1 · 48 kHz ·
+// Commentary".
+
+#include <string>
+
+struct SoundTrackFacts final {
+    std::string language;  // as the file tags it ("eng"), or empty
+    std::string codec;     // FFmpeg's short codec name ("ac3")
+    int channels = 0;
+    int sampleRate = 0;
+    std::string title;  // or empty
+};
+
+// `number` counts the file's sound tracks from 1, in file order.
+std::string SoundTrackLabel(int number, const SoundTrackFacts& track);
