@@ -56,6 +56,8 @@ std::string ApplyValue(CliOptions& options, const std::string& name, const std::
         options.format = value;
     } else if (name == "-e") {
         options.encoder = value;
+    } else if (name == "-a" && value == "all") {
+        options.allSoundTracks = true;
     } else if (name == "-a") {
         const auto track = ParseNumber(value);
         if (!track || *track != static_cast<int>(*track) || *track < 1 || *track > 1000) {
@@ -193,6 +195,8 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         parse.error = "no input files";
     } else if (options.start && options.end && *options.end <= *options.start) {
         parse.error = "the end time must come after the start time";
+    } else if (options.merge && options.allSoundTracks) {
+        parse.error = "-a all writes a file per sound track; it does not go with --merge";
     } else if (options.merge && options.skipExisting) {
         parse.error = "--skip-existing works file by file; it does not go with --merge";
     }
@@ -295,7 +299,8 @@ Extracts the sound track of video files into audio files.
   -s, --start TIME      clip start for every file (HH:MM:SS or seconds)
   -t, --end TIME        clip end for every file (default: each file's length)
   -a, --audio-track N   the N-th sound track of every file, as --info lists them
-                        (default: the last)
+                        (default: the last); "all": one file per track, "name.N.ext"
+                        ("name.N.LANG.ext" when the track has a language)
   -m, --merge           merge all files, in order, into one output named after the first
   -j, --jobs N          convert N files at once (default: one per core; a merge is one file)
       --skip-existing   leave out a file whose output name already exists, so that a run

@@ -19,6 +19,7 @@ struct CliOptions final {
     std::optional<double> start;
     std::optional<double> end;
     std::optional<int> soundTrack;  // the N-th sound track of every file; none: the last
+    bool allSoundTracks = false;    // one output per sound track
     std::optional<int> jobs;        // files converted at once; none given: one per core
     bool merge = false;
     bool json = false;

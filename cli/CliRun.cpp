@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
@@ -123,6 +124,28 @@ private:
     int m_fd = -1;
 };
 
+// "out/film.mp3" for track 2 in English: "out/film.2.eng.mp3" (only letters, digits, "-" and "_"
+// of the language are kept).
+std::string TrackOutputPath(const std::string& output, int number, const std::string& language) {
+    std::string tag = "." + std::to_string(number);
+    std::string lang;
+    for (const char c : language) {
+        if (std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '-' || c == '_') {
+            lang += c;
+        }
+    }
+    if (!lang.empty()) {
+        tag += "." + lang;
+    }
+    const std::size_t slash = output.rfind('/');
+    const std::size_t dot = output.rfind('.');
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    std::string path = output;
+    path.insert(hasExtension ? dot : path.size(), tag);
+    return path;
+}
+
 // A task that a stop cut short leaves a playable but incomplete file; a run that skips existing
 // outputs would never make it whole, so it goes.
 void RemoveCutShortFiles(const AVConvert& job, int count) {
@@ -171,7 +194,8 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         std::string output;
         double start;
         double end;
-        bool toEnd;  // no end given (or one past the sound): to the end of the sound
+        bool toEnd;      // no end given (or one past the sound): to the end of the sound
+        int soundTrack;  // from 1; 0 the last
     };
     std::vector<Row> rows;
     std::vector<CliInput> inputs;  // every input with its task (-1: left out)
@@ -184,9 +208,10 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
             continue;
         }
         const auto tracks = static_cast<int>(job->probe.soundTracks.size());
-        if (options.soundTrack && *options.soundTrack > tracks) {
-            const std::string reason = "no sound track " + std::to_string(*options.soundTrack) +
-                                       " (it has " + std::to_string(tracks) + ")";
+        const int wanted = options.allSoundTracks ? 1 : options.soundTrack.value_or(0);
+        if (wanted > tracks) {
+            const std::string reason = "no sound track " + std::to_string(wanted) + " (it has " +
+                                       std::to_string(tracks) + ")";
             std::fprintf(err, "File:%s has %s\n", FileNameOf(path).c_str(), reason.c_str());
             report.ReportUnusable(path, reason);
             continue;
@@ -196,23 +221,40 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         const bool toEnd = !options.end || *options.end >= length;
         const double end = toEnd ? std::max(length, start) : *options.end;
         const auto output = OutputPathForTask(path, options.outputFolder, profile.entryText);
-        std::error_code ignored;
         if (!output) {
             std::fprintf(err, "File:%s has no extension to replace\n", FileNameOf(path).c_str());
             report.ReportUnusable(path, "no extension to replace");
-        } else if (!options.merge && (toEnd ? start > 0 && start >= length : start >= end)) {
+            continue;
+        }
+        if (!options.merge && (toEnd ? start > 0 && start >= length : start >= end)) {
             std::fprintf(err, "File:%s is shorter than the clip start\n", FileNameOf(path).c_str());
             report.ReportUnusable(path, "shorter than the clip start");
-        } else if (options.skipExisting &&
-                   std::filesystem::symlink_status(*output, ignored).type() !=
-                       std::filesystem::file_type::not_found) {
-            report.ReportSkipped(path, *output);
-        } else if (rows.size() >= static_cast<std::size_t>(AVConvert::kMaxTasks)) {
-            std::fprintf(err, "tolvane-cli: at most %d files per run\n", AVConvert::kMaxTasks);
-            return kCliBadUsage;
-        } else {
-            inputs.back().task = static_cast<int>(rows.size());
-            rows.push_back({path, *output, start, end, toEnd});
+            continue;
+        }
+        // One task, or with -a all one per sound track ("name.2.eng.mp3").
+        const int last = options.allSoundTracks ? tracks : 1;
+        for (int n = 1; n <= last; ++n) {
+            const int track = options.allSoundTracks ? n : wanted;
+            const std::string name =
+                options.allSoundTracks
+                    ? TrackOutputPath(
+                          *output, n,
+                          job->probe.soundTracks[static_cast<std::size_t>(n - 1)].language)
+                    : *output;
+            if (n > 1) {
+                inputs.push_back({path, -1});
+            }
+            std::error_code ignored;
+            if (options.skipExisting && std::filesystem::symlink_status(name, ignored).type() !=
+                                            std::filesystem::file_type::not_found) {
+                report.ReportSkipped(path, name);
+            } else if (rows.size() >= static_cast<std::size_t>(AVConvert::kMaxTasks)) {
+                std::fprintf(err, "tolvane-cli: at most %d files per run\n", AVConvert::kMaxTasks);
+                return kCliBadUsage;
+            } else {
+                inputs.back().task = static_cast<int>(rows.size());
+                rows.push_back({path, name, start, end, toEnd, track});
+            }
         }
     }
     if (rows.empty()) {
@@ -233,7 +275,7 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         job->clipEnd[static_cast<std::size_t>(i)] = row.end;
         job->clipLength[static_cast<std::size_t>(i)] = row.end - row.start;
         job->clipToEnd[static_cast<std::size_t>(i)] = row.toEnd;
-        job->soundTrack[static_cast<std::size_t>(i)] = options.soundTrack.value_or(0);
+        job->soundTrack[static_cast<std::size_t>(i)] = row.soundTrack;
         job->mergeTotalSeconds += static_cast<int>(std::max(0.0, row.end - row.start));
         sources.push_back(row.source);
     }

@@ -180,6 +180,7 @@ TEST(Cli, BadUsageExitsWithTwo) {
                            "-j 0 a.mp4",
                            "-a 0 a.mp4",
                            "-a all2 a.mp4",
+                           "-a all -m a.mp4 b.mp4",
                            "-j two a.mp4",
                            "-j 65 a.mp4",
                            "-m --skip-existing a.mp4",
@@ -232,6 +233,18 @@ TEST(Cli, AudioTrackPicksTheSoundTrackOfEveryFile) {
     EXPECT_EQ(Ffprobe(out.File("two_audio.wav")).sampleRate, 44100) << "the wav profile's rate";
     EXPECT_NEAR(DecodedSeconds(out.File("two_audio.wav")), 5.0, 0.05);
     EXPECT_FALSE(fs::exists(out.File("audio_only.wav")));
+
+    // Every track, each in a file of its own named with its number and language.
+    ScratchDir all;
+    const std::string lines =
+        RunCommand("(" + std::string(kCli) + " -q -a all -f wav -o " + all.Path().string() + " " +
+                   M("three_audio.mkv") + " " + M("two_audio.mkv") + " 2>/dev/null)");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), 5) << lines;
+    EXPECT_NEAR(DecodedSeconds(all.File("three_audio.1.eng.wav")), 2.0, 0.05);
+    EXPECT_NEAR(DecodedSeconds(all.File("three_audio.2.eng.wav")), 3.0, 0.05);
+    EXPECT_NEAR(DecodedSeconds(all.File("three_audio.3.fra.wav")), 4.0, 0.05);
+    EXPECT_EQ(Ffprobe(all.File("two_audio.1.wav")).codec, "pcm_s16le");
+    EXPECT_EQ(Ffprobe(all.File("two_audio.2.wav")).codec, "pcm_s16le");
 }
 
 // Ctrl-C, termination and a closed terminal all finish the current file as a playable file.
