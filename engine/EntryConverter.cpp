@@ -191,6 +191,7 @@ bool EntryConverter::SetUpOutput() {
                 av_dict_set(&m_output.Context()->metadata, key, e->value, 0);
             }
         }
+        KeepSoundTrackLanguage();
         const int ret = m_output.CreateFileAndWriteHeader(outputPath);
         if (ret < 0) {
             LogFailure(outputPath, "cannot create the output or write its header", ret);
@@ -228,6 +229,20 @@ bool EntryConverter::SetUpOutput() {
         m_audio.LimitSamples(std::llround(clip * m_audio.Context()->sample_rate));
     }
     return true;
+}
+
+void EntryConverter::KeepSoundTrackLanguage() {
+    if (m_source.audioIndex < 0 || m_output.audio.stream == nullptr) {
+        return;
+    }
+    const AVStream* track = m_source.input->streams[m_source.audioIndex];
+    const AVDictionaryEntry* language = av_dict_get(track->metadata, "language", nullptr, 0);
+    if (language == nullptr || std::strcmp(language->value, "und") == 0) {
+        return;
+    }
+    // The stream's own tag (MP4, Matroska, Ogg); ID3 and ASF keep it with the file's tags.
+    av_dict_set(&m_output.audio.stream->metadata, "language", language->value, 0);
+    av_dict_set(&m_output.Context()->metadata, "language", language->value, 0);
 }
 
 void EntryConverter::SeekToClipStart() {

@@ -52,6 +52,8 @@ private:
     bool OpenSource();
     bool SetUpOutput();
     void SeekToClipStart();
+    // The converted sound track's language tag goes into the output.
+    void KeepSoundTrackLanguage();
     void RunPacketLoop();
     void DrainDecoders();
     void FinishEntry();

@@ -270,6 +270,31 @@ TEST(BatchWorker, ConvertsTheChosenSoundTrackOrByDefaultTheLast) {
     EXPECT_FALSE(fs::exists(out.File("fourth.wav")));
 }
 
+TEST(BatchWorker, TheSoundTracksLanguageGoesIntoTheOutput) {
+    ScratchDir out;
+    AVConvert job;
+    const std::string source = Media("three_audio.mkv").string();
+    FillJob(
+        job,
+        {{source, out.File("fra.mp3")}, {Media("audio_only.m4a").string(), out.File("none.mp3")}},
+        {AV_CODEC_ID_MP3});
+    RunBatch(job);
+    FillJob(job, {{source, out.File("fra.ogg")}}, {AV_CODEC_ID_VORBIS});
+    RunBatch(job);
+    FillJob(job, {{source, out.File("eng.m4a")}}, {AV_CODEC_ID_AAC});
+    job.soundTrack[0] = 2;
+    RunBatch(job);
+    const auto tag = [](const std::string& path, const char* where) {
+        return RunCommand("ffprobe -v error -show_entries " + std::string(where) +
+                          "=language -of default=nw=1:nk=1 '" + path + "' | head -1");
+    };
+    EXPECT_EQ(tag(out.File("fra.mp3"), "format_tags"), "fra\n") << "ID3 TLAN";
+    EXPECT_EQ(tag(out.File("fra.ogg"), "stream_tags"), "fra\n");
+    EXPECT_EQ(tag(out.File("eng.m4a"), "stream_tags"), "eng\n");
+    EXPECT_EQ(tag(out.File("none.mp3"), "format_tags"), "") << "no language: no tag";
+    EXPECT_FALSE(fs::exists(out.File("eng(0).m4a")));
+}
+
 TEST(BatchWorker, EmptyJobEndsAtOnce) {
     AVConvert job;
     FillJob(job, {}, {AV_CODEC_ID_MP3});
