@@ -53,8 +53,8 @@ void SourceLayout(const AVChannelLayout& reported, AVChannelLayout& layout) {
 }
 
 // Keeps floating-point samples finite and within full scale. A damaged stream can decode to
-// NaN, infinity or enormous values, and some encoders (LAME among them) abort on such input
-// instead of returning an error. Integer formats are bounded by the resampler already.
+// NaN, infinity or enormous values; the resampler turns a NaN into a full-scale click when it
+// makes integers of it, and a float encoder would get it as it is.
 template <typename Sample>
 void LimitSamples(Sample* samples, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) {
@@ -65,13 +65,19 @@ void LimitSamples(Sample* samples, std::size_t count) {
     }
 }
 
-void LimitFloatSamples(AVFrame& frame, const AVCodecContext& encoder) {
-    const auto format = static_cast<AVSampleFormat>(encoder.sample_fmt);
+// Limits a decoded frame's samples in place when they are floating-point; 0 or an error.
+int LimitFloatSamples(AVFrame& frame) {
+    const auto format = static_cast<AVSampleFormat>(frame.format);
     const AVSampleFormat packed = av_get_packed_sample_fmt(format);
     if (packed != AV_SAMPLE_FMT_FLT && packed != AV_SAMPLE_FMT_DBL) {
-        return;
+        return 0;
     }
-    const int channels = encoder.ch_layout.nb_channels;
+    // The decoder may still share the buffer.
+    const int ret = av_frame_make_writable(&frame);
+    if (ret < 0) {
+        return ret;
+    }
+    const int channels = frame.ch_layout.nb_channels;
     const bool planar = av_sample_fmt_is_planar(format) != 0;
     const int planes = planar ? channels : 1;
     const auto perPlane = static_cast<std::size_t>(frame.nb_samples) *
@@ -83,6 +89,7 @@ void LimitFloatSamples(AVFrame& frame, const AVCodecContext& encoder) {
             LimitSamples(reinterpret_cast<double*>(frame.extended_data[p]), perPlane);
         }
     }
+    return 0;
 }
 
 }  // namespace
@@ -268,11 +275,16 @@ int AudioEncoder::ConvertAndQueue(const std::uint8_t* const* planes, int samples
     return Queue(m_converted->extended_data, converted);
 }
 
-int AudioEncoder::Push(const AVFrame& frame, int skip, OutputMedia& output) {
+int AudioEncoder::Push(AVFrame& frame, int skip, OutputMedia& output) {
     if (frame.nb_samples <= skip) {
         return 0;
     }
-    int ret = PrepareResampler(frame.format, frame.sample_rate, frame.ch_layout);
+    int ret = LimitFloatSamples(frame);
+    if (ret < 0) {
+        LogFailure(m_path, "cannot limit decoded samples", ret);
+        return ret;
+    }
+    ret = PrepareResampler(frame.format, frame.sample_rate, frame.ch_layout);
     if (ret < 0) {
         return ret;
     }
@@ -325,7 +337,6 @@ int AudioEncoder::EncodeQueued(OutputMedia& output, bool last) {
                                        enc->ch_layout.nb_channels, enc->sample_fmt);
             }
         }
-        LimitFloatSamples(*frame, *enc);
         frame->pts = m_nextPts;
         m_nextPts += frame->nb_samples;
         ret = output.EncodeAndWrite(enc, frame, output.audio);

@@ -48,8 +48,9 @@ public:
     double QueuedSeconds() const;
 
     // Converts one decoded frame, without its first `skip` samples, into the queue and encodes
-    // every full frame. Returns 0 or the negative conversion, encode or write error.
-    int Push(const AVFrame& frame, int skip, OutputMedia& output);
+    // every full frame; floating-point samples are first made finite and limited to full scale
+    // in the frame itself. Returns 0 or the negative conversion, encode or write error.
+    int Push(AVFrame& frame, int skip, OutputMedia& output);
 
     // End of the entry: drains the resampler and the queue (a short last frame, or one padded
     // with silence where the encoder takes only full frames) and flushes the encoder.

@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <thread>
+#include <vector>
 
 #include "CliOptions.h"
 #include "TestSupport.h"
@@ -247,6 +248,35 @@ TEST(Cli, AudioTrackPicksTheSoundTrackOfEveryFile) {
     EXPECT_EQ(Ffprobe(all.File("two_audio.2.wav")).codec, "pcm_s16le");
 }
 
+// Runs tolvane-cli with `arguments` (its messages into `messages`), sends `signal` once
+// `watched` holds 200 KB, and returns how it ended (the wait status).
+int RunCliAndSignal(const std::vector<std::string>& arguments, const std::string& messages,
+                    const std::string& watched, int signal) {
+    const pid_t pid = ::fork();
+    if (pid < 0) {
+        return -1;
+    }
+    if (pid == 0) {
+        if (std::freopen(messages.c_str(), "w", stderr) == nullptr) {
+            ::_exit(126);
+        }
+        std::vector<char*> argv{const_cast<char*>(kCli)};
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        argv.push_back(nullptr);
+        ::execv(kCli, argv.data());
+        ::_exit(127);
+    }
+    for (int i = 0; i < 5000 && !(fs::exists(watched) && fs::file_size(watched) > 200000); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ::kill(pid, signal);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return status;
+}
+
 // Ctrl-C, termination and a closed terminal all finish the current file as a playable file.
 class CliSignal : public ::testing::TestWithParam<int> {};
 
@@ -255,23 +285,9 @@ TEST_P(CliSignal, FinishesTheCurrentFileAsPlayable) {
     const std::string dir = out.Path().string();
     const std::string source = M("long_60.m4a");
     const std::string messages = out.File("stderr.txt");
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        if (std::freopen(messages.c_str(), "w", stderr) == nullptr) {
-            ::_exit(126);
-        }
-        ::execl(kCli, kCli, "-q", "-j", "1", "-f", "wav", "-o", dir.c_str(), source.c_str(),
-                source.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
     const std::string first = out.File("long_60.wav");
-    for (int i = 0; i < 5000 && !(fs::exists(first) && fs::file_size(first) > 200000); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    ::kill(pid, GetParam());
-    int status = 0;
-    ::waitpid(pid, &status, 0);
+    const int status = RunCliAndSignal({"-q", "-j", "1", "-f", "wav", "-o", dir, source, source},
+                                       messages, first, GetParam());
     ASSERT_TRUE(WIFEXITED(status)) << "killed by the signal";
     EXPECT_EQ(WEXITSTATUS(status), 1);
     const double length = Ffprobe(first).duration;
@@ -349,30 +365,15 @@ TEST(Cli, FilesAtOnceJsonAndSkipExisting) {
 // An interrupted run with --skip-existing leaves no file cut short, so the next run makes both.
 TEST(Cli, SkipExistingAfterAnInterruptMakesTheRestWhole) {
     ScratchDir out;
-    const std::string dir = out.Path().string();
     const std::string a = out.File("a.m4a");
     const std::string b = out.File("b.m4a");
     fs::copy_file(Media("long_60.m4a"), a);
     fs::copy_file(Media("long_60.m4a"), b);
     const std::string messages = out.File("stderr.txt");
     const std::string o = out.File("o");
-    const pid_t pid = ::fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        if (std::freopen(messages.c_str(), "w", stderr) == nullptr) {
-            ::_exit(126);
-        }
-        ::execl(kCli, kCli, "-q", "-j", "2", "--skip-existing", "-f", "wav", "-o", o.c_str(),
-                a.c_str(), b.c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
     const std::string first = out.File("o/a.wav");
-    for (int i = 0; i < 5000 && !(fs::exists(first) && fs::file_size(first) > 200000); ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    ::kill(pid, SIGINT);
-    int status = 0;
-    ::waitpid(pid, &status, 0);
+    const int status = RunCliAndSignal(
+        {"-q", "-j", "2", "--skip-existing", "-f", "wav", "-o", o, a, b}, messages, first, SIGINT);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_NE(ReadFile(messages).find("a file cut short is removed"), std::string::npos);

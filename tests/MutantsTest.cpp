@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -114,8 +116,9 @@ TEST(Mutants, DamagedMediaNeverCrashesOrHangs) {
 }
 
 // A 32-bit float WAV whose samples are NaN, infinities, enormous values and a few in range: what
-// a damaged stream can decode to.
-void WriteWildFloatWav(const fs::path& path, int seconds) {
+// a damaged stream can decode to. With `limited`, the same samples as the encoder should get
+// them: NaN as silence, the rest within full scale.
+void WriteWildFloatWav(const fs::path& path, int seconds, bool limited) {
     constexpr int kRate = 22050;
     constexpr int kChannels = 2;
     const float wild[] = {std::numeric_limits<float>::quiet_NaN(),
@@ -130,6 +133,9 @@ void WriteWildFloatWav(const fs::path& path, int seconds) {
     std::mt19937 random(7);
     for (float& sample : samples) {
         sample = wild[random() % std::size(wild)];
+        if (limited) {
+            sample = std::isnan(sample) ? 0.0F : std::clamp(sample, -1.0F, 1.0F);
+        }
     }
     const auto put = [](std::ofstream& out, std::uint32_t value, int bytes) {
         for (int i = 0; i < bytes; ++i) {
@@ -155,19 +161,27 @@ void WriteWildFloatWav(const fs::path& path, int seconds) {
 
 TEST(Mutants, SamplesOutOfRangeAreEncodedWithinFullScale) {
     ScratchDir work;
-    const fs::path source = work.Path() / "wild.wav";
-    WriteWildFloatWav(source, 3);
+    const fs::path wild = work.Path() / "wild.wav";
+    const fs::path limited = work.Path() / "limited.wav";
+    WriteWildFloatWav(wild, 3, false);
+    WriteWildFloatWav(limited, 3, true);
     struct Case {
         std::int32_t codecId;
-        const char* output;
+        const char* extension;
     };
-    for (const Case& c : {Case{AV_CODEC_ID_MP3, "wild.mp3"}, Case{AV_CODEC_ID_VORBIS, "wild.ogg"},
-                          Case{AV_CODEC_ID_PCM_S16LE, "wild_pcm.wav"}}) {
+    for (const Case& c : {Case{AV_CODEC_ID_MP3, ".mp3"}, Case{AV_CODEC_ID_VORBIS, ".ogg"},
+                          Case{AV_CODEC_ID_PCM_S16LE, ".wav"}}) {
+        const std::string fromWild = work.File(std::string("out_wild") + c.extension);
+        const std::string fromLimited = work.File(std::string("out_limited") + c.extension);
         AVConvert job;
-        FillJob(job, {{source.string(), work.File(c.output)}}, {c.codecId, 64000, 22050, 2});
+        FillJob(job, {{wild.string(), fromWild}, {limited.string(), fromLimited}},
+                {c.codecId, 64000, 22050, 2});
         RunBatch(job);
-        EXPECT_EQ(job.taskStatus[0].load(), AVConvert::kTaskConverted) << c.output;
-        EXPECT_NEAR(DecodedSeconds(work.File(c.output)), 3.0, 0.05) << c.output;
+        EXPECT_EQ(job.taskStatus[0].load(), AVConvert::kTaskConverted) << c.extension;
+        EXPECT_NEAR(DecodedSeconds(fromWild), 3.0, 0.05) << c.extension;
+        // The encoder saw exactly the limited samples.
+        EXPECT_EQ(DecodedSamples(fromWild, 22050), DecodedSamples(fromLimited, 22050))
+            << c.extension;
     }
 }
 
