@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdlib>
+#include <cstring>
 
 #include "AVConvert.h"
 #include "AudioEncoder.h"
@@ -152,6 +153,17 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
             options.merge = true;
         } else if (arg == "--json") {
             options.json = true;
+        } else if (arg == "--cover-from-video") {
+            options.coverFromVideo = true;
+        } else if (arg.rfind("--cover-from-video=", 0) == 0) {
+            const std::string value = arg.substr(std::strlen("--cover-from-video="));
+            const auto seconds = ParseCliTime(value);
+            if (!seconds) {
+                parse.error = "bad time '" + value + "' for --cover-from-video";
+                return parse;
+            }
+            options.coverFromVideo = true;
+            options.coverFromVideoSeconds = *seconds;
         } else if (arg == "--skip-existing") {
             options.skipExisting = true;
         } else if (arg == "--info") {
@@ -207,6 +219,16 @@ CliProfile ResolveCliProfile(const CliOptions& options, std::string& error) {
     CliProfile profile;
     ApplyStartupValues(profile.settings);
     profile.entryText = kFormatEntries[0].text;
+    if (options.format &&
+        (Lower(*options.format) == "copy" || Lower(*options.format) == "original")) {
+        if (options.encoder || options.bitRate || options.sampleRate || options.channels) {
+            error = "-f copy keeps the original sound; -e, -b, -r and -c do not go with it";
+            return profile;
+        }
+        profile.copySound = true;
+        profile.entryText = kOriginalAudioEntry;
+        return profile;
+    }
     if (options.format) {
         const std::string wanted = Lower(*options.format);
         bool found = false;
@@ -290,7 +312,10 @@ Extracts the sound track of video files into audio files.
 
   -o, --output DIR      output folder (default: the current folder; created when missing)
   -f, --format NAME     mp3 | wav | wma | ogg, or the extension of an audio preset
-                        (aac, ac3, aiff, au, m4a, mp2, ra, flac); default mp3
+                        (aac, ac3, aiff, au, m4a, mp2, ra, flac); default mp3;
+                        "copy" (or "original"): the sound track as it is, without
+                        re-encoding, in a file named by its codec (.m4a, .mp3, .ac3,
+                        .ogg, .opus, .flac, .wav, ... .mka); clips at packet precision
   -e, --encoder NAME    audio encoder of this build:)" +
            AvailableEncoderNames() + R"(
   -b, --bitrate RATE    bits per second; "128k" and "128000" both work
@@ -301,6 +326,9 @@ Extracts the sound track of video files into audio files.
   -a, --audio-track N   the N-th sound track of every file, as --info lists them
                         (default: the last); "all": one file per track, "name.N.ext"
                         ("name.N.LANG.ext" when the track has a language)
+      --cover-from-video[=TIME]
+                        a source without a cover picture gives MP3, M4A and FLAC
+                        outputs a picture of its video (default: at 10 % of its length)
   -m, --merge           merge all files, in order, into one output named after the first
   -j, --jobs N          convert N files at once (default: one per core; a merge is one file)
       --skip-existing   leave out a file whose output name already exists, so that a run

@@ -22,6 +22,8 @@ struct CliOptions final {
     bool allSoundTracks = false;    // one output per sound track
     std::optional<int> jobs;        // files converted at once; none given: one per core
     bool merge = false;
+    bool coverFromVideo = false;        // a picture of the video as the cover of MP3, M4A, FLAC
+    double coverFromVideoSeconds = -1;  // where; negative: at a tenth of the video's length
     bool json = false;
     bool skipExisting = false;
     bool info = false;
@@ -45,7 +47,8 @@ std::optional<int> ParseCliBitRate(const std::string& text);
 
 struct CliProfile final {
     OutputSettings settings;
-    std::string entryText;  // the format entry whose extension names the outputs
+    std::string entryText;   // the format entry whose extension names the outputs
+    bool copySound = false;  // -f copy: the original sound, each output named by its codec
 };
 
 // The profile the options ask for, as the window would make it: start-up values without a

@@ -23,6 +23,7 @@
 #include "OutputFolder.h"
 #include "Paths.h"
 #include "SettingsCheck.h"
+#include "SoundCopy.h"
 #include "SoundTracks.h"
 #include "TimeText.h"
 #include "Workers.h"
@@ -137,12 +138,8 @@ std::string TrackOutputPath(const std::string& output, int number, const std::st
     if (!lang.empty()) {
         tag += "." + lang;
     }
-    const std::size_t slash = output.rfind('/');
-    const std::size_t dot = output.rfind('.');
-    const bool hasExtension =
-        dot != std::string::npos && (slash == std::string::npos || dot > slash);
     std::string path = output;
-    path.insert(hasExtension ? dot : path.size(), tag);
+    path.insert(ExtensionStart(path), tag);
     return path;
 }
 
@@ -235,12 +232,21 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         const int last = options.allSoundTracks ? tracks : 1;
         for (int n = 1; n <= last; ++n) {
             const int track = options.allSoundTracks ? n : wanted;
-            const std::string name =
-                options.allSoundTracks
-                    ? TrackOutputPath(
-                          *output, n,
-                          job->probe.soundTracks[static_cast<std::size_t>(n - 1)].language)
+            const SoundTrackFacts none;  // a file without sound fails in the run
+            const SoundTrackFacts& facts =
+                tracks == 0
+                    ? none
+                    : job->probe
+                          .soundTracks[static_cast<std::size_t>((track > 0 ? track : tracks) - 1)];
+            // A copied sound goes into a container of its codec's own.
+            std::string name =
+                profile.copySound
+                    ? WithExtension(*output,
+                                    tolvane::CopyContainerForCodecName(facts.codec).extension)
                     : *output;
+            if (options.allSoundTracks) {
+                name = TrackOutputPath(name, n, facts.language);
+            }
             if (n > 1) {
                 inputs.push_back({path, -1});
             }
@@ -280,6 +286,20 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         sources.push_back(row.source);
     }
     tolvane::CopySettingsToJob(profile.settings, *job);
+    job->copySound = profile.copySound;
+    job->coverFromVideo = options.coverFromVideo;
+    job->coverFromVideoSeconds = options.coverFromVideoSeconds;
+    if (options.merge && job->copySound) {
+        const tolvane::CopyMergeCheck check = tolvane::CheckCopyMerge(*job);
+        if (check.task >= 0) {
+            std::fprintf(err,
+                         "tolvane-cli: the files cannot be merged without re-encoding: %s has "
+                         "%s\n",
+                         job->sourcePaths[static_cast<std::size_t>(check.task)].c_str(),
+                         check.reason.c_str());
+            return kCliSomeFailed;
+        }
+    }
     job->parallelTasks = options.jobs.value_or(std::clamp(
         static_cast<int>(std::thread::hardware_concurrency()), 1, AVConvert::kMaxParallelTasks));
     job->currentTask = -1;

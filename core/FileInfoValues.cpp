@@ -3,7 +3,7 @@
 #include "Numbers.h"
 
 FileInfoValues MakeFileInfoValues(const MediaProbeResult& probe, const std::string& path,
-                                  const std::string& lengthText) {
+                                  const std::string& lengthText, int soundTrack) {
     FileInfoValues values;
     values.infoPath = path;
     values.infoLength = lengthText;
@@ -19,5 +19,17 @@ FileInfoValues MakeFileInfoValues(const MediaProbeResult& probe, const std::stri
     values.infoAudioBitRate = std::to_string(probe.srcAudioBitRate);
     values.infoChannels = std::to_string(probe.srcChannels);
     values.infoSampleRate = std::to_string(probe.srcSampleRate);
+    const auto tracks = static_cast<int>(probe.soundTracks.size());
+    if (tracks >= 2) {
+        const int chosen = soundTrack > 0 && soundTrack <= tracks ? soundTrack : tracks;
+        const SoundTrackFacts& track = probe.soundTracks[static_cast<std::size_t>(chosen - 1)];
+        values.infoSoundTrack = SoundTrackLabel(chosen, track);
+        if (chosen != tracks) {  // the last one is the probed one
+            values.infoAudioCodec = std::to_string(track.codecId);
+            values.infoAudioBitRate = std::to_string(track.bitRate);
+            values.infoChannels = std::to_string(track.channels);
+            values.infoSampleRate = std::to_string(track.sampleRate);
+        }
+    }
     return values;
 }

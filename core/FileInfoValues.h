@@ -18,7 +18,10 @@ struct FileInfoValues final {
     std::string infoChannels;
     std::string infoAudioBitRate;
     std::string infoAudioCodec;
+    // The chosen sound track ("2: eng · AC-3 5.1 · 48 kHz"), for a file of several; else empty.
+    std::string infoSoundTrack;
 };
 
+// The audio values are those of sound track `soundTrack` (from 1; 0: the last, as probed).
 FileInfoValues MakeFileInfoValues(const MediaProbeResult& probe, const std::string& path,
-                                  const std::string& lengthText);
+                                  const std::string& lengthText, int soundTrack = 0);

@@ -121,7 +121,14 @@ std::vector<std::string_view> AudioEncoderNames() {
     return names;
 }
 
+bool IsOriginalAudioEntry(std::string_view entryText) {
+    return entryText == kOriginalAudioEntry;
+}
+
 std::string ExtensionFromEntryText(std::string_view entryText) {
+    if (IsOriginalAudioEntry(entryText)) {
+        return kOriginalAudioExtension;
+    }
     const std::size_t star = entryText.find_last_of('*');
     if (star == std::string_view::npos) {
         return {};

@@ -54,6 +54,14 @@ inline constexpr std::array<FormatEntry, 4> kFormatEntries = {{
     {"OGG-OGG Vorbis Audio(*.ogg)", 90107, "VORBIS", ".ogg"},
 }};
 
+// The format box's fifth entry: the original sound track, copied without re-encoding. The
+// settings are not used; the task list's format column shows kOriginalAudioColumn, and each
+// output's extension follows its sound's codec (".mka" until the worker knows it).
+inline constexpr const char* kOriginalAudioEntry = "Original audio (no re-encode)";
+inline constexpr const char* kOriginalAudioColumn = "Original audio";
+inline constexpr const char* kOriginalAudioExtension = ".mka";
+bool IsOriginalAudioEntry(std::string_view entryText);
+
 // The format box's selection change: the entry's preset and encoder, audio only, 128 kbps,
 // 2 channels, 44100 Hz. The remembered texts and the video fields are left as they are.
 // Returns false, changing nothing, for an index outside the four entries.
@@ -66,7 +74,8 @@ std::optional<std::int32_t> AudioCodecForName(std::string_view name);
 // Every name of the audio encoder table, in its order.
 std::vector<std::string_view> AudioEncoderNames();
 
-// The extension in a format entry's text: what follows the last "*", cut before the next ")".
+// The extension in a format entry's text: what follows the last "*", cut before the next ")";
+// kOriginalAudioExtension for the original-audio entry.
 std::string ExtensionFromEntryText(std::string_view entryText);
 
 // The output path of a task: run folder, "/", the source's file name up to its last ".", and

@@ -10,6 +10,20 @@ std::string_view FileNameOfPath(std::string_view path) {
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
+std::size_t ExtensionStart(std::string_view path) {
+    const std::size_t dot = path.find_last_of('.');
+    const std::size_t slash = path.find_last_of('/');
+    const bool hasExtension =
+        dot != std::string_view::npos && (slash == std::string_view::npos || dot > slash);
+    return hasExtension ? dot : path.size();
+}
+
+std::string WithExtension(std::string_view path, std::string_view extension) {
+    std::string result(path.substr(0, ExtensionStart(path)));
+    result += extension;
+    return result;
+}
+
 std::string InputRefusal(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {

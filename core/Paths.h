@@ -10,6 +10,13 @@
 // The part of `path` after its last "/" (all of it without one).
 std::string_view FileNameOfPath(std::string_view path);
 
+// Where the extension of `path`'s file name starts (its last "."), or the path's length when the
+// file name has none.
+std::size_t ExtensionStart(std::string_view path);
+
+// `path` with its file name's extension replaced by `extension` (".ogg"), or with it added.
+std::string WithExtension(std::string_view path, std::string_view extension);
+
 // Why `path` cannot be an input, or empty when it can: a pipe, socket, device or folder is
 // refused without being opened (opening a pipe with no writer would wait for ever).
 std::string InputRefusal(const std::string& path);

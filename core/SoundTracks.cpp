@@ -47,26 +47,50 @@ std::string ChannelsText(int channels) {
 
 }  // namespace
 
-std::string SoundTrackLabel(int number, const SoundTrackFacts& track) {
-    std::string label = std::to_string(number) + ":";
-    const char* separator = " ";
-    const auto add = [&](const std::string& part) {
+namespace {
+
+// Joins the non-empty parts with " · ".
+class LabelBuilder final {
+public:
+    explicit LabelBuilder(std::string start) : m_label(std::move(start)) {}
+    void Add(const std::string& part) {
         if (!part.empty()) {
-            label += separator + part;
-            separator = " \u00b7 ";
+            m_label += (m_label.empty() ? "" : m_separator) + part;
+            m_separator = " \u00b7 ";
         }
-    };
-    add(track.language);
-    add(CodecText(track.codec) + (track.channels > 0 ? " " + ChannelsText(track.channels) : ""));
-    if (track.sampleRate > 0) {
-        // 48000 → "48 kHz", 22050 → "22.05 kHz".
-        std::string khz = FormatFixed(track.sampleRate / 1000.0, 3);
-        khz.erase(khz.find_last_not_of('0') + 1);
-        if (!khz.empty() && khz.back() == '.') {
-            khz.pop_back();
-        }
-        add(khz + " kHz");
     }
-    add(track.title);
-    return label;
+    void AddSound(const SoundTrackFacts& track) {
+        Add(CodecText(track.codec) +
+            (track.channels > 0 ? " " + ChannelsText(track.channels) : ""));
+        if (track.sampleRate > 0) {
+            // 48000 → "48 kHz", 22050 → "22.05 kHz".
+            std::string khz = FormatFixed(track.sampleRate / 1000.0, 3);
+            khz.erase(khz.find_last_not_of('0') + 1);
+            if (!khz.empty() && khz.back() == '.') {
+                khz.pop_back();
+            }
+            Add(khz + " kHz");
+        }
+    }
+    std::string Take() { return std::move(m_label); }
+
+private:
+    std::string m_label;
+    std::string m_separator = " ";
+};
+
+}  // namespace
+
+std::string SoundTrackLabel(int number, const SoundTrackFacts& track) {
+    LabelBuilder label(std::to_string(number) + ":");
+    label.Add(track.language);
+    label.AddSound(track);
+    label.Add(track.title);
+    return label.Take();
+}
+
+std::string SoundTrackSound(const SoundTrackFacts& track) {
+    LabelBuilder label("");
+    label.AddSound(track);
+    return label.Take();
 }

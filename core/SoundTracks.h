@@ -11,7 +11,12 @@ struct SoundTrackFacts final {
     int channels = 0;
     int sampleRate = 0;
     std::string title;  // or empty
+    int bitRate = 0;    // bits per second, as the container says (0: not said)
+    int codecId = 0;    // AVCodecID
 };
 
 // `number` counts the file's sound tracks from 1, in file order.
 std::string SoundTrackLabel(int number, const SoundTrackFacts& track);
+
+// The sound alone: "AC-3 5.1 · 48 kHz".
+std::string SoundTrackSound(const SoundTrackFacts& track);

@@ -35,6 +35,11 @@ CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent) 
     audioForm->addRow("Bit Rate:", m_boxes[5]);
     audioForm->addRow("Samples:", m_boxes[6]);
     audioForm->addRow("Channel:", m_boxes[7]);
+    if (!values.infoSoundTrack.empty()) {
+        m_soundTrack = new QLineEdit(QString::fromStdString(values.infoSoundTrack), this);
+        m_soundTrack->setReadOnly(true);
+        audioForm->addRow("Sound Track:", m_soundTrack);
+    }
     layout->addWidget(audio);
     auto* ok = new QPushButton("OK", this);
     ok->setDefault(true);
@@ -45,4 +50,8 @@ CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent) 
 
 QString CFileInfomation::BoxText(int index) const {
     return m_boxes.at(static_cast<std::size_t>(index))->text();
+}
+
+QString CFileInfomation::SoundTrackText() const {
+    return m_soundTrack ? m_soundTrack->text() : QString();
 }

@@ -16,7 +16,10 @@ public:
     // The boxes, in the order: file name, length, resolution, frame rate, video bit rate,
     // audio bit rate, samples, channel.
     QString BoxText(int index) const;
+    // The chosen sound track of a file of several, or empty.
+    QString SoundTrackText() const;
 
 private:
     std::array<QLineEdit*, 8> m_boxes{};
+    QLineEdit* m_soundTrack = nullptr;
 };

@@ -116,9 +116,10 @@ int AVConvert::ProbeMedia() {
         if (language == "und") {
             language.clear();  // "undetermined" says nothing
         }
-        probe.soundTracks.push_back({language, avcodec_get_name(stream->codecpar->codec_id),
-                                     stream->codecpar->ch_layout.nb_channels,
-                                     stream->codecpar->sample_rate, tag("title")});
+        const AVCodecParameters& par = *stream->codecpar;
+        probe.soundTracks.push_back({language, avcodec_get_name(par.codec_id),
+                                     par.ch_layout.nb_channels, par.sample_rate, tag("title"),
+                                     static_cast<int>(par.bit_rate), par.codec_id});
     }
     probe.durationMicros = input->duration;
     probe.durationSeconds = input->duration / 1000000;

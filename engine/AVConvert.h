@@ -77,6 +77,13 @@ public:
     std::int32_t videoHeight = 0;
     double videoFrameRate = 0.0;       // 0: as the source
     std::int32_t writeThumbnail = -1;  // 1: write a ".THM" thumbnail beside the output
+    // The sound track's packets go out as they are, in a container chosen by their codec (the
+    // worker puts its extension on the output path); the settings above are not used.
+    bool copySound = false;
+    // A source without a cover picture gives MP3, M4A and FLAC outputs a picture of its video,
+    // taken at coverFromVideoSeconds (negative: at a tenth of the video's length).
+    bool coverFromVideo = false;
+    double coverFromVideoSeconds = -1.0;
 
     // ---- Control and progress. ----
     std::atomic<bool> stopRequested{false};      // written by the user-interface thread

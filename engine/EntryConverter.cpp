@@ -12,10 +12,6 @@ namespace tolvane {
 
 namespace {
 
-// Descriptive metadata carried from the source to the output.
-constexpr const char* kMetadataKeys[] = {"title", "author", "artist", "copyright", "comment",
-                                         "album", "year",   "date",   "track",     "genre"};
-
 bool FormatNameIs(const char* names, const char* wanted) {
     // Demuxers list several comma-separated names ("rm" covers rm and rmvb).
     const std::size_t length = std::strlen(wanted);
@@ -31,6 +27,16 @@ bool FormatNameIs(const char* names, const char* wanted) {
 }
 
 }  // namespace
+
+void PublishTaskProgress(AVConvert& job, int index, EntryLane lane, EntryMode mode,
+                         std::int64_t percent) {
+    const auto value = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(percent, 0, mode == EntryMode::Merge ? 99 : 100));
+    job.taskProgress[static_cast<std::size_t>(index)].store(value, std::memory_order_relaxed);
+    if (lane.publishesFileProgress) {
+        job.fileProgress.store(value, std::memory_order_relaxed);
+    }
+}
 
 EntryConverter::EntryConverter(AVConvert& job, int index, OutputMedia& output, AudioEncoder& audio,
                                EntryMode mode, EntryLane lane)
@@ -186,12 +192,17 @@ bool EntryConverter::SetUpOutput() {
     }
 
     if (!m_output.HeaderWritten()) {
-        for (const char* key : kMetadataKeys) {
-            if (const AVDictionaryEntry* e = av_dict_get(input->metadata, key, nullptr, 0)) {
-                av_dict_set(&m_output.Context()->metadata, key, e->value, 0);
+        CopyDescriptiveTags(*input, m_source.audioIndex, *m_output.Context(),
+                            m_output.audio.stream);
+        if (!m_job.includeVideo && m_output.TakesCover()) {
+            if (auto cover = CoverForSource(
+                    *input, m_sourcePath,
+                    CoverChoice{m_job.coverFromVideo, m_job.coverFromVideoSeconds})) {
+                if (const int ret = m_output.AddCover(std::move(*cover)); ret < 0) {
+                    return Fail("cannot add the cover picture", ret);
+                }
             }
         }
-        KeepSoundTrackLanguage();
         const int ret = m_output.CreateFileAndWriteHeader(outputPath);
         if (ret < 0) {
             LogFailure(outputPath, "cannot create the output or write its header", ret);
@@ -229,20 +240,6 @@ bool EntryConverter::SetUpOutput() {
         m_audio.LimitSamples(std::llround(clip * m_audio.Context()->sample_rate));
     }
     return true;
-}
-
-void EntryConverter::KeepSoundTrackLanguage() {
-    if (m_source.audioIndex < 0 || m_output.audio.stream == nullptr) {
-        return;
-    }
-    const AVStream* track = m_source.input->streams[m_source.audioIndex];
-    const AVDictionaryEntry* language = av_dict_get(track->metadata, "language", nullptr, 0);
-    if (language == nullptr || std::strcmp(language->value, "und") == 0) {
-        return;
-    }
-    // The stream's own tag (MP4, Matroska, Ogg); ID3 and ASF keep it with the file's tags.
-    av_dict_set(&m_output.audio.stream->metadata, "language", language->value, 0);
-    av_dict_set(&m_output.Context()->metadata, "language", language->value, 0);
 }
 
 void EntryConverter::SeekToClipStart() {
@@ -300,13 +297,7 @@ void EntryConverter::UpdateProgress(bool afterAudioDecode) {
     if (afterAudioDecode && m_job.audioCodecId == AV_CODEC_ID_VORBIS) {
         percent = m_decodeCalls * 100 / m_packetEstimate;
     }
-    // A merge shows 100 only once its trailer is written.
-    percent = std::clamp<std::int64_t>(percent, 0, merge ? 99 : 100);
-    m_job.taskProgress[static_cast<std::size_t>(m_index)].store(static_cast<std::int32_t>(percent),
-                                                                std::memory_order_relaxed);
-    if (m_lane.publishesFileProgress) {
-        m_job.fileProgress.store(static_cast<std::int32_t>(percent), std::memory_order_relaxed);
-    }
+    PublishTaskProgress(m_job, m_index, m_lane, m_mode, percent);
 }
 
 void EntryConverter::RunPacketLoop() {

@@ -36,6 +36,11 @@ struct EntryLane {
     bool drawsPreview = true;
 };
 
+// Stores a task's progress in percent (a merge shows 100 only once its trailer is written), and
+// the job's current-file progress when the lane publishes it.
+void PublishTaskProgress(AVConvert& job, int index, EntryLane lane, EntryMode mode,
+                         std::int64_t percent);
+
 class EntryConverter final {
 public:
     // `audio` is the task's own encoder in a batch, and the one encoder of the whole merge.
@@ -52,8 +57,6 @@ private:
     bool OpenSource();
     bool SetUpOutput();
     void SeekToClipStart();
-    // The converted sound track's language tag goes into the output.
-    void KeepSoundTrackLanguage();
     void RunPacketLoop();
     void DrainDecoders();
     void FinishEntry();

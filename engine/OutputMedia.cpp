@@ -34,6 +34,47 @@ AVStream* OutputMedia::AddStream(const AVCodecContext& encoder) {
     return stream;
 }
 
+int OutputMedia::AddCover(CoverPicture cover) {
+    AVStream* stream = avformat_new_stream(m_context.get(), nullptr);
+    if (stream == nullptr) {
+        return AVERROR(ENOMEM);
+    }
+    stream->codecpar->codec_type = AVMEDIA_TYPE_VIDEO;
+    stream->codecpar->codec_id = cover.codec;
+    stream->codecpar->width = cover.width;
+    stream->codecpar->height = cover.height;
+    stream->disposition = AV_DISPOSITION_ATTACHED_PIC;
+    stream->time_base = AVRational{1, 90000};
+    av_dict_set(&stream->metadata, "comment", "Cover (front)", 0);
+    av_dict_set(&stream->metadata, "title", "Cover", 0);
+    m_coverIndex = stream->index;
+    m_cover = std::move(cover);
+    return 0;
+}
+
+bool OutputMedia::TakesCover() const {
+    return m_context && !m_headerWritten && m_coverIndex < 0 && video.stream == nullptr &&
+           CarriesCover(*m_context->oformat);
+}
+
+int OutputMedia::WriteCover() {
+    if (m_coverIndex < 0) {
+        return 0;
+    }
+    PacketPtr packet(av_packet_alloc());
+    if (!packet || av_new_packet(packet.get(), static_cast<int>(m_cover.data.size())) < 0) {
+        return AVERROR(ENOMEM);
+    }
+    std::copy(m_cover.data.begin(), m_cover.data.end(), packet->data);
+    packet->stream_index = m_coverIndex;
+    packet->flags |= AV_PKT_FLAG_KEY;
+    packet->pts = 0;
+    packet->dts = 0;
+    m_cover = CoverPicture{};
+    // Before any sound: the muxers hold the sound back until the picture came.
+    return av_write_frame(m_context.get(), packet.get());
+}
+
 int OutputMedia::CreateFileAndWriteHeader(const std::string& requestedPath) {
     int ret = m_file.Create(requestedPath);
     if (ret < 0) {
@@ -49,7 +90,7 @@ int OutputMedia::CreateFileAndWriteHeader(const std::string& requestedPath) {
         return ret;
     }
     m_headerWritten = true;
-    return 0;
+    return WriteCover();
 }
 
 void OutputMedia::BeginEntry() {

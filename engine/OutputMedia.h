@@ -7,6 +7,7 @@
 
 #include "FFmpegHandles.h"
 #include "OutputFile.h"
+#include "OutputTags.h"
 
 namespace tolvane {
 
@@ -36,6 +37,19 @@ public:
     // Adds a stream carrying the encoder's parameters. Returns null on failure.
     AVStream* AddStream(const AVCodecContext& encoder);
 
+    // Adds the cover picture's stream; its one packet is written with the header. Only before
+    // the header, and only for formats that carry a cover. Returns 0 or an AVERROR.
+    int AddCover(CoverPicture cover);
+    // Whether a cover may still be added: the format carries one, there is none yet, and no
+    // video stream (a video output keeps its own pictures).
+    bool TakesCover() const;
+
+    // Writes a packet copied from a source (timestamps already in the stream's time base): it
+    // gets the entry's shift as an encoded one would.
+    int WriteCopiedPacket(AVPacket* packet, StreamTrack& track) {
+        return WritePacket(packet, track);
+    }
+
     // Starts a new entry: its encoders' timestamps get a fresh shift.
     void BeginEntry();
 
@@ -54,11 +68,14 @@ public:
     double videoEndSeconds = 0.0;  // end of the last frame handed to a video encoder
 
 private:
+    int WriteCover();
     int WritePacket(AVPacket* packet, StreamTrack& track);
 
     OutputContextPtr m_context;
     ExclusiveOutputFile m_file;
     PacketPtr m_packet;
+    CoverPicture m_cover;
+    int m_coverIndex = -1;
     bool m_headerWritten = false;
 };
 

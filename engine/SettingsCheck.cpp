@@ -84,6 +84,9 @@ std::string AudioSettingsRefusal(const AVConvert& job, const std::string& output
 }
 
 std::string ProfileRefusal(const OutputSettings& settings, const std::string& entryText) {
+    if (IsOriginalAudioEntry(entryText)) {
+        return {};  // nothing is encoded
+    }
     const auto job = std::make_unique<AVConvert>();  // large: not on the stack
     CopySettingsToJob(settings, *job);
     return AudioSettingsRefusal(*job, "output" + ExtensionFromEntryText(entryText));

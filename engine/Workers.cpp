@@ -10,6 +10,7 @@
 #include "AudioEncoder.h"
 #include "EntryConverter.h"
 #include "OutputMedia.h"
+#include "SoundCopy.h"
 
 namespace tolvane {
 
@@ -83,13 +84,42 @@ void Report(AVConvert& job, int index, const EntryResult& result, Clock::time_po
     report.failure = result.failed ? result.failure : std::string();
 }
 
+// Converts, or copies, task `index` into `output`. `mergeAudio` is the merge's one encoder
+// (null in a batch: the task gets its own).
+EntryResult ConvertEntry(AVConvert& job, int index, OutputMedia& output, EntryMode mode,
+                         EntryLane lane, AudioEncoder* mergeAudio = nullptr) {
+    if (job.copySound) {
+        return SoundCopier(job, index, output, mode, lane).Copy();
+    }
+    AudioEncoder ownAudio;
+    return EntryConverter(job, index, output, mergeAudio ? *mergeAudio : ownAudio, mode, lane)
+        .Convert();
+}
+
+// A merge by copying needs the same kind of sound in every entry: otherwise every entry fails
+// with the reason, and nothing is written. Returns false then.
+bool CheckCopiedMerge(AVConvert& job, int count) {
+    if (!job.copySound) {
+        return true;
+    }
+    const CopyMergeCheck check = CheckCopyMerge(job);
+    if (check.task < 0) {
+        return true;
+    }
+    for (int i = 0; i < count; ++i) {
+        job.taskReports[static_cast<std::size_t>(i)].failure =
+            "the sound tracks cannot be merged without re-encoding: file " +
+            std::to_string(check.task + 1) + " has " + check.reason;
+        StoreStatus(job, i, AVConvert::kTaskFailed);
+    }
+    return false;
+}
+
 // Converts task `index` into a file of its own, then reports it and stores its status.
 void ConvertBatchTask(AVConvert& job, int index, EntryLane lane) {
     const auto started = Clock::now();
     OutputMedia output;
-    AudioEncoder audio;
-    EntryConverter entry(job, index, output, audio, EntryMode::Batch, lane);
-    EntryResult result = entry.Convert();
+    EntryResult result = ConvertEntry(job, index, output, EntryMode::Batch, lane);
     // A failed task leaves no file; a stopped one keeps what it converted.
     const bool keep = result.wrote && !result.failed;
     std::string finishFailure;
@@ -192,7 +222,10 @@ void RunBatchWorker(AVConvert& job) {
 }
 
 void RunMergeWorker(AVConvert& job) {
-    const int count = BeginRun(job);
+    int count = BeginRun(job);
+    if (!CheckCopiedMerge(job, count)) {
+        count = 0;
+    }
     // The output and the audio encoder belong to the whole merge, so that the entries' sound
     // joins without a gap. The first entry that opens sets them up; entries before it keep
     // their failure. The trailer is written after the last entry, and also when the merge is
@@ -214,8 +247,7 @@ void RunMergeWorker(AVConvert& job) {
         }
         job.fileProgress.store(-1, std::memory_order_relaxed);
         const auto started = Clock::now();
-        EntryConverter entry(job, i, output, audio, EntryMode::Merge);
-        lastResult = entry.Convert();
+        lastResult = ConvertEntry(job, i, output, EntryMode::Merge, EntryLane{}, &audio);
         Report(job, i, lastResult, started, false);
         last = i;
         if (lastResult.wrote) {

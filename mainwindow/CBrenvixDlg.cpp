@@ -53,6 +53,7 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
     for (const FormatEntry& entry : kFormatEntries) {
         m_formatBox->addItem(entry.text);
     }
+    m_formatBox->addItem(kOriginalAudioEntry);
     m_formatBox->setCurrentIndex(0);
 
     SetUpButtons();

@@ -200,6 +200,10 @@ private:
     void Grey(int id);
     void SetButtonActive(int id, bool active);
     void SetButtonStatesAfterAdd();
+    // The format box's last entry: the original sound, copied; the settings do not apply.
+    bool CopiesOriginalAudio() const;
+    // What the task list's format column shows for the format box's choice.
+    QString FormatColumnText() const;
     // The hand over greyed buttons, from the mouse moves anywhere in the window.
     void UpdateHandCursor(const QPoint& windowPos);
 

@@ -66,13 +66,24 @@ void CBrenvixDlg::AddFolderEntry(const QString& folder) {
 // ---- Output profile and folder ----
 
 void CBrenvixDlg::OnFormatChanged(int index) {
-    if (!ApplyFormatChoice(m_settings, index)) {
+    const bool original = IsOriginalAudioEntry(m_formatBox->itemText(index).toStdString());
+    if (!original && !ApplyFormatChoice(m_settings, index)) {
         return;
     }
-    const QString text = m_formatBox->itemText(index);
+    // Nothing is encoded when the original sound is copied: there is nothing to set.
+    SetButtonActive(ids::kSetting, !original && m_list->rowCount() > 0);
+    const QString text = FormatColumnText();
     for (int row = 0; row < m_list->rowCount(); ++row) {
         m_list->setItem(row, column::kFormat, new QTableWidgetItem(text));
     }
+}
+
+bool CBrenvixDlg::CopiesOriginalAudio() const {
+    return IsOriginalAudioEntry(m_formatBox->currentText().toStdString());
+}
+
+QString CBrenvixDlg::FormatColumnText() const {
+    return CopiesOriginalAudio() ? QString(kOriginalAudioColumn) : m_formatBox->currentText();
 }
 
 void CBrenvixDlg::OnBrowse() {

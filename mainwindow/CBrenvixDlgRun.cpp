@@ -13,7 +13,9 @@
 #include "CCheckListCtrl.h"
 #include "JobSettings.h"
 #include "MessagePresenter.h"
+#include "Paths.h"
 #include "SettingsCheck.h"
+#include "SoundCopy.h"
 #include "TimeText.h"
 
 // ---- Runs ----
@@ -112,6 +114,22 @@ void CBrenvixDlg::StartRun(bool merge) {
         }
         job.outputPaths[index] = *output;
         tolvane::CopySettingsToJob(m_settings, job);
+    }
+    job.copySound = CopiesOriginalAudio();
+    if (merge && job.copySound) {
+        // Copied packets join only when every file has the same kind of sound: otherwise the
+        // run does not start, and the odd row is named.
+        const tolvane::CopyMergeCheck check = tolvane::CheckCopyMerge(job);
+        if (check.task >= 0) {
+            m_services.messages->Show(
+                this, QStringLiteral("These files cannot be merged without re-encoding: row %1 "
+                                     "(%2) has %3.\n\nChoose another format to merge them.")
+                          .arg(check.task + 1)
+                          .arg(QString::fromStdString(std::string(FileNameOfPath(
+                              job.sourcePaths[static_cast<std::size_t>(check.task)]))))
+                          .arg(QString::fromStdString(check.reason)));
+            return;
+        }
     }
     // A merge writes one file: its entries go one after the other.
     job.parallelTasks = merge ? 1 : m_filesAtOnce->value();

@@ -182,7 +182,7 @@ void CBrenvixDlg::AddFiles(const QStringList& paths) {
         // At the end, also when a drop put rows on top while this file was probed.
         const int row = m_list->rowCount();
         m_list->insertRow(row);
-        FillRow(row, path, true, m_formatBox->currentText());
+        FillRow(row, path, true, FormatColumnText());
         Activate(ids::kPlay);
         Activate(ids::kStop);
     }
@@ -290,6 +290,9 @@ void CBrenvixDlg::SetButtonStatesAfterAdd() {
          {ids::kClearAll, ids::kConvert, ids::kClip, ids::kRemove, ids::kFileInfo, ids::kSetting}) {
         Activate(id);
     }
+    if (CopiesOriginalAudio()) {
+        Grey(ids::kSetting);
+    }
     if (m_list->rowCount() >= 2) {
         Activate(ids::kMerge);
     } else {
@@ -307,7 +310,8 @@ bool CBrenvixDlg::PrepareSelectedFileInfo() {
         return false;
     }
     m_fileInfo = MakeFileInfoValues(m_job->probe, path.toStdString(),
-                                    m_list->item(row, column::kEnd)->text().toStdString());
+                                    m_list->item(row, column::kEnd)->text().toStdString(),
+                                    RowSoundTrack(row));
     return true;
 }
 
@@ -367,7 +371,8 @@ void CBrenvixDlg::OnListClicked() {
         return;
     }
     m_fileInfo = MakeFileInfoValues(m_job->probe, path.toStdString(),
-                                    m_list->item(row, column::kEnd)->text().toStdString());
+                                    m_list->item(row, column::kEnd)->text().toStdString(),
+                                    RowSoundTrack(row));
     for (int id : {ids::kClip, ids::kRemove, ids::kConvert, ids::kFileInfo}) {
         Activate(id);
     }

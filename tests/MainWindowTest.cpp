@@ -61,7 +61,8 @@ TEST(MainWindow, StartsWithOnlyTheAlwaysAvailableCommands) {
         EXPECT_FALSE(w.Enabled(id)) << id;
     }
     EXPECT_FALSE(w.List()->isVisible()) << "the getting-started panel shows";
-    EXPECT_EQ(w.dlg->FormatBox()->count(), 4);
+    EXPECT_EQ(w.dlg->FormatBox()->count(), 5);  // the four formats, then the original sound
+    EXPECT_EQ(w.dlg->FormatBox()->itemText(4), "Original audio (no re-encode)");
     EXPECT_EQ(w.dlg->FormatBox()->currentText(), "MP3-MPEG Layer-3 Audio(*.mp3)");
     EXPECT_EQ(w.dlg->FolderBox()->currentText(), w.OutputFolder());
     EXPECT_TRUE(fs::is_directory(w.OutputFolder().toStdString())) << "default folder created";

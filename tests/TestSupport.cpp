@@ -173,20 +173,44 @@ ProbedStream Ffprobe(const std::string& path, const char* kind) {
     return result;
 }
 
-double AudioPacketsEnd(const std::string& path) {
-    const std::string text = RunCommand(
-        "ffprobe -v error -select_streams a:0 -show_entries packet=pts_time,duration_time "
-        "-of csv=p=0 " +
-        Quote(path));
+std::vector<ProbedPacket> ProbedPackets(const std::string& path, const std::string& stream) {
+    const std::string text =
+        RunCommand("ffprobe -v error -select_streams " + stream +
+                   " -show_data_hash MD5 -show_entries packet=pts_time,duration_time,data_hash "
+                   "-of csv=p=0 " +
+                   Quote(path));
+    std::vector<ProbedPacket> packets;
     std::istringstream lines(text);
     std::string line;
-    double end = -1.0;
     while (std::getline(lines, line)) {
-        double pts = 0.0;
-        double duration = 0.0;
-        if (std::sscanf(line.c_str(), "%lf,%lf", &pts, &duration) == 2) {
-            end = std::max(end, pts + duration);
+        ProbedPacket packet;
+        const std::size_t hash = line.find("MD5:");
+        const int fields = std::sscanf(line.c_str(), "%lf,%lf", &packet.pts, &packet.duration);
+        if (fields == 1) {
+            packet.duration = -1.0;  // "N/A": until the next packet
         }
+        if (fields >= 1) {
+            packets.push_back(packet);
+        }
+        // A packet with side data gets its hash on a line of its own.
+        if (hash != std::string::npos && !packets.empty() && packets.back().hash.empty()) {
+            packets.back().hash = line.substr(hash + 4, 32);
+        }
+    }
+    for (std::size_t i = 0; i < packets.size(); ++i) {
+        if (packets[i].duration < 0.0) {
+            packets[i].duration = i + 1 < packets.size() ? packets[i + 1].pts - packets[i].pts
+                                  : i > 0                ? packets[i - 1].duration
+                                                         : 0.0;
+        }
+    }
+    return packets;
+}
+
+double AudioPacketsEnd(const std::string& path) {
+    double end = -1.0;
+    for (const ProbedPacket& packet : ProbedPackets(path)) {
+        end = std::max(end, packet.pts + packet.duration);
     }
     return end;
 }

@@ -80,6 +80,15 @@ ProbedStream Ffprobe(const std::string& path, const char* kind = "a");
 // whose header only estimates it.
 double AudioPacketsEnd(const std::string& path);
 
+// One packet of a stream as ffprobe lists it.
+struct ProbedPacket {
+    double pts = 0.0;  // seconds
+    double duration = 0.0;
+    std::string hash;  // MD5 of its data
+};
+// The packets of stream `stream` ("a:0", ffprobe's stream specifier) in file order.
+std::vector<ProbedPacket> ProbedPackets(const std::string& path, const std::string& stream = "a:0");
+
 // The first audio stream decoded to mono signed 16-bit samples at `rate` (the decoder's own
 // trimming of encoder delay and padding applies).
 std::vector<std::int16_t> DecodedSamples(const std::string& path, int rate = 48000);

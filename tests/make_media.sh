@@ -92,6 +92,42 @@ for piece in "a 0 148617" "b 148617 254898" "c 254898 457758"; do
         -af "atrim=start_sample=$2:end_sample=$3,asetpts=PTS-STARTPTS" -c:a flac
 done
 
+# One source per codec of the copy table (and two the table sends to Matroska), 3 s each with a
+# small picture.
+pic="testsrc2=size=64x48:rate=10"
+copy_source() {  # copy_source NAME AUDIO-ARGUMENTS...
+    local name=$1; shift
+    make "$name" -f lavfi -i "$pic" -f lavfi -i "sine=frequency=440:sample_rate=48000" -t 3 \
+        -c:v mpeg4 "$@"
+}
+copy_source copy_aac.mp4 -c:a aac -ac 2
+copy_source copy_alac.mov -c:a alac -ac 2
+copy_source copy_mp3.mkv -c:a libmp3lame -ac 2 -b:a 128k
+copy_source copy_mp2.mpg -c:v mpeg1video -r 25 -c:a mp2 -ac 2
+copy_source copy_vorbis.mkv -c:a libvorbis -ac 2
+copy_source copy_opus.mkv -c:a libopus -ac 2
+copy_source copy_flac.mkv -c:a flac -ac 2
+copy_source copy_ac3.mkv -c:a ac3 -ac 6
+copy_source copy_eac3.mkv -c:a eac3 -ac 2
+copy_source copy_dts.mkv -strict -2 -c:a dca -ac 2
+copy_source copy_amrnb.3gp -c:a libopencore_amrnb -ar 8000 -ac 1 -b:a 12.2k
+copy_source copy_wma.wmv -c:v wmv2 -c:a wmav2 -ac 2
+copy_source copy_pcm.avi -c:a pcm_s16le -ac 2
+copy_source copy_pcm_be.mov -c:a pcm_s16be -ac 2
+copy_source copy_wavpack.mkv -c:a wavpack -ac 2
+copy_source merge_ac3_1.mkv -c:a ac3 -ac 6 -t 1
+copy_source merge_ac3_2.mkv -c:a ac3 -ac 6 -t 2
+# Tags and covers: an MP4 with an attached PNG picture, a Matroska file with a JPEG attachment.
+[ -s cover.jpg ] || ff -f lavfi -i "testsrc2=size=64x48:rate=1" -frames:v 1 cover.jpg
+[ -s cover.png ] || ff -f lavfi -i "testsrc2=size=64x48:rate=1" -frames:v 1 cover.png
+tags=(-metadata "title=Night Song" -metadata "artist=The Testers" -metadata "album=Fixtures"
+      -metadata "date=2024" -metadata "genre=Rock" -metadata "comment=made for tests" -metadata "track=3")
+make tagged_cover.mp4 -f lavfi -i "$pic" -f lavfi -i "$tone" -i cover.png -t 3 \
+    -map 0:v -map 1:a -map 2:v -c:v:0 mpeg4 -c:v:1 png -disposition:v:1 attached_pic -c:a aac \
+    "${tags[@]}"
+make tagged_attachment.mkv -f lavfi -i "$pic" -f lavfi -i "$tone" -t 3 -c:v mpeg4 -c:a flac \
+    "${tags[@]}" -attach cover.jpg -metadata:s:t mimetype=image/jpeg -metadata:s:t filename=cover.jpg
+
 # A video stream no decoder knows: an AVI whose codec tag is changed to one nobody uses.
 if [ ! -s no_decoder.avi ]; then
     ff -f lavfi -i "testsrc2=size=160x120:rate=25" -f lavfi -i "$tone" -t 1 -c:v mpeg4 -c:a mp2 tmp.avi

@@ -1,0 +1,50 @@
+#pragma once
+
+// What an output keeps of its source besides the sound: the descriptive tags, the sound track's
+// language and the cover picture.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "FFmpegHandles.h"
+
+namespace tolvane {
+
+// Copies title, artist, album, date, genre, comment, track number (and the older keys the
+// muxers map) from the source's tags, or, for a key the file lacks, from its sound track's own
+// tags (Ogg keeps them there), and the track's language.
+void CopyDescriptiveTags(const AVFormatContext& input, int soundIndex, AVFormatContext& output,
+                         AVStream* outputSound);
+
+// A picture to carry as the output's cover: JPEG or PNG data as stored.
+struct CoverPicture final {
+    std::vector<std::uint8_t> data;
+    AVCodecID codec = AV_CODEC_ID_NONE;
+    int width = 0;
+    int height = 0;
+};
+
+// The source's cover: an attached picture (also how Matroska image attachments are read), else
+// an image attachment stream. A picture marked as the front cover wins.
+std::optional<CoverPicture> FindCoverPicture(const AVFormatContext& input);
+
+// A JPEG picture of the video of `path` at `seconds`, or at a tenth of its length for a negative
+// `seconds`. No value when the file has no video or no picture decodes.
+std::optional<CoverPicture> CoverFromVideo(const std::string& path, double seconds);
+
+// Where a cover may come from besides the source's own picture.
+struct CoverChoice final {
+    bool fromVideo = false;  // a source without a cover gets a picture of its video
+    double seconds = -1.0;   // where in the video; negative: at a tenth of its length
+};
+
+// The source's own cover, else (when chosen) a picture of its video.
+std::optional<CoverPicture> CoverForSource(const AVFormatContext& input, const std::string& path,
+                                           CoverChoice choice);
+
+// Outputs that carry a cover picture: MP3 (ID3v2), MP4/M4A and FLAC.
+bool CarriesCover(const AVOutputFormat& format);
+
+}  // namespace tolvane

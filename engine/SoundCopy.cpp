@@ -1,0 +1,400 @@
+#include "SoundCopy.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+extern "C" {
+#include <libavutil/channel_layout.h>
+}
+
+#include "AVConvert.h"
+#include "OutputFile.h"
+#include "OutputTags.h"
+#include "Paths.h"
+#include "SoundTracks.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr CopyContainer kMatroskaAudio{".mka", "matroska"};
+
+struct CodecContainer {
+    AVCodecID codec;
+    CopyContainer container;
+};
+
+constexpr CodecContainer kContainers[] = {
+    {AV_CODEC_ID_AAC, {".m4a", "ipod"}},     {AV_CODEC_ID_ALAC, {".m4a", "ipod"}},
+    {AV_CODEC_ID_MP3, {".mp3", "mp3"}},      {AV_CODEC_ID_MP2, {".mp2", "mp2"}},
+    {AV_CODEC_ID_VORBIS, {".ogg", "ogg"}},   {AV_CODEC_ID_OPUS, {".opus", "opus"}},
+    {AV_CODEC_ID_FLAC, {".flac", "flac"}},   {AV_CODEC_ID_AC3, {".ac3", "ac3"}},
+    {AV_CODEC_ID_EAC3, {".eac3", "eac3"}},   {AV_CODEC_ID_DTS, {".dts", "dts"}},
+    {AV_CODEC_ID_AMR_NB, {".amr", "amr"}},   {AV_CODEC_ID_WMAV1, {".wma", "asf"}},
+    {AV_CODEC_ID_WMAV2, {".wma", "asf"}},    {AV_CODEC_ID_WMAPRO, {".wma", "asf"}},
+    {AV_CODEC_ID_WMAVOICE, {".wma", "asf"}}, {AV_CODEC_ID_WMALOSSLESS, {".wma", "asf"}},
+};
+
+bool IsPcm(AVCodecID codec) {
+    // The PCM codecs fill the first block of audio identifiers, before ADPCM.
+    return codec >= AV_CODEC_ID_FIRST_AUDIO && codec < AV_CODEC_ID_ADPCM_IMA_QT;
+}
+
+bool SameBytes(const std::uint8_t* a, int aSize, const std::uint8_t* b, int bSize) {
+    return aSize == bSize &&
+           (aSize == 0 || std::memcmp(a, b, static_cast<std::size_t>(aSize)) == 0);
+}
+
+std::int64_t SecondsToTs(double seconds, AVRational timeBase) {
+    return av_rescale_q(std::llround(seconds * AV_TIME_BASE), AV_TIME_BASE_Q, timeBase);
+}
+
+// Opens `path` and finds its sound track `number` (0: the last). Returns the stream, or null
+// with `failure` set.
+AVStream* OpenSoundTrack(const std::string& path, int number, SourceMedia& source,
+                         std::string& failure) {
+    if (OpenSourceFile(path, source, &failure) < 0) {
+        return nullptr;
+    }
+    PickLastStreams(source);
+    if (number > 0) {
+        source.audioIndex = SoundTrackStream(source.input.get(), number);
+    }
+    if (source.audioIndex < 0) {
+        failure = number > 0 ? "the source has no such sound track" : "the source has no audio";
+        return nullptr;
+    }
+    return source.input->streams[source.audioIndex];
+}
+
+// A merged FLAC file is longer than its first source: its header says "length, checksum and
+// frame sizes unknown" rather than the first source's.
+void ForgetFlacLength(AVCodecParameters& par) {
+    constexpr int kStreamInfoSize = 34;
+    // Either the bare stream information, or the file's start: "fLaC" and a block header.
+    const int start = par.extradata_size >= 8 && std::memcmp(par.extradata, "fLaC", 4) == 0 ? 8 : 0;
+    if (par.codec_id != AV_CODEC_ID_FLAC || par.extradata_size < start + kStreamInfoSize) {
+        return;
+    }
+    std::uint8_t* info = par.extradata + start;
+    std::fill(info + 4, info + 10, std::uint8_t{0});  // minimum and maximum frame size
+    info[13] &= 0xF0;                                 // total samples: the low 36 bits...
+    std::fill(info + 14, info + kStreamInfoSize, std::uint8_t{0});  // ...and the MD5 sum
+}
+
+}  // namespace
+
+CopyContainer CopyContainerFor(AVCodecID codec) {
+    CopyContainer chosen = kMatroskaAudio;
+    for (const CodecContainer& entry : kContainers) {
+        if (entry.codec == codec) {
+            chosen = entry.container;
+        }
+    }
+    if (IsPcm(codec)) {
+        chosen = {".wav", "wav"};
+    }
+    const AVOutputFormat* format = av_guess_format(chosen.muxer, nullptr, nullptr);
+    if (format == nullptr || avformat_query_codec(format, codec, FF_COMPLIANCE_NORMAL) == 0) {
+        return kMatroskaAudio;  // the container cannot hold this variant
+    }
+    return chosen;
+}
+
+CopyContainer CopyContainerForCodecName(const std::string& name) {
+    const AVCodecDescriptor* descriptor = avcodec_descriptor_get_by_name(name.c_str());
+    return CopyContainerFor(descriptor ? descriptor->id : AV_CODEC_ID_NONE);
+}
+
+std::string DescribeTrack(const AVCodecParameters& track) {
+    SoundTrackFacts facts;
+    facts.codec = avcodec_get_name(track.codec_id);
+    facts.channels = track.ch_layout.nb_channels;
+    facts.sampleRate = track.sample_rate;
+    return SoundTrackSound(facts);
+}
+
+std::string CopyMismatch(const AVCodecParameters& first, const AVCodecParameters& other) {
+    if (first.codec_id != other.codec_id) {
+        return "another codec";
+    }
+    if (first.sample_rate != other.sample_rate) {
+        return "another sample rate";
+    }
+    if (av_channel_layout_compare(&first.ch_layout, &other.ch_layout) != 0) {
+        return "another channel layout";
+    }
+    // A FLAC header also holds the file's length, checksum and frame sizes: only its sample
+    // size matters for what follows.
+    const bool flac = first.codec_id == AV_CODEC_ID_FLAC;
+    if (first.format != other.format || first.profile != other.profile ||
+        first.bits_per_coded_sample != other.bits_per_coded_sample ||
+        first.bits_per_raw_sample != other.bits_per_raw_sample ||
+        first.block_align != other.block_align ||
+        (!flac && !SameBytes(first.extradata, first.extradata_size, other.extradata,
+                             other.extradata_size))) {
+        return "other codec parameters";
+    }
+    return {};
+}
+
+CopyMergeCheck CheckCopyMerge(const AVConvert& job) {
+    CopyMergeCheck check;
+    SourceMedia first;
+    const AVStream* firstTrack = nullptr;
+    const int count = std::min(job.taskCount, AVConvert::kMaxTasks);
+    for (int i = 0; i < count; ++i) {
+        const std::string& path = job.sourcePaths[static_cast<std::size_t>(i)];
+        if (path.empty()) {
+            continue;
+        }
+        SourceMedia source;
+        std::string failure;
+        const AVStream* track =
+            OpenSoundTrack(path, job.soundTrack[static_cast<std::size_t>(i)], source, failure);
+        if (track == nullptr) {
+            continue;  // fails on its own in the run
+        }
+        if (firstTrack == nullptr) {
+            first = std::move(source);
+            firstTrack = track;
+            check.firstTask = i;
+            continue;
+        }
+        const std::string mismatch = CopyMismatch(*firstTrack->codecpar, *track->codecpar);
+        if (!mismatch.empty()) {
+            check.task = i;
+            check.reason = DescribeTrack(*track->codecpar) + " (" + mismatch + "), unlike " +
+                           DescribeTrack(*firstTrack->codecpar);
+            return check;
+        }
+    }
+    return check;
+}
+
+SoundCopier::SoundCopier(AVConvert& job, int index, OutputMedia& output, EntryMode mode,
+                         EntryLane lane)
+    : m_job(job),
+      m_index(index),
+      m_output(output),
+      m_mode(mode),
+      m_lane(lane),
+      m_sourcePath(job.sourcePaths[static_cast<std::size_t>(index)]) {}
+
+void SoundCopier::NoteFailure(const std::string& reason, int error) {
+    LogFailure(m_sourcePath.empty() ? std::string("(no source)") : m_sourcePath, reason.c_str(),
+               error);
+    if (m_failure.empty()) {
+        m_failure = error < 0 ? reason + ": " + AvErrorText(error) : reason;
+    }
+    m_failed = true;
+}
+
+EntryResult SoundCopier::Copy() {
+    if (OpenSource() && SetUpOutput()) {
+        SeekToClipStart();
+        CopyPackets();
+    }
+    const bool wrote = m_packetsCopied > 0;
+    if (!m_failed && !m_stopped && !wrote) {
+        NoteFailure("no sound was copied");
+    }
+    const double seconds =
+        m_track ? static_cast<double>(m_copiedTs) * av_q2d(m_track->time_base) : 0.0;
+    return EntryResult{m_failed, m_stopped, wrote && !m_failed, seconds, m_failure};
+}
+
+bool SoundCopier::OpenSource() {
+    if (m_sourcePath.empty() || m_job.outputPaths[static_cast<std::size_t>(m_index)].empty()) {
+        NoteFailure("the task has no source or output path", AVERROR(EINVAL));
+        return false;
+    }
+    std::string failure;
+    m_track = OpenSoundTrack(m_sourcePath, m_job.soundTrack[static_cast<std::size_t>(m_index)],
+                             m_source, failure);
+    if (m_track == nullptr) {
+        NoteFailure(failure);
+        return false;
+    }
+    AVFormatContext* input = m_source.input.get();
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        input->streams[i]->discard =
+            static_cast<int>(i) == m_track->index ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
+    }
+    return true;
+}
+
+bool SoundCopier::SetUpOutput() {
+    std::string& outputPath = m_job.outputPaths[static_cast<std::size_t>(m_index)];
+    const CopyContainer container = CopyContainerFor(m_track->codecpar->codec_id);
+    const AVFormatContext& input = *m_source.input;
+    if (!m_output.Allocated()) {
+        outputPath = WithExtension(outputPath, container.extension);
+        int ret = m_output.Allocate(av_guess_format(container.muxer, nullptr, nullptr), outputPath);
+        AVStream* stream = ret < 0 ? nullptr : avformat_new_stream(m_output.Context(), nullptr);
+        if (stream == nullptr) {
+            NoteFailure("cannot allocate the output", ret < 0 ? ret : AVERROR(ENOMEM));
+            return false;
+        }
+        ret = avcodec_parameters_copy(stream->codecpar, m_track->codecpar);
+        if (ret < 0) {
+            NoteFailure("cannot copy the sound track's parameters", ret);
+            return false;
+        }
+        stream->codecpar->codec_tag = 0;  // the container's own tag
+        if (m_mode == EntryMode::Merge) {
+            ForgetFlacLength(*stream->codecpar);
+        }
+        stream->time_base = m_track->time_base;
+        m_output.audio.stream = stream;
+    } else if (m_output.audio.stream != nullptr) {
+        const std::string mismatch =
+            CopyMismatch(*m_output.audio.stream->codecpar, *m_track->codecpar);
+        if (!mismatch.empty()) {
+            NoteFailure("the sound track cannot join the merged file: " + mismatch);
+            return false;
+        }
+    }
+    m_output.BeginEntry();
+    if (!m_output.HeaderWritten()) {
+        CopyDescriptiveTags(input, m_track->index, *m_output.Context(), m_output.audio.stream);
+        if (m_output.TakesCover()) {
+            if (auto cover = CoverForSource(input, m_sourcePath,
+                                            {m_job.coverFromVideo, m_job.coverFromVideoSeconds})) {
+                if (const int ret = m_output.AddCover(std::move(*cover)); ret < 0) {
+                    NoteFailure("cannot add the cover picture", ret);
+                    return false;
+                }
+            }
+        }
+        const int ret = m_output.CreateFileAndWriteHeader(outputPath);
+        if (ret < 0) {
+            NoteFailure("cannot create the output file", ret);
+            return false;
+        }
+        outputPath = m_output.WrittenPath();
+        if (m_mode == EntryMode::Merge) {
+            m_job.mergeOutputTask.store(m_index, std::memory_order_release);
+        }
+    } else {
+        // A later merge entry: its own name is only reported, never created.
+        std::string free = FirstFreeName(WithExtension(outputPath, container.extension));
+        if (!free.empty()) {
+            outputPath = std::move(free);
+        }
+    }
+    return true;
+}
+
+void SoundCopier::SeekToClipStart() {
+    AVFormatContext* input = m_source.input.get();
+    const AVRational timeBase = m_track->time_base;
+    // Clip times count from the start of the file, which is not always timestamp 0.
+    const std::int64_t origin = input->start_time != AV_NOPTS_VALUE
+                                    ? av_rescale_q(input->start_time, AV_TIME_BASE_Q, timeBase)
+                                    : 0;
+    m_startTs = INT64_MIN;  // from the first packet, priming packets before the origin included
+    m_offset = origin;
+    m_endTs = INT64_MAX;
+    if (m_mode == EntryMode::Merge) {
+        return;  // whole sources
+    }
+    const auto index = static_cast<std::size_t>(m_index);
+    const double start = std::max(0.0, m_job.clipStart[index]);
+    if (!m_job.clipToEnd[index]) {
+        m_endTs = origin + SecondsToTs(start + std::max(0.0, m_job.clipLength[index]), timeBase);
+    }
+    if (start <= 0.0) {
+        return;
+    }
+    m_startTs = origin + SecondsToTs(start, timeBase);
+    m_offset = AV_NOPTS_VALUE;  // the first packet copied starts the output
+    // A second early, so that a demuxer's rough seek still lands before the packet wanted.
+    const int ret = av_seek_frame(input, m_track->index, m_startTs - SecondsToTs(1.0, timeBase),
+                                  AVSEEK_FLAG_BACKWARD);
+    if (ret < 0) {
+        // Reading on from the start still finds the clip.
+        LogFailure(m_sourcePath, "cannot seek to the clip start", ret);
+    }
+}
+
+void SoundCopier::CopyPackets() {
+    AVFormatContext* input = m_source.input.get();
+    PacketPtr packet(av_packet_alloc());
+    if (!packet) {
+        NoteFailure("out of memory", AVERROR(ENOMEM));
+        return;
+    }
+    for (;;) {
+        if (m_job.stopRequested.load(std::memory_order_relaxed)) {
+            m_stopped = true;
+            return;
+        }
+        const int ret = av_read_frame(input, packet.get());
+        if (ret < 0) {
+            if (ret != AVERROR_EOF) {
+                LogFailure(m_sourcePath, "reading stopped", ret);
+            }
+            return;
+        }
+        const bool more = packet->stream_index != m_track->index || CopyPacket(packet.get());
+        av_packet_unref(packet.get());
+        if (!more) {
+            return;
+        }
+    }
+}
+
+bool SoundCopier::CopyPacket(AVPacket* packet) {
+    const std::int64_t pts = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
+    const std::int64_t duration = std::max<std::int64_t>(packet->duration, 0);
+    if (pts != AV_NOPTS_VALUE) {
+        if (pts >= m_endTs) {
+            return false;  // the packet after the one holding the clip's end
+        }
+        if (m_startTs != INT64_MIN && pts + std::max<std::int64_t>(duration, 1) <= m_startTs) {
+            return true;  // before the packet holding the clip's start
+        }
+    } else if (m_packetsCopied == 0) {
+        return true;  // nothing to place it by
+    }
+    if (m_offset == AV_NOPTS_VALUE) {
+        m_offset = pts;
+    }
+    if (pts != AV_NOPTS_VALUE) {
+        m_copiedTs = std::max(m_copiedTs, pts - m_offset + duration);
+    }
+    if (packet->pts != AV_NOPTS_VALUE) {
+        packet->pts -= m_offset;
+    }
+    if (packet->dts != AV_NOPTS_VALUE) {
+        packet->dts -= m_offset;
+    }
+    AVStream* out = m_output.audio.stream;
+    av_packet_rescale_ts(packet, m_track->time_base, out->time_base);
+    packet->stream_index = out->index;
+    packet->pos = -1;
+    const int ret = m_output.WriteCopiedPacket(packet, m_output.audio);
+    if (ret < 0) {
+        NoteFailure("cannot write the output", ret);
+        return false;
+    }
+    ++m_packetsCopied;
+    UpdateProgress();
+    return true;
+}
+
+void SoundCopier::UpdateProgress() {
+    const bool merge = m_mode == EntryMode::Merge;
+    const double total = merge ? static_cast<double>(m_job.mergeTotalSeconds)
+                               : m_job.clipLength[static_cast<std::size_t>(m_index)];
+    const AVStream* out = m_output.audio.stream;
+    const double written = m_output.audio.endDts != AV_NOPTS_VALUE
+                               ? static_cast<double>(m_output.audio.endDts) * av_q2d(out->time_base)
+                               : 0.0;
+    PublishTaskProgress(m_job, m_index, m_lane, m_mode,
+                        total > 0.0 ? static_cast<std::int64_t>(100.0 * written / total) : 0);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,86 @@
+#pragma once
+
+// The original sound without re-encoding: a task's sound track goes packet by packet into a
+// container chosen by its codec. Clips are cut at packet precision: from the packet that holds
+// the start to the packet that holds the end.
+
+#include <string>
+
+#include "EntryConverter.h"
+#include "FFmpegHandles.h"
+#include "OutputMedia.h"
+
+class AVConvert;
+
+namespace tolvane {
+
+struct CopyContainer final {
+    const char* extension;  // ".m4a"
+    const char* muxer;      // "ipod"
+};
+
+// AAC and ALAC → .m4a, MP3 → .mp3, MP2 → .mp2, Vorbis → .ogg, Opus → .opus, FLAC → .flac,
+// AC-3 → .ac3, E-AC-3 → .eac3, DTS → .dts, AMR-NB → .amr, WMA → .wma, PCM → .wav; anything else,
+// or what the chosen container cannot hold (big-endian PCM), → .mka.
+CopyContainer CopyContainerFor(AVCodecID codec);
+// The same for FFmpeg's short codec name ("ac3"), as the probe lists sound tracks.
+CopyContainer CopyContainerForCodecName(const std::string& name);
+
+// "AC-3, 5.1(side), 48000 Hz": what a person needs to tell two tracks apart.
+std::string DescribeTrack(const AVCodecParameters& track);
+
+// Empty when packets of `other` can follow packets of `first` in one stream: the same codec,
+// sample rate, channel layout and codec parameters; else what differs.
+std::string CopyMismatch(const AVCodecParameters& first, const AVCodecParameters& other);
+
+// Why the checked tasks of `job` (those with a source path) cannot be merged by copying: the
+// first task whose track differs from the first task's, or -1 when they can.
+struct CopyMergeCheck final {
+    int task = -1;
+    int firstTask = -1;
+    std::string reason;  // "AC-3, 5.1(side), 48000 Hz, unlike AAC, stereo, 44100 Hz"
+};
+CopyMergeCheck CheckCopyMerge(const AVConvert& job);
+
+// Copies task `index` into `output` (a file of its own in a batch, the shared one in a merge).
+// Writes neither the trailer nor the task's status, as EntryConverter.
+class SoundCopier final {
+public:
+    SoundCopier(AVConvert& job, int index, OutputMedia& output, EntryMode mode,
+                EntryLane lane = {});
+    SoundCopier(const SoundCopier&) = delete;
+    SoundCopier& operator=(const SoundCopier&) = delete;
+
+    EntryResult Copy();
+
+private:
+    bool OpenSource();
+    bool SetUpOutput();
+    void SeekToClipStart();
+    void CopyPackets();
+    bool CopyPacket(AVPacket* packet);
+    void UpdateProgress();
+    void NoteFailure(const std::string& reason, int error = 0);
+
+    AVConvert& m_job;
+    const int m_index;
+    OutputMedia& m_output;
+    const EntryMode m_mode;
+    const EntryLane m_lane;
+    const std::string m_sourcePath;
+    SourceMedia m_source;
+    AVStream* m_track = nullptr;  // the source's sound track
+
+    // Stream time base of the source track.
+    std::int64_t m_startTs = 0;        // the clip's start
+    std::int64_t m_endTs = INT64_MAX;  // packets starting there or later are after the clip
+    std::int64_t m_offset = 0;         // subtracted from source timestamps
+    std::int64_t m_copiedTs = 0;       // sound copied, from the output's start
+    std::int64_t m_packetsCopied = 0;
+
+    bool m_failed = false;
+    bool m_stopped = false;
+    std::string m_failure;
+};
+
+}  // namespace tolvane
