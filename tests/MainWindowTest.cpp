@@ -659,34 +659,36 @@ TEST(MainWindow, ContextMenuActsOnTheSelectedRow) {
     EXPECT_EQ(w.List()->rowCount(), 0);
 }
 
+// Opens the context menu on `row` and reads (and, with `pick` > 0, picks) its sound tracks.
+QStringList SoundTrackMenu(Window& w, int row, int pick) {
+    QStringList seen;
+    w.Select(row);
+    QTimer::singleShot(0, [&seen, pick] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            return;
+        }
+        for (QAction* action : menu->actions()) {
+            if (action->text() == "Sound track" && action->menu() != nullptr) {
+                const QList<QAction*> tracks = action->menu()->actions();
+                for (QAction* track : tracks) {
+                    seen << (track->isChecked() ? "[x] " : "[ ] ") + track->text();
+                }
+                if (pick > 0) {
+                    tracks[pick - 1]->trigger();
+                }
+            }
+        }
+        menu->close();
+    });
+    emit w.List()->customContextMenuRequested(QPoint(10, 10));
+    return seen;
+}
+
 TEST(MainWindow, SoundTrackSubMenuChoosesWhatARowConverts) {
     Window w;
     w.Add({M("three_audio.mkv"), M("three_audio.mkv"), M("video_only.mp4")});
-    // Opens the context menu on `row` and reads (and, with `pick` > 0, picks) its sound tracks.
-    const auto trackMenu = [&](int row, int pick) {
-        QStringList seen;
-        w.Select(row);
-        QTimer::singleShot(0, [&seen, pick] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            if (menu == nullptr) {
-                return;
-            }
-            for (QAction* action : menu->actions()) {
-                if (action->text() == "Sound track" && action->menu() != nullptr) {
-                    const QList<QAction*> tracks = action->menu()->actions();
-                    for (QAction* track : tracks) {
-                        seen << (track->isChecked() ? "[x] " : "[ ] ") + track->text();
-                    }
-                    if (pick > 0) {
-                        tracks[pick - 1]->trigger();
-                    }
-                }
-            }
-            menu->close();
-        });
-        emit w.List()->customContextMenuRequested(QPoint(10, 10));
-        return seen;
-    };
+    const auto trackMenu = [&w](int row, int pick) { return SoundTrackMenu(w, row, pick); };
     EXPECT_EQ(trackMenu(0, 0),
               QStringList(
                   {QString::fromUtf8("[ ] 1: eng \u00b7 AAC stereo \u00b7 48 kHz"),
@@ -710,6 +712,73 @@ TEST(MainWindow, SoundTrackSubMenuChoosesWhatARowConverts) {
     const QString out = w.OutputFolder();
     EXPECT_NEAR(DecodedSeconds((out + "/three_audio.wav").toStdString()), 3.0, 0.05);
     EXPECT_NEAR(DecodedSeconds((out + "/three_audio(0).wav").toStdString()), 2.0, 0.05);
+}
+
+TEST(MainWindow, OriginalAudioCopiesEachRowsChosenTrackIntoItsOwnContainer) {
+    Window w;
+    w.Add({M("h264_aac.mp4"), M("ac3_51.mkv"), M("three_audio.mkv")});
+    SoundTrackMenu(w, 2, 2);  // the AC-3 commentary
+    PickFormat(w.dlg->FormatBox(), 4);
+    EXPECT_EQ(w.dlg->FormatBox()->currentText(), "Original audio (no re-encode)");
+    EXPECT_FALSE(w.Enabled(ids::kSetting)) << "nothing to set when nothing is encoded";
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(w.Cell(row, column::kFormat), "Original audio");
+    }
+    w.Add({M("audio_only.m4a")});  // later rows too
+    EXPECT_EQ(w.Cell(3, column::kFormat), "Original audio");
+    EXPECT_FALSE(w.Enabled(ids::kSetting));
+
+    // File Information tells the chosen track's facts.
+    w.List()->selectRow(2);
+    QString track;
+    QString channels;
+    CloseNextModal<CFileInfomation>([&](CFileInfomation* d) {
+        track = d->SoundTrackText();
+        channels = d->BoxText(7);
+    });
+    w.Click(ids::kFileInfo);
+    EXPECT_EQ(track, QString::fromUtf8("2: eng \u00b7 AC-3 5.1 \u00b7 48 kHz \u00b7 Commentary"));
+    EXPECT_TRUE(channels.startsWith("6")) << channels.toStdString();
+
+    w.RunToEnd(ids::kConvert);
+    const QString out = w.OutputFolder();
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(w.Cell(row, column::kStatus), "Completed") << row;
+    }
+    const std::string aac = (out + "/h264_aac.m4a").toStdString();
+    EXPECT_EQ(Ffprobe(aac).codec, "aac");
+    EXPECT_EQ(RunCommand("ffmpeg -nostdin -v error -i '" + aac + "' -c copy -f md5 -"),
+              RunCommand("ffmpeg -nostdin -v error -i '" + M("h264_aac.mp4").toStdString() +
+                         "' -map 0:a -c copy -f md5 -"))
+        << "the packets as they were";
+    EXPECT_EQ(Ffprobe((out + "/ac3_51.ac3").toStdString()).channels, 6);
+    EXPECT_NEAR(DecodedSeconds((out + "/three_audio.ac3").toStdString()), 3.0, 0.05);
+    EXPECT_TRUE(fs::exists((out + "/audio_only.m4a").toStdString()));
+
+    // Back to a format that encodes: the settings apply again.
+    PickFormat(w.dlg->FormatBox(), 0);
+    EXPECT_TRUE(w.Enabled(ids::kSetting));
+    EXPECT_EQ(w.Cell(0, column::kFormat), "MP3-MPEG Layer-3 Audio(*.mp3)");
+}
+
+TEST(MainWindow, OriginalAudioMergesOnlySoundOfOneKind) {
+    Window w;
+    w.Add({M("merge_ac3_1.mkv"), M("merge_ac3_2.mkv"), M("h264_aac.mp4")});
+    PickFormat(w.dlg->FormatBox(), 4);
+    w.dlg->OnMerge();
+    ASSERT_EQ(w.messages.shown.size(), 1);
+    EXPECT_TRUE(w.messages.shown[0].startsWith(
+        "These files cannot be merged without re-encoding: row 3 (h264_aac.mp4) has AAC"))
+        << w.messages.shown[0].toStdString();
+    EXPECT_FALSE(w.dlg->WorkerRunning());
+    EXPECT_TRUE(fs::is_empty(w.OutputFolder().toStdString())) << "nothing written";
+
+    w.List()->SetRowChecked(2, false);
+    w.RunToEnd(ids::kMerge);
+    const std::string merged = (w.OutputFolder() + "/merge_ac3_1.ac3").toStdString();
+    EXPECT_NEAR(DecodedSeconds(merged), 3.0, 0.05);
+    EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
+    EXPECT_EQ(w.Cell(1, column::kStatus), "Completed");
 }
 
 TEST(MainWindow, PressingAFreeSpotDragsTheWindow) {
