@@ -248,6 +248,72 @@ TEST(Cli, AudioTrackPicksTheSoundTrackOfEveryFile) {
     EXPECT_EQ(Ffprobe(all.File("two_audio.2.wav")).codec, "pcm_s16le");
 }
 
+TEST(Cli, CopyKeepsTheOriginalSoundInFilesNamedByTheirCodec) {
+    ScratchDir out;
+    const std::string dir = out.Path().string();
+    CliResult r = Cli("-q -f copy -o " + dir + " " + M("copy_aac.mp4") + " " + M("ac3_51.mkv") +
+                      " " + M("copy_pcm.avi"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("Completed\t" + M("ac3_51.mkv") + "\t" + out.File("ac3_51.ac3")),
+              std::string::npos)
+        << r.output;
+    EXPECT_EQ(Ffprobe(out.File("copy_aac.m4a")).codec, "aac");
+    EXPECT_EQ(Ffprobe(out.File("copy_pcm.wav")).codec, "pcm_s16le");
+    // "original" says the same; a second run numbers its names, and --skip-existing knows them.
+    r = Cli("-q -f original -o " + dir + " " + M("ac3_51.mkv"));
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_TRUE(fs::exists(out.File("ac3_51(0).ac3")));
+    r = Cli("-q -f copy --skip-existing -o " + dir + " " + M("ac3_51.mkv"));
+    EXPECT_NE(r.output.find("Skipped"), std::string::npos) << r.output;
+
+    // A clip, at packet precision.
+    r = Cli("-q -f copy -s 1 -t 2 -o " + dir + " " + M("copy_mp3.mkv"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NEAR(DecodedSeconds(out.File("copy_mp3.mp3")), 1.0, 0.06);
+
+    // Every track in its own container, named with its number and language.
+    ScratchDir all;
+    r = Cli("-q -f copy -a all -o " + all.Path().string() + " " + M("three_audio.mkv"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NEAR(DecodedSeconds(all.File("three_audio.1.eng.m4a")), 2.0, 0.05);
+    EXPECT_NEAR(DecodedSeconds(all.File("three_audio.2.eng.ac3")), 3.0, 0.05);
+    EXPECT_NEAR(DecodedSeconds(all.File("three_audio.3.fra.mp2")), 4.0, 0.05);
+
+    // Encoder settings do not go with a copy.
+    r = Cli("-f copy -b 128k -o " + dir + " " + M("ac3_51.mkv"));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.output.find("-f copy keeps the original sound"), std::string::npos) << r.output;
+}
+
+TEST(Cli, CopyMergeRefusesUnlikeSoundAndJoinsLikeSound) {
+    ScratchDir out;
+    const std::string dir = out.Path().string();
+    CliResult r = Cli("-q -m -f copy -o " + dir + " " + M("merge_ac3_1.mkv") + " " +
+                      M("copy_aac.mp4") + " " + M("merge_ac3_2.mkv"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(
+        r.output.find("cannot be merged without re-encoding: " + M("copy_aac.mp4") + " has AAC"),
+        std::string::npos)
+        << r.output;
+    EXPECT_TRUE(fs::is_empty(out.Path()));
+    r = Cli("-q -m -f copy -o " + dir + " " + M("merge_ac3_1.mkv") + " " + M("merge_ac3_2.mkv"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NEAR(DecodedSeconds(out.File("merge_ac3_1.ac3")), 3.0, 0.05);
+}
+
+TEST(Cli, CoverFromTheVideo) {
+    ScratchDir out;
+    const std::string dir = out.Path().string();
+    CliResult r = Cli("-q --cover-from-video=0:01 -o " + dir + " " + M("copy_ac3.mkv"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(RunCommand("ffprobe -v error -select_streams v -show_entries "
+                         "stream=codec_name:stream_disposition=attached_pic -of csv=p=0 '" +
+                         out.File("copy_ac3.mp3") + "'"),
+              "mjpeg,1\n");
+    r = Cli("--cover-from-video=soon -o " + dir + " " + M("copy_ac3.mkv"));
+    EXPECT_EQ(r.exitCode, 2) << r.output;
+}
+
 // Runs tolvane-cli with `arguments` (its messages into `messages`), sends `signal` once
 // `watched` holds 200 KB, and returns how it ended (the wait status).
 int RunCliAndSignal(const std::vector<std::string>& arguments, const std::string& messages,
