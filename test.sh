@@ -32,4 +32,4 @@ export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/t
 ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L worker
 # The window tests that play media or run a conversion.
 ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L widget -E 'de_DE' \
-    -R '^(MainPreview|ClipDialog|MainWindow\.(Convert|Merge|Stop|PowerOff|Failures|Untrimmed))'
+    -R '^(MainPreview|ClipDialog|MainWindow\.(Convert|Merge|Stop|PowerOff|Failures|Untrimmed|Original))'

@@ -28,3 +28,24 @@ bench_source() {
 
 # median: the median of the numbers on standard input, one a line.
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
+
+# bench_cli_on_video MINUTES: builds tolvane-cli and sets $cli, $source_file (a 1280x720 video of
+# MINUTES minutes) and $work (a scratch folder removed when the script ends).
+bench_cli_on_video() {
+    bench_build tolvane-cli
+    cli=build/cli/tolvane-cli
+    source_file=$(bench_source "$1_minutes_720p.mp4" $(($1 * 60)))
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+}
+
+# bench_measure COMMAND...: "wall_seconds peak_kB" of one run in an emptied $work/out (the wall
+# time from the clock, to the millisecond).
+bench_measure() {
+    rm -rf "$work/out" && mkdir -p "$work/out"
+    local start end
+    start=$(date +%s.%N)
+    /usr/bin/time -f "%M" -o "$work/time" "$@" > /dev/null 2>&1
+    end=$(date +%s.%N)
+    awk -v s="$start" -v e="$end" -v p="$(cat "$work/time")" 'BEGIN { printf "%.4f %d\n", e - s, p }'
+}

@@ -8,22 +8,7 @@ set -euo pipefail
 runs=${1:-3}
 minutes=${2:-10}
 . "$(dirname "$0")/common.sh"
-bench_build tolvane-cli
-cli=build/cli/tolvane-cli
-source_file=$(bench_source "${minutes}_minutes_720p.mp4" $((minutes * 60)))
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-# measure OUT_VAR COMMAND...: wall seconds and peak kilobytes of one run.
-measure() {
-    local stats
-    rm -rf "$work/out" && mkdir -p "$work/out"
-    /usr/bin/time -f "%e %M" -o "$work/time" "$@" > /dev/null 2>&1
-    stats=$(cat "$work/time")
-    echo "$stats"
-}
-
+bench_cli_on_video "$minutes"
 
 printf '%-5s %10s %10s %8s %12s %12s %8s\n' format engine_s ffmpeg_s wall× engine_MiB ffmpeg_MiB mem×
 for format in mp3 wav wma ogg; do
@@ -35,8 +20,8 @@ for format in mp3 wav wma ogg; do
     esac
     : > "$work/e" ; : > "$work/f"
     for _ in $(seq "$runs"); do
-        measure "$cli" -q -f "$format" -b 128000 -r 44100 -c 2 -o "$work/out" "$source_file" >> "$work/e"
-        measure ffmpeg -nostdin -v error -y -i "$source_file" -vn "${ff[@]}" -ar 44100 -ac 2 \
+        bench_measure "$cli" -q -f "$format" -b 128000 -r 44100 -c 2 -o "$work/out" "$source_file" >> "$work/e"
+        bench_measure ffmpeg -nostdin -v error -y -i "$source_file" -vn "${ff[@]}" -ar 44100 -ac 2 \
             "$work/out/ref.$format" >> "$work/f"
     done
     ew=$(cut -d' ' -f1 "$work/e" | median); fw=$(cut -d' ' -f1 "$work/f" | median)
