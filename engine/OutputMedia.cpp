@@ -134,6 +134,15 @@ int OutputMedia::WritePacket(AVPacket* packet, StreamTrack& track) {
     }
     if (packet->dts != AV_NOPTS_VALUE) {
         packet->dts += track.shift;
+        // Copied packets of a damaged source can repeat or go back in time; muxers take only
+        // rising timestamps.
+        if (track.lastDts != AV_NOPTS_VALUE && packet->dts <= track.lastDts) {
+            packet->dts = track.lastDts + 1;
+            if (packet->pts != AV_NOPTS_VALUE && packet->pts < packet->dts) {
+                packet->pts = packet->dts;
+            }
+        }
+        track.lastDts = packet->dts;
         track.endDts = packet->dts + std::max<std::int64_t>(packet->duration, 1);
     }
     // The muxer takes the packet's reference whatever the result.

@@ -16,7 +16,8 @@ namespace tolvane {
 // them on from where the stream stands, so timestamps rise across the whole file.
 struct StreamTrack final {
     AVStream* stream = nullptr;
-    std::int64_t endDts = AV_NOPTS_VALUE;  // stream time base: end of the last packet written
+    std::int64_t endDts = AV_NOPTS_VALUE;   // stream time base: end of the last packet written
+    std::int64_t lastDts = AV_NOPTS_VALUE;  // stream time base: the last packet's own
     std::int64_t shift = 0;
     bool shiftKnown = false;
 };

@@ -356,8 +356,8 @@ bool SoundCopier::CopyPacket(AVPacket* packet) {
         if (m_startTs != INT64_MIN && pts + std::max<std::int64_t>(duration, 1) <= m_startTs) {
             return true;  // before the packet holding the clip's start
         }
-    } else if (m_packetsCopied == 0) {
-        return true;  // nothing to place it by
+    } else if (m_offset == AV_NOPTS_VALUE) {
+        return true;  // a clip: nothing to place it by
     }
     if (m_offset == AV_NOPTS_VALUE) {
         m_offset = pts;

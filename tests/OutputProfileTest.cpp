@@ -13,6 +13,7 @@ extern "C" {
 #include "JobSettings.h"
 #include "OutputFolder.h"
 #include "OutputSettings.h"
+#include "Paths.h"
 #include "TestSupport.h"
 
 namespace tolvane::test {
@@ -114,6 +115,17 @@ TEST(OutputProfile, OutputPathsFollowTheSourceNameAndTheEntryExtension) {
         EXPECT_EQ(ExtensionFromEntryText(kFormatEntries[i].text), extensions[i]);
         EXPECT_EQ(ExtensionFromEntryText(kFormatEntries[i].text), kFormatEntries[i].extension);
     }
+}
+
+TEST(OutputProfile, TheOriginalSoundIsNamedByItsCodecOnceKnown) {
+    // Until the worker knows the codec, a copy is named as Matroska audio; the worker puts the
+    // codec's extension in its place, also after a name with dots.
+    EXPECT_EQ(OutputPathForTask("/clips/talk.final.avi", "/out", kOriginalAudioEntry),
+              "/out/talk.final.mka");
+    EXPECT_EQ(WithExtension("/out/talk.final.mka", ".ac3"), "/out/talk.final.ac3");
+    EXPECT_EQ(WithExtension("/out.d/README", ".ac3"), "/out.d/README.ac3");
+    EXPECT_TRUE(IsOriginalAudioEntry("Original audio (no re-encode)"));
+    EXPECT_FALSE(IsOriginalAudioEntry(kFormatEntries[0].text));
 }
 
 TEST(OutputFolder, SettingsFileRoundTripKeepsTheRestOfTheFile) {

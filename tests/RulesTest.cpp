@@ -66,6 +66,25 @@ TEST(SoundTracks, LabelsSayWhatAPersonPicksBy) {
     EXPECT_EQ(SoundTrackLabel(5, {"", "nellymoser", 0, 8000, ""}), "5: NELLYMOSER \u00b7 8 kHz");
 }
 
+TEST(FileInfoValues, TheChosenSoundTrackOfAFileOfSeveral) {
+    MediaProbeResult probe;
+    probe.srcChannels = 1;  // the last track, as probed
+    probe.srcSampleRate = 22050;
+    probe.soundTracks = {{"eng", "aac", 2, 48000, "", 128000, 86018},
+                         {"fra", "mp2", 1, 22050, "", 64000, 86016}};
+    FileInfoValues values = MakeFileInfoValues(probe, "/f.mkv", "00:00:04");
+    EXPECT_EQ(values.infoSoundTrack, "2: fra \u00b7 MP2 mono \u00b7 22.05 kHz");
+    EXPECT_EQ(values.infoChannels, "1");
+    values = MakeFileInfoValues(probe, "/f.mkv", "00:00:04", 1);
+    EXPECT_EQ(values.infoSoundTrack, "1: eng \u00b7 AAC stereo \u00b7 48 kHz");
+    EXPECT_EQ(values.infoChannels, "2");
+    EXPECT_EQ(values.infoSampleRate, "48000");
+    EXPECT_EQ(values.infoAudioBitRate, "128000");
+    probe.soundTracks.resize(1);
+    EXPECT_EQ(MakeFileInfoValues(probe, "/f.mkv", "00:00:04").infoSoundTrack, "")
+        << "one track: nothing to choose, nothing more shown";
+}
+
 TEST(FileInfoText, BitRatesAreTruncatedKilobits) {
     EXPECT_EQ(BitRateText("128000"), "128 Kbps");
     EXPECT_EQ(BitRateText("127999"), "127 Kbps");

@@ -1,5 +1,6 @@
-// Fuzz target: any bytes as a source file, probed and then converted to WAV and MP3, as the
-// window and the command line would. Built with clang's libFuzzer (see tests/fuzz/run.sh).
+// Fuzz target: any bytes as a source file, probed and then converted to WAV and to MP3 (with a
+// cover picture, from the source or from its video), and its sound copied as it is, as the window
+// and the command line would. Built with clang's libFuzzer (see tests/fuzz/run.sh).
 
 #include <unistd.h>
 
@@ -33,7 +34,9 @@ const fs::path& WorkFolder() {
     return folder;
 }
 
-void Convert(const std::string& source, const std::string& output, std::int32_t codecId) {
+enum class Way { Encode, EncodeWithCover, Copy };
+
+void Convert(const std::string& source, const std::string& output, std::int32_t codecId, Way way) {
     AVConvert job;
     job.ResetTasks(1);
     job.sourcePaths[0] = source;
@@ -46,6 +49,8 @@ void Convert(const std::string& source, const std::string& output, std::int32_t 
     job.audioSampleRate = 22050;
     job.audioChannels = 2;
     job.totalTasksShown = 1;
+    job.coverFromVideo = way == Way::EncodeWithCover;
+    job.copySound = way == Way::Copy;
     tolvane::RunBatchWorker(job);
     std::error_code ignored;
     fs::remove(job.outputPaths[0], ignored);
@@ -67,8 +72,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     AVConvert probe;
     probe.probePath = source.string();
     if (probe.ProbeMedia() == 0) {
-        Convert(source.string(), (WorkFolder() / "out.wav").string(), AV_CODEC_ID_PCM_S16LE);
-        Convert(source.string(), (WorkFolder() / "out.mp3").string(), AV_CODEC_ID_MP3);
+        Convert(source.string(), (WorkFolder() / "out.wav").string(), AV_CODEC_ID_PCM_S16LE,
+                Way::Encode);
+        Convert(source.string(), (WorkFolder() / "out.mp3").string(), AV_CODEC_ID_MP3,
+                Way::EncodeWithCover);
+        // The copy's name gets the extension of the sound's codec.
+        Convert(source.string(), (WorkFolder() / "copy.mka").string(), 0, Way::Copy);
     }
     return 0;
 }
