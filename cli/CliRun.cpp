@@ -289,17 +289,6 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
     job->copySound = profile.copySound;
     job->coverFromVideo = options.coverFromVideo;
     job->coverFromVideoSeconds = options.coverFromVideoSeconds;
-    if (options.merge && job->copySound) {
-        const tolvane::CopyMergeCheck check = tolvane::CheckCopyMerge(*job);
-        if (check.task >= 0) {
-            std::fprintf(err,
-                         "tolvane-cli: the files cannot be merged without re-encoding: %s has "
-                         "%s\n",
-                         job->sourcePaths[static_cast<std::size_t>(check.task)].c_str(),
-                         check.reason.c_str());
-            return kCliSomeFailed;
-        }
-    }
     job->parallelTasks = options.jobs.value_or(std::clamp(
         static_cast<int>(std::thread::hardware_concurrency()), 1, AVConvert::kMaxParallelTasks));
     job->currentTask = -1;

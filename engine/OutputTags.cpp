@@ -187,9 +187,10 @@ std::optional<CoverPicture> CoverFromVideo(const std::string& path, double secon
     if (OpenSourceFile(path, source) < 0) {
         return std::nullopt;
     }
+    PickLastStreams(source);  // the video the file is converted from, never a cover picture
     AVFormatContext* input = source.input.get();
-    const int index = av_find_best_stream(input, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0);
-    if (index < 0 || (input->streams[index]->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0) {
+    const int index = source.videoIndex;
+    if (index < 0) {
         return std::nullopt;
     }
     CodecContextPtr decoder;

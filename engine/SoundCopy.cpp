@@ -229,8 +229,10 @@ bool SoundCopier::SetUpOutput() {
     std::string& outputPath = m_job.outputPaths[static_cast<std::size_t>(m_index)];
     const CopyContainer container = CopyContainerFor(m_track->codecpar->codec_id);
     const AVFormatContext& input = *m_source.input;
-    if (!m_output.Allocated()) {
+    if (!m_output.HeaderWritten()) {
         outputPath = WithExtension(outputPath, container.extension);
+    }
+    if (!m_output.Allocated()) {
         int ret = m_output.Allocate(av_guess_format(container.muxer, nullptr, nullptr), outputPath);
         AVStream* stream = ret < 0 ? nullptr : avformat_new_stream(m_output.Context(), nullptr);
         if (stream == nullptr) {

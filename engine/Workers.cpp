@@ -10,6 +10,7 @@
 #include "AudioEncoder.h"
 #include "EntryConverter.h"
 #include "OutputMedia.h"
+#include "Paths.h"
 #include "SoundCopy.h"
 
 namespace tolvane {
@@ -108,8 +109,9 @@ bool CheckCopiedMerge(AVConvert& job, int count) {
     }
     for (int i = 0; i < count; ++i) {
         job.taskReports[static_cast<std::size_t>(i)].failure =
-            "the sound tracks cannot be merged without re-encoding: file " +
-            std::to_string(check.task + 1) + " has " + check.reason;
+            "the sound tracks cannot be merged without re-encoding: " +
+            std::string(FileNameOfPath(job.sourcePaths[static_cast<std::size_t>(check.task)])) +
+            " has " + check.reason;
         StoreStatus(job, i, AVConvert::kTaskFailed);
     }
     return false;
