@@ -14,7 +14,7 @@ std::string CodecText(const std::string& codec) {
         std::string_view text;
     } kNames[] = {{"aac", "AAC"},   {"ac3", "AC-3"},  {"eac3", "E-AC-3"},   {"dts", "DTS"},
                   {"mp3", "MP3"},   {"mp2", "MP2"},   {"opus", "Opus"},     {"vorbis", "Vorbis"},
-                  {"flac", "FLAC"}, {"alac", "ALAC"}, {"truehd", "TrueHD"}, {"amrnb", "AMR-NB"},
+                  {"flac", "FLAC"}, {"alac", "ALAC"}, {"truehd", "TrueHD"}, {"amr_nb", "AMR-NB"},
                   {"wmav2", "WMA"}, {"wmav1", "WMA"}};
     for (const auto& entry : kNames) {
         if (codec == entry.name) {
@@ -44,10 +44,6 @@ std::string ChannelsText(int channels) {
             return std::to_string(channels) + " ch";
     }
 }
-
-}  // namespace
-
-namespace {
 
 // Joins the non-empty parts with " · ".
 class LabelBuilder final {

@@ -28,6 +28,50 @@ bool FormatNameIs(const char* names, const char* wanted) {
 
 }  // namespace
 
+void TaskFailure::Note(const std::string& why, int error) {
+    if (reason.empty()) {
+        reason = error < 0 ? why + ": " + AvErrorText(error) : why;
+    }
+    failed = true;
+}
+
+int StartEntryOutput(AVConvert& job, int index, EntryMode mode, OutputMedia& output,
+                     const AVFormatContext& input, int soundIndex, TaskFailure& failure) {
+    std::string& outputPath = job.outputPaths[static_cast<std::size_t>(index)];
+    if (output.HeaderWritten()) {
+        // A later merge entry: its own name is only reported, never created.
+        std::string free = FirstFreeName(outputPath);
+        if (!free.empty()) {
+            outputPath = std::move(free);
+        }
+        return 0;
+    }
+    CopyDescriptiveTags(input, soundIndex, *output.Context(), output.audio.stream);
+    // A video output keeps its own pictures; a copy never has video.
+    if ((job.copySound || !job.includeVideo) && output.TakesCover()) {
+        const std::string& source = job.sourcePaths[static_cast<std::size_t>(index)];
+        if (auto cover = CoverForSource(
+                input, source, CoverChoice{job.coverFromVideo, job.coverFromVideoSeconds})) {
+            if (const int ret = output.AddCover(std::move(*cover)); ret < 0) {
+                LogFailure(source, "cannot add the cover picture", ret);
+                failure.Note("cannot add the cover picture", ret);
+                return ret;
+            }
+        }
+    }
+    const int ret = output.CreateFileAndWriteHeader(outputPath);
+    if (ret < 0) {
+        LogFailure(outputPath, "cannot create the output or write its header", ret);
+        failure.Note("cannot create the output file", ret);
+        return ret;
+    }
+    outputPath = output.WrittenPath();
+    if (mode == EntryMode::Merge) {
+        job.mergeOutputTask.store(index, std::memory_order_release);
+    }
+    return 0;
+}
+
 void PublishTaskProgress(AVConvert& job, int index, EntryLane lane, EntryMode mode,
                          std::int64_t percent) {
     const auto value = static_cast<std::int32_t>(
@@ -50,18 +94,8 @@ EntryConverter::EntryConverter(AVConvert& job, int index, OutputMedia& output, A
 
 bool EntryConverter::Fail(const char* what, int error) {
     LogFailure(m_sourcePath.empty() ? std::string("(no source)") : m_sourcePath, what, error);
-    if (m_failure.empty()) {
-        m_failure = std::string(what) + ": " + AvErrorText(error);
-    }
-    m_failed = true;
+    NoteFailure(what, error);
     return false;
-}
-
-void EntryConverter::NoteFailure(const char* reason, int error) {
-    if (m_failure.empty()) {
-        m_failure = error < 0 ? std::string(reason) + ": " + AvErrorText(error) : reason;
-    }
-    m_failed = true;
 }
 
 EntryResult EntryConverter::Convert() {
@@ -76,7 +110,7 @@ EntryResult EntryConverter::Convert() {
     }
     const bool wrote =
         (m_audioOpen && m_audio.SamplesQueued() > m_samplesBefore) || m_picturesEncoded > 0;
-    if (!m_failed && !m_stopped && !wrote) {
+    if (!m_failure.failed && !m_stopped && !wrote) {
         // An output without sound is no conversion: a clip after the end of the sound, a
         // track that decodes to nothing, a merge entry without sound.
         LogFailure(m_sourcePath, "no sound was converted");
@@ -85,7 +119,8 @@ EntryResult EntryConverter::Convert() {
     const int rate = m_audioOpen ? m_audio.Context()->sample_rate : 0;
     const double seconds =
         rate > 0 ? static_cast<double>(m_audio.SamplesQueued() - m_samplesBefore) / rate : 0.0;
-    return EntryResult{m_failed, m_stopped, wrote && !m_failed, seconds, m_failure};
+    return EntryResult{m_failure.failed, m_stopped, wrote && !m_failure.failed, seconds,
+                       m_failure.reason};
 }
 
 bool EntryConverter::OpenSource() {
@@ -98,14 +133,10 @@ bool EntryConverter::OpenSource() {
         NoteFailure(failure.c_str());
         return false;
     }
-    PickLastStreams(m_source);
-    AVFormatContext* input = m_source.input.get();
-    if (const int wanted = m_job.soundTrack[static_cast<std::size_t>(m_index)]; wanted > 0) {
-        m_source.audioIndex = SoundTrackStream(input, wanted);
-        if (m_source.audioIndex < 0) {
-            return Fail("the source has no such sound track", AVERROR_STREAM_NOT_FOUND);
-        }
+    if (!PickStreams(m_source, m_job.soundTrack[static_cast<std::size_t>(m_index)])) {
+        return Fail("the source has no such sound track", AVERROR_STREAM_NOT_FOUND);
     }
+    AVFormatContext* input = m_source.input.get();
     if (m_source.videoIndex >= 0) {
         // Video is decoded only for jobs that include it; one thread is enough to open it.
         if (OpenStreamDecoder(m_sourcePath, input, m_source.videoIndex, m_source.videoDecoder,
@@ -191,34 +222,9 @@ bool EntryConverter::SetUpOutput() {
         return Fail("nothing to write: the source has no audio", AVERROR_STREAM_NOT_FOUND);
     }
 
-    if (!m_output.HeaderWritten()) {
-        CopyDescriptiveTags(*input, m_source.audioIndex, *m_output.Context(),
-                            m_output.audio.stream);
-        if (!m_job.includeVideo && m_output.TakesCover()) {
-            if (auto cover = CoverForSource(
-                    *input, m_sourcePath,
-                    CoverChoice{m_job.coverFromVideo, m_job.coverFromVideoSeconds})) {
-                if (const int ret = m_output.AddCover(std::move(*cover)); ret < 0) {
-                    return Fail("cannot add the cover picture", ret);
-                }
-            }
-        }
-        const int ret = m_output.CreateFileAndWriteHeader(outputPath);
-        if (ret < 0) {
-            LogFailure(outputPath, "cannot create the output or write its header", ret);
-            NoteFailure("cannot create the output file", ret);
-            return false;
-        }
-        outputPath = m_output.WrittenPath();
-        if (m_mode == EntryMode::Merge) {
-            m_job.mergeOutputTask.store(m_index, std::memory_order_release);
-        }
-    } else {
-        // A later merge entry: its own name is only reported, never created.
-        std::string free = FirstFreeName(outputPath);
-        if (!free.empty()) {
-            outputPath = std::move(free);
-        }
+    if (StartEntryOutput(m_job, m_index, m_mode, m_output, *input, m_source.audioIndex, m_failure) <
+        0) {
+        return false;
     }
     if (m_job.writeThumbnail == 1) {
         m_thumbnailPath = ThumbnailPathFor(outputPath);

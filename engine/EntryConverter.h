@@ -36,6 +36,21 @@ struct EntryLane {
     bool drawsPreview = true;
 };
 
+// Why a task failed: the first reason is the one reported.
+struct TaskFailure final {
+    bool failed = false;
+    std::string reason;
+    // Fails the task, keeping the first reason (with the library's text for a negative `error`).
+    void Note(const std::string& why, int error = 0);
+};
+
+// Before an entry's first packet. While the output has no header, the source's tags and cover
+// picture go in and the file is created (task `index`'s output path becomes the name written;
+// a merge records that task as the one naming it). A later merge entry only gets the free name
+// it reports. Returns 0, or the error with what failed in `failure`.
+int StartEntryOutput(AVConvert& job, int index, EntryMode mode, OutputMedia& output,
+                     const AVFormatContext& input, int soundIndex, TaskFailure& failure);
+
 // Stores a task's progress in percent (a merge shows 100 only once its trailer is written), and
 // the job's current-file progress when the lane publishes it.
 void PublishTaskProgress(AVConvert& job, int index, EntryLane lane, EntryMode mode,
@@ -74,10 +89,9 @@ private:
     double AudioSeconds() const;
     double VideoSeconds() const;
     void UpdateProgress(bool afterAudioDecode);
+    // Logs the failure with the source's name and fails the task; returns false.
     bool Fail(const char* what, int error);
-    // Fails the task; the first reason is the one reported (with the library's text for a
-    // negative `error`).
-    void NoteFailure(const char* reason, int error = 0);
+    void NoteFailure(const char* reason, int error = 0) { m_failure.Note(reason, error); }
 
     AVConvert& m_job;
     const int m_index;
@@ -85,7 +99,7 @@ private:
     const EntryMode m_mode;
     const EntryLane m_lane;
     const std::string m_sourcePath;
-    std::string m_failure;
+    TaskFailure m_failure;
     std::string m_thumbnailPath;
     bool m_thumbnailDone = false;
 
@@ -107,7 +121,6 @@ private:
     double m_skipUntil = 0.0;  // seconds from the source's start: decoded before the clip
     std::int64_t m_decodeCalls = 0;
     std::int64_t m_packetEstimate = 100;
-    bool m_failed = false;
     bool m_stopped = false;
     bool m_audioWriteFailed = false;  // ends the task
     bool m_videoWriteFailed = false;  // ends the task

@@ -51,18 +51,15 @@ std::int64_t SecondsToTs(double seconds, AVRational timeBase) {
 }
 
 // Opens `path` and finds its sound track `number` (0: the last). Returns the stream, or null
-// with `failure` set.
+// with `failure` set (and logged).
 AVStream* OpenSoundTrack(const std::string& path, int number, SourceMedia& source,
                          std::string& failure) {
     if (OpenSourceFile(path, source, &failure) < 0) {
         return nullptr;
     }
-    PickLastStreams(source);
-    if (number > 0) {
-        source.audioIndex = SoundTrackStream(source.input.get(), number);
-    }
-    if (source.audioIndex < 0) {
+    if (!PickStreams(source, number) || source.audioIndex < 0) {
         failure = number > 0 ? "the source has no such sound track" : "the source has no audio";
+        LogFailure(path, failure.c_str());
         return nullptr;
     }
     return source.input->streams[source.audioIndex];
@@ -182,13 +179,10 @@ SoundCopier::SoundCopier(AVConvert& job, int index, OutputMedia& output, EntryMo
       m_lane(lane),
       m_sourcePath(job.sourcePaths[static_cast<std::size_t>(index)]) {}
 
-void SoundCopier::NoteFailure(const std::string& reason, int error) {
+void SoundCopier::Fail(const std::string& reason, int error) {
     LogFailure(m_sourcePath.empty() ? std::string("(no source)") : m_sourcePath, reason.c_str(),
                error);
-    if (m_failure.empty()) {
-        m_failure = error < 0 ? reason + ": " + AvErrorText(error) : reason;
-    }
-    m_failed = true;
+    m_failure.Note(reason, error);
 }
 
 EntryResult SoundCopier::Copy() {
@@ -197,24 +191,25 @@ EntryResult SoundCopier::Copy() {
         CopyPackets();
     }
     const bool wrote = m_packetsCopied > 0;
-    if (!m_failed && !m_stopped && !wrote) {
-        NoteFailure("no sound was copied");
+    if (!m_failure.failed && !m_stopped && !wrote) {
+        Fail("no sound was copied");
     }
     const double seconds =
         m_track ? static_cast<double>(m_copiedTs) * av_q2d(m_track->time_base) : 0.0;
-    return EntryResult{m_failed, m_stopped, wrote && !m_failed, seconds, m_failure};
+    return EntryResult{m_failure.failed, m_stopped, wrote && !m_failure.failed, seconds,
+                       m_failure.reason};
 }
 
 bool SoundCopier::OpenSource() {
     if (m_sourcePath.empty() || m_job.outputPaths[static_cast<std::size_t>(m_index)].empty()) {
-        NoteFailure("the task has no source or output path", AVERROR(EINVAL));
+        Fail("the task has no source or output path", AVERROR(EINVAL));
         return false;
     }
     std::string failure;
     m_track = OpenSoundTrack(m_sourcePath, m_job.soundTrack[static_cast<std::size_t>(m_index)],
                              m_source, failure);
     if (m_track == nullptr) {
-        NoteFailure(failure);
+        m_failure.Note(failure);  // already logged
         return false;
     }
     AVFormatContext* input = m_source.input.get();
@@ -228,20 +223,17 @@ bool SoundCopier::OpenSource() {
 bool SoundCopier::SetUpOutput() {
     std::string& outputPath = m_job.outputPaths[static_cast<std::size_t>(m_index)];
     const CopyContainer container = CopyContainerFor(m_track->codecpar->codec_id);
-    const AVFormatContext& input = *m_source.input;
-    if (!m_output.HeaderWritten()) {
-        outputPath = WithExtension(outputPath, container.extension);
-    }
+    outputPath = WithExtension(outputPath, container.extension);
     if (!m_output.Allocated()) {
         int ret = m_output.Allocate(av_guess_format(container.muxer, nullptr, nullptr), outputPath);
         AVStream* stream = ret < 0 ? nullptr : avformat_new_stream(m_output.Context(), nullptr);
         if (stream == nullptr) {
-            NoteFailure("cannot allocate the output", ret < 0 ? ret : AVERROR(ENOMEM));
+            Fail("cannot allocate the output", ret < 0 ? ret : AVERROR(ENOMEM));
             return false;
         }
         ret = avcodec_parameters_copy(stream->codecpar, m_track->codecpar);
         if (ret < 0) {
-            NoteFailure("cannot copy the sound track's parameters", ret);
+            Fail("cannot copy the sound track's parameters", ret);
             return false;
         }
         stream->codecpar->codec_tag = 0;  // the container's own tag
@@ -254,39 +246,13 @@ bool SoundCopier::SetUpOutput() {
         const std::string mismatch =
             CopyMismatch(*m_output.audio.stream->codecpar, *m_track->codecpar);
         if (!mismatch.empty()) {
-            NoteFailure("the sound track cannot join the merged file: " + mismatch);
+            Fail("the sound track cannot join the merged file: " + mismatch);
             return false;
         }
     }
     m_output.BeginEntry();
-    if (!m_output.HeaderWritten()) {
-        CopyDescriptiveTags(input, m_track->index, *m_output.Context(), m_output.audio.stream);
-        if (m_output.TakesCover()) {
-            if (auto cover = CoverForSource(input, m_sourcePath,
-                                            {m_job.coverFromVideo, m_job.coverFromVideoSeconds})) {
-                if (const int ret = m_output.AddCover(std::move(*cover)); ret < 0) {
-                    NoteFailure("cannot add the cover picture", ret);
-                    return false;
-                }
-            }
-        }
-        const int ret = m_output.CreateFileAndWriteHeader(outputPath);
-        if (ret < 0) {
-            NoteFailure("cannot create the output file", ret);
-            return false;
-        }
-        outputPath = m_output.WrittenPath();
-        if (m_mode == EntryMode::Merge) {
-            m_job.mergeOutputTask.store(m_index, std::memory_order_release);
-        }
-    } else {
-        // A later merge entry: its own name is only reported, never created.
-        std::string free = FirstFreeName(WithExtension(outputPath, container.extension));
-        if (!free.empty()) {
-            outputPath = std::move(free);
-        }
-    }
-    return true;
+    return StartEntryOutput(m_job, m_index, m_mode, m_output, *m_source.input, m_track->index,
+                            m_failure) >= 0;
 }
 
 void SoundCopier::SeekToClipStart() {
@@ -325,7 +291,7 @@ void SoundCopier::CopyPackets() {
     AVFormatContext* input = m_source.input.get();
     PacketPtr packet(av_packet_alloc());
     if (!packet) {
-        NoteFailure("out of memory", AVERROR(ENOMEM));
+        Fail("out of memory", AVERROR(ENOMEM));
         return;
     }
     for (;;) {
@@ -379,7 +345,7 @@ bool SoundCopier::CopyPacket(AVPacket* packet) {
     packet->pos = -1;
     const int ret = m_output.WriteCopiedPacket(packet, m_output.audio);
     if (ret < 0) {
-        NoteFailure("cannot write the output", ret);
+        Fail("cannot write the output", ret);
         return false;
     }
     ++m_packetsCopied;

@@ -60,7 +60,8 @@ private:
     void CopyPackets();
     bool CopyPacket(AVPacket* packet);
     void UpdateProgress();
-    void NoteFailure(const std::string& reason, int error = 0);
+    // Logs the failure with the source's name and fails the task.
+    void Fail(const std::string& reason, int error = 0);
 
     AVConvert& m_job;
     const int m_index;
@@ -78,9 +79,8 @@ private:
     std::int64_t m_copiedTs = 0;       // sound copied, from the output's start
     std::int64_t m_packetsCopied = 0;
 
-    bool m_failed = false;
+    TaskFailure m_failure;
     bool m_stopped = false;
-    std::string m_failure;
 };
 
 }  // namespace tolvane

@@ -76,6 +76,15 @@ void PickLastStreams(SourceMedia& source) {
     }
 }
 
+bool PickStreams(SourceMedia& source, int soundTrack) {
+    PickLastStreams(source);
+    if (soundTrack > 0) {
+        source.audioIndex = SoundTrackStream(source.input.get(), soundTrack);
+        return source.audioIndex >= 0;
+    }
+    return true;
+}
+
 int OpenStreamDecoder(const std::string& path, const AVFormatContext* input, int index,
                       CodecContextPtr& decoder, int threads) {
     const AVStream* stream = input->streams[index];

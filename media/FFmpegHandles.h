@@ -78,6 +78,10 @@ int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* fa
 // Walks all streams in order; the last video and the last audio stream win.
 void PickLastStreams(SourceMedia& source);
 
+// PickLastStreams, then the sound track chosen by its number (from 1; 0 keeps the last one).
+// False when the file has no such sound track.
+bool PickStreams(SourceMedia& source, int soundTrack);
+
 // Finds and opens the decoder of stream `index` into `decoder`. Returns 0, -4 when the library
 // has no decoder for it, -5 when the decoder does not open. `threads` 0 lets the library choose.
 int OpenStreamDecoder(const std::string& path, const AVFormatContext* input, int index,

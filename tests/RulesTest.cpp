@@ -64,6 +64,8 @@ TEST(SoundTracks, LabelsSayWhatAPersonPicksBy) {
               "3: fra \u00b7 MP2 mono \u00b7 22.05 kHz");
     EXPECT_EQ(SoundTrackLabel(4, {"", "pcm_s24le", 3, 0, ""}), "4: PCM 3 ch");
     EXPECT_EQ(SoundTrackLabel(5, {"", "nellymoser", 0, 8000, ""}), "5: NELLYMOSER \u00b7 8 kHz");
+    EXPECT_EQ(SoundTrackLabel(6, {"", "amr_nb", 1, 8000, ""}), "6: AMR-NB mono \u00b7 8 kHz");
+    EXPECT_EQ(SoundTrackSound({"eng", "ac3", 6, 48000, "Commentary"}), "AC-3 5.1 \u00b7 48 kHz");
 }
 
 TEST(FileInfoValues, TheChosenSoundTrackOfAFileOfSeveral) {
