@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "AVConvert.h"
@@ -289,8 +288,7 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
     job->copySound = profile.copySound;
     job->coverFromVideo = options.coverFromVideo;
     job->coverFromVideoSeconds = options.coverFromVideoSeconds;
-    job->parallelTasks = options.jobs.value_or(std::clamp(
-        static_cast<int>(std::thread::hardware_concurrency()), 1, AVConvert::kMaxParallelTasks));
+    job->parallelTasks = options.jobs.value_or(tolvane::TasksAtOnceForCores());
     job->currentTask = -1;
     job->stopRequested = false;
     job->fileProgress = 0;

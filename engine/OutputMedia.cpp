@@ -134,12 +134,15 @@ int OutputMedia::WritePacket(AVPacket* packet, StreamTrack& track) {
     }
     if (packet->dts != AV_NOPTS_VALUE) {
         packet->dts += track.shift;
-        // Copied packets of a damaged source can repeat or go back in time; muxers take only
-        // rising timestamps.
+        // Copied packets can go back in time (files joined end to end, a damaged source);
+        // muxers take only rising timestamps, so the rest follows on from where the stream
+        // stands, as a later merge entry does.
         if (track.lastDts != AV_NOPTS_VALUE && packet->dts <= track.lastDts) {
-            packet->dts = track.lastDts + 1;
-            if (packet->pts != AV_NOPTS_VALUE && packet->pts < packet->dts) {
-                packet->pts = packet->dts;
+            const std::int64_t jump = track.endDts - packet->dts;
+            track.shift += jump;
+            packet->dts += jump;
+            if (packet->pts != AV_NOPTS_VALUE) {
+                packet->pts += jump;
             }
         }
         track.lastDts = packet->dts;

@@ -45,11 +45,9 @@ public:
     // video stream (a video output keeps its own pictures).
     bool TakesCover() const;
 
-    // Writes a packet copied from a source (timestamps already in the stream's time base): it
-    // gets the entry's shift as an encoded one would.
-    int WriteCopiedPacket(AVPacket* packet, StreamTrack& track) {
-        return WritePacket(packet, track);
-    }
+    // Writes a packet (timestamps in the stream's time base) with the entry's shift, so that
+    // timestamps rise across entries and across jumps back. The muxer takes its reference.
+    int WritePacket(AVPacket* packet, StreamTrack& track);
 
     // Starts a new entry: its encoders' timestamps get a fresh shift.
     void BeginEntry();
@@ -70,7 +68,6 @@ public:
 
 private:
     int WriteCover();
-    int WritePacket(AVPacket* packet, StreamTrack& track);
 
     OutputContextPtr m_context;
     ExclusiveOutputFile m_file;

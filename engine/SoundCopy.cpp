@@ -343,7 +343,7 @@ bool SoundCopier::CopyPacket(AVPacket* packet) {
     av_packet_rescale_ts(packet, m_track->time_base, out->time_base);
     packet->stream_index = out->index;
     packet->pos = -1;
-    const int ret = m_output.WriteCopiedPacket(packet, m_output.audio);
+    const int ret = m_output.WritePacket(packet, m_output.audio);
     if (ret < 0) {
         Fail("cannot write the output", ret);
         return false;

@@ -204,6 +204,11 @@ void RunBatchLanes(AVConvert& job, int count, int lanes) {
 
 }  // namespace
 
+int TasksAtOnceForCores() {
+    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1,
+                      AVConvert::kMaxParallelTasks);
+}
+
 void RunBatchWorker(AVConvert& job) {
     const int count = BeginRun(job);
     const int lanes = std::clamp(std::min(job.parallelTasks, AVConvert::kMaxParallelTasks), 1,

@@ -18,6 +18,10 @@ namespace tolvane {
 // never started.
 void RunBatchWorker(AVConvert& job);
 
+// One batch task per processor core, at most AVConvert::kMaxParallelTasks: the most files worth
+// converting at once on this machine.
+int TasksAtOnceForCores();
+
 // All tasks, in order, into the one output file named by the first task that opens.
 void RunMergeWorker(AVConvert& job);
 

@@ -1,5 +1,4 @@
 #include "CBrenvixDlg.h"
-#include "Paths.h"
 
 // The main window's set-up, painting, dragging, keys, Close and Help.
 
@@ -19,6 +18,7 @@
 #include "CControlButton.h"
 #include "DialogKeys.h"
 #include "MessagePresenter.h"
+#include "Paths.h"
 #include "PictureFrame.h"
 #include "PreviewEngine.h"
 #include "PreviewTransport.h"

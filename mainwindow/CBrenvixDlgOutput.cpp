@@ -5,10 +5,7 @@
 #include <QFileInfo>
 #include <QSpinBox>
 
-#include <algorithm>
-#include <thread>
 
-#include "AVConvert.h"
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
 #include "MessagePresenter.h"
@@ -16,6 +13,7 @@
 #include "OutputFolder.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
+#include "Workers.h"
 
 void CBrenvixDlg::SetUpOutputControls() {
     m_folderBox = new QComboBox(this);
@@ -40,8 +38,7 @@ void CBrenvixDlg::SetUpOutputControls() {
     m_filesAtOnce = new QSpinBox(this);
     m_filesAtOnce->setObjectName(QString::number(ids::kFilesAtOnce));
     m_filesAtOnce->setGeometry(skin::Rect(skin::kFilesAtOnceBox));
-    const int cores = std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1,
-                                 AVConvert::kMaxParallelTasks);
+    const int cores = tolvane::TasksAtOnceForCores();
     m_filesAtOnce->setRange(1, cores);
     m_filesAtOnce->setToolTip(QStringLiteral("How many files Convert works on at once (1 to %1); "
                                              "a merge is always one file")

@@ -365,14 +365,11 @@ void CBrenvixDlg::OnListClicked() {
         }
         return;
     }
-    const QString path = m_list->item(row, column::kSource)->text();
-    if (!ProbeForList(path, false)) {
-        m_services.messages->Show(this, "File:" + path + " invalid!");
+    if (!PrepareSelectedFileInfo()) {  // the selected row's file no longer probes
+        m_services.messages->Show(
+            this, "File:" + m_list->item(row, column::kSource)->text() + " invalid!");
         return;
     }
-    m_fileInfo = MakeFileInfoValues(m_job->probe, path.toStdString(),
-                                    m_list->item(row, column::kEnd)->text().toStdString(),
-                                    RowSoundTrack(row));
     for (int id : {ids::kClip, ids::kRemove, ids::kConvert, ids::kFileInfo}) {
         Activate(id);
     }

@@ -29,6 +29,12 @@ void FillCopyJob(AVConvert& job, const std::vector<TaskSpec>& tasks) {
     job.copySound = true;
 }
 
+// Copies `tasks`, each into a file of its own.
+void RunCopy(AVConvert& job, const std::vector<TaskSpec>& tasks) {
+    FillCopyJob(job, tasks);
+    RunBatch(job);
+}
+
 // The MD5 of every packet of the file's first sound track, in order, as one text.
 std::string PacketHashes(const std::vector<ProbedPacket>& packets) {
     std::string all;
@@ -87,8 +93,7 @@ TEST_P(EveryCodec, CopiesThePacketsUntouchedIntoTheCodecsContainer) {
     ScratchDir out;
     AVConvert job;
     // The extension asked for is replaced by the codec's own.
-    FillCopyJob(job, {{source, out.File("sound.mp3")}});
-    RunBatch(job);
+    RunCopy(job, {{source, out.File("sound.mp3")}});
     ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted) << job.FailureReason(0);
     const std::string output = job.outputPaths[0];
     EXPECT_EQ(output, out.File(std::string("sound") + c.extension));
@@ -116,8 +121,7 @@ TEST(SoundCopy, AClipCopiesThePacketsFromTheStartToTheEnd) {
     const std::string source = Media("copy_ac3.mkv").string();
     ScratchDir out;
     AVConvert job;
-    FillCopyJob(job, {{source, out.File("clip.ac3"), 1.0, 2.0}});
-    RunBatch(job);
+    RunCopy(job, {{source, out.File("clip.ac3"), 1.0, 2.0}});
     ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted) << job.FailureReason(0);
     // From the packet that holds 1.0 s to the packet that holds 2.0 s.
     std::vector<ProbedPacket> expected;
@@ -136,8 +140,7 @@ TEST(SoundCopy, AClipInAnMp4KeepsItsPacketsAndStartsAtZero) {
     const std::string source = Media("copy_aac.mp4").string();
     ScratchDir out;
     AVConvert job;
-    FillCopyJob(job, {{source, out.File("clip.m4a"), 0.5, 2.5}});
-    RunBatch(job);
+    RunCopy(job, {{source, out.File("clip.m4a"), 0.5, 2.5}});
     ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted) << job.FailureReason(0);
     const std::vector<ProbedPacket> copied = ProbedPackets(job.outputPaths[0]);
     const double packet = LongestPacket(ProbedPackets(source));
@@ -145,11 +148,21 @@ TEST(SoundCopy, AClipInAnMp4KeepsItsPacketsAndStartsAtZero) {
     EXPECT_NEAR(Ffprobe(job.outputPaths[0]).duration, 2.0, 2 * packet);
 }
 
+TEST(SoundCopy, TimestampsThatJumpBackCarryOnInsteadOfFailing) {
+    // Two MPEG-TS files of 2 s joined end to end; MP4 takes only rising timestamps.
+    ScratchDir out;
+    AVConvert job;
+    RunCopy(job, {{Media("joined_aac.ts").string(), out.File("joined.x")}});
+    ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted) << job.FailureReason(0);
+    EXPECT_EQ(job.outputPaths[0], out.File("joined.m4a"));
+    EXPECT_NEAR(Ffprobe(job.outputPaths[0]).duration, 4.0, 0.1) << "both halves, in time";
+    EXPECT_NEAR(DecodedSeconds(job.outputPaths[0]), 4.0, 0.1);
+}
+
 TEST(SoundCopy, AClipAfterTheSoundFailsAndLeavesNoFile) {
     ScratchDir out;
     AVConvert job;
-    FillCopyJob(job, {{Media("copy_ac3.mkv").string(), out.File("late.ac3"), 10.0, 12.0}});
-    RunBatch(job);
+    RunCopy(job, {{Media("copy_ac3.mkv").string(), out.File("late.ac3"), 10.0, 12.0}});
     EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskFailed);
     EXPECT_NE(job.FailureReason(0).find("no sound was copied"), std::string::npos);
     EXPECT_TRUE(fs::is_empty(out.Path()));
@@ -165,8 +178,7 @@ TEST(SoundCopy, AnExistingFileIsNeverReplaced) {
         std::fclose(f);
     }
     AVConvert job;
-    FillCopyJob(job, {{Media("copy_ac3.mkv").string(), out.File("sound.wav")}});
-    RunBatch(job);
+    RunCopy(job, {{Media("copy_ac3.mkv").string(), out.File("sound.wav")}});
     ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted) << job.FailureReason(0);
     EXPECT_EQ(job.outputPaths[0], out.File("sound(0).ac3"));
     EXPECT_EQ(ReadFile(taken), "keep me");
@@ -265,7 +277,8 @@ TEST(SoundCopy, StopKeepsAPlayableFile) {
     AVConvert job;
     FillCopyJob(job, {{Media("long_60.m4a").string(), out.File("long.x")}});
     RunAndStopAt(job, false, 20);
-    // Copying is quick: the stop may come after the end; either way the file plays.
+    // Copying is quick: the stop may come after the end; either way the file is kept and plays.
+    EXPECT_NE(job.taskStatus[0], AVConvert::kTaskFailed) << job.FailureReason(0);
     ASSERT_TRUE(fs::exists(job.outputPaths[0]));
     EXPECT_GT(DecodedSeconds(job.outputPaths[0]), 0.5);
 }
@@ -305,9 +318,8 @@ TEST(OutputTags, TagsAndCoverGoIntoMp3M4aAndFlac) {
             {AV_CODEC_ID_MP3});
     RunBatch(encode);
     AVConvert copy;
-    FillCopyJob(copy, {{Media("tagged_cover.mp4").string(), out.File("copied.x")},
-                       {Media("tagged_attachment.mkv").string(), out.File("copied.x")}});
-    RunBatch(copy);
+    RunCopy(copy, {{Media("tagged_cover.mp4").string(), out.File("copied.x")},
+                   {Media("tagged_attachment.mkv").string(), out.File("copied.x")}});
     for (const AVConvert* job : {&encode, &copy}) {
         ASSERT_EQ(job->taskStatus[0], AVConvert::kTaskConverted) << job->FailureReason(0);
         ASSERT_EQ(job->taskStatus[1], AVConvert::kTaskConverted) << job->FailureReason(1);

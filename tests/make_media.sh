@@ -115,6 +115,12 @@ copy_source copy_wma.wmv -c:v wmv2 -c:a wmav2 -ac 2
 copy_source copy_pcm.avi -c:a pcm_s16le -ac 2
 copy_source copy_pcm_be.mov -c:a pcm_s16be -ac 2
 copy_source copy_wavpack.mkv -c:a wavpack -ac 2
+# Two MPEG-TS files joined end to end: the timestamps jump back in the middle.
+if [ ! -s joined_aac.ts ]; then
+    ff -f lavfi -i "$pic" -f lavfi -i "sine=frequency=440:sample_rate=48000" -t 2 \
+        -c:v mpeg2video -r 25 -c:a aac tmp.ts
+    cat tmp.ts tmp.ts > joined_aac.ts && rm tmp.ts
+fi
 copy_source merge_ac3_1.mkv -c:a ac3 -ac 6 -t 1
 copy_source merge_ac3_2.mkv -c:a ac3 -ac 6 -t 2
 # Tags and covers: an MP4 with an attached PNG picture, a Matroska file with a JPEG attachment.
