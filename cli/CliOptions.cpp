@@ -30,7 +30,8 @@ std::optional<double> ParseNumber(const std::string& text) {
 
 std::optional<int> ParseWhole(const std::string& text) {
     const auto value = ParseNumber(text);
-    if (!value || *value != static_cast<int>(*value) || *value > 1e9) {
+    // The range first: a number past int's would make the conversion undefined.
+    if (!value || *value > 1e9 || *value != static_cast<int>(*value)) {
         return std::nullopt;
     }
     return static_cast<int>(*value);
@@ -60,19 +61,16 @@ std::string ApplyValue(CliOptions& options, const std::string& name, const std::
     } else if (name == "-a" && value == "all") {
         options.allSoundTracks = true;
     } else if (name == "-a") {
-        const auto track = ParseNumber(value);
-        if (!track || *track != static_cast<int>(*track) || *track < 1 || *track > 1000) {
+        options.soundTrack = ParseWhole(value);
+        if (!options.soundTrack || *options.soundTrack < 1 || *options.soundTrack > 1000) {
             return "bad sound track '" + value + "' (1 for the first, as --info lists them)";
         }
-        options.soundTrack = static_cast<int>(*track);
     } else if (name == "-j") {
-        const auto jobs = ParseNumber(value);
-        if (!jobs || *jobs != static_cast<int>(*jobs) || *jobs < 1 ||
-            *jobs > AVConvert::kMaxParallelTasks) {
+        options.jobs = ParseWhole(value);
+        if (!options.jobs || *options.jobs < 1 || *options.jobs > AVConvert::kMaxParallelTasks) {
             return "bad number of files at once '" + value + "' (1 to " +
                    std::to_string(AVConvert::kMaxParallelTasks) + ")";
         }
-        options.jobs = static_cast<int>(*jobs);
     } else if (name == "-b") {
         options.bitRate = ParseCliBitRate(value);
         if (!options.bitRate) {

@@ -204,8 +204,7 @@ std::optional<CoverPicture> CoverFromVideo(const std::string& path, double secon
     const AVStream* stream = input->streams[index];
     const std::int64_t origin =
         stream->start_time != AV_NOPTS_VALUE ? stream->start_time : std::int64_t{0};
-    const std::int64_t target = origin + av_rescale_q(std::llround(seconds * AV_TIME_BASE),
-                                                      AV_TIME_BASE_Q, stream->time_base);
+    const std::int64_t target = origin + SecondsInTimeBase(seconds, stream->time_base);
     for (unsigned i = 0; i < input->nb_streams; ++i) {
         input->streams[i]->discard =
             static_cast<int>(i) == index ? AVDISCARD_DEFAULT : AVDISCARD_ALL;

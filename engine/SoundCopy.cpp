@@ -9,7 +9,6 @@ extern "C" {
 }
 
 #include "AVConvert.h"
-#include "OutputFile.h"
 #include "OutputTags.h"
 #include "Paths.h"
 #include "SoundTracks.h"
@@ -44,10 +43,6 @@ bool IsPcm(AVCodecID codec) {
 bool SameBytes(const std::uint8_t* a, int aSize, const std::uint8_t* b, int bSize) {
     return aSize == bSize &&
            (aSize == 0 || std::memcmp(a, b, static_cast<std::size_t>(aSize)) == 0);
-}
-
-std::int64_t SecondsToTs(double seconds, AVRational timeBase) {
-    return av_rescale_q(std::llround(seconds * AV_TIME_BASE), AV_TIME_BASE_Q, timeBase);
 }
 
 // Opens `path` and finds its sound track `number` (0: the last). Returns the stream, or null
@@ -271,16 +266,17 @@ void SoundCopier::SeekToClipStart() {
     const auto index = static_cast<std::size_t>(m_index);
     const double start = std::max(0.0, m_job.clipStart[index]);
     if (!m_job.clipToEnd[index]) {
-        m_endTs = origin + SecondsToTs(start + std::max(0.0, m_job.clipLength[index]), timeBase);
+        m_endTs =
+            origin + SecondsInTimeBase(start + std::max(0.0, m_job.clipLength[index]), timeBase);
     }
     if (start <= 0.0) {
         return;
     }
-    m_startTs = origin + SecondsToTs(start, timeBase);
+    m_startTs = origin + SecondsInTimeBase(start, timeBase);
     m_offset = AV_NOPTS_VALUE;  // the first packet copied starts the output
     // A second early, so that a demuxer's rough seek still lands before the packet wanted.
-    const int ret = av_seek_frame(input, m_track->index, m_startTs - SecondsToTs(1.0, timeBase),
-                                  AVSEEK_FLAG_BACKWARD);
+    const int ret = av_seek_frame(
+        input, m_track->index, m_startTs - SecondsInTimeBase(1.0, timeBase), AVSEEK_FLAG_BACKWARD);
     if (ret < 0) {
         // Reading on from the start still finds the clip.
         LogFailure(m_sourcePath, "cannot seek to the clip start", ret);

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <cmath>
 #include <cstdio>
 
 namespace tolvane {
@@ -48,6 +49,10 @@ int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* fa
         return fail(-2, "cannot read stream information", ret);
     }
     return 0;
+}
+
+std::int64_t SecondsInTimeBase(double seconds, AVRational timeBase) {
+    return av_rescale_q(std::llround(seconds * AV_TIME_BASE), AV_TIME_BASE_Q, timeBase);
 }
 
 int SoundTrackStream(const AVFormatContext* input, int number) {

@@ -50,6 +50,9 @@ using SwrPtr = std::unique_ptr<SwrContext, SwrDeleter>;
 using SwsPtr = std::unique_ptr<SwsContext, SwsDeleter>;
 using AudioFifoPtr = std::unique_ptr<AVAudioFifo, AudioFifoDeleter>;
 
+// `seconds` in a stream's time base.
+std::int64_t SecondsInTimeBase(double seconds, AVRational timeBase);
+
 // The library's text for an error code.
 std::string AvErrorText(int error);
 
