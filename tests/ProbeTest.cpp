@@ -86,6 +86,8 @@ TEST(Probe, EverySoundTrackIsListedWithItsFacts) {
     EXPECT_EQ(commentary.channels, 6);
     EXPECT_EQ(commentary.sampleRate, 48000);
     EXPECT_EQ(commentary.title, "Commentary");
+    EXPECT_EQ(commentary.codecId, AV_CODEC_ID_AC3);
+    EXPECT_GT(commentary.bitRate, 0) << "File Information shows it for a chosen track";
     EXPECT_EQ(job.probe.soundTracks[2].language, "fra");
     EXPECT_EQ(job.probe.srcSampleRate, 22050) << "the facts shown are still the last track's";
 
