@@ -115,7 +115,8 @@ StatusReport::StatusReport(std::FILE* out, bool json, bool merge)
     : m_out(out), m_json(json), m_merge(merge) {}
 
 void StatusReport::Print(const char* status, const std::string& input, const std::string& written,
-                         double soundSeconds, double wallSeconds, const std::string& failure) {
+                         double soundSeconds, double wallSeconds, const std::string& failure,
+                         const std::string& note) {
     if (!m_json) {
         static constexpr struct {
             const char* status;
@@ -128,17 +129,20 @@ void StatusReport::Print(const char* status, const std::string& input, const std
         for (const auto& entry : kLines) {
             line = std::string_view(entry.status) == status ? entry.line : line;
         }
-        // A failure says why in a fourth field.
+        // A failure says why in a fourth field; a conversion of a damaged source says where
+        // its sound ends there.
+        const std::string& why = failure.empty() ? note : failure;
         std::fprintf(m_out, "%s\t%s\t%s%s%s\n", line, EscapedForLine(input).c_str(),
                      written.empty() ? "-" : EscapedForLine(written).c_str(),
-                     failure.empty() ? "" : "\t", EscapedForLine(failure).c_str());
+                     why.empty() ? "" : "\t", EscapedForLine(why).c_str());
     } else {
         const std::string object =
             "{\"source\": " + JsonString(input) +
             ", \"output\": " + (written.empty() ? "null" : JsonString(written)) +
             ", \"status\": \"" + status + "\", \"sound_seconds\": " + Seconds(soundSeconds) +
             ", \"wall_seconds\": " + Seconds(wallSeconds) +
-            ", \"failure\": " + (failure.empty() ? "null" : JsonString(failure)) + "}";
+            ", \"failure\": " + (failure.empty() ? "null" : JsonString(failure)) +
+            ", \"note\": " + (note.empty() ? "null" : JsonString(note)) + "}";
         std::fprintf(m_out, "%s\n", object.c_str());
     }
     std::fflush(m_out);
@@ -169,7 +173,8 @@ void StatusReport::ReportTask(const AVConvert& job, const CliInput& input) {
     }
     const AVConvert::TaskReport& report = job.taskReports[task];
     if (status == AVConvert::kTaskConverted) {
-        Print("converted", input.path, written, report.soundSeconds, report.wallSeconds, {});
+        Print("converted", input.path, written, report.soundSeconds, report.wallSeconds, {},
+              job.TaskNote(input.task));
         return;
     }
     ++m_failures;

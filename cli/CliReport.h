@@ -40,7 +40,8 @@ public:
 private:
     void ReportTask(const AVConvert& job, const CliInput& input);
     void Print(const char* status, const std::string& input, const std::string& written,
-               double soundSeconds, double wallSeconds, const std::string& failure);
+               double soundSeconds, double wallSeconds, const std::string& failure,
+               const std::string& note = {});
 
     std::FILE* m_out;
     bool m_json;

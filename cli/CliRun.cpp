@@ -18,6 +18,7 @@
 #include "CliReport.h"
 #include "FileInfoText.h"
 #include "FileInfoValues.h"
+#include "JobPlan.h"
 #include "JobSettings.h"
 #include "OutputFolder.h"
 #include "Paths.h"
@@ -155,6 +156,115 @@ void RemoveCutShortFiles(const AVConvert& job, int count) {
     }
 }
 
+// Probes every input and plans its task (with -a all, one per sound track); inputs that
+// cannot be used or whose output exists (--skip-existing) are reported and left out. Returns
+// false, with the message out, when the run holds more tasks than a job can.
+bool PlanTasks(const CliOptions& options, const CliProfile& profile, AVConvert& prober,
+               StatusReport& report, std::FILE* err, tolvane::JobPlan& plan,
+               std::vector<CliInput>& inputs) {
+    for (const std::string& path : options.files) {
+        inputs.push_back({path, -1});
+        const std::string unusable = ProbeSource(prober, path, err);
+        if (!unusable.empty()) {
+            report.ReportUnusable(path, unusable);
+            continue;
+        }
+        const auto tracks = static_cast<int>(prober.probe.soundTracks.size());
+        const int wanted = options.allSoundTracks ? 1 : options.soundTrack.value_or(0);
+        if (wanted > tracks) {
+            const std::string reason = "no sound track " + std::to_string(wanted) + " (it has " +
+                                       std::to_string(tracks) + ")";
+            std::fprintf(err, "File:%s has %s\n", FileNameOf(path).c_str(), reason.c_str());
+            report.ReportUnusable(path, reason);
+            continue;
+        }
+        const double length = static_cast<double>(prober.probe.durationMicros) / 1e6;
+        const double start = options.start.value_or(0.0);
+        const bool toEnd = !options.end || *options.end >= length;
+        const double end = toEnd ? std::max(length, start) : *options.end;
+        const auto output = OutputPathForTask(path, options.outputFolder, profile.entryText);
+        if (!output) {
+            std::fprintf(err, "File:%s has no extension to replace\n", FileNameOf(path).c_str());
+            report.ReportUnusable(path, "no extension to replace");
+            continue;
+        }
+        if (!options.merge && (toEnd ? start > 0 && start >= length : start >= end)) {
+            std::fprintf(err, "File:%s is shorter than the clip start\n", FileNameOf(path).c_str());
+            report.ReportUnusable(path, "shorter than the clip start");
+            continue;
+        }
+        // One task, or with -a all one per sound track ("name.2.eng.mp3").
+        const int last = options.allSoundTracks ? tracks : 1;
+        for (int n = 1; n <= last; ++n) {
+            const int track = options.allSoundTracks ? n : wanted;
+            const SoundTrackFacts none;  // a file without sound fails in the run
+            const SoundTrackFacts& facts =
+                tracks == 0
+                    ? none
+                    : prober.probe
+                          .soundTracks[static_cast<std::size_t>((track > 0 ? track : tracks) - 1)];
+            // A copied sound goes into a container of its codec's own.
+            std::string name =
+                profile.copySound
+                    ? WithExtension(*output,
+                                    tolvane::CopyContainerForCodecName(facts.codec).extension)
+                    : *output;
+            if (options.allSoundTracks) {
+                name = TrackOutputPath(name, n, facts.language);
+            }
+            if (n > 1) {
+                inputs.push_back({path, -1});
+            }
+            std::error_code ignored;
+            if (options.skipExisting && std::filesystem::symlink_status(name, ignored).type() !=
+                                            std::filesystem::file_type::not_found) {
+                report.ReportSkipped(path, name);
+            } else if (plan.tasks.size() >= static_cast<std::size_t>(AVConvert::kMaxTasks)) {
+                std::fprintf(err, "tolvane-cli: at most %d files per run\n", AVConvert::kMaxTasks);
+                return false;
+            } else {
+                inputs.back().task = static_cast<int>(plan.tasks.size());
+                plan.tasks.push_back({path, name, start, end, toEnd, track,
+                                      profile.copySound ? TaskKind::Copy : TaskKind::Convert});
+            }
+        }
+    }
+    return true;
+}
+
+// Runs the job on a worker, reporting each task as it ends; a signal asks the worker to stop.
+// Returns whether a signal came.
+bool RunWithSignals(AVConvert& job, const CliOptions& options, StatusReport& report,
+                    const std::vector<CliInput>& inputs, std::FILE* err) {
+    std::vector<std::string> sources;
+    for (int i = 0; i < job.taskCount; ++i) {
+        sources.push_back(job.sourcePaths[static_cast<std::size_t>(i)]);
+    }
+    bool interrupted = false;
+    InterruptSignals signals;
+    ProgressDisplay progress(err, options.quiet, options.merge, sources);
+    tolvane::ConversionThread worker;
+    worker.Start(job, options.merge ? tolvane::WorkerKind::Merge : tolvane::WorkerKind::Batch);
+    while (worker.Running()) {
+        if (signals.Wait(100) && !interrupted) {
+            interrupted = true;
+            job.stopRequested = true;
+            progress.Finish();
+            std::fprintf(err, options.skipExisting
+                                  ? "Stopping: a file cut short is removed, so that the next "
+                                    "run makes it whole\n"
+                                  : "Stopping: closing the current file; it holds what was "
+                                    "converted so far\n");
+        }
+        // Lines and progress can share a terminal: a line goes out on a clean row.
+        report.ReportFinished(job, inputs, [&progress] { progress.Finish(); });
+        progress.Update(job);
+    }
+    worker.Join();
+    progress.Finish();
+    return interrupted;
+}
+
 }  // namespace
 
 int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
@@ -183,142 +293,25 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         return kCliBadUsage;
     }
 
-    // The tasks, as the window's rows would hold them.
-    auto job = std::make_unique<AVConvert>();
-    struct Row {
-        std::string source;
-        std::string output;
-        double start;
-        double end;
-        bool toEnd;      // no end given (or one past the sound): to the end of the sound
-        int soundTrack;  // from 1; 0 the last
-    };
-    std::vector<Row> rows;
+    auto job = std::make_unique<AVConvert>();  // large: not on the stack
+    tolvane::JobPlan plan;
+    plan.merge = options.merge;
+    plan.parallelTasks = options.jobs.value_or(tolvane::TasksAtOnceForCores());
+    plan.coverFromVideo = options.coverFromVideo;
+    plan.coverFromVideoSeconds = options.coverFromVideoSeconds;
+    tolvane::CopySettingsToJob(profile.settings, plan.settings);
     std::vector<CliInput> inputs;  // every input with its task (-1: left out)
     StatusReport report(out, options.json, options.merge);
-    for (const std::string& path : options.files) {
-        inputs.push_back({path, -1});
-        const std::string unusable = ProbeSource(*job, path, err);
-        if (!unusable.empty()) {
-            report.ReportUnusable(path, unusable);
-            continue;
-        }
-        const auto tracks = static_cast<int>(job->probe.soundTracks.size());
-        const int wanted = options.allSoundTracks ? 1 : options.soundTrack.value_or(0);
-        if (wanted > tracks) {
-            const std::string reason = "no sound track " + std::to_string(wanted) + " (it has " +
-                                       std::to_string(tracks) + ")";
-            std::fprintf(err, "File:%s has %s\n", FileNameOf(path).c_str(), reason.c_str());
-            report.ReportUnusable(path, reason);
-            continue;
-        }
-        const double length = static_cast<double>(job->probe.durationMicros) / 1e6;
-        const double start = options.start.value_or(0.0);
-        const bool toEnd = !options.end || *options.end >= length;
-        const double end = toEnd ? std::max(length, start) : *options.end;
-        const auto output = OutputPathForTask(path, options.outputFolder, profile.entryText);
-        if (!output) {
-            std::fprintf(err, "File:%s has no extension to replace\n", FileNameOf(path).c_str());
-            report.ReportUnusable(path, "no extension to replace");
-            continue;
-        }
-        if (!options.merge && (toEnd ? start > 0 && start >= length : start >= end)) {
-            std::fprintf(err, "File:%s is shorter than the clip start\n", FileNameOf(path).c_str());
-            report.ReportUnusable(path, "shorter than the clip start");
-            continue;
-        }
-        // One task, or with -a all one per sound track ("name.2.eng.mp3").
-        const int last = options.allSoundTracks ? tracks : 1;
-        for (int n = 1; n <= last; ++n) {
-            const int track = options.allSoundTracks ? n : wanted;
-            const SoundTrackFacts none;  // a file without sound fails in the run
-            const SoundTrackFacts& facts =
-                tracks == 0
-                    ? none
-                    : job->probe
-                          .soundTracks[static_cast<std::size_t>((track > 0 ? track : tracks) - 1)];
-            // A copied sound goes into a container of its codec's own.
-            std::string name =
-                profile.copySound
-                    ? WithExtension(*output,
-                                    tolvane::CopyContainerForCodecName(facts.codec).extension)
-                    : *output;
-            if (options.allSoundTracks) {
-                name = TrackOutputPath(name, n, facts.language);
-            }
-            if (n > 1) {
-                inputs.push_back({path, -1});
-            }
-            std::error_code ignored;
-            if (options.skipExisting && std::filesystem::symlink_status(name, ignored).type() !=
-                                            std::filesystem::file_type::not_found) {
-                report.ReportSkipped(path, name);
-            } else if (rows.size() >= static_cast<std::size_t>(AVConvert::kMaxTasks)) {
-                std::fprintf(err, "tolvane-cli: at most %d files per run\n", AVConvert::kMaxTasks);
-                return kCliBadUsage;
-            } else {
-                inputs.back().task = static_cast<int>(rows.size());
-                rows.push_back({path, name, start, end, toEnd, track});
-            }
-        }
+    if (!PlanTasks(options, profile, *job, report, err, plan, inputs)) {
+        return kCliBadUsage;
     }
-    if (rows.empty()) {
+    if (plan.tasks.empty()) {
         return report.Failures() == 0 ? kCliAllConverted : kCliSomeFailed;
     }
-
-    const int count = static_cast<int>(rows.size());
-    job->totalTasksShown = count;
-    job->ResetTasks(count);
-    job->fileProgress = -1;
-    job->mergeTotalSeconds = 0;
-    std::vector<std::string> sources;
-    for (int i = 0; i < count; ++i) {
-        const Row& row = rows[static_cast<std::size_t>(i)];
-        job->sourcePaths[static_cast<std::size_t>(i)] = row.source;
-        job->outputPaths[static_cast<std::size_t>(i)] = row.output;
-        job->clipStart[static_cast<std::size_t>(i)] = row.start;
-        job->clipEnd[static_cast<std::size_t>(i)] = row.end;
-        job->clipLength[static_cast<std::size_t>(i)] = row.end - row.start;
-        job->clipToEnd[static_cast<std::size_t>(i)] = row.toEnd;
-        job->soundTrack[static_cast<std::size_t>(i)] = row.soundTrack;
-        job->mergeTotalSeconds += static_cast<int>(std::max(0.0, row.end - row.start));
-        sources.push_back(row.source);
-    }
-    tolvane::CopySettingsToJob(profile.settings, *job);
-    job->copySound = profile.copySound;
-    job->coverFromVideo = options.coverFromVideo;
-    job->coverFromVideoSeconds = options.coverFromVideoSeconds;
-    job->parallelTasks = options.jobs.value_or(tolvane::TasksAtOnceForCores());
-    job->currentTask = -1;
-    job->stopRequested = false;
-    job->fileProgress = 0;
-
-    bool interrupted = false;
-    {
-        InterruptSignals signals;
-        ProgressDisplay progress(err, options.quiet, options.merge, sources);
-        tolvane::ConversionThread worker;
-        worker.Start(*job, options.merge ? tolvane::WorkerKind::Merge : tolvane::WorkerKind::Batch);
-        while (worker.Running()) {
-            if (signals.Wait(100) && !interrupted) {
-                interrupted = true;
-                job->stopRequested = true;
-                progress.Finish();
-                std::fprintf(err, options.skipExisting
-                                      ? "Stopping: a file cut short is removed, so that the next "
-                                        "run makes it whole\n"
-                                      : "Stopping: closing the current file; it holds what was "
-                                        "converted so far\n");
-            }
-            // Lines and progress can share a terminal: a line goes out on a clean row.
-            report.ReportFinished(*job, inputs, [&progress] { progress.Finish(); });
-            progress.Update(*job);
-        }
-        worker.Join();
-        progress.Finish();
-    }
+    tolvane::ApplyPlan(plan, *job);
+    const bool interrupted = RunWithSignals(*job, options, report, inputs, err);
     if (options.skipExisting) {
-        RemoveCutShortFiles(*job, count);
+        RemoveCutShortFiles(*job, job->taskCount);
     }
     report.ReportRest(*job, inputs);
     return report.Failures() == 0 && !interrupted ? kCliAllConverted : kCliSomeFailed;

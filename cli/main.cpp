@@ -10,6 +10,7 @@ extern "C" {
 
 #include "CliOptions.h"
 #include "CliRun.h"
+#include "Version.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (parse.options.version) {
-        std::printf("tolvane-cli 2.10\n");
+        std::printf("tolvane-cli %s\n", kTolvaneVersion);
         return 0;
     }
     // The library's own chatter stays out of the way; failures are still reported per file.

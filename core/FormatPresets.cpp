@@ -493,6 +493,18 @@ static_assert(std::size(kPresets) == 124, "the table has 124 presets");
 
 }  // namespace
 
+PresetList RuleBitRates() {
+    return kAudioBr7;
+}
+
+PresetList RuleSampleRates() {
+    return kRatesMain;
+}
+
+PresetList AmrBitRates() {
+    return kAmrBr;
+}
+
 std::span<const PresetRow> AllPresets() {
     return kPresets;
 }

@@ -32,6 +32,12 @@ struct PresetRow {
     bool portablePlayer = false;
 };
 
+// The lists the settings dialog's encoder rule gives: the usual bit rates and sample rates, and
+// the AMR-NB bit rates.
+PresetList RuleBitRates();
+PresetList RuleSampleRates();
+PresetList AmrBitRates();
+
 // Every preset, in id order.
 std::span<const PresetRow> AllPresets();
 

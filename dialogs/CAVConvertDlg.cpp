@@ -15,7 +15,7 @@
 #include "AVConvert.h"
 #include "CLabel.h"
 #include "DialogKeys.h"
-#include "PreviewSurface.h"
+#include "PreviewRelay.h"
 
 CAVConvertDlg::CAVConvertDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle("Tolvane");
@@ -72,6 +72,11 @@ CAVConvertDlg::CAVConvertDlg(QWidget* parent) : QDialog(parent) {
     m_previewWindow->setUpdatesEnabled(false);
     m_previewWindow->setEnabled(false);
     m_previewWindow->hide();
+    // The worker only wakes this thread up; the picture is drawn here.
+    m_preview = std::make_unique<tolvane::PreviewRelay>([this] {
+        QMetaObject::invokeMethod(
+            this, [this] { m_preview->Present(m_previewId); }, Qt::QueuedConnection);
+    });
 
     connect(m_stop, &QPushButton::clicked, this, &CAVConvertDlg::StopAndClose);
     connect(m_showPreview, &QCheckBox::toggled, this, [this](bool checked) {
@@ -92,13 +97,17 @@ void CAVConvertDlg::Attach(AVConvert* job, std::function<void()> stopRunTimer, b
     m_shutDown = shutDown;
 }
 
+CAVConvertDlg::~CAVConvertDlg() = default;
+
 void CAVConvertDlg::PublishPreviewWindow() {
-    if (m_published || QGuiApplication::platformName() != "xcb") {
+    if (m_previewId != 0 || QGuiApplication::platformName() != "xcb") {
         return;
     }
-    const WId id = m_previewWindow->winId();
-    ::setenv("SDL_WINDOWID", QByteArray::number(static_cast<qulonglong>(id)).constData(), 1);
-    m_published = true;
+    m_previewId = static_cast<std::uintptr_t>(m_previewWindow->winId());
+}
+
+tolvane::PreviewSink* CAVConvertDlg::PreviewSink() const {
+    return m_preview.get();
 }
 
 void CAVConvertDlg::showEvent(QShowEvent* event) {

@@ -6,7 +6,9 @@
 // the main window's power-off choice.
 
 #include <QDialog>
+#include <cstdint>
 #include <functional>
+#include <memory>
 
 class AVConvert;
 class CLabel;
@@ -14,12 +16,17 @@ class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+namespace tolvane {
+class PreviewRelay;
+class PreviewSink;
+}  // namespace tolvane
 
 class CAVConvertDlg final : public QDialog {
     Q_OBJECT
 
 public:
     explicit CAVConvertDlg(QWidget* parent = nullptr);
+    ~CAVConvertDlg() override;
 
     // What the dialog acts on: the job's flags, the owner's run timer and power-off flag.
     void Attach(AVConvert* job, std::function<void()> stopRunTimer, bool* shutDown);
@@ -45,10 +52,12 @@ public:
     QPushButton* StopButton() const { return m_stop; }
     QWidget* PreviewWindow() const { return m_previewWindow; }
 
-    // Names the hidden preview window in "SDL_WINDOWID" (where the platform has native
-    // windows). Done before a worker starts, so that the worker never reads the variable while
-    // it is being written.
+    // Makes the hidden preview window's native window the one the live preview draws into
+    // (where the platform has native windows). Done before a worker starts.
     void PublishPreviewWindow();
+    // Where a run hands its pictures: they are drawn in the preview window on this dialog's
+    // thread. Outlives every run the dialog shows.
+    tolvane::PreviewSink* PreviewSink() const;
 
     // Whether the dialog is open.
     bool IsOpen() const { return isVisible(); }
@@ -73,5 +82,6 @@ private:
     QPushButton* m_stop;
     QWidget* m_previewWindow;
     bool m_closing = false;
-    bool m_published = false;
+    std::uintptr_t m_previewId = 0;  // the preview window's native id once published
+    std::unique_ptr<tolvane::PreviewRelay> m_preview;
 };

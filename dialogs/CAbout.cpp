@@ -6,6 +6,7 @@
 
 #include "CHyperLink.h"
 #include "SkinIds.h"
+#include "Version.h"
 
 CAbout::CAbout(MessagePresenter* messages, QWidget* parent) : QDialog(parent) {
     setWindowTitle("About");
@@ -13,7 +14,8 @@ CAbout::CAbout(MessagePresenter* messages, QWidget* parent) : QDialog(parent) {
     auto* banner = new QLabel(this);
     banner->setPixmap(QPixmap::fromImage(skin::LoadBitmap(249)));
     layout->addWidget(banner, 0, 0, 1, 2);
-    layout->addWidget(new QLabel("Version 2.10", this), 1, 1, Qt::AlignRight);
+    layout->addWidget(new QLabel(QStringLiteral("Version %1").arg(kTolvaneVersion), this), 1, 1,
+                      Qt::AlignRight);
 
     QFont linkFont = font();
     linkFont.setPointSize(10);

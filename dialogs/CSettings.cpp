@@ -16,12 +16,6 @@
 
 namespace {
 
-// The lists the encoder rule gives.
-const QStringList kRuleBitRates = {"64 kbps",  "96 kbps",  "128 kbps", "160 kbps",
-                                   "192 kbps", "256 kbps", "320 kbps"};
-const QStringList kRuleRates = {"44100 Hz", "48000 Hz", "22050 Hz", "32000 Hz"};
-const QStringList kAmrBitRates = {"4.75 kbps", "5.15 kbps", "5.9 kbps",  "6.7 kbps",
-                                  "7.4 kbps",  "7.95 kbps", "10.2 kbps", "12.2 kbps"};
 const QStringList kH263Sizes = {"128*96", "176*144", "352*288", "704*576", "1408*1152"};
 const QStringList kGeneralSizes = {"128*96",  "176*144", "320*240", "352*240", "352*288",
                                    "640*480", "720*480", "704*576", "720*576"};
@@ -204,13 +198,13 @@ void CSettings::ApplyEncoderRule() {
     }
     const QString encoder = encoders->currentText();
     if (encoder == "AMR_NB") {
-        Fill(m_lists[kAudioBitRate], kAmrBitRates, "6.7 kbps");
+        Fill(m_lists[kAudioBitRate], ToStrings(AmrBitRates()), "6.7 kbps");
         Fill(m_lists[kSampleRate], {"8000 Hz"}, "8000 Hz");
         Fill(m_lists[kChannel], {"1 Channel Mono"}, "1 Channel Mono");
         return;
     }
-    Fill(m_lists[kAudioBitRate], kRuleBitRates, "192 kbps");
-    Fill(m_lists[kSampleRate], kRuleRates, "44100 Hz");
+    Fill(m_lists[kAudioBitRate], ToStrings(RuleBitRates()), "192 kbps");
+    Fill(m_lists[kSampleRate], ToStrings(RuleSampleRates()), "44100 Hz");
     if (encoder == "AC3") {
         Fill(m_lists[kChannel], {"1 Channel Mono", "2 Channel Stereo", "5.1 Channel"},
              "2 Channel Stereo");

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <functional>
 #include <vector>
+#include "SkinLayout.h"
 
 class CBitmapSlider;
 class CControlButton;
@@ -29,11 +30,11 @@ public:
     enum class StopMode { StopAndClose, StopOnly };
 
     // The faces of the transport buttons (bitmap ids).
-    static constexpr int kPlayReadyFace = 302;
-    static constexpr int kPlayPlayingFace = 310;
-    static constexpr int kPlayGreyedFace = 301;
-    static constexpr int kStopActiveFace = 304;
-    static constexpr int kStopGreyedFace = 303;
+    static constexpr int kPlayReadyFace = skin::kPlayFaces.normal;
+    static constexpr int kPlayPlayingFace = skin::kPlayPlayingFace;
+    static constexpr int kPlayGreyedFace = skin::kPlayFaces.disabled;
+    static constexpr int kStopActiveFace = skin::kStopFaces.normal;
+    static constexpr int kStopGreyedFace = skin::kStopFaces.disabled;
 
     // `window` is the transport's parent: the window whose invokable OnPreviewEnded() takes
     // the player's end notification, on the window's own thread.

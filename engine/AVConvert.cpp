@@ -2,11 +2,11 @@
 
 #include "FFmpegHandles.h"
 
-AVConvert::AVConvert() {
+JobProgress::JobProgress() {
     ForgetProgress();
 }
 
-void AVConvert::ForgetProgress() {
+void JobProgress::ForgetProgress() {
     for (auto& status : taskStatus) {
         status.store(kTaskPending, std::memory_order_relaxed);
     }
@@ -18,6 +18,7 @@ void AVConvert::ForgetProgress() {
 bool AVConvert::ResetTasks(int count) {
     ForgetProgress();
     sourcePaths.clear();
+    requestedOutputs.clear();
     outputPaths.clear();
     taskReports.clear();
     clipStart.fill(0.0);
@@ -25,12 +26,14 @@ bool AVConvert::ResetTasks(int count) {
     clipLength.fill(0.0);
     clipToEnd.fill(false);
     soundTrack.fill(0);
+    taskKind.fill(TaskKind::Convert);
     if (count < 0 || count > kMaxTasks) {
         taskCount = 0;
         return false;
     }
     taskCount = count;
     sourcePaths.resize(static_cast<std::size_t>(count));
+    requestedOutputs.resize(static_cast<std::size_t>(count));
     outputPaths.resize(static_cast<std::size_t>(count));
     taskReports.resize(static_cast<std::size_t>(count));
     return true;
@@ -42,6 +45,22 @@ std::string AVConvert::FailureReason(int index) const {
         return "the output file could not be finished";
     }
     return taskReports[task].failure;
+}
+
+std::string AVConvert::TaskNote(int index) const {
+    const auto task = static_cast<std::size_t>(index);
+    if (index < 0 || task >= taskReports.size()) {
+        return {};
+    }
+    const TaskReport& report = taskReports[task];
+    std::string note = report.damage;
+    if (report.packetsSkipped > 0) {
+        note += note.empty() ? "" : "; ";
+        note += std::to_string(report.packetsSkipped) +
+                (report.packetsSkipped == 1 ? " sound packet" : " sound packets") +
+                " did not decode and " + (report.packetsSkipped == 1 ? "was" : "were") + " skipped";
+    }
+    return note;
 }
 
 int AVConvert::ProbeMedia() {

@@ -1,14 +1,18 @@
 #pragma once
 
-// The conversion job: the task table the main window fills, the output settings as codec
-// identifiers, the control flags the windows set and the progress fields the worker writes.
+// The conversion job, in three parts by who writes them:
 //
-// Threads: the user-interface thread fills the task table and the settings before it starts a
-// worker, then writes only `stopRequested` and `previewHidden`. The worker writes `currentTask`,
-// `fileProgress`, `taskProgress` and `taskStatus`. A task's `outputPaths` entry (rewritten by
-// the worker with the name it actually created) and its `taskReports` entry may be read by
-// another thread once that task's status has left kTaskPending: the status store is a release,
-// its load an acquire.
+// - JobInput: what the front end fills before a run (through ApplyPlan, JobPlan.h). The
+//   worker receives it as const: it never writes it.
+// - JobProgress: the stop and preview switches the user-interface thread writes during a run,
+//   and the counters and statuses the worker writes for the front end to show.
+// - JobResults: what became of each task, written by the worker before the task's status.
+//
+// AVConvert is the sum of the three, plus the probe the user-interface thread uses.
+//
+// Threads: a task's `outputPaths` entry (the name the worker actually created) and its
+// `taskReports` entry may be read by another thread once that task's status has left
+// kTaskPending: the status store is a release, its load an acquire.
 
 #include <array>
 #include <atomic>
@@ -19,53 +23,20 @@
 #include "CodecIds.h"
 #include "MediaProbeResult.h"
 
-class AVConvert final {
-public:
-    static constexpr int kMaxTasks = 9999;        // entries of the clip tables
-    static constexpr int kStatusEntries = 10000;  // entries of the status table
-    static constexpr int kMaxParallelTasks = 64;  // batch tasks converted at once, at most
+namespace tolvane {
+class PreviewSink;
+}
 
-    static constexpr std::uint8_t kTaskPending = 0xFF;
-    static constexpr std::uint8_t kTaskConverted = 1;
-    static constexpr std::uint8_t kTaskFailed = 2;
+// The audio numbers of a run: codec, bit rate, sample rate and channels.
+struct AudioSettings final {
+    std::int32_t codecId = 0;  // AVCodecID
+    std::int32_t bitRate = 0;
+    std::int32_t sampleRate = 0;
+    std::int32_t channels = 0;
+};
 
-    AVConvert();
-    AVConvert(const AVConvert&) = delete;
-    AVConvert& operator=(const AVConvert&) = delete;
-
-    // Every task pending and not started, as before a run.
-    void ForgetProgress();
-
-    // Empties the task table and makes room for `count` tasks (at most kMaxTasks): empty paths,
-    // clip times 0, every task pending and not started. Returns false, leaving the table empty,
-    // for a count outside 0..kMaxTasks. Never while a worker runs.
-    bool ResetTasks(int count);
-
-    // Reads `probePath` and fills `probe`. 0 on success; -1 not media, -2 no stream information,
-    // -4 no decoder for the video stream, -5 that decoder does not open. User-interface thread,
-    // never while a worker runs.
-    int ProbeMedia();
-
-    // ---- Task table: written by the user-interface thread before a worker starts. ----
-    int taskCount = -1;
-    std::vector<std::string> sourcePaths;        // empty entry: the task does not take part (fails)
-    std::vector<std::string> outputPaths;        // rewritten by the worker with the name it wrote
-    std::array<double, kMaxTasks> clipStart{};   // seconds; the worker resets it after seeking
-    std::array<double, kMaxTasks> clipEnd{};     // seconds; kept for the windows
-    std::array<double, kMaxTasks> clipLength{};  // seconds; the batch worker stops a task there
-    // No end was set: the task runs to the end of its sound, however long that really is, and
-    // clipLength is only the progress denominator.
-    std::array<bool, kMaxTasks> clipToEnd{};
-    // The sound track a task converts: its number among the file's sound tracks, from 1; 0 for
-    // the last one, as when nothing was chosen.
-    std::array<std::int32_t, kMaxTasks> soundTrack{};
-    int totalTasksShown = 0;    // user-interface thread only
-    int mergeTotalSeconds = 0;  // the merge worker's progress denominator
-    // How many batch tasks are converted at once (1: one after the other, in task order; at
-    // most kMaxParallelTasks).
-    int parallelTasks = 1;
-
-    // ---- Output settings as codec identifiers: written by the user-interface thread. ----
+// The output settings of a run as codec identifiers.
+struct EncodeSettings {
     std::int32_t audioCodecId = 0;  // AVCodecID
     std::int32_t audioBitRate = 0;
     std::int32_t audioSampleRate = 0;
@@ -77,15 +48,65 @@ public:
     std::int32_t videoHeight = 0;
     double videoFrameRate = 0.0;       // 0: as the source
     std::int32_t writeThumbnail = -1;  // 1: write a ".THM" thumbnail beside the output
-    // The sound track's packets go out as they are, in a container chosen by their codec (the
-    // worker puts its extension on the output path); the settings above are not used.
-    bool copySound = false;
+
+    AudioSettings Audio() const {
+        return {audioCodecId, audioBitRate, audioSampleRate, audioChannels};
+    }
+};
+
+struct JobLimits {
+    static constexpr int kMaxTasks = 9999;        // entries of the clip tables
+    static constexpr int kStatusEntries = 10000;  // entries of the status table
+    static constexpr int kMaxParallelTasks = 64;  // batch tasks converted at once, at most
+
+    static constexpr std::uint8_t kTaskPending = 0xFF;
+    static constexpr std::uint8_t kTaskConverted = 1;
+    static constexpr std::uint8_t kTaskFailed = 2;
+};
+
+// What a task does with its sound track.
+enum class TaskKind : std::uint8_t {
+    Convert,  // decoded and encoded with the job's settings
+    Copy,     // its packets go out as they are, in a container chosen by their codec
+};
+
+// Filled by the front end before a run; read-only for the worker.
+struct JobInput : JobLimits, EncodeSettings {
+    int taskCount = -1;
+    std::vector<std::string> sourcePaths;        // empty entry: the task does not take part
+    std::vector<std::string> requestedOutputs;   // the name each task asks for
+    std::array<double, kMaxTasks> clipStart{};   // seconds from the start of the file
+    std::array<double, kMaxTasks> clipEnd{};     // seconds; kept for the windows
+    std::array<double, kMaxTasks> clipLength{};  // seconds; the batch worker stops a task there
+    // No end was set: the task runs to the end of its sound, however long that really is, and
+    // clipLength is only the progress denominator.
+    std::array<bool, kMaxTasks> clipToEnd{};
+    // The sound track a task converts: its number among the file's sound tracks, from 1; 0 for
+    // the last one, as when nothing was chosen.
+    std::array<std::int32_t, kMaxTasks> soundTrack{};
+    std::array<TaskKind, kMaxTasks> taskKind{};
+    int totalTasksShown = 0;         // user-interface thread only
+    double mergeTotalSeconds = 0.0;  // the merge worker's progress denominator
+    // How many batch tasks are converted at once (1: one after the other, in task order; at
+    // most kMaxParallelTasks).
+    int parallelTasks = 1;
+
     // A source without a cover picture gives MP3, M4A and FLAC outputs a picture of its video,
     // taken at coverFromVideoSeconds (negative: at a tenth of the video's length).
     bool coverFromVideo = false;
     double coverFromVideoSeconds = -1.0;
+    // Where the worker hands the pictures it decodes while it converts (null: nowhere). Its
+    // owner outlives the run.
+    tolvane::PreviewSink* previewSink = nullptr;
 
-    // ---- Control and progress. ----
+    bool Copies(int index) const {
+        return taskKind[static_cast<std::size_t>(index)] == TaskKind::Copy;
+    }
+};
+
+// Switches written by the user-interface thread during a run, and the counters the worker
+// writes for it.
+struct JobProgress : JobLimits {
     std::atomic<bool> stopRequested{false};      // written by the user-interface thread
     std::atomic<bool> previewHidden{false};      // written by the user-interface thread
     std::atomic<std::int32_t> currentTask{-1};   // written by the worker (UI: -1 before a start)
@@ -96,17 +117,51 @@ public:
     // Written by the merge worker: the task whose output path names the merged file (-1: none).
     std::atomic<std::int32_t> mergeOutputTask{-1};
 
-    // What became of a finished task, for reports: written by the worker before its status.
+    JobProgress();
+    // Every task pending and not started, as before a run.
+    void ForgetProgress();
+};
+
+// What became of each task, written by the worker before its status.
+struct JobResults {
     struct TaskReport {
         double soundSeconds = 0.0;  // sound written into the output
         double wallSeconds = 0.0;   // time the task took
         std::string failure;        // why it failed (empty when it did not)
         bool fileKept = false;      // outputPaths holds a file this task made and kept
+        // The source could be read only up to a point (the rest is damaged): where the sound
+        // ends and why, for people ("the source is damaged after 12:34 of 20:00"). The task
+        // keeps what was read.
+        std::string damage;
+        int packetsSkipped = 0;  // sound packets that did not decode
     };
+    // The name each task wrote (its requested name, or the free one the worker created).
+    std::vector<std::string> outputPaths;
     std::vector<TaskReport> taskReports;
+};
+
+class AVConvert final : public JobInput, public JobProgress, public JobResults {
+public:
+    AVConvert() = default;
+    AVConvert(const AVConvert&) = delete;
+    AVConvert& operator=(const AVConvert&) = delete;
+
+    // Empties the task table and makes room for `count` tasks (at most kMaxTasks): empty paths,
+    // clip times 0, every task pending and not started. Returns false, leaving the table empty,
+    // for a count outside 0..kMaxTasks. Never while a worker runs.
+    bool ResetTasks(int count);
+
     // Why task `index` failed, for people: its report's reason, or, for the entries of a merged
     // file that could not be finished, that. Read once the task's status is kTaskFailed.
     std::string FailureReason(int index) const;
+    // What a person should know of a finished task that converted: where a damaged source's
+    // sound ends, and how many sound packets did not decode. Empty when there is nothing.
+    std::string TaskNote(int index) const;
+
+    // Reads `probePath` and fills `probe`. 0 on success; -1 not media, -2 no stream information,
+    // -4 no decoder for the video stream, -5 that decoder does not open. User-interface thread,
+    // never while a worker runs.
+    int ProbeMedia();
 
     // ---- Probe: user-interface thread only. ----
     std::string probePath;

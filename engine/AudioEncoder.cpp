@@ -10,8 +10,6 @@ extern "C" {
 #include <libavutil/samplefmt.h>
 }
 
-#include "AVConvert.h"
-
 namespace tolvane {
 
 namespace {
@@ -29,18 +27,6 @@ constexpr std::array kSupportedAudioCodecs = {
 bool Is16BitPcm(AVCodecID id) {
     return id == AV_CODEC_ID_PCM_S16LE || id == AV_CODEC_ID_PCM_S16BE ||
            id == AV_CODEC_ID_PCM_U16LE || id == AV_CODEC_ID_PCM_U16BE;
-}
-
-AVSampleFormat ChooseSampleFormat(const AVCodec& codec, AVSampleFormat source) {
-    if (codec.sample_fmts == nullptr) {
-        return source;
-    }
-    for (const AVSampleFormat* f = codec.sample_fmts; *f != AV_SAMPLE_FMT_NONE; ++f) {
-        if (*f == source) {
-            return source;
-        }
-    }
-    return codec.sample_fmts[0];
 }
 
 // The channel layout a decoder's output really has (an unspecified order gets the default).
@@ -104,38 +90,62 @@ bool HasAudioEncoder(std::int32_t codecId) {
            avcodec_find_encoder(static_cast<AVCodecID>(codecId)) != nullptr;
 }
 
-int AudioEncoder::Open(const AVConvert& job, const AVCodecContext& decoder,
+AVSampleFormat ChooseSampleFormat(const AVCodec& codec, AVSampleFormat source) {
+    if (codec.sample_fmts == nullptr) {
+        return source;
+    }
+    for (const AVSampleFormat* f = codec.sample_fmts; *f != AV_SAMPLE_FMT_NONE; ++f) {
+        if (*f == source) {
+            return source;
+        }
+    }
+    return codec.sample_fmts[0];
+}
+
+int OpenAudioEncoderContext(const AVCodec& codec, const AudioSettings& settings,
+                            AVSampleFormat sampleFormat, const AVOutputFormat& format,
+                            CodecContextPtr& encoder) {
+    encoder.reset(avcodec_alloc_context3(&codec));
+    if (!encoder) {
+        return AVERROR(ENOMEM);
+    }
+    AVCodecContext* enc = encoder.get();
+    enc->bit_rate = settings.bitRate;
+    enc->sample_rate = settings.sampleRate;
+    av_channel_layout_default(&enc->ch_layout, settings.channels);
+    enc->sample_fmt = sampleFormat;
+    enc->time_base = AVRational{1, settings.sampleRate};
+    if (format.flags & AVFMT_GLOBALHEADER) {
+        enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    }
+    const int ret = avcodec_open2(enc, &codec, nullptr);
+    if (ret < 0) {
+        encoder.reset();
+    }
+    return ret;
+}
+
+int AudioEncoder::Open(const AudioSettings& settings, const AVCodecContext& decoder,
                        const AVOutputFormat& format, const std::string& path) {
     m_path = path;
-    const auto id = static_cast<AVCodecID>(job.audioCodecId);
+    const auto id = static_cast<AVCodecID>(settings.codecId);
     const AVCodec* codec =
-        IsSupportedAudioCodec(job.audioCodecId) ? avcodec_find_encoder(id) : nullptr;
+        IsSupportedAudioCodec(settings.codecId) ? avcodec_find_encoder(id) : nullptr;
     if (codec == nullptr) {
         LogFailure(path, "no encoder for the audio codec", AVERROR_ENCODER_NOT_FOUND);
         return AVERROR_ENCODER_NOT_FOUND;
     }
-    if (job.audioChannels <= 0 || job.audioSampleRate <= 0) {
+    if (settings.channels <= 0 || settings.sampleRate <= 0) {
         LogFailure(path, "invalid audio channel count or sample rate", AVERROR(EINVAL));
         return AVERROR(EINVAL);
     }
-    m_encoder.reset(avcodec_alloc_context3(codec));
-    if (!m_encoder) {
-        return AVERROR(ENOMEM);
-    }
-    AVCodecContext* enc = m_encoder.get();
-    enc->bit_rate = job.audioBitRate;
-    enc->sample_rate = job.audioSampleRate;
-    av_channel_layout_default(&enc->ch_layout, job.audioChannels);
-    enc->sample_fmt = ChooseSampleFormat(*codec, decoder.sample_fmt);
-    enc->time_base = AVRational{1, job.audioSampleRate};
-    if (format.flags & AVFMT_GLOBALHEADER) {
-        enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    }
-    int ret = avcodec_open2(enc, codec, nullptr);
+    int ret = OpenAudioEncoderContext(
+        *codec, settings, ChooseSampleFormat(*codec, decoder.sample_fmt), format, m_encoder);
     if (ret < 0) {
         LogFailure(path, "cannot open the audio encoder", ret);
         return ret;
     }
+    AVCodecContext* enc = m_encoder.get();
 
     const int channels = enc->ch_layout.nb_channels;
     m_takesShortFrame = (codec->capabilities &

@@ -10,7 +10,7 @@
 #include "FFmpegHandles.h"
 #include "OutputMedia.h"
 
-class AVConvert;
+#include "AVConvert.h"
 
 namespace tolvane {
 
@@ -19,6 +19,17 @@ bool IsSupportedAudioCodec(std::int32_t codecId);
 // Whether it is, and this FFmpeg has an encoder for it.
 bool HasAudioEncoder(std::int32_t codecId);
 
+// The sample format a run gives `codec` for a source decoding to `source`: the source's own
+// when the encoder takes it, else the encoder's first.
+AVSampleFormat ChooseSampleFormat(const AVCodec& codec, AVSampleFormat source);
+
+// The one set-up of an audio encoder, for the run and for the check before it: `codec` with
+// `settings`, taking `sampleFormat`, for a container of `format`, opened into `encoder`.
+// Returns 0 or the negative AVERROR of avcodec_open2.
+int OpenAudioEncoderContext(const AVCodec& codec, const AudioSettings& settings,
+                            AVSampleFormat sampleFormat, const AVOutputFormat& format,
+                            CodecContextPtr& encoder);
+
 class AudioEncoder final {
 public:
     AudioEncoder() = default;
@@ -26,11 +37,11 @@ public:
     AudioEncoder& operator=(const AudioEncoder&) = delete;
     ~AudioEncoder() { av_channel_layout_uninit(&m_resamplerLayout); }
 
-    // Finds and opens the encoder for the job's settings. The source's sample format is used when
-    // the encoder takes it, else the encoder's own. Returns 0, or a negative AVERROR (logged
-    // with `path`).
-    int Open(const AVConvert& job, const AVCodecContext& decoder, const AVOutputFormat& format,
-             const std::string& path);
+    // Finds and opens the encoder for `settings`. The source's sample format is used when the
+    // encoder takes it, else the encoder's own. Returns 0, or a negative AVERROR (logged with
+    // `path`).
+    int Open(const AudioSettings& settings, const AVCodecContext& decoder,
+             const AVOutputFormat& format, const std::string& path);
 
     AVCodecContext* Context() const { return m_encoder.get(); }
     bool IsOpen() const { return m_encoder != nullptr; }

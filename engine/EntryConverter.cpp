@@ -4,9 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "AVConvert.h"
-#include "OutputFile.h"
-#include "Thumbnail.h"
+#include "Pictures.h"
 
 namespace tolvane {
 
@@ -28,81 +26,18 @@ bool FormatNameIs(const char* names, const char* wanted) {
 
 }  // namespace
 
-void TaskFailure::Note(const std::string& why, int error) {
-    if (reason.empty()) {
-        reason = error < 0 ? why + ": " + AvErrorText(error) : why;
-    }
-    failed = true;
-}
-
-int StartEntryOutput(AVConvert& job, int index, EntryMode mode, OutputMedia& output,
-                     const AVFormatContext& input, int soundIndex, TaskFailure& failure) {
-    std::string& outputPath = job.outputPaths[static_cast<std::size_t>(index)];
-    if (output.HeaderWritten()) {
-        // A later merge entry: its own name is only reported, never created.
-        std::string free = FirstFreeName(outputPath);
-        if (!free.empty()) {
-            outputPath = std::move(free);
-        }
-        return 0;
-    }
-    CopyDescriptiveTags(input, soundIndex, *output.Context(), output.audio.stream);
-    // A video output keeps its own pictures; a copy never has video.
-    if ((job.copySound || !job.includeVideo) && output.TakesCover()) {
-        const std::string& source = job.sourcePaths[static_cast<std::size_t>(index)];
-        if (auto cover = CoverForSource(
-                input, source, CoverChoice{job.coverFromVideo, job.coverFromVideoSeconds})) {
-            if (const int ret = output.AddCover(std::move(*cover)); ret < 0) {
-                LogFailure(source, "cannot add the cover picture", ret);
-                failure.Note("cannot add the cover picture", ret);
-                return ret;
-            }
-        }
-    }
-    const int ret = output.CreateFileAndWriteHeader(outputPath);
-    if (ret < 0) {
-        LogFailure(outputPath, "cannot create the output or write its header", ret);
-        failure.Note("cannot create the output file", ret);
-        return ret;
-    }
-    outputPath = output.WrittenPath();
-    if (mode == EntryMode::Merge) {
-        job.mergeOutputTask.store(index, std::memory_order_release);
-    }
-    return 0;
-}
-
-void PublishTaskProgress(AVConvert& job, int index, EntryLane lane, EntryMode mode,
-                         std::int64_t percent) {
-    const auto value = static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(percent, 0, mode == EntryMode::Merge ? 99 : 100));
-    job.taskProgress[static_cast<std::size_t>(index)].store(value, std::memory_order_relaxed);
-    if (lane.publishesFileProgress) {
-        job.fileProgress.store(value, std::memory_order_relaxed);
-    }
-}
-
-EntryConverter::EntryConverter(AVConvert& job, int index, OutputMedia& output, AudioEncoder& audio,
-                               EntryMode mode, EntryLane lane)
-    : m_job(job),
-      m_index(index),
-      m_output(output),
-      m_mode(mode),
-      m_lane(lane),
-      m_sourcePath(job.sourcePaths[static_cast<std::size_t>(index)]),
+EntryConverter::EntryConverter(EntryContext& entry, AudioEncoder& audio)
+    : m_entry(entry),
+      m_in(entry.In()),
+      m_output(entry.Output()),
+      m_sourcePath(entry.SourcePath()),
       m_audio(audio) {}
-
-bool EntryConverter::Fail(const char* what, int error) {
-    LogFailure(m_sourcePath.empty() ? std::string("(no source)") : m_sourcePath, what, error);
-    NoteFailure(what, error);
-    return false;
-}
 
 EntryResult EntryConverter::Convert() {
     m_frame.reset(av_frame_alloc());
     m_packet.reset(av_packet_alloc());
     if (!m_frame || !m_packet) {
-        Fail("out of memory", AVERROR(ENOMEM));
+        m_entry.Fail("out of memory", AVERROR(ENOMEM));
     } else if (OpenSource() && SetUpOutput()) {
         SeekToClipStart();
         RunPacketLoop();
@@ -110,38 +45,30 @@ EntryResult EntryConverter::Convert() {
     }
     const bool wrote =
         (m_audioOpen && m_audio.SamplesQueued() > m_samplesBefore) || m_picturesEncoded > 0;
-    if (!m_failure.failed && !m_stopped && !wrote) {
-        // An output without sound is no conversion: a clip after the end of the sound, a
-        // track that decodes to nothing, a merge entry without sound.
-        LogFailure(m_sourcePath, "no sound was converted");
-        NoteFailure("no sound was converted");
-    }
     const int rate = m_audioOpen ? m_audio.Context()->sample_rate : 0;
     const double seconds =
         rate > 0 ? static_cast<double>(m_audio.SamplesQueued() - m_samplesBefore) / rate : 0.0;
-    return EntryResult{m_failure.failed, m_stopped, wrote && !m_failure.failed, seconds,
-                       m_failure.reason};
+    return m_entry.Finish(wrote, seconds, "no sound was converted");
 }
 
 bool EntryConverter::OpenSource() {
-    const std::string& output = m_job.outputPaths[static_cast<std::size_t>(m_index)];
-    if (m_sourcePath.empty() || output.empty()) {
-        return Fail("the task has no source or output path", AVERROR(EINVAL));
+    if (!m_entry.CheckPaths()) {
+        return false;
     }
     std::string failure;
     if (OpenSourceFile(m_sourcePath, m_source, &failure) < 0) {
-        NoteFailure(failure.c_str());
+        m_entry.NoteFailure(failure);
         return false;
     }
-    if (!PickStreams(m_source, m_job.soundTrack[static_cast<std::size_t>(m_index)])) {
-        return Fail("the source has no such sound track", AVERROR_STREAM_NOT_FOUND);
+    if (!PickStreams(m_source, m_entry.SoundTrack())) {
+        return m_entry.Fail("the source has no such sound track", AVERROR_STREAM_NOT_FOUND);
     }
     AVFormatContext* input = m_source.input.get();
     if (m_source.videoIndex >= 0) {
         // Video is decoded only for jobs that include it; one thread is enough to open it.
         if (OpenStreamDecoder(m_sourcePath, input, m_source.videoIndex, m_source.videoDecoder,
-                              m_job.includeVideo ? 0 : 1) < 0) {
-            NoteFailure("cannot open the video decoder");
+                              m_in.includeVideo ? 0 : 1) < 0) {
+            m_entry.NoteFailure("cannot open the video decoder");
             return false;
         }
         const AVRational rate = input->streams[m_source.videoIndex]->r_frame_rate;
@@ -150,13 +77,13 @@ bool EntryConverter::OpenSource() {
     }
     if (m_source.audioIndex >= 0 &&
         OpenStreamDecoder(m_sourcePath, input, m_source.audioIndex, m_source.audioDecoder, 1) < 0) {
-        NoteFailure("cannot open the audio decoder");
+        m_entry.NoteFailure("cannot open the audio decoder");
         return false;
     }
     // The demuxer can skip what is never decoded.
     for (unsigned i = 0; i < input->nb_streams; ++i) {
         const bool used = static_cast<int>(i) == m_source.audioIndex ||
-                          (m_job.includeVideo && static_cast<int>(i) == m_source.videoIndex);
+                          (m_in.includeVideo && static_cast<int>(i) == m_source.videoIndex);
         input->streams[i]->discard = used ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
     }
     m_inputIsRm =
@@ -165,17 +92,17 @@ bool EntryConverter::OpenSource() {
 }
 
 bool EntryConverter::SetUpOutput() {
-    std::string& outputPath = m_job.outputPaths[static_cast<std::size_t>(m_index)];
+    const std::string& outputPath = m_entry.OutputPath();
     const AVOutputFormat* format = av_guess_format(nullptr, outputPath.c_str(), nullptr);
     if (format == nullptr) {
-        return Fail("no output format for the output name", AVERROR_MUXER_NOT_FOUND);
+        return m_entry.Fail("no output format for the output name", AVERROR_MUXER_NOT_FOUND);
     }
-    m_outputIsRm = m_mode == EntryMode::Batch && FormatNameIs(format->name, "rm");
+    m_outputIsRm = m_entry.Mode() == EntryMode::Batch && FormatNameIs(format->name, "rm");
     const bool firstOutput = !m_output.Allocated();
     if (firstOutput) {
         const int ret = m_output.Allocate(format, outputPath);
         if (ret < 0) {
-            return Fail("cannot allocate the output", ret);
+            return m_entry.Fail("cannot allocate the output", ret);
         }
     }
     m_output.BeginEntry();
@@ -184,17 +111,17 @@ bool EntryConverter::SetUpOutput() {
     // Streams can be added only until the header is written: a merge entry with a kind of
     // stream that the output lacks contributes only what the output has.
     const bool canAdd = !m_output.HeaderWritten();
-    if (m_job.includeVideo && m_source.videoIndex >= 0 && (canAdd || m_output.video.stream)) {
-        if (m_video.Open(m_job, *m_source.videoDecoder, m_sourceRate, *m_output.Context()->oformat,
+    if (m_in.includeVideo && m_source.videoIndex >= 0 && (canAdd || m_output.video.stream)) {
+        if (m_video.Open(m_in, *m_source.videoDecoder, m_sourceRate, *m_output.Context()->oformat,
                          m_outputIsRm, m_sourcePath) < 0) {
-            NoteFailure("cannot open the video encoder");
+            m_entry.NoteFailure("cannot open the video encoder");
             return false;
         }
         m_videoOpen = true;
         if (m_output.video.stream == nullptr) {
             m_output.video.stream = m_output.AddStream(*m_video.Context());
             if (m_output.video.stream == nullptr) {
-                return Fail("cannot add the video stream", AVERROR(ENOMEM));
+                return m_entry.Fail("cannot add the video stream", AVERROR(ENOMEM));
             }
             m_output.video.stream->avg_frame_rate = m_sourceRate;
             m_output.video.stream->r_frame_rate = m_sourceRate;
@@ -202,10 +129,10 @@ bool EntryConverter::SetUpOutput() {
     }
     if (m_source.audioIndex >= 0 && (canAdd || m_output.audio.stream)) {
         const int ret = m_audio.IsOpen() ? m_audio.BeginSource(*m_source.audioDecoder, m_sourcePath)
-                                         : m_audio.Open(m_job, *m_source.audioDecoder,
+                                         : m_audio.Open(m_in.Audio(), *m_source.audioDecoder,
                                                         *m_output.Context()->oformat, m_sourcePath);
         if (ret < 0) {
-            NoteFailure("cannot open the audio encoder");
+            m_entry.NoteFailure("cannot open the audio encoder");
             return false;
         }
         m_audioOpen = true;
@@ -213,25 +140,22 @@ bool EntryConverter::SetUpOutput() {
         if (m_output.audio.stream == nullptr) {
             m_output.audio.stream = m_output.AddStream(*m_audio.Context());
             if (m_output.audio.stream == nullptr) {
-                return Fail("cannot add the audio stream", AVERROR(ENOMEM));
+                return m_entry.Fail("cannot add the audio stream", AVERROR(ENOMEM));
             }
         }
     }
     if (m_output.Context()->nb_streams == 0) {
         // Checked before the file is made, so that no empty file is left behind.
-        return Fail("nothing to write: the source has no audio", AVERROR_STREAM_NOT_FOUND);
+        return m_entry.Fail("nothing to write: the source has no audio", AVERROR_STREAM_NOT_FOUND);
     }
 
-    if (StartEntryOutput(m_job, m_index, m_mode, m_output, *input, m_source.audioIndex, m_failure) <
-        0) {
+    if (!m_entry.StartOutput(*input, m_source.audioIndex)) {
         return false;
     }
-    if (m_job.writeThumbnail == 1) {
-        m_thumbnailPath = ThumbnailPathFor(outputPath);
+    if (m_in.writeThumbnail == 1) {
+        m_thumbnailPath = ThumbnailPathFor(m_entry.OutputPath());
     }
-    if (m_lane.drawsPreview) {
-        m_preview.Start();
-    }
+    StartPreview();
 
     // Rough number of audio packets, for the Vorbis progress rule.
     if (m_audioOpen && m_source.audioDecoder->sample_rate > 0 && input->duration > 0) {
@@ -241,29 +165,38 @@ bool EntryConverter::SetUpOutput() {
     if (m_packetEstimate <= 0) {
         m_packetEstimate = 100;
     }
-    if (m_mode == EntryMode::Batch && m_audioOpen && !RunsToTheEnd()) {
-        const double clip = std::max(0.0, m_job.clipLength[static_cast<std::size_t>(m_index)]);
-        m_audio.LimitSamples(std::llround(clip * m_audio.Context()->sample_rate));
+    if (m_audioOpen && !m_entry.RunsToTheEnd()) {
+        m_audio.LimitSamples(std::llround(m_entry.ClipLength() * m_audio.Context()->sample_rate));
     }
     return true;
 }
 
+void EntryConverter::StartPreview() {
+    if (m_entry.Lane().drawsPreview && m_in.previewSink != nullptr && m_source.videoIndex >= 0) {
+        m_preview = m_in.previewSink;
+        m_preview->Begin();
+    }
+}
+
+void EntryConverter::StopPreview() {
+    if (m_preview != nullptr) {
+        m_preview->End();
+        m_preview = nullptr;
+    }
+}
+
 void EntryConverter::SeekToClipStart() {
-    double& clipStart = m_job.clipStart[static_cast<std::size_t>(m_index)];
-    if (m_mode != EntryMode::Batch || clipStart == 0.0) {
+    const double clipStart = m_entry.ClipStart();
+    if (clipStart == 0.0) {
         return;
     }
     AVFormatContext* input = m_source.input.get();
-    // Clip times count from the start of the file, which is not always timestamp 0.
-    const std::int64_t origin = input->start_time != AV_NOPTS_VALUE ? input->start_time : 0;
-    const auto target = origin + static_cast<std::int64_t>(clipStart * 1000000.0);
-    const int ret = av_seek_frame(input, -1, target, AVSEEK_FLAG_BACKWARD);
+    const int ret = av_seek_frame(input, -1, m_entry.ClipStartMicros(*input), AVSEEK_FLAG_BACKWARD);
     if (ret < 0) {
         // Reading on from the start still gives the right clip: decoded data before it is dropped.
         LogFailure(m_sourcePath, "cannot seek to the clip start", ret);
     }
     m_skipUntil = clipStart;
-    clipStart = 0.0;
 }
 
 double EntryConverter::AudioSeconds() const {
@@ -275,15 +208,11 @@ double EntryConverter::VideoSeconds() const {
     return m_videoOpen ? m_output.videoEndSeconds : 0.0;
 }
 
-bool EntryConverter::RunsToTheEnd() const {
-    return m_job.clipToEnd[static_cast<std::size_t>(m_index)];
-}
-
 bool EntryConverter::ClipEndReached() const {
-    if (m_mode != EntryMode::Batch || !m_audioOpen || RunsToTheEnd()) {
+    if (!m_audioOpen || m_entry.RunsToTheEnd()) {
         return false;
     }
-    const double clip = m_job.clipLength[static_cast<std::size_t>(m_index)];
+    const double clip = m_entry.ClipLength();
     const bool audioDone = m_audio.LimitReached() || AudioSeconds() >= clip;
     if (m_videoOpen) {
         return audioDone && VideoSeconds() >= clip;
@@ -292,18 +221,11 @@ bool EntryConverter::ClipEndReached() const {
 }
 
 void EntryConverter::UpdateProgress(bool afterAudioDecode) {
-    const bool merge = m_mode == EntryMode::Merge;
-    const double total = merge ? static_cast<double>(m_job.mergeTotalSeconds)
-                               : m_job.clipLength[static_cast<std::size_t>(m_index)];
-    std::int64_t percent = 0;
-    if (total > 0.0) {
-        percent =
-            static_cast<std::int64_t>(100.0 * std::max(AudioSeconds(), VideoSeconds()) / total);
+    if (afterAudioDecode && m_in.audioCodecId == AV_CODEC_ID_VORBIS) {
+        m_entry.PublishPercent(m_decodeCalls * 100 / m_packetEstimate);
+    } else {
+        m_entry.PublishSeconds(std::max(AudioSeconds(), VideoSeconds()));
     }
-    if (afterAudioDecode && m_job.audioCodecId == AV_CODEC_ID_VORBIS) {
-        percent = m_decodeCalls * 100 / m_packetEstimate;
-    }
-    PublishTaskProgress(m_job, m_index, m_lane, m_mode, percent);
 }
 
 void EntryConverter::RunPacketLoop() {
@@ -312,15 +234,13 @@ void EntryConverter::RunPacketLoop() {
     for (;;) {
         const int ret = av_read_frame(input, packet);
         if (ret < 0) {
-            if (ret != AVERROR_EOF) {
-                LogFailure(m_sourcePath, "reading stopped", ret);
+            if (m_entry.NoteReadEnd(ret, m_source, m_readSeconds)) {
+                DrainDecoders();
             }
-            DrainDecoders();
             return;
         }
-        if (m_job.stopRequested.load(std::memory_order_relaxed)) {
-            m_stopped = true;
-            m_preview.Stop();
+        if (m_entry.StopSeen()) {
+            StopPreview();
             av_packet_unref(packet);
             return;
         }
@@ -332,6 +252,9 @@ void EntryConverter::RunPacketLoop() {
             HandleVideoPacket(packet);
         } else if (packet->stream_index == m_source.audioIndex && m_audioOpen &&
                    !m_audioWriteFailed) {
+            m_readSeconds = std::max(m_readSeconds,
+                                     EntryContext::PacketEndSeconds(
+                                         *packet, *input->streams[packet->stream_index], *input));
             HandleAudioPacket(packet);
         }
         av_packet_unref(packet);
@@ -357,18 +280,27 @@ void EntryConverter::HandleAudioPacket(const AVPacket* packet) {
     const int ret = avcodec_send_packet(m_source.audioDecoder.get(), packet);
     if (ret >= 0) {
         ReceiveAudioFrames();
+    } else if (ret != AVERROR(EAGAIN)) {
+        // A packet that does not decode is skipped, and counted.
+        m_entry.CountSkippedPacket();
     }
-    // A packet that does not decode is skipped.
     UpdateProgress(true);
 }
 
 void EntryConverter::ReceiveAudioFrames() {
     AVCodecContext* decoder = m_source.audioDecoder.get();
-    while (!m_audioWriteFailed && avcodec_receive_frame(decoder, m_frame.get()) >= 0) {
+    while (!m_audioWriteFailed) {
+        const int received = avcodec_receive_frame(decoder, m_frame.get());
+        if (received < 0) {
+            if (received != AVERROR(EAGAIN) && received != AVERROR_EOF) {
+                m_entry.CountSkippedPacket();  // the decoder gave up on what it was given
+            }
+            return;
+        }
         const int skip = LeadingSamplesToSkip(*m_frame);
         if (const int ret = m_audio.Push(*m_frame, skip, m_output); ret < 0) {
             // A failed audio write fails the task and ends it.
-            NoteFailure("cannot encode or write the sound", ret);
+            m_entry.NoteFailure("cannot encode or write the sound", ret);
             m_audioWriteFailed = true;
         }
         av_frame_unref(m_frame.get());
@@ -418,7 +350,7 @@ void EntryConverter::ReceiveVideoFrames() {
 
 void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
     UpdateProgress(false);
-    if (m_job.writeThumbnail == 1 && !m_thumbnailDone) {
+    if (m_in.writeThumbnail == 1 && !m_thumbnailDone) {
         // A thumbnail that cannot be written is not tried again in this task.
         WriteThumbnailFromFrame(m_thumbnailPath, frame);
         m_thumbnailDone = true;
@@ -427,8 +359,8 @@ void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
         frame.best_effort_timestamp != AV_NOPTS_VALUE) {
         return;
     }
-    if (m_lane.drawsPreview && !m_job.previewHidden.load(std::memory_order_relaxed)) {
-        m_preview.Draw(frame);
+    if (m_preview != nullptr && !m_entry.PreviewHidden()) {
+        m_preview->Picture(frame);
     }
     const double audioSeconds = AudioSeconds();
     const double videoSeconds = VideoSeconds();
@@ -439,7 +371,8 @@ void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
         return;  // dropped: video runs ahead of audio at a different frame rate
     }
     std::int64_t step = 1;
-    const bool computeTimestamp = m_mode == EntryMode::Merge || !(m_inputIsRm || m_oddFrameRate);
+    const bool computeTimestamp =
+        m_entry.Mode() == EntryMode::Merge || !(m_inputIsRm || m_oddFrameRate);
     if (computeTimestamp && audioSeconds > videoSeconds) {
         const AVRational rate = m_video.TimeBase();
         step = static_cast<std::int64_t>((audioSeconds - videoSeconds) * rate.den / rate.num) + 1;
@@ -449,7 +382,7 @@ void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
     const auto position = static_cast<std::int64_t>(std::llround(videoSeconds * tb.den / tb.num));
     const std::int64_t pts = std::max(m_output.videoPts, position);
     if (const int ret = m_video.Encode(frame, pts, m_output); ret < 0) {
-        NoteFailure("cannot encode or write the pictures", ret);
+        m_entry.NoteFailure("cannot encode or write the pictures", ret);
         m_videoWriteFailed = true;
     } else {
         ++m_picturesEncoded;
@@ -458,17 +391,17 @@ void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
 
 void EntryConverter::FinishEntry() {
     // A merge's encoder carries on into the next entry; the merge flushes it at its end.
-    if (m_mode == EntryMode::Batch && m_audioOpen && !m_audioWriteFailed) {
+    if (m_entry.Mode() == EntryMode::Batch && m_audioOpen && !m_audioWriteFailed) {
         if (const int ret = m_audio.Flush(m_output); ret < 0) {
-            NoteFailure("cannot encode or write the end of the sound", ret);
+            m_entry.NoteFailure("cannot encode or write the end of the sound", ret);
         }
     }
     if (m_videoOpen) {
         if (const int ret = m_video.Flush(m_output); ret < 0) {
-            NoteFailure("cannot encode or write the last pictures", ret);
+            m_entry.NoteFailure("cannot encode or write the last pictures", ret);
         }
     }
-    m_preview.Stop();
+    StopPreview();
 }
 
 }  // namespace tolvane

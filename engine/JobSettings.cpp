@@ -5,7 +5,7 @@
 
 namespace tolvane {
 
-void CopySettingsToJob(const OutputSettings& settings, AVConvert& job) {
+void CopySettingsToJob(const OutputSettings& settings, EncodeSettings& job) {
     job.includeVideo = !settings.audioOnly;
     job.writeThumbnail = settings.pspPreset ? 1 : -1;
     job.videoBitRate = settings.videoBitRate;

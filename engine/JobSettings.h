@@ -1,14 +1,14 @@
 #pragma once
 
-// The output profile written into a job, for every front end that starts a run.
+// The output profile written into a job's settings, for every front end that starts a run.
 
-class AVConvert;
+struct EncodeSettings;
 struct OutputSettings;
 
 namespace tolvane {
 
-// Writes the profile into the job's settings; a name or text in no table leaves the job's
+// Writes the profile into `job` as codec identifiers; a name or text in no table leaves the
 // previous value.
-void CopySettingsToJob(const OutputSettings& settings, AVConvert& job);
+void CopySettingsToJob(const OutputSettings& settings, EncodeSettings& job);
 
 }  // namespace tolvane

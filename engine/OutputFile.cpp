@@ -1,5 +1,7 @@
 #include "OutputFile.h"
 
+#include "Paths.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,15 +22,9 @@ constexpr int kIoBufferBytes = 64 * 1024;
 }
 
 std::string NumberedName(const std::string& path, int counter) {
-    const std::size_t slash = path.find_last_of('/');
-    const std::size_t dot = path.find_last_of('.');
-    const bool hasExtension =
-        dot != std::string::npos && (slash == std::string::npos || dot > slash);
-    const std::string mark = "(" + std::to_string(counter) + ")";
-    if (!hasExtension) {
-        return path + mark;
-    }
-    return path.substr(0, dot) + mark + path.substr(dot);
+    std::string numbered = path;
+    numbered.insert(ExtensionStart(path), "(" + std::to_string(counter) + ")");
+    return numbered;
 }
 
 std::string FirstFreeName(const std::string& path) {

@@ -8,6 +8,12 @@ extern "C" {
 
 namespace tolvane {
 
+OutputMedia::~OutputMedia() {
+    if (m_headerWritten) {
+        Discard();
+    }
+}
+
 int OutputMedia::Allocate(const AVOutputFormat* format, const std::string& path) {
     AVFormatContext* raw = nullptr;
     const int ret = avformat_alloc_output_context2(&raw, format, nullptr, path.c_str());

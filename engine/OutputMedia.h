@@ -24,6 +24,13 @@ struct StreamTrack final {
 
 class OutputMedia final {
 public:
+    OutputMedia() = default;
+    OutputMedia(const OutputMedia&) = delete;
+    OutputMedia& operator=(const OutputMedia&) = delete;
+    // A file that was started but never finished (a header without its trailer) is removed:
+    // only Finish keeps a file.
+    ~OutputMedia();
+
     // Allocates the container for `format` with the file name `path`. Returns 0 or an AVERROR.
     int Allocate(const AVOutputFormat* format, const std::string& path);
     bool Allocated() const { return m_context != nullptr; }

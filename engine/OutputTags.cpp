@@ -3,11 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-extern "C" {
-#include <libavutil/imgutils.h>
-}
-
-#include "Thumbnail.h"
+#include "Pictures.h"
 
 namespace tolvane {
 
@@ -18,8 +14,6 @@ namespace {
 constexpr const char* kTagKeys[] = {"title",     "author",  "artist", "album_artist",
                                     "copyright", "comment", "album",  "year",
                                     "date",      "track",   "genre",  "composer"};
-
-constexpr int kCoverJpegQuality = 3;  // MJPEG quantiser: 2 (best) .. 31
 
 bool IsImageCodec(AVCodecID codec) {
     return codec == AV_CODEC_ID_MJPEG || codec == AV_CODEC_ID_PNG;
@@ -63,85 +57,6 @@ std::optional<CoverPicture> PictureOfStream(const AVStream& stream) {
     return std::nullopt;
 }
 
-// Decodes the first picture of stream `index` at or after `target` (stream time base).
-FramePtr DecodePictureAt(AVFormatContext* input, int index, AVCodecContext* decoder,
-                         std::int64_t target) {
-    FramePtr frame(av_frame_alloc());
-    PacketPtr packet(av_packet_alloc());
-    if (!frame || !packet) {
-        return nullptr;
-    }
-    FramePtr best;
-    bool draining = false;
-    while (!draining) {
-        const int read = av_read_frame(input, packet.get());
-        if (read < 0) {
-            draining = true;
-            avcodec_send_packet(decoder, nullptr);
-        } else if (packet->stream_index != index) {
-            av_packet_unref(packet.get());
-            continue;
-        } else {
-            const int sent = avcodec_send_packet(decoder, packet.get());
-            av_packet_unref(packet.get());
-            if (sent < 0 && sent != AVERROR(EAGAIN)) {
-                continue;  // a damaged packet: the next may decode
-            }
-        }
-        while (avcodec_receive_frame(decoder, frame.get()) >= 0) {
-            const std::int64_t pts = frame->best_effort_timestamp;
-            best = FramePtr(av_frame_clone(frame.get()));
-            av_frame_unref(frame.get());
-            if (pts == AV_NOPTS_VALUE || pts >= target) {
-                return best;
-            }
-        }
-    }
-    return best;  // the last picture when the video ends before `target`
-}
-
-std::optional<CoverPicture> EncodeJpeg(const AVFrame& picture) {
-    const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_MJPEG);
-    if (codec == nullptr || picture.width <= 0 || picture.height <= 0) {
-        return std::nullopt;
-    }
-    CodecContextPtr encoder(avcodec_alloc_context3(codec));
-    if (!encoder) {
-        return std::nullopt;
-    }
-    encoder->width = picture.width;
-    encoder->height = picture.height;
-    encoder->pix_fmt = AV_PIX_FMT_YUVJ420P;
-    encoder->time_base = AVRational{1, 25};
-    encoder->flags |= AV_CODEC_FLAG_QSCALE;
-    encoder->global_quality = FF_QP2LAMBDA * kCoverJpegQuality;
-    if (avcodec_open2(encoder.get(), codec, nullptr) < 0) {
-        return std::nullopt;
-    }
-    FramePtr yuv = AllocPicture(AV_PIX_FMT_YUVJ420P, picture.width, picture.height);
-    SwsPtr scaler(sws_getContext(
-        picture.width, picture.height, static_cast<AVPixelFormat>(picture.format), picture.width,
-        picture.height, AV_PIX_FMT_YUVJ420P, SWS_BICUBIC, nullptr, nullptr, nullptr));
-    PacketPtr packet(av_packet_alloc());
-    if (!yuv || !scaler || !packet) {
-        return std::nullopt;
-    }
-    sws_scale(scaler.get(), picture.data, picture.linesize, 0, picture.height, yuv->data,
-              yuv->linesize);
-    yuv->pts = 0;
-    if (avcodec_send_frame(encoder.get(), yuv.get()) < 0 ||
-        avcodec_send_frame(encoder.get(), nullptr) < 0 ||
-        avcodec_receive_packet(encoder.get(), packet.get()) < 0) {
-        return std::nullopt;
-    }
-    CoverPicture cover;
-    cover.codec = AV_CODEC_ID_MJPEG;
-    cover.width = picture.width;
-    cover.height = picture.height;
-    cover.data.assign(packet->data, packet->data + packet->size);
-    return cover;
-}
-
 }  // namespace
 
 void CopyDescriptiveTags(const AVFormatContext& input, int soundIndex, AVFormatContext& output,
@@ -180,40 +95,6 @@ std::optional<CoverPicture> FindCoverPicture(const AVFormatContext& input) {
         }
     }
     return found;
-}
-
-std::optional<CoverPicture> CoverFromVideo(const std::string& path, double seconds) {
-    SourceMedia source;
-    if (OpenSourceFile(path, source) < 0) {
-        return std::nullopt;
-    }
-    PickLastStreams(source);  // the video the file is converted from, never a cover picture
-    AVFormatContext* input = source.input.get();
-    const int index = source.videoIndex;
-    if (index < 0) {
-        return std::nullopt;
-    }
-    CodecContextPtr decoder;
-    if (OpenStreamDecoder(path, input, index, decoder, 0) < 0) {
-        return std::nullopt;
-    }
-    if (seconds < 0.0) {
-        seconds =
-            input->duration > 0 ? 0.1 * static_cast<double>(input->duration) / AV_TIME_BASE : 0.0;
-    }
-    const AVStream* stream = input->streams[index];
-    const std::int64_t origin =
-        stream->start_time != AV_NOPTS_VALUE ? stream->start_time : std::int64_t{0};
-    const std::int64_t target = origin + SecondsInTimeBase(seconds, stream->time_base);
-    for (unsigned i = 0; i < input->nb_streams; ++i) {
-        input->streams[i]->discard =
-            static_cast<int>(i) == index ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
-    }
-    if (seconds > 0.0) {
-        av_seek_frame(input, index, target, AVSEEK_FLAG_BACKWARD);  // else decoded from the start
-    }
-    FramePtr picture = DecodePictureAt(input, index, decoder.get(), target);
-    return picture ? EncodeJpeg(*picture) : std::nullopt;
 }
 
 std::optional<CoverPicture> CoverForSource(const AVFormatContext& input, const std::string& path,

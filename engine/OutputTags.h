@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "FFmpegHandles.h"
+#include "Pictures.h"
 
 namespace tolvane {
 
@@ -18,21 +19,9 @@ namespace tolvane {
 void CopyDescriptiveTags(const AVFormatContext& input, int soundIndex, AVFormatContext& output,
                          AVStream* outputSound);
 
-// A picture to carry as the output's cover: JPEG or PNG data as stored.
-struct CoverPicture final {
-    std::vector<std::uint8_t> data;
-    AVCodecID codec = AV_CODEC_ID_NONE;
-    int width = 0;
-    int height = 0;
-};
-
 // The source's cover: an attached picture (also how Matroska image attachments are read), else
 // an image attachment stream. A picture marked as the front cover wins.
 std::optional<CoverPicture> FindCoverPicture(const AVFormatContext& input);
-
-// A JPEG picture of the video of `path` at `seconds`, or at a tenth of its length for a negative
-// `seconds`. No value when the file has no video or no picture decodes.
-std::optional<CoverPicture> CoverFromVideo(const std::string& path, double seconds);
 
 // Where a cover may come from besides the source's own picture.
 struct CoverChoice final {

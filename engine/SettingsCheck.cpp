@@ -28,40 +28,36 @@ std::string Describe(const char* encoder, const AVOutputFormat* format) {
 
 }  // namespace
 
-std::string AudioSettingsRefusal(const AVConvert& job, const std::string& outputName) {
+std::string AudioSettingsRefusal(const AudioSettings& audio, const std::string& outputName) {
     const AVOutputFormat* format = av_guess_format(nullptr, outputName.c_str(), nullptr);
     if (format == nullptr) {
         return "no container is known for the name " + outputName;
     }
-    const auto id = static_cast<AVCodecID>(job.audioCodecId);
-    const AVCodec* codec = HasAudioEncoder(job.audioCodecId) ? avcodec_find_encoder(id) : nullptr;
+    const auto id = static_cast<AVCodecID>(audio.codecId);
+    const AVCodec* codec = HasAudioEncoder(audio.codecId) ? avcodec_find_encoder(id) : nullptr;
     if (codec == nullptr) {
         return std::string("this FFmpeg has no encoder for ") + avcodec_get_name(id);
     }
     const std::string pair = Describe(codec->name, format);
-    if (job.audioChannels <= 0 || job.audioSampleRate <= 0) {
+    if (audio.channels <= 0 || audio.sampleRate <= 0) {
         return pair + ": no channel count or sample rate";
     }
-    CodecContextPtr encoder(avcodec_alloc_context3(codec));
-    if (!encoder) {
-        return pair + ": out of memory";
-    }
-    encoder->bit_rate = job.audioBitRate;
-    encoder->sample_rate = job.audioSampleRate;
-    av_channel_layout_default(&encoder->ch_layout, job.audioChannels);
-    encoder->sample_fmt = codec->sample_fmts != nullptr ? codec->sample_fmts[0] : AV_SAMPLE_FMT_S16;
-    encoder->time_base = AVRational{1, job.audioSampleRate};
-    if (format->flags & AVFMT_GLOBALHEADER) {
-        encoder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
-    }
-    int ret = avcodec_open2(encoder.get(), codec, nullptr);
-    if (ret < 0) {
-        return pair + ": the encoder refuses " + std::to_string(job.audioSampleRate) + " Hz, " +
-               std::to_string(job.audioChannels) + " channels (" + AvErrorText(ret) + ")";
+    // The run gives the encoder the source's sample format where it takes it, else its first:
+    // every format it takes must open.
+    CodecContextPtr encoder;
+    const AVSampleFormat* formats = codec->sample_fmts;
+    const AVSampleFormat fallback[] = {AV_SAMPLE_FMT_S16, AV_SAMPLE_FMT_NONE};
+    for (const AVSampleFormat* f = formats != nullptr ? formats : fallback;
+         *f != AV_SAMPLE_FMT_NONE; ++f) {
+        const int ret = OpenAudioEncoderContext(*codec, audio, *f, *format, encoder);
+        if (ret < 0) {
+            return pair + ": the encoder refuses " + std::to_string(audio.sampleRate) + " Hz, " +
+                   std::to_string(audio.channels) + " channels (" + AvErrorText(ret) + ")";
+        }
     }
     // A header written into memory: the container takes the stream or says why not.
     AVFormatContext* raw = nullptr;
-    ret = avformat_alloc_output_context2(&raw, format, nullptr, outputName.c_str());
+    int ret = avformat_alloc_output_context2(&raw, format, nullptr, outputName.c_str());
     OutputContextPtr output(raw);
     AVIOContext* io = nullptr;
     if (ret >= 0) {
@@ -72,7 +68,10 @@ std::string AudioSettingsRefusal(const AVConvert& job, const std::string& output
     if (stream == nullptr) {
         return pair + ": out of memory";
     }
-    avcodec_parameters_from_context(stream->codecpar, encoder.get());
+    ret = avcodec_parameters_from_context(stream->codecpar, encoder.get());
+    if (ret < 0) {
+        return pair + ": " + AvErrorText(ret);
+    }
     stream->time_base = encoder->time_base;
     output->pb = buffer.get();
     ret = avformat_write_header(output.get(), nullptr);
@@ -87,9 +86,9 @@ std::string ProfileRefusal(const OutputSettings& settings, const std::string& en
     if (IsOriginalAudioEntry(entryText)) {
         return {};  // nothing is encoded
     }
-    const auto job = std::make_unique<AVConvert>();  // large: not on the stack
-    CopySettingsToJob(settings, *job);
-    return AudioSettingsRefusal(*job, "output" + ExtensionFromEntryText(entryText));
+    EncodeSettings encode;
+    CopySettingsToJob(settings, encode);
+    return AudioSettingsRefusal(encode.Audio(), "output" + ExtensionFromEntryText(entryText));
 }
 
 }  // namespace tolvane

@@ -6,14 +6,15 @@
 
 #include <string>
 
-class AVConvert;
+struct AudioSettings;
 struct OutputSettings;
 
 namespace tolvane {
 
-// Empty when the job's audio codec, rate and channels can be written into the container that
-// `outputName`'s extension chooses; otherwise why not, naming the pair.
-std::string AudioSettingsRefusal(const AVConvert& job, const std::string& outputName);
+// Empty when the audio codec, rate and channels can be written into the container that
+// `outputName`'s extension chooses, whatever sample format the source gives the encoder;
+// otherwise why not, naming the pair.
+std::string AudioSettingsRefusal(const AudioSettings& audio, const std::string& outputName);
 
 // The same for a profile and a format entry's text, as a run would translate them.
 std::string ProfileRefusal(const OutputSettings& settings, const std::string& entryText);

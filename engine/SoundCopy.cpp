@@ -131,11 +131,11 @@ std::string CopyMismatch(const AVCodecParameters& first, const AVCodecParameters
     return {};
 }
 
-CopyMergeCheck CheckCopyMerge(const AVConvert& job) {
+CopyMergeCheck CheckCopyMerge(const JobInput& job) {
     CopyMergeCheck check;
     SourceMedia first;
     const AVStream* firstTrack = nullptr;
-    const int count = std::min(job.taskCount, AVConvert::kMaxTasks);
+    const int count = std::min(job.taskCount, JobInput::kMaxTasks);
     for (int i = 0; i < count; ++i) {
         const std::string& path = job.sourcePaths[static_cast<std::size_t>(i)];
         if (path.empty()) {
@@ -165,46 +165,26 @@ CopyMergeCheck CheckCopyMerge(const AVConvert& job) {
     return check;
 }
 
-SoundCopier::SoundCopier(AVConvert& job, int index, OutputMedia& output, EntryMode mode,
-                         EntryLane lane)
-    : m_job(job),
-      m_index(index),
-      m_output(output),
-      m_mode(mode),
-      m_lane(lane),
-      m_sourcePath(job.sourcePaths[static_cast<std::size_t>(index)]) {}
-
-void SoundCopier::Fail(const std::string& reason, int error) {
-    LogFailure(m_sourcePath.empty() ? std::string("(no source)") : m_sourcePath, reason.c_str(),
-               error);
-    m_failure.Note(reason, error);
-}
+SoundCopier::SoundCopier(EntryContext& entry) : m_entry(entry), m_output(entry.Output()) {}
 
 EntryResult SoundCopier::Copy() {
     if (OpenSource() && SetUpOutput()) {
         SeekToClipStart();
         CopyPackets();
     }
-    const bool wrote = m_packetsCopied > 0;
-    if (!m_failure.failed && !m_stopped && !wrote) {
-        Fail("no sound was copied");
-    }
     const double seconds =
         m_track ? static_cast<double>(m_copiedTs) * av_q2d(m_track->time_base) : 0.0;
-    return EntryResult{m_failure.failed, m_stopped, wrote && !m_failure.failed, seconds,
-                       m_failure.reason};
+    return m_entry.Finish(m_packetsCopied > 0, seconds, "no sound was copied");
 }
 
 bool SoundCopier::OpenSource() {
-    if (m_sourcePath.empty() || m_job.outputPaths[static_cast<std::size_t>(m_index)].empty()) {
-        Fail("the task has no source or output path", AVERROR(EINVAL));
+    if (!m_entry.CheckPaths()) {
         return false;
     }
     std::string failure;
-    m_track = OpenSoundTrack(m_sourcePath, m_job.soundTrack[static_cast<std::size_t>(m_index)],
-                             m_source, failure);
+    m_track = OpenSoundTrack(m_entry.SourcePath(), m_entry.SoundTrack(), m_source, failure);
     if (m_track == nullptr) {
-        m_failure.Note(failure);  // already logged
+        m_entry.NoteFailure(failure);  // already logged
         return false;
     }
     AVFormatContext* input = m_source.input.get();
@@ -216,23 +196,21 @@ bool SoundCopier::OpenSource() {
 }
 
 bool SoundCopier::SetUpOutput() {
-    std::string& outputPath = m_job.outputPaths[static_cast<std::size_t>(m_index)];
+    std::string& outputPath = m_entry.OutputPath();
     const CopyContainer container = CopyContainerFor(m_track->codecpar->codec_id);
     outputPath = WithExtension(outputPath, container.extension);
     if (!m_output.Allocated()) {
         int ret = m_output.Allocate(av_guess_format(container.muxer, nullptr, nullptr), outputPath);
         AVStream* stream = ret < 0 ? nullptr : avformat_new_stream(m_output.Context(), nullptr);
         if (stream == nullptr) {
-            Fail("cannot allocate the output", ret < 0 ? ret : AVERROR(ENOMEM));
-            return false;
+            return m_entry.Fail("cannot allocate the output", ret < 0 ? ret : AVERROR(ENOMEM));
         }
         ret = avcodec_parameters_copy(stream->codecpar, m_track->codecpar);
         if (ret < 0) {
-            Fail("cannot copy the sound track's parameters", ret);
-            return false;
+            return m_entry.Fail("cannot copy the sound track's parameters", ret);
         }
         stream->codecpar->codec_tag = 0;  // the container's own tag
-        if (m_mode == EntryMode::Merge) {
+        if (m_entry.Mode() == EntryMode::Merge) {
             ForgetFlacLength(*stream->codecpar);
         }
         stream->time_base = m_track->time_base;
@@ -241,13 +219,11 @@ bool SoundCopier::SetUpOutput() {
         const std::string mismatch =
             CopyMismatch(*m_output.audio.stream->codecpar, *m_track->codecpar);
         if (!mismatch.empty()) {
-            Fail("the sound track cannot join the merged file: " + mismatch);
-            return false;
+            return m_entry.Fail("the sound track cannot join the merged file: " + mismatch);
         }
     }
     m_output.BeginEntry();
-    return StartEntryOutput(m_job, m_index, m_mode, m_output, *m_source.input, m_track->index,
-                            m_failure) >= 0;
+    return m_entry.StartOutput(*m_source.input, m_track->index);
 }
 
 void SoundCopier::SeekToClipStart() {
@@ -260,14 +236,9 @@ void SoundCopier::SeekToClipStart() {
     m_startTs = INT64_MIN;  // from the first packet, priming packets before the origin included
     m_offset = origin;
     m_endTs = INT64_MAX;
-    if (m_mode == EntryMode::Merge) {
-        return;  // whole sources
-    }
-    const auto index = static_cast<std::size_t>(m_index);
-    const double start = std::max(0.0, m_job.clipStart[index]);
-    if (!m_job.clipToEnd[index]) {
-        m_endTs =
-            origin + SecondsInTimeBase(start + std::max(0.0, m_job.clipLength[index]), timeBase);
+    const double start = m_entry.ClipStart();
+    if (!m_entry.RunsToTheEnd()) {
+        m_endTs = origin + SecondsInTimeBase(start + m_entry.ClipLength(), timeBase);
     }
     if (start <= 0.0) {
         return;
@@ -279,7 +250,7 @@ void SoundCopier::SeekToClipStart() {
         input, m_track->index, m_startTs - SecondsInTimeBase(1.0, timeBase), AVSEEK_FLAG_BACKWARD);
     if (ret < 0) {
         // Reading on from the start still finds the clip.
-        LogFailure(m_sourcePath, "cannot seek to the clip start", ret);
+        LogFailure(m_entry.SourcePath(), "cannot seek to the clip start", ret);
     }
 }
 
@@ -287,20 +258,21 @@ void SoundCopier::CopyPackets() {
     AVFormatContext* input = m_source.input.get();
     PacketPtr packet(av_packet_alloc());
     if (!packet) {
-        Fail("out of memory", AVERROR(ENOMEM));
+        m_entry.Fail("out of memory", AVERROR(ENOMEM));
         return;
     }
     for (;;) {
-        if (m_job.stopRequested.load(std::memory_order_relaxed)) {
-            m_stopped = true;
+        if (m_entry.StopSeen()) {
             return;
         }
         const int ret = av_read_frame(input, packet.get());
         if (ret < 0) {
-            if (ret != AVERROR_EOF) {
-                LogFailure(m_sourcePath, "reading stopped", ret);
-            }
+            m_entry.NoteReadEnd(ret, m_source, m_readSeconds);
             return;
+        }
+        if (packet->stream_index == m_track->index) {
+            m_readSeconds =
+                std::max(m_readSeconds, EntryContext::PacketEndSeconds(*packet, *m_track, *input));
         }
         const bool more = packet->stream_index != m_track->index || CopyPacket(packet.get());
         av_packet_unref(packet.get());
@@ -341,8 +313,7 @@ bool SoundCopier::CopyPacket(AVPacket* packet) {
     packet->pos = -1;
     const int ret = m_output.WritePacket(packet, m_output.audio);
     if (ret < 0) {
-        Fail("cannot write the output", ret);
-        return false;
+        return m_entry.Fail("cannot write the output", ret);
     }
     ++m_packetsCopied;
     UpdateProgress();
@@ -350,15 +321,10 @@ bool SoundCopier::CopyPacket(AVPacket* packet) {
 }
 
 void SoundCopier::UpdateProgress() {
-    const bool merge = m_mode == EntryMode::Merge;
-    const double total = merge ? static_cast<double>(m_job.mergeTotalSeconds)
-                               : m_job.clipLength[static_cast<std::size_t>(m_index)];
     const AVStream* out = m_output.audio.stream;
-    const double written = m_output.audio.endDts != AV_NOPTS_VALUE
+    m_entry.PublishSeconds(m_output.audio.endDts != AV_NOPTS_VALUE
                                ? static_cast<double>(m_output.audio.endDts) * av_q2d(out->time_base)
-                               : 0.0;
-    PublishTaskProgress(m_job, m_index, m_lane, m_mode,
-                        total > 0.0 ? static_cast<std::int64_t>(100.0 * written / total) : 0);
+                               : 0.0);
 }
 
 }  // namespace tolvane

@@ -6,11 +6,9 @@
 
 #include <string>
 
-#include "EntryConverter.h"
+#include "EntryContext.h"
 #include "FFmpegHandles.h"
 #include "OutputMedia.h"
-
-class AVConvert;
 
 namespace tolvane {
 
@@ -40,14 +38,13 @@ struct CopyMergeCheck final {
     int firstTask = -1;
     std::string reason;  // "AC-3, 5.1(side), 48000 Hz, unlike AAC, stereo, 44100 Hz"
 };
-CopyMergeCheck CheckCopyMerge(const AVConvert& job);
+CopyMergeCheck CheckCopyMerge(const JobInput& job);
 
 // Copies task `index` into `output` (a file of its own in a batch, the shared one in a merge).
 // Writes neither the trailer nor the task's status, as EntryConverter.
 class SoundCopier final {
 public:
-    SoundCopier(AVConvert& job, int index, OutputMedia& output, EntryMode mode,
-                EntryLane lane = {});
+    explicit SoundCopier(EntryContext& entry);
     SoundCopier(const SoundCopier&) = delete;
     SoundCopier& operator=(const SoundCopier&) = delete;
 
@@ -60,15 +57,9 @@ private:
     void CopyPackets();
     bool CopyPacket(AVPacket* packet);
     void UpdateProgress();
-    // Logs the failure with the source's name and fails the task.
-    void Fail(const std::string& reason, int error = 0);
 
-    AVConvert& m_job;
-    const int m_index;
+    EntryContext& m_entry;
     OutputMedia& m_output;
-    const EntryMode m_mode;
-    const EntryLane m_lane;
-    const std::string m_sourcePath;
     SourceMedia m_source;
     AVStream* m_track = nullptr;  // the source's sound track
 
@@ -78,9 +69,7 @@ private:
     std::int64_t m_offset = 0;         // subtracted from source timestamps
     std::int64_t m_copiedTs = 0;       // sound copied, from the output's start
     std::int64_t m_packetsCopied = 0;
-
-    TaskFailure m_failure;
-    bool m_stopped = false;
+    double m_readSeconds = 0.0;  // how far the track was read, from the start of the file
 };
 
 }  // namespace tolvane

@@ -8,7 +8,7 @@ extern "C" {
 }
 
 #include "AVConvert.h"
-#include "Thumbnail.h"
+#include "Pictures.h"
 
 namespace tolvane {
 
@@ -85,8 +85,9 @@ AVRational VideoTimeBase(double frameRate, AVRational sourceRate, bool useSource
     return AVRational{sourceRate.den, sourceRate.num};
 }
 
-int VideoEncoder::Open(const AVConvert& job, const AVCodecContext& decoder, AVRational sourceRate,
-                       const AVOutputFormat& format, bool useSourceRate, const std::string& path) {
+int VideoEncoder::Open(const EncodeSettings& job, const AVCodecContext& decoder,
+                       AVRational sourceRate, const AVOutputFormat& format, bool useSourceRate,
+                       const std::string& path) {
     m_path = path;
     bool tagXvid = false;
     const AVCodec* codec = FindVideoEncoder(job.videoCodecId, tagXvid);
@@ -158,8 +159,11 @@ int VideoEncoder::Encode(const AVFrame& frame, std::int64_t pts, OutputMedia& ou
     if (ret < 0) {
         return ret;
     }
-    sws_scale(m_scaler.get(), frame.data, frame.linesize, 0, frame.height, m_picture->data,
-              m_picture->linesize);
+    if (sws_scale(m_scaler.get(), frame.data, frame.linesize, 0, frame.height, m_picture->data,
+                  m_picture->linesize) <= 0) {
+        LogFailure(m_path, "cannot scale the video frame", AVERROR(EINVAL));
+        return AVERROR(EINVAL);
+    }
     m_picture->pts = pts;
     m_picture->pict_type = AV_PICTURE_TYPE_NONE;
     output.videoEndSeconds = static_cast<double>(pts + 1) * av_q2d(enc->time_base);

@@ -9,7 +9,7 @@
 #include "FFmpegHandles.h"
 #include "OutputMedia.h"
 
-class AVConvert;
+struct EncodeSettings;
 
 namespace tolvane {
 
@@ -24,7 +24,7 @@ class VideoEncoder final {
 public:
     // Finds and opens the encoder for the job's video settings. `sourceRate` is the source's
     // corrected base frame rate; `useSourceRate` forces it as the time base ("rm" output).
-    int Open(const AVConvert& job, const AVCodecContext& decoder, AVRational sourceRate,
+    int Open(const EncodeSettings& job, const AVCodecContext& decoder, AVRational sourceRate,
              const AVOutputFormat& format, bool useSourceRate, const std::string& path);
 
     AVCodecContext* Context() const { return m_encoder.get(); }

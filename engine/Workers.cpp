@@ -8,6 +8,7 @@
 
 #include "AVConvert.h"
 #include "AudioEncoder.h"
+#include "EntryContext.h"
 #include "EntryConverter.h"
 #include "OutputMedia.h"
 #include "Paths.h"
@@ -17,33 +18,36 @@ namespace tolvane {
 
 namespace {
 
-// Marks every entry unfinished and starts at the first. Returns how many tasks to run (at most
-// kMaxTasks), 0 when there is nothing to do.
-int BeginRun(AVConvert& job) {
-    const int count = std::min(job.taskCount, AVConvert::kMaxTasks);
-    job.ForgetProgress();
-    job.mergeOutputTask.store(-1, std::memory_order_relaxed);
-    job.currentTask.store(0, std::memory_order_release);
+// Marks every entry unfinished, every output under its requested name, and starts at the
+// first. Returns how many tasks to run (at most kMaxTasks), 0 when there is nothing to do.
+int BeginRun(JobView job) {
+    const int count = std::min(job.in.taskCount, JobInput::kMaxTasks);
+    job.progress.ForgetProgress();
+    job.progress.mergeOutputTask.store(-1, std::memory_order_relaxed);
+    job.progress.currentTask.store(0, std::memory_order_release);
     const auto size = static_cast<std::size_t>(std::max(count, 0));
-    if (count <= 0 || size > job.sourcePaths.size() || size > job.outputPaths.size() ||
-        size > job.taskReports.size()) {
+    if (count <= 0 || size > job.in.sourcePaths.size() || size > job.in.requestedOutputs.size()) {
         return 0;
     }
+    job.results.outputPaths.assign(job.in.requestedOutputs.begin(),
+                                   job.in.requestedOutputs.begin() + count);
+    job.results.taskReports.assign(size, {});
     return count;
 }
 
-void StoreStatus(AVConvert& job, int index, std::uint8_t status) {
-    job.taskStatus[static_cast<std::size_t>(index)].store(status, std::memory_order_release);
+void StoreStatus(JobView job, int index, std::uint8_t status) {
+    job.progress.taskStatus[static_cast<std::size_t>(index)].store(status,
+                                                                   std::memory_order_release);
 }
 
 // Failed: 2. Stopped before its end: left unfinished. Otherwise converted, also when the stop
 // came only after the task had reached its end.
-void SetStatus(AVConvert& job, int index, const EntryResult& result) {
-    std::uint8_t status = AVConvert::kTaskConverted;
+void SetStatus(JobView job, int index, const EntryResult& result) {
+    std::uint8_t status = JobLimits::kTaskConverted;
     if (result.failed) {
-        status = AVConvert::kTaskFailed;
+        status = JobLimits::kTaskFailed;
     } else if (result.stopped) {
-        status = AVConvert::kTaskPending;
+        status = JobLimits::kTaskPending;
     }
     StoreStatus(job, index, status);
 }
@@ -52,7 +56,7 @@ void SetStatus(AVConvert& job, int index, const EntryResult& result) {
 // when the file is not kept: the trailer or the close failed (the file would be incomplete),
 // or there was nothing to keep.
 // `failure` gets why a file to keep could not be finished.
-bool FinishOutput(AVConvert& job, OutputMedia& output, bool keep, bool publishProgress,
+bool FinishOutput(JobView job, OutputMedia& output, bool keep, bool publishProgress,
                   std::string& failure) {
     if (!output.HeaderWritten()) {
         return false;
@@ -69,56 +73,75 @@ bool FinishOutput(AVConvert& job, OutputMedia& output, bool keep, bool publishPr
         return false;
     }
     if (publishProgress) {
-        job.fileProgress.store(100, std::memory_order_relaxed);
+        job.progress.fileProgress.store(100, std::memory_order_relaxed);
     }
     return true;
 }
 
 using Clock = std::chrono::steady_clock;
 
-void Report(AVConvert& job, int index, const EntryResult& result, Clock::time_point started,
+void Report(JobView job, int index, const EntryResult& result, Clock::time_point started,
             bool fileKept) {
-    AVConvert::TaskReport& report = job.taskReports[static_cast<std::size_t>(index)];
+    JobResults::TaskReport& report = job.results.taskReports[static_cast<std::size_t>(index)];
     report.fileKept = fileKept;
     report.soundSeconds = result.failed ? 0.0 : result.soundSeconds;
     report.wallSeconds = std::chrono::duration<double>(Clock::now() - started).count();
     report.failure = result.failed ? result.failure : std::string();
+    report.damage = result.failed ? std::string() : result.damage;
+    report.packetsSkipped = result.packetsSkipped;
 }
 
 // Converts, or copies, task `index` into `output`. `mergeAudio` is the merge's one encoder
 // (null in a batch: the task gets its own).
-EntryResult ConvertEntry(AVConvert& job, int index, OutputMedia& output, EntryMode mode,
+EntryResult ConvertEntry(JobView job, int index, OutputMedia& output, EntryMode mode,
                          EntryLane lane, AudioEncoder* mergeAudio = nullptr) {
-    if (job.copySound) {
-        return SoundCopier(job, index, output, mode, lane).Copy();
+    EntryContext entry(job, index, output, mode, lane);
+    if (job.in.Copies(index)) {
+        return SoundCopier(entry).Copy();
     }
     AudioEncoder ownAudio;
-    return EntryConverter(job, index, output, mergeAudio ? *mergeAudio : ownAudio, mode, lane)
-        .Convert();
+    return EntryConverter(entry, mergeAudio ? *mergeAudio : ownAudio).Convert();
 }
 
-// A merge by copying needs the same kind of sound in every entry: otherwise every entry fails
-// with the reason, and nothing is written. Returns false then.
-bool CheckCopiedMerge(AVConvert& job, int count) {
-    if (!job.copySound) {
+// Fails every entry of a merge with `reason`; nothing is written.
+void FailMerge(JobView job, int count, const std::string& reason) {
+    for (int i = 0; i < count; ++i) {
+        job.results.taskReports[static_cast<std::size_t>(i)].failure = reason;
+        StoreStatus(job, i, JobLimits::kTaskFailed);
+    }
+}
+
+// A merge by copying needs the same kind of sound in every entry (and every entry copied):
+// otherwise every entry fails with the reason, and nothing is written. Returns false then.
+bool CheckCopiedMerge(JobView job, int count) {
+    int copied = 0;
+    int takingPart = 0;  // a task without a source fails on its own
+    for (int i = 0; i < count; ++i) {
+        const bool takes = !job.in.sourcePaths[static_cast<std::size_t>(i)].empty();
+        takingPart += takes ? 1 : 0;
+        copied += takes && job.in.Copies(i) ? 1 : 0;
+    }
+    if (copied == 0) {
         return true;
     }
-    const CopyMergeCheck check = CheckCopyMerge(job);
+    if (copied < takingPart) {
+        FailMerge(job, count, "a merge copies the sound of every file or of none");
+        return false;
+    }
+    const CopyMergeCheck check = CheckCopyMerge(job.in);
     if (check.task < 0) {
         return true;
     }
-    for (int i = 0; i < count; ++i) {
-        job.taskReports[static_cast<std::size_t>(i)].failure =
-            "the sound tracks cannot be merged without re-encoding: " +
-            std::string(FileNameOfPath(job.sourcePaths[static_cast<std::size_t>(check.task)])) +
-            " has " + check.reason;
-        StoreStatus(job, i, AVConvert::kTaskFailed);
-    }
+    FailMerge(
+        job, count,
+        "the sound tracks cannot be merged without re-encoding: " +
+            std::string(FileNameOfPath(job.in.sourcePaths[static_cast<std::size_t>(check.task)])) +
+            " has " + check.reason);
     return false;
 }
 
 // Converts task `index` into a file of its own, then reports it and stores its status.
-void ConvertBatchTask(AVConvert& job, int index, EntryLane lane) {
+void ConvertBatchTask(JobView job, int index, EntryLane lane) {
     const auto started = Clock::now();
     OutputMedia output;
     EntryResult result = ConvertEntry(job, index, output, EntryMode::Batch, lane);
@@ -127,7 +150,8 @@ void ConvertBatchTask(AVConvert& job, int index, EntryLane lane) {
     std::string finishFailure;
     const bool kept = FinishOutput(job, output, keep, lane.publishesFileProgress, finishFailure);
     if (kept) {
-        job.taskProgress[static_cast<std::size_t>(index)].store(100, std::memory_order_relaxed);
+        job.progress.taskProgress[static_cast<std::size_t>(index)].store(100,
+                                                                         std::memory_order_relaxed);
     } else if (result.wrote) {
         result.failed = true;
         if (result.failure.empty()) {
@@ -139,23 +163,23 @@ void ConvertBatchTask(AVConvert& job, int index, EntryLane lane) {
 }
 
 // The earliest task not yet finished is the window's current file.
-void PublishEarliestUnfinished(AVConvert& job, int count) {
+void PublishEarliestUnfinished(JobProgress& progress, int count) {
     int earliest = 0;
-    while (earliest < count && job.taskStatus[static_cast<std::size_t>(earliest)].load(
-                                   std::memory_order_acquire) != AVConvert::kTaskPending) {
+    while (earliest < count && progress.taskStatus[static_cast<std::size_t>(earliest)].load(
+                                   std::memory_order_acquire) != JobLimits::kTaskPending) {
         ++earliest;
     }
     if (earliest < count) {
-        job.fileProgress.store(
-            job.taskProgress[static_cast<std::size_t>(earliest)].load(std::memory_order_relaxed),
-            std::memory_order_relaxed);
+        progress.fileProgress.store(progress.taskProgress[static_cast<std::size_t>(earliest)].load(
+                                        std::memory_order_relaxed),
+                                    std::memory_order_relaxed);
     }
-    job.currentTask.store(earliest, std::memory_order_release);
+    progress.currentTask.store(earliest, std::memory_order_release);
 }
 
 // Several tasks at once: `lanes` threads take the next task in order until none is left or a
 // stop is asked for; this thread publishes the earliest unfinished task until all are done.
-void RunBatchLanes(AVConvert& job, int count, int lanes) {
+void RunBatchLanes(JobView job, int count, int lanes) {
     std::atomic<int> next{0};
     std::mutex mutex;
     std::condition_variable changed;
@@ -163,7 +187,7 @@ void RunBatchLanes(AVConvert& job, int count, int lanes) {
     const auto runLane = [&](bool drawsPreview) {
         const EntryLane lane{false, drawsPreview};
         for (;;) {
-            if (job.stopRequested.load(std::memory_order_relaxed)) {
+            if (job.progress.stopRequested.load(std::memory_order_relaxed)) {
                 break;
             }
             const int index = next.fetch_add(1);
@@ -189,7 +213,7 @@ void RunBatchLanes(AVConvert& job, int count, int lanes) {
         for (;;) {
             const bool done = changed.wait_for(lock, std::chrono::milliseconds(50),
                                                [&] { return lanesDone == lanes; });
-            PublishEarliestUnfinished(job, count);
+            PublishEarliestUnfinished(job.progress, count);
             if (done) {
                 break;
             }
@@ -199,22 +223,23 @@ void RunBatchLanes(AVConvert& job, int count, int lanes) {
         thread.join();
     }
     // As one at a time: the first task never started, or the end.
-    job.currentTask.store(std::min(next.load(), count), std::memory_order_release);
+    job.progress.currentTask.store(std::min(next.load(), count), std::memory_order_release);
 }
 
 }  // namespace
 
 int TasksAtOnceForCores() {
     return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1,
-                      AVConvert::kMaxParallelTasks);
+                      JobLimits::kMaxParallelTasks);
 }
 
 void RunBatchWorker(AVConvert& job) {
-    const int count = BeginRun(job);
-    const int lanes = std::clamp(std::min(job.parallelTasks, AVConvert::kMaxParallelTasks), 1,
+    const JobView view{job, job, job};
+    const int count = BeginRun(view);
+    const int lanes = std::clamp(std::min(job.parallelTasks, JobLimits::kMaxParallelTasks), 1,
                                  std::max(count, 1));
     if (lanes > 1) {
-        RunBatchLanes(job, count, lanes);
+        RunBatchLanes(view, count, lanes);
         return;
     }
     for (int i = 0; i < count; ++i) {
@@ -223,14 +248,15 @@ void RunBatchWorker(AVConvert& job) {
             return;
         }
         job.fileProgress.store(-1, std::memory_order_relaxed);
-        ConvertBatchTask(job, i, EntryLane{});
+        ConvertBatchTask(view, i, EntryLane{});
     }
     job.currentTask.store(std::max(job.taskCount, 0), std::memory_order_release);
 }
 
 void RunMergeWorker(AVConvert& job) {
-    int count = BeginRun(job);
-    if (!CheckCopiedMerge(job, count)) {
+    const JobView view{job, job, job};
+    int count = BeginRun(view);
+    if (!CheckCopiedMerge(view, count)) {
         count = 0;
     }
     // The output and the audio encoder belong to the whole merge, so that the entries' sound
@@ -250,12 +276,12 @@ void RunMergeWorker(AVConvert& job) {
             break;
         }
         if (last >= 0) {
-            SetStatus(job, last, lastResult);
+            SetStatus(view, last, lastResult);
         }
         job.fileProgress.store(-1, std::memory_order_relaxed);
         const auto started = Clock::now();
-        lastResult = ConvertEntry(job, i, output, EntryMode::Merge, EntryLane{}, &audio);
-        Report(job, i, lastResult, started, false);
+        lastResult = ConvertEntry(view, i, output, EntryMode::Merge, EntryLane{}, &audio);
+        Report(view, i, lastResult, started, false);
         last = i;
         if (lastResult.wrote) {
             merged.push_back(i);
@@ -265,15 +291,15 @@ void RunMergeWorker(AVConvert& job) {
     if (output.HeaderWritten()) {
         const int flushed = audio.IsOpen() ? audio.Flush(output) : 0;
         std::string ignored;  // a merge that is not kept fails its entries with one reason
-        kept = FinishOutput(job, output, flushed >= 0 && !merged.empty(), true, ignored);
+        kept = FinishOutput(view, output, flushed >= 0 && !merged.empty(), true, ignored);
     }
     if (last >= 0) {
-        SetStatus(job, last, lastResult);
+        SetStatus(view, last, lastResult);
     }
     if (!kept) {
         // The file is gone: nothing of these entries was converted.
         for (int i : merged) {
-            StoreStatus(job, i, AVConvert::kTaskFailed);
+            StoreStatus(view, i, JobLimits::kTaskFailed);
         }
     }
     if (!stoppedBetweenEntries) {

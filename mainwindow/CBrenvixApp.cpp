@@ -7,11 +7,12 @@ extern "C" {
 #include "CBrenvixDlg.h"
 #include "MessagePresenter.h"
 #include "SkinLook.h"
+#include "Version.h"
 #include "WindowServices.h"
 
 CBrenvixApp::CBrenvixApp(int& argc, char** argv) : m_app(argc, argv) {
     QApplication::setApplicationName(kApplicationName);
-    QApplication::setApplicationVersion("2.10");
+    QApplication::setApplicationVersion(kTolvaneVersion);
     ApplySkinLook(m_app);
     // The library's chatter stays out of the terminal; failures are still logged per file.
     av_log_set_level(AV_LOG_ERROR);

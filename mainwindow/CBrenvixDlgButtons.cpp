@@ -12,33 +12,35 @@ struct ButtonSpec {
     int id;
     skin::Box box;
     int shape;  // 0: rectangular
-    int hover;
-    int normal;
-    int disabled;  // 0: never greyed
+    skin::Faces faces;
     bool enabledAtStart;
     const char* tooltip;
     bool handCursor;
 };
 
-// Every bitmap button of the main window with its faces (hover, normal, greyed).
+// Every bitmap button of the main window with its faces.
 const ButtonSpec kButtonSpecs[] = {
-    {ids::kAdd, skin::kAddButton, 177, 178, 177, 0, true, "Add File", true},
-    {ids::kClip, skin::kClipButton, 280, 226, 180, 280, false, "Clip Video", true},
-    {ids::kHelp, skin::kHelpButton, 181, 182, 181, 0, true, "Help", true},
-    {ids::kConvert, skin::kConvertButton, 186, 185, 186, 279, false, "Start Converting", true},
-    {ids::kRemove, skin::kRemoveButton, 229, 188, 189, 229, false, "Remove", true},
-    {ids::kClearAll, skin::kClearAllButton, 269, 269, 191, 212, false, "Clear All", true},
-    {ids::kMerge, skin::kMergeButton, 0, 286, 295, 296, false, " Merge into a file", true},
-    {ids::kFileInfo, skin::kFileInfoButton, 261, 244, 243, 261, false, "File Information", true},
-    {ids::kSetting, skin::kSettingButton, 196, 196, 197, 200, false, "Conversion Settings", true},
-    {ids::kBrowse, skin::kBrowseButton, 199, 199, 199, 0, true, "Set output files", true},
-    {ids::kFindTarget, skin::kFindTargetButton, 204, 204, 204, 0, true, "Open output files", true},
-    {ids::kMinimize, skin::kMinimizeButton, 207, 208, 207, 0, true, "Minimize", true},
-    {ids::kClose, skin::kCloseButton, 209, 210, 209, 0, true, "Close", true},
-    {ids::kAbout, skin::kAboutButton, 253, 253, 254, 0, true, "About", true},
-    {ids::kPlay, skin::kPlayButton, 301, 302, 302, 301, false, "Play", false},
-    {ids::kStop, skin::kStopButton, 303, 304, 304, 303, false, "Stop", false},
-    {ids::kCheckVolume, skin::kVolumeSymbol, 293, 293, 293, 0, true, "", false},
+    {ids::kAdd, skin::kAddButton, 177, skin::kAddFaces, true, "Add File", true},
+    {ids::kClip, skin::kClipButton, 280, skin::kClipFaces, false, "Clip Video", true},
+    {ids::kHelp, skin::kHelpButton, 181, skin::kHelpFaces, true, "Help", true},
+    {ids::kConvert, skin::kConvertButton, 186, skin::kConvertFaces, false, "Start Converting",
+     true},
+    {ids::kRemove, skin::kRemoveButton, 229, skin::kRemoveFaces, false, "Remove", true},
+    {ids::kClearAll, skin::kClearAllButton, 269, skin::kClearAllFaces, false, "Clear All", true},
+    {ids::kMerge, skin::kMergeButton, 0, skin::kMergeFaces, false, " Merge into a file", true},
+    {ids::kFileInfo, skin::kFileInfoButton, 261, skin::kFileInfoFaces, false, "File Information",
+     true},
+    {ids::kSetting, skin::kSettingButton, 196, skin::kSettingFaces, false, "Conversion Settings",
+     true},
+    {ids::kBrowse, skin::kBrowseButton, 199, skin::kBrowseFaces, true, "Set output files", true},
+    {ids::kFindTarget, skin::kFindTargetButton, 204, skin::kFindTargetFaces, true,
+     "Open output files", true},
+    {ids::kMinimize, skin::kMinimizeButton, 207, skin::kMinimizeFaces, true, "Minimize", true},
+    {ids::kClose, skin::kCloseButton, 209, skin::kCloseFaces, true, "Close", true},
+    {ids::kAbout, skin::kAboutButton, 253, skin::kAboutFaces, true, "About", true},
+    {ids::kPlay, skin::kPlayButton, 301, skin::kPlayFaces, false, "Play", false},
+    {ids::kStop, skin::kStopButton, 303, skin::kStopFaces, false, "Stop", false},
+    {ids::kCheckVolume, skin::kVolumeSymbol, 293, skin::kVolumeFaces, true, "", false},
 };
 
 const ButtonSpec* FindSpec(int id) {
@@ -55,9 +57,11 @@ const ButtonSpec* FindSpec(int id) {
 void ApplyState(CControlButton& button, const ButtonSpec& entry, bool active) {
     button.setEnabled(active);
     if (active) {
-        button.SetBitmaps(entry.hover, entry.normal, entry.normal, entry.hover);
+        button.SetBitmaps(entry.faces.hover, entry.faces.normal, entry.faces.normal,
+                          entry.faces.hover);
     } else {
-        button.SetBitmaps(entry.disabled, entry.disabled, entry.disabled, entry.disabled);
+        button.SetBitmaps(entry.faces.disabled, entry.faces.disabled, entry.faces.disabled,
+                          entry.faces.disabled);
     }
     if (active && entry.handCursor) {
         button.setCursor(SkinHandCursor());
@@ -127,7 +131,7 @@ void CBrenvixDlg::Grey(int id) {
 void CBrenvixDlg::SetButtonActive(int id, bool active) {
     const ButtonSpec* entry = FindSpec(id);
     CControlButton* button = Button(id);
-    if (entry == nullptr || button == nullptr || (!active && entry->disabled == 0)) {
+    if (entry == nullptr || button == nullptr || (!active && entry->faces.disabled == 0)) {
         return;  // a button without a greyed face is never greyed
     }
     ApplyState(*button, *entry, active);

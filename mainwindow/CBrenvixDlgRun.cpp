@@ -11,6 +11,7 @@
 #include "CAVConvertDlg.h"
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
+#include "JobPlan.h"
 #include "JobSettings.h"
 #include "MessagePresenter.h"
 #include "Paths.h"
@@ -79,44 +80,39 @@ void CBrenvixDlg::StartRun(bool merge) {
     }
     // A worker still finishing after Stop must be done before the job is refilled.
     WaitForWorker();
-    AVConvert& job = SharedJob();
-    job.totalTasksShown = checked;
-    job.ResetTasks(rows);
-    job.fileProgress = -1;
-    job.mergeTotalSeconds = 0;
+    tolvane::JobPlan plan;
+    plan.tasks.resize(static_cast<std::size_t>(rows));  // rows that are not checked stay empty
+    plan.merge = merge;
+    plan.parallelTasks = m_filesAtOnce->value();
+    plan.preview = m_progress->PreviewSink();
+    tolvane::CopySettingsToJob(m_settings, plan.settings);
     const std::string entryText = m_formatBox->currentText().toStdString();
+    const TaskKind kind = CopiesOriginalAudio() ? TaskKind::Copy : TaskKind::Convert;
     for (int row = 0; row < rows; ++row) {
         if (m_checkedRows[static_cast<std::size_t>(row)] < 0) {
             continue;
         }
-        const auto index = static_cast<std::size_t>(row);
-        const std::string source = m_list->item(row, column::kSource)->text().toStdString();
-        const double start = static_cast<double>(
+        tolvane::PlannedTask& task = plan.tasks[static_cast<std::size_t>(row)];
+        task.source = m_list->item(row, column::kSource)->text().toStdString();
+        task.start = static_cast<double>(
             ParseTimeText(m_list->item(row, column::kStart)->text().toStdString()));
-        const double end = static_cast<double>(
+        task.end = static_cast<double>(
             ParseTimeText(m_list->item(row, column::kEnd)->text().toStdString()));
         // An end left at the file's length is no end: the task runs to the end of the sound,
         // also past the whole seconds that the row shows.
         const double length = m_list->item(row, column::kDuration)->text().toDouble();
-        job.sourcePaths[index] = source;
-        job.clipStart[index] = start;
-        job.clipEnd[index] = end;
-        job.clipToEnd[index] = end >= length;
-        job.soundTrack[index] = RowSoundTrack(row);
-        if (merge) {
-            job.mergeTotalSeconds += static_cast<int>(end - start);
-        } else {
-            job.clipLength[index] = end - start;
-        }
-        const auto output = OutputPathForTask(source, m_runFolder.toStdString(), entryText);
+        task.toEnd = task.end >= length;
+        task.soundTrack = RowSoundTrack(row);
+        task.kind = kind;
+        const auto output = OutputPathForTask(task.source, m_runFolder.toStdString(), entryText);
         if (!output) {
             return;  // a file name without a dot: nothing starts, the rows keep their state
         }
-        job.outputPaths[index] = *output;
-        tolvane::CopySettingsToJob(m_settings, job);
+        task.output = *output;
     }
-    job.copySound = CopiesOriginalAudio();
-    if (merge && job.copySound) {
+    AVConvert& job = SharedJob();
+    tolvane::ApplyPlan(plan, job);
+    if (merge && kind == TaskKind::Copy) {
         // Copied packets join only when every file has the same kind of sound: otherwise the
         // run does not start, and the odd row is named.
         const tolvane::CopyMergeCheck check = tolvane::CheckCopyMerge(job);
@@ -131,15 +127,7 @@ void CBrenvixDlg::StartRun(bool merge) {
             return;
         }
     }
-    // A merge writes one file: its entries go one after the other.
-    job.parallelTasks = merge ? 1 : m_filesAtOnce->value();
     m_runIsMerge = merge;
-    job.currentTask = -1;
-    job.stopRequested = false;
-    job.fileProgress = 0;
-    // The worker resets them too, but the first tick may come before it has: no status of the
-    // previous run may count in this one.
-    job.ForgetProgress();
 
     m_runEnding = false;
     m_progress->PublishPreviewWindow();
@@ -206,7 +194,10 @@ void CBrenvixDlg::OnRunTimerRows() {
             item->setToolTip(QString::fromStdString(m_job->FailureReason(i)));
             m_list->setItem(row, column::kStatus, item);
         } else if (status == AVConvert::kTaskConverted) {
-            m_list->setItem(row, column::kStatus, new QTableWidgetItem("Completed"));
+            auto* item = new QTableWidgetItem("Completed");
+            // A damaged source converts what could be read; the tooltip says where it ends.
+            item->setToolTip(QString::fromStdString(m_job->TaskNote(i)));
+            m_list->setItem(row, column::kStatus, item);
             m_list->SetRowChecked(row, false);
         }
     }

@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 
 #include <cmath>
+#include <cstdarg>
 #include <cstdio>
+#include <mutex>
 
 namespace tolvane {
 
@@ -20,6 +22,28 @@ void LogFailure(const std::string& path, const char* what, int error) {
 void LogFailure(const std::string& path, const char* what) {
     std::fprintf(stderr, "tolvane: %s: %s\n", path.c_str(), what);
 }
+
+namespace {
+
+// Passes every line on to the library's own output, and counts the errors a demuxer reports
+// about a source that OpenSourceFile opened (its context's opaque points at its reports).
+void CountingLogCallback(void* avcl, int level, const char* format, va_list arguments) {
+    if (avcl != nullptr && level <= AV_LOG_ERROR &&
+        *static_cast<const AVClass* const*>(avcl) == avformat_get_class()) {
+        const auto* context = static_cast<const AVFormatContext*>(avcl);
+        if (context->iformat != nullptr && context->opaque != nullptr) {
+            ++static_cast<SourceReports*>(context->opaque)->demuxerErrors;
+        }
+    }
+    av_log_default_callback(avcl, level, format, arguments);
+}
+
+void RouteLibraryLog() {
+    static std::once_flag installed;
+    std::call_once(installed, [] { av_log_set_callback(&CountingLogCallback); });
+}
+
+}  // namespace
 
 int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* failure) {
     const auto fail = [&](int code, const char* what, int error) {
@@ -38,7 +62,14 @@ int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* fa
     if (::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
         return fail(-1, "cannot open as media: not a regular file", 0);
     }
-    AVFormatContext* raw = nullptr;
+    RouteLibraryLog();
+    source.reports = std::make_unique<SourceReports>();
+    AVFormatContext* raw = avformat_alloc_context();
+    if (raw == nullptr) {
+        return fail(-1, "cannot open as media", AVERROR(ENOMEM));
+    }
+    raw->opaque = source.reports.get();
+    // On failure the library frees the context and sets `raw` to null.
     int ret = avformat_open_input(&raw, path.c_str(), nullptr, nullptr);
     if (ret < 0) {
         return fail(-1, "cannot open as media", ret);

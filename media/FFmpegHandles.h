@@ -61,8 +61,15 @@ void LogFailure(const std::string& path, const char* what, int error);
 // Logs a failure that has no library error code.
 void LogFailure(const std::string& path, const char* what);
 
+// What the library said through its log about one opened source while it was read: its
+// demuxer's errors (a file that ends early, a broken structure). Written on the reading thread.
+struct SourceReports final {
+    int demuxerErrors = 0;
+};
+
 // The opened source of one task: container, the last stream of each kind and their decoders.
 struct SourceMedia final {
+    std::unique_ptr<SourceReports> reports;  // outlives `input`, whose log it counts
     InputContextPtr input;
     int videoIndex = -1;
     int audioIndex = -1;

@@ -663,8 +663,10 @@ int Player::GetFrame(unsigned char* buffer, int width, int height) {
     m_picture.resize(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
     std::uint8_t* planes[4] = {m_picture.data(), nullptr, nullptr, nullptr};
     int strides[4] = {stride, 0, 0, 0};
-    sws_scale(m_pictureScaler.get(), shown->data, shown->linesize, 0, shown->height, planes,
-              strides);
+    if (sws_scale(m_pictureScaler.get(), shown->data, shown->linesize, 0, shown->height, planes,
+                  strides) <= 0) {
+        return -1;
+    }
     // Bottom row first.
     for (int row = 0; row < height; ++row) {
         std::memcpy(buffer + static_cast<std::ptrdiff_t>(row) * stride,

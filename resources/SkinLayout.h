@@ -14,6 +14,14 @@ struct Box {
     constexpr int Bottom() const { return y + height; }
 };
 
+// The faces of a skinned button: the bitmap ids of its resting, hover and greyed faces (0: none).
+// The skin painter draws them and the windows load them from here.
+struct Faces {
+    int normal;
+    int hover;
+    int disabled;
+};
+
 // ---- Main window (background 290) ----
 inline constexpr Box kMainWindow{0, 0, 880, 540};
 inline constexpr int kTitleBarHeight = 40;
@@ -52,6 +60,26 @@ inline constexpr Box kBrowseButton{430, 490, 113, 37};
 inline constexpr Box kFindTargetButton{551, 489, 112, 39};
 
 inline constexpr Box kConvertButton{681, 440, 183, 93};
+
+inline constexpr Faces kAddFaces{177, 178, 0};
+inline constexpr Faces kClipFaces{180, 226, 280};
+inline constexpr Faces kHelpFaces{181, 182, 0};
+inline constexpr Faces kConvertFaces{186, 185, 279};
+inline constexpr Faces kRemoveFaces{189, 188, 229};
+inline constexpr Faces kClearAllFaces{191, 269, 212};
+inline constexpr Faces kMergeFaces{295, 286, 296};
+inline constexpr Faces kFileInfoFaces{243, 244, 261};
+inline constexpr Faces kSettingFaces{197, 196, 200};
+inline constexpr Faces kBrowseFaces{199, 199, 0};
+inline constexpr Faces kFindTargetFaces{204, 204, 0};
+inline constexpr Faces kMinimizeFaces{207, 208, 0};
+inline constexpr Faces kCloseFaces{209, 210, 0};
+inline constexpr Faces kAboutFaces{254, 253, 0};
+inline constexpr Faces kVolumeFaces{293, 293, 0};
+// The transport: Play shows a pause face while playing.
+inline constexpr Faces kPlayFaces{302, 302, 301};
+inline constexpr int kPlayPlayingFace = 310;
+inline constexpr Faces kStopFaces{304, 304, 303};
 
 // ---- Clip dialog (background 311) ----
 inline constexpr Box kClipWindow{0, 0, 423, 455};

@@ -21,7 +21,10 @@
 
 #include <cmath>
 #include <functional>
+#include <iterator>
+#include <set>
 
+#include "SkinBitmapIds.h"
 #include "SkinColours.h"
 #include "SkinLayout.h"
 
@@ -682,7 +685,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     int failures = 0;
+    std::set<int> saved;
     const auto save = [&](int id, const QImage& image) {
+        saved.insert(id);
         if (!image.save(out.filePath(QString::number(id) + ".png"), "PNG")) {
             QTextStream(stderr) << "cannot write " << id << ".png\n";
             ++failures;
@@ -700,9 +705,7 @@ int main(int argc, char** argv) {
     struct ButtonFaces {
         skin::Box box;
         ButtonStyle style;
-        int normal;
-        int hover;
-        int disabled;  // 0: none
+        skin::Faces faces;
         const QImage* background;
         bool shaped = true;
     };
@@ -723,31 +726,31 @@ int main(int argc, char** argv) {
     ButtonStyle volume{Glyph::Speaker, "", false, false, true, 8, false, 16, 10};
 
     const ButtonFaces buttons[] = {
-        {skin::kAddButton, add, 177, 178, 0, &main},
-        {skin::kClipButton, clipStyle, 180, 226, 280, &main},
-        {skin::kHelpButton, help, 181, 182, 0, &main},
-        {skin::kConvertButton, convert, 186, 185, 279, &main},
-        {skin::kRemoveButton, remove, 189, 188, 229, &main},
-        {skin::kClearAllButton, clear, 191, 269, 212, &main},
-        {skin::kMergeButton, merge, 295, 286, 296, &main, false},
-        {skin::kFileInfoButton, info, 243, 244, 261, &main},
-        {skin::kSettingButton, setting, 197, 196, 200, &main},
-        {skin::kBrowseButton, browse, 199, 199, 0, &main},
-        {skin::kFindTargetButton, find, 204, 204, 0, &main},
-        {skin::kMinimizeButton, minimize, 207, 208, 0, &main},
-        {skin::kCloseButton, close, 209, 210, 0, &main},
-        {skin::kAboutButton, about, 254, 253, 0, &main},
-        {skin::kVolumeSymbol, volume, 293, 293, 0, &main},
+        {skin::kAddButton, add, skin::kAddFaces, &main},
+        {skin::kClipButton, clipStyle, skin::kClipFaces, &main},
+        {skin::kHelpButton, help, skin::kHelpFaces, &main},
+        {skin::kConvertButton, convert, skin::kConvertFaces, &main},
+        {skin::kRemoveButton, remove, skin::kRemoveFaces, &main},
+        {skin::kClearAllButton, clear, skin::kClearAllFaces, &main},
+        {skin::kMergeButton, merge, skin::kMergeFaces, &main, false},
+        {skin::kFileInfoButton, info, skin::kFileInfoFaces, &main},
+        {skin::kSettingButton, setting, skin::kSettingFaces, &main},
+        {skin::kBrowseButton, browse, skin::kBrowseFaces, &main},
+        {skin::kFindTargetButton, find, skin::kFindTargetFaces, &main},
+        {skin::kMinimizeButton, minimize, skin::kMinimizeFaces, &main},
+        {skin::kCloseButton, close, skin::kCloseFaces, &main},
+        {skin::kAboutButton, about, skin::kAboutFaces, &main},
+        {skin::kVolumeSymbol, volume, skin::kVolumeFaces, &main},
     };
     for (const ButtonFaces& b : buttons) {
         const QSize size(b.box.width, b.box.height);
         const QColor behind = BehindAt(*b.background, b.box);
-        save(b.normal, ButtonFace(size, b.style, Face::Normal, behind, b.shaped));
-        if (b.hover != b.normal) {
-            save(b.hover, ButtonFace(size, b.style, Face::Hover, behind, b.shaped));
+        save(b.faces.normal, ButtonFace(size, b.style, Face::Normal, behind, b.shaped));
+        if (b.faces.hover != b.faces.normal) {
+            save(b.faces.hover, ButtonFace(size, b.style, Face::Hover, behind, b.shaped));
         }
-        if (b.disabled != 0) {
-            save(b.disabled, ButtonFace(size, b.style, Face::Disabled, behind, b.shaped));
+        if (b.faces.disabled != 0) {
+            save(b.faces.disabled, ButtonFace(size, b.style, Face::Disabled, behind, b.shaped));
         }
     }
     // Transport: Play (ready 302, playing 310, greyed 301) and Stop (304, greyed 303).
@@ -757,11 +760,11 @@ int main(int argc, char** argv) {
     const QColor transport = BehindAt(main, skin::kPlayButton);
     const QSize playSize(skin::kPlayButton.width, skin::kPlayButton.height);
     const QSize stopSize(skin::kStopButton.width, skin::kStopButton.height);
-    save(302, ButtonFace(playSize, play, Face::Normal, transport));
-    save(310, ButtonFace(playSize, pause, Face::Normal, transport));
-    save(301, ButtonFace(playSize, play, Face::Disabled, transport));
-    save(304, ButtonFace(stopSize, stop, Face::Normal, transport));
-    save(303, ButtonFace(stopSize, stop, Face::Disabled, transport));
+    save(skin::kPlayFaces.normal, ButtonFace(playSize, play, Face::Normal, transport));
+    save(skin::kPlayPlayingFace, ButtonFace(playSize, pause, Face::Normal, transport));
+    save(skin::kPlayFaces.disabled, ButtonFace(playSize, play, Face::Disabled, transport));
+    save(skin::kStopFaces.normal, ButtonFace(stopSize, stop, Face::Normal, transport));
+    save(skin::kStopFaces.disabled, ButtonFace(stopSize, stop, Face::Disabled, transport));
 
     // Sliders.
     const QColor track = BehindAt(main, skin::kPositionSlider);
@@ -778,5 +781,11 @@ int main(int argc, char** argv) {
     save(292, HeaderBoxes());
     save(266, AppIcon(256));
     save(262, HandCursor());
+    // What was drawn is exactly the skin's list of ids.
+    const std::set<int> listed(std::begin(skin::kBitmapIds), std::end(skin::kBitmapIds));
+    if (saved != listed) {
+        QTextStream(stderr) << "the bitmaps drawn differ from TOLVANE_SKIN_IDS\n";
+        ++failures;
+    }
     return failures == 0 ? 0 : 1;
 }

@@ -113,7 +113,7 @@ TEST(BatchWorker, HonoursClipStartAndLength) {
             {AV_CODEC_ID_MP3});
     RunBatch(job);
     ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
-    EXPECT_EQ(job.clipStart[0], 0.0) << "the worker resets the clip start after seeking";
+    EXPECT_EQ(job.clipStart[0], 2.0) << "the worker never writes what the front end filled";
     const ProbedStream probed = Ffprobe(job.outputPaths[0]);
     EXPECT_NEAR(probed.duration, 2.5, 0.1);
     // The source is silent before 2 s: a clip that starts there starts with the tone.

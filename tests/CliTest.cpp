@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "CliOptions.h"
+#include "FFmpegHandles.h"
 #include "TestSupport.h"
 
 namespace tolvane::test {
@@ -158,6 +159,47 @@ TEST(Cli, UnreadableFileIsReportedAndTheOthersConvert) {
     EXPECT_NE(r.output.find("File:not_media.mp4 is invalid!"), std::string::npos) << r.output;
     EXPECT_TRUE(fs::exists(out.File("new/folder/h264_aac.mp3"))) << "the folder is created";
     EXPECT_TRUE(fs::exists(out.File("new/folder/audio_only.mp3")));
+}
+
+TEST(Cli, ReadsThatFailAreFailuresAndDamagedSourcesSayWhereTheirSoundEnds) {
+    ScratchDir out;
+    // The file system fails midway through the source: the task fails with the library's
+    // reason, converting and copying alike, and leaves nothing.
+    const std::string source = out.File("talk.m4a");
+    fs::copy_file(M("long_60.m4a"), source);
+    const std::string preload = std::string("env LD_PRELOAD=") + TOLVANE_READ_FAIL_SHIM +
+                                " ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=0" +
+                                " TOLVANE_FAIL_READ_PATH=" + source + " TOLVANE_FAIL_READ_AFTER=" +
+                                std::to_string(fs::file_size(source) / 2) + " ";
+    const std::string reason = "cannot read the source: " + AvErrorText(AVERROR(EIO));
+    for (const char* format : {"mp3", "copy"}) {
+        CliResult r;
+        r.output = RunCommand(
+            preload + kCli + " -q -f " + format + " -o " + out.File("eio") + " " + source,
+            &r.exitCode);
+        EXPECT_EQ(r.exitCode, 1) << r.output;
+        EXPECT_NE(r.output.find("Failure\t" + source + "\t-\t" + reason), std::string::npos)
+            << format << ": " << r.output;
+        EXPECT_TRUE(fs::is_empty(out.File("eio"))) << format;
+    }
+
+    // A recording cut short: what could be read is kept, and the report says where it ends,
+    // in the status line and in JSON.
+    const std::string cut = out.File("cut.mkv");
+    {
+        const std::string whole = ReadFile(M("copy_vorbis.mkv"));
+        std::ofstream(cut, std::ios::binary).write(whole.data(), whole.size() * 6 / 10);
+    }
+    CliResult r = Cli("-q -f mp3 -o " + out.File("damaged") + " " + cut);
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("Completed\t" + cut + "\t" + out.File("damaged/cut.mp3") +
+                            "\tthe source is damaged after 00:00:01 of 00:00:03"),
+              std::string::npos)
+        << r.output;
+    EXPECT_GT(DecodedSeconds(out.File("damaged/cut.mp3")), 1.0);
+    r = Cli("--json -f wav -o " + out.File("damaged") + " " + cut);
+    EXPECT_NE(r.output.find("\"note\": \"the source is damaged after"), std::string::npos)
+        << r.output;
 }
 
 TEST(Cli, MergeWritesOneFileNamedAfterTheFirst) {

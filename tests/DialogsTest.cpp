@@ -23,7 +23,7 @@
 #include "FormatPresets.h"
 #include "MessagePresenter.h"
 #include "OutputSettings.h"
-#include "PreviewSurface.h"
+#include "PreviewSink.h"
 #include "WidgetFakes.h"
 #include "WindowPixels.h"
 
@@ -367,22 +367,24 @@ TEST(ProgressDialogPreview, DrawsIntoTheDialogsOwnWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     dialog.PublishPreviewWindow();
     QTest::qWait(50);  // the window system has the window's size before SDL asks for it
-    bool started = false;
-    tolvane::test::Rgb shown{};
-    // As a conversion draws it: from the worker's thread.
-    std::thread worker([&] {
-        tolvane::PreviewSurface surface;
-        started = surface.Start();
+    // As a conversion hands them over: from the worker's thread, drawn on this one.
+    tolvane::PreviewSink* sink = dialog.PreviewSink();
+    ASSERT_NE(sink, nullptr);
+    std::thread worker([sink] {
         tolvane::FramePtr red = tolvane::test::SolidPicture(320, 240, 81, 90, 240);
-        for (int i = 0; started && i < 3; ++i) {
-            surface.Draw(*red);
+        sink->Begin();
+        for (int i = 0; i < 3; ++i) {
+            sink->Picture(*red);
         }
-        // Read near the corner: on the virtual display the dialog's other rows cover parts of
-        // the window that X reads back.
-        shown = tolvane::test::MiddlePixel(window->winId(), 10, 10);
-        surface.Stop();
     });
     worker.join();
+    QTest::qWait(100);  // the wake-up reaches the dialog, which draws
+    // Read near the corner: on the virtual display the dialog's other rows cover parts of the
+    // window that X reads back.
+    const tolvane::test::Rgb shown = tolvane::test::MiddlePixel(window->winId(), 10, 10);
+    const bool started = shown.r > 0 || shown.g > 0 || shown.b > 0;
+    sink->End();
+    QTest::qWait(20);
     EXPECT_TRUE(started);
     EXPECT_GT(shown.r, 180);
     EXPECT_LT(shown.b, 80);

@@ -252,7 +252,7 @@ TEST(ExactSound, TheWorkersHonourTheirTaskLimit) {
     job.ResetTasks(AVConvert::kMaxTasks);
     job.taskCount = AVConvert::kMaxTasks + 1;
     job.sourcePaths.resize(AVConvert::kMaxTasks + 1);
-    job.outputPaths.resize(AVConvert::kMaxTasks + 1);
+    job.requestedOutputs.resize(AVConvert::kMaxTasks + 1);
     job.audioCodecId = AV_CODEC_ID_MP3;
     RunBatch(job);
     EXPECT_EQ(job.taskStatus[AVConvert::kMaxTasks - 1], AVConvert::kTaskFailed);

@@ -146,11 +146,9 @@ TEST(MergeWorker, StopClosesWhatWasMergedAsAPlayableFile) {
     ScratchDir out;
     AVConvert job;
     FillJob(job,
-            {{Media("long_60.m4a").string(), out.File("long.wav")},
-             {Media("long_60.m4a").string(), out.File("long2.wav")}},
+            {{Media("long_60.m4a").string(), out.File("long.mp3")},
+             {Media("long_60.m4a").string(), out.File("long2.mp3")}},
             {AV_CODEC_ID_MP3});
-    job.outputPaths[0] = out.File("long.mp3");
-    job.outputPaths[1] = out.File("long2.mp3");
     RunAndStopAt(job, true, 10);
     EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskPending);
     EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskPending);

@@ -104,7 +104,12 @@ TEST(Mutants, DamagedMediaNeverCrashesOrHangs) {
             }
             ++reported;
             if (line.rfind("Completed\t", 0) == 0) {
-                const std::string output = line.substr(line.rfind('\t') + 1);
+                // Completed, source, output and, for a damaged source, where its sound ends.
+                std::istringstream fields(line);
+                std::string output;
+                for (int field = 0; field < 3; ++field) {
+                    std::getline(fields, output, '\t');
+                }
                 int decoded = 0;
                 RunCommand("ffmpeg -nostdin -v error -xerror -i '" + output + "' -f null -",
                            &decoded);

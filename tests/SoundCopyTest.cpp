@@ -23,12 +23,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Fills `job` for a copy: the settings stay the window's start-up ones, and are not used.
-void FillCopyJob(AVConvert& job, const std::vector<TaskSpec>& tasks) {
-    FillJob(job, tasks, {AV_CODEC_ID_MP3});
-    job.copySound = true;
-}
-
 // Copies `tasks`, each into a file of its own.
 void RunCopy(AVConvert& job, const std::vector<TaskSpec>& tasks) {
     FillCopyJob(job, tasks);
@@ -360,13 +354,13 @@ TEST(OutputTags, ACoverTakenFromTheVideoOnlyWhenAsked) {
     EXPECT_EQ(Cover(plain.outputPaths[0]), "");  // as before: no cover of its own, none made
 
     AVConvert job;
-    FillJob(job,
-            {{Media("copy_ac3.mkv").string(), out.File("shot.mp3")},
-             {Media("tagged_cover.mp4").string(), out.File("own.mp3")},
-             {Media("copy_ac3.mkv").string(), out.File("shot.wav")}},
-            {AV_CODEC_ID_MP3});
-    job.coverFromVideo = true;
-    job.coverFromVideoSeconds = 1.5;
+    JobPlan plan = TestPlan({{Media("copy_ac3.mkv").string(), out.File("shot.mp3")},
+                             {Media("tagged_cover.mp4").string(), out.File("own.mp3")},
+                             {Media("copy_ac3.mkv").string(), out.File("shot.wav")}},
+                            {AV_CODEC_ID_MP3});
+    plan.coverFromVideo = true;
+    plan.coverFromVideoSeconds = 1.5;
+    ApplyPlan(plan, job);
     RunBatch(job);
     for (int i = 0; i < 3; ++i) {
         ASSERT_EQ(job.taskStatus[static_cast<std::size_t>(i)], AVConvert::kTaskConverted);

@@ -15,6 +15,10 @@
 #include <stdexcept>
 #include <thread>
 
+extern "C" {
+#include <libavcodec/codec_id.h>
+}
+
 #include "Workers.h"
 
 namespace tolvane::test {
@@ -44,34 +48,37 @@ ScratchDir::~ScratchDir() {
     fs::remove_all(m_path, ignored);
 }
 
-void FillJob(AVConvert& job, const std::vector<TaskSpec>& tasks, const AudioSettings& audio) {
-    job.totalTasksShown = static_cast<int>(tasks.size());
-    job.ResetTasks(static_cast<int>(tasks.size()));
-    job.fileProgress = -1;
-    job.mergeTotalSeconds = 0;
-    for (std::size_t i = 0; i < tasks.size(); ++i) {
-        double end = tasks[i].end;
-        if (end < 0 && !tasks[i].source.empty()) {
-            job.probePath = tasks[i].source;
-            end = job.ProbeMedia() == 0 ? static_cast<double>(job.probe.durationSeconds) : 0.0;
+JobPlan TestPlan(const std::vector<TaskSpec>& tasks, const AudioSettings& audio) {
+    JobPlan plan;
+    AVConvert prober;
+    for (const TaskSpec& spec : tasks) {
+        double end = spec.end;
+        if (end < 0 && !spec.source.empty()) {
+            prober.probePath = spec.source;
+            end =
+                prober.ProbeMedia() == 0 ? static_cast<double>(prober.probe.durationSeconds) : 0.0;
         }
-        job.sourcePaths[i] = tasks[i].source;
-        job.outputPaths[i] = tasks[i].output;
-        job.clipStart[i] = tasks[i].start;
-        job.clipEnd[i] = end;
-        job.clipLength[i] = end - tasks[i].start;
-        job.clipToEnd[i] = tasks[i].end < 0;  // an untrimmed row
-        job.mergeTotalSeconds += static_cast<int>(end - tasks[i].start);
+        // An end below 0 is an untrimmed row.
+        plan.tasks.push_back({spec.source, spec.output, spec.start, end, spec.end < 0});
     }
-    job.includeVideo = false;
-    job.writeThumbnail = -1;
-    job.audioBitRate = audio.bitRate;
-    job.audioChannels = audio.channels;
-    job.audioSampleRate = audio.sampleRate;
-    job.audioCodecId = audio.codecId;
-    job.currentTask = -1;
-    job.stopRequested = false;
-    job.fileProgress = 0;
+    plan.settings.audioBitRate = audio.bitRate;
+    plan.settings.audioChannels = audio.channels;
+    plan.settings.audioSampleRate = audio.sampleRate;
+    plan.settings.audioCodecId = audio.codecId;
+    return plan;
+}
+
+void FillJob(AVConvert& job, const std::vector<TaskSpec>& tasks, const AudioSettings& audio) {
+    ApplyPlan(TestPlan(tasks, audio), job);
+}
+
+void FillCopyJob(AVConvert& job, const std::vector<TaskSpec>& tasks) {
+    // The settings stay the window's start-up ones, and are not used.
+    JobPlan plan = TestPlan(tasks, {AV_CODEC_ID_MP3});
+    for (PlannedTask& task : plan.tasks) {
+        task.kind = TaskKind::Copy;
+    }
+    ApplyPlan(plan, job);
 }
 
 void IncludeVideo(AVConvert& job, const VideoSettings& video) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "AVConvert.h"
+#include "JobPlan.h"
 
 namespace tolvane::test {
 
@@ -44,8 +45,13 @@ struct TaskSpec {
     double end = -1.0;
 };
 
-// Fills `job` as the main window does before a start: tasks, clip times, settings, flags.
+// The plan of a run of `tasks` with `audio`, as the main window makes it (an untrimmed task's
+// end is its source's length).
+JobPlan TestPlan(const std::vector<TaskSpec>& tasks, const AudioSettings& audio);
+// Fills `job` with TestPlan(tasks, audio), as the main window does before a start.
 void FillJob(AVConvert& job, const std::vector<TaskSpec>& tasks, const AudioSettings& audio);
+// The same, with every task copying its sound instead of converting it.
+void FillCopyJob(AVConvert& job, const std::vector<TaskSpec>& tasks);
 
 // Asks the job for a video stream as well.
 struct VideoSettings {

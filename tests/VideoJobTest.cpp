@@ -10,8 +10,8 @@ extern "C" {
 }
 
 #include "AVConvert.h"
+#include "Pictures.h"
 #include "TestSupport.h"
-#include "Thumbnail.h"
 
 namespace tolvane::test {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "Thumbnail.h"
+#include "Pictures.h"
 
 namespace tolvane::test {
 

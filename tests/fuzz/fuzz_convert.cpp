@@ -16,6 +16,7 @@ extern "C" {
 }
 
 #include "AVConvert.h"
+#include "JobPlan.h"
 #include "Workers.h"
 
 namespace {
@@ -37,20 +38,17 @@ const fs::path& WorkFolder() {
 enum class Way { Encode, EncodeWithCover, Copy };
 
 void Convert(const std::string& source, const std::string& output, std::int32_t codecId, Way way) {
-    AVConvert job;
-    job.ResetTasks(1);
-    job.sourcePaths[0] = source;
-    job.outputPaths[0] = output;
+    tolvane::JobPlan plan;
     // A few seconds at most: a long (or endless) source is cut, as a trimmed row would be.
-    job.clipLength[0] = 3.0;
-    job.clipEnd[0] = 3.0;
-    job.audioCodecId = codecId;
-    job.audioBitRate = 64000;
-    job.audioSampleRate = 22050;
-    job.audioChannels = 2;
-    job.totalTasksShown = 1;
-    job.coverFromVideo = way == Way::EncodeWithCover;
-    job.copySound = way == Way::Copy;
+    plan.tasks.push_back({source, output, 0.0, 3.0, false, 0,
+                          way == Way::Copy ? TaskKind::Copy : TaskKind::Convert});
+    plan.settings.audioCodecId = codecId;
+    plan.settings.audioBitRate = 64000;
+    plan.settings.audioSampleRate = 22050;
+    plan.settings.audioChannels = 2;
+    plan.coverFromVideo = way == Way::EncodeWithCover;
+    AVConvert job;
+    tolvane::ApplyPlan(plan, job);
     tolvane::RunBatchWorker(job);
     std::error_code ignored;
     fs::remove(job.outputPaths[0], ignored);

@@ -4,7 +4,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace tolvane {
@@ -35,15 +34,9 @@ PreviewSurface::~PreviewSurface() {
     Stop();
 }
 
-bool PreviewSurface::Start() {
+bool PreviewSurface::Start(std::uintptr_t window) {
     Stop();
-    const char* idText = std::getenv("SDL_WINDOWID");
-    if (idText == nullptr || *idText == '\0') {
-        return false;
-    }
-    char* end = nullptr;
-    const unsigned long long id = std::strtoull(idText, &end, 10);
-    if (id == 0 || *end != '\0') {
+    if (window == 0) {
         return false;
     }
     // Only the video subsystem: the player in the same process owns audio and must not be
@@ -57,7 +50,7 @@ bool PreviewSurface::Start() {
     // The software path straight away: a window of another toolkit has no GL surface for SDL's
     // accelerated framebuffer to try first.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    m_window.reset(SDL_CreateWindowFrom(reinterpret_cast<const void*>(static_cast<uintptr_t>(id))));
+    m_window.reset(SDL_CreateWindowFrom(reinterpret_cast<const void*>(window)));
     if (m_window) {
         m_renderer.reset(SDL_CreateRenderer(m_window.get(), -1, SDL_RENDERER_SOFTWARE));
     }
@@ -96,8 +89,12 @@ void PreviewSurface::Draw(const AVFrame& frame) {
     std::uint8_t* uPlane = vPlane + (pitch / 2) * (kPreviewHeight / 2);
     std::uint8_t* planes[4] = {luma, uPlane, vPlane, nullptr};
     int pitches[4] = {pitch, pitch / 2, pitch / 2, 0};
-    sws_scale(m_scaler.get(), frame.data, frame.linesize, 0, frame.height, planes, pitches);
+    const int rows =
+        sws_scale(m_scaler.get(), frame.data, frame.linesize, 0, frame.height, planes, pitches);
     SDL_UnlockTexture(m_texture.get());
+    if (rows <= 0) {
+        return;  // nothing was scaled: the last picture stays
+    }
     SDL_RenderCopy(m_renderer.get(), m_texture.get(), nullptr, nullptr);
     SDL_RenderPresent(m_renderer.get());
 }

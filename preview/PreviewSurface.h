@@ -1,10 +1,10 @@
 #pragma once
 
-// The live preview a worker draws while it converts: decoded frames at 160 × 120 in the native
-// window whose id the progress dialog puts into the "SDL_WINDOWID" environment variable.
-// Where there is no such window, or SDL cannot start, the preview is simply off and the
-// conversion goes on.
+// The live preview of a conversion: decoded frames at 160 × 120 in a native window of the
+// progress dialog. Where there is no such window, or SDL cannot start, the preview is simply
+// off and the conversion goes on. Used on one thread (the user-interface thread).
 
+#include <cstdint>
 #include <memory>
 
 #include "FFmpegHandles.h"
@@ -25,8 +25,8 @@ public:
     PreviewSurface& operator=(const PreviewSurface&) = delete;
     ~PreviewSurface();
 
-    // Starts SDL's video subsystem on the window named by SDL_WINDOWID. False: preview off.
-    bool Start();
+    // Starts SDL's video subsystem on the native window `window` (0: none). False: preview off.
+    bool Start(std::uintptr_t window);
     bool Active() const { return m_texture != nullptr; }
     // Scales the frame to 160 × 120 YV12 and shows it. Does nothing while inactive.
     void Draw(const AVFrame& frame);

@@ -1,0 +1,222 @@
+#include "EntryContext.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "OutputFile.h"
+#include "OutputTags.h"
+#include "TimeText.h"
+
+namespace tolvane {
+
+namespace {
+
+// AVERROR(e) of an errno value: the library's own codes are large tags.
+bool IsSystemError(int error) {
+    return error < 0 && error > -4096 && error != AVERROR(EAGAIN);
+}
+
+std::string SecondsText(double seconds) {
+    return FormatTimeText(static_cast<std::int64_t>(std::clamp(seconds, 0.0, 1e12)));
+}
+
+}  // namespace
+
+void TaskFailure::Note(const std::string& why, int error) {
+    if (reason.empty()) {
+        reason = error < 0 ? why + ": " + AvErrorText(error) : why;
+    }
+    failed = true;
+}
+
+ReadEnd ClassifyReadEnd(int ret, const AVFormatContext& input, int* systemError) {
+    // A failed read of the file system is kept by the I/O context; the demuxer above it often
+    // turns it into an end of file.
+    const int ioError = input.pb != nullptr ? input.pb->error : 0;
+    int error = 0;
+    if (IsSystemError(ioError)) {
+        error = ioError;
+    } else if (IsSystemError(ret)) {
+        error = ret;
+    }
+    if (error != 0) {
+        if (systemError != nullptr) {
+            *systemError = error;
+        }
+        return ReadEnd::SystemError;
+    }
+    return ret == AVERROR_EOF ? ReadEnd::EndOfFile : ReadEnd::Damaged;
+}
+
+EntryContext::EntryContext(JobView job, int index, OutputMedia& output, EntryMode mode,
+                           EntryLane lane)
+    : m_job(job),
+      m_index(index),
+      m_output(output),
+      m_mode(mode),
+      m_lane(lane),
+      m_sourcePath(job.in.sourcePaths[static_cast<std::size_t>(index)]) {}
+
+std::string& EntryContext::OutputPath() const {
+    return m_job.results.outputPaths[static_cast<std::size_t>(m_index)];
+}
+
+double EntryContext::ClipStart() const {
+    return m_mode == EntryMode::Batch
+               ? std::max(0.0, m_job.in.clipStart[static_cast<std::size_t>(m_index)])
+               : 0.0;
+}
+
+double EntryContext::ClipLength() const {
+    return std::max(0.0, m_job.in.clipLength[static_cast<std::size_t>(m_index)]);
+}
+
+bool EntryContext::RunsToTheEnd() const {
+    return m_mode == EntryMode::Merge || m_job.in.clipToEnd[static_cast<std::size_t>(m_index)];
+}
+
+int EntryContext::SoundTrack() const {
+    return m_job.in.soundTrack[static_cast<std::size_t>(m_index)];
+}
+
+std::int64_t EntryContext::ClipStartMicros(const AVFormatContext& input) const {
+    // Clip times count from the start of the file, which is not always timestamp 0.
+    const std::int64_t origin = input.start_time != AV_NOPTS_VALUE ? input.start_time : 0;
+    return origin + SecondsInTimeBase(ClipStart(), AV_TIME_BASE_Q);
+}
+
+bool EntryContext::CheckPaths() {
+    if (m_sourcePath.empty() || OutputPath().empty()) {
+        return Fail("the task has no source or output path", AVERROR(EINVAL));
+    }
+    return true;
+}
+
+bool EntryContext::Fail(const std::string& what, int error) {
+    const std::string& name = m_sourcePath.empty() ? std::string("(no source)") : m_sourcePath;
+    if (error < 0) {
+        LogFailure(name, what.c_str(), error);
+    } else {
+        LogFailure(name, what.c_str());
+    }
+    m_failure.Note(what, error);
+    return false;
+}
+
+bool EntryContext::StopSeen() {
+    if (m_job.progress.stopRequested.load(std::memory_order_relaxed)) {
+        m_stopped = true;
+    }
+    return m_stopped;
+}
+
+bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {
+    std::string& outputPath = OutputPath();
+    if (m_output.HeaderWritten()) {
+        // A later merge entry: its own name is only reported, never created.
+        std::string free = FirstFreeName(outputPath);
+        if (!free.empty()) {
+            outputPath = std::move(free);
+        }
+        return true;
+    }
+    CopyDescriptiveTags(input, soundIndex, *m_output.Context(), m_output.audio.stream);
+    // A video output keeps its own pictures; a copy never has video.
+    const JobInput& in = m_job.in;
+    if ((in.Copies(m_index) || !in.includeVideo) && m_output.TakesCover()) {
+        if (auto cover = CoverForSource(input, m_sourcePath,
+                                        CoverChoice{in.coverFromVideo, in.coverFromVideoSeconds})) {
+            if (const int ret = m_output.AddCover(std::move(*cover)); ret < 0) {
+                return Fail("cannot add the cover picture", ret);
+            }
+        }
+    }
+    const int ret = m_output.CreateFileAndWriteHeader(outputPath);
+    if (ret < 0) {
+        LogFailure(outputPath, "cannot create the output or write its header", ret);
+        m_failure.Note("cannot create the output file", ret);
+        return false;
+    }
+    outputPath = m_output.WrittenPath();
+    if (m_mode == EntryMode::Merge) {
+        m_job.progress.mergeOutputTask.store(m_index, std::memory_order_release);
+    }
+    return true;
+}
+
+void EntryContext::PublishPercent(std::int64_t percent) {
+    const auto value = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(percent, 0, m_mode == EntryMode::Merge ? 99 : 100));
+    m_job.progress.taskProgress[static_cast<std::size_t>(m_index)].store(value,
+                                                                         std::memory_order_relaxed);
+    if (m_lane.publishesFileProgress) {
+        m_job.progress.fileProgress.store(value, std::memory_order_relaxed);
+    }
+}
+
+void EntryContext::PublishSeconds(double seconds) {
+    const double total = m_mode == EntryMode::Merge ? m_job.in.mergeTotalSeconds : ClipLength();
+    const double share = total > 0.0 ? std::clamp(seconds / total, 0.0, 1.0) : 0.0;
+    PublishPercent(static_cast<std::int64_t>(100.0 * share));
+}
+
+bool EntryContext::NoteReadEnd(int ret, const SourceMedia& source, double readSeconds) {
+    const AVFormatContext& input = *source.input;
+    int systemError = 0;
+    const ReadEnd end = ClassifyReadEnd(ret, input, &systemError);
+    if (end == ReadEnd::SystemError) {
+        return Fail("cannot read the source", systemError);
+    }
+    const double length =
+        input.duration > 0 ? static_cast<double>(input.duration) / AV_TIME_BASE : 0.0;
+    // An end of file is the file's end, unless the demuxer said the file is broken and the
+    // sound stops well before the length the file states.
+    constexpr double kEarlyEndSeconds = 0.5;
+    const bool brokenEarly = source.reports != nullptr && source.reports->demuxerErrors > 0 &&
+                             length - ClipStart() > 0.0 &&
+                             length - readSeconds > kEarlyEndSeconds &&
+                             (RunsToTheEnd() || readSeconds < ClipStart() + ClipLength());
+    if (end == ReadEnd::EndOfFile && !brokenEarly) {
+        return true;
+    }
+    m_damage = "the source is damaged after " + SecondsText(readSeconds);
+    if (length > readSeconds) {
+        m_damage += " of " + SecondsText(length);
+    }
+    m_damage +=
+        end == ReadEnd::EndOfFile ? " (the file ends early)" : " (" + AvErrorText(ret) + ")";
+    LogFailure(m_sourcePath, ("reading stopped: " + m_damage).c_str());
+    return true;
+}
+
+double EntryContext::PacketEndSeconds(const AVPacket& packet, const AVStream& stream,
+                                      const AVFormatContext& input) {
+    const std::int64_t pts = packet.pts != AV_NOPTS_VALUE ? packet.pts : packet.dts;
+    if (pts == AV_NOPTS_VALUE) {
+        return 0.0;
+    }
+    const double origin = input.start_time != AV_NOPTS_VALUE
+                              ? static_cast<double>(input.start_time) / AV_TIME_BASE
+                              : 0.0;
+    const auto end = static_cast<double>(pts + std::max<std::int64_t>(packet.duration, 0));
+    return end * av_q2d(stream.time_base) - origin;
+}
+
+EntryResult EntryContext::Finish(bool wrote, double seconds, const char* nothingWritten) {
+    if (!m_failure.failed && !m_stopped && !wrote) {
+        // An output without sound is no conversion: a clip after the end of the sound, a
+        // track that decodes to nothing, a merge entry without sound.
+        Fail(nothingWritten);
+    }
+    EntryResult result;
+    result.failed = m_failure.failed;
+    result.stopped = m_stopped;
+    result.wrote = wrote && !m_failure.failed;
+    result.soundSeconds = seconds;
+    result.failure = m_failure.reason;
+    result.damage = m_damage;
+    result.packetsSkipped = m_packetsSkipped;
+    return result;
+}
+
+}  // namespace tolvane

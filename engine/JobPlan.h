@@ -1,0 +1,39 @@
+#pragma once
+
+// A run as a plain list of what to do, and the one place that turns it into the job: the
+// window, the command line and the tests describe their run as a plan and hand it to ApplyPlan.
+
+#include <string>
+#include <vector>
+
+#include "AVConvert.h"
+
+namespace tolvane {
+
+// One task: a source, the name its output asks for, a clip of it, a sound track and a kind.
+struct PlannedTask final {
+    std::string source;  // empty: a row that does not take part (it fails, as it always has)
+    std::string output;
+    double start = 0.0;  // seconds from the start of the file
+    double end = 0.0;    // seconds; with `toEnd` only the progress denominator
+    bool toEnd = true;   // no end set: to the end of the sound
+    int soundTrack = 0;  // from 1; 0 the last one
+    TaskKind kind = TaskKind::Convert;
+};
+
+struct JobPlan final {
+    std::vector<PlannedTask> tasks;
+    EncodeSettings settings;
+    bool merge = false;     // one output for all tasks (then one task at a time)
+    int parallelTasks = 1;  // batch tasks at once
+    bool coverFromVideo = false;
+    double coverFromVideoSeconds = -1.0;
+    PreviewSink* preview = nullptr;
+};
+
+// Fills `job` for a run of `plan`: the task table, the settings, and every counter and status as
+// before a start. False, with the job's task table empty, when the plan holds more tasks than a
+// job can (kMaxTasks). Never while a worker runs on `job`.
+bool ApplyPlan(const JobPlan& plan, AVConvert& job);
+
+}  // namespace tolvane
