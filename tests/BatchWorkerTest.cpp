@@ -253,13 +253,10 @@ TEST(BatchWorker, ConvertsTheChosenSoundTrackOrByDefaultTheLast) {
     const std::string source = Media("three_audio.mkv").string();
     FillJob(job,
             {{source, out.File("last.wav")},
-             {source, out.File("first.wav")},
-             {source, out.File("second.wav")},
-             {source, out.File("fourth.wav")}},
+             {source, out.File("first.wav"), 0.0, -1.0, 1},
+             {source, out.File("second.wav"), 0.0, -1.0, 2},
+             {source, out.File("fourth.wav"), 0.0, -1.0, 4}},  // there is no fourth
             {AV_CODEC_ID_PCM_S16LE});
-    job.soundTrack[1] = 1;
-    job.soundTrack[2] = 2;
-    job.soundTrack[3] = 4;  // there is no fourth
     RunBatch(job);
     // The tracks last 2, 3 and 4 seconds.
     EXPECT_NEAR(DecodedSeconds(out.File("last.wav")), 4.0, 0.05);
@@ -281,8 +278,7 @@ TEST(BatchWorker, TheSoundTracksLanguageGoesIntoTheOutput) {
     RunBatch(job);
     FillJob(job, {{source, out.File("fra.ogg")}}, {AV_CODEC_ID_VORBIS});
     RunBatch(job);
-    FillJob(job, {{source, out.File("eng.m4a")}}, {AV_CODEC_ID_AAC});
-    job.soundTrack[0] = 2;
+    FillJob(job, {{source, out.File("eng.m4a"), 0.0, -1.0, 2}}, {AV_CODEC_ID_AAC});
     RunBatch(job);
     const auto tag = [](const std::string& path, const char* where) {
         return RunCommand("ffprobe -v error -show_entries " + std::string(where) +

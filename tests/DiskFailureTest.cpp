@@ -60,7 +60,10 @@ TEST(DiskFailure, FullDiskFailsTheTaskAndTheNextTaskStillConverts) {
     RunBatch(job);
     EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskFailed) << "5 s of WAV do not fit in 64 KiB";
     EXPECT_EQ(ReadFile(existing), "an earlier file");
+    EXPECT_FALSE(fs::exists(scratch.Path() / "disk" / "talk(0).wav"))
+        << "no truncated file under its name";
     EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskConverted);
+    EXPECT_TRUE(fs::exists(scratch.File("elsewhere.wav")));
 }
 
 TEST(DiskFailure, ReadOnlyDiskFailsTheTask) {

@@ -166,28 +166,8 @@ TEST(ExactSound, MergeEntryWithoutSoundIsAFailure) {
     EXPECT_NEAR(DecodedSeconds(name), 2.0, 0.05);
 }
 
-// ---- Files that cannot be finished (writes fail as on a full disk) ----
-
-TEST(ExactSound, AWriteThatFailsMidwayLeavesNoFileAndTheNextTaskConverts) {
-    ScratchDir out;
-    const std::string existing = out.File("talk.wav");
-    std::ofstream(existing) << "an earlier file";
-    AVConvert job;
-    FillJob(job,
-            {{Media("h264_aac.mp4").string(), existing},
-             {Media("short_1s.mp4").string(), out.File("small.wav")}},
-            {AV_CODEC_ID_PCM_S16LE});
-    {
-        // 5 s of WAV are about 880 KB.
-        FileSizeLimit limit(200 * 1024);
-        RunBatch(job);
-    }
-    EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskFailed);
-    EXPECT_EQ(ReadFile(existing), "an earlier file");
-    EXPECT_FALSE(fs::exists(out.File("talk(0).wav"))) << "no truncated file under its name";
-    EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskConverted);
-    EXPECT_TRUE(fs::exists(out.File("small.wav")));
-}
+// ---- Files that cannot be finished (writes fail as on a full disk; DiskFailureTest fills a
+// real one) ----
 
 TEST(ExactSound, ATrailerThatFailsFailsTheTaskAndEveryMergedEntry) {
     ScratchDir out;

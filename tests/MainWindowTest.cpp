@@ -31,6 +31,7 @@
 #include "CControlButton.h"
 #include "CFileInfomation.h"
 #include "CSettings.h"
+#include "FFmpegHandles.h"
 #include "MainWindowFixture.h"
 #include "MessagePresenter.h"
 #include "TestSupport.h"
@@ -550,7 +551,8 @@ TEST(MainWindow, FailuresShowInTheRowAndStayChecked) {
     const auto reason = [&w](int row) {
         return w.List()->item(row, column::kStatus)->toolTip().toStdString();
     };
-    EXPECT_EQ(reason(0), "cannot open as media: No such file or directory");
+    // The system's own text, in the language the run is in.
+    EXPECT_EQ(reason(0), "cannot open as media: " + AvErrorText(AVERROR(ENOENT)));
     EXPECT_EQ(reason(1), "");
     EXPECT_EQ(reason(2), "nothing to write: the source has no audio: Stream not found");
 
@@ -564,7 +566,8 @@ TEST(MainWindow, FailuresShowInTheRowAndStayChecked) {
         w.RunToEnd(ids::kConvert);
     }
     EXPECT_EQ(w.Cell(1, column::kStatus), "Failure");
-    EXPECT_EQ(reason(1).rfind("cannot encode or write the sound: File too large", 0), 0U)
+    EXPECT_EQ(
+        reason(1).rfind("cannot encode or write the sound: " + AvErrorText(AVERROR(EFBIG)), 0), 0U)
         << reason(1);
 }
 

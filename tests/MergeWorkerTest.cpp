@@ -164,8 +164,7 @@ TEST(MergeWorker, EntryWithAStreamTheOutputLacksAddsWhatItCan) {
     FillJob(job,
             {{Media("video_only.mp4").string(), out.File("v.avi")},
              {Media("h264_aac.mp4").string(), out.File("av.avi")}},
-            {AV_CODEC_ID_MP3});
-    IncludeVideo(job, {AV_CODEC_ID_MPEG4});
+            {AV_CODEC_ID_MP3}, [](JobPlan& plan) { IncludeVideo(plan, {AV_CODEC_ID_MPEG4}); });
     RunMerge(job);
     EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
     EXPECT_EQ(job.taskStatus[1], AVConvert::kTaskConverted);
@@ -190,8 +189,9 @@ TEST(MergeWorker, NothingOpensNothingIsWritten) {
 TEST(MergeWorker, IncludingVideoMergesBothStreams) {
     ScratchDir out;
     AVConvert job;
-    FillJob(job, TenSecondTasks(out, ".avi"), {AV_CODEC_ID_MP3});
-    IncludeVideo(job, {AV_CODEC_ID_MPEG4, 160, 120, 0});
+    FillJob(job, TenSecondTasks(out, ".avi"), {AV_CODEC_ID_MP3}, [](JobPlan& plan) {
+        IncludeVideo(plan, {AV_CODEC_ID_MPEG4, 160, 120, 0});
+    });
     job.writeThumbnail = 1;
     RunMerge(job);
     for (std::size_t i = 0; i < 3; ++i) {

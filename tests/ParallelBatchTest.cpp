@@ -104,8 +104,8 @@ TEST(ParallelBatch, ThreeAtOnceGiveTheSameFilesAndStatusesAsOneAtATime) {
     EXPECT_EQ(inOrder.mostRunning, 1);
 
     AVConvert three;
-    FillJob(three, SixTasks(out, "three_"), {AV_CODEC_ID_MP3});
-    three.parallelTasks = 3;
+    FillJob(three, SixTasks(out, "three_"), {AV_CODEC_ID_MP3},
+            [](JobPlan& plan) { plan.parallelTasks = 3; });
     const Watch watch = RunAndWatch(three, 6);
     EXPECT_FALSE(watch.currentMovedBack);
     EXPECT_FALSE(watch.finishedWentDown);
@@ -141,8 +141,7 @@ TEST(ParallelBatch, TwoAtOnceRunTogetherAndStopLeavesEveryStartedFilePlayable) {
              {Media("long_60.m4a").string(), out.File("b.ogg")},
              {Media("long_60.m4a").string(), out.File("c.ogg")},
              {Media("long_60.m4a").string(), out.File("d.ogg")}},
-            {AV_CODEC_ID_VORBIS});
-    job.parallelTasks = 2;
+            {AV_CODEC_ID_VORBIS}, [](JobPlan& plan) { plan.parallelTasks = 2; });
     ConversionThread worker;
     worker.Start(job, WorkerKind::Batch);
     int mostRunning = 0;

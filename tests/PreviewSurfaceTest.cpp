@@ -59,8 +59,8 @@ AVConvert& FillVideoJob(AVConvert& job, const ScratchDir& out, PreviewSink* prev
     JobPlan plan =
         TestPlan({{Media("h264_aac.mp4").string(), out.File("movie.mp4")}}, {AV_CODEC_ID_AAC});
     plan.preview = preview;
+    IncludeVideo(plan, {AV_CODEC_ID_MPEG4});
     ApplyPlan(plan, job);
-    IncludeVideo(job, {AV_CODEC_ID_MPEG4});
     return job;
 }
 

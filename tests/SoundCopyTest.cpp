@@ -183,11 +183,9 @@ TEST(SoundCopy, TheChosenSoundTrackIsCopied) {
     const std::string source = Media("three_audio.mkv").string();
     ScratchDir out;
     AVConvert job;
-    FillCopyJob(
-        job,
-        {{source, out.File("one.x")}, {source, out.File("two.x")}, {source, out.File("three.x")}});
-    job.soundTrack[0] = 1;
-    job.soundTrack[1] = 2;
+    FillCopyJob(job, {{source, out.File("one.x"), 0.0, -1.0, 1},
+                      {source, out.File("two.x"), 0.0, -1.0, 2},
+                      {source, out.File("three.x")}});
     RunBatch(job);
     const char* extensions[] = {".m4a", ".ac3", ".mp2"};
     const double lengths[] = {2.0, 3.0, 4.0};

@@ -59,7 +59,8 @@ JobPlan TestPlan(const std::vector<TaskSpec>& tasks, const AudioSettings& audio)
                 prober.ProbeMedia() == 0 ? static_cast<double>(prober.probe.durationSeconds) : 0.0;
         }
         // An end below 0 is an untrimmed row.
-        plan.tasks.push_back({spec.source, spec.output, spec.start, end, spec.end < 0});
+        plan.tasks.push_back(
+            {spec.source, spec.output, spec.start, end, spec.end < 0, spec.soundTrack});
     }
     plan.settings.audioBitRate = audio.bitRate;
     plan.settings.audioChannels = audio.channels;
@@ -68,8 +69,13 @@ JobPlan TestPlan(const std::vector<TaskSpec>& tasks, const AudioSettings& audio)
     return plan;
 }
 
-void FillJob(AVConvert& job, const std::vector<TaskSpec>& tasks, const AudioSettings& audio) {
-    ApplyPlan(TestPlan(tasks, audio), job);
+void FillJob(AVConvert& job, const std::vector<TaskSpec>& tasks, const AudioSettings& audio,
+             const std::function<void(JobPlan&)>& adjust) {
+    JobPlan plan = TestPlan(tasks, audio);
+    if (adjust) {
+        adjust(plan);
+    }
+    ApplyPlan(plan, job);
 }
 
 void FillCopyJob(AVConvert& job, const std::vector<TaskSpec>& tasks) {
@@ -81,13 +87,13 @@ void FillCopyJob(AVConvert& job, const std::vector<TaskSpec>& tasks) {
     ApplyPlan(plan, job);
 }
 
-void IncludeVideo(AVConvert& job, const VideoSettings& video) {
-    job.includeVideo = true;
-    job.videoCodecId = video.codecId;
-    job.videoBitRate = video.bitRate;
-    job.videoWidth = video.width;
-    job.videoHeight = video.height;
-    job.videoFrameRate = video.frameRate;
+void IncludeVideo(JobPlan& plan, const VideoSettings& video) {
+    plan.settings.includeVideo = true;
+    plan.settings.videoCodecId = video.codecId;
+    plan.settings.videoBitRate = video.bitRate;
+    plan.settings.videoWidth = video.width;
+    plan.settings.videoHeight = video.height;
+    plan.settings.videoFrameRate = video.frameRate;
 }
 
 void RunAndStopAt(AVConvert& job, bool merge, int percent) {

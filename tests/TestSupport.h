@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,13 +44,16 @@ struct TaskSpec {
     std::string output;
     double start = 0.0;
     double end = -1.0;
+    int soundTrack = 0;  // from 1; 0 the last one
 };
 
 // The plan of a run of `tasks` with `audio`, as the main window makes it (an untrimmed task's
 // end is its source's length).
 JobPlan TestPlan(const std::vector<TaskSpec>& tasks, const AudioSettings& audio);
-// Fills `job` with TestPlan(tasks, audio), as the main window does before a start.
-void FillJob(AVConvert& job, const std::vector<TaskSpec>& tasks, const AudioSettings& audio);
+// Fills `job` with TestPlan(tasks, audio), first changed by `adjust` when given, as the main
+// window does before a start.
+void FillJob(AVConvert& job, const std::vector<TaskSpec>& tasks, const AudioSettings& audio,
+             const std::function<void(JobPlan&)>& adjust = {});
 // The same, with every task copying its sound instead of converting it.
 void FillCopyJob(AVConvert& job, const std::vector<TaskSpec>& tasks);
 
@@ -61,7 +65,7 @@ struct VideoSettings {
     double frameRate = 25;  // 0: as the source
     std::int32_t bitRate = 300000;
 };
-void IncludeVideo(AVConvert& job, const VideoSettings& video);
+void IncludeVideo(JobPlan& plan, const VideoSettings& video);
 
 // Runs the batch (or merge) worker on its own thread and waits for it.
 void RunBatch(AVConvert& job);

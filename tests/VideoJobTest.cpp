@@ -35,8 +35,9 @@ void PrintTo(const VideoCase& c, std::ostream* os) {
 
 void FillVideoJob(AVConvert& job, const std::string& source, const std::string& output,
                   const VideoCase& c) {
-    FillJob(job, {{source, output}}, {c.audioCodec, 128000, 44100, 2});
-    IncludeVideo(job, {c.videoCodec, c.width, c.height, c.frameRate, 400000});
+    FillJob(job, {{source, output}}, {c.audioCodec, 128000, 44100, 2}, [&c](JobPlan& plan) {
+        IncludeVideo(plan, {c.videoCodec, c.width, c.height, c.frameRate, 400000});
+    });
 }
 
 class VideoEncoderTest : public ::testing::TestWithParam<VideoCase> {};
