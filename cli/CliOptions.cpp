@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -18,11 +19,15 @@ std::string Lower(std::string text) {
     return text;
 }
 
+constexpr double kLargestNumber = 1e9;
+
 std::optional<double> ParseNumber(const std::string& text) {
     double value = 0.0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    // NaN and infinity are no numbers of ours, and none past a billion: every number goes into
+    // an int or a time, and the conversions are undefined past their range.
     if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() ||
-        value < 0) {
+        !std::isfinite(value) || value < 0 || value > kLargestNumber) {
         return std::nullopt;
     }
     return value;
@@ -30,8 +35,7 @@ std::optional<double> ParseNumber(const std::string& text) {
 
 std::optional<int> ParseWhole(const std::string& text) {
     const auto value = ParseNumber(text);
-    // The range first: a number past int's would make the conversion undefined.
-    if (!value || *value > 1e9 || *value != static_cast<int>(*value)) {
+    if (!value || *value != static_cast<int>(*value)) {
         return std::nullopt;
     }
     return static_cast<int>(*value);
@@ -116,6 +120,9 @@ std::optional<double> ParseCliTime(const std::string& text) {
             return std::nullopt;
         }
         total = total * 60 + *value;
+        if (total > kLargestNumber) {
+            return std::nullopt;
+        }
         if (last) {
             return total;
         }
@@ -126,7 +133,7 @@ std::optional<double> ParseCliTime(const std::string& text) {
 std::optional<int> ParseCliBitRate(const std::string& text) {
     if (!text.empty() && (text.back() == 'k' || text.back() == 'K')) {
         const auto kilo = ParseNumber(text.substr(0, text.size() - 1));
-        if (!kilo || *kilo <= 0) {
+        if (!kilo || *kilo <= 0 || *kilo * 1000 > kLargestNumber) {
             return std::nullopt;
         }
         return static_cast<int>(*kilo * 1000 + 1e-6);
@@ -164,6 +171,8 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
             options.coverFromVideoSeconds = *seconds;
         } else if (arg == "--skip-existing") {
             options.skipExisting = true;
+        } else if (arg == "--keep-folders") {
+            options.keepFolders = true;
         } else if (arg == "--info") {
             options.info = true;
         } else if (arg == "-q" || arg == "--quiet") {
@@ -330,7 +339,10 @@ Extracts the sound track of video files into audio files.
   -m, --merge           merge all files, in order, into one output named after the first
   -j, --jobs N          convert N files at once (default: one per core; a merge is one file)
       --skip-existing   leave out a file whose output name already exists, so that a run
-                        started again does only what is missing
+                        started again does only what is missing; inputs that would write
+                        one name are refused (see --keep-folders)
+      --keep-folders    mirror the inputs' folders, relative to the folder they have in
+                        common, under the output folder
       --json            one JSON object per finished file on standard output, instead of
                         the status lines
       --info            print each file's media information and sound tracks and exit
@@ -340,8 +352,10 @@ Extracts the sound track of video files into audio files.
 
 An existing file is never overwritten: "name(0).ext", "name(1).ext"... are used instead.
 Status lines come as files finish: "Completed", "Failure", "Stopped" or "Skipped", the file
-and what was written; a failure adds the reason. With --skip-existing, a file cut short by an interrupt is removed, so
-that the next run makes it whole.
+and what was written; a failure adds the reason. Outputs are written as hidden ".NAME.part"
+files and get their names only when whole, so a killed run leaves no file that looks finished
+(the next run into the folder removes what it left). With --skip-existing, a file cut short by
+an interrupt is removed, so that the next run makes it whole.
 Exit status: 0 every file converted (or skipped), 1 a file failed or the run was interrupted,
 2 bad usage.
 )";

@@ -26,6 +26,9 @@ struct CliOptions final {
     double coverFromVideoSeconds = -1;  // where; negative: at a tenth of the video's length
     bool json = false;
     bool skipExisting = false;
+    // The inputs' folders, relative to the folder they have in common, again under the output
+    // folder: inputs of one name in several folders keep outputs of their own.
+    bool keepFolders = false;
     bool info = false;
     bool quiet = false;
     bool help = false;

@@ -79,6 +79,36 @@ std::string EscapedForLine(const std::string& text) {
     return escaped;
 }
 
+bool IsUtf8(const std::string& text) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length =
+            static_cast<unsigned char>(text[at]) < 0x80 ? 1 : Utf8Length(text, at);
+        if (length == 0) {
+            return false;
+        }
+        at += length;
+    }
+    return true;
+}
+
+std::string EscapedBytes(const std::string& text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string escaped;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            escaped += "\\\\";
+        } else if (byte < 0x20 || byte >= 0x7F) {
+            escaped += "\\x";
+            escaped += kHex[byte >> 4];
+            escaped += kHex[byte & 0xF];
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
 std::string JsonString(const std::string& text) {
     static constexpr char kHex[] = "0123456789abcdef";
     std::string json = "\"";
@@ -117,6 +147,9 @@ StatusReport::StatusReport(std::FILE* out, bool json, bool merge)
 void StatusReport::Print(const char* status, const std::string& input, const std::string& written,
                          double soundSeconds, double wallSeconds, const std::string& failure,
                          const std::string& note) {
+    if (m_outputFailed) {
+        return;
+    }
     if (!m_json) {
         static constexpr struct {
             const char* status;
@@ -136,16 +169,26 @@ void StatusReport::Print(const char* status, const std::string& input, const std
                      written.empty() ? "-" : EscapedForLine(written).c_str(),
                      why.empty() ? "" : "\t", EscapedForLine(why).c_str());
     } else {
-        const std::string object =
-            "{\"source\": " + JsonString(input) +
-            ", \"output\": " + (written.empty() ? "null" : JsonString(written)) +
-            ", \"status\": \"" + status + "\", \"sound_seconds\": " + Seconds(soundSeconds) +
-            ", \"wall_seconds\": " + Seconds(wallSeconds) +
-            ", \"failure\": " + (failure.empty() ? "null" : JsonString(failure)) +
-            ", \"note\": " + (note.empty() ? "null" : JsonString(note)) + "}";
+        std::string object = "{\"source\": " + JsonString(input) +
+                             ", \"output\": " + (written.empty() ? "null" : JsonString(written)) +
+                             ", \"status\": \"" + status +
+                             "\", \"sound_seconds\": " + Seconds(soundSeconds) +
+                             ", \"wall_seconds\": " + Seconds(wallSeconds) +
+                             ", \"failure\": " + (failure.empty() ? "null" : JsonString(failure)) +
+                             ", \"note\": " + (note.empty() ? "null" : JsonString(note));
+        // A name that is not UTF-8 cannot be given as a JSON string: its exact bytes follow.
+        if (!IsUtf8(input)) {
+            object += ", \"source_bytes\": " + JsonString(EscapedBytes(input));
+        }
+        if (!written.empty() && !IsUtf8(written)) {
+            object += ", \"output_bytes\": " + JsonString(EscapedBytes(written));
+        }
+        object += "}";
         std::fprintf(m_out, "%s\n", object.c_str());
     }
-    std::fflush(m_out);
+    if (std::fflush(m_out) != 0 || std::ferror(m_out) != 0) {
+        m_outputFailed = true;
+    }
 }
 
 void StatusReport::ReportUnusable(const std::string& input, const std::string& reason) {

@@ -36,6 +36,9 @@ public:
 
     // Inputs that did not convert (skipped ones are not counted).
     int Failures() const { return m_failures; }
+    // A status line could not be written (a closed pipe, a full device): the lines end there,
+    // and the run is not reported as a success.
+    bool OutputFailed() const { return m_outputFailed; }
 
 private:
     void ReportTask(const AVConvert& job, const CliInput& input);
@@ -48,6 +51,7 @@ private:
     bool m_merge;
     std::vector<bool> m_reported;  // per task
     int m_failures = 0;
+    bool m_outputFailed = false;
 };
 
 // The progress display: on a terminal one rewritten line with every running file, otherwise a
@@ -73,3 +77,8 @@ private:
 std::string EscapedForLine(const std::string& text);
 // A JSON string (with its quotes); bytes that are not UTF-8 become U+FFFD.
 std::string JsonString(const std::string& text);
+// Whether `text` is UTF-8 throughout.
+bool IsUtf8(const std::string& text);
+// `text` with a backslash doubled and every byte outside printable ASCII as "\xNN": a name's
+// exact bytes, for JSON.
+std::string EscapedBytes(const std::string& text);

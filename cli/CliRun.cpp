@@ -7,10 +7,14 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +24,7 @@
 #include "FileInfoValues.h"
 #include "JobPlan.h"
 #include "JobSettings.h"
+#include "OutputFile.h"
 #include "OutputFolder.h"
 #include "Paths.h"
 #include "SettingsCheck.h"
@@ -29,6 +34,8 @@
 #include "Workers.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 std::string FileNameOf(const std::string& path) {
     return std::string(FileNameOfPath(path));
@@ -49,6 +56,10 @@ std::string ProbeSource(AVConvert& job, const std::string& path, std::FILE* err)
     job.probePath = path;
     if (job.ProbeMedia() < 0 || job.probe.durationSeconds < 0) {
         ReportInvalid(err, path);
+        // A file that cannot be read at all says why (no permission), not that it is no media.
+        if (::access(path.c_str(), R_OK) != 0) {
+            return std::strerror(errno);
+        }
         return "not a media file that can be read";
     }
     return {};
@@ -143,6 +154,22 @@ std::string TrackOutputPath(const std::string& output, int number, const std::st
     return path;
 }
 
+// `name` numbered ("name(0).ext", ...) until neither a file nor an earlier input of the run has
+// it.
+std::string FreeUnplannedName(const std::string& name,
+                              const std::map<std::string, std::string>& planned) {
+    std::string candidate = name;
+    for (int counter = 0; counter < 1000000; ++counter) {
+        std::error_code ignored;
+        if (planned.count(candidate) == 0 &&
+            fs::symlink_status(candidate, ignored).type() == fs::file_type::not_found) {
+            return candidate;
+        }
+        candidate = tolvane::NumberedName(name, counter);
+    }
+    return name;  // the worker numbers it when it creates it
+}
+
 // A task that a stop cut short leaves a playable but incomplete file; a run that skips existing
 // outputs would never make it whole, so it goes.
 void RemoveCutShortFiles(const AVConvert& job, int count) {
@@ -156,12 +183,64 @@ void RemoveCutShortFiles(const AVConvert& job, int count) {
     }
 }
 
+// The folder every input is in, at some depth (for --keep-folders).
+fs::path CommonFolder(const std::vector<std::string>& files) {
+    std::optional<fs::path> common;
+    for (const std::string& file : files) {
+        std::error_code ignored;
+        const fs::path folder = fs::absolute(file, ignored).lexically_normal().parent_path();
+        if (!common) {
+            common = folder;
+            continue;
+        }
+        fs::path shared;
+        for (auto a = common->begin(), b = folder.begin(); a != common->end() && b != folder.end();
+             ++a, ++b) {
+            if (*a != *b) {
+                break;
+            }
+            shared /= *a;
+        }
+        common = shared;
+    }
+    return common.value_or(fs::path("."));
+}
+
+// The output folder of `input`: the run's, or with --keep-folders the input's folder relative
+// to `common` under it (made when missing). Empty, with `failure` set, when it cannot be made.
+std::string OutputFolderFor(const CliOptions& options, const fs::path& common,
+                            const std::string& input, std::string& failure) {
+    if (!options.keepFolders) {
+        return options.outputFolder;
+    }
+    std::error_code error;
+    const fs::path folder = fs::absolute(input, error).lexically_normal().parent_path();
+    const fs::path target = fs::path(options.outputFolder) / folder.lexically_relative(common);
+    fs::create_directories(target, error);
+    if (error) {
+        failure = "cannot make the output folder " + target.string() + ": " + error.message();
+        return {};
+    }
+    return target.lexically_normal().string();
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code ignored;
+    return fs::equivalent(a, b, ignored);
+}
+
 // Probes every input and plans its task (with -a all, one per sound track); inputs that
-// cannot be used or whose output exists (--skip-existing) are reported and left out. Returns
-// false, with the message out, when the run holds more tasks than a job can.
+// cannot be used or whose output exists (--skip-existing) are reported and left out. Names are
+// given in input order: a name an earlier input of the run has is never another's, so a later
+// one gets the next free numbered name; with --skip-existing, where an earlier input's output
+// would be taken for a later one's, the run is refused. Returns false, with the message out,
+// when the run cannot be planned.
 bool PlanTasks(const CliOptions& options, const CliProfile& profile, AVConvert& prober,
                StatusReport& report, std::FILE* err, tolvane::JobPlan& plan,
                std::vector<CliInput>& inputs) {
+    const fs::path common = CommonFolder(options.files);
+    std::map<std::string, std::string> planned;  // output name → the input that has it
+    std::vector<std::string> collisions;
     for (const std::string& path : options.files) {
         inputs.push_back({path, -1});
         const std::string unusable = ProbeSource(prober, path, err);
@@ -182,7 +261,14 @@ bool PlanTasks(const CliOptions& options, const CliProfile& profile, AVConvert& 
         const double start = options.start.value_or(0.0);
         const bool toEnd = !options.end || *options.end >= length;
         const double end = toEnd ? std::max(length, start) : *options.end;
-        const auto output = OutputPathForTask(path, options.outputFolder, profile.entryText);
+        std::string folderFailure;
+        const std::string folder = OutputFolderFor(options, common, path, folderFailure);
+        if (folder.empty()) {
+            std::fprintf(err, "tolvane-cli: %s\n", folderFailure.c_str());
+            report.ReportUnusable(path, folderFailure);
+            continue;
+        }
+        const auto output = OutputPathForTask(path, folder, profile.entryText);
         if (!output) {
             std::fprintf(err, "File:%s has no extension to replace\n", FileNameOf(path).c_str());
             report.ReportUnusable(path, "no extension to replace");
@@ -215,9 +301,26 @@ bool PlanTasks(const CliOptions& options, const CliProfile& profile, AVConvert& 
             if (n > 1) {
                 inputs.push_back({path, -1});
             }
+            if (const auto earlier = planned.find(name);
+                earlier != planned.end() && options.skipExisting) {
+                collisions.push_back(earlier->second + " and " + path + " would both write " +
+                                     name);
+                continue;
+            }
+            if (!options.skipExisting) {
+                name = FreeUnplannedName(name, planned);
+            }
+            planned.emplace(name, path);
             std::error_code ignored;
-            if (options.skipExisting && std::filesystem::symlink_status(name, ignored).type() !=
-                                            std::filesystem::file_type::not_found) {
+            if (options.skipExisting && SameFile(name, path)) {
+                // The source itself is no output: converting it would write "name(0)", which
+                // the next run would not find.
+                std::fprintf(err, "File:%s would be its own output\n", FileNameOf(path).c_str());
+                report.ReportUnusable(path,
+                                      "its output would be the source itself; choose "
+                                      "another output folder");
+            } else if (options.skipExisting &&
+                       fs::symlink_status(name, ignored).type() != fs::file_type::not_found) {
                 report.ReportSkipped(path, name);
             } else if (plan.tasks.size() >= static_cast<std::size_t>(AVConvert::kMaxTasks)) {
                 std::fprintf(err, "tolvane-cli: at most %d files per run\n", AVConvert::kMaxTasks);
@@ -229,7 +332,13 @@ bool PlanTasks(const CliOptions& options, const CliProfile& profile, AVConvert& 
             }
         }
     }
-    return true;
+    for (const std::string& collision : collisions) {
+        std::fprintf(err,
+                     "tolvane-cli: %s; with --skip-existing each input needs a name of "
+                     "its own (--keep-folders keeps their folders apart)\n",
+                     collision.c_str());
+    }
+    return collisions.empty();
 }
 
 // Runs the job on a worker, reporting each task as it ends; a signal asks the worker to stop.
@@ -306,7 +415,7 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         return kCliBadUsage;
     }
     if (plan.tasks.empty()) {
-        return report.Failures() == 0 ? kCliAllConverted : kCliSomeFailed;
+        return report.Failures() == 0 && !report.OutputFailed() ? kCliAllConverted : kCliSomeFailed;
     }
     tolvane::ApplyPlan(plan, *job);
     const bool interrupted = RunWithSignals(*job, options, report, inputs, err);
@@ -314,5 +423,6 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         RemoveCutShortFiles(*job, job->taskCount);
     }
     report.ReportRest(*job, inputs);
-    return report.Failures() == 0 && !interrupted ? kCliAllConverted : kCliSomeFailed;
+    return report.Failures() == 0 && !interrupted && !report.OutputFailed() ? kCliAllConverted
+                                                                            : kCliSomeFailed;
 }

@@ -1,5 +1,6 @@
 // tolvane-cli: the conversion engine for scripts and machines without a display.
 
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -29,5 +30,9 @@ int main(int argc, char** argv) {
     }
     // The library's own chatter stays out of the way; failures are still reported per file.
     av_log_set_level(AV_LOG_ERROR);
+    // A closed pipe (| head -1) and a file size limit (ulimit -f) are write errors where they
+    // happen, not the end of the process with part files left behind.
+    std::signal(SIGPIPE, SIG_IGN);
+    std::signal(SIGXFSZ, SIG_IGN);
     return RunCli(parse.options, stdout, stderr);
 }

@@ -72,11 +72,10 @@ CAVConvertDlg::CAVConvertDlg(QWidget* parent) : QDialog(parent) {
     m_previewWindow->setUpdatesEnabled(false);
     m_previewWindow->setEnabled(false);
     m_previewWindow->hide();
-    // The worker only wakes this thread up; the picture is drawn here.
-    m_preview = std::make_unique<tolvane::PreviewRelay>([this] {
-        QMetaObject::invokeMethod(
-            this, [this] { m_preview->Present(m_previewId); }, Qt::QueuedConnection);
-    });
+    // The worker only wakes this thread up; the picture is drawn here. (By name: the queued
+    // call is then made inside Qt, which also frees it.)
+    m_preview = std::make_unique<tolvane::PreviewRelay>(
+        [this] { QMetaObject::invokeMethod(this, "PresentPreview", Qt::QueuedConnection); });
 
     connect(m_stop, &QPushButton::clicked, this, &CAVConvertDlg::StopAndClose);
     connect(m_showPreview, &QCheckBox::toggled, this, [this](bool checked) {
@@ -104,6 +103,10 @@ void CAVConvertDlg::PublishPreviewWindow() {
         return;
     }
     m_previewId = static_cast<std::uintptr_t>(m_previewWindow->winId());
+}
+
+void CAVConvertDlg::PresentPreview() {
+    m_preview->Present(m_previewId);
 }
 
 tolvane::PreviewSink* CAVConvertDlg::PreviewSink() const {

@@ -63,6 +63,9 @@ public:
     bool IsOpen() const { return isVisible(); }
 
 protected:
+    // Draws the newest picture of the live preview (the worker's wake-up calls it).
+    Q_INVOKABLE void PresentPreview();
+
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -1,14 +1,17 @@
 #include "OutputFile.h"
 
-#include "Paths.h"
-
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <functional>
 #include <limits>
+
+#include "Paths.h"
 
 extern "C" {
 #include <libavutil/error.h>
@@ -18,7 +21,100 @@ extern "C" {
 namespace tolvane {
 
 namespace {
+
 constexpr int kIoBufferBytes = 64 * 1024;
+constexpr std::size_t kLongestFileName = 255;
+constexpr const char* kPartSuffix = ".part";
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Locks the whole of `fd` for writing through its open file description: released when the
+// file is closed, or its process dies, and seen by every other process, also over NFS.
+bool LockForWriting(int fd) {
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
+}
+
+// Flushes what the folder holds (a rename) to disk.
+void SyncFolder(const std::string& path) {
+    const int folder = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+}
+
+// Renames `from` to `to` unless `to` exists. 0, or the errno (EEXIST when the name is taken).
+int RenameWithoutReplacing(const std::string& from, const std::string& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return 0;
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) {
+        return errno;
+    }
+    // File systems without it (NFS and SMB shares often): a second link fails where the name
+    // is taken, then the part's name goes.
+    if (::link(from.c_str(), to.c_str()) != 0) {
+        return errno;
+    }
+    ::unlink(from.c_str());
+    return 0;
+}
+
+}  // namespace
+
+std::string PartFilePath(const std::string& path) {
+    const std::string_view name = FileNameOfPath(path);
+    const std::string folder = path.substr(0, path.size() - name.size());
+    const std::string plain = "." + std::string(name) + kPartSuffix;
+    if (plain.size() <= kLongestFileName) {
+        return folder + plain;
+    }
+    char hash[17];
+    std::snprintf(hash, sizeof hash, "%016zx", std::hash<std::string_view>{}(name));
+    return folder + ".tolvane-" + hash + kPartSuffix;
+}
+
+bool IsPartFileName(const std::string& fileName) {
+    const std::string_view suffix(kPartSuffix);
+    return fileName.size() > suffix.size() + 1 && fileName.front() == '.' &&
+           fileName.compare(fileName.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+int RemoveStalePartFiles(const std::string& folder) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return 0;
+    }
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (!IsPartFileName(name)) {
+            continue;
+        }
+        const std::string path = folder + "/" + name;
+        const int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) {
+            continue;
+        }
+        struct stat st {};
+        // Only a regular file whose lock no live writer holds.
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && LockForWriting(fd) &&
+            ::unlink(path.c_str()) == 0) {
+            ++removed;
+        }
+        ::close(fd);
+    }
+    ::closedir(dir);
+    return removed;
 }
 
 std::string NumberedName(const std::string& path, int counter) {
@@ -42,23 +138,35 @@ std::string FirstFreeName(const std::string& path) {
 }
 
 ExclusiveOutputFile::~ExclusiveOutputFile() {
-    Close();
+    Discard();
 }
 
 int ExclusiveOutputFile::Create(const std::string& requested) {
-    Close();
+    Discard();
     std::string candidate = requested;
     for (int counter = 0; counter < std::numeric_limits<int>::max(); ++counter) {
-        // O_EXCL: an existing file of that name, readable or not, is never opened, and no other
-        // process can slip a file in between the test and the creation.
-        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            m_fd = fd;
-            m_path = candidate;
-            break;
-        }
-        if (errno != EEXIST) {
+        // A name is free when neither it nor its part file exists. O_EXCL: an existing file,
+        // readable or not, is never opened, and no other process can slip one in between the
+        // test and the creation; a part file someone else writes keeps its name for them.
+        struct stat st {};
+        const bool taken = ::lstat(candidate.c_str(), &st) == 0;
+        if (!taken && errno != ENOENT) {
             return AVERROR(errno);
+        }
+        if (!taken) {
+            const std::string part = PartFilePath(candidate);
+            const int fd = ::open(part.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd >= 0) {
+                m_fd = fd;
+                m_path = candidate;
+                m_partPath = part;
+                // Where locks are not to be had the file is written all the same.
+                LockForWriting(fd);
+                break;
+            }
+            if (errno != EEXIST) {
+                return AVERROR(errno);
+            }
         }
         candidate = NumberedName(requested, counter);
     }
@@ -106,6 +214,9 @@ std::int64_t ExclusiveOutputFile::Seek(void* opaque, std::int64_t offset, int wh
 }
 
 int ExclusiveOutputFile::Close() {
+    if (m_fd < 0) {
+        return 0;
+    }
     int result = 0;
     if (m_io != nullptr) {
         avio_flush(m_io);
@@ -113,21 +224,63 @@ int ExclusiveOutputFile::Close() {
         av_freep(&m_io->buffer);
         avio_context_free(&m_io);
     }
-    if (m_fd >= 0) {
-        if (::close(m_fd) != 0 && result == 0) {
-            result = AVERROR(errno);
-        }
-        m_fd = -1;
+    // On disk before it has its name: a power cut never leaves a named file half written.
+    if (result == 0 && ::fsync(m_fd) != 0 && errno != EINVAL) {
+        result = AVERROR(errno);
     }
+    if (result == 0) {
+        result = Rename();
+    }
+    if (result < 0) {
+        Discard();
+        return result;
+    }
+    // The lock goes with the descriptor, once the file has its name.
+    if (::close(m_fd) != 0 && errno != EINTR) {
+        result = AVERROR(errno);
+    }
+    m_fd = -1;
+    m_partPath.clear();
+    SyncFolder(m_path);
     return result;
 }
 
-void ExclusiveOutputFile::Discard() {
-    Close();
-    if (!m_path.empty()) {
-        ::unlink(m_path.c_str());
-        m_path.clear();
+int ExclusiveOutputFile::Rename() {
+    // The name was free when the file was started; another program may have taken it since.
+    const std::string requested = m_path;
+    std::string candidate = requested;
+    for (int counter = 0; counter < std::numeric_limits<int>::max(); ++counter) {
+        const int error = RenameWithoutReplacing(m_partPath, candidate);
+        if (error == 0) {
+            m_path = candidate;
+            return 0;
+        }
+        if (error != EEXIST) {
+            return AVERROR(error);
+        }
+        candidate = NumberedName(requested, counter);
     }
+    return AVERROR(EEXIST);
+}
+
+void ExclusiveOutputFile::CloseDescriptor() {
+    if (m_io != nullptr) {
+        av_freep(&m_io->buffer);
+        avio_context_free(&m_io);
+    }
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
+}
+
+void ExclusiveOutputFile::Discard() {
+    // Removed while still locked: no other run can take it for a stale one in between.
+    if (!m_partPath.empty()) {
+        ::unlink(m_partPath.c_str());
+        m_partPath.clear();
+    }
+    CloseDescriptor();
 }
 
 }  // namespace tolvane

@@ -1,9 +1,14 @@
 #pragma once
 
-// An output file that never replaces an existing one: it is created exclusively, and when the
-// requested name is taken, "(0)", "(1)", ... is inserted before the extension until a name is
-// free. The library writes it through an AVIO context of ours, so a failed write (a full or
-// read-only disk) comes back as an error instead of being lost.
+// An output file that never replaces an existing one, and never shows under its name until it
+// is whole. When the requested name is taken, "(0)", "(1)", ... is inserted before the extension
+// until a name is free. The file is written as a hidden part file beside it (".NAME.part"),
+// created exclusively and held with an open-file-description lock (fcntl, so that it also holds
+// on network shares) while it is written; Close flushes it to disk and renames it to its name
+// without replacing anything, then flushes the folder. A process that dies leaves only the part
+// file, which the next run into that folder removes once no live process holds it. The library
+// writes through an AVIO context of ours, so a failed write (a full or read-only disk) comes back
+// as an error instead of being lost.
 
 #include <string>
 
@@ -22,6 +27,16 @@ std::string NumberedName(const std::string& path, int counter);
 // folder missing or unreadable). Used where a name is reported but not created.
 std::string FirstFreeName(const std::string& path);
 
+// The hidden part file an output is written as before it has its name: ".NAME.part" in the same
+// folder, or, where that would pass the longest file name, ".tolvane-HASH.part".
+std::string PartFilePath(const std::string& path);
+// Whether `fileName` (without folder) is the name of a part file.
+bool IsPartFileName(const std::string& fileName);
+
+// Removes the part files in `folder` that no live process holds: what a killed run left behind.
+// Returns how many went.
+int RemoveStalePartFiles(const std::string& folder);
+
 class ExclusiveOutputFile final {
 public:
     ExclusiveOutputFile() = default;
@@ -29,22 +44,32 @@ public:
     ExclusiveOutputFile& operator=(const ExclusiveOutputFile&) = delete;
     ~ExclusiveOutputFile();
 
-    // Creates `requested` or the first free numbered name. Returns 0 or a negative AVERROR.
+    // Starts `requested`, or the first free numbered name, as its part file. Returns 0 or a
+    // negative AVERROR.
     int Create(const std::string& requested);
 
+    // The name the file has once it is closed (the next free one if its own was taken
+    // meanwhile).
     const std::string& Path() const { return m_path; }
+    const std::string& PartPath() const { return m_partPath; }
     AVIOContext* Io() const { return m_io; }
 
-    // Flushes and closes the file. Returns 0 or the first write or close error.
+    // Flushes the file to disk and gives it its name. Returns 0 or the first write, flush,
+    // rename or close error; on an error the part file is removed.
     int Close();
-    // Closes the file and removes it (a task that failed leaves nothing behind).
+    // Closes the file and removes it (a task that failed leaves nothing behind). A file neither
+    // closed nor discarded is discarded when its owner goes.
     void Discard();
 
 private:
     static int WritePacket(void* opaque, std::uint8_t* buf, int size);
     static std::int64_t Seek(void* opaque, std::int64_t offset, int whence);
 
+    int Rename();
+    void CloseDescriptor();
+
     std::string m_path;
+    std::string m_partPath;
     int m_fd = -1;
     AVIOContext* m_io = nullptr;
 };

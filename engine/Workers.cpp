@@ -4,12 +4,14 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <set>
 #include <vector>
 
 #include "AVConvert.h"
 #include "AudioEncoder.h"
 #include "EntryContext.h"
 #include "EntryConverter.h"
+#include "OutputFile.h"
 #include "OutputMedia.h"
 #include "Paths.h"
 #include "SoundCopy.h"
@@ -17,6 +19,21 @@
 namespace tolvane {
 
 namespace {
+
+// What a killed run left in the folders this run writes into: part files no process holds.
+void RemoveStalePartsOfRun(const JobInput& in, int count) {
+    std::set<std::string> folders;
+    for (int i = 0; i < count; ++i) {
+        const std::string& path = in.requestedOutputs[static_cast<std::size_t>(i)];
+        if (!path.empty() && !in.sourcePaths[static_cast<std::size_t>(i)].empty()) {
+            const std::string folder = path.substr(0, path.size() - FileNameOfPath(path).size());
+            folders.insert(folder.empty() ? "." : folder);
+        }
+    }
+    for (const std::string& folder : folders) {
+        RemoveStalePartFiles(folder);
+    }
+}
 
 // Marks every entry unfinished, every output under its requested name, and starts at the
 // first. Returns how many tasks to run (at most kMaxTasks), 0 when there is nothing to do.
@@ -32,6 +49,7 @@ int BeginRun(JobView job) {
     job.results.outputPaths.assign(job.in.requestedOutputs.begin(),
                                    job.in.requestedOutputs.begin() + count);
     job.results.taskReports.assign(size, {});
+    RemoveStalePartsOfRun(job.in, count);
     return count;
 }
 
@@ -150,6 +168,9 @@ void ConvertBatchTask(JobView job, int index, EntryLane lane) {
     std::string finishFailure;
     const bool kept = FinishOutput(job, output, keep, lane.publishesFileProgress, finishFailure);
     if (kept) {
+        // The name it finally has (the next free one, should another program have taken its
+        // own meanwhile).
+        job.results.outputPaths[static_cast<std::size_t>(index)] = output.WrittenPath();
         job.progress.taskProgress[static_cast<std::size_t>(index)].store(100,
                                                                          std::memory_order_relaxed);
     } else if (result.wrote) {
@@ -292,6 +313,10 @@ void RunMergeWorker(AVConvert& job) {
         const int flushed = audio.IsOpen() ? audio.Flush(output) : 0;
         std::string ignored;  // a merge that is not kept fails its entries with one reason
         kept = FinishOutput(view, output, flushed >= 0 && !merged.empty(), true, ignored);
+        const int named = job.mergeOutputTask.load(std::memory_order_relaxed);
+        if (kept && named >= 0) {
+            job.outputPaths[static_cast<std::size_t>(named)] = output.WrittenPath();
+        }
     }
     if (last >= 0) {
         SetStatus(view, last, lastResult);

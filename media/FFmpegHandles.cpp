@@ -38,6 +38,20 @@ void CountingLogCallback(void* avcl, int level, const char* format, va_list argu
     av_log_default_callback(avcl, level, format, arguments);
 }
 
+// Ends the reading of a source that is being opened once it has taken too long or read too far.
+int InterruptOpening(void* opaque) {
+    const auto* source = static_cast<const AVFormatContext*>(opaque);
+    auto* reports = static_cast<SourceReports*>(source->opaque);
+    if (reports == nullptr || !reports->opening) {
+        return 0;
+    }
+    const std::int64_t read = source->pb != nullptr ? source->pb->bytes_read : 0;
+    if (std::chrono::steady_clock::now() > reports->openDeadline || read > reports->openByteCap) {
+        reports->openGivenUp = true;
+    }
+    return reports->openGivenUp ? 1 : 0;
+}
+
 void RouteLibraryLog() {
     static std::once_flag installed;
     std::call_once(installed, [] { av_log_set_callback(&CountingLogCallback); });
@@ -69,15 +83,24 @@ int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* fa
         return fail(-1, "cannot open as media", AVERROR(ENOMEM));
     }
     raw->opaque = source.reports.get();
+    raw->interrupt_callback = AVIOInterruptCB{&InterruptOpening, raw};
+    source.reports->opening = true;
+    source.reports->openDeadline = std::chrono::steady_clock::now() + kOpenTimeLimit;
+    source.reports->openByteCap = kOpenByteLimit;
     // On failure the library frees the context and sets `raw` to null.
     int ret = avformat_open_input(&raw, path.c_str(), nullptr, nullptr);
     if (ret < 0) {
-        return fail(-1, "cannot open as media", ret);
+        return fail(-1, "cannot open as media", ret == AVERROR_EXIT ? AVERROR_INVALIDDATA : ret);
     }
     source.input.reset(raw);
     ret = avformat_find_stream_info(raw, nullptr);
+    source.reports->opening = false;  // reading the file through is another matter
+    if (ret >= 0 && source.reports->openGivenUp) {
+        ret = AVERROR_EXIT;  // what was found in the time is not to be trusted
+    }
     if (ret < 0) {
-        return fail(-2, "cannot read stream information", ret);
+        return fail(-2, "cannot read stream information",
+                    ret == AVERROR_EXIT ? AVERROR_INVALIDDATA : ret);
     }
     return 0;
 }

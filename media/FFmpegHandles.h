@@ -2,6 +2,8 @@
 
 // RAII owners for the FFmpeg objects the engine holds, and the error text helper.
 
+#include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -62,10 +64,20 @@ void LogFailure(const std::string& path, const char* what, int error);
 void LogFailure(const std::string& path, const char* what);
 
 // What the library said through its log about one opened source while it was read: its
-// demuxer's errors (a file that ends early, a broken structure). Written on the reading thread.
+// demuxer's errors (a file that ends early, a broken structure); and the bounds of opening it.
+// Used on the reading thread only.
 struct SourceReports final {
     int demuxerErrors = 0;
+    // While the file is opened and its streams found: a file that is not media (a download
+    // preallocated with zeros) is given up on after this long and this many bytes.
+    bool opening = false;
+    std::chrono::steady_clock::time_point openDeadline;
+    std::int64_t openByteCap = 0;
+    bool openGivenUp = false;  // the bounds ended the opening
 };
+// How long and how far opening a source may read before it is taken for no media.
+inline constexpr std::chrono::milliseconds kOpenTimeLimit{1500};
+inline constexpr std::int64_t kOpenByteLimit = 64 * 1024 * 1024;
 
 // The opened source of one task: container, the last stream of each kind and their decoders.
 struct SourceMedia final {

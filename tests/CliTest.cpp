@@ -13,11 +13,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <thread>
 #include <vector>
 
 #include "CliOptions.h"
 #include "FFmpegHandles.h"
+#include "OutputFile.h"
 #include "TestSupport.h"
 
 namespace tolvane::test {
@@ -361,10 +363,12 @@ TEST(Cli, CoverFromTheVideo) {
               "mjpeg,1\n");
 }
 
-// Runs tolvane-cli with `arguments` (its messages into `messages`), sends `signal` once
-// `watched` holds 200 KB, and returns how it ended (the wait status).
+// Runs tolvane-cli with `arguments` (its messages into `messages`), once `watched` (an output's
+// part file) holds `bytes` runs `meanwhile` and sends `signal` (0: none), and returns how it
+// ended (the wait status).
 int RunCliAndSignal(const std::vector<std::string>& arguments, const std::string& messages,
-                    const std::string& watched, int signal) {
+                    const std::string& watched, int signal, std::uintmax_t bytes = 200000,
+                    const std::function<void()>& meanwhile = {}) {
     const pid_t pid = ::fork();
     if (pid < 0) {
         return -1;
@@ -381,10 +385,17 @@ int RunCliAndSignal(const std::vector<std::string>& arguments, const std::string
         ::execv(kCli, argv.data());
         ::_exit(127);
     }
-    for (int i = 0; i < 5000 && !(fs::exists(watched) && fs::file_size(watched) > 200000); ++i) {
+    std::error_code ignored;
+    for (int i = 0; i < 5000 && !(fs::exists(watched) && fs::file_size(watched, ignored) >= bytes);
+         ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    ::kill(pid, signal);
+    if (meanwhile) {
+        meanwhile();
+    }
+    if (signal != 0) {
+        ::kill(pid, signal);
+    }
     int status = 0;
     ::waitpid(pid, &status, 0);
     return status;
@@ -400,7 +411,7 @@ TEST_P(CliSignal, FinishesTheCurrentFileAsPlayable) {
     const std::string messages = out.File("stderr.txt");
     const std::string first = out.File("long_60.wav");
     const int status = RunCliAndSignal({"-q", "-j", "1", "-f", "wav", "-o", dir, source, source},
-                                       messages, first, GetParam());
+                                       messages, PartFilePath(first), GetParam());
     ASSERT_TRUE(WIFEXITED(status)) << "killed by the signal";
     EXPECT_EQ(WEXITSTATUS(status), 1);
     const double length = Ffprobe(first).duration;
@@ -485,8 +496,9 @@ TEST(Cli, SkipExistingAfterAnInterruptMakesTheRestWhole) {
     const std::string messages = out.File("stderr.txt");
     const std::string o = out.File("o");
     const std::string first = out.File("o/a.wav");
-    const int status = RunCliAndSignal(
-        {"-q", "-j", "2", "--skip-existing", "-f", "wav", "-o", o, a, b}, messages, first, SIGINT);
+    const int status =
+        RunCliAndSignal({"-q", "-j", "2", "--skip-existing", "-f", "wav", "-o", o, a, b}, messages,
+                        PartFilePath(first), SIGINT);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_NE(ReadFile(messages).find("a file cut short is removed"), std::string::npos);
@@ -498,6 +510,173 @@ TEST(Cli, SkipExistingAfterAnInterruptMakesTheRestWhole) {
         EXPECT_NEAR(DecodedSeconds(out.File(name)), 60.0, 0.05) << name;
     }
     EXPECT_FALSE(fs::exists(out.File("o/a(0).wav")));
+}
+
+// A hard kill (or a crash, a power cut) leaves only hidden part files: nothing under an output's
+// name that does not decode, and a run started again makes every output whole and removes what
+// the killed one left.
+TEST(Cli, AHardKillLeavesNoFileThatLooksFinished) {
+    struct Case {
+        std::vector<std::string> options;
+        const char* watched;  // the part file to wait for
+        std::uintmax_t bytes;
+        std::vector<const char*> outputs;
+        bool merge;
+    };
+    const Case cases[] = {
+        {{"-f", "mp3"}, "a.mp3", 20000, {"a.mp3"}, false},
+        {{"-j", "2", "-f", "wav"}, "a.wav", 200000, {"a.wav", "b.wav"}, false},
+        {{"-m", "-f", "wav"}, "a.wav", 200000, {"a.wav"}, true},
+        {{"-f", "copy"}, "a.m4a", 1, {"a.m4a"}, false},
+    };
+    for (const Case& c : cases) {
+        ScratchDir out;
+        const std::string a = out.File("a.m4a");
+        const std::string b = out.File("b.m4a");
+        fs::copy_file(Media("long_60.m4a"), a);
+        fs::copy_file(Media("long_60.m4a"), b);
+        const std::string o = out.File("o");
+        std::vector<std::string> arguments{"-q", "-o", o};
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+        arguments.push_back(a);
+        if (c.outputs.size() > 1 || c.merge) {
+            arguments.push_back(b);
+        }
+        const std::string label = c.options.back();
+        const int status =
+            RunCliAndSignal(arguments, out.File("stderr.txt"),
+                            PartFilePath(out.File("o/") + c.watched), SIGKILL, c.bytes);
+        EXPECT_TRUE(WIFSIGNALED(status)) << label;
+        for (const auto& entry : fs::directory_iterator(o)) {
+            const std::string name = entry.path().filename().string();
+            if (IsPartFileName(name)) {
+                continue;
+            }
+            int decoded = 0;
+            RunCommand(
+                "ffmpeg -nostdin -v error -xerror -i '" + entry.path().string() + "' -f null -",
+                &decoded);
+            EXPECT_EQ(decoded, 0) << label << ": " << name << " is there but not whole";
+        }
+        // Started again: a merge makes its file anew, a batch the files that are missing.
+        std::string again = std::string(kCli) + " -q" + (c.merge ? "" : " --skip-existing");
+        for (std::size_t i = 1; i < arguments.size(); ++i) {
+            again += " " + arguments[i];
+        }
+        int exitCode = 0;
+        const std::string output = RunCommand(again, &exitCode);
+        EXPECT_EQ(exitCode, 0) << label << ": " << output;
+        for (const char* name : c.outputs) {
+            EXPECT_NEAR(DecodedSeconds(out.File("o/") + name), c.merge ? 120.0 : 60.0, 0.1)
+                << label << ": " << name;
+        }
+        for (const auto& entry : fs::directory_iterator(o)) {
+            EXPECT_FALSE(IsPartFileName(entry.path().filename().string()))
+                << label << ": " << entry.path() << " was left";
+        }
+    }
+}
+
+// A careful user's bad day: every way a run can end early says so truthfully, and leaves no
+// part file under an output's name.
+TEST(Cli, BadDaysEndTruthfully) {
+    ScratchDir out;
+    const std::string source = M("long_60.m4a");
+    // A closed pipe and a file size limit: write errors where they happen, not a killed process.
+    int exitCode = 0;
+    RunCommand("(" + std::string(kCli) + " -q -f wav -o " + out.File("pipe") + " " + source + " " +
+                   source + " | head -c 1 > /dev/null)",
+               &exitCode);
+    RunCommand("(ulimit -f 512; " + std::string(kCli) + " -q -f wav -o " + out.File("limit") + " " +
+                   source + " > " + out.File("limit.txt") + " 2>&1; echo $? >> " +
+                   out.File("limit.txt") + ")",
+               &exitCode);
+    const std::string limited = ReadFile(out.File("limit.txt"));
+    EXPECT_NE(limited.find("Failure\t" + source +
+                           "\t-\tcannot encode or write the sound: " + AvErrorText(AVERROR(EFBIG))),
+              std::string::npos)
+        << limited;
+    EXPECT_NE(limited.find("\n1\n"), std::string::npos) << limited;
+    for (const char* folder : {"pipe", "limit"}) {
+        for (const auto& entry : fs::directory_iterator(out.File(folder))) {
+            const std::string name = entry.path().filename().string();
+            EXPECT_FALSE(IsPartFileName(name)) << folder << ": " << name;
+            EXPECT_NEAR(DecodedSeconds(entry.path().string()), 60.0, 0.05) << name;
+        }
+    }
+
+    // The output folder deleted during the run: the file cannot be finished, and says so.
+    const std::string gone = out.File("gone");
+    const int status = RunCliAndSignal({"-q", "-f", "wav", "-o", gone, source},
+                                       out.File("gone.txt"), PartFilePath(gone + "/long_60.wav"), 0,
+                                       200000, [&gone] { fs::remove_all(gone); });
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+
+    // Numbers out of range are bad usage before anything runs.
+    for (const char* bad : {"-b 3000000k", "-b 1e12k", "-b nank", "-b infk", "-s nan", "-t 1e300",
+                            "-s 99999999999:00"}) {
+        const CliResult r = Cli(std::string(bad) + " -o " + out.File("bad") + " " + source);
+        EXPECT_EQ(r.exitCode, 2) << bad << ": " << r.output;
+    }
+    EXPECT_FALSE(fs::exists(out.File("bad")));
+
+    // A download preallocated with zeros is no media, found out without reading it through.
+    const std::string zeros = out.File("zeros.mp3");
+    std::ofstream(zeros).close();
+    fs::resize_file(zeros, 4ULL << 30);  // sparse: 4 GiB of zeros
+    const std::string measured = RunCommand(
+        "/usr/bin/time -f 'peak %M' " + std::string(kCli) + " -q -o " + out.File("z") + " " + zeros,
+        &exitCode);
+    EXPECT_EQ(exitCode, 1) << measured;
+    EXPECT_NE(measured.find("Failure\t" + zeros + "\t-\tnot a media file that can be read"),
+              std::string::npos)
+        << measured;
+    const std::size_t peak = measured.rfind("peak ");
+    ASSERT_NE(peak, std::string::npos) << measured;
+    EXPECT_LT(std::stol(measured.substr(peak + 5)), 200 * 1000) << "kB";
+}
+
+// Inputs of one name: within a run, names go in input order and no input takes another's
+// output for its own; with --skip-existing the run is refused unless --keep-folders gives each
+// folder its own.
+TEST(Cli, InputsOfOneNameKeepTheirOwnOutputs) {
+    ScratchDir out;
+    fs::create_directories(out.File("d1"));
+    fs::create_directories(out.File("d2"));
+    const std::string one = out.File("d1/talk.m4a");
+    const std::string two = out.File("d2/talk.m4a");
+    fs::copy_file(Media("audio_only.m4a"), one);
+    fs::copy_file(Media("short_audio_1s.m4a"), two);
+    const std::string plain = out.File("plain");
+    CliResult r = Cli("-q -j 2 -f wav -o " + plain + " " + one + " " + two);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NEAR(DecodedSeconds(plain + "/talk.wav"), 5.0, 0.05) << "the first input's";
+    EXPECT_NEAR(DecodedSeconds(plain + "/talk(0).wav"), 1.0, 0.05) << "the second input's";
+
+    const std::string kept = out.File("kept");
+    r = Cli("-q --skip-existing -f wav -o " + kept + " " + one + " " + two);
+    EXPECT_EQ(r.exitCode, 2) << r.output;
+    EXPECT_NE(r.output.find(one + " and " + two + " would both write " + kept + "/talk.wav"),
+              std::string::npos)
+        << r.output;
+    EXPECT_FALSE(fs::exists(kept + "/talk.wav"));
+    for (int run = 0; run < 2; ++run) {
+        r = Cli("-q --skip-existing --keep-folders -f wav -o " + kept + " " + one + " " + two);
+        EXPECT_EQ(r.exitCode, 0) << r.output;
+        EXPECT_NE(r.output.find(run == 0 ? "Completed" : "Skipped"), std::string::npos);
+    }
+    EXPECT_NEAR(DecodedSeconds(kept + "/d1/talk.wav"), 5.0, 0.05);
+    EXPECT_NEAR(DecodedSeconds(kept + "/d2/talk.wav"), 1.0, 0.05);
+
+    // An MP3 converted to MP3 in its own folder is not its own output.
+    const std::string mp3 = out.File("song.mp3");
+    RunCommand("ffmpeg -nostdin -v error -f lavfi -i sine=d=1 " + mp3);
+    r = Cli("-q --skip-existing -f mp3 -o " + out.Path().string() + " " + mp3);
+    EXPECT_EQ(r.exitCode, 1) << r.output;
+    EXPECT_NE(r.output.find("Failure\t" + mp3 + "\t-\tits output would be the source itself"),
+              std::string::npos)
+        << r.output;
 }
 
 TEST(Cli, PipesDevicesAndFoldersAreRefusedAtOnce) {

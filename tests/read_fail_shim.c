@@ -45,13 +45,19 @@ static mode_t mode_of(int flags, va_list args) {
     return (flags & (O_CREAT | O_TMPFILE)) != 0 ? (mode_t)va_arg(args, int) : 0;
 }
 
+static int open_next(const char* symbol, const char* path, int flags, mode_t mode) {
+    void* found = dlsym(RTLD_NEXT, symbol);
+    open_fn next;
+    memcpy(&next, &found, sizeof next);
+    return note_open(path, next(path, flags, mode));
+}
+
 int open(const char* path, int flags, ...) {
     va_list args;
     va_start(args, flags);
     const mode_t mode = mode_of(flags, args);
     va_end(args);
-    NEXT(open_fn, "open", next);
-    return note_open(path, next(path, flags, mode));
+    return open_next("open", path, flags, mode);
 }
 
 int open64(const char* path, int flags, ...) {
@@ -59,8 +65,7 @@ int open64(const char* path, int flags, ...) {
     va_start(args, flags);
     const mode_t mode = mode_of(flags, args);
     va_end(args);
-    NEXT(open_fn, "open64", next);
-    return note_open(path, next(path, flags, mode));
+    return open_next("open64", path, flags, mode);
 }
 
 ssize_t read(int fd, void* buffer, size_t count) {

@@ -23,15 +23,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// One folder per fuzzing process, in memory where the system has it.
+// One folder per fuzzing process, in memory where the system has it; made and removed by each
+// run.
 const fs::path& WorkFolder() {
-    static const fs::path folder = [] {
-        const fs::path base =
-            fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-        fs::path made = base / ("tolvane-fuzz-" + std::to_string(::getpid()));
-        fs::create_directories(made);
-        return made;
-    }();
+    static const fs::path folder =
+        (fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path()) /
+        ("tolvane-fuzz-" + std::to_string(::getpid()));
     return folder;
 }
 
@@ -63,6 +60,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const fs::path source = WorkFolder() / "input";
+    std::error_code ignored;
+    fs::create_directories(WorkFolder(), ignored);
     {
         std::ofstream file(source, std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
@@ -77,5 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // The copy's name gets the extension of the sound's codec.
         Convert(source.string(), (WorkFolder() / "copy.mka").string(), 0, Way::Copy);
     }
+    // Nothing of a run stays behind in the shared memory folder.
+    fs::remove_all(WorkFolder(), ignored);
     return 0;
 }
