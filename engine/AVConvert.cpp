@@ -66,7 +66,8 @@ std::string AVConvert::TaskNote(int index) const {
 int AVConvert::ProbeMedia() {
     using namespace tolvane;
     SourceMedia source;
-    const int opened = OpenSourceFile(probePath, source);
+    // The window and the command line say themselves why a file is refused.
+    const int opened = OpenSourceFile(probePath, source, nullptr, true);
     if (opened < 0) {
         return opened;
     }

@@ -86,8 +86,14 @@ std::int64_t EntryContext::ClipStartMicros(const AVFormatContext& input) const {
 }
 
 bool EntryContext::CheckPaths() {
-    if (m_sourcePath.empty() || OutputPath().empty()) {
-        return Fail("the task has no source or output path", AVERROR(EINVAL));
+    if (m_sourcePath.empty()) {
+        // A row that does not take part (unchecked in the window): it fails, as it always has,
+        // but there is nothing to tell anyone.
+        m_failure.Note("the task has no source", AVERROR(EINVAL));
+        return false;
+    }
+    if (OutputPath().empty()) {
+        return Fail("the task has no output path", AVERROR(EINVAL));
     }
     return true;
 }

@@ -189,6 +189,14 @@ void CBrenvixDlg::OnClose() {
     done(QDialog::Accepted);
 }
 
+void CBrenvixDlg::EndOnSignal() {
+    if (m_progress->IsOpen()) {
+        m_progress->StopAndClose();
+    }
+    // After the run's own loop has ended.
+    QMetaObject::invokeMethod(this, &CBrenvixDlg::OnClose, Qt::QueuedConnection);
+}
+
 void CBrenvixDlg::OnHelp() {
     const QString help =
         QString::fromStdString(DataFilePath(m_programFolder.toStdString(), "help.html").string());

@@ -115,6 +115,9 @@ public:
     void OnFindTarget();
     void OnHelp();
     void OnClose();
+    // A termination signal: a run that is going stops as Stop stops it (the current file is
+    // closed playable), then the window closes as its Close button closes it.
+    void EndOnSignal();
     void OnFileInformation();
     void OnSetting();
     void OnAbout();
@@ -223,7 +226,7 @@ private:
     void OnRunTimer();
     void OnRunTimerRows();
     // The share of the run's work done, 0 to 1.
-    double RunFractionDone(int finishedTasks) const;
+    double RunFractionDone() const;
     // A desktop notification of how the run went (for a window the user has left).
     void NotifyRunEnded();
     void FinishRun();

@@ -203,25 +203,32 @@ void CBrenvixDlg::OnRunTimerRows() {
     }
 }
 
-double CBrenvixDlg::RunFractionDone(int finishedTasks) const {
+double CBrenvixDlg::RunFractionDone() const {
     const AVConvert& job = *m_job;
-    const int total = std::max(job.totalTasksShown, 1);
-    const int progress = job.fileProgress.load();
     if (m_runIsMerge) {
-        return std::clamp(progress, 0, 100) / 100.0;
+        return std::clamp(job.fileProgress.load(), 0, 100) / 100.0;
     }
-    // Finished tasks, and the part done of every running one.
-    double done = finishedTasks;
+    // Every task weighs as much as the sound it converts: three short files done and a long
+    // one at 14 % are far from done.
+    double done = 0.0;
+    double total = 0.0;
     const int rows = std::min(m_list->rowCount(), AVConvert::kMaxTasks);
     for (int i = 0; i < rows && i < static_cast<int>(m_checkedRows.size()); ++i) {
         const auto index = static_cast<std::size_t>(i);
+        if (m_checkedRows[index] < 0) {
+            continue;
+        }
+        const double weight = std::max(job.clipLength[index], 1.0);
+        total += weight;
+        const std::uint8_t status = job.taskStatus[index].load();
         const int percent = job.taskProgress[index].load();
-        if (m_checkedRows[index] >= 0 && percent >= 0 &&
-            job.taskStatus[index].load() == AVConvert::kTaskPending) {
-            done += std::min(percent, 100) / 100.0;
+        if (status == AVConvert::kTaskConverted || status == AVConvert::kTaskFailed) {
+            done += weight;
+        } else if (percent >= 0) {
+            done += weight * std::min(percent, 100) / 100.0;
         }
     }
-    return std::clamp(done / total, 0.0, 1.0);
+    return total > 0.0 ? std::clamp(done / total, 0.0, 1.0) : 0.0;
 }
 
 void CBrenvixDlg::OnRunTimer() {
@@ -252,7 +259,7 @@ void CBrenvixDlg::OnRunTimer() {
     m_progress->SetTotalText(
         QStringLiteral("%1 Task Completed / Total %2 Task(s)").arg(done).arg(job.totalTasksShown));
     m_progress->SetTotalProgress(done * 100 / total);
-    const double fraction = RunFractionDone(done);
+    const double fraction = RunFractionDone();
     m_progress->SetTimeText(
         QString::fromStdString(RunTimeText(m_secondsNow() - m_runStartSeconds, fraction)));
     setWindowTitle(QStringLiteral("%1% - %2")

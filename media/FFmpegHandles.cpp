@@ -59,9 +59,11 @@ void RouteLibraryLog() {
 
 }  // namespace
 
-int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* failure) {
+int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* failure, bool quiet) {
     const auto fail = [&](int code, const char* what, int error) {
-        if (error < 0) {
+        if (quiet) {
+            // The caller says why.
+        } else if (error < 0) {
             LogFailure(path, what, error);
         } else {
             LogFailure(path, what);

@@ -95,7 +95,9 @@ int SoundTrackStream(const AVFormatContext* input, int number);
 
 // Opens `path` with format detection (-1 on failure) and reads its stream information (-2).
 // A failure is logged, and its text goes to `failure` when given.
-int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* failure = nullptr);
+// `quiet`: the caller says why itself (a probe), so nothing is logged.
+int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* failure = nullptr,
+                   bool quiet = false);
 
 // Walks all streams in order; the last video and the last audio stream win.
 void PickLastStreams(SourceMedia& source);

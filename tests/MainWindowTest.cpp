@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -34,6 +35,7 @@
 #include "FFmpegHandles.h"
 #include "MainWindowFixture.h"
 #include "MessagePresenter.h"
+#include "TerminationSignals.h"
 #include "TestSupport.h"
 #include "WidgetFakes.h"
 
@@ -412,6 +414,33 @@ TEST(MainWindow, ConvertShowsElapsedTimeLeftAndTheTotalInTheTitle) {
     })) << times.join(" | ").toStdString();
 }
 
+// Files of different lengths: the share done (title, time left) weighs each by its sound, so
+// three short files done and a long one begun are not most of the run.
+TEST(MainWindow, ConvertWeighsEachFileByItsSound) {
+    Window w;
+    w.Add({M("short_1s.mp4"), M("short_1s.mp4"), M("short_1s.mp4"), M("long_60.m4a")});
+    // (title percentage, the long file's progress) while the long file converts
+    std::vector<std::pair<int, int>> seen;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        AVConvert* job = w.dlg->Job();
+        const QString title = w.dlg->windowTitle();
+        const int progress = job != nullptr ? job->fileProgress.load() : -1;
+        if (job != nullptr && job->currentTask.load() == 3 && progress >= 0 && progress < 60 &&
+            title.endsWith("% - Tolvane")) {
+            seen.emplace_back(title.section('%', 0, 0).toInt(), progress);
+        }
+    });
+    poll.start(2);
+    w.RunToEnd(ids::kConvert);
+    poll.stop();
+    ASSERT_FALSE(seen.empty()) << "the long file was seen converting";
+    for (const auto& [shown, progress] : seen) {
+        // 3 of 63 seconds and under 60 % of the long one: not three quarters of the run.
+        EXPECT_LT(shown, 75) << "at " << progress << " % of the long file";
+    }
+}
+
 // A notification service of our own on the session bus: it keeps every Notify call.
 class FakeNotifications final : public QDBusVirtualObject {
 public:
@@ -520,6 +549,37 @@ TEST(MainWindow, StopDuringTheSecondTaskKeepsTheRestReadyAndDoesNotPowerOff) {
     w.List()->SetRowChecked(2, false);
     w.RunToEnd(ids::kConvert);
     EXPECT_EQ(w.Cell(1, column::kStatus), "Completed");
+}
+
+// A logout or shutdown sends SIGTERM (or SIGHUP): the run stops as Stop stops it, the file
+// being written is closed playable under its name, and the window closes.
+TEST(MainWindow, StopsAndClosesOnATerminationSignal) {
+    Window w;
+    TerminationSignals watcher([&w] { w.dlg->EndOnSignal(); });
+    ASSERT_TRUE(watcher.Watching());
+    w.Add({M("long_60.m4a")});
+    PickFormat(w.dlg->FormatBox(), 1);
+    bool sent = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        AVConvert* job = w.dlg->Job();
+        if (!sent && job != nullptr && job->fileProgress.load() > 3 &&
+            w.dlg->ProgressDialog()->isVisible()) {
+            sent = true;
+            ::raise(SIGTERM);
+        }
+    });
+    poll.start(5);
+    w.RunToEnd(ids::kConvert);
+    poll.stop();
+    ASSERT_TRUE(sent);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.dlg->isVisible(), 10000);
+    const std::string wav = (w.OutputFolder() + "/long_60.wav").toStdString();
+    int decoded = 0;
+    RunCommand("ffmpeg -nostdin -v error -xerror -i '" + wav + "' -f null -", &decoded);
+    EXPECT_EQ(decoded, 0);
+    EXPECT_GT(DecodedSeconds(wav), 0.5);
+    EXPECT_LT(DecodedSeconds(wav), 59.0) << "stopped, not finished";
 }
 
 TEST(MainWindow, PowerOffOnlyAfterANormalEndWithTheBoxTicked) {
