@@ -27,7 +27,7 @@ int CBrenvixApp::Run() {
                                   &DesktopFileOpener(), &LogindPowerControl()};
     CBrenvixDlg window(services, QApplication::applicationDirPath());
     // A logout, a shutdown or a kill: a run stops as Stop stops it, then the program ends.
-    m_signals->SetArrived([&window] { window.EndOnSignal(); });
+    m_signals->SetArrived([&window] { window.CloseWhenStopped(); });
     window.show();
     // Files named on the command line (from a file manager, say).
     window.OpenStartupFiles(QApplication::arguments().mid(1));

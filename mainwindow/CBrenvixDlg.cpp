@@ -173,9 +173,10 @@ void CBrenvixDlg::accept() {
 }
 
 void CBrenvixDlg::closeEvent(QCloseEvent* event) {
-    // Only the Close button ends the program.
+    // On Linux the window manager's close (the title bar's ×, Alt+F4) is the skin's Close.
     if (!m_closing) {
         event->ignore();
+        CloseWhenStopped();
         return;
     }
     QDialog::closeEvent(event);
@@ -189,7 +190,7 @@ void CBrenvixDlg::OnClose() {
     done(QDialog::Accepted);
 }
 
-void CBrenvixDlg::EndOnSignal() {
+void CBrenvixDlg::CloseWhenStopped() {
     if (m_progress->IsOpen()) {
         m_progress->StopAndClose();
     }

@@ -115,9 +115,10 @@ public:
     void OnFindTarget();
     void OnHelp();
     void OnClose();
-    // A termination signal: a run that is going stops as Stop stops it (the current file is
-    // closed playable), then the window closes as its Close button closes it.
-    void EndOnSignal();
+    // A termination signal, or the window manager's close: a run that is going stops as Stop
+    // stops it (the current file is closed playable), then the window closes as its Close
+    // button closes it.
+    void CloseWhenStopped();
     void OnFileInformation();
     void OnSetting();
     void OnAbout();

@@ -203,7 +203,11 @@ QStringList MediaFilePatterns() {
     return {};
 }
 
-QStringList ExpandFolders(const QStringList& paths) {
+// How the media files of a folder line up: as a drop puts them (each on top, so reversed to
+// read in name order) or as Add appends them.
+enum class FolderOrder { ForDrop, ForAdd };
+
+QStringList ExpandFolders(const QStringList& paths, FolderOrder order) {
     QStringList expanded;
     for (const QString& path : paths) {
         const QFileInfo info(path);
@@ -211,8 +215,7 @@ QStringList ExpandFolders(const QStringList& paths) {
             expanded << path;
             continue;
         }
-        // The media files inside, also in its folders, in name order; the drop puts each on
-        // top, so they go in reversed to read in order.
+        // The media files inside, also in its folders, in name order.
         QStringList inside;
         QDirIterator it(path, MediaFilePatterns(), QDir::Files | QDir::Readable,
                         QDirIterator::Subdirectories);
@@ -220,7 +223,9 @@ QStringList ExpandFolders(const QStringList& paths) {
             inside << it.next();
         }
         inside.sort();
-        std::reverse(inside.begin(), inside.end());
+        if (order == FolderOrder::ForDrop) {
+            std::reverse(inside.begin(), inside.end());
+        }
         expanded << inside;
     }
     return expanded;
@@ -229,7 +234,7 @@ QStringList ExpandFolders(const QStringList& paths) {
 }  // namespace
 
 void CBrenvixDlg::DropFiles(const QStringList& droppedPaths) {
-    const QStringList paths = ExpandFolders(droppedPaths);
+    const QStringList paths = ExpandFolders(droppedPaths, FolderOrder::ForDrop);
     for (const QString& dropped : paths) {
         const QString path = CollapseSeparators(dropped);
         if (!ProbeForList(path, true)) {
@@ -255,9 +260,9 @@ void CBrenvixDlg::OpenStartupFiles(const QStringList& paths) {
     if (paths.isEmpty()) {
         return;
     }
-    QStringList reversed = paths;
-    std::reverse(reversed.begin(), reversed.end());  // a drop puts each on top
-    DropFiles(reversed);
+    // Files opened with the program (from a file manager) are to be converted: they come in as
+    // Add brings them, checked and with the current format, folders with the media inside.
+    AddFiles(ExpandFolders(paths, FolderOrder::ForAdd));
 }
 
 void CBrenvixDlg::dragEnterEvent(QDragEnterEvent* event) {

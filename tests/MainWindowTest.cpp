@@ -134,14 +134,25 @@ TEST(MainWindow, DropPutsFilesOnTopReversedUncheckedWithoutFormat) {
     EXPECT_EQ(w.dlg->FileInfo().infoWidth, "320");
 }
 
-TEST(MainWindow, FilesFromTheCommandLineAndDroppedFoldersComeInAsADrop) {
+TEST(MainWindow, FilesFromTheCommandLineComeInAsAddedAndDroppedFoldersAsADrop) {
     Window w;
     w.dlg->OpenStartupFiles({M("short_1s.mp4"), M("not_media.mp4"), M("audio_only.m4a")});
     ASSERT_EQ(w.List()->rowCount(), 2);
     EXPECT_EQ(w.Cell(0, column::kSource), M("short_1s.mp4")) << "in the order given";
     EXPECT_EQ(w.Cell(1, column::kSource), M("audio_only.m4a"));
-    EXPECT_FALSE(w.List()->IsRowChecked(0)) << "as a drop";
+    // Opened with the program to be converted: as Add brings them, checked, with the format.
+    EXPECT_TRUE(w.List()->IsRowChecked(0));
+    EXPECT_TRUE(w.List()->IsRowChecked(1));
+    EXPECT_EQ(w.Cell(0, column::kFormat), w.dlg->FormatBox()->currentText());
     EXPECT_EQ(w.messages.shown.size(), 1U) << "the file that is not media is refused";
+    // A folder given to the program adds the media inside it, in name order.
+    ScratchDir given;
+    fs::copy_file(Media("short_1s.mp4"), given.File("b.mp4"));
+    fs::copy_file(Media("odd_0.9.webm"), given.File("a.mkv"));
+    w.dlg->OpenStartupFiles({QString::fromStdString(given.Path().string())});
+    ASSERT_EQ(w.List()->rowCount(), 4);
+    EXPECT_EQ(w.Cell(2, column::kSource).toStdString(), given.File("a.mkv"));
+    EXPECT_EQ(w.Cell(3, column::kSource).toStdString(), given.File("b.mp4"));
 
     // A folder gives the media files inside it (also in its folders), in name order.
     ScratchDir folder;
@@ -151,7 +162,7 @@ TEST(MainWindow, FilesFromTheCommandLineAndDroppedFoldersComeInAsADrop) {
     fs::copy_file(Media("audio_only.m4a"), folder.Path() / "b_more" / "inner.mp4");
     std::ofstream(folder.File("notes.txt")) << "not a video";
     w.dlg->DropFiles({QString::fromStdString(folder.Path().string())});
-    ASSERT_EQ(w.List()->rowCount(), 5);
+    ASSERT_EQ(w.List()->rowCount(), 7);
     EXPECT_EQ(w.Cell(0, column::kSource).toStdString(), folder.File("a.mp4"));
     EXPECT_EQ(w.Cell(1, column::kSource).toStdString(),
               (folder.Path() / "b_more/inner.mp4").string());
@@ -305,14 +316,18 @@ TEST(MainWindow, BrowseRefusesAMissingFolderAndAsksAgain) {
     EXPECT_EQ(w.dlg->RunFolder(), good);
 }
 
-TEST(MainWindow, EnterEscapeAndTheWindowManagerDoNotClose) {
+TEST(MainWindow, EnterAndEscapeDoNotCloseAndTheWindowManagersCloseIsTheCloseButton) {
     Window w;
     QTest::keyClick(w.dlg.get(), Qt::Key_Escape);
     QTest::keyClick(w.dlg.get(), Qt::Key_Return);
-    w.dlg->close();
     EXPECT_TRUE(w.dlg->isVisible());
     w.Click(ids::kClose);
     EXPECT_FALSE(w.dlg->isVisible());
+
+    // The title bar's × or Alt+F4 (a close event from the window system) closes it too.
+    Window other;
+    other.dlg->close();
+    QTRY_VERIFY_WITH_TIMEOUT(!other.dlg->isVisible(), 5000);
 }
 
 TEST(MainWindow, ConvertWritesAudioFilesAndMarksTheRows) {
@@ -555,7 +570,7 @@ TEST(MainWindow, StopDuringTheSecondTaskKeepsTheRestReadyAndDoesNotPowerOff) {
 // being written is closed playable under its name, and the window closes.
 TEST(MainWindow, StopsAndClosesOnATerminationSignal) {
     Window w;
-    TerminationSignals watcher([&w] { w.dlg->EndOnSignal(); });
+    TerminationSignals watcher([&w] { w.dlg->CloseWhenStopped(); });
     ASSERT_TRUE(watcher.Watching());
     w.Add({M("long_60.m4a")});
     PickFormat(w.dlg->FormatBox(), 1);
