@@ -12,7 +12,8 @@
 //
 // Threads: a task's `outputPaths` entry (the name the worker actually created) and its
 // `taskReports` entry may be read by another thread once that task's status has left
-// kTaskPending: the status store is a release, its load an acquire.
+// kTaskPending: the status store is a release, its load an acquire. The name of a merged file
+// (the `mergeOutputTask` entry) is final only once the worker has ended.
 
 #include <array>
 #include <atomic>

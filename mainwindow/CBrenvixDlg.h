@@ -213,7 +213,30 @@ private:
 
     // Task list.
     AVConvert& SharedJob();
-    bool ProbeForList(const QString& path, bool withMessage);
+    // Where a probe runs: on a thread of its own while the window goes on (files being added),
+    // or right here (a file already in the list).
+    enum class ProbeThread { Own, This };
+    bool ProbeForList(const QString& path, bool withMessage,
+                      ProbeThread thread = ProbeThread::This);
+    // Runs job.ProbeMedia() on a thread of its own while this thread's event loop goes on
+    // (without user input); returns its result.
+    int ProbeOffThisThread(AVConvert& job);
+    // While a list of files is checked, the title says how far ("Checking 12 of 200… - ..."),
+    // for lists of more than one file; the title comes back at the end.
+    class CheckingTitle final {
+    public:
+        CheckingTitle(CBrenvixDlg& window, int count);
+        ~CheckingTitle();
+        CheckingTitle(const CheckingTitle&) = delete;
+        CheckingTitle& operator=(const CheckingTitle&) = delete;
+        void Next() const;
+
+    private:
+        CBrenvixDlg& m_window;
+        const int m_count;
+        const QString m_title;
+        mutable int m_done = 0;
+    };
     void FillRow(int row, const QString& path, bool checked, const QString& format);
     void RemoveSelectedRow(bool stopPreview);
     void ShowContextMenu(const QPoint& globalPos);

@@ -11,7 +11,12 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <QEventLoop>
+
 #include <algorithm>
+#include <atomic>
+#include <memory>
+#include <thread>
 
 #include "CAbout.h"
 #include "CBrenvixDlg.h"
@@ -111,7 +116,24 @@ QString CollapseSeparators(QString path) {
 
 }  // namespace
 
-bool CBrenvixDlg::ProbeForList(const QString& path, bool withMessage) {
+CBrenvixDlg::CheckingTitle::CheckingTitle(CBrenvixDlg& window, int count)
+    : m_window(window), m_count(count), m_title(window.windowTitle()) {}
+
+CBrenvixDlg::CheckingTitle::~CheckingTitle() {
+    if (m_count > 1) {
+        m_window.setWindowTitle(m_title);
+    }
+}
+
+void CBrenvixDlg::CheckingTitle::Next() const {
+    ++m_done;
+    if (m_count > 1) {
+        m_window.setWindowTitle(
+            QStringLiteral("Checking %1 of %2\u2026 - %3").arg(m_done).arg(m_count).arg(m_title));
+    }
+}
+
+bool CBrenvixDlg::ProbeForList(const QString& path, bool withMessage, ProbeThread thread) {
     // Pipes, devices and folders are never opened (a pipe without a writer would hang).
     if (!InputRefusal(path.toStdString()).empty()) {
         if (withMessage) {
@@ -119,16 +141,40 @@ bool CBrenvixDlg::ProbeForList(const QString& path, bool withMessage) {
         }
         return false;
     }
-    WaitForWorker();  // the probe shares the job with a worker that may still be finishing
+    WaitForWorker();  // the probe's result goes into the job a worker may still be finishing
     AVConvert& job = SharedJob();
     job.probePath = path.toStdString();
-    if (job.ProbeMedia() < 0 || job.probe.durationSeconds < 0) {
+    const int probed = thread == ProbeThread::Own ? ProbeOffThisThread(job) : job.ProbeMedia();
+    if (probed < 0 || job.probe.durationSeconds < 0) {
         if (withMessage) {
             m_services.messages->Show(this, "File:" + FileNameOf(path) + " is invalid!");
         }
         return false;
     }
     return true;
+}
+
+int CBrenvixDlg::ProbeOffThisThread(AVConvert& job) {
+    // A file that takes long to read (a network share, a file of zeros that only looks like
+    // media) never freezes the window: the probe runs on a thread of its own while this one
+    // goes on painting and taking queued work (a drop may probe meanwhile, so the thread has a
+    // probe of its own); input waits, as it did while files were added.
+    auto probe = std::make_unique<AVConvert>();  // large: not on the stack
+    probe->probePath = job.probePath;
+    int result = -1;
+    std::atomic<bool> done{false};
+    QEventLoop loop;
+    std::thread prober([&] {
+        result = probe->ProbeMedia();
+        done.store(true, std::memory_order_release);
+        QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
+    });
+    while (!done.load(std::memory_order_acquire)) {
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    prober.join();
+    job.probe = probe->probe;
+    return result;
 }
 
 void CBrenvixDlg::FillRow(int row, const QString& path, bool checked, const QString& format) {
@@ -173,10 +219,12 @@ void CBrenvixDlg::OnAdd() {
 }
 
 void CBrenvixDlg::AddFiles(const QStringList& paths) {
+    const CheckingTitle checking(*this, static_cast<int>(paths.size()));
     for (const QString& chosen : paths) {
+        checking.Next();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         const QString path = CollapseSeparators(chosen);
-        if (!ProbeForList(path, true)) {
+        if (!ProbeForList(path, true, ProbeThread::Own)) {
             continue;
         }
         // At the end, also when a drop put rows on top while this file was probed.
@@ -235,9 +283,11 @@ QStringList ExpandFolders(const QStringList& paths, FolderOrder order) {
 
 void CBrenvixDlg::DropFiles(const QStringList& droppedPaths) {
     const QStringList paths = ExpandFolders(droppedPaths, FolderOrder::ForDrop);
+    const CheckingTitle checking(*this, static_cast<int>(paths.size()));
     for (const QString& dropped : paths) {
+        checking.Next();
         const QString path = CollapseSeparators(dropped);
-        if (!ProbeForList(path, true)) {
+        if (!ProbeForList(path, true, ProbeThread::Own)) {
             continue;
         }
         m_list->insertRow(0);

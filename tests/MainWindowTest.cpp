@@ -134,6 +134,33 @@ TEST(MainWindow, DropPutsFilesOnTopReversedUncheckedWithoutFormat) {
     EXPECT_EQ(w.dlg->FileInfo().infoWidth, "320");
 }
 
+// A file that only looks like media (4 GiB of zeros named .mp3, as a preallocated download
+// is) is refused without freezing the window: it goes on painting and taking timers while the
+// file is checked, and its title says how far a list is.
+TEST(MainWindow, AddChecksFilesWithoutFreezingTheWindow) {
+    Window w;
+    ScratchDir scratch;
+    const std::string zeros = scratch.File("download.mp3");
+    std::ofstream(zeros).close();
+    fs::resize_file(zeros, 4ULL << 30);
+    int ticks = 0;
+    QStringList titles;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        ++ticks;
+        titles << w.dlg->windowTitle();
+    });
+    tick.start(10);
+    w.Add({QString::fromStdString(zeros), M("short_1s.mp4")});
+    tick.stop();
+    ASSERT_EQ(w.List()->rowCount(), 1);
+    EXPECT_EQ(w.messages.shown, QStringList({"File:download.mp3 is invalid!"}));
+    EXPECT_GE(ticks, 5) << "the event loop ran while the file was checked";
+    EXPECT_TRUE(titles.contains(QString::fromUtf8("Checking 1 of 2\u2026 - Tolvane")))
+        << titles.join(" | ").toStdString();
+    EXPECT_EQ(w.dlg->windowTitle(), "Tolvane");
+}
+
 TEST(MainWindow, FilesFromTheCommandLineComeInAsAddedAndDroppedFoldersAsADrop) {
     Window w;
     w.dlg->OpenStartupFiles({M("short_1s.mp4"), M("not_media.mp4"), M("audio_only.m4a")});
