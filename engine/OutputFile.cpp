@@ -23,6 +23,7 @@ namespace tolvane {
 namespace {
 
 constexpr int kIoBufferBytes = 64 * 1024;
+constexpr std::int64_t kWritebackBytes = 4 * 1024 * 1024;
 constexpr std::size_t kLongestFileName = 255;
 constexpr const char* kPartSuffix = ".part";
 
@@ -200,6 +201,13 @@ int ExclusiveOutputFile::WritePacket(void* opaque, std::uint8_t* buf, int size) 
         }
         done += static_cast<int>(n);
     }
+    // The disk starts on what was written while the rest is made, so that the flush before
+    // the rename has little left to wait for.
+    self->m_unsynced += size;
+    if (self->m_unsynced >= kWritebackBytes) {
+        ::sync_file_range(self->m_fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+        self->m_unsynced = 0;
+    }
     return size;
 }
 
@@ -225,7 +233,7 @@ int ExclusiveOutputFile::Close() {
         avio_context_free(&m_io);
     }
     // On disk before it has its name: a power cut never leaves a named file half written.
-    if (result == 0 && ::fsync(m_fd) != 0 && errno != EINVAL) {
+    if (result == 0 && ::fdatasync(m_fd) != 0 && errno != EINVAL) {
         result = AVERROR(errno);
     }
     if (result == 0) {

@@ -72,6 +72,7 @@ private:
     std::string m_partPath;
     int m_fd = -1;
     AVIOContext* m_io = nullptr;
+    std::int64_t m_unsynced = 0;  // bytes written since the disk was last asked to start
 };
 
 }  // namespace tolvane

@@ -28,11 +28,16 @@ namespace {
 // Passes every line on to the library's own output, and counts the errors a demuxer reports
 // about a source that OpenSourceFile opened (its context's opaque points at its reports).
 void CountingLogCallback(void* avcl, int level, const char* format, va_list arguments) {
-    if (avcl != nullptr && level <= AV_LOG_ERROR &&
-        *static_cast<const AVClass* const*>(avcl) == avformat_get_class()) {
+    if (avcl != nullptr && *static_cast<const AVClass* const*>(avcl) == avformat_get_class()) {
         const auto* context = static_cast<const AVFormatContext*>(avcl);
-        if (context->iformat != nullptr && context->opaque != nullptr) {
-            ++static_cast<SourceReports*>(context->opaque)->demuxerErrors;
+        auto* reports = static_cast<SourceReports*>(context->opaque);
+        if (context->iformat != nullptr && reports != nullptr) {
+            if (level <= AV_LOG_ERROR) {
+                ++reports->demuxerErrors;
+            }
+            if (reports->quiet) {
+                return;  // its caller says what matters
+            }
         }
     }
     av_log_default_callback(avcl, level, format, arguments);
@@ -80,6 +85,7 @@ int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* fa
     }
     RouteLibraryLog();
     source.reports = std::make_unique<SourceReports>();
+    source.reports->quiet = quiet;
     AVFormatContext* raw = avformat_alloc_context();
     if (raw == nullptr) {
         return fail(-1, "cannot open as media", AVERROR(ENOMEM));

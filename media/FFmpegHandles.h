@@ -74,6 +74,7 @@ struct SourceReports final {
     std::chrono::steady_clock::time_point openDeadline;
     std::int64_t openByteCap = 0;
     bool openGivenUp = false;  // the bounds ended the opening
+    bool quiet = false;        // the library's lines about this file are not printed
 };
 // How long and how far opening a source may read before it is taken for no media.
 inline constexpr std::chrono::milliseconds kOpenTimeLimit{1500};

@@ -605,6 +605,23 @@ TEST(Cli, BadDaysEndTruthfully) {
         }
     }
 
+    // Status lines that cannot be written are no success; a refused file is said once.
+    RunCommand("(" + std::string(kCli) + " -q -f wav -o " + out.File("full") + " " +
+                   M("short_1s.mp4") + " > /dev/full)",
+               &exitCode);
+    EXPECT_EQ(exitCode, 1) << "status lines to a full device";
+    const std::string refused =
+        RunCommand("(" + std::string(kCli) + " -q --json -o " + out.File("full") + " " +
+                   M("not_media.mp4") + " 2>&1 >/dev/null)");
+    EXPECT_EQ(refused, "File:not_media.mp4 is invalid!\n");
+    // A name that is not UTF-8 comes as its exact bytes too.
+    const std::string odd = out.File("caf\xe9.m4a");
+    fs::copy_file(M("short_audio_1s.m4a"), odd);
+    const CliResult named = Cli("-q --json -f wav -o " + out.File("odd") + " '" + odd + "'");
+    EXPECT_NE(named.output.find("\"output_bytes\": \"" + out.File("odd") + "/caf\\\\xe9.wav\""),
+              std::string::npos)
+        << named.output;
+
     // The output folder deleted during the run: the file cannot be finished, and says so.
     const std::string gone = out.File("gone");
     const int status = RunCliAndSignal({"-q", "-f", "wav", "-o", gone, source},
