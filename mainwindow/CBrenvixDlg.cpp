@@ -198,11 +198,20 @@ void CBrenvixDlg::CloseWhenStopped() {
     QMetaObject::invokeMethod(this, &CBrenvixDlg::OnClose, Qt::QueuedConnection);
 }
 
+void CBrenvixDlg::OpenOrSayWhy(const QString& path) {
+    if (!m_services.desktop->Open(path)) {
+        m_services.messages->Show(
+            this, QStringLiteral("Could not open %1: no program to open it was found (the "
+                                 "xdg-utils package provides one).")
+                      .arg(path));
+    }
+}
+
 void CBrenvixDlg::OnHelp() {
     const QString help =
         QString::fromStdString(DataFilePath(m_programFolder.toStdString(), "help.html").string());
     if (QFileInfo::exists(help)) {
-        m_services.desktop->Open(help);
+        OpenOrSayWhy(help);
     } else {
         m_services.messages->Show(this, "Can not find help file!");
     }

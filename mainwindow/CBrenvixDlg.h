@@ -119,6 +119,9 @@ public:
     // stops it (the current file is closed playable), then the window closes as its Close
     // button closes it.
     void CloseWhenStopped();
+    // Opens a file or folder with the desktop's program; says so, with the path, when none
+    // opens it.
+    void OpenOrSayWhy(const QString& path);
     void OnFileInformation();
     void OnSetting();
     void OnAbout();
@@ -216,8 +219,11 @@ private:
     // Where a probe runs: on a thread of its own while the window goes on (files being added),
     // or right here (a file already in the list).
     enum class ProbeThread { Own, This };
-    bool ProbeForList(const QString& path, bool withMessage,
+    // Whether `path` can be a row (its probe then in the job); a refusal's line goes into
+    // `refusals` when given.
+    bool ProbeForList(const QString& path, QStringList* refusals,
                       ProbeThread thread = ProbeThread::This);
+    void ShowRefusals(const QStringList& refusals);
     // Runs job.ProbeMedia() on a thread of its own while this thread's event loop goes on
     // (without user input); returns its result.
     int ProbeOffThisThread(AVConvert& job);

@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QSpinBox>
 
-
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
 #include "MessagePresenter.h"
@@ -102,7 +101,7 @@ void CBrenvixDlg::OnBrowse() {
 }
 
 void CBrenvixDlg::OnFindTarget() {
-    m_services.desktop->Open(m_folderBox->currentText());
+    OpenOrSayWhy(m_folderBox->currentText());
 }
 
 bool CBrenvixDlg::CheckAndRememberFolder(bool createIfMissing) {

@@ -144,6 +144,8 @@ void CBrenvixDlg::StartRun(bool merge) {
     if (!m_progress->IsOpen()) {
         m_progress->exec();
     }
+    // The worker closes a stopped file in a moment: then every row can say what became of it.
+    WaitForWorker();
     // The rows of tasks that finished before a Stop get their status too.
     OnRunTimerRows();
     setWindowTitle(kApplicationName);
@@ -193,6 +195,18 @@ void CBrenvixDlg::OnRunTimerRows() {
             auto* item = new QTableWidgetItem("Failure");
             item->setToolTip(QString::fromStdString(m_job->FailureReason(i)));
             m_list->setItem(row, column::kStatus, item);
+        } else if (const auto index = static_cast<std::size_t>(i);
+                   status == AVConvert::kTaskPending && !m_worker.Running() &&
+                   index < m_job->taskReports.size() && m_job->taskReports[index].fileKept) {
+            // Stopped: the row stays ready to convert, and says where its part file ends.
+            m_list->item(row, column::kStatus)
+                ->setToolTip(
+                    QStringLiteral("Stopped at %1 of %2; the part so far is in %3")
+                        .arg(QString::fromStdString(FormatTimeText(
+                            static_cast<std::int64_t>(m_job->taskReports[index].soundSeconds))))
+                        .arg(QString::fromStdString(
+                            FormatTimeText(static_cast<std::int64_t>(m_job->clipLength[index]))))
+                        .arg(QString::fromStdString(m_job->outputPaths[index])));
         } else if (status == AVConvert::kTaskConverted) {
             auto* item = new QTableWidgetItem("Completed");
             // A damaged source converts what could be read; the tooltip says where it ends.

@@ -133,11 +133,13 @@ void CBrenvixDlg::CheckingTitle::Next() const {
     }
 }
 
-bool CBrenvixDlg::ProbeForList(const QString& path, bool withMessage, ProbeThread thread) {
-    // Pipes, devices and folders are never opened (a pipe without a writer would hang).
+bool CBrenvixDlg::ProbeForList(const QString& path, QStringList* refusals, ProbeThread thread) {
+    // Pipes, devices and folders are never opened (a pipe without a writer would hang); a file
+    // that is not there is no media.
     if (!InputRefusal(path.toStdString()).empty()) {
-        if (withMessage) {
-            m_services.messages->Show(this, "File:" + FileNameOf(path) + " is not a regular file!");
+        if (refusals != nullptr) {
+            *refusals << "File:" + FileNameOf(path) +
+                             (QFileInfo::exists(path) ? " is not a regular file!" : " is invalid!");
         }
         return false;
     }
@@ -146,12 +148,19 @@ bool CBrenvixDlg::ProbeForList(const QString& path, bool withMessage, ProbeThrea
     job.probePath = path.toStdString();
     const int probed = thread == ProbeThread::Own ? ProbeOffThisThread(job) : job.ProbeMedia();
     if (probed < 0 || job.probe.durationSeconds < 0) {
-        if (withMessage) {
-            m_services.messages->Show(this, "File:" + FileNameOf(path) + " is invalid!");
+        if (refusals != nullptr) {
+            *refusals << "File:" + FileNameOf(path) + " is invalid!";
         }
         return false;
     }
     return true;
+}
+
+void CBrenvixDlg::ShowRefusals(const QStringList& refusals) {
+    // One message for every file a list refused, a line each.
+    if (!refusals.isEmpty()) {
+        m_services.messages->Show(this, refusals.join('\n'));
+    }
 }
 
 int CBrenvixDlg::ProbeOffThisThread(AVConvert& job) {
@@ -220,11 +229,12 @@ void CBrenvixDlg::OnAdd() {
 
 void CBrenvixDlg::AddFiles(const QStringList& paths) {
     const CheckingTitle checking(*this, static_cast<int>(paths.size()));
+    QStringList refusals;
     for (const QString& chosen : paths) {
         checking.Next();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         const QString path = CollapseSeparators(chosen);
-        if (!ProbeForList(path, true, ProbeThread::Own)) {
+        if (!ProbeForList(path, &refusals, ProbeThread::Own)) {
             continue;
         }
         // At the end, also when a drop put rows on top while this file was probed.
@@ -236,6 +246,7 @@ void CBrenvixDlg::AddFiles(const QStringList& paths) {
     }
     PrepareSelectedFileInfo();
     SetButtonStatesAfterAdd();
+    ShowRefusals(refusals);
 }
 
 namespace {
@@ -284,10 +295,11 @@ QStringList ExpandFolders(const QStringList& paths, FolderOrder order) {
 void CBrenvixDlg::DropFiles(const QStringList& droppedPaths) {
     const QStringList paths = ExpandFolders(droppedPaths, FolderOrder::ForDrop);
     const CheckingTitle checking(*this, static_cast<int>(paths.size()));
+    QStringList refusals;
     for (const QString& dropped : paths) {
         checking.Next();
         const QString path = CollapseSeparators(dropped);
-        if (!ProbeForList(path, true, ProbeThread::Own)) {
+        if (!ProbeForList(path, &refusals, ProbeThread::Own)) {
             continue;
         }
         m_list->insertRow(0);
@@ -304,6 +316,7 @@ void CBrenvixDlg::DropFiles(const QStringList& droppedPaths) {
     }
     PrepareSelectedFileInfo();
     SetButtonStatesAfterAdd();
+    ShowRefusals(refusals);
 }
 
 void CBrenvixDlg::OpenStartupFiles(const QStringList& paths) {
@@ -361,7 +374,7 @@ bool CBrenvixDlg::PrepareSelectedFileInfo() {
         return false;
     }
     const QString path = m_list->item(row, column::kSource)->text();
-    if (!ProbeForList(path, false)) {
+    if (!ProbeForList(path, nullptr)) {
         return false;
     }
     m_fileInfo = MakeFileInfoValues(m_job->probe, path.toStdString(),
@@ -449,7 +462,8 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
     const QStringList tracks =
         selected ? m_list->item(row, column::kSource)->data(kSoundTracksRole).toStringList()
                  : QStringList();
-    if (!tracks.isEmpty()) {
+    // Only a file with a choice of sound tracks offers one.
+    if (tracks.size() >= 2) {
         menu.addSeparator();
         QMenu* trackMenu = menu.addMenu("Sound track");
         const int chosen = RowSoundTrack(row) > 0 ? RowSoundTrack(row) : tracks.size();

@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools
     googletest libgtest-dev
     ffmpeg xvfb xauth time locales parallel dbus-daemon
-    desktop-file-utils appstream lintian dpkg-dev file
+    desktop-file-utils appstream lintian dpkg-dev file xdg-utils
     clang libclang-rt-14-dev
 )
 

@@ -87,9 +87,12 @@ TEST(MainWindow, StartsWithOnlyTheAlwaysAvailableCommands) {
 
 TEST(MainWindow, AddProbesAppendsAndRefusesUnreadableFiles) {
     Window w;
-    w.Add({M("h264_aac.mp4"), M("not_media.mp4"), M("audio_only.m4a"), M("raw.h264")});
+    w.Add({M("h264_aac.mp4"), M("not_media.mp4"), M("audio_only.m4a"), M("raw.h264"),
+           M("no_such_file.mp4")});
+    // One message for every refused file; a file that is not there is no media.
     EXPECT_EQ(w.messages.shown,
-              QStringList({"File:not_media.mp4 is invalid!", "File:raw.h264 is invalid!"}));
+              QStringList({"File:not_media.mp4 is invalid!\nFile:raw.h264 is invalid!\n"
+                           "File:no_such_file.mp4 is invalid!"}));
     ASSERT_EQ(w.List()->rowCount(), 2);
     EXPECT_TRUE(w.List()->isVisible());
     EXPECT_EQ(w.Cell(0, column::kSource), M("h264_aac.mp4"));
@@ -313,6 +316,16 @@ TEST(MainWindow, HelpOpensThePageOrSaysItIsMissing) {
     EXPECT_TRUE(w.desktop.opened[0].endsWith("/help.html"));
     w.Click(ids::kFindTarget);
     EXPECT_EQ(w.desktop.opened.back(), w.OutputFolder());
+    EXPECT_EQ(w.messages.shown.size(), 1) << "nothing to say when they open";
+
+    // Where nothing opens them (no xdg-utils), a message says so, with the path.
+    w.desktop.opens = false;
+    w.Click(ids::kHelp);
+    w.Click(ids::kFindTarget);
+    ASSERT_EQ(w.messages.shown.size(), 3);
+    EXPECT_TRUE(w.messages.shown[1].contains(QString::fromStdString(w.program.File("help.html"))))
+        << w.messages.shown[1].toStdString();
+    EXPECT_TRUE(w.messages.shown[2].contains(w.OutputFolder()));
 }
 
 TEST(MainWindow, BrowseRefusesAMissingFolderAndAsksAgain) {
@@ -581,6 +594,12 @@ TEST(MainWindow, StopDuringTheSecondTaskKeepsTheRestReadyAndDoesNotPowerOff) {
     EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
     EXPECT_EQ(w.Cell(1, column::kStatus), " Ready");
     EXPECT_EQ(w.Cell(2, column::kStatus), " Ready");
+    // The stopped row says where its part file ends; the one never started says nothing.
+    const QString stopped = w.List()->item(1, column::kStatus)->toolTip();
+    EXPECT_TRUE(stopped.startsWith("Stopped at 00:00:") && stopped.contains(" of 00:01:00; ") &&
+                stopped.endsWith("/long_60.ogg"))
+        << stopped.toStdString();
+    EXPECT_EQ(w.List()->item(2, column::kStatus)->toolTip(), "");
     EXPECT_TRUE(w.List()->IsRowChecked(1));
     EXPECT_TRUE(w.dlg->ShutDownRequested());
     EXPECT_EQ(w.power.powerOffs, 0) << "no power-off after Stop";
@@ -817,6 +836,9 @@ TEST(MainWindow, SoundTrackSubMenuChoosesWhatARowConverts) {
     const QString out = w.OutputFolder();
     EXPECT_NEAR(DecodedSeconds((out + "/three_audio.wav").toStdString()), 3.0, 0.05);
     EXPECT_NEAR(DecodedSeconds((out + "/three_audio(0).wav").toStdString()), 2.0, 0.05);
+    // A file of one sound track offers no choice.
+    w.Add({M("audio_only.m4a")});
+    EXPECT_TRUE(trackMenu(3, 0).isEmpty());
 }
 
 TEST(MainWindow, OriginalAudioCopiesEachRowsChosenTrackIntoItsOwnContainer) {

@@ -40,9 +40,10 @@ public:
 class FakeDesktop final : public DesktopOpener {
 public:
     QStringList opened;
+    bool opens = true;  // false: as a desktop without a program to open things
     bool Open(const QString& path) override {
         opened << path;
-        return true;
+        return opens;
     }
 };
 
