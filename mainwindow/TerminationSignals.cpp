@@ -1,5 +1,6 @@
 #include "TerminationSignals.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <sys/signalfd.h>
@@ -18,8 +19,22 @@ TerminationSignals::TerminationSignals(std::function<void()> arrived, QObject* p
         pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
         return;
     }
-    m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::Read);
+    // A notifier needs the application's event loop; made before it, it waits for SetArrived.
+    if (QCoreApplication::instance() != nullptr) {
+        Watch();
+    }
+}
+
+void TerminationSignals::Watch() {
+    if (m_fd >= 0 && m_notifier == nullptr) {
+        m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::Read);
+    }
+}
+
+void TerminationSignals::SetArrived(std::function<void()> arrived) {
+    m_arrived = std::move(arrived);
+    Watch();
 }
 
 TerminationSignals::~TerminationSignals() {

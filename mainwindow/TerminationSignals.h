@@ -25,11 +25,13 @@ public:
     TerminationSignals& operator=(const TerminationSignals&) = delete;
 
     bool Watching() const { return m_fd >= 0; }
-    // What a signal does from now on.
-    void SetArrived(std::function<void()> arrived) { m_arrived = std::move(arrived); }
+    // What a signal does from now on. The watching starts here when the object was made
+    // before the application (to block the signals before any thread of Qt's started).
+    void SetArrived(std::function<void()> arrived);
 
 private:
     void Read();
+    void Watch();
 
     std::function<void()> m_arrived;
     sigset_t m_previous{};
