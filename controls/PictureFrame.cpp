@@ -1,6 +1,9 @@
 #include "PictureFrame.h"
 
 #include <QPainter>
+#include <QRegion>
+
+#include "SkinColours.h"
 
 PictureFrame::PictureFrame(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_NoSystemBackground);
@@ -25,6 +28,16 @@ void PictureFrame::paintEvent(QPaintEvent*) {
     if (m_picture.isNull()) {
         return;
     }
+    // The picture keeps its shape (a circle stays round), centred; the rest is the preview's
+    // background.
+    const QSize fitted = m_picture.size().scaled(size(), Qt::KeepAspectRatio);
+    const QRect target(QPoint((width() - fitted.width()) / 2, (height() - fitted.height()) / 2),
+                       fitted);
     QPainter painter(this);
-    painter.drawImage(rect(), m_picture);
+    const QRegion bars = QRegion(rect()).subtracted(QRegion(target));
+    for (const QRect& bar : bars) {
+        painter.fillRect(bar, QColor(skin::colour::kPreviewBackground));
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(target, m_picture);
 }

@@ -189,6 +189,30 @@ void CSettings::showEvent(QShowEvent* event) {
     }
     ApplyEncoderRule();
     ApplyVideoEncoderRule();
+    SelectSettingsInForce();
+}
+
+void CSettings::SelectSettingsInForce() {
+    // The rule gives the lists; the selections are what the next file is converted with, so
+    // that OK without a change changes nothing.
+    if (m_lists[kAudioEncoder]->currentText().toStdString() != m_settings.audioEncoderName) {
+        return;
+    }
+    const auto select = [](QComboBox* box, const auto& isInForce) {
+        for (int i = 0; i < box->count(); ++i) {
+            if (isInForce(box->itemText(i).toStdString())) {
+                box->setCurrentIndex(i);
+                return;
+            }
+        }
+    };
+    select(m_lists[kAudioBitRate], [this](const std::string& text) {
+        return NumberOfText(text) == m_settings.audioBitRate;
+    });
+    select(m_lists[kSampleRate],
+           [this](const std::string& text) { return NumberOfText(text) == m_settings.sampleRate; });
+    select(m_lists[kChannel],
+           [this](const std::string& text) { return ChannelsOfText(text) == m_settings.channels; });
 }
 
 void CSettings::ApplyEncoderRule() {

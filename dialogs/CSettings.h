@@ -43,6 +43,8 @@ public:
     void ApplyEncoderRule();
     // The video encoder rule: rebuilds the hidden frame-size list for some presets.
     void ApplyVideoEncoderRule();
+    // Selects the bit rate, sample rate and channels in force, where the lists hold them.
+    void SelectSettingsInForce();
     // Stores every choice into the output profile and closes with OK.
     void OnOk();
 

@@ -185,7 +185,7 @@ void PreviewTransport::Seek() {
     if (!m_opened) {
         return;
     }
-    // A seek resumes playback, paused or not; the button keeps its face.
+    // A seek resumes playback, paused or not, and the button follows the player.
     PreviewEngine_Pause();
     const float fraction = static_cast<float>(m_parts.position->GetPos()) / 1000.0f;
     PreviewEngine_SetPos(fraction);
@@ -193,6 +193,10 @@ void PreviewTransport::Seek() {
     PreviewEngine_GetDuration(&duration);
     m_currentTime = static_cast<int>(std::trunc(fraction * duration));
     PreviewEngine_Start();
+    m_positionTimer.start(kPositionTimerMs);
+    m_pictureTimer.start(kPictureTimerMs);
+    m_stateText = "PAUSE";
+    SetPlayFace(kPlayPlaying);
 }
 
 void PreviewTransport::OnPositionTick() {

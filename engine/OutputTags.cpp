@@ -64,9 +64,13 @@ void CopyDescriptiveTags(const AVFormatContext& input, int soundIndex, AVFormatC
     const AVStream* track = soundIndex >= 0 && soundIndex < static_cast<int>(input.nb_streams)
                                 ? input.streams[soundIndex]
                                 : nullptr;
+    // Ogg (Vorbis, Opus, FLAC in Ogg) keeps the file's tags in its streams' comments; elsewhere a
+    // track's tags are the track's own (a Matroska track's name is no song title).
+    const bool fileTagsOnTrack =
+        input.iformat != nullptr && std::strstr(input.iformat->name, "ogg") != nullptr;
     for (const char* key : kTagKeys) {
         const AVDictionaryEntry* e = av_dict_get(input.metadata, key, nullptr, 0);
-        if (e == nullptr && track != nullptr) {
+        if (e == nullptr && track != nullptr && fileTagsOnTrack) {
             e = av_dict_get(track->metadata, key, nullptr, 0);
         }
         if (e != nullptr) {

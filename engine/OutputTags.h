@@ -14,8 +14,9 @@
 namespace tolvane {
 
 // Copies title, artist, album, date, genre, comment, track number (and the older keys the
-// muxers map) from the source's tags, or, for a key the file lacks, from its sound track's own
-// tags (Ogg keeps them there), and the track's language.
+// muxers map) from the source's tags, or, in an Ogg file, for a key the file lacks, from its
+// sound track's comments (Ogg keeps the file's tags there), and the track's language. Other
+// containers' track tags (a track's name) never become the output's.
 void CopyDescriptiveTags(const AVFormatContext& input, int soundIndex, AVFormatContext& output,
                          AVStream* outputSound);
 

@@ -72,10 +72,14 @@ inline constexpr int kStatus = 4;
 inline constexpr int kDuration = 5;
 }  // namespace column
 
+// The open dialog's filter. Beyond the original entries: WebM, OGV, Ogg and M2TS among all media
+// files and on lines of their own, as real recordings come in them; a dropped folder takes the
+// same list.
 inline constexpr char kMediaFilter[] =
     "All files (*.*)|*.*|All media "
     "files|*.flv;*.swf;*.mov;*.qt;*.avi;*.mpg;*.mpeg;*.mod;*.tod;*.mts;*.ts;*.nut;*.h264;*.nsv;*."
-    "dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm|Flash "
+    "dv;*.rm;*.rmvb;*.m2t;*.vob;*.dat;*.mkv;*.mp4;*.m4v;*.3gp;*.3g2;*.3gpp;*.asf;*.wmv;*.wm;*.webm;"
+    "*.ogv;*.ogg;*.m2ts|WebM files(*.webm)|*.webm|Ogg files(*.ogv;*.ogg)|*.ogv;*.ogg|Flash "
     "files (*.flv)|*.flv|Real Media Files(*.rm;*.rmvb)|*.rm;*.rmvb|QuickTime "
     "files(*.mov;*.qt)|*.qt;*.mov|AVI files(*.avi)|*.avi|MPEG files(*.mpg;*.mpeg)|*.mpg;*.mpeg|"
     "Unprotected VOB files(*.vob)|*.vob|VCD files(*.dat)|*.dat|Matroska Video "

@@ -75,6 +75,9 @@ void CBrenvixDlg::SetUpTaskList() {
         m_list->setColumnWidth(c, widths[c]);
     }
     m_list->setColumnHidden(column::kDuration, true);
+    // Texts too long for their cells lose their middle, so that a file's name always shows
+    // ("/home/…/Videos/concert.mp4"); the whole path is in the tooltip.
+    m_list->setTextElideMode(Qt::ElideMiddle);
     m_list->InitHeaderCheckBox();
     m_list->verticalHeader()->setDefaultSectionSize(22);
     QPalette palette = m_list->palette();

@@ -21,5 +21,7 @@ inline constexpr QRgb kTextSecondary = 0xff9aa7b5;
 inline constexpr QRgb kDisabledFill = 0xff27303c;
 inline constexpr QRgb kDisabledBorder = 0xff333d4a;
 inline constexpr QRgb kDisabledInk = 0xff5a6674;
+// Behind a preview's picture, also the bars beside a picture of another shape.
+inline constexpr QRgb kPreviewBackground = 0xff000000;
 
 }  // namespace skin::colour

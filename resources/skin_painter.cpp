@@ -466,7 +466,7 @@ QImage MainBackground() {
     // Preview frame and the player's strip.
     const QRectF preview = ToRect(skin::kPreviewFrame);
     DrawPanel(p, preview.adjusted(-6, -6, 6, 6 + 64), QColor(0x26, 0x2f, 0x3b));
-    p.fillRect(preview, Qt::black);
+    p.fillRect(preview, QColor(skin::colour::kPreviewBackground));
     p.setPen(QPen(kPanelBorder, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(preview.adjusted(-0.5, -0.5, 0.5, 0.5));
@@ -492,7 +492,7 @@ QImage ClipBackground() {
     p.setRenderHint(QPainter::Antialiasing);
     FillSlate(p, image.rect());
     const QRectF preview = ToRect(skin::kClipPreview);
-    p.fillRect(preview, Qt::black);
+    p.fillRect(preview, QColor(skin::colour::kPreviewBackground));
     p.setPen(QColor(0x3a, 0x44, 0x52));
     p.setFont(SkinFont(12));
     p.drawText(preview, Qt::AlignCenter, "Preview");

@@ -267,6 +267,21 @@ TEST(BatchWorker, ConvertsTheChosenSoundTrackOrByDefaultTheLast) {
     EXPECT_FALSE(fs::exists(out.File("fourth.wav")));
 }
 
+// A Matroska track named "Commentary" in a file without a title: the name is the track's, not
+// a song title.
+TEST(BatchWorker, ATracksNameIsNoTitle) {
+    ScratchDir out;
+    AVConvert job;
+    FillJob(job, {{Media("three_audio.mkv").string(), out.File("c.mp3"), 0.0, -1.0, 2}},
+            {AV_CODEC_ID_MP3});
+    RunBatch(job);
+    ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
+    EXPECT_EQ(RunCommand("ffprobe -v error -show_entries format_tags=title -of "
+                         "default=nw=1:nk=1 '" +
+                         out.File("c.mp3") + "'"),
+              "");
+}
+
 TEST(BatchWorker, TheSoundTracksLanguageGoesIntoTheOutput) {
     ScratchDir out;
     AVConvert job;

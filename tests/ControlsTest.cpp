@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <vector>
 
 #include "CBitmapSlider.h"
 #include "CCheckListCtrl.h"
@@ -15,6 +16,8 @@
 #include "CHyperLink.h"
 #include "CLabel.h"
 #include "MessagePresenter.h"
+#include "PictureFrame.h"
+#include "SkinColours.h"
 #include "SkinIds.h"
 #include "WidgetFakes.h"
 
@@ -66,6 +69,25 @@ struct PositionSlider {
     void Move(int x) { QTest::mouseMove(slider, QPoint(x, 8)); }
     void Release(int x) { QTest::mouseRelease(slider, Qt::LeftButton, {}, QPoint(x, 8)); }
 };
+
+// The preview keeps a picture's shape: a wide picture gets bars above and below in the
+// preview's background, not a stretch.
+TEST(PictureFrame, KeepsThePicturesShapeWithBars) {
+    PictureFrame frame;
+    frame.resize(200, 200);
+    const int width = 200;
+    const int height = 100;  // twice as wide as high
+    std::vector<unsigned char> red(static_cast<std::size_t>(width * height * 3));
+    for (std::size_t i = 0; i < red.size(); i += 3) {
+        red[i + 2] = 255;  // blue, green, red
+    }
+    frame.SetPicture(red.data(), width, height);
+    const QImage shown = frame.grab().toImage();
+    EXPECT_EQ(shown.pixel(100, 100), qRgb(255, 0, 0)) << "the picture in the middle";
+    EXPECT_EQ(shown.pixel(100, 10), skin::colour::kPreviewBackground) << "a bar above";
+    EXPECT_EQ(shown.pixel(100, 190), skin::colour::kPreviewBackground) << "a bar below";
+    EXPECT_EQ(shown.pixel(5, 100), qRgb(255, 0, 0)) << "full width";
+}
 
 TEST(BitmapSlider, PositionPixelArithmeticMatchesTheExample) {
     PositionSlider s;

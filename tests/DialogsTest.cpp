@@ -95,7 +95,8 @@ TEST(Settings, Mp3OpeningShowsTheEncoderRuleAndOkStoresIt) {
         EXPECT_EQ(d.ListBox(CSettings::kAudioBitRate)->currentText(), "192 kbps");
         EXPECT_EQ(Items(d.ListBox(CSettings::kSampleRate)),
                   QStringList({"44100 Hz", "48000 Hz", "22050 Hz", "32000 Hz"}));
-        EXPECT_EQ(d.ListBox(CSettings::kSampleRate)->currentText(), "44100 Hz");
+        // The settings in force (the start-up 48000 Hz), not the rule's first choice.
+        EXPECT_EQ(d.ListBox(CSettings::kSampleRate)->currentText(), "48000 Hz");
         EXPECT_EQ(Items(d.ListBox(CSettings::kChannel)),
                   QStringList({"1 Channel Mono", "2 Channel Stereo"}));
         EXPECT_EQ(d.ListBox(CSettings::kChannel)->currentText(), "2 Channel Stereo");
@@ -105,7 +106,7 @@ TEST(Settings, Mp3OpeningShowsTheEncoderRuleAndOkStoresIt) {
         EXPECT_EQ(d.DefaultButton()->toolTip(), "Default setting");
     });
     EXPECT_EQ(s.profile.audioBitRate, 192000);
-    EXPECT_EQ(s.profile.sampleRate, 44100);
+    EXPECT_EQ(s.profile.sampleRate, 48000) << "OK without a change changes nothing";
     EXPECT_EQ(s.profile.channels, 2);
     EXPECT_EQ(s.profile.audioEncoderName, "MP3");
     EXPECT_TRUE(s.profile.audioOnly);
@@ -164,21 +165,25 @@ TEST(Settings, Ac3SurroundStoresSixChannelsAndAmrStoresItsRates) {
     EXPECT_FALSE(mobile.profile.audioOnly);
 }
 
-TEST(Settings, RememberedTextsLoadFirstThenTheEncoderRuleReplacesTheAudioSelections) {
+TEST(Settings, RememberedTextsLoadFirstThenTheEncoderRuleGivesTheListsAndTheSettingsInForceShow) {
     Settings s(90110);
     s.Open([](CSettings& d) {
         d.ListBox(CSettings::kAudioEncoder)->setCurrentIndex(0);  // WMA7
         d.ApplyEncoderRule();
-        d.ListBox(CSettings::kAudioBitRate)->setCurrentIndex(0);  // 64 kbps
+        d.ListBox(CSettings::kAudioBitRate)->setCurrentIndex(2);  // 128 kbps
+        d.ListBox(CSettings::kChannel)->setCurrentIndex(0);       // mono
     });
-    EXPECT_EQ(s.profile.audioBitRate, 64000);
+    EXPECT_EQ(s.profile.audioBitRate, 128000);
+    EXPECT_EQ(s.profile.channels, 1);
     s.Open([](CSettings& d) {
-        EXPECT_EQ(d.ValueText(CSettings::kAudioBitRate), "64 kbps");
+        EXPECT_EQ(d.ValueText(CSettings::kAudioBitRate), "128 kbps");
         EXPECT_EQ(d.ListBox(CSettings::kAudioEncoder)->currentText(), "WMA7") << "remembered";
-        EXPECT_EQ(d.ListBox(CSettings::kAudioBitRate)->currentText(), "192 kbps")
-            << "the encoder rule ran at showing";
+        // Reopened, it shows what is in force, not the rule's first choices.
+        EXPECT_EQ(d.ListBox(CSettings::kAudioBitRate)->currentText(), "128 kbps");
+        EXPECT_EQ(d.ListBox(CSettings::kChannel)->currentText(), "1 Channel Mono");
     });
-    EXPECT_EQ(s.profile.audioBitRate, 192000);
+    EXPECT_EQ(s.profile.audioBitRate, 128000) << "OK without a change changes nothing";
+    EXPECT_EQ(s.profile.channels, 1);
     EXPECT_EQ(s.profile.audioEncoderName, "WMA7");
 }
 

@@ -11,6 +11,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -140,6 +141,26 @@ TEST(MainWindow, DropPutsFilesOnTopReversedUncheckedWithoutFormat) {
 // A file that only looks like media (4 GiB of zeros named .mp3, as a preallocated download
 // is) is refused without freezing the window: it goes on painting and taking timers while the
 // file is checked, and its title says how far a list is.
+// Four files of one deep folder: each row shows its own file name, the middle of the path
+// gives way; the whole path is in the tooltip.
+TEST(MainWindow, RowsOfOneFolderShowTheirFileNames) {
+    Window w;
+    ScratchDir scratch;
+    const fs::path deep = scratch.Path() / "recordings of the summer concerts" / "second week";
+    fs::create_directories(deep);
+    const std::string file = (deep / "concert.mp4").string();
+    fs::copy_file(Media("short_1s.mp4"), file);
+    w.Add({QString::fromStdString(file)});
+    CCheckListCtrl* list = w.List();
+    const QString path = QString::fromStdString(file);
+    const QString shown =
+        QFontMetrics(list->font())
+            .elidedText(path, list->textElideMode(), list->columnWidth(column::kSource) - 8);
+    EXPECT_NE(shown, path) << "too long for the cell";
+    EXPECT_TRUE(shown.endsWith("concert.mp4")) << shown.toStdString();
+    EXPECT_TRUE(list->item(0, column::kSource)->toolTip().startsWith(path));
+}
+
 TEST(MainWindow, AddChecksFilesWithoutFreezingTheWindow) {
     Window w;
     ScratchDir scratch;
@@ -187,7 +208,7 @@ TEST(MainWindow, FilesFromTheCommandLineComeInAsAddedAndDroppedFoldersAsADrop) {
     // A folder gives the media files inside it (also in its folders), in name order.
     ScratchDir folder;
     fs::create_directories(folder.Path() / "b_more");
-    fs::copy_file(Media("odd_0.9.webm"), folder.File("c.mkv"));
+    fs::copy_file(Media("odd_0.9.webm"), folder.File("c.webm"));  // WebM is media too
     fs::copy_file(Media("short_1s.mp4"), folder.File("a.mp4"));
     fs::copy_file(Media("audio_only.m4a"), folder.Path() / "b_more" / "inner.mp4");
     std::ofstream(folder.File("notes.txt")) << "not a video";
@@ -196,7 +217,7 @@ TEST(MainWindow, FilesFromTheCommandLineComeInAsAddedAndDroppedFoldersAsADrop) {
     EXPECT_EQ(w.Cell(0, column::kSource).toStdString(), folder.File("a.mp4"));
     EXPECT_EQ(w.Cell(1, column::kSource).toStdString(),
               (folder.Path() / "b_more/inner.mp4").string());
-    EXPECT_EQ(w.Cell(2, column::kSource).toStdString(), folder.File("c.mkv"));
+    EXPECT_EQ(w.Cell(2, column::kSource).toStdString(), folder.File("c.webm"));
     EXPECT_EQ(w.messages.shown.size(), 1U) << "the text file is not offered";
 }
 

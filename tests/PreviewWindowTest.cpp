@@ -76,10 +76,12 @@ TEST(MainPreview, PlayPausesAndResumesWithoutReopening) {
     EXPECT_GE(EnginePos(), paused);
     EXPECT_LT(EnginePos(), paused + 0.2f) << "not from the start";
 
-    // Seeking while paused plays again; the button keeps the play face.
+    // Seeking while paused plays again, and the button follows: it offers Pause.
     w.B(ids::kPlay)->click();
+    EXPECT_EQ(w.dlg->ToolTipFor(ids::kPlay), "Play");
     Track(w.dlg.get(), w.dlg->PositionSlider(), 800);
-    EXPECT_FALSE(w.dlg->Playing());
+    EXPECT_TRUE(w.dlg->Playing());
+    EXPECT_EQ(w.dlg->ToolTipFor(ids::kPlay), "Pause");
     EXPECT_NEAR(EnginePos(), 0.8f, 0.02f);
     EXPECT_TRUE(WaitUntil([] { return EnginePos() > 0.83f; })) << "playback resumed";
 
