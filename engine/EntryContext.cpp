@@ -1,7 +1,6 @@
 #include "EntryContext.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "OutputFile.h"
 #include "OutputTags.h"

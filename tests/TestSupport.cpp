@@ -51,16 +51,16 @@ ScratchDir::~ScratchDir() {
 JobPlan TestPlan(const std::vector<TaskSpec>& tasks, const AudioSettings& audio) {
     JobPlan plan;
     AVConvert prober;
-    for (const TaskSpec& spec : tasks) {
-        double end = spec.end;
-        if (end < 0 && !spec.source.empty()) {
-            prober.probePath = spec.source;
+    for (const TaskSpec& wanted : tasks) {
+        double end = wanted.end;
+        if (end < 0 && !wanted.source.empty()) {
+            prober.probePath = wanted.source;
             end =
                 prober.ProbeMedia() == 0 ? static_cast<double>(prober.probe.durationSeconds) : 0.0;
         }
         // An end below 0 is an untrimmed row.
         plan.tasks.push_back(
-            {spec.source, spec.output, spec.start, end, spec.end < 0, spec.soundTrack});
+            {wanted.source, wanted.output, wanted.start, end, wanted.end < 0, wanted.soundTrack});
     }
     plan.settings.audioBitRate = audio.bitRate;
     plan.settings.audioChannels = audio.channels;
