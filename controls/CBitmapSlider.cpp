@@ -4,11 +4,13 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <cmath>
 
 #include "SkinIds.h"
+#include "SkinLook.h"
 
 namespace {
 
@@ -200,6 +202,11 @@ void CBitmapSlider::paintEvent(QPaintEvent*) {
         QStyleOptionFocusRect option;
         option.initFrom(this);
         stylePainter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    } else if (ShowsFocus(*this)) {
+        // A skinned slider draws no system focus rectangle but still shows the keyboard's focus.
+        QPainterPath outline;
+        outline.addRoundedRect(QRectF(rect()), height() / 2.0, height() / 2.0);
+        DrawFocusRing(painter, outline);
     }
 }
 

@@ -159,3 +159,12 @@ void CCheckListCtrl::FollowRows(const QModelIndex&, const QModelIndex&, const QL
     }
     m_header->SetBoxImage(all ? 2 : 1);
 }
+
+void CCheckListCtrl::SetRowSelected(int row, bool selected) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    selectionModel()->select(model()->index(row, 0), (selected ? QItemSelectionModel::Select
+                                                               : QItemSelectionModel::Deselect) |
+                                                         QItemSelectionModel::Rows);
+}

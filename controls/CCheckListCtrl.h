@@ -50,6 +50,8 @@ public:
     int SelectedRow() const;
     // Every selected row, in list order.
     QList<int> SelectedRows() const;
+    // Selects or deselects one row; the other rows keep their state.
+    void SetRowSelected(int row, bool selected);
 
 private:
     void CheckAllRows(int image);

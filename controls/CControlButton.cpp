@@ -1,9 +1,11 @@
 #include "CControlButton.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QVector>
 
 #include "SkinIds.h"
+#include "SkinLook.h"
 
 namespace {
 
@@ -83,6 +85,26 @@ void CControlButton::paintEvent(QPaintEvent*) {
     if (isDown() && !m_pressed.isNull()) {
         painter.drawPixmap(0, 0, m_pressed);
     }
+    if (ShowsFocus(*this)) {
+        QPainterPath outline;
+        if (m_shaped) {
+            outline.addRegion(m_shape);
+            outline = outline.simplified();
+        } else {
+            outline.addRect(QRectF(rect()));
+        }
+        DrawFocusRing(painter, outline);
+    }
+}
+
+void CControlButton::focusInEvent(QFocusEvent* event) {
+    update();
+    QAbstractButton::focusInEvent(event);
+}
+
+void CControlButton::focusOutEvent(QFocusEvent* event) {
+    update();
+    QAbstractButton::focusOutEvent(event);
 }
 
 void CControlButton::enterEvent(QEnterEvent* event) {

@@ -24,6 +24,13 @@ CHyperLink::CHyperLink(QWidget* parent) : QLabel(parent) {
     setCursor(SkinHandCursor());
     setTextFormat(Qt::PlainText);
     setAttribute(Qt::WA_Hover);
+    // A static text sits at the top of its box; only a link asked to centre vertically
+    // (AlignVCenter) is fitted around its middle.
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Its box is cleared to the surface's colour before the text is drawn, so that a change of
+    // colour or underline leaves nothing of the old text behind.
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Window);
 }
 
 void CHyperLink::Bind() {
@@ -47,6 +54,13 @@ void CHyperLink::SetURL(const QString& address) {
 void CHyperLink::SetUnderline(int mode) {
     m_underline = mode;
     ApplyFont();
+    update();
+}
+
+void CHyperLink::SetColours(const QColor& link, const QColor& visited, const QColor& hover) {
+    m_linkColour = link;
+    m_visitedColour = visited;
+    m_hoverColour = hover;
     update();
 }
 

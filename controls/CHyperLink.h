@@ -29,6 +29,8 @@ public:
     void SetURL(const QString& address);
     QString URL() const { return m_address; }
     void SetUnderline(int mode);
+    // The text colours: not yet opened, opened, under the pointer.
+    void SetColours(const QColor& link, const QColor& visited, const QColor& hover);
     int Underline() const { return m_underline; }
     void SetOpener(Opener opener) { m_opener = std::move(opener); }
     void SetMessagePresenter(MessagePresenter* presenter) { m_presenter = presenter; }

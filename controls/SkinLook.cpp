@@ -1,8 +1,11 @@
 #include "SkinLook.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPalette>
 #include <QStyleFactory>
+#include <QWidget>
 
 #include "SkinColours.h"
 
@@ -46,4 +49,26 @@ void ApplySkinLook(QApplication& app) {
         QStringLiteral("QToolTip { color: %1; background-color: %2; border: 1px solid %3; "
                        "padding: 3px; }")
             .arg(QColor(kText).name(), QColor(kPanel).name(), QColor(kPanelBorder).name()));
+}
+
+bool ShowsFocus(const QWidget& widget) {
+    if (!widget.hasFocus()) {
+        return false;
+    }
+    const bool mouseFocuses = (widget.focusPolicy() & Qt::ClickFocus) != 0;
+    return !mouseFocuses || widget.window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void DrawFocusRing(QPainter& painter, const QPainterPath& outline) {
+    // Two pixels of the light accent inside the outline (the outer half of the pen falls
+    // outside a shaped control's mask), over a dark line so that it shows on light faces too.
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setClipPath(outline, Qt::IntersectClip);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(skin::colour::kTitleBar), 6));
+    painter.drawPath(outline);
+    painter.setPen(QPen(QColor(skin::colour::kAccentLight), 4));
+    painter.drawPath(outline);
+    painter.restore();
 }

@@ -4,5 +4,15 @@
 // message box and tooltip wears the colours of the skinned main window.
 
 class QApplication;
+class QPainter;
+class QPainterPath;
+class QWidget;
 
 void ApplySkinLook(QApplication& app);
+
+// Whether `widget` shows that it has the keyboard focus: always for a control that only the
+// keyboard (or the program) focuses, and for the others once the keyboard moved the focus in
+// their window (a click on a slider draws no ring).
+bool ShowsFocus(const QWidget& widget);
+// The skin's focus ring along the inside of `outline`, in the widget's coordinates.
+void DrawFocusRing(QPainter& painter, const QPainterPath& outline);

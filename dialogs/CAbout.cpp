@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "CHyperLink.h"
+#include "SkinColours.h"
 #include "SkinIds.h"
 #include "Version.h"
 
@@ -26,6 +27,9 @@ CAbout::CAbout(MessagePresenter* messages, QWidget* parent) : QDialog(parent) {
         link->SetURL(address);
         link->Bind();
         link->SetUnderline(CHyperLink::kUnderlineAlways);
+        // The skin's link colours: the web's blue and purple are unreadable on its slate.
+        link->SetColours(QColor(skin::colour::kLink), QColor(skin::colour::kLinkVisited),
+                         QColor(skin::colour::kLinkHover));
         link->SetMessagePresenter(messages);
         layout->addWidget(link, row, 1, Qt::AlignLeft);
         return link;

@@ -11,6 +11,7 @@
 
 #include "CBitmapSlider.h"
 #include "CControlButton.h"
+#include "MessagePresenter.h"
 #include "PictureFrame.h"
 #include "PreviewEngine.h"
 #include "PreviewTransport.h"
@@ -32,7 +33,8 @@ long long Seconds(const QString& text) {
 
 }  // namespace
 
-CClipDialog::CClipDialog(ClipHost& host, QWidget* parent) : QDialog(parent), m_host(host) {
+CClipDialog::CClipDialog(ClipHost& host, QWidget* parent, MessagePresenter* messages)
+    : QDialog(parent), m_host(host), m_messages(messages) {
     setWindowTitle("Clip");
     setFixedSize(skin::kClipWindow.width, skin::kClipWindow.height);
     m_background = QPixmap::fromImage(skin::LoadBitmap(kBackgroundId));
@@ -68,7 +70,8 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent) : QDialog(parent), m_h
         auto* label = new QLabel("00:00:00", frame);
         label->setAlignment(Qt::AlignCenter);
         auto* layout = new QVBoxLayout(frame);
-        layout->setContentsMargins(6, 2, 6, 4);
+        // The time sits below the group's title, clear of it at every font size.
+        layout->setContentsMargins(6, frame->fontMetrics().height() + 2, 6, 4);
         layout->addWidget(label);
         return label;
     };
@@ -88,6 +91,15 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent) : QDialog(parent), m_h
     auto* reset = button("&Reset", "Reset Time", skin::kClipResetButton);
     auto* ok = button("&OK", "OK", skin::kClipOkButton);
     auto* cancel = button("&Cancel", "Cancel", skin::kClipCancelButton);
+    // Enter confirms and Escape cancels, wherever the focus is but on the slider.
+    ok->setDefault(true);
+
+    // The playing position, beside the transport buttons under the slider.
+    m_position = new QLabel("00:00:00", this);
+    m_position->setGeometry(skin::kClipCutGroup.x, skin::kClipPlayButton.y,
+                            skin::kClipCutGroup.width, skin::kClipPlayButton.height);
+    m_position->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_position->setToolTip("Playing position");
 
     connect(m_play, &QAbstractButton::clicked, this, &CClipDialog::OnPlay);
     connect(m_stop, &QAbstractButton::clicked, this, &CClipDialog::OnStop);
@@ -98,6 +110,8 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent) : QDialog(parent), m_h
     connect(cancel, &QPushButton::clicked, this, &CClipDialog::OnCancel);
     m_transport = new PreviewTransport({m_play, m_stop, m_positionSlider, m_preview},
                                        PreviewTransport::StopMode::StopOnly, this);
+    connect(m_transport, &PreviewTransport::PositionChanged, this,
+            [this](int seconds) { m_position->setText(Time(seconds)); });
 }
 
 CClipDialog::~CClipDialog() = default;
@@ -133,6 +147,9 @@ QString CClipDialog::EndText() const {
 QString CClipDialog::CutText() const {
     return m_cut->text();
 }
+QString CClipDialog::PositionText() const {
+    return m_position->text();
+}
 
 void CClipDialog::SetUpPlayer() {
     m_transport->TakePlayer();
@@ -158,6 +175,8 @@ void CClipDialog::showEvent(QShowEvent* event) {
     m_positionSlider->SetSelectionStart(length > 0 ? static_cast<int>(start * 1000 / length) : 0);
     m_positionSlider->SetSelectionEnd(length > 0 ? static_cast<int>(end * 1000 / length) : 0);
     m_positionSlider->SetSelectionMode(2);
+    // The keyboard starts on Play: Space pauses, Enter is OK, Escape is Cancel.
+    m_play->setFocus(Qt::OtherFocusReason);
 }
 
 void CClipDialog::paintEvent(QPaintEvent*) {
@@ -218,6 +237,19 @@ void CClipDialog::OnReset() {
 }
 
 void CClipDialog::OnOk() {
+    // A clip that begins where it ends holds no sound: converting it would write nothing. (A
+    // file shorter than a second runs from 00:00:00 to 00:00:00 as a whole: that stays.)
+    const long long begin = Seconds(m_begin->text());
+    const long long end = Seconds(m_end->text());
+    const bool wholeFile = begin == 0 && end == m_host.ClipRowTexts().length;
+    if (begin >= end && !wholeFile) {
+        MessagePresenter& messages =
+            m_messages != nullptr ? *m_messages : DefaultMessagePresenter();
+        messages.Show(this,
+                      "The clip begins where it ends (" + m_begin->text() +
+                          "), so it holds no sound. Set another begin or end time, or Reset.");
+        return;
+    }
     m_host.WriteClipRow(m_begin->text(), m_end->text());
     m_closing = true;
     OnStop();

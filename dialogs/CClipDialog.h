@@ -14,6 +14,8 @@ class PreviewTransport;
 class QLabel;
 class QPushButton;
 
+class MessagePresenter;
+
 class CClipDialog final : public QDialog {
     Q_OBJECT
 
@@ -21,7 +23,8 @@ public:
     static constexpr int kPositionSliderId = 1;
     static constexpr int kVolumeSliderId = 2;
 
-    CClipDialog(ClipHost& host, QWidget* parent = nullptr);
+    // Messages go through `messages` (real message boxes without one).
+    CClipDialog(ClipHost& host, QWidget* parent = nullptr, MessagePresenter* messages = nullptr);
     ~CClipDialog() override;
 
     void OnPlay();
@@ -37,6 +40,8 @@ public:
     QString BeginText() const;
     QString EndText() const;
     QString CutText() const;
+    // The playing position beside the slider.
+    QString PositionText() const;
     int CurrentTime() const;
     bool Playing() const;
     bool PreviewOpened() const;
@@ -70,6 +75,8 @@ private:
     QLabel* m_begin;
     QLabel* m_end;
     QLabel* m_cut;
+    QLabel* m_position;
+    MessagePresenter* m_messages;
     PreviewTransport* m_transport;
     bool m_closing = false;
 };

@@ -13,6 +13,7 @@
 #include "DialogKeys.h"
 #include "FormatPresets.h"
 #include "MessagePresenter.h"
+#include "SkinColours.h"
 
 namespace {
 
@@ -61,8 +62,9 @@ CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidg
     m_presetName->setEnabled(false);
     m_presetName->setObjectName("presetName");
     QPalette red = m_presetName->palette();
-    red.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(255, 0, 0));
-    red.setColor(QPalette::Active, QPalette::ButtonText, QColor(255, 0, 0));
+    // Red, light enough to read on the skin's dark button.
+    red.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(skin::colour::kAlert));
+    red.setColor(QPalette::Active, QPalette::ButtonText, QColor(skin::colour::kAlert));
     m_presetName->setPalette(red);
     layout->addWidget(m_presetName);
 

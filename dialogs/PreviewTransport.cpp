@@ -80,14 +80,15 @@ void PreviewTransport::Reset() {
     m_buffer.clear();
     m_parts.position->SetRange(0, 1000);
     m_parts.position->SetPos(0);
+    SetCurrentTime(0);
     m_openOnPlay = true;
     m_stateText = "PLAY";
 }
 
 void PreviewTransport::SetPlayFace(int faceId) {
-    // Disabled, given its face, enabled again: so that it repaints.
+    // Given its face, enabled and repainted; never disabled on the way, which would take the
+    // keyboard's focus away from it.
     CControlButton* play = m_parts.play;
-    play->setEnabled(false);
     play->SetBitmaps(faceId, faceId, faceId, faceId);
     play->setEnabled(true);
     play->setToolTip(faceId == kPlayPlaying ? "Pause" : "Play");
@@ -172,6 +173,8 @@ void PreviewTransport::Stop(bool anyRowSelected) {
     m_stateText = "PLAY";
     SetPlayFace(kPlayReady);
     m_parts.position->SetPos(0);
+    // The position is where the slider shows it: a begin set after a stop is the start.
+    SetCurrentTime(0);
     m_parts.frame->ClearPicture();
     if (!anyRowSelected) {
         m_parts.play->SetBitmaps(kPlayGreyed, kPlayGreyed, kPlayGreyed, kPlayGreyed);
@@ -191,7 +194,7 @@ void PreviewTransport::Seek() {
     PreviewEngine_SetPos(fraction);
     double duration = 0.0;
     PreviewEngine_GetDuration(&duration);
-    m_currentTime = static_cast<int>(std::trunc(fraction * duration));
+    SetCurrentTime(static_cast<int>(std::trunc(fraction * duration)));
     PreviewEngine_Start();
     m_positionTimer.start(kPositionTimerMs);
     m_pictureTimer.start(kPictureTimerMs);
@@ -204,10 +207,17 @@ void PreviewTransport::OnPositionTick() {
     PreviewEngine_GetPos(&fraction);
     double duration = 0.0;
     PreviewEngine_GetDuration(&duration);
-    m_currentTime = static_cast<int>(std::trunc(fraction * duration));
+    SetCurrentTime(static_cast<int>(std::trunc(fraction * duration)));
     const int value = static_cast<int>(std::trunc(fraction * 1000.0f));
     if (value != m_parts.position->GetPos()) {
         m_parts.position->SetPos(value);
+    }
+}
+
+void PreviewTransport::SetCurrentTime(int seconds) {
+    if (seconds != m_currentTime) {
+        m_currentTime = seconds;
+        emit PositionChanged(seconds);
     }
 }
 

@@ -66,7 +66,12 @@ public:
     bool Polling() const { return m_positionTimer.isActive() || m_pictureTimer.isActive(); }
     int CurrentTime() const { return m_currentTime; }
 
+signals:
+    // The playing position in whole seconds changed (also to 0 at a stop).
+    void PositionChanged(int seconds);
+
 private:
+    void SetCurrentTime(int seconds);
     void Open(const QString& path);
     void SetPlayFace(int faceId);
     void OnPositionTick();

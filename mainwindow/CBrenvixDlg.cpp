@@ -2,13 +2,19 @@
 
 // The main window's set-up, painting, dragging, keys, Close and Help.
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QTextEdit>
 #include <QWindow>
 
 #include "CAVConvertDlg.h"
@@ -17,6 +23,7 @@
 #include "CClipDialog.h"
 #include "CControlButton.h"
 #include "DialogKeys.h"
+#include "ElidingComboBox.h"
 #include "MessagePresenter.h"
 #include "Paths.h"
 #include "PictureFrame.h"
@@ -30,6 +37,14 @@ namespace {
 constexpr int kRunTimerMs = 300;
 constexpr int kMainBackgroundId = 290;
 constexpr int kIconId = 266;
+
+// Whether keys typed into `widget` edit a text (where Delete deletes a character).
+bool EditsText(const QWidget* widget) {
+    return qobject_cast<const QLineEdit*>(widget) != nullptr ||
+           qobject_cast<const QAbstractSpinBox*>(widget) != nullptr ||
+           qobject_cast<const QTextEdit*>(widget) != nullptr ||
+           qobject_cast<const QPlainTextEdit*>(widget) != nullptr;
+}
 
 }  // namespace
 
@@ -47,7 +62,7 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
     m_background = QPixmap::fromImage(skin::LoadBitmap(kMainBackgroundId));
 
     // The format box and its four entries, the first selected.
-    m_formatBox = new QComboBox(this);
+    m_formatBox = new ElidingComboBox(this);
     m_formatBox->setObjectName(QString::number(ids::kFormatBox));
     m_formatBox->setGeometry(skin::Rect(skin::kFormatBox));
     for (const FormatEntry& entry : kFormatEntries) {
@@ -81,6 +96,7 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
     // The volume goes to every file opened.
     m_transport->SetAfterOpen([this] { PreviewEngine_SetVolume(m_volume); });
     SetUpPreview();
+    SetUpKeyboard();
 
     m_runTimer.setInterval(kRunTimerMs);
     connect(&m_runTimer, &QTimer::timeout, this, &CBrenvixDlg::OnRunTimer);
@@ -97,6 +113,41 @@ CBrenvixDlg::~CBrenvixDlg() {
     WaitForWorker();
 }
 // ---- Painting, dragging, keys ----
+
+void CBrenvixDlg::SetUpKeyboard() {
+    // Tab follows the window's reading order: the commands over the list, the list and the
+    // commands under it, the preview and its player, the profile, the output row, Convert, and
+    // last the title bar's buttons.
+    const QList<QWidget*> order = {Button(ids::kAdd),
+                                   Button(ids::kClip),
+                                   Button(ids::kHelp),
+                                   m_list,
+                                   Button(ids::kRemove),
+                                   Button(ids::kClearAll),
+                                   Button(ids::kMerge),
+                                   Button(ids::kFileInfo),
+                                   m_filesAtOnce,
+                                   m_positionSlider,
+                                   Button(ids::kPlay),
+                                   Button(ids::kStop),
+                                   Button(ids::kCheckVolume),
+                                   m_volumeSlider,
+                                   m_formatBox,
+                                   Button(ids::kSetting),
+                                   m_folderBox,
+                                   Button(ids::kBrowse),
+                                   Button(ids::kFindTarget),
+                                   Button(ids::kConvert),
+                                   Button(ids::kAbout),
+                                   Button(ids::kMinimize),
+                                   Button(ids::kClose)};
+    for (int i = 0; i + 1 < order.size(); ++i) {
+        setTabOrder(order[i], order[i + 1]);
+    }
+    // F1 opens the help, wherever the focus is.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, &CBrenvixDlg::OnHelp);
+}
 
 void CBrenvixDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
@@ -136,11 +187,13 @@ void CBrenvixDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 bool CBrenvixDlg::eventFilter(QObject* watched, QEvent* event) {
-    // The Delete key anywhere in the window removes the selected row and goes no further.
+    // The Delete key anywhere in the window removes the selected row and goes no further; in a
+    // text box it deletes a character.
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget != nullptr && widget->window() == this && isActiveWindow()) {
+        if (widget != nullptr && widget->window() == this && isActiveWindow() &&
+            !EditsText(widget) && !EditsText(QApplication::focusWidget())) {
             if (event->type() == QEvent::KeyPress) {
                 RemoveSelectedRow(false);
             }

@@ -205,6 +205,7 @@ protected:
 
 private:
     void SetUpButtons();
+    void SetUpKeyboard();
     void SetUpTaskList();
     void SetUpOutputControls();
     void Activate(int id);

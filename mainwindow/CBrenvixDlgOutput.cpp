@@ -83,9 +83,15 @@ QString CBrenvixDlg::FormatColumnText() const {
 }
 
 void CBrenvixDlg::OnBrowse() {
+    // The chooser opens in the output folder, or in the nearest folder above it that exists.
+    QString start = m_folderBox->currentText();
+    while (!start.isEmpty() && !QFileInfo(start).isDir()) {
+        const QString up = QFileInfo(start).absolutePath();
+        start = up == start ? QString() : up;
+    }
     for (;;) {
         const std::optional<QString> folder =
-            m_services.files->ChooseFolder(this, QString::fromLatin1(kBrowseTitle));
+            m_services.files->ChooseFolder(this, QString::fromLatin1(kBrowseTitle), start);
         if (!folder) {
             return;
         }

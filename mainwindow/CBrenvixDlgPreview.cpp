@@ -71,7 +71,7 @@ void CBrenvixDlg::OnClip() {
         m_clipRow = row;
         StopPreview();
         if (!m_clip) {
-            m_clip = std::make_unique<CClipDialog>(*this, this);
+            m_clip = std::make_unique<CClipDialog>(*this, this, m_services.messages);
         }
         m_clip->exec();
         // However the dialog ended, the player is the window's again.

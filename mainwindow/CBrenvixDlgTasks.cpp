@@ -87,6 +87,8 @@ void CBrenvixDlg::SetUpTaskList() {
     palette.setColor(QPalette::HighlightedText, Qt::white);
     m_list->setPalette(palette);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Tab leaves the list for the next control instead of walking its cells.
+    m_list->setTabKeyNavigation(false);
     m_list->hide();
     // Clicks on rows and on the empty area below them: see eventFilter.
     connect(m_list, &QWidget::customContextMenuRequested, this,
@@ -240,7 +242,9 @@ void CBrenvixDlg::AddFiles(const QStringList& paths) {
         if (!ProbeForList(path, &refusals, ProbeThread::Own)) {
             continue;
         }
-        // At the end, also when a drop put rows on top while this file was probed.
+        // Row 0 loses its selection; the new row goes at the end, also when a drop put rows on
+        // top while this file was probed.
+        m_list->SetRowSelected(0, false);
         const int row = m_list->rowCount();
         m_list->insertRow(row);
         FillRow(row, path, true, FormatColumnText());
@@ -305,6 +309,7 @@ void CBrenvixDlg::DropFiles(const QStringList& droppedPaths) {
         if (!ProbeForList(path, &refusals, ProbeThread::Own)) {
             continue;
         }
+        m_list->SetRowSelected(0, false);
         m_list->insertRow(0);
         FillRow(0, path, false, QString());
         // A dropped row previews as an added one does.
@@ -312,9 +317,9 @@ void CBrenvixDlg::DropFiles(const QStringList& droppedPaths) {
         Activate(ids::kStop);
     }
     if (m_list->rowCount() > 0) {
-        m_list->clearSelection();
-        m_list->selectRow(0);
-        m_list->setCurrentCell(0, 0);
+        // Row 0 joins the selection (rows selected further down stay so) and takes the focus.
+        m_list->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
+        m_list->SetRowSelected(0, true);
         m_list->setFocus();
     }
     PrepareSelectedFileInfo();

@@ -16,8 +16,9 @@ public:
     QStringList OpenFiles(QWidget* parent, const QString& qtFilter) override {
         return QFileDialog::getOpenFileNames(parent, QString(), QString(), qtFilter);
     }
-    std::optional<QString> ChooseFolder(QWidget* parent, const QString& title) override {
-        const QString folder = QFileDialog::getExistingDirectory(parent, title);
+    std::optional<QString> ChooseFolder(QWidget* parent, const QString& title,
+                                        const QString& startFolder) override {
+        const QString folder = QFileDialog::getExistingDirectory(parent, title, startFolder);
         if (folder.isEmpty()) {
             return std::nullopt;
         }

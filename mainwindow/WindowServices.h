@@ -17,7 +17,9 @@ public:
     // The files chosen in a multi-selection open dialog (empty when cancelled).
     virtual QStringList OpenFiles(QWidget* parent, const QString& qtFilter) = 0;
     // The folder chosen in a folder browser; no value when cancelled.
-    virtual std::optional<QString> ChooseFolder(QWidget* parent, const QString& title) = 0;
+    // The chooser opens in `startFolder`.
+    virtual std::optional<QString> ChooseFolder(QWidget* parent, const QString& title,
+                                                const QString& startFolder) = 0;
 };
 
 class DesktopOpener {

@@ -21,6 +21,12 @@ inline constexpr QRgb kTextSecondary = 0xff9aa7b5;
 inline constexpr QRgb kDisabledFill = 0xff27303c;
 inline constexpr QRgb kDisabledBorder = 0xff333d4a;
 inline constexpr QRgb kDisabledInk = 0xff5a6674;
+// Text that must stand out on the slate and the panels, at a contrast of 4.5:1 or more: a web
+// link (not yet opened, opened, under the pointer) and a warning in red.
+inline constexpr QRgb kLink = kAccentLight;
+inline constexpr QRgb kLinkVisited = kAccent;
+inline constexpr QRgb kLinkHover = 0xffff8a75;
+inline constexpr QRgb kAlert = 0xffff7b7b;
 // Behind a preview's picture, also the bars beside a picture of another shape.
 inline constexpr QRgb kPreviewBackground = 0xff000000;
 

@@ -465,7 +465,9 @@ QImage MainBackground() {
 
     // Preview frame and the player's strip.
     const QRectF preview = ToRect(skin::kPreviewFrame);
-    DrawPanel(p, preview.adjusted(-6, -6, 6, 6 + 64), QColor(0x26, 0x2f, 0x3b));
+    // The panel holds the position bar too, which is wider than the picture.
+    const QRectF bar = ToRect(skin::kPositionSlider).adjusted(-1, 0, 1, 0);
+    DrawPanel(p, preview.adjusted(-6, -6, 6, 6 + 64).united(bar), QColor(0x26, 0x2f, 0x3b));
     p.fillRect(preview, QColor(skin::colour::kPreviewBackground));
     p.setPen(QPen(kPanelBorder, 1));
     p.setBrush(Qt::NoBrush);

@@ -10,6 +10,7 @@ packages=(
     googletest libgtest-dev
     ffmpeg xvfb xauth time locales parallel dbus-daemon
     desktop-file-utils appstream lintian dpkg-dev file xdg-utils
+    weston qt6-wayland
     clang libclang-rt-14-dev
 )
 

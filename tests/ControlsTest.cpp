@@ -414,6 +414,32 @@ TEST(HyperLink, ColoursUnderlineAndOpening) {
     textOnly.setText("https://example.org/");
     textOnly.Bind();
     EXPECT_EQ(textOnly.URL(), "https://example.org/") << "an empty address opens the text";
+
+    // Fitted at the top of its box unless asked to centre; drawn over its surface's colour,
+    // whatever the parent paints behind it.
+    QWidget surface;
+    surface.setAutoFillBackground(true);
+    QPalette magenta = surface.palette();
+    magenta.setColor(QPalette::Window, Qt::magenta);
+    surface.setPalette(magenta);
+    auto* top = new CHyperLink(&surface);
+    top->setGeometry(10, 10, 300, 60);
+    top->setText("https://example.org/");
+    top->Bind();
+    EXPECT_EQ(top->y(), 10);
+    EXPECT_LT(top->height(), 60);
+    QPalette slate = top->palette();
+    slate.setColor(QPalette::Window, QColor(0x2a, 0x33, 0x40));
+    top->setPalette(slate);
+    surface.resize(400, 100);
+    EXPECT_EQ(surface.grab().toImage().pixelColor(top->geometry().bottomRight()),
+              QColor(0x2a, 0x33, 0x40));
+    auto* middle = new CHyperLink(&surface);
+    middle->setGeometry(10, 10, 300, 60);
+    middle->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    middle->setText("https://example.org/");
+    middle->Bind();
+    EXPECT_NEAR(middle->geometry().center().y(), 40, 1);
 }
 
 TEST(HyperLink, ErrorTexts) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QtTest/qtestspontaneevent.h>
 #include <QApplication>
 #include <QComboBox>
@@ -24,6 +26,7 @@
 #include "MessagePresenter.h"
 #include "OutputSettings.h"
 #include "PreviewSink.h"
+#include "SkinColours.h"
 #include "WidgetFakes.h"
 #include "WindowPixels.h"
 
@@ -82,6 +85,42 @@ TEST(Look, DialogsAndMessageBoxesWearTheDarkSkin) {
     EXPECT_LT(MeanGrey(progress), 90);
     // Its text is light on that background.
     EXPECT_GT(qGray(progress.palette().color(QPalette::WindowText).rgb()), 200);
+
+    // What must stand out reads at 4.5:1 or more on its ground: the About dialog's links in
+    // each state, and the Setting dialog's red preset title.
+    const auto contrast = [](const QColor& a, const QColor& b) {
+        const auto luminance = [](const QColor& c) {
+            const auto linear = [](double v) {
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+                   0.0722 * linear(c.blueF());
+        };
+        const double la = luminance(a);
+        const double lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    };
+    FakeMessages messages;
+    CAbout about(&messages);
+    CHyperLink* link = about.HomeLink();
+    const QColor ground = about.palette().color(QPalette::Window);
+    EXPECT_GE(contrast(link->CurrentColour(), ground), 4.5) << "not yet opened";
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(link, &enter);
+    EXPECT_GE(contrast(link->CurrentColour(), ground), 4.5) << "under the pointer";
+    link->SetOpener([](const QString&) { return 42; });
+    link->OpenLink();
+    ASSERT_TRUE(link->Visited());
+    EXPECT_GE(contrast(link->CurrentColour(), ground), 4.5) << "opened";
+    Settings s(90106);
+    CSettings settings(s.profile, s.messages);
+    const auto* title = settings.findChild<QPushButton*>("presetName");
+    ASSERT_NE(title, nullptr);
+    EXPECT_GE(contrast(title->palette().color(QPalette::Disabled, QPalette::ButtonText),
+                       title->palette().color(QPalette::Disabled, QPalette::Button)),
+              4.5);
+    EXPECT_GT(title->palette().color(QPalette::Disabled, QPalette::ButtonText).red(), 200)
+        << "still red";
 }
 
 TEST(Settings, Mp3OpeningShowsTheEncoderRuleAndOkStoresIt) {
@@ -102,7 +141,7 @@ TEST(Settings, Mp3OpeningShowsTheEncoderRuleAndOkStoresIt) {
         EXPECT_EQ(d.ListBox(CSettings::kChannel)->currentText(), "2 Channel Stereo");
         EXPECT_FALSE(d.ListBox(CSettings::kFrameSize)->isVisible());
         EXPECT_EQ(d.PresetName()->palette().color(QPalette::Disabled, QPalette::ButtonText),
-                  QColor(255, 0, 0));
+                  QColor(skin::colour::kAlert));
         EXPECT_EQ(d.DefaultButton()->toolTip(), "Default setting");
     });
     EXPECT_EQ(s.profile.audioBitRate, 192000);

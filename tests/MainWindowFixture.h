@@ -32,6 +32,14 @@ struct Window {
 
     Window() {
         ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        Start();
+    }
+    // Closes the window and starts the program again with the same program folder.
+    void Restart() {
+        dlg.reset();
+        Start();
+    }
+    void Start() {
         dlg = std::make_unique<CBrenvixDlg>(WindowServices{&messages, &files, &desktop, &power},
                                             QString::fromStdString(program.Path().string()));
         dlg->show();

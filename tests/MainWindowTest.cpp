@@ -28,17 +28,23 @@
 #include "AVConvert.h"
 #include "CAVConvertDlg.h"
 #include "CAbout.h"
+#include "CBitmapSlider.h"
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
 #include "CControlButton.h"
 #include "CFileInfomation.h"
 #include "CSettings.h"
+#include "ElidingComboBox.h"
 #include "FFmpegHandles.h"
 #include "MainWindowFixture.h"
 #include "MessagePresenter.h"
+#include "OutputFolder.h"
+#include "PictureFrame.h"
+#include "SkinColours.h"
 #include "TerminationSignals.h"
 #include "TestSupport.h"
 #include "WidgetFakes.h"
+#include "WindowPixels.h"
 
 namespace tolvane::test {
 namespace {
@@ -68,6 +74,20 @@ TEST(MainWindow, StartsWithOnlyTheAlwaysAvailableCommands) {
     EXPECT_EQ(w.dlg->FormatBox()->count(), 5);  // the four formats, then the original sound
     EXPECT_EQ(w.dlg->FormatBox()->itemText(4), "Original audio (no re-encode)");
     EXPECT_EQ(w.dlg->FormatBox()->currentText(), "MP3-MPEG Layer-3 Audio(*.mp3)");
+    // Too long for its box, the entry loses its middle and is never cut off; the position bar
+    // lies inside the preview's panel (the panel's colour at either end).
+    const auto* profile = qobject_cast<ElidingComboBox*>(w.dlg->FormatBox());
+    ASSERT_NE(profile, nullptr);
+    EXPECT_TRUE(profile->ShownText().startsWith("MP3-MPEG"));
+    EXPECT_TRUE(profile->ShownText().endsWith("(*.mp3)")) << profile->ShownText().toStdString();
+    EXPECT_LT(QFontMetrics(profile->font()).horizontalAdvance(profile->ShownText()),
+              profile->width() - 20);
+    const QImage background = w.dlg->grab().toImage();
+    const QRect bar = w.dlg->PositionSlider()->geometry();
+    for (const QPoint edge : {bar.topLeft() - QPoint(1, 0), bar.topRight() + QPoint(1, 0)}) {
+        EXPECT_EQ(background.pixelColor(edge), QColor(skin::colour::kPanelBorder))
+            << "the panel's edge at " << edge.x();
+    }
     EXPECT_EQ(w.dlg->FolderBox()->currentText(), w.OutputFolder());
     EXPECT_TRUE(fs::is_directory(w.OutputFolder().toStdString())) << "default folder created";
     EXPECT_EQ(w.dlg->Settings().audioBitRate, 192000);
@@ -136,6 +156,16 @@ TEST(MainWindow, DropPutsFilesOnTopReversedUncheckedWithoutFormat) {
     EXPECT_EQ(w.List()->SelectedRow(), 0);
     EXPECT_EQ(w.dlg->FileInfo().infoPath, M("video_only.mp4").toStdString());
     EXPECT_EQ(w.dlg->FileInfo().infoWidth, "320");
+
+    // Add takes the selection from row 0 only; a drop selects its top row beside the rows
+    // selected further down.
+    w.List()->selectRow(0);
+    w.List()->SetRowSelected(2, true);
+    w.Add({M("short_1s.mp4")});
+    EXPECT_EQ(w.List()->SelectedRows(), QList<int>({2}));
+    w.dlg->DropFiles({M("short_1s.mp4")});
+    EXPECT_EQ(w.List()->SelectedRows(), QList<int>({0, 3}));
+    EXPECT_EQ(w.List()->currentRow(), 0);
 }
 
 // A file that only looks like media (4 GiB of zeros named .mp3, as a preallocated download
@@ -230,15 +260,20 @@ TEST(MainWindow, RemoveClearAllAndTheDeleteKey) {
     EXPECT_EQ(w.List()->SelectedRow(), 1) << "the new last row";
     EXPECT_TRUE(w.Enabled(ids::kMerge));
 
-    // Delete while the folder box has the focus removes the row and leaves the box alone.
+    // Delete in the folder box deletes a character and no row; elsewhere it removes the
+    // selected row.
     const QString folder = w.dlg->FolderBox()->currentText();
     w.dlg->activateWindow();
     QApplication::setActiveWindow(w.dlg.get());
     w.dlg->FolderBox()->lineEdit()->setFocus();
     w.dlg->FolderBox()->lineEdit()->setCursorPosition(0);
     QTest::keyClick(w.dlg->FolderBox()->lineEdit(), Qt::Key_Delete);
+    EXPECT_EQ(w.List()->rowCount(), 2);
+    EXPECT_EQ(w.dlg->FolderBox()->currentText(), folder.mid(1));
+    w.dlg->FolderBox()->setEditText(folder);
+    w.List()->setFocus();
+    QTest::keyClick(w.List(), Qt::Key_Delete);
     EXPECT_EQ(w.List()->rowCount(), 1);
-    EXPECT_EQ(w.dlg->FolderBox()->currentText(), folder);
     EXPECT_FALSE(w.Enabled(ids::kMerge)) << "one row left";
 
     w.List()->selectRow(0);
@@ -375,6 +410,12 @@ TEST(MainWindow, BrowseRefusesAMissingFolderAndAsksAgain) {
     w.files.folderCalls = 0;
     w.Click(ids::kBrowse);  // refused, then cancelled: the refused choice is never applied
     EXPECT_EQ(w.dlg->RunFolder(), good);
+
+    // The chooser opens in the output folder, or the nearest folder above it that exists.
+    EXPECT_EQ(w.files.folderStarts.front(), w.OutputFolder());
+    w.dlg->FolderBox()->setEditText(good + "/not/yet");
+    w.Click(ids::kBrowse);
+    EXPECT_EQ(w.files.folderStarts.back(), good);
 }
 
 TEST(MainWindow, EnterAndEscapeDoNotCloseAndTheWindowManagersCloseIsTheCloseButton) {
@@ -982,6 +1023,158 @@ TEST(MainWindow, SettingsNoFileCanBeWrittenWithAreSaidOnceBeforeTheRun) {
     EXPECT_FALSE(w.dlg->WorkerRunning());
     EXPECT_EQ(w.Cell(0, column::kStatus), " Ready");
     EXPECT_FALSE(fs::exists(w.OutputFolder().toStdString() + "/short_1s.mp3"));
+}
+
+// What is easy to miss in a run: the current file's line while it runs, sources whose names
+// have no dot (nothing starts, nothing changes), and a remembered folder that is gone (Convert
+// refuses, Merge creates it).
+TEST(MainWindow, TheCurrentFileLineNamesWithoutADotAndAFolderThatIsGone) {
+    Window w;
+    w.Add({M("long_60.m4a"), M("short_1s.mp4")});
+    QStringList lines;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout,
+                     [&] { lines << w.dlg->ProgressDialog()->CurrentText(); });
+    sampler.start(10);
+    w.RunToEnd(ids::kConvert);
+    sampler.stop();
+    const QRegularExpression line(R"(^(long_60\.m4a|short_1s\.mp4)   \d{1,3}% has completed$)");
+    int named = 0;
+    for (const QString& text : lines) {
+        if (text != "Converting...") {  // until the first file reports
+            EXPECT_TRUE(line.match(text).hasMatch()) << text.toStdString();
+            ++named;
+        }
+    }
+    EXPECT_GT(named, 0);
+
+    ScratchDir scratch;
+    const std::string noDot = scratch.File("concert_recording");
+    fs::copy_file(Media("short_1s.mp4"), noDot);
+    w.Click(ids::kClearAll);
+    w.Add({QString::fromStdString(noDot), M("short_1s.mp4")});
+    ASSERT_EQ(w.List()->rowCount(), 2);
+    for (int id : {ids::kConvert, ids::kMerge}) {
+        w.Click(id);
+        EXPECT_FALSE(w.dlg->ProgressDialog()->isVisible()) << id;
+        EXPECT_EQ(w.Cell(0, column::kStatus), " Ready") << id;
+        EXPECT_TRUE(w.List()->IsRowChecked(0)) << id;
+    }
+    EXPECT_TRUE(w.messages.shown.isEmpty());
+
+    const std::string gone = scratch.File("gone/out");
+    WriteSetting(w.dlg->SettingsFile().toStdString(), "Path", gone);
+    w.Restart();
+    EXPECT_EQ(w.dlg->FolderBox()->currentText().toStdString(), gone);
+    w.Add({M("short_1s.mp4"), M("audio_only.m4a")});
+    w.Click(ids::kConvert);
+    EXPECT_EQ(w.messages.shown, QStringList({kFolderMissingMessage}));
+    EXPECT_FALSE(fs::exists(gone));
+    w.RunToEnd(ids::kMerge);
+    EXPECT_TRUE(fs::is_directory(gone));
+    EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
+}
+
+// The keyboard and the window manager in a real X window: the focused button shows it, Tab
+// walks the window in reading order and leaves the list, F1 opens the help, and the window
+// manager's close (WM_DELETE_WINDOW) closes as the × does.
+TEST(RealWindow, FocusShowsTabReadsInOrderF1HelpsAndTheWindowManagerCloses) {
+    if (QGuiApplication::platformName() != "xcb") {
+        GTEST_SKIP() << "needs a real X window";
+    }
+    Window w;
+    w.Add({M("h264_aac.mp4"), M("audio_only.m4a")});
+    w.Select(0);
+    w.dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.dlg.get()));
+    const WId window = w.dlg->winId();
+
+    // The focus ring of a bitmap button reaches the screen.
+    const QRect add = w.B(ids::kAdd)->geometry();
+    const auto shown = [&] {
+        return AreaPixels(window, add.x(), add.y(), add.width(), add.height());
+    };
+    w.dlg->setFocus(Qt::OtherFocusReason);
+    QTest::qWait(100);
+    const std::vector<Rgb> plain = shown();
+    ASSERT_FALSE(plain.empty());
+    w.B(ids::kAdd)->setFocus(Qt::TabFocusReason);
+    int changed = 0;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const std::vector<Rgb> now = shown();
+            changed = 0;
+            for (std::size_t i = 0; i < now.size() && i < plain.size(); ++i) {
+                changed +=
+                    now[i].r != plain[i].r || now[i].g != plain[i].g || now[i].b != plain[i].b;
+            }
+            return changed > add.width();
+        },
+        3000))
+        << changed << " pixels changed";
+
+    // Tab from Add around the window and back: the controls that can take the focus, in reading
+    // order, the list once.
+    const QList<QWidget*> reading = {w.B(ids::kAdd),          w.B(ids::kClip),
+                                     w.B(ids::kHelp),         w.List(),
+                                     w.B(ids::kRemove),       w.B(ids::kClearAll),
+                                     w.B(ids::kMerge),        w.B(ids::kFileInfo),
+                                     w.dlg->FilesAtOnceBox(), w.dlg->PositionSlider(),
+                                     w.B(ids::kPlay),         w.B(ids::kStop),
+                                     w.B(ids::kCheckVolume),  w.dlg->VolumeSlider(),
+                                     w.dlg->FormatBox(),      w.B(ids::kSetting),
+                                     w.dlg->FolderBox(),      w.B(ids::kBrowse),
+                                     w.B(ids::kFindTarget),   w.B(ids::kConvert),
+                                     w.B(ids::kAbout),        w.B(ids::kMinimize),
+                                     w.B(ids::kClose)};
+    QList<QWidget*> expected;
+    for (QWidget* control : reading) {
+        if (control->isEnabled() && control->isVisible()) {
+            expected << control;
+        }
+    }
+    QList<QWidget*> walked = {w.B(ids::kAdd)};
+    for (int i = 0; i < 40; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        // A box that edits text has the focus in its line edit.
+        if (!reading.contains(focus) && focus != nullptr &&
+            reading.contains(focus->parentWidget())) {
+            focus = focus->parentWidget();
+        }
+        if (focus == w.B(ids::kAdd)) {
+            break;
+        }
+        walked << focus;
+    }
+    EXPECT_EQ(walked, expected);
+
+    // F1 opens the help (this program folder has none: it says so).
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    EXPECT_EQ(w.messages.shown, QStringList({"Can not find help file!"}));
+
+    ASSERT_TRUE(SendDeleteWindow(window));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !w.dlg->isVisible(); }, 5000));
+}
+
+// The window as a Wayland client (tests/under_weston.sh runs it in a compositor of its own).
+TEST(Desktop, RunsNativelyAddsPreviewsAndConverts) {
+    const QByteArray platform = qgetenv("TOLVANE_EXPECT_PLATFORM");
+    if (platform.isEmpty()) {
+        GTEST_SKIP() << "runs under a compositor of its own";
+    }
+    EXPECT_EQ(QGuiApplication::platformName(), QString::fromLatin1(platform));
+    Window w;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.dlg.get()));
+    w.Add({M("h264_aac.mp4")});
+    ASSERT_EQ(w.List()->rowCount(), 1);
+    w.Select(0);
+    w.Click(ids::kPlay);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.dlg->PreviewFrame()->HasPicture(); }, 10000));
+    w.Click(ids::kStop);
+    w.RunToEnd(ids::kConvert);
+    EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
+    EXPECT_GT(DecodedSeconds((w.OutputFolder() + "/h264_aac.mp3").toStdString()), 0.5);
 }
 
 TEST(ProgressDialog, EnterAndEscapeDoNotCloseIt) {

@@ -207,9 +207,10 @@ public:
 };
 
 // Shows the dialog as the Clip command does; `act` runs while it is open.
-void RunClip(FakeHost& host, const std::function<void(CClipDialog&)>& act) {
+void RunClip(FakeHost& host, const std::function<void(CClipDialog&)>& act,
+             MessagePresenter* messages = nullptr) {
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-    CClipDialog dialog(host);
+    CClipDialog dialog(host, nullptr, messages);
     QTimer::singleShot(0, [&] { act(dialog); });
     dialog.exec();
 }
@@ -332,6 +333,43 @@ TEST(ClipDialog, EscapeOnTheFocusedSliderDoesNotCancel) {
         d.Button("Cancel")->click();
     });
     EXPECT_TRUE(stillOpen);
+}
+
+// The keyboard starts on Play with Enter as OK; the position shows beside the slider and is
+// what Set Begin and Set End take, also after a stop; a clip that begins where it ends is
+// refused.
+TEST(ClipDialog, KeysThePositionShownAndAClipOfNothing) {
+    FakeHost host;
+    host.path = M("long_60.m4a");
+    host.row = {"00:00:10", "00:00:50", 60};
+    FakeMessages messages;
+    RunClip(
+        host,
+        [&](CClipDialog& d) {
+            EXPECT_EQ(d.focusWidget(), d.PlayButton());
+            Track(&d, d.PositionSlider(), 500);
+            const QString half = d.PositionText();
+            EXPECT_TRUE(half == "00:00:29" || half == "00:00:30") << half.toStdString();
+            EXPECT_TRUE(WaitUntil([&] { return d.PositionText() > half; })) << "it follows";
+            d.OnStop();
+            EXPECT_EQ(d.PositionSlider()->GetPos(), 0);
+            EXPECT_EQ(d.PositionText(), "00:00:00");
+            d.OnSetBegin();
+            EXPECT_EQ(d.BeginText(), "00:00:00") << "where the slider shows, not where it was";
+            d.OnSetEnd();
+            EXPECT_EQ(d.EndText(), "00:00:00");
+            QTest::keyClick(&d, Qt::Key_Return);  // OK
+            ASSERT_EQ(messages.shown.size(), 1);
+            EXPECT_TRUE(messages.shown[0].contains("00:00:00")) << messages.shown[0].toStdString();
+            EXPECT_TRUE(d.isVisible()) << "still open to choose again";
+            d.OnReset();
+            QTest::keyClick(d.PlayButton(), Qt::Key_Return);
+        },
+        &messages);
+    EXPECT_EQ(host.writes, 1);
+    EXPECT_EQ(host.row.start, "00:00:00");
+    EXPECT_EQ(host.row.end, "00:01:00");
+    EXPECT_EQ(messages.shown.size(), 1);
 }
 
 TEST(ClipDialog, AFileThatDoesNotOpenLeavesNothingPolling) {

@@ -29,7 +29,10 @@ public:
         filter = qtFilter;
         return nextFiles;
     }
-    std::optional<QString> ChooseFolder(QWidget*, const QString&) override {
+    QStringList folderStarts;  // where each chooser opened
+    std::optional<QString> ChooseFolder(QWidget*, const QString&,
+                                        const QString& startFolder) override {
+        folderStarts << startFolder;
         if (folderCalls >= static_cast<int>(folders.size())) {
             return std::nullopt;
         }
