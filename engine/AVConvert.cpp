@@ -1,6 +1,10 @@
 #include "AVConvert.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "FFmpegHandles.h"
+#include "StreamMeasures.h"
 
 JobProgress::JobProgress() {
     ForgetProgress();
@@ -60,7 +64,40 @@ std::string AVConvert::TaskNote(int index) const {
                 (report.packetsSkipped == 1 ? " sound packet" : " sound packets") +
                 " did not decode and " + (report.packetsSkipped == 1 ? "was" : "were") + " skipped";
     }
+    if (!report.coverLeftOut.empty()) {
+        note += (note.empty() ? "" : "; ") + report.coverLeftOut;
+    }
     return note;
+}
+
+void AVConvert::MeasureWhatHeadersLack(tolvane::SourceMedia& source) {
+    // A frame rate the headers disagree on (a QuickTime time scale of 600, a Matroska average
+    // of 1000) is counted from the frames; a bit rate a stream does not state (Matroska, WebM,
+    // MPEG-TS) is measured from its packets.
+    AVFormatContext* input = source.input.get();
+    const AVStream* video = source.videoIndex >= 0 ? input->streams[source.videoIndex] : nullptr;
+    const bool still = video != nullptr && (video->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0;
+    const int rateStream =
+        video != nullptr && !still && !FrameRatesAgree(*video) ? source.videoIndex : -1;
+    const int videoBits =
+        video != nullptr && !still && probe.srcVideoBitRate <= 0 ? source.videoIndex : -1;
+    const int audioBits =
+        source.audioIndex >= 0 && probe.srcAudioBitRate <= 0 ? source.audioIndex : -1;
+    const StreamMeasures measured = MeasureStreams(input, rateStream, videoBits, audioBits);
+    if (measured.frameRate.num > 0 && measured.frameRate.den > 0) {
+        probe.srcFrameRateNum = measured.frameRate.num;
+        probe.srcFrameRateDen = measured.frameRate.den;
+        probe.srcFrameRate = static_cast<double>(measured.frameRate.num / measured.frameRate.den);
+    }
+    const auto clamp = [](std::int64_t rate) {
+        return static_cast<std::int32_t>(std::min<std::int64_t>(rate, INT32_MAX));
+    };
+    if (measured.videoBitRate > 0) {
+        probe.srcVideoBitRate = clamp(measured.videoBitRate);
+    }
+    if (measured.audioBitRate > 0) {
+        probe.srcAudioBitRate = clamp(measured.audioBitRate);
+    }
 }
 
 int AVConvert::ProbeMedia() {
@@ -121,6 +158,8 @@ int AVConvert::ProbeMedia() {
         probe.srcSampleRate = 0;
         probe.srcAudioBitRate = 0;
     }
+
+    MeasureWhatHeadersLack(source);
 
     probe.soundTracks.clear();
     for (unsigned i = 0; i < input->nb_streams; ++i) {

@@ -26,7 +26,8 @@
 
 namespace tolvane {
 class PreviewSink;
-}
+struct SourceMedia;
+}  // namespace tolvane
 
 // The audio numbers of a run: codec, bit rate, sample rate and channels.
 struct AudioSettings final {
@@ -134,7 +135,8 @@ struct JobResults {
         // ends and why, for people ("the source is damaged after 12:34 of 20:00"). The task
         // keeps what was read.
         std::string damage;
-        int packetsSkipped = 0;  // sound packets that did not decode
+        int packetsSkipped = 0;    // sound packets that did not decode
+        std::string coverLeftOut;  // why the source's cover is not in the output
     };
     // The name each task wrote (its requested name, or the free one the worker created).
     std::vector<std::string> outputPaths;
@@ -156,7 +158,8 @@ public:
     // file that could not be finished, that. Read once the task's status is kTaskFailed.
     std::string FailureReason(int index) const;
     // What a person should know of a finished task that converted: where a damaged source's
-    // sound ends, and how many sound packets did not decode. Empty when there is nothing.
+    // sound ends, how many sound packets did not decode, and a cover left out. Empty when there
+    // is nothing.
     std::string TaskNote(int index) const;
 
     // Reads `probePath` and fills `probe`. 0 on success; -1 not media, -2 no stream information,
@@ -167,4 +170,8 @@ public:
     // ---- Probe: user-interface thread only. ----
     std::string probePath;
     MediaProbeResult probe;
+
+private:
+    // Fills in the frame rate and the bit rates the headers get wrong or leave out.
+    void MeasureWhatHeadersLack(tolvane::SourceMedia& source);
 };

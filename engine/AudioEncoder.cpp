@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 extern "C" {
@@ -38,21 +39,24 @@ void SourceLayout(const AVChannelLayout& reported, AVChannelLayout& layout) {
     }
 }
 
-// Keeps floating-point samples finite and within full scale. A damaged stream can decode to
-// NaN, infinity or enormous values; the resampler turns a NaN into a full-scale click when it
-// makes integers of it, and a float encoder would get it as it is.
+// Keeps floating-point samples finite, and with `limit` within full scale. A damaged stream can
+// decode to NaN, infinity or enormous values; the resampler turns a NaN into a full-scale click
+// when it makes integers of it, and a float encoder would get it as it is. An encoder that takes
+// floats (Vorbis, WMA) gets loud samples as the source has them; integers clip anyway.
 template <typename Sample>
-void LimitSamples(Sample* samples, std::size_t count) {
+void CleanSamples(Sample* samples, std::size_t count, bool limit) {
     for (std::size_t i = 0; i < count; ++i) {
         const Sample x = samples[i];
-        // A NaN fails both comparisons and becomes silence.
-        samples[i] = x >= Sample(-1) ? (x <= Sample(1) ? x : Sample(1))
-                                     : (x < Sample(-1) ? Sample(-1) : Sample(0));
+        if (!std::isfinite(x)) {
+            samples[i] = Sample(0);
+        } else if (limit) {
+            samples[i] = std::clamp(x, Sample(-1), Sample(1));
+        }
     }
 }
 
-// Limits a decoded frame's samples in place when they are floating-point; 0 or an error.
-int LimitFloatSamples(AVFrame& frame) {
+// Cleans a decoded frame's samples in place when they are floating-point; 0 or an error.
+int CleanFloatSamples(AVFrame& frame, bool limit) {
     const auto format = static_cast<AVSampleFormat>(frame.format);
     const AVSampleFormat packed = av_get_packed_sample_fmt(format);
     if (packed != AV_SAMPLE_FMT_FLT && packed != AV_SAMPLE_FMT_DBL) {
@@ -70,12 +74,17 @@ int LimitFloatSamples(AVFrame& frame) {
                           static_cast<std::size_t>(planar ? 1 : channels);
     for (int p = 0; p < planes; ++p) {
         if (packed == AV_SAMPLE_FMT_FLT) {
-            LimitSamples(reinterpret_cast<float*>(frame.extended_data[p]), perPlane);
+            CleanSamples(reinterpret_cast<float*>(frame.extended_data[p]), perPlane, limit);
         } else {
-            LimitSamples(reinterpret_cast<double*>(frame.extended_data[p]), perPlane);
+            CleanSamples(reinterpret_cast<double*>(frame.extended_data[p]), perPlane, limit);
         }
     }
     return 0;
+}
+
+bool TakesFloats(const AVCodecContext& encoder) {
+    const AVSampleFormat packed = av_get_packed_sample_fmt(encoder.sample_fmt);
+    return packed == AV_SAMPLE_FMT_FLT || packed == AV_SAMPLE_FMT_DBL;
 }
 
 }  // namespace
@@ -164,6 +173,11 @@ int AudioEncoder::Open(const AudioSettings& settings, const AVCodecContext& deco
     if (!m_queue || !m_encoderFrame || !m_converted) {
         return AVERROR(ENOMEM);
     }
+    ret = QueueLeadIn();
+    if (ret < 0) {
+        LogFailure(path, "cannot queue the encoder's lead-in", ret);
+        return ret;
+    }
     AVFrame* frame = m_encoderFrame.get();
     frame->nb_samples = m_inputFrameSize;
     frame->format = enc->sample_fmt;
@@ -242,6 +256,29 @@ int AudioEncoder::PrepareResampler(int format, int rate, const AVChannelLayout& 
     return ret;
 }
 
+int AudioEncoder::QueueLeadIn() {
+    // A WMA decoder drops the first frame it decodes, and FFmpeg's WMA encoder does not make up
+    // for it: the sound would start one frame late (46 ms at 44100 Hz, a click at its start
+    // gone). A frame of silence first makes the decoded sound start with the source's first
+    // sample. It is no part of the sound: neither the clip's limit nor the position counts it.
+    const AVCodecID id = m_encoder->codec_id;
+    if (id != AV_CODEC_ID_WMAV1 && id != AV_CODEC_ID_WMAV2) {
+        return 0;
+    }
+    const int channels = m_encoder->ch_layout.nb_channels;
+    std::uint8_t** silence = nullptr;
+    int ret = av_samples_alloc_array_and_samples(&silence, nullptr, channels, m_inputFrameSize,
+                                                 m_encoder->sample_fmt, 0);
+    if (ret < 0) {
+        return ret;
+    }
+    av_samples_set_silence(silence, 0, m_inputFrameSize, channels, m_encoder->sample_fmt);
+    ret = av_audio_fifo_write(m_queue.get(), reinterpret_cast<void**>(silence), m_inputFrameSize);
+    av_freep(&silence[0]);
+    av_freep(&silence);
+    return ret < 0 ? ret : 0;
+}
+
 int AudioEncoder::Queue(const std::uint8_t* const* planes, int samples) {
     if (m_sampleLimit >= 0) {
         samples =
@@ -289,9 +326,9 @@ int AudioEncoder::Push(AVFrame& frame, int skip, OutputMedia& output) {
     if (frame.nb_samples <= skip) {
         return 0;
     }
-    int ret = LimitFloatSamples(frame);
+    int ret = CleanFloatSamples(frame, !TakesFloats(*m_encoder));
     if (ret < 0) {
-        LogFailure(m_path, "cannot limit decoded samples", ret);
+        LogFailure(m_path, "cannot clean decoded samples", ret);
         return ret;
     }
     ret = PrepareResampler(frame.format, frame.sample_rate, frame.ch_layout);

@@ -70,6 +70,7 @@ public:
 private:
     int PrepareResampler(int format, int rate, const AVChannelLayout& reported);
     int DrainResampler();
+    int QueueLeadIn();
     int Queue(const std::uint8_t* const* planes, int samples);
     int ConvertAndQueue(const std::uint8_t* const* planes, int samples);
     int EncodeQueued(OutputMedia& output, bool last);

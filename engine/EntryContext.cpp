@@ -131,8 +131,9 @@ bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {
     if ((in.Copies(m_index) || !in.includeVideo) && m_output.TakesCover()) {
         if (auto cover = CoverForSource(input, m_sourcePath,
                                         CoverChoice{in.coverFromVideo, in.coverFromVideoSeconds})) {
+            // A cover is an extra: without it the sound is still written, and the report says so.
             if (const int ret = m_output.AddCover(std::move(*cover)); ret < 0) {
-                return Fail("cannot add the cover picture", ret);
+                m_coverLeftOut = "the cover picture could not be added (" + AvErrorText(ret) + ")";
             }
         }
     }
@@ -221,6 +222,7 @@ EntryResult EntryContext::Finish(bool wrote, double seconds, const char* nothing
     result.failure = m_failure.reason;
     result.damage = m_damage;
     result.packetsSkipped = m_packetsSkipped;
+    result.coverLeftOut = m_coverLeftOut;
     return result;
 }
 

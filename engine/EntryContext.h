@@ -26,6 +26,7 @@ struct EntryResult {
     std::string failure;        // the first reason it failed
     std::string damage;         // where a damaged source's readable sound ends (empty: whole)
     int packetsSkipped = 0;     // sound packets that did not decode
+    std::string coverLeftOut;   // why the source's cover is not in the output (empty: it is)
 };
 
 // What an entry shares with the rest of the run. A batch that converts several tasks at once
@@ -130,6 +131,7 @@ private:
     TaskFailure m_failure;
     bool m_stopped = false;
     std::string m_damage;
+    std::string m_coverLeftOut;
     int m_packetsSkipped = 0;
 };
 

@@ -185,13 +185,25 @@ void EntryConverter::StopPreview() {
     }
 }
 
+namespace {
+
+constexpr std::int64_t kSeekMarginMicros = 1000000;
+
+}  // namespace
+
 void EntryConverter::SeekToClipStart() {
     const double clipStart = m_entry.ClipStart();
     if (clipStart == 0.0) {
         return;
     }
     AVFormatContext* input = m_source.input.get();
-    const int ret = av_seek_frame(input, -1, m_entry.ClipStartMicros(*input), AVSEEK_FLAG_BACKWARD);
+    // A container places a stream's packets where it likes: the sound for the clip's start may
+    // lie before the picture the seek finds. A second earlier catches it; what is decoded before
+    // the start is dropped.
+    const std::int64_t target =
+        std::max<std::int64_t>(m_entry.ClipStartMicros(*input) - kSeekMarginMicros,
+                               input->start_time != AV_NOPTS_VALUE ? input->start_time : 0);
+    const int ret = av_seek_frame(input, -1, target, AVSEEK_FLAG_BACKWARD);
     if (ret < 0) {
         // Reading on from the start still gives the right clip: decoded data before it is dropped.
         LogFailure(m_sourcePath, "cannot seek to the clip start", ret);
@@ -319,19 +331,34 @@ double EntryConverter::FrameSeconds(const AVFrame& frame, int streamIndex) const
     return static_cast<double>(pts) * av_q2d(input->streams[streamIndex]->time_base) - origin;
 }
 
-int EntryConverter::LeadingSamplesToSkip(const AVFrame& frame) const {
+int EntryConverter::LeadingSamplesToSkip(const AVFrame& frame) {
     if (m_skipUntil <= 0.0 || frame.sample_rate <= 0) {
         return 0;
     }
-    const double start = FrameSeconds(frame, m_source.audioIndex);
-    if (start < 0.0 && frame.best_effort_timestamp == AV_NOPTS_VALUE) {
-        return 0;
+    // Where the frame starts, in samples: a timestamp (in milliseconds, say) only says roughly
+    // where, so the samples counted since the frames before place it, held within what its
+    // timestamp allows; a timestamp that leaves the count far behind places it anew. The
+    // decoded stream is thus cut at the same sample however far before the clip the seek
+    // landed.
+    const AVRational perSample{1, frame.sample_rate};
+    std::int64_t first = 0;
+    if (frame.best_effort_timestamp != AV_NOPTS_VALUE) {
+        const AVStream& stream = *m_source.input->streams[m_source.audioIndex];
+        first = av_rescale_delta(stream.time_base, frame.best_effort_timestamp, perSample,
+                                 frame.nb_samples, &m_nextAudioSample, perSample);
+    } else if (m_nextAudioSample != AV_NOPTS_VALUE) {
+        first = m_nextAudioSample;
+        m_nextAudioSample += frame.nb_samples;
+    } else {
+        return 0;  // no place at all: kept
     }
-    if (start >= m_skipUntil) {
-        return 0;
-    }
-    const double samples = (m_skipUntil - start) * frame.sample_rate;
-    return static_cast<int>(std::min<double>(samples, frame.nb_samples));
+    const AVFormatContext& input = *m_source.input;
+    const std::int64_t origin = input.start_time != AV_NOPTS_VALUE
+                                    ? av_rescale_q(input.start_time, AV_TIME_BASE_Q, perSample)
+                                    : 0;
+    const std::int64_t clipStart = std::llround(m_skipUntil * frame.sample_rate);
+    const std::int64_t skip = clipStart - (first - origin);
+    return static_cast<int>(std::clamp<std::int64_t>(skip, 0, frame.nb_samples));
 }
 
 void EntryConverter::HandleVideoPacket(const AVPacket* packet) {

@@ -40,7 +40,7 @@ private:
     void ReceiveAudioFrames();
     void ReceiveVideoFrames();
     void HandleVideoFrame(const AVFrame& frame);
-    int LeadingSamplesToSkip(const AVFrame& frame) const;
+    int LeadingSamplesToSkip(const AVFrame& frame);
     double FrameSeconds(const AVFrame& frame, int streamIndex) const;
 
     bool ClipEndReached() const;
@@ -72,8 +72,9 @@ private:
     bool m_oddFrameRate = false;    // the source's base rate is exactly 359/12
     bool m_inputIsRm = false;
     bool m_outputIsRm = false;
-    double m_skipUntil = 0.0;    // seconds from the source's start: decoded before the clip
-    double m_readSeconds = 0.0;  // how far the source's sound was read
+    double m_skipUntil = 0.0;  // seconds from the source's start: decoded before the clip
+    std::int64_t m_nextAudioSample = AV_NOPTS_VALUE;  // where the next decoded sound starts
+    double m_readSeconds = 0.0;                       // how far the source's sound was read
     std::int64_t m_decodeCalls = 0;
     std::int64_t m_packetEstimate = 100;
     bool m_audioWriteFailed = false;  // ends the task

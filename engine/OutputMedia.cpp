@@ -41,6 +41,9 @@ AVStream* OutputMedia::AddStream(const AVCodecContext& encoder) {
 }
 
 int OutputMedia::AddCover(CoverPicture cover) {
+    if (cover.data.empty()) {
+        return AVERROR(EINVAL);
+    }
     AVStream* stream = avformat_new_stream(m_context.get(), nullptr);
     if (stream == nullptr) {
         return AVERROR(ENOMEM);

@@ -1,7 +1,9 @@
 #include "OutputTags.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstring>
+#include <string>
 
 #include "Pictures.h"
 
@@ -32,6 +34,36 @@ AVCodecID ImageCodecForMime(const char* mime) {
 bool IsFrontCover(const AVStream& stream) {
     const AVDictionaryEntry* comment = av_dict_get(stream.metadata, "comment", nullptr, 0);
     return comment != nullptr && std::strcmp(comment->value, "Cover (front)") == 0;
+}
+
+// How much a picture of the source is its cover: 0 the one marked as the front cover, 1 an
+// attached picture or an attachment named "cover.*", 2 "cover_land.*", 3 "small_cover.*";
+// nothing for an attachment of another name (a screenshot, a logo: a Matroska file names its
+// attachments, and the common convention names its covers so).
+std::optional<int> CoverRank(const AVStream& stream) {
+    if (IsFrontCover(stream)) {
+        return 0;
+    }
+    const AVDictionaryEntry* file = av_dict_get(stream.metadata, "filename", nullptr, 0);
+    if (file == nullptr) {
+        return (stream.disposition & AV_DISPOSITION_ATTACHED_PIC) != 0 ? std::optional<int>(1)
+                                                                       : std::nullopt;
+    }
+    std::string stem = file->value;
+    stem = stem.substr(0, stem.rfind('.'));
+    for (char& c : stem) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (stem == "cover") {
+        return 1;
+    }
+    if (stem == "cover_land") {
+        return 2;
+    }
+    if (stem == "small_cover") {
+        return 3;
+    }
+    return std::nullopt;
 }
 
 std::optional<CoverPicture> PictureOfStream(const AVStream& stream) {
@@ -88,14 +120,17 @@ void CopyDescriptiveTags(const AVFormatContext& input, int soundIndex, AVFormatC
 }
 
 std::optional<CoverPicture> FindCoverPicture(const AVFormatContext& input) {
+    // The best ranked cover; of equals, the first.
     std::optional<CoverPicture> found;
+    int foundRank = 0;
     for (unsigned i = 0; i < input.nb_streams; ++i) {
-        std::optional<CoverPicture> picture = PictureOfStream(*input.streams[i]);
-        if (picture && IsFrontCover(*input.streams[i])) {
-            return picture;
+        const std::optional<int> rank = CoverRank(*input.streams[i]);
+        if (!rank || (found && *rank >= foundRank)) {
+            continue;
         }
-        if (picture && !found) {
+        if (std::optional<CoverPicture> picture = PictureOfStream(*input.streams[i])) {
             found = std::move(picture);
+            foundRank = *rank;
         }
     }
     return found;

@@ -20,8 +20,9 @@ namespace tolvane {
 void CopyDescriptiveTags(const AVFormatContext& input, int soundIndex, AVFormatContext& output,
                          AVStream* outputSound);
 
-// The source's cover: an attached picture (also how Matroska image attachments are read), else
-// an image attachment stream. A picture marked as the front cover wins.
+// The source's cover: the picture marked as the front cover, else an attached picture or an
+// image attachment named as a cover ("cover.*", then "cover_land.*", then "small_cover.*");
+// attachments of other names (screenshots, logos, fonts) never.
 std::optional<CoverPicture> FindCoverPicture(const AVFormatContext& input);
 
 // Where a cover may come from besides the source's own picture.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -81,6 +82,69 @@ TEST(ExactSound, VorbisProgressCountsTheEncodersChannels) {
     worker.Join();
     EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
     EXPECT_GT(highest, 60) << "the estimate ran far ahead of the real work";
+}
+
+// The peak level of a file's sound in dB of full scale, measured on floats (so above 0 for
+// sound louder than full scale).
+double PeakDb(const std::string& path) {
+    const std::string text = RunCommand("ffmpeg -nostdin -v info -i '" + path +
+                                        "' -af astats=measure_perchannel=none -f null - 2>&1");
+    const std::string key = "Peak level dB: ";
+    const std::size_t at = text.rfind(key);
+    return at == std::string::npos ? -1000.0 : std::atof(text.c_str() + at + key.size());
+}
+
+// Where the source's sound starts, the output's starts: a click 1000 samples into a WMA is at
+// sample 1000 (WMA's decoder drops its first frame), a clip of a WebM whose timestamps are in
+// milliseconds begins at the sample its start names, and an encoder that takes floats gets
+// sound louder than full scale as the source has it, as ffmpeg gives it.
+TEST(ExactSound, TheSoundStartsWhereTheSourceSaysAndKeepsItsLevel) {
+    ScratchDir out;
+    AVConvert wma;
+    FillJob(wma, {{Media("impulse_1000.wav").string(), out.File("click.wma")}},
+            {AV_CODEC_ID_WMAV2, 128000, 44100, 1});
+    RunBatch(wma);
+    ASSERT_EQ(wma.taskStatus[0], AVConvert::kTaskConverted) << wma.FailureReason(0);
+    const std::vector<std::int16_t> click = DecodedSamples(wma.outputPaths[0], 44100);
+    ASSERT_GT(click.size(), 2000u);
+    const auto loudest = std::max_element(click.begin(), click.end(),
+                                          [](auto a, auto b) { return std::abs(a) < std::abs(b); });
+    EXPECT_NEAR(loudest - click.begin(), 1000, 8);
+    EXPECT_GT(std::abs(*loudest), 10000);
+
+    // The clip from 2 s: the decoded source's samples from 2 s on (its sound starts a few
+    // milliseconds into the file), the same to the sample but for a timestamp's rounding.
+    const std::string webm = Media("rising_vorbis.webm").string();
+    AVConvert clip;
+    FillJob(clip, {{webm, out.File("clip.wav"), 2.0, 4.0}}, {AV_CODEC_ID_PCM_S16LE, 0, 44100, 1});
+    RunBatch(clip);
+    ASSERT_EQ(clip.taskStatus[0], AVConvert::kTaskConverted) << clip.FailureReason(0);
+    const std::vector<std::int16_t> whole = DecodedSamples(webm, 44100);
+    const std::vector<std::int16_t> cut = DecodedSamples(clip.outputPaths[0], 44100);
+    ASSERT_GT(cut.size(), 4000u);
+    const double soundStart = std::atof(
+        RunCommand("ffprobe -v error -select_streams a -read_intervals %+#20 -show_entries "
+                   "frame=pts_time -of csv=p=0 '" +
+                   webm + "'")
+            .c_str());
+    const long expected = 88200 - std::lround(soundStart * 44100);
+    long found = -1;
+    for (long at = expected - 600; at <= expected + 600 && found < 0; ++at) {
+        if (std::equal(cut.begin() + 100, cut.begin() + 4000, whole.begin() + at + 100)) {
+            found = at;
+        }
+    }
+    EXPECT_NEAR(found, expected, 23) << "a millisecond's rounding at most";
+
+    const std::string loud = Media("loud_float.wav").string();
+    AVConvert ogg;
+    FillJob(ogg, {{loud, out.File("loud.ogg")}}, {AV_CODEC_ID_VORBIS, 128000, 44100, 1});
+    RunBatch(ogg);
+    ASSERT_EQ(ogg.taskStatus[0], AVConvert::kTaskConverted) << ogg.FailureReason(0);
+    RunCommand("ffmpeg -nostdin -v error -y -i '" + loud + "' -c:a libvorbis -b:a 128k '" +
+               out.File("ffmpeg.ogg") + "'");
+    EXPECT_GT(PeakDb(ogg.outputPaths[0]), 5.0) << "twice full scale is +6 dB";
+    EXPECT_NEAR(PeakDb(ogg.outputPaths[0]), PeakDb(out.File("ffmpeg.ogg")), 0.5);
 }
 
 TEST(ExactSound, TrimmedEndsStayWhereTheUserPutThem) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 extern "C" {
 #include <libavcodec/codec_id.h>
 #include <libavutil/avutil.h>
@@ -102,6 +104,29 @@ TEST(Probe, RatesAboveAThousandAreTakenAsNtscRates) {
     EXPECT_EQ(job.probe.srcFrameRateNum, 30000);
     EXPECT_EQ(job.probe.srcFrameRateDen, 1001);
     EXPECT_EQ(job.probe.srcFrameRate, 29.0);
+}
+
+// Where the headers disagree on the frame rate, the frames are counted; where a stream states
+// no bit rate, its packets are measured; headers that agree are taken as they are.
+TEST(Probe, MeasuresWhatTheHeadersGetWrongOrLeaveOut) {
+    AVConvert job;
+    ASSERT_EQ(Probe(job, Media("vfr_20.mov").string()), 0);
+    ASSERT_GT(job.probe.srcFrameRateDen, 0);
+    EXPECT_NEAR(static_cast<double>(job.probe.srcFrameRateNum) / job.probe.srcFrameRateDen, 20.0,
+                0.5)
+        << "not the 60 of its time base";
+    EXPECT_GT(job.probe.srcVideoBitRate, 0);
+
+    ASSERT_EQ(Probe(job, Media("odd_0.9.webm").string()), 0);
+    const double bits =
+        static_cast<double>(std::filesystem::file_size(Media("odd_0.9.webm"))) * 8.0 / 0.9;
+    EXPECT_GT(job.probe.srcVideoBitRate, 0);
+    EXPECT_GT(job.probe.srcAudioBitRate, 0);
+    EXPECT_LT(job.probe.srcVideoBitRate + job.probe.srcAudioBitRate, 1.5 * bits);
+
+    ASSERT_EQ(Probe(job, Media("h264_aac.mp4").string()), 0);
+    EXPECT_EQ(job.probe.srcFrameRateNum, 25);
+    EXPECT_EQ(job.probe.srcFrameRateDen, 1);
 }
 
 TEST(Probe, ContainerWithoutDurationGivesTheNoValueMarker) {

@@ -331,6 +331,21 @@ TEST(OutputTags, TagsAndCoverGoIntoMp3M4aAndFlac) {
     EXPECT_NEAR(DecodedSeconds(encode.outputPaths[0]), 3.0, 0.05);
 }
 
+// A Matroska file names its attachments: only the one named as a cover is the cover (not the
+// screenshot before it, not the font), and its named track gives no song title.
+TEST(OutputTags, OnlyACoverIsTheCoverAndATracksNameIsNoTitle) {
+    ScratchDir out;
+    AVConvert job;
+    FillJob(job, {{Media("named_track_attachments.mkv").string(), out.File("named.mp3")}},
+            {AV_CODEC_ID_MP3});
+    RunBatch(job);
+    ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted) << job.FailureReason(0);
+    EXPECT_EQ(Cover(job.outputPaths[0]), "mjpeg,64,48");
+    EXPECT_EQ(Tags(job.outputPaths[0]).find("Commentary"), std::string::npos)
+        << Tags(job.outputPaths[0]);
+    EXPECT_TRUE(job.TaskNote(0).empty()) << job.TaskNote(0);
+}
+
 TEST(OutputTags, TagsGoIntoVorbisCommentsAndAsfAttributes) {
     ScratchDir out;
     for (const auto& [codec, name] : {std::pair{AV_CODEC_ID_VORBIS, "tagged.ogg"},

@@ -134,6 +134,26 @@ make tagged_cover.mp4 -f lavfi -i "$pic" -f lavfi -i "$tone" -i cover.png -t 3 \
 make tagged_attachment.mkv -f lavfi -i "$pic" -f lavfi -i "$tone" -t 3 -c:v mpeg4 -c:a flac \
     "${tags[@]}" -attach cover.jpg -metadata:s:t mimetype=image/jpeg -metadata:s:t filename=cover.jpg
 
+# Headers that tell less than the packets: a QuickTime file whose frames come in pairs 1/60 s
+# apart every 0.1 s (20 fps in truth, 60 by its time base), and a WebM without bit rates.
+make vfr_20.mov -f lavfi -i "testsrc2=size=160x120:rate=60" -t 4 -vf "select='lt(mod(n\,6)\,2)'" \
+    -fps_mode vfr -c:v mpeg4 -video_track_timescale 600
+# A click 1000 samples in; sound louder than full scale, as floats; and a Vorbis WebM (its
+# timestamps in milliseconds) of a rising tone, to clip.
+make impulse_1000.wav -f lavfi -i "aevalsrc='if(eq(n\,1000)\,0.9\,0)':s=44100:d=1" -c:a pcm_s16le
+make loud_float.wav -f lavfi -i "aevalsrc='2*sin(2*PI*440*t)':s=44100:d=2" -c:a pcm_f32le
+make rising_vorbis.webm -f lavfi -i "$small" -f lavfi -i "aevalsrc='sin(2*PI*(200+300*t)*t)':s=44100:d=6" \
+    -t 6 -c:v libvpx -deadline realtime -c:a libvorbis -ac 1
+# A Matroska file without a title whose one track is named, with a font and two pictures
+# attached: a screenshot and a cover.
+[ -s font.ttf ] || printf 'not really a font\n' > font.ttf
+[ -s screenshot.png ] || ff -f lavfi -i "color=c=red:size=32x24" -frames:v 1 screenshot.png
+make named_track_attachments.mkv -f lavfi -i "$pic" -f lavfi -i "$tone" -t 2 -c:v mpeg4 -c:a flac \
+    -metadata:s:a:0 title=Commentary -metadata:s:a:0 handler_name=Commentary \
+    -attach font.ttf -metadata:s:t:0 mimetype=application/x-truetype-font -metadata:s:t:0 filename=font.ttf \
+    -attach screenshot.png -metadata:s:t:1 mimetype=image/png -metadata:s:t:1 filename=screenshot.png \
+    -attach cover.jpg -metadata:s:t:2 mimetype=image/jpeg -metadata:s:t:2 filename=cover.jpg
+
 # A video stream no decoder knows: an AVI whose codec tag is changed to one nobody uses.
 if [ ! -s no_decoder.avi ]; then
     ff -f lavfi -i "testsrc2=size=160x120:rate=25" -f lavfi -i "$tone" -t 1 -c:v mpeg4 -c:a mp2 tmp.avi
