@@ -346,7 +346,8 @@ Extracts the sound track of video files into audio files.
       --json            one JSON object per finished file on standard output, instead of
                         the status lines
       --info            print each file's media information and sound tracks and exit
-  -q, --quiet           no progress display
+  -q, --quiet           no progress display, and nothing from the media libraries: only
+                        the status lines and failures
   -h, --help            this help
       --version         the version
 

@@ -20,6 +20,7 @@
 
 #include "AVConvert.h"
 #include "CliReport.h"
+#include "FFmpegHandles.h"
 #include "FileInfoText.h"
 #include "FileInfoValues.h"
 #include "JobPlan.h"
@@ -377,6 +378,8 @@ bool RunWithSignals(AVConvert& job, const CliOptions& options, StatusReport& rep
 }  // namespace
 
 int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
+    // Quiet: the library's own lines and the notes stay out; the status lines say it all.
+    tolvane::SetQuietLog(options.quiet);
     if (options.info) {
         return PrintInfo(options, out, err);
     }

@@ -155,6 +155,8 @@ int AudioEncoder::Open(const AudioSettings& settings, const AVCodecContext& deco
         return ret;
     }
     AVCodecContext* enc = m_encoder.get();
+    m_log.path = path;
+    SetLogSubject(enc, &m_log);
 
     const int channels = enc->ch_layout.nb_channels;
     m_takesShortFrame = (codec->capabilities &

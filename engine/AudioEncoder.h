@@ -75,6 +75,7 @@ private:
     int ConvertAndQueue(const std::uint8_t* const* planes, int samples);
     int EncodeQueued(OutputMedia& output, bool last);
 
+    LogSubject m_log;  // outlives m_encoder, whose lines it names
     CodecContextPtr m_encoder;
     SwrPtr m_resampler;
     AudioFifoPtr m_queue;

@@ -191,7 +191,7 @@ bool EntryContext::NoteReadEnd(int ret, const SourceMedia& source, double readSe
     }
     m_damage +=
         end == ReadEnd::EndOfFile ? " (the file ends early)" : " (" + AvErrorText(ret) + ")";
-    LogFailure(m_sourcePath, ("reading stopped: " + m_damage).c_str());
+    LogNote(m_sourcePath, ("reading stopped: " + m_damage).c_str());
     return true;
 }
 

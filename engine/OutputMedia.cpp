@@ -21,6 +21,8 @@ int OutputMedia::Allocate(const AVOutputFormat* format, const std::string& path)
         return ret;
     }
     m_context.reset(raw);
+    m_log.path = path;
+    SetLogSubject(raw, &m_log);
     // Packets gather in the I/O buffer; the muxer's flush points would otherwise write every
     // packet on its own.
     m_context->flush_packets = 0;

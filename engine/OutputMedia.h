@@ -76,6 +76,7 @@ public:
 private:
     int WriteCover();
 
+    LogSubject m_log;  // outlives m_context, whose lines it names
     OutputContextPtr m_context;
     ExclusiveOutputFile m_file;
     PacketPtr m_packet;

@@ -99,6 +99,8 @@ int VideoEncoder::Open(const EncodeSettings& job, const AVCodecContext& decoder,
     if (!m_encoder) {
         return AVERROR(ENOMEM);
     }
+    m_log.path = path;
+    SetLogSubject(m_encoder.get(), &m_log);
     AVCodecContext* enc = m_encoder.get();
     enc->bit_rate = job.videoBitRate;
     enc->width = job.videoWidth;

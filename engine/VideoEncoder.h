@@ -36,6 +36,7 @@ public:
     int Flush(OutputMedia& output);
 
 private:
+    LogSubject m_log;  // outlives m_encoder, whose lines it names
     CodecContextPtr m_encoder;
     SwsPtr m_scaler;
     FramePtr m_picture;

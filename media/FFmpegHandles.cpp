@@ -23,30 +23,81 @@ void LogFailure(const std::string& path, const char* what) {
     std::fprintf(stderr, "tolvane: %s: %s\n", path.c_str(), what);
 }
 
+void LogNote(const std::string& path, const char* what) {
+    if (av_log_get_level() >= AV_LOG_WARNING) {
+        LogFailure(path, what);
+    }
+}
+
+void SetQuietLog(bool quiet) {
+    av_log_set_level(quiet ? AV_LOG_QUIET : AV_LOG_WARNING);
+}
+
+void SetLogSubject(AVFormatContext* context, LogSubject* subject) {
+    context->opaque = subject;
+}
+
+void SetLogSubject(AVCodecContext* context, LogSubject* subject) {
+    context->opaque = subject;
+}
+
 namespace {
 
-// Passes every line on to the library's own output, and counts the errors a demuxer reports
-// about a source that OpenSourceFile opened (its context's opaque points at its reports).
-void CountingLogCallback(void* avcl, int level, const char* format, va_list arguments) {
-    if (avcl != nullptr && *static_cast<const AVClass* const*>(avcl) == avformat_get_class()) {
-        const auto* context = static_cast<const AVFormatContext*>(avcl);
-        auto* reports = static_cast<SourceReports*>(context->opaque);
-        if (context->iformat != nullptr && reports != nullptr) {
-            if (level <= AV_LOG_ERROR) {
-                ++reports->demuxerErrors;
-            }
-            if (reports->quiet) {
-                return;  // its caller says what matters
-            }
+// The file a context's lines concern: what its opaque points at, for the contexts that
+// SetLogSubject named; null for the others.
+LogSubject* SubjectOf(void* avcl) {
+    if (avcl == nullptr) {
+        return nullptr;
+    }
+    const AVClass* type = *static_cast<const AVClass* const*>(avcl);
+    if (type == avformat_get_class()) {
+        return static_cast<LogSubject*>(static_cast<AVFormatContext*>(avcl)->opaque);
+    }
+    if (type == avcodec_get_class()) {
+        return static_cast<LogSubject*>(static_cast<AVCodecContext*>(avcl)->opaque);
+    }
+    return nullptr;
+}
+
+// Every line of the library: counted when a demuxer reports an error about a source that
+// OpenSourceFile opened; printed, when its level is shown, once per file with the file's name
+// in front instead of the library's "[matroska,webm @ 0x…]".
+void RoutedLogCallback(void* avcl, int level, const char* format, va_list arguments) {
+    LogSubject* subject = SubjectOf(avcl);
+    const AVClass* type = avcl != nullptr ? *static_cast<const AVClass* const*>(avcl) : nullptr;
+    if (subject != nullptr && type == avformat_get_class() &&
+        static_cast<AVFormatContext*>(avcl)->iformat != nullptr && level <= AV_LOG_ERROR) {
+        ++static_cast<SourceReports*>(subject)->demuxerErrors;
+    }
+    if (level > av_log_get_level() || (subject != nullptr && subject->quiet)) {
+        return;
+    }
+    char text[1024];
+    std::vsnprintf(text, sizeof text, format, arguments);
+    std::string line = text;
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) {
+        line.pop_back();
+    }
+    if (line.empty()) {
+        return;
+    }
+    if (subject == nullptr) {
+        std::fprintf(stderr, "tolvane: %s\n", line.c_str());
+        return;
+    }
+    {
+        const std::lock_guard lock(subject->mutex);
+        if (!subject->said.insert(line).second) {
+            return;  // said already
         }
     }
-    av_log_default_callback(avcl, level, format, arguments);
+    std::fprintf(stderr, "tolvane: %s: %s\n", subject->path.c_str(), line.c_str());
 }
 
 // Ends the reading of a source that is being opened once it has taken too long or read too far.
 int InterruptOpening(void* opaque) {
     const auto* source = static_cast<const AVFormatContext*>(opaque);
-    auto* reports = static_cast<SourceReports*>(source->opaque);
+    auto* reports = static_cast<SourceReports*>(static_cast<LogSubject*>(source->opaque));
     if (reports == nullptr || !reports->opening) {
         return 0;
     }
@@ -59,7 +110,13 @@ int InterruptOpening(void* opaque) {
 
 void RouteLibraryLog() {
     static std::once_flag installed;
-    std::call_once(installed, [] { av_log_set_callback(&CountingLogCallback); });
+    std::call_once(installed, [] {
+        // Warnings and errors unless the command line asked for quiet before.
+        if (av_log_get_level() > AV_LOG_WARNING) {
+            av_log_set_level(AV_LOG_WARNING);
+        }
+        av_log_set_callback(&RoutedLogCallback);
+    });
 }
 
 }  // namespace
@@ -85,12 +142,13 @@ int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* fa
     }
     RouteLibraryLog();
     source.reports = std::make_unique<SourceReports>();
+    source.reports->path = path;
     source.reports->quiet = quiet;
     AVFormatContext* raw = avformat_alloc_context();
     if (raw == nullptr) {
         return fail(-1, "cannot open as media", AVERROR(ENOMEM));
     }
-    raw->opaque = source.reports.get();
+    SetLogSubject(raw, source.reports.get());
     raw->interrupt_callback = AVIOInterruptCB{&InterruptOpening, raw};
     source.reports->opening = true;
     source.reports->openDeadline = std::chrono::steady_clock::now() + kOpenTimeLimit;
@@ -165,6 +223,8 @@ int OpenStreamDecoder(const std::string& path, const AVFormatContext* input, int
         LogFailure(path, "cannot allocate decoder", AVERROR(ENOMEM));
         return -5;
     }
+    // Its lines concern the source, as the container's do.
+    SetLogSubject(decoder.get(), static_cast<LogSubject*>(input->opaque));
     int ret = avcodec_parameters_to_context(decoder.get(), stream->codecpar);
     if (ret >= 0) {
         decoder->pkt_timebase = stream->time_base;

@@ -5,6 +5,8 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <set>
 #include <string>
 
 extern "C" {
@@ -62,11 +64,33 @@ std::string AvErrorText(int error);
 void LogFailure(const std::string& path, const char* what, int error);
 // Logs a failure that has no library error code.
 void LogFailure(const std::string& path, const char* what);
+// Logs what a person may want to know of a file that did not fail (where a damaged source's
+// sound ends); quiet logging leaves it out (the status says it).
+void LogNote(const std::string& path, const char* what);
+
+// The library's log goes through the program: each line once per file it concerns, prefixed
+// with that file ("tolvane: FILE: ..."), warnings and errors only; `quiet` leaves out the
+// library's lines and the notes altogether (the program's own failures still show). For the
+// whole process; the command line's -q sets it before any work.
+void SetQuietLog(bool quiet);
+
+// The file a library context's log lines concern, and the lines already said of it. A
+// context's `opaque` points at one (see OpenSourceFile); the contexts of one file may log from
+// several threads (frame-threaded decoders).
+struct LogSubject {
+    std::string path;
+    bool quiet = false;  // the caller says what matters: nothing of this file is printed
+    std::mutex mutex;
+    std::set<std::string> said;  // guarded by `mutex`
+};
+// Points the log lines of `context` (an AVFormatContext or AVCodecContext) at `subject`.
+void SetLogSubject(AVFormatContext* context, LogSubject* subject);
+void SetLogSubject(AVCodecContext* context, LogSubject* subject);
 
 // What the library said through its log about one opened source while it was read: its
 // demuxer's errors (a file that ends early, a broken structure); and the bounds of opening it.
 // Used on the reading thread only.
-struct SourceReports final {
+struct SourceReports final : LogSubject {
     int demuxerErrors = 0;
     // While the file is opened and its streams found: a file that is not media (a download
     // preallocated with zeros) is given up on after this long and this many bytes.
@@ -74,7 +98,6 @@ struct SourceReports final {
     std::chrono::steady_clock::time_point openDeadline;
     std::int64_t openByteCap = 0;
     bool openGivenUp = false;  // the bounds ended the opening
-    bool quiet = false;        // the library's lines about this file are not printed
 };
 // How long and how far opening a source may read before it is taken for no media.
 inline constexpr std::chrono::milliseconds kOpenTimeLimit{1500};

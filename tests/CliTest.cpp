@@ -14,6 +14,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <set>
+#include <sstream>
 #include <thread>
 #include <vector>
 
@@ -199,6 +201,17 @@ TEST(Cli, ReadsThatFailAreFailuresAndDamagedSourcesSayWhereTheirSoundEnds) {
               std::string::npos)
         << r.output;
     EXPECT_GT(DecodedSeconds(out.File("damaged/cut.mp3")), 1.0);
+    // Quiet is quiet: the status line and nothing else.
+    EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 1) << r.output;
+    // Otherwise the library's lines come once each, with the file they concern in front.
+    r = Cli("-f wav -o " + out.File("damaged") + " " + cut);
+    EXPECT_EQ(r.output.find(" @ 0x"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("tolvane: " + cut + ": "), std::string::npos) << r.output;
+    std::istringstream lines(r.output);
+    std::set<std::string> seen;
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_TRUE(line.rfind("tolvane: ", 0) != 0 || seen.insert(line).second) << line;
+    }
     r = Cli("--json -f wav -o " + out.File("damaged") + " " + cut);
     EXPECT_NE(r.output.find("\"note\": \"the source is damaged after"), std::string::npos)
         << r.output;
