@@ -156,6 +156,17 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
             onlyFiles = true;
         } else if (arg == "-m" || arg == "--merge") {
             options.merge = true;
+        } else if (arg == "--split-chapters") {
+            options.splitChapters = true;
+        } else if (arg == "--split-at" || arg.rfind("--split-at=", 0) == 0) {
+            if (arg != "--split-at") {
+                options.splitAt = arg.substr(std::strlen("--split-at="));
+            } else if (i + 1 < arguments.size()) {
+                options.splitAt = arguments[++i];
+            } else {
+                parse.error = "--split-at needs a file of times (- for standard input)";
+                return parse;
+            }
         } else if (arg == "--json") {
             options.json = true;
         } else if (arg == "--cover-from-video") {
@@ -214,6 +225,11 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         parse.error = "no input files";
     } else if (options.start && options.end && *options.end <= *options.start) {
         parse.error = "the end time must come after the start time";
+    } else if ((options.splitChapters || options.splitAt) &&
+               (options.merge || options.start || options.end)) {
+        parse.error = "a split makes a file of each part; it does not go with --merge, -s or -t";
+    } else if (options.splitChapters && options.splitAt) {
+        parse.error = "split at the chapters or at a list of times, not both";
     } else if (options.merge && options.allSoundTracks) {
         parse.error = "-a all writes a file per sound track; it does not go with --merge";
     } else if (options.merge && options.skipExisting) {
@@ -336,7 +352,13 @@ Extracts the sound track of video files into audio files.
       --cover-from-video[=TIME]
                         a source without a cover picture gives MP3, M4A and FLAC
                         outputs a picture of its video (default: at 10 % of its length)
-  -m, --merge           merge all files, in order, into one output named after the first
+  -m, --merge           merge all files, in order, into one output named after the first;
+                        each file becomes a chapter of it
+      --split-chapters  a file per chapter: "NAME - 01 - Title.mp3", tagged with the
+                        chapter's title, its number and the recording as the album
+      --split-at FILE   a file per part that FILE names (- for standard input): a line
+                        "[H:]MM:SS[.mmm] Title", "Title - MM:SS" or "MM:SS - Title" each,
+                        or a CUE sheet; a part runs to the next one, the last to the end
   -j, --jobs N          convert N files at once (default: one per core; a merge is one file)
       --skip-existing   leave out a file whose output name already exists, so that a run
                         started again does only what is missing; inputs that would write

@@ -22,6 +22,10 @@ struct CliOptions final {
     bool allSoundTracks = false;    // one output per sound track
     std::optional<int> jobs;        // files converted at once; none given: one per core
     bool merge = false;
+    // Each file in parts: at its chapters, or at the times a list names (a file, "-" for
+    // standard input; a pasted list of times and titles, or a CUE sheet).
+    bool splitChapters = false;
+    std::optional<std::string> splitAt;
     bool coverFromVideo = false;        // a picture of the video as the cover of MP3, M4A, FLAC
     double coverFromVideoSeconds = -1;  // where; negative: at a tenth of the video's length
     bool json = false;

@@ -12,6 +12,9 @@
 #include <cmath>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <optional>
@@ -31,6 +34,7 @@
 #include "SettingsCheck.h"
 #include "SoundCopy.h"
 #include "SoundTracks.h"
+#include "SplitParts.h"
 #include "TimeText.h"
 #include "Workers.h"
 
@@ -89,6 +93,13 @@ int PrintInfo(const CliOptions& options, std::FILE* out, std::FILE* err) {
             std::fprintf(
                 out, "  %s\n",
                 SoundTrackLabel(static_cast<int>(n + 1), job.probe.soundTracks[n]).c_str());
+        }
+        if (!job.probe.chapters.empty()) {
+            std::string lines = ChapterLines(job.probe.chapters);
+            for (std::size_t at = 0; (at = lines.find('\n', at)) != std::string::npos; at += 3) {
+                lines.replace(at, 1, "\n  ");
+            }
+            std::fprintf(out, "Chapters\n  %s\n", lines.c_str());
         }
         std::fprintf(out, "\n");
     }
@@ -238,7 +249,7 @@ bool SameFile(const std::string& a, const std::string& b) {
 // when the run cannot be planned.
 bool PlanTasks(const CliOptions& options, const CliProfile& profile, AVConvert& prober,
                StatusReport& report, std::FILE* err, tolvane::JobPlan& plan,
-               std::vector<CliInput>& inputs) {
+               std::vector<CliInput>& inputs, const std::string* splitList) {
     const fs::path common = CommonFolder(options.files);
     std::map<std::string, std::string> planned;  // output name → the input that has it
     std::vector<std::string> collisions;
@@ -262,6 +273,31 @@ bool PlanTasks(const CliOptions& options, const CliProfile& profile, AVConvert& 
         const double start = options.start.value_or(0.0);
         const bool toEnd = !options.end || *options.end >= length;
         const double end = toEnd ? std::max(length, start) : *options.end;
+        // The file whole (or its clip), or the parts of a split.
+        std::vector<SplitPart> parts;
+        if (options.splitChapters || splitList != nullptr) {
+            const SplitParse split = options.splitChapters
+                                         ? PartsFromChapters(prober.probe.chapters, length)
+                                         : ParseSplitList(*splitList, length);
+            for (const std::string& problem : split.problems) {
+                std::fprintf(err, "File:%s: %s (left out)\n", FileNameOf(path).c_str(),
+                             problem.c_str());
+            }
+            parts = split.parts;
+            if (parts.empty() && splitList != nullptr) {
+                std::fprintf(err, "File:%s: the list names no part\n", FileNameOf(path).c_str());
+                report.ReportUnusable(path, "the list names no part of it");
+                continue;
+            }
+            if (parts.empty()) {
+                std::fprintf(err, "File:%s has no chapters: it is converted whole\n",
+                             FileNameOf(path).c_str());
+            }
+        }
+        const bool split = !parts.empty();
+        if (!split) {
+            parts.push_back({start, end, toEnd, {}});
+        }
         std::string folderFailure;
         const std::string folder = OutputFolderFor(options, common, path, folderFailure);
         if (folder.empty()) {
@@ -280,56 +316,78 @@ bool PlanTasks(const CliOptions& options, const CliProfile& profile, AVConvert& 
             report.ReportUnusable(path, "shorter than the clip start");
             continue;
         }
-        // One task, or with -a all one per sound track ("name.2.eng.mp3").
+        // One task, or with -a all one per sound track ("name.2.eng.mp3"), for each part.
         const int last = options.allSoundTracks ? tracks : 1;
-        for (int n = 1; n <= last; ++n) {
-            const int track = options.allSoundTracks ? n : wanted;
-            const SoundTrackFacts none;  // a file without sound fails in the run
-            const SoundTrackFacts& facts =
-                tracks == 0
-                    ? none
-                    : prober.probe
-                          .soundTracks[static_cast<std::size_t>((track > 0 ? track : tracks) - 1)];
-            // A copied sound goes into a container of its codec's own.
-            std::string name =
-                profile.copySound
-                    ? WithExtension(*output,
-                                    tolvane::CopyContainerForCodecName(facts.codec).extension)
-                    : *output;
-            if (options.allSoundTracks) {
-                name = TrackOutputPath(name, n, facts.language);
+        const std::string album =
+            !prober.probe.title.empty() ? prober.probe.title : fs::path(path).stem().string();
+        for (std::size_t p = 0; p < parts.size(); ++p) {
+            const SplitPart& part = parts[p];
+            const int count = static_cast<int>(parts.size());
+            const int number = static_cast<int>(p) + 1;
+            TaskTags tags;
+            if (split) {
+                tags = {part.title.empty() ? "Part " + std::to_string(number) : part.title,
+                        std::to_string(number) + "/" + std::to_string(count), album};
             }
-            if (n > 1) {
-                inputs.push_back({path, -1});
-            }
-            if (const auto earlier = planned.find(name);
-                earlier != planned.end() && options.skipExisting) {
-                collisions.push_back(earlier->second + " and " + path + " would both write " +
-                                     name);
-                continue;
-            }
-            if (!options.skipExisting) {
-                name = FreeUnplannedName(name, planned);
-            }
-            planned.emplace(name, path);
-            std::error_code ignored;
-            if (options.skipExisting && SameFile(name, path)) {
-                // The source itself is no output: converting it would write "name(0)", which
-                // the next run would not find.
-                std::fprintf(err, "File:%s would be its own output\n", FileNameOf(path).c_str());
-                report.ReportUnusable(path,
-                                      "its output would be the source itself; choose "
-                                      "another output folder");
-            } else if (options.skipExisting &&
-                       fs::symlink_status(name, ignored).type() != fs::file_type::not_found) {
-                report.ReportSkipped(path, name);
-            } else if (plan.tasks.size() >= static_cast<std::size_t>(AVConvert::kMaxTasks)) {
-                std::fprintf(err, "tolvane-cli: at most %d files per run\n", AVConvert::kMaxTasks);
-                return false;
-            } else {
-                inputs.back().task = static_cast<int>(plan.tasks.size());
-                plan.tasks.push_back({path, name, start, end, toEnd, track,
-                                      profile.copySound ? TaskKind::Copy : TaskKind::Convert});
+            for (int n = 1; n <= last; ++n) {
+                const int track = options.allSoundTracks ? n : wanted;
+                const SoundTrackFacts none;  // a file without sound fails in the run
+                const SoundTrackFacts& facts =
+                    tracks == 0 ? none
+                                : prober.probe.soundTracks[static_cast<std::size_t>(
+                                      (track > 0 ? track : tracks) - 1)];
+                // A copied sound goes into a container of its codec's own.
+                std::string name =
+                    profile.copySound
+                        ? WithExtension(*output,
+                                        tolvane::CopyContainerForCodecName(facts.codec).extension)
+                        : *output;
+                if (split) {
+                    const fs::path whole(name);
+                    const std::string extension = whole.extension().string();
+                    name = (whole.parent_path() / (PartFileStem(whole.stem().string(), number,
+                                                                count, part.title, extension) +
+                                                   extension))
+                               .string();
+                }
+                if (options.allSoundTracks) {
+                    name = TrackOutputPath(name, n, facts.language);
+                }
+                if (n > 1 || p > 0) {
+                    inputs.push_back({path, -1});
+                }
+                if (const auto earlier = planned.find(name);
+                    earlier != planned.end() && options.skipExisting) {
+                    collisions.push_back(earlier->second + " and " + path + " would both write " +
+                                         name);
+                    continue;
+                }
+                if (!options.skipExisting) {
+                    name = FreeUnplannedName(name, planned);
+                }
+                planned.emplace(name, path);
+                std::error_code ignored;
+                if (options.skipExisting && SameFile(name, path)) {
+                    // The source itself is no output: converting it would write "name(0)", which
+                    // the next run would not find.
+                    std::fprintf(err, "File:%s would be its own output\n",
+                                 FileNameOf(path).c_str());
+                    report.ReportUnusable(path,
+                                          "its output would be the source itself; choose "
+                                          "another output folder");
+                } else if (options.skipExisting &&
+                           fs::symlink_status(name, ignored).type() != fs::file_type::not_found) {
+                    report.ReportSkipped(path, name);
+                } else if (plan.tasks.size() >= static_cast<std::size_t>(AVConvert::kMaxTasks)) {
+                    std::fprintf(err, "tolvane-cli: at most %d files per run\n",
+                                 AVConvert::kMaxTasks);
+                    return false;
+                } else {
+                    inputs.back().task = static_cast<int>(plan.tasks.size());
+                    plan.tasks.push_back({path, name, part.start, part.end, part.toEnd, track,
+                                          profile.copySound ? TaskKind::Copy : TaskKind::Convert,
+                                          tags});
+                }
             }
         }
     }
@@ -398,6 +456,21 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
             return kCliBadUsage;
         }
     }
+    // The list of a split at times, read once for every file.
+    std::optional<std::string> splitList;
+    if (options.splitAt) {
+        std::ifstream file;
+        if (*options.splitAt != "-") {
+            file.open(*options.splitAt);
+            if (!file) {
+                std::fprintf(err, "tolvane-cli: cannot read the list of times %s\n",
+                             options.splitAt->c_str());
+                return kCliBadUsage;
+            }
+        }
+        std::istream& in = *options.splitAt == "-" ? std::cin : file;
+        splitList = std::string(std::istreambuf_iterator<char>(in), {});
+    }
     if (CheckRunFolder(options.outputFolder, RunFolderMode::CreateIfMissing) !=
         RunFolderCheck::Accepted) {
         std::fprintf(err, "tolvane-cli: %s: %s\n", options.outputFolder.c_str(),
@@ -414,7 +487,8 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
     tolvane::CopySettingsToJob(profile.settings, plan.settings);
     std::vector<CliInput> inputs;  // every input with its task (-1: left out)
     StatusReport report(out, options.json, options.merge);
-    if (!PlanTasks(options, profile, *job, report, err, plan, inputs)) {
+    if (!PlanTasks(options, profile, *job, report, err, plan, inputs,
+                   splitList ? &*splitList : nullptr)) {
         return kCliBadUsage;
     }
     if (plan.tasks.empty()) {

@@ -31,5 +31,7 @@ FileInfoValues MakeFileInfoValues(const MediaProbeResult& probe, const std::stri
             values.infoSampleRate = std::to_string(track.sampleRate);
         }
     }
+    values.infoChapters = ChapterLines(probe.chapters);
+    values.chapterCount = static_cast<int>(probe.chapters.size());
     return values;
 }

@@ -20,6 +20,9 @@ struct FileInfoValues final {
     std::string infoAudioCodec;
     // The chosen sound track ("2: eng · AC-3 5.1 · 48 kHz"), for a file of several; else empty.
     std::string infoSoundTrack;
+    // The file's chapters, a line each ("01  00:00:00.000  Overture"); empty without any.
+    std::string infoChapters;
+    int chapterCount = 0;
 };
 
 // The audio values are those of sound track `soundTrack` (from 1; 0: the last, as probed).

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "SoundTracks.h"
+#include "SplitParts.h"
 
 // Length and stream properties of one probed file (the last stream of each kind).
 struct MediaProbeResult final {
@@ -21,4 +23,6 @@ struct MediaProbeResult final {
     std::int32_t srcSampleRate = 0;
     std::int32_t srcChannels = 0;
     std::vector<SoundTrackFacts> soundTracks;  // every sound track, in file order
+    std::vector<ChapterMark> chapters;         // the file's chapters, in order
+    std::string title;                         // the file's title tag
 };

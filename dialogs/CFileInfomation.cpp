@@ -41,6 +41,15 @@ CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent) 
         audioForm->addRow("Sound Track:", m_soundTrack);
     }
     layout->addWidget(audio);
+    if (values.chapterCount > 0) {
+        // "Chapters: 12", the list where the pointer rests on it.
+        m_chapters = new QLineEdit(QString::number(values.chapterCount), this);
+        m_chapters->setReadOnly(true);
+        m_chapters->setToolTip(QString::fromStdString(values.infoChapters));
+        auto* chapters = new QFormLayout;
+        chapters->addRow("Chapters:", m_chapters);
+        layout->addLayout(chapters);
+    }
     auto* ok = new QPushButton("OK", this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -50,6 +59,13 @@ CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent) 
 
 QString CFileInfomation::BoxText(int index) const {
     return m_boxes.at(static_cast<std::size_t>(index))->text();
+}
+
+QString CFileInfomation::ChaptersText() const {
+    return m_chapters ? m_chapters->text() : QString();
+}
+QString CFileInfomation::ChaptersList() const {
+    return m_chapters ? m_chapters->toolTip() : QString();
 }
 
 QString CFileInfomation::SoundTrackText() const {

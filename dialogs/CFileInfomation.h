@@ -18,8 +18,12 @@ public:
     QString BoxText(int index) const;
     // The chosen sound track of a file of several, or empty.
     QString SoundTrackText() const;
+    // The chapter count shown (empty for a file without chapters), and their list.
+    QString ChaptersText() const;
+    QString ChaptersList() const;
 
 private:
     std::array<QLineEdit*, 8> m_boxes{};
     QLineEdit* m_soundTrack = nullptr;
+    QLineEdit* m_chapters = nullptr;
 };

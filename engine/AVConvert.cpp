@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "FFmpegHandles.h"
+#include "OutputTags.h"
 #include "StreamMeasures.h"
 
 JobProgress::JobProgress() {
@@ -23,6 +24,7 @@ bool AVConvert::ResetTasks(int count) {
     ForgetProgress();
     sourcePaths.clear();
     requestedOutputs.clear();
+    taskTags.clear();
     outputPaths.clear();
     taskReports.clear();
     clipStart.fill(0.0);
@@ -38,6 +40,7 @@ bool AVConvert::ResetTasks(int count) {
     taskCount = count;
     sourcePaths.resize(static_cast<std::size_t>(count));
     requestedOutputs.resize(static_cast<std::size_t>(count));
+    taskTags.resize(static_cast<std::size_t>(count));
     outputPaths.resize(static_cast<std::size_t>(count));
     taskReports.resize(static_cast<std::size_t>(count));
     return true;
@@ -180,6 +183,9 @@ int AVConvert::ProbeMedia() {
                                      par.ch_layout.nb_channels, par.sample_rate, tag("title"),
                                      static_cast<int>(par.bit_rate), par.codec_id});
     }
+    probe.chapters = ChaptersOf(*input);
+    const AVDictionaryEntry* title = av_dict_get(input->metadata, "title", nullptr, 0);
+    probe.title = title != nullptr ? title->value : "";
     probe.durationMicros = input->duration;
     probe.durationSeconds = input->duration / 1000000;
     return 0;

@@ -72,6 +72,14 @@ enum class TaskKind : std::uint8_t {
     Copy,     // its packets go out as they are, in a container chosen by their codec
 };
 
+// Tags a task's output gets instead of its source's (empty: the source's): a part of a split is
+// titled as the part, numbered "n/N", and its album is the recording it came from.
+struct TaskTags final {
+    std::string title;
+    std::string track;
+    std::string album;
+};
+
 // Filled by the front end before a run; read-only for the worker.
 struct JobInput : JobLimits, EncodeSettings {
     int taskCount = -1;
@@ -87,6 +95,7 @@ struct JobInput : JobLimits, EncodeSettings {
     // the last one, as when nothing was chosen.
     std::array<std::int32_t, kMaxTasks> soundTrack{};
     std::array<TaskKind, kMaxTasks> taskKind{};
+    std::vector<TaskTags> taskTags;  // a task's own tags (one entry per task)
     int totalTasksShown = 0;         // user-interface thread only
     double mergeTotalSeconds = 0.0;  // the merge worker's progress denominator
     // How many batch tasks are converted at once (1: one after the other, in task order; at

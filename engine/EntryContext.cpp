@@ -1,6 +1,7 @@
 #include "EntryContext.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "OutputFile.h"
 #include "OutputTags.h"
@@ -115,6 +116,45 @@ bool EntryContext::StopSeen() {
     return m_stopped;
 }
 
+namespace {
+
+// One chapter for each entry of a merge, titled with its own title, else its source's title
+// tag, else its file name; each as long as its entry's sound is planned to be.
+std::vector<ChapterMark> MergeChapters(const JobInput& in) {
+    std::vector<ChapterMark> chapters;
+    double at = 0.0;
+    for (int i = 0; i < in.taskCount; ++i) {
+        const auto task = static_cast<std::size_t>(i);
+        const std::string& source = in.sourcePaths[task];
+        if (source.empty()) {
+            continue;
+        }
+        std::string title = task < in.taskTags.size() ? in.taskTags[task].title : std::string();
+        std::error_code ignored;
+        if (title.empty() && std::filesystem::is_regular_file(source, ignored)) {
+            // The container's header holds the tags: no stream needs to be read. (Only a
+            // regular file: a pipe would wait for a writer.)
+            AVFormatContext* raw = nullptr;
+            if (avformat_open_input(&raw, source.c_str(), nullptr, nullptr) >= 0) {
+                const InputContextPtr opened(raw);
+                if (const AVDictionaryEntry* tag =
+                        av_dict_get(raw->metadata, "title", nullptr, 0)) {
+                    title = tag->value;
+                }
+            }
+        }
+        if (title.empty()) {
+            const std::string name = std::filesystem::path(source).filename().string();
+            title = name.substr(0, name.rfind('.'));
+        }
+        chapters.push_back({at, at + in.clipLength[task], title});
+        at += in.clipLength[task];
+    }
+    return chapters;
+}
+
+}  // namespace
+
 bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {
     std::string& outputPath = OutputPath();
     if (m_output.HeaderWritten()) {
@@ -126,8 +166,20 @@ bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {
         return true;
     }
     CopyDescriptiveTags(input, soundIndex, *m_output.Context(), m_output.audio.stream);
-    // A video output keeps its own pictures; a copy never has video.
     const JobInput& in = m_job.in;
+    const auto task = static_cast<std::size_t>(m_index);
+    if (task < in.taskTags.size()) {
+        ApplyTaskTags(in.taskTags[task], *m_output.Context());
+    }
+    // A merge makes a chapter of each entry; a task keeps its source's chapters within its clip.
+    const std::vector<ChapterMark> chapters =
+        m_mode == EntryMode::Merge ? MergeChapters(in)
+                                   : ChaptersWithin(ChaptersOf(input), ClipStart(),
+                                                    ClipStart() + ClipLength(), RunsToTheEnd());
+    if (const int ret = AddChapters(chapters, *m_output.Context()); ret < 0) {
+        return Fail("cannot add the chapters", ret);
+    }
+    // A video output keeps its own pictures; a copy never has video.
     if ((in.Copies(m_index) || !in.includeVideo) && m_output.TakesCover()) {
         if (auto cover = CoverForSource(input, m_sourcePath,
                                         CoverChoice{in.coverFromVideo, in.coverFromVideoSeconds})) {

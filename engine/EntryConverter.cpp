@@ -331,27 +331,47 @@ double EntryConverter::FrameSeconds(const AVFrame& frame, int streamIndex) const
     return static_cast<double>(pts) * av_q2d(input->streams[streamIndex]->time_base) - origin;
 }
 
+std::int64_t EntryConverter::PlaceAudioFrame(const AVFrame& frame) {
+    // A timestamp (in milliseconds, say) names the frame's first sample only to within half a
+    // tick. Every frame's timestamp and the samples counted since narrow down where the frames
+    // began; timestamps that leave the count (a gap) place the frames anew. The frames are
+    // thus placed to the sample, however far before the clip the seek landed.
+    AudioPlace& place = m_audioPlace;
+    const std::int64_t ts = frame.best_effort_timestamp;
+    if (ts == AV_NOPTS_VALUE) {
+        if (!place.known) {
+            return AV_NOPTS_VALUE;
+        }
+        const std::int64_t first = place.low + (place.high - place.low) / 2 + place.counted;
+        place.counted += frame.nb_samples;
+        return first;
+    }
+    const AVStream& stream = *m_source.input->streams[m_source.audioIndex];
+    const double perTick = av_q2d(stream.time_base) * frame.sample_rate;
+    const double centre = static_cast<double>(ts) * perTick;
+    const auto low = static_cast<std::int64_t>(std::ceil(centre - perTick / 2.0 - 1e-6));
+    const auto high =
+        std::max(low, static_cast<std::int64_t>(std::floor(centre + perTick / 2.0 + 1e-6)));
+    if (place.known && low - place.counted <= place.high && high - place.counted >= place.low) {
+        place.low = std::max(place.low, low - place.counted);
+        place.high = std::min(place.high, high - place.counted);
+    } else {
+        place = {true, low, high, 0};
+    }
+    const std::int64_t first = place.low + (place.high - place.low) / 2 + place.counted;
+    place.counted += frame.nb_samples;
+    return first;
+}
+
 int EntryConverter::LeadingSamplesToSkip(const AVFrame& frame) {
     if (m_skipUntil <= 0.0 || frame.sample_rate <= 0) {
         return 0;
     }
-    // Where the frame starts, in samples: a timestamp (in milliseconds, say) only says roughly
-    // where, so the samples counted since the frames before place it, held within what its
-    // timestamp allows; a timestamp that leaves the count far behind places it anew. The
-    // decoded stream is thus cut at the same sample however far before the clip the seek
-    // landed.
-    const AVRational perSample{1, frame.sample_rate};
-    std::int64_t first = 0;
-    if (frame.best_effort_timestamp != AV_NOPTS_VALUE) {
-        const AVStream& stream = *m_source.input->streams[m_source.audioIndex];
-        first = av_rescale_delta(stream.time_base, frame.best_effort_timestamp, perSample,
-                                 frame.nb_samples, &m_nextAudioSample, perSample);
-    } else if (m_nextAudioSample != AV_NOPTS_VALUE) {
-        first = m_nextAudioSample;
-        m_nextAudioSample += frame.nb_samples;
-    } else {
+    const std::int64_t first = PlaceAudioFrame(frame);
+    if (first == AV_NOPTS_VALUE) {
         return 0;  // no place at all: kept
     }
+    const AVRational perSample{1, frame.sample_rate};
     const AVFormatContext& input = *m_source.input;
     const std::int64_t origin = input.start_time != AV_NOPTS_VALUE
                                     ? av_rescale_q(input.start_time, AV_TIME_BASE_Q, perSample)

@@ -41,6 +41,9 @@ private:
     void ReceiveVideoFrames();
     void HandleVideoFrame(const AVFrame& frame);
     int LeadingSamplesToSkip(const AVFrame& frame);
+    // The first sample of a decoded sound frame, in samples of the stream's time; no value
+    // when nothing tells.
+    std::int64_t PlaceAudioFrame(const AVFrame& frame);
     double FrameSeconds(const AVFrame& frame, int streamIndex) const;
 
     bool ClipEndReached() const;
@@ -73,8 +76,16 @@ private:
     bool m_inputIsRm = false;
     bool m_outputIsRm = false;
     double m_skipUntil = 0.0;  // seconds from the source's start: decoded before the clip
-    std::int64_t m_nextAudioSample = AV_NOPTS_VALUE;  // where the next decoded sound starts
-    double m_readSeconds = 0.0;                       // how far the source's sound was read
+    // Where the decoded sound's frames begin: the first frame placed began at a sample from
+    // `low` to `high` (in the stream's time), and `counted` samples came since.
+    struct AudioPlace {
+        bool known = false;
+        std::int64_t low = 0;
+        std::int64_t high = 0;
+        std::int64_t counted = 0;
+    };
+    AudioPlace m_audioPlace;
+    double m_readSeconds = 0.0;  // how far the source's sound was read
     std::int64_t m_decodeCalls = 0;
     std::int64_t m_packetEstimate = 100;
     bool m_audioWriteFailed = false;  // ends the task

@@ -23,6 +23,7 @@ bool ApplyPlan(const JobPlan& plan, AVConvert& job) {
         job.clipToEnd[i] = task.toEnd;
         job.soundTrack[i] = task.soundTrack;
         job.taskKind[i] = task.kind;
+        job.taskTags[i] = task.tags;
         if (!task.source.empty()) {
             ++job.totalTasksShown;
             job.mergeTotalSeconds += length;

@@ -19,6 +19,7 @@ struct PlannedTask final {
     bool toEnd = true;   // no end set: to the end of the sound
     int soundTrack = 0;  // from 1; 0 the last one
     TaskKind kind = TaskKind::Convert;
+    TaskTags tags;  // instead of the source's (empty: the source's)
 };
 
 struct JobPlan final {

@@ -1,7 +1,9 @@
 #include "OutputTags.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -143,6 +145,90 @@ std::optional<CoverPicture> CoverForSource(const AVFormatContext& input, const s
         cover = CoverFromVideo(path, choice.seconds);
     }
     return cover;
+}
+
+void ApplyTaskTags(const TaskTags& tags, AVFormatContext& output) {
+    for (const auto& [key, value] :
+         {std::pair{"title", &tags.title}, std::pair{"track", &tags.track},
+          std::pair{"album", &tags.album}}) {
+        if (!value->empty()) {
+            av_dict_set(&output.metadata, key, value->c_str(), 0);
+        }
+    }
+}
+
+std::vector<ChapterMark> ChaptersOf(const AVFormatContext& input) {
+    std::vector<ChapterMark> chapters;
+    const double origin = input.start_time != AV_NOPTS_VALUE
+                              ? static_cast<double>(input.start_time) / AV_TIME_BASE
+                              : 0.0;
+    for (unsigned i = 0; i < input.nb_chapters; ++i) {
+        const AVChapter& chapter = *input.chapters[i];
+        const double base = av_q2d(chapter.time_base);
+        const AVDictionaryEntry* title = av_dict_get(chapter.metadata, "title", nullptr, 0);
+        chapters.push_back({std::max(0.0, static_cast<double>(chapter.start) * base - origin),
+                            std::max(0.0, static_cast<double>(chapter.end) * base - origin),
+                            title != nullptr ? title->value : ""});
+    }
+    return chapters;
+}
+
+std::vector<ChapterMark> ChaptersWithin(const std::vector<ChapterMark>& chapters, double start,
+                                        double end, bool toEnd) {
+    std::vector<ChapterMark> within;
+    for (const ChapterMark& chapter : chapters) {
+        const double from = std::max(chapter.start, start);
+        const double to = toEnd ? chapter.end : std::min(chapter.end, end);
+        if (to > from) {
+            within.push_back({from - start, to - start, chapter.title});
+        }
+    }
+    return within;
+}
+
+int AddChapters(const std::vector<ChapterMark>& chapters, AVFormatContext& output) {
+    // Ogg and FLAC keep chapters as comments (CHAPTER001=00:01:02.500, CHAPTER001NAME=Title),
+    // which their muxers here do not write from the chapters themselves.
+    const char* format = output.oformat != nullptr ? output.oformat->name : "";
+    const bool asComments = std::strcmp(format, "ogg") == 0 || std::strcmp(format, "oga") == 0 ||
+                            std::strcmp(format, "opus") == 0 || std::strcmp(format, "flac") == 0;
+    if (asComments) {
+        for (std::size_t i = 0; i < chapters.size() && i < 999; ++i) {
+            const auto millis = std::llround(chapters[i].start * 1000.0);
+            char key[32];
+            char value[48];
+            std::snprintf(key, sizeof key, "CHAPTER%03zu", i + 1);
+            std::snprintf(value, sizeof value, "%02lld:%02lld:%02lld.%03lld", millis / 3600000,
+                          millis / 60000 % 60, millis / 1000 % 60, millis % 1000);
+            av_dict_set(&output.metadata, key, value, 0);
+            if (!chapters[i].title.empty()) {
+                std::strncat(key, "NAME", sizeof key - std::strlen(key) - 1);
+                av_dict_set(&output.metadata, key, chapters[i].title.c_str(), 0);
+            }
+        }
+        return 0;
+    }
+    for (const ChapterMark& mark : chapters) {
+        auto** grown = static_cast<AVChapter**>(
+            av_realloc_array(output.chapters, output.nb_chapters + 1, sizeof(AVChapter*)));
+        if (grown == nullptr) {
+            return AVERROR(ENOMEM);
+        }
+        output.chapters = grown;
+        auto* chapter = static_cast<AVChapter*>(av_mallocz(sizeof(AVChapter)));
+        if (chapter == nullptr) {
+            return AVERROR(ENOMEM);
+        }
+        chapter->id = output.nb_chapters + 1;
+        chapter->time_base = AVRational{1, 1000};
+        chapter->start = std::llround(mark.start * 1000.0);
+        chapter->end = std::max<std::int64_t>(chapter->start, std::llround(mark.end * 1000.0));
+        if (!mark.title.empty()) {
+            av_dict_set(&chapter->metadata, "title", mark.title.c_str(), 0);
+        }
+        output.chapters[output.nb_chapters++] = chapter;
+    }
+    return 0;
 }
 
 bool CarriesCover(const AVOutputFormat& format) {

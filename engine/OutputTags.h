@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "AVConvert.h"
 #include "FFmpegHandles.h"
 #include "Pictures.h"
+#include "SplitParts.h"
 
 namespace tolvane {
 
@@ -34,6 +36,20 @@ struct CoverChoice final {
 // The source's own cover, else (when chosen) a picture of its video.
 std::optional<CoverPicture> CoverForSource(const AVFormatContext& input, const std::string& path,
                                            CoverChoice choice);
+
+// A task's own tags over the source's (see TaskTags).
+void ApplyTaskTags(const TaskTags& tags, AVFormatContext& output);
+
+// The chapters of a file, in seconds from its start (its first timestamp), in file order.
+std::vector<ChapterMark> ChaptersOf(const AVFormatContext& input);
+// The chapters that fall in the clip from `start` to `end` seconds (`toEnd`: to the end), cut to
+// it and counted from its start.
+std::vector<ChapterMark> ChaptersWithin(const std::vector<ChapterMark>& chapters, double start,
+                                        double end, bool toEnd);
+// Gives `output` the chapters (seconds from its start), before its header: the muxers write them
+// as ID3 CHAP frames, MP4 chapters, ASF markers, Matroska chapters, and in Ogg and FLAC as
+// CHAPTERnnn comments. Returns 0 or an AVERROR.
+int AddChapters(const std::vector<ChapterMark>& chapters, AVFormatContext& output);
 
 // Outputs that carry a cover picture: MP3 (ID3v2), MP4/M4A and FLAC.
 bool CarriesCover(const AVOutputFormat& format);

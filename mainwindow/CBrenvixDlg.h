@@ -15,6 +15,7 @@
 #include "ClipHost.h"
 #include "FileInfoValues.h"
 #include "OutputSettings.h"
+#include "SplitParts.h"
 #include "WindowServices.h"
 #include "Workers.h"
 
@@ -29,6 +30,9 @@ class QComboBox;
 class QSpinBox;
 class QLabel;
 class QMenu;
+namespace tolvane {
+struct PlannedTask;
+}
 
 // Control ids of the main window (also each control's objectName).
 namespace ids {
@@ -61,6 +65,9 @@ inline constexpr int kFilesAtOnce = 1150;
 // What the source cell of a row keeps besides its text.
 inline constexpr int kSoundTracksRole = Qt::UserRole + 1;  // QStringList: the file's track labels
 inline constexpr int kSoundTrackRole = Qt::UserRole + 2;   // int: the chosen track, 0 the last
+// QVariantMap: the part of a split the row is ("number", "count", "title", "album", and its
+// exact "start", "end", "toEnd"); none for a whole file.
+inline constexpr int kPartRole = Qt::UserRole + 3;
 
 // Columns of the task list.
 namespace column {
@@ -251,8 +258,16 @@ private:
     void FillRow(int row, const QString& path, bool checked, const QString& format);
     void RemoveSelectedRow(bool stopPreview);
     void ShowContextMenu(const QPoint& globalPos);
+    // Splits the selected row at its chapters, or at the times a pasted list names.
+    void SplitSelectedRowByChapters();
+    void SplitSelectedRowAtTimes();
     // The sound track a row converts: its number from 1, or 0 for the file's last one. The
     // source cell keeps it and the file's track labels, and its tooltip names it.
+    // Puts a row for each part of `split` where row `row` stands, each clipped to its part and
+    // checked.
+    void SplitRow(int row, const SplitParse& split);
+    // A split part's exact times, its name and its tags, for the run.
+    void ApplyRowPart(int row, tolvane::PlannedTask& task) const;
     void SetRowSoundTrack(int row, int number);
     int RowSoundTrack(int row) const;
 

@@ -109,6 +109,7 @@ void CBrenvixDlg::StartRun(bool merge) {
             return;  // a file name without a dot: nothing starts, the rows keep their state
         }
         task.output = *output;
+        ApplyRowPart(row, task);
     }
     AVConvert& job = SharedJob();
     tolvane::ApplyPlan(plan, job);

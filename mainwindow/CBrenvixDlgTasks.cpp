@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <filesystem>
 #include <memory>
 #include <thread>
 
@@ -23,6 +24,8 @@
 #include "CCheckListCtrl.h"
 #include "CFileInfomation.h"
 #include "CSettings.h"
+#include "CSplitDialog.h"
+#include "JobPlan.h"
 #include "MessagePresenter.h"
 #include "Paths.h"
 #include "SkinIds.h"
@@ -465,8 +468,16 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
     QAction* clip = menu.addAction("Clip...");
     menu.addSeparator();
     QAction* info = menu.addAction("File Information...");
-    // The sound track the selected row converts, when its file has any.
     const int row = m_list->SelectedRow();
+    // A long recording in parts: at its chapters (only a file that has them), or at times.
+    menu.addSeparator();
+    QAction* splitChapters = nullptr;
+    if (selected && PrepareSelectedFileInfo() && m_fileInfo.chapterCount > 0) {
+        splitChapters = menu.addAction("Split by chapters");
+    }
+    QAction* splitTimes = menu.addAction("Split at times\u2026");
+    splitTimes->setEnabled(selected);
+    // The sound track the selected row converts, when its file has any.
     const QStringList tracks =
         selected ? m_list->item(row, column::kSource)->data(kSoundTracksRole).toStringList()
                  : QStringList();
@@ -510,7 +521,122 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
         OnClip();
     } else if (picked == info) {
         OnFileInformation();
+    } else if (picked != nullptr && picked == splitChapters) {
+        SplitSelectedRowByChapters();
+    } else if (picked == splitTimes) {
+        SplitSelectedRowAtTimes();
     }
+}
+
+void CBrenvixDlg::SplitSelectedRowByChapters() {
+    const int row = m_list->SelectedRow();
+    if (row < 0 || !ProbeForList(m_list->item(row, column::kSource)->text(), nullptr)) {
+        return;
+    }
+    const MediaProbeResult& probe = m_job->probe;
+    const SplitParse split =
+        PartsFromChapters(probe.chapters, static_cast<double>(probe.durationMicros) / 1e6);
+    SplitRow(row, split);
+    if (!split.problems.empty()) {
+        QStringList lines;
+        for (const std::string& problem : split.problems) {
+            lines << QString::fromStdString(problem);
+        }
+        m_services.messages->Show(this, "Chapters left out:\n" + lines.join('\n'));
+    }
+}
+
+void CBrenvixDlg::SplitSelectedRowAtTimes() {
+    const int row = m_list->SelectedRow();
+    if (row < 0 || !ProbeForList(m_list->item(row, column::kSource)->text(), nullptr)) {
+        return;
+    }
+    CSplitDialog dialog(static_cast<double>(m_job->probe.durationMicros) / 1e6, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        SplitRow(row, dialog.Parts());
+    }
+}
+
+void CBrenvixDlg::SplitRow(int row, const SplitParse& split) {
+    if (split.parts.empty()) {
+        return;
+    }
+    // The probe of the row's file is the job's (its caller made it).
+    const QString path = m_list->item(row, column::kSource)->text();
+    const int track = RowSoundTrack(row);
+    const QString format = m_list->item(row, column::kFormat)->text();
+    const std::string stem = std::filesystem::path(path.toStdString()).stem().string();
+    const QString album =
+        QString::fromStdString(m_job->probe.title.empty() ? stem : m_job->probe.title);
+    const int count = static_cast<int>(split.parts.size());
+    m_list->removeRow(row);
+    for (int i = 0; i < count; ++i) {
+        const SplitPart& part = split.parts[static_cast<std::size_t>(i)];
+        const int at = row + i;
+        m_list->insertRow(at);
+        FillRow(at, path, true, format);
+        SetRowSoundTrack(at, track);
+        m_list->item(at, column::kStart)
+            ->setText(
+                QString::fromStdString(FormatTimeText(static_cast<std::int64_t>(part.start))));
+        if (!part.toEnd) {
+            m_list->item(at, column::kEnd)
+                ->setText(
+                    QString::fromStdString(FormatTimeText(static_cast<std::int64_t>(part.end))));
+        }
+        const QString title = part.title.empty() ? QStringLiteral("Part %1").arg(i + 1)
+                                                 : QString::fromStdString(part.title);
+        QTableWidgetItem* source = m_list->item(at, column::kSource);
+        source->setData(kPartRole, QVariantMap{{"number", i + 1},
+                                               {"count", count},
+                                               {"title", QString::fromStdString(part.title)},
+                                               {"album", album},
+                                               {"start", part.start},
+                                               {"end", part.end},
+                                               {"toEnd", part.toEnd}});
+        source->setToolTip(source->toolTip() +
+                           QStringLiteral("\nPart %1 of %2: %3").arg(i + 1).arg(count).arg(title));
+    }
+    m_list->clearSelection();
+    m_list->setCurrentCell(row, 0);
+    m_list->selectRow(row);
+    SetButtonStatesAfterAdd();
+    PrepareSelectedFileInfo();
+}
+
+void CBrenvixDlg::ApplyRowPart(int row, tolvane::PlannedTask& task) const {
+    const QVariantMap part = m_list->item(row, column::kSource)->data(kPartRole).toMap();
+    if (part.isEmpty()) {
+        return;
+    }
+    const int number = part["number"].toInt();
+    const int count = part["count"].toInt();
+    const std::string title = part["title"].toString().toStdString();
+    // Its exact times while the row still shows them (the clip dialog may have changed them).
+    const double start = part["start"].toDouble();
+    const double end = part["end"].toDouble();
+    const bool startShown = m_list->item(row, column::kStart)->text().toStdString() ==
+                            FormatTimeText(static_cast<std::int64_t>(start));
+    const bool endShown = part["toEnd"].toBool()
+                              ? task.toEnd
+                              : m_list->item(row, column::kEnd)->text().toStdString() ==
+                                    FormatTimeText(static_cast<std::int64_t>(end));
+    if (startShown) {
+        task.start = start;
+    }
+    if (endShown && !part["toEnd"].toBool()) {
+        task.end = end;
+        task.toEnd = false;
+    }
+    const std::filesystem::path whole(task.output);
+    const std::string extension = whole.extension().string();
+    task.output =
+        (whole.parent_path() /
+         (PartFileStem(whole.stem().string(), number, count, title, extension) + extension))
+            .string();
+    task.tags = {title.empty() ? "Part " + std::to_string(number) : title,
+                 std::to_string(number) + "/" + std::to_string(count),
+                 part["album"].toString().toStdString()};
 }
 
 void CBrenvixDlg::OnFileInformation() {

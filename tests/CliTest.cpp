@@ -217,6 +217,72 @@ TEST(Cli, ReadsThatFailAreFailuresAndDamagedSourcesSayWhereTheirSoundEnds) {
         << r.output;
 }
 
+// ffprobe's chapters of a file, "start end title" a line each (seconds to the millisecond).
+std::string Chapters(const std::string& path) {
+    return RunCommand(
+        "ffprobe -v error -show_entries chapter=start_time,end_time:chapter_tags=title "
+        "-of csv=p=0 '" +
+        path + "'");
+}
+
+// A recording in parts: at its chapters and at a list of times, to MP3, OGG, WAV and copies;
+// parts named, tagged and back to back; chapters kept where the output holds them, and made
+// by a merge.
+TEST(Cli, SplitsKeepsAndMakesChapters) {
+    ScratchDir out;
+    const std::string source = M("chapters3.mkv");
+    CliResult r = Cli("--info " + source);
+    EXPECT_NE(r.output.find("Chapters\n  01  00:00:00.000  Overture\n  02  00:00:02.000  Second "
+                            "Song\n  03  00:00:04.500  Encore"),
+              std::string::npos)
+        << r.output;
+
+    for (const char* format : {"mp3", "ogg", "copy"}) {
+        r = Cli(std::string("-q --split-chapters -f ") + format + " -o " + out.File(format) + " " +
+                source);
+        EXPECT_EQ(r.exitCode, 0) << r.output;
+        EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), 3) << r.output;
+    }
+    const std::string second = out.File("mp3/chapters3 - 02 - Second Song.mp3");
+    const std::string tags =
+        RunCommand("ffprobe -v error -show_entries format_tags=title,track,album -of csv=p=0 '" +
+                   second + "'");
+    EXPECT_NE(tags.find("Second Song,2/3,Evening Concert"), std::string::npos) << tags;
+    EXPECT_NEAR(DecodedSeconds(second), 2.5, 0.05);
+    EXPECT_NEAR(DecodedSeconds(out.File("ogg/chapters3 - 03 - Encore.ogg")), 1.5, 0.03);
+    EXPECT_TRUE(fs::exists(out.File("copy/chapters3 - 01 - Overture.wav")));
+
+    // Back to back: the parts joined again are the source's sound, sample for sample.
+    const std::string list = out.File("times.txt");
+    std::ofstream(list) << "0:00 First\nbad line\nSecond - 0:02.5\n";
+    r = Cli("-q -f wav -r 44100 -c 1 --split-at " + list + " -o " + out.File("wav") + " " + source);
+    EXPECT_NE(r.output.find("line 2: no time"), std::string::npos) << r.output;
+    std::vector<std::int16_t> joined =
+        DecodedSamples(out.File("wav/chapters3 - 01 - First.wav"), 44100);
+    const std::vector<std::int16_t> rest =
+        DecodedSamples(out.File("wav/chapters3 - 02 - Second.wav"), 44100);
+    EXPECT_EQ(joined.size(), 110250u);
+    joined.insert(joined.end(), rest.begin(), rest.end());
+    EXPECT_TRUE(joined == DecodedSamples(source, 44100)) << "no sample lost or doubled";
+
+    // Kept: a whole conversion keeps the source's chapters, also as Ogg and FLAC comments.
+    for (const char* format : {"mp3", "m4a", "ogg", "flac"}) {
+        Cli(std::string("-q -f ") + format + " -o " + out.File("whole") + " " + source);
+        const std::string chapters = Chapters(out.File("whole/chapters3." + std::string(format)));
+        EXPECT_NE(chapters.find("2.000000,4.500000,Second Song"), std::string::npos)
+            << format << ":\n"
+            << chapters;
+    }
+    // Made: a merge of three files has a chapter of each, at their places.
+    Cli("-q -m -o " + out.File("merge") + " " + M("short_1s.mp4") + " " + M("audio_only.m4a") +
+        " " + M("tagged_cover.mp4"));
+    const std::string merged = Chapters(out.File("merge/short_1s.mp3"));
+    EXPECT_NE(merged.find("0.000000,1.000000,short_1s\n1.000000,6.000000,audio_only\n"
+                          "6.000000,9.000000,Night Song"),
+              std::string::npos)
+        << merged;
+}
+
 TEST(Cli, MergeWritesOneFileNamedAfterTheFirst) {
     ScratchDir out;
     const CliResult r =

@@ -12,8 +12,10 @@
 #include <QDBusMessage>
 #include <QDBusVirtualObject>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -23,6 +25,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <thread>
 
 #include "AVConvert.h"
@@ -34,6 +37,7 @@
 #include "CControlButton.h"
 #include "CFileInfomation.h"
 #include "CSettings.h"
+#include "CSplitDialog.h"
 #include "ElidingComboBox.h"
 #include "FFmpegHandles.h"
 #include "MainWindowFixture.h"
@@ -1073,6 +1077,77 @@ TEST(MainWindow, TheCurrentFileLineNamesWithoutADotAndAFolderThatIsGone) {
     w.RunToEnd(ids::kMerge);
     EXPECT_TRUE(fs::is_directory(gone));
     EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
+}
+
+// Opens the context menu of the selected row; picks the entry `text` when it is there, and then
+// runs `then` (on a dialog the entry opens). Returns the menu's entries.
+QStringList PickInMenu(Window& w, const QString& text, const std::function<void()>& then = {}) {
+    QStringList entries;
+    QTimer::singleShot(0, [&entries, text, then] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu == nullptr) {
+            return;
+        }
+        QAction* wanted = nullptr;
+        for (QAction* action : menu->actions()) {
+            entries << action->text();
+            if (action->text() == text && action->isEnabled()) {
+                wanted = action;
+            }
+        }
+        if (wanted == nullptr) {
+            menu->close();
+            return;
+        }
+        if (then) {
+            QTimer::singleShot(0, then);
+        }
+        menu->setActiveAction(wanted);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    emit w.List()->customContextMenuRequested(QPoint(10, 10));
+    return entries;
+}
+
+// A recording split into its chapters, another at pasted times: a checked row per part, each
+// clipped to it, converted under the part's name with its exact times.
+TEST(MainWindow, SplitsARowByItsChaptersAndAtPastedTimes) {
+    Window w;
+    w.Add({M("chapters3.mkv"), M("short_1s.mp4")});
+    w.Select(0);
+    EXPECT_TRUE(PickInMenu(w, "Split by chapters").contains("Split by chapters"));
+    ASSERT_EQ(w.List()->rowCount(), 4);
+    EXPECT_EQ(w.Cell(1, column::kStart), "00:00:02");
+    EXPECT_EQ(w.Cell(1, column::kEnd), "00:00:04");
+    EXPECT_EQ(w.Cell(2, column::kEnd), "00:00:06");
+    EXPECT_TRUE(w.List()->IsRowChecked(2));
+    EXPECT_TRUE(w.List()->item(1, column::kSource)->toolTip().contains("Part 2 of 3: Second Song"));
+
+    w.Select(3);
+    QString understood;
+    const QStringList entries = PickInMenu(w, "Split at times\u2026", [&understood] {
+        auto* dialog = qobject_cast<CSplitDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        dialog->Editor()->setPlainText("0:00 Intro\n0:00.5 - Rest\nnonsense");
+        understood = dialog->Understood()->text();
+        dialog->OkButton()->click();
+    });
+    EXPECT_FALSE(entries.contains("Split by chapters")) << "a file without chapters";
+    EXPECT_TRUE(understood.startsWith("2 parts:")) << understood.toStdString();
+    EXPECT_TRUE(understood.contains("Left out: line 3")) << understood.toStdString();
+    ASSERT_EQ(w.List()->rowCount(), 5);
+
+    w.RunToEnd(ids::kConvert);
+    const QString out = w.OutputFolder();
+    EXPECT_NEAR(DecodedSeconds((out + "/chapters3 - 02 - Second Song.mp3").toStdString()), 2.5,
+                0.05)
+        << "its exact times, not the row's whole seconds";
+    EXPECT_NEAR(DecodedSeconds((out + "/short_1s - 02 - Rest.mp3").toStdString()), 0.5, 0.05);
+    for (int row = 0; row < 5; ++row) {
+        EXPECT_EQ(w.Cell(row, column::kStatus), "Completed") << row;
+    }
 }
 
 // The keyboard and the window manager in a real X window: the focused button shows it, Tab

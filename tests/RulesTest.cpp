@@ -15,6 +15,7 @@
 #include "FormatPresets.h"
 #include "Paths.h"
 #include "SoundTracks.h"
+#include "SplitParts.h"
 #include "TimeText.h"
 
 namespace tolvane::test {
@@ -194,6 +195,61 @@ TEST(Rules, NumbersAreTheSameInEveryLocale) {
     EXPECT_EQ(NumberOfText("4.75 kbps"), 4750);
     EXPECT_EQ(NumberOfText("5.15 kbps"), 5150);
     std::setlocale(LC_ALL, previous.c_str());
+}
+
+// The parts of a split: a pasted list in each accepted form, with the lines it cannot take
+// reported; a CUE sheet; chapters past the end or overlapping; and the parts' names.
+TEST(Split, ListsSheetsAndChaptersGiveThePartsOrSayWhyNot) {
+    const SplitParse list = ParseSplitList(
+        "00:00 Overture\n"
+        "\n"
+        "Second Song - 17:24\n"
+        "21:14.5 - Encore\n"
+        "1:02:03 \u2013 Finale\n"
+        "just words\n"
+        "20:00 Too early\n"
+        "3:00:00 Too late\n",
+        2 * 3600.0);
+    ASSERT_EQ(list.parts.size(), 4u);
+    EXPECT_EQ(list.parts[0].title, "Overture");
+    EXPECT_EQ(list.parts[0].end, 17 * 60 + 24);
+    EXPECT_EQ(list.parts[1].title, "Second Song");
+    EXPECT_DOUBLE_EQ(list.parts[2].start, 21 * 60 + 14.5);
+    EXPECT_EQ(list.parts[2].title, "Encore");
+    EXPECT_EQ(list.parts[3].start, 3723);
+    EXPECT_EQ(list.parts[3].title, "Finale");
+    EXPECT_TRUE(list.parts[3].toEnd);
+    EXPECT_EQ(list.parts[3].end, 7200);
+    ASSERT_EQ(list.problems.size(), 3u);
+    EXPECT_NE(list.problems[0].find("line 6"), std::string::npos) << list.problems[0];
+    EXPECT_NE(list.problems[1].find("not after"), std::string::npos) << list.problems[1];
+    EXPECT_NE(list.problems[2].find("past the end"), std::string::npos) << list.problems[2];
+    EXPECT_LT(ParseSplitTime("1:60"), 0.0);
+    EXPECT_LT(ParseSplitTime("12:3"), 0.0);
+
+    const SplitParse cue = ParseSplitList(
+        "PERFORMER \"Band\"\nTITLE \"Live\"\nFILE \"live.wav\" WAVE\n"
+        "  TRACK 01 AUDIO\n    TITLE \"Intro\"\n    INDEX 00 00:00:00\n    INDEX 01 00:00:00\n"
+        "  TRACK 02 AUDIO\n    TITLE \"Song\"\n    INDEX 01 03:10:37\n",
+        600.0);
+    ASSERT_EQ(cue.parts.size(), 2u);
+    EXPECT_EQ(cue.parts[0].title, "Intro");
+    EXPECT_DOUBLE_EQ(cue.parts[1].start, 190 + 37 / 75.0);
+    EXPECT_EQ(cue.parts[1].title, "Song");
+
+    const SplitParse chapters = PartsFromChapters(
+        {{0, 100, "A"}, {90, 200, "Overlaps"}, {100, 300, "B"}, {400, 500, "Past"}}, 300.0);
+    ASSERT_EQ(chapters.parts.size(), 2u);
+    EXPECT_EQ(chapters.parts[1].title, "B");
+    EXPECT_TRUE(chapters.parts[1].toEnd);
+    EXPECT_EQ(chapters.problems.size(), 2u);
+
+    EXPECT_EQ(PartFileStem("Concert", 3, 12, "Encore / Reprise", ".mp3"),
+              "Concert - 03 - Encore _ Reprise");
+    EXPECT_EQ(PartFileStem("Book", 7, 120, "", ".ogg"), "Book - 007 - Part 7");
+    const std::string longName = PartFileStem("x", 1, 1, std::string(300, 'a') + "\u00e9", ".mp3");
+    EXPECT_LE(longName.size() + 4, 255u);
+    EXPECT_NE(static_cast<unsigned char>(longName.back()) & 0xC0, 0x80) << "not cut in a character";
 }
 
 }  // namespace

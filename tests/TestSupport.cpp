@@ -59,8 +59,14 @@ JobPlan TestPlan(const std::vector<TaskSpec>& tasks, const AudioSettings& audio)
                 prober.ProbeMedia() == 0 ? static_cast<double>(prober.probe.durationSeconds) : 0.0;
         }
         // An end below 0 is an untrimmed row.
-        plan.tasks.push_back(
-            {wanted.source, wanted.output, wanted.start, end, wanted.end < 0, wanted.soundTrack});
+        plan.tasks.push_back({wanted.source,
+                              wanted.output,
+                              wanted.start,
+                              end,
+                              wanted.end < 0,
+                              wanted.soundTrack,
+                              TaskKind::Convert,
+                              {}});
     }
     plan.settings.audioBitRate = audio.bitRate;
     plan.settings.audioChannels = audio.channels;

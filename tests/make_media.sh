@@ -144,6 +144,16 @@ make impulse_1000.wav -f lavfi -i "aevalsrc='if(eq(n\,1000)\,0.9\,0)':s=44100:d=
 make loud_float.wav -f lavfi -i "aevalsrc='2*sin(2*PI*440*t)':s=44100:d=2" -c:a pcm_f32le
 make rising_vorbis.webm -f lavfi -i "$small" -f lavfi -i "aevalsrc='sin(2*PI*(200+300*t)*t)':s=44100:d=6" \
     -t 6 -c:v libvpx -deadline realtime -c:a libvorbis -ac 1
+# A recording with three chapters over a continuous tone (and a title: the album of its parts).
+if [ ! -s chapters3.mkv ]; then
+    printf '%s\n' ';FFMETADATA1' 'title=Evening Concert' \
+        '[CHAPTER]' 'TIMEBASE=1/1000' 'START=0' 'END=2000' 'title=Overture' \
+        '[CHAPTER]' 'TIMEBASE=1/1000' 'START=2000' 'END=4500' 'title=Second Song' \
+        '[CHAPTER]' 'TIMEBASE=1/1000' 'START=4500' 'END=6000' 'title=Encore' > chapters3.txt
+    ff -f lavfi -i "$small" -f lavfi -i "sine=frequency=440:sample_rate=44100" -i chapters3.txt \
+        -map 0:v -map 1:a -map_metadata 2 -map_chapters 2 -t 6 -c:v mpeg4 -c:a pcm_s16le \
+        tmp.chapters3.mkv && mv tmp.chapters3.mkv chapters3.mkv
+fi
 # A Matroska file without a title whose one track is named, with a font and two pictures
 # attached: a screenshot and a cover.
 [ -s font.ttf ] || printf 'not really a font\n' > font.ttf
