@@ -17,7 +17,9 @@
 #include "PreviewTransport.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
+#include "SoundEnvelope.h"
 #include "TimeText.h"
+#include "WaveformStrip.h"
 
 namespace {
 
@@ -41,6 +43,11 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent, MessagePresenter* mess
 
     m_preview = new PictureFrame(this);
     m_preview->setGeometry(skin::Rect(skin::kClipPreview));
+    m_waveform = new WaveformStrip(this);
+    m_waveform->setGeometry(skin::Rect(skin::kClipWaveform));
+    connect(m_waveform, &WaveformStrip::SeekRequested, this, &CClipDialog::SeekToShare);
+    m_waveformTimer.setInterval(100);
+    connect(&m_waveformTimer, &QTimer::timeout, this, &CClipDialog::RefreshWaveform);
 
     m_positionSlider = new CBitmapSlider(this, kPositionSliderId);
     m_positionSlider->move(skin::kClipSlider.x, skin::kClipSlider.y);
@@ -177,6 +184,47 @@ void CClipDialog::showEvent(QShowEvent* event) {
     m_positionSlider->SetSelectionMode(2);
     // The keyboard starts on Play: Space pauses, Enter is OK, Escape is Cancel.
     m_play->setFocus(Qt::OtherFocusReason);
+    // The sound of the whole file, read in the background and drawn as it comes.
+    m_envelope = std::make_unique<tolvane::SoundEnvelope>(m_host.LastSelectedPath().toStdString(),
+                                                          m_waveform->width());
+    m_waveform->SetPeaks({});
+    m_waveformTimer.start();
+}
+
+bool CClipDialog::WaveformDone() const {
+    return m_envelope && m_envelope->Done();
+}
+
+void CClipDialog::RefreshWaveform() {
+    if (!m_envelope) {
+        return;
+    }
+    const double seconds = m_envelope->Seconds();
+    if (seconds <= 0.0) {
+        return;
+    }
+    m_waveform->SetPeaks(m_envelope->Peaks());
+    std::vector<double> chapters;
+    for (const ChapterMark& chapter : m_envelope->Chapters()) {
+        chapters.push_back(chapter.start / seconds);
+    }
+    const bool playing = m_positionSlider->isEnabled();
+    m_waveform->SetMarks(static_cast<double>(Seconds(m_begin->text())) / seconds,
+                         static_cast<double>(Seconds(m_end->text())) / seconds,
+                         playing ? m_positionSlider->GetPos() / 1000.0 : -1.0, chapters);
+}
+
+void CClipDialog::SeekToShare(double share) {
+    m_positionSlider->SetPos(static_cast<int>(std::lround(share * 1000.0)));
+    m_transport->Seek();
+    RefreshWaveform();
+}
+
+void CClipDialog::done(int result) {
+    // Closing in any way ends the reading of the sound.
+    m_waveformTimer.stop();
+    m_envelope.reset();
+    QDialog::done(result);
 }
 
 void CClipDialog::paintEvent(QPaintEvent*) {

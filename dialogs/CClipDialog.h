@@ -4,6 +4,8 @@
 // OK writes into the task's row.
 
 #include <QDialog>
+#include <QTimer>
+#include <memory>
 
 #include "ClipHost.h"
 
@@ -15,6 +17,10 @@ class QLabel;
 class QPushButton;
 
 class MessagePresenter;
+class WaveformStrip;
+namespace tolvane {
+class SoundEnvelope;
+}
 
 class CClipDialog final : public QDialog {
     Q_OBJECT
@@ -51,6 +57,9 @@ public:
     CControlButton* PlayButton() const { return m_play; }
     CControlButton* StopButton() const { return m_stop; }
     PictureFrame* Preview() const { return m_preview; }
+    WaveformStrip* Waveform() const { return m_waveform; }
+    // Whether the sound's envelope has been read whole.
+    bool WaveformDone() const;
     QPushButton* Button(const QString& text) const;
 
 protected:
@@ -59,10 +68,13 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override;
+    void done(int result) override;
 
 private:
     void SetUpPlayer();
     void SetTimes(long long begin, long long end, long long cut);
+    void RefreshWaveform();
+    void SeekToShare(double share);
 
     ClipHost& m_host;
     QPixmap m_background;
@@ -76,6 +88,9 @@ private:
     QLabel* m_end;
     QLabel* m_cut;
     QLabel* m_position;
+    WaveformStrip* m_waveform;
+    std::unique_ptr<tolvane::SoundEnvelope> m_envelope;  // while the dialog shows a file
+    QTimer m_waveformTimer;
     MessagePresenter* m_messages;
     PreviewTransport* m_transport;
     bool m_closing = false;

@@ -83,7 +83,9 @@ inline constexpr Faces kStopFaces{304, 304, 303};
 
 // ---- Clip dialog (background 311) ----
 inline constexpr Box kClipWindow{0, 0, 423, 455};
-inline constexpr Box kClipPreview{2, 2, 419, 236};
+inline constexpr Box kClipPreview{2, 2, 419, 192};
+// The sound of the whole file, under the picture.
+inline constexpr Box kClipWaveform{2, 196, 419, 42};
 inline constexpr Box kClipSlider{2, 242, 419, 18};
 inline constexpr Box kClipPlayButton{14, 268, 54, 37};
 inline constexpr Box kClipStopButton{74, 266, 60, 42};

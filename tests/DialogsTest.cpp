@@ -372,6 +372,17 @@ TEST(FileInformation, ShowsTheDisplayTexts) {
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(dialog.BoxText(i), expected[i]) << i;
     }
+    EXPECT_TRUE(dialog.ChaptersText().isEmpty()) << "nothing for a file without chapters";
+
+    // A file with chapters: their number, and the list where the pointer rests.
+    MediaProbeResult probe;
+    probe.chapters = {{0, 2, "Overture"}, {2, 4.5, "Second Song"}, {4.5, 6, "Encore"}};
+    const FileInfoValues withChapters = MakeFileInfoValues(probe, "/clips/concert.mkv", "00:00:06");
+    CFileInfomation chaptered(withChapters);
+    EXPECT_EQ(chaptered.ChaptersText(), "3");
+    EXPECT_EQ(
+        chaptered.ChaptersList(),
+        "01  00:00:00.000  Overture\n02  00:00:02.000  Second Song\n03  00:00:04.500  Encore");
 }
 
 TEST(About, BannerVersionAndAlwaysUnderlinedLinks) {

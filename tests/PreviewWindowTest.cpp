@@ -23,6 +23,7 @@
 #include "PictureFrame.h"
 #include "PreviewEngine.h"
 #include "TestSupport.h"
+#include "WaveformStrip.h"
 #include "WidgetFakes.h"
 
 namespace tolvane::test {
@@ -370,6 +371,36 @@ TEST(ClipDialog, KeysThePositionShownAndAClipOfNothing) {
     EXPECT_EQ(host.row.start, "00:00:00");
     EXPECT_EQ(host.row.end, "00:01:00");
     EXPECT_EQ(messages.shown.size(), 1);
+}
+
+// The strip under the picture draws the sound of the whole file as it is (silent first, then
+// loud) and a click on it plays from there.
+TEST(ClipDialog, TheWaveformShowsTheSoundAndAClickSeeks) {
+    FakeHost host;
+    host.path = M("silence_then_tone.mp4");
+    host.row = {"00:00:00", "00:00:05", 5};
+    RunClip(host, [&](CClipDialog& d) {
+        ASSERT_TRUE(WaitUntil([&] { return d.WaveformDone(); }));
+        WaitUntil([&] { return !d.Waveform()->Peaks().empty(); }, 500ms);
+        const QImage drawn = d.Waveform()->grab().toImage();
+        const int h = drawn.height();
+        // The lit rows of a column, in the preview's black.
+        const auto lit = [&](double share) {
+            const int x = static_cast<int>(share * drawn.width());
+            int rows = 0;
+            for (int y = 0; y < h; ++y) {
+                rows += qGray(drawn.pixel(x, y)) > 60;
+            }
+            return rows;
+        };
+        EXPECT_LE(lit(0.2), 2) << "silent: flat";
+        EXPECT_GE(lit(0.8), h / 3) << "a sine at half scale: high";
+        QTest::mouseClick(d.Waveform(), Qt::LeftButton, {},
+                          QPoint(d.Waveform()->width() * 7 / 10, h / 2));
+        EXPECT_TRUE(d.Playing());
+        EXPECT_NEAR(EnginePos(), 0.7f, 0.03f);
+        d.Button("Cancel")->click();
+    });
 }
 
 TEST(ClipDialog, AFileThatDoesNotOpenLeavesNothingPolling) {
