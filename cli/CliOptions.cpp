@@ -186,6 +186,8 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
             options.keepFolders = true;
         } else if (arg == "--info") {
             options.info = true;
+        } else if (arg == "--loudness") {
+            options.loudness = true;
         } else if (arg == "-q" || arg == "--quiet") {
             options.quiet = true;
         } else if (arg == "-h" || arg == "--help") {
@@ -225,6 +227,8 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         parse.error = "no input files";
     } else if (options.start && options.end && *options.end <= *options.start) {
         parse.error = "the end time must come after the start time";
+    } else if (options.loudness && !options.info) {
+        parse.error = "--loudness goes with --info";
     } else if ((options.splitChapters || options.splitAt) &&
                (options.merge || options.start || options.end)) {
         parse.error = "a split makes a file of each part; it does not go with --merge, -s or -t";
@@ -368,6 +372,8 @@ Extracts the sound track of video files into audio files.
       --json            one JSON object per finished file on standard output, instead of
                         the status lines
       --info            print each file's media information and sound tracks and exit
+      --loudness        with --info: the loudness of the chosen sound track (-a; all of them
+                        with -a all) by EBU R128: LUFS, loudness range and true peak
   -q, --quiet           no progress display, and nothing from the media libraries: only
                         the status lines and failures
   -h, --help            this help

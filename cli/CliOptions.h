@@ -34,6 +34,7 @@ struct CliOptions final {
     // folder: inputs of one name in several folders keep outputs of their own.
     bool keepFolders = false;
     bool info = false;
+    bool loudness = false;  // with --info: each chosen sound track's loudness (EBU R128)
     bool quiet = false;
     bool help = false;
     bool version = false;

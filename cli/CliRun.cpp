@@ -28,6 +28,7 @@
 #include "FileInfoValues.h"
 #include "JobPlan.h"
 #include "JobSettings.h"
+#include "Loudness.h"
 #include "OutputFile.h"
 #include "OutputFolder.h"
 #include "Paths.h"
@@ -100,6 +101,18 @@ int PrintInfo(const CliOptions& options, std::FILE* out, std::FILE* err) {
                 lines.replace(at, 1, "\n  ");
             }
             std::fprintf(out, "Chapters\n  %s\n", lines.c_str());
+        }
+        if (options.loudness) {
+            // The chosen sound track (the last one unless -a says), or with -a all each.
+            const int tracks = static_cast<int>(job.probe.soundTracks.size());
+            std::fprintf(out, "Loudness\n");
+            for (int n = 1; n <= tracks; ++n) {
+                const int wanted = options.soundTrack.value_or(tracks);
+                if (options.allSoundTracks || n == wanted) {
+                    const tolvane::LoudnessFacts facts = tolvane::MeasureLoudness(path, n);
+                    std::fprintf(out, "  %d: %s\n", n, tolvane::LoudnessLine(facts).c_str());
+                }
+            }
         }
         std::fprintf(out, "\n");
     }

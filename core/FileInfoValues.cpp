@@ -33,5 +33,6 @@ FileInfoValues MakeFileInfoValues(const MediaProbeResult& probe, const std::stri
     }
     values.infoChapters = ChapterLines(probe.chapters);
     values.chapterCount = static_cast<int>(probe.chapters.size());
+    values.soundTrackNumber = soundTrack;
     return values;
 }

@@ -23,6 +23,7 @@ struct FileInfoValues final {
     // The file's chapters, a line each ("01  00:00:00.000  Overture"); empty without any.
     std::string infoChapters;
     int chapterCount = 0;
+    int soundTrackNumber = 0;  // the sound track the values describe (from 1; 0 the last)
 };
 
 // The audio values are those of sound track `soundTrack` (from 1; 0: the last, as probed).

@@ -7,8 +7,11 @@
 #include <QVBoxLayout>
 
 #include "FileInfoText.h"
+#include "Loudness.h"
 
-CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent) : QDialog(parent) {
+CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent,
+                                 bool measureLoudness)
+    : QDialog(parent) {
     setWindowTitle("File Information");
     const FileInfoTexts texts = MakeFileInfoTexts(values);
     const std::array<std::string, 8> shown = {
@@ -50,11 +53,44 @@ CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent) 
         chapters->addRow("Chapters:", m_chapters);
         layout->addLayout(chapters);
     }
+    if (measureLoudness) {
+        m_loudness = new QLineEdit("measuring\u2026", this);
+        m_loudness->setReadOnly(true);
+        auto* loudness = new QFormLayout;
+        loudness->addRow("Loudness:", m_loudness);
+        layout->addLayout(loudness);
+        m_measurer = std::thread([this, path = values.infoPath, track = values.soundTrackNumber] {
+            const tolvane::LoudnessFacts facts =
+                tolvane::MeasureLoudness(path, track, 0.0, 0.0, true, &m_stopMeasuring);
+            m_loudnessResult = facts.measured ? tolvane::LoudnessText(facts) : "not measured";
+            m_measured.store(true, std::memory_order_release);
+        });
+        connect(&m_poll, &QTimer::timeout, this, &CFileInfomation::ShowLoudness);
+        m_poll.start(50);
+    }
     auto* ok = new QPushButton("OK", this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 0, Qt::AlignRight);
     setFixedSize(sizeHint());
+}
+
+CFileInfomation::~CFileInfomation() {
+    m_stopMeasuring.store(true, std::memory_order_release);
+    if (m_measurer.joinable()) {
+        m_measurer.join();
+    }
+}
+
+void CFileInfomation::ShowLoudness() {
+    if (m_measured.load(std::memory_order_acquire)) {
+        m_poll.stop();
+        m_loudness->setText(QString::fromStdString(m_loudnessResult));
+    }
+}
+
+QString CFileInfomation::LoudnessText() const {
+    return m_loudness ? m_loudness->text() : QString();
 }
 
 QString CFileInfomation::BoxText(int index) const {

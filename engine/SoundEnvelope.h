@@ -34,7 +34,8 @@ public:
 
 private:
     void Read(const std::string& path);
-    void NoteSamples(const float* samples, int count, double start, double perSample);
+    void NoteSamples(const float* samples, int frames, int channels, double start,
+                     double perSample);
 
     const int m_columns;
     std::atomic<bool> m_stop{false};

@@ -641,7 +641,7 @@ void CBrenvixDlg::ApplyRowPart(int row, tolvane::PlannedTask& task) const {
 
 void CBrenvixDlg::OnFileInformation() {
     if (PrepareSelectedFileInfo()) {
-        CFileInfomation dialog(m_fileInfo, this);
+        CFileInfomation dialog(m_fileInfo, this, true);
         dialog.exec();
     }
 }

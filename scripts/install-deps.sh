@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     libavformat-dev libavcodec-dev libavutil-dev libswresample-dev libswscale-dev libavcodec-extra
-    libsdl2-dev libjpeg-dev
+    libsdl2-dev libjpeg-dev libebur128-dev
     qt6-base-dev qt6-base-dev-tools
     googletest libgtest-dev
     ffmpeg xvfb xauth time locales parallel dbus-daemon

@@ -27,6 +27,7 @@
 #include "OutputSettings.h"
 #include "PreviewSink.h"
 #include "SkinColours.h"
+#include "TestSupport.h"
 #include "WidgetFakes.h"
 #include "WindowPixels.h"
 
@@ -383,6 +384,18 @@ TEST(FileInformation, ShowsTheDisplayTexts) {
     EXPECT_EQ(
         chaptered.ChaptersList(),
         "01  00:00:00.000  Overture\n02  00:00:02.000  Second Song\n03  00:00:04.500  Encore");
+
+    // The loudness, measured while the dialog shows; a dialog closed while it measures ends it.
+    FileInfoValues real;
+    real.infoPath = tolvane::test::Media("h264_aac.mp4").string();
+    CFileInfomation measuring(real, nullptr, true);
+    EXPECT_EQ(measuring.LoudnessText(), "measuring\u2026");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return measuring.LoudnessText() != "measuring\u2026"; }, 10000));
+    EXPECT_EQ(measuring.LoudnessText(), "\u221221.8 LUFS \u00b7 peak \u221220.7 dBTP");
+    FileInfoValues longer;
+    longer.infoPath = tolvane::test::Media("long_60.m4a").string();
+    { CFileInfomation closedAtOnce(longer, nullptr, true); }
 }
 
 TEST(About, BannerVersionAndAlwaysUnderlinedLinks) {

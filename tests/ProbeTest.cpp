@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 extern "C" {
 #include <libavcodec/codec_id.h>
@@ -10,6 +13,7 @@ extern "C" {
 }
 
 #include "AVConvert.h"
+#include "Loudness.h"
 #include "TestSupport.h"
 
 namespace tolvane::test {
@@ -127,6 +131,42 @@ TEST(Probe, MeasuresWhatTheHeadersGetWrongOrLeaveOut) {
     ASSERT_EQ(Probe(job, Media("h264_aac.mp4").string()), 0);
     EXPECT_EQ(job.probe.srcFrameRateNum, 25);
     EXPECT_EQ(job.probe.srcFrameRateDen, 1);
+}
+
+// ffmpeg's ebur128 filter's integrated loudness and true peak of a file's sound (from `from`
+// seconds on).
+std::pair<double, double> FfmpegLoudness(const std::string& path, double from = 0.0) {
+    const std::string text =
+        RunCommand("ffmpeg -nostdin -v info -ss " + std::to_string(from) + " -i '" + path +
+                   "' -map 0:a -af ebur128=peak=true -f null - 2>&1");
+    const auto value = [&text](const std::string& key) {
+        const std::size_t at = text.rfind(key);
+        return at == std::string::npos ? 1000.0 : std::atof(text.c_str() + at + key.size());
+    };
+    return {value("I:"), value("Peak:")};
+}
+
+// Loudness by EBU R128 as ffmpeg's filter measures it, of a whole file and of a clip; silence is
+// silence, and a file without sound says so.
+TEST(Loudness, AgreesWithFfmpegsFilter) {
+    for (const char* name : {"h264_aac.mp4", "vbr_no_header.mp3", "odd_44.65.ogg"}) {
+        const LoudnessFacts facts = MeasureLoudness(Media(name).string(), 0);
+        ASSERT_TRUE(facts.measured) << name << ": " << facts.failure;
+        const auto [integrated, peak] = FfmpegLoudness(Media(name).string());
+        EXPECT_NEAR(facts.integrated, integrated, 0.2) << name;
+        EXPECT_NEAR(facts.truePeak, peak, 0.3) << name;
+    }
+    // The tone after two seconds of silence, measured from 2.5 s.
+    const std::string late = Media("silence_then_tone.mp4").string();
+    const LoudnessFacts clip = MeasureLoudness(late, 0, 2.5, 0.0, true);
+    EXPECT_NEAR(clip.integrated, FfmpegLoudness(late, 2.5).first, 0.2);
+    const LoudnessFacts silent = MeasureLoudness(late, 0, 0.0, 1.5, false);
+    ASSERT_TRUE(silent.measured);
+    EXPECT_FALSE(std::isfinite(silent.integrated));
+    EXPECT_EQ(LoudnessText(silent), "silent");
+    EXPECT_FALSE(MeasureLoudness(Media("video_only.mp4").string(), 0).measured);
+    EXPECT_EQ(LoudnessText(MeasureLoudness(Media("h264_aac.mp4").string(), 0)),
+              "\u221221.8 LUFS \u00b7 peak \u221220.7 dBTP");
 }
 
 TEST(Probe, ContainerWithoutDurationGivesTheNoValueMarker) {

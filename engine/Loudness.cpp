@@ -1,0 +1,130 @@
+#include "Loudness.h"
+
+#include <ebur128.h>
+
+#include <charconv>
+#include <cmath>
+#include <memory>
+
+#include "SoundReader.h"
+
+namespace tolvane {
+
+namespace {
+
+struct StateDeleter {
+    void operator()(ebur128_state* state) const { ebur128_destroy(&state); }
+};
+using StatePtr = std::unique_ptr<ebur128_state, StateDeleter>;
+
+// One decimal, a real minus sign, whatever the locale says of numbers.
+std::string Decibels(double value) {
+    if (!std::isfinite(value)) {
+        return value < 0 ? "\u2212\u221e" : "\u221e";
+    }
+    char text[32];
+    const auto result =
+        std::to_chars(text, text + sizeof text, std::abs(value), std::chars_format::fixed, 1);
+    const std::string digits(text, result.ptr);
+    return (value < 0 && digits != "0.0" ? "\u2212" : "") + digits;
+}
+
+}  // namespace
+
+LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double start, double length,
+                              bool toEnd, const std::atomic<bool>* stop) {
+    LoudnessFacts facts;
+    StatePtr state;
+    int channels = 0;
+    int rate = 0;
+    const double end = start + length;
+    bool failed = false;
+    const auto block = [&](const float* samples, int frames, int blockChannels, int blockRate,
+                           double at) -> SoundReadStep {
+        if (!state || blockChannels != channels || blockRate != rate) {
+            if (state) {
+                // A change of format midway: measured from here with new filters (rare).
+                if (ebur128_change_parameters(state.get(), static_cast<unsigned>(blockChannels),
+                                              static_cast<unsigned long>(blockRate)) !=
+                    EBUR128_SUCCESS) {
+                    failed = true;
+                    return {true};
+                }
+            } else {
+                state.reset(ebur128_init(
+                    static_cast<unsigned>(blockChannels), static_cast<unsigned long>(blockRate),
+                    EBUR128_MODE_I | EBUR128_MODE_LRA | EBUR128_MODE_TRUE_PEAK));
+                if (!state) {
+                    failed = true;
+                    return {true};
+                }
+            }
+            channels = blockChannels;
+            rate = blockRate;
+        }
+        // Only the clip counts.
+        int first = 0;
+        int count = frames;
+        if (at >= 0.0) {
+            first = std::clamp(static_cast<int>(std::llround((start - at) * rate)), 0, frames);
+            if (!toEnd) {
+                count = std::clamp(static_cast<int>(std::llround((end - at) * rate)), 0, frames);
+            }
+        }
+        if (count > first &&
+            ebur128_add_frames_float(
+                state.get(),
+                samples + static_cast<std::size_t>(first) * static_cast<std::size_t>(channels),
+                static_cast<std::size_t>(count - first)) != EBUR128_SUCCESS) {
+            failed = true;
+            return {true};
+        }
+        const bool past = !toEnd && at >= 0.0 && at + static_cast<double>(frames) / rate >= end;
+        return {past, at < 0.0 || start <= at + 30.0 || past ? -1.0 : start - 1.0};
+    };
+    const int ret = ReadSound(path, soundTrack, {}, block, stop);
+    if (stop != nullptr && stop->load()) {
+        facts.failure = "stopped";
+        return facts;
+    }
+    if (ret < 0 || failed || !state) {
+        facts.failure = ret < 0 ? AvErrorText(ret) : "no sound to measure";
+        return facts;
+    }
+    double value = 0.0;
+    facts.integrated =
+        ebur128_loudness_global(state.get(), &value) == EBUR128_SUCCESS ? value : -HUGE_VAL;
+    facts.range = ebur128_loudness_range(state.get(), &value) == EBUR128_SUCCESS ? value : 0.0;
+    double peak = 0.0;
+    for (int c = 0; c < channels; ++c) {
+        if (ebur128_true_peak(state.get(), static_cast<unsigned>(c), &value) == EBUR128_SUCCESS) {
+            peak = std::max(peak, value);
+        }
+    }
+    facts.truePeak = peak > 0.0 ? 20.0 * std::log10(peak) : -HUGE_VAL;
+    facts.measured = true;
+    return facts;
+}
+
+std::string LoudnessText(const LoudnessFacts& facts) {
+    if (!facts.measured) {
+        return {};
+    }
+    if (!std::isfinite(facts.integrated)) {
+        return "silent";
+    }
+    return Decibels(facts.integrated) + " LUFS \u00b7 peak " + Decibels(facts.truePeak) + " dBTP";
+}
+
+std::string LoudnessLine(const LoudnessFacts& facts) {
+    if (!facts.measured) {
+        return "not measured (" + facts.failure + ")";
+    }
+    if (!std::isfinite(facts.integrated)) {
+        return "silent";
+    }
+    return Decibels(facts.integrated) + " LUFS, range " + Decibels(facts.range) +
+           " LU, true peak " + Decibels(facts.truePeak) + " dBTP";
+}
+
+}  // namespace tolvane
