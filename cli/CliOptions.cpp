@@ -13,6 +13,16 @@
 
 namespace {
 
+// A number and nothing else ("-16", "-23.5"), read the same in every locale.
+std::optional<double> WholeNumber(const std::string& text) {
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -188,6 +198,33 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
             options.info = true;
         } else if (arg == "--loudness") {
             options.loudness = true;
+        } else if (arg == "--normalize" || arg.rfind("--normalize=", 0) == 0 ||
+                   arg == "--true-peak" || arg.rfind("--true-peak=", 0) == 0) {
+            // --normalize[=LUFS], --true-peak DB (or =DB): numbers the same in every locale.
+            const bool peak = arg.rfind("--true-peak", 0) == 0;
+            const std::size_t eq = arg.find('=');
+            std::string value;
+            if (eq != std::string::npos) {
+                value = arg.substr(eq + 1);
+            } else if (peak && i + 1 < arguments.size()) {
+                value = arguments[++i];
+            } else if (peak) {
+                parse.error = "--true-peak needs a level in dBTP";
+                return parse;
+            }
+            const std::optional<double> number =
+                value.empty() ? std::optional<double>(-16.0) : WholeNumber(value);
+            if (!number ||
+                (peak ? (*number < -9.0 || *number > 0.0) : (*number < -70.0 || *number > -5.0))) {
+                parse.error = peak ? "bad true-peak ceiling '" + value + "' (-9 to 0 dBTP)"
+                                   : "bad loudness '" + value + "' (-70 to -5 LUFS)";
+                return parse;
+            }
+            if (peak) {
+                options.truePeak = *number;
+            } else {
+                options.normalize = *number;
+            }
         } else if (arg == "-q" || arg == "--quiet") {
             options.quiet = true;
         } else if (arg == "-h" || arg == "--help") {
@@ -227,6 +264,9 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         parse.error = "no input files";
     } else if (options.start && options.end && *options.end <= *options.start) {
         parse.error = "the end time must come after the start time";
+    } else if (options.normalize && options.format &&
+               (*options.format == "copy" || *options.format == "original")) {
+        parse.error = "a copy keeps the sound as it is: --normalize needs a format to convert to";
     } else if (options.loudness && !options.info) {
         parse.error = "--loudness goes with --info";
     } else if ((options.splitChapters || options.splitAt) &&
@@ -372,6 +412,11 @@ Extracts the sound track of video files into audio files.
       --json            one JSON object per finished file on standard output, instead of
                         the status lines
       --info            print each file's media information and sound tracks and exit
+      --normalize[=LUFS]
+                        measure each file (each merged file) first and bring it to this
+                        loudness (default -16 LUFS; -14, -18, -23 are common), with one gain,
+                        peaks above the true-peak ceiling limited
+      --true-peak DB    the ceiling of --normalize (default -1 dBTP)
       --loudness        with --info: the loudness of the chosen sound track (-a; all of them
                         with -a all) by EBU R128: LUFS, loudness range and true peak
   -q, --quiet           no progress display, and nothing from the media libraries: only

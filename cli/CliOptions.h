@@ -35,6 +35,10 @@ struct CliOptions final {
     bool keepFolders = false;
     bool info = false;
     bool loudness = false;  // with --info: each chosen sound track's loudness (EBU R128)
+    // Each file (each merged file) measured and brought to this loudness (LUFS), its true
+    // peaks kept under the ceiling (dBTP).
+    std::optional<double> normalize;
+    double truePeak = -1.0;
     bool quiet = false;
     bool help = false;
     bool version = false;

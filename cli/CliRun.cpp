@@ -497,6 +497,9 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
     plan.parallelTasks = options.jobs.value_or(tolvane::TasksAtOnceForCores());
     plan.coverFromVideo = options.coverFromVideo;
     plan.coverFromVideoSeconds = options.coverFromVideoSeconds;
+    plan.normalize = options.normalize.has_value();
+    plan.loudnessTarget = options.normalize.value_or(-16.0);
+    plan.truePeakCeiling = options.truePeak;
     tolvane::CopySettingsToJob(profile.settings, plan.settings);
     std::vector<CliInput> inputs;  // every input with its task (-1: left out)
     StatusReport report(out, options.json, options.merge);

@@ -35,6 +35,22 @@ struct OutputSettings final {
     std::string savedFrameRateText;
     std::string savedVideoEncoderText;
     std::string savedAudioEncoderText;
+    // The loudness every converted file is brought to (LUFS), 0 for as recorded; chosen in the
+    // settings dialog, remembered in the settings file.
+    double loudnessTarget = 0.0;
+};
+
+// The loudness choices the settings dialog offers: the target (0: as recorded) and its text.
+struct LoudnessChoice final {
+    double target;
+    const char* text;
+};
+inline constexpr LoudnessChoice kLoudnessChoices[] = {
+    {0.0, "As recorded"},
+    {-14.0, "-14 LUFS (music streaming)"},
+    {-16.0, "-16 LUFS (spoken word, podcasts)"},
+    {-18.0, "-18 LUFS"},
+    {-23.0, "-23 LUFS (EBU broadcast)"},
 };
 
 // The values of the record after the window's set-up (MP3 at 192 kbps and 48000 Hz).

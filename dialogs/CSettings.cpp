@@ -78,6 +78,23 @@ CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidg
     form->addRow("Sample Rate:", m_lists[kSampleRate]);
     form->addRow("Channel:", m_lists[kChannel]);
     layout->addWidget(audio);
+    // Beyond the profile: every converted file brought to one loudness (off unless chosen).
+    m_loudness = new QComboBox(this);
+    m_loudness->setObjectName("loudness");
+    for (const LoudnessChoice& choice : kLoudnessChoices) {
+        m_loudness->addItem(choice.text, choice.target);
+    }
+    m_loudness->setToolTip(
+        "Each file is measured first (EBU R128) and brought to this loudness "
+        "with one gain; peaks above -1 dBTP are limited");
+    for (int i = 0; i < m_loudness->count(); ++i) {
+        if (m_loudness->itemData(i).toDouble() == m_settings.loudnessTarget) {
+            m_loudness->setCurrentIndex(i);
+        }
+    }
+    auto* loudness = new QFormLayout;
+    loudness->addRow("Loudness:", m_loudness);
+    layout->addLayout(loudness);
     // The video lists are never shown.
     for (List hidden : {kFrameSize, kFrameRate, kVideoBitRate, kVideoEncoder}) {
         m_lists[hidden]->setEnabled(false);
@@ -294,6 +311,7 @@ void CSettings::OnOk() {
     m_settings.savedChannelText = m_values[kChannel].toStdString();
     m_settings.savedSampleRateText = m_values[kSampleRate].toStdString();
     m_settings.savedAudioEncoderText = m_values[kAudioEncoder].toStdString();
+    m_settings.loudnessTarget = m_loudness->currentData().toDouble();
     accept();
 }
 

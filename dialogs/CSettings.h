@@ -34,6 +34,7 @@ public:
     CSettings(OutputSettings& settings, MessagePresenter& messages, QWidget* parent = nullptr);
 
     QComboBox* ListBox(List list) const { return m_lists[list]; }
+    QComboBox* LoudnessBox() const { return m_loudness; }
     QPushButton* PresetName() const { return m_presetName; }
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* DefaultButton() const { return m_default; }
@@ -68,6 +69,7 @@ private:
     std::array<QString, kListCount> m_values;
     QPushButton* m_presetName;
     QPushButton* m_default;
+    QComboBox* m_loudness = nullptr;
     QPushButton* m_ok;
     QPushButton* m_cancel;
     QPoint m_dragStart;

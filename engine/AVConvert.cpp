@@ -67,8 +67,8 @@ std::string AVConvert::TaskNote(int index) const {
                 (report.packetsSkipped == 1 ? " sound packet" : " sound packets") +
                 " did not decode and " + (report.packetsSkipped == 1 ? "was" : "were") + " skipped";
     }
-    if (!report.coverLeftOut.empty()) {
-        note += (note.empty() ? "" : "; ") + report.coverLeftOut;
+    if (!report.remarks.empty()) {
+        note += (note.empty() ? "" : "; ") + report.remarks;
     }
     return note;
 }

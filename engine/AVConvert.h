@@ -102,6 +102,12 @@ struct JobInput : JobLimits, EncodeSettings {
     // most kMaxParallelTasks).
     int parallelTasks = 1;
 
+    // Each converted task (each merge entry) measured first and brought to `loudnessTarget`
+    // LUFS with one gain, peaks above `truePeakCeiling` dBTP limited.
+    bool normalize = false;
+    double loudnessTarget = -16.0;
+    double truePeakCeiling = -1.0;
+
     // A source without a cover picture gives MP3, M4A and FLAC outputs a picture of its video,
     // taken at coverFromVideoSeconds (negative: at a tenth of the video's length).
     bool coverFromVideo = false;
@@ -144,8 +150,8 @@ struct JobResults {
         // ends and why, for people ("the source is damaged after 12:34 of 20:00"). The task
         // keeps what was read.
         std::string damage;
-        int packetsSkipped = 0;    // sound packets that did not decode
-        std::string coverLeftOut;  // why the source's cover is not in the output
+        int packetsSkipped = 0;  // sound packets that did not decode
+        std::string remarks;     // what else a person should know (a cover left out...)
     };
     // The name each task wrote (its requested name, or the free one the worker created).
     std::vector<std::string> outputPaths;

@@ -324,18 +324,31 @@ int AudioEncoder::ConvertAndQueue(const std::uint8_t* const* planes, int samples
     return Queue(m_converted->extended_data, converted);
 }
 
+int AudioEncoder::QueueSound(const std::uint8_t* const* planes, int samples, int format, int rate,
+                             const AVChannelLayout& layout) {
+    int ret = PrepareResampler(format, rate, layout);
+    if (ret < 0) {
+        return ret;
+    }
+    ret = m_passThrough ? Queue(planes, samples) : ConvertAndQueue(planes, samples);
+    if (ret < 0) {
+        LogFailure(m_path, "cannot convert decoded samples", ret);
+    }
+    return ret;
+}
+
 int AudioEncoder::Push(AVFrame& frame, int skip, OutputMedia& output) {
     if (frame.nb_samples <= skip) {
         return 0;
     }
-    int ret = CleanFloatSamples(frame, !TakesFloats(*m_encoder));
+    int ret = CleanFloatSamples(frame, !TakesFloats(*m_encoder) && !m_gainOn);
     if (ret < 0) {
         LogFailure(m_path, "cannot clean decoded samples", ret);
         return ret;
     }
-    ret = PrepareResampler(frame.format, frame.sample_rate, frame.ch_layout);
-    if (ret < 0) {
-        return ret;
+    if (m_gainOn) {
+        ret = PushThroughGain(frame, skip);
+        return ret < 0 ? ret : EncodeQueued(output, false);
     }
     // Planes of the frame without its first `skip` samples.
     const auto format = static_cast<AVSampleFormat>(frame.format);
@@ -348,13 +361,104 @@ int AudioEncoder::Push(AVFrame& frame, int skip, OutputMedia& output) {
         planes[static_cast<std::size_t>(p)] =
             frame.extended_data[p] + static_cast<std::ptrdiff_t>(skip) * step;
     }
-    const int samples = frame.nb_samples - skip;
-    ret = m_passThrough ? Queue(planes.data(), samples) : ConvertAndQueue(planes.data(), samples);
-    if (ret < 0) {
-        LogFailure(m_path, "cannot convert decoded samples", ret);
-        return ret;
+    ret = QueueSound(planes.data(), frame.nb_samples - skip, frame.format, frame.sample_rate,
+                     frame.ch_layout);
+    return ret < 0 ? ret : EncodeQueued(output, false);
+}
+
+void AudioEncoder::SetGain(double gain, double ceiling) {
+    m_gainOn = true;
+    m_gain = gain;
+    m_ceiling = ceiling;
+    m_stage.reset();
+}
+
+int AudioEncoder::PushThroughGain(AVFrame& frame, int skip) {
+    const int channels = frame.ch_layout.nb_channels;
+    if (m_stage && (frame.sample_rate != m_stageRate ||
+                    av_channel_layout_compare(&frame.ch_layout, &m_stageLayout) != 0)) {
+        // Another layout midway: what the stage holds goes first.
+        m_stage->Flush(m_gained);
+        if (const int ret = QueueGained(); ret < 0) {
+            return ret;
+        }
+        m_stage.reset();
     }
-    return EncodeQueued(output, false);
+    if (!m_stage) {
+        // A look-ahead of 5 ms.
+        m_stage = std::make_unique<GainStage>(channels, m_gain, m_ceiling,
+                                              std::max(1, frame.sample_rate / 200));
+        m_stageRate = frame.sample_rate;
+        av_channel_layout_uninit(&m_stageLayout);
+        av_channel_layout_copy(&m_stageLayout, &frame.ch_layout);
+    }
+    if (!m_toFloat || m_toFloatFormat != frame.format) {
+        SwrContext* raw = nullptr;
+        int ret = swr_alloc_set_opts2(&raw, &frame.ch_layout, AV_SAMPLE_FMT_FLTP, frame.sample_rate,
+                                      &frame.ch_layout, static_cast<AVSampleFormat>(frame.format),
+                                      frame.sample_rate, 0, nullptr);
+        if (ret >= 0) {
+            ret = swr_init(raw);
+        }
+        if (ret < 0) {
+            swr_free(&raw);
+            LogFailure(m_path, "cannot convert decoded samples", ret);
+            return ret;
+        }
+        m_toFloat.reset(raw);
+        m_toFloatFormat = frame.format;
+    }
+    const int samples = frame.nb_samples;
+    m_floats.resize(static_cast<std::size_t>(samples) * static_cast<std::size_t>(channels));
+    std::vector<std::uint8_t*> out(static_cast<std::size_t>(channels));
+    for (int c = 0; c < channels; ++c) {
+        out[static_cast<std::size_t>(c)] = reinterpret_cast<std::uint8_t*>(
+            m_floats.data() + static_cast<std::size_t>(c) * samples);
+    }
+    const int got = swr_convert(m_toFloat.get(), out.data(), samples,
+                                const_cast<const std::uint8_t**>(frame.extended_data), samples);
+    if (got < 0) {
+        LogFailure(m_path, "cannot convert decoded samples", got);
+        return got;
+    }
+    std::vector<const float*> planes(static_cast<std::size_t>(channels));
+    for (int c = 0; c < channels; ++c) {
+        planes[static_cast<std::size_t>(c)] =
+            m_floats.data() + static_cast<std::size_t>(c) * samples + skip;
+    }
+    m_stage->Process(planes.data(), std::max(0, got - skip), m_gained);
+    return QueueGained();
+}
+
+int AudioEncoder::QueueGained() {
+    if (m_gained.empty() || m_gained[0].empty()) {
+        return 0;
+    }
+    m_limited = m_limited || (m_stage && m_stage->Limited());
+    std::vector<const std::uint8_t*> planes;
+    for (const std::vector<float>& plane : m_gained) {
+        planes.push_back(reinterpret_cast<const std::uint8_t*>(plane.data()));
+    }
+    const int ret = QueueSound(planes.data(), static_cast<int>(m_gained[0].size()),
+                               AV_SAMPLE_FMT_FLTP, m_stageRate, m_stageLayout);
+    for (std::vector<float>& plane : m_gained) {
+        plane.clear();
+    }
+    return ret;
+}
+
+int AudioEncoder::EndGain(OutputMedia& output) {
+    if (!m_gainOn) {
+        return 0;
+    }
+    m_gainOn = false;
+    if (!m_stage) {
+        return 0;
+    }
+    m_stage->Flush(m_gained);
+    const int ret = QueueGained();
+    m_stage.reset();
+    return ret < 0 ? ret : EncodeQueued(output, false);
 }
 
 int AudioEncoder::EncodeQueued(OutputMedia& output, bool last) {
@@ -408,7 +512,10 @@ int AudioEncoder::Flush(OutputMedia& output) {
     if (!m_encoder) {
         return 0;
     }
-    const int ret = DrainResampler();
+    int ret = EndGain(output);
+    if (ret >= 0) {
+        ret = DrainResampler();
+    }
     const int queued = ret < 0 ? ret : EncodeQueued(output, true);
     const int flushed = output.EncodeAndWrite(m_encoder.get(), nullptr, output.audio);
     if (flushed < 0) {

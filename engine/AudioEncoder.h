@@ -7,7 +7,11 @@
 #include <cstdint>
 #include <string>
 
+#include <memory>
+#include <vector>
+
 #include "FFmpegHandles.h"
+#include "GainStage.h"
 #include "OutputMedia.h"
 
 #include "AVConvert.h"
@@ -35,7 +39,10 @@ public:
     AudioEncoder() = default;
     AudioEncoder(const AudioEncoder&) = delete;
     AudioEncoder& operator=(const AudioEncoder&) = delete;
-    ~AudioEncoder() { av_channel_layout_uninit(&m_resamplerLayout); }
+    ~AudioEncoder() {
+        av_channel_layout_uninit(&m_resamplerLayout);
+        av_channel_layout_uninit(&m_stageLayout);
+    }
 
     // Finds and opens the encoder for `settings`. The source's sample format is used when the
     // encoder takes it, else the encoder's own. Returns 0, or a negative AVERROR (logged with
@@ -63,6 +70,15 @@ public:
     // in the frame itself. Returns 0 or the negative conversion, encode or write error.
     int Push(AVFrame& frame, int skip, OutputMedia& output);
 
+    // From the next frame on, the sound is multiplied by `gain`, and samples above `ceiling`
+    // (factors of full scale) are limited with a look-ahead; until EndGain.
+    void SetGain(double gain, double ceiling);
+    // Gives out what the gain stage holds (the end of an entry's sound) and ends the gain.
+    // Returns 0 or the negative conversion, encode or write error.
+    int EndGain(OutputMedia& output);
+    // Whether the gain stage lowered any peak.
+    bool Limited() const { return m_limited; }
+
     // End of the entry: drains the resampler and the queue (a short last frame, or one padded
     // with silence where the encoder takes only full frames) and flushes the encoder.
     int Flush(OutputMedia& output);
@@ -71,9 +87,28 @@ private:
     int PrepareResampler(int format, int rate, const AVChannelLayout& reported);
     int DrainResampler();
     int QueueLeadIn();
+    // Converts `samples` samples of `planes` (in `format`, `rate`, `layout`) and queues them.
+    int QueueSound(const std::uint8_t* const* planes, int samples, int format, int rate,
+                   const AVChannelLayout& layout);
+    // A frame's samples from `skip` on through the gain stage into the queue.
+    int PushThroughGain(AVFrame& frame, int skip);
+    int QueueGained();
     int Queue(const std::uint8_t* const* planes, int samples);
     int ConvertAndQueue(const std::uint8_t* const* planes, int samples);
     int EncodeQueued(OutputMedia& output, bool last);
+
+    // The gain stage: planar floats of the decoded layout and rate.
+    bool m_gainOn = false;
+    double m_gain = 1.0;
+    double m_ceiling = 1.0;
+    bool m_limited = false;
+    std::unique_ptr<GainStage> m_stage;
+    SwrPtr m_toFloat;  // decoded samples to planar floats for the stage
+    int m_toFloatFormat = -1;
+    int m_stageRate = 0;
+    AVChannelLayout m_stageLayout{};
+    std::vector<std::vector<float>> m_gained;
+    std::vector<float> m_floats;
 
     LogSubject m_log;  // outlives m_encoder, whose lines it names
     CodecContextPtr m_encoder;

@@ -109,6 +109,14 @@ bool EntryContext::Fail(const std::string& what, int error) {
     return false;
 }
 
+void EntryContext::AddRemark(const std::string& remark) {
+    m_remarks += (m_remarks.empty() ? "" : "; ") + remark;
+}
+
+const std::atomic<bool>& EntryContext::StopFlag() const {
+    return m_job.progress.stopRequested;
+}
+
 bool EntryContext::StopSeen() {
     if (m_job.progress.stopRequested.load(std::memory_order_relaxed)) {
         m_stopped = true;
@@ -185,7 +193,7 @@ bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {
                                         CoverChoice{in.coverFromVideo, in.coverFromVideoSeconds})) {
             // A cover is an extra: without it the sound is still written, and the report says so.
             if (const int ret = m_output.AddCover(std::move(*cover)); ret < 0) {
-                m_coverLeftOut = "the cover picture could not be added (" + AvErrorText(ret) + ")";
+                AddRemark("the cover picture could not be added (" + AvErrorText(ret) + ")");
             }
         }
     }
@@ -274,7 +282,7 @@ EntryResult EntryContext::Finish(bool wrote, double seconds, const char* nothing
     result.failure = m_failure.reason;
     result.damage = m_damage;
     result.packetsSkipped = m_packetsSkipped;
-    result.coverLeftOut = m_coverLeftOut;
+    result.remarks = m_remarks;
     return result;
 }
 

@@ -4,6 +4,7 @@
 // the failure record, how reading the source ended, progress and the result. Converting and
 // copying write only what differs.
 
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -26,7 +27,8 @@ struct EntryResult {
     std::string failure;        // the first reason it failed
     std::string damage;         // where a damaged source's readable sound ends (empty: whole)
     int packetsSkipped = 0;     // sound packets that did not decode
-    std::string coverLeftOut;   // why the source's cover is not in the output (empty: it is)
+    std::string remarks;        // what else a person should know ("; " between): a cover left
+                                // out, a silent sound left as it was
 };
 
 // What an entry shares with the rest of the run. A batch that converts several tasks at once
@@ -90,7 +92,11 @@ public:
     void NoteFailure(const std::string& why, int error = 0) { m_failure.Note(why, error); }
     bool Failed() const { return m_failure.failed; }
     // Reads the stop switch; once it is seen, the entry counts as stopped.
+    // Adds a remark to the task's report.
+    void AddRemark(const std::string& remark);
     bool StopSeen();
+    // The job's stop switch, for work that watches it itself.
+    const std::atomic<bool>& StopFlag() const;
     bool Stopped() const { return m_stopped; }
     // The user hid the live preview.
     bool PreviewHidden() const {
@@ -131,7 +137,7 @@ private:
     TaskFailure m_failure;
     bool m_stopped = false;
     std::string m_damage;
-    std::string m_coverLeftOut;
+    std::string m_remarks;
     int m_packetsSkipped = 0;
 };
 

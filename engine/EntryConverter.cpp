@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "Loudness.h"
 #include "Pictures.h"
 
 namespace tolvane {
@@ -137,6 +138,9 @@ bool EntryConverter::SetUpOutput() {
         }
         m_audioOpen = true;
         m_samplesBefore = m_audio.SamplesQueued();
+        if (m_in.normalize && !BringToLoudness()) {
+            return false;
+        }
         if (m_output.audio.stream == nullptr) {
             m_output.audio.stream = m_output.AddStream(*m_audio.Context());
             if (m_output.audio.stream == nullptr) {
@@ -436,7 +440,40 @@ void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
     }
 }
 
+bool EntryConverter::BringToLoudness() {
+    // Measured first, over what is written (the clip; a merge entry whole), from the sound
+    // alone; then one gain, and the limiter for the peaks it would push over the ceiling.
+    const bool merge = m_entry.Mode() == EntryMode::Merge;
+    const LoudnessFacts facts = MeasureLoudness(
+        m_sourcePath, m_entry.SoundTrack(), merge ? 0.0 : m_entry.ClipStart(),
+        merge ? 0.0 : m_entry.ClipLength(), merge || m_entry.RunsToTheEnd(), &m_entry.StopFlag());
+    if (m_entry.StopSeen()) {
+        return false;
+    }
+    if (!facts.measured) {
+        m_entry.NoteFailure("cannot measure the loudness: " + facts.failure);
+        return false;
+    }
+    if (!std::isfinite(facts.integrated)) {
+        m_entry.AddRemark("the sound is silent: its loudness was left as it was");
+        return true;
+    }
+    const double gainDb = GainToReach(facts, m_in.loudnessTarget);
+    // Samples are limited a decibel below the true-peak ceiling: the peaks between samples lie
+    // higher, and a lossy encoder's ringing about a limited peak higher still.
+    constexpr double kIntersampleMarginDb = 1.0;
+    m_audio.SetGain(std::pow(10.0, gainDb / 20.0),
+                    std::pow(10.0, (m_in.truePeakCeiling - kIntersampleMarginDb) / 20.0));
+    return true;
+}
+
 void EntryConverter::FinishEntry() {
+    // A merge entry's gain ends with it: what the gain stage holds goes in before the next.
+    if (m_entry.Mode() == EntryMode::Merge && m_audioOpen && !m_audioWriteFailed) {
+        if (const int ret = m_audio.EndGain(m_output); ret < 0) {
+            m_entry.NoteFailure("cannot encode or write the end of the sound", ret);
+        }
+    }
     // A merge's encoder carries on into the next entry; the merge flushes it at its end.
     if (m_entry.Mode() == EntryMode::Batch && m_audioOpen && !m_audioWriteFailed) {
         if (const int ret = m_audio.Flush(m_output); ret < 0) {

@@ -41,6 +41,9 @@ private:
     void ReceiveVideoFrames();
     void HandleVideoFrame(const AVFrame& frame);
     int LeadingSamplesToSkip(const AVFrame& frame);
+    // With normalize: measures the sound to be written and sets the encoder's gain. False when
+    // the task fails (or a stop came).
+    bool BringToLoudness();
     // The first sample of a decoded sound frame, in samples of the stream's time; no value
     // when nothing tells.
     std::int64_t PlaceAudioFrame(const AVFrame& frame);

@@ -31,6 +31,9 @@ bool ApplyPlan(const JobPlan& plan, AVConvert& job) {
     }
     static_cast<EncodeSettings&>(job) = plan.settings;
     job.coverFromVideo = plan.coverFromVideo;
+    job.normalize = plan.normalize;
+    job.loudnessTarget = plan.loudnessTarget;
+    job.truePeakCeiling = plan.truePeakCeiling;
     job.coverFromVideoSeconds = plan.coverFromVideoSeconds;
     job.previewSink = plan.preview;
     // A merge writes one file: its entries go one after the other.

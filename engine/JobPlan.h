@@ -28,6 +28,9 @@ struct JobPlan final {
     bool merge = false;     // one output for all tasks (then one task at a time)
     int parallelTasks = 1;  // batch tasks at once
     bool coverFromVideo = false;
+    bool normalize = false;  // see JobInput
+    double loudnessTarget = -16.0;
+    double truePeakCeiling = -1.0;
     double coverFromVideoSeconds = -1.0;
     PreviewSink* preview = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <ebur128.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <memory>
@@ -39,6 +40,27 @@ LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double st
     int rate = 0;
     const double end = start + length;
     bool failed = false;
+    // Fed in steps of 100 ms: after each, the last 400 ms block's loudness is kept.
+    std::int64_t fed = 0;
+    const auto feed = [&](const float* samples, std::size_t frames) {
+        const std::int64_t hop = std::max(rate / 10, 1);
+        while (frames > 0) {
+            const auto take = static_cast<std::size_t>(
+                std::min<std::int64_t>(static_cast<std::int64_t>(frames), hop - fed % hop));
+            if (ebur128_add_frames_float(state.get(), samples, take) != EBUR128_SUCCESS) {
+                return false;
+            }
+            samples += take * static_cast<std::size_t>(channels);
+            frames -= take;
+            fed += static_cast<std::int64_t>(take);
+            double momentary = 0.0;
+            if (fed % hop == 0 && fed >= 4 * hop &&
+                ebur128_loudness_momentary(state.get(), &momentary) == EBUR128_SUCCESS) {
+                facts.blocks.push_back(momentary);
+            }
+        }
+        return true;
+    };
     const auto block = [&](const float* samples, int frames, int blockChannels, int blockRate,
                            double at) -> SoundReadStep {
         if (!state || blockChannels != channels || blockRate != rate) {
@@ -61,6 +83,7 @@ LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double st
             }
             channels = blockChannels;
             rate = blockRate;
+            fed = 0;
         }
         // Only the clip counts.
         int first = 0;
@@ -72,10 +95,8 @@ LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double st
             }
         }
         if (count > first &&
-            ebur128_add_frames_float(
-                state.get(),
-                samples + static_cast<std::size_t>(first) * static_cast<std::size_t>(channels),
-                static_cast<std::size_t>(count - first)) != EBUR128_SUCCESS) {
+            !feed(samples + static_cast<std::size_t>(first) * static_cast<std::size_t>(channels),
+                  static_cast<std::size_t>(count - first))) {
             failed = true;
             return {true};
         }
@@ -104,6 +125,39 @@ LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double st
     facts.truePeak = peak > 0.0 ? 20.0 * std::log10(peak) : -HUGE_VAL;
     facts.measured = true;
     return facts;
+}
+
+double LoudnessWithGain(const LoudnessFacts& facts, double gainDb) {
+    // BS.1770-4: blocks above -70 LUFS, then those above the mean of these less 10 LU.
+    const auto mean = [&](double gate) {
+        double energy = 0.0;
+        int count = 0;
+        for (const double block : facts.blocks) {
+            if (std::isfinite(block) && block + gainDb > gate) {
+                energy += std::pow(10.0, (block + gainDb + 0.691) / 10.0);
+                ++count;
+            }
+        }
+        return count > 0 ? -0.691 + 10.0 * std::log10(energy / count) : -HUGE_VAL;
+    };
+    const double ungated = mean(-70.0);
+    return std::isfinite(ungated) ? mean(ungated - 10.0) : -HUGE_VAL;
+}
+
+double GainToReach(const LoudnessFacts& facts, double target) {
+    double gain = 0.0;
+    for (int i = 0; i < 20; ++i) {
+        const double loudness = LoudnessWithGain(facts, gain);
+        if (!std::isfinite(loudness)) {
+            return i == 0 ? 0.0 : gain;
+        }
+        const double step = target - loudness;
+        gain += step;
+        if (std::abs(step) < 0.01) {
+            break;
+        }
+    }
+    return gain;
 }
 
 std::string LoudnessText(const LoudnessFacts& facts) {

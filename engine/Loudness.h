@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <string>
+#include <vector>
 
 namespace tolvane {
 
@@ -14,7 +15,15 @@ struct LoudnessFacts final {
     double range = 0.0;       // LU
     double truePeak = 0.0;    // dBTP; minus infinity for silence
     std::string failure;
+    // The loudness of each 400 ms block, every 100 ms (LUFS): what BS.1770's gates choose from.
+    std::vector<double> blocks;
 };
+
+// The integrated loudness the sound would measure with `gainDb` more: the gates decide anew (a
+// block too quiet for the absolute gate may pass it once louder). Minus infinity for none.
+double LoudnessWithGain(const LoudnessFacts& facts, double gainDb);
+// The gain (dB) that brings the sound to `target` LUFS; 0 for silence.
+double GainToReach(const LoudnessFacts& facts, double target);
 
 // Measures sound track `soundTrack` (from 1; 0 the last) of `path`, from `start` seconds for
 // `length` seconds (`toEnd`: to the end of the sound). `stop` ends it early (then not measured).

@@ -44,6 +44,15 @@ void CBrenvixDlg::SetUpOutputControls() {
                                   .arg(cores));
     const std::optional<double> remembered =
         ParseLeadingNumber(ReadSetting(m_settingsFile.toStdString(), "FilesAtOnce"));
+    // The loudness chosen last time, when it is one of the choices.
+    if (const std::optional<double> loudness =
+            ParseLeadingNumber(ReadSetting(m_settingsFile.toStdString(), "Loudness"))) {
+        for (const LoudnessChoice& choice : kLoudnessChoices) {
+            if (choice.target == *loudness) {
+                m_settings.loudnessTarget = choice.target;
+            }
+        }
+    }
     m_filesAtOnce->setValue(remembered ? static_cast<int>(*remembered) : 1);
     connect(m_filesAtOnce, &QSpinBox::valueChanged, this, [this](int value) {
         WriteSetting(m_settingsFile.toStdString(), "FilesAtOnce", std::to_string(value));

@@ -65,6 +65,13 @@ void CBrenvixDlg::StartRun(bool merge) {
             this, QStringLiteral("A run holds at most %1 files.").arg(AVConvert::kMaxTasks));
         return;
     }
+    if (CopiesOriginalAudio() && m_settings.loudnessTarget != 0.0) {
+        m_services.messages->Show(
+            this,
+            "The original sound is copied as it is: it cannot be brought to a loudness. "
+            "Choose a format to convert to, or set Loudness to \"As recorded\" in Setting.");
+        return;
+    }
     {
         // Settings that no file could be written with are said once, before the run.
         const std::string refusal =
@@ -86,6 +93,8 @@ void CBrenvixDlg::StartRun(bool merge) {
     plan.parallelTasks = m_filesAtOnce->value();
     plan.preview = m_progress->PreviewSink();
     tolvane::CopySettingsToJob(m_settings, plan.settings);
+    plan.normalize = m_settings.loudnessTarget != 0.0;
+    plan.loudnessTarget = plan.normalize ? m_settings.loudnessTarget : -16.0;
     const std::string entryText = m_formatBox->currentText().toStdString();
     const TaskKind kind = CopiesOriginalAudio() ? TaskKind::Copy : TaskKind::Convert;
     for (int row = 0; row < rows; ++row) {

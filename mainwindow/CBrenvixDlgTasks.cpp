@@ -27,6 +27,8 @@
 #include "CSplitDialog.h"
 #include "JobPlan.h"
 #include "MessagePresenter.h"
+#include "Numbers.h"
+#include "OutputFolder.h"
 #include "Paths.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
@@ -648,7 +650,11 @@ void CBrenvixDlg::OnFileInformation() {
 
 void CBrenvixDlg::OnSetting() {
     CSettings dialog(m_settings, *m_services.messages, this);
-    dialog.exec();
+    if (dialog.exec() == QDialog::Accepted) {
+        // The loudness choice is remembered for the next start.
+        WriteSetting(m_settingsFile.toStdString(), "Loudness",
+                     FormatFixed(m_settings.loudnessTarget, 1));
+    }
 }
 
 void CBrenvixDlg::OnAbout() {

@@ -313,6 +313,12 @@ TEST(Cli, BadUsageExitsWithTwo) {
                            "-f copy -e MP3 a.mp4",
                            "--cover-from-video=soon a.mp4",
                            "-m --skip-existing a.mp4",
+                           "-f copy --normalize a.mp4",
+                           "--normalize=-3 a.mp4",
+                           "--normalize=loud a.mp4",
+                           "--true-peak 5 a.mp4",
+                           "--loudness a.mp4",
+                           "--split-chapters -m a.mp4 b.mp4",
                            "-o"};
     for (const char* arguments : cases) {
         const CliResult r = Cli(arguments);

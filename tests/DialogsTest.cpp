@@ -259,6 +259,24 @@ TEST(Settings, FrameSizeWithoutStarIsReportedAndTheRestStored) {
     EXPECT_EQ(s.profile.videoEncoderName, "MPEG4");
 }
 
+// The loudness choice: as recorded unless chosen, shown as chosen, stored by OK only.
+TEST(Settings, LoudnessIsAsRecordedUnlessChosen) {
+    Settings s(90106);
+    {
+        CSettings dialog(s.profile, s.messages);
+        EXPECT_EQ(dialog.LoudnessBox()->currentText(), "As recorded");
+        dialog.LoudnessBox()->setCurrentIndex(dialog.LoudnessBox()->findData(-23.0));
+        dialog.reject();
+    }
+    EXPECT_EQ(s.profile.loudnessTarget, 0.0) << "Cancel keeps it";
+    CSettings dialog(s.profile, s.messages);
+    dialog.LoudnessBox()->setCurrentIndex(dialog.LoudnessBox()->findData(-16.0));
+    dialog.OnOk();
+    EXPECT_EQ(s.profile.loudnessTarget, -16.0);
+    CSettings again(s.profile, s.messages);
+    EXPECT_EQ(again.LoudnessBox()->currentText(), "-16 LUFS (spoken word, podcasts)");
+}
+
 TEST(Settings, EnterDoesNotCloseAndPrefixMatchingIgnoresCase) {
     Settings s(90106);
     CSettings dialog(s.profile, s.messages);

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 extern "C" {
@@ -18,6 +19,7 @@ extern "C" {
 }
 
 #include "AVConvert.h"
+#include "JobPlan.h"
 #include "TestSupport.h"
 #include "Workers.h"
 
@@ -145,6 +147,63 @@ TEST(ExactSound, TheSoundStartsWhereTheSourceSaysAndKeepsItsLevel) {
                out.File("ffmpeg.ogg") + "'");
     EXPECT_GT(PeakDb(ogg.outputPaths[0]), 5.0) << "twice full scale is +6 dB";
     EXPECT_NEAR(PeakDb(ogg.outputPaths[0]), PeakDb(out.File("ffmpeg.ogg")), 0.5);
+}
+
+// ffmpeg's ebur128 filter on a file's sound (from `from` for `length` seconds; 0: all):
+// integrated loudness and true peak.
+std::pair<double, double> FfmpegLoudness(const std::string& path, double from = 0.0,
+                                         double length = 0.0) {
+    std::string range = " -ss " + std::to_string(from);
+    if (length > 0.0) {
+        range += " -t " + std::to_string(length);
+    }
+    const std::string text = RunCommand("ffmpeg -nostdin -v info" + range + " -i '" + path +
+                                        "' -map 0:a -af ebur128=peak=true -f null - 2>&1");
+    const auto value = [&text](const std::string& key) {
+        const std::size_t at = text.rfind(key);
+        return at == std::string::npos ? 1000.0 : std::atof(text.c_str() + at + key.size());
+    };
+    return {value("I:"), value("Peak:")};
+}
+
+// Normalised to -16 LUFS: quiet speech, a sine and a loud sine land on the target with one gain;
+// a quiet tone with loud clicks too, its clicks held under the ceiling by the limiter; a merge of
+// a quiet and a loud file plays at one level; silence is left as it is, with a note.
+TEST(ExactSound, NormalisingBringsEveryFileToTheTarget) {
+    ScratchDir out;
+    const std::vector<std::string> names = {"speech_quiet.wav", "sine_20.wav", "sine_8.wav",
+                                            "peaky_tone.wav"};
+    std::vector<TaskSpec> tasks;
+    for (const std::string& name : names) {
+        tasks.push_back({Media(name).string(), out.File(name + ".mp3")});
+    }
+    tasks.push_back({Media("silence_3.wav").string(), out.File("silence.mp3")});
+    AVConvert job;
+    FillJob(job, tasks, {AV_CODEC_ID_MP3, 192000, 44100, 1},
+            [](JobPlan& plan) { plan.normalize = true; });
+    RunBatch(job);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        ASSERT_EQ(job.taskStatus[i], AVConvert::kTaskConverted) << job.FailureReason(int(i));
+        const auto [integrated, peak] = FfmpegLoudness(job.outputPaths[i]);
+        EXPECT_NEAR(integrated, -16.0, 0.5) << names[i];
+        EXPECT_LE(peak, -0.9) << names[i];
+        EXPECT_NEAR(DecodedSeconds(job.outputPaths[i]), DecodedSeconds(tasks[i].source), 0.03)
+            << names[i] << ": the whole sound";
+    }
+    ASSERT_EQ(job.taskStatus[4], AVConvert::kTaskConverted) << job.FailureReason(4);
+    EXPECT_NE(job.TaskNote(4).find("silent"), std::string::npos) << job.TaskNote(4);
+
+    AVConvert merge;
+    FillJob(merge,
+            {{Media("speech_quiet.wav").string(), out.File("merged.mp3")},
+             {Media("sine_8.wav").string(), out.File("merged.mp3")}},
+            {AV_CODEC_ID_MP3, 192000, 44100, 1}, [](JobPlan& plan) { plan.normalize = true; });
+    RunMerge(merge);
+    ASSERT_EQ(merge.taskStatus[0], AVConvert::kTaskConverted) << merge.FailureReason(0);
+    const double quiet = FfmpegLoudness(merge.outputPaths[0], 0.0, 8.0).first;
+    const double loud = FfmpegLoudness(merge.outputPaths[0], 8.0, 6.0).first;
+    EXPECT_NEAR(quiet, loud, 1.0);
+    EXPECT_NEAR(loud, -16.0, 0.5);
 }
 
 TEST(ExactSound, TrimmedEndsStayWhereTheUserPutThem) {

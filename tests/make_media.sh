@@ -144,6 +144,15 @@ make impulse_1000.wav -f lavfi -i "aevalsrc='if(eq(n\,1000)\,0.9\,0)':s=44100:d=
 make loud_float.wav -f lavfi -i "aevalsrc='2*sin(2*PI*440*t)':s=44100:d=2" -c:a pcm_f32le
 make rising_vorbis.webm -f lavfi -i "$small" -f lavfi -i "aevalsrc='sin(2*PI*(200+300*t)*t)':s=44100:d=6" \
     -t 6 -c:v libvpx -deadline realtime -c:a libvorbis -ac 1
+# Loudness: speech-like bursts near -30 LUFS, a sine near -20, a loud sine near -8, a quiet tone
+# with loud clicks (brought up, its clicks need the limiter), and silence.
+make speech_quiet.wav -f lavfi \
+    -i "aevalsrc='0.06*sin(2*PI*220*t)*(0.6+0.4*sin(2*PI*3*t))*lt(mod(t\,1)\,0.6)':s=44100:d=8" -c:a pcm_s16le
+make sine_20.wav -f lavfi -i "aevalsrc='0.14*sin(2*PI*1000*t)':s=44100:d=6" -c:a pcm_s16le
+make sine_8.wav -f lavfi -i "aevalsrc='0.56*sin(2*PI*1000*t)':s=44100:d=6" -c:a pcm_s16le
+make peaky_tone.wav -f lavfi \
+    -i "aevalsrc='0.05*sin(2*PI*440*t)+0.9*sin(2*PI*1000*t)*lt(mod(t\,3)\,0.00025)':s=44100:d=9" -c:a pcm_s16le
+make silence_3.wav -f lavfi -i "anullsrc=r=44100:cl=mono" -t 3 -c:a pcm_s16le
 # A recording with three chapters over a continuous tone (and a title: the album of its parts).
 if [ ! -s chapters3.mkv ]; then
     printf '%s\n' ';FFMETADATA1' 'title=Evening Concert' \
