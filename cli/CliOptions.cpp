@@ -198,6 +198,10 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
             options.info = true;
         } else if (arg == "--loudness") {
             options.loudness = true;
+        } else if (arg == "--replaygain" || arg == "--replaygain=track") {
+            options.replayGain = JobInput::ReplayGain::Track;
+        } else if (arg == "--replaygain=album") {
+            options.replayGain = JobInput::ReplayGain::Album;
         } else if (arg == "--normalize" || arg.rfind("--normalize=", 0) == 0 ||
                    arg == "--true-peak" || arg.rfind("--true-peak=", 0) == 0) {
             // --normalize[=LUFS], --true-peak DB (or =DB): numbers the same in every locale.
@@ -267,6 +271,10 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
     } else if (options.normalize && options.format &&
                (*options.format == "copy" || *options.format == "original")) {
         parse.error = "a copy keeps the sound as it is: --normalize needs a format to convert to";
+    } else if (options.normalize && options.replayGain != JobInput::ReplayGain::Off) {
+        parse.error = "--normalize changes the sound, --replaygain tags it: one or the other";
+    } else if (options.merge && options.replayGain != JobInput::ReplayGain::Off) {
+        parse.error = "--replaygain tags files one by one; it does not go with --merge";
     } else if (options.loudness && !options.info) {
         parse.error = "--loudness goes with --info";
     } else if ((options.splitChapters || options.splitAt) &&
@@ -417,6 +425,10 @@ Extracts the sound track of video files into audio files.
                         loudness (default -16 LUFS; -14, -18, -23 are common), with one gain,
                         peaks above the true-peak ceiling limited
       --true-peak DB    the ceiling of --normalize (default -1 dBTP)
+      --replaygain[=track|album]
+                        leave the sound as it is and tag each output with its ReplayGain
+                        2.0 gain and peak (MP3, OGG, FLAC; also copies); album: the gain of
+                        all the run's outputs together as well
       --loudness        with --info: the loudness of the chosen sound track (-a; all of them
                         with -a all) by EBU R128: LUFS, loudness range and true peak
   -q, --quiet           no progress display, and nothing from the media libraries: only

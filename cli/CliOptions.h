@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "AVConvert.h"
+
 #include "OutputSettings.h"
 
 struct CliOptions final {
@@ -39,6 +41,8 @@ struct CliOptions final {
     // peaks kept under the ceiling (dBTP).
     std::optional<double> normalize;
     double truePeak = -1.0;
+    // ReplayGain tags: each output's (track), and over the run's outputs too (album).
+    JobInput::ReplayGain replayGain = JobInput::ReplayGain::Off;
     bool quiet = false;
     bool help = false;
     bool version = false;

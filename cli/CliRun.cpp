@@ -500,6 +500,7 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
     plan.normalize = options.normalize.has_value();
     plan.loudnessTarget = options.normalize.value_or(-16.0);
     plan.truePeakCeiling = options.truePeak;
+    plan.replayGain = options.replayGain;
     tolvane::CopySettingsToJob(profile.settings, plan.settings);
     std::vector<CliInput> inputs;  // every input with its task (-1: left out)
     StatusReport report(out, options.json, options.merge);

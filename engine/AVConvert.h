@@ -18,6 +18,8 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -107,6 +109,10 @@ struct JobInput : JobLimits, EncodeSettings {
     bool normalize = false;
     double loudnessTarget = -16.0;
     double truePeakCeiling = -1.0;
+    // ReplayGain 2.0 tags instead of a change of the sound: each output's own (Track), and with
+    // Album those over all the run's outputs as well.
+    enum class ReplayGain : std::uint8_t { Off, Track, Album };
+    ReplayGain replayGain = ReplayGain::Off;
 
     // A source without a cover picture gives MP3, M4A and FLAC outputs a picture of its video,
     // taken at coverFromVideoSeconds (negative: at a tenth of the video's length).
@@ -156,6 +162,15 @@ struct JobResults {
     // The name each task wrote (its requested name, or the free one the worker created).
     std::vector<std::string> outputPaths;
     std::vector<TaskReport> taskReports;
+    // The run's album gain and peak (ReplayGain Album): measured once, by the first task that
+    // needs them, for all; made by ApplyPlan.
+    struct Album {
+        std::mutex mutex;
+        bool measured = false;  // guarded by mutex, as the two below
+        std::string gain;       // "-3.21 dB"; empty for silence
+        std::string peak;       // "0.912011"
+    };
+    std::shared_ptr<Album> album;
 };
 
 class AVConvert final : public JobInput, public JobProgress, public JobResults {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "Loudness.h"
 #include "OutputFile.h"
 #include "OutputTags.h"
 #include "TimeText.h"
@@ -163,6 +164,48 @@ std::vector<ChapterMark> MergeChapters(const JobInput& in) {
 
 }  // namespace
 
+LoudnessFacts EntryContext::MeasureTask(int index) const {
+    const JobInput& in = m_job.in;
+    const auto task = static_cast<std::size_t>(index);
+    return MeasureLoudness(in.sourcePaths[task], in.soundTrack[task], in.clipStart[task],
+                           in.clipLength[task], in.clipToEnd[task], &m_job.progress.stopRequested);
+}
+
+void EntryContext::AddReplayGain() {
+    // ReplayGain 2.0: the gain that brings the output to -18 LUFS and its peak, as tags (ID3
+    // TXXX frames, Vorbis and FLAC comments); the sound itself is not changed.
+    AVFormatContext& output = *m_output.Context();
+    const ReplayGainTexts track = ReplayGainOf(MeasureTask(m_index));
+    if (track.gain.empty()) {
+        AddRemark("no ReplayGain tags: the sound is silent or could not be measured");
+        return;
+    }
+    av_dict_set(&output.metadata, "REPLAYGAIN_TRACK_GAIN", track.gain.c_str(), 0);
+    av_dict_set(&output.metadata, "REPLAYGAIN_TRACK_PEAK", track.peak.c_str(), 0);
+    if (m_job.in.replayGain != JobInput::ReplayGain::Album || !m_job.results.album) {
+        return;
+    }
+    JobResults::Album& album = *m_job.results.album;
+    const std::lock_guard lock(album.mutex);
+    if (!album.measured) {
+        // Every task of the run as one album, measured once.
+        std::vector<LoudnessFacts> parts;
+        for (int i = 0; i < m_job.in.taskCount; ++i) {
+            if (!m_job.in.sourcePaths[static_cast<std::size_t>(i)].empty()) {
+                parts.push_back(MeasureTask(i));
+            }
+        }
+        const ReplayGainTexts texts = ReplayGainOf(Together(parts));
+        album.gain = texts.gain;
+        album.peak = texts.peak;
+        album.measured = true;
+    }
+    if (!album.gain.empty()) {
+        av_dict_set(&output.metadata, "REPLAYGAIN_ALBUM_GAIN", album.gain.c_str(), 0);
+        av_dict_set(&output.metadata, "REPLAYGAIN_ALBUM_PEAK", album.peak.c_str(), 0);
+    }
+}
+
 bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {
     std::string& outputPath = OutputPath();
     if (m_output.HeaderWritten()) {
@@ -178,6 +221,9 @@ bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {
     const auto task = static_cast<std::size_t>(m_index);
     if (task < in.taskTags.size()) {
         ApplyTaskTags(in.taskTags[task], *m_output.Context());
+    }
+    if (in.replayGain != JobInput::ReplayGain::Off && m_mode == EntryMode::Batch) {
+        AddReplayGain();
     }
     // A merge makes a chapter of each entry; a task keeps its source's chapters within its clip.
     const std::vector<ChapterMark> chapters =

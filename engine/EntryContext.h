@@ -10,6 +10,7 @@
 
 #include "AVConvert.h"
 #include "FFmpegHandles.h"
+#include "Loudness.h"
 #include "OutputMedia.h"
 
 namespace tolvane {
@@ -92,6 +93,10 @@ public:
     void NoteFailure(const std::string& why, int error = 0) { m_failure.Note(why, error); }
     bool Failed() const { return m_failure.failed; }
     // Reads the stop switch; once it is seen, the entry counts as stopped.
+    // Writes the ReplayGain tags of the output (and of the run's album).
+    void AddReplayGain();
+    // The loudness of task `index`'s clip.
+    LoudnessFacts MeasureTask(int index) const;
     // Adds a remark to the task's report.
     void AddRemark(const std::string& remark);
     bool StopSeen();

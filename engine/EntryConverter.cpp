@@ -444,9 +444,10 @@ bool EntryConverter::BringToLoudness() {
     // Measured first, over what is written (the clip; a merge entry whole), from the sound
     // alone; then one gain, and the limiter for the peaks it would push over the ceiling.
     const bool merge = m_entry.Mode() == EntryMode::Merge;
-    const LoudnessFacts facts = MeasureLoudness(
-        m_sourcePath, m_entry.SoundTrack(), merge ? 0.0 : m_entry.ClipStart(),
-        merge ? 0.0 : m_entry.ClipLength(), merge || m_entry.RunsToTheEnd(), &m_entry.StopFlag());
+    const LoudnessFacts facts =
+        MeasureLoudness(m_sourcePath, m_entry.SoundTrack(), merge ? 0.0 : m_entry.ClipStart(),
+                        merge ? 0.0 : m_entry.ClipLength(), merge || m_entry.RunsToTheEnd(),
+                        &m_entry.StopFlag(), true);
     if (m_entry.StopSeen()) {
         return false;
     }

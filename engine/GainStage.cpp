@@ -9,7 +9,13 @@ GainStage::GainStage(int channels, double gain, double ceiling, int lookAhead)
     : m_channels(std::max(channels, 1)),
       m_gain(static_cast<float>(gain)),
       m_ceiling(static_cast<float>(ceiling)),
-      m_lookAhead(std::max(lookAhead, 1)) {
+      m_lookAhead(std::max(lookAhead, 1)),
+      m_span(m_lookAhead + 1),
+      m_delay(static_cast<std::size_t>(m_span) * static_cast<std::size_t>(m_channels)),
+      m_real(static_cast<std::size_t>(m_span)),
+      m_minimum(static_cast<std::size_t>(m_span)),
+      m_minimums(static_cast<std::size_t>(m_span), 1.0f),
+      m_minimumSum(m_span) {
     // The look-ahead starts on silence that never comes out: the first real sample's window
     // is whole.
     std::vector<std::vector<float>> none;
@@ -26,43 +32,46 @@ void GainStage::Push(const float* frame, bool real, std::vector<std::vector<floa
     }
     const float needed = peak > m_ceiling ? m_ceiling / peak : 1.0f;
     const std::int64_t t = m_in++;
+    const auto slot = static_cast<std::size_t>(t % m_span);
     // The smallest need over [t - L, t].
-    while (!m_minimum.empty() && m_minimum.back().second >= needed) {
-        m_minimum.pop_back();
+    const auto at = [this](int i) -> std::pair<std::int64_t, float>& {
+        return m_minimum[static_cast<std::size_t>((m_minimumFront + i) % m_span)];
+    };
+    while (m_minimumSize > 0 && at(0).first < t - m_lookAhead) {
+        m_minimumFront = (m_minimumFront + 1) % m_span;
+        --m_minimumSize;
     }
-    m_minimum.emplace_back(t, needed);
-    while (m_minimum.front().first < t - m_lookAhead) {
-        m_minimum.pop_front();
+    while (m_minimumSize > 0 && at(m_minimumSize - 1).second >= needed) {
+        --m_minimumSize;
     }
-    m_delay.insert(m_delay.end(), frame, frame + m_channels);
-    m_real.push_back(real);
+    at(m_minimumSize) = {t, needed};
+    ++m_minimumSize;
+    // The sample L back leaves now; this one takes the slot after it.
+    const auto leaving = static_cast<std::size_t>((t + 1) % m_span);
+    std::copy(frame, frame + m_channels,
+              m_delay.begin() + static_cast<std::ptrdiff_t>(slot) * m_channels);
+    m_real[slot] = real ? 1 : 0;
     if (t < m_lookAhead) {
         return;
     }
     // The window minimum of the sample L back, and the mean of the last L + 1 of them: the gain
     // of that sample, never above what any sample in its reach allows.
-    const float minimum = m_minimum.front().second;
-    m_minimums.push_back(minimum);
-    m_minimumSum += minimum;
-    if (static_cast<int>(m_minimums.size()) > m_lookAhead + 1) {
-        m_minimumSum -= m_minimums.front();
-        m_minimums.pop_front();
+    const float minimum = at(0).second;
+    float& oldest = m_minimums[static_cast<std::size_t>(t % m_span)];
+    m_minimumSum += static_cast<double>(minimum) - oldest;
+    oldest = minimum;
+    if (m_real[leaving] == 0) {
+        return;
     }
-    const bool isReal = m_real.front();
-    m_real.pop_front();
-    const bool whole = static_cast<int>(m_minimums.size()) == m_lookAhead + 1;
-    const auto gain = static_cast<float>(whole ? m_minimumSum / (m_lookAhead + 1) : 1.0);
-    if (isReal) {
-        if (out.size() < static_cast<std::size_t>(m_channels)) {
-            out.resize(static_cast<std::size_t>(m_channels));
-        }
-        for (int c = 0; c < m_channels; ++c) {
-            out[static_cast<std::size_t>(c)].push_back(m_delay[static_cast<std::size_t>(c)] * gain);
-        }
-        m_limited = m_limited || gain < 0.9999f;
-        ++m_out;
+    const auto gain = static_cast<float>(m_minimumSum / m_span);
+    if (out.size() < static_cast<std::size_t>(m_channels)) {
+        out.resize(static_cast<std::size_t>(m_channels));
     }
-    m_delay.erase(m_delay.begin(), m_delay.begin() + m_channels);
+    const float* sample = m_delay.data() + leaving * static_cast<std::size_t>(m_channels);
+    for (int c = 0; c < m_channels; ++c) {
+        out[static_cast<std::size_t>(c)].push_back(sample[c] * gain);
+    }
+    m_limited = m_limited || gain < 0.9999f;
 }
 
 void GainStage::Process(const float* const* planes, int count,

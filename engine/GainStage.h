@@ -6,7 +6,6 @@
 // nothing is lost or moved: the n-th sample out is the n-th sample in.
 
 #include <cstdint>
-#include <deque>
 #include <vector>
 
 namespace tolvane {
@@ -33,17 +32,20 @@ private:
     float m_gain;
     float m_ceiling;
     int m_lookAhead;
-    // The last lookAhead + 1 samples after the gain, interleaved, oldest first.
-    std::deque<float> m_delay;
-    // Whether each sample in the delay is the sound's (not the silence around it).
-    std::deque<bool> m_real;
-    // The smallest allowed gain over each window of lookAhead + 1 (index and value, rising).
-    std::deque<std::pair<std::int64_t, float>> m_minimum;
-    // The last lookAhead + 1 window minimums, summed: their mean is the gain applied.
-    std::deque<float> m_minimums;
+    int m_span;  // lookAhead + 1: the length of every window
+    // Rings of m_span entries: the samples after the gain (interleaved) and whether each is the
+    // sound's own (not the silence around it), indexed by sample number modulo m_span.
+    std::vector<float> m_delay;
+    std::vector<char> m_real;
+    // The smallest allowed gain (ceiling / peak, at most 1) over the last m_span samples: a
+    // ring of (sample number, allowed gain), rising from front to back.
+    std::vector<std::pair<std::int64_t, float>> m_minimum;
+    int m_minimumFront = 0;
+    int m_minimumSize = 0;
+    // The last m_span window minimums, summed: their mean is the gain of the sample leaving.
+    std::vector<float> m_minimums;
     double m_minimumSum = 0.0;
-    std::int64_t m_in = 0;   // samples taken
-    std::int64_t m_out = 0;  // samples given out
+    std::int64_t m_in = 0;  // samples taken
     bool m_limited = false;
 };
 

@@ -34,6 +34,8 @@ bool ApplyPlan(const JobPlan& plan, AVConvert& job) {
     job.normalize = plan.normalize;
     job.loudnessTarget = plan.loudnessTarget;
     job.truePeakCeiling = plan.truePeakCeiling;
+    job.replayGain = plan.replayGain;
+    job.album = std::make_shared<JobResults::Album>();
     job.coverFromVideoSeconds = plan.coverFromVideoSeconds;
     job.previewSink = plan.preview;
     // A merge writes one file: its entries go one after the other.

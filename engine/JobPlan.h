@@ -31,6 +31,7 @@ struct JobPlan final {
     bool normalize = false;  // see JobInput
     double loudnessTarget = -16.0;
     double truePeakCeiling = -1.0;
+    JobInput::ReplayGain replayGain = JobInput::ReplayGain::Off;
     double coverFromVideoSeconds = -1.0;
     PreviewSink* preview = nullptr;
 };

@@ -33,7 +33,7 @@ std::string Decibels(double value) {
 }  // namespace
 
 LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double start, double length,
-                              bool toEnd, const std::atomic<bool>* stop) {
+                              bool toEnd, const std::atomic<bool>* stop, bool integratedOnly) {
     LoudnessFacts facts;
     StatePtr state;
     int channels = 0;
@@ -75,7 +75,8 @@ LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double st
             } else {
                 state.reset(ebur128_init(
                     static_cast<unsigned>(blockChannels), static_cast<unsigned long>(blockRate),
-                    EBUR128_MODE_I | EBUR128_MODE_LRA | EBUR128_MODE_TRUE_PEAK));
+                    integratedOnly ? EBUR128_MODE_I
+                                   : EBUR128_MODE_I | EBUR128_MODE_LRA | EBUR128_MODE_TRUE_PEAK));
                 if (!state) {
                     failed = true;
                     return {true};
@@ -115,9 +116,11 @@ LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double st
     double value = 0.0;
     facts.integrated =
         ebur128_loudness_global(state.get(), &value) == EBUR128_SUCCESS ? value : -HUGE_VAL;
-    facts.range = ebur128_loudness_range(state.get(), &value) == EBUR128_SUCCESS ? value : 0.0;
+    facts.range = !integratedOnly && ebur128_loudness_range(state.get(), &value) == EBUR128_SUCCESS
+                      ? value
+                      : 0.0;
     double peak = 0.0;
-    for (int c = 0; c < channels; ++c) {
+    for (int c = 0; c < channels && !integratedOnly; ++c) {
         if (ebur128_true_peak(state.get(), static_cast<unsigned>(c), &value) == EBUR128_SUCCESS) {
             peak = std::max(peak, value);
         }
@@ -158,6 +161,38 @@ double GainToReach(const LoudnessFacts& facts, double target) {
         }
     }
     return gain;
+}
+
+ReplayGainTexts ReplayGainOf(const LoudnessFacts& facts) {
+    ReplayGainTexts texts;
+    if (!facts.measured || !std::isfinite(facts.integrated)) {
+        return texts;
+    }
+    char gain[32];
+    const auto end = std::to_chars(gain, gain + sizeof gain, -18.0 - facts.integrated,
+                                   std::chars_format::fixed, 2);
+    texts.gain = std::string(gain, end.ptr) + " dB";
+    char peak[32];
+    const double linear =
+        std::isfinite(facts.truePeak) ? std::pow(10.0, facts.truePeak / 20.0) : 0.0;
+    const auto peakEnd =
+        std::to_chars(peak, peak + sizeof peak, linear, std::chars_format::fixed, 6);
+    texts.peak = std::string(peak, peakEnd.ptr);
+    return texts;
+}
+
+LoudnessFacts Together(const std::vector<LoudnessFacts>& parts) {
+    LoudnessFacts all;
+    all.truePeak = -HUGE_VAL;
+    for (const LoudnessFacts& part : parts) {
+        if (part.measured) {
+            all.measured = true;
+            all.blocks.insert(all.blocks.end(), part.blocks.begin(), part.blocks.end());
+            all.truePeak = std::max(all.truePeak, part.truePeak);
+        }
+    }
+    all.integrated = LoudnessWithGain(all, 0.0);
+    return all;
 }
 
 std::string LoudnessText(const LoudnessFacts& facts) {

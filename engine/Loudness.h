@@ -27,9 +27,22 @@ double GainToReach(const LoudnessFacts& facts, double target);
 
 // Measures sound track `soundTrack` (from 1; 0 the last) of `path`, from `start` seconds for
 // `length` seconds (`toEnd`: to the end of the sound). `stop` ends it early (then not measured).
+// With `integratedOnly`, neither the range nor the true peak (four times oversampled: most of
+// the cost) is measured: enough to bring the sound to a loudness.
 LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double start = 0.0,
                               double length = 0.0, bool toEnd = true,
-                              const std::atomic<bool>* stop = nullptr);
+                              const std::atomic<bool>* stop = nullptr, bool integratedOnly = false);
+
+// ReplayGain 2.0 (reference -18 LUFS): the gain ("-3.21 dB") and the peak ("0.912011", of full
+// scale) of measured sound; an empty gain for silence.
+struct ReplayGainTexts final {
+    std::string gain;
+    std::string peak;
+};
+ReplayGainTexts ReplayGainOf(const LoudnessFacts& facts);
+// The facts of several measures as one sound (an album): their blocks gated together, the
+// highest peak.
+LoudnessFacts Together(const std::vector<LoudnessFacts>& parts);
 
 // "-18.3 LUFS · peak -0.4 dBTP" (a real minus sign; the same in every locale), "silent" for
 // silence.

@@ -283,6 +283,41 @@ TEST(Cli, SplitsKeepsAndMakesChapters) {
         << merged;
 }
 
+// ReplayGain 2.0 tags leave the sound as it is: each output's gain brings its measured loudness
+// to -18 LUFS; album tags are the run's together; copies are tagged where the container holds
+// tags.
+TEST(Cli, ReplayGainTagsTellTheGainToMinus18) {
+    ScratchDir out;
+    for (const char* format : {"mp3", "ogg", "flac", "copy"}) {
+        const CliResult r =
+            Cli(std::string("-q --replaygain=album -f ") + format + " -o " + out.File(format) +
+                " " + M("speech_quiet.wav") + " " + M("sine_8.wav"));
+        ASSERT_EQ(r.exitCode, 0) << r.output;
+        const std::string extension = std::string(format) == "copy" ? "wav" : format;
+        for (const char* name : {"speech_quiet", "sine_8"}) {
+            const std::string path = out.File(std::string(format) + "/" + name + "." + extension);
+            const std::string tags = RunCommand(
+                "ffprobe -v error -show_entries format_tags:stream_tags -of flat '" + path + "'");
+            const std::size_t at = tags.find("REPLAYGAIN_TRACK_GAIN=\"");
+            if (extension == "wav") {
+                EXPECT_EQ(at, std::string::npos) << "WAV keeps no such tags";
+                continue;
+            }
+            ASSERT_NE(at, std::string::npos) << format << " " << name << ":\n" << tags;
+            const double gain = std::atof(tags.c_str() + at + 23);
+            const std::string measured =
+                RunCommand("ffmpeg -nostdin -v info -i '" + path + "' -af ebur128 -f null - 2>&1");
+            const double loudness = std::atof(measured.c_str() + measured.rfind("I:") + 2);
+            // The gain is measured on the sound before it is encoded: LAME's MP3 comes out
+            // about half a decibel quieter, which the tag does not yet account for.
+            EXPECT_NEAR(gain + loudness, -18.0, extension == "mp3" ? 0.6 : 0.3)
+                << format << " " << name;
+            EXPECT_NE(tags.find("REPLAYGAIN_ALBUM_GAIN=\"-"), std::string::npos) << tags;
+            EXPECT_NE(tags.find("REPLAYGAIN_TRACK_PEAK=\"0."), std::string::npos) << tags;
+        }
+    }
+}
+
 TEST(Cli, MergeWritesOneFileNamedAfterTheFirst) {
     ScratchDir out;
     const CliResult r =
