@@ -6,6 +6,7 @@
 #include "Loudness.h"
 #include "OutputFile.h"
 #include "OutputTags.h"
+#include "ReplayGainPatch.h"
 #include "TimeText.h"
 
 namespace tolvane {
@@ -173,22 +174,19 @@ LoudnessFacts EntryContext::MeasureTask(int index) const {
 
 void EntryContext::AddReplayGain() {
     // ReplayGain 2.0: the gain that brings the output to -18 LUFS and its peak, as tags (ID3
-    // TXXX frames, Vorbis and FLAC comments); the sound itself is not changed.
+    // TXXX frames, Vorbis and FLAC comments); the sound itself is not changed. The track's are
+    // measured on the file as written, once it is whole.
     AVFormatContext& output = *m_output.Context();
-    const ReplayGainTexts track = ReplayGainOf(MeasureTask(m_index));
-    if (track.gain.empty()) {
-        AddRemark("no ReplayGain tags: the sound is silent or could not be measured");
-        return;
-    }
-    av_dict_set(&output.metadata, "REPLAYGAIN_TRACK_GAIN", track.gain.c_str(), 0);
-    av_dict_set(&output.metadata, "REPLAYGAIN_TRACK_PEAK", track.peak.c_str(), 0);
+    av_dict_set(&output.metadata, "REPLAYGAIN_TRACK_GAIN", kTrackGainPlaceholder, 0);
+    av_dict_set(&output.metadata, "REPLAYGAIN_TRACK_PEAK", kTrackPeakPlaceholder, 0);
+    m_output.SetBeforeClose([](ExclusiveOutputFile& file) { PatchTrackReplayGain(file); });
     if (m_job.in.replayGain != JobInput::ReplayGain::Album || !m_job.results.album) {
         return;
     }
     JobResults::Album& album = *m_job.results.album;
     const std::lock_guard lock(album.mutex);
     if (!album.measured) {
-        // Every task of the run as one album, measured once.
+        // Every task of the run as one album, measured once, from the sources.
         std::vector<LoudnessFacts> parts;
         for (int i = 0; i < m_job.in.taskCount; ++i) {
             if (!m_job.in.sourcePaths[static_cast<std::size_t>(i)].empty()) {

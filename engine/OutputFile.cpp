@@ -221,6 +221,17 @@ std::int64_t ExclusiveOutputFile::Seek(void* opaque, std::int64_t offset, int wh
     return pos < 0 ? AVERROR(errno) : pos;
 }
 
+int ExclusiveOutputFile::Overwrite(std::int64_t offset, const void* data, std::size_t size) {
+    if (m_fd < 0) {
+        return AVERROR(EBADF);
+    }
+    if (m_io != nullptr) {
+        avio_flush(m_io);
+    }
+    const ssize_t written = ::pwrite(m_fd, data, size, static_cast<off_t>(offset));
+    return written == static_cast<ssize_t>(size) ? 0 : AVERROR(written < 0 ? errno : EIO);
+}
+
 int ExclusiveOutputFile::Close() {
     if (m_fd < 0) {
         return 0;

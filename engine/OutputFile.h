@@ -57,6 +57,9 @@ public:
     // Flushes the file to disk and gives it its name. Returns 0 or the first write, flush,
     // rename or close error; on an error the part file is removed.
     int Close();
+    // Overwrites `size` bytes at `offset` of the file being written (the muxer's buffer flushed
+    // first): for values known only once the whole file is written. Returns 0 or an AVERROR.
+    int Overwrite(std::int64_t offset, const void* data, std::size_t size);
     // Closes the file and removes it (a task that failed leaves nothing behind). A file neither
     // closed nor discarded is discarded when its owner goes.
     void Discard();

@@ -168,6 +168,10 @@ int OutputMedia::Finish() {
     if (m_headerWritten) {
         result = av_write_trailer(m_context.get());
         m_headerWritten = false;
+        if (result >= 0 && m_beforeClose) {
+            avio_flush(m_context->pb);
+            m_beforeClose(m_file);
+        }
     }
     if (m_context) {
         m_context->pb = nullptr;

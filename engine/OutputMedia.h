@@ -3,6 +3,7 @@
 // The output container of one task, or of a whole merge, and the writing of encoded packets.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "FFmpegHandles.h"
@@ -65,6 +66,11 @@ public:
 
     // Writes the trailer and closes the file. Returns 0 or the first error.
     int Finish();
+    // Runs once the trailer is written and before the file gets its name: it may read the
+    // part file and overwrite bytes in it (see ExclusiveOutputFile::Overwrite).
+    void SetBeforeClose(std::function<void(ExclusiveOutputFile& file)> beforeClose) {
+        m_beforeClose = std::move(beforeClose);
+    }
     // Closes the file without a trailer and removes it: the task failed or wrote nothing.
     void Discard();
 
@@ -76,6 +82,7 @@ public:
 private:
     int WriteCover();
 
+    std::function<void(ExclusiveOutputFile&)> m_beforeClose;
     LogSubject m_log;  // outlives m_context, whose lines it names
     OutputContextPtr m_context;
     ExclusiveOutputFile m_file;

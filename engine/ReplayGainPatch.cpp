@@ -1,0 +1,151 @@
+#include "ReplayGainPatch.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+#include "Loudness.h"
+
+namespace tolvane {
+
+namespace {
+
+// Ogg's page checksum: CRC-32, polynomial 0x04c11db7, most significant bit first, from 0.
+std::uint32_t OggChecksum(const unsigned char* data, std::size_t size) {
+    static const std::array<std::uint32_t, 256> table = [] {
+        std::array<std::uint32_t, 256> t{};
+        for (std::uint32_t i = 0; i < 256; ++i) {
+            std::uint32_t r = i << 24;
+            for (int bit = 0; bit < 8; ++bit) {
+                r = (r & 0x80000000u) != 0 ? (r << 1) ^ 0x04c11db7u : r << 1;
+            }
+            t[i] = r;
+        }
+        return t;
+    }();
+    std::uint32_t crc = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        crc = (crc << 8) ^ table[((crc >> 24) ^ data[i]) & 0xff];
+    }
+    return crc;
+}
+
+// Where `key` is followed (after one separator byte: "=" in a comment, NUL in an ID3 frame)
+// by `placeholder`; npos when nowhere.
+std::size_t FindValue(const std::vector<unsigned char>& data, const std::string& key,
+                      const char* placeholder) {
+    const std::string value = placeholder;
+    for (std::size_t at = 0;;) {
+        const auto found = std::search(data.begin() + static_cast<std::ptrdiff_t>(at), data.end(),
+                                       key.begin(), key.end());
+        if (found == data.end()) {
+            return std::string::npos;
+        }
+        const auto start = static_cast<std::size_t>(found - data.begin()) + key.size() + 1;
+        if (start + value.size() <= data.size() &&
+            std::equal(value.begin(), value.end(),
+                       data.begin() + static_cast<std::ptrdiff_t>(start))) {
+            return start;
+        }
+        at = static_cast<std::size_t>(found - data.begin()) + 1;
+    }
+}
+
+// The Ogg page holding byte `offset`: its start and length; {npos, 0} when the file is no Ogg.
+std::pair<std::size_t, std::size_t> OggPageAt(const std::vector<unsigned char>& data,
+                                              std::size_t offset) {
+    std::size_t page = 0;
+    while (page + 27 <= data.size() && std::memcmp(data.data() + page, "OggS", 4) == 0) {
+        const std::size_t segments = data[page + 26];
+        std::size_t length = 27 + segments;
+        if (page + length > data.size()) {
+            break;
+        }
+        for (std::size_t s = 0; s < segments; ++s) {
+            length += data[page + 27 + s];
+        }
+        if (offset >= page && offset < page + length) {
+            return {page, length};
+        }
+        page += length;
+    }
+    return {std::string::npos, 0};
+}
+
+}  // namespace
+
+std::string FixedWidthGain(double decibels) {
+    const double clamped = std::clamp(std::isfinite(decibels) ? decibels : 0.0, -99.99, 99.99);
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, std::abs(clamped),
+                                   std::chars_format::fixed, 2);
+    std::string text(digits, end.ptr);
+    while (text.size() < 5) {
+        text.insert(text.begin(), '0');
+    }
+    return (clamped < 0 ? "-" : "+") + text + " dB";
+}
+
+std::string FixedWidthPeak(double linear) {
+    const double clamped = std::clamp(std::isfinite(linear) ? linear : 0.0, 0.0, 9.999999);
+    char digits[16];
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, clamped, std::chars_format::fixed, 6);
+    return std::string(digits, end.ptr);
+}
+
+bool PatchTrackReplayGain(ExclusiveOutputFile& file) {
+    // The tags sit in the header: read as much of the file as a header with a cover can take.
+    constexpr std::size_t kMostHeader = 64u << 20;
+    std::vector<unsigned char> data;
+    {
+        std::ifstream in(file.PartPath(), std::ios::binary);
+        data.assign(std::istreambuf_iterator<char>(in), {});
+        if (data.size() > kMostHeader) {
+            data.resize(kMostHeader);
+        }
+    }
+    const std::size_t gainAt = FindValue(data, "REPLAYGAIN_TRACK_GAIN", kTrackGainPlaceholder);
+    const std::size_t peakAt = FindValue(data, "REPLAYGAIN_TRACK_PEAK", kTrackPeakPlaceholder);
+    if (gainAt == std::string::npos || peakAt == std::string::npos) {
+        return false;
+    }
+    const LoudnessFacts facts = MeasureLoudness(file.PartPath(), 0);
+    const bool sound = facts.measured && std::isfinite(facts.integrated);
+    const std::string gain = FixedWidthGain(sound ? -18.0 - facts.integrated : 0.0);
+    const std::string peak = FixedWidthPeak(
+        sound && std::isfinite(facts.truePeak) ? std::pow(10.0, facts.truePeak / 20.0) : 0.0);
+    std::copy(gain.begin(), gain.end(), data.begin() + static_cast<std::ptrdiff_t>(gainAt));
+    std::copy(peak.begin(), peak.end(), data.begin() + static_cast<std::ptrdiff_t>(peakAt));
+    // In Ogg, the pages that hold the comments get their checksums anew.
+    if (OggPageAt(data, gainAt).first != std::string::npos) {
+        bool written = true;
+        std::size_t done = std::string::npos;
+        for (const std::size_t at : {gainAt, peakAt}) {
+            const auto [page, length] = OggPageAt(data, at);
+            if (page == std::string::npos || page == done) {
+                continue;
+            }
+            std::fill(data.begin() + static_cast<std::ptrdiff_t>(page + 22),
+                      data.begin() + static_cast<std::ptrdiff_t>(page + 26), 0);
+            const std::uint32_t crc = OggChecksum(data.data() + page, length);
+            for (int i = 0; i < 4; ++i) {
+                data[page + 22 + static_cast<std::size_t>(i)] =
+                    static_cast<unsigned char>((crc >> (8 * i)) & 0xff);
+            }
+            written = written && file.Overwrite(static_cast<std::int64_t>(page), data.data() + page,
+                                                length) == 0;
+            done = page;
+        }
+        return written && sound;
+    }
+    return file.Overwrite(static_cast<std::int64_t>(gainAt), gain.data(), gain.size()) == 0 &&
+           file.Overwrite(static_cast<std::int64_t>(peakAt), peak.data(), peak.size()) == 0 &&
+           sound;
+}
+
+}  // namespace tolvane
