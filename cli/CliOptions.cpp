@@ -427,7 +427,7 @@ Extracts the sound track of video files into audio files.
       --true-peak DB    the ceiling of --normalize (default -1 dBTP)
       --replaygain[=track|album]
                         leave the sound as it is and tag each output with its ReplayGain
-                        2.0 gain and peak (MP3, OGG, FLAC; also copies); album: the gain of
+                        2.0 gain and peak (MP3, OGG, FLAC, M4A; also copies); album: the gain of
                         all the run's outputs together as well
       --loudness        with --info: the loudness of the chosen sound track (-a; all of them
                         with -a all) by EBU R128: LUFS, loudness range and true peak

@@ -179,8 +179,8 @@ void EntryContext::AddReplayGain() {
     AVFormatContext& output = *m_output.Context();
     av_dict_set(&output.metadata, "REPLAYGAIN_TRACK_GAIN", kTrackGainPlaceholder, 0);
     av_dict_set(&output.metadata, "REPLAYGAIN_TRACK_PEAK", kTrackPeakPlaceholder, 0);
-    m_output.SetBeforeClose([](ExclusiveOutputFile& file) { PatchTrackReplayGain(file); });
     if (m_job.in.replayGain != JobInput::ReplayGain::Album || !m_job.results.album) {
+        m_output.SetBeforeClose([](ExclusiveOutputFile& file) { PatchTrackReplayGain(file); });
         return;
     }
     JobResults::Album& album = *m_job.results.album;
@@ -202,6 +202,9 @@ void EntryContext::AddReplayGain() {
         av_dict_set(&output.metadata, "REPLAYGAIN_ALBUM_GAIN", album.gain.c_str(), 0);
         av_dict_set(&output.metadata, "REPLAYGAIN_ALBUM_PEAK", album.peak.c_str(), 0);
     }
+    m_output.SetBeforeClose([gain = album.gain, peak = album.peak](ExclusiveOutputFile& file) {
+        PatchTrackReplayGain(file, gain, peak);
+    });
 }
 
 bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {

@@ -1,6 +1,7 @@
 #include "GainStage.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 
 namespace tolvane {
@@ -13,7 +14,8 @@ GainStage::GainStage(int channels, double gain, double ceiling, int lookAhead)
       m_span(m_lookAhead + 1),
       m_delay(static_cast<std::size_t>(m_span) * static_cast<std::size_t>(m_channels)),
       m_real(static_cast<std::size_t>(m_span)),
-      m_minimum(static_cast<std::size_t>(m_span)),
+      m_minimum(std::bit_ceil(static_cast<std::size_t>(m_span))),
+      m_minimumMask(m_minimum.size() - 1),
       m_minimums(static_cast<std::size_t>(m_span), 1.0f),
       m_minimumSum(m_span) {
     // The look-ahead starts on silence that never comes out: the first real sample's window
@@ -32,13 +34,16 @@ void GainStage::Push(const float* frame, bool real, std::vector<std::vector<floa
     }
     const float needed = peak > m_ceiling ? m_ceiling / peak : 1.0f;
     const std::int64_t t = m_in++;
-    const auto slot = static_cast<std::size_t>(t % m_span);
+    const std::size_t slot = m_slot;
+    // The sample L back leaves now; this one takes the slot after it (rings of L + 1).
+    const std::size_t leaving = slot + 1 == static_cast<std::size_t>(m_span) ? 0 : slot + 1;
+    m_slot = leaving;
     // The smallest need over [t - L, t].
-    const auto at = [this](int i) -> std::pair<std::int64_t, float>& {
-        return m_minimum[static_cast<std::size_t>((m_minimumFront + i) % m_span)];
+    const auto at = [this](std::size_t i) -> std::pair<std::int64_t, float>& {
+        return m_minimum[(m_minimumFront + i) & m_minimumMask];
     };
     while (m_minimumSize > 0 && at(0).first < t - m_lookAhead) {
-        m_minimumFront = (m_minimumFront + 1) % m_span;
+        m_minimumFront = (m_minimumFront + 1) & m_minimumMask;
         --m_minimumSize;
     }
     while (m_minimumSize > 0 && at(m_minimumSize - 1).second >= needed) {
@@ -46,8 +51,6 @@ void GainStage::Push(const float* frame, bool real, std::vector<std::vector<floa
     }
     at(m_minimumSize) = {t, needed};
     ++m_minimumSize;
-    // The sample L back leaves now; this one takes the slot after it.
-    const auto leaving = static_cast<std::size_t>((t + 1) % m_span);
     std::copy(frame, frame + m_channels,
               m_delay.begin() + static_cast<std::ptrdiff_t>(slot) * m_channels);
     m_real[slot] = real ? 1 : 0;
@@ -57,7 +60,7 @@ void GainStage::Push(const float* frame, bool real, std::vector<std::vector<floa
     // The window minimum of the sample L back, and the mean of the last L + 1 of them: the gain
     // of that sample, never above what any sample in its reach allows.
     const float minimum = at(0).second;
-    float& oldest = m_minimums[static_cast<std::size_t>(t % m_span)];
+    float& oldest = m_minimums[slot];
     m_minimumSum += static_cast<double>(minimum) - oldest;
     oldest = minimum;
     if (m_real[leaving] == 0) {

@@ -39,9 +39,11 @@ private:
     std::vector<char> m_real;
     // The smallest allowed gain (ceiling / peak, at most 1) over the last m_span samples: a
     // ring of (sample number, allowed gain), rising from front to back.
-    std::vector<std::pair<std::int64_t, float>> m_minimum;
-    int m_minimumFront = 0;
-    int m_minimumSize = 0;
+    std::vector<std::pair<std::int64_t, float>> m_minimum;  // a power of two long
+    std::size_t m_minimumMask = 0;
+    std::size_t m_minimumFront = 0;
+    std::size_t m_minimumSize = 0;
+    std::size_t m_slot = 0;  // this sample's slot in the rings of m_span
     // The last m_span window minimums, summed: their mean is the gain of the sample leaving.
     std::vector<float> m_minimums;
     double m_minimumSum = 0.0;

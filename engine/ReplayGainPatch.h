@@ -24,6 +24,9 @@ std::string FixedWidthPeak(double linear);
 // (+00.00 dB and 0.000000 for silence or a file that cannot be measured). Returns false when
 // the file holds no placeholder (its container keeps no such tag), was silent, or could not be
 // measured or written.
-bool PatchTrackReplayGain(ExclusiveOutputFile& file);
+// An MP4/M4A file (whose muxer keeps no such tags) gets them as iTunes freeform atoms
+// ("----:com.apple.iTunes:replaygain_track_gain"), with the album's when given.
+bool PatchTrackReplayGain(ExclusiveOutputFile& file, const std::string& albumGain = {},
+                          const std::string& albumPeak = {});
 
 }  // namespace tolvane
