@@ -253,6 +253,21 @@ TEST(Cli, SplitsKeepsAndMakesChapters) {
     EXPECT_NEAR(DecodedSeconds(out.File("ogg/chapters3 - 03 - Encore.ogg")), 1.5, 0.03);
     EXPECT_TRUE(fs::exists(out.File("copy/chapters3 - 01 - Overture.wav")));
 
+    // Chapters that cannot be parts (one past the end, one overlapping the one before) are
+    // reported and left out; the others split.
+    const std::string odd = out.File("odd_chapters.mkv");
+    std::ofstream(out.File("odd.txt"))
+        << ";FFMETADATA1\n[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=3000\ntitle=One\n"
+           "[CHAPTER]\nTIMEBASE=1/1000\nSTART=2000\nEND=4000\ntitle=Overlaps\n"
+           "[CHAPTER]\nTIMEBASE=1/1000\nSTART=3000\nEND=6000\ntitle=Two\n"
+           "[CHAPTER]\nTIMEBASE=1/1000\nSTART=9000\nEND=9500\ntitle=Past\n";
+    RunCommand("ffmpeg -nostdin -v error -y -f lavfi -i sine=sample_rate=44100:duration=6 -i '" +
+               out.File("odd.txt") + "' -map 0:a -map_chapters 1 -c:a flac '" + odd + "'");
+    r = Cli("-q --split-chapters -f wav -o " + out.File("odd") + " " + odd);
+    EXPECT_NE(r.output.find("chapter 2: overlaps"), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("chapter 4: starts past the end"), std::string::npos) << r.output;
+    EXPECT_TRUE(fs::exists(out.File("odd/odd_chapters - 02 - Two.wav"))) << r.output;
+
     // Back to back: the parts joined again are the source's sound, sample for sample.
     const std::string list = out.File("times.txt");
     std::ofstream(list) << "0:00 First\nbad line\nSecond - 0:02.5\n";
