@@ -366,10 +366,11 @@ int AudioEncoder::Push(AVFrame& frame, int skip, OutputMedia& output) {
     return ret < 0 ? ret : EncodeQueued(output, false);
 }
 
-void AudioEncoder::SetGain(double gain, double ceiling) {
+void AudioEncoder::SetGain(double gain, double ceiling, bool limit) {
     m_gainOn = true;
     m_gain = gain;
     m_ceiling = ceiling;
+    m_limit = limit;
     m_stage.reset();
 }
 
@@ -426,7 +427,22 @@ int AudioEncoder::PushThroughGain(AVFrame& frame, int skip) {
         planes[static_cast<std::size_t>(c)] =
             m_floats.data() + static_cast<std::size_t>(c) * samples + skip;
     }
-    m_stage->Process(planes.data(), std::max(0, got - skip), m_gained);
+    const int kept = std::max(0, got - skip);
+    if (!m_limit) {
+        // No sample can reach the ceiling: the gain alone, without the look-ahead.
+        const auto gain = static_cast<float>(m_gain);
+        std::vector<const std::uint8_t*> gained(static_cast<std::size_t>(channels));
+        for (int c = 0; c < channels; ++c) {
+            float* plane = m_floats.data() + static_cast<std::size_t>(c) * samples + skip;
+            for (int i = 0; i < kept; ++i) {
+                plane[i] = std::isfinite(plane[i]) ? plane[i] * gain : 0.0f;
+            }
+            gained[static_cast<std::size_t>(c)] = reinterpret_cast<const std::uint8_t*>(plane);
+        }
+        return QueueSound(gained.data(), kept, AV_SAMPLE_FMT_FLTP, frame.sample_rate,
+                          frame.ch_layout);
+    }
+    m_stage->Process(planes.data(), kept, m_gained);
     return QueueGained();
 }
 

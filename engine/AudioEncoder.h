@@ -72,7 +72,8 @@ public:
 
     // From the next frame on, the sound is multiplied by `gain`, and samples above `ceiling`
     // (factors of full scale) are limited with a look-ahead; until EndGain.
-    void SetGain(double gain, double ceiling);
+    // `limit` false: no sample can reach the ceiling, and the gain goes on without the stage.
+    void SetGain(double gain, double ceiling, bool limit = true);
     // Gives out what the gain stage holds (the end of an entry's sound) and ends the gain.
     // Returns 0 or the negative conversion, encode or write error.
     int EndGain(OutputMedia& output);
@@ -101,6 +102,7 @@ private:
     bool m_gainOn = false;
     double m_gain = 1.0;
     double m_ceiling = 1.0;
+    bool m_limit = true;
     bool m_limited = false;
     std::unique_ptr<GainStage> m_stage;
     SwrPtr m_toFloat;  // decoded samples to planar floats for the stage

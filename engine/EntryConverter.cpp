@@ -463,8 +463,10 @@ bool EntryConverter::BringToLoudness() {
     // Samples are limited a decibel below the true-peak ceiling: the peaks between samples lie
     // higher, and a lossy encoder's ringing about a limited peak higher still.
     constexpr double kIntersampleMarginDb = 1.0;
-    m_audio.SetGain(std::pow(10.0, gainDb / 20.0),
-                    std::pow(10.0, (m_in.truePeakCeiling - kIntersampleMarginDb) / 20.0));
+    const double gain = std::pow(10.0, gainDb / 20.0);
+    const double ceiling = std::pow(10.0, (m_in.truePeakCeiling - kIntersampleMarginDb) / 20.0);
+    // The limiter only where a sample could pass the ceiling.
+    m_audio.SetGain(gain, ceiling, facts.samplePeak * gain > ceiling);
     return true;
 }
 

@@ -75,7 +75,7 @@ LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double st
             } else {
                 state.reset(ebur128_init(
                     static_cast<unsigned>(blockChannels), static_cast<unsigned long>(blockRate),
-                    integratedOnly ? EBUR128_MODE_I
+                    integratedOnly ? EBUR128_MODE_I | EBUR128_MODE_SAMPLE_PEAK
                                    : EBUR128_MODE_I | EBUR128_MODE_LRA | EBUR128_MODE_TRUE_PEAK));
                 if (!state) {
                     failed = true;
@@ -126,6 +126,11 @@ LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double st
         }
     }
     facts.truePeak = peak > 0.0 ? 20.0 * std::log10(peak) : -HUGE_VAL;
+    for (int c = 0; c < channels; ++c) {
+        if (ebur128_sample_peak(state.get(), static_cast<unsigned>(c), &value) == EBUR128_SUCCESS) {
+            facts.samplePeak = std::max(facts.samplePeak, value);
+        }
+    }
     facts.measured = true;
     return facts;
 }

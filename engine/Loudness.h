@@ -14,6 +14,7 @@ struct LoudnessFacts final {
     double integrated = 0.0;  // LUFS; minus infinity for silence
     double range = 0.0;       // LU
     double truePeak = 0.0;    // dBTP; minus infinity for silence
+    double samplePeak = 0.0;  // the largest sample, a factor of full scale
     std::string failure;
     // The loudness of each 400 ms block, every 100 ms (LUFS): what BS.1770's gates choose from.
     std::vector<double> blocks;
