@@ -450,7 +450,6 @@ int AudioEncoder::QueueGained() {
     if (m_gained.empty() || m_gained[0].empty()) {
         return 0;
     }
-    m_limited = m_limited || (m_stage && m_stage->Limited());
     std::vector<const std::uint8_t*> planes;
     for (const std::vector<float>& plane : m_gained) {
         planes.push_back(reinterpret_cast<const std::uint8_t*>(plane.data()));

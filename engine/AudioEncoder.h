@@ -77,8 +77,6 @@ public:
     // Gives out what the gain stage holds (the end of an entry's sound) and ends the gain.
     // Returns 0 or the negative conversion, encode or write error.
     int EndGain(OutputMedia& output);
-    // Whether the gain stage lowered any peak.
-    bool Limited() const { return m_limited; }
 
     // End of the entry: drains the resampler and the queue (a short last frame, or one padded
     // with silence where the encoder takes only full frames) and flushes the encoder.
@@ -103,7 +101,6 @@ private:
     double m_gain = 1.0;
     double m_ceiling = 1.0;
     bool m_limit = true;
-    bool m_limited = false;
     std::unique_ptr<GainStage> m_stage;
     SwrPtr m_toFloat;  // decoded samples to planar floats for the stage
     int m_toFloatFormat = -1;

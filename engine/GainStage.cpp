@@ -74,7 +74,6 @@ void GainStage::Push(const float* frame, bool real, std::vector<std::vector<floa
     for (int c = 0; c < m_channels; ++c) {
         out[static_cast<std::size_t>(c)].push_back(sample[c] * gain);
     }
-    m_limited = m_limited || gain < 0.9999f;
 }
 
 void GainStage::Process(const float* const* planes, int count,

@@ -22,9 +22,6 @@ public:
     // Appends what the stage still holds (the look-ahead, at the end of the sound).
     void Flush(std::vector<std::vector<float>>& out);
 
-    // Whether any sample was lowered below the plain gain.
-    bool Limited() const { return m_limited; }
-
 private:
     void Push(const float* frame, bool real, std::vector<std::vector<float>>& out);
 
@@ -48,7 +45,6 @@ private:
     std::vector<float> m_minimums;
     double m_minimumSum = 0.0;
     std::int64_t m_in = 0;  // samples taken
-    bool m_limited = false;
 };
 
 }  // namespace tolvane

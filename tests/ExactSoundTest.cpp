@@ -149,23 +149,6 @@ TEST(ExactSound, TheSoundStartsWhereTheSourceSaysAndKeepsItsLevel) {
     EXPECT_NEAR(PeakDb(ogg.outputPaths[0]), PeakDb(out.File("ffmpeg.ogg")), 0.5);
 }
 
-// ffmpeg's ebur128 filter on a file's sound (from `from` for `length` seconds; 0: all):
-// integrated loudness and true peak.
-std::pair<double, double> FfmpegLoudness(const std::string& path, double from = 0.0,
-                                         double length = 0.0) {
-    std::string range = " -ss " + std::to_string(from);
-    if (length > 0.0) {
-        range += " -t " + std::to_string(length);
-    }
-    const std::string text = RunCommand("ffmpeg -nostdin -v info" + range + " -i '" + path +
-                                        "' -map 0:a -af ebur128=peak=true -f null - 2>&1");
-    const auto value = [&text](const std::string& key) {
-        const std::size_t at = text.rfind(key);
-        return at == std::string::npos ? 1000.0 : std::atof(text.c_str() + at + key.size());
-    };
-    return {value("I:"), value("Peak:")};
-}
-
 // Normalised to -16 LUFS: quiet speech, a sine and a loud sine land on the target with one gain;
 // a quiet tone with loud clicks too, its clicks held under the ceiling by the limiter; a merge of
 // a quiet and a loud file plays at one level; silence is left as it is, with a note.

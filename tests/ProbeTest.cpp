@@ -133,19 +133,6 @@ TEST(Probe, MeasuresWhatTheHeadersGetWrongOrLeaveOut) {
     EXPECT_EQ(job.probe.srcFrameRateDen, 1);
 }
 
-// ffmpeg's ebur128 filter's integrated loudness and true peak of a file's sound (from `from`
-// seconds on).
-std::pair<double, double> FfmpegLoudness(const std::string& path, double from = 0.0) {
-    const std::string text =
-        RunCommand("ffmpeg -nostdin -v info -ss " + std::to_string(from) + " -i '" + path +
-                   "' -map 0:a -af ebur128=peak=true -f null - 2>&1");
-    const auto value = [&text](const std::string& key) {
-        const std::size_t at = text.rfind(key);
-        return at == std::string::npos ? 1000.0 : std::atof(text.c_str() + at + key.size());
-    };
-    return {value("I:"), value("Peak:")};
-}
-
 // Loudness by EBU R128 as ffmpeg's filter measures it, of a whole file and of a clip; silence is
 // silence, and a file without sound says so.
 TEST(Loudness, AgreesWithFfmpegsFilter) {

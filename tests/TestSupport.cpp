@@ -234,6 +234,20 @@ double AudioPacketsEnd(const std::string& path) {
     return end;
 }
 
+std::pair<double, double> FfmpegLoudness(const std::string& path, double from, double length) {
+    std::string range = " -ss " + std::to_string(from);
+    if (length > 0.0) {
+        range += " -t " + std::to_string(length);
+    }
+    const std::string text = RunCommand("ffmpeg -nostdin -v info" + range + " -i '" + path +
+                                        "' -map 0:a -af ebur128=peak=true -f null - 2>&1");
+    const auto value = [&text](const std::string& key) {
+        const std::size_t at = text.rfind(key);
+        return at == std::string::npos ? 1000.0 : std::atof(text.c_str() + at + key.size());
+    };
+    return {value("I:"), value("Peak:")};
+}
+
 double MaxVolumeDb(const std::string& path, double seconds) {
     const std::string text = RunCommand("ffmpeg -nostdin -v info -t " + std::to_string(seconds) +
                                         " -i " + Quote(path) + " -af volumedetect -f null -");

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "AVConvert.h"
@@ -118,6 +119,11 @@ private:
     std::uint64_t m_previous;
     void (*m_previousHandler)(int);
 };
+
+// ffmpeg's ebur128 filter on a file's sound, from `from` seconds for `length` (0: to the end):
+// the integrated loudness (LUFS) and the true peak (dBTP); 1000 for a value it did not print.
+std::pair<double, double> FfmpegLoudness(const std::string& path, double from = 0.0,
+                                         double length = 0.0);
 
 // The loudest sample of the first `seconds` of a file's audio, in dB (ffmpeg's volumedetect).
 double MaxVolumeDb(const std::string& path, double seconds);
