@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <thread>
 
 #include "Loudness.h"
 #include "Pictures.h"
@@ -443,11 +444,18 @@ void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
 bool EntryConverter::BringToLoudness() {
     // Measured first, over what is written (the clip; a merge entry whole), from the sound
     // alone; then one gain, and the limiter for the peaks it would push over the ceiling.
+    // A long sound is read in parts on every core: the encoding waits for the gain.
     const bool merge = m_entry.Mode() == EntryMode::Merge;
-    const LoudnessFacts facts =
-        MeasureLoudness(m_sourcePath, m_entry.SoundTrack(), merge ? 0.0 : m_entry.ClipStart(),
-                        merge ? 0.0 : m_entry.ClipLength(), merge || m_entry.RunsToTheEnd(),
-                        &m_entry.StopFlag(), true);
+    const double start = merge ? 0.0 : m_entry.ClipStart();
+    const bool toEnd = merge || m_entry.RunsToTheEnd();
+    const double fileLength = m_source.input->duration > 0
+                                  ? static_cast<double>(m_source.input->duration) / AV_TIME_BASE
+                                  : 0.0;
+    const double length = merge ? 0.0 : m_entry.ClipLength();
+    const LoudnessFacts facts = MeasureLoudnessInParts(
+        m_sourcePath, m_entry.SoundTrack(), start, length, toEnd,
+        toEnd ? fileLength - start : length, &m_entry.StopFlag(),
+        static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U)));
     if (m_entry.StopSeen()) {
         return false;
     }

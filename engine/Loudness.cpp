@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <memory>
+#include <thread>
 
 #include "SoundReader.h"
 
@@ -30,18 +31,37 @@ std::string Decibels(double value) {
     return (value < 0 && digits != "0.0" ? "\u2212" : "") + digits;
 }
 
-}  // namespace
+// What one reading measures: from `readFrom` seconds, the blocks that end after `keepFrom`,
+// to `end` (or the end of the sound).
+struct Span final {
+    double readFrom = 0.0;
+    double keepFrom = 0.0;
+    double end = 0.0;
+    bool toEnd = true;
+};
 
-LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double start, double length,
-                              bool toEnd, const std::atomic<bool>* stop, bool integratedOnly) {
+struct SpanFacts final {
     LoudnessFacts facts;
+    bool readNothing = false;  // the span held no sound (it lies past the end)
+};
+
+SpanFacts MeasureSpan(const std::string& path, int soundTrack, const Span& span,
+                      const std::atomic<bool>* stop, bool integratedOnly) {
+    SpanFacts result;
+    LoudnessFacts& facts = result.facts;
     StatePtr state;
     int channels = 0;
     int rate = 0;
-    const double end = start + length;
+    const double start = span.readFrom;
+    const double end = span.end;
+    const bool toEnd = span.toEnd;
     bool failed = false;
-    // Fed in steps of 100 ms: after each, the last 400 ms block's loudness is kept.
+    // Fed in steps of 100 ms: after each, the last 400 ms block's loudness is kept, once it
+    // ends past the blocks another reading keeps.
     std::int64_t fed = 0;
+    std::int64_t skip = 0;
+    bool sought = false;
+    bool anyFed = false;
     const auto feed = [&](const float* samples, std::size_t frames) {
         const std::int64_t hop = std::max(rate / 10, 1);
         while (frames > 0) {
@@ -53,8 +73,9 @@ LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double st
             samples += take * static_cast<std::size_t>(channels);
             frames -= take;
             fed += static_cast<std::int64_t>(take);
+            anyFed = true;
             double momentary = 0.0;
-            if (fed % hop == 0 && fed >= 4 * hop &&
+            if (fed % hop == 0 && fed >= 4 * hop && fed > skip &&
                 ebur128_loudness_momentary(state.get(), &momentary) == EBUR128_SUCCESS) {
                 facts.blocks.push_back(momentary);
             }
@@ -85,6 +106,7 @@ LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double st
             channels = blockChannels;
             rate = blockRate;
             fed = 0;
+            skip = std::llround((span.keepFrom - span.readFrom) * rate);
         }
         // Only the clip counts.
         int first = 0;
@@ -102,16 +124,21 @@ LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double st
             return {true};
         }
         const bool past = !toEnd && at >= 0.0 && at + static_cast<double>(frames) / rate >= end;
-        return {past, at < 0.0 || start <= at + 30.0 || past ? -1.0 : start - 1.0};
+        // One jump towards a far start (a second early: the decoder settles); never a second,
+        // when the start lies past the end of the sound.
+        const bool jump = !sought && at >= 0.0 && start > at + 30.0 && !past;
+        sought = sought || jump;
+        return {past, jump ? start - 1.0 : -1.0};
     };
     const int ret = ReadSound(path, soundTrack, {}, block, stop);
     if (stop != nullptr && stop->load()) {
         facts.failure = "stopped";
-        return facts;
+        return result;
     }
-    if (ret < 0 || failed || !state) {
+    if (ret < 0 || failed || !state || !anyFed) {
         facts.failure = ret < 0 ? AvErrorText(ret) : "no sound to measure";
-        return facts;
+        result.readNothing = ret >= 0 && !failed;
+        return result;
     }
     double value = 0.0;
     facts.integrated =
@@ -132,7 +159,62 @@ LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double st
         }
     }
     facts.measured = true;
-    return facts;
+    return result;
+}
+
+}  // namespace
+
+LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double start, double length,
+                              bool toEnd, const std::atomic<bool>* stop, bool integratedOnly) {
+    return MeasureSpan(path, soundTrack, {start, start, start + length, toEnd}, stop,
+                       integratedOnly)
+        .facts;
+}
+
+LoudnessFacts MeasureLoudnessInParts(const std::string& path, int soundTrack, double start,
+                                     double length, bool toEnd, double spanLength,
+                                     const std::atomic<bool>* stop, int parts) {
+    // Parts of at least half a minute, on the 100 ms grid of the blocks, each read from a
+    // second before it: the filters settle there and the blocks that reach into it are kept by
+    // the part before.
+    constexpr double kShortestPart = 30.0;
+    constexpr double kSettle = 1.0;
+    parts = std::min(parts, static_cast<int>(spanLength / kShortestPart));
+    if (parts < 2) {
+        return MeasureLoudness(path, soundTrack, start, length, toEnd, stop, true);
+    }
+    const double step = std::round(spanLength / parts * 10.0) / 10.0;
+    std::vector<SpanFacts> measured(static_cast<std::size_t>(parts));
+    {
+        std::vector<std::jthread> readers;
+        for (int i = 0; i < parts; ++i) {
+            const double from = start + i * step;
+            const bool last = i + 1 == parts;
+            const Span span{i == 0 ? from : from - kSettle, from,
+                            last ? start + length : from + step, last ? toEnd : false};
+            readers.emplace_back([&, i, span] {
+                measured[static_cast<std::size_t>(i)] =
+                    MeasureSpan(path, soundTrack, span, stop, true);
+            });
+        }
+    }
+    LoudnessFacts all;
+    all.truePeak = -HUGE_VAL;
+    for (std::size_t i = 0; i < measured.size(); ++i) {
+        const SpanFacts& part = measured[i];
+        if (!part.facts.measured) {
+            // A part past the end of the sound (the file said it was longer) adds nothing.
+            if (i > 0 && part.readNothing) {
+                continue;
+            }
+            return part.facts;
+        }
+        all.blocks.insert(all.blocks.end(), part.facts.blocks.begin(), part.facts.blocks.end());
+        all.samplePeak = std::max(all.samplePeak, part.facts.samplePeak);
+    }
+    all.measured = true;
+    all.integrated = LoudnessWithGain(all, 0.0);
+    return all;
 }
 
 double LoudnessWithGain(const LoudnessFacts& facts, double gainDb) {

@@ -34,6 +34,16 @@ LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double st
                               double length = 0.0, bool toEnd = true,
                               const std::atomic<bool>* stop = nullptr, bool integratedOnly = false);
 
+// The integrated loudness and the sample peak (as `MeasureLoudness` with `integratedOnly`),
+// read in up to `parts` parts on threads of their own when the span is long (half a minute a
+// part at least). `spanLength`, the span's length in seconds as far as it is known (for a span to
+// the end, the file's length less `start`), places the parts; the last reads to the span's end
+// whatever it says. The blocks are those of one reading (each part is read from a second before
+// it: the filters have settled where its blocks begin).
+LoudnessFacts MeasureLoudnessInParts(const std::string& path, int soundTrack, double start,
+                                     double length, bool toEnd, double spanLength,
+                                     const std::atomic<bool>* stop, int parts);
+
 // ReplayGain 2.0 (reference -18 LUFS): the gain ("-3.21 dB") and the peak ("0.912011", of full
 // scale) of measured sound; an empty gain for silence.
 struct ReplayGainTexts final {

@@ -156,6 +156,32 @@ TEST(Loudness, AgreesWithFfmpegsFilter) {
               "\u221221.8 LUFS \u00b7 peak \u221220.7 dBTP");
 }
 
+// Read in parts at once, a long sound measures as in one reading: whatever length the file
+// states, of the whole and of a clip.
+TEST(Loudness, InPartsAsInOneReading) {
+    const std::string talk = Media("talk_75.m4a").string();
+    const LoudnessFacts whole = MeasureLoudness(talk, 0, 0.0, 0.0, true, nullptr, true);
+    ASSERT_TRUE(whole.measured) << whole.failure;
+    for (const double stated : {75.0, 65.0, 150.0}) {
+        const LoudnessFacts parts =
+            MeasureLoudnessInParts(talk, 0, 0.0, 0.0, true, stated, nullptr, 4);
+        ASSERT_TRUE(parts.measured) << stated << ": " << parts.failure;
+        EXPECT_NEAR(parts.integrated, whole.integrated, 0.02) << stated;
+        EXPECT_NEAR(static_cast<double>(parts.blocks.size()),
+                    static_cast<double>(whole.blocks.size()), 2.0)
+            << stated;
+        EXPECT_DOUBLE_EQ(parts.samplePeak, whole.samplePeak) << stated;
+    }
+    // A clip across the change of level.
+    const LoudnessFacts clip = MeasureLoudness(talk, 0, 20.0, 45.0, false, nullptr, true);
+    const LoudnessFacts clipParts =
+        MeasureLoudnessInParts(talk, 0, 20.0, 45.0, false, 45.0, nullptr, 2);
+    EXPECT_NEAR(clipParts.integrated, clip.integrated, 0.02);
+    EXPECT_NEAR(clip.integrated, FfmpegLoudness(talk, 20.0, 45.0).first, 0.2);
+    // A start past the end of the sound: nothing to measure (and no endless seeking).
+    EXPECT_FALSE(MeasureLoudness(talk, 0, 200.0, 0.0, true).measured);
+}
+
 TEST(Probe, ContainerWithoutDurationGivesTheNoValueMarker) {
     AVConvert job;
     ASSERT_EQ(Probe(job, Media("raw.h264").string()), 0);

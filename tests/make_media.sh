@@ -153,6 +153,10 @@ make sine_8.wav -f lavfi -i "aevalsrc='0.56*sin(2*PI*1000*t)':s=44100:d=6" -c:a 
 make peaky_tone.wav -f lavfi \
     -i "aevalsrc='0.05*sin(2*PI*440*t)+0.9*sin(2*PI*1000*t)*lt(mod(t\,3)\,0.00025)':s=44100:d=9" -c:a pcm_s16le
 make silence_3.wav -f lavfi -i "anullsrc=r=44100:cl=mono" -t 3 -c:a pcm_s16le
+# A long talk: quiet speech-like bursts for 40 s, then louder ones, as AAC (to be read in parts).
+make talk_75.m4a -f lavfi \
+    -i "aevalsrc='(0.03+0.3*gt(t\,40))*sin(2*PI*220*t)*(0.6+0.4*sin(2*PI*3*t))*lt(mod(t\,1.3)\,0.8)':s=22050:d=75" \
+    -c:a aac -b:a 48k
 # A recording with three chapters over a continuous tone (and a title: the album of its parts).
 if [ ! -s chapters3.mkv ]; then
     printf '%s\n' ';FFMETADATA1' 'title=Evening Concert' \
