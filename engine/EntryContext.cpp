@@ -63,17 +63,30 @@ std::string& EntryContext::OutputPath() const {
     return m_job.results.outputPaths[static_cast<std::size_t>(m_index)];
 }
 
+void EntryContext::ActAsSegment(double start, double length, bool toEnd) {
+    m_segment = {true, start, length, toEnd};
+}
+
 double EntryContext::ClipStart() const {
+    if (m_segment.on) {
+        return m_segment.start;
+    }
     return m_mode == EntryMode::Batch
                ? std::max(0.0, m_job.in.clipStart[static_cast<std::size_t>(m_index)])
                : 0.0;
 }
 
 double EntryContext::ClipLength() const {
+    if (m_segment.on) {
+        return m_segment.length;
+    }
     return std::max(0.0, m_job.in.clipLength[static_cast<std::size_t>(m_index)]);
 }
 
 bool EntryContext::RunsToTheEnd() const {
+    if (m_segment.on) {
+        return m_segment.toEnd;
+    }
     return m_mode == EntryMode::Merge || m_job.in.clipToEnd[static_cast<std::size_t>(m_index)];
 }
 
@@ -208,6 +221,9 @@ void EntryContext::AddReplayGain() {
 }
 
 bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {
+    if (m_segment.on) {
+        return true;  // its packets go to the task's own output
+    }
     std::string& outputPath = OutputPath();
     if (m_output.HeaderWritten()) {
         // A later merge entry: its own name is only reported, never created.
@@ -258,6 +274,9 @@ bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {
 }
 
 void EntryContext::PublishPercent(std::int64_t percent) {
+    if (m_segment.on) {
+        return;
+    }
     const auto value = static_cast<std::int32_t>(
         std::clamp<std::int64_t>(percent, 0, m_mode == EntryMode::Merge ? 99 : 100));
     m_job.progress.taskProgress[static_cast<std::size_t>(m_index)].store(value,

@@ -37,6 +37,7 @@ struct EntryResult {
 struct EntryLane {
     bool publishesFileProgress = true;  // writes the job's fileProgress as well as its own
     bool drawsPreview = true;
+    int spareLanes = 0;  // lanes of the run with nothing else to do: a long sound may use them
 };
 
 // Why a task failed: the first reason is the one reported.
@@ -68,6 +69,7 @@ public:
     EntryContext& operator=(const EntryContext&) = delete;
 
     const JobInput& In() const { return m_job.in; }
+    JobView Job() const { return m_job; }
     int Index() const { return m_index; }
     OutputMedia& Output() const { return m_output; }
     EntryMode Mode() const { return m_mode; }
@@ -76,7 +78,13 @@ public:
     // The name the output is written under: the requested one until the file is created.
     std::string& OutputPath() const;
 
-    // This task's clip, as the front end set it.
+    // A segment of the task's sound, encoded beside the task's own converter: its clip is
+    // `start` and `length` (or to the end), and it neither makes the output file nor publishes
+    // the task's progress.
+    void ActAsSegment(double start, double length, bool toEnd);
+    bool IsSegment() const { return m_segment.on; }
+
+    // This task's clip, as the front end set it (a segment's own).
     double ClipStart() const;
     double ClipLength() const;
     bool RunsToTheEnd() const;
@@ -92,6 +100,7 @@ public:
     // Fails the task with a reason that was already logged.
     void NoteFailure(const std::string& why, int error = 0) { m_failure.Note(why, error); }
     bool Failed() const { return m_failure.failed; }
+    const std::string& FailureReason() const { return m_failure.reason; }
     // Reads the stop switch; once it is seen, the entry counts as stopped.
     // Writes the ReplayGain tags of the output (and of the run's album).
     void AddReplayGain();
@@ -139,6 +148,13 @@ private:
     const EntryMode m_mode;
     const EntryLane m_lane;
     const std::string m_sourcePath;
+    struct SegmentClip {
+        bool on = false;
+        double start = 0.0;
+        double length = 0.0;
+        bool toEnd = true;
+    };
+    SegmentClip m_segment;
     TaskFailure m_failure;
     bool m_stopped = false;
     std::string m_damage;

@@ -35,6 +35,21 @@ EntryConverter::EntryConverter(EntryContext& entry, AudioEncoder& audio)
       m_sourcePath(entry.SourcePath()),
       m_audio(audio) {}
 
+EntryConverter::~EntryConverter() {
+    if (m_ownJoin) {
+        m_ownJoin->GiveUpHelpers();
+    }
+    m_helpers.clear();  // joins them
+    StopPreview();
+}
+
+void EntryConverter::JoinAs(SegmentJoin& join, int segment) {
+    m_join = &join;
+    m_segment = segment;
+    m_output.SendAudioTo(
+        [&join, segment](AVPacket& packet) { return join.Take(segment, packet, nullptr); });
+}
+
 EntryResult EntryConverter::Convert() {
     m_frame.reset(av_frame_alloc());
     m_packet.reset(av_packet_alloc());
@@ -42,15 +57,91 @@ EntryResult EntryConverter::Convert() {
         m_entry.Fail("out of memory", AVERROR(ENOMEM));
     } else if (OpenSource() && SetUpOutput()) {
         SeekToClipStart();
+        StartSegments();
         RunPacketLoop();
         FinishEntry();
     }
+    EndSegment();
     const bool wrote =
         (m_audioOpen && m_audio.SamplesQueued() > m_samplesBefore) || m_picturesEncoded > 0;
     const int rate = m_audioOpen ? m_audio.Context()->sample_rate : 0;
-    const double seconds =
+    double seconds =
         rate > 0 ? static_cast<double>(m_audio.SamplesQueued() - m_samplesBefore) / rate : 0.0;
+    if (m_ownJoin && m_ownJoin->Joined() > 1) {
+        const std::int64_t total = m_ownJoin->TotalSamples();
+        seconds = total > 0 && rate > 0 ? static_cast<double>(total) / rate : m_ownJoin->Seconds();
+    }
     return m_entry.Finish(wrote, seconds, "no sound was converted");
+}
+
+void EntryConverter::StartSegments() {
+    // A sound worth cutting: MP3 alone (its frames and bit reservoir are joined), at least two
+    // minutes of it, and a lane to spare.
+    constexpr double kShortestCut = 120.0;
+    const int spare = m_entry.Lane().spareLanes;
+    if (m_join != nullptr || spare <= 0 || m_entry.Mode() != EntryMode::Batch || !m_audioOpen ||
+        m_videoOpen || m_in.audioCodecId != AV_CODEC_ID_MP3) {
+        return;
+    }
+    const AVFormatContext& input = *m_source.input;
+    const double seconds =
+        m_entry.RunsToTheEnd()
+            ? (input.duration > 0 ? static_cast<double>(input.duration) / AV_TIME_BASE : 0.0) -
+                  m_entry.ClipStart()
+            : m_entry.ClipLength();
+    if (seconds < kShortestCut) {
+        return;
+    }
+    const AVCodecContext& encoder = *m_audio.Context();
+    SegmentLayout layout = LayOutSegments(seconds, 1 + spare, encoder.frame_size,
+                                          encoder.sample_rate, m_source.audioDecoder->sample_rate);
+    if (layout.cuts.size() < 2) {
+        return;
+    }
+    m_ownJoin = std::make_unique<SegmentJoin>(std::move(layout));
+    m_ownJoin->SetGain(m_gain);
+    m_join = m_ownJoin.get();
+    m_segment = 0;
+    SegmentJoin& join = *m_ownJoin;
+    OutputMedia& output = m_output;
+    m_output.SendAudioTo(
+        [&join, &output](AVPacket& packet) { return join.Take(0, packet, &output); });
+    for (int k = 1; k < join.Segments(); ++k) {
+        m_helpers.emplace_back([this, k] { RunSegment(k); });
+    }
+}
+
+void EntryConverter::RunSegment(int k) {
+    OutputMedia output;
+    EntryContext entry(m_entry.Job(), m_entry.Index(), output, EntryMode::Batch,
+                       EntryLane{false, false, 0});
+    const double from = m_ownJoin->ReadFromSeconds(k);
+    entry.ActAsSegment(m_entry.ClipStart() + from,
+                       m_entry.RunsToTheEnd() ? 0.0 : m_entry.ClipLength() - from,
+                       m_entry.RunsToTheEnd());
+    AudioEncoder audio;
+    EntryConverter converter(entry, audio);
+    converter.JoinAs(*m_ownJoin, k);
+    converter.Convert();
+}
+
+void EntryConverter::EndSegment() {
+    if (m_join == nullptr) {
+        return;
+    }
+    // Whole: it reached the end of the sound (or of the clip) and flushed its encoder.
+    const bool whole = !m_join->Done(m_segment) && !m_entry.Stopped() && !m_entry.Failed();
+    const std::int64_t samples = m_audioOpen ? m_audio.SamplesQueued() : 0;
+    m_join->End(m_segment, whole, samples, m_entry.FailureReason());
+    if (!m_ownJoin) {
+        return;
+    }
+    std::string failure;
+    const int ret = m_ownJoin->WriteRest(
+        m_output, [this](double seconds) { m_entry.PublishSeconds(seconds); }, failure);
+    if (ret < 0 && !m_entry.Failed()) {
+        m_entry.NoteFailure(failure.empty() ? "cannot write the sound" : failure, ret);
+    }
 }
 
 bool EntryConverter::OpenSource() {
@@ -226,6 +317,9 @@ double EntryConverter::VideoSeconds() const {
 }
 
 bool EntryConverter::ClipEndReached() const {
+    if (m_join != nullptr && m_join->Done(m_segment)) {
+        return true;  // the next segment takes over from here
+    }
     if (!m_audioOpen || m_entry.RunsToTheEnd()) {
         return false;
     }
@@ -238,7 +332,9 @@ bool EntryConverter::ClipEndReached() const {
 }
 
 void EntryConverter::UpdateProgress(bool afterAudioDecode) {
-    if (afterAudioDecode && m_in.audioCodecId == AV_CODEC_ID_VORBIS) {
+    if (m_ownJoin) {
+        m_entry.PublishSeconds(m_ownJoin->Seconds());
+    } else if (afterAudioDecode && m_in.audioCodecId == AV_CODEC_ID_VORBIS) {
         m_entry.PublishPercent(m_decodeCalls * 100 / m_packetEstimate);
     } else {
         m_entry.PublishSeconds(std::max(AudioSeconds(), VideoSeconds()));
@@ -442,6 +538,14 @@ void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
 }
 
 bool EntryConverter::BringToLoudness() {
+    if (m_join != nullptr) {
+        // A segment: the gain measured once for the whole sound.
+        const SegmentJoin::Gain gain = m_join->GainToApply();
+        if (gain.on) {
+            m_audio.SetGain(gain.gain, gain.ceiling, gain.limit);
+        }
+        return true;
+    }
     // Measured first, over what is written (the clip; a merge entry whole), from the sound
     // alone; then one gain, and the limiter for the peaks it would push over the ceiling.
     // A long sound is read in parts on every core: the encoding waits for the gain.
@@ -474,7 +578,8 @@ bool EntryConverter::BringToLoudness() {
     const double gain = std::pow(10.0, gainDb / 20.0);
     const double ceiling = std::pow(10.0, (m_in.truePeakCeiling - kIntersampleMarginDb) / 20.0);
     // The limiter only where a sample could pass the ceiling.
-    m_audio.SetGain(gain, ceiling, facts.samplePeak * gain > ceiling);
+    m_gain = {true, gain, ceiling, facts.samplePeak * gain > ceiling};
+    m_audio.SetGain(m_gain.gain, m_gain.ceiling, m_gain.limit);
     return true;
 }
 
@@ -486,6 +591,7 @@ void EntryConverter::FinishEntry() {
         }
     }
     // A merge's encoder carries on into the next entry; the merge flushes it at its end.
+    // (A segment that reached the next one's join has its flushed packets passed over.)
     if (m_entry.Mode() == EntryMode::Batch && m_audioOpen && !m_audioWriteFailed) {
         if (const int ret = m_audio.Flush(m_output); ret < 0) {
             m_entry.NoteFailure("cannot encode or write the end of the sound", ret);

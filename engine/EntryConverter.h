@@ -4,13 +4,17 @@
 // output of its own, the merge worker gives all tasks the same one.
 
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "AudioEncoder.h"
 #include "EntryContext.h"
 #include "FFmpegHandles.h"
 #include "OutputMedia.h"
 #include "PreviewSink.h"
+#include "SegmentJoin.h"
 #include "VideoEncoder.h"
 
 namespace tolvane {
@@ -21,11 +25,15 @@ public:
     EntryConverter(EntryContext& entry, AudioEncoder& audio);
     EntryConverter(const EntryConverter&) = delete;
     EntryConverter& operator=(const EntryConverter&) = delete;
-    ~EntryConverter() { StopPreview(); }
+    ~EntryConverter();
 
     // Opens the source, sets the output up when it is not yet, converts and flushes the
-    // encoders into the output. Writes neither the trailer nor the task's status.
+    // encoders into the output. Writes neither the trailer nor the task's status. A long sound
+    // to MP3, with lanes to spare, is encoded in segments on those lanes at once and joined.
     EntryResult Convert();
+
+    // Encodes segment `segment` of `join` (for the converter of the task: see SegmentJoin).
+    void JoinAs(SegmentJoin& join, int segment);
 
 private:
     bool OpenSource();
@@ -55,6 +63,12 @@ private:
     void UpdateProgress(bool afterAudioDecode);
     void StartPreview();
     void StopPreview();
+    // With lanes to spare: cuts the sound into segments and starts their helpers.
+    void StartSegments();
+    // On a helper's thread: encodes segment k of the task's sound.
+    void RunSegment(int k);
+    // Ends this converter's segment; the task's converter then writes the others.
+    void EndSegment();
 
     EntryContext& m_entry;
     const JobInput& m_in;
@@ -73,6 +87,14 @@ private:
     PreviewSink* m_preview = nullptr;  // while this task shows its pictures
     FramePtr m_frame;
     PacketPtr m_packet;
+
+    // Segments: the join this converter encodes a segment of (its own for the task's
+    // converter), and the helpers' threads (joined before the join goes).
+    SegmentJoin* m_join = nullptr;
+    int m_segment = 0;
+    SegmentJoin::Gain m_gain;  // as set by BringToLoudness
+    std::unique_ptr<SegmentJoin> m_ownJoin;
+    std::vector<std::jthread> m_helpers;
 
     AVRational m_sourceRate{0, 1};  // corrected base frame rate of the source video
     bool m_oddFrameRate = false;    // the source's base rate is exactly 359/12

@@ -122,13 +122,22 @@ int OutputMedia::EncodeAndWrite(AVCodecContext* encoder, const AVFrame* frame, S
         if (ret < 0) {
             return ret;
         }
-        av_packet_rescale_ts(m_packet.get(), encoder->time_base, track.stream->time_base);
-        m_packet->stream_index = track.stream->index;
-        ret = WritePacket(m_packet.get(), track);
+        if (m_audioSink && &track == &audio) {
+            ret = m_audioSink(*m_packet);
+            av_packet_unref(m_packet.get());
+        } else {
+            ret = WriteEncoded(m_packet.get(), encoder->time_base, track);
+        }
         if (ret < 0) {
             return ret;
         }
     }
+}
+
+int OutputMedia::WriteEncoded(AVPacket* packet, AVRational timeBase, StreamTrack& track) {
+    av_packet_rescale_ts(packet, timeBase, track.stream->time_base);
+    packet->stream_index = track.stream->index;
+    return WritePacket(packet, track);
 }
 
 int OutputMedia::WritePacket(AVPacket* packet, StreamTrack& track) {

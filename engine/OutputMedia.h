@@ -60,6 +60,13 @@ public:
     // Starts a new entry: its encoders' timestamps get a fresh shift.
     void BeginEntry();
 
+    // Hands the audio encoder's packets (in the encoder's time base) to `sink` instead of the
+    // file: a segment of a longer sound, joined elsewhere. The sink may take the packet's data.
+    void SendAudioTo(std::function<int(AVPacket& packet)> sink) { m_audioSink = std::move(sink); }
+    // Writes an encoded packet to `track`: its timestamps from the encoder's `timeBase` into the
+    // stream's, then as WritePacket.
+    int WriteEncoded(AVPacket* packet, AVRational timeBase, StreamTrack& track);
+
     // Sends `frame` (null: flush) to `encoder` and writes every packet it gives to `track`.
     // Returns 0, or the negative encode or write error.
     int EncodeAndWrite(AVCodecContext* encoder, const AVFrame* frame, StreamTrack& track);
@@ -83,6 +90,7 @@ private:
     int WriteCover();
 
     std::function<void(ExclusiveOutputFile&)> m_beforeClose;
+    std::function<int(AVPacket&)> m_audioSink;
     LogSubject m_log;  // outlives m_context, whose lines it names
     OutputContextPtr m_context;
     ExclusiveOutputFile m_file;

@@ -203,11 +203,12 @@ void PublishEarliestUnfinished(JobProgress& progress, int count) {
 // stop is asked for; this thread publishes the earliest unfinished task until all are done.
 void RunBatchLanes(JobView job, int count, int lanes) {
     std::atomic<int> next{0};
+    std::atomic<int> busy{0};  // lanes converting a task
+    const int allowed = std::min(job.in.parallelTasks, JobLimits::kMaxParallelTasks);
     std::mutex mutex;
     std::condition_variable changed;
     int lanesDone = 0;  // guarded by mutex
     const auto runLane = [&](bool drawsPreview) {
-        const EntryLane lane{false, drawsPreview};
         for (;;) {
             if (job.progress.stopRequested.load(std::memory_order_relaxed)) {
                 break;
@@ -216,7 +217,11 @@ void RunBatchLanes(JobView job, int count, int lanes) {
             if (index >= count) {
                 break;
             }
-            ConvertBatchTask(job, index, lane);
+            // The last task may use the lanes nobody else needs.
+            const int working = busy.fetch_add(1) + 1;
+            const int spare = index == count - 1 ? std::max(0, allowed - working) : 0;
+            ConvertBatchTask(job, index, EntryLane{false, drawsPreview, spare});
+            busy.fetch_sub(1);
             changed.notify_one();
         }
         {
@@ -270,7 +275,12 @@ void RunBatchWorker(AVConvert& job) {
             return;
         }
         job.fileProgress.store(-1, std::memory_order_relaxed);
-        ConvertBatchTask(view, i, EntryLane{});
+        // One task at a time with more lanes allowed: a single file, which may use them all.
+        const int spare =
+            i == count - 1
+                ? std::max(0, std::min(job.parallelTasks, JobLimits::kMaxParallelTasks) - 1)
+                : 0;
+        ConvertBatchTask(view, i, EntryLane{true, true, spare});
     }
     job.currentTask.store(std::max(job.taskCount, 0), std::memory_order_release);
 }

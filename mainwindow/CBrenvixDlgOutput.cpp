@@ -39,9 +39,11 @@ void CBrenvixDlg::SetUpOutputControls() {
     m_filesAtOnce->setGeometry(skin::Rect(skin::kFilesAtOnceBox));
     const int cores = tolvane::TasksAtOnceForCores();
     m_filesAtOnce->setRange(1, cores);
-    m_filesAtOnce->setToolTip(QStringLiteral("How many files Convert works on at once (1 to %1); "
-                                             "a merge is always one file")
-                                  .arg(cores));
+    m_filesAtOnce->setToolTip(
+        QStringLiteral("How many files Convert works on at once (1 to %1); a merge is always one "
+                       "file. With fewer files left, a recording of more than two minutes to MP3 "
+                       "is encoded in segments on the spare cores and joined")
+            .arg(cores));
     const std::optional<double> remembered =
         ParseLeadingNumber(ReadSetting(m_settingsFile.toStdString(), "FilesAtOnce"));
     // The loudness chosen last time, when it is one of the choices.

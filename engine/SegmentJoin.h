@@ -1,0 +1,145 @@
+#pragma once
+
+// One long sound encoded to MP3 in segments at once, one per free lane, and joined into one
+// stream that decodes as one encode would.
+//
+// Segment k encodes from a little before its cut (the pre-roll: the encoder's analysis and bit
+// reservoir settle there) on the frame grid of the whole sound. Where segment k reaches the cut
+// of the next segment, it looks, frame by frame, for a frame of the next whose bit reservoir
+// (main_data_begin: the bytes its main data takes from the frames before it) fits in the
+// reservoir the frame of its own stream would have had: there the next segment's frames take
+// over, and the reservoir bytes they need are carried into the unused tail of the frames
+// before. Every frame's main data is thus whole, and the decoder's overlap joins two encodes
+// of the same sound. A segment that finds no join, fails or stops before its join gives its
+// part back: the segment before it carries on (and so do the ones after it not).
+//
+// Threads: every segment's encoder calls Take from its own thread; the task's own thread
+// writes. One mutex guards the state below.
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "FFmpegHandles.h"
+
+namespace tolvane {
+
+class OutputMedia;
+
+// What an MPEG audio Layer III frame says of its bytes: where its main data area begins (after
+// the header, the CRC and the side information), and how many bytes before its header its
+// main data begins. False for anything that is no Layer III frame.
+struct Layer3Frame final {
+    int dataStart = 0;
+    int mainDataBegin = 0;
+};
+bool ReadLayer3Frame(const std::uint8_t* data, int size, Layer3Frame& frame);
+
+// Writes into the main data areas of `tail` (frames in stream order) the last `count` bytes of
+// the main data areas of `source`, ending where each ends. False, with nothing written, when
+// either has fewer such bytes or a packet is no Layer III frame.
+bool CarryReservoir(const std::vector<AVPacket*>& tail, const std::vector<const AVPacket*>& source,
+                    int count);
+
+// Where the segments of a sound lie: frames of `frameSize` samples at the encoder's rate.
+struct SegmentLayout final {
+    int frameSize = 1152;
+    int rate = 44100;
+    std::vector<std::int64_t> cuts;      // first frame of each segment (cuts[0] == 0)
+    std::vector<std::int64_t> readFrom;  // first frame each segment encodes
+};
+
+// The layout for `segments` segments of a sound of `seconds` (at least a minute each, else
+// fewer; one: none worth cutting) whose encoder takes frames of `frameSize` samples at `rate`,
+// from a source at `sourceRate`: every cut and every pre-roll lies on a sample of both rates.
+SegmentLayout LayOutSegments(double seconds, int segments, int frameSize, int rate, int sourceRate);
+
+class SegmentJoin final {
+public:
+    explicit SegmentJoin(SegmentLayout layout);
+    SegmentJoin(const SegmentJoin&) = delete;
+    SegmentJoin& operator=(const SegmentJoin&) = delete;
+
+    const SegmentLayout& Layout() const { return m_layout; }
+    int Segments() const { return static_cast<int>(m_layout.cuts.size()); }
+    // Where segment k's encoding starts, in seconds after the sound's start.
+    double ReadFromSeconds(int k) const;
+
+    // Segment k's encoder made its next packet (timestamps in samples from where the segment
+    // starts reading). Segment 0 writes what is settled to `output` (its own thread is the
+    // task's). Returns 0 or a write error.
+    int Take(int k, AVPacket& packet, OutputMedia* output);
+    // Segment k has made all it adds (it reached the next segment's join) or was given up.
+    bool Done(int k) const;
+    // Segment k's encoder ended: `complete` when it reached the end of the sound and flushed
+    // (`samples`: how many it took), else it stopped or failed (`failure`).
+    void End(int k, bool complete, std::int64_t samples, const std::string& failure = {});
+    // Gives up every segment after the first (the task ends early: a failure or a stop).
+    void GiveUpHelpers();
+
+    // Writes, on the task's thread, once segment 0 has ended: what segment 0 still holds, then
+    // every later segment's frames in order as they come, until the sound's end or a stop
+    // (each segment ends itself at a stop). `progress` is called now and then while it waits.
+    // Returns 0, or a negative write error (`failure` then says why when a segment failed after its
+    // join).
+    int WriteRest(OutputMedia& output, const std::function<void(double)>& progress,
+                  std::string& failure);
+
+    // Seconds of sound encoded so far by all segments together (for progress).
+    double Seconds() const;
+    // Samples of the whole sound, once it is written to its end (0 before).
+    std::int64_t TotalSamples() const;
+    // Segments that took part in the output (at least 1).
+    int Joined() const;
+
+    // The gain every segment applies (measured once for the whole sound).
+    struct Gain {
+        bool on = false;
+        double gain = 1.0;
+        double ceiling = 1.0;
+        bool limit = false;
+    };
+    void SetGain(Gain gain) { m_gain = gain; }
+    Gain GainToApply() const { return m_gain; }
+
+private:
+    enum class State { Running, Joined, GaveUp };
+    struct Held final {
+        std::int64_t frame = 0;
+        int mainDataBegin = 0;
+        PacketPtr packet;
+    };
+    struct Segment final {
+        State state = State::Running;
+        std::int64_t made = 0;   // packets made
+        std::int64_t join = -1;  // the frame from which it is written (after its joining)
+        bool done = false;
+        bool ended = false;
+        bool complete = false;
+        std::int64_t samples = 0;
+        std::string failure;
+        std::deque<Held> held;  // made, kept, not yet written
+    };
+
+    // The first segment after k not given up; -1 for none.
+    int NextLiving(int k) const;
+    // Gives up segments k (at least 1) and after: the segment before them carries on.
+    void GiveUpFrom(int k);
+    // Writes what segment k holds, all of it or what no join can touch any more.
+    int WriteSettled(int k, OutputMedia& output, bool all);
+
+    const SegmentLayout m_layout;
+    Gain m_gain;  // set before the helpers start
+    mutable std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::vector<Segment> m_segments;  // guarded by m_mutex
+    int m_joined = 1;                 // segments written into the output
+    std::int64_t m_total = 0;         // samples of the whole sound, once written to its end
+};
+
+}  // namespace tolvane
