@@ -207,6 +207,13 @@ int AudioEncoder::BeginSource(const AVCodecContext& decoder, const std::string& 
     return ret;
 }
 
+void AudioEncoder::SetFrameGrid(int samples) {
+    if (m_encoder && m_encoder->frame_size <= 1 && samples > 0 && m_samplesQueued == 0) {
+        m_inputFrameSize = samples;
+        m_wholeFrames = true;
+    }
+}
+
 double AudioEncoder::QueuedSeconds() const {
     return m_encoder ? static_cast<double>(m_samplesQueued) / m_encoder->sample_rate : 0.0;
 }
@@ -481,7 +488,8 @@ int AudioEncoder::EncodeQueued(OutputMedia& output, bool last) {
     const bool fixedSize = enc->frame_size > 1;
     for (;;) {
         const int available = av_audio_fifo_size(m_queue.get());
-        if (available == 0 || (!last && fixedSize && available < m_inputFrameSize)) {
+        if (available == 0 ||
+            (!last && (fixedSize || m_wholeFrames) && available < m_inputFrameSize)) {
             return 0;
         }
         AVFrame* frame = m_encoderFrame.get();

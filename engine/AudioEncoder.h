@@ -58,6 +58,13 @@ public:
     // Returns 0, or a negative AVERROR (logged with `path`).
     int BeginSource(const AVCodecContext& decoder, const std::string& path);
 
+    // The samples of each frame the encoder gets (the last may be fewer).
+    int FrameSize() const { return m_inputFrameSize; }
+    // From now on the encoder gets frames of exactly `samples` samples but the last: the grid
+    // the segments of a long sound are joined on. For an encoder that takes any size (PCM),
+    // before any sound; others keep their own size.
+    void SetFrameGrid(int samples);
+
     // At most this many samples reach the encoder (the clip length); negative: no limit.
     void LimitSamples(std::int64_t samples) { m_sampleLimit = samples; }
     bool LimitReached() const { return m_sampleLimit >= 0 && m_samplesQueued >= m_sampleLimit; }
@@ -123,6 +130,7 @@ private:
     bool m_passThrough = false;
 
     int m_inputFrameSize = 0;
+    bool m_wholeFrames = false;  // frames of m_inputFrameSize also where any size would do
     bool m_takesShortFrame = false;
     std::int64_t m_nextPts = 0;
     std::int64_t m_samplesQueued = 0;

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "Loudness.h"
+#include "Paths.h"
 #include "Pictures.h"
 
 namespace tolvane {
@@ -75,12 +76,22 @@ EntryResult EntryConverter::Convert() {
 }
 
 void EntryConverter::StartSegments() {
-    // A sound worth cutting: MP3 alone (its frames and bit reservoir are joined), at least two
-    // minutes of it, and a lane to spare.
+    // A sound worth cutting: at least two minutes of it, a lane to spare, and a codec whose
+    // frames join as one encode's would: MP3 (its bit reservoir carried across), FLAC
+    // (independent frames, renumbered) and PCM. Vorbis, WMA and AAC carry state from frame
+    // to frame that a join would have to rebuild; they stay in one piece.
     constexpr double kShortestCut = 120.0;
+    if (m_join != nullptr) {
+        m_audio.SetFrameGrid(m_join->Layout().frameSize);  // a segment: the task's grid
+        return;
+    }
     const int spare = m_entry.Lane().spareLanes;
-    if (m_join != nullptr || spare <= 0 || m_entry.Mode() != EntryMode::Batch || !m_audioOpen ||
-        m_videoOpen || m_in.audioCodecId != AV_CODEC_ID_MP3) {
+    if (spare <= 0 || m_entry.Mode() != EntryMode::Batch || !m_audioOpen || m_videoOpen) {
+        return;
+    }
+    const AVCodecID id = m_audio.Context()->codec_id;
+    const bool pcm = id >= AV_CODEC_ID_FIRST_AUDIO && id < AV_CODEC_ID_ADPCM_IMA_QT;
+    if (id != AV_CODEC_ID_MP3 && id != AV_CODEC_ID_FLAC && !pcm) {
         return;
     }
     const AVFormatContext& input = *m_source.input;
@@ -93,12 +104,21 @@ void EntryConverter::StartSegments() {
         return;
     }
     const AVCodecContext& encoder = *m_audio.Context();
-    SegmentLayout layout = LayOutSegments(seconds, 1 + spare, encoder.frame_size,
-                                          encoder.sample_rate, m_source.audioDecoder->sample_rate);
+    const int sourceRate = m_source.audioDecoder->sample_rate;
+    const SegmentCodec codec = id == AV_CODEC_ID_MP3    ? SegmentCodec::Mp3
+                               : id == AV_CODEC_ID_FLAC ? SegmentCodec::Flac
+                                                        : SegmentCodec::Pcm;
+    const int frame = codec == SegmentCodec::Pcm ? PcmSegmentFrame(encoder.sample_rate, sourceRate)
+                                                 : m_audio.FrameSize();
+    SegmentLayout layout =
+        LayOutSegments(codec, seconds, 1 + spare, frame, encoder.sample_rate, sourceRate);
     if (layout.cuts.size() < 2) {
         return;
     }
-    m_ownJoin = std::make_unique<SegmentJoin>(std::move(layout));
+    m_audio.SetFrameGrid(frame);
+    const std::string& path = m_entry.OutputPath();
+    m_ownJoin = std::make_unique<SegmentJoin>(
+        std::move(layout), path.substr(0, path.size() - FileNameOfPath(path).size()));
     m_ownJoin->SetGain(m_gain);
     m_join = m_ownJoin.get();
     m_segment = 0;
@@ -141,6 +161,9 @@ void EntryConverter::EndSegment() {
         m_output, [this](double seconds) { m_entry.PublishSeconds(seconds); }, failure);
     if (ret < 0 && !m_entry.Failed()) {
         m_entry.NoteFailure(failure.empty() ? "cannot write the sound" : failure, ret);
+    }
+    if (const int joined = m_ownJoin->Joined(); joined > 1) {
+        m_entry.AddRemark("encoded in " + std::to_string(joined) + " segments at once");
     }
 }
 

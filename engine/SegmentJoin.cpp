@@ -1,9 +1,18 @@
 #include "SegmentJoin.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <numeric>
+
+extern "C" {
+#include <libavutil/bswap.h>
+#include <libavutil/crc.h>
+}
 
 #include "OutputMedia.h"
 
@@ -87,9 +96,88 @@ bool CarryReservoir(const std::vector<AVPacket*>& tail, const std::vector<const 
     return true;
 }
 
-SegmentLayout LayOutSegments(double seconds, int segments, int frameSize, int rate,
-                             int sourceRate) {
+bool RenumberFlacFrame(AVPacket& packet, std::int64_t number) {
+    const std::uint8_t* data = packet.data;
+    const int size = packet.size;
+    // Sync code with a fixed block size (the variable kind numbers samples, not frames).
+    if (data == nullptr || size < 8 || data[0] != 0xFF || data[1] != 0xF8 || number < 0 ||
+        number >= (std::int64_t{1} << 31)) {
+        return false;
+    }
+    // The old number's length, as UTF-8 codes lengths.
+    int length = 0;
+    for (const std::uint8_t lead = data[4]; length < 7 && (lead & (0x80 >> length)) != 0;) {
+        ++length;
+    }
+    length = length == 0 ? 1 : length;
+    if (length == 1 && (data[4] & 0x80) != 0) {
+        return false;
+    }
+    const int blockCode = data[2] >> 4;
+    const int rateCode = data[2] & 0x0F;
+    const int extra = (blockCode == 6   ? 1
+                       : blockCode == 7 ? 2
+                                        : 0) +
+                      (rateCode == 12                     ? 1
+                       : rateCode == 13 || rateCode == 14 ? 2
+                                                          : 0);
+    const int crc8At = 4 + length + extra;
+    if (size < crc8At + 3) {
+        return false;
+    }
+    const AVCRC* crc8 = av_crc_get_table(AV_CRC_8_ATM);
+    const AVCRC* crc16 = av_crc_get_table(AV_CRC_16_ANSI);
+    const auto frameCrc = [&](const std::uint8_t* bytes, std::size_t count) {
+        return static_cast<std::uint16_t>(
+            av_bswap16(static_cast<std::uint16_t>(av_crc(crc16, 0, bytes, count))));
+    };
+    // Only a frame whose checks hold is rewritten.
+    if (av_crc(crc8, 0, data, static_cast<std::size_t>(crc8At)) != data[crc8At] ||
+        frameCrc(data, static_cast<std::size_t>(size - 2)) !=
+            ((data[size - 2] << 8) | data[size - 1])) {
+        return false;
+    }
+    std::vector<std::uint8_t> frame(data, data + 4);
+    if (number < 0x80) {
+        frame.push_back(static_cast<std::uint8_t>(number));
+    } else {
+        int bytes = 2;
+        while (bytes < 6 && number >= (std::int64_t{1} << (5 * bytes + 1))) {
+            ++bytes;
+        }
+        frame.push_back(static_cast<std::uint8_t>((0xFF00 >> bytes) & 0xFF) |
+                        static_cast<std::uint8_t>(number >> (6 * (bytes - 1))));
+        for (int i = bytes - 2; i >= 0; --i) {
+            frame.push_back(static_cast<std::uint8_t>(0x80 | ((number >> (6 * i)) & 0x3F)));
+        }
+    }
+    frame.insert(frame.end(), data + 4 + length, data + crc8At);
+    frame.push_back(static_cast<std::uint8_t>(av_crc(crc8, 0, frame.data(), frame.size())));
+    frame.insert(frame.end(), data + crc8At + 1, data + size - 2);
+    const std::uint16_t check = frameCrc(frame.data(), frame.size());
+    frame.push_back(static_cast<std::uint8_t>(check >> 8));
+    frame.push_back(static_cast<std::uint8_t>(check & 0xFF));
+    // The same packet (its timestamps and side data) with the new bytes.
+    const int grow = static_cast<int>(frame.size()) - size;
+    if (av_packet_make_writable(&packet) < 0 || (grow > 0 && av_grow_packet(&packet, grow) < 0)) {
+        return false;
+    }
+    if (grow < 0) {
+        av_shrink_packet(&packet, static_cast<int>(frame.size()));
+    }
+    std::copy(frame.begin(), frame.end(), packet.data);
+    return true;
+}
+
+int PcmSegmentFrame(int rate, int sourceRate) {
+    const int step = rate / std::gcd(rate, std::max(sourceRate, 1));
+    return step * std::max(1, 4096 / step);
+}
+
+SegmentLayout LayOutSegments(SegmentCodec codec, double seconds, int segments, int frameSize,
+                             int rate, int sourceRate) {
     SegmentLayout layout;
+    layout.codec = codec;
     layout.frameSize = frameSize;
     layout.rate = rate;
     layout.cuts.push_back(0);
@@ -107,11 +195,12 @@ SegmentLayout LayOutSegments(double seconds, int segments, int frameSize, int ra
         static_cast<std::int64_t>(std::ceil(kPreRollSeconds * rate / static_cast<double>(unit))) *
         unitFrames;
     const double totalFrames = seconds * rate / frameSize;
+    const std::int64_t search = kSearchFrames * 1152 / frameSize + 1;
     for (int k = 1; k < segments; ++k) {
         const auto cut = static_cast<std::int64_t>(std::llround(totalFrames * k / segments /
                                                                 static_cast<double>(unitFrames))) *
                          unitFrames;
-        if (cut - preRoll <= layout.cuts.back() + kSearchFrames) {
+        if (cut - preRoll <= layout.cuts.back() + search) {
             break;
         }
         layout.cuts.push_back(cut);
@@ -120,8 +209,10 @@ SegmentLayout LayOutSegments(double seconds, int segments, int frameSize, int ra
     return layout;
 }
 
-SegmentJoin::SegmentJoin(SegmentLayout layout)
-    : m_layout(std::move(layout)), m_segments(m_layout.cuts.size()) {}
+SegmentJoin::SegmentJoin(SegmentLayout layout, std::string spillFolder)
+    : m_layout(std::move(layout)),
+      m_spillFolder(std::move(spillFolder)),
+      m_segments(m_layout.cuts.size()) {}
 
 double SegmentJoin::ReadFromSeconds(int k) const {
     return static_cast<double>(m_layout.readFrom[static_cast<std::size_t>(k)] *
@@ -144,8 +235,110 @@ void SegmentJoin::GiveUpFrom(int k) {
         segment.state = State::GaveUp;
         segment.done = true;
         segment.held.clear();
+        segment.window.clear();
     }
     m_changed.notify_all();
+}
+
+SegmentJoin::Spill::~Spill() {
+    if (m_file != nullptr) {
+        std::fclose(m_file);
+    }
+}
+
+int SegmentJoin::Spill::Put(const Held& held, const std::string& folder) {
+    if (m_file == nullptr) {
+        // A file without a name: nothing is left behind, whatever ends the process.
+        const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_TMPFILE | O_RDWR, 0600);
+        m_file = fd >= 0 ? ::fdopen(fd, "w+b") : std::tmpfile();
+        if (m_file == nullptr) {
+            if (fd >= 0) {
+                ::close(fd);
+            }
+            return AVERROR(errno);
+        }
+    }
+    const AVPacket& packet = *held.packet;
+    const std::int64_t fields[] = {held.frame,      held.mainDataBegin, packet.pts, packet.dts,
+                                   packet.duration, packet.flags,       packet.size};
+    if (std::fseek(m_file, 0, SEEK_END) != 0 ||
+        std::fwrite(fields, sizeof fields, 1, m_file) != 1 ||
+        std::fwrite(packet.data, 1, static_cast<std::size_t>(packet.size), m_file) !=
+            static_cast<std::size_t>(packet.size)) {
+        return AVERROR(errno != 0 ? errno : EIO);
+    }
+    ++m_count;
+    return 0;
+}
+
+int SegmentJoin::Spill::Get(Held& held) {
+    std::int64_t fields[7] = {};
+    if (std::fseek(m_file, m_readAt, SEEK_SET) != 0 ||
+        std::fread(fields, sizeof fields, 1, m_file) != 1) {
+        return AVERROR(EIO);
+    }
+    held.frame = fields[0];
+    held.mainDataBegin = static_cast<int>(fields[1]);
+    held.packet.reset(av_packet_alloc());
+    if (!held.packet || av_new_packet(held.packet.get(), static_cast<int>(fields[6])) < 0) {
+        return AVERROR(ENOMEM);
+    }
+    AVPacket& packet = *held.packet;
+    packet.pts = fields[2];
+    packet.dts = fields[3];
+    packet.duration = fields[4];
+    packet.flags = static_cast<int>(fields[5]);
+    if (std::fread(packet.data, 1, static_cast<std::size_t>(packet.size), m_file) !=
+        static_cast<std::size_t>(packet.size)) {
+        return AVERROR(EIO);
+    }
+    m_readAt = std::ftell(m_file);
+    --m_count;
+    return 0;
+}
+
+int SegmentJoin::Keep(Segment& segment, Held held) {
+    segment.heldBytes += static_cast<std::size_t>(held.packet->size);
+    segment.held.push_back(std::move(held));
+    // Past a size the oldest wait in the spill file (never the last frames: a join changes
+    // those); a frame with side data stays in memory, and so do those after it.
+    constexpr std::size_t kHeldBytes = 16 << 20;
+    while (segment.heldBytes > kHeldBytes &&
+           segment.held.size() > static_cast<std::size_t>(kHeldFrames) &&
+           segment.held.front().packet->side_data_elems == 0) {
+        if (const int ret = segment.spill.Put(segment.held.front(), m_spillFolder); ret < 0) {
+            return ret;
+        }
+        segment.heldBytes -= static_cast<std::size_t>(segment.held.front().packet->size);
+        segment.held.pop_front();
+    }
+    return 0;
+}
+
+bool SegmentJoin::JoinsHere(Segment& before, const Held& own, const Segment& after,
+                            std::int64_t frame) {
+    const Held* joining = nullptr;
+    std::vector<const AVPacket*> source;  // the frames before it in its own stream
+    for (const Held& held : after.window) {
+        if (held.frame == frame) {
+            joining = &held;
+            break;
+        }
+        source.push_back(held.packet.get());
+    }
+    if (joining == nullptr) {
+        return false;
+    }
+    if (m_layout.codec != SegmentCodec::Mp3) {
+        return true;  // frames that stand on their own
+    }
+    std::vector<AVPacket*> tail;
+    for (Held& held : before.held) {
+        tail.push_back(held.packet.get());
+    }
+    return own.mainDataBegin >= 0 && joining->mainDataBegin >= 0 &&
+           joining->mainDataBegin <= own.mainDataBegin &&
+           CarryReservoir(tail, source, joining->mainDataBegin);
 }
 
 int SegmentJoin::Take(int k, AVPacket& packet, OutputMedia* output) {
@@ -164,11 +357,28 @@ int SegmentJoin::Take(int k, AVPacket& packet, OutputMedia* output) {
     if (packet.dts != AV_NOPTS_VALUE) {
         packet.dts += shift;
     }
-    if (k > 0 && frame < m_layout.cuts[static_cast<std::size_t>(k)] - kHeldFrames) {
+    const std::int64_t cut = m_layout.cuts[static_cast<std::size_t>(k)];
+    if (k > 0 && frame < cut - kHeldFrames) {
         return 0;  // early pre-roll: of no use to anyone
     }
-    Layer3Frame own;
-    const bool readable = ReadLayer3Frame(packet.data, packet.size, own);
+    // (The FLAC encoder's last packet has no frame: the stream's facts alone.)
+    if (k > 0 && m_layout.codec == SegmentCodec::Flac && packet.size > 0 &&
+        !RenumberFlacFrame(packet, frame)) {
+        return AVERROR_INVALIDDATA;
+    }
+    Held held;
+    held.frame = frame;
+    held.mainDataBegin = -1;
+    if (Layer3Frame own;
+        m_layout.codec == SegmentCodec::Mp3 && ReadLayer3Frame(packet.data, packet.size, own)) {
+        held.mainDataBegin = own.mainDataBegin;
+    }
+    held.packet.reset(av_packet_alloc());
+    if (!held.packet) {
+        return AVERROR(ENOMEM);
+    }
+    av_packet_move_ref(held.packet.get(), &packet);
+
     const int next = NextLiving(k);
     if (next > 0 && frame >= m_layout.cuts[static_cast<std::size_t>(next)]) {
         const std::int64_t nextFrom = m_layout.readFrom[static_cast<std::size_t>(next)];
@@ -177,24 +387,10 @@ int SegmentJoin::Take(int k, AVPacket& packet, OutputMedia* output) {
             return after.state == State::GaveUp || after.ended || nextFrom + after.made > frame;
         });
         if (after.state != State::GaveUp && nextFrom + after.made > frame) {
-            // The next segment's frame here, and the frames before it in its own stream.
-            std::vector<const AVPacket*> source;
-            const Held* joining = nullptr;
-            for (const Held& held : after.held) {
-                if (held.frame == frame) {
-                    joining = &held;
-                    break;
-                }
-                source.push_back(held.packet.get());
-            }
-            std::vector<AVPacket*> tail;
-            for (Held& held : segment.held) {
-                tail.push_back(held.packet.get());
-            }
-            if (readable && joining != nullptr && joining->mainDataBegin <= own.mainDataBegin &&
-                CarryReservoir(tail, source, joining->mainDataBegin)) {
+            if (JoinsHere(segment, held, after, frame)) {
                 after.state = State::Joined;
                 after.join = frame;
+                after.window.clear();
                 segment.done = true;
                 m_changed.notify_all();
                 return 0;
@@ -206,15 +402,22 @@ int SegmentJoin::Take(int k, AVPacket& packet, OutputMedia* output) {
             GiveUpFrom(next);  // it ended before this frame
         }
     }
-    Held held;
-    held.frame = frame;
-    held.mainDataBegin = readable ? own.mainDataBegin : -1;
-    held.packet.reset(av_packet_alloc());
-    if (!held.packet) {
-        return AVERROR(ENOMEM);
+    // Around its cut a segment's frames are looked at by the one before it (other codecs than
+    // MP3 join at the first frame from the cut).
+    const std::int64_t looked = m_layout.codec == SegmentCodec::Mp3 ? kSearchFrames : 1;
+    if (k > 0 && segment.state == State::Running && frame < cut + looked) {
+        Held look;
+        look.frame = frame;
+        look.mainDataBegin = held.mainDataBegin;
+        look.packet.reset(av_packet_clone(held.packet.get()));
+        if (!look.packet) {
+            return AVERROR(ENOMEM);
+        }
+        segment.window.push_back(std::move(look));
     }
-    av_packet_move_ref(held.packet.get(), &packet);
-    segment.held.push_back(std::move(held));
+    if (const int ret = Keep(segment, std::move(held)); ret < 0) {
+        return ret;
+    }
     m_changed.notify_all();
     lock.unlock();
     return k == 0 && output != nullptr ? WriteSettled(0, *output, false) : 0;
@@ -225,10 +428,31 @@ int SegmentJoin::WriteSettled(int k, OutputMedia& output, bool all) {
     {
         const std::lock_guard lock(m_mutex);
         Segment& segment = m_segments[static_cast<std::size_t>(k)];
+        // A later segment's frames before its join (its pre-roll) are passed over.
+        const std::int64_t first = k > 0 ? segment.join : 0;
+        while (!segment.spill.Empty()) {
+            Held held;
+            if (const int ret = segment.spill.Get(held); ret < 0) {
+                return ret;
+            }
+            if (held.frame >= first) {
+                ready.push_back(std::move(held.packet));
+            }
+        }
         while (!segment.held.empty() &&
                (all || segment.held.size() > static_cast<std::size_t>(kHeldFrames))) {
-            ready.push_back(std::move(segment.held.front().packet));
+            segment.heldBytes -= static_cast<std::size_t>(segment.held.front().packet->size);
+            if (segment.held.front().frame >= first) {
+                ready.push_back(std::move(segment.held.front().packet));
+            }
             segment.held.pop_front();
+        }
+        if (all && k > 0 && segment.complete && m_layout.codec == SegmentCodec::Flac) {
+            for (PacketPtr& packet : ready) {
+                FixStreamInfo(*packet,
+                              m_layout.readFrom[static_cast<std::size_t>(k)] * m_layout.frameSize +
+                                  segment.samples);
+            }
         }
     }
     for (PacketPtr& packet : ready) {
@@ -239,6 +463,22 @@ int SegmentJoin::WriteSettled(int k, OutputMedia& output, bool all) {
         }
     }
     return 0;
+}
+
+void SegmentJoin::FixStreamInfo(AVPacket& packet, std::int64_t samples) const {
+    // STREAMINFO: block sizes (4 bytes), frame sizes (6: unknown here), rate, channels, bits
+    // and the number of samples (8), the MD5 of the sound (16: unknown here).
+    std::size_t size = 0;
+    std::uint8_t* info = av_packet_get_side_data(&packet, AV_PKT_DATA_NEW_EXTRADATA, &size);
+    if (info == nullptr || size != 34) {
+        return;
+    }
+    std::fill_n(info + 4, 6, 0);
+    info[13] = static_cast<std::uint8_t>((info[13] & 0xF0) | ((samples >> 32) & 0x0F));
+    for (int i = 0; i < 4; ++i) {
+        info[14 + i] = static_cast<std::uint8_t>((samples >> (24 - 8 * i)) & 0xFF);
+    }
+    std::fill_n(info + 18, 16, 0);
 }
 
 bool SegmentJoin::Done(int k) const {
@@ -297,10 +537,6 @@ int SegmentJoin::WriteRest(OutputMedia& output, const std::function<void(double)
         if (segment.done && next > 0 &&
             m_segments[static_cast<std::size_t>(next)].state == State::Joined) {
             // The next segment's frames from its join on follow.
-            Segment& after = m_segments[static_cast<std::size_t>(next)];
-            while (!after.held.empty() && after.held.front().frame < after.join) {
-                after.held.pop_front();
-            }
             k = next;
             ++m_joined;
             continue;

@@ -19,6 +19,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <cstdio>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -46,8 +47,17 @@ bool ReadLayer3Frame(const std::uint8_t* data, int size, Layer3Frame& frame);
 bool CarryReservoir(const std::vector<AVPacket*>& tail, const std::vector<const AVPacket*>& source,
                     int count);
 
+// FLAC frames of a fixed block size are numbered: gives the frame `number`, its header's CRC-8
+// and its CRC-16 made anew. False, with the packet as it was, for anything else.
+bool RenumberFlacFrame(AVPacket& packet, std::int64_t number);
+
+// How the frames of a codec join: MP3 frames with their bit reservoir carried; FLAC frames
+// (independent, numbered) renumbered; PCM as they are.
+enum class SegmentCodec { Mp3, Flac, Pcm };
+
 // Where the segments of a sound lie: frames of `frameSize` samples at the encoder's rate.
 struct SegmentLayout final {
+    SegmentCodec codec = SegmentCodec::Mp3;
     int frameSize = 1152;
     int rate = 44100;
     std::vector<std::int64_t> cuts;      // first frame of each segment (cuts[0] == 0)
@@ -57,11 +67,17 @@ struct SegmentLayout final {
 // The layout for `segments` segments of a sound of `seconds` (at least a minute each, else
 // fewer; one: none worth cutting) whose encoder takes frames of `frameSize` samples at `rate`,
 // from a source at `sourceRate`: every cut and every pre-roll lies on a sample of both rates.
-SegmentLayout LayOutSegments(double seconds, int segments, int frameSize, int rate, int sourceRate);
+SegmentLayout LayOutSegments(SegmentCodec codec, double seconds, int segments, int frameSize,
+                             int rate, int sourceRate);
+// The frame grid a PCM encoder is given for segments: about 4096 samples, whole samples of
+// both rates.
+int PcmSegmentFrame(int rate, int sourceRate);
 
 class SegmentJoin final {
 public:
-    explicit SegmentJoin(SegmentLayout layout);
+    // `spillFolder`: where frames made long before they are written wait (a file without a
+    // name, gone when closed; the system's temporary folder when the folder takes none).
+    SegmentJoin(SegmentLayout layout, std::string spillFolder);
     SegmentJoin(const SegmentJoin&) = delete;
     SegmentJoin& operator=(const SegmentJoin&) = delete;
 
@@ -114,6 +130,22 @@ private:
         int mainDataBegin = 0;
         PacketPtr packet;
     };
+    // Frames made long before they are written, first in first out, in a file.
+    class Spill final {
+    public:
+        Spill() = default;
+        Spill(const Spill&) = delete;
+        Spill& operator=(const Spill&) = delete;
+        ~Spill();
+        bool Empty() const { return m_count == 0; }
+        int Put(const Held& held, const std::string& folder);
+        int Get(Held& held);
+
+    private:
+        std::FILE* m_file = nullptr;
+        long m_readAt = 0;
+        std::size_t m_count = 0;
+    };
     struct Segment final {
         State state = State::Running;
         std::int64_t made = 0;   // packets made
@@ -123,7 +155,10 @@ private:
         bool complete = false;
         std::int64_t samples = 0;
         std::string failure;
-        std::deque<Held> held;  // made, kept, not yet written
+        Spill spill;            // made, kept, not yet written: the oldest
+        std::deque<Held> held;  // then these, in memory
+        std::size_t heldBytes = 0;
+        std::vector<Held> window;  // a later segment's frames about its cut, until it is joined
     };
 
     // The first segment after k not given up; -1 for none.
@@ -132,8 +167,16 @@ private:
     void GiveUpFrom(int k);
     // Writes what segment k holds, all of it or what no join can touch any more.
     int WriteSettled(int k, OutputMedia& output, bool all);
+    // Keeps a frame segment k made; the oldest go to its spill file past a size.
+    int Keep(Segment& segment, Held held);
+    // Whether the frame `frame` of `after` may follow the frames of `before`'s stream (whose
+    // own frame there is `own`); carries what it needs into them.
+    bool JoinsHere(Segment& before, const Held& own, const Segment& after, std::int64_t frame);
+    // The last packet of a FLAC stream states the whole stream's length.
+    void FixStreamInfo(AVPacket& packet, std::int64_t samples) const;
 
     const SegmentLayout m_layout;
+    const std::string m_spillFolder;
     Gain m_gain;  // set before the helpers start
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;

@@ -219,23 +219,39 @@ TEST(ParallelBatch, OneLongSoundOnTwoLanesJoinsAsOneEncode) {
         "ffmpeg -nostdin -v error -f lavfi -i sine=frequency=1000:sample_rate=44100:d=150 "
         "-af volume=0.5 -c:a pcm_s16le " +
         tone);
-    for (const std::string& source : {music, tone}) {
-        const std::string name = fs::path(source).stem().string();
+    // One task on one lane, then on two: the second is encoded in segments.
+    const auto convert = [&](const std::string& source, const AudioSettings& audio,
+                             const std::string& extension) {
         std::vector<std::string> outputs;
         for (const int lanes : {1, 2}) {
             AVConvert job;
-            FillJob(job, {{source, out.File(name + std::to_string(lanes) + ".mp3")}},
-                    {AV_CODEC_ID_MP3, 128000, 44100, 1},
-                    [lanes](JobPlan& plan) { plan.parallelTasks = lanes; });
+            FillJob(job,
+                    {{source, out.File(fs::path(source).stem().string() + std::to_string(lanes) +
+                                       extension)}},
+                    audio, [lanes](JobPlan& plan) { plan.parallelTasks = lanes; });
             RunBatch(job);
-            ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted) << job.FailureReason(0);
+            EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskConverted) << job.FailureReason(0);
+            EXPECT_EQ(job.TaskNote(0).find("2 segments") != std::string::npos, lanes == 2)
+                << job.TaskNote(0);
             outputs.push_back(job.outputPaths[0]);
             EXPECT_EQ(RunCommand("ffmpeg -nostdin -v error -i \"" + job.outputPaths[0] +
                                  "\" -f null - 2>&1"),
                       "")
                 << "decodes without an error";
         }
-        EXPECT_NE(ReadFile(outputs[0]), ReadFile(outputs[1])) << "encoded in segments";
+        return outputs;
+    };
+    // Lossless: the same sound to the sample (FLAC's frames renumbered, from a source resampled).
+    for (const auto& [codec, extension] :
+         {std::pair{AV_CODEC_ID_FLAC, ".flac"}, std::pair{AV_CODEC_ID_PCM_S16LE, ".wav"}}) {
+        const std::vector<std::string> outputs = convert(music, {codec, 0, 48000, 2}, extension);
+        EXPECT_EQ(DecodedSamples(outputs[0], 48000), DecodedSamples(outputs[1], 48000))
+            << extension;
+    }
+    for (const std::string& source : {music, tone}) {
+        const std::string name = fs::path(source).stem().string();
+        const std::vector<std::string> outputs =
+            convert(source, {AV_CODEC_ID_MP3, 128000, 44100, 1}, ".mp3");
         const std::vector<std::int16_t> original = DecodedSamples(source, 44100);
         const std::vector<std::int16_t> whole = DecodedSamples(outputs[0], 44100);
         const std::vector<std::int16_t> joined = DecodedSamples(outputs[1], 44100);
@@ -317,6 +333,34 @@ TEST(SegmentJoin, CarriesTheReservoirIntoTheFramesBeforeTheJoin) {
     EXPECT_EQ(before[1]->data[417 - 100], 2);
     EXPECT_FALSE(CarryReservoir(tail, source, 2 * 381 + 1));
     EXPECT_EQ(before[0]->data[36], 7);
+}
+
+// A FLAC frame renumbered carries a number of another length and checks that hold (renumbered
+// back, it is the frame it was); a damaged frame is left alone.
+TEST(SegmentJoin, RenumbersFlacFramesWithTheirChecks) {
+    ScratchDir out;
+    const std::string flac = out.File("tone.flac");
+    RunCommand("ffmpeg -nostdin -v error -f lavfi -i sine=d=1 -c:a flac " + flac);
+    AVFormatContext* opened = nullptr;
+    ASSERT_EQ(avformat_open_input(&opened, flac.c_str(), nullptr, nullptr), 0);
+    const InputContextPtr input(opened);
+    PacketPtr frame(av_packet_alloc());
+    ASSERT_EQ(av_read_frame(input.get(), frame.get()), 0);
+    ASSERT_EQ(av_read_frame(input.get(), frame.get()), 0);  // frame 1
+    av_packet_unref(frame.get());
+    ASSERT_EQ(av_read_frame(input.get(), frame.get()), 0);  // frame 2
+    const std::string original(reinterpret_cast<const char*>(frame->data),
+                               static_cast<std::size_t>(frame->size));
+    ASSERT_TRUE(RenumberFlacFrame(*frame, 70000));
+    EXPECT_EQ(frame->size, static_cast<int>(original.size()) + 3);
+    EXPECT_EQ(frame->data[4], 0xF0) << "four bytes of number";
+    ASSERT_TRUE(RenumberFlacFrame(*frame, 2));
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(frame->data),
+                          static_cast<std::size_t>(frame->size)),
+              original);
+    frame->data[frame->size / 2] ^= 0x10;
+    EXPECT_FALSE(RenumberFlacFrame(*frame, 3));
+    EXPECT_EQ(frame->data[4], 2);
 }
 
 }  // namespace
