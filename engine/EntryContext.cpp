@@ -63,8 +63,8 @@ std::string& EntryContext::OutputPath() const {
     return m_job.results.outputPaths[static_cast<std::size_t>(m_index)];
 }
 
-void EntryContext::ActAsSegment(double start, double length, bool toEnd) {
-    m_segment = {true, start, length, toEnd};
+void EntryContext::ActAsSegment(double start, double length, bool toEnd, double skip) {
+    m_segment = {true, start, length, toEnd, skip};
 }
 
 double EntryContext::ClipStart() const {

@@ -79,9 +79,10 @@ public:
     std::string& OutputPath() const;
 
     // A segment of the task's sound, encoded beside the task's own converter: its clip is
-    // `start` and `length` (or to the end), and it neither makes the output file nor publishes
-    // the task's progress.
-    void ActAsSegment(double start, double length, bool toEnd);
+    // `start` and `length` (or to the end), of which it passes over the first `skip` seconds
+    // by counting samples; it neither makes the output file nor publishes the task's progress.
+    void ActAsSegment(double start, double length, bool toEnd, double skip);
+    double SegmentSkip() const { return m_segment.skip; }
     bool IsSegment() const { return m_segment.on; }
 
     // This task's clip, as the front end set it (a segment's own).
@@ -101,6 +102,9 @@ public:
     void NoteFailure(const std::string& why, int error = 0) { m_failure.Note(why, error); }
     bool Failed() const { return m_failure.failed; }
     const std::string& FailureReason() const { return m_failure.reason; }
+    // Where a damaged source's readable sound ends (empty: whole); a segment's, for the task.
+    const std::string& Damage() const { return m_damage; }
+    void NoteDamage(const std::string& damage) { m_damage = damage; }
     // Reads the stop switch; once it is seen, the entry counts as stopped.
     // Writes the ReplayGain tags of the output (and of the run's album).
     void AddReplayGain();
@@ -136,6 +140,8 @@ public:
                                    const AVFormatContext& input);
     // A sound packet that did not decode: skipped, and counted for the report.
     void CountSkippedPacket() { ++m_packetsSkipped; }
+    int PacketsSkipped() const { return m_packetsSkipped; }
+    void SetPacketsSkipped(int count) { m_packetsSkipped = count; }
 
     // The result, with `wrote` and `seconds`; an entry that wrote nothing, neither failed nor
     // stopped, fails with `nothingWritten` ("no sound was converted").
@@ -153,6 +159,7 @@ private:
         double start = 0.0;
         double length = 0.0;
         bool toEnd = true;
+        double skip = 0.0;
     };
     SegmentClip m_segment;
     TaskFailure m_failure;

@@ -112,6 +112,10 @@ void EntryConverter::StartSegments() {
                                                  : m_audio.FrameSize();
     SegmentLayout layout =
         LayOutSegments(codec, seconds, 1 + spare, frame, encoder.sample_rate, sourceRate);
+    // Timestamps coarser than a sample (Matroska's milliseconds) place a seek only to within a
+    // few samples: the segments then read from where the task reads and count.
+    const AVRational base = input.streams[m_source.audioIndex]->time_base;
+    layout.readThrough = static_cast<std::int64_t>(base.num) * sourceRate > base.den;
     if (layout.cuts.size() < 2) {
         return;
     }
@@ -135,10 +139,13 @@ void EntryConverter::RunSegment(int k) {
     OutputMedia output;
     EntryContext entry(m_entry.Job(), m_entry.Index(), output, EntryMode::Batch,
                        EntryLane{false, false, 0});
+    // Placed by its timestamps where they name every sample; else read through from where the
+    // task starts reading and placed by count, as the task's own sound is.
     const double from = m_ownJoin->ReadFromSeconds(k);
-    entry.ActAsSegment(m_entry.ClipStart() + from,
+    const bool through = m_ownJoin->Layout().readThrough;
+    entry.ActAsSegment(m_entry.ClipStart() + (through ? 0.0 : from),
                        m_entry.RunsToTheEnd() ? 0.0 : m_entry.ClipLength() - from,
-                       m_entry.RunsToTheEnd());
+                       m_entry.RunsToTheEnd(), through ? from : 0.0);
     AudioEncoder audio;
     EntryConverter converter(entry, audio);
     converter.JoinAs(*m_ownJoin, k);
@@ -152,15 +159,20 @@ void EntryConverter::EndSegment() {
     // Whole: it reached the end of the sound (or of the clip) and flushed its encoder.
     const bool whole = !m_join->Done(m_segment) && !m_entry.Stopped() && !m_entry.Failed();
     const std::int64_t samples = m_audioOpen ? m_audio.SamplesQueued() : 0;
-    m_join->End(m_segment, whole, samples, m_entry.FailureReason());
+    m_join->End(m_segment, {whole, samples, m_entry.FailureReason(), m_entry.Damage(),
+                            m_entry.PacketsSkipped()});
     if (!m_ownJoin) {
         return;
     }
-    std::string failure;
+    // The task reports what the segments written met, as one conversion would.
+    SegmentJoin::Ending report;
     const int ret = m_ownJoin->WriteRest(
-        m_output, [this](double seconds) { m_entry.PublishSeconds(seconds); }, failure);
+        m_output, [this](double seconds) { m_entry.PublishSeconds(seconds); }, report);
+    m_entry.NoteDamage(report.damage);
+    m_entry.SetPacketsSkipped(report.packetsSkipped);
     if (ret < 0 && !m_entry.Failed()) {
-        m_entry.NoteFailure(failure.empty() ? "cannot write the sound" : failure, ret);
+        m_entry.NoteFailure(report.failure.empty() ? "cannot write the sound" : report.failure,
+                            ret);
     }
     if (const int joined = m_ownJoin->Joined(); joined > 1) {
         m_entry.AddRemark("encoded in " + std::to_string(joined) + " segments at once");
@@ -488,6 +500,19 @@ std::int64_t EntryConverter::PlaceAudioFrame(const AVFrame& frame) {
 }
 
 int EntryConverter::LeadingSamplesToSkip(const AVFrame& frame) {
+    const int skip = SamplesBeforeTheClip(frame);
+    // A segment read through from the task's start passes over its first samples by count,
+    // as the task's own decoding counts them.
+    if (m_countedSkip < 0) {
+        m_countedSkip = std::llround(m_entry.SegmentSkip() * frame.sample_rate);
+    }
+    const auto more =
+        static_cast<int>(std::min<std::int64_t>(m_countedSkip, frame.nb_samples - skip));
+    m_countedSkip -= more;
+    return skip + more;
+}
+
+int EntryConverter::SamplesBeforeTheClip(const AVFrame& frame) {
     if (m_skipUntil <= 0.0 || frame.sample_rate <= 0) {
         return 0;
     }

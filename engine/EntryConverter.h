@@ -49,6 +49,8 @@ private:
     void ReceiveVideoFrames();
     void HandleVideoFrame(const AVFrame& frame);
     int LeadingSamplesToSkip(const AVFrame& frame);
+    // The samples of a frame before the clip's start, by the frame's place.
+    int SamplesBeforeTheClip(const AVFrame& frame);
     // With normalize: measures the sound to be written and sets the encoder's gain. False when
     // the task fails (or a stop came).
     bool BringToLoudness();
@@ -91,6 +93,7 @@ private:
     // Segments: the join this converter encodes a segment of (its own for the task's
     // converter), and the helpers' threads (joined before the join goes).
     SegmentJoin* m_join = nullptr;
+    std::int64_t m_countedSkip = -1;  // samples a read-through segment still passes over
     int m_segment = 0;
     SegmentJoin::Gain m_gain;  // as set by BringToLoudness
     std::unique_ptr<SegmentJoin> m_ownJoin;

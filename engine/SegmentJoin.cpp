@@ -447,11 +447,11 @@ int SegmentJoin::WriteSettled(int k, OutputMedia& output, bool all) {
             }
             segment.held.pop_front();
         }
-        if (all && k > 0 && segment.complete && m_layout.codec == SegmentCodec::Flac) {
+        if (all && k > 0 && segment.ending.complete && m_layout.codec == SegmentCodec::Flac) {
             for (PacketPtr& packet : ready) {
                 FixStreamInfo(*packet,
                               m_layout.readFrom[static_cast<std::size_t>(k)] * m_layout.frameSize +
-                                  segment.samples);
+                                  segment.ending.samples);
             }
         }
     }
@@ -486,14 +486,14 @@ bool SegmentJoin::Done(int k) const {
     return m_segments[static_cast<std::size_t>(k)].done;
 }
 
-void SegmentJoin::End(int k, bool complete, std::int64_t samples, const std::string& failure) {
+void SegmentJoin::End(int k, Ending ending) {
     const std::lock_guard lock(m_mutex);
     Segment& segment = m_segments[static_cast<std::size_t>(k)];
     segment.ended = true;
-    segment.samples = samples;
-    segment.failure = failure;
+    ending.complete = ending.complete && !segment.done;
+    const bool complete = ending.complete;
+    segment.ending = std::move(ending);
     if (!segment.done) {
-        segment.complete = complete;
         // Nothing after it is reached; and a segment not yet joined gives its part back.
         GiveUpFrom(k > 0 && !complete && segment.state == State::Running ? k : k + 1);
     }
@@ -506,7 +506,7 @@ void SegmentJoin::GiveUpHelpers() {
 }
 
 int SegmentJoin::WriteRest(OutputMedia& output, const std::function<void(double)>& progress,
-                           std::string& failure) {
+                           Ending& report) {
     int k = 0;
     for (;;) {
         bool finished = false;
@@ -541,11 +541,15 @@ int SegmentJoin::WriteRest(OutputMedia& output, const std::function<void(double)
             ++m_joined;
             continue;
         }
-        if (segment.complete) {
+        report.damage = segment.ending.damage;
+        for (int i = 0; i <= k; ++i) {
+            report.packetsSkipped += m_segments[static_cast<std::size_t>(i)].ending.packetsSkipped;
+        }
+        if (segment.ending.complete) {
             m_total = m_layout.readFrom[static_cast<std::size_t>(k)] * m_layout.frameSize +
-                      segment.samples;
-        } else if (!segment.failure.empty()) {
-            failure = segment.failure;
+                      segment.ending.samples;
+        } else if (!segment.ending.failure.empty()) {
+            report.failure = segment.ending.failure;
             return AVERROR_EXTERNAL;
         }
         return 0;

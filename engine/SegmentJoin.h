@@ -62,6 +62,9 @@ struct SegmentLayout final {
     int rate = 44100;
     std::vector<std::int64_t> cuts;      // first frame of each segment (cuts[0] == 0)
     std::vector<std::int64_t> readFrom;  // first frame each segment encodes
+    // The segments read from where the task reads and count their way to where they begin
+    // (the source's timestamps cannot place a seek to the sample).
+    bool readThrough = false;
 };
 
 // The layout for `segments` segments of a sound of `seconds` (at least a minute each, else
@@ -92,9 +95,16 @@ public:
     int Take(int k, AVPacket& packet, OutputMedia* output);
     // Segment k has made all it adds (it reached the next segment's join) or was given up.
     bool Done(int k) const;
-    // Segment k's encoder ended: `complete` when it reached the end of the sound and flushed
-    // (`samples`: how many it took), else it stopped or failed (`failure`).
-    void End(int k, bool complete, std::int64_t samples, const std::string& failure = {});
+    // How a segment's encoder ended.
+    struct Ending final {
+        bool complete = false;     // it reached the end of the sound (or where a damaged
+                                   // source's readable sound ends) and flushed
+        std::int64_t samples = 0;  // samples it took
+        std::string failure;       // why it failed (empty: it stopped, or did not fail)
+        std::string damage;        // where a damaged source's readable sound ends
+        int packetsSkipped = 0;    // sound packets that did not decode
+    };
+    void End(int k, Ending ending);
     // Gives up every segment after the first (the task ends early: a failure or a stop).
     void GiveUpHelpers();
 
@@ -103,8 +113,9 @@ public:
     // (each segment ends itself at a stop). `progress` is called now and then while it waits.
     // Returns 0, or a negative write error (`failure` then says why when a segment failed after its
     // join).
-    int WriteRest(OutputMedia& output, const std::function<void(double)>& progress,
-                  std::string& failure);
+    // `report` gets the failure, the damage of the last segment written and the packets
+    // skipped in all.
+    int WriteRest(OutputMedia& output, const std::function<void(double)>& progress, Ending& report);
 
     // Seconds of sound encoded so far by all segments together (for progress).
     double Seconds() const;
@@ -152,9 +163,7 @@ private:
         std::int64_t join = -1;  // the frame from which it is written (after its joining)
         bool done = false;
         bool ended = false;
-        bool complete = false;
-        std::int64_t samples = 0;
-        std::string failure;
+        Ending ending;
         Spill spill;            // made, kept, not yet written: the oldest
         std::deque<Held> held;  // then these, in memory
         std::size_t heldBytes = 0;
