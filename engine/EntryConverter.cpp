@@ -68,9 +68,8 @@ EntryResult EntryConverter::Convert() {
     const int rate = m_audioOpen ? m_audio.Context()->sample_rate : 0;
     double seconds =
         rate > 0 ? static_cast<double>(m_audio.SamplesQueued() - m_samplesBefore) / rate : 0.0;
-    if (m_ownJoin && m_ownJoin->Joined() > 1) {
-        const std::int64_t total = m_ownJoin->TotalSamples();
-        seconds = total > 0 && rate > 0 ? static_cast<double>(total) / rate : m_ownJoin->Seconds();
+    if (m_ownJoin && m_ownJoin->Joined() > 1 && rate > 0) {
+        seconds = static_cast<double>(m_ownJoin->TotalSamples()) / rate;
     }
     return m_entry.Finish(wrote, seconds, "no sound was converted");
 }

@@ -454,6 +454,7 @@ int SegmentJoin::WriteSettled(int k, OutputMedia& output, bool all) {
                                   segment.ending.samples);
             }
         }
+        m_written += static_cast<std::int64_t>(ready.size());
     }
     for (PacketPtr& packet : ready) {
         if (const int ret =
@@ -576,7 +577,7 @@ double SegmentJoin::Seconds() const {
 
 std::int64_t SegmentJoin::TotalSamples() const {
     const std::lock_guard lock(m_mutex);
-    return m_total;
+    return m_total > 0 ? m_total : m_written * m_layout.frameSize;
 }
 
 int SegmentJoin::Joined() const {

@@ -119,7 +119,7 @@ public:
 
     // Seconds of sound encoded so far by all segments together (for progress).
     double Seconds() const;
-    // Samples of the whole sound, once it is written to its end (0 before).
+    // Samples of the whole sound, once it is written to its end; else about those written.
     std::int64_t TotalSamples() const;
     // Segments that took part in the output (at least 1).
     int Joined() const;
@@ -192,6 +192,7 @@ private:
     std::vector<Segment> m_segments;  // guarded by m_mutex
     int m_joined = 1;                 // segments written into the output
     std::int64_t m_total = 0;         // samples of the whole sound, once written to its end
+    std::int64_t m_written = 0;       // frames written
 };
 
 }  // namespace tolvane
