@@ -50,7 +50,8 @@ build build-asan -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=address,undefined \
 stage "build under ASan+UBSan"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    ctest --test-dir build-asan --output-on-failure -j "$jobs" -L "engine|worker"
+    ctest --test-dir build-asan --output-on-failure -j "$jobs" -L "engine|worker" \
+    -E "IsAsCloseToItsSourceAsOneEncode"  # five minutes of MP3 twice; the tone's joins run here
 stage "engine tests under ASan+UBSan"
 
 # The fuzz target: every regression file, then a minute of coverage-guided fuzzing.
@@ -68,7 +69,8 @@ build build-tsan -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=thread -DTOLVANE_BU
     sound_copy_test exact_sound_test main_window_test preview_window_test
 stage "build under TSan"
 TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan.supp" \
-    ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R "$concurrent" -E de_DE
+    ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R "$concurrent" \
+    -E "de_DE|IsAsCloseToItsSourceAsOneEncode"
 stage "concurrent tests under TSan"
 
 echo

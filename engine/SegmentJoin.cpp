@@ -302,7 +302,7 @@ int SegmentJoin::Keep(Segment& segment, Held held) {
     segment.held.push_back(std::move(held));
     // Past a size the oldest wait in the spill file (never the last frames: a join changes
     // those); a frame with side data stays in memory, and so do those after it.
-    constexpr std::size_t kHeldBytes = 16 << 20;
+    constexpr std::size_t kHeldBytes = 8 << 20;
     while (segment.heldBytes > kHeldBytes &&
            segment.held.size() > static_cast<std::size_t>(kHeldFrames) &&
            segment.held.front().packet->side_data_elems == 0) {
