@@ -1,7 +1,8 @@
 #pragma once
 
-// One long sound encoded to MP3 in segments at once, one per free lane, and joined into one
-// stream that decodes as one encode would.
+// One long sound encoded in segments at once, one per free lane, and joined into one stream
+// that decodes as one encode would: MP3 as below; FLAC's independent frames renumbered; PCM as
+// it is.
 //
 // Segment k encodes from a little before its cut (the pre-roll: the encoder's analysis and bit
 // reservoir settle there) on the frame grid of the whole sound. Where segment k reaches the cut
@@ -11,7 +12,7 @@
 // over, and the reservoir bytes they need are carried into the unused tail of the frames
 // before. Every frame's main data is thus whole, and the decoder's overlap joins two encodes
 // of the same sound. A segment that finds no join, fails or stops before its join gives its
-// part back: the segment before it carries on (and so do the ones after it not).
+// part back: the segment before it carries on (and the ones after it are given up too).
 //
 // Threads: every segment's encoder calls Take from its own thread; the task's own thread
 // writes. One mutex guards the state below.
