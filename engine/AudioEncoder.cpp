@@ -391,6 +391,7 @@ int AudioEncoder::PushThroughGain(AVFrame& frame, int skip) {
             return ret;
         }
         m_stage.reset();
+        m_toFloat.reset();  // made for the old layout
     }
     if (!m_stage) {
         // A look-ahead of 5 ms.

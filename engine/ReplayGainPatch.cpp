@@ -1,13 +1,17 @@
 #include "ReplayGainPatch.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <fstream>
 #include <utility>
 #include <vector>
+
+extern "C" {
+#include <libavutil/bswap.h>
+#include <libavutil/crc.h>
+}
 
 #include "Loudness.h"
 
@@ -16,23 +20,9 @@ namespace tolvane {
 namespace {
 
 // Ogg's page checksum: CRC-32, polynomial 0x04c11db7, most significant bit first, from 0.
+// (FFmpeg's table gives it byte-swapped.)
 std::uint32_t OggChecksum(const unsigned char* data, std::size_t size) {
-    static const std::array<std::uint32_t, 256> table = [] {
-        std::array<std::uint32_t, 256> t{};
-        for (std::uint32_t i = 0; i < 256; ++i) {
-            std::uint32_t r = i << 24;
-            for (int bit = 0; bit < 8; ++bit) {
-                r = (r & 0x80000000u) != 0 ? (r << 1) ^ 0x04c11db7u : r << 1;
-            }
-            t[i] = r;
-        }
-        return t;
-    }();
-    std::uint32_t crc = 0;
-    for (std::size_t i = 0; i < size; ++i) {
-        crc = (crc << 8) ^ table[((crc >> 24) ^ data[i]) & 0xff];
-    }
-    return crc;
+    return av_bswap32(av_crc(av_crc_get_table(AV_CRC_32_IEEE), 0, data, size));
 }
 
 // Where `key` is followed (after one separator byte: "=" in a comment, NUL in an ID3 frame)

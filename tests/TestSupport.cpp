@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -235,15 +236,27 @@ double AudioPacketsEnd(const std::string& path) {
 }
 
 std::pair<double, double> FfmpegLoudness(const std::string& path, double from, double length) {
-    std::string range = " -ss " + std::to_string(from);
+    // Numbers written and read the same whatever locale a test runs in.
+    const auto number = [](double value) {
+        char text[32];
+        return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+    };
+    std::string range = " -ss " + number(from);
     if (length > 0.0) {
-        range += " -t " + std::to_string(length);
+        range += " -t " + number(length);
     }
     const std::string text = RunCommand("ffmpeg -nostdin -v info" + range + " -i '" + path +
                                         "' -map 0:a -af ebur128=peak=true -f null - 2>&1");
     const auto value = [&text](const std::string& key) {
-        const std::size_t at = text.rfind(key);
-        return at == std::string::npos ? 1000.0 : std::atof(text.c_str() + at + key.size());
+        double read = 1000.0;
+        std::size_t at = text.rfind(key);
+        if (at != std::string::npos) {
+            at = text.find_first_not_of(' ', at + key.size());
+            if (at != std::string::npos) {
+                std::from_chars(text.data() + at, text.data() + text.size(), read);
+            }
+        }
+        return read;
     };
     return {value("I:"), value("Peak:")};
 }
