@@ -412,7 +412,7 @@ Extracts the sound track of video files into audio files.
                         "[H:]MM:SS[.mmm] Title", "Title - MM:SS" or "MM:SS - Title" each,
                         or a CUE sheet; a part runs to the next one, the last to the end
   -j, --jobs N          convert N files at once (default: one per core; a merge is one file);
-                        spare lanes encode a long sound to MP3 in segments at once
+                        spare lanes encode a long sound to MP3, FLAC or PCM in segments
       --skip-existing   leave out a file whose output name already exists, so that a run
                         started again does only what is missing; inputs that would write
                         one name are refused (see --keep-folders)

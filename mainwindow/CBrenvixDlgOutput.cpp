@@ -41,8 +41,8 @@ void CBrenvixDlg::SetUpOutputControls() {
     m_filesAtOnce->setRange(1, cores);
     m_filesAtOnce->setToolTip(
         QStringLiteral("How many files Convert works on at once (1 to %1); a merge is always one "
-                       "file. With fewer files left, a recording of more than two minutes to MP3 "
-                       "is encoded in segments on the spare cores and joined")
+                       "file. With fewer files left, a recording of more than two minutes to MP3, "
+                       "FLAC or WAV is encoded in segments on the spare cores and joined")
             .arg(cores));
     const std::optional<double> remembered =
         ParseLeadingNumber(ReadSetting(m_settingsFile.toStdString(), "FilesAtOnce"));
