@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <thread>
 
 #include "Loudness.h"
 #include "OutputFile.h"
@@ -187,37 +188,51 @@ LoudnessFacts EntryContext::MeasureTask(int index) const {
 
 void EntryContext::AddReplayGain() {
     // ReplayGain 2.0: the gain that brings the output to -18 LUFS and its peak, as tags (ID3
-    // TXXX frames, Vorbis and FLAC comments); the sound itself is not changed. The track's are
-    // measured on the file as written, once it is whole.
+    // TXXX frames, Vorbis and FLAC comments, ASF attributes, Matroska tags, MP4 atoms); the sound
+    // itself is not changed. The track's are measured on the file as written, once it is whole.
     AVFormatContext& output = *m_output.Context();
-    av_dict_set(&output.metadata, "REPLAYGAIN_TRACK_GAIN", kTrackGainPlaceholder, 0);
-    av_dict_set(&output.metadata, "REPLAYGAIN_TRACK_PEAK", kTrackPeakPlaceholder, 0);
-    if (m_job.in.replayGain != JobInput::ReplayGain::Album || !m_job.results.album) {
-        m_output.SetBeforeClose([](ExclusiveOutputFile& file) { PatchTrackReplayGain(file); });
+    const GainTags kind = GainTagsOf(*output.oformat);
+    if (kind == GainTags::None) {
+        AddRemark("this format keeps no ReplayGain tags: none were written");
         return;
     }
-    JobResults::Album& album = *m_job.results.album;
-    const std::lock_guard lock(album.mutex);
-    if (!album.measured) {
-        // Every task of the run as one album, measured once, from the sources.
-        std::vector<LoudnessFacts> parts;
-        for (int i = 0; i < m_job.in.taskCount; ++i) {
-            if (!m_job.in.sourcePaths[static_cast<std::size_t>(i)].empty()) {
-                parts.push_back(MeasureTask(i));
+    if (kind == GainTags::Placeholders) {
+        av_dict_set(&output.metadata, "REPLAYGAIN_TRACK_GAIN", kTrackGainPlaceholder, 0);
+        av_dict_set(&output.metadata, "REPLAYGAIN_TRACK_PEAK", kTrackPeakPlaceholder, 0);
+    }
+    GainPatch patch;
+    patch.stop = &m_job.progress.stopRequested;
+    patch.parts = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U));
+    if (m_job.in.replayGain == JobInput::ReplayGain::Album && m_job.results.album) {
+        JobResults::Album& album = *m_job.results.album;
+        const std::lock_guard lock(album.mutex);
+        if (!album.measured) {
+            // Every task of the run as one album, measured once, from the sources.
+            std::vector<LoudnessFacts> parts;
+            for (int i = 0; i < m_job.in.taskCount; ++i) {
+                if (!m_job.in.sourcePaths[static_cast<std::size_t>(i)].empty()) {
+                    parts.push_back(MeasureTask(i));
+                }
             }
+            const ReplayGainTexts texts = ReplayGainOf(Together(parts));
+            album.gain = texts.gain;
+            album.peak = texts.peak;
+            album.measured = true;
         }
-        const ReplayGainTexts texts = ReplayGainOf(Together(parts));
-        album.gain = texts.gain;
-        album.peak = texts.peak;
-        album.measured = true;
+        if (!album.gain.empty() && kind == GainTags::Placeholders) {
+            av_dict_set(&output.metadata, "REPLAYGAIN_ALBUM_GAIN", album.gain.c_str(), 0);
+            av_dict_set(&output.metadata, "REPLAYGAIN_ALBUM_PEAK", album.peak.c_str(), 0);
+        } else if (!album.gain.empty()) {
+            patch.albumGain = album.gain;
+            patch.albumPeak = album.peak;
+        }
     }
-    if (!album.gain.empty()) {
-        av_dict_set(&output.metadata, "REPLAYGAIN_ALBUM_GAIN", album.gain.c_str(), 0);
-        av_dict_set(&output.metadata, "REPLAYGAIN_ALBUM_PEAK", album.peak.c_str(), 0);
-    }
-    m_output.SetBeforeClose([gain = album.gain, peak = album.peak](ExclusiveOutputFile& file) {
-        PatchTrackReplayGain(file, gain, peak);
-    });
+    m_output.SetBeforeClose(
+        [kind, patch](ExclusiveOutputFile& file, double seconds, std::string& failure) {
+            GainPatch measured = patch;
+            measured.soundSeconds = seconds;
+            return PatchTrackReplayGain(file, kind, measured, failure);
+        });
 }
 
 bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {

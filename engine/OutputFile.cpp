@@ -2,14 +2,19 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <limits>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "Paths.h"
 
@@ -25,7 +30,7 @@ namespace {
 constexpr int kIoBufferBytes = 64 * 1024;
 constexpr std::int64_t kWritebackBytes = 4 * 1024 * 1024;
 constexpr std::size_t kLongestFileName = 255;
-constexpr const char* kPartSuffix = ".part";
+constexpr const char* kPartSuffix = ".tolvane-part";
 
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
@@ -40,6 +45,15 @@ std::string FolderOf(const std::string& path) {
 bool LockForWriting(int fd) {
     struct flock lock {};
     lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
+}
+
+// Whether no other open file description holds a lock on `fd`'s file: takes a read lock (which
+// any writer's lock refuses), kept until the descriptor is closed.
+bool LockForReading(int fd) {
+    struct flock lock {};
+    lock.l_type = F_RDLCK;
     lock.l_whence = SEEK_SET;
     return ::fcntl(fd, F_OFD_SETLK, &lock) == 0;
 }
@@ -70,27 +84,150 @@ int RenameWithoutReplacing(const std::string& from, const std::string& to) {
     return 0;
 }
 
+// A part file's name carries a tag made from the file's own identity (device and inode): another
+// program's file, even one named like ours, does not carry the tag of its own inode, so a run
+// proves a part file is one of ours before it removes it.
+std::string IdentityTag(const struct stat& st) {
+    std::uint64_t hash = 0xcbf29ce484222325ULL;  // FNV-1a: the same in every build
+    for (const std::uint64_t word :
+         {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)}) {
+        for (int i = 0; i < 8; ++i) {
+            hash = (hash ^ ((word >> (8 * i)) & 0xff)) * 0x100000001b3ULL;
+        }
+    }
+    char tag[17];
+    std::snprintf(tag, sizeof tag, "%016llx", static_cast<unsigned long long>(hash));
+    return tag;
+}
+
+constexpr std::size_t kTagLength = 16;
+
+// What the part names of an output's `name` start with: ".NAME.", or, where a part name would
+// pass the longest file name, ".tolvane-HASH.".
+std::string PartNamePrefix(std::string_view name) {
+    const std::string plain = "." + std::string(name) + ".";
+    if (plain.size() + kTagLength + std::string_view(kPartSuffix).size() <= kLongestFileName) {
+        return plain;
+    }
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const char c : name) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
+    }
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return std::string(".tolvane-") + text + ".";
+}
+
+// The tag a part file's name carries, empty when `fileName` is no part file's name.
+std::string_view TagOfPartName(std::string_view fileName) {
+    const std::string_view suffix(kPartSuffix);
+    if (fileName.size() < 1 + kTagLength + 1 + suffix.size() || fileName.front() != '.' ||
+        !fileName.ends_with(suffix)) {
+        return {};
+    }
+    const std::string_view tag =
+        fileName.substr(fileName.size() - suffix.size() - kTagLength, kTagLength);
+    if (fileName[fileName.size() - suffix.size() - kTagLength - 1] != '.' ||
+        tag.find_first_not_of("0123456789abcdef") != std::string_view::npos) {
+        return {};
+    }
+    return tag;
+}
+
+// Whether `folder` holds a part file of the output `name`: a name another writer is making.
+bool HasPartFileOf(const std::string& folder, std::string_view name) {
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return false;
+    }
+    const std::string prefix = PartNamePrefix(name);
+    bool found = false;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view entryName = entry->d_name;
+        if (entryName.starts_with(prefix) && !TagOfPartName(entryName).empty() &&
+            entryName.size() == prefix.size() + kTagLength + std::string_view(kPartSuffix).size()) {
+            found = true;
+            break;
+        }
+    }
+    ::closedir(dir);
+    return found;
+}
+
+// Creates a file in `folder` that no other run can reach before it is locked, locks it and
+// gives it the part name of `candidate` (with the new file's tag). Returns the descriptor, or
+// -errno.
+int CreateLockedPart(const std::string& candidate, std::string& partPath) {
+    const std::string folder = FolderOf(candidate);
+    const std::string prefix = folder + "/" + PartNamePrefix(FileNameOfPath(candidate));
+    const auto nameFor = [&](int fd) {
+        struct stat st {};
+        return ::fstat(fd, &st) == 0 ? prefix + IdentityTag(st) + kPartSuffix : std::string();
+    };
+    // A file without a name until it is locked: where the file system has them.
+    int fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
+    if (fd >= 0) {
+        LockForWriting(fd);  // where locks are not to be had the file is written all the same
+        partPath = nameFor(fd);
+        const std::string self = "/proc/self/fd/" + std::to_string(fd);
+        if (!partPath.empty() &&
+            (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, partPath.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
+             ::linkat(fd, "", AT_FDCWD, partPath.c_str(), AT_EMPTY_PATH) == 0)) {
+            return fd;
+        }
+        const int error = errno;
+        ::close(fd);
+        if (error != ENOENT && error != EPERM && error != EOPNOTSUPP) {
+            return -error;
+        }
+    } else if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+        return -errno;
+    }
+    // Elsewhere: made under a name no sweep takes, locked, then given its part name.
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string staging =
+            folder + "/.tolvane-new-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        fd = ::open(staging.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST) {
+                continue;
+            }
+            return -errno;
+        }
+        LockForWriting(fd);
+        partPath = nameFor(fd);
+        const int error = partPath.empty() ? errno : RenameWithoutReplacing(staging, partPath);
+        if (error == 0) {
+            return fd;
+        }
+        ::unlink(staging.c_str());
+        ::close(fd);
+        return -error;
+    }
+    return -EEXIST;
+}
+
 }  // namespace
 
-std::string PartFilePath(const std::string& path) {
-    const std::string_view name = FileNameOfPath(path);
-    const std::string folder = path.substr(0, path.size() - name.size());
-    const std::string plain = "." + std::string(name) + kPartSuffix;
-    if (plain.size() <= kLongestFileName) {
-        return folder + plain;
-    }
-    char hash[17];
-    std::snprintf(hash, sizeof hash, "%016zx", std::hash<std::string_view>{}(name));
-    return folder + ".tolvane-" + hash + kPartSuffix;
-}
-
 bool IsPartFileName(const std::string& fileName) {
-    const std::string_view suffix(kPartSuffix);
-    return fileName.size() > suffix.size() + 1 && fileName.front() == '.' &&
-           fileName.compare(fileName.size() - suffix.size(), suffix.size(), suffix) == 0;
+    return !TagOfPartName(fileName).empty();
 }
 
-int RemoveStalePartFiles(const std::string& folder) {
+bool IsPartFileOf(const std::string& fileName, const std::string& outputPath) {
+    const std::string prefix = PartNamePrefix(FileNameOfPath(outputPath));
+    return fileName.size() == prefix.size() + kTagLength + std::string_view(kPartSuffix).size() &&
+           fileName.starts_with(prefix) && IsPartFileName(fileName);
+}
+
+int RemoveStalePartFiles(const std::string& folder, const std::vector<std::string>& keep) {
+    // The files never to touch, by identity: the run's inputs may be named like anything.
+    std::vector<std::pair<dev_t, ino_t>> kept;
+    for (const std::string& path : keep) {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0) {
+            kept.emplace_back(st.st_dev, st.st_ino);
+        }
+    }
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr) {
         return 0;
@@ -98,19 +235,34 @@ int RemoveStalePartFiles(const std::string& folder) {
     int removed = 0;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string name = entry->d_name;
-        if (!IsPartFileName(name)) {
+        const std::string_view tag = TagOfPartName(name);
+        if (tag.empty()) {
             continue;
         }
         const std::string path = folder + "/" + name;
-        const int fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+        // Only a regular file (never opened otherwise: a FIFO would block), whose name carries
+        // its own identity, that is none of the run's inputs.
+        struct stat named {};
+        if (::lstat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode) ||
+            IdentityTag(named) != tag ||
+            std::find(kept.begin(), kept.end(), std::pair(named.st_dev, named.st_ino)) !=
+                kept.end()) {
+            continue;
+        }
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
             continue;
         }
-        struct stat st {};
-        // Only a regular file whose lock no live writer holds.
-        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && LockForWriting(fd) &&
-            ::unlink(path.c_str()) == 0) {
-            ++removed;
+        // The same file, and no live writer holds it: neither our lock nor another's.
+        struct stat opened {};
+        if (::fstat(fd, &opened) == 0 && opened.st_dev == named.st_dev &&
+            opened.st_ino == named.st_ino && LockForReading(fd) &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            struct stat still {};
+            if (::lstat(path.c_str(), &still) == 0 && still.st_ino == named.st_ino &&
+                still.st_dev == named.st_dev && ::unlink(path.c_str()) == 0) {
+                ++removed;
+            }
         }
         ::close(fd);
     }
@@ -146,28 +298,24 @@ int ExclusiveOutputFile::Create(const std::string& requested) {
     Discard();
     std::string candidate = requested;
     for (int counter = 0; counter < std::numeric_limits<int>::max(); ++counter) {
-        // A name is free when neither it nor its part file exists. O_EXCL: an existing file,
-        // readable or not, is never opened, and no other process can slip one in between the
-        // test and the creation; a part file someone else writes keeps its name for them.
+        // A name is free when neither it nor a part file of it exists: a part file someone else
+        // writes keeps its name for them. Should another writer take the name meanwhile, the
+        // rename at the end finds the next free one; an existing file is never opened.
         struct stat st {};
         const bool taken = ::lstat(candidate.c_str(), &st) == 0;
         if (!taken && errno != ENOENT) {
             return AVERROR(errno);
         }
-        if (!taken) {
-            const std::string part = PartFilePath(candidate);
-            const int fd = ::open(part.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd >= 0) {
-                m_fd = fd;
-                m_path = candidate;
-                m_partPath = part;
-                // Where locks are not to be had the file is written all the same.
-                LockForWriting(fd);
-                break;
+        if (!taken && !HasPartFileOf(FolderOf(candidate), FileNameOfPath(candidate))) {
+            std::string part;
+            const int fd = CreateLockedPart(candidate, part);
+            if (fd < 0) {
+                return AVERROR(-fd);
             }
-            if (errno != EEXIST) {
-                return AVERROR(errno);
-            }
+            m_fd = fd;
+            m_path = candidate;
+            m_partPath = part;
+            break;
         }
         candidate = NumberedName(requested, counter);
     }
@@ -228,8 +376,53 @@ int ExclusiveOutputFile::Overwrite(std::int64_t offset, const void* data, std::s
     if (m_io != nullptr) {
         avio_flush(m_io);
     }
-    const ssize_t written = ::pwrite(m_fd, data, size, static_cast<off_t>(offset));
-    return written == static_cast<ssize_t>(size) ? 0 : AVERROR(written < 0 ? errno : EIO);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pwrite(m_fd, static_cast<const char*>(data) + done, size - done,
+                                   static_cast<off_t>(offset) + static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            // A short write (a full disk, a file size limit) leaves the file incomplete.
+            return AVERROR(n < 0 ? errno : EIO);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+std::int64_t ExclusiveOutputFile::ReadAt(std::int64_t offset, void* data, std::size_t size) {
+    if (m_fd < 0) {
+        return AVERROR(EBADF);
+    }
+    if (m_io != nullptr) {
+        avio_flush(m_io);
+    }
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(m_fd, static_cast<char*>(data) + done, size - done,
+                                  static_cast<off_t>(offset) + static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return AVERROR(errno);
+        }
+        if (n == 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return static_cast<std::int64_t>(done);
+}
+
+std::int64_t ExclusiveOutputFile::Size() {
+    if (m_io != nullptr) {
+        avio_flush(m_io);
+    }
+    struct stat st {};
+    return m_fd >= 0 && ::fstat(m_fd, &st) == 0 ? st.st_size : AVERROR(m_fd < 0 ? EBADF : errno);
 }
 
 int ExclusiveOutputFile::Close() {

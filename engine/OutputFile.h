@@ -2,15 +2,18 @@
 
 // An output file that never replaces an existing one, and never shows under its name until it
 // is whole. When the requested name is taken, "(0)", "(1)", ... is inserted before the extension
-// until a name is free. The file is written as a hidden part file beside it (".NAME.part"),
-// created exclusively and held with an open-file-description lock (fcntl, so that it also holds
-// on network shares) while it is written; Close flushes it to disk and renames it to its name
-// without replacing anything, then flushes the folder. A process that dies leaves only the part
-// file, which the next run into that folder removes once no live process holds it. The library
-// writes through an AVIO context of ours, so a failed write (a full or read-only disk) comes back
+// until a name is free. The file is written as a hidden part file beside it
+// (".NAME.TAG.tolvane-part"), made without a name, locked with an open-file-description lock
+// (fcntl, so that it also holds on network shares) and only then linked into the folder, so that
+// no other run ever finds it unlocked while it is written; Close flushes it to disk and renames
+// it to its name without replacing anything, then flushes the folder. A process that dies
+// leaves only the part file, which the next run into that folder removes once no live process
+// holds it. The library writes through an AVIO context of ours, so a failed write (a full or
+// read-only disk) comes back
 // as an error instead of being lost.
 
 #include <string>
+#include <vector>
 
 extern "C" {
 #include <libavformat/avio.h>
@@ -27,15 +30,18 @@ std::string NumberedName(const std::string& path, int counter);
 // folder missing or unreadable). Used where a name is reported but not created.
 std::string FirstFreeName(const std::string& path);
 
-// The hidden part file an output is written as before it has its name: ".NAME.part" in the same
-// folder, or, where that would pass the longest file name, ".tolvane-HASH.part".
-std::string PartFilePath(const std::string& path);
-// Whether `fileName` (without folder) is the name of a part file.
+// Whether `fileName` (without folder) is the name of a part file: ".NAME.TAG.tolvane-part",
+// where TAG is made from the file's own identity (or, where that would pass the longest file
+// name, ".tolvane-HASH.TAG.tolvane-part").
 bool IsPartFileName(const std::string& fileName);
+// Whether `fileName` (without folder) is a part file of the output `outputPath`.
+bool IsPartFileOf(const std::string& fileName, const std::string& outputPath);
 
-// Removes the part files in `folder` that no live process holds: what a killed run left behind.
-// Returns how many went.
-int RemoveStalePartFiles(const std::string& folder);
+// Removes the part files in `folder` that are provably ours and stale: what a killed run left
+// behind. A file is left alone unless it is a regular file whose name carries its own identity,
+// no live process holds a lock on it (fcntl or flock), and it is none of `keep` (the run's
+// inputs). Returns how many went.
+int RemoveStalePartFiles(const std::string& folder, const std::vector<std::string>& keep = {});
 
 class ExclusiveOutputFile final {
 public:
@@ -60,6 +66,11 @@ public:
     // Overwrites `size` bytes at `offset` of the file being written (the muxer's buffer flushed
     // first): for values known only once the whole file is written. Returns 0 or an AVERROR.
     int Overwrite(std::int64_t offset, const void* data, std::size_t size);
+    // Reads up to `size` bytes at `offset` of the file being written (the muxer's buffer
+    // flushed first). Returns how many were read, or an AVERROR.
+    std::int64_t ReadAt(std::int64_t offset, void* data, std::size_t size);
+    // The size of the file being written, or an AVERROR.
+    std::int64_t Size();
     // Closes the file and removes it (a task that failed leaves nothing behind). A file neither
     // closed nor discarded is discarded when its owner goes.
     void Discard();

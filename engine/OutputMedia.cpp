@@ -172,14 +172,28 @@ int OutputMedia::WritePacket(AVPacket* packet, StreamTrack& track) {
     return av_interleaved_write_frame(m_context.get(), packet);
 }
 
-int OutputMedia::Finish() {
+int OutputMedia::Finish(std::string* failure) {
     int result = 0;
     if (m_headerWritten) {
         result = av_write_trailer(m_context.get());
         m_headerWritten = false;
         if (result >= 0 && m_beforeClose) {
             avio_flush(m_context->pb);
-            m_beforeClose(m_file);
+            const AVStream* sound = audio.stream;
+            const double seconds =
+                sound != nullptr && audio.endDts != AV_NOPTS_VALUE
+                    ? static_cast<double>(audio.endDts) * av_q2d(sound->time_base)
+                    : 0.0;
+            std::string why;
+            result = m_beforeClose(m_file, seconds, why);
+            if (result < 0) {
+                if (failure != nullptr) {
+                    *failure = why;
+                }
+                m_context->pb = nullptr;
+                m_file.Discard();
+                return result;
+            }
         }
     }
     if (m_context) {

@@ -71,13 +71,16 @@ public:
     // Returns 0, or the negative encode or write error.
     int EncodeAndWrite(AVCodecContext* encoder, const AVFrame* frame, StreamTrack& track);
 
-    // Writes the trailer and closes the file. Returns 0 or the first error.
-    int Finish();
-    // Runs once the trailer is written and before the file gets its name: it may read the
-    // part file and overwrite bytes in it (see ExclusiveOutputFile::Overwrite).
-    void SetBeforeClose(std::function<void(ExclusiveOutputFile& file)> beforeClose) {
-        m_beforeClose = std::move(beforeClose);
-    }
+    // Writes the trailer and closes the file. Returns 0 or the first error; `failure` gets
+    // the before-close step's reason when that failed.
+    int Finish(std::string* failure = nullptr);
+    // Runs once the trailer is written and before the file gets its name, with how many
+    // seconds of sound were written: it may read the part file and overwrite bytes in it (see
+    // ExclusiveOutputFile::Overwrite). A negative result (AVERROR_EXIT: stopped) keeps the file
+    // from its name; `failure` says why.
+    using BeforeClose =
+        std::function<int(ExclusiveOutputFile& file, double soundSeconds, std::string& failure)>;
+    void SetBeforeClose(BeforeClose beforeClose) { m_beforeClose = std::move(beforeClose); }
     // Closes the file without a trailer and removes it: the task failed or wrote nothing.
     void Discard();
 
@@ -89,7 +92,7 @@ public:
 private:
     int WriteCover();
 
-    std::function<void(ExclusiveOutputFile&)> m_beforeClose;
+    BeforeClose m_beforeClose;
     std::function<int(AVPacket&)> m_audioSink;
     LogSubject m_log;  // outlives m_context, whose lines it names
     OutputContextPtr m_context;

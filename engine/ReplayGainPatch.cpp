@@ -4,7 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <fstream>
+#include <new>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -13,75 +14,543 @@ extern "C" {
 #include <libavutil/crc.h>
 }
 
+#include "FFmpegHandles.h"
 #include "Loudness.h"
 
 namespace tolvane {
 
 namespace {
 
-// Ogg's page checksum: CRC-32, polynomial 0x04c11db7, most significant bit first, from 0.
-// (FFmpeg's table gives it byte-swapped.)
-std::uint32_t OggChecksum(const unsigned char* data, std::size_t size) {
-    return av_bswap32(av_crc(av_crc_get_table(AV_CRC_32_IEEE), 0, data, size));
+using Bytes = std::vector<unsigned char>;
+
+constexpr std::string_view kGainKey = "REPLAYGAIN_TRACK_GAIN";
+constexpr std::string_view kPeakKey = "REPLAYGAIN_TRACK_PEAK";
+// The most a header may hold that is read whole (a cover picture is the bulk of it).
+constexpr std::int64_t kMostHeaderBytes = 256LL << 20;
+
+// Where a placeholder's text lies in the file, and how its characters are written there.
+struct Spot final {
+    std::int64_t at = 0;
+    bool gain = true;    // the gain's placeholder, else the peak's
+    bool utf16 = false;  // each character as two bytes, little-endian
+    bool bigEndian = false;
+};
+
+// What a container's header says: the spots of its placeholders, and, for Ogg, the pages that
+// hold them (their checksums are made anew).
+struct Found final {
+    std::vector<Spot> spots;
+    std::vector<std::pair<std::int64_t, std::int64_t>> oggPages;  // start, length
+    bool broken = false;  // the structure did not read as it should
+};
+
+// Reads `size` bytes at `at`; false when the file is shorter or cannot be read.
+bool Read(ExclusiveOutputFile& file, std::int64_t at, std::size_t size, Bytes& out) {
+    out.resize(size);
+    return size == 0 || file.ReadAt(at, out.data(), size) == static_cast<std::int64_t>(size);
 }
 
-// Where `key` is followed (after one separator byte: "=" in a comment, NUL in an ID3 frame)
-// by `placeholder`; npos when nowhere.
-std::size_t FindValue(const std::vector<unsigned char>& data, const std::string& key,
-                      const char* placeholder) {
-    const std::string value = placeholder;
-    for (std::size_t at = 0;;) {
-        const auto found = std::search(data.begin() + static_cast<std::ptrdiff_t>(at), data.end(),
-                                       key.begin(), key.end());
-        if (found == data.end()) {
-            return std::string::npos;
-        }
-        const auto start = static_cast<std::size_t>(found - data.begin()) + key.size() + 1;
-        if (start + value.size() <= data.size() &&
-            std::equal(value.begin(), value.end(),
-                       data.begin() + static_cast<std::ptrdiff_t>(start))) {
-            return start;
-        }
-        at = static_cast<std::size_t>(found - data.begin()) + 1;
+std::uint32_t Big32(const unsigned char* p) {
+    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) |
+           std::uint32_t{p[3]};
+}
+std::uint64_t Big64(const unsigned char* p) {
+    return (std::uint64_t{Big32(p)} << 32) | Big32(p + 4);
+}
+std::uint32_t Little32(const unsigned char* p) {
+    return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) |
+           (std::uint32_t{p[3]} << 24);
+}
+std::uint64_t Little64(const unsigned char* p) {
+    return std::uint64_t{Little32(p)} | (std::uint64_t{Little32(p + 4)} << 32);
+}
+std::uint16_t Little16(const unsigned char* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+
+bool SameText(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return (x >= 'a' && x <= 'z' ? x - 32 : x) == (y >= 'a' && y <= 'z' ? y - 32 : y);
+           });
+}
+
+// A Vorbis comment list (vendor, count, "KEY=value" entries, lengths little-endian) in `data`
+// from `from`: the spots of "REPLAYGAIN_TRACK_GAIN=<placeholder>" and its peak, as offsets
+// into `data`. False when the list does not read.
+bool ReadVorbisComments(const Bytes& data, std::size_t from, std::vector<Spot>& spots) {
+    const auto have = [&](std::size_t at, std::size_t n) {
+        return at <= data.size() && n <= data.size() - at;
+    };
+    if (!have(from, 4)) {
+        return false;
     }
-}
-
-// The Ogg page holding byte `offset`: its start and length; {npos, 0} when the file is no Ogg.
-std::pair<std::size_t, std::size_t> OggPageAt(const std::vector<unsigned char>& data,
-                                              std::size_t offset) {
-    std::size_t page = 0;
-    while (page + 27 <= data.size() && std::memcmp(data.data() + page, "OggS", 4) == 0) {
-        const std::size_t segments = data[page + 26];
-        std::size_t length = 27 + segments;
-        if (page + length > data.size()) {
-            break;
-        }
-        for (std::size_t s = 0; s < segments; ++s) {
-            length += data[page + 27 + s];
-        }
-        if (offset >= page && offset < page + length) {
-            return {page, length};
-        }
-        page += length;
+    std::size_t at = from + 4 + Little32(data.data() + from);
+    if (!have(at, 4)) {
+        return false;
     }
-    return {std::string::npos, 0};
+    const std::uint32_t count = Little32(data.data() + at);
+    at += 4;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        if (!have(at, 4)) {
+            return false;
+        }
+        const std::size_t length = Little32(data.data() + at);
+        at += 4;
+        if (!have(at, length)) {
+            return false;
+        }
+        const std::string_view comment(reinterpret_cast<const char*>(data.data() + at), length);
+        for (const bool gain : {true, false}) {
+            const std::string_view key = gain ? kGainKey : kPeakKey;
+            const std::string_view value = gain ? kTrackGainPlaceholder : kTrackPeakPlaceholder;
+            if (comment.size() == key.size() + 1 + value.size() &&
+                SameText(comment.substr(0, key.size()), key) && comment[key.size()] == '=' &&
+                comment.substr(key.size() + 1) == value) {
+                spots.push_back({static_cast<std::int64_t>(at + key.size() + 1), gain});
+            }
+        }
+        at += length;
+    }
+    return true;
 }
 
-void PutBig32(std::vector<unsigned char>& out, std::size_t at, std::uint32_t value) {
+// MP3: ID3v2 TXXX frames (description, then the value) at the file's start.
+Found FindInId3(ExclusiveOutputFile& file) {
+    Found found;
+    Bytes header;
+    if (!Read(file, 0, 10, header) || std::memcmp(header.data(), "ID3", 3) != 0) {
+        found.broken = true;
+        return found;
+    }
+    const int version = header[3];
+    const auto syncsafe = [](const unsigned char* p) {
+        return (std::size_t{p[0]} << 21) | (std::size_t{p[1]} << 14) | (std::size_t{p[2]} << 7) |
+               std::size_t{p[3]};
+    };
+    Bytes tag;
+    if ((version != 3 && version != 4) || (header[5] & 0x80) != 0 ||
+        !Read(file, 10, syncsafe(header.data() + 6), tag)) {
+        found.broken = true;  // unsynchronised tags are not written here
+        return found;
+    }
+    std::size_t at = 0;
+    if ((header[5] & 0x40) != 0 && tag.size() >= 4) {  // an extended header
+        at = version == 4 ? syncsafe(tag.data()) : Big32(tag.data()) + 4;
+    }
+    while (at + 10 <= tag.size() && tag[at] != 0) {
+        const std::size_t size =
+            version == 4 ? syncsafe(tag.data() + at + 4) : Big32(tag.data() + at + 4);
+        const std::size_t body = at + 10;
+        if (size > tag.size() - body) {
+            found.broken = true;
+            return found;
+        }
+        if (std::memcmp(tag.data() + at, "TXXX", 4) == 0 && size > 1) {
+            const int encoding = tag[body];
+            const bool wide = encoding == 1 || encoding == 2;
+            // The description and its terminator, then the value, in the frame's encoding.
+            for (const bool gain : {true, false}) {
+                const std::string_view key = gain ? kGainKey : kPeakKey;
+                const std::string_view value = gain ? kTrackGainPlaceholder : kTrackPeakPlaceholder;
+                Bytes expected;
+                const bool bigEndian = encoding == 2;
+                const auto add = [&](std::string_view text, bool bom) {
+                    if (wide && bom && encoding == 1) {
+                        expected.insert(expected.end(), {0xFF, 0xFE});
+                    }
+                    for (const char c : text) {
+                        if (wide) {
+                            expected.push_back(bigEndian ? 0 : static_cast<unsigned char>(c));
+                            expected.push_back(bigEndian ? static_cast<unsigned char>(c) : 0);
+                        } else {
+                            expected.push_back(static_cast<unsigned char>(c));
+                        }
+                    }
+                };
+                add(key, true);
+                expected.insert(expected.end(), wide ? 2 : 1, 0);
+                const std::size_t valueAt = expected.size() + (wide && encoding == 1 ? 2 : 0);
+                add(value, true);
+                const std::size_t span = size - 1;
+                if (span >= expected.size() && span <= expected.size() + (wide ? 2 : 1) &&
+                    std::equal(expected.begin(), expected.end(),
+                               tag.begin() + static_cast<std::ptrdiff_t>(body + 1))) {
+                    found.spots.push_back({static_cast<std::int64_t>(10 + body + 1 + valueAt), gain,
+                                           wide, bigEndian});
+                }
+            }
+        }
+        at = body + size;
+    }
+    return found;
+}
+
+// FLAC: the VORBIS_COMMENT metadata block.
+Found FindInFlac(ExclusiveOutputFile& file) {
+    Found found;
+    Bytes head;
+    if (!Read(file, 0, 4, head) || std::memcmp(head.data(), "fLaC", 4) != 0) {
+        found.broken = true;
+        return found;
+    }
+    std::int64_t at = 4;
+    for (bool last = false; !last;) {
+        Bytes block;
+        if (!Read(file, at, 4, block)) {
+            found.broken = true;
+            return found;
+        }
+        last = (block[0] & 0x80) != 0;
+        const std::size_t size =
+            (std::size_t{block[1]} << 16) | (std::size_t{block[2]} << 8) | block[3];
+        if ((block[0] & 0x7F) == 4) {
+            Bytes comments;
+            std::vector<Spot> spots;
+            if (!Read(file, at + 4, size, comments) || !ReadVorbisComments(comments, 0, spots)) {
+                found.broken = true;
+                return found;
+            }
+            for (Spot& spot : spots) {
+                spot.at += at + 4;
+                found.spots.push_back(spot);
+            }
+        }
+        at += 4 + static_cast<std::int64_t>(size);
+    }
+    return found;
+}
+
+// Ogg (Vorbis, Opus, FLAC): the comment packet, the stream's second, may span pages; each of its
+// bytes is mapped back to where it lies in the file.
+Found FindInOgg(ExclusiveOutputFile& file) {
+    Found found;
+    Bytes packet;
+    std::vector<std::int64_t> where;  // the file offset of each byte of `packet`
+    int packets = 0;
+    std::int64_t at = 0;
+    bool done = false;
+    while (!done) {
+        Bytes header;
+        if (!Read(file, at, 27, header) || std::memcmp(header.data(), "OggS", 4) != 0) {
+            found.broken = true;
+            return found;
+        }
+        Bytes lacing;
+        if (!Read(file, at + 27, header[26], lacing)) {
+            found.broken = true;
+            return found;
+        }
+        std::int64_t body = at + 27 + header[26];
+        std::int64_t length = 27 + header[26];
+        for (const unsigned char lace : lacing) {
+            length += lace;
+        }
+        bool holdsComments = false;
+        for (const unsigned char lace : lacing) {
+            if (packets == 1) {
+                Bytes bytes;
+                if (!Read(file, body, lace, bytes)) {
+                    found.broken = true;
+                    return found;
+                }
+                packet.insert(packet.end(), bytes.begin(), bytes.end());
+                for (int i = 0; i < lace; ++i) {
+                    where.push_back(body + i);
+                }
+                holdsComments = true;
+                if (static_cast<std::int64_t>(packet.size()) > kMostHeaderBytes) {
+                    found.broken = true;
+                    return found;
+                }
+            }
+            body += lace;
+            if (lace < 255) {
+                done = done || packets == 1;
+                ++packets;
+            }
+        }
+        if (holdsComments) {
+            found.oggPages.emplace_back(at, length);
+        }
+        at += length;
+    }
+    // The comment packet's own start: "\x03vorbis", "OpusTags", or a FLAC metadata block header.
+    std::size_t from = 0;
+    if (packet.size() >= 7 && std::memcmp(packet.data(), "\x03vorbis", 7) == 0) {
+        from = 7;
+    } else if (packet.size() >= 8 && std::memcmp(packet.data(), "OpusTags", 8) == 0) {
+        from = 8;
+    } else if (!packet.empty() && (packet[0] & 0x7F) == 4) {
+        from = 4;
+    } else {
+        found.broken = true;
+        return found;
+    }
+    std::vector<Spot> spots;
+    if (!ReadVorbisComments(packet, from, spots)) {
+        found.broken = true;
+        return found;
+    }
+    for (const Spot& spot : spots) {
+        const std::size_t width =
+            std::strlen(spot.gain ? kTrackGainPlaceholder : kTrackPeakPlaceholder);
+        // One spot per byte: the text may run across a page's end.
+        for (std::size_t i = 0; i < width; ++i) {
+            Spot byte = spot;
+            byte.at = where[static_cast<std::size_t>(spot.at) + i];
+            found.spots.push_back(byte);
+        }
+    }
+    return found;
+}
+
+// WMA (ASF): the Extended Content Description object's descriptors, names and values in UTF-16.
+Found FindInAsf(ExclusiveOutputFile& file) {
+    static constexpr unsigned char kHeaderGuid[16] = {0x30, 0x26, 0xB2, 0x75, 0x8E, 0x66,
+                                                      0xCF, 0x11, 0xA6, 0xD9, 0x00, 0xAA,
+                                                      0x00, 0x62, 0xCE, 0x6C};
+    static constexpr unsigned char kExtendedGuid[16] = {0x40, 0xA4, 0xD0, 0xD2, 0x07, 0xE3,
+                                                        0xD2, 0x11, 0x97, 0xF0, 0x00, 0xA0,
+                                                        0xC9, 0x5E, 0xA8, 0x50};
+    Found found;
+    Bytes header;
+    if (!Read(file, 0, 30, header) || std::memcmp(header.data(), kHeaderGuid, 16) != 0) {
+        found.broken = true;
+        return found;
+    }
+    const std::uint64_t size = Little64(header.data() + 16);
+    Bytes objects;
+    if (size < 30 || static_cast<std::int64_t>(size) > kMostHeaderBytes ||
+        !Read(file, 30, size - 30, objects)) {
+        found.broken = true;
+        return found;
+    }
+    const auto utf16 = [](std::string_view text) {
+        Bytes out;
+        for (const char c : text) {
+            out.push_back(static_cast<unsigned char>(c));
+            out.push_back(0);
+        }
+        out.insert(out.end(), {0, 0});
+        return out;
+    };
+    for (std::size_t at = 0; at + 24 <= objects.size();) {
+        const std::uint64_t length = Little64(objects.data() + at + 16);
+        if (length < 24 || length > objects.size() - at) {
+            found.broken = true;
+            return found;
+        }
+        if (std::memcmp(objects.data() + at, kExtendedGuid, 16) == 0 && length >= 26) {
+            const std::size_t end = at + length;
+            std::size_t d = at + 26;
+            for (int n = Little16(objects.data() + at + 24); n > 0 && d + 2 <= end; --n) {
+                const std::size_t nameLength = Little16(objects.data() + d);
+                const std::size_t name = d + 2;
+                if (name + nameLength + 4 > end) {
+                    break;
+                }
+                const int type = Little16(objects.data() + name + nameLength);
+                const std::size_t valueLength = Little16(objects.data() + name + nameLength + 2);
+                const std::size_t value = name + nameLength + 4;
+                if (value + valueLength > end) {
+                    break;
+                }
+                for (const bool gain : {true, false}) {
+                    const Bytes key = utf16(gain ? kGainKey : kPeakKey);
+                    const Bytes text = utf16(gain ? kTrackGainPlaceholder : kTrackPeakPlaceholder);
+                    if (type == 0 && nameLength == key.size() && valueLength == text.size() &&
+                        std::equal(key.begin(), key.end(),
+                                   objects.begin() + static_cast<std::ptrdiff_t>(name)) &&
+                        std::equal(text.begin(), text.end(),
+                                   objects.begin() + static_cast<std::ptrdiff_t>(value))) {
+                        found.spots.push_back({static_cast<std::int64_t>(30 + value), gain, true});
+                    }
+                }
+                d = value + valueLength;
+            }
+        }
+        at += length;
+    }
+    return found;
+}
+
+// Matroska: EBML elements; the Tags of the Segment, their SimpleTags' TagName and TagString.
+class Ebml final {
+public:
+    explicit Ebml(ExclusiveOutputFile& file) : m_file(file) {}
+    // Reads an element's id and size at `at`; false at the end or where they do not read.
+    bool Element(std::int64_t at, std::uint32_t& id, std::int64_t& size, std::int64_t& body) {
+        Bytes head(12);
+        const std::int64_t got = m_file.ReadAt(at, head.data(), head.size());
+        if (got < 2) {
+            return false;
+        }
+        int idLength = 0;
+        for (int bit = 0; bit < 4 && idLength == 0; ++bit) {
+            if ((head[0] & (0x80 >> bit)) != 0) {
+                idLength = bit + 1;
+            }
+        }
+        int sizeLength = 0;
+        for (int bit = 0; bit < 8 && idLength != 0 && sizeLength == 0; ++bit) {
+            if ((head[static_cast<std::size_t>(idLength)] & (0x80 >> bit)) != 0) {
+                sizeLength = bit + 1;
+            }
+        }
+        if (idLength == 0 || sizeLength == 0 || idLength + sizeLength > got) {
+            return false;
+        }
+        id = 0;
+        for (int i = 0; i < idLength; ++i) {
+            id = (id << 8) | head[static_cast<std::size_t>(i)];
+        }
+        std::uint64_t value = head[static_cast<std::size_t>(idLength)] & (0xFF >> sizeLength);
+        bool unknown = value == (0xFFu >> sizeLength);
+        for (int i = 1; i < sizeLength; ++i) {
+            const unsigned char b = head[static_cast<std::size_t>(idLength + i)];
+            value = (value << 8) | b;
+            unknown = unknown && b == 0xFF;
+        }
+        size = unknown ? -1 : static_cast<std::int64_t>(value);
+        body = at + idLength + sizeLength;
+        return true;
+    }
+
+private:
+    ExclusiveOutputFile& m_file;
+};
+
+Found FindInMatroska(ExclusiveOutputFile& file) {
+    constexpr std::uint32_t kSegment = 0x18538067, kTags = 0x1254C367, kTag = 0x7373,
+                            kSimpleTag = 0x67C8, kTagName = 0x45A3, kTagString = 0x4487;
+    Found found;
+    Ebml ebml(file);
+    std::uint32_t id = 0;
+    std::int64_t size = 0;
+    std::int64_t body = 0;
+    if (!ebml.Element(0, id, size, body) || id != 0x1A45DFA3 || size < 0) {
+        found.broken = true;
+        return found;
+    }
+    std::int64_t at = body + size;
+    if (!ebml.Element(at, id, size, body) || id != kSegment) {
+        found.broken = true;
+        return found;
+    }
+    const std::int64_t fileSize = file.Size();
+    const std::int64_t segmentEnd = size < 0 ? fileSize : std::min(fileSize, body + size);
+    // The children of an element, with what to do for each.
+    const auto walk = [&](auto&& self, std::int64_t from, std::int64_t to, int depth) -> bool {
+        for (std::int64_t child = from; child < to;) {
+            std::uint32_t childId = 0;
+            std::int64_t childSize = 0;
+            std::int64_t childBody = 0;
+            if (!ebml.Element(child, childId, childSize, childBody) || childSize < 0 ||
+                childBody + childSize > to) {
+                return depth == 0 && childSize < 0;  // a cluster of unknown size ends the walk
+            }
+            if ((depth == 0 && childId == kTags) || (depth == 1 && childId == kTag)) {
+                if (!self(self, childBody, childBody + childSize, depth + 1)) {
+                    return false;
+                }
+            } else if (depth == 2 && childId == kSimpleTag && childSize < 4096) {
+                Bytes simple;
+                if (!Read(file, childBody, static_cast<std::size_t>(childSize), simple)) {
+                    return false;
+                }
+                std::string name;
+                std::int64_t stringAt = -1;
+                std::int64_t stringSize = 0;
+                for (std::int64_t e = childBody; e < childBody + childSize;) {
+                    std::uint32_t eId = 0;
+                    std::int64_t eSize = 0;
+                    std::int64_t eBody = 0;
+                    if (!ebml.Element(e, eId, eSize, eBody) || eSize < 0 ||
+                        eBody + eSize > childBody + childSize) {
+                        return false;
+                    }
+                    const auto offset = static_cast<std::size_t>(eBody - childBody);
+                    if (eId == kTagName) {
+                        name.assign(reinterpret_cast<const char*>(simple.data() + offset),
+                                    static_cast<std::size_t>(eSize));
+                    } else if (eId == kTagString) {
+                        stringAt = eBody;
+                        stringSize = eSize;
+                    }
+                    e = eBody + eSize;
+                }
+                for (const bool gain : {true, false}) {
+                    const std::string_view value =
+                        gain ? kTrackGainPlaceholder : kTrackPeakPlaceholder;
+                    if (stringAt >= 0 && SameText(name, gain ? kGainKey : kPeakKey) &&
+                        stringSize == static_cast<std::int64_t>(value.size()) &&
+                        std::memcmp(simple.data() + (stringAt - childBody), value.data(),
+                                    value.size()) == 0) {
+                        found.spots.push_back({stringAt, gain});
+                    }
+                }
+            }
+            child = childBody + childSize;
+        }
+        return true;
+    };
+    found.broken = !walk(walk, body, segmentEnd, 0);
+    return found;
+}
+
+// MP4: boxes. A box as read: where it starts, its header's length and its whole size.
+struct Box final {
+    std::size_t at = 0;
+    std::size_t header = 8;
+    std::uint64_t size = 0;
+};
+
+// The box `type` among the boxes in [from, to) of `data`.
+bool FindBox(const Bytes& data, std::size_t from, std::size_t to, const char* type, Box& box) {
+    while (from + 8 <= to) {
+        Box b{from, 8, Big32(data.data() + from)};
+        if (b.size == 1 && from + 16 <= to) {
+            b.header = 16;
+            b.size = Big64(data.data() + from + 8);
+        } else if (b.size == 0) {
+            b.size = to - from;
+        }
+        if (b.size < b.header || b.size > to - from) {
+            return false;
+        }
+        if (std::memcmp(data.data() + from + 4, type, 4) == 0) {
+            box = b;
+            return true;
+        }
+        from += b.size;
+    }
+    return false;
+}
+
+void PutBig32(Bytes& out, std::size_t at, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) {
         out[at + static_cast<std::size_t>(i)] =
             static_cast<unsigned char>((value >> (24 - 8 * i)) & 0xff);
     }
 }
 
-std::uint32_t Big32(const std::vector<unsigned char>& data, std::size_t at) {
-    return (std::uint32_t{data[at]} << 24) | (std::uint32_t{data[at + 1]} << 16) |
-           (std::uint32_t{data[at + 2]} << 8) | std::uint32_t{data[at + 3]};
+// Grows the size of `box` in `data` by `grow` bytes (32- or 64-bit size fields).
+bool GrowBox(Bytes& data, const Box& box, std::size_t grow) {
+    const std::uint64_t size = box.size + grow;
+    if (box.header == 16) {
+        PutBig32(data, box.at + 8, static_cast<std::uint32_t>(size >> 32));
+        PutBig32(data, box.at + 12, static_cast<std::uint32_t>(size));
+        return true;
+    }
+    if (size > 0xFFFFFFFFu) {
+        return false;
+    }
+    PutBig32(data, box.at, static_cast<std::uint32_t>(size));
+    return true;
 }
 
 // One box: its size and type, then `body`.
-void AppendBox(std::vector<unsigned char>& out, const char* type,
-               const std::vector<unsigned char>& body) {
+void AppendBox(Bytes& out, const char* type, const Bytes& body) {
     const std::size_t at = out.size();
     out.resize(at + 8);
     PutBig32(out, at, static_cast<std::uint32_t>(8 + body.size()));
@@ -90,82 +559,231 @@ void AppendBox(std::vector<unsigned char>& out, const char* type,
 }
 
 // An iTunes freeform atom "----": mean "com.apple.iTunes", `name`, and `value` as UTF-8 text.
-std::vector<unsigned char> FreeformAtom(const std::string& name, const std::string& value) {
+Bytes FreeformAtom(const std::string& name, const std::string& value) {
     const auto bytes = [](const std::string& text, std::size_t zeros) {
-        std::vector<unsigned char> body(zeros, 0);
+        Bytes body(zeros, 0);
         body.insert(body.end(), text.begin(), text.end());
         return body;
     };
-    std::vector<unsigned char> inner;
+    Bytes inner;
     AppendBox(inner, "mean", bytes("com.apple.iTunes", 4));
     AppendBox(inner, "name", bytes(name, 4));
-    std::vector<unsigned char> data = bytes(value, 8);
+    Bytes data = bytes(value, 8);
     data[3] = 1;  // UTF-8 text
     AppendBox(inner, "data", data);
-    std::vector<unsigned char> atom;
+    Bytes atom;
     AppendBox(atom, "----", inner);
     return atom;
 }
 
-// The box `type` among the boxes in [from, to) of `data`: its start, or npos.
-std::size_t FindBox(const std::vector<unsigned char>& data, std::size_t from, std::size_t to,
-                    const char* type) {
-    while (from + 8 <= to) {
-        const std::uint32_t size = Big32(data, from);
-        if (size < 8 || from + size > to) {
-            return std::string::npos;
-        }
-        if (std::memcmp(data.data() + from + 4, type, 4) == 0) {
-            return from;
-        }
-        from += size;
+// Inserts `content` at the end of the box `type` inside `parent` (made, empty, when missing),
+// growing `parent` and every box in `chain` above it; `skip` bytes of a full box's version and
+// flags lie before the children. Returns the box found or made, or false.
+bool EnterOrMake(Bytes& moov, std::vector<Box>& chain, const char* type, std::size_t skip,
+                 const Bytes& made, Box& box) {
+    const Box& parent = chain.back();
+    const std::size_t childrenFrom = parent.at + parent.header + (chain.size() == 1 ? 0 : skip);
+    if (FindBox(moov, childrenFrom, parent.at + parent.size, type, box)) {
+        return true;
     }
-    return std::string::npos;
+    const std::size_t at = parent.at + parent.size;
+    moov.insert(moov.begin() + static_cast<std::ptrdiff_t>(at), made.begin(), made.end());
+    for (Box& above : chain) {
+        if (!GrowBox(moov, above, made.size())) {
+            return false;
+        }
+        above.size += made.size();
+    }
+    box = Box{at, 8, made.size()};
+    return true;
 }
 
-// Adds `tags` as freeform atoms to the ilst of an MP4 file whose moov comes last (as its muxer
-// writes it): the boxes that hold the ilst grow, what follows it in the moov moves on (no chunk
-// offset changes: the sound lies before). Returns whether it was written.
-bool AddFreeformAtoms(ExclusiveOutputFile& file, std::vector<unsigned char> data,
-                      const std::vector<std::pair<std::string, std::string>>& tags) {
-    std::size_t moov = std::string::npos;
-    for (std::size_t at = 0; at + 8 <= data.size();) {
-        const std::uint32_t size = Big32(data, at);
-        if (size < 8 || at + size > data.size()) {
-            return false;  // a 64-bit size: left as it is
+// Adds `tags` as freeform atoms to the ilst of an MP4 file (udta, meta and ilst made where
+// missing). The moov is read whole; where it is the file's last box it is written over with its
+// new size, elsewhere the old one becomes a "free" box and the new one is appended: the sound's
+// chunk offsets never change.
+int AddFreeformAtoms(ExclusiveOutputFile& file,
+                     const std::vector<std::pair<std::string, std::string>>& tags,
+                     std::string& failure) {
+    const std::int64_t fileSize = file.Size();
+    if (fileSize < 0) {
+        failure = "cannot read the output";
+        return static_cast<int>(fileSize);
+    }
+    std::int64_t moovAt = -1;
+    std::uint64_t moovSize = 0;
+    for (std::int64_t at = 0; at + 8 <= fileSize;) {
+        Bytes head;
+        if (!Read(file, at, 16, head) && !Read(file, at, 8, head)) {
+            break;
         }
-        if (std::memcmp(data.data() + at + 4, "moov", 4) == 0) {
-            moov = at;
+        std::uint64_t size = Big32(head.data());
+        if (size == 1 && head.size() >= 16) {
+            size = Big64(head.data() + 8);
+        } else if (size == 0) {
+            size = static_cast<std::uint64_t>(fileSize - at);
         }
-        at += size;
+        if (size < 8 || size > static_cast<std::uint64_t>(fileSize - at)) {
+            break;
+        }
+        if (std::memcmp(head.data() + 4, "moov", 4) == 0) {
+            moovAt = at;
+            moovSize = size;
+        }
+        at += static_cast<std::int64_t>(size);
     }
-    if (moov == std::string::npos || moov + Big32(data, moov) != data.size()) {
-        return false;  // the moov is not last
+    Bytes moov;
+    if (moovAt < 0 || moovSize > static_cast<std::uint64_t>(kMostHeaderBytes) ||
+        !Read(file, moovAt, moovSize, moov)) {
+        failure = "no movie header to tag";
+        return AVERROR_INVALIDDATA;
     }
-    const std::size_t udta = FindBox(data, moov + 8, data.size(), "udta");
-    const std::size_t meta = udta == std::string::npos
-                                 ? udta
-                                 : FindBox(data, udta + 8, udta + Big32(data, udta), "meta");
-    // A meta box has a version and flags before its children.
-    const std::size_t ilst = meta == std::string::npos
-                                 ? meta
-                                 : FindBox(data, meta + 12, meta + Big32(data, meta), "ilst");
-    if (ilst == std::string::npos) {
-        return false;
+    std::vector<Box> chain;
+    Box root{0, Big32(moov.data()) == 1 ? 16u : 8u, moovSize};
+    chain.push_back(root);
+    Box udta;
+    Box meta;
+    Box ilst;
+    Bytes emptyMeta = {0, 0, 0, 0};
+    Bytes handler = {0,   0,   0,   0, 0, 0, 0, 0, 'm', 'd', 'i', 'r', 'a',
+                     'p', 'p', 'l', 0, 0, 0, 0, 0, 0,   0,   0,   0};
+    AppendBox(emptyMeta, "hdlr", handler);
+    AppendBox(emptyMeta, "ilst", {});
+    Bytes udtaBox, metaBox, ilstBox;
+    AppendBox(udtaBox, "udta", {});
+    AppendBox(metaBox, "meta", emptyMeta);
+    AppendBox(ilstBox, "ilst", {});
+    bool ok = EnterOrMake(moov, chain, "udta", 0, udtaBox, udta);
+    if (ok) {
+        chain.push_back(udta);
+        ok = EnterOrMake(moov, chain, "meta", 0, metaBox, meta);
     }
-    std::vector<unsigned char> atoms;
+    if (ok) {
+        chain.push_back(meta);
+        // A meta box has a version and flags before its children.
+        ok = EnterOrMake(moov, chain, "ilst", 4, ilstBox, ilst);
+    }
+    if (!ok) {
+        failure = "the movie header's boxes do not read";
+        return AVERROR_INVALIDDATA;
+    }
+    chain.push_back(ilst);
+    Bytes atoms;
     for (const auto& [name, value] : tags) {
-        const std::vector<unsigned char> atom = FreeformAtom(name, value);
+        const Bytes atom = FreeformAtom(name, value);
         atoms.insert(atoms.end(), atom.begin(), atom.end());
     }
-    const std::size_t insertAt = ilst + Big32(data, ilst);
-    const auto grow = static_cast<std::uint32_t>(atoms.size());
-    for (const std::size_t box : {moov, udta, meta, ilst}) {
-        PutBig32(data, box, Big32(data, box) + grow);
+    const std::size_t insertAt = ilst.at + ilst.size;
+    for (const Box& box : chain) {
+        if (!GrowBox(moov, box, atoms.size())) {
+            failure = "the movie header would grow too large";
+            return AVERROR_INVALIDDATA;
+        }
     }
-    data.insert(data.begin() + static_cast<std::ptrdiff_t>(insertAt), atoms.begin(), atoms.end());
-    return file.Overwrite(static_cast<std::int64_t>(moov), data.data() + moov,
-                          data.size() - moov) == 0;
+    moov.insert(moov.begin() + static_cast<std::ptrdiff_t>(insertAt), atoms.begin(), atoms.end());
+    int ret = 0;
+    if (moovAt + static_cast<std::int64_t>(moovSize) == fileSize) {
+        ret = file.Overwrite(moovAt, moov.data(), moov.size());
+    } else {
+        ret = file.Overwrite(fileSize, moov.data(), moov.size());
+        if (ret >= 0) {
+            ret = file.Overwrite(moovAt + 4, "free", 4);
+        }
+    }
+    if (ret < 0) {
+        failure = "cannot write the tags: " + AvErrorText(ret);
+    }
+    return ret;
+}
+
+// Ogg's page checksum: CRC-32, polynomial 0x04c11db7, most significant bit first, from 0.
+// (FFmpeg's table gives it byte-swapped.)
+std::uint32_t OggChecksum(const unsigned char* data, std::size_t size) {
+    return av_bswap32(av_crc(av_crc_get_table(AV_CRC_32_IEEE), 0, data, size));
+}
+
+Found FindPlaceholders(ExclusiveOutputFile& file) {
+    Bytes head;
+    if (!Read(file, 0, 16, head)) {
+        Found none;
+        none.broken = true;
+        return none;
+    }
+    if (std::memcmp(head.data(), "ID3", 3) == 0) {
+        return FindInId3(file);
+    }
+    if (std::memcmp(head.data(), "fLaC", 4) == 0) {
+        return FindInFlac(file);
+    }
+    if (std::memcmp(head.data(), "OggS", 4) == 0) {
+        return FindInOgg(file);
+    }
+    if (head[0] == 0x1A && head[1] == 0x45 && head[2] == 0xDF && head[3] == 0xA3) {
+        return FindInMatroska(file);
+    }
+    if (head[0] == 0x30 && head[1] == 0x26 && head[2] == 0xB2 && head[3] == 0x75) {
+        return FindInAsf(file);
+    }
+    Found none;
+    none.broken = true;
+    return none;
+}
+
+// Writes the gain and peak texts over the spots, then the Ogg pages' checksums anew.
+int WriteOverPlaceholders(ExclusiveOutputFile& file, const Found& found, const std::string& gain,
+                          const std::string& peak, std::string& failure) {
+    std::size_t gains = 0;
+    std::size_t peaks = 0;
+    for (const Spot& spot : found.spots) {
+        (spot.gain ? gains : peaks) += 1;
+    }
+    if (found.broken || gains == 0 || peaks == 0) {
+        failure = "the header's tags do not read as written";
+        return AVERROR_INVALIDDATA;
+    }
+    const bool ogg = !found.oggPages.empty();
+    std::size_t index[2] = {0, 0};  // Ogg: one spot per character
+    for (const Spot& spot : found.spots) {
+        const std::string& text = spot.gain ? gain : peak;
+        Bytes bytes;
+        if (ogg) {
+            std::size_t& next = index[spot.gain ? 0 : 1];
+            bytes.push_back(static_cast<unsigned char>(text[next % text.size()]));
+            ++next;
+        } else {
+            for (const char c : text) {
+                if (spot.utf16 && spot.bigEndian) {
+                    bytes.push_back(0);
+                }
+                bytes.push_back(static_cast<unsigned char>(c));
+                if (spot.utf16 && !spot.bigEndian) {
+                    bytes.push_back(0);
+                }
+            }
+        }
+        if (const int ret = file.Overwrite(spot.at, bytes.data(), bytes.size()); ret < 0) {
+            failure = "cannot write the tags: " + AvErrorText(ret);
+            return ret;
+        }
+    }
+    for (const auto& [page, length] : found.oggPages) {
+        Bytes bytes;
+        if (!Read(file, page, static_cast<std::size_t>(length), bytes)) {
+            failure = "cannot read the output back";
+            return AVERROR(EIO);
+        }
+        std::fill(bytes.begin() + 22, bytes.begin() + 26, 0);
+        const std::uint32_t crc = OggChecksum(bytes.data(), bytes.size());
+        unsigned char sum[4];
+        for (int i = 0; i < 4; ++i) {
+            sum[i] = static_cast<unsigned char>((crc >> (8 * i)) & 0xff);
+        }
+        if (const int ret = file.Overwrite(page + 22, sum, 4); ret < 0) {
+            failure = "cannot write the tags: " + AvErrorText(ret);
+            return ret;
+        }
+    }
+    return 0;
 }
 
 }  // namespace
@@ -190,69 +808,69 @@ std::string FixedWidthPeak(double linear) {
     return std::string(digits, end.ptr);
 }
 
-bool PatchTrackReplayGain(ExclusiveOutputFile& file, const std::string& albumGain,
-                          const std::string& albumPeak) {
-    // The tags sit in the header: read as much of the file as a header with a cover can take.
-    constexpr std::size_t kMostHeader = 64u << 20;
-    std::vector<unsigned char> data;
-    {
-        std::ifstream in(file.PartPath(), std::ios::binary);
-        data.assign(std::istreambuf_iterator<char>(in), {});
-        if (data.size() > kMostHeader) {
-            data.resize(kMostHeader);
+GainTags GainTagsOf(const AVOutputFormat& format) {
+    const std::string_view name = format.name;
+    for (const std::string_view placeholders :
+         {"mp3", "ogg", "oga", "opus", "flac", "asf", "matroska"}) {
+        if (name == placeholders) {
+            return GainTags::Placeholders;
         }
     }
-    const std::size_t gainAt = FindValue(data, "REPLAYGAIN_TRACK_GAIN", kTrackGainPlaceholder);
-    const std::size_t peakAt = FindValue(data, "REPLAYGAIN_TRACK_PEAK", kTrackPeakPlaceholder);
-    const bool mp4 = data.size() >= 8 && std::memcmp(data.data() + 4, "ftyp", 4) == 0;
-    if ((gainAt == std::string::npos || peakAt == std::string::npos) && !mp4) {
-        return false;
-    }
-    const LoudnessFacts facts = MeasureLoudness(file.PartPath(), 0);
-    const bool sound = facts.measured && std::isfinite(facts.integrated);
-    const std::string gain = FixedWidthGain(sound ? -18.0 - facts.integrated : 0.0);
-    const std::string peak = FixedWidthPeak(
-        sound && std::isfinite(facts.truePeak) ? std::pow(10.0, facts.truePeak / 20.0) : 0.0);
-    if (gainAt == std::string::npos || peakAt == std::string::npos) {
-        // MP4: its muxer keeps no such tags; they go in as iTunes freeform atoms.
-        if (data.size() >= kMostHeader || !sound) {
-            return false;
+    for (const std::string_view atoms : {"ipod", "mp4", "mov"}) {
+        if (name == atoms) {
+            return GainTags::Mp4Atoms;
         }
-        std::vector<std::pair<std::string, std::string>> tags = {{"replaygain_track_gain", gain},
-                                                                 {"replaygain_track_peak", peak}};
-        if (!albumGain.empty()) {
-            tags.emplace_back("replaygain_album_gain", albumGain);
-            tags.emplace_back("replaygain_album_peak", albumPeak);
-        }
-        return AddFreeformAtoms(file, std::move(data), tags);
     }
-    std::copy(gain.begin(), gain.end(), data.begin() + static_cast<std::ptrdiff_t>(gainAt));
-    std::copy(peak.begin(), peak.end(), data.begin() + static_cast<std::ptrdiff_t>(peakAt));
-    // In Ogg, the pages that hold the comments get their checksums anew.
-    if (OggPageAt(data, gainAt).first != std::string::npos) {
-        bool written = true;
-        std::size_t done = std::string::npos;
-        for (const std::size_t at : {gainAt, peakAt}) {
-            const auto [page, length] = OggPageAt(data, at);
-            if (page == std::string::npos || page == done) {
-                continue;
+    return GainTags::None;
+}
+
+int PatchTrackReplayGain(ExclusiveOutputFile& file, GainTags tags, const GainPatch& patch,
+                         std::string& failure) {
+    if (tags == GainTags::None) {
+        return 0;
+    }
+    try {
+        // The structure first: a header that cannot be patched fails before the sound is read.
+        Found found;
+        if (tags == GainTags::Placeholders) {
+            found = FindPlaceholders(file);
+            if (found.broken || found.spots.empty()) {
+                failure = "the ReplayGain tags could not be found in the header";
+                return AVERROR_INVALIDDATA;
             }
-            std::fill(data.begin() + static_cast<std::ptrdiff_t>(page + 22),
-                      data.begin() + static_cast<std::ptrdiff_t>(page + 26), 0);
-            const std::uint32_t crc = OggChecksum(data.data() + page, length);
-            for (int i = 0; i < 4; ++i) {
-                data[page + 22 + static_cast<std::size_t>(i)] =
-                    static_cast<unsigned char>((crc >> (8 * i)) & 0xff);
-            }
-            written = written && file.Overwrite(static_cast<std::int64_t>(page), data.data() + page,
-                                                length) == 0;
-            done = page;
         }
-        return written && sound;
+        const LoudnessFacts facts = MeasureLoudnessInParts(
+            file.PartPath(), 0, 0.0, 0.0, true, patch.soundSeconds, patch.stop, patch.parts);
+        if (patch.stop != nullptr && patch.stop->load(std::memory_order_relaxed)) {
+            return AVERROR_EXIT;
+        }
+        if (!facts.measured) {
+            failure = "cannot measure the output for its ReplayGain tags: " + facts.failure;
+            return AVERROR_INVALIDDATA;
+        }
+        const bool sound = std::isfinite(facts.integrated);
+        const std::string gain = FixedWidthGain(sound ? -18.0 - facts.integrated : 0.0);
+        const std::string peak = FixedWidthPeak(sound ? facts.samplePeak : 0.0);
+        int ret = 0;
+        if (tags == GainTags::Mp4Atoms) {
+            std::vector<std::pair<std::string, std::string>> atoms = {
+                {"replaygain_track_gain", gain}, {"replaygain_track_peak", peak}};
+            if (!patch.albumGain.empty()) {
+                atoms.emplace_back("replaygain_album_gain", patch.albumGain);
+                atoms.emplace_back("replaygain_album_peak", patch.albumPeak);
+            }
+            ret = AddFreeformAtoms(file, atoms, failure);
+        } else {
+            ret = WriteOverPlaceholders(file, found, gain, peak, failure);
+        }
+        if (ret < 0) {
+            failure = "the ReplayGain tags could not be written: " + failure;
+        }
+        return ret;
+    } catch (const std::bad_alloc&) {
+        failure = "not enough memory for the ReplayGain tags";
+        return AVERROR(ENOMEM);
     }
-    return file.Overwrite(static_cast<std::int64_t>(gainAt), gain.data(), gain.size()) == 0 &&
-           file.Overwrite(static_cast<std::int64_t>(peakAt), peak.data(), peak.size()) == 0 &&
-           sound;
 }
 
 }  // namespace tolvane

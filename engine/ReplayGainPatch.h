@@ -2,12 +2,21 @@
 
 // ReplayGain tags that describe the file as written: a placeholder of fixed width goes into the
 // header, and once the whole file is written (before it gets its name) the file is measured and
-// its gain and peak written over the placeholders, byte for byte (an Ogg page's checksum made
-// anew). So the tag tells the loudness of the encoded sound, not of the source.
+// its gain and peak are written over the placeholders, found by the container's own structure
+// (ID3v2 frames, Vorbis comments in Ogg or FLAC, ASF descriptors, Matroska simple tags) and never
+// by a search through the bytes. MP4 keeps no such tag in its muxer: its gains go into the ilst
+// as iTunes freeform atoms. So the tag tells the loudness of the encoded sound, not of the
+// source, and a file under its name never holds a placeholder: a patch that cannot be made
+// fails the task.
 
+#include <atomic>
 #include <string>
 
 #include "OutputFile.h"
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
 
 namespace tolvane {
 
@@ -20,13 +29,28 @@ std::string FixedWidthGain(double decibels);
 // "0.912011": always eight characters.
 std::string FixedWidthPeak(double linear);
 
-// Measures the written file and puts its track gain and peak in place of the placeholders
-// (+00.00 dB and 0.000000 for silence or a file that cannot be measured). Returns false when
-// the file holds no placeholder (its container keeps no such tag), was silent, or could not be
-// measured or written.
-// An MP4/M4A file (whose muxer keeps no such tags) gets them as iTunes freeform atoms
-// ("----:com.apple.iTunes:replaygain_track_gain"), with the album's when given.
-bool PatchTrackReplayGain(ExclusiveOutputFile& file, const std::string& albumGain = {},
-                          const std::string& albumPeak = {});
+// How an output container takes ReplayGain tags.
+enum class GainTags {
+    None,          // it keeps no such tag (WAV, ADTS AAC, AC-3, AIFF...)
+    Placeholders,  // placeholders in its header, patched in place
+    Mp4Atoms,      // freeform atoms added to its ilst
+};
+GainTags GainTagsOf(const AVOutputFormat& format);
+
+struct GainPatch final {
+    std::string albumGain;  // empty: no album tags (or already in the header)
+    std::string albumPeak;
+    double soundSeconds = 0.0;  // about how long the written sound is: places the parts
+    int parts = 1;              // threads to measure on
+    const std::atomic<bool>* stop = nullptr;
+};
+
+// Measures the written file (in parts, on threads of their own) and writes its track gain and
+// peak (the sample peak) in place of the placeholders, or as MP4 atoms with the album's. Returns
+// 0, AVERROR_EXIT when stopped, or another AVERROR with `failure` saying why (no placeholder
+// where the container keeps it, a measure that failed, a write that fell short): the file must
+// then not be kept.
+int PatchTrackReplayGain(ExclusiveOutputFile& file, GainTags tags, const GainPatch& patch,
+                         std::string& failure);
 
 }  // namespace tolvane

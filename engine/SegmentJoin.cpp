@@ -425,6 +425,7 @@ int SegmentJoin::Take(int k, AVPacket& packet, OutputMedia* output) {
 
 int SegmentJoin::WriteSettled(int k, OutputMedia& output, bool all) {
     std::vector<PacketPtr> ready;
+    std::int64_t total = -1;  // the whole stream's samples, once its last packet is here
     {
         const std::lock_guard lock(m_mutex);
         Segment& segment = m_segments[static_cast<std::size_t>(k)];
@@ -448,15 +449,30 @@ int SegmentJoin::WriteSettled(int k, OutputMedia& output, bool all) {
             segment.held.pop_front();
         }
         if (all && k > 0 && segment.ending.complete && m_layout.codec == SegmentCodec::Flac) {
-            for (PacketPtr& packet : ready) {
-                FixStreamInfo(*packet,
-                              m_layout.readFrom[static_cast<std::size_t>(k)] * m_layout.frameSize +
-                                  segment.ending.samples);
-            }
+            total = m_layout.readFrom[static_cast<std::size_t>(k)] * m_layout.frameSize +
+                    segment.ending.samples;
         }
         m_written += static_cast<std::int64_t>(ready.size());
     }
     for (PacketPtr& packet : ready) {
+        if (m_layout.codec == SegmentCodec::Flac && output.audio.stream != nullptr) {
+            // The frames come in the stream's order: their sound is summed as it is written,
+            // and the last packet (the stream's facts alone) gets the sum.
+            if (packet->size > 0) {
+                if (const int ret = SumFlacFrame(*packet, *output.audio.stream->codecpar);
+                    ret < 0) {
+                    return ret;
+                }
+            }
+            if (total >= 0 && packet->size == 0 && m_flacSum.md5) {
+                std::uint8_t digest[16];
+                av_md5_final(m_flacSum.md5.get(), digest);
+                m_flacSum.md5.reset();
+                FixStreamInfo(*packet, total, digest);
+            } else if (total >= 0) {
+                FixStreamInfo(*packet, total, nullptr);
+            }
+        }
         if (const int ret =
                 output.WriteEncoded(packet.get(), AVRational{1, m_layout.rate}, output.audio);
             ret < 0) {
@@ -466,9 +482,10 @@ int SegmentJoin::WriteSettled(int k, OutputMedia& output, bool all) {
     return 0;
 }
 
-void SegmentJoin::FixStreamInfo(AVPacket& packet, std::int64_t samples) const {
+void SegmentJoin::FixStreamInfo(AVPacket& packet, std::int64_t samples,
+                                const std::uint8_t* md5) const {
     // STREAMINFO: block sizes (4 bytes), frame sizes (6: unknown here), rate, channels, bits
-    // and the number of samples (8), the MD5 of the sound (16: unknown here).
+    // and the number of samples (8), the MD5 of the sound (16).
     std::size_t size = 0;
     std::uint8_t* info = av_packet_get_side_data(&packet, AV_PKT_DATA_NEW_EXTRADATA, &size);
     if (info == nullptr || size != 34) {
@@ -479,7 +496,76 @@ void SegmentJoin::FixStreamInfo(AVPacket& packet, std::int64_t samples) const {
     for (int i = 0; i < 4; ++i) {
         info[14 + i] = static_cast<std::uint8_t>((samples >> (24 - 8 * i)) & 0xFF);
     }
-    std::fill_n(info + 18, 16, 0);
+    if (md5 != nullptr) {
+        std::copy_n(md5, 16, info + 18);
+    } else {
+        std::fill_n(info + 18, 16, 0);
+    }
+}
+
+int SegmentJoin::SumFlacFrame(const AVPacket& packet, const AVCodecParameters& stream) {
+    FlacSum& sum = m_flacSum;
+    if (!sum.decoder) {
+        const AVCodec* codec = avcodec_find_decoder(AV_CODEC_ID_FLAC);
+        sum.decoder.reset(codec != nullptr ? avcodec_alloc_context3(codec) : nullptr);
+        sum.frame.reset(av_frame_alloc());
+        sum.md5.reset(av_md5_alloc());
+        if (!sum.decoder || !sum.frame || !sum.md5) {
+            return AVERROR(ENOMEM);
+        }
+        if (const int ret = avcodec_parameters_to_context(sum.decoder.get(), &stream); ret < 0) {
+            return ret;
+        }
+        if (const int ret = avcodec_open2(sum.decoder.get(), codec, nullptr); ret < 0) {
+            return ret;
+        }
+        av_md5_init(sum.md5.get());
+    }
+    if (!sum.md5) {
+        return 0;  // summed to its end already
+    }
+    int ret = avcodec_send_packet(sum.decoder.get(), &packet);
+    while (ret >= 0) {
+        ret = avcodec_receive_frame(sum.decoder.get(), sum.frame.get());
+        if (ret == AVERROR(EAGAIN) || ret == AVERROR_EOF) {
+            return 0;
+        }
+        if (ret < 0) {
+            return ret;
+        }
+        const AVFrame& frame = *sum.frame;
+        const auto format = static_cast<AVSampleFormat>(frame.format);
+        const int width = av_get_bytes_per_sample(format);
+        const int bits = std::clamp(sum.decoder->bits_per_raw_sample, 1, 8 * width);
+        const int bytes = (bits + 7) / 8;
+        const int shift = 8 * width - bits;  // the decoder's samples are left-justified
+        const int channels = frame.ch_layout.nb_channels;
+        const bool planar = av_sample_fmt_is_planar(format) != 0;
+        sum.bytes.resize(static_cast<std::size_t>(frame.nb_samples) *
+                         static_cast<std::size_t>(channels) * static_cast<std::size_t>(bytes));
+        std::size_t out = 0;
+        for (int i = 0; i < frame.nb_samples; ++i) {
+            for (int c = 0; c < channels; ++c) {
+                const std::uint8_t* data = planar ? frame.extended_data[c] : frame.extended_data[0];
+                const int index = planar ? i : i * channels + c;
+                std::int32_t value = 0;
+                if (width == 2) {
+                    value = reinterpret_cast<const std::int16_t*>(data)[index];
+                } else if (width == 4) {
+                    value = reinterpret_cast<const std::int32_t*>(data)[index];
+                } else {
+                    value = static_cast<std::int32_t>(data[index]) - 128;
+                }
+                value >>= shift;
+                for (int b = 0; b < bytes; ++b) {
+                    sum.bytes[out++] = static_cast<std::uint8_t>((value >> (8 * b)) & 0xFF);
+                }
+            }
+        }
+        av_md5_update(sum.md5.get(), sum.bytes.data(), sum.bytes.size());
+        av_frame_unref(sum.frame.get());
+    }
+    return ret;
 }
 
 bool SegmentJoin::Done(int k) const {

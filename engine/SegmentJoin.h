@@ -23,11 +23,17 @@
 #include <cstdio>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
 #include "FFmpegHandles.h"
+
+extern "C" {
+#include <libavutil/md5.h>
+#include <libavutil/mem.h>
+}
 
 namespace tolvane {
 
@@ -182,8 +188,22 @@ private:
     // Whether the frame `frame` of `after` may follow the frames of `before`'s stream (whose
     // own frame there is `own`); carries what it needs into them.
     bool JoinsHere(Segment& before, const Held& own, const Segment& after, std::int64_t frame);
-    // The last packet of a FLAC stream states the whole stream's length.
-    void FixStreamInfo(AVPacket& packet, std::int64_t samples) const;
+    // The last packet of a FLAC stream states the whole stream's length and the MD5 of its
+    // sound (`md5`, null: unknown).
+    void FixStreamInfo(AVPacket& packet, std::int64_t samples, const std::uint8_t* md5) const;
+    // Adds the sound of a FLAC frame about to be written to the stream's MD5, as FLAC sums it
+    // (each sample little-endian in whole bytes of its bit depth, channels interleaved).
+    int SumFlacFrame(const AVPacket& packet, const AVCodecParameters& stream);
+
+    // The MD5 of a joined FLAC stream's sound, summed as its frames are written: written by the
+    // thread that writes the output (the task's own converter) only.
+    struct FlacSum final {
+        CodecContextPtr decoder;
+        FramePtr frame;
+        std::unique_ptr<AVMD5, void (*)(void*)> md5{nullptr, &av_free};
+        std::vector<std::uint8_t> bytes;
+    };
+    FlacSum m_flacSum;
 
     const SegmentLayout m_layout;
     const std::string m_spillFolder;

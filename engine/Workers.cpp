@@ -4,6 +4,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <new>
 #include <set>
 #include <vector>
 
@@ -20,9 +21,11 @@ namespace tolvane {
 
 namespace {
 
-// What a killed run left in the folders this run writes into: part files no process holds.
+// What a killed run left in the folders this run writes into: part files of ours that no
+// process holds. The run's own inputs are never touched, whatever their names.
 void RemoveStalePartsOfRun(const JobInput& in, int count) {
     std::set<std::string> folders;
+    const std::vector<std::string> inputs(in.sourcePaths.begin(), in.sourcePaths.begin() + count);
     for (int i = 0; i < count; ++i) {
         const std::string& path = in.requestedOutputs[static_cast<std::size_t>(i)];
         if (!path.empty() && !in.sourcePaths[static_cast<std::size_t>(i)].empty()) {
@@ -31,7 +34,7 @@ void RemoveStalePartsOfRun(const JobInput& in, int count) {
         }
     }
     for (const std::string& folder : folders) {
-        RemoveStalePartFiles(folder);
+        RemoveStalePartFiles(folder, inputs);
     }
 }
 
@@ -71,9 +74,9 @@ void SetStatus(JobView job, int index, const EntryResult& result) {
 }
 
 // Writes the trailer, or removes the file when nothing playable went into it. Returns false
-// when the file is not kept: the trailer or the close failed (the file would be incomplete),
-// or there was nothing to keep.
-// `failure` gets why a file to keep could not be finished.
+// when the file is not kept: the trailer, its tags or the close failed (the file would be
+// incomplete or untrue), or there was nothing to keep. `failure` gets why a file to keep could
+// not be finished; it stays empty when a stop came while the finished file was being tagged.
 bool FinishOutput(JobView job, OutputMedia& output, bool keep, bool publishProgress,
                   std::string& failure) {
     if (!output.HeaderWritten()) {
@@ -83,11 +86,20 @@ bool FinishOutput(JobView job, OutputMedia& output, bool keep, bool publishProgr
         output.Discard();
         return false;
     }
-    const int ret = output.Finish();
+    std::string why;
+    const int ret = output.Finish(&why);
     if (ret < 0) {
-        LogFailure(output.WrittenPath(), "cannot finish the output file", ret);
-        failure = "cannot finish the output file: " + AvErrorText(ret);
         output.Discard();
+        if (ret == AVERROR_EXIT && job.progress.stopRequested.load(std::memory_order_relaxed)) {
+            return false;
+        }
+        if (why.empty()) {
+            LogFailure(output.WrittenPath(), "cannot finish the output file", ret);
+            failure = "cannot finish the output file: " + AvErrorText(ret);
+        } else {
+            LogFailure(output.WrittenPath(), why.c_str());
+            failure = why;
+        }
         return false;
     }
     if (publishProgress) {
@@ -159,26 +171,39 @@ bool CheckCopiedMerge(JobView job, int count) {
     return false;
 }
 
-// Converts task `index` into a file of its own, then reports it and stores its status.
+// Converts task `index` into a file of its own, then reports it and stores its status. A task
+// that runs out of memory fails alone; the run goes on.
 void ConvertBatchTask(JobView job, int index, EntryLane lane) {
     const auto started = Clock::now();
-    OutputMedia output;
-    EntryResult result = ConvertEntry(job, index, output, EntryMode::Batch, lane);
-    // A failed task leaves no file; a stopped one keeps what it converted.
-    const bool keep = result.wrote && !result.failed;
-    std::string finishFailure;
-    const bool kept = FinishOutput(job, output, keep, lane.publishesFileProgress, finishFailure);
-    if (kept) {
-        // The name it finally has (the next free one, should another program have taken its
-        // own meanwhile).
-        job.results.outputPaths[static_cast<std::size_t>(index)] = output.WrittenPath();
-        job.progress.taskProgress[static_cast<std::size_t>(index)].store(100,
-                                                                         std::memory_order_relaxed);
-    } else if (result.wrote) {
-        result.failed = true;
-        if (result.failure.empty()) {
-            result.failure = finishFailure;
+    EntryResult result;
+    bool kept = false;
+    try {
+        OutputMedia output;
+        result = ConvertEntry(job, index, output, EntryMode::Batch, lane);
+        // A failed task leaves no file; a stopped one keeps what it converted.
+        const bool keep = result.wrote && !result.failed;
+        std::string finishFailure;
+        kept = FinishOutput(job, output, keep, lane.publishesFileProgress, finishFailure);
+        if (kept) {
+            // The name it finally has (the next free one, should another program have taken
+            // its own meanwhile).
+            job.results.outputPaths[static_cast<std::size_t>(index)] = output.WrittenPath();
+            job.progress.taskProgress[static_cast<std::size_t>(index)].store(
+                100, std::memory_order_relaxed);
+        } else if (result.wrote && !result.failed && finishFailure.empty() &&
+                   job.progress.stopRequested.load(std::memory_order_relaxed)) {
+            result.stopped = true;  // stopped while its tags were measured: nothing is kept
+        } else if (result.wrote) {
+            result.failed = true;
+            if (result.failure.empty()) {
+                result.failure = finishFailure;
+            }
         }
+    } catch (const std::bad_alloc&) {
+        result = EntryResult{};
+        result.failed = true;
+        result.failure = "not enough memory";
+        kept = false;
     }
     Report(job, index, result, started, kept);
     SetStatus(job, index, result);

@@ -335,6 +335,86 @@ TEST(Cli, ReplayGainTagsTellTheGainToMinus18) {
     }
 }
 
+// No ReplayGain placeholder is ever published: every container that keeps the tags gets the
+// measured values in place, found by the container's structure (a title that reads like a tag
+// stays as it was), Ogg pages keep valid checksums, formats without such tags say so, and an M4A
+// past 64 MiB is tagged as well.
+TEST(Cli, ReplayGainNeverPublishesAPlaceholder) {
+    ScratchDir out;
+    const std::string titled = out.File("titled.wav");
+    const std::string title = "REPLAYGAIN_TRACK_GAIN=+99.99 dB";
+    RunCommand(
+        "ffmpeg -nostdin -v error -y -f lavfi -i sine=frequency=330:duration=3 -metadata 'title=" +
+        title + "' '" + titled + "'");
+    struct Case {
+        std::string source;
+        const char* format;
+        const char* output;  // its name in the output folder
+    };
+    const std::vector<Case> cases = {
+        {titled, "mp3", "titled.mp3"},
+        {titled, "ogg", "titled.ogg"},
+        {titled, "flac", "titled.flac"},
+        {titled, "wma", "titled.wma"},
+        {titled, "m4a", "titled.m4a"},
+        {M("copy_mp3.mkv"), "copy", "copy_mp3.mp3"},
+        {M("copy_vorbis.mkv"), "copy", "copy_vorbis.ogg"},
+        {M("copy_opus.mkv"), "copy", "copy_opus.opus"},
+        {M("copy_flac.mkv"), "copy", "copy_flac.flac"},
+        {M("copy_wma.wmv"), "copy", "copy_wma.wma"},
+        {M("copy_wavpack.mkv"), "copy", "copy_wavpack.mka"},
+        {M("copy_alac.mov"), "copy", "copy_alac.m4a"},
+    };
+    for (const Case& c : cases) {
+        const std::string folder = out.File(std::string("o-") + c.output);
+        const CliResult r = Cli(std::string("-q --replaygain -f ") + c.format + " -o " + folder +
+                                " '" + c.source + "'");
+        const std::string path = folder + "/" + c.output;
+        ASSERT_EQ(r.exitCode, 0) << c.output << ": " << r.output;
+        std::string tags = RunCommand(
+            "ffprobe -v error -show_entries format_tags:stream_tags -of "
+            "default=nw=1 '" +
+            path + "'");
+        std::string upper = tags;
+        std::transform(upper.begin(), upper.end(), upper.begin(),
+                       [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+        EXPECT_NE(upper.find("TAG:REPLAYGAIN_TRACK_GAIN="), std::string::npos) << c.output << "\n"
+                                                                               << tags;
+        EXPECT_EQ(upper.find("TAG:REPLAYGAIN_TRACK_GAIN=+99.99 DB"), std::string::npos)
+            << c.output << "\n"
+            << tags;
+        EXPECT_EQ(upper.find("TAG:REPLAYGAIN_TRACK_PEAK=9.999999"), std::string::npos)
+            << c.output << "\n"
+            << tags;
+        if (c.source == titled && std::string(c.format) != "m4a") {
+            EXPECT_NE(tags.find("=" + title + "\n"), std::string::npos) << c.output << "\n" << tags;
+        }
+        int decoded = 0;
+        RunCommand("ffmpeg -nostdin -v error -xerror -i '" + path + "' -f null - 2>&1", &decoded);
+        EXPECT_EQ(decoded, 0) << c.output << " does not decode cleanly";
+    }
+    for (const auto& [source, format] :
+         {std::pair{titled, "wav"}, std::pair{M("copy_ac3.mkv"), "copy"}}) {
+        const CliResult r = Cli(std::string("-q --replaygain -f ") + format + " -o " +
+                                out.File("untagged") + " '" + source + "'");
+        EXPECT_EQ(r.exitCode, 0) << r.output;
+        EXPECT_NE(r.output.find("keeps no ReplayGain tags"), std::string::npos) << r.output;
+    }
+
+    // An M4A of 70 MiB (lossless sound copied whole) gets its tags too.
+    const std::string big = out.File("big.m4a");
+    RunCommand(
+        "ffmpeg -nostdin -v error -y -f lavfi -i anoisesrc=d=400:c=white:a=0.5:r=48000 -ac 2 "
+        "-c:a alac '" +
+        big + "'");
+    ASSERT_GT(fs::file_size(big), 70u << 20);
+    const CliResult r = Cli("-q --replaygain -f copy -o " + out.File("big") + " '" + big + "'");
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    std::string tags = RunCommand("ffprobe -v error -show_entries format_tags -of default=nw=1 '" +
+                                  out.File("big/big.m4a") + "'");
+    EXPECT_NE(tags.find("replaygain_track_gain=-"), std::string::npos) << tags;
+}
+
 TEST(Cli, MergeWritesOneFileNamedAfterTheFirst) {
     ScratchDir out;
     const CliResult r =
@@ -500,9 +580,21 @@ TEST(Cli, CoverFromTheVideo) {
               "mjpeg,1\n");
 }
 
-// Runs tolvane-cli with `arguments` (its messages into `messages`), once `watched` (an output's
-// part file) holds `bytes` runs `meanwhile` and sends `signal` (0: none), and returns how it
-// ended (the wait status).
+// The part file the output `path` is being written as, empty while there is none.
+std::string PartFileOfOutput(const std::string& path) {
+    std::error_code ignored;
+    const fs::path folder = fs::path(path).parent_path();
+    for (const auto& entry : fs::directory_iterator(folder, ignored)) {
+        if (IsPartFileOf(entry.path().filename().string(), path)) {
+            return entry.path().string();
+        }
+    }
+    return {};
+}
+
+// Runs tolvane-cli with `arguments` (its messages into `messages`), once the part file of the
+// output `watched` holds `bytes` runs `meanwhile` and sends `signal` (0: none), and returns how
+// it ended (the wait status).
 int RunCliAndSignal(const std::vector<std::string>& arguments, const std::string& messages,
                     const std::string& watched, int signal, std::uintmax_t bytes = 200000,
                     const std::function<void()>& meanwhile = {}) {
@@ -523,8 +615,12 @@ int RunCliAndSignal(const std::vector<std::string>& arguments, const std::string
         ::_exit(127);
     }
     std::error_code ignored;
-    for (int i = 0; i < 5000 && !(fs::exists(watched) && fs::file_size(watched, ignored) >= bytes);
-         ++i) {
+    for (int i = 0; i < 5000; ++i) {
+        const std::string part = PartFileOfOutput(watched);
+        if (!part.empty() && fs::file_size(part, ignored) >= bytes &&
+            fs::file_size(part, ignored) != static_cast<std::uintmax_t>(-1)) {
+            break;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     if (meanwhile) {
@@ -548,7 +644,7 @@ TEST_P(CliSignal, FinishesTheCurrentFileAsPlayable) {
     const std::string messages = out.File("stderr.txt");
     const std::string first = out.File("long_60.wav");
     const int status = RunCliAndSignal({"-q", "-j", "1", "-f", "wav", "-o", dir, source, source},
-                                       messages, PartFilePath(first), GetParam());
+                                       messages, first, GetParam());
     ASSERT_TRUE(WIFEXITED(status)) << "killed by the signal";
     EXPECT_EQ(WEXITSTATUS(status), 1);
     const double length = Ffprobe(first).duration;
@@ -633,9 +729,8 @@ TEST(Cli, SkipExistingAfterAnInterruptMakesTheRestWhole) {
     const std::string messages = out.File("stderr.txt");
     const std::string o = out.File("o");
     const std::string first = out.File("o/a.wav");
-    const int status =
-        RunCliAndSignal({"-q", "-j", "2", "--skip-existing", "-f", "wav", "-o", o, a, b}, messages,
-                        PartFilePath(first), SIGINT);
+    const int status = RunCliAndSignal(
+        {"-q", "-j", "2", "--skip-existing", "-f", "wav", "-o", o, a, b}, messages, first, SIGINT);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
     EXPECT_NE(ReadFile(messages).find("a file cut short is removed"), std::string::npos);
@@ -680,9 +775,8 @@ TEST(Cli, AHardKillLeavesNoFileThatLooksFinished) {
             arguments.push_back(b);
         }
         const std::string label = c.options.back();
-        const int status =
-            RunCliAndSignal(arguments, out.File("stderr.txt"),
-                            PartFilePath(out.File("o/") + c.watched), SIGKILL, c.bytes);
+        const int status = RunCliAndSignal(arguments, out.File("stderr.txt"),
+                                           out.File("o/") + c.watched, SIGKILL, c.bytes);
         EXPECT_TRUE(WIFSIGNALED(status)) << label;
         for (const auto& entry : fs::directory_iterator(o)) {
             const std::string name = entry.path().filename().string();
@@ -761,9 +855,9 @@ TEST(Cli, BadDaysEndTruthfully) {
 
     // The output folder deleted during the run: the file cannot be finished, and says so.
     const std::string gone = out.File("gone");
-    const int status = RunCliAndSignal({"-q", "-f", "wav", "-o", gone, source},
-                                       out.File("gone.txt"), PartFilePath(gone + "/long_60.wav"), 0,
-                                       200000, [&gone] { fs::remove_all(gone); });
+    const int status =
+        RunCliAndSignal({"-q", "-f", "wav", "-o", gone, source}, out.File("gone.txt"),
+                        gone + "/long_60.wav", 0, 200000, [&gone] { fs::remove_all(gone); });
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 1);
 

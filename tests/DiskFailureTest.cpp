@@ -13,6 +13,7 @@ extern "C" {
 }
 
 #include "AVConvert.h"
+#include "JobPlan.h"
 #include "TestSupport.h"
 
 namespace tolvane::test {
@@ -77,6 +78,33 @@ TEST(DiskFailure, ReadOnlyDiskFailsTheTask) {
             {AV_CODEC_ID_MP3});
     RunBatch(job);
     EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskFailed);
+}
+
+// The ReplayGain tags are written into the finished file before it gets its name: when that
+// write falls short (here a file size limit just above the untagged file), the task fails and no
+// file is named, rather than an M4A whose boxes run past its end.
+TEST(DiskFailure, ATagWriteThatFallsShortNamesNoFile) {
+    ScratchDir scratch;
+    const std::string source = Media("audio_only.m4a").string();
+    AVConvert plain;
+    FillJob(plain, {{source, scratch.File("plain.m4a")}}, {AV_CODEC_ID_AAC});
+    RunBatch(plain);
+    ASSERT_EQ(plain.taskStatus[0], AVConvert::kTaskConverted);
+    const auto untagged = fs::file_size(scratch.File("plain.m4a"));
+
+    AVConvert tagged;
+    FillJob(tagged, {{source, scratch.File("tagged.m4a")}}, {AV_CODEC_ID_AAC},
+            [](JobPlan& plan) { plan.replayGain = JobInput::ReplayGain::Track; });
+    {
+        const FileSizeLimit limit(untagged + 16);
+        RunBatch(tagged);
+    }
+    EXPECT_EQ(tagged.taskStatus[0], AVConvert::kTaskFailed);
+    EXPECT_NE(tagged.taskReports[0].failure.find("ReplayGain"), std::string::npos)
+        << tagged.taskReports[0].failure;
+    for (const auto& entry : fs::directory_iterator(scratch.Path())) {
+        EXPECT_EQ(entry.path().filename(), "plain.m4a") << "nothing else is left";
+    }
 }
 
 }  // namespace

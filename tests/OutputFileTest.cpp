@@ -2,8 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <thread>
+#include <vector>
 
 #include "OutputFile.h"
 #include "TestSupport.h"
@@ -43,6 +52,32 @@ TEST(OutputFile, DanglingLinkCountsAsExisting) {
     EXPECT_FALSE(fs::exists(dir.File("nowhere")));
 }
 
+// The part file `output` is written as in `folder`, empty when there is none.
+std::string PartOf(const ScratchDir& dir, const std::string& output) {
+    for (const auto& entry : fs::directory_iterator(dir.Path())) {
+        if (IsPartFileOf(entry.path().filename().string(), output)) {
+            return entry.path().string();
+        }
+    }
+    return {};
+}
+
+// What a killed run leaves: a part file of `output` that no process holds any more.
+std::string LeaveStalePart(const ScratchDir& dir, const std::string& output) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ExclusiveOutputFile file;
+        if (file.Create(output) == 0) {
+            avio_write(file.Io(), reinterpret_cast<const unsigned char*>("cut"), 3);
+            avio_flush(file.Io());
+        }
+        ::_exit(0);  // no destructor runs: as a kill
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return PartOf(dir, output);
+}
+
 // A file is written under a hidden part name and has its own name only once it is whole; a part
 // file that no live writer holds is what a killed run left, and goes; a held one stays.
 TEST(OutputFile, PartFilesUntilWholeAndOnlyStaleOnesGo) {
@@ -50,27 +85,21 @@ TEST(OutputFile, PartFilesUntilWholeAndOnlyStaleOnesGo) {
     {
         ExclusiveOutputFile file;
         ASSERT_EQ(file.Create(dir.File("a.wav")), 0);
-        EXPECT_EQ(file.PartPath(), dir.File(".a.wav.part"));
+        EXPECT_EQ(file.PartPath(), PartOf(dir, dir.File("a.wav")));
         avio_write(file.Io(), reinterpret_cast<const unsigned char*>("new"), 3);
         EXPECT_FALSE(fs::exists(dir.File("a.wav"))) << "not before it is whole";
         EXPECT_EQ(RemoveStalePartFiles(dir.Path().string()), 0) << "held while written";
-        EXPECT_TRUE(fs::exists(dir.File(".a.wav.part")));
+        EXPECT_TRUE(fs::exists(file.PartPath()));
         EXPECT_EQ(file.Close(), 0);
     }
     EXPECT_EQ(ReadFile(dir.File("a.wav")), "new");
-    EXPECT_FALSE(fs::exists(dir.File(".a.wav.part")));
+    EXPECT_EQ(PartOf(dir, dir.File("a.wav")), "");
     {
         ExclusiveOutputFile unfinished;
         ASSERT_EQ(unfinished.Create(dir.File("b.wav")), 0);
     }
-    EXPECT_FALSE(fs::exists(dir.File(".b.wav.part")))
+    EXPECT_EQ(PartOf(dir, dir.File("b.wav")), "")
         << "an owner that goes without closing removes its part";
-
-    std::ofstream(dir.File(".killed.mp3.part")) << "left by a killed run";
-    std::ofstream(dir.File(".notes")) << "not ours";
-    EXPECT_EQ(RemoveStalePartFiles(dir.Path().string()), 1);
-    EXPECT_FALSE(fs::exists(dir.File(".killed.mp3.part")));
-    EXPECT_TRUE(fs::exists(dir.File(".notes")));
 
     // A name whose part name would be too long still gets a part file of its own.
     const std::string longest = dir.File(std::string(250, 'x') + ".wav");
@@ -79,6 +108,71 @@ TEST(OutputFile, PartFilesUntilWholeAndOnlyStaleOnesGo) {
     EXPECT_TRUE(IsPartFileName(fs::path(file.PartPath()).filename().string()));
     EXPECT_EQ(file.Close(), 0);
     EXPECT_TRUE(fs::exists(longest));
+}
+
+// The sweep removes only what it can prove is a stale part file of ours: other programs' files
+// (named like part files, even like ours; locked with flock or not; read-only; a FIFO, which
+// must not block it) and the run's own inputs stay as they are.
+TEST(OutputFile, TheSweepTouchesOnlyStalePartsOfOurs) {
+    ScratchDir dir;
+    const std::string stale = LeaveStalePart(dir, dir.File("killed.mp3"));
+    ASSERT_FALSE(stale.empty());
+    ASSERT_TRUE(IsPartFileName(fs::path(stale).filename().string()));
+
+    std::vector<std::string> others = {dir.File(".holiday.mp4.part"), dir.File(".dl.iso.part"),
+                                       dir.File(".x.mp3.0123456789abcdef.tolvane-part")};
+    for (const std::string& other : others) {
+        std::ofstream(other) << "another program's";
+    }
+    fs::permissions(dir.File(".dl.iso.part"), fs::perms::owner_read);
+    const std::string fifo = dir.File(".f.mp3.0123456789abcdef.tolvane-part");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    const std::string fifo2 = dir.File(".pipe.part");
+    ASSERT_EQ(::mkfifo(fifo2.c_str(), 0644), 0);
+    others.push_back(fifo);
+    others.push_back(fifo2);
+
+    // Held with flock by another program: left alone, then taken once it is let go.
+    const int held = ::open(stale.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    EXPECT_EQ(RemoveStalePartFiles(dir.Path().string()), 0);
+    EXPECT_TRUE(fs::exists(stale));
+    ::close(held);
+    // One of the run's inputs, whatever its name, is never removed.
+    EXPECT_EQ(RemoveStalePartFiles(dir.Path().string(), {stale}), 0);
+    EXPECT_TRUE(fs::exists(stale));
+
+    EXPECT_EQ(RemoveStalePartFiles(dir.Path().string()), 1);
+    EXPECT_FALSE(fs::exists(stale));
+    for (const std::string& other : others) {
+        EXPECT_TRUE(fs::exists(fs::symlink_status(other))) << other;
+    }
+}
+
+// A part file is never to be found unlocked: a sweep running all the while another run creates
+// and writes its files takes none of them.
+TEST(OutputFile, ASweepNeverTakesAPartFileBeingMade) {
+    ScratchDir dir;
+    std::atomic<bool> done{false};
+    std::atomic<int> taken{0};
+    std::thread sweeper([&] {
+        while (!done.load()) {
+            taken += RemoveStalePartFiles(dir.Path().string());
+        }
+    });
+    int kept = 0;
+    for (int i = 0; i < 300; ++i) {
+        ExclusiveOutputFile file;
+        ASSERT_EQ(file.Create(dir.File("a.wav")), 0);
+        avio_write(file.Io(), reinterpret_cast<const unsigned char*>("whole"), 5);
+        kept += file.Close() == 0 ? 1 : 0;
+    }
+    done = true;
+    sweeper.join();
+    EXPECT_EQ(taken.load(), 0);
+    EXPECT_EQ(kept, 300);
+    EXPECT_EQ(ReadFile(dir.File("a(298).wav")), "whole");
 }
 
 TEST(OutputFile, ReportsAFolderThatCannotBeWritten) {

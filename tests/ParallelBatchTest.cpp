@@ -288,6 +288,14 @@ TEST(ParallelBatch, SegmentsJoinWithoutASeamAndReportAsOneTask) {
             ConvertOnOneLaneThenTwo(out, tone, {codec, 0, rate, 2}, extension);
         EXPECT_EQ(DecodedSamples(outputs[0], 48000), DecodedSamples(outputs[1], 48000))
             << extension;
+        if (codec == AV_CODEC_ID_FLAC) {
+            // STREAMINFO's MD5 of the sound (after "fLaC", the block's header and 18 bytes):
+            // the joined stream's is the one-piece encode's, never left unset.
+            const std::string unset(16, '\0');
+            const std::string one = ReadFile(outputs[0]).substr(26, 16);
+            EXPECT_NE(one, unset);
+            EXPECT_EQ(ReadFile(outputs[1]).substr(26, 16), one) << "the joined FLAC's MD5";
+        }
     }
 
     RunCommand("ffmpeg -nostdin -v error -i " + out.File("tone1.mp3") + " -c copy " +
