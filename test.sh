@@ -31,6 +31,8 @@ build() {  # build DIR CMAKE-OPTIONS... [-- TARGETS...]
 
 scripts/install-deps.sh
 stage "install"
+# No number in the program's code is read or written through the C locale.
+scripts/check-locale-free.sh
 
 build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 stage "build"

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <getopt.h>
+
 #include "AVConvert.h"
 #include "AudioEncoder.h"
 #include "FormatPresets.h"
@@ -50,17 +52,6 @@ std::optional<int> ParseWhole(const std::string& text) {
     }
     return static_cast<int>(*value);
 }
-
-// Options that take a value, by their short and long names.
-struct ValueOption {
-    const char* shortName;
-    const char* longName;
-};
-constexpr ValueOption kValueOptions[] = {
-    {"-o", "--output"}, {"-f", "--format"},      {"-e", "--encoder"}, {"-b", "--bitrate"},
-    {"-r", "--rate"},   {"-c", "--channels"},    {"-s", "--start"},   {"-t", "--end"},
-    {"-j", "--jobs"},   {"-a", "--audio-track"},
-};
 
 std::string ApplyValue(CliOptions& options, const std::string& name, const std::string& value) {
     if (name == "-o") {
@@ -146,146 +137,220 @@ std::optional<int> ParseCliBitRate(const std::string& text) {
         if (!kilo || *kilo <= 0 || *kilo * 1000 > kLargestNumber) {
             return std::nullopt;
         }
-        return static_cast<int>(*kilo * 1000 + 1e-6);
+        // Checked once rounded: "0.0001k" is no bit rate.
+        const auto bits = static_cast<int>(*kilo * 1000 + 1e-6);
+        return bits > 0 ? std::optional<int>(bits) : std::nullopt;
     }
     const auto bits = ParseWhole(text);
     return bits && *bits > 0 ? bits : std::nullopt;
 }
 
+namespace {
+
+// Long options without a short name: values above any character.
+enum LongOnly : int {
+    kSplitChapters = 1000,
+    kSplitAt,
+    kJson,
+    kCoverFromVideo,
+    kSkipExisting,
+    kKeepFolders,
+    kInfo,
+    kLoudness,
+    kReplayGain,
+    kNormalize,
+    kTruePeak,
+    kVersion,
+};
+
+constexpr const char* kShortOptions = "-:o:f:e:b:r:c:s:t:j:a:mqh";
+
+// The option a getopt code stands for, as a person typed it: "-o" or "--true-peak".
+std::string OptionName(int code, const option* longOptions) {
+    if (code > 0 && code < 256) {
+        return std::string("-") + static_cast<char>(code);
+    }
+    for (const option* o = longOptions; o->name != nullptr; ++o) {
+        if (o->val == code) {
+            return std::string("--") + o->name;
+        }
+    }
+    return "?";
+}
+
+// --normalize[=LUFS], --true-peak DB: numbers the same in every locale.
+std::string ApplyLevel(CliOptions& options, bool peak, const char* text) {
+    const std::string value = text != nullptr ? text : "";
+    const std::optional<double> number =
+        text == nullptr ? std::optional<double>(-16.0) : WholeNumber(value);
+    if (!number ||
+        (peak ? (*number < -9.0 || *number > 0.0) : (*number < -70.0 || *number > -5.0))) {
+        return peak ? "bad true-peak ceiling '" + value + "' (-9 to 0 dBTP)"
+                    : "bad loudness '" + value + "' (-70 to -5 LUFS)";
+    }
+    (peak ? options.truePeak : options.normalize.emplace()) = *number;
+    return {};
+}
+
+}  // namespace
+
 CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
+    static constexpr option kLongOptions[] = {
+        {"output", required_argument, nullptr, 'o'},
+        {"format", required_argument, nullptr, 'f'},
+        {"encoder", required_argument, nullptr, 'e'},
+        {"bitrate", required_argument, nullptr, 'b'},
+        {"rate", required_argument, nullptr, 'r'},
+        {"channels", required_argument, nullptr, 'c'},
+        {"start", required_argument, nullptr, 's'},
+        {"end", required_argument, nullptr, 't'},
+        {"jobs", required_argument, nullptr, 'j'},
+        {"audio-track", required_argument, nullptr, 'a'},
+        {"merge", no_argument, nullptr, 'm'},
+        {"quiet", no_argument, nullptr, 'q'},
+        {"help", no_argument, nullptr, 'h'},
+        {"split-chapters", no_argument, nullptr, kSplitChapters},
+        {"split-at", required_argument, nullptr, kSplitAt},
+        {"json", no_argument, nullptr, kJson},
+        {"cover-from-video", optional_argument, nullptr, kCoverFromVideo},
+        {"skip-existing", no_argument, nullptr, kSkipExisting},
+        {"keep-folders", no_argument, nullptr, kKeepFolders},
+        {"info", no_argument, nullptr, kInfo},
+        {"loudness", no_argument, nullptr, kLoudness},
+        {"replaygain", optional_argument, nullptr, kReplayGain},
+        {"normalize", optional_argument, nullptr, kNormalize},
+        {"true-peak", required_argument, nullptr, kTruePeak},
+        {"version", no_argument, nullptr, kVersion},
+        {nullptr, 0, nullptr, 0},
+    };
     CliParse parse;
     CliOptions& options = parse.options;
-    bool onlyFiles = false;
+    // getopt_long as GNU tools use it: "-qj1", "-oDIR", "--opt=value" and "--opt value", "--"
+    // ending the options; options and files in any order. Its state is reset for each parse.
+    std::vector<std::string> copies(arguments.size() + 1);
+    std::vector<char*> argv;
+    copies[0] = "tolvane-cli";
+    argv.push_back(copies[0].data());
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        std::string arg = arguments[i];
-        if (onlyFiles || arg.empty() || arg[0] != '-' || arg == "-") {
-            options.files.push_back(arg);
+        copies[i + 1] = arguments[i];
+        argv.push_back(copies[i + 1].data());
+    }
+    argv.push_back(nullptr);
+    const int argc = static_cast<int>(argv.size()) - 1;
+    optind = 0;  // GNU: start afresh
+    opterr = 0;
+    std::string error;
+    // "-": files come back in their places (code 1) whatever POSIXLY_CORRECT says; ":": a missing
+    // value is told apart from an unknown option.
+    while (error.empty()) {
+        const int code = getopt_long(argc, argv.data(), kShortOptions, kLongOptions, nullptr);
+        if (code == -1) {
+            // Past "--": files, whatever they look like.
+            for (int i = optind; i < argc; ++i) {
+                options.files.emplace_back(argv[static_cast<std::size_t>(i)]);
+            }
+            break;
+        }
+        if (code == 1) {
+            options.files.emplace_back(optarg);
             continue;
         }
-        if (arg == "--") {
-            onlyFiles = true;
-        } else if (arg == "-m" || arg == "--merge") {
-            options.merge = true;
-        } else if (arg == "--split-chapters") {
-            options.splitChapters = true;
-        } else if (arg == "--split-at" || arg.rfind("--split-at=", 0) == 0) {
-            if (arg != "--split-at") {
-                options.splitAt = arg.substr(std::strlen("--split-at="));
-            } else if (i + 1 < arguments.size()) {
-                options.splitAt = arguments[++i];
-            } else {
-                parse.error = "--split-at needs a file of times (- for standard input)";
-                return parse;
-            }
-        } else if (arg == "--json") {
-            options.json = true;
-        } else if (arg == "--cover-from-video") {
-            options.coverFromVideo = true;
-        } else if (arg.rfind("--cover-from-video=", 0) == 0) {
-            const std::string value = arg.substr(std::strlen("--cover-from-video="));
-            const auto seconds = ParseCliTime(value);
-            if (!seconds) {
-                parse.error = "bad time '" + value + "' for --cover-from-video";
-                return parse;
-            }
-            options.coverFromVideo = true;
-            options.coverFromVideoSeconds = *seconds;
-        } else if (arg == "--skip-existing") {
-            options.skipExisting = true;
-        } else if (arg == "--keep-folders") {
-            options.keepFolders = true;
-        } else if (arg == "--info") {
-            options.info = true;
-        } else if (arg == "--loudness") {
-            options.loudness = true;
-        } else if (arg == "--replaygain" || arg == "--replaygain=track") {
-            options.replayGain = JobInput::ReplayGain::Track;
-        } else if (arg == "--replaygain=album") {
-            options.replayGain = JobInput::ReplayGain::Album;
-        } else if (arg == "--normalize" || arg.rfind("--normalize=", 0) == 0 ||
-                   arg == "--true-peak" || arg.rfind("--true-peak=", 0) == 0) {
-            // --normalize[=LUFS], --true-peak DB (or =DB): numbers the same in every locale.
-            const bool peak = arg.rfind("--true-peak", 0) == 0;
-            const std::size_t eq = arg.find('=');
-            std::string value;
-            if (eq != std::string::npos) {
-                value = arg.substr(eq + 1);
-            } else if (peak && i + 1 < arguments.size()) {
-                value = arguments[++i];
-            } else if (peak) {
-                parse.error = "--true-peak needs a level in dBTP";
-                return parse;
-            }
-            const std::optional<double> number =
-                value.empty() ? std::optional<double>(-16.0) : WholeNumber(value);
-            if (!number ||
-                (peak ? (*number < -9.0 || *number > 0.0) : (*number < -70.0 || *number > -5.0))) {
-                parse.error = peak ? "bad true-peak ceiling '" + value + "' (-9 to 0 dBTP)"
-                                   : "bad loudness '" + value + "' (-70 to -5 LUFS)";
-                return parse;
-            }
-            if (peak) {
-                options.truePeak = *number;
-            } else {
-                options.normalize = *number;
-            }
-        } else if (arg == "-q" || arg == "--quiet") {
-            options.quiet = true;
-        } else if (arg == "-h" || arg == "--help") {
-            options.help = true;
-        } else if (arg == "--version") {
-            options.version = true;
-        } else {
-            std::string value;
-            bool hasValue = false;
-            const std::size_t eq = arg.find('=');
-            if (arg.rfind("--", 0) == 0 && eq != std::string::npos) {
-                value = arg.substr(eq + 1);
-                arg = arg.substr(0, eq);
-                hasValue = true;
-            }
-            const auto* option = std::find_if(
-                std::begin(kValueOptions), std::end(kValueOptions),
-                [&arg](const ValueOption& o) { return arg == o.shortName || arg == o.longName; });
-            if (option == std::end(kValueOptions)) {
-                parse.error = "unknown option '" + arg + "'";
-                return parse;
-            }
-            if (!hasValue) {
-                if (i + 1 >= arguments.size()) {
-                    parse.error = "option '" + arg + "' needs a value";
-                    return parse;
+        const std::string value = optarg != nullptr ? optarg : "";
+        switch (code) {
+            case '?':
+                error = optopt != 0
+                            ? std::string("unknown option '-") + static_cast<char>(optopt) + "'"
+                            : "unknown option '" +
+                                  std::string(argv[static_cast<std::size_t>(optind) - 1]) + "'";
+                break;
+            case ':':
+                error = "option '" + OptionName(optopt, kLongOptions) + "' needs a value";
+                if (optopt == kSplitAt) {
+                    error = "--split-at needs a file of times (- for standard input)";
+                } else if (optopt == kTruePeak) {
+                    error = "--true-peak needs a level in dBTP";
                 }
-                value = arguments[++i];
-            }
-            parse.error = ApplyValue(options, option->shortName, value);
-            if (!parse.error.empty()) {
-                return parse;
-            }
+                break;
+            case 'm':
+                options.merge = true;
+                break;
+            case 'q':
+                options.quiet = true;
+                break;
+            case 'h':
+                options.help = true;
+                break;
+            case kVersion:
+                options.version = true;
+                break;
+            case kSplitChapters:
+                options.splitChapters = true;
+                break;
+            case kSplitAt:
+                options.splitAt = value;
+                break;
+            case kJson:
+                options.json = true;
+                break;
+            case kSkipExisting:
+                options.skipExisting = true;
+                break;
+            case kKeepFolders:
+                options.keepFolders = true;
+                break;
+            case kInfo:
+                options.info = true;
+                break;
+            case kLoudness:
+                options.loudness = true;
+                break;
+            case kCoverFromVideo:
+                options.coverFromVideo = true;
+                if (optarg != nullptr) {
+                    const auto seconds = ParseCliTime(value);
+                    if (!seconds) {
+                        error = "bad time '" + value + "' for --cover-from-video";
+                    } else {
+                        options.coverFromVideoSeconds = *seconds;
+                    }
+                }
+                break;
+            case kReplayGain:
+                if (optarg == nullptr || value == "track") {
+                    options.replayGain = JobInput::ReplayGain::Track;
+                } else if (value == "album") {
+                    options.replayGain = JobInput::ReplayGain::Album;
+                } else {
+                    error = "bad --replaygain '" + value + "' (track or album)";
+                }
+                break;
+            case kNormalize:
+            case kTruePeak:
+                error = ApplyLevel(options, code == kTruePeak, optarg);
+                break;
+            default:
+                error = ApplyValue(options, OptionName(code, kLongOptions), value);
+                break;
         }
+    }
+    parse.error = error;
+    if (!parse.error.empty()) {
+        return parse;
     }
     if (!options.help && !options.version && options.files.empty()) {
         parse.error = "no input files";
     } else if (options.start && options.end && *options.end <= *options.start) {
         parse.error = "the end time must come after the start time";
-    } else if (options.normalize && options.format &&
-               (*options.format == "copy" || *options.format == "original")) {
-        parse.error = "a copy keeps the sound as it is: --normalize needs a format to convert to";
-    } else if (options.normalize && options.replayGain != JobInput::ReplayGain::Off) {
-        parse.error = "--normalize changes the sound, --replaygain tags it: one or the other";
-    } else if (options.merge && options.replayGain != JobInput::ReplayGain::Off) {
-        parse.error = "--replaygain tags files one by one; it does not go with --merge";
     } else if (options.loudness && !options.info) {
         parse.error = "--loudness goes with --info";
-    } else if ((options.splitChapters || options.splitAt) &&
-               (options.merge || options.start || options.end)) {
-        parse.error = "a split makes a file of each part; it does not go with --merge, -s or -t";
     } else if (options.splitChapters && options.splitAt) {
         parse.error = "split at the chapters or at a list of times, not both";
     } else if (options.merge && options.allSoundTracks) {
         parse.error = "-a all writes a file per sound track; it does not go with --merge";
     } else if (options.merge && options.skipExisting) {
         parse.error = "--skip-existing works file by file; it does not go with --merge";
+    } else if ((options.splitChapters || options.splitAt) && (options.start || options.end)) {
+        parse.error = "a split makes a file of each part; it does not go with -s or -t";
     }
     return parse;
 }

@@ -461,8 +461,19 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         return kCliBadUsage;
     }
     {
-        // An encoder and a container that cannot go together stop the run before anything is
-        // made, the output folder included.
+        // Choices, or an encoder and a container, that cannot go together stop the run before
+        // anything is made, the output folder included.
+        tolvane::RunChoices choices;
+        choices.copy = profile.copySound;
+        choices.merge = options.merge;
+        choices.split = options.splitChapters || options.splitAt.has_value();
+        choices.clipped = options.start.has_value() || options.end.has_value();
+        choices.normalize = options.normalize.has_value();
+        choices.replayGain = options.replayGain;
+        if (const std::string refusal = tolvane::ChoicesRefusal(choices); !refusal.empty()) {
+            std::fprintf(err, "tolvane-cli: %s\nTry 'tolvane-cli --help'.\n", refusal.c_str());
+            return kCliBadUsage;
+        }
         const std::string refusal = tolvane::ProfileRefusal(profile.settings, profile.entryText);
         if (!refusal.empty()) {
             std::fprintf(err, "tolvane-cli: %s\n", refusal.c_str());

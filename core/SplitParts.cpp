@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -85,6 +86,17 @@ void AddPart(SplitParse& parse, double start, const std::string& title, double l
 
 }  // namespace
 
+namespace {
+
+// Digits (checked before) as a number, read the same in every locale.
+double Number(const std::string& digits) {
+    double value = 0.0;
+    std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    return value;
+}
+
+}  // namespace
+
 double ParseSplitTime(const std::string& raw) {
     const std::string text = Trim(raw);
     std::string clock = text;
@@ -94,7 +106,7 @@ double ParseSplitTime(const std::string& raw) {
         if (!AllDigits(decimals, 1, 3)) {
             return -1.0;
         }
-        fraction = std::stod("0." + decimals);
+        fraction = Number("0." + decimals);
         clock = text.substr(0, dot);
     }
     std::vector<std::string> fields;
@@ -106,16 +118,16 @@ double ParseSplitTime(const std::string& raw) {
         return -1.0;
     }
     if (fields.size() == 1) {
-        return AllDigits(fields[0], 1, 9) ? std::stod(fields[0]) + fraction : -1.0;
+        return AllDigits(fields[0], 1, 9) ? Number(fields[0]) + fraction : -1.0;
     }
     if (fields.size() > 3 || !AllDigits(fields.back(), 2, 2) ||
         !AllDigits(fields[fields.size() - 2], 1, fields.size() == 3 ? 2 : 4) ||
         (fields.size() == 3 && !AllDigits(fields[0], 1, 4))) {
         return -1.0;
     }
-    const double seconds = std::stod(fields.back());
-    const double minutes = std::stod(fields[fields.size() - 2]);
-    const double hours = fields.size() == 3 ? std::stod(fields[0]) : 0.0;
+    const double seconds = Number(fields.back());
+    const double minutes = Number(fields[fields.size() - 2]);
+    const double hours = fields.size() == 3 ? Number(fields[0]) : 0.0;
     if (seconds >= 60.0 || (fields.size() == 3 && minutes >= 60.0)) {
         return -1.0;
     }

@@ -227,12 +227,16 @@ void EntryContext::AddReplayGain() {
             patch.albumPeak = album.peak;
         }
     }
-    m_output.SetBeforeClose(
-        [kind, patch](ExclusiveOutputFile& file, double seconds, std::string& failure) {
-            GainPatch measured = patch;
-            measured.soundSeconds = seconds;
-            return PatchTrackReplayGain(file, kind, measured, failure);
-        });
+    // Measured as it is written, on a core of its own; read again only where that failed.
+    m_output.MeasureWrittenSound(patch.stop);
+    m_output.SetBeforeClose([kind, patch](ExclusiveOutputFile& file,
+                                          const OutputMedia::Written& written,
+                                          std::string& failure) {
+        GainPatch measured = patch;
+        measured.soundSeconds = written.soundSeconds;
+        measured.measured = written.loudness;
+        return PatchTrackReplayGain(file, kind, measured, failure);
+    });
 }
 
 bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {

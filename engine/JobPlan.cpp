@@ -4,6 +4,41 @@
 
 namespace tolvane {
 
+RunChoices ChoicesOf(const JobPlan& plan) {
+    RunChoices choices;
+    choices.merge = plan.merge;
+    choices.normalize = plan.normalize;
+    choices.replayGain = plan.replayGain;
+    for (const PlannedTask& task : plan.tasks) {
+        if (task.source.empty()) {
+            continue;
+        }
+        choices.copy = choices.copy || task.kind == TaskKind::Copy;
+        choices.split = choices.split || !task.tags.track.empty();
+    }
+    return choices;
+}
+
+std::string ChoicesRefusal(const RunChoices& c) {
+    if (c.copy && c.normalize) {
+        return "a copy keeps the sound as it is: it cannot be brought to a loudness (choose a "
+               "format to convert to)";
+    }
+    if (c.normalize && c.replayGain != JobInput::ReplayGain::Off) {
+        return "normalising changes the sound, ReplayGain tags it: one or the other";
+    }
+    if (c.merge && c.replayGain != JobInput::ReplayGain::Off) {
+        return "ReplayGain tags files one by one; it does not go with a merge";
+    }
+    if (c.merge && c.split) {
+        return "a split makes a file of each part; it does not go with a merge";
+    }
+    if (c.merge && c.clipped) {
+        return "a merge takes every file whole; a clip start or end does not go with it";
+    }
+    return {};
+}
+
 bool ApplyPlan(const JobPlan& plan, AVConvert& job) {
     const auto count = static_cast<int>(std::min<std::size_t>(plan.tasks.size(), INT32_MAX));
     if (!job.ResetTasks(count)) {

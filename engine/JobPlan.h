@@ -36,6 +36,23 @@ struct JobPlan final {
     PreviewSink* preview = nullptr;
 };
 
+// What a run is asked to do, as far as the rules of what goes together care.
+struct RunChoices final {
+    bool copy = false;     // the sound copied as it is
+    bool merge = false;    // one output for all
+    bool split = false;    // files in parts
+    bool clipped = false;  // one clip for every file (a merge takes every file whole)
+    bool normalize = false;
+    JobInput::ReplayGain replayGain = JobInput::ReplayGain::Off;
+};
+
+// The choices of `plan` (a split: a task tagged as a part of a recording).
+RunChoices ChoicesOf(const JobPlan& plan);
+
+// Why these choices cannot run together, empty when they can: every such rule, for the window
+// and the command line alike.
+std::string ChoicesRefusal(const RunChoices& choices);
+
 // Fills `job` for a run of `plan`: the task table, the settings, and every counter and status as
 // before a start. False, with the job's task table empty, when the plan holds more tasks than a
 // job can (kMaxTasks). Never while a worker runs on `job`.

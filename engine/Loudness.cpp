@@ -217,6 +217,60 @@ LoudnessFacts MeasureLoudnessInParts(const std::string& path, int soundTrack, do
     return all;
 }
 
+struct LoudnessSum::State {
+    StatePtr state;
+    int channels = 0;
+    int rate = 0;
+};
+
+LoudnessSum::LoudnessSum() : m_state(std::make_unique<State>()) {}
+
+LoudnessSum::~LoudnessSum() = default;
+
+bool LoudnessSum::Add(const float* samples, int frames, int channels, int rate) {
+    State& s = *m_state;
+    if (!s.state) {
+        s.state.reset(ebur128_init(static_cast<unsigned>(channels),
+                                   static_cast<unsigned long>(rate),
+                                   EBUR128_MODE_I | EBUR128_MODE_SAMPLE_PEAK));
+    } else if (channels != s.channels || rate != s.rate) {
+        // A change of format midway: measured from here with new filters (rare).
+        if (ebur128_change_parameters(s.state.get(), static_cast<unsigned>(channels),
+                                      static_cast<unsigned long>(rate)) != EBUR128_SUCCESS) {
+            return false;
+        }
+    }
+    if (!s.state) {
+        return false;
+    }
+    s.channels = channels;
+    s.rate = rate;
+    return frames <= 0 ||
+           ebur128_add_frames_float(s.state.get(), samples, static_cast<std::size_t>(frames)) ==
+               EBUR128_SUCCESS;
+}
+
+LoudnessFacts LoudnessSum::Facts() const {
+    LoudnessFacts facts;
+    const State& s = *m_state;
+    if (!s.state) {
+        facts.failure = "no sound to measure";
+        return facts;
+    }
+    double value = 0.0;
+    facts.integrated =
+        ebur128_loudness_global(s.state.get(), &value) == EBUR128_SUCCESS ? value : -HUGE_VAL;
+    facts.truePeak = -HUGE_VAL;
+    for (int c = 0; c < s.channels; ++c) {
+        if (ebur128_sample_peak(s.state.get(), static_cast<unsigned>(c), &value) ==
+            EBUR128_SUCCESS) {
+            facts.samplePeak = std::max(facts.samplePeak, value);
+        }
+    }
+    facts.measured = true;
+    return facts;
+}
+
 double LoudnessWithGain(const LoudnessFacts& facts, double gainDb) {
     // BS.1770-4: blocks above -70 LUFS, then those above the mean of these less 10 LU.
     const auto mean = [&](double gate) {

@@ -4,6 +4,7 @@
 // loudness range and true peak, from the sound alone.
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,23 @@ LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double st
 LoudnessFacts MeasureLoudnessInParts(const std::string& path, int soundTrack, double start,
                                      double length, bool toEnd, double spanLength,
                                      const std::atomic<bool>* stop, int parts);
+
+// Integrated loudness and sample peak of sound handed in block by block (interleaved floats).
+class LoudnessSum final {
+public:
+    LoudnessSum();
+    LoudnessSum(const LoudnessSum&) = delete;
+    LoudnessSum& operator=(const LoudnessSum&) = delete;
+    ~LoudnessSum();
+    // False when the sound cannot be measured (a library failure).
+    bool Add(const float* samples, int frames, int channels, int rate);
+    // The facts so far (not measured when nothing was added).
+    LoudnessFacts Facts() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
 
 // ReplayGain 2.0 (reference -18 LUFS): the gain ("-3.21 dB") and the peak ("0.912011", of full
 // scale) of measured sound; an empty gain for silence.

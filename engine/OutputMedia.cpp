@@ -168,6 +168,13 @@ int OutputMedia::WritePacket(AVPacket* packet, StreamTrack& track) {
         track.lastDts = packet->dts;
         track.endDts = packet->dts + std::max<std::int64_t>(packet->duration, 1);
     }
+    if (m_measure && &track == &audio && track.stream != nullptr) {
+        if (!m_meter) {
+            m_meter = std::make_unique<PacketLoudness>(*track.stream->codecpar,
+                                                       track.stream->time_base, m_measureStop);
+        }
+        m_meter->Add(*packet);
+    }
     // The muxer takes the packet's reference whatever the result.
     return av_interleaved_write_frame(m_context.get(), packet);
 }
@@ -180,12 +187,18 @@ int OutputMedia::Finish(std::string* failure) {
         if (result >= 0 && m_beforeClose) {
             avio_flush(m_context->pb);
             const AVStream* sound = audio.stream;
-            const double seconds =
+            Written written;
+            written.soundSeconds =
                 sound != nullptr && audio.endDts != AV_NOPTS_VALUE
                     ? static_cast<double>(audio.endDts) * av_q2d(sound->time_base)
                     : 0.0;
+            LoudnessFacts loudness;
+            if (m_meter) {
+                loudness = m_meter->Finish();
+                written.loudness = &loudness;
+            }
             std::string why;
-            result = m_beforeClose(m_file, seconds, why);
+            result = m_beforeClose(m_file, written, why);
             if (result < 0) {
                 if (failure != nullptr) {
                     *failure = why;

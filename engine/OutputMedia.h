@@ -4,11 +4,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "FFmpegHandles.h"
 #include "OutputFile.h"
 #include "OutputTags.h"
+#include "PacketLoudness.h"
 
 namespace tolvane {
 
@@ -74,12 +76,22 @@ public:
     // Writes the trailer and closes the file. Returns 0 or the first error; `failure` gets
     // the before-close step's reason when that failed.
     int Finish(std::string* failure = nullptr);
-    // Runs once the trailer is written and before the file gets its name, with how many
-    // seconds of sound were written: it may read the part file and overwrite bytes in it (see
-    // ExclusiveOutputFile::Overwrite). A negative result (AVERROR_EXIT: stopped) keeps the file
-    // from its name; `failure` says why.
+    // Measures the loudness of the sound as it is written (see PacketLoudness), for the
+    // before-close step. Before the first packet.
+    void MeasureWrittenSound(const std::atomic<bool>* stop) {
+        m_measure = true;
+        m_measureStop = stop;
+    }
+    // What was written, as the before-close step sees it.
+    struct Written final {
+        double soundSeconds = 0.0;
+        const LoudnessFacts* loudness = nullptr;  // null: not measured while written
+    };
+    // Runs once the trailer is written and before the file gets its name: it may read the part
+    // file and overwrite bytes in it (see ExclusiveOutputFile::Overwrite). A negative result
+    // (AVERROR_EXIT: stopped) keeps the file from its name; `failure` says why.
     using BeforeClose =
-        std::function<int(ExclusiveOutputFile& file, double soundSeconds, std::string& failure)>;
+        std::function<int(ExclusiveOutputFile& file, const Written& written, std::string& failure)>;
     void SetBeforeClose(BeforeClose beforeClose) { m_beforeClose = std::move(beforeClose); }
     // Closes the file without a trailer and removes it: the task failed or wrote nothing.
     void Discard();
@@ -93,6 +105,9 @@ private:
     int WriteCover();
 
     BeforeClose m_beforeClose;
+    bool m_measure = false;
+    const std::atomic<bool>* m_measureStop = nullptr;
+    std::unique_ptr<PacketLoudness> m_meter;  // made at the first packet of sound
     std::function<int(AVPacket&)> m_audioSink;
     LogSubject m_log;  // outlives m_context, whose lines it names
     OutputContextPtr m_context;

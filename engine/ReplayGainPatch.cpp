@@ -839,8 +839,11 @@ int PatchTrackReplayGain(ExclusiveOutputFile& file, GainTags tags, const GainPat
                 return AVERROR_INVALIDDATA;
             }
         }
-        const LoudnessFacts facts = MeasureLoudnessInParts(
-            file.PartPath(), 0, 0.0, 0.0, true, patch.soundSeconds, patch.stop, patch.parts);
+        const bool measured = patch.measured != nullptr && patch.measured->measured;
+        const LoudnessFacts facts =
+            measured ? *patch.measured
+                     : MeasureLoudnessInParts(file.PartPath(), 0, 0.0, 0.0, true,
+                                              patch.soundSeconds, patch.stop, patch.parts);
         if (patch.stop != nullptr && patch.stop->load(std::memory_order_relaxed)) {
             return AVERROR_EXIT;
         }

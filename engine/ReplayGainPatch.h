@@ -12,6 +12,7 @@
 #include <atomic>
 #include <string>
 
+#include "Loudness.h"
 #include "OutputFile.h"
 
 extern "C" {
@@ -41,11 +42,15 @@ struct GainPatch final {
     std::string albumGain;  // empty: no album tags (or already in the header)
     std::string albumPeak;
     double soundSeconds = 0.0;  // about how long the written sound is: places the parts
-    int parts = 1;              // threads to measure on
+    // The written sound's loudness as measured while it was written; null or not measured:
+    // the file is read again, in parts.
+    const LoudnessFacts* measured = nullptr;
+    int parts = 1;  // threads to measure on
     const std::atomic<bool>* stop = nullptr;
 };
 
-// Measures the written file (in parts, on threads of their own) and writes its track gain and
+// Measures the written file (unless it was measured while written: in parts, on threads of
+// their own) and writes its track gain and
 // peak (the sample peak) in place of the placeholders, or as MP4 atoms with the album's. Returns
 // 0, AVERROR_EXIT when stopped, or another AVERROR with `failure` saying why (no placeholder
 // where the container keeps it, a measure that failed, a write that fell short): the file must

@@ -8,6 +8,38 @@ extern "C" {
 
 namespace tolvane {
 
+FloatSamples::~FloatSamples() {
+    av_channel_layout_uninit(&m_layout);
+}
+
+int FloatSamples::Convert(const AVFrame& frame) {
+    if (!m_converter || m_rate != frame.sample_rate || m_format != frame.format ||
+        av_channel_layout_compare(&m_layout, &frame.ch_layout) != 0) {
+        av_channel_layout_uninit(&m_layout);
+        m_converter.reset();
+        m_format = -1;
+        if (av_channel_layout_copy(&m_layout, &frame.ch_layout) < 0) {
+            return AVERROR(ENOMEM);
+        }
+        SwrContext* raw = nullptr;
+        if (swr_alloc_set_opts2(&raw, &m_layout, AV_SAMPLE_FMT_FLT, frame.sample_rate, &m_layout,
+                                static_cast<AVSampleFormat>(frame.format), frame.sample_rate, 0,
+                                nullptr) < 0 ||
+            swr_init(raw) < 0) {
+            swr_free(&raw);
+            return AVERROR(EINVAL);
+        }
+        m_converter.reset(raw);
+        m_rate = frame.sample_rate;
+        m_format = frame.format;
+    }
+    m_samples.resize(static_cast<std::size_t>(frame.nb_samples + 64) *
+                     static_cast<std::size_t>(frame.ch_layout.nb_channels));
+    auto* out = reinterpret_cast<std::uint8_t*>(m_samples.data());
+    return swr_convert(m_converter.get(), &out, frame.nb_samples + 64,
+                       const_cast<const std::uint8_t**>(frame.extended_data), frame.nb_samples);
+}
+
 int ReadSound(const std::string& path, int soundTrack, const SoundOpened& opened,
               const SoundBlock& block, const std::atomic<bool>* stop) {
     SourceMedia source;
@@ -35,16 +67,12 @@ int ReadSound(const std::string& path, int soundTrack, const SoundOpened& opened
     const double origin = input->start_time != AV_NOPTS_VALUE
                               ? static_cast<double>(input->start_time) / AV_TIME_BASE
                               : 0.0;
-    SwrPtr converter;
-    AVChannelLayout layout{};  // what the converter was made for
-    int converterRate = 0;
-    int converterFormat = -1;
+    FloatSamples floats;
     PacketPtr packet(av_packet_alloc());
     FramePtr frame(av_frame_alloc());
     if (!packet || !frame) {
         return AVERROR(ENOMEM);
     }
-    std::vector<float> samples;
     int ret = 0;
     bool ending = false;
     while (!ending && (stop == nullptr || !stop->load(std::memory_order_acquire))) {
@@ -62,37 +90,16 @@ int ReadSound(const std::string& path, int soundTrack, const SoundOpened& opened
         double seekTo = -1.0;
         while (!ending && avcodec_receive_frame(decoder, frame.get()) >= 0) {
             const int channels = frame->ch_layout.nb_channels;
-            if (!converter || converterRate != frame->sample_rate ||
-                converterFormat != frame->format ||
-                av_channel_layout_compare(&layout, &frame->ch_layout) != 0) {
-                av_channel_layout_uninit(&layout);
-                av_channel_layout_copy(&layout, &frame->ch_layout);
-                converterRate = frame->sample_rate;
-                converterFormat = frame->format;
-                SwrContext* raw = nullptr;
-                if (swr_alloc_set_opts2(&raw, &frame->ch_layout, AV_SAMPLE_FMT_FLT,
-                                        frame->sample_rate, &frame->ch_layout,
-                                        static_cast<AVSampleFormat>(frame->format),
-                                        frame->sample_rate, 0, nullptr) < 0 ||
-                    swr_init(raw) < 0) {
-                    swr_free(&raw);
-                    av_channel_layout_uninit(&layout);
-                    return AVERROR(EINVAL);
-                }
-                converter.reset(raw);
+            const int got = floats.Convert(*frame);
+            if (got < 0) {
+                return got;
             }
-            samples.resize(static_cast<std::size_t>(frame->nb_samples + 64) *
-                           static_cast<std::size_t>(channels));
-            auto* out = reinterpret_cast<std::uint8_t*>(samples.data());
-            const int got = swr_convert(converter.get(), &out, frame->nb_samples + 64,
-                                        const_cast<const std::uint8_t**>(frame->extended_data),
-                                        frame->nb_samples);
             const std::int64_t pts = frame->best_effort_timestamp;
             const double start =
                 pts != AV_NOPTS_VALUE ? pts * av_q2d(stream->time_base) - origin : -1.0;
             if (got > 0 && frame->sample_rate > 0) {
                 const SoundReadStep step =
-                    block(samples.data(), got, channels, frame->sample_rate, start);
+                    block(floats.Data(), got, channels, frame->sample_rate, start);
                 ending = step.stop;
                 seekTo = step.seekTo;
             }
@@ -105,7 +112,6 @@ int ReadSound(const std::string& path, int soundTrack, const SoundOpened& opened
             avcodec_flush_buffers(decoder);
         }
     }
-    av_channel_layout_uninit(&layout);
     return ret;
 }
 

@@ -7,10 +7,31 @@
 #include <atomic>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "FFmpegHandles.h"
 
 namespace tolvane {
+
+// Turns decoded frames of any sample format into interleaved floats, its converter made anew
+// when the frames' format changes.
+class FloatSamples final {
+public:
+    FloatSamples() = default;
+    FloatSamples(const FloatSamples&) = delete;
+    FloatSamples& operator=(const FloatSamples&) = delete;
+    ~FloatSamples();
+    // Converts `frame`; returns the frames now in Data(), or a negative AVERROR.
+    int Convert(const AVFrame& frame);
+    const float* Data() const { return m_samples.data(); }
+
+private:
+    SwrPtr m_converter;
+    AVChannelLayout m_layout{};  // what the converter was made for
+    int m_rate = 0;
+    int m_format = -1;
+    std::vector<float> m_samples;
+};
 
 // What the reader does after a block: go on, jump to a place (seconds from the file's start),
 // or end.

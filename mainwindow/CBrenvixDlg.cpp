@@ -87,8 +87,9 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
     m_volumeSlider->ApplySkin(300, 299, 0, 100000, 30000);
 
     SetUpTaskList();
-    SetUpOutputControls();
+    // The start-up values first: the output controls then put back what was remembered.
     ApplyStartupValues(m_settings);
+    SetUpOutputControls();
 
     m_transport = new PreviewTransport(
         {Button(ids::kPlay), Button(ids::kStop), m_positionSlider, m_previewFrame},

@@ -65,13 +65,6 @@ void CBrenvixDlg::StartRun(bool merge) {
             this, QStringLiteral("A run holds at most %1 files.").arg(AVConvert::kMaxTasks));
         return;
     }
-    if (CopiesOriginalAudio() && m_settings.loudnessTarget != 0.0) {
-        m_services.messages->Show(
-            this,
-            "The original sound is copied as it is: it cannot be brought to a loudness. "
-            "Choose a format to convert to, or set Loudness to \"As recorded\" in Setting.");
-        return;
-    }
     {
         // Settings that no file could be written with are said once, before the run.
         const std::string refusal =
@@ -119,6 +112,19 @@ void CBrenvixDlg::StartRun(bool merge) {
         }
         task.output = *output;
         ApplyRowPart(row, task);
+    }
+    if (const std::string refusal = tolvane::ChoicesRefusal(tolvane::ChoicesOf(plan));
+        !refusal.empty()) {
+        // The copy and a loudness: the window says which choice to change.
+        const bool loudness = plan.normalize && kind == TaskKind::Copy;
+        m_services.messages->Show(
+            this, loudness ? QStringLiteral(
+                                 "The original sound is copied as it is: it cannot be brought to "
+                                 "a loudness. Choose a format to convert to, or set Loudness to "
+                                 "\"As recorded\" in Setting.")
+                           : QStringLiteral("These choices cannot go together: %1.")
+                                 .arg(QString::fromStdString(refusal)));
+        return;
     }
     AVConvert& job = SharedJob();
     tolvane::ApplyPlan(plan, job);

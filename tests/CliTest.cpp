@@ -64,6 +64,33 @@ TEST(CliArguments, TimesAndBitRates) {
     EXPECT_FALSE(ParseCliBitRate("0"));
 }
 
+// The options as GNU tools take them: short options combined and with attached values, "--opt
+// value" and "--opt=value", "--" ending the options, options after files.
+TEST(CliArguments, OptionsAsGnuToolsTakeThem) {
+    CliParse parse = ParseCliArguments({"-qj1", "-oDIR", "-fwav", "a.mp4", "--rate=22050",
+                                        "--channels", "1", "--", "-b.mp4", "--json"});
+    ASSERT_EQ(parse.error, "");
+    EXPECT_TRUE(parse.options.quiet);
+    EXPECT_EQ(parse.options.jobs, 1);
+    EXPECT_EQ(parse.options.outputFolder, "DIR");
+    EXPECT_EQ(parse.options.format, "wav");
+    EXPECT_EQ(parse.options.sampleRate, 22050);
+    EXPECT_EQ(parse.options.channels, 1);
+    EXPECT_FALSE(parse.options.json) << "after --, a file";
+    EXPECT_EQ(parse.options.files, (std::vector<std::string>{"a.mp4", "-b.mp4", "--json"}));
+    parse = ParseCliArguments({"--normalize", "a.mp4", "--true-peak", "-2", "--replaygain=album",
+                               "-", "--cover-from-video=0:05"});
+    ASSERT_EQ(parse.error, "");
+    EXPECT_EQ(parse.options.normalize, -16.0);
+    EXPECT_EQ(parse.options.truePeak, -2.0);
+    EXPECT_EQ(parse.options.replayGain, JobInput::ReplayGain::Album);
+    EXPECT_EQ(parse.options.coverFromVideoSeconds, 5.0);
+    EXPECT_EQ(parse.options.files, (std::vector<std::string>{"a.mp4", "-"}));
+    EXPECT_NE(ParseCliArguments({"-qx", "a.mp4"}).error.find("'-x'"), std::string::npos);
+    EXPECT_NE(ParseCliArguments({"a.mp4", "-o"}).error.find("needs a value"), std::string::npos);
+    EXPECT_FALSE(ParseCliBitRate("0.0001k")) << "refused once rounded, not before";
+}
+
 TEST(CliArguments, ProfilesFollowTheWindowsRules) {
     std::string error;
     CliOptions options;
@@ -451,6 +478,11 @@ TEST(Cli, BadUsageExitsWithTwo) {
                            "--true-peak 5 a.mp4",
                            "--loudness a.mp4",
                            "--split-chapters -m a.mp4 b.mp4",
+                           "-f COPY --normalize a.mp4",
+                           "-f Original --normalize=-20 a.mp4",
+                           "-m -s 1 -t 2 a.mp4 b.mp4",
+                           "-b 0.0001k a.mp4",
+                           "--replaygain=loud a.mp4",
                            "-o"};
     for (const char* arguments : cases) {
         const CliResult r = Cli(arguments);
