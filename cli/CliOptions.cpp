@@ -493,7 +493,7 @@ Extracts the sound track of video files into audio files.
       --true-peak DB    the ceiling of --normalize (default -1 dBTP)
       --replaygain[=track|album]
                         leave the sound as it is and tag each output with its ReplayGain
-                        2.0 gain and peak (MP3, OGG, FLAC, M4A; also copies); album: the gain of
+                        2.0 gain and peak (MP3, OGG, FLAC, WMA, M4A; also copies); album: the gain of
                         all the run's outputs together as well
       --loudness        with --info: the loudness of the chosen sound track (-a; all of them
                         with -a all) by EBU R128: LUFS, loudness range and true peak
@@ -504,9 +504,9 @@ Extracts the sound track of video files into audio files.
 
 An existing file is never overwritten: "name(0).ext", "name(1).ext"... are used instead.
 Status lines come as files finish: "Completed", "Failure", "Stopped" or "Skipped", the file
-and what was written; a failure adds the reason. Outputs are written as hidden ".NAME.part"
-files and get their names only when whole, so a killed run leaves no file that looks finished
-(the next run into the folder removes what it left). With --skip-existing, a file cut short by
+and what was written; a failure adds the reason. Outputs are written as hidden
+".NAME.*.tolvane-part" files and get their names only when whole, so a killed run leaves no file
+that looks finished (the next run into the folder removes what it left, and nothing else). With --skip-existing, a file cut short by
 an interrupt is removed, so that the next run makes it whole.
 Exit status: 0 every file converted (or skipped), 1 a file failed or the run was interrupted,
 2 bad usage.

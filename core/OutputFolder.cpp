@@ -68,19 +68,46 @@ fs::path HomeFolder() {
     return home != nullptr ? fs::path(home) : fs::temp_directory_path();
 }
 
+fs::path ConfigFolder() {
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    return (config != nullptr && *config != '\0') ? fs::path(config) : HomeFolder() / ".config";
+}
+
 }  // namespace
 
 ProfileLocations LocateProfile(const fs::path& programFolder) {
     if (Writable(programFolder)) {
         return {programFolder / "bin" / "Path_Registration.ini", programFolder / "OutPut"};
     }
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    const fs::path configFolder =
-        (config != nullptr && *config != '\0') ? fs::path(config) : HomeFolder() / ".config";
-    const char* music = std::getenv("XDG_MUSIC_DIR");
-    const fs::path musicFolder =
-        (music != nullptr && *music != '\0') ? fs::path(music) : HomeFolder() / "Music";
-    return {configFolder / "tolvane" / "Path_Registration.ini", musicFolder};
+    return {ConfigFolder() / "tolvane" / "Path_Registration.ini", UserMusicFolder()};
+}
+
+fs::path UserMusicFolder() {
+    if (const char* music = std::getenv("XDG_MUSIC_DIR"); music != nullptr && *music != '\0') {
+        return music;
+    }
+    // XDG_MUSIC_DIR="$HOME/Musik" in the file the desktop writes (xdg-user-dirs-update).
+    for (const std::string& raw : ReadLines(ConfigFolder() / "user-dirs.dirs")) {
+        const std::string line(Trim(raw));
+        constexpr std::string_view kKey = "XDG_MUSIC_DIR=";
+        if (line.rfind(kKey, 0) != 0) {
+            continue;
+        }
+        std::string value = line.substr(kKey.size());
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+            value = value.substr(1, value.size() - 2);
+        }
+        constexpr std::string_view kHome = "$HOME";
+        if (value.rfind(kHome, 0) == 0 &&
+            (value.size() == kHome.size() || value[kHome.size()] == '/')) {
+            const std::string rest = value.substr(kHome.size());
+            return rest.empty() || rest == "/" ? HomeFolder() : HomeFolder() / rest.substr(1);
+        }
+        if (!value.empty() && value.front() == '/') {
+            return value;
+        }
+    }
+    return HomeFolder() / "Music";
 }
 
 std::string ReadRememberedFolder(const fs::path& settingsFile) {

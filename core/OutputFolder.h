@@ -21,6 +21,10 @@ struct ProfileLocations {
 };
 ProfileLocations LocateProfile(const std::filesystem::path& programFolder);
 
+// The user's music folder as `xdg-user-dir MUSIC` finds it: XDG_MUSIC_DIR when set, else the
+// one named in $XDG_CONFIG_HOME/user-dirs.dirs (a path from "$HOME/" or "/"), else ~/Music.
+std::filesystem::path UserMusicFolder();
+
 // Reads key "path" (any case) of section "Info"; a missing file, section or key reads as "".
 std::string ReadRememberedFolder(const std::filesystem::path& settingsFile);
 

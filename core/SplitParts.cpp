@@ -56,7 +56,14 @@ std::string WithoutSeparator(std::string text, bool atEnd) {
 }
 
 // Ends each part where the next starts, the last at the end of the sound.
-void CloseParts(std::vector<SplitPart>& parts, double length) {
+void CloseParts(SplitParse& parse, double length) {
+    std::vector<SplitPart>& parts = parse.parts;
+    // A list whose first time is after the start leaves the sound before it out: said, as the
+    // parts start where the list says.
+    if (!parts.empty() && parts.front().start > 0.0) {
+        parse.problems.push_back("the sound before " + Clock(parts.front().start) +
+                                 " (the first time) is in no part");
+    }
     for (std::size_t i = 0; i < parts.size(); ++i) {
         if (i + 1 < parts.size()) {
             parts[i].end = parts[i + 1].start;
@@ -208,7 +215,7 @@ SplitParse ParseTimeList(const std::string& text, double length) {
         }
         AddPart(parse, start, IsSeparator(title) ? std::string() : title, length, where);
     }
-    CloseParts(parse.parts, length);
+    CloseParts(parse, length);
     return parse;
 }
 
@@ -218,6 +225,7 @@ SplitParse ParseCueSheet(const std::string& text, double length) {
     std::string title;
     int number = 0;
     bool inTrack = false;
+    int files = 0;
     for (std::string raw; std::getline(lines, raw);) {
         ++number;
         std::stringstream words(Trim(raw));
@@ -225,6 +233,14 @@ SplitParse ParseCueSheet(const std::string& text, double length) {
         words >> keyword;
         for (char& c : keyword) {
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+        if (keyword == "FILE" && ++files > 1) {
+            // Times count from the start of their own FILE: a sheet of several recordings
+            // cannot split one of them.
+            parse.parts.clear();
+            parse.problems = {"line " + std::to_string(number) +
+                              ": several FILE entries: one sheet per recording"};
+            return parse;
         }
         if (keyword == "TRACK") {
             inTrack = true;
@@ -260,7 +276,7 @@ SplitParse ParseCueSheet(const std::string& text, double length) {
                     "line " + std::to_string(number));
         }
     }
-    CloseParts(parse.parts, length);
+    CloseParts(parse, length);
     return parse;
 }
 
@@ -287,8 +303,9 @@ std::string PartFileStem(const std::string& stem, int number, int count, const s
         }
     }
     std::string result = stem + " - " + padded + " - " + name;
-    // 255 bytes for the name with its extension and room for "(99)" and the part file's
-    // ".NAME.part"; cut at a character's start, not inside a UTF-8 sequence.
+    // 255 bytes for the name with its extension and room for "(99)" and a few bytes more (a part
+    // file of a name too long for ".NAME.TAG.tolvane-part" has a name of its own); cut at a
+    // character's start, not inside a UTF-8 sequence.
     const std::size_t most = 255 - extension.size() - 4 - 6;
     if (result.size() > most) {
         std::size_t cut = most;

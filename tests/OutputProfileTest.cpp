@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 extern "C" {
 #include <libavcodec/codec_id.h>
@@ -181,6 +182,38 @@ TEST(OutputFolder, StartupFolderFallsBackToTheDefaultAndCreatesIt) {
     std::ofstream(locations.settingsFile) << "[Info]\npath=" << elsewhere << "\n";
     EXPECT_EQ(StartupFolder(locations), elsewhere);
     EXPECT_FALSE(fs::exists(elsewhere)) << "a remembered folder is neither checked nor created";
+}
+
+// The music folder as the desktop names it in user-dirs.dirs (XDG_MUSIC_DIR is never in a
+// desktop session's environment), else ~/Music.
+TEST(OutputFolder, TheMusicFolderIsTheOneTheDesktopNames) {
+    ScratchDir dir;
+    const auto keep = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
+    };
+    const auto home = keep("HOME");
+    const auto config = keep("XDG_CONFIG_HOME");
+    const auto music = keep("XDG_MUSIC_DIR");
+    ::setenv("HOME", dir.Path().c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", dir.File("cfg").c_str(), 1);
+    ::unsetenv("XDG_MUSIC_DIR");
+    EXPECT_EQ(UserMusicFolder(), dir.Path() / "Music");
+    fs::create_directories(dir.Path() / "cfg");
+    std::ofstream(dir.File("cfg/user-dirs.dirs"))
+        << "# written by xdg-user-dirs-update\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"\n"
+           "XDG_MUSIC_DIR=\"$HOME/Musik\"\n";
+    EXPECT_EQ(UserMusicFolder(), dir.Path() / "Musik");
+    std::ofstream(dir.File("cfg/user-dirs.dirs")) << "XDG_MUSIC_DIR=\"/srv/music\"\n";
+    EXPECT_EQ(UserMusicFolder(), fs::path("/srv/music"));
+    ::setenv("XDG_MUSIC_DIR", "/set/here", 1);
+    EXPECT_EQ(UserMusicFolder(), fs::path("/set/here"));
+    const auto restore = [](const char* name, const std::optional<std::string>& value) {
+        value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
+    };
+    restore("HOME", home);
+    restore("XDG_CONFIG_HOME", config);
+    restore("XDG_MUSIC_DIR", music);
 }
 
 TEST(OutputFolder, RunFolderCheckByMode) {

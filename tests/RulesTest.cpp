@@ -247,9 +247,56 @@ TEST(Split, ListsSheetsAndChaptersGiveThePartsOrSayWhyNot) {
     EXPECT_EQ(PartFileStem("Concert", 3, 12, "Encore / Reprise", ".mp3"),
               "Concert - 03 - Encore _ Reprise");
     EXPECT_EQ(PartFileStem("Book", 7, 120, "", ".ogg"), "Book - 007 - Part 7");
-    const std::string longName = PartFileStem("x", 1, 1, std::string(300, 'a') + "\u00e9", ".mp3");
-    EXPECT_LE(longName.size() + 4, 255u);
-    EXPECT_NE(static_cast<unsigned char>(longName.back()) & 0xC0, 0x80) << "not cut in a character";
+    // Cut short at a character's start: a naive cut would leave half a character at either
+    // parity of the cut.
+    const auto wholeUtf8 = [](const std::string& text) {
+        for (std::size_t i = 0; i < text.size();) {
+            const auto lead = static_cast<unsigned char>(text[i]);
+            const std::size_t length = lead < 0x80         ? 1
+                                       : (lead >> 5) == 6  ? 2
+                                       : (lead >> 4) == 14 ? 3
+                                                           : 4;
+            if (i + length > text.size()) {
+                return false;
+            }
+            for (std::size_t k = 1; k < length; ++k) {
+                if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+                    return false;
+                }
+            }
+            i += length;
+        }
+        return true;
+    };
+    std::string accents;
+    for (int i = 0; i < 150; ++i) {
+        accents += "\u00e9";
+    }
+    for (const std::string& stem : {std::string("x"), std::string("xy")}) {
+        const std::string longName = PartFileStem(stem, 1, 1, accents, ".mp3");
+        EXPECT_LE(longName.size() + 4 + 4, 255u);
+        EXPECT_GT(longName.size() + 4 + 4, 240u) << "cut no shorter than it must be";
+        EXPECT_TRUE(wholeUtf8(longName)) << "not cut in a character: " << stem;
+    }
+
+    // A sheet of several recordings is refused; a list that starts after 0:00 says what it
+    // leaves out.
+    const SplitParse two = ParseSplitList(
+        "FILE \"a.wav\" WAVE\n TRACK 01 AUDIO\n  INDEX 01 00:00:00\nFILE \"b.wav\" WAVE\n"
+        " TRACK 02 AUDIO\n  INDEX 01 00:00:00\n",
+        600.0);
+    EXPECT_TRUE(two.parts.empty());
+    ASSERT_EQ(two.problems.size(), 1u);
+    EXPECT_NE(two.problems[0].find("several FILE entries"), std::string::npos) << two.problems[0];
+    // Under a comma-decimal locale (as the window sets it from the environment) too.
+    const std::string before = std::setlocale(LC_ALL, nullptr);
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    const SplitParse late = ParseTimeList("0:12.5 Second\n1:00 Third", 120.0);
+    std::setlocale(LC_ALL, before.c_str());
+    ASSERT_EQ(late.parts.size(), 2u);
+    EXPECT_EQ(late.parts[0].start, 12.5);
+    ASSERT_EQ(late.problems.size(), 1u);
+    EXPECT_NE(late.problems[0].find("in no part"), std::string::npos) << late.problems[0];
 }
 
 }  // namespace
