@@ -2,6 +2,7 @@
 
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,7 +11,7 @@
 #include "Loudness.h"
 
 CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent,
-                                 bool measureLoudness)
+                                 LoudnessMemory* loudness)
     : QDialog(parent) {
     setWindowTitle("File Information");
     const FileInfoTexts texts = MakeFileInfoTexts(values);
@@ -53,20 +54,30 @@ CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent,
         chapters->addRow("Chapters:", m_chapters);
         layout->addLayout(chapters);
     }
-    if (measureLoudness) {
-        m_loudness = new QLineEdit("measuring\u2026", this);
+    if (loudness != nullptr) {
+        // Measured on request only: reading the whole sound of a long film takes a while.
+        m_memory = loudness;
+        m_path = values.infoPath;
+        m_track = values.soundTrackNumber;
+        m_memoryKey = m_path + '\n' + std::to_string(m_track);
+        const auto known = m_memory->find(m_memoryKey);
+        m_loudness = new QLineEdit(
+            known != m_memory->end() ? QString::fromStdString(known->second) : QString(), this);
         m_loudness->setReadOnly(true);
-        auto* loudness = new QFormLayout;
-        loudness->addRow("Loudness:", m_loudness);
-        layout->addLayout(loudness);
-        m_measurer = std::thread([this, path = values.infoPath, track = values.soundTrackNumber] {
-            const tolvane::LoudnessFacts facts =
-                tolvane::MeasureLoudness(path, track, 0.0, 0.0, true, &m_stopMeasuring);
-            m_loudnessResult = facts.measured ? tolvane::LoudnessText(facts) : "not measured";
-            m_measured.store(true, std::memory_order_release);
-        });
-        connect(&m_poll, &QTimer::timeout, this, &CFileInfomation::ShowLoudness);
-        m_poll.start(50);
+        m_loudness->setAccessibleName("Loudness");
+        auto* row = new QHBoxLayout;
+        row->addWidget(m_loudness);
+        if (known == m_memory->end()) {
+            m_measure = new QPushButton("Measure loudness", this);
+            m_measure->setFlat(true);
+            m_measure->setCursor(Qt::PointingHandCursor);
+            m_measure->setToolTip("Reads the whole sound track and measures it (EBU R128)");
+            connect(m_measure, &QPushButton::clicked, this, &CFileInfomation::StartMeasure);
+            row->addWidget(m_measure);
+        }
+        auto* form = new QFormLayout;
+        form->addRow("Loudness:", row);
+        layout->addLayout(form);
     }
     auto* ok = new QPushButton("OK", this);
     ok->setDefault(true);
@@ -82,10 +93,31 @@ CFileInfomation::~CFileInfomation() {
     }
 }
 
+void CFileInfomation::StartMeasure() {
+    if (m_measurer.joinable()) {
+        return;
+    }
+    m_measure->setEnabled(false);
+    m_loudness->setText("measuring\u2026");
+    m_measurer = std::thread([this, path = m_path, track = m_track] {
+        const tolvane::LoudnessFacts facts =
+            tolvane::MeasureLoudness(path, track, 0.0, 0.0, true, &m_stopMeasuring);
+        m_loudnessMeasured = facts.measured;
+        m_loudnessResult = facts.measured ? tolvane::LoudnessText(facts) : "not measured";
+        m_measured.store(true, std::memory_order_release);
+    });
+    connect(&m_poll, &QTimer::timeout, this, &CFileInfomation::ShowLoudness);
+    m_poll.start(50);
+}
+
 void CFileInfomation::ShowLoudness() {
     if (m_measured.load(std::memory_order_acquire)) {
         m_poll.stop();
         m_loudness->setText(QString::fromStdString(m_loudnessResult));
+        m_measure->hide();
+        if (m_loudnessMeasured) {
+            (*m_memory)[m_memoryKey] = m_loudnessResult;  // shown at once next time
+        }
     }
 }
 

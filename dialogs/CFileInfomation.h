@@ -4,21 +4,27 @@
 #include <QTimer>
 #include <array>
 #include <atomic>
+#include <map>
 #include <string>
 #include <thread>
 
 #include "FileInfoValues.h"
 
 class QLineEdit;
+class QPushButton;
+
+// Loudness texts already measured while the program runs, by file and sound track.
+using LoudnessMemory = std::map<std::string, std::string>;
 
 // The file information dialog: eight read-only boxes with the selected file's facts.
 class CFileInfomation final : public QDialog {
     Q_OBJECT
 
 public:
-    // With `measureLoudness`, the file's loudness is measured in the background while it shows.
+    // With `loudness`, a Loudness line: what was measured before, or a "Measure loudness"
+    // button that measures in the background while the dialog shows, and remembers it there.
     explicit CFileInfomation(const FileInfoValues& values, QWidget* parent = nullptr,
-                             bool measureLoudness = false);
+                             LoudnessMemory* loudness = nullptr);
     // Ends the measuring at once.
     ~CFileInfomation() override;
     // The boxes, in the order: file name, length, resolution, frame rate, video bit rate,
@@ -29,20 +35,30 @@ public:
     // The chapter count shown (empty for a file without chapters), and their list.
     QString ChaptersText() const;
     QString ChaptersList() const;
-    // "measuring…" until the loudness is known (empty without a measure).
+    // Empty before a measure, "measuring…" until the loudness is known, then the loudness.
     QString LoudnessText() const;
+    // The "Measure loudness" button (null without a Loudness line).
+    QPushButton* MeasureButton() const { return m_measure; }
 
 private:
+    void StartMeasure();
     void ShowLoudness();
 
     std::array<QLineEdit*, 8> m_boxes{};
     QLineEdit* m_soundTrack = nullptr;
     QLineEdit* m_chapters = nullptr;
     QLineEdit* m_loudness = nullptr;
-    // The measure: its thread writes m_loudnessResult, then sets m_measured.
+    QPushButton* m_measure = nullptr;
+    LoudnessMemory* m_memory = nullptr;
+    std::string m_memoryKey;
+    std::string m_path;
+    int m_track = 0;
+    // The measure: its thread writes m_loudnessResult and m_loudnessMeasured, then sets
+    // m_measured.
     std::atomic<bool> m_stopMeasuring{false};
     std::atomic<bool> m_measured{false};
     std::string m_loudnessResult;
+    bool m_loudnessMeasured = false;
     QTimer m_poll;
     std::thread m_measurer;
 };

@@ -28,16 +28,18 @@ constexpr std::string_view kPeakKey = "REPLAYGAIN_TRACK_PEAK";
 // The most a header may hold that is read whole (a cover picture is the bulk of it).
 constexpr std::int64_t kMostHeaderBytes = 256LL << 20;
 
-// Where a placeholder's text lies in the file, and how its characters are written there.
+// Where a value to swap lies in the file, and how its characters are written there.
 struct Spot final {
     std::int64_t at = 0;
-    bool gain = true;    // the gain's placeholder, else the peak's
-    bool utf16 = false;  // each character as two bytes, little-endian
+    std::size_t swap = 0;  // which of the swaps
+    bool utf16 = false;    // each character as two bytes
     bool bigEndian = false;
+    // Ogg: the one byte of the text at `at` (a value may run across a page's end); npos: all.
+    std::size_t character = std::string::npos;
 };
 
-// What a container's header says: the spots of its placeholders, and, for Ogg, the pages that
-// hold them (their checksums are made anew).
+// What a container's header says: the spots of its values to swap, and, for Ogg, the pages
+// that hold them (their checksums are made anew).
 struct Found final {
     std::vector<Spot> spots;
     std::vector<std::pair<std::int64_t, std::int64_t>> oggPages;  // start, length
@@ -75,9 +77,10 @@ bool SameText(std::string_view a, std::string_view b) {
 }
 
 // A Vorbis comment list (vendor, count, "KEY=value" entries, lengths little-endian) in `data`
-// from `from`: the spots of "REPLAYGAIN_TRACK_GAIN=<placeholder>" and its peak, as offsets
-// into `data`. False when the list does not read.
-bool ReadVorbisComments(const Bytes& data, std::size_t from, std::vector<Spot>& spots) {
+// from `from`: the spots of the swaps' values (as offsets into `data`). False when the list does
+// not read.
+bool ReadVorbisComments(const Bytes& data, std::size_t from, const std::vector<TagSwap>& swaps,
+                        std::vector<Spot>& spots) {
     const auto have = [&](std::size_t at, std::size_t n) {
         return at <= data.size() && n <= data.size() - at;
     };
@@ -100,13 +103,13 @@ bool ReadVorbisComments(const Bytes& data, std::size_t from, std::vector<Spot>& 
             return false;
         }
         const std::string_view comment(reinterpret_cast<const char*>(data.data() + at), length);
-        for (const bool gain : {true, false}) {
-            const std::string_view key = gain ? kGainKey : kPeakKey;
-            const std::string_view value = gain ? kTrackGainPlaceholder : kTrackPeakPlaceholder;
+        for (std::size_t k = 0; k < swaps.size(); ++k) {
+            const std::string_view key = swaps[k].key;
+            const std::string_view value = swaps[k].before;
             if (comment.size() == key.size() + 1 + value.size() &&
                 SameText(comment.substr(0, key.size()), key) && comment[key.size()] == '=' &&
                 comment.substr(key.size() + 1) == value) {
-                spots.push_back({static_cast<std::int64_t>(at + key.size() + 1), gain});
+                spots.push_back({static_cast<std::int64_t>(at + key.size() + 1), k});
             }
         }
         at += length;
@@ -115,7 +118,7 @@ bool ReadVorbisComments(const Bytes& data, std::size_t from, std::vector<Spot>& 
 }
 
 // MP3: ID3v2 TXXX frames (description, then the value) at the file's start.
-Found FindInId3(ExclusiveOutputFile& file) {
+Found FindInId3(ExclusiveOutputFile& file, const std::vector<TagSwap>& swaps) {
     Found found;
     Bytes header;
     if (!Read(file, 0, 10, header) || std::memcmp(header.data(), "ID3", 3) != 0) {
@@ -149,9 +152,9 @@ Found FindInId3(ExclusiveOutputFile& file) {
             const int encoding = tag[body];
             const bool wide = encoding == 1 || encoding == 2;
             // The description and its terminator, then the value, in the frame's encoding.
-            for (const bool gain : {true, false}) {
-                const std::string_view key = gain ? kGainKey : kPeakKey;
-                const std::string_view value = gain ? kTrackGainPlaceholder : kTrackPeakPlaceholder;
+            for (std::size_t k = 0; k < swaps.size(); ++k) {
+                const std::string_view key = swaps[k].key;
+                const std::string_view value = swaps[k].before;
                 Bytes expected;
                 const bool bigEndian = encoding == 2;
                 const auto add = [&](std::string_view text, bool bom) {
@@ -175,8 +178,25 @@ Found FindInId3(ExclusiveOutputFile& file) {
                 if (span >= expected.size() && span <= expected.size() + (wide ? 2 : 1) &&
                     std::equal(expected.begin(), expected.end(),
                                tag.begin() + static_cast<std::ptrdiff_t>(body + 1))) {
-                    found.spots.push_back({static_cast<std::int64_t>(10 + body + 1 + valueAt), gain,
-                                           wide, bigEndian});
+                    found.spots.push_back(
+                        {static_cast<std::int64_t>(10 + body + 1 + valueAt), k, wide, bigEndian});
+                }
+            }
+        } else if (std::memcmp(tag.data() + at, "CHAP", 4) == 0) {
+            // A chapter: its element id and NUL, then its start and end in milliseconds (big
+            // endian), swapped as a key "CHAP <id>" whose value is those eight bytes.
+            const auto* begin = tag.data() + body;
+            const auto* nul = static_cast<const unsigned char*>(std::memchr(begin, 0, size));
+            if (nul != nullptr && static_cast<std::size_t>(nul - begin) + 1 + 8 <= size) {
+                const std::string key =
+                    "CHAP " + std::string(reinterpret_cast<const char*>(begin),
+                                          static_cast<std::size_t>(nul - begin));
+                const std::string times(reinterpret_cast<const char*>(nul + 1), 8);
+                for (std::size_t k = 0; k < swaps.size(); ++k) {
+                    if (swaps[k].key == key && swaps[k].before == times) {
+                        found.spots.push_back(
+                            {static_cast<std::int64_t>(10 + (nul + 1 - tag.data())), k});
+                    }
                 }
             }
         }
@@ -186,7 +206,7 @@ Found FindInId3(ExclusiveOutputFile& file) {
 }
 
 // FLAC: the VORBIS_COMMENT metadata block.
-Found FindInFlac(ExclusiveOutputFile& file) {
+Found FindInFlac(ExclusiveOutputFile& file, const std::vector<TagSwap>& swaps) {
     Found found;
     Bytes head;
     if (!Read(file, 0, 4, head) || std::memcmp(head.data(), "fLaC", 4) != 0) {
@@ -206,7 +226,8 @@ Found FindInFlac(ExclusiveOutputFile& file) {
         if ((block[0] & 0x7F) == 4) {
             Bytes comments;
             std::vector<Spot> spots;
-            if (!Read(file, at + 4, size, comments) || !ReadVorbisComments(comments, 0, spots)) {
+            if (!Read(file, at + 4, size, comments) ||
+                !ReadVorbisComments(comments, 0, swaps, spots)) {
                 found.broken = true;
                 return found;
             }
@@ -222,7 +243,7 @@ Found FindInFlac(ExclusiveOutputFile& file) {
 
 // Ogg (Vorbis, Opus, FLAC): the comment packet, the stream's second, may span pages; each of its
 // bytes is mapped back to where it lies in the file.
-Found FindInOgg(ExclusiveOutputFile& file) {
+Found FindInOgg(ExclusiveOutputFile& file, const std::vector<TagSwap>& swaps) {
     Found found;
     Bytes packet;
     std::vector<std::int64_t> where;  // the file offset of each byte of `packet`
@@ -287,17 +308,16 @@ Found FindInOgg(ExclusiveOutputFile& file) {
         return found;
     }
     std::vector<Spot> spots;
-    if (!ReadVorbisComments(packet, from, spots)) {
+    if (!ReadVorbisComments(packet, from, swaps, spots)) {
         found.broken = true;
         return found;
     }
     for (const Spot& spot : spots) {
-        const std::size_t width =
-            std::strlen(spot.gain ? kTrackGainPlaceholder : kTrackPeakPlaceholder);
         // One spot per byte: the text may run across a page's end.
-        for (std::size_t i = 0; i < width; ++i) {
+        for (std::size_t c = 0; c < swaps[spot.swap].before.size(); ++c) {
             Spot byte = spot;
-            byte.at = where[static_cast<std::size_t>(spot.at) + i];
+            byte.at = where[static_cast<std::size_t>(spot.at) + c];
+            byte.character = c;
             found.spots.push_back(byte);
         }
     }
@@ -305,7 +325,7 @@ Found FindInOgg(ExclusiveOutputFile& file) {
 }
 
 // WMA (ASF): the Extended Content Description object's descriptors, names and values in UTF-16.
-Found FindInAsf(ExclusiveOutputFile& file) {
+Found FindInAsf(ExclusiveOutputFile& file, const std::vector<TagSwap>& swaps) {
     static constexpr unsigned char kHeaderGuid[16] = {0x30, 0x26, 0xB2, 0x75, 0x8E, 0x66,
                                                       0xCF, 0x11, 0xA6, 0xD9, 0x00, 0xAA,
                                                       0x00, 0x62, 0xCE, 0x6C};
@@ -355,15 +375,15 @@ Found FindInAsf(ExclusiveOutputFile& file) {
                 if (value + valueLength > end) {
                     break;
                 }
-                for (const bool gain : {true, false}) {
-                    const Bytes key = utf16(gain ? kGainKey : kPeakKey);
-                    const Bytes text = utf16(gain ? kTrackGainPlaceholder : kTrackPeakPlaceholder);
+                for (std::size_t k = 0; k < swaps.size(); ++k) {
+                    const Bytes key = utf16(swaps[k].key);
+                    const Bytes text = utf16(swaps[k].before);
                     if (type == 0 && nameLength == key.size() && valueLength == text.size() &&
                         std::equal(key.begin(), key.end(),
                                    objects.begin() + static_cast<std::ptrdiff_t>(name)) &&
                         std::equal(text.begin(), text.end(),
                                    objects.begin() + static_cast<std::ptrdiff_t>(value))) {
-                        found.spots.push_back({static_cast<std::int64_t>(30 + value), gain, true});
+                        found.spots.push_back({static_cast<std::int64_t>(30 + value), k, true});
                     }
                 }
                 d = value + valueLength;
@@ -420,7 +440,7 @@ private:
     ExclusiveOutputFile& m_file;
 };
 
-Found FindInMatroska(ExclusiveOutputFile& file) {
+Found FindInMatroska(ExclusiveOutputFile& file, const std::vector<TagSwap>& swaps) {
     constexpr std::uint32_t kSegment = 0x18538067, kTags = 0x1254C367, kTag = 0x7373,
                             kSimpleTag = 0x67C8, kTagName = 0x45A3, kTagString = 0x4487;
     Found found;
@@ -479,14 +499,13 @@ Found FindInMatroska(ExclusiveOutputFile& file) {
                     }
                     e = eBody + eSize;
                 }
-                for (const bool gain : {true, false}) {
-                    const std::string_view value =
-                        gain ? kTrackGainPlaceholder : kTrackPeakPlaceholder;
-                    if (stringAt >= 0 && SameText(name, gain ? kGainKey : kPeakKey) &&
+                for (std::size_t k = 0; k < swaps.size(); ++k) {
+                    const std::string_view value = swaps[k].before;
+                    if (stringAt >= 0 && SameText(name, swaps[k].key) &&
                         stringSize == static_cast<std::int64_t>(value.size()) &&
                         std::memcmp(simple.data() + (stringAt - childBody), value.data(),
                                     value.size()) == 0) {
-                        found.spots.push_back({stringAt, gain});
+                        found.spots.push_back({stringAt, k});
                     }
                 }
             }
@@ -702,54 +721,39 @@ std::uint32_t OggChecksum(const unsigned char* data, std::size_t size) {
     return av_bswap32(av_crc(av_crc_get_table(AV_CRC_32_IEEE), 0, data, size));
 }
 
-Found FindPlaceholders(ExclusiveOutputFile& file) {
+Found FindSwaps(ExclusiveOutputFile& file, const std::vector<TagSwap>& swaps) {
     Bytes head;
+    Found none;
+    none.broken = true;
     if (!Read(file, 0, 16, head)) {
-        Found none;
-        none.broken = true;
         return none;
     }
     if (std::memcmp(head.data(), "ID3", 3) == 0) {
-        return FindInId3(file);
+        return FindInId3(file, swaps);
     }
     if (std::memcmp(head.data(), "fLaC", 4) == 0) {
-        return FindInFlac(file);
+        return FindInFlac(file, swaps);
     }
     if (std::memcmp(head.data(), "OggS", 4) == 0) {
-        return FindInOgg(file);
+        return FindInOgg(file, swaps);
     }
     if (head[0] == 0x1A && head[1] == 0x45 && head[2] == 0xDF && head[3] == 0xA3) {
-        return FindInMatroska(file);
+        return FindInMatroska(file, swaps);
     }
     if (head[0] == 0x30 && head[1] == 0x26 && head[2] == 0xB2 && head[3] == 0x75) {
-        return FindInAsf(file);
+        return FindInAsf(file, swaps);
     }
-    Found none;
-    none.broken = true;
     return none;
 }
 
-// Writes the gain and peak texts over the spots, then the Ogg pages' checksums anew.
-int WriteOverPlaceholders(ExclusiveOutputFile& file, const Found& found, const std::string& gain,
-                          const std::string& peak, std::string& failure) {
-    std::size_t gains = 0;
-    std::size_t peaks = 0;
+// Writes each swap's new text over its spots, then the Ogg pages' checksums anew.
+int WriteSwaps(ExclusiveOutputFile& file, const Found& found, const std::vector<TagSwap>& swaps,
+               std::string& failure) {
     for (const Spot& spot : found.spots) {
-        (spot.gain ? gains : peaks) += 1;
-    }
-    if (found.broken || gains == 0 || peaks == 0) {
-        failure = "the header's tags do not read as written";
-        return AVERROR_INVALIDDATA;
-    }
-    const bool ogg = !found.oggPages.empty();
-    std::size_t index[2] = {0, 0};  // Ogg: one spot per character
-    for (const Spot& spot : found.spots) {
-        const std::string& text = spot.gain ? gain : peak;
+        const std::string& text = swaps[spot.swap].after;
         Bytes bytes;
-        if (ogg) {
-            std::size_t& next = index[spot.gain ? 0 : 1];
-            bytes.push_back(static_cast<unsigned char>(text[next % text.size()]));
-            ++next;
+        if (spot.character != std::string::npos) {
+            bytes.push_back(static_cast<unsigned char>(text[spot.character]));
         } else {
             for (const char c : text) {
                 if (spot.utf16 && spot.bigEndian) {
@@ -784,6 +788,15 @@ int WriteOverPlaceholders(ExclusiveOutputFile& file, const Found& found, const s
         }
     }
     return 0;
+}
+
+// Whether every swap was found at least once.
+bool AllFound(const Found& found, std::size_t swaps) {
+    std::vector<bool> seen(swaps, false);
+    for (const Spot& spot : found.spots) {
+        seen[spot.swap] = true;
+    }
+    return !found.broken && std::find(seen.begin(), seen.end(), false) == seen.end();
 }
 
 }  // namespace
@@ -830,11 +843,15 @@ int PatchTrackReplayGain(ExclusiveOutputFile& file, GainTags tags, const GainPat
         return 0;
     }
     try {
+        std::vector<TagSwap> swaps = {
+            {std::string(kGainKey), kTrackGainPlaceholder, {}},
+            {std::string(kPeakKey), kTrackPeakPlaceholder, {}},
+        };
         // The structure first: a header that cannot be patched fails before the sound is read.
         Found found;
         if (tags == GainTags::Placeholders) {
-            found = FindPlaceholders(file);
-            if (found.broken || found.spots.empty()) {
+            found = FindSwaps(file, swaps);
+            if (!AllFound(found, swaps.size())) {
                 failure = "the ReplayGain tags could not be found in the header";
                 return AVERROR_INVALIDDATA;
             }
@@ -852,19 +869,20 @@ int PatchTrackReplayGain(ExclusiveOutputFile& file, GainTags tags, const GainPat
             return AVERROR_INVALIDDATA;
         }
         const bool sound = std::isfinite(facts.integrated);
-        const std::string gain = FixedWidthGain(sound ? -18.0 - facts.integrated : 0.0);
-        const std::string peak = FixedWidthPeak(sound ? facts.samplePeak : 0.0);
+        swaps[0].after = FixedWidthGain(sound ? -18.0 - facts.integrated : 0.0);
+        swaps[1].after = FixedWidthPeak(sound ? facts.samplePeak : 0.0);
         int ret = 0;
         if (tags == GainTags::Mp4Atoms) {
             std::vector<std::pair<std::string, std::string>> atoms = {
-                {"replaygain_track_gain", gain}, {"replaygain_track_peak", peak}};
+                {"replaygain_track_gain", swaps[0].after},
+                {"replaygain_track_peak", swaps[1].after}};
             if (!patch.albumGain.empty()) {
                 atoms.emplace_back("replaygain_album_gain", patch.albumGain);
                 atoms.emplace_back("replaygain_album_peak", patch.albumPeak);
             }
             ret = AddFreeformAtoms(file, atoms, failure);
         } else {
-            ret = WriteOverPlaceholders(file, found, gain, peak, failure);
+            ret = WriteSwaps(file, found, swaps, failure);
         }
         if (ret < 0) {
             failure = "the ReplayGain tags could not be written: " + failure;
@@ -872,6 +890,20 @@ int PatchTrackReplayGain(ExclusiveOutputFile& file, GainTags tags, const GainPat
         return ret;
     } catch (const std::bad_alloc&) {
         failure = "not enough memory for the ReplayGain tags";
+        return AVERROR(ENOMEM);
+    }
+}
+
+int SwapHeaderValues(ExclusiveOutputFile& file, const std::vector<TagSwap>& swaps,
+                     std::string& failure) {
+    try {
+        const Found found = FindSwaps(file, swaps);
+        if (found.broken) {
+            return 0;
+        }
+        return WriteSwaps(file, found, swaps, failure);
+    } catch (const std::bad_alloc&) {
+        failure = "not enough memory for the tags";
         return AVERROR(ENOMEM);
     }
 }

@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <string>
+#include <vector>
 
 #include "Loudness.h"
 #include "OutputFile.h"
@@ -20,6 +21,22 @@ extern "C" {
 }
 
 namespace tolvane {
+
+// A value of a header's tag to write over, byte for byte: where the tag `key` holds exactly
+// `before`, `after` (as long) goes. ID3 chapters take the key "CHAP <element id>" and their
+// start and end (eight bytes, milliseconds, big-endian) as the value.
+struct TagSwap final {
+    std::string key;
+    std::string before;
+    std::string after;
+};
+
+// Writes each swap's new value over every place its key holds its old one, in an ID3v2 tag,
+// the Vorbis comments of FLAC or Ogg, ASF attributes or Matroska tags (found by their structure;
+// an Ogg page's checksum made anew). A header of another kind is left as it is. Returns 0 or an
+// AVERROR with `failure` saying why (a write that fell short).
+int SwapHeaderValues(ExclusiveOutputFile& file, const std::vector<TagSwap>& swaps,
+                     std::string& failure);
 
 // What the header holds until the file is measured.
 inline constexpr char kTrackGainPlaceholder[] = "+99.99 dB";

@@ -8,10 +8,13 @@
 #include <QTimer>
 #include <chrono>
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "AVConvert.h"
+#include "CFileInfomation.h"
 #include "ClipHost.h"
 #include "FileInfoValues.h"
 #include "OutputSettings.h"
@@ -293,6 +296,15 @@ private:
     OutputSettings m_settings;
     FileInfoValues m_fileInfo;
     std::unique_ptr<AVConvert> m_job;  // created at the first Add or drop
+    // What each file's probe found, with the file's size and modification time then: a file
+    // that has not changed is not read again (a click on its row, the list's checks).
+    struct KnownProbe final {
+        std::uintmax_t size = 0;
+        std::int64_t modified = 0;  // nanoseconds
+        MediaProbeResult probe;
+    };
+    std::map<std::string, KnownProbe> m_knownProbes;
+    LoudnessMemory m_loudnessMemory;  // File Information's measures while the program runs
     tolvane::ConversionThread m_worker;
     std::unique_ptr<CAVConvertDlg> m_progress;
     QTimer m_runTimer;               // timer 1: the run poll

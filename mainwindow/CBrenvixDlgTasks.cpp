@@ -1,6 +1,8 @@
 // The task list: Add, drop, Remove, Clear All, selection, the context menu and the dialogs
 // that act on the selected row.
 
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDirIterator>
@@ -156,12 +158,29 @@ bool CBrenvixDlg::ProbeForList(const QString& path, QStringList* refusals, Probe
     WaitForWorker();  // the probe's result goes into the job a worker may still be finishing
     AVConvert& job = SharedJob();
     job.probePath = path.toStdString();
+    // A file probed before and not changed since (size, modification time) is not read again.
+    struct stat st {};
+    const bool stated = ::stat(job.probePath.c_str(), &st) == 0;
+    const std::int64_t modified =
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    const auto known = m_knownProbes.find(job.probePath);
+    if (stated && known != m_knownProbes.end() &&
+        known->second.size == static_cast<std::uintmax_t>(st.st_size) &&
+        known->second.modified == modified) {
+        job.probe = known->second.probe;
+        return true;
+    }
     const int probed = thread == ProbeThread::Own ? ProbeOffThisThread(job) : job.ProbeMedia();
     if (probed < 0 || job.probe.durationSeconds < 0) {
+        m_knownProbes.erase(job.probePath);
         if (refusals != nullptr) {
             *refusals << "File:" + FileNameOf(path) + " is invalid!";
         }
         return false;
+    }
+    if (stated) {
+        m_knownProbes[job.probePath] =
+            KnownProbe{static_cast<std::uintmax_t>(st.st_size), modified, job.probe};
     }
     return true;
 }
@@ -406,10 +425,13 @@ void CBrenvixDlg::RemoveSelectedRow(bool stopPreview) {
         if (m_list->rowCount() == 1) {
             Grey(ids::kMerge);
         }
+        // The row now at the removed one's index is selected and focused; the other selected
+        // rows stay selected.
         const int next = std::min(row, m_list->rowCount() - 1);
-        m_list->clearSelection();
-        m_list->selectRow(next);
-        m_list->setCurrentCell(next, 0);
+        const QModelIndex index = m_list->model()->index(next, 0);
+        m_list->selectionModel()->select(index,
+                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
         m_list->setFocus();
     } else {
         m_list->hide();
@@ -643,7 +665,7 @@ void CBrenvixDlg::ApplyRowPart(int row, tolvane::PlannedTask& task) const {
 
 void CBrenvixDlg::OnFileInformation() {
     if (PrepareSelectedFileInfo()) {
-        CFileInfomation dialog(m_fileInfo, this, true);
+        CFileInfomation dialog(m_fileInfo, this, &m_loudnessMemory);
         dialog.exec();
     }
 }

@@ -403,17 +403,32 @@ TEST(FileInformation, ShowsTheDisplayTexts) {
         chaptered.ChaptersList(),
         "01  00:00:00.000  Overture\n02  00:00:02.000  Second Song\n03  00:00:04.500  Encore");
 
-    // The loudness, measured while the dialog shows; a dialog closed while it measures ends it.
+    // The loudness, measured only when asked for while the dialog shows, then remembered for
+    // the file; a dialog closed while it measures ends it.
+    LoudnessMemory memory;
     FileInfoValues real;
     real.infoPath = tolvane::test::Media("h264_aac.mp4").string();
-    CFileInfomation measuring(real, nullptr, true);
-    EXPECT_EQ(measuring.LoudnessText(), "measuring\u2026");
-    EXPECT_TRUE(
-        QTest::qWaitFor([&] { return measuring.LoudnessText() != "measuring\u2026"; }, 10000));
-    EXPECT_EQ(measuring.LoudnessText(), "\u221221.8 LUFS \u00b7 peak \u221220.7 dBTP");
+    {
+        CFileInfomation measuring(real, nullptr, &memory);
+        EXPECT_EQ(measuring.LoudnessText(), "") << "nothing is read before it is asked for";
+        ASSERT_NE(measuring.MeasureButton(), nullptr);
+        EXPECT_EQ(measuring.MeasureButton()->text(), "Measure loudness");
+        QTest::mouseClick(measuring.MeasureButton(), Qt::LeftButton);
+        EXPECT_EQ(measuring.LoudnessText(), "measuring\u2026");
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return measuring.LoudnessText() != "measuring\u2026"; }, 10000));
+        EXPECT_EQ(measuring.LoudnessText(), "\u221221.8 LUFS \u00b7 peak \u221220.7 dBTP");
+    }
+    CFileInfomation again(real, nullptr, &memory);
+    EXPECT_EQ(again.LoudnessText(), "\u221221.8 LUFS \u00b7 peak \u221220.7 dBTP");
+    EXPECT_EQ(again.MeasureButton(), nullptr) << "remembered: not measured again";
     FileInfoValues longer;
     longer.infoPath = tolvane::test::Media("long_60.m4a").string();
-    { CFileInfomation closedAtOnce(longer, nullptr, true); }
+    {
+        CFileInfomation closedAtOnce(longer, nullptr, &memory);
+        QTest::mouseClick(closedAtOnce.MeasureButton(), Qt::LeftButton);
+    }
+    EXPECT_EQ(memory.size(), 1u) << "a measure ended early is not remembered";
 }
 
 TEST(About, BannerVersionAndAlwaysUnderlinedLinks) {

@@ -280,6 +280,25 @@ TEST(MainWindow, RemoveClearAllAndTheDeleteKey) {
     EXPECT_EQ(w.List()->rowCount(), 1);
     EXPECT_FALSE(w.Enabled(ids::kMerge)) << "one row left";
 
+    // With several rows selected, the first goes; the row at its index is selected and
+    // focused, and the others stay selected.
+    w.Add({M("h264_aac.mp4"), M("audio_only.m4a"), M("video_only.mp4")});
+    ASSERT_EQ(w.List()->rowCount(), 4);
+    w.List()->clearSelection();
+    for (int row : {1, 3}) {
+        w.List()->selectionModel()->select(w.List()->model()->index(row, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+    w.Click(ids::kRemove);
+    ASSERT_EQ(w.List()->rowCount(), 3);
+    EXPECT_EQ(w.List()->SelectedRows(), (QList<int>{1, 2})) << "the row at its index, and row 3";
+    EXPECT_EQ(w.List()->currentIndex().row(), 1);
+    for (int left = 3; left > 1; --left) {
+        w.List()->clearSelection();
+        w.List()->selectRow(0);
+        w.Click(ids::kRemove);
+    }
+
     w.List()->selectRow(0);
     w.Click(ids::kRemove);
     EXPECT_EQ(w.List()->rowCount(), 0);
@@ -808,6 +827,25 @@ TEST(MainWindow, ClickOnARowWhoseFileVanishedSaysSo) {
     EXPECT_EQ(w.messages.shown,
               QStringList({"File:" + QString::fromStdString(copy) + " invalid!"}));
     w.Click(ids::kFileInfo);  // nothing opens: the probe fails silently
+
+    // A click reads a file again only when it changed: spoilt in place with its size and time
+    // kept, it is not read (what the row's probe found stands); touched, it is, and says so.
+    w.messages.shown.clear();
+    const std::string kept = source.File("kept.mp4");
+    fs::copy_file(Media("h264_aac.mp4"), kept);
+    w.Add({QString::fromStdString(kept)});
+    const auto time = fs::last_write_time(kept);
+    const auto size = fs::file_size(kept);
+    std::ofstream(kept, std::ios::binary) << std::string(size, '\0');
+    fs::last_write_time(kept, time);
+    w.List()->clearSelection();
+    w.List()->selectRow(1);
+    w.dlg->OnListClicked();
+    EXPECT_TRUE(w.messages.shown.isEmpty()) << w.messages.shown.join('\n').toStdString();
+    fs::last_write_time(kept, time + std::chrono::seconds(5));
+    w.dlg->OnListClicked();
+    EXPECT_EQ(w.messages.shown,
+              QStringList({"File:" + QString::fromStdString(kept) + " invalid!"}));
 }
 
 TEST(MainWindow, ContextMenuActsOnTheSelectedRow) {
