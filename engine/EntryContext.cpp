@@ -142,8 +142,30 @@ bool EntryContext::StopSeen() {
 
 namespace {
 
+// How long the sound track `soundTrack` (from 1; 0 the last) of an opened file lasts, as its
+// headers say (the stream's own length, else the file's); 0 when they do not.
+double SoundLengthOf(const AVFormatContext& input, int soundTrack) {
+    const AVStream* chosen = nullptr;
+    int number = 0;
+    for (unsigned i = 0; i < input.nb_streams; ++i) {
+        const AVStream* stream = input.streams[i];
+        if (stream->codecpar->codec_type == AVMEDIA_TYPE_AUDIO &&
+            (stream->disposition & AV_DISPOSITION_ATTACHED_PIC) == 0) {
+            ++number;
+            if (soundTrack == 0 || number == soundTrack) {
+                chosen = stream;
+            }
+        }
+    }
+    if (chosen != nullptr && chosen->duration > 0) {
+        return static_cast<double>(chosen->duration) * av_q2d(chosen->time_base);
+    }
+    return input.duration > 0 ? static_cast<double>(input.duration) / AV_TIME_BASE : 0.0;
+}
+
 // One chapter for each entry of a merge, titled with its own title, else its source's title
-// tag, else its file name; each as long as its entry's sound is planned to be.
+// tag, else its file name. A merge takes every file whole: each chapter is as long as its
+// file's sound says it is (the merge puts the lengths really written in place at its end).
 std::vector<ChapterMark> MergeChapters(const JobInput& in) {
     std::vector<ChapterMark> chapters;
     double at = 0.0;
@@ -154,25 +176,27 @@ std::vector<ChapterMark> MergeChapters(const JobInput& in) {
             continue;
         }
         std::string title = task < in.taskTags.size() ? in.taskTags[task].title : std::string();
+        double length = 0.0;
         std::error_code ignored;
-        if (title.empty() && std::filesystem::is_regular_file(source, ignored)) {
-            // The container's header holds the tags: no stream needs to be read. (Only a
-            // regular file: a pipe would wait for a writer.)
-            AVFormatContext* raw = nullptr;
-            if (avformat_open_input(&raw, source.c_str(), nullptr, nullptr) >= 0) {
-                const InputContextPtr opened(raw);
+        if (std::filesystem::is_regular_file(source, ignored)) {
+            // The container's header holds the tags and the lengths: no stream needs to be
+            // read. (Only a regular file: a pipe would wait for a writer.)
+            SourceMedia opened;
+            if (OpenSourceFile(source, opened, nullptr, true) >= 0) {
                 if (const AVDictionaryEntry* tag =
-                        av_dict_get(raw->metadata, "title", nullptr, 0)) {
+                        av_dict_get(opened.input->metadata, "title", nullptr, 0);
+                    tag != nullptr && title.empty()) {
                     title = tag->value;
                 }
+                length = SoundLengthOf(*opened.input, in.soundTrack[task]);
             }
         }
         if (title.empty()) {
             const std::string name = std::filesystem::path(source).filename().string();
             title = name.substr(0, name.rfind('.'));
         }
-        chapters.push_back({at, at + in.clipLength[task], title});
-        at += in.clipLength[task];
+        chapters.push_back({at, at + length, title});
+        at += length;
     }
     return chapters;
 }
@@ -269,6 +293,7 @@ bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {
     if (const int ret = AddChapters(chapters, *m_output.Context()); ret < 0) {
         return Fail("cannot add the chapters", ret);
     }
+    m_output.chapters = chapters;
     // A video output keeps its own pictures; a copy never has video.
     if ((in.Copies(m_index) || !in.includeVideo) && m_output.TakesCover()) {
         if (auto cover = CoverForSource(input, m_sourcePath,

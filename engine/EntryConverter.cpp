@@ -215,6 +215,9 @@ bool EntryConverter::OpenSource() {
     }
     m_inputIsRm =
         FormatNameIs(input->iformat->name, "rm") || FormatNameIs(input->iformat->name, "rmvb");
+    // MP4 and QuickTime state each packet's length to the sample (the last one's from the edit
+    // list): what a frame decodes past it is the encoder's padding.
+    m_packetLengthsExact = FormatNameIs(input->iformat->name, "mp4");
     return true;
 }
 
@@ -445,12 +448,29 @@ void EntryConverter::ReceiveAudioFrames() {
             return;
         }
         const int skip = LeadingSamplesToSkip(*m_frame);
+        if (m_packetLengthsExact) {
+            TrimPadding(*m_frame);
+        }
         if (const int ret = m_audio.Push(*m_frame, skip, m_output); ret < 0) {
             // A failed audio write fails the task and ends it.
             m_entry.NoteFailure("cannot encode or write the sound", ret);
             m_audioWriteFailed = true;
         }
         av_frame_unref(m_frame.get());
+    }
+}
+
+void EntryConverter::TrimPadding(AVFrame& frame) const {
+    // A frame longer than its packet says holds the encoder's padding at its end (AAC's last
+    // frame, the ~20 ms after the sound): a join or an output's end never hears it.
+    const AVStream* stream = m_source.input->streams[m_source.audioIndex];
+    if (frame.pkt_duration <= 0 || frame.sample_rate <= 0) {
+        return;
+    }
+    const std::int64_t sound =
+        av_rescale_q(frame.pkt_duration, stream->time_base, AVRational{1, frame.sample_rate});
+    if (sound > 0 && sound < frame.nb_samples) {
+        frame.nb_samples = static_cast<int>(sound);
     }
 }
 

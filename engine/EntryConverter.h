@@ -57,6 +57,8 @@ private:
     // The first sample of a decoded sound frame, in samples of the stream's time; no value
     // when nothing tells.
     std::int64_t PlaceAudioFrame(const AVFrame& frame);
+    // Cuts a decoded frame to the length its packet states (the encoder's padding after it).
+    void TrimPadding(AVFrame& frame) const;
     double FrameSeconds(const AVFrame& frame, int streamIndex) const;
 
     bool ClipEndReached() const;
@@ -102,6 +104,7 @@ private:
     AVRational m_sourceRate{0, 1};  // corrected base frame rate of the source video
     bool m_oddFrameRate = false;    // the source's base rate is exactly 359/12
     bool m_inputIsRm = false;
+    bool m_packetLengthsExact = false;  // the source states each packet's length to the sample
     bool m_outputIsRm = false;
     double m_skipUntil = 0.0;  // seconds from the source's start: decoded before the clip
     // Where the decoded sound's frames begin: the first frame placed began at a sample from

@@ -104,6 +104,12 @@ int OutputMedia::CreateFileAndWriteHeader(const std::string& requestedPath) {
     return WriteCover();
 }
 
+double OutputMedia::AudioSecondsWritten() const {
+    return audio.stream != nullptr && audio.endDts != AV_NOPTS_VALUE
+               ? static_cast<double>(audio.endDts) * av_q2d(audio.stream->time_base)
+               : 0.0;
+}
+
 void OutputMedia::BeginEntry() {
     audio.shiftKnown = false;
     video.shiftKnown = false;
@@ -186,12 +192,8 @@ int OutputMedia::Finish(std::string* failure) {
         m_headerWritten = false;
         if (result >= 0 && m_beforeClose) {
             avio_flush(m_context->pb);
-            const AVStream* sound = audio.stream;
             Written written;
-            written.soundSeconds =
-                sound != nullptr && audio.endDts != AV_NOPTS_VALUE
-                    ? static_cast<double>(audio.endDts) * av_q2d(sound->time_base)
-                    : 0.0;
+            written.soundSeconds = AudioSecondsWritten();
             LoudnessFacts loudness;
             if (m_meter) {
                 loudness = m_meter->Finish();

@@ -96,10 +96,14 @@ public:
     // Closes the file without a trailer and removes it: the task failed or wrote nothing.
     void Discard();
 
+    // Seconds of sound written to the audio stream so far (the end of its last packet).
+    double AudioSecondsWritten() const;
+
     StreamTrack audio;
     StreamTrack video;
-    std::int64_t videoPts = 0;     // timestamp counter of encoded video, across entries
-    double videoEndSeconds = 0.0;  // end of the last frame handed to a video encoder
+    std::vector<ChapterMark> chapters;  // the chapters the header was written with
+    std::int64_t videoPts = 0;          // timestamp counter of encoded video, across entries
+    double videoEndSeconds = 0.0;       // end of the last frame handed to a video encoder
 
 private:
     int WriteCover();

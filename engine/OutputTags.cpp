@@ -186,21 +186,75 @@ std::vector<ChapterMark> ChaptersWithin(const std::vector<ChapterMark>& chapters
     return within;
 }
 
+namespace {
+
+bool ChaptersAsComments(const AVFormatContext& output) {
+    const char* format = output.oformat != nullptr ? output.oformat->name : "";
+    return std::strcmp(format, "ogg") == 0 || std::strcmp(format, "oga") == 0 ||
+           std::strcmp(format, "opus") == 0 || std::strcmp(format, "flac") == 0;
+}
+
+// A chapter's start and end in milliseconds, big-endian, as an ID3 CHAP frame holds them.
+std::string Id3ChapterTimes(const ChapterMark& chapter) {
+    std::string times(8, '\0');
+    const auto put = [&](std::size_t at, double seconds) {
+        const auto millis =
+            static_cast<std::uint32_t>(std::max<long long>(std::llround(seconds * 1000.0), 0));
+        for (int i = 0; i < 4; ++i) {
+            times[at + static_cast<std::size_t>(i)] =
+                static_cast<char>((millis >> (24 - 8 * i)) & 0xFF);
+        }
+    };
+    put(0, chapter.start);
+    put(4, std::max(chapter.end, chapter.start));
+    return times;
+}
+
+}  // namespace
+
+std::string ChapterCommentTime(double seconds) {
+    const auto millis = std::max<long long>(std::llround(seconds * 1000.0), 0);
+    char value[48];
+    std::snprintf(value, sizeof value, "%02lld:%02lld:%02lld.%03lld", millis / 3600000,
+                  millis / 60000 % 60, millis / 1000 % 60, millis % 1000);
+    return value;
+}
+
+std::vector<TagSwap> MoveChapters(AVFormatContext& output, const std::vector<ChapterMark>& written,
+                                  const std::vector<ChapterMark>& actual) {
+    std::vector<TagSwap> swaps;
+    const std::size_t count = std::min(written.size(), actual.size());
+    if (ChaptersAsComments(output)) {
+        for (std::size_t i = 0; i < count && i < 999; ++i) {
+            char key[32];
+            std::snprintf(key, sizeof key, "CHAPTER%03zu", i + 1);
+            swaps.push_back(
+                {key, ChapterCommentTime(written[i].start), ChapterCommentTime(actual[i].start)});
+        }
+        return swaps;
+    }
+    // Muxers that write the chapters with the trailer (MP4) take them from here; those that
+    // wrote them with the header (ID3's CHAP frames "ch0", "ch1"...) get their times swapped.
+    for (std::size_t i = 0; i < count && i < output.nb_chapters; ++i) {
+        AVChapter& chapter = *output.chapters[i];
+        chapter.start = av_rescale_q(std::llround(actual[i].start * 1000.0), AVRational{1, 1000},
+                                     chapter.time_base);
+        chapter.end = std::max(chapter.start, av_rescale_q(std::llround(actual[i].end * 1000.0),
+                                                           AVRational{1, 1000}, chapter.time_base));
+        swaps.push_back({"CHAP ch" + std::to_string(i), Id3ChapterTimes(written[i]),
+                         Id3ChapterTimes(actual[i])});
+    }
+    return swaps;
+}
+
 int AddChapters(const std::vector<ChapterMark>& chapters, AVFormatContext& output) {
     // Ogg and FLAC keep chapters as comments (CHAPTER001=00:01:02.500, CHAPTER001NAME=Title),
     // which their muxers here do not write from the chapters themselves.
-    const char* format = output.oformat != nullptr ? output.oformat->name : "";
-    const bool asComments = std::strcmp(format, "ogg") == 0 || std::strcmp(format, "oga") == 0 ||
-                            std::strcmp(format, "opus") == 0 || std::strcmp(format, "flac") == 0;
-    if (asComments) {
+    if (ChaptersAsComments(output)) {
         for (std::size_t i = 0; i < chapters.size() && i < 999; ++i) {
-            const auto millis = std::llround(chapters[i].start * 1000.0);
             char key[32];
-            char value[48];
             std::snprintf(key, sizeof key, "CHAPTER%03zu", i + 1);
-            std::snprintf(value, sizeof value, "%02lld:%02lld:%02lld.%03lld", millis / 3600000,
-                          millis / 60000 % 60, millis / 1000 % 60, millis % 1000);
-            av_dict_set(&output.metadata, key, value, 0);
+            av_dict_set(&output.metadata, key, ChapterCommentTime(chapters[i].start).c_str(), 0);
             if (!chapters[i].title.empty()) {
                 std::strncat(key, "NAME", sizeof key - std::strlen(key) - 1);
                 av_dict_set(&output.metadata, key, chapters[i].title.c_str(), 0);

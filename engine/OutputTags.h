@@ -11,6 +11,7 @@
 #include "AVConvert.h"
 #include "FFmpegHandles.h"
 #include "Pictures.h"
+#include "ReplayGainPatch.h"
 #include "SplitParts.h"
 
 namespace tolvane {
@@ -50,6 +51,16 @@ std::vector<ChapterMark> ChaptersWithin(const std::vector<ChapterMark>& chapters
 // as ID3 CHAP frames, MP4 chapters, ASF markers, Matroska chapters, and in Ogg and FLAC as
 // CHAPTERnnn comments. Returns 0 or an AVERROR.
 int AddChapters(const std::vector<ChapterMark>& chapters, AVFormatContext& output);
+
+// "00:01:02.500": a chapter's start as Ogg and FLAC comments hold it.
+std::string ChapterCommentTime(double seconds);
+
+// Puts the chapters `written` into the header at the times of `actual` (the same chapters, as
+// long as what was really written): the output's chapters are moved for a muxer that writes
+// them with the trailer, and the values to swap in a header that holds them already are
+// returned (see SwapHeaderValues).
+std::vector<TagSwap> MoveChapters(AVFormatContext& output, const std::vector<ChapterMark>& written,
+                                  const std::vector<ChapterMark>& actual);
 
 // Outputs that carry a cover picture: MP3 (ID3v2), MP4/M4A and FLAC.
 bool CarriesCover(const AVOutputFormat& format);

@@ -278,6 +278,33 @@ void RunBatchLanes(JobView job, int count, int lanes) {
     job.progress.currentTask.store(std::min(next.load(), count), std::memory_order_release);
 }
 
+// A merge's chapters start where each file's sound really starts in the output: from the
+// seconds each entry wrote (an entry that wrote nothing keeps a chapter of no length).
+void MoveMergeChapters(const JobInput& in, int count, const std::vector<double>& written,
+                       OutputMedia& output) {
+    std::vector<ChapterMark> actual = output.chapters;
+    std::size_t chapter = 0;
+    double at = 0.0;
+    for (int i = 0; i < count && chapter < actual.size(); ++i) {
+        if (in.sourcePaths[static_cast<std::size_t>(i)].empty()) {
+            continue;
+        }
+        actual[chapter].start = at;
+        at += written[static_cast<std::size_t>(i)];
+        actual[chapter].end = at;
+        ++chapter;
+    }
+    std::vector<TagSwap> swaps = MoveChapters(*output.Context(), output.chapters, actual);
+    if (swaps.empty()) {
+        return;
+    }
+    output.SetBeforeClose([swaps = std::move(swaps)](ExclusiveOutputFile& file,
+                                                     const OutputMedia::Written&,
+                                                     std::string& failure) {
+        return SwapHeaderValues(file, swaps, failure);
+    });
+}
+
 }  // namespace
 
 int TasksAtOnceForCores() {
@@ -326,6 +353,11 @@ void RunMergeWorker(AVConvert& job) {
     int last = -1;            // the entry whose status waits for the trailer
     EntryResult lastResult;
     bool stoppedBetweenEntries = false;
+    // Where the sound is: the samples handed to the encoder, or the packets copied.
+    const auto soundSeconds = [&] {
+        return audio.IsOpen() ? audio.QueuedSeconds() : output.AudioSecondsWritten();
+    };
+    std::vector<double> written(static_cast<std::size_t>(std::max(count, 0)), 0.0);
     for (int i = 0; i < count; ++i) {
         job.currentTask.store(i, std::memory_order_release);
         if (job.stopRequested.load(std::memory_order_relaxed)) {
@@ -337,7 +369,9 @@ void RunMergeWorker(AVConvert& job) {
         }
         job.fileProgress.store(-1, std::memory_order_relaxed);
         const auto started = Clock::now();
+        const double before = soundSeconds();
         lastResult = ConvertEntry(view, i, output, EntryMode::Merge, EntryLane{}, &audio);
+        written[static_cast<std::size_t>(i)] = std::max(0.0, soundSeconds() - before);
         Report(view, i, lastResult, started, false);
         last = i;
         if (lastResult.wrote) {
@@ -346,6 +380,7 @@ void RunMergeWorker(AVConvert& job) {
     }
     bool kept = false;
     if (output.HeaderWritten()) {
+        MoveMergeChapters(job, count, written, output);
         const int flushed = audio.IsOpen() ? audio.Flush(output) : 0;
         std::string ignored;  // a merge that is not kept fails its entries with one reason
         kept = FinishOutput(view, output, flushed >= 0 && !merged.empty(), true, ignored);

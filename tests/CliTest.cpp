@@ -9,9 +9,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -440,6 +442,45 @@ TEST(Cli, ReplayGainNeverPublishesAPlaceholder) {
     std::string tags = RunCommand("ffprobe -v error -show_entries format_tags -of default=nw=1 '" +
                                   out.File("big/big.m4a") + "'");
     EXPECT_NE(tags.find("replaygain_track_gain=-"), std::string::npos) << tags;
+}
+
+// A merge takes every file whole, and each file's chapter starts where its sound does: the
+// sound's own length (not the picture's, not whole seconds), without an AAC encoder's padding
+// between them; in ID3 frames, MP4 chapters and Ogg comments alike. A clip does not go with it.
+TEST(Cli, MergedChaptersStartWhereEachSoundStarts) {
+    ScratchDir out;
+    const std::vector<std::string> sources = MakeMergeSources(out.Path());
+    const std::string files = "'" + sources[0] + "' '" + sources[1] + "' '" + sources[2] + "'";
+    for (const char* format : {"mp3", "m4a", "ogg"}) {
+        const std::string folder = out.File(std::string("merge-") + format);
+        const CliResult r = Cli(std::string("-q -m -f ") + format + " -o " + folder + " " + files);
+        ASSERT_EQ(r.exitCode, 0) << r.output;
+        const std::string merged = folder + "/a." + format;
+        const std::string chapters = RunCommand(
+            "ffprobe -v error -show_entries chapter=start_time -of csv=p=0 '" + merged + "'");
+        std::vector<double> starts;
+        for (const char* at = chapters.c_str(); *at != '\0';) {
+            double value = 0.0;
+            const auto [end, error] = std::from_chars(at, at + std::strlen(at), value);
+            if (error != std::errc()) {
+                break;
+            }
+            starts.push_back(value);
+            at = *end == '\n' ? end + 1 : end;
+        }
+        ASSERT_EQ(starts.size(), 3u) << format << ":\n" << chapters;
+        EXPECT_NEAR(starts[0], 0.0, 0.002) << format;
+        EXPECT_NEAR(starts[1], 2.6, 0.002) << format;
+        EXPECT_NEAR(starts[2], 5.9, 0.002) << format;
+    }
+    // Gapless to the sample: no padding after the AAC sounds.
+    const CliResult wav = Cli("-q -m -f wav -r 44100 -o " + out.File("wav") + " " + files);
+    ASSERT_EQ(wav.exitCode, 0) << wav.output;
+    EXPECT_EQ(DecodedSamples(out.File("wav/a.wav"), 44100).size(), 441000u);
+    const CliResult clipped = Cli("-m -s 1 -t 2 -o " + out.File("clip") + " " + files);
+    EXPECT_EQ(clipped.exitCode, 2);
+    EXPECT_NE(clipped.output.find("takes every file whole"), std::string::npos) << clipped.output;
+    EXPECT_FALSE(fs::exists(out.File("clip")));
 }
 
 TEST(Cli, MergeWritesOneFileNamedAfterTheFirst) {
@@ -1022,7 +1063,7 @@ TEST(Cli, ShortAndOddLengthsConvertWhole) {
     ASSERT_EQ(result.exitCode, 0) << result.output;
     for (const char* name : {"odd_0.05", "odd_5.72", "vbr_no_header"}) {
         const std::string source = M(std::string(name) + (name[0] == 'v' ? ".mp3" : ".mp4"));
-        EXPECT_NEAR(DecodedSeconds(out.File(std::string(name) + ".wav")), DecodedSeconds(source),
+        EXPECT_NEAR(DecodedSeconds(out.File(std::string(name) + ".wav")), SoundSeconds(source),
                     0.02)
             << name;
     }

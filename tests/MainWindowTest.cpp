@@ -640,9 +640,9 @@ TEST(MainWindow, UntrimmedRowsConvertTheWholeSoundAndShortFilesConvert) {
     EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
     EXPECT_EQ(w.Cell(1, column::kStatus), "Completed");
     EXPECT_NEAR(DecodedSeconds((out + "/odd_5.72.mp3").toStdString()),
-                DecodedSeconds(M("odd_5.72.mp4").toStdString()), 0.02);
+                SoundSeconds(M("odd_5.72.mp4").toStdString()), 0.02);
     EXPECT_NEAR(DecodedSeconds((out + "/odd_0.05.mp3").toStdString()),
-                DecodedSeconds(M("odd_0.05.mp4").toStdString()), 0.02);
+                SoundSeconds(M("odd_0.05.mp4").toStdString()), 0.02);
 }
 
 TEST(MainWindow, MergeThreeRowsIntoOneFileOfTheSummedLength) {
@@ -657,6 +657,24 @@ TEST(MainWindow, MergeThreeRowsIntoOneFileOfTheSummedLength) {
         EXPECT_EQ(w.Cell(row, column::kStatus), "Completed");
     }
     EXPECT_EQ(w.dlg->Job()->mergeTotalSeconds, 25);
+}
+
+// The window's merge puts each file's chapter where its sound starts in the output: not at the
+// whole seconds the rows show, nor after a picture longer than the sound.
+TEST(MainWindow, MergedChaptersStartWhereEachSoundStarts) {
+    Window w;
+    ScratchDir sources;
+    QStringList rows;
+    for (const std::string& path : MakeMergeSources(sources.Path())) {
+        rows << QString::fromStdString(path);
+    }
+    w.Add(rows);
+    w.RunToEnd(ids::kMerge);
+    const std::string merged = (w.OutputFolder() + "/a.mp3").toStdString();
+    EXPECT_EQ(
+        RunCommand("ffprobe -v error -show_entries chapter=start_time,end_time -of csv=p=0 '" +
+                   merged + "'"),
+        "0.000000,2.600000\n2.600000,5.900000\n5.900000,10.000000\n");
 }
 
 TEST(MainWindow, StopDuringTheSecondTaskKeepsTheRestReadyAndDoesNotPowerOff) {

@@ -301,6 +301,39 @@ double DecodedSeconds(const std::string& path) {
     return static_cast<double>(DecodedSamples(path, 48000).size()) / 48000.0;
 }
 
+std::vector<std::string> MakeMergeSources(const fs::path& folder) {
+    const std::string a = (folder / "a.mp4").string();
+    const std::string b = (folder / "b.m4a").string();
+    const std::string c = (folder / "c.wav").string();
+    const std::string ff = "ffmpeg -nostdin -v error -y ";
+    RunCommand(ff +
+               "-f lavfi -i testsrc2=size=64x48:rate=25:duration=3.52 -f lavfi -i "
+               "sine=frequency=440:sample_rate=44100:duration=2.6 -c:v libx264 -preset "
+               "ultrafast -c:a aac '" +
+               a + "'");
+    RunCommand(ff + "-f lavfi -i sine=frequency=660:sample_rate=44100:duration=3.3 -c:a aac '" + b +
+               "'");
+    RunCommand(ff + "-f lavfi -i sine=frequency=880:sample_rate=44100:duration=4.1 '" + c + "'");
+    return {a, b, c};
+}
+
+double SoundSeconds(const std::string& path) {
+    const std::string extension = fs::path(path).extension().string();
+    if (extension == ".mp4" || extension == ".m4a" || extension == ".mov") {
+        const std::string stated = RunCommand(
+            "ffprobe -v error -select_streams a:0 -show_entries stream=duration -of "
+            "csv=p=0 '" +
+            path + "'");
+        double seconds = 0.0;
+        const auto [end, error] =
+            std::from_chars(stated.data(), stated.data() + stated.size(), seconds);
+        if (error == std::errc() && seconds > 0.0) {
+            return seconds;
+        }
+    }
+    return DecodedSeconds(path);
+}
+
 FileSizeLimit::FileSizeLimit(std::uint64_t bytes) {
     rlimit limit{};
     ::getrlimit(RLIMIT_FSIZE, &limit);

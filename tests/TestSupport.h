@@ -105,6 +105,14 @@ std::vector<ProbedPacket> ProbedPackets(const std::string& path, const std::stri
 std::vector<std::int16_t> DecodedSamples(const std::string& path, int rate = 48000);
 // The length of the first audio stream as it decodes, in seconds.
 double DecodedSeconds(const std::string& path);
+// Three sources of sound lengths off whole seconds, made in `folder`: a video of 3.52 s whose
+// sound (AAC) lasts 2.6 s, an M4A of 3.3 s and a WAV of 4.1 s. A merge of them has its chapters
+// at 0, 2.6 and 5.9 s and ends at 10.0 s.
+std::vector<std::string> MakeMergeSources(const std::filesystem::path& folder);
+
+// The seconds of sound a file holds as a player hears it: decoded, but an MP4's sound ends where
+// its packets say (FFmpeg's decoder plays AAC's end padding; the edit list leaves it out).
+double SoundSeconds(const std::string& path);
 
 // While alive, files this process writes cannot grow past `bytes` (writes fail with EFBIG, as on
 // a full disk), without mounting anything.
