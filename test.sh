@@ -64,11 +64,14 @@ stage "fuzz round"
 concurrent='^(ParallelBatch\.|Player\.|PlayerSignals\.|preview_surface_test$|Signals/CliSignal\.'
 concurrent+='|BatchWorker\.Stop|MergeWorker\.Stop|SoundCopy\.Stop|ExactSound\.ATrailer'
 concurrent+='|Cli\.(FilesAtOnce|SkipExistingAfterAnInterrupt)'
+# Loudness measured in parts, normalising, the ReplayGain measure beside the writing.
+concurrent+='|Loudness\.InParts|ExactSound\.Normalising|DiskFailure\.ATagWrite'
 concurrent+='|MainPreview|ClipDialog|MainWindow\.(Convert|Merge|Stop|PowerOff|Failures|Untrimmed|Original))'
 build build-tsan -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=thread -DTOLVANE_BUILD_BENCH=OFF \
     -DTOLVANE_TEST_MEDIA="$media" -- parallel_batch_test player_test preview_surface_test \
     cli_test tolvane-cli tolvane_read_fail_shim batch_worker_test merge_worker_test \
-    sound_copy_test exact_sound_test main_window_test preview_window_test
+    sound_copy_test exact_sound_test main_window_test preview_window_test probe_test \
+    disk_failure_test
 stage "build under TSan"
 TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$PWD/tests/tsan.supp" \
     ctest --test-dir build-tsan --output-on-failure -j "$jobs" -R "$concurrent" \
