@@ -252,7 +252,7 @@ void EntryContext::AddReplayGain() {
         }
     }
     // Measured as it is written, on a core of its own; read again only where that failed.
-    m_output.MeasureWrittenSound(patch.stop);
+    m_output.MeasureWrittenSound();
     m_output.SetBeforeClose([kind, patch](ExclusiveOutputFile& file,
                                           const OutputMedia::Written& written,
                                           std::string& failure) {

@@ -369,6 +369,36 @@ std::int64_t ExclusiveOutputFile::Seek(void* opaque, std::int64_t offset, int wh
     return pos < 0 ? AVERROR(errno) : pos;
 }
 
+namespace {
+
+// Reads or writes `size` bytes at `offset` of `fd`, again after an interruption and on after a
+// part. Returns the bytes moved (fewer than `size` only when a read reaches the end), or an
+// AVERROR; a write that moves nothing (a full disk, a file size limit) is EIO.
+std::int64_t MoveAt(int fd, std::int64_t offset, char* data, std::size_t size, bool write) {
+    std::size_t done = 0;
+    while (done < size) {
+        const off_t at = static_cast<off_t>(offset) + static_cast<off_t>(done);
+        const ssize_t n = write ? ::pwrite(fd, data + done, size - done, at)
+                                : ::pread(fd, data + done, size - done, at);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return AVERROR(errno);
+        }
+        if (n == 0) {
+            if (write) {
+                return AVERROR(EIO);
+            }
+            break;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return static_cast<std::int64_t>(done);
+}
+
+}  // namespace
+
 int ExclusiveOutputFile::Overwrite(std::int64_t offset, const void* data, std::size_t size) {
     if (m_fd < 0) {
         return AVERROR(EBADF);
@@ -376,20 +406,10 @@ int ExclusiveOutputFile::Overwrite(std::int64_t offset, const void* data, std::s
     if (m_io != nullptr) {
         avio_flush(m_io);
     }
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::pwrite(m_fd, static_cast<const char*>(data) + done, size - done,
-                                   static_cast<off_t>(offset) + static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            // A short write (a full disk, a file size limit) leaves the file incomplete.
-            return AVERROR(n < 0 ? errno : EIO);
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return 0;
+    // A short write leaves the file incomplete: the caller does not keep it.
+    const std::int64_t moved =
+        MoveAt(m_fd, offset, static_cast<char*>(const_cast<void*>(data)), size, true);
+    return moved < 0 ? static_cast<int>(moved) : 0;
 }
 
 std::int64_t ExclusiveOutputFile::ReadAt(std::int64_t offset, void* data, std::size_t size) {
@@ -399,22 +419,7 @@ std::int64_t ExclusiveOutputFile::ReadAt(std::int64_t offset, void* data, std::s
     if (m_io != nullptr) {
         avio_flush(m_io);
     }
-    std::size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::pread(m_fd, static_cast<char*>(data) + done, size - done,
-                                  static_cast<off_t>(offset) + static_cast<off_t>(done));
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return AVERROR(errno);
-        }
-        if (n == 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return static_cast<std::int64_t>(done);
+    return MoveAt(m_fd, offset, static_cast<char*>(data), size, false);
 }
 
 std::int64_t ExclusiveOutputFile::Size() {

@@ -176,8 +176,8 @@ int OutputMedia::WritePacket(AVPacket* packet, StreamTrack& track) {
     }
     if (m_measure && &track == &audio && track.stream != nullptr) {
         if (!m_meter) {
-            m_meter = std::make_unique<PacketLoudness>(*track.stream->codecpar,
-                                                       track.stream->time_base, m_measureStop);
+            m_meter =
+                std::make_unique<PacketLoudness>(*track.stream->codecpar, track.stream->time_base);
         }
         m_meter->Add(*packet);
     }

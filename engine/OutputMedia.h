@@ -78,10 +78,7 @@ public:
     int Finish(std::string* failure = nullptr);
     // Measures the loudness of the sound as it is written (see PacketLoudness), for the
     // before-close step. Before the first packet.
-    void MeasureWrittenSound(const std::atomic<bool>* stop) {
-        m_measure = true;
-        m_measureStop = stop;
-    }
+    void MeasureWrittenSound() { m_measure = true; }
     // What was written, as the before-close step sees it.
     struct Written final {
         double soundSeconds = 0.0;
@@ -110,7 +107,6 @@ private:
 
     BeforeClose m_beforeClose;
     bool m_measure = false;
-    const std::atomic<bool>* m_measureStop = nullptr;
     std::unique_ptr<PacketLoudness> m_meter;  // made at the first packet of sound
     std::function<int(AVPacket&)> m_audioSink;
     LogSubject m_log;  // outlives m_context, whose lines it names

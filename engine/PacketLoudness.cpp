@@ -14,9 +14,8 @@ constexpr std::size_t kMostQueuedBytes = 8u << 20;
 
 }  // namespace
 
-PacketLoudness::PacketLoudness(const AVCodecParameters& parameters, AVRational timeBase,
-                               const std::atomic<bool>* stop)
-    : m_stop(stop), m_timeBase(timeBase) {
+PacketLoudness::PacketLoudness(const AVCodecParameters& parameters, AVRational timeBase)
+    : m_timeBase(timeBase) {
     const AVCodec* codec = avcodec_find_decoder(parameters.codec_id);
     m_decoder.reset(codec != nullptr ? avcodec_alloc_context3(codec) : nullptr);
     if (!m_decoder || avcodec_parameters_to_context(m_decoder.get(), &parameters) < 0 ||
@@ -127,11 +126,10 @@ void PacketLoudness::Run() {
         {
             std::unique_lock lock(m_mutex);
             m_changed.wait(lock, [&] { return m_cancelled || m_ended || !m_queue.empty(); });
-            if (m_cancelled || (m_stop != nullptr && m_stop->load(std::memory_order_relaxed))) {
-                m_cancelled = true;
+            if (m_cancelled) {
                 m_queue.clear();
                 m_changed.notify_all();
-                m_facts.failure = "stopped";
+                m_facts.failure = "cancelled";
                 return;
             }
             if (m_queue.empty()) {

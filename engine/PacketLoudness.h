@@ -5,7 +5,6 @@
 // by BS.1770 and the sample peak), on a core the encoder leaves free. So a file's loudness is
 // known the moment its last packet is written, without reading the file again.
 
-#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -19,9 +18,9 @@ namespace tolvane {
 class PacketLoudness final {
 public:
     // Decodes packets of a stream with `parameters` whose timestamps and durations count in
-    // `timeBase`; `stop` ends the measure early.
-    PacketLoudness(const AVCodecParameters& parameters, AVRational timeBase,
-                   const std::atomic<bool>* stop);
+    // `timeBase`. A stop of the run does not end it: a file stopped midway keeps what was written,
+    // and its loudness is known as soon as the last packet in the queue is measured.
+    PacketLoudness(const AVCodecParameters& parameters, AVRational timeBase);
     PacketLoudness(const PacketLoudness&) = delete;
     PacketLoudness& operator=(const PacketLoudness&) = delete;
     // Cancels a measure not finished and joins its thread.
@@ -31,14 +30,13 @@ public:
     // thread, as Finish.
     void Add(const AVPacket& packet);
     // Waits for every queued packet to be measured and returns the facts (not measured: the
-    // stream could not be decoded, or the measure was stopped).
+    // stream could not be decoded).
     LoudnessFacts Finish();
 
 private:
     void Run();
 
     CodecContextPtr m_decoder;  // the measuring thread's
-    const std::atomic<bool>* m_stop;
     const AVRational m_timeBase;
     std::mutex m_mutex;
     std::condition_variable m_changed;

@@ -856,12 +856,21 @@ int PatchTrackReplayGain(ExclusiveOutputFile& file, GainTags tags, const GainPat
                 return AVERROR_INVALIDDATA;
             }
         }
+        // Measured while written (a stopped file too: what it holds is known); read again
+        // otherwise, unless a stop came.
         const bool measured = patch.measured != nullptr && patch.measured->measured;
+        const auto stopped = [&] {
+            return !measured && patch.stop != nullptr &&
+                   patch.stop->load(std::memory_order_relaxed);
+        };
+        if (stopped()) {
+            return AVERROR_EXIT;
+        }
         const LoudnessFacts facts =
             measured ? *patch.measured
                      : MeasureLoudnessInParts(file.PartPath(), 0, 0.0, 0.0, true,
                                               patch.soundSeconds, patch.stop, patch.parts);
-        if (patch.stop != nullptr && patch.stop->load(std::memory_order_relaxed)) {
+        if (stopped()) {
             return AVERROR_EXIT;
         }
         if (!facts.measured) {

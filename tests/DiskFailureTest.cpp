@@ -82,8 +82,9 @@ TEST(DiskFailure, ReadOnlyDiskFailsTheTask) {
 
 // The ReplayGain tags are written into the finished file before it gets its name: when that
 // write falls short (here a file size limit just above the untagged file), the task fails and no
-// file is named, rather than an M4A whose boxes run past its end.
-TEST(DiskFailure, ATagWriteThatFallsShortNamesNoFile) {
+// file is named, rather than an M4A whose boxes run past its end. A stop keeps what was written,
+// with the tags of what it holds.
+TEST(DiskFailure, ATagWriteFallsShortOrAStopComes) {
     ScratchDir scratch;
     const std::string source = Media("audio_only.m4a").string();
     AVConvert plain;
@@ -105,6 +106,21 @@ TEST(DiskFailure, ATagWriteThatFallsShortNamesNoFile) {
     for (const auto& entry : fs::directory_iterator(scratch.Path())) {
         EXPECT_EQ(entry.path().filename(), "plain.m4a") << "nothing else is left";
     }
+
+    AVConvert stopped;
+    FillJob(stopped, {{Media("long_60.m4a").string(), scratch.File("stopped.mp3")}},
+            {AV_CODEC_ID_MP3},
+            [](JobPlan& plan) { plan.replayGain = JobInput::ReplayGain::Track; });
+    RunAndStopAt(stopped, false, 30);
+    ASSERT_EQ(stopped.taskStatus[0], AVConvert::kTaskPending) << stopped.FailureReason(0);
+    const std::string tags = RunCommand(
+        "ffprobe -v error -show_entries format_tags=REPLAYGAIN_TRACK_GAIN -of csv=p=0 '" +
+        scratch.File("stopped.mp3") + "'");
+    EXPECT_FALSE(tags.empty());
+    EXPECT_EQ(tags.find("99.99"), std::string::npos) << tags;
+    const double seconds = DecodedSeconds(scratch.File("stopped.mp3"));
+    EXPECT_GT(seconds, 1.0);
+    EXPECT_LT(seconds, 59.0);
 }
 
 }  // namespace

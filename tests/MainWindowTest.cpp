@@ -519,10 +519,12 @@ TEST(MainWindow, ConvertsSeveralFilesAtOnceWhenAllowedAndRemembersHowMany) {
     w.RunToEnd(ids::kMerge);
     EXPECT_EQ(w.dlg->Job()->parallelTasks, 1);
 
-    // The next start reads the choice back.
+    // The next start reads the choices back, the loudness chosen in Setting among them.
+    ASSERT_TRUE(WriteSetting(w.dlg->SettingsFile().toStdString(), "Loudness", "-16.0"));
     CBrenvixDlg again(WindowServices{&w.messages, &w.files, &w.desktop, &w.power},
                       QString::fromStdString(w.program.Path().string()));
     EXPECT_EQ(again.FilesAtOnceBox()->value(), allowed);
+    EXPECT_EQ(again.Settings().loudnessTarget, -16.0) << "in force after a restart";
 }
 
 TEST(MainWindow, ConvertShowsElapsedTimeLeftAndTheTotalInTheTitle) {
