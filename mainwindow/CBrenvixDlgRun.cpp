@@ -214,15 +214,18 @@ void CBrenvixDlg::OnRunTimerRows() {
         } else if (const auto index = static_cast<std::size_t>(i);
                    status == AVConvert::kTaskPending && !m_worker.Running() &&
                    index < m_job->taskReports.size() && m_job->taskReports[index].fileKept) {
-            // Stopped: the row stays ready to convert, and says where its part file ends.
-            m_list->item(row, column::kStatus)
-                ->setToolTip(
-                    QStringLiteral("Stopped at %1 of %2; the part so far is in %3")
-                        .arg(QString::fromStdString(FormatTimeText(
-                            static_cast<std::int64_t>(m_job->taskReports[index].soundSeconds))))
-                        .arg(QString::fromStdString(
-                            FormatTimeText(static_cast<std::int64_t>(m_job->clipLength[index]))))
-                        .arg(QString::fromStdString(m_job->outputPaths[index])));
+            // Stopped: the row stays checked, ready to convert again, and says that its file
+            // holds only a part, up to where.
+            const QString reached = QString::fromStdString(FormatTimeText(
+                static_cast<std::int64_t>(m_job->taskReports[index].soundSeconds)));
+            auto* item = new QTableWidgetItem(QStringLiteral("Stopped at %1").arg(reached));
+            item->setToolTip(
+                QStringLiteral("Stopped at %1 of %2; the part so far is in %3")
+                    .arg(reached)
+                    .arg(QString::fromStdString(
+                        FormatTimeText(static_cast<std::int64_t>(m_job->clipLength[index]))))
+                    .arg(QString::fromStdString(m_job->outputPaths[index])));
+            m_list->setItem(row, column::kStatus, item);
         } else if (status == AVConvert::kTaskConverted) {
             auto* item = new QTableWidgetItem("Completed");
             // A damaged source converts what could be read; the tooltip says where it ends.
