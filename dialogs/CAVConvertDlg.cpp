@@ -118,6 +118,8 @@ void CAVConvertDlg::showEvent(QShowEvent* event) {
     PublishPreviewWindow();
     QDialog::showEvent(event);
     m_current->FlashStop();
+    // The keyboard starts on Stop: a Space never arms the power-off by accident.
+    m_stop->setFocus(Qt::OtherFocusReason);
 }
 
 void CAVConvertDlg::StopAndClose() {

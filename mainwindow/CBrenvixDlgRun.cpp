@@ -11,6 +11,7 @@
 #include "CAVConvertDlg.h"
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
+#include "CShutDownNotice.h"
 #include "JobPlan.h"
 #include "JobSettings.h"
 #include "MessagePresenter.h"
@@ -216,15 +217,14 @@ void CBrenvixDlg::OnRunTimerRows() {
                    index < m_job->taskReports.size() && m_job->taskReports[index].fileKept) {
             // Stopped: the row stays checked, ready to convert again, and says that its file
             // holds only a part, up to where.
-            const QString reached = QString::fromStdString(FormatTimeText(
-                static_cast<std::int64_t>(m_job->taskReports[index].soundSeconds)));
+            const QString reached = QString::fromStdString(
+                FormatTimeText(static_cast<std::int64_t>(m_job->taskReports[index].soundSeconds)));
             auto* item = new QTableWidgetItem(QStringLiteral("Stopped at %1").arg(reached));
-            item->setToolTip(
-                QStringLiteral("Stopped at %1 of %2; the part so far is in %3")
-                    .arg(reached)
-                    .arg(QString::fromStdString(
-                        FormatTimeText(static_cast<std::int64_t>(m_job->clipLength[index]))))
-                    .arg(QString::fromStdString(m_job->outputPaths[index])));
+            item->setToolTip(QStringLiteral("Stopped at %1 of %2; the part so far is in %3")
+                                 .arg(reached)
+                                 .arg(QString::fromStdString(FormatTimeText(
+                                     static_cast<std::int64_t>(m_job->clipLength[index]))))
+                                 .arg(QString::fromStdString(m_job->outputPaths[index])));
             m_list->setItem(row, column::kStatus, item);
         } else if (status == AVConvert::kTaskConverted) {
             auto* item = new QTableWidgetItem("Completed");
@@ -317,8 +317,12 @@ void CBrenvixDlg::FinishRun() {
     m_job->stopRequested = true;
     QThread::msleep(100);
     m_progress->done(QDialog::Accepted);
-    // Only a run that reached its end powers off; a stopped one never gets here.
+    // Only a run that reached its end powers off (a stopped one never gets here), and only
+    // after a notice that counts down and can be cancelled.
     if (m_shutDown) {
-        m_services.power->PowerOff();
+        CShutDownNotice notice(this);
+        if (notice.exec() == QDialog::Accepted) {
+            m_services.power->PowerOff();
+        }
     }
 }

@@ -37,6 +37,7 @@
 #include "CControlButton.h"
 #include "CFileInfomation.h"
 #include "CSettings.h"
+#include "CShutDownNotice.h"
 #include "CSplitDialog.h"
 #include "ElidingComboBox.h"
 #include "FFmpegHandles.h"
@@ -749,16 +750,50 @@ TEST(MainWindow, StopsAndClosesOnATerminationSignal) {
     EXPECT_LT(DecodedSeconds(wav), 59.0) << "stopped, not finished";
 }
 
-TEST(MainWindow, PowerOffOnlyAfterANormalEndWithTheBoxTicked) {
+// The progress dialog opens with the keyboard on Stop, never on the power-off box; a run that
+// ends with the box ticked counts down first: Cancel keeps the computer on, "Shut down now"
+// (or the end of the count) powers it off.
+TEST(MainWindow, PowerOffOnlyAfterANormalEndWithTheBoxTickedAndACountdown) {
     Window w;
     w.Add({M("audio_only.m4a")});
-    QTimer::singleShot(0, [&] {
-        // Tick the box as soon as the dialog shows.
-        QTimer::singleShot(0, [&] { w.dlg->ProgressDialog()->ShutDownBox()->setChecked(true); });
+    bool focusOnStop = false;
+    const auto tickWhenShown = [&] {
+        QTimer::singleShot(0, [&] {
+            // Tick the box as soon as the dialog shows.
+            QTimer::singleShot(0, [&] {
+                CAVConvertDlg* progress = w.dlg->ProgressDialog();
+                focusOnStop = progress->focusWidget() == progress->StopButton();
+                progress->ShutDownBox()->setChecked(true);
+            });
+        });
+    };
+    QString shown;
+    bool cancel = true;
+    QTimer answer;
+    answer.setInterval(10);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* notice = qobject_cast<CShutDownNotice*>(QApplication::activeModalWidget())) {
+            shown = notice->Text();
+            (cancel ? notice->CancelButton() : notice->ShutDownNowButton())->click();
+        }
     });
+    answer.start();
+    tickWhenShown();
+    w.RunToEnd(ids::kConvert);
+    EXPECT_TRUE(focusOnStop) << "the keyboard starts on Stop";
+    EXPECT_TRUE(shown.contains("shuts down in 30 seconds")) << shown.toStdString();
+    EXPECT_EQ(w.power.powerOffs, 0) << "cancelled";
+    EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
+
+    cancel = false;
+    w.List()->SetRowChecked(0, true);
+    tickWhenShown();
     w.RunToEnd(ids::kConvert);
     EXPECT_EQ(w.power.powerOffs, 1);
-    EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
+
+    // Left alone, the notice shuts down at the end of its count.
+    CShutDownNotice alone(nullptr, 1);
+    EXPECT_EQ(alone.exec(), QDialog::Accepted);
 }
 
 TEST(MainWindow, FailuresShowInTheRowAndStayChecked) {
