@@ -239,6 +239,10 @@ private:
     bool ProbeForList(const QString& path, QStringList* refusals,
                       ProbeThread thread = ProbeThread::This);
     void ShowRefusals(const QStringList& refusals);
+    // Whether a probed file may become a row: one being added (`refusals` given) needs a sound
+    // track, and a refusal's line goes there.
+    bool AcceptsSound(const QString& path, const MediaProbeResult& probe,
+                      QStringList* refusals) const;
     // Runs job.ProbeMedia() on a thread of its own while this thread's event loop goes on
     // (without user input); returns its result.
     int ProbeOffThisThread(AVConvert& job);

@@ -168,7 +168,7 @@ bool CBrenvixDlg::ProbeForList(const QString& path, QStringList* refusals, Probe
         known->second.size == static_cast<std::uintmax_t>(st.st_size) &&
         known->second.modified == modified) {
         job.probe = known->second.probe;
-        return true;
+        return AcceptsSound(path, job.probe, refusals);
     }
     const int probed = thread == ProbeThread::Own ? ProbeOffThisThread(job) : job.ProbeMedia();
     if (probed < 0 || job.probe.durationSeconds < 0) {
@@ -182,7 +182,18 @@ bool CBrenvixDlg::ProbeForList(const QString& path, QStringList* refusals, Probe
         m_knownProbes[job.probePath] =
             KnownProbe{static_cast<std::uintmax_t>(st.st_size), modified, job.probe};
     }
-    return true;
+    return AcceptsSound(path, job.probe, refusals);
+}
+
+bool CBrenvixDlg::AcceptsSound(const QString& path, const MediaProbeResult& probe,
+                               QStringList* refusals) const {
+    // A file being added needs a sound track: one without fails only at Convert otherwise.
+    // (A row already in the list stays what it is.)
+    if (refusals == nullptr || !probe.soundTracks.empty()) {
+        return true;
+    }
+    *refusals << "File:" + FileNameOf(path) + " has no sound track!";
+    return false;
 }
 
 void CBrenvixDlg::ShowRefusals(const QStringList& refusals) {

@@ -151,15 +151,17 @@ TEST(MainWindow, AddProbesAppendsAndRefusesUnreadableFiles) {
 TEST(MainWindow, DropPutsFilesOnTopReversedUncheckedWithoutFormat) {
     Window w;
     w.Add({M("audio_only.m4a")});
-    w.dlg->DropFiles({M("h264_aac.mp4"), M("empty.mp4"), M("video_only.mp4")});
-    EXPECT_EQ(w.messages.shown, QStringList({"File:empty.mp4 is invalid!"}));
+    // A file without a sound track is refused with the reason, as an invalid one is.
+    w.dlg->DropFiles({M("odd_5.72.mp4"), M("h264_aac.mp4"), M("empty.mp4"), M("video_only.mp4")});
+    EXPECT_EQ(w.messages.shown,
+              QStringList({"File:empty.mp4 is invalid!\nFile:video_only.mp4 has no sound track!"}));
     ASSERT_EQ(w.List()->rowCount(), 3);
-    EXPECT_EQ(w.Cell(0, column::kSource), M("video_only.mp4"));
-    EXPECT_EQ(w.Cell(1, column::kSource), M("h264_aac.mp4"));
+    EXPECT_EQ(w.Cell(0, column::kSource), M("h264_aac.mp4"));
+    EXPECT_EQ(w.Cell(1, column::kSource), M("odd_5.72.mp4"));
     EXPECT_EQ(w.Cell(0, column::kFormat), "");
     EXPECT_FALSE(w.List()->IsRowChecked(0));
     EXPECT_EQ(w.List()->SelectedRow(), 0);
-    EXPECT_EQ(w.dlg->FileInfo().infoPath, M("video_only.mp4").toStdString());
+    EXPECT_EQ(w.dlg->FileInfo().infoPath, M("h264_aac.mp4").toStdString());
     EXPECT_EQ(w.dlg->FileInfo().infoWidth, "320");
 
     // Add takes the selection from row 0 only; a drop selects its top row beside the rows
@@ -258,7 +260,7 @@ TEST(MainWindow, FilesFromTheCommandLineComeInAsAddedAndDroppedFoldersAsADrop) {
 
 TEST(MainWindow, RemoveClearAllAndTheDeleteKey) {
     Window w;
-    w.Add({M("h264_aac.mp4"), M("audio_only.m4a"), M("video_only.mp4")});
+    w.Add({M("h264_aac.mp4"), M("audio_only.m4a"), M("odd_5.72.mp4")});
     w.List()->selectRow(2);
     w.Click(ids::kRemove);
     ASSERT_EQ(w.List()->rowCount(), 2);
@@ -283,7 +285,7 @@ TEST(MainWindow, RemoveClearAllAndTheDeleteKey) {
 
     // With several rows selected, the first goes; the row at its index is selected and
     // focused, and the others stay selected.
-    w.Add({M("h264_aac.mp4"), M("audio_only.m4a"), M("video_only.mp4")});
+    w.Add({M("h264_aac.mp4"), M("audio_only.m4a"), M("odd_5.72.mp4")});
     ASSERT_EQ(w.List()->rowCount(), 4);
     w.List()->clearSelection();
     for (int row : {1, 3}) {
@@ -610,7 +612,11 @@ TEST(Notification, ARunThatEndsWhileTheUserIsElsewhereIsNotified) {
     Window w;
     bool active = true;
     w.dlg->SetActiveCheckForTests([&active] { return active; });
-    w.Add({M("audio_only.m4a"), M("video_only.mp4")});
+    ScratchDir source;
+    const std::string copy = source.File("vanishing.mp4");
+    fs::copy_file(Media("audio_only.m4a"), copy);
+    w.Add({M("audio_only.m4a"), QString::fromStdString(copy)});
+    fs::remove(copy);  // the second row fails
     w.RunToEnd(ids::kConvert);
     QTest::qWait(300);
     EXPECT_TRUE(fake.calls.isEmpty()) << "the user was in the window";
@@ -801,8 +807,12 @@ TEST(MainWindow, FailuresShowInTheRowAndStayChecked) {
     ScratchDir source;
     const std::string copy = source.File("vanishing.mp4");
     fs::copy_file(Media("h264_aac.mp4"), copy);
-    w.Add({QString::fromStdString(copy), M("audio_only.m4a"), M("video_only.mp4")});
+    const std::string silent = source.File("silent.mp4");
+    fs::copy_file(Media("h264_aac.mp4"), silent);
+    w.Add({QString::fromStdString(copy), M("audio_only.m4a"), QString::fromStdString(silent)});
     fs::remove(copy);  // gone before the run
+    fs::remove(silent);
+    fs::copy_file(Media("video_only.mp4"), silent);  // no sound any more
     w.RunToEnd(ids::kConvert);
     EXPECT_EQ(w.Cell(0, column::kStatus), "Failure");
     EXPECT_TRUE(w.List()->IsRowChecked(0));
@@ -971,7 +981,7 @@ QStringList SoundTrackMenu(Window& w, int row, int pick) {
 
 TEST(MainWindow, SoundTrackSubMenuChoosesWhatARowConverts) {
     Window w;
-    w.Add({M("three_audio.mkv"), M("three_audio.mkv"), M("video_only.mp4")});
+    w.Add({M("three_audio.mkv"), M("three_audio.mkv"), M("audio_only.m4a")});
     const auto trackMenu = [&w](int row, int pick) { return SoundTrackMenu(w, row, pick); };
     EXPECT_EQ(trackMenu(0, 0),
               QStringList(
@@ -979,7 +989,7 @@ TEST(MainWindow, SoundTrackSubMenuChoosesWhatARowConverts) {
                    QString::fromUtf8("[ ] 2: eng \u00b7 AC-3 5.1 \u00b7 48 kHz \u00b7 Commentary"),
                    QString::fromUtf8("[x] 3: fra \u00b7 MP2 mono \u00b7 22.05 kHz")}))
         << "the last track, as ever";
-    EXPECT_TRUE(trackMenu(2, 0).isEmpty()) << "a file without sound has no sub-menu";
+    EXPECT_TRUE(trackMenu(2, 0).isEmpty()) << "a file of one sound track has no sub-menu";
     trackMenu(0, 2);
     EXPECT_TRUE(trackMenu(0, 0)[1].startsWith("[x] 2:")) << "the choice is marked";
     EXPECT_TRUE(w.List()
