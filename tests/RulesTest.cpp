@@ -194,6 +194,9 @@ TEST(Rules, NumbersAreTheSameInEveryLocale) {
     EXPECT_EQ(MakeFileInfoValues(probe, "/v/a.mp4", "00:00:01").infoFrameRate, " 5.00 fps");
     EXPECT_EQ(NumberOfText("4.75 kbps"), 4750);
     EXPECT_EQ(NumberOfText("5.15 kbps"), 5150);
+    // A pasted time's fraction (a cut at 12.5 s, not 12).
+    EXPECT_EQ(ParseSplitTime("0:12.5"), 12.5);
+    EXPECT_EQ(ParseSplitTime("1:02:03.25"), 3723.25);
     std::setlocale(LC_ALL, previous.c_str());
 }
 
@@ -288,11 +291,7 @@ TEST(Split, ListsSheetsAndChaptersGiveThePartsOrSayWhyNot) {
     EXPECT_TRUE(two.parts.empty());
     ASSERT_EQ(two.problems.size(), 1u);
     EXPECT_NE(two.problems[0].find("several FILE entries"), std::string::npos) << two.problems[0];
-    // Under a comma-decimal locale (as the window sets it from the environment) too.
-    const std::string before = std::setlocale(LC_ALL, nullptr);
-    std::setlocale(LC_ALL, "de_DE.UTF-8");
     const SplitParse late = ParseTimeList("0:12.5 Second\n1:00 Third", 120.0);
-    std::setlocale(LC_ALL, before.c_str());
     ASSERT_EQ(late.parts.size(), 2u);
     EXPECT_EQ(late.parts[0].start, 12.5);
     ASSERT_EQ(late.problems.size(), 1u);
