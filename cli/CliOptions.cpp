@@ -12,6 +12,7 @@
 #include "AVConvert.h"
 #include "AudioEncoder.h"
 #include "FormatPresets.h"
+#include "JobPlan.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ std::string ApplyValue(CliOptions& options, const std::string& name, const std::
             return "the output folder is empty";
         }
         options.outputFolder = value;
+        options.outputFolderGiven = true;
     } else if (name == "-f") {
         options.format = value;
     } else if (name == "-e") {
@@ -161,6 +163,9 @@ enum LongOnly : int {
     kNormalize,
     kTruePeak,
     kVersion,
+    kWriteJob,
+    kJob,
+    kSlice,
 };
 
 constexpr const char* kShortOptions = "-:o:f:e:b:r:c:s:t:j:a:mqh";
@@ -194,6 +199,20 @@ std::string ApplyLevel(CliOptions& options, bool peak, const char* text) {
 
 }  // namespace
 
+tolvane::RunChoices CliChoices(const CliOptions& options) {
+    tolvane::RunChoices choices;
+    const std::string format = Lower(options.format.value_or(""));
+    choices.copy = format == "copy" || format == "original";
+    choices.merge = options.merge;
+    choices.split = options.splitChapters || options.splitAt.has_value();
+    choices.clipped = options.start.has_value() || options.end.has_value();
+    choices.allTracks = options.allSoundTracks;
+    choices.skipExisting = options.skipExisting;
+    choices.normalize = options.normalize.has_value();
+    choices.replayGain = options.replayGain;
+    return choices;
+}
+
 CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
     static constexpr option kLongOptions[] = {
         {"output", required_argument, nullptr, 'o'},
@@ -221,6 +240,9 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         {"normalize", optional_argument, nullptr, kNormalize},
         {"true-peak", required_argument, nullptr, kTruePeak},
         {"version", no_argument, nullptr, kVersion},
+        {"write-job", required_argument, nullptr, kWriteJob},
+        {"job", required_argument, nullptr, kJob},
+        {"slice", required_argument, nullptr, kSlice},
         {nullptr, 0, nullptr, 0},
     };
     CliParse parse;
@@ -324,6 +346,25 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
                     error = "bad --replaygain '" + value + "' (track or album)";
                 }
                 break;
+            case kWriteJob:
+                options.writeJob = value;
+                break;
+            case kJob:
+                options.job = value;
+                break;
+            case kSlice: {
+                const std::size_t slash = value.find('/');
+                const auto number = ParseWhole(value.substr(0, slash));
+                const auto count =
+                    slash == std::string::npos ? std::nullopt : ParseWhole(value.substr(slash + 1));
+                if (!number || !count || *count < 1 || *number < 1 || *number > *count) {
+                    error = "bad --slice '" + value + "' (K/N, K from 1 to N)";
+                } else {
+                    options.sliceNumber = *number;
+                    options.sliceCount = *count;
+                }
+                break;
+            }
             case kNormalize:
             case kTruePeak:
                 error = ApplyLevel(options, code == kTruePeak, optarg);
@@ -337,7 +378,16 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
     if (!parse.error.empty()) {
         return parse;
     }
-    if (!options.help && !options.version && options.files.empty()) {
+    if (options.job && !options.files.empty()) {
+        parse.error = "--job runs the files its job names; name no files beside it";
+    } else if (options.job && (options.start || options.end || options.splitChapters ||
+                               options.splitAt || options.soundTrack || options.allSoundTracks)) {
+        parse.error =
+            "--job keeps the rows of its job: clips, splits and sound tracks are "
+            "given when it is written";
+    } else if (options.job && options.writeJob) {
+        parse.error = "--job runs a job and --write-job writes one: one or the other";
+    } else if (!options.help && !options.version && !options.job && options.files.empty()) {
         parse.error = "no input files";
     } else if (options.start && options.end && *options.end <= *options.start) {
         parse.error = "the end time must come after the start time";
@@ -345,12 +395,6 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         parse.error = "--loudness goes with --info";
     } else if (options.splitChapters && options.splitAt) {
         parse.error = "split at the chapters or at a list of times, not both";
-    } else if (options.merge && options.allSoundTracks) {
-        parse.error = "-a all writes a file per sound track; it does not go with --merge";
-    } else if (options.merge && options.skipExisting) {
-        parse.error = "--skip-existing works file by file; it does not go with --merge";
-    } else if ((options.splitChapters || options.splitAt) && (options.start || options.end)) {
-        parse.error = "a split makes a file of each part; it does not go with -s or -t";
     }
     return parse;
 }
@@ -448,6 +492,7 @@ std::string AvailableEncoderNames() {
 
 std::string CliUsage() {
     return R"(Usage: tolvane-cli [options] FILE...
+       tolvane-cli [options] --job FILE
 Extracts the sound track of video files into audio files.
 
   -o, --output DIR      output folder (default: the current folder; created when missing)
@@ -497,6 +542,12 @@ Extracts the sound track of video files into audio files.
                         all the run's outputs together as well
       --loudness        with --info: the loudness of the chosen sound track (-a; all of them
                         with -a all) by EBU R128: LUFS, loudness range and true peak
+      --write-job FILE  write the job these options and files describe to FILE (a
+                        ".tolvane-job", as the window's Save list writes) and convert nothing
+      --job FILE        run the job in FILE; -o, -f (-e, -b, -r, -c), -j and --skip-existing
+                        given beside it override its own
+      --slice K/N       only the job's rows whose index modulo N is K-1: N machines with
+                        one job and one shared output folder make every file once
   -q, --quiet           no progress display, and nothing from the media libraries: only
                         the status lines and failures
   -h, --help            this help

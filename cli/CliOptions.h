@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AVConvert.h"
+#include "JobPlan.h"
 
 #include "OutputSettings.h"
 
@@ -44,6 +45,14 @@ struct CliOptions final {
     // ReplayGain tags: each output's (track), and over the run's outputs too (album).
     JobInput::ReplayGain replayGain = JobInput::ReplayGain::Off;
     bool quiet = false;
+    // The job as a file: --write-job writes what would run and runs nothing; --job runs one
+    // (the output folder, format, -j and --skip-existing given beside it override its own).
+    std::optional<std::string> writeJob;
+    std::optional<std::string> job;
+    bool outputFolderGiven = false;
+    // --slice K/N: only the rows whose index modulo N is K-1.
+    int sliceNumber = 1;
+    int sliceCount = 1;
     bool help = false;
     bool version = false;
 };
@@ -54,6 +63,9 @@ struct CliParse final {
 };
 
 CliParse ParseCliArguments(const std::vector<std::string>& arguments);
+
+// What the options ask of a run, as the rules of what goes together see it.
+tolvane::RunChoices CliChoices(const CliOptions& options);
 
 // "90", "1:30", "00:01:30", "90.5" → seconds; no value for anything else.
 std::optional<double> ParseCliTime(const std::string& text);

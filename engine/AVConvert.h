@@ -8,7 +8,7 @@
 //   and the counters and statuses the worker writes for the front end to show.
 // - JobResults: what became of each task, written by the worker before the task's status.
 //
-// AVConvert is the sum of the three, plus the probe the user-interface thread uses.
+// AVConvert is the sum of the three.
 //
 // Threads: a task's `outputPaths` entry (the name the worker actually created) and its
 // `taskReports` entry may be read by another thread once that task's status has left
@@ -24,11 +24,9 @@
 #include <vector>
 
 #include "CodecIds.h"
-#include "MediaProbeResult.h"
 
 namespace tolvane {
 class PreviewSink;
-struct SourceMedia;
 }  // namespace tolvane
 
 // The audio numbers of a run: codec, bit rate, sample rate and channels.
@@ -191,17 +189,4 @@ public:
     // sound ends, how many sound packets did not decode, and a cover left out. Empty when there
     // is nothing.
     std::string TaskNote(int index) const;
-
-    // Reads `probePath` and fills `probe`. 0 on success; -1 not media, -2 no stream information,
-    // -4 no decoder for the video stream, -5 that decoder does not open. User-interface thread,
-    // never while a worker runs.
-    int ProbeMedia();
-
-    // ---- Probe: user-interface thread only. ----
-    std::string probePath;
-    MediaProbeResult probe;
-
-private:
-    // Fills in the frame rate and the bit rates the headers get wrong or leave out.
-    void MeasureWhatHeadersLack(tolvane::SourceMedia& source);
 };

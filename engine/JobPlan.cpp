@@ -4,21 +4,6 @@
 
 namespace tolvane {
 
-RunChoices ChoicesOf(const JobPlan& plan) {
-    RunChoices choices;
-    choices.merge = plan.merge;
-    choices.normalize = plan.normalize;
-    choices.replayGain = plan.replayGain;
-    for (const PlannedTask& task : plan.tasks) {
-        if (task.source.empty()) {
-            continue;
-        }
-        choices.copy = choices.copy || task.kind == TaskKind::Copy;
-        choices.split = choices.split || !task.tags.track.empty();
-    }
-    return choices;
-}
-
 std::string ChoicesRefusal(const RunChoices& c) {
     if (c.copy && c.normalize) {
         return "a copy keeps the sound as it is: it cannot be brought to a loudness (choose a "
@@ -35,6 +20,15 @@ std::string ChoicesRefusal(const RunChoices& c) {
     }
     if (c.merge && c.clipped) {
         return "a merge takes every file whole; a clip start or end does not go with it";
+    }
+    if (c.merge && c.allTracks) {
+        return "-a all writes a file per sound track; it does not go with --merge";
+    }
+    if (c.merge && c.skipExisting) {
+        return "--skip-existing works file by file; it does not go with --merge";
+    }
+    if (c.split && c.clipped) {
+        return "a split makes a file of each part; it does not go with -s or -t";
     }
     return {};
 }

@@ -38,16 +38,15 @@ struct JobPlan final {
 
 // What a run is asked to do, as far as the rules of what goes together care.
 struct RunChoices final {
-    bool copy = false;     // the sound copied as it is
-    bool merge = false;    // one output for all
-    bool split = false;    // files in parts
-    bool clipped = false;  // one clip for every file (a merge takes every file whole)
+    bool copy = false;          // the sound copied as it is
+    bool merge = false;         // one output for all
+    bool split = false;         // files in parts
+    bool clipped = false;       // one clip for every file (a merge takes every file whole)
+    bool allTracks = false;     // an output per sound track
+    bool skipExisting = false;  // outputs already there are left out
     bool normalize = false;
     JobInput::ReplayGain replayGain = JobInput::ReplayGain::Off;
 };
-
-// The choices of `plan` (a split: a task tagged as a part of a recording).
-RunChoices ChoicesOf(const JobPlan& plan);
 
 // Why these choices cannot run together, empty when they can: every such rule, for the window
 // and the command line alike.

@@ -5,6 +5,7 @@ extern "C" {
 }
 
 #include "CBrenvixDlg.h"
+#include "ListKeeper.h"
 #include "MessagePresenter.h"
 #include "SkinLook.h"
 #include "TerminationSignals.h"
@@ -24,10 +25,11 @@ CBrenvixApp::~CBrenvixApp() = default;
 
 int CBrenvixApp::Run() {
     const WindowServices services{&DefaultMessagePresenter(), &DesktopFileChooser(),
-                                  &DesktopFileOpener(), &LogindPowerControl()};
+                                  &DesktopFileOpener(), &LogindPowerControl(),
+                                  QString::fromStdString(DefaultListFile())};
     CBrenvixDlg window(services, QApplication::applicationDirPath());
     // A logout, a shutdown or a kill: a run stops as Stop stops it, then the program ends.
-    m_signals->SetArrived([&window] { window.CloseWhenStopped(); });
+    m_signals->SetArrived([&window] { window.CloseForSignal(); });
     window.show();
     // Files named on the command line (from a file manager, say).
     window.OpenStartupFiles(QApplication::arguments().mid(1));

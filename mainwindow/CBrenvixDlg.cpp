@@ -1,4 +1,5 @@
 #include "CBrenvixDlg.h"
+#include "ListKeeper.h"
 
 // The main window's set-up, painting, dragging, keys, Close and Help.
 
@@ -98,6 +99,13 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
     m_transport->SetAfterOpen([this] { PreviewEngine_SetVolume(m_volume); });
     SetUpPreview();
     SetUpKeyboard();
+    // A check ticked or cleared, or a cell's text changed (the clip dialog writes the times),
+    // is a change of the list's rows.
+    connect(m_list, &QTableWidget::itemChanged, this, &CBrenvixDlg::FollowCell);
+    if (!m_services.listFile.isEmpty()) {
+        m_keeper = std::make_unique<ListKeeper>(m_services.listFile.toStdString());
+        RestoreKeptList();
+    }
 
     m_runTimer.setInterval(kRunTimerMs);
     connect(&m_runTimer, &QTimer::timeout, this, &CBrenvixDlg::OnRunTimer);
@@ -148,6 +156,10 @@ void CBrenvixDlg::SetUpKeyboard() {
     // F1 opens the help, wherever the focus is.
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, &CBrenvixDlg::OnHelp);
+    auto* saveList = new QShortcut(QKeySequence::Save, this);
+    connect(saveList, &QShortcut::activated, this, &CBrenvixDlg::OnSaveList);
+    auto* openList = new QShortcut(QKeySequence::Open, this);
+    connect(openList, &QShortcut::activated, this, &CBrenvixDlg::OnOpenList);
 }
 
 void CBrenvixDlg::paintEvent(QPaintEvent*) {
@@ -238,6 +250,10 @@ void CBrenvixDlg::closeEvent(QCloseEvent* event) {
 
 void CBrenvixDlg::OnClose() {
     m_closing = true;
+    // A clean end: the next start begins with an empty list (one a signal ended is kept).
+    if (m_keeper && !m_keepListAtEnd) {
+        m_keeper->Forget();
+    }
     StopPreview();
     PreviewEngine_Close();
     WaitForWorker();

@@ -17,6 +17,8 @@
 #include "CFileInfomation.h"
 #include "ClipHost.h"
 #include "FileInfoValues.h"
+#include "JobFile.h"
+#include "MediaProbeResult.h"
 #include "OutputSettings.h"
 #include "SplitParts.h"
 #include "WindowServices.h"
@@ -33,9 +35,8 @@ class QComboBox;
 class QSpinBox;
 class QLabel;
 class QMenu;
-namespace tolvane {
-struct PlannedTask;
-}
+class QTableWidgetItem;
+class ListKeeper;
 
 // Control ids of the main window (also each control's objectName).
 namespace ids {
@@ -67,10 +68,6 @@ inline constexpr int kFilesAtOnce = 1150;
 
 // What the source cell of a row keeps besides its text.
 inline constexpr int kSoundTracksRole = Qt::UserRole + 1;  // QStringList: the file's track labels
-inline constexpr int kSoundTrackRole = Qt::UserRole + 2;   // int: the chosen track, 0 the last
-// QVariantMap: the part of a split the row is ("number", "count", "title", "album", and its
-// exact "start", "end", "toEnd"); none for a whole file.
-inline constexpr int kPartRole = Qt::UserRole + 3;
 
 // Columns of the task list.
 namespace column {
@@ -137,6 +134,15 @@ public:
     // opens it.
     void OpenOrSayWhy(const QString& path);
     void OnFileInformation();
+    // The list as a job file: Save list... (Ctrl+S) and Open list... (Ctrl+O). Opening adds the
+    // file's rows to the list (its settings become the window's); files that are gone are
+    // named once, and the rest come in.
+    void OnSaveList();
+    void OnOpenList();
+    bool OpenList(const QString& path);
+    // A termination signal (a logout, a kill): the run stops and the window closes, but the
+    // list is kept for the next start, as after a crash.
+    void CloseForSignal();
     void OnSetting();
     void OnAbout();
     void OnClip();
@@ -194,6 +200,12 @@ public:
     }
     // Waits for a worker that is still finishing (after Stop) before the job is touched.
     void WaitForWorker();
+    // The rows the list shows, and the list as a job (its rows and the window's settings).
+    const std::vector<JobRow>& Rows() const { return m_rows; }
+    JobDocument ListAsJob() const;
+    // The line under the list that says what happened to it ("Restored the list of 12 files").
+    QString ListNote() const;
+    ListKeeper* Keeper() const { return m_keeper.get(); }
 
 signals:
     // A run has ended and its progress dialog closed.
@@ -234,7 +246,7 @@ private:
     // Where a probe runs: on a thread of its own while the window goes on (files being added),
     // or right here (a file already in the list).
     enum class ProbeThread { Own, This };
-    // Whether `path` can be a row (its probe then in the job); a refusal's line goes into
+    // Whether `path` can be a row (its probe then in m_probe); a refusal's line goes into
     // `refusals` when given.
     bool ProbeForList(const QString& path, QStringList* refusals,
                       ProbeThread thread = ProbeThread::This);
@@ -243,9 +255,9 @@ private:
     // track, and a refusal's line goes there.
     bool AcceptsSound(const QString& path, const MediaProbeResult& probe,
                       QStringList* refusals) const;
-    // Runs job.ProbeMedia() on a thread of its own while this thread's event loop goes on
-    // (without user input); returns its result.
-    int ProbeOffThisThread(AVConvert& job);
+    // Probes `path` on a thread of its own while this thread's event loop goes on (without
+    // user input); returns its result.
+    int ProbeOffThisThread(const std::string& path, MediaProbeResult& probe);
     // While a list of files is checked, the title says how far ("Checking 12 of 200… - ..."),
     // for lists of more than one file; the title comes back at the end.
     class CheckingTitle final {
@@ -262,7 +274,20 @@ private:
         const QString m_title;
         mutable int m_done = 0;
     };
-    void FillRow(int row, const QString& path, bool checked, const QString& format);
+    // Puts `rows` into the list at `at` (their file's probe is the job's), showing each.
+    void InsertRows(int at, const std::vector<JobRow>& rows, const QString& format);
+    // Shows row `row` as m_rows has it.
+    void ShowRow(int row, const QString& format);
+    // A cell of the list changed: its row takes what it shows (its check, its file, its times).
+    void FollowCell(QTableWidgetItem* item);
+    void RemoveRows(int row, int count);
+    // The list changed: it is kept for the next start.
+    void ListChanged();
+    // Brings back the list an unclean end left; says so under the list.
+    void RestoreKeptList();
+    void SayUnderList(const QString& text);
+    // The window's settings as a job's.
+    JobSettings WindowJobSettings(bool merge) const;
     void RemoveSelectedRow(bool stopPreview);
     void ShowContextMenu(const QPoint& globalPos);
     // Splits the selected row at its chapters, or at the times a pasted list names.
@@ -273,8 +298,6 @@ private:
     // Puts a row for each part of `split` where row `row` stands, each clipped to its part and
     // checked.
     void SplitRow(int row, const SplitParse& split);
-    // A split part's exact times, its name and its tags, for the run.
-    void ApplyRowPart(int row, tolvane::PlannedTask& task) const;
     void SetRowSoundTrack(int row, int number);
     int RowSoundTrack(int row) const;
 
@@ -299,7 +322,14 @@ private:
 
     OutputSettings m_settings;
     FileInfoValues m_fileInfo;
-    std::unique_ptr<AVConvert> m_job;  // created at the first Add or drop
+    std::unique_ptr<AVConvert> m_job;  // created at the first run
+    std::vector<JobRow> m_rows;        // the list's rows; the table shows them
+    MediaProbeResult m_probe;          // the last file the list probed
+    std::unique_ptr<ListKeeper> m_keeper;
+    bool m_keepListAtEnd = false;  // a signal ends the program: the list is kept
+    int m_listChanging = 0;        // rows come in one by one: the list is kept once, at the end
+    bool m_showingRow = false;     // ShowRow fills the cells from the row, not the other way
+    QLabel* m_listNote = nullptr;
     // What each file's probe found, with the file's size and modification time then: a file
     // that has not changed is not read again (a click on its row, the list's checks).
     struct KnownProbe final {

@@ -97,11 +97,3 @@ ClipRow CBrenvixDlg::ClipRowTexts() const {
             m_list->item(m_clipRow, column::kEnd)->text().toStdString(),
             m_list->item(m_clipRow, column::kDuration)->text().toLongLong()};
 }
-
-void CBrenvixDlg::WriteClipRow(const QString& start, const QString& end) {
-    if (m_clipRow < 0 || m_clipRow >= m_list->rowCount()) {
-        return;
-    }
-    m_list->item(m_clipRow, column::kStart)->setText(start);
-    m_list->item(m_clipRow, column::kEnd)->setText(end);
-}

@@ -13,6 +13,7 @@
 #include "CCheckListCtrl.h"
 #include "CShutDownNotice.h"
 #include "JobPlan.h"
+#include "JobPlanner.h"
 #include "JobSettings.h"
 #include "MessagePresenter.h"
 #include "Paths.h"
@@ -81,55 +82,62 @@ void CBrenvixDlg::StartRun(bool merge) {
     }
     // A worker still finishing after Stop must be done before the job is refilled.
     WaitForWorker();
-    tolvane::JobPlan plan;
-    plan.tasks.resize(static_cast<std::size_t>(rows));  // rows that are not checked stay empty
-    plan.merge = merge;
-    plan.parallelTasks = m_filesAtOnce->value();
-    plan.preview = m_progress->PreviewSink();
-    tolvane::CopySettingsToJob(m_settings, plan.settings);
-    plan.normalize = m_settings.loudnessTarget != 0.0;
-    plan.loudnessTarget = plan.normalize ? m_settings.loudnessTarget : -16.0;
-    const std::string entryText = m_formatBox->currentText().toStdString();
-    const TaskKind kind = CopiesOriginalAudio() ? TaskKind::Copy : TaskKind::Convert;
-    for (int row = 0; row < rows; ++row) {
-        if (m_checkedRows[static_cast<std::size_t>(row)] < 0) {
+    JobDocument list = ListAsJob();
+    list.settings = WindowJobSettings(merge);
+    // Each checked row's file as its probe found it (a file changed since is read again).
+    std::vector<tolvane::SourceFacts> facts(list.rows.size());
+    for (std::size_t i = 0; i < list.rows.size(); ++i) {
+        if (!list.rows[i].checked) {
             continue;
         }
-        tolvane::PlannedTask& task = plan.tasks[static_cast<std::size_t>(row)];
-        task.source = m_list->item(row, column::kSource)->text().toStdString();
-        task.start = static_cast<double>(
-            ParseTimeText(m_list->item(row, column::kStart)->text().toStdString()));
-        task.end = static_cast<double>(
-            ParseTimeText(m_list->item(row, column::kEnd)->text().toStdString()));
-        // An end left at the file's length is no end: the task runs to the end of the sound,
-        // also past the whole seconds that the row shows.
-        const double length = m_list->item(row, column::kDuration)->text().toDouble();
-        task.toEnd = task.end >= length;
-        task.soundTrack = RowSoundTrack(row);
-        task.kind = kind;
-        const auto output = OutputPathForTask(task.source, m_runFolder.toStdString(), entryText);
-        if (!output) {
-            return;  // a file name without a dot: nothing starts, the rows keep their state
+        // A file that can no longer be read goes to the worker as it was known: the run says
+        // why it fails, in its row.
+        const auto known = m_knownProbes.find(list.rows[i].source);
+        if (known != m_knownProbes.end()) {
+            facts[i].probe = known->second.probe;
         }
-        task.output = *output;
-        ApplyRowPart(row, task);
+        if (ProbeForList(QString::fromStdString(list.rows[i].source), nullptr)) {
+            facts[i].probe = m_probe;
+        }
     }
-    if (const std::string refusal = tolvane::ChoicesRefusal(tolvane::ChoicesOf(plan));
-        !refusal.empty()) {
+    const tolvane::PlannedRun run = tolvane::PlanJob(list, facts);
+    if (!run.refusal.empty()) {
         // The copy and a loudness: the window says which choice to change.
-        const bool loudness = plan.normalize && kind == TaskKind::Copy;
+        const bool loudness = list.settings.normalize && list.settings.copySound;
         m_services.messages->Show(
             this, loudness ? QStringLiteral(
                                  "The original sound is copied as it is: it cannot be brought to "
                                  "a loudness. Choose a format to convert to, or set Loudness to "
                                  "\"As recorded\" in Setting.")
                            : QStringLiteral("These choices cannot go together: %1.")
-                                 .arg(QString::fromStdString(refusal)));
+                                 .arg(QString::fromStdString(run.refusal)));
         return;
     }
+    // The run's tasks stand where their rows do (rows that are not checked stay empty).
+    tolvane::JobPlan plan = run.plan;
+    plan.tasks.assign(static_cast<std::size_t>(rows), {});
+    QStringList refusals;
+    for (std::size_t i = 0; i < run.rows.size(); ++i) {
+        if (run.rows[i].task >= 0) {
+            plan.tasks[i] = run.plan.tasks[static_cast<std::size_t>(run.rows[i].task)];
+        } else if (run.rows[i].refusal == tolvane::kNoExtensionRefusal) {
+            return;  // a file name without a dot: nothing starts, the rows keep their state
+        } else if (!run.rows[i].refusal.empty()) {
+            refusals << QStringLiteral("Row %1 (%2): %3")
+                            .arg(i + 1)
+                            .arg(FileNameOf(QString::fromStdString(list.rows[i].source)))
+                            .arg(QString::fromStdString(run.rows[i].refusal));
+        }
+    }
+    if (!refusals.isEmpty()) {
+        // Nothing starts: the rows keep their state until they can be converted.
+        m_services.messages->Show(this, "These rows cannot be converted:\n" + refusals.join('\n'));
+        return;
+    }
+    plan.preview = m_progress->PreviewSink();
     AVConvert& job = SharedJob();
     tolvane::ApplyPlan(plan, job);
-    if (merge && kind == TaskKind::Copy) {
+    if (merge && list.settings.copySound) {
         // Copied packets join only when every file has the same kind of sound: otherwise the
         // run does not start, and the odd row is named.
         const tolvane::CopyMergeCheck check = tolvane::CheckCopyMerge(job);
@@ -208,10 +216,14 @@ void CBrenvixDlg::OnRunTimerRows() {
             continue;
         }
         const std::uint8_t status = m_job->taskStatus[static_cast<std::size_t>(i)].load();
+        JobRow& kept = m_rows[static_cast<std::size_t>(row)];
+        const JobRow before = kept;
         if (status == AVConvert::kTaskFailed) {
             auto* item = new QTableWidgetItem("Failure");
             item->setToolTip(QString::fromStdString(m_job->FailureReason(i)));
             m_list->setItem(row, column::kStatus, item);
+            kept.state = JobRowState::Failed;
+            kept.status = "Failure";
         } else if (const auto index = static_cast<std::size_t>(i);
                    status == AVConvert::kTaskPending && !m_worker.Running() &&
                    index < m_job->taskReports.size() && m_job->taskReports[index].fileKept) {
@@ -226,12 +238,21 @@ void CBrenvixDlg::OnRunTimerRows() {
                                      static_cast<std::int64_t>(m_job->clipLength[index]))))
                                  .arg(QString::fromStdString(m_job->outputPaths[index])));
             m_list->setItem(row, column::kStatus, item);
+            kept.state = JobRowState::Ready;
+            kept.status = item->text().toStdString();
         } else if (status == AVConvert::kTaskConverted) {
             auto* item = new QTableWidgetItem("Completed");
             // A damaged source converts what could be read; the tooltip says where it ends.
             item->setToolTip(QString::fromStdString(m_job->TaskNote(i)));
             m_list->setItem(row, column::kStatus, item);
             m_list->SetRowChecked(row, false);
+            kept.state = JobRowState::Converted;
+            kept.status = "Completed";
+            kept.output = m_job->outputPaths[static_cast<std::size_t>(i)];
+            kept.checked = false;
+        }
+        if (kept.state != before.state || kept.status != before.status) {
+            ListChanged();
         }
     }
 }

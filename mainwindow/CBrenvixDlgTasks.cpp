@@ -28,6 +28,8 @@
 #include "CSettings.h"
 #include "CSplitDialog.h"
 #include "JobPlan.h"
+#include "JobPlanner.h"
+#include "MediaProbe.h"
 #include "MessagePresenter.h"
 #include "Numbers.h"
 #include "OutputFolder.h"
@@ -155,34 +157,33 @@ bool CBrenvixDlg::ProbeForList(const QString& path, QStringList* refusals, Probe
         }
         return false;
     }
-    WaitForWorker();  // the probe's result goes into the job a worker may still be finishing
-    AVConvert& job = SharedJob();
-    job.probePath = path.toStdString();
+    const std::string file = path.toStdString();
     // A file probed before and not changed since (size, modification time) is not read again.
     struct stat st {};
-    const bool stated = ::stat(job.probePath.c_str(), &st) == 0;
+    const bool stated = ::stat(file.c_str(), &st) == 0;
     const std::int64_t modified =
         static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    const auto known = m_knownProbes.find(job.probePath);
+    const auto known = m_knownProbes.find(file);
     if (stated && known != m_knownProbes.end() &&
         known->second.size == static_cast<std::uintmax_t>(st.st_size) &&
         known->second.modified == modified) {
-        job.probe = known->second.probe;
-        return AcceptsSound(path, job.probe, refusals);
+        m_probe = known->second.probe;
+        return AcceptsSound(path, m_probe, refusals);
     }
-    const int probed = thread == ProbeThread::Own ? ProbeOffThisThread(job) : job.ProbeMedia();
-    if (probed < 0 || job.probe.durationSeconds < 0) {
-        m_knownProbes.erase(job.probePath);
+    const int probed = thread == ProbeThread::Own ? ProbeOffThisThread(file, m_probe)
+                                                  : tolvane::ProbeMedia(file, m_probe);
+    if (probed < 0 || m_probe.durationSeconds < 0) {
+        m_knownProbes.erase(file);
         if (refusals != nullptr) {
             *refusals << "File:" + FileNameOf(path) + " is invalid!";
         }
         return false;
     }
     if (stated) {
-        m_knownProbes[job.probePath] =
-            KnownProbe{static_cast<std::uintmax_t>(st.st_size), modified, job.probe};
+        m_knownProbes[file] =
+            KnownProbe{static_cast<std::uintmax_t>(st.st_size), modified, m_probe};
     }
-    return AcceptsSound(path, job.probe, refusals);
+    return AcceptsSound(path, m_probe, refusals);
 }
 
 bool CBrenvixDlg::AcceptsSound(const QString& path, const MediaProbeResult& probe,
@@ -203,18 +204,17 @@ void CBrenvixDlg::ShowRefusals(const QStringList& refusals) {
     }
 }
 
-int CBrenvixDlg::ProbeOffThisThread(AVConvert& job) {
+int CBrenvixDlg::ProbeOffThisThread(const std::string& path, MediaProbeResult& probe) {
     // A file that takes long to read (a network share, a file of zeros that only looks like
     // media) never freezes the window: the probe runs on a thread of its own while this one
     // goes on painting and taking queued work (a drop may probe meanwhile, so the thread has a
-    // probe of its own); input waits, as it did while files were added.
-    auto probe = std::make_unique<AVConvert>();  // large: not on the stack
-    probe->probePath = job.probePath;
+    // result of its own); input waits, as it did while files were added.
+    MediaProbeResult found;
     int result = -1;
     std::atomic<bool> done{false};
     QEventLoop loop;
     std::thread prober([&] {
-        result = probe->ProbeMedia();
+        result = tolvane::ProbeMedia(path, found);
         done.store(true, std::memory_order_release);
         QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
     });
@@ -222,12 +222,24 @@ int CBrenvixDlg::ProbeOffThisThread(AVConvert& job) {
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     prober.join();
-    job.probe = probe->probe;
+    probe = std::move(found);
     return result;
 }
 
-void CBrenvixDlg::FillRow(int row, const QString& path, bool checked, const QString& format) {
-    const MediaProbeResult& probe = m_job->probe;
+void CBrenvixDlg::InsertRows(int at, const std::vector<JobRow>& rows, const QString& format) {
+    m_rows.insert(m_rows.begin() + at, rows.begin(), rows.end());
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        m_list->insertRow(at + i);
+        ShowRow(at + i, format);
+    }
+    ListChanged();
+}
+
+void CBrenvixDlg::ShowRow(int row, const QString& format) {
+    const MediaProbeResult& probe = m_probe;
+    m_showingRow = true;
+    const JobRow& shown = m_rows[static_cast<std::size_t>(row)];
+    const QString path = QString::fromStdString(shown.source);
     auto* source = new QTableWidgetItem(path);
     QStringList tracks;
     for (std::size_t n = 0; n < probe.soundTracks.size(); ++n) {
@@ -236,22 +248,49 @@ void CBrenvixDlg::FillRow(int row, const QString& path, bool checked, const QStr
     }
     source->setData(kSoundTracksRole, tracks);
     m_list->setItem(row, column::kSource, source);
-    SetRowSoundTrack(row, 0);
-    m_list->SetRowChecked(row, checked);
-    m_list->setItem(row, column::kStart, new QTableWidgetItem("00:00:00"));
-    m_list->setItem(
-        row, column::kEnd,
-        new QTableWidgetItem(QString::fromStdString(FormatTimeText(probe.durationSeconds))));
+    SetRowSoundTrack(row, shown.soundTrack);
+    m_list->SetRowChecked(row, shown.checked);
+    m_list->setItem(row, column::kStart,
+                    new QTableWidgetItem(QString::fromStdString(
+                        FormatTimeText(static_cast<std::int64_t>(shown.StartSeconds())))));
+    const double end = shown.toEnd ? probe.durationSeconds : shown.EndSeconds();
+    m_list->setItem(row, column::kEnd,
+                    new QTableWidgetItem(
+                        QString::fromStdString(FormatTimeText(static_cast<std::int64_t>(end)))));
     m_list->setItem(row, column::kFormat, new QTableWidgetItem(format));
-    m_list->setItem(row, column::kStatus, new QTableWidgetItem(" Ready"));
+    m_list->setItem(
+        row, column::kStatus,
+        new QTableWidgetItem(shown.status.empty() ? QStringLiteral(" Ready")
+                                                  : QString::fromStdString(shown.status)));
     m_list->setItem(row, column::kDuration,
                     new QTableWidgetItem(QString::number(probe.durationMicros / 1000000)));
+    if (shown.part.IsPart()) {
+        const QString title = shown.part.title.empty()
+                                  ? QStringLiteral("Part %1").arg(shown.part.number)
+                                  : QString::fromStdString(shown.part.title);
+        source->setToolTip(source->toolTip() + QStringLiteral("\nPart %1 of %2: %3")
+                                                   .arg(shown.part.number)
+                                                   .arg(shown.part.count)
+                                                   .arg(title));
+    }
+    m_showingRow = false;
+}
+
+void CBrenvixDlg::RemoveRows(int row, int count) {
+    for (int i = 0; i < count; ++i) {
+        m_list->removeRow(row);
+    }
+    m_rows.erase(m_rows.begin() + row, m_rows.begin() + row + count);
+    ListChanged();
 }
 
 void CBrenvixDlg::SetRowSoundTrack(int row, int number) {
     QTableWidgetItem* source = m_list->item(row, column::kSource);
     const QStringList tracks = source->data(kSoundTracksRole).toStringList();
-    source->setData(kSoundTrackRole, number);
+    if (m_rows[static_cast<std::size_t>(row)].soundTrack != number) {
+        m_rows[static_cast<std::size_t>(row)].soundTrack = number;
+        ListChanged();
+    }
     // The track that converts: the chosen one, or the last.
     const int shown = number > 0 ? number : static_cast<int>(tracks.size());
     source->setToolTip(shown > 0 && shown <= tracks.size()
@@ -260,7 +299,7 @@ void CBrenvixDlg::SetRowSoundTrack(int row, int number) {
 }
 
 int CBrenvixDlg::RowSoundTrack(int row) const {
-    return m_list->item(row, column::kSource)->data(kSoundTrackRole).toInt();
+    return m_rows[static_cast<std::size_t>(row)].soundTrack;
 }
 
 void CBrenvixDlg::OnAdd() {
@@ -280,9 +319,9 @@ void CBrenvixDlg::AddFiles(const QStringList& paths) {
         // Row 0 loses its selection; the new row goes at the end, also when a drop put rows on
         // top while this file was probed.
         m_list->SetRowSelected(0, false);
-        const int row = m_list->rowCount();
-        m_list->insertRow(row);
-        FillRow(row, path, true, FormatColumnText());
+        InsertRows(m_list->rowCount(),
+                   {tolvane::WholeRow(path.toStdString(), m_probe.durationMicros / 1e6)},
+                   FormatColumnText());
         Activate(ids::kPlay);
         Activate(ids::kStop);
     }
@@ -345,8 +384,9 @@ void CBrenvixDlg::DropFiles(const QStringList& droppedPaths) {
             continue;
         }
         m_list->SetRowSelected(0, false);
-        m_list->insertRow(0);
-        FillRow(0, path, false, QString());
+        JobRow row = tolvane::WholeRow(path.toStdString(), m_probe.durationMicros / 1e6);
+        row.checked = false;
+        InsertRows(0, {row}, QString());
         // A dropped row previews as an added one does.
         Activate(ids::kPlay);
         Activate(ids::kStop);
@@ -367,8 +407,19 @@ void CBrenvixDlg::OpenStartupFiles(const QStringList& paths) {
         return;
     }
     // Files opened with the program (from a file manager) are to be converted: they come in as
-    // Add brings them, checked and with the current format, folders with the media inside.
-    AddFiles(ExpandFolders(paths, FolderOrder::ForAdd));
+    // Add brings them, checked and with the current format, folders with the media inside; a
+    // saved list opens as Open list opens it.
+    QStringList media;
+    for (const QString& path : paths) {
+        if (path.endsWith(QLatin1String(kJobFileExtension.data()))) {
+            OpenList(path);
+        } else {
+            media << path;
+        }
+    }
+    if (!media.isEmpty()) {
+        AddFiles(ExpandFolders(media, FolderOrder::ForAdd));
+    }
 }
 
 void CBrenvixDlg::dragEnterEvent(QDragEnterEvent* event) {
@@ -420,7 +471,7 @@ bool CBrenvixDlg::PrepareSelectedFileInfo() {
     if (!ProbeForList(path, nullptr)) {
         return false;
     }
-    m_fileInfo = MakeFileInfoValues(m_job->probe, path.toStdString(),
+    m_fileInfo = MakeFileInfoValues(m_probe, path.toStdString(),
                                     m_list->item(row, column::kEnd)->text().toStdString(),
                                     RowSoundTrack(row));
     return true;
@@ -431,7 +482,7 @@ void CBrenvixDlg::RemoveSelectedRow(bool stopPreview) {
     if (row < 0) {
         return;
     }
-    m_list->removeRow(row);
+    RemoveRows(row, 1);
     if (m_list->rowCount() > 0) {
         if (m_list->rowCount() == 1) {
             Grey(ids::kMerge);
@@ -462,6 +513,8 @@ void CBrenvixDlg::OnRemove() {
 
 void CBrenvixDlg::OnClearAll() {
     m_list->setRowCount(0);
+    m_rows.clear();
+    ListChanged();
     m_list->hide();
     for (int id : {ids::kClearAll, ids::kClip, ids::kRemove, ids::kConvert, ids::kSetting,
                    ids::kMerge, ids::kFileInfo}) {
@@ -496,6 +549,11 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
     const bool selected = m_list->SelectedRow() >= 0;
     QMenu menu(this);
     QAction* add = menu.addAction("Add Files..");
+    QAction* openList = menu.addAction("Open list\u2026");
+    openList->setShortcut(QKeySequence::Open);
+    QAction* saveList = menu.addAction("Save list\u2026");
+    saveList->setShortcut(QKeySequence::Save);
+    saveList->setEnabled(m_list->rowCount() > 0);
     menu.addSeparator();
     QAction* remove = menu.addAction("Remove");
     QAction* clearAll = menu.addAction("Clear All");
@@ -548,6 +606,10 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
     QAction* picked = menu.exec(globalPos);
     if (picked == add) {
         OnAdd();
+    } else if (picked == openList) {
+        OnOpenList();
+    } else if (picked == saveList) {
+        OnSaveList();
     } else if (picked == remove) {
         RemoveSelectedRow(false);
     } else if (picked == clearAll) {
@@ -568,7 +630,7 @@ void CBrenvixDlg::SplitSelectedRowByChapters() {
     if (row < 0 || !ProbeForList(m_list->item(row, column::kSource)->text(), nullptr)) {
         return;
     }
-    const MediaProbeResult& probe = m_job->probe;
+    const MediaProbeResult& probe = m_probe;
     const SplitParse split =
         PartsFromChapters(probe.chapters, static_cast<double>(probe.durationMicros) / 1e6);
     SplitRow(row, split);
@@ -586,7 +648,7 @@ void CBrenvixDlg::SplitSelectedRowAtTimes() {
     if (row < 0 || !ProbeForList(m_list->item(row, column::kSource)->text(), nullptr)) {
         return;
     }
-    CSplitDialog dialog(static_cast<double>(m_job->probe.durationMicros) / 1e6, this);
+    CSplitDialog dialog(static_cast<double>(m_probe.durationMicros) / 1e6, this);
     if (dialog.exec() == QDialog::Accepted) {
         SplitRow(row, dialog.Parts());
     }
@@ -596,82 +658,17 @@ void CBrenvixDlg::SplitRow(int row, const SplitParse& split) {
     if (split.parts.empty()) {
         return;
     }
-    // The probe of the row's file is the job's (its caller made it).
-    const QString path = m_list->item(row, column::kSource)->text();
-    const int track = RowSoundTrack(row);
+    // The probe of the row's file is m_probe (its caller made it).
+    const JobRow whole = m_rows[static_cast<std::size_t>(row)];
     const QString format = m_list->item(row, column::kFormat)->text();
-    const std::string stem = std::filesystem::path(path.toStdString()).stem().string();
-    const QString album =
-        QString::fromStdString(m_job->probe.title.empty() ? stem : m_job->probe.title);
-    const int count = static_cast<int>(split.parts.size());
-    m_list->removeRow(row);
-    for (int i = 0; i < count; ++i) {
-        const SplitPart& part = split.parts[static_cast<std::size_t>(i)];
-        const int at = row + i;
-        m_list->insertRow(at);
-        FillRow(at, path, true, format);
-        SetRowSoundTrack(at, track);
-        m_list->item(at, column::kStart)
-            ->setText(
-                QString::fromStdString(FormatTimeText(static_cast<std::int64_t>(part.start))));
-        if (!part.toEnd) {
-            m_list->item(at, column::kEnd)
-                ->setText(
-                    QString::fromStdString(FormatTimeText(static_cast<std::int64_t>(part.end))));
-        }
-        const QString title = part.title.empty() ? QStringLiteral("Part %1").arg(i + 1)
-                                                 : QString::fromStdString(part.title);
-        QTableWidgetItem* source = m_list->item(at, column::kSource);
-        source->setData(kPartRole, QVariantMap{{"number", i + 1},
-                                               {"count", count},
-                                               {"title", QString::fromStdString(part.title)},
-                                               {"album", album},
-                                               {"start", part.start},
-                                               {"end", part.end},
-                                               {"toEnd", part.toEnd}});
-        source->setToolTip(source->toolTip() +
-                           QStringLiteral("\nPart %1 of %2: %3").arg(i + 1).arg(count).arg(title));
-    }
+    RemoveRows(row, 1);
+    InsertRows(row, tolvane::PartRows(whole, split.parts, tolvane::AlbumOf(whole.source, m_probe)),
+               format);
     m_list->clearSelection();
     m_list->setCurrentCell(row, 0);
     m_list->selectRow(row);
     SetButtonStatesAfterAdd();
     PrepareSelectedFileInfo();
-}
-
-void CBrenvixDlg::ApplyRowPart(int row, tolvane::PlannedTask& task) const {
-    const QVariantMap part = m_list->item(row, column::kSource)->data(kPartRole).toMap();
-    if (part.isEmpty()) {
-        return;
-    }
-    const int number = part["number"].toInt();
-    const int count = part["count"].toInt();
-    const std::string title = part["title"].toString().toStdString();
-    // Its exact times while the row still shows them (the clip dialog may have changed them).
-    const double start = part["start"].toDouble();
-    const double end = part["end"].toDouble();
-    const bool startShown = m_list->item(row, column::kStart)->text().toStdString() ==
-                            FormatTimeText(static_cast<std::int64_t>(start));
-    const bool endShown = part["toEnd"].toBool()
-                              ? task.toEnd
-                              : m_list->item(row, column::kEnd)->text().toStdString() ==
-                                    FormatTimeText(static_cast<std::int64_t>(end));
-    if (startShown) {
-        task.start = start;
-    }
-    if (endShown && !part["toEnd"].toBool()) {
-        task.end = end;
-        task.toEnd = false;
-    }
-    const std::filesystem::path whole(task.output);
-    const std::string extension = whole.extension().string();
-    task.output =
-        (whole.parent_path() /
-         (PartFileStem(whole.stem().string(), number, count, title, extension) + extension))
-            .string();
-    task.tags = {title.empty() ? "Part " + std::to_string(number) : title,
-                 std::to_string(number) + "/" + std::to_string(count),
-                 part["album"].toString().toStdString()};
 }
 
 void CBrenvixDlg::OnFileInformation() {

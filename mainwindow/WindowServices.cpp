@@ -24,6 +24,10 @@ public:
         }
         return folder;
     }
+    QString SaveFile(QWidget* parent, const QString& title, const QString& startPath,
+                     const QString& qtFilter) override {
+        return QFileDialog::getSaveFileName(parent, title, startPath, qtFilter);
+    }
 };
 
 class UrlOpener final : public DesktopOpener {

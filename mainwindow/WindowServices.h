@@ -20,6 +20,9 @@ public:
     // The chooser opens in `startFolder`.
     virtual std::optional<QString> ChooseFolder(QWidget* parent, const QString& title,
                                                 const QString& startFolder) = 0;
+    // The name chosen in a save dialog (empty when cancelled).
+    virtual QString SaveFile(QWidget* parent, const QString& title, const QString& startPath,
+                             const QString& qtFilter) = 0;
 };
 
 class DesktopOpener {
@@ -41,6 +44,8 @@ struct WindowServices {
     FileChooser* files;
     DesktopOpener* desktop;
     PowerControl* power;
+    // Where the list is kept across a crash (DefaultListFile()); empty: nowhere.
+    QString listFile;
 };
 
 // The real choosers and opener (Qt's dialogs and the desktop).

@@ -35,6 +35,10 @@ trap 'DEBIAN_FRONTEND=noninteractive $sudo apt-get remove -y -qq tolvane > /dev/
 work=$(mktemp -d)
 /usr/bin/tolvane-cli -q -f ogg -o "$work" "$media/short_1s.mp4"
 ffprobe -v error -show_entries stream=codec_name -of csv=p=0 "$work/short_1s.ogg" | grep -qx vorbis
+# A job written and run from /usr/bin.
+/usr/bin/tolvane-cli -q -f wav --write-job "$work/j.tolvane-job" "$media/short_1s.mp4"
+/usr/bin/tolvane-cli -q --job "$work/j.tolvane-job" -o "$work/job" > /dev/null
+[ -s "$work/job/short_1s.wav" ] || { echo "FAIL: the job made nothing"; exit 1; }
 rm -rf "$work"
 for file in /usr/bin/tolvane /usr/share/tolvane/help.html \
             /usr/share/applications/org.tolvane.Tolvane.desktop \
@@ -42,7 +46,8 @@ for file in /usr/bin/tolvane /usr/share/tolvane/help.html \
             /usr/share/icons/hicolor/16x16/apps/tolvane.png \
             /usr/share/icons/hicolor/512x512/apps/tolvane.png \
             /usr/share/man/man1/tolvane.1.gz /usr/share/man/man1/tolvane-cli.1.gz \
-            /usr/share/doc/tolvane/copyright; do
+            /usr/share/mime/packages/org.tolvane.Tolvane.xml \
+            /usr/share/doc/tolvane/job-format.md /usr/share/doc/tolvane/copyright; do
     [ -s "$file" ] || { echo "FAIL: $file is not installed"; exit 1; }
 done
 

@@ -1059,6 +1059,94 @@ TEST(Cli, EncoderAndContainerThatCannotGoTogetherStopBeforeAnythingIsMade) {
     }
 }
 
+// The names of the files in `folder` (not in its folders), sorted.
+std::vector<std::string> FileNames(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.is_regular_file()) {
+            names.push_back(entry.path().filename().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string ReadWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A job written with --write-job and run with --job makes what the direct run makes: the same
+// names, the same samples; slices of it on two "machines" make every file once; a job that
+// cannot be run says why and changes nothing.
+TEST(Cli, JobFilesRunAsTheDirectRunDoes) {
+    ScratchDir out;
+    const std::string two = M("h264_aac.mp4") + " " + M("audio_only.m4a");
+    const std::vector<std::pair<std::string, std::string>> runs = {
+        {"split", "--split-chapters -f wav " + M("chapters3.mkv")},
+        {"merge", "-m -f wav " + two},
+        {"clips", "-s 0.5 -t 1.5 -f ogg " + two + " " + M("mpeg4_mp3.avi")},
+    };
+    for (const auto& [name, options] : runs) {
+        const std::string direct = out.File(name + "-direct");
+        const std::string viaJob = out.File(name + "-job");
+        const std::string job = out.File(name + ".tolvane-job");
+        CliResult r = Cli("-q -o " + direct + " " + options);
+        ASSERT_EQ(r.exitCode, 0) << name << r.output;
+        r = Cli("-q --write-job " + job + " -o /nonexistent/place " + options);
+        ASSERT_EQ(r.exitCode, 0) << name << r.output;
+        EXPECT_FALSE(fs::exists("/nonexistent/place")) << "--write-job runs nothing";
+        r = Cli("-q --job " + job + " -o " + viaJob);
+        ASSERT_EQ(r.exitCode, 0) << name << r.output;
+        const std::vector<std::string> names = FileNames(direct);
+        ASSERT_EQ(FileNames(viaJob), names) << name;
+        EXPECT_EQ(names.size(), name == "merge" ? 1U : 3U) << name;
+        for (const std::string& file : names) {
+            EXPECT_EQ(DecodedSamples(direct + "/" + file), DecodedSamples(viaJob + "/" + file))
+                << name << ": " << file;
+        }
+    }
+
+    // Two slices into one folder: every file once, none numbered.
+    const std::string job = out.File("clips.tolvane-job");
+    const std::string shared = out.File("shared");
+    for (const char* slice : {"2/2", "1/2"}) {
+        const CliResult r = Cli(std::string("-q --slice ") + slice + " --job " + job + " -o " +
+                                shared + " --skip-existing");
+        EXPECT_EQ(r.exitCode, 0) << slice << r.output;
+        EXPECT_EQ(std::count(r.output.begin(), r.output.end(), '\n'), slice[0] == '1' ? 2 : 1)
+            << slice << r.output;
+    }
+    EXPECT_EQ(FileNames(shared), FileNames(out.File("clips-direct")));
+
+    // A newer version, a truncated file and a job naming a file that is gone.
+    std::string text = ReadWhole(job);
+    const std::string newer = out.File("newer.tolvane-job");
+    std::ofstream(newer) << std::string(text).replace(text.find("\"version\": 1"), 12,
+                                                      "\"version\": 7");
+    CliResult r = Cli("-q --job " + newer + " -o " + out.File("none"));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.output.find("version 7, written by a newer Tolvane"), std::string::npos)
+        << r.output;
+    const std::string truncated = out.File("truncated.tolvane-job");
+    std::ofstream(truncated) << text.substr(0, text.size() / 2);
+    r = Cli("-q --job " + truncated + " -o " + out.File("none"));
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.output.find("not a whole job file"), std::string::npos) << r.output;
+    EXPECT_FALSE(fs::exists(out.File("none")));
+    fs::copy_file(M("audio_only.m4a"), out.File("gone.m4a"));
+    r = Cli("-q --write-job " + out.File("gone.tolvane-job") + " -f wav " + out.File("gone.m4a") +
+            " " + M("h264_aac.mp4"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    fs::remove(out.File("gone.m4a"));
+    const std::string before = ReadWhole(out.File("gone.tolvane-job"));
+    r = Cli("-q --job " + out.File("gone.tolvane-job") + " -o " + out.File("rest"));
+    EXPECT_EQ(r.exitCode, 1) << r.output;
+    EXPECT_NE(r.output.find("Failure\t" + out.File("gone.m4a")), std::string::npos) << r.output;
+    EXPECT_EQ(FileNames(out.File("rest")), std::vector<std::string>{"h264_aac.wav"});
+    EXPECT_EQ(ReadWhole(out.File("gone.tolvane-job")), before) << "a job is never rewritten";
+}
+
 TEST(Cli, ShortAndOddLengthsConvertWhole) {
     ScratchDir out;
     const CliResult result = Cli("-f wav -o " + out.Path().string() + " " + M("odd_0.05.mp4") +

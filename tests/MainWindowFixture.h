@@ -29,8 +29,9 @@ struct Window {
     FakeDesktop desktop;
     FakePower power;
     std::unique_ptr<CBrenvixDlg> dlg;
+    QString listFile;  // where the window keeps its list (empty: nowhere)
 
-    Window() {
+    explicit Window(QString kept = {}) : listFile(std::move(kept)) {
         ::setenv("SDL_AUDIODRIVER", "dummy", 1);
         Start();
     }
@@ -40,8 +41,9 @@ struct Window {
         Start();
     }
     void Start() {
-        dlg = std::make_unique<CBrenvixDlg>(WindowServices{&messages, &files, &desktop, &power},
-                                            QString::fromStdString(program.Path().string()));
+        dlg = std::make_unique<CBrenvixDlg>(
+            WindowServices{&messages, &files, &desktop, &power, listFile},
+            QString::fromStdString(program.Path().string()));
         dlg->show();
         // The user stays in the window: no run ends with a desktop notification.
         dlg->SetActiveCheckForTests([] { return true; });

@@ -5,6 +5,9 @@
 
 #include <sys/stat.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -41,6 +44,8 @@
 #include "CSplitDialog.h"
 #include "ElidingComboBox.h"
 #include "FFmpegHandles.h"
+#include "JobFile.h"
+#include "ListKeeper.h"
 #include "MainWindowFixture.h"
 #include "MessagePresenter.h"
 #include "OutputFolder.h"
@@ -524,7 +529,7 @@ TEST(MainWindow, ConvertsSeveralFilesAtOnceWhenAllowedAndRemembersHowMany) {
 
     // The next start reads the choices back, the loudness chosen in Setting among them.
     ASSERT_TRUE(WriteSetting(w.dlg->SettingsFile().toStdString(), "Loudness", "-16.0"));
-    CBrenvixDlg again(WindowServices{&w.messages, &w.files, &w.desktop, &w.power},
+    CBrenvixDlg again(WindowServices{&w.messages, &w.files, &w.desktop, &w.power, {}},
                       QString::fromStdString(w.program.Path().string()));
     EXPECT_EQ(again.FilesAtOnceBox()->value(), allowed);
     EXPECT_EQ(again.Settings().loudnessTarget, -16.0) << "in force after a restart";
@@ -1252,6 +1257,124 @@ TEST(MainWindow, SplitsARowByItsChaptersAndAtPastedTimes) {
     for (int row = 0; row < 5; ++row) {
         EXPECT_EQ(w.Cell(row, column::kStatus), "Completed") << row;
     }
+}
+
+// The list as a file: saved and opened again it is the same list; one that names files that
+// are gone names them once and keeps the rest.
+TEST(MainWindow, SavedListsOpenAsTheyWereSaved) {
+    Window w;
+    w.Add({M("chapters3.mkv"), M("short_1s.mp4"), M("h264_aac.mp4")});
+    w.Select(0);
+    PickInMenu(w, "Split by chapters");
+    w.List()->SetRowChecked(4, false);
+    w.Select(3);
+    w.dlg->ClipRowTexts();  // the clip dialog's row
+    ASSERT_EQ(w.dlg->Rows().size(), 5U);
+    const std::string saved = (w.program.Path() / "mine.tolvane-job").string();
+    w.files.saveAs = QString::fromStdString(saved.substr(0, saved.size() - 12));  // no extension
+    w.dlg->OnSaveList();
+    const JobRead read = ReadJobFile(saved);
+    ASSERT_TRUE(read.job) << read.error;
+    EXPECT_EQ(read.job->rows.size(), 5U);
+    EXPECT_EQ(read.job->rows[1].part.title, "Second Song");
+    EXPECT_FALSE(read.job->rows[4].checked);
+
+    Window other;
+    other.files.nextFiles = {QString::fromStdString(saved)};
+    other.dlg->OnOpenList();
+    ASSERT_EQ(other.List()->rowCount(), 5);
+    EXPECT_EQ(WriteJobText(other.dlg->ListAsJob()), WriteJobText(w.dlg->ListAsJob()));
+    for (int row = 0; row < 5; ++row) {
+        for (int c : {column::kSource, column::kStart, column::kEnd, column::kStatus}) {
+            EXPECT_EQ(other.Cell(row, c), w.Cell(row, c)) << row << "," << c;
+        }
+    }
+
+    // A list whose files moved: the missing one is named once, the others come in.
+    JobDocument moved = *read.job;
+    const std::string gone = (w.program.Path() / "gone.mkv").string();
+    for (JobRow& row : moved.rows) {
+        if (row.part.IsPart()) {
+            row.source = gone;
+        }
+    }
+    ASSERT_EQ(WriteJobFile(saved, moved), "");
+    Window third;
+    EXPECT_TRUE(third.dlg->OpenList(QString::fromStdString(saved)));
+    EXPECT_EQ(third.List()->rowCount(), 2);
+    ASSERT_EQ(third.messages.shown.size(), 1);
+    EXPECT_EQ(third.messages.shown[0].count("gone.mkv"), 1)
+        << third.messages.shown[0].toStdString();
+    std::ofstream(saved) << "{\"format\": \"tolvane-job\", \"version\": 9, \"rows\": []}";
+    EXPECT_FALSE(third.dlg->OpenList(QString::fromStdString(saved)));
+    EXPECT_TRUE(third.messages.shown.last().contains("newer Tolvane"));
+    EXPECT_EQ(third.List()->rowCount(), 2) << "nothing lost";
+}
+
+// Run by KilledWindowsComeBackWithTheirList in a process of its own, which it kills.
+TEST(ListDriver, ConvertsUntilKilled) {
+    const char* kept = std::getenv("TOLVANE_DRIVER_LIST");
+    if (kept == nullptr) {
+        GTEST_SKIP() << "only as a process of KilledWindowsComeBackWithTheirList";
+    }
+    Window w(QString::fromLocal8Bit(kept));
+    w.dlg->FilesAtOnceBox()->setValue(1);
+    w.Add({M("short_1s.mp4"), M("h264_aac.mp4"), M("long_60.m4a"), M("long_60.m4a"),
+           M("long_60.m4a"), M("long_60.m4a")});
+    w.RunToEnd(ids::kConvert);
+    QTest::qWait(600000);  // killed before this ends
+}
+
+// A window killed during a conversion comes back with its list, the finished rows marked and
+// unchecked, and that list runs on the command line; a Close ends with an empty list.
+TEST(MainWindow, KilledWindowsComeBackWithTheirList) {
+    ScratchDir state;
+    const std::string kept = state.File("tolvane/last-list.tolvane-job");
+    ::setenv("TOLVANE_DRIVER_LIST", kept.c_str(), 1);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::execl("/proc/self/exe", "main_window_test", "--gtest_filter=ListDriver.*",
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::unsetenv("TOLVANE_DRIVER_LIST");
+    ASSERT_GT(child, 0);
+    // Killed as soon as the kept list says that a row is done.
+    bool converted = false;
+    for (int i = 0; i < 1200 && !converted; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        std::ifstream in(kept);
+        converted = std::string(std::istreambuf_iterator<char>(in), {}).find("\"converted\"") !=
+                    std::string::npos;
+    }
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ASSERT_TRUE(converted) << "the list was never kept with a finished row";
+
+    Window w(QString::fromStdString(kept));
+    ASSERT_EQ(w.List()->rowCount(), 6);
+    EXPECT_EQ(w.dlg->ListNote(), "Restored the list of 3 files");
+    EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
+    EXPECT_FALSE(w.List()->IsRowChecked(0)) << "Convert does only the rest";
+    EXPECT_TRUE(w.List()->IsRowChecked(5));
+    // The kept list runs on the command line: the rows that are left.
+    w.dlg->Keeper()->Flush();
+    int exitCode = -1;
+    const std::string lines = RunCommand(std::string(TOLVANE_CLI_PATH) + " -q -f wav --job '" +
+                                             kept + "' -o '" + state.File("cli") + "'",
+                                         &exitCode);
+    EXPECT_EQ(exitCode, 0) << lines;
+    int left = 0;
+    for (int row = 0; row < 6; ++row) {
+        left += w.List()->IsRowChecked(row) ? 1 : 0;
+    }
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), '\n'), left) << lines;
+    // A clean Close: the next start has an empty list.
+    w.dlg->OnClose();
+    EXPECT_FALSE(std::filesystem::exists(kept));
+    w.Restart();
+    EXPECT_EQ(w.List()->rowCount(), 0);
+    EXPECT_EQ(w.dlg->ListNote(), "");
 }
 
 // The keyboard and the window manager in a real X window: the focused button shows it, Tab

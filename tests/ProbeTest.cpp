@@ -14,18 +14,26 @@ extern "C" {
 
 #include "AVConvert.h"
 #include "Loudness.h"
+#include "MediaProbe.h"
 #include "TestSupport.h"
 
 namespace tolvane::test {
 namespace {
 
-int Probe(AVConvert& job, const std::string& path) {
+// A file and what its probe found.
+struct Probed final {
+    std::string probePath;
+    MediaProbeResult probe;
+    int ProbeMedia() { return tolvane::ProbeMedia(probePath, probe); }
+};
+
+int Probe(Probed& job, const std::string& path) {
     job.probePath = path;
     return job.ProbeMedia();
 }
 
 TEST(Probe, VideoWithSoundReportsBothStreamsAndTheLength) {
-    AVConvert job;
+    Probed job;
     ASSERT_EQ(Probe(job, Media("h264_aac.mp4").string()), 0);
     const MediaProbeResult& r = job.probe;
     EXPECT_EQ(r.durationSeconds, 5);
@@ -50,7 +58,7 @@ TEST(Probe, VideoWithSoundReportsBothStreamsAndTheLength) {
 }
 
 TEST(Probe, AudioOnlyFileHasNoVideoFactsAndKeepsTheEarlierFrameRate) {
-    AVConvert job;
+    Probed job;
     ASSERT_EQ(Probe(job, Media("h264_aac.mp4").string()), 0);
     ASSERT_EQ(Probe(job, Media("audio_only.m4a").string()), 0);
     const MediaProbeResult& r = job.probe;
@@ -64,7 +72,7 @@ TEST(Probe, AudioOnlyFileHasNoVideoFactsAndKeepsTheEarlierFrameRate) {
 }
 
 TEST(Probe, VideoOnlyFileHasNoAudioFacts) {
-    AVConvert job;
+    Probed job;
     ASSERT_EQ(Probe(job, Media("video_only.mp4").string()), 0);
     EXPECT_EQ(job.probe.srcAudioCodecId, 0);
     EXPECT_EQ(job.probe.srcSampleRate, 0);
@@ -74,7 +82,7 @@ TEST(Probe, VideoOnlyFileHasNoAudioFacts) {
 }
 
 TEST(Probe, TheLastAudioStreamIsReported) {
-    AVConvert job;
+    Probed job;
     ASSERT_EQ(Probe(job, Media("two_audio.mkv").string()), 0);
     EXPECT_EQ(job.probe.srcAudioCodecId, AV_CODEC_ID_AAC);
     EXPECT_EQ(job.probe.srcSampleRate, 48000);
@@ -82,7 +90,7 @@ TEST(Probe, TheLastAudioStreamIsReported) {
 }
 
 TEST(Probe, EverySoundTrackIsListedWithItsFacts) {
-    AVConvert job;
+    Probed job;
     job.probePath = Media("three_audio.mkv").string();
     ASSERT_EQ(job.ProbeMedia(), 0);
     ASSERT_EQ(job.probe.soundTracks.size(), 3U);
@@ -103,7 +111,7 @@ TEST(Probe, EverySoundTrackIsListedWithItsFacts) {
 }
 
 TEST(Probe, RatesAboveAThousandAreTakenAsNtscRates) {
-    AVConvert job;
+    Probed job;
     ASSERT_EQ(Probe(job, Media("rate30000.y4m").string()), 0);
     EXPECT_EQ(job.probe.srcFrameRateNum, 30000);
     EXPECT_EQ(job.probe.srcFrameRateDen, 1001);
@@ -113,7 +121,7 @@ TEST(Probe, RatesAboveAThousandAreTakenAsNtscRates) {
 // Where the headers disagree on the frame rate, the frames are counted; where a stream states
 // no bit rate, its packets are measured; headers that agree are taken as they are.
 TEST(Probe, MeasuresWhatTheHeadersGetWrongOrLeaveOut) {
-    AVConvert job;
+    Probed job;
     ASSERT_EQ(Probe(job, Media("vfr_20.mov").string()), 0);
     ASSERT_GT(job.probe.srcFrameRateDen, 0);
     EXPECT_NEAR(static_cast<double>(job.probe.srcFrameRateNum) / job.probe.srcFrameRateDen, 20.0,
@@ -183,7 +191,7 @@ TEST(Loudness, InPartsAsInOneReading) {
 }
 
 TEST(Probe, ContainerWithoutDurationGivesTheNoValueMarker) {
-    AVConvert job;
+    Probed job;
     ASSERT_EQ(Probe(job, Media("raw.h264").string()), 0);
     EXPECT_EQ(job.probe.durationMicros, AV_NOPTS_VALUE);
     EXPECT_EQ(job.probe.durationSeconds, AV_NOPTS_VALUE / 1000000);
@@ -191,7 +199,7 @@ TEST(Probe, ContainerWithoutDurationGivesTheNoValueMarker) {
 }
 
 TEST(Probe, UnreadableFilesGiveNegativeCodes) {
-    AVConvert job;
+    Probed job;
     EXPECT_EQ(Probe(job, Media("not_media.mp4").string()), -1);
     EXPECT_EQ(Probe(job, Media("truncated.mp4").string()), -1);
     EXPECT_EQ(Probe(job, Media("empty.mp4").string()), -1);

@@ -13,6 +13,8 @@
 #include "FileInfoText.h"
 #include "FileInfoValues.h"
 #include "FormatPresets.h"
+#include "JobFile.h"
+#include "Json.h"
 #include "Paths.h"
 #include "SoundTracks.h"
 #include "SplitParts.h"
@@ -296,6 +298,85 @@ TEST(Split, ListsSheetsAndChaptersGiveThePartsOrSayWhyNot) {
     EXPECT_EQ(late.parts[0].start, 12.5);
     ASSERT_EQ(late.problems.size(), 1u);
     EXPECT_NE(late.problems[0].find("in no part"), std::string::npos) << late.problems[0];
+}
+
+// A job file keeps what it is given exactly (a name that is not UTF-8 too), passes over what it
+// does not know, and refuses what it cannot read with the reason.
+TEST(JobFiles, KeepRowsExactlyAndRefuseWhatTheyCannotRead) {
+    JobDocument job;
+    job.settings.formatEntry = "OGG-OGG Vorbis Audio(*.ogg)";
+    job.settings.profile.audioBitRate = 96000;
+    job.settings.outputFolder = "/home/Zoë/Musik";
+    job.settings.filesAtOnce = 3;
+    job.settings.replayGain = GainTagChoice::Album;
+    JobRow part;
+    part.source = std::string("/films/caf\xe9 \"live\"\n.mkv");  // Latin-1: not UTF-8
+    part.startMs = 65432;
+    part.endMs = 3723004;
+    part.toEnd = false;
+    part.soundTrack = 2;
+    part.part = {2, 12, "Zweiter Satz \u2013 Adagio", "Konzert"};
+    part.state = JobRowState::Converted;
+    part.status = "Completed";
+    part.output = "/out/x.ogg";
+    JobRow whole;
+    whole.source = "/films/a.mp4";
+    whole.checked = false;
+    job.rows = {part, whole};
+    std::string text = WriteJobText(job);
+    JobRead read = ReadJobText(text);
+    ASSERT_TRUE(read.job) << read.error;
+    EXPECT_EQ(WriteJobText(*read.job), text);
+    const JobRow& back = read.job->rows[0];
+    EXPECT_EQ(back.source, part.source);
+    EXPECT_EQ(back.endMs, 3723004);
+    EXPECT_EQ(back.part.title, part.part.title);
+    EXPECT_EQ(back.state, JobRowState::Converted);
+    EXPECT_FALSE(read.job->rows[1].checked);
+    EXPECT_EQ(read.job->settings.replayGain, GainTagChoice::Album);
+    EXPECT_EQ(read.job->settings.outputFolder, "/home/Zoë/Musik");
+
+    // Members it does not know are passed over, wherever they are.
+    std::string extended = text;
+    extended.insert(extended.find("\"rows\""), "\"comment\": {\"by\": [1, 2.5e3, null]},\n  ");
+    extended.insert(extended.find("\"checked\""), "\"colour\": \"red\", ");
+    read = ReadJobText(extended);
+    ASSERT_TRUE(read.job) << read.error;
+    EXPECT_EQ(read.job->rows.size(), 2U);
+
+    // What cannot be read is refused, never half-read.
+    const std::pair<std::string, std::string> bad[] = {
+        {text.substr(0, text.size() - 3), "not a whole job file"},
+        {"{\"format\": \"other\", \"version\": 1, \"rows\": []}", "not a Tolvane job file"},
+        {"{\"format\": \"tolvane-job\", \"version\": 2, \"rows\": []}", "version 2"},
+        {"{\"format\": \"tolvane-job\", \"version\": 1, \"rows\": [{\"startMs\": 5}]}",
+         "row 1: source is missing"},
+        {"{\"format\": \"tolvane-job\", \"version\": 1, \"rows\": [{\"source\": \"a\", "
+         "\"endMs\": 1.5}]}",
+         "row 1: endMs is not a whole number"},
+        {"{\"format\": \"tolvane-job\", \"version\": 1, \"rows\": [{\"source\": \"a\", \"part\": "
+         "{\"number\": 3, \"count\": 2}}]}",
+         "row 1: part has a number outside"},
+        {"{\"format\": \"tolvane-job\", \"format\": \"tolvane-job\", \"version\": 1}", "twice"},
+        {std::string(100, '['), "nesting too deep"},
+        {"{\"format\": \"tolvane-job\", \"version\": 1, \"rows\": [], \"x\": \"\xff\"}",
+         "not UTF-8"},
+    };
+    for (const auto& [document, reason] : bad) {
+        read = ReadJobText(document);
+        EXPECT_FALSE(read.job) << document;
+        EXPECT_NE(read.error.find(reason), std::string::npos) << read.error;
+    }
+    // JSON's own forms: escapes, surrogate pairs, numbers in every locale.
+    const JsonParse parsed = ParseJson("[\"\\u00e9\\ud83c\\udfb5\\t\", -0.5e1, 1E2, true]");
+    ASSERT_TRUE(parsed.value) << parsed.error;
+    EXPECT_EQ(*parsed.value->Items()[0].AsString(), "\u00e9\U0001F3B5\t");
+    EXPECT_EQ(parsed.value->Items()[1].AsNumber(), -5.0);
+    EXPECT_EQ(parsed.value->Items()[2].AsInteger(), 100);
+    for (const char* wrong :
+         {"[01]", "[1.]", "[.5]", "[+1]", "[\"\\ud800\"]", "[1,]", "{\"a\" 1}"}) {
+        EXPECT_FALSE(ParseJson(wrong).value) << wrong;
+    }
 }
 
 }  // namespace

@@ -20,6 +20,7 @@ extern "C" {
 #include <libavcodec/codec_id.h>
 }
 
+#include "MediaProbe.h"
 #include "Workers.h"
 
 namespace tolvane::test {
@@ -51,13 +52,13 @@ ScratchDir::~ScratchDir() {
 
 JobPlan TestPlan(const std::vector<TaskSpec>& tasks, const AudioSettings& audio) {
     JobPlan plan;
-    AVConvert prober;
+    MediaProbeResult probe;
     for (const TaskSpec& wanted : tasks) {
         double end = wanted.end;
         if (end < 0 && !wanted.source.empty()) {
-            prober.probePath = wanted.source;
-            end =
-                prober.ProbeMedia() == 0 ? static_cast<double>(prober.probe.durationSeconds) : 0.0;
+            end = tolvane::ProbeMedia(wanted.source, probe) == 0
+                      ? static_cast<double>(probe.durationSeconds)
+                      : 0.0;
         }
         // An end below 0 is an untrimmed row.
         plan.tasks.push_back({wanted.source,

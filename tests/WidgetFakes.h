@@ -38,6 +38,10 @@ public:
         }
         return folders[static_cast<std::size_t>(folderCalls++)];
     }
+    QString SaveFile(QWidget*, const QString&, const QString&, const QString&) override {
+        return saveAs;
+    }
+    QString saveAs;  // the name the save dialog answers (empty: cancelled)
 };
 
 class FakeDesktop final : public DesktopOpener {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The README's GNU parallel recipe, run on this machine (two tolvane-cli at a time) over a small
-# tree of videos: every video gets its audio file beside the tree, every JSON line parses, and
+# The README's GNU parallel recipe, run on this machine (a job in three slices, two at a time)
+# over a small tree of videos: every video gets its audio file beside the tree, every JSON line parses, and
 # the same command run again skips everything and makes nothing new.
 #
 #   tests/parallel_recipe.sh CLI_FOLDER MEDIA_FOLDER
@@ -21,11 +21,12 @@ cp "$media/audio_only.m4a" "$work/videos/with space/sound.mkv"
 cp "$media/not_media.mp4" "$work/videos/talks/broken.mp4"
 
 run_recipe() {
-    # As in the README, without --sshloginfile and --workdir.
+    # As in the README, without --sshloginfile and --workdir: three slices, two at a time.
     find . -type f \( -name '*.mp4' -o -name '*.mkv' -o -name '*.avi' \) -print0 |
-      parallel -0 -j2 \
-        'mkdir -p ../audio/{//} && tolvane-cli -q --skip-existing --json -o ../audio/{//} {}' \
+      xargs -0 -x tolvane-cli -q --json --keep-folders -o ../audio --write-job tree.tolvane-job \
       >> runs.json 2> /dev/null || true
+    parallel -j2 'tolvane-cli -q --skip-existing --json --job tree.tolvane-job --slice {}/3' \
+      ::: 1 2 3 >> runs.json 2> /dev/null || true
 }
 
 cd "$work/videos"

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     const QDir out(QString::fromLocal8Bit(argv[1]));
     tolvane::test::FakeMessages messages;
     tolvane::test::FakePower power;
-    CBrenvixDlg window({&messages, &DesktopFileChooser(), &DesktopFileOpener(), &power},
+    CBrenvixDlg window({&messages, &DesktopFileChooser(), &DesktopFileOpener(), &power, {}},
                        QString::fromLocal8Bit(argv[2]));
     window.show();
     QStringList files;

@@ -17,6 +17,7 @@ extern "C" {
 
 #include "AVConvert.h"
 #include "JobPlan.h"
+#include "MediaProbe.h"
 #include "Workers.h"
 
 namespace {
@@ -66,9 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream file(source, std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
-    AVConvert probe;
-    probe.probePath = source.string();
-    if (probe.ProbeMedia() == 0) {
+    MediaProbeResult probe;
+    if (tolvane::ProbeMedia(source.string(), probe) == 0) {
         Convert(source.string(), (WorkFolder() / "out.wav").string(), AV_CODEC_ID_PCM_S16LE,
                 Way::Encode);
         Convert(source.string(), (WorkFolder() / "out.mp3").string(), AV_CODEC_ID_MP3,

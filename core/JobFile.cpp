@@ -1,0 +1,423 @@
+#include "JobFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "Json.h"
+
+namespace {
+
+constexpr std::size_t kMaxJobFileBytes = 64u << 20;
+
+// A path that is not UTF-8 goes out as "<key>Bytes": the hex digits of its bytes.
+void SetPath(JsonValue& object, std::string_view key, const std::string& path) {
+    if (IsValidUtf8(path)) {
+        object.Set(key, path);
+        return;
+    }
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string hex;
+    for (const char c : path) {
+        const auto u = static_cast<unsigned char>(c);
+        hex += kHex[u >> 4];
+        hex += kHex[u & 0xF];
+    }
+    object.Set(std::string(key) + "Bytes", hex);
+}
+
+class Reader final {
+public:
+    explicit Reader(std::string where) : m_where(std::move(where)) {}
+    const std::string& Error() const { return m_error; }
+
+    void Fail(std::string_view key, std::string_view what) {
+        if (m_error.empty()) {
+            m_error = m_where + std::string(key) + " " + std::string(what);
+        }
+    }
+
+    void Bool(const JsonValue& object, std::string_view key, bool& out) {
+        if (const JsonValue* v = object.Find(key)) {
+            if (const auto b = v->AsBool()) {
+                out = *b;
+            } else {
+                Fail(key, "is not true or false");
+            }
+        }
+    }
+    void Number(const JsonValue& object, std::string_view key, double& out) {
+        if (const JsonValue* v = object.Find(key)) {
+            if (const auto n = v->AsNumber()) {
+                out = *n;
+            } else {
+                Fail(key, "is not a number");
+            }
+        }
+    }
+    template <typename Int>
+    void Integer(const JsonValue& object, std::string_view key, Int& out) {
+        if (const JsonValue* v = object.Find(key)) {
+            const auto n = v->AsInteger();
+            if (n && *n >= std::numeric_limits<Int>::min() &&
+                *n <= std::numeric_limits<Int>::max()) {
+                out = static_cast<Int>(*n);
+            } else {
+                Fail(key, "is not a whole number in range");
+            }
+        }
+    }
+    void Text(const JsonValue& object, std::string_view key, std::string& out) {
+        if (const JsonValue* v = object.Find(key)) {
+            if (const std::string* s = v->AsString()) {
+                out = *s;
+            } else {
+                Fail(key, "is not a text");
+            }
+        }
+    }
+    // A path as SetPath writes it; false when there is none.
+    bool Path(const JsonValue& object, std::string_view key, std::string& out) {
+        if (object.Find(key) != nullptr) {
+            Text(object, key, out);
+            return true;
+        }
+        const std::string bytesKey = std::string(key) + "Bytes";
+        const JsonValue* v = object.Find(bytesKey);
+        if (v == nullptr) {
+            return false;
+        }
+        const std::string* hex = v->AsString();
+        if (hex == nullptr || hex->size() % 2 != 0) {
+            Fail(bytesKey, "is not hex digits");
+            return true;
+        }
+        auto digit = [](char c) {
+            return c >= '0' && c <= '9'   ? c - '0'
+                   : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                   : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                          : -1;
+        };
+        out.clear();
+        for (std::size_t i = 0; i < hex->size(); i += 2) {
+            const int high = digit((*hex)[i]);
+            const int low = digit((*hex)[i + 1]);
+            if (high < 0 || low < 0) {
+                Fail(bytesKey, "is not hex digits");
+                return true;
+            }
+            out += static_cast<char>(high * 16 + low);
+        }
+        return true;
+    }
+
+private:
+    std::string m_where;
+    std::string m_error;
+};
+
+constexpr const char* kStateNames[] = {"ready", "converted", "failed"};
+constexpr const char* kGainNames[] = {"off", "track", "album"};
+
+template <typename Enum, std::size_t N>
+bool NamedValue(const JsonValue& object, std::string_view key, const char* const (&names)[N],
+                Enum& out, Reader& reader) {
+    std::string name;
+    reader.Text(object, key, name);
+    if (object.Find(key) == nullptr) {
+        return true;
+    }
+    for (std::size_t i = 0; i < N; ++i) {
+        if (name == names[i]) {
+            out = static_cast<Enum>(i);
+            return true;
+        }
+    }
+    reader.Fail(key, "has an unknown value");
+    return false;
+}
+
+JsonValue SettingsValue(const JobSettings& s) {
+    JsonValue v = JsonValue::MakeObject();
+    v.Set("formatEntry", s.formatEntry);
+    v.Set("copySound", s.copySound);
+    SetPath(v, "outputFolder", s.outputFolder);
+    const OutputSettings& p = s.profile;
+    v.Set("presetId", p.presetId);
+    v.Set("audioOnly", p.audioOnly);
+    v.Set("thumbnail", p.pspPreset);
+    v.Set("audioEncoder", p.audioEncoderName);
+    v.Set("audioBitRate", p.audioBitRate);
+    v.Set("sampleRate", p.sampleRate);
+    v.Set("channels", p.channels);
+    v.Set("videoEncoder", p.videoEncoderName);
+    v.Set("videoBitRate", p.videoBitRate);
+    v.Set("frameWidth", p.frameWidth);
+    v.Set("frameHeight", p.frameHeight);
+    v.Set("frameRate", p.frameRateText);
+    v.Set("merge", s.merge);
+    v.Set("filesAtOnce", s.filesAtOnce);
+    v.Set("normalize", s.normalize);
+    v.Set("loudnessTarget", s.loudnessTarget);
+    v.Set("truePeakCeiling", s.truePeakCeiling);
+    v.Set("replayGain", kGainNames[static_cast<int>(s.replayGain)]);
+    v.Set("coverFromVideo", s.coverFromVideo);
+    v.Set("coverFromVideoMs", RowMillis(s.coverFromVideoSeconds));
+    v.Set("skipExisting", s.skipExisting);
+    v.Set("keepFolders", s.keepFolders);
+    return v;
+}
+
+void ReadSettings(const JsonValue& v, JobSettings& s, Reader& r) {
+    r.Text(v, "formatEntry", s.formatEntry);
+    r.Bool(v, "copySound", s.copySound);
+    r.Path(v, "outputFolder", s.outputFolder);
+    OutputSettings& p = s.profile;
+    r.Integer(v, "presetId", p.presetId);
+    r.Bool(v, "audioOnly", p.audioOnly);
+    r.Bool(v, "thumbnail", p.pspPreset);
+    r.Text(v, "audioEncoder", p.audioEncoderName);
+    r.Integer(v, "audioBitRate", p.audioBitRate);
+    r.Integer(v, "sampleRate", p.sampleRate);
+    r.Integer(v, "channels", p.channels);
+    r.Text(v, "videoEncoder", p.videoEncoderName);
+    r.Integer(v, "videoBitRate", p.videoBitRate);
+    r.Integer(v, "frameWidth", p.frameWidth);
+    r.Integer(v, "frameHeight", p.frameHeight);
+    r.Text(v, "frameRate", p.frameRateText);
+    r.Bool(v, "merge", s.merge);
+    r.Integer(v, "filesAtOnce", s.filesAtOnce);
+    r.Bool(v, "normalize", s.normalize);
+    r.Number(v, "loudnessTarget", s.loudnessTarget);
+    r.Number(v, "truePeakCeiling", s.truePeakCeiling);
+    NamedValue(v, "replayGain", kGainNames, s.replayGain, r);
+    r.Bool(v, "coverFromVideo", s.coverFromVideo);
+    std::int64_t coverMs = RowMillis(s.coverFromVideoSeconds);
+    r.Integer(v, "coverFromVideoMs", coverMs);
+    s.coverFromVideoSeconds = static_cast<double>(coverMs) / 1000.0;
+    r.Bool(v, "skipExisting", s.skipExisting);
+    r.Bool(v, "keepFolders", s.keepFolders);
+    p.loudnessTarget = s.normalize ? s.loudnessTarget : 0.0;
+}
+
+JsonValue RowValue(const JobRow& row) {
+    JsonValue v = JsonValue::MakeObject();
+    SetPath(v, "source", row.source);
+    v.Set("checked", row.checked);
+    v.Set("startMs", row.startMs);
+    v.Set("endMs", row.endMs);
+    v.Set("toEnd", row.toEnd);
+    v.Set("soundTrack", row.soundTrack);
+    if (row.trackInName) {
+        v.Set("trackInName", true);
+    }
+    if (row.part.IsPart()) {
+        JsonValue part = JsonValue::MakeObject();
+        part.Set("number", row.part.number);
+        part.Set("count", row.part.count);
+        part.Set("title", row.part.title);
+        part.Set("album", row.part.album);
+        v.Set("part", std::move(part));
+    }
+    if (row.state != JobRowState::Ready || !row.status.empty()) {
+        v.Set("state", kStateNames[static_cast<int>(row.state)]);
+        v.Set("status", row.status);
+    }
+    if (!row.output.empty()) {
+        SetPath(v, "output", row.output);
+    }
+    return v;
+}
+
+void ReadRow(const JsonValue& v, JobRow& row, Reader& r) {
+    if (!v.IsObject()) {
+        r.Fail("", "is not an object");
+        return;
+    }
+    if (!r.Path(v, "source", row.source) || row.source.empty()) {
+        r.Fail("source", "is missing");
+    }
+    r.Bool(v, "checked", row.checked);
+    r.Integer(v, "startMs", row.startMs);
+    r.Integer(v, "endMs", row.endMs);
+    r.Bool(v, "toEnd", row.toEnd);
+    r.Integer(v, "soundTrack", row.soundTrack);
+    r.Bool(v, "trackInName", row.trackInName);
+    if (const JsonValue* part = v.Find("part")) {
+        if (!part->IsObject()) {
+            r.Fail("part", "is not an object");
+        } else {
+            r.Integer(*part, "number", row.part.number);
+            r.Integer(*part, "count", row.part.count);
+            r.Text(*part, "title", row.part.title);
+            r.Text(*part, "album", row.part.album);
+            if (row.part.count < 1 || row.part.number < 1 || row.part.number > row.part.count) {
+                r.Fail("part", "has a number outside 1 to its count");
+            }
+        }
+    }
+    NamedValue(v, "state", kStateNames, row.state, r);
+    r.Text(v, "status", row.status);
+    r.Path(v, "output", row.output);
+    if (row.startMs < 0 || row.endMs < 0 || row.soundTrack < 0) {
+        r.Fail("startMs", "or endMs or soundTrack is negative");
+    }
+}
+
+}  // namespace
+
+std::int64_t RowMillis(double seconds) {
+    if (!std::isfinite(seconds)) {
+        return 0;
+    }
+    return static_cast<std::int64_t>(std::llround(std::clamp(seconds, -9.0e12, 9.0e12) * 1000.0));
+}
+
+std::string WriteJobText(const JobDocument& job) {
+    JsonValue document = JsonValue::MakeObject();
+    document.Set("format", std::string(kJobFormatName));
+    document.Set("version", kJobFormatVersion);
+    document.Set("settings", SettingsValue(job.settings));
+    JsonValue rows = JsonValue::MakeArray();
+    for (const JobRow& row : job.rows) {
+        rows.Append(RowValue(row));
+    }
+    document.Set("rows", std::move(rows));
+    return WriteJson(document);
+}
+
+JobRead ReadJobText(std::string_view text) {
+    JobRead result;
+    const JsonParse parsed = ParseJson(text);
+    if (!parsed.value) {
+        result.error = "it is not a whole job file (" + parsed.error + ")";
+        return result;
+    }
+    const JsonValue& document = *parsed.value;
+    const JsonValue* format = document.Find("format");
+    if (format == nullptr || format->AsString() == nullptr ||
+        *format->AsString() != kJobFormatName) {
+        result.error = "it is not a Tolvane job file";
+        return result;
+    }
+    const JsonValue* version = document.Find("version");
+    const auto number = version != nullptr ? version->AsInteger() : std::nullopt;
+    if (!number || *number < 1) {
+        result.error = "it has no version number";
+        return result;
+    }
+    if (*number > kJobFormatVersion) {
+        result.error = "it is of version " + std::to_string(*number) +
+                       ", written by a newer Tolvane; this one reads versions up to " +
+                       std::to_string(kJobFormatVersion);
+        return result;
+    }
+    JobDocument job;
+    Reader settingsReader("settings: ");
+    if (const JsonValue* settings = document.Find("settings")) {
+        if (settings->IsObject()) {
+            ReadSettings(*settings, job.settings, settingsReader);
+        } else {
+            settingsReader.Fail("", "is not an object");
+        }
+    }
+    if (!settingsReader.Error().empty()) {
+        result.error = settingsReader.Error();
+        return result;
+    }
+    const JsonValue* rows = document.Find("rows");
+    if (rows == nullptr || !rows->IsArray()) {
+        result.error = "it has no list of rows";
+        return result;
+    }
+    for (std::size_t i = 0; i < rows->Items().size(); ++i) {
+        Reader rowReader("row " + std::to_string(i + 1) + ": ");
+        JobRow row;
+        ReadRow(rows->Items()[i], row, rowReader);
+        if (!rowReader.Error().empty()) {
+            result.error = rowReader.Error();
+            return result;
+        }
+        job.rows.push_back(std::move(row));
+    }
+    result.job = std::move(job);
+    return result;
+}
+
+JobRead ReadJobFile(const std::string& path) {
+    JobRead result;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        result.error = std::strerror(errno);
+        return result;
+    }
+    struct stat st {};
+    std::string text;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        result.error = "it is not a regular file";
+    } else if (static_cast<std::uintmax_t>(st.st_size) > kMaxJobFileBytes) {
+        result.error = "it is too large for a job file";
+    } else {
+        char buffer[65536];
+        ssize_t got = 0;
+        while ((got = ::read(fd, buffer, sizeof buffer)) > 0 && text.size() <= kMaxJobFileBytes) {
+            text.append(buffer, static_cast<std::size_t>(got));
+        }
+        if (got < 0) {
+            result.error = std::strerror(errno);
+        }
+    }
+    ::close(fd);
+    return result.error.empty() ? ReadJobText(text) : result;
+}
+
+std::string WriteJobFile(const std::string& path, const JobDocument& job) {
+    const std::string text = WriteJobText(job);
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string temporary = folder + (folder.back() == '/' ? "" : "/") + "." + name + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return std::strerror(errno);
+    }
+    std::size_t written = 0;
+    int error = 0;
+    while (written < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            error = n < 0 ? errno : ENOSPC;
+            break;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    if (error == 0 && ::fsync(fd) != 0) {
+        error = errno;
+    }
+    if (::close(fd) != 0 && error == 0) {
+        error = errno;
+    }
+    if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return std::strerror(error);
+    }
+    // The rename itself reaches the disk with its folder.
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return {};
+}

@@ -1,0 +1,299 @@
+#include "JobPlanner.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
+#include <optional>
+
+#include "JobSettings.h"
+#include "OutputFile.h"
+#include "Paths.h"
+#include "SoundCopy.h"
+#include "Workers.h"
+
+namespace tolvane {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// "out/film.mp3" for track 2 in English: "out/film.2.eng.mp3" (only letters, digits, "-" and "_"
+// of the language are kept).
+std::string TrackOutputPath(const std::string& output, int number, const std::string& language) {
+    std::string tag = "." + std::to_string(number);
+    std::string lang;
+    for (const char c : language) {
+        if (std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '-' || c == '_') {
+            lang += c;
+        }
+    }
+    if (!lang.empty()) {
+        tag += "." + lang;
+    }
+    std::string path = output;
+    path.insert(ExtensionStart(path), tag);
+    return path;
+}
+
+// `name` numbered ("name(0).ext", ...) until neither a file nor an earlier row of the run has it.
+std::string FreeUnplannedName(const std::string& name,
+                              const std::map<std::string, std::size_t>& planned) {
+    std::string candidate = name;
+    for (int counter = 0; counter < 1000000; ++counter) {
+        std::error_code ignored;
+        if (planned.count(candidate) == 0 &&
+            fs::symlink_status(candidate, ignored).type() == fs::file_type::not_found) {
+            return candidate;
+        }
+        candidate = NumberedName(name, counter);
+    }
+    return name;  // the worker numbers it when it creates it
+}
+
+// The folder every source is in, at some depth (for keepFolders).
+fs::path CommonFolder(const std::vector<JobRow>& rows) {
+    std::optional<fs::path> common;
+    for (const JobRow& row : rows) {
+        std::error_code ignored;
+        const fs::path folder = fs::absolute(row.source, ignored).lexically_normal().parent_path();
+        if (!common) {
+            common = folder;
+            continue;
+        }
+        fs::path shared;
+        for (auto a = common->begin(), b = folder.begin(); a != common->end() && b != folder.end();
+             ++a, ++b) {
+            if (*a != *b) {
+                break;
+            }
+            shared /= *a;
+        }
+        common = shared;
+    }
+    return common.value_or(fs::path("."));
+}
+
+// The output folder of `source`: the run's, or with keepFolders the source's folder relative to
+// `common` under it (made when missing). Empty, with `failure` set, when it cannot be made.
+std::string OutputFolderFor(const JobSettings& settings, const fs::path& common,
+                            const std::string& source, std::string& failure) {
+    if (!settings.keepFolders) {
+        return settings.outputFolder;
+    }
+    std::error_code error;
+    const fs::path folder = fs::absolute(source, error).lexically_normal().parent_path();
+    const fs::path target = fs::path(settings.outputFolder) / folder.lexically_relative(common);
+    fs::create_directories(target, error);
+    if (error) {
+        failure = "cannot make the output folder " + target.string() + ": " + error.message();
+        return {};
+    }
+    return target.lexically_normal().string();
+}
+
+// The tags of a part: its title (or "Part N"), "n/N" and its recording.
+TaskTags PartTags(const JobRowPart& part) {
+    if (!part.IsPart()) {
+        return {};
+    }
+    return {part.title.empty() ? "Part " + std::to_string(part.number) : part.title,
+            std::to_string(part.number) + "/" + std::to_string(part.count), part.album};
+}
+
+// The name a row's output asks for, before numbering; empty with `refusal` set when it has none.
+std::string RequestedName(const JobSettings& settings, const std::string& folder, const JobRow& row,
+                          const SoundTrackFacts& track, std::string& refusal) {
+    const auto output = OutputPathForTask(row.source, folder, settings.formatEntry);
+    if (!output) {
+        refusal = kNoExtensionRefusal;
+        return {};
+    }
+    // A copied sound goes into a container of its codec's own.
+    std::string name =
+        settings.copySound
+            ? WithExtension(*output, CopyContainerForCodecName(track.codec).extension)
+            : *output;
+    if (row.part.IsPart()) {
+        const fs::path whole(name);
+        const std::string extension = whole.extension().string();
+        name = (whole.parent_path() / (PartFileStem(whole.stem().string(), row.part.number,
+                                                    row.part.count, row.part.title, extension) +
+                                       extension))
+                   .string();
+    }
+    if (row.trackInName) {
+        name = TrackOutputPath(name, row.soundTrack, track.language);
+    }
+    return name;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code ignored;
+    return fs::equivalent(a, b, ignored);
+}
+
+}  // namespace
+
+std::string AlbumOf(const std::string& source, const MediaProbeResult& probe) {
+    return !probe.title.empty() ? probe.title : fs::path(source).stem().string();
+}
+
+std::vector<JobRow> PartRows(const JobRow& whole, const std::vector<SplitPart>& parts,
+                             const std::string& album) {
+    std::vector<JobRow> rows;
+    const int count = static_cast<int>(parts.size());
+    for (int i = 0; i < count; ++i) {
+        const SplitPart& part = parts[static_cast<std::size_t>(i)];
+        JobRow row = whole;
+        row.checked = true;
+        row.startMs = RowMillis(part.start);
+        row.endMs = RowMillis(part.end);
+        row.toEnd = part.toEnd;
+        row.part = {i + 1, count, part.title, album};
+        row.state = JobRowState::Ready;
+        row.status.clear();
+        row.output.clear();
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::vector<JobRow> TrackRows(const JobRow& row, int trackCount) {
+    std::vector<JobRow> rows;
+    for (int n = 1; n <= std::max(trackCount, 1); ++n) {
+        JobRow track = row;
+        track.soundTrack = n;
+        track.trackInName = true;
+        rows.push_back(std::move(track));
+    }
+    return rows;
+}
+
+JobRow WholeRow(const std::string& source, double length, double start, const double* end) {
+    JobRow row;
+    row.source = source;
+    row.startMs = RowMillis(std::max(0.0, start));
+    row.toEnd = end == nullptr;
+    row.endMs = RowMillis(end != nullptr ? *end : std::max(length, start));
+    return row;
+}
+
+RunChoices ChoicesOf(const JobDocument& job) {
+    RunChoices choices;
+    choices.copy = job.settings.copySound;
+    choices.merge = job.settings.merge;
+    choices.normalize = job.settings.normalize;
+    choices.replayGain = static_cast<JobInput::ReplayGain>(job.settings.replayGain);
+    choices.skipExisting = job.settings.skipExisting;
+    for (const JobRow& row : job.rows) {
+        choices.split = choices.split || row.part.IsPart();
+        choices.allTracks = choices.allTracks || row.trackInName;
+    }
+    return choices;
+}
+
+void ApplySettings(const JobSettings& settings, JobPlan& plan) {
+    plan.merge = settings.merge;
+    plan.parallelTasks = settings.filesAtOnce > 0 ? settings.filesAtOnce : TasksAtOnceForCores();
+    plan.coverFromVideo = settings.coverFromVideo;
+    plan.coverFromVideoSeconds = settings.coverFromVideoSeconds;
+    plan.normalize = settings.normalize;
+    plan.loudnessTarget = settings.loudnessTarget;
+    plan.truePeakCeiling = settings.truePeakCeiling;
+    plan.replayGain = static_cast<JobInput::ReplayGain>(settings.replayGain);
+    CopySettingsToJob(settings.profile, plan.settings);
+}
+
+PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts, JobSlice slice) {
+    PlannedRun run;
+    ApplySettings(job.settings, run.plan);
+    run.rows.resize(job.rows.size());
+    if (const std::string refusal = ChoicesRefusal(ChoicesOf(job)); !refusal.empty()) {
+        run.refusal = refusal;
+        return run;
+    }
+    const JobSettings& settings = job.settings;
+    const fs::path common = settings.keepFolders ? CommonFolder(job.rows) : fs::path();
+    std::map<std::string, std::size_t> planned;  // output name → the row that has it
+    std::vector<std::string> collisions;
+    for (std::size_t i = 0; i < job.rows.size(); ++i) {
+        const JobRow& row = job.rows[i];
+        RowPlan& outcome = run.rows[i];
+        if (!row.checked || !slice.Takes(i)) {
+            continue;
+        }
+        const SourceFacts& source = facts[i];
+        if (!source.refusal.empty()) {
+            outcome.refusal = source.refusal;
+            continue;
+        }
+        const auto& tracks = source.probe.soundTracks;
+        const auto trackCount = static_cast<int>(tracks.size());
+        if (row.soundTrack > trackCount) {
+            outcome.refusal = "no sound track " + std::to_string(row.soundTrack) + " (it has " +
+                              std::to_string(trackCount) + ")";
+            continue;
+        }
+        const double length = source.Length();
+        const double start = row.StartSeconds();
+        // An end at or past the file's length is no end: the task runs to the end of the sound,
+        // however long that really is.
+        const bool toEnd = row.toEnd || row.EndSeconds() >= length;
+        const double end = toEnd ? std::max(length, start) : row.EndSeconds();
+        if (!settings.merge && (toEnd ? start > 0 && start >= length : start >= end)) {
+            outcome.refusal = "shorter than the clip start";
+            continue;
+        }
+        std::string folderFailure;
+        const std::string folder = OutputFolderFor(settings, common, row.source, folderFailure);
+        if (folder.empty()) {
+            outcome.refusal = folderFailure;
+            continue;
+        }
+        const SoundTrackFacts none;  // a file without sound fails in the run
+        const SoundTrackFacts& track =
+            trackCount == 0 ? none
+                            : tracks[static_cast<std::size_t>(
+                                  (row.soundTrack > 0 ? row.soundTrack : trackCount) - 1)];
+        std::string name = RequestedName(settings, folder, row, track, outcome.refusal);
+        if (name.empty()) {
+            continue;
+        }
+        if (const auto earlier = planned.find(name);
+            earlier != planned.end() && settings.skipExisting) {
+            collisions.push_back(job.rows[earlier->second].source + " and " + row.source +
+                                 " would both write " + name);
+            continue;
+        }
+        if (!settings.skipExisting) {
+            name = FreeUnplannedName(name, planned);
+        }
+        planned.emplace(name, i);
+        std::error_code ignored;
+        if (settings.skipExisting && SameFile(name, row.source)) {
+            // The source itself is no output: converting it would write "name(0)", which the
+            // next run would not find.
+            outcome.refusal = "its output would be the source itself; choose another output folder";
+        } else if (settings.skipExisting &&
+                   fs::symlink_status(name, ignored).type() != fs::file_type::not_found) {
+            outcome.existing = name;
+        } else if (run.plan.tasks.size() >= static_cast<std::size_t>(JobLimits::kMaxTasks)) {
+            run.refusal = "a run holds at most " + std::to_string(JobLimits::kMaxTasks) + " files";
+            return run;
+        } else {
+            outcome.task = static_cast<int>(run.plan.tasks.size());
+            run.plan.tasks.push_back({row.source, name, start, end, toEnd, row.soundTrack,
+                                      settings.copySound ? TaskKind::Copy : TaskKind::Convert,
+                                      PartTags(row.part)});
+        }
+    }
+    for (const std::string& collision : collisions) {
+        run.refusal += (run.refusal.empty() ? "" : "\n") + collision +
+                       "; with --skip-existing each input needs a name of its own "
+                       "(--keep-folders keeps their folders apart)";
+    }
+    return run;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,81 @@
+#pragma once
+
+// The one planner of a run: the rows of a job (JobFile.h) and its settings become the tasks of
+// a plan: every output name, every tag of a part and every rule of what goes together is made
+// here, for the window and the command line alike.
+
+#include <string>
+#include <vector>
+
+#include "JobFile.h"
+#include "JobPlan.h"
+#include "MediaProbeResult.h"
+#include "SplitParts.h"
+
+namespace tolvane {
+
+// What the planner knows of a row's source: why it cannot be used, or its probe.
+struct SourceFacts final {
+    std::string refusal;  // empty: usable
+    MediaProbeResult probe;
+
+    double Length() const { return static_cast<double>(probe.durationMicros) / 1e6; }
+};
+
+// The album of the parts of a recording: its title tag, else its file name without extension.
+std::string AlbumOf(const std::string& source, const MediaProbeResult& probe);
+
+// The rows of `whole` split into `parts`, each checked, of the same sound track, tagged with
+// its number of the count and with `album`.
+std::vector<JobRow> PartRows(const JobRow& whole, const std::vector<SplitPart>& parts,
+                             const std::string& album);
+
+// The rows of a file every one of whose `trackCount` sound tracks has an output of its own.
+std::vector<JobRow> TrackRows(const JobRow& row, int trackCount);
+
+// The row of a whole file (or of a clip from `start`, to `end` when given) of `length` seconds.
+JobRow WholeRow(const std::string& source, double length, double start = 0.0,
+                const double* end = nullptr);
+
+// Why a row whose file name has no extension to replace has no output.
+inline constexpr const char* kNoExtensionRefusal = "no extension to replace";
+
+// What became of a row in planning.
+struct RowPlan final {
+    int task = -1;         // its task in the plan; -1 when it does not run
+    std::string refusal;   // why it cannot run (a failure), for people
+    std::string existing;  // with skipExisting: the output that is already there (not a failure)
+};
+
+struct PlannedRun final {
+    JobPlan plan;
+    std::vector<RowPlan> rows;  // one per row of the job
+    // Why the run cannot start at all, for people (empty: it can).
+    std::string refusal;
+};
+
+// The rows a run of `job` takes: the checked ones, and with `slice` (K of N, from 1) only those
+// whose index modulo N is K-1.
+struct JobSlice final {
+    int number = 1;
+    int count = 1;
+    bool Takes(std::size_t index) const {
+        return count <= 1 ||
+               static_cast<int>(index % static_cast<std::size_t>(count)) == number - 1;
+    }
+};
+
+// Plans a run of `job`; `facts` has one entry per row (rows that are not taken may have empty
+// ones). Names are given in row order: a name an earlier row of the run has is never another's
+// (a later one gets the next free numbered name); with skipExisting, two rows that would write
+// one name refuse the run. Output folders that --keep-folders asks for are made here.
+PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts,
+                   JobSlice slice = {});
+
+// The run's choices as the rules of what goes together see them.
+RunChoices ChoicesOf(const JobDocument& job);
+
+// The job's settings as a plan's (no tasks).
+void ApplySettings(const JobSettings& settings, JobPlan& plan);
+
+}  // namespace tolvane

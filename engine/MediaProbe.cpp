@@ -1,0 +1,133 @@
+#include "MediaProbe.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "FFmpegHandles.h"
+#include "OutputTags.h"
+#include "StreamMeasures.h"
+
+namespace tolvane {
+
+namespace {
+
+// Fills in the frame rate and the bit rates the headers get wrong or leave out.
+void MeasureWhatHeadersLack(SourceMedia& source, MediaProbeResult& probe) {
+    // A frame rate the headers disagree on (a QuickTime time scale of 600, a Matroska average
+    // of 1000) is counted from the frames; a bit rate a stream does not state (Matroska, WebM,
+    // MPEG-TS) is measured from its packets.
+    AVFormatContext* input = source.input.get();
+    const AVStream* video = source.videoIndex >= 0 ? input->streams[source.videoIndex] : nullptr;
+    const bool still = video != nullptr && (video->disposition & AV_DISPOSITION_ATTACHED_PIC) != 0;
+    const int rateStream =
+        video != nullptr && !still && !FrameRatesAgree(*video) ? source.videoIndex : -1;
+    const int videoBits =
+        video != nullptr && !still && probe.srcVideoBitRate <= 0 ? source.videoIndex : -1;
+    const int audioBits =
+        source.audioIndex >= 0 && probe.srcAudioBitRate <= 0 ? source.audioIndex : -1;
+    const StreamMeasures measured = MeasureStreams(input, rateStream, videoBits, audioBits);
+    if (measured.frameRate.num > 0 && measured.frameRate.den > 0) {
+        probe.srcFrameRateNum = measured.frameRate.num;
+        probe.srcFrameRateDen = measured.frameRate.den;
+        probe.srcFrameRate = static_cast<double>(measured.frameRate.num / measured.frameRate.den);
+    }
+    const auto clamp = [](std::int64_t rate) {
+        return static_cast<std::int32_t>(std::min<std::int64_t>(rate, INT32_MAX));
+    };
+    if (measured.videoBitRate > 0) {
+        probe.srcVideoBitRate = clamp(measured.videoBitRate);
+    }
+    if (measured.audioBitRate > 0) {
+        probe.srcAudioBitRate = clamp(measured.audioBitRate);
+    }
+}
+
+}  // namespace
+
+int ProbeMedia(const std::string& path, MediaProbeResult& probe) {
+    SourceMedia source;
+    // The window and the command line say themselves why a file is refused.
+    const int opened = OpenSourceFile(path, source, nullptr, true);
+    if (opened < 0) {
+        return opened;
+    }
+    PickLastStreams(source);
+    const AVFormatContext* input = source.input.get();
+    if (source.videoIndex >= 0) {
+        const int ret = OpenStreamDecoder(path, input, source.videoIndex, source.videoDecoder, 1);
+        if (ret < 0) {
+            return ret;
+        }
+    }
+    if (source.audioIndex >= 0) {
+        // An audio decoder that is missing or does not open is not an error here.
+        OpenStreamDecoder(path, input, source.audioIndex, source.audioDecoder, 1);
+    }
+
+    if (source.videoIndex >= 0) {
+        const AVCodecContext* video = source.videoDecoder.get();
+        probe.srcWidth = video->width;
+        probe.srcHeight = video->height;
+        probe.srcVideoCodecId = video->codec_id;
+        probe.srcVideoBitRate = static_cast<std::int32_t>(video->bit_rate);
+        AVRational rate = input->streams[source.videoIndex]->r_frame_rate;
+        if (rate.den != 0 && rate.num / rate.den > 1000) {
+            rate.den = 1001;
+        }
+        probe.srcFrameRateNum = rate.num;
+        probe.srcFrameRateDen = rate.den;
+        probe.srcFrameRate = rate.den != 0 ? static_cast<double>(rate.num / rate.den) : 0.0;
+    } else {
+        probe.srcVideoCodecId = 0;
+        probe.srcVideoBitRate = 0;
+        probe.srcWidth = 0;
+        probe.srcHeight = 0;
+    }
+
+    const AVStream* audioStream =
+        source.audioIndex >= 0 ? input->streams[source.audioIndex] : nullptr;
+    const AVCodecContext* audio = source.audioDecoder.get();
+    if (audioStream != nullptr) {
+        // Facts from the decoder when it opened, else from the stream's own parameters.
+        const AVCodecParameters* par = audioStream->codecpar;
+        probe.srcAudioCodecId = par->codec_id;
+        probe.srcChannels = audio ? audio->ch_layout.nb_channels : par->ch_layout.nb_channels;
+        probe.srcSampleRate = audio ? audio->sample_rate : par->sample_rate;
+        probe.srcAudioBitRate = static_cast<std::int32_t>(audio ? audio->bit_rate : par->bit_rate);
+    } else {
+        probe.srcAudioCodecId = 0;
+        probe.srcChannels = 0;
+        probe.srcSampleRate = 0;
+        probe.srcAudioBitRate = 0;
+    }
+
+    MeasureWhatHeadersLack(source, probe);
+
+    probe.soundTracks.clear();
+    for (unsigned i = 0; i < input->nb_streams; ++i) {
+        const AVStream* stream = input->streams[i];
+        if (stream->codecpar->codec_type != AVMEDIA_TYPE_AUDIO) {
+            continue;
+        }
+        const auto tag = [stream](const char* key) {
+            const AVDictionaryEntry* e = av_dict_get(stream->metadata, key, nullptr, 0);
+            return e != nullptr ? std::string(e->value) : std::string();
+        };
+        std::string language = tag("language");
+        if (language == "und") {
+            language.clear();  // "undetermined" says nothing
+        }
+        const AVCodecParameters& par = *stream->codecpar;
+        probe.soundTracks.push_back({language, avcodec_get_name(par.codec_id),
+                                     par.ch_layout.nb_channels, par.sample_rate, tag("title"),
+                                     static_cast<int>(par.bit_rate), par.codec_id});
+    }
+    probe.chapters = ChaptersOf(*input);
+    const AVDictionaryEntry* title = av_dict_get(input->metadata, "title", nullptr, 0);
+    probe.title = title != nullptr ? title->value : "";
+    probe.durationMicros = input->duration;
+    probe.durationSeconds = input->duration / 1000000;
+    return 0;
+}
+
+}  // namespace tolvane

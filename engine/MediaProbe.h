@@ -1,0 +1,17 @@
+#pragma once
+
+// What a file holds, read as the list and the command line need it before a run: its length,
+// the last video and sound stream's facts, every sound track, its chapters and its title.
+
+#include <string>
+
+#include "MediaProbeResult.h"
+
+namespace tolvane {
+
+// Reads `path` into `probe`. 0 on success; -1 not media, -2 no stream information, -4 no
+// decoder for the video stream, -5 that decoder does not open. Without video the frame-rate
+// fields keep what an earlier probe into the same record found.
+int ProbeMedia(const std::string& path, MediaProbeResult& probe);
+
+}  // namespace tolvane

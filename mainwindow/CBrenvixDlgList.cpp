@@ -1,0 +1,235 @@
+// The list as a job file: Save list and Open list, the list kept across a crash and brought
+// back at the next start, and the rows' times as the clip dialog sets them.
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QSpinBox>
+
+#include <set>
+
+#include "CBrenvixDlg.h"
+#include "CCheckListCtrl.h"
+#include "JobPlanner.h"
+#include "ListKeeper.h"
+#include "MessagePresenter.h"
+#include "SkinIds.h"
+#include "SkinLayout.h"
+#include "TimeText.h"
+
+namespace {
+
+const QString kJobFilter = QStringLiteral("Tolvane lists (*.tolvane-job)");
+
+}  // namespace
+
+JobSettings CBrenvixDlg::WindowJobSettings(bool merge) const {
+    JobSettings settings;
+    settings.formatEntry = m_formatBox->currentText().toStdString();
+    settings.copySound = CopiesOriginalAudio();
+    settings.profile = m_settings;
+    settings.outputFolder = m_runFolder.toStdString();
+    settings.merge = merge;
+    settings.filesAtOnce = m_filesAtOnce->value();
+    settings.normalize = m_settings.loudnessTarget != 0.0;
+    settings.loudnessTarget = settings.normalize ? m_settings.loudnessTarget : -16.0;
+    return settings;
+}
+
+JobDocument CBrenvixDlg::ListAsJob() const {
+    JobDocument job;
+    job.settings = WindowJobSettings(false);
+    job.rows = m_rows;
+    for (int row = 0; row < m_list->rowCount() && row < static_cast<int>(job.rows.size()); ++row) {
+        job.rows[static_cast<std::size_t>(row)].checked = m_list->IsRowChecked(row);
+    }
+    return job;
+}
+
+QString CBrenvixDlg::ListNote() const {
+    return m_listNote != nullptr && m_listNote->isVisible() ? m_listNote->text() : QString();
+}
+
+void CBrenvixDlg::SayUnderList(const QString& text) {
+    if (m_listNote == nullptr) {
+        m_listNote = new QLabel(this);
+        m_listNote->setObjectName(QStringLiteral("listNote"));
+        m_listNote->setAccessibleName(QStringLiteral("List note"));
+        const QRect list = skin::Rect(skin::kTaskList);
+        m_listNote->setGeometry(list.left() + 4, list.bottom() - 20, list.width() - 8, 18);
+        m_listNote->setStyleSheet(QStringLiteral(
+            "background: rgba(255, 255, 225, 230); color: #1f2630; padding: 0 4px;"));
+    }
+    m_listNote->setText(text);
+    m_listNote->setVisible(!text.isEmpty());
+    m_listNote->raise();
+}
+
+void CBrenvixDlg::ListChanged() {
+    if (m_keeper && m_listChanging == 0) {
+        m_keeper->Keep(ListAsJob());
+    }
+}
+
+void CBrenvixDlg::WriteClipRow(const QString& start, const QString& end) {
+    if (m_clipRow < 0 || m_clipRow >= m_list->rowCount()) {
+        return;
+    }
+    m_list->item(m_clipRow, column::kStart)->setText(start);
+    m_list->item(m_clipRow, column::kEnd)->setText(end);
+}
+
+void CBrenvixDlg::FollowCell(QTableWidgetItem* item) {
+    const int index = item->row();
+    if (m_showingRow || index < 0 || index >= static_cast<int>(m_rows.size())) {
+        return;
+    }
+    JobRow& row = m_rows[static_cast<std::size_t>(index)];
+    const JobRow before = row;
+    if (item->column() == column::kSource) {
+        // (A tooltip set changes the item too; only its check and its text count.)
+        if (item->data(Qt::CheckStateRole).isValid()) {
+            row.checked = item->checkState() == Qt::Checked;
+        }
+        row.source = item->text().toStdString();
+    } else if (item->column() == column::kStart || item->column() == column::kEnd) {
+        // A time left as it was keeps its milliseconds (a part's exact start); an end at the
+        // file's length is no end: the row runs to the end of the sound.
+        const QTableWidgetItem* startCell = m_list->item(index, column::kStart);
+        const QTableWidgetItem* endCell = m_list->item(index, column::kEnd);
+        const QTableWidgetItem* lengthCell = m_list->item(index, column::kDuration);
+        if (startCell == nullptr || endCell == nullptr || lengthCell == nullptr) {
+            return;
+        }
+        const std::int64_t startSeconds = ParseTimeText(startCell->text().toStdString());
+        const std::int64_t endSeconds = ParseTimeText(endCell->text().toStdString());
+        if (startSeconds != static_cast<std::int64_t>(row.StartSeconds())) {
+            row.startMs = startSeconds * 1000;
+        }
+        const bool toEnd = endSeconds >= lengthCell->text().toLongLong();
+        if (toEnd != row.toEnd ||
+            (!toEnd && endSeconds != static_cast<std::int64_t>(row.EndSeconds()))) {
+            row.toEnd = toEnd;
+            row.endMs = endSeconds * 1000;
+        }
+    }
+    if (row.checked != before.checked || row.source != before.source ||
+        row.startMs != before.startMs || row.endMs != before.endMs || row.toEnd != before.toEnd) {
+        ListChanged();
+    }
+}
+
+void CBrenvixDlg::OnSaveList() {
+    if (m_list->rowCount() == 0) {
+        return;
+    }
+    QString path =
+        m_services.files->SaveFile(this, QStringLiteral("Save list"),
+                                   m_runFolder + QStringLiteral("/list.tolvane-job"), kJobFilter);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!path.endsWith(QLatin1String(kJobFileExtension.data()))) {
+        path += QLatin1String(kJobFileExtension.data());
+    }
+    const std::string failure = WriteJobFile(path.toStdString(), ListAsJob());
+    if (!failure.empty()) {
+        m_services.messages->Show(this, QStringLiteral("The list could not be saved in %1: %2.")
+                                            .arg(path, QString::fromStdString(failure)));
+    }
+}
+
+void CBrenvixDlg::OnOpenList() {
+    const QStringList chosen = m_services.files->OpenFiles(this, kJobFilter);
+    if (!chosen.isEmpty()) {
+        OpenList(chosen.front());
+    }
+}
+
+bool CBrenvixDlg::OpenList(const QString& path) {
+    const JobRead read = ReadJobFile(path.toStdString());
+    if (!read.job) {
+        m_services.messages->Show(this,
+                                  QStringLiteral("%1 cannot be opened: %2.")
+                                      .arg(FileNameOf(path), QString::fromStdString(read.error)));
+        return false;
+    }
+    // The list's settings become the window's: its format, encoder numbers, folder and files
+    // at once.
+    const JobSettings& settings = read.job->settings;
+    const int format = m_formatBox->findText(QString::fromStdString(settings.formatEntry));
+    if (format >= 0) {
+        m_formatBox->setCurrentIndex(format);
+        OnFormatChanged(format);
+        if (!settings.copySound) {
+            m_settings = settings.profile;
+        }
+    }
+    m_settings.loudnessTarget = settings.normalize ? settings.loudnessTarget : 0.0;
+    if (const QString folder = QString::fromStdString(settings.outputFolder);
+        !folder.isEmpty() && QFileInfo(folder).isDir()) {
+        m_runFolder = folder;
+        if (m_folderBox->findText(folder) < 0) {
+            AddFolderEntry(folder);
+        }
+        m_folderBox->setEditText(folder);
+    }
+    if (settings.filesAtOnce > 0) {
+        m_filesAtOnce->setValue(settings.filesAtOnce);
+    }
+    // Each file read (once for the rows of one file); the files that are gone are named once,
+    // and the rest come in as they were.
+    QStringList refusals;
+    const CheckingTitle checking(*this, static_cast<int>(read.job->rows.size()));
+    // A list kept across a crash is never rewritten with only some of its rows.
+    ++m_listChanging;
+    QString refused;  // the last file refused: its other rows are passed over quietly
+    int added = 0;
+    for (const JobRow& row : read.job->rows) {
+        checking.Next();
+        const QString source = QString::fromStdString(row.source);
+        if (source == refused) {
+            continue;
+        }
+        if (!ProbeForList(source, &refusals, ProbeThread::Own)) {
+            refused = source;
+            continue;
+        }
+        InsertRows(m_list->rowCount(), {row}, FormatColumnText());
+        ++added;
+    }
+    --m_listChanging;
+    ListChanged();
+    if (added > 0) {
+        Activate(ids::kPlay);
+        Activate(ids::kStop);
+    }
+    PrepareSelectedFileInfo();
+    SetButtonStatesAfterAdd();
+    ShowRefusals(refusals);
+    return true;
+}
+
+void CBrenvixDlg::RestoreKeptList() {
+    if (!m_keeper) {
+        return;
+    }
+    const std::string kept = m_keeper->Path();
+    const JobRead read = ReadJobFile(kept);
+    if (!read.job || read.job->rows.empty()) {
+        return;
+    }
+    OpenList(QString::fromStdString(kept));
+    std::set<std::string> files;
+    for (const JobRow& row : m_rows) {
+        files.insert(row.source);
+    }
+    SayUnderList(files.size() == 1
+                     ? QStringLiteral("Restored the list of 1 file")
+                     : QStringLiteral("Restored the list of %1 files").arg(files.size()));
+}
+
+void CBrenvixDlg::CloseForSignal() {
+    m_keepListAtEnd = true;
+    CloseWhenStopped();
+}
