@@ -336,6 +336,39 @@ void EntryContext::PublishSeconds(double seconds) {
     PublishPercent(static_cast<std::int64_t>(100.0 * share));
 }
 
+bool EntryContext::ReadPackets(const SourceMedia& source, AVPacket& packet, int soundIndex,
+                               double& readSeconds, const std::function<bool(AVPacket&)>& handle) {
+    AVFormatContext* input = source.input.get();
+    for (;;) {
+        if (StopSeen()) {
+            return false;
+        }
+        const int ret = av_read_frame(input, &packet);
+        if (ret < 0) {
+            return NoteReadEnd(ret, source, readSeconds);
+        }
+        if (packet.stream_index == soundIndex) {
+            readSeconds = std::max(readSeconds,
+                                   PacketEndSeconds(packet, *input->streams[soundIndex], *input));
+        }
+        const bool more = handle(packet);
+        av_packet_unref(&packet);
+        if (!more) {
+            return false;
+        }
+    }
+}
+
+void EntryContext::SeekSecondEarly(AVFormatContext& input, int stream, std::int64_t target,
+                                   std::int64_t floor) const {
+    const AVRational timeBase = stream >= 0 ? input.streams[stream]->time_base : AV_TIME_BASE_Q;
+    const std::int64_t early = std::max(target - SecondsInTimeBase(1.0, timeBase), floor);
+    const int ret = av_seek_frame(&input, stream, early, AVSEEK_FLAG_BACKWARD);
+    if (ret < 0) {
+        LogFailure(SourcePath(), "cannot seek to the clip start", ret);
+    }
+}
+
 bool EntryContext::NoteReadEnd(int ret, const SourceMedia& source, double readSeconds) {
     const AVFormatContext& input = *source.input;
     int systemError = 0;

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "AVConvert.h"
@@ -134,6 +135,20 @@ public:
     // after the demuxer reported an error) keeps what was read and says where it ends. A
     // plain end of file says nothing. Returns false when the task failed.
     bool NoteReadEnd(int ret, const SourceMedia& source, double readSeconds);
+    // The reading both a conversion and a copy do: the source's packets in file order, each
+    // handed to `handle` until it says it has enough (false); a Stop is looked for before every
+    // read. How far the sound (stream `soundIndex`) was read goes into `readSeconds`, and the
+    // end of the reading is noted as NoteReadEnd notes it. Returns true when the source was
+    // read to its end without failing the task (what is left in a decoder may then be drained).
+    // `packet` is unreferenced after each turn.
+    bool ReadPackets(const SourceMedia& source, AVPacket& packet, int soundIndex,
+                     double& readSeconds, const std::function<bool(AVPacket&)>& handle);
+    // Seeks `stream` of `input` (-1: the default one, in microseconds) to a second before
+    // `target` (in that stream's time base), never before `floor`: a container places a stream's
+    // packets where it likes, and a demuxer's seek is rough. A failed seek is logged; reading
+    // on from the start still finds the clip.
+    void SeekSecondEarly(AVFormatContext& input, int stream, std::int64_t target,
+                         std::int64_t floor = INT64_MIN) const;
     // Where a packet of `stream` ends, in seconds from the start of the file: how far the
     // source was read.
     static double PacketEndSeconds(const AVPacket& packet, const AVStream& stream,

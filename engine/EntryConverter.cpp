@@ -330,17 +330,10 @@ void EntryConverter::SeekToClipStart() {
         return;
     }
     AVFormatContext* input = m_source.input.get();
-    // A container places a stream's packets where it likes: the sound for the clip's start may
-    // lie before the picture the seek finds. A second earlier catches it; what is decoded before
-    // the start is dropped.
-    const std::int64_t target =
-        std::max<std::int64_t>(m_entry.ClipStartMicros(*input) - kSeekMarginMicros,
-                               input->start_time != AV_NOPTS_VALUE ? input->start_time : 0);
-    const int ret = av_seek_frame(input, -1, target, AVSEEK_FLAG_BACKWARD);
-    if (ret < 0) {
-        // Reading on from the start still gives the right clip: decoded data before it is dropped.
-        LogFailure(m_sourcePath, "cannot seek to the clip start", ret);
-    }
+    // The sound for the clip's start may lie before the picture the seek finds: what is decoded
+    // before the start is dropped.
+    m_entry.SeekSecondEarly(*input, -1, m_entry.ClipStartMicros(*input),
+                            input->start_time != AV_NOPTS_VALUE ? input->start_time : 0);
     m_skipUntil = clipStart;
 }
 
@@ -379,38 +372,24 @@ void EntryConverter::UpdateProgress(bool afterAudioDecode) {
 }
 
 void EntryConverter::RunPacketLoop() {
-    AVFormatContext* input = m_source.input.get();
-    AVPacket* packet = m_packet.get();
-    for (;;) {
-        const int ret = av_read_frame(input, packet);
-        if (ret < 0) {
-            if (m_entry.NoteReadEnd(ret, m_source, m_readSeconds)) {
-                DrainDecoders();
-            }
-            return;
-        }
-        if (m_entry.StopSeen()) {
-            StopPreview();
-            av_packet_unref(packet);
-            return;
-        }
-        if (ClipEndReached()) {
-            av_packet_unref(packet);
-            return;
-        }
-        if (packet->stream_index == m_source.videoIndex && m_videoOpen) {
-            HandleVideoPacket(packet);
-        } else if (packet->stream_index == m_source.audioIndex && m_audioOpen &&
-                   !m_audioWriteFailed) {
-            m_readSeconds = std::max(m_readSeconds,
-                                     EntryContext::PacketEndSeconds(
-                                         *packet, *input->streams[packet->stream_index], *input));
-            HandleAudioPacket(packet);
-        }
-        av_packet_unref(packet);
-        if (m_videoWriteFailed || m_audioWriteFailed) {
-            return;
-        }
+    const bool ended =
+        m_entry.ReadPackets(m_source, *m_packet, m_audioOpen ? m_source.audioIndex : -1,
+                            m_readSeconds, [this](AVPacket& packet) {
+                                if (ClipEndReached()) {
+                                    return false;
+                                }
+                                if (packet.stream_index == m_source.videoIndex && m_videoOpen) {
+                                    HandleVideoPacket(&packet);
+                                } else if (packet.stream_index == m_source.audioIndex &&
+                                           m_audioOpen && !m_audioWriteFailed) {
+                                    HandleAudioPacket(&packet);
+                                }
+                                return !m_videoWriteFailed && !m_audioWriteFailed;
+                            });
+    if (ended) {
+        DrainDecoders();
+    } else if (m_entry.Stopped()) {
+        StopPreview();
     }
 }
 

@@ -245,41 +245,18 @@ void SoundCopier::SeekToClipStart() {
     }
     m_startTs = origin + SecondsInTimeBase(start, timeBase);
     m_offset = AV_NOPTS_VALUE;  // the first packet copied starts the output
-    // A second early, so that a demuxer's rough seek still lands before the packet wanted.
-    const int ret = av_seek_frame(
-        input, m_track->index, m_startTs - SecondsInTimeBase(1.0, timeBase), AVSEEK_FLAG_BACKWARD);
-    if (ret < 0) {
-        // Reading on from the start still finds the clip.
-        LogFailure(m_entry.SourcePath(), "cannot seek to the clip start", ret);
-    }
+    m_entry.SeekSecondEarly(*input, m_track->index, m_startTs);
 }
 
 void SoundCopier::CopyPackets() {
-    AVFormatContext* input = m_source.input.get();
     PacketPtr packet(av_packet_alloc());
     if (!packet) {
         m_entry.Fail("out of memory", AVERROR(ENOMEM));
         return;
     }
-    for (;;) {
-        if (m_entry.StopSeen()) {
-            return;
-        }
-        const int ret = av_read_frame(input, packet.get());
-        if (ret < 0) {
-            m_entry.NoteReadEnd(ret, m_source, m_readSeconds);
-            return;
-        }
-        if (packet->stream_index == m_track->index) {
-            m_readSeconds =
-                std::max(m_readSeconds, EntryContext::PacketEndSeconds(*packet, *m_track, *input));
-        }
-        const bool more = packet->stream_index != m_track->index || CopyPacket(packet.get());
-        av_packet_unref(packet.get());
-        if (!more) {
-            return;
-        }
-    }
+    m_entry.ReadPackets(m_source, *packet, m_track->index, m_readSeconds, [this](AVPacket& read) {
+        return read.stream_index != m_track->index || CopyPacket(&read);
+    });
 }
 
 bool SoundCopier::CopyPacket(AVPacket* packet) {
