@@ -157,22 +157,6 @@ void ApplyTaskTags(const TaskTags& tags, AVFormatContext& output) {
     }
 }
 
-std::vector<ChapterMark> ChaptersOf(const AVFormatContext& input) {
-    std::vector<ChapterMark> chapters;
-    const double origin = input.start_time != AV_NOPTS_VALUE
-                              ? static_cast<double>(input.start_time) / AV_TIME_BASE
-                              : 0.0;
-    for (unsigned i = 0; i < input.nb_chapters; ++i) {
-        const AVChapter& chapter = *input.chapters[i];
-        const double base = av_q2d(chapter.time_base);
-        const AVDictionaryEntry* title = av_dict_get(chapter.metadata, "title", nullptr, 0);
-        chapters.push_back({std::max(0.0, static_cast<double>(chapter.start) * base - origin),
-                            std::max(0.0, static_cast<double>(chapter.end) * base - origin),
-                            title != nullptr ? title->value : ""});
-    }
-    return chapters;
-}
-
 std::vector<ChapterMark> ChaptersWithin(const std::vector<ChapterMark>& chapters, double start,
                                         double end, bool toEnd) {
     std::vector<ChapterMark> within;

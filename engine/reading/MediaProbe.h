@@ -4,10 +4,18 @@
 // the last video and sound stream's facts, every sound track, its chapters and its title.
 
 #include <string>
+#include <vector>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
 
 #include "MediaProbeResult.h"
 
 namespace tolvane {
+
+// The chapters of a file, in seconds from its start (its first timestamp), in file order.
+std::vector<ChapterMark> ChaptersOf(const AVFormatContext& input);
 
 // Reads `path` into `probe`. 0 on success; -1 not media, -2 no stream information, -4 no
 // decoder for the video stream, -5 that decoder does not open. Without video the frame-rate

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "AVConvert.h"
 #include "FFmpegHandles.h"
 #include "Pictures.h"
 #include "ReplayGainPatch.h"
 #include "SplitParts.h"
+#include "TaskTags.h"
 
 namespace tolvane {
 
@@ -41,8 +41,6 @@ std::optional<CoverPicture> CoverForSource(const AVFormatContext& input, const s
 // A task's own tags over the source's (see TaskTags).
 void ApplyTaskTags(const TaskTags& tags, AVFormatContext& output);
 
-// The chapters of a file, in seconds from its start (its first timestamp), in file order.
-std::vector<ChapterMark> ChaptersOf(const AVFormatContext& input);
 // The chapters that fall in the clip from `start` to `end` seconds (`toEnd`: to the end), cut to
 // it and counted from its start.
 std::vector<ChapterMark> ChaptersWithin(const std::vector<ChapterMark>& chapters, double start,

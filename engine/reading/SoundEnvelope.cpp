@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "OutputTags.h"
+#include "MediaProbe.h"
 #include "SoundReader.h"
 
 namespace tolvane {

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "Loudness.h"
+#include "MediaProbe.h"
 #include "OutputFile.h"
 #include "OutputTags.h"
 #include "ReplayGainPatch.h"

@@ -7,7 +7,7 @@ extern "C" {
 #include <libavutil/opt.h>
 }
 
-#include "AVConvert.h"
+#include "EncodeSettings.h"
 #include "Pictures.h"
 
 namespace tolvane {

@@ -14,7 +14,7 @@
 #include "GainStage.h"
 #include "OutputMedia.h"
 
-#include "AVConvert.h"
+#include "EncodeSettings.h"
 
 namespace tolvane {
 

@@ -24,37 +24,12 @@
 #include <vector>
 
 #include "CodecIds.h"
+#include "EncodeSettings.h"
+#include "TaskTags.h"
 
 namespace tolvane {
 class PreviewSink;
 }  // namespace tolvane
-
-// The audio numbers of a run: codec, bit rate, sample rate and channels.
-struct AudioSettings final {
-    std::int32_t codecId = 0;  // AVCodecID
-    std::int32_t bitRate = 0;
-    std::int32_t sampleRate = 0;
-    std::int32_t channels = 0;
-};
-
-// The output settings of a run as codec identifiers.
-struct EncodeSettings {
-    std::int32_t audioCodecId = 0;  // AVCodecID
-    std::int32_t audioBitRate = 0;
-    std::int32_t audioSampleRate = 0;
-    std::int32_t audioChannels = 0;
-    bool includeVideo = false;
-    std::int32_t videoCodecId = 0;  // AVCodecID, or kCodecIdXvid
-    std::int32_t videoBitRate = 0;
-    std::int32_t videoWidth = 0;
-    std::int32_t videoHeight = 0;
-    double videoFrameRate = 0.0;       // 0: as the source
-    std::int32_t writeThumbnail = -1;  // 1: write a ".THM" thumbnail beside the output
-
-    AudioSettings Audio() const {
-        return {audioCodecId, audioBitRate, audioSampleRate, audioChannels};
-    }
-};
 
 struct JobLimits {
     static constexpr int kMaxTasks = 9999;        // entries of the clip tables
@@ -70,14 +45,6 @@ struct JobLimits {
 enum class TaskKind : std::uint8_t {
     Convert,  // decoded and encoded with the job's settings
     Copy,     // its packets go out as they are, in a container chosen by their codec
-};
-
-// Tags a task's output gets instead of its source's (empty: the source's): a part of a split is
-// titled as the part, numbered "n/N", and its album is the recording it came from.
-struct TaskTags final {
-    std::string title;
-    std::string track;
-    std::string album;
 };
 
 // Filled by the front end before a run; read-only for the worker.

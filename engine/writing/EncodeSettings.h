@@ -1,0 +1,34 @@
+#pragma once
+
+// The numbers an output is encoded with: the sound's, and the picture's for a video preset.
+
+#include <cstdint>
+
+#include "CodecIds.h"
+
+// The audio numbers of a run: codec, bit rate, sample rate and channels.
+struct AudioSettings final {
+    std::int32_t codecId = 0;  // AVCodecID
+    std::int32_t bitRate = 0;
+    std::int32_t sampleRate = 0;
+    std::int32_t channels = 0;
+};
+
+// The output settings of a run as codec identifiers.
+struct EncodeSettings {
+    std::int32_t audioCodecId = 0;  // AVCodecID
+    std::int32_t audioBitRate = 0;
+    std::int32_t audioSampleRate = 0;
+    std::int32_t audioChannels = 0;
+    bool includeVideo = false;
+    std::int32_t videoCodecId = 0;  // AVCodecID, or kCodecIdXvid
+    std::int32_t videoBitRate = 0;
+    std::int32_t videoWidth = 0;
+    std::int32_t videoHeight = 0;
+    double videoFrameRate = 0.0;       // 0: as the source
+    std::int32_t writeThumbnail = -1;  // 1: write a ".THM" thumbnail beside the output
+
+    AudioSettings Audio() const {
+        return {audioCodecId, audioBitRate, audioSampleRate, audioChannels};
+    }
+};
