@@ -2,8 +2,8 @@
 
 // The conversion job, in three parts by who writes them:
 //
-// - JobInput: what the front end fills before a run (through ApplyPlan, JobPlan.h). The
-//   worker receives it as const: it never writes it.
+// - JobInput: what the front end fills before a run (through ApplyPlan, JobPlan.h). A
+//   worker runs a copy of it, taken when it starts: nothing written later reaches the run.
 // - JobProgress: the stop and preview switches the user-interface thread writes during a run,
 //   and the counters and statuses the worker writes for the front end to show.
 // - JobResults: what became of each task, written by the worker before the task's status.

@@ -313,9 +313,12 @@ int TasksAtOnceForCores() {
 }
 
 void RunBatchWorker(AVConvert& job) {
-    const JobView view{job, job, job};
+    // The worker runs the plan as it was filled: a value of its own that nobody writes while it
+    // runs. Progress and results go into the job, where the front end reads them.
+    const auto plan = std::make_unique<const JobInput>(job);
+    const JobView view{*plan, job, job};
     const int count = BeginRun(view);
-    const int lanes = std::clamp(std::min(job.parallelTasks, JobLimits::kMaxParallelTasks), 1,
+    const int lanes = std::clamp(std::min(plan->parallelTasks, JobLimits::kMaxParallelTasks), 1,
                                  std::max(count, 1));
     if (lanes > 1) {
         RunBatchLanes(view, count, lanes);
@@ -330,15 +333,16 @@ void RunBatchWorker(AVConvert& job) {
         // One task at a time with more lanes allowed: a single file, which may use them all.
         const int spare =
             i == count - 1
-                ? std::max(0, std::min(job.parallelTasks, JobLimits::kMaxParallelTasks) - 1)
+                ? std::max(0, std::min(plan->parallelTasks, JobLimits::kMaxParallelTasks) - 1)
                 : 0;
         ConvertBatchTask(view, i, EntryLane{true, true, spare});
     }
-    job.currentTask.store(std::max(job.taskCount, 0), std::memory_order_release);
+    job.currentTask.store(std::max(plan->taskCount, 0), std::memory_order_release);
 }
 
 void RunMergeWorker(AVConvert& job) {
-    const JobView view{job, job, job};
+    const auto plan = std::make_unique<const JobInput>(job);  // as RunBatchWorker's
+    const JobView view{*plan, job, job};
     int count = BeginRun(view);
     if (!CheckCopiedMerge(view, count)) {
         count = 0;
@@ -399,7 +403,7 @@ void RunMergeWorker(AVConvert& job) {
         }
     }
     if (!stoppedBetweenEntries) {
-        job.currentTask.store(std::max(job.taskCount, 0), std::memory_order_release);
+        job.currentTask.store(std::max(plan->taskCount, 0), std::memory_order_release);
     }
 }
 

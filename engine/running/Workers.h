@@ -2,8 +2,9 @@
 
 // The two conversion workers and the thread that runs one of them.
 //
-// A worker reads the job the user-interface thread filled and reports only through
-// `currentTask`, `fileProgress` and `taskStatus`; it sends nothing to any window.
+// A worker takes a copy of the plan the front end filled into the job (its JobInput) when it
+// starts, and reports only through the job's progress and results (`currentTask`,
+// `fileProgress`, `taskStatus`, the reports); it sends nothing to any window.
 
 #include <atomic>
 #include <thread>
