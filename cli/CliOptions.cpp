@@ -203,6 +203,8 @@ tolvane::RunChoices CliChoices(const CliOptions& options) {
     tolvane::RunChoices choices;
     const std::string format = Lower(options.format.value_or(""));
     choices.copy = format == "copy" || format == "original";
+    choices.encoderNumbers =
+        options.encoder || options.bitRate || options.sampleRate || options.channels;
     choices.merge = options.merge;
     choices.split = options.splitChapters || options.splitAt.has_value();
     choices.clipped = options.start.has_value() || options.end.has_value();
@@ -405,10 +407,6 @@ CliProfile ResolveCliProfile(const CliOptions& options, std::string& error) {
     profile.entryText = kFormatEntries[0].text;
     if (options.format &&
         (Lower(*options.format) == "copy" || Lower(*options.format) == "original")) {
-        if (options.encoder || options.bitRate || options.sampleRate || options.channels) {
-            error = "-f copy keeps the original sound; -e, -b, -r and -c do not go with it";
-            return profile;
-        }
         profile.copySound = true;
         profile.entryText = kOriginalAudioEntry;
         return profile;

@@ -372,8 +372,9 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         }
         // Choices, or an encoder and a container, that cannot go together stop the run before
         // anything is made, the output folder included.
-        const std::string refusal =
-            tolvane::ChoicesRefusal(options.job ? tolvane::ChoicesOf(job) : CliChoices(options));
+        tolvane::RunChoices choices = options.job ? tolvane::ChoicesOf(job) : CliChoices(options);
+        choices.encoderNumbers = CliChoices(options).encoderNumbers;
+        const std::string refusal = tolvane::ChoicesRefusal(choices);
         if (!refusal.empty()) {
             std::fprintf(err, "tolvane-cli: %s\nTry 'tolvane-cli --help'.\n", refusal.c_str());
             return kCliBadUsage;

@@ -5,6 +5,9 @@
 namespace tolvane {
 
 std::string ChoicesRefusal(const RunChoices& c) {
+    if (c.copy && c.encoderNumbers) {
+        return "-f copy keeps the original sound; -e, -b, -r and -c do not go with it";
+    }
     if (c.copy && c.normalize) {
         return "a copy keeps the sound as it is: it cannot be brought to a loudness (choose a "
                "format to convert to)";

@@ -38,12 +38,13 @@ struct JobPlan final {
 
 // What a run is asked to do, as far as the rules of what goes together care.
 struct RunChoices final {
-    bool copy = false;          // the sound copied as it is
-    bool merge = false;         // one output for all
-    bool split = false;         // files in parts
-    bool clipped = false;       // one clip for every file (a merge takes every file whole)
-    bool allTracks = false;     // an output per sound track
-    bool skipExisting = false;  // outputs already there are left out
+    bool copy = false;            // the sound copied as it is
+    bool encoderNumbers = false;  // an encoder, bit rate, sample rate or channels asked for
+    bool merge = false;           // one output for all
+    bool split = false;           // files in parts
+    bool clipped = false;         // one clip for every file (a merge takes every file whole)
+    bool allTracks = false;       // an output per sound track
+    bool skipExisting = false;    // outputs already there are left out
     bool normalize = false;
     JobInput::ReplayGain replayGain = JobInput::ReplayGain::Off;
 };
