@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "AVConvert.h"
+#include "Json.h"
 #include "Numbers.h"
 #include "Paths.h"
 #include "TimeText.h"
@@ -21,34 +22,6 @@ std::uint8_t StatusOf(const AVConvert& job, int task) {
 }
 
 // Length of the UTF-8 sequence that starts `text` at `at`, 0 when it is not one.
-std::size_t Utf8Length(const std::string& text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    std::size_t length = 0;
-    unsigned minimum = 0;
-    unsigned code = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, minimum = 0x80, code = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, minimum = 0x800, code = lead & 0x0Fu;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, minimum = 0x10000, code = lead & 0x07u;
-    } else {
-        return 0;
-    }
-    if (at + length > text.size()) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + i]);
-        if ((next & 0xC0u) != 0x80u) {
-            return 0;
-        }
-        code = (code << 6) | (next & 0x3Fu);
-    }
-    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    return code < minimum || code > 0x10FFFF || surrogate ? 0 : length;
-}
-
 std::string Seconds(double seconds) {
     return FormatFixed(std::max(0.0, seconds), 3);
 }
@@ -80,15 +53,7 @@ std::string EscapedForLine(const std::string& text) {
 }
 
 bool IsUtf8(const std::string& text) {
-    for (std::size_t at = 0; at < text.size();) {
-        const std::size_t length =
-            static_cast<unsigned char>(text[at]) < 0x80 ? 1 : Utf8Length(text, at);
-        if (length == 0) {
-            return false;
-        }
-        at += length;
-    }
-    return true;
+    return IsValidUtf8(text);
 }
 
 std::string EscapedBytes(const std::string& text) {
@@ -115,7 +80,7 @@ std::string JsonString(const std::string& text) {
     for (std::size_t at = 0; at < text.size();) {
         const auto c = static_cast<unsigned char>(text[at]);
         if (c >= 0x80) {
-            const std::size_t length = Utf8Length(text, at);
+            const std::size_t length = Utf8SequenceLength(text, at);
             if (length == 0) {
                 json += "\\ufffd";
                 ++at;

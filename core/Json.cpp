@@ -466,43 +466,44 @@ std::string WriteJson(const JsonValue& value) {
     return out;
 }
 
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80) {
+        return 1;
+    }
+    std::size_t length = 0;
+    std::uint32_t minimum = 0;
+    std::uint32_t code = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, minimum = 0x80, code = lead & 0x1Fu;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, minimum = 0x800, code = lead & 0x0Fu;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, minimum = 0x10000, code = lead & 0x07u;
+    } else {
+        return 0;
+    }
+    if (at + length > text.size()) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[at + i]);
+        if ((next & 0xC0u) != 0x80u) {
+            return 0;
+        }
+        code = (code << 6) | (next & 0x3Fu);
+    }
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    return code < minimum || code > 0x10FFFF || surrogate ? 0 : length;
+}
+
 bool IsValidUtf8(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int more = 0;
-        std::uint32_t code = 0;
-        if ((c & 0xE0) == 0xC0) {
-            more = 1;
-            code = c & 0x1Fu;
-        } else if ((c & 0xF0) == 0xE0) {
-            more = 2;
-            code = c & 0x0Fu;
-        } else if ((c & 0xF8) == 0xF0) {
-            more = 3;
-            code = c & 0x07u;
-        } else {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, at);
+        if (length == 0) {
             return false;
         }
-        if (text.size() - i <= static_cast<std::size_t>(more)) {
-            return false;
-        }
-        for (int k = 1; k <= more; ++k) {
-            const auto d = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            if ((d & 0xC0) != 0x80) {
-                return false;
-            }
-            code = (code << 6) | (d & 0x3Fu);
-        }
-        static constexpr std::uint32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
-        if (code < kLeast[more] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-            return false;
-        }
-        i += static_cast<std::size_t>(more) + 1;
+        at += length;
     }
     return true;
 }

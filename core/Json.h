@@ -73,3 +73,5 @@ std::string WriteJson(const JsonValue& value);
 
 // Whether `text` is well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
 bool IsValidUtf8(std::string_view text);
+// The length of the UTF-8 sequence at `at` (1 for ASCII); 0 when it is not a whole, valid one.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
