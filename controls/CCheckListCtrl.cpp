@@ -1,5 +1,7 @@
 #include "CCheckListCtrl.h"
 
+#include <QStyledItemDelegate>
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
@@ -79,6 +81,25 @@ void CCheckHeadCtrl::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+namespace {
+
+// Draws a cell's shown text (CCheckListCtrl::kShownTextRole) where it has one.
+class ShownTextDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QVariant shown = index.data(CCheckListCtrl::kShownTextRole);
+        if (shown.isValid()) {
+            option->text = shown.toString();
+        }
+    }
+};
+
+}  // namespace
+
 CCheckListCtrl::CCheckListCtrl(QWidget* parent)
     : QTableWidget(parent), m_header(new CCheckHeadCtrl(this)) {
     setHorizontalHeader(m_header);
@@ -93,6 +114,13 @@ CCheckListCtrl::CCheckListCtrl(QWidget* parent)
     m_header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     connect(m_header, &CCheckHeadCtrl::BoxToggled, this, &CCheckListCtrl::CheckAllRows);
     connect(model(), &QAbstractItemModel::dataChanged, this, &CCheckListCtrl::FollowRows);
+    // A row that goes may leave every other row checked.
+    connect(model(), &QAbstractItemModel::rowsRemoved, this, [this] {
+        if (rowCount() > 0) {
+            UpdateHeaderBox();
+        }
+    });
+    setItemDelegate(new ShownTextDelegate(this));
 }
 
 bool CCheckListCtrl::InitHeaderCheckBox() {
@@ -147,7 +175,13 @@ void CCheckListCtrl::CheckAllRows(int image) {
 
 void CCheckListCtrl::FollowRows(const QModelIndex&, const QModelIndex&, const QList<int>& roles) {
     // Only a change of a row's check state counts; a text change leaves the box alone.
-    if (!m_initialized || !roles.contains(Qt::CheckStateRole)) {
+    if (roles.contains(Qt::CheckStateRole)) {
+        UpdateHeaderBox();
+    }
+}
+
+void CCheckListCtrl::UpdateHeaderBox() {
+    if (!m_initialized) {
         return;
     }
     bool all = true;

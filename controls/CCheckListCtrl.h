@@ -38,6 +38,10 @@ class CCheckListCtrl final : public QTableWidget {
     Q_OBJECT
 
 public:
+    // A cell may show another text than its own (a QString in this role): its text stays what
+    // the program reads, the role is what a person sees.
+    static constexpr int kShownTextRole = Qt::UserRole + 20;
+
     explicit CCheckListCtrl(QWidget* parent = nullptr);
 
     // Sets the header box up (once): images from bitmap 292, unchecked. Returns true.
@@ -57,6 +61,8 @@ private:
     void CheckAllRows(int image);
     void FollowRows(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                     const QList<int>& roles);
+    // The header's box: checked when every row is.
+    void UpdateHeaderBox();
 
     bool m_initialized = false;
     CCheckHeadCtrl* m_header;

@@ -8,4 +8,7 @@ struct ClipRow final {
     std::string start;     // the start time text
     std::string end;       // the end time text
     long long length = 0;  // the hidden duration column, whole seconds
+    // Where the row's own end is when it is a part of a split (whole seconds); -1 for a row of
+    // the whole file, whose end is the file's.
+    long long partEnd = -1;
 };

@@ -75,8 +75,23 @@ fs::path ConfigFolder() {
 
 }  // namespace
 
+bool IsInstalledProgram(const fs::path& programFolder) {
+    std::error_code ignored;
+    const fs::path folder = fs::weakly_canonical(programFolder, ignored).lexically_normal();
+    const std::string text = folder.string();
+    for (const char* prefix : {"/usr/", "/opt/"}) {
+        if (text.rfind(prefix, 0) == 0) {
+            return true;
+        }
+    }
+    // Any prefix it was installed into has its data beside: PREFIX/bin and PREFIX/share/tolvane.
+    return fs::is_directory(folder.parent_path() / "share" / "tolvane", ignored);
+}
+
 ProfileLocations LocateProfile(const fs::path& programFolder) {
-    if (Writable(programFolder)) {
+    // A build tree or an unpacked portable folder keeps its settings and outputs beside the
+    // program; an installed program never writes beside itself (not even as root).
+    if (Writable(programFolder) && !IsInstalledProgram(programFolder)) {
         return {programFolder / "bin" / "Path_Registration.ini", programFolder / "OutPut"};
     }
     return {ConfigFolder() / "tolvane" / "Path_Registration.ini", UserMusicFolder()};

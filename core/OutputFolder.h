@@ -13,13 +13,17 @@ inline constexpr char kBrowseTitle[] = "Please select output folder:";
 
 // Where the settings file and the default output folder are. Beside the program:
 // <program folder>/bin/Path_Registration.ini and <program folder>/OutPut. When the program folder
-// cannot be written (installed for the whole system): the user's configuration folder for the
-// file and the user's music folder for the output.
+// cannot be written, or the program is installed (IsInstalledProgram, even where root could write
+// there): the user's configuration folder for the file and the user's music folder for the
+// output.
 struct ProfileLocations {
     std::filesystem::path settingsFile;
     std::filesystem::path defaultOutputFolder;
 };
 ProfileLocations LocateProfile(const std::filesystem::path& programFolder);
+// Whether the program in `programFolder` is installed: under /usr or /opt, or in a prefix that
+// has its share/tolvane folder.
+bool IsInstalledProgram(const std::filesystem::path& programFolder);
 
 // The user's music folder as `xdg-user-dir MUSIC` finds it: XDG_MUSIC_DIR when set, else the
 // one named in $XDG_CONFIG_HOME/user-dirs.dirs (a path from "$HOME/" or "/"), else ~/Music.

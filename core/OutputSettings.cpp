@@ -1,5 +1,7 @@
 #include "OutputSettings.h"
 
+#include <cctype>
+
 extern "C" {
 #include <libavcodec/codec_id.h>
 }
@@ -152,4 +154,22 @@ std::optional<std::string> OutputPathForTask(std::string_view sourcePath,
     path += fileName.substr(0, dot);
     path += ExtensionFromEntryText(entryText);
     return path;
+}
+
+std::string FormatShortName(std::string_view columnText) {
+    if (columnText.empty() || columnText == kOriginalAudioColumn) {
+        return std::string(columnText);
+    }
+    const std::size_t dash = columnText.find('-');
+    if (dash != std::string_view::npos && dash > 0) {
+        return std::string(columnText.substr(0, dash));
+    }
+    std::string name = ExtensionFromEntryText(columnText);
+    if (!name.empty() && name.front() == '.') {
+        name.erase(0, 1);
+    }
+    for (char& c : name) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return name.empty() ? std::string(columnText) : name;
 }

@@ -90,6 +90,11 @@ std::optional<std::int32_t> AudioCodecForName(std::string_view name);
 // Every name of the audio encoder table, in its order.
 std::vector<std::string_view> AudioEncoderNames();
 
+// What the task list's narrow format column shows of a format text: the format's short name
+// ("MP3" of "MP3-MPEG Layer-3 Audio(*.mp3)", "FLAC" of a preset's "(*.flac)"), the original-audio
+// column text as it is, and an empty text empty.
+std::string FormatShortName(std::string_view columnText);
+
 // The extension in a format entry's text: what follows the last "*", cut before the next ")";
 // kOriginalAudioExtension for the original-audio entry.
 std::string ExtensionFromEntryText(std::string_view entryText);

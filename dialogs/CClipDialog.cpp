@@ -257,8 +257,11 @@ void CClipDialog::OnSetBegin() {
     const int position = m_positionSlider->GetPos();
     m_positionSlider->SetSelectionStart(position);
     m_positionSlider->SetSelectionMode(1);
-    const long long length = m_host.ClipRowTexts().length;
-    SetTimes(CurrentTime(), length, length - CurrentTime());
+    // The end goes back to the row's end: the file's, or a split part's own (never over the
+    // parts after it), unless the begin lies past it.
+    const ClipRow row = m_host.ClipRowTexts();
+    const long long end = row.partEnd > CurrentTime() ? row.partEnd : row.length;
+    SetTimes(CurrentTime(), end, end - CurrentTime());
 }
 
 void CClipDialog::OnSetEnd() {

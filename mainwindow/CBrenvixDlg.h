@@ -146,6 +146,9 @@ public:
     void OnSetting();
     void OnAbout();
     void OnClip();
+    // Splits the selected row at its chapters, or at the times a pasted list names.
+    void SplitSelectedRowByChapters();
+    void SplitSelectedRowAtTimes();
 
     // ---- Preview player ----
     // Initializes the player for this window (also when the clip dialog hands it back).
@@ -281,6 +284,7 @@ private:
     // A cell of the list changed: its row takes what it shows (its check, its file, its times).
     void FollowCell(QTableWidgetItem* item);
     void RemoveRows(int row, int count);
+    void SetFormatCell(int row, const QString& format);
     // The list changed: it is kept for the next start.
     void ListChanged();
     // Brings back the list an unclean end left; says so under the list.
@@ -290,9 +294,6 @@ private:
     JobSettings WindowJobSettings(bool merge) const;
     void RemoveSelectedRow(bool stopPreview);
     void ShowContextMenu(const QPoint& globalPos);
-    // Splits the selected row at its chapters, or at the times a pasted list names.
-    void SplitSelectedRowByChapters();
-    void SplitSelectedRowAtTimes();
     // The sound track a row converts: its number from 1, or 0 for the file's last one. The
     // source cell keeps it and the file's track labels, and its tooltip names it.
     // Puts a row for each part of `split` where row `row` stands, each clipped to its part and

@@ -81,7 +81,7 @@ void CBrenvixDlg::OnFormatChanged(int index) {
     SetButtonActive(ids::kSetting, !original && m_list->rowCount() > 0);
     const QString text = FormatColumnText();
     for (int row = 0; row < m_list->rowCount(); ++row) {
-        m_list->setItem(row, column::kFormat, new QTableWidgetItem(text));
+        SetFormatCell(row, text);
     }
 }
 

@@ -93,7 +93,9 @@ ClipRow CBrenvixDlg::ClipRowTexts() const {
     if (m_clipRow < 0 || m_clipRow >= m_list->rowCount()) {
         return {};
     }
+    const JobRow& row = m_rows[static_cast<std::size_t>(m_clipRow)];
     return {m_list->item(m_clipRow, column::kStart)->text().toStdString(),
             m_list->item(m_clipRow, column::kEnd)->text().toStdString(),
-            m_list->item(m_clipRow, column::kDuration)->text().toLongLong()};
+            m_list->item(m_clipRow, column::kDuration)->text().toLongLong(),
+            row.part.IsPart() && !row.toEnd ? static_cast<long long>(row.EndSeconds()) : -1};
 }

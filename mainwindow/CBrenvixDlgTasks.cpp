@@ -257,7 +257,7 @@ void CBrenvixDlg::ShowRow(int row, const QString& format) {
     m_list->setItem(row, column::kEnd,
                     new QTableWidgetItem(
                         QString::fromStdString(FormatTimeText(static_cast<std::int64_t>(end)))));
-    m_list->setItem(row, column::kFormat, new QTableWidgetItem(format));
+    SetFormatCell(row, format);
     m_list->setItem(
         row, column::kStatus,
         new QTableWidgetItem(shown.status.empty() ? QStringLiteral(" Ready")
@@ -265,6 +265,15 @@ void CBrenvixDlg::ShowRow(int row, const QString& format) {
     m_list->setItem(row, column::kDuration,
                     new QTableWidgetItem(QString::number(probe.durationMicros / 1000000)));
     if (shown.part.IsPart()) {
+        // A part says which it is: "concert.mkv \u2014 02 Second Song" (the path in the tooltip).
+        const int width = std::max(2, static_cast<int>(QString::number(shown.part.count).size()));
+        const QString number =
+            QStringLiteral("%1").arg(shown.part.number, width, 10, QLatin1Char('0'));
+        source->setData(CCheckListCtrl::kShownTextRole,
+                        FileNameOf(path) + QStringLiteral(" \u2014 ") + number +
+                            (shown.part.title.empty()
+                                 ? QString()
+                                 : QLatin1Char(' ') + QString::fromStdString(shown.part.title)));
         const QString title = shown.part.title.empty()
                                   ? QStringLiteral("Part %1").arg(shown.part.number)
                                   : QString::fromStdString(shown.part.title);
@@ -274,6 +283,15 @@ void CBrenvixDlg::ShowRow(int row, const QString& format) {
                                                    .arg(title));
     }
     m_showingRow = false;
+}
+
+void CBrenvixDlg::SetFormatCell(int row, const QString& format) {
+    // The narrow column shows the format's short name; the whole entry is its text and tooltip.
+    auto* cell = new QTableWidgetItem(format);
+    cell->setData(CCheckListCtrl::kShownTextRole,
+                  QString::fromStdString(FormatShortName(format.toStdString())));
+    cell->setToolTip(format);
+    m_list->setItem(row, column::kFormat, cell);
 }
 
 void CBrenvixDlg::RemoveRows(int row, int count) {

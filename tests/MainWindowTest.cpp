@@ -1231,6 +1231,21 @@ TEST(MainWindow, SplitsARowByItsChaptersAndAtPastedTimes) {
     EXPECT_EQ(w.Cell(2, column::kEnd), "00:00:06");
     EXPECT_TRUE(w.List()->IsRowChecked(2));
     EXPECT_TRUE(w.List()->item(1, column::kSource)->toolTip().contains("Part 2 of 3: Second Song"));
+    // The rows say which part they are, and the narrow format column shows the format's name.
+    const auto shown = [&w](int row, int c) {
+        return w.List()->item(row, c)->data(CCheckListCtrl::kShownTextRole).toString();
+    };
+    EXPECT_EQ(shown(1, column::kSource), "chapters3.mkv \u2014 02 Second Song");
+    EXPECT_EQ(w.Cell(1, column::kSource), M("chapters3.mkv")) << "the path stays the text";
+    EXPECT_EQ(shown(1, column::kFormat), "MP3");
+    EXPECT_TRUE(shown(3, column::kSource).isEmpty()) << "a whole file shows its path";
+    // The header's box follows the rows: one row unchecked clears it, that row gone sets it.
+    w.List()->SetRowChecked(3, false);
+    EXPECT_EQ(w.List()->Header()->BoxImage(), 1);
+    w.Select(3);
+    w.dlg->OnRemove();
+    EXPECT_EQ(w.List()->Header()->BoxImage(), 2);
+    w.Add({M("short_1s.mp4")});
 
     w.Select(3);
     QString understood;

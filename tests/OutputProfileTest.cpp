@@ -184,6 +184,27 @@ TEST(OutputFolder, StartupFolderFallsBackToTheDefaultAndCreatesIt) {
     EXPECT_FALSE(fs::exists(elsewhere)) << "a remembered folder is neither checked nor created";
 }
 
+// An installed program never writes beside itself, writable or not (as root); a build tree or a
+// portable folder does.
+TEST(OutputFolder, AnInstalledProgramKeepsItsSettingsWithTheUser) {
+    ScratchDir prefix;
+    fs::create_directories(prefix.Path() / "bin");
+    EXPECT_FALSE(IsInstalledProgram(prefix.Path() / "bin")) << "a portable folder";
+    fs::create_directories(prefix.Path() / "share" / "tolvane");
+    EXPECT_TRUE(IsInstalledProgram(prefix.Path() / "bin"));
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const std::string before = config != nullptr ? config : "";
+    ::setenv("XDG_CONFIG_HOME", prefix.File("config").c_str(), 1);
+    const ProfileLocations installed = LocateProfile(prefix.Path() / "bin");
+    EXPECT_EQ(installed.settingsFile,
+              prefix.Path() / "config" / "tolvane" / "Path_Registration.ini");
+    config != nullptr ? ::setenv("XDG_CONFIG_HOME", before.c_str(), 1)
+                      : ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_TRUE(IsInstalledProgram("/usr/bin"));
+    EXPECT_TRUE(IsInstalledProgram("/usr/local/bin/"));
+    EXPECT_TRUE(IsInstalledProgram("/opt/tolvane/bin"));
+}
+
 // The music folder as the desktop names it in user-dirs.dirs (XDG_MUSIC_DIR is never in a
 // desktop session's environment), else ~/Music.
 TEST(OutputFolder, TheMusicFolderIsTheOneTheDesktopNames) {

@@ -463,6 +463,30 @@ TEST(MainPreview, ClipShowsTheDialogOncePerSelectedRowAndOkWritesTheRow) {
     EXPECT_EQ(w.dlg->TaskList()->item(0, 1)->text(), "00:00:01");
     EXPECT_EQ(w.dlg->TaskList()->item(1, 1)->text(), "00:00:00") << "not selected";
     EXPECT_EQ(w.dlg->TaskList()->item(2, 1)->text(), "00:00:01");
+
+    // Set Begin Time on a part of a split: its end goes back to the part's own end, not the
+    // file's, so that it never runs over the parts after it.
+    w.dlg->OnClearAll();
+    w.dlg->AddFiles({M("chapters3.mkv")});
+    w.Select(0);
+    w.dlg->SplitSelectedRowByChapters();
+    ASSERT_EQ(w.dlg->TaskList()->rowCount(), 3);
+    w.Select(1);
+    answer = [&] {
+        auto* clip = qobject_cast<CClipDialog*>(QApplication::activeModalWidget());
+        if (clip == nullptr) {
+            QTimer::singleShot(10, answer);
+            return;
+        }
+        Track(clip, clip->PositionSlider(), 500);
+        clip->OnSetBegin();
+        clip->OnOk();
+    };
+    QTimer::singleShot(10, answer);
+    w.dlg->OnClip();
+    EXPECT_EQ(w.dlg->TaskList()->item(1, 1)->text(), "00:00:03");
+    EXPECT_EQ(w.dlg->TaskList()->item(1, 2)->text(), "00:00:04");
+    EXPECT_EQ(w.dlg->Rows()[1].endMs, 4500) << "the part keeps its exact end";
 }
 
 }  // namespace
