@@ -205,9 +205,13 @@ void CClipDialog::RefreshWaveform() {
     }
     m_waveform->SetPeaks(m_envelope->Peaks());
     std::vector<double> chapters;
+    std::vector<QString> titles;
     for (const ChapterMark& chapter : m_envelope->Chapters()) {
         chapters.push_back(chapter.start / seconds);
+        titles.push_back(QString::fromStdString(chapter.title));
     }
+    m_waveform->SetLength(seconds);
+    m_waveform->SetChapterTitles(std::move(titles));
     const bool playing = m_positionSlider->isEnabled();
     m_waveform->SetMarks(static_cast<double>(Seconds(m_begin->text())) / seconds,
                          static_cast<double>(Seconds(m_end->text())) / seconds,

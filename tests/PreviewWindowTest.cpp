@@ -384,10 +384,11 @@ TEST(ClipDialog, TheWaveformShowsTheSoundAndAClickSeeks) {
         // The lit rows of a column of the strip as drawn, in the preview's black.
         QImage drawn;
         int h = 0;
+        // (Counted in the strip's middle half: the time scale is drawn under it.)
         const auto lit = [&](double share) {
             const int x = static_cast<int>(share * drawn.width());
             int rows = 0;
-            for (int y = 0; y < h; ++y) {
+            for (int y = h / 4; y < 3 * h / 4; ++y) {
                 rows += qGray(drawn.pixel(x, y)) > 60;
             }
             return rows;
@@ -403,6 +404,20 @@ TEST(ClipDialog, TheWaveformShowsTheSoundAndAClickSeeks) {
             10s);
         EXPECT_LE(lit(0.2), 2) << "silent: flat";
         EXPECT_GE(lit(0.8), h / 3) << "a sine at half scale: high";
+        // Speech at -22 dBFS fills most of the height; -60 dBFS and below nothing.
+        EXPECT_NEAR(WaveformStrip::ShareOfHeight(0.0794f), 0.633, 0.01);
+        EXPECT_EQ(WaveformStrip::ShareOfHeight(0.0005f), 0.0);
+        EXPECT_EQ(WaveformStrip::ShareOfHeight(1.0f), 1.0);
+        // A 65-minute recording on 800 px: a tick every five minutes; 5 s on 400 px: every second.
+        EXPECT_EQ(WaveformStrip::TickSeconds(3900.0, 800), 300.0);
+        EXPECT_EQ(WaveformStrip::TickSeconds(5.0, 400), 1.0);
+        // A chapter mark names its chapter on hover.
+        WaveformStrip* strip = d.Waveform();
+        strip->SetMarks(-1.0, -1.0, -1.0, {0.5});
+        strip->SetChapterTitles({QStringLiteral("Second Song")});
+        strip->SetLength(130.0);
+        EXPECT_EQ(strip->ToolTipAt(strip->width() / 2 + 2), "Chapter 1: Second Song (1:05)");
+        EXPECT_FALSE(strip->ToolTipAt(5).startsWith("Chapter"));
         QTest::mouseClick(d.Waveform(), Qt::LeftButton, {},
                           QPoint(d.Waveform()->width() * 7 / 10, h / 2));
         EXPECT_TRUE(d.Playing());
