@@ -191,6 +191,10 @@ void CBrenvixDlg::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void CBrenvixDlg::keyPressEvent(QKeyEvent* event) {
+    // Escape while files are checked stops the checking (the files checked so far stay).
+    if (event->key() == Qt::Key_Escape && m_checking != nullptr) {
+        m_checking->store(true);
+    }
     // Enter and Escape leave the window open.
     if (IsEnterOrEscape(*event)) {
         event->accept();
@@ -249,6 +253,12 @@ void CBrenvixDlg::closeEvent(QCloseEvent* event) {
 }
 
 void CBrenvixDlg::OnClose() {
+    if (m_checking != nullptr) {
+        // Files being checked: the checking stops first, then the window closes.
+        m_checking->store(true);
+        QMetaObject::invokeMethod(this, &CBrenvixDlg::OnClose, Qt::QueuedConnection);
+        return;
+    }
     m_closing = true;
     // A clean end: the next start begins with an empty list (one a signal ended is kept).
     if (m_keeper && !m_keepListAtEnd) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <map>
@@ -246,37 +247,24 @@ private:
 
     // Task list.
     AVConvert& SharedJob();
-    // Where a probe runs: on a thread of its own while the window goes on (files being added),
-    // or right here (a file already in the list).
-    enum class ProbeThread { Own, This };
-    // Whether `path` can be a row (its probe then in m_probe); a refusal's line goes into
-    // `refusals` when given.
-    bool ProbeForList(const QString& path, QStringList* refusals,
-                      ProbeThread thread = ProbeThread::This);
+    // Whether `path`, a file of the list, can be a row (its probe then in m_probe); a refusal's
+    // line goes into `refusals` when given. (Files being added: CheckFiles.)
+    bool ProbeForList(const QString& path, QStringList* refusals);
     void ShowRefusals(const QStringList& refusals);
+    // Checks `paths` as a list of files being added: two at a time on threads of their own,
+    // while the window goes on answering; each usable file (its probe in m_probe) goes to
+    // `accept`, in order, a few times a second, and the count shows in the title and under the
+    // list. Escape stops the checking: the files checked so far stay. Refusal lines go into
+    // `refusals`.
+    void CheckFiles(const QStringList& paths, QStringList& refusals,
+                    const std::function<void(const QString&)>& accept);
+    // The probe kept of `file` when the file has not changed since (size, modification time).
+    bool KnownUnchanged(const std::string& file, MediaProbeResult& probe) const;
+    void RememberProbe(const std::string& file, const MediaProbeResult& probe);
     // Whether a probed file may become a row: one being added (`refusals` given) needs a sound
     // track, and a refusal's line goes there.
     bool AcceptsSound(const QString& path, const MediaProbeResult& probe,
                       QStringList* refusals) const;
-    // Probes `path` on a thread of its own while this thread's event loop goes on (without
-    // user input); returns its result.
-    int ProbeOffThisThread(const std::string& path, MediaProbeResult& probe);
-    // While a list of files is checked, the title says how far ("Checking 12 of 200… - ..."),
-    // for lists of more than one file; the title comes back at the end.
-    class CheckingTitle final {
-    public:
-        CheckingTitle(CBrenvixDlg& window, int count);
-        ~CheckingTitle();
-        CheckingTitle(const CheckingTitle&) = delete;
-        CheckingTitle& operator=(const CheckingTitle&) = delete;
-        void Next() const;
-
-    private:
-        CBrenvixDlg& m_window;
-        const int m_count;
-        const QString m_title;
-        mutable int m_done = 0;
-    };
     // Puts `rows` into the list at `at` (their file's probe is the job's), showing each.
     void InsertRows(int at, const std::vector<JobRow>& rows, const QString& format);
     // Shows row `row` as m_rows has it.
@@ -330,6 +318,7 @@ private:
     bool m_keepListAtEnd = false;  // a signal ends the program: the list is kept
     int m_listChanging = 0;        // rows come in one by one: the list is kept once, at the end
     bool m_showingRow = false;     // ShowRow fills the cells from the row, not the other way
+    std::atomic<bool>* m_checking = nullptr;  // while files are checked: stops the checking
     QLabel* m_listNote = nullptr;
     // What each file's probe found, with the file's size and modification time then: a file
     // that has not changed is not read again (a click on its row, the list's checks).

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QSpinBox>
 
+#include <map>
 #include <set>
 
 #include "CBrenvixDlg.h"
@@ -177,26 +178,31 @@ bool CBrenvixDlg::OpenList(const QString& path) {
     if (settings.filesAtOnce > 0) {
         m_filesAtOnce->setValue(settings.filesAtOnce);
     }
-    // Each file read (once for the rows of one file); the files that are gone are named once,
-    // and the rest come in as they were.
-    QStringList refusals;
-    const CheckingTitle checking(*this, static_cast<int>(read.job->rows.size()));
-    // A list kept across a crash is never rewritten with only some of its rows.
+    if (m_checking != nullptr) {
+        return false;  // one list of files is checked at a time
+    }
+    // Each file read once (two at a time); the files that are gone are named once, and the rest
+    // come in as they were. A list kept across a crash is never rewritten with only some of its
+    // rows.
     ++m_listChanging;
-    QString refused;  // the last file refused: its other rows are passed over quietly
+    QStringList sources;
+    std::set<std::string> seen;
+    for (const JobRow& row : read.job->rows) {
+        if (seen.insert(row.source).second) {
+            sources << QString::fromStdString(row.source);
+        }
+    }
+    std::map<std::string, MediaProbeResult> usable;
+    QStringList refusals;
+    CheckFiles(sources, refusals,
+               [this, &usable](const QString& path) { usable[path.toStdString()] = m_probe; });
     int added = 0;
     for (const JobRow& row : read.job->rows) {
-        checking.Next();
-        const QString source = QString::fromStdString(row.source);
-        if (source == refused) {
-            continue;
+        if (const auto probe = usable.find(row.source); probe != usable.end()) {
+            m_probe = probe->second;
+            InsertRows(m_list->rowCount(), {row}, FormatColumnText());
+            ++added;
         }
-        if (!ProbeForList(source, &refusals, ProbeThread::Own)) {
-            refused = source;
-            continue;
-        }
-        InsertRows(m_list->rowCount(), {row}, FormatColumnText());
-        ++added;
     }
     --m_listChanging;
     ListChanged();

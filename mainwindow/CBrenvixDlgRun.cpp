@@ -40,6 +40,9 @@ void CBrenvixDlg::WaitForWorker() {
 }
 
 void CBrenvixDlg::StartRun(bool merge) {
+    if (m_checking != nullptr) {
+        return;  // a run starts once the files being added are checked
+    }
     StopPreview();
     const int rows = m_list->rowCount();
     if (rows == 0) {
@@ -248,10 +251,15 @@ void CBrenvixDlg::OnRunTimerRows() {
             m_list->SetRowChecked(row, false);
             kept.state = JobRowState::Converted;
             kept.status = "Completed";
-            kept.output = m_job->outputPaths[static_cast<std::size_t>(i)];
+            // A task's name is final once its status is; a merged file's only once the worker
+            // has ended.
+            if (!m_runIsMerge || !m_worker.Running()) {
+                kept.output = m_job->outputPaths[static_cast<std::size_t>(i)];
+            }
             kept.checked = false;
         }
-        if (kept.state != before.state || kept.status != before.status) {
+        if (kept.state != before.state || kept.status != before.status ||
+            kept.output != before.output) {
             ListChanged();
         }
     }

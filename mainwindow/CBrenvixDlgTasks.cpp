@@ -130,24 +130,7 @@ QString CollapseSeparators(QString path) {
 
 }  // namespace
 
-CBrenvixDlg::CheckingTitle::CheckingTitle(CBrenvixDlg& window, int count)
-    : m_window(window), m_count(count), m_title(window.windowTitle()) {}
-
-CBrenvixDlg::CheckingTitle::~CheckingTitle() {
-    if (m_count > 1) {
-        m_window.setWindowTitle(m_title);
-    }
-}
-
-void CBrenvixDlg::CheckingTitle::Next() const {
-    ++m_done;
-    if (m_count > 1) {
-        m_window.setWindowTitle(
-            QStringLiteral("Checking %1 of %2\u2026 - %3").arg(m_done).arg(m_count).arg(m_title));
-    }
-}
-
-bool CBrenvixDlg::ProbeForList(const QString& path, QStringList* refusals, ProbeThread thread) {
+bool CBrenvixDlg::ProbeForList(const QString& path, QStringList* refusals) {
     // Pipes, devices and folders are never opened (a pipe without a writer would hang); a file
     // that is not there is no media.
     if (!InputRefusal(path.toStdString()).empty()) {
@@ -159,30 +142,17 @@ bool CBrenvixDlg::ProbeForList(const QString& path, QStringList* refusals, Probe
     }
     const std::string file = path.toStdString();
     // A file probed before and not changed since (size, modification time) is not read again.
-    struct stat st {};
-    const bool stated = ::stat(file.c_str(), &st) == 0;
-    const std::int64_t modified =
-        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    const auto known = m_knownProbes.find(file);
-    if (stated && known != m_knownProbes.end() &&
-        known->second.size == static_cast<std::uintmax_t>(st.st_size) &&
-        known->second.modified == modified) {
-        m_probe = known->second.probe;
+    if (KnownUnchanged(file, m_probe)) {
         return AcceptsSound(path, m_probe, refusals);
     }
-    const int probed = thread == ProbeThread::Own ? ProbeOffThisThread(file, m_probe)
-                                                  : tolvane::ProbeMedia(file, m_probe);
-    if (probed < 0 || m_probe.durationSeconds < 0) {
+    if (tolvane::ProbeMedia(file, m_probe) < 0 || m_probe.durationSeconds < 0) {
         m_knownProbes.erase(file);
         if (refusals != nullptr) {
             *refusals << "File:" + FileNameOf(path) + " is invalid!";
         }
         return false;
     }
-    if (stated) {
-        m_knownProbes[file] =
-            KnownProbe{static_cast<std::uintmax_t>(st.st_size), modified, m_probe};
-    }
+    RememberProbe(file, m_probe);
     return AcceptsSound(path, m_probe, refusals);
 }
 
@@ -202,28 +172,6 @@ void CBrenvixDlg::ShowRefusals(const QStringList& refusals) {
     if (!refusals.isEmpty()) {
         m_services.messages->Show(this, refusals.join('\n'));
     }
-}
-
-int CBrenvixDlg::ProbeOffThisThread(const std::string& path, MediaProbeResult& probe) {
-    // A file that takes long to read (a network share, a file of zeros that only looks like
-    // media) never freezes the window: the probe runs on a thread of its own while this one
-    // goes on painting and taking queued work (a drop may probe meanwhile, so the thread has a
-    // result of its own); input waits, as it did while files were added.
-    MediaProbeResult found;
-    int result = -1;
-    std::atomic<bool> done{false};
-    QEventLoop loop;
-    std::thread prober([&] {
-        result = tolvane::ProbeMedia(path, found);
-        done.store(true, std::memory_order_release);
-        QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
-    });
-    while (!done.load(std::memory_order_acquire)) {
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-    }
-    prober.join();
-    probe = std::move(found);
-    return result;
 }
 
 void CBrenvixDlg::InsertRows(int at, const std::vector<JobRow>& rows, const QString& format) {
@@ -320,20 +268,161 @@ int CBrenvixDlg::RowSoundTrack(int row) const {
     return m_rows[static_cast<std::size_t>(row)].soundTrack;
 }
 
+namespace {
+
+// One file of a list being checked. A checking thread writes `result` and `probe` before it
+// stores `done` (release); the window's thread reads them after loading it (acquire).
+struct FileCheck final {
+    std::string file;
+    bool probeIt = false;  // not known yet: a checking thread reads it
+    bool refused = false;  // not a regular file, or not there: never opened
+    int result = 0;
+    MediaProbeResult probe;
+    std::atomic<bool> done{false};
+};
+
+}  // namespace
+
+bool CBrenvixDlg::KnownUnchanged(const std::string& file, MediaProbeResult& probe) const {
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0) {
+        return false;
+    }
+    const std::int64_t modified =
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    const auto known = m_knownProbes.find(file);
+    if (known == m_knownProbes.end() ||
+        known->second.size != static_cast<std::uintmax_t>(st.st_size) ||
+        known->second.modified != modified) {
+        return false;
+    }
+    probe = known->second.probe;
+    return true;
+}
+
+void CBrenvixDlg::RememberProbe(const std::string& file, const MediaProbeResult& probe) {
+    struct stat st {};
+    if (::stat(file.c_str(), &st) == 0) {
+        m_knownProbes[file] = KnownProbe{
+            static_cast<std::uintmax_t>(st.st_size),
+            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec, probe};
+    }
+}
+
+void CBrenvixDlg::CheckFiles(const QStringList& paths, QStringList& refusals,
+                             const std::function<void(const QString&)>& accept) {
+    const auto count = static_cast<std::size_t>(paths.size());
+    if (count == 0) {
+        return;
+    }
+    // Files known and unchanged, and those that are no regular file, are settled here; the
+    // others are read by two threads at once while this one goes on answering the user.
+    auto checks = std::make_unique<FileCheck[]>(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        FileCheck& check = checks[i];
+        check.file = paths[static_cast<int>(i)].toStdString();
+        check.refused = !InputRefusal(check.file).empty();
+        check.probeIt = !check.refused && !KnownUnchanged(check.file, check.probe);
+        check.done.store(!check.probeIt, std::memory_order_relaxed);
+    }
+    std::atomic<std::size_t> next{0};
+    std::atomic<bool> cancel{false};
+    std::atomic<int> running{0};
+    const auto work = [&] {
+        for (std::size_t i; !cancel.load(std::memory_order_relaxed) &&
+                            (i = next.fetch_add(1, std::memory_order_relaxed)) < count;) {
+            FileCheck& check = checks[i];
+            if (check.probeIt) {
+                check.result = tolvane::ProbeMedia(check.file, check.probe);
+                check.done.store(true, std::memory_order_release);
+            }
+        }
+        running.fetch_sub(1, std::memory_order_release);
+    };
+    const int lanes =
+        std::max(1, std::min(2, static_cast<int>(std::thread::hardware_concurrency())));
+    std::vector<std::thread> threads;
+    running.store(lanes);
+    for (int lane = 0; lane < lanes; ++lane) {
+        threads.emplace_back(work);
+    }
+    m_checking = &cancel;
+    const QString title = windowTitle();
+    std::size_t handled = 0;
+    QEventLoop loop;
+    QTimer tick;
+    // The rows come in a few times a second, in the list's order, as their files are checked.
+    const auto takeChecked = [&] {
+        const bool ended = running.load(std::memory_order_acquire) == 0;
+        ++m_listChanging;
+        m_list->setUpdatesEnabled(false);
+        for (; handled < count && checks[handled].done.load(std::memory_order_acquire); ++handled) {
+            FileCheck& check = checks[handled];
+            const QString path = paths[static_cast<int>(handled)];
+            if (check.refused) {
+                refusals << "File:" + FileNameOf(path) +
+                                (QFileInfo::exists(path) ? " is not a regular file!"
+                                                         : " is invalid!");
+                continue;
+            }
+            if (check.result < 0 || check.probe.durationSeconds < 0) {
+                m_knownProbes.erase(check.file);
+                refusals << "File:" + FileNameOf(path) + " is invalid!";
+                continue;
+            }
+            if (check.probeIt) {
+                RememberProbe(check.file, check.probe);
+            }
+            m_probe = check.probe;
+            if (AcceptsSound(path, m_probe, &refusals)) {
+                accept(path);
+            }
+        }
+        m_list->setUpdatesEnabled(true);
+        --m_listChanging;
+        ListChanged();
+        if (handled == count || (ended && cancel.load())) {
+            loop.quit();
+            return;
+        }
+        const QString text = QStringLiteral("Checking %1 of %2\u2026").arg(handled + 1).arg(count);
+        if (count > 1) {
+            setWindowTitle(text + QStringLiteral(" - ") + title);
+            SayUnderList(text + QStringLiteral(" Esc cancels; the files checked so far stay."));
+        }
+    };
+    QObject::connect(&tick, &QTimer::timeout, &loop, takeChecked);
+    tick.start(40);
+    takeChecked();
+    if (handled < count) {
+        loop.exec();
+    }
+    tick.stop();
+    cancel.store(true);
+    for (std::thread& thread : threads) {
+        thread.join();
+    }
+    m_checking = nullptr;
+    if (count > 1) {
+        setWindowTitle(title);
+        SayUnderList({});
+    }
+}
+
 void CBrenvixDlg::OnAdd() {
     AddFiles(m_services.files->OpenFiles(this, QtFileFilter(kMediaFilter)));
 }
 
-void CBrenvixDlg::AddFiles(const QStringList& paths) {
-    const CheckingTitle checking(*this, static_cast<int>(paths.size()));
+void CBrenvixDlg::AddFiles(const QStringList& chosen) {
+    if (m_checking != nullptr) {
+        return;  // one list of files is checked at a time
+    }
+    QStringList paths;
+    for (const QString& path : chosen) {
+        paths << CollapseSeparators(path);
+    }
     QStringList refusals;
-    for (const QString& chosen : paths) {
-        checking.Next();
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        const QString path = CollapseSeparators(chosen);
-        if (!ProbeForList(path, &refusals, ProbeThread::Own)) {
-            continue;
-        }
+    CheckFiles(paths, refusals, [this](const QString& path) {
         // Row 0 loses its selection; the new row goes at the end, also when a drop put rows on
         // top while this file was probed.
         m_list->SetRowSelected(0, false);
@@ -342,7 +431,7 @@ void CBrenvixDlg::AddFiles(const QStringList& paths) {
                    FormatColumnText());
         Activate(ids::kPlay);
         Activate(ids::kStop);
-    }
+    });
     PrepareSelectedFileInfo();
     SetButtonStatesAfterAdd();
     ShowRefusals(refusals);
@@ -392,15 +481,15 @@ QStringList ExpandFolders(const QStringList& paths, FolderOrder order) {
 }  // namespace
 
 void CBrenvixDlg::DropFiles(const QStringList& droppedPaths) {
-    const QStringList paths = ExpandFolders(droppedPaths, FolderOrder::ForDrop);
-    const CheckingTitle checking(*this, static_cast<int>(paths.size()));
+    if (m_checking != nullptr) {
+        return;
+    }
+    QStringList paths;
+    for (const QString& path : ExpandFolders(droppedPaths, FolderOrder::ForDrop)) {
+        paths << CollapseSeparators(path);
+    }
     QStringList refusals;
-    for (const QString& dropped : paths) {
-        checking.Next();
-        const QString path = CollapseSeparators(dropped);
-        if (!ProbeForList(path, &refusals, ProbeThread::Own)) {
-            continue;
-        }
+    CheckFiles(paths, refusals, [this](const QString& path) {
         m_list->SetRowSelected(0, false);
         JobRow row = tolvane::WholeRow(path.toStdString(), m_probe.durationMicros / 1e6);
         row.checked = false;
@@ -408,7 +497,7 @@ void CBrenvixDlg::DropFiles(const QStringList& droppedPaths) {
         // A dropped row previews as an added one does.
         Activate(ids::kPlay);
         Activate(ids::kStop);
-    }
+    });
     if (m_list->rowCount() > 0) {
         // Row 0 joins the selection (rows selected further down stay so) and takes the focus.
         m_list->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
@@ -496,6 +585,9 @@ bool CBrenvixDlg::PrepareSelectedFileInfo() {
 }
 
 void CBrenvixDlg::RemoveSelectedRow(bool stopPreview) {
+    if (m_checking != nullptr) {
+        return;  // the list changes only once its files are checked
+    }
     const int row = m_list->SelectedRow();
     if (row < 0) {
         return;
@@ -530,6 +622,9 @@ void CBrenvixDlg::OnRemove() {
 }
 
 void CBrenvixDlg::OnClearAll() {
+    if (m_checking != nullptr) {
+        return;  // the list changes only once its files are checked
+    }
     m_list->setRowCount(0);
     m_rows.clear();
     ListChanged();
@@ -673,6 +768,9 @@ void CBrenvixDlg::SplitSelectedRowAtTimes() {
 }
 
 void CBrenvixDlg::SplitRow(int row, const SplitParse& split) {
+    if (m_checking != nullptr) {
+        return;  // the list changes only once its files are checked
+    }
     if (split.parts.empty()) {
         return;
     }

@@ -225,6 +225,35 @@ TEST(MainWindow, AddChecksFilesWithoutFreezingTheWindow) {
     EXPECT_TRUE(titles.contains(QString::fromUtf8("Checking 1 of 2\u2026 - Tolvane")))
         << titles.join(" | ").toStdString();
     EXPECT_EQ(w.dlg->windowTitle(), "Tolvane");
+
+    // Files that take long to read, two at a time: the count shows under the list, and Escape
+    // stops the checking; what was being read is settled, the rest is never opened.
+    QStringList slow;
+    for (int i = 1; i <= 4; ++i) {
+        const std::string name = scratch.File("slow" + std::to_string(i) + ".mp3");
+        std::ofstream(name).close();
+        fs::resize_file(name, 4ULL << 30);
+        slow << QString::fromStdString(name);
+    }
+    QStringList notes;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        notes << w.dlg->ListNote();
+        if (ticks == 10) {
+            QTest::keyClick(w.dlg.get(), Qt::Key_Escape);
+        }
+    });
+    ticks = 0;
+    w.messages.shown.clear();
+    tick.start(10);
+    w.Add(slow + QStringList{M("short_1s.mp4")});
+    tick.stop();
+    EXPECT_TRUE(notes.contains(QString::fromUtf8(
+        "Checking 1 of 5\u2026 Esc cancels; the files checked so far stay.")))
+        << notes.join(" | ").toStdString();
+    EXPECT_EQ(w.List()->rowCount(), 1) << "nothing after the cancel came in";
+    EXPECT_EQ(w.messages.shown,
+              QStringList({"File:slow1.mp3 is invalid!\nFile:slow2.mp3 is invalid!"}));
+    EXPECT_EQ(w.dlg->ListNote(), "");
 }
 
 TEST(MainWindow, FilesFromTheCommandLineComeInAsAddedAndDroppedFoldersAsADrop) {
