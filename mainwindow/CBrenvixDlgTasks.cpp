@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 
 #include <algorithm>
@@ -356,7 +357,12 @@ void CBrenvixDlg::CheckFiles(const QStringList& paths, QStringList& refusals,
         const bool ended = running.load(std::memory_order_acquire) == 0;
         ++m_listChanging;
         m_list->setUpdatesEnabled(false);
-        for (; handled < count && checks[handled].done.load(std::memory_order_acquire); ++handled) {
+        // A few dozen milliseconds of rows at a time: the window answers between them.
+        QElapsedTimer budget;
+        budget.start();
+        for (; handled < count && checks[handled].done.load(std::memory_order_acquire) &&
+               budget.elapsed() < 30;
+             ++handled) {
             FileCheck& check = checks[handled];
             const QString path = paths[static_cast<int>(handled)];
             if (check.refused) {
@@ -381,7 +387,8 @@ void CBrenvixDlg::CheckFiles(const QStringList& paths, QStringList& refusals,
         m_list->setUpdatesEnabled(true);
         --m_listChanging;
         ListChanged();
-        if (handled == count || (ended && cancel.load())) {
+        if (handled == count ||
+            (ended && cancel.load() && !checks[handled].done.load(std::memory_order_acquire))) {
             loop.quit();
             return;
         }
