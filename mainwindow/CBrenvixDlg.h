@@ -319,6 +319,7 @@ private:
     int m_listChanging = 0;        // rows come in one by one: the list is kept once, at the end
     bool m_showingRow = false;     // ShowRow fills the cells from the row, not the other way
     std::atomic<bool>* m_checking = nullptr;  // while files are checked: stops the checking
+    QStringList m_pendingDrops;               // dropped while files were checked
     QLabel* m_listNote = nullptr;
     // What each file's probe found, with the file's size and modification time then: a file
     // that has not changed is not read again (a click on its row, the list's checks).

@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <memory>
 #include <thread>
+#include <utility>
 
 #include "CAbout.h"
 #include "CBrenvixDlg.h"
@@ -414,6 +415,9 @@ void CBrenvixDlg::CheckFiles(const QStringList& paths, QStringList& refusals,
         setWindowTitle(title);
         SayUnderList({});
     }
+    if (!m_pendingDrops.isEmpty()) {
+        DropFiles(std::exchange(m_pendingDrops, {}));
+    }
 }
 
 void CBrenvixDlg::OnAdd() {
@@ -489,6 +493,8 @@ QStringList ExpandFolders(const QStringList& paths, FolderOrder order) {
 
 void CBrenvixDlg::DropFiles(const QStringList& droppedPaths) {
     if (m_checking != nullptr) {
+        // A drop while files are checked comes in as soon as they are.
+        m_pendingDrops << droppedPaths;
         return;
     }
     QStringList paths;
