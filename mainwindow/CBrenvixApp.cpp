@@ -7,6 +7,7 @@ extern "C" {
 #include "CBrenvixDlg.h"
 #include "ListKeeper.h"
 #include "MessagePresenter.h"
+#include "SingleInstance.h"
 #include "SkinLook.h"
 #include "TerminationSignals.h"
 #include "Version.h"
@@ -24,15 +25,28 @@ CBrenvixApp::CBrenvixApp(int& argc, char** argv)
 CBrenvixApp::~CBrenvixApp() = default;
 
 int CBrenvixApp::Run() {
-    const WindowServices services{&DefaultMessagePresenter(), &DesktopFileChooser(),
-                                  &DesktopFileOpener(), &LogindPowerControl(),
-                                  QString::fromStdString(DefaultListFile())};
+    QStringList files = QApplication::arguments().mid(1);
+    // One window per user and display: a second start hands its files to it and ends, unless
+    // --new-window asks for a window of its own (which keeps no list across a crash).
+    const bool newWindow = files.removeAll(QStringLiteral("--new-window")) > 0;
+    SingleInstance instance(InstanceSocketPath());
+    if (!newWindow) {
+        if (SingleInstance::HandOver(InstanceSocketPath(), files)) {
+            return 0;
+        }
+        instance.Listen();
+    }
+    const WindowServices services{
+        &DefaultMessagePresenter(), &DesktopFileChooser(), &DesktopFileOpener(),
+        &LogindPowerControl(), newWindow ? QString() : QString::fromStdString(DefaultListFile())};
     CBrenvixDlg window(services, QApplication::applicationDirPath());
+    QObject::connect(&instance, &SingleInstance::FilesArrived, &window,
+                     [&window](const QStringList& paths) { window.TakeHandedOverFiles(paths); });
     // A logout, a shutdown or a kill: a run stops as Stop stops it, then the program ends.
     m_signals->SetArrived([&window] { window.CloseForSignal(); });
     window.show();
     // Files named on the command line (from a file manager, say).
-    window.OpenStartupFiles(QApplication::arguments().mid(1));
+    window.OpenStartupFiles(files);
     window.exec();
     m_signals->SetArrived(nullptr);
     return 0;

@@ -117,6 +117,9 @@ public:
     // Files (and folders) named when the program starts: added as a drop adds them, reading in
     // the order given.
     void OpenStartupFiles(const QStringList& paths);
+    // Files another start of the program handed over: opened as at the start, and the window
+    // comes to the front (a run going on takes them once it has ended).
+    void TakeHandedOverFiles(const QStringList& paths);
     void OnRemove();
     void OnClearAll();
     void OnListClicked();

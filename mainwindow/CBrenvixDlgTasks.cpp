@@ -542,6 +542,20 @@ void CBrenvixDlg::OpenStartupFiles(const QStringList& paths) {
     }
 }
 
+void CBrenvixDlg::TakeHandedOverFiles(const QStringList& paths) {
+    if (isMinimized()) {
+        showNormal();
+    }
+    raise();
+    activateWindow();
+    if (m_checking != nullptr || m_worker.Running()) {
+        // The list changes only between checks and runs: they come in as soon as it may.
+        QTimer::singleShot(500, this, [this, paths] { TakeHandedOverFiles(paths); });
+        return;
+    }
+    OpenStartupFiles(paths);
+}
+
 void CBrenvixDlg::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls()) {
         event->acceptProposedAction();

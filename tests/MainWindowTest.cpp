@@ -50,6 +50,7 @@
 #include "MessagePresenter.h"
 #include "OutputFolder.h"
 #include "PictureFrame.h"
+#include "SingleInstance.h"
 #include "SkinColours.h"
 #include "TerminationSignals.h"
 #include "TestSupport.h"
@@ -247,8 +248,8 @@ TEST(MainWindow, AddChecksFilesWithoutFreezingTheWindow) {
     tick.start(10);
     w.Add(slow + QStringList{M("short_1s.mp4")});
     tick.stop();
-    EXPECT_TRUE(notes.contains(QString::fromUtf8(
-        "Checking 1 of 5\u2026 Esc cancels; the files checked so far stay.")))
+    EXPECT_TRUE(notes.contains(
+        QString::fromUtf8("Checking 1 of 5\u2026 Esc cancels; the files checked so far stay.")))
         << notes.join(" | ").toStdString();
     EXPECT_EQ(w.List()->rowCount(), 1) << "nothing after the cancel came in";
     EXPECT_EQ(w.messages.shown,
@@ -1353,6 +1354,30 @@ TEST(MainWindow, SavedListsOpenAsTheyWereSaved) {
     EXPECT_FALSE(third.dlg->OpenList(QString::fromStdString(saved)));
     EXPECT_TRUE(third.messages.shown.last().contains("newer Tolvane"));
     EXPECT_EQ(third.List()->rowCount(), 2) << "nothing lost";
+}
+
+// A second start hands its files to the running window, which takes them as files opened with it;
+// a socket left by a program that ended without closing it is taken over, and with nobody
+// listening a start runs on its own.
+TEST(MainWindow, ASecondStartHandsItsFilesToTheRunningWindow) {
+    ScratchDir runtime;
+    const std::string path = runtime.File("tolvane-test.socket");
+    std::ofstream(path).close();  // left behind
+    const QString socket = QString::fromStdString(path);
+    Window w;
+    SingleInstance instance(socket);
+    ASSERT_TRUE(instance.Listen());
+    QObject::connect(&instance, &SingleInstance::FilesArrived, w.dlg.get(),
+                     [&w](const QStringList& paths) { w.dlg->TakeHandedOverFiles(paths); });
+    bool handed = false;
+    std::thread second([&] {
+        handed = SingleInstance::HandOver(socket, {M("short_1s.mp4"), M("audio_only.m4a")});
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.List()->rowCount() == 2; }, 10000));
+    second.join();
+    EXPECT_TRUE(handed);
+    EXPECT_EQ(w.Cell(1, column::kSource), M("audio_only.m4a"));
+    EXPECT_FALSE(SingleInstance::HandOver(QString::fromStdString(runtime.File("none.socket")), {}));
 }
 
 // Run by KilledWindowsComeBackWithTheirList in a process of its own, which it kills.
