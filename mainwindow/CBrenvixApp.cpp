@@ -7,6 +7,7 @@ extern "C" {
 #include "CBrenvixDlg.h"
 #include "ListKeeper.h"
 #include "MessagePresenter.h"
+#include "RunDesktop.h"
 #include "SingleInstance.h"
 #include "SkinLook.h"
 #include "TerminationSignals.h"
@@ -17,6 +18,8 @@ CBrenvixApp::CBrenvixApp(int& argc, char** argv)
     : m_signals(std::make_unique<TerminationSignals>(nullptr)), m_app(argc, argv) {
     QApplication::setApplicationName(kApplicationName);
     QApplication::setApplicationVersion(kTolvaneVersion);
+    // The dock, the taskbar and the run's progress on them know the program by its entry.
+    QGuiApplication::setDesktopFileName(QLatin1String(kDesktopEntryName));
     ApplySkinLook(m_app);
     // The library's chatter stays out of the terminal; failures are still logged per file.
     av_log_set_level(AV_LOG_ERROR);

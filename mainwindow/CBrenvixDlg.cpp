@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDBusConnection>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -102,6 +103,11 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
     // A check ticked or cleared, or a cell's text changed (the clip dialog writes the times),
     // is a change of the list's rows.
     connect(m_list, &QTableWidget::itemChanged, this, &CBrenvixDlg::FollowCell);
+    // The end-of-run notification's buttons come back as the service's signal.
+    QDBusConnection::sessionBus().connect(
+        QString(), QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"), this,
+        SLOT(OnNotificationAction(uint, QString)));
     if (!m_services.listFile.isEmpty()) {
         m_keeper = std::make_unique<ListKeeper>(m_services.listFile.toStdString());
         RestoreKeptList();

@@ -21,6 +21,7 @@
 #include "JobFile.h"
 #include "MediaProbeResult.h"
 #include "OutputSettings.h"
+#include "RunDesktop.h"
 #include "SplitParts.h"
 #include "WindowServices.h"
 #include "Workers.h"
@@ -38,6 +39,9 @@ class QLabel;
 class QMenu;
 class QTableWidgetItem;
 class ListKeeper;
+
+// The key of the end-of-run notification's "Open folder" button.
+inline constexpr char kOpenFolderAction[] = "tolvane-open-folder";
 
 // Control ids of the main window (also each control's objectName).
 namespace ids {
@@ -169,6 +173,9 @@ public:
     CClipDialog* ClipDialog() const { return m_clip.get(); }
     // The player's end notification, on the window's thread.
     Q_INVOKABLE void OnPreviewEnded();
+    // A button of the desktop notification at the end of a run: "Open folder" opens the output
+    // folder.
+    Q_SLOT void OnNotificationAction(uint id, const QString& key);
 
     // ---- ClipHost ----
     QString LastSelectedPath() const override;
@@ -334,6 +341,7 @@ private:
     std::map<std::string, KnownProbe> m_knownProbes;
     LoudnessMemory m_loudnessMemory;  // File Information's measures while the program runs
     tolvane::ConversionThread m_worker;
+    RunDesktop m_runDesktop;  // no sleep and the dock's progress while a run goes
     std::unique_ptr<CAVConvertDlg> m_progress;
     QTimer m_runTimer;               // timer 1: the run poll
     std::vector<int> m_checkedRows;  // per row: its index when checked at the start, else -1

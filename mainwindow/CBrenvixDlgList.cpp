@@ -141,7 +141,7 @@ void CBrenvixDlg::OnSaveList() {
 }
 
 void CBrenvixDlg::OnOpenList() {
-    const QStringList chosen = m_services.files->OpenFiles(this, kJobFilter);
+    const QStringList chosen = m_services.files->OpenFiles(this, kJobFilter, m_runFolder);
     if (!chosen.isEmpty()) {
         OpenList(chosen.front());
     }

@@ -161,6 +161,7 @@ void CBrenvixDlg::StartRun(bool merge) {
     m_progress->PublishPreviewWindow();
     m_worker.Start(job, merge ? tolvane::WorkerKind::Merge : tolvane::WorkerKind::Batch);
     m_runTimer.start();
+    m_runDesktop.RunStarted();
     m_progress->Attach(
         &job, [this] { m_runTimer.stop(); }, &m_shutDown);
     m_progress->SetCurrentText("Converting...");
@@ -177,10 +178,17 @@ void CBrenvixDlg::StartRun(bool merge) {
     // The rows of tasks that finished before a Stop get their status too.
     OnRunTimerRows();
     setWindowTitle(kApplicationName);
+    m_runDesktop.RunEnded();
     if (!m_windowActive()) {
         NotifyRunEnded();
     }
     emit RunFinished();
+}
+
+void CBrenvixDlg::OnNotificationAction(uint, const QString& key) {
+    if (key == QLatin1String(kOpenFolderAction)) {
+        OpenOrSayWhy(m_runFolder);
+    }
 }
 
 void CBrenvixDlg::NotifyRunEnded() {
@@ -202,7 +210,7 @@ void CBrenvixDlg::NotifyRunEnded() {
     }
     NotifyDesktop(notDone > 0 ? QStringLiteral("Tolvane: the run was stopped")
                               : QStringLiteral("Tolvane: the run is over"),
-                  body + ".");
+                  body + ".", {QLatin1String(kOpenFolderAction), QStringLiteral("Open folder")});
 }
 
 void CBrenvixDlg::OnRunTimerRows() {
@@ -322,6 +330,7 @@ void CBrenvixDlg::OnRunTimer() {
         QStringLiteral("%1 Task Completed / Total %2 Task(s)").arg(done).arg(job.totalTasksShown));
     m_progress->SetTotalProgress(done * 100 / total);
     const double fraction = RunFractionDone();
+    m_runDesktop.Progress(fraction);
     m_progress->SetTimeText(
         QString::fromStdString(RunTimeText(m_secondsNow() - m_runStartSeconds, fraction)));
     setWindowTitle(QStringLiteral("%1% - %2")

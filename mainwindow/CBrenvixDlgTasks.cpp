@@ -421,7 +421,15 @@ void CBrenvixDlg::CheckFiles(const QStringList& paths, QStringList& refusals,
 }
 
 void CBrenvixDlg::OnAdd() {
-    AddFiles(m_services.files->OpenFiles(this, QtFileFilter(kMediaFilter)));
+    // The dialog opens in the folder files were last added from (remembered across starts).
+    const std::string settings = m_settingsFile.toStdString();
+    const QStringList chosen =
+        m_services.files->OpenFiles(this, QtFileFilter(kMediaFilter),
+                                    QString::fromStdString(ReadSetting(settings, "AddFolder")));
+    if (!chosen.isEmpty()) {
+        WriteSetting(settings, "AddFolder", QFileInfo(chosen.front()).absolutePath().toStdString());
+    }
+    AddFiles(chosen);
 }
 
 void CBrenvixDlg::AddFiles(const QStringList& chosen) {

@@ -13,8 +13,9 @@ namespace {
 
 class DialogFileChooser final : public FileChooser {
 public:
-    QStringList OpenFiles(QWidget* parent, const QString& qtFilter) override {
-        return QFileDialog::getOpenFileNames(parent, QString(), QString(), qtFilter);
+    QStringList OpenFiles(QWidget* parent, const QString& qtFilter,
+                          const QString& startFolder) override {
+        return QFileDialog::getOpenFileNames(parent, QString(), startFolder, qtFilter);
     }
     std::optional<QString> ChooseFolder(QWidget* parent, const QString& title,
                                         const QString& startFolder) override {
@@ -65,7 +66,7 @@ PowerControl& LogindPowerControl() {
     return logind;
 }
 
-bool NotifyDesktop(const QString& summary, const QString& body) {
+bool NotifyDesktop(const QString& summary, const QString& body, const QStringList& actions) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
         return false;
@@ -74,7 +75,7 @@ bool NotifyDesktop(const QString& summary, const QString& body) {
                                                          "/org/freedesktop/Notifications",
                                                          "org.freedesktop.Notifications", "Notify");
     notify << QStringLiteral("Tolvane") << 0U << QStringLiteral("tolvane") << summary << body
-           << QStringList() << QVariantMap() << -1;
+           << actions << QVariantMap() << -1;
     // Sent, never waited for: a desktop without a notification service costs nothing.
     return bus.send(notify);
 }

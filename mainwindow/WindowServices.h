@@ -15,7 +15,9 @@ class FileChooser {
 public:
     virtual ~FileChooser() = default;
     // The files chosen in a multi-selection open dialog (empty when cancelled).
-    virtual QStringList OpenFiles(QWidget* parent, const QString& qtFilter) = 0;
+    // The dialog opens in `startFolder` (empty: where the toolkit likes).
+    virtual QStringList OpenFiles(QWidget* parent, const QString& qtFilter,
+                                  const QString& startFolder) = 0;
     // The folder chosen in a folder browser; no value when cancelled.
     // The chooser opens in `startFolder`.
     virtual std::optional<QString> ChooseFolder(QWidget* parent, const QString& title,
@@ -57,4 +59,6 @@ PowerControl& LogindPowerControl();
 
 // Shows a desktop notification (org.freedesktop.Notifications on the session bus) without
 // waiting for an answer. False when there is no session bus.
-bool NotifyDesktop(const QString& summary, const QString& body);
+// `actions`: pairs of a key and its button's text; a click comes back as the service's
+// ActionInvoked signal with the key.
+bool NotifyDesktop(const QString& summary, const QString& body, const QStringList& actions = {});

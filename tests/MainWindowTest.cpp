@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -144,6 +145,13 @@ TEST(MainWindow, AddProbesAppendsAndRefusesUnreadableFiles) {
     // "All files" also lists files without a dot in their name.
     EXPECT_TRUE(w.files.filter.startsWith("All files (*);;All media files (*.flv *.swf"));
     EXPECT_TRUE(w.files.filter.contains("High-Definition files (*.mts *.ts *.m2ts)"));
+    // The next Add opens where files were last added from, also after a restart.
+    EXPECT_EQ(w.files.openStarts, QStringList({""}));
+    w.Add({});
+    w.Restart();
+    w.Add({});
+    const QString media = QString::fromStdString(Media("h264_aac.mp4").parent_path().string());
+    EXPECT_EQ(w.files.openStarts, QStringList({"", media, media}));
 
     // The same file again is a second row; one file alone leaves Merge greyed.
     Window one;
@@ -659,6 +667,10 @@ TEST(Notification, ARunThatEndsWhileTheUserIsElsewhereIsNotified) {
     active = false;
     w.List()->SetRowChecked(0, true);
     w.List()->SetRowChecked(1, true);
+    QProcess monitor;
+    monitor.start("dbus-monitor", {"--session", "interface='com.canonical.Unity.LauncherEntry'"});
+    ASSERT_TRUE(monitor.waitForStarted(5000));
+    QTest::qWait(300);  // listening before the run starts
     w.RunToEnd(ids::kConvert);
     for (int i = 0; i < 100 && fake.calls.isEmpty(); ++i) {
         QTest::qWait(50);
@@ -670,6 +682,19 @@ TEST(Notification, ARunThatEndsWhileTheUserIsElsewhereIsNotified) {
     EXPECT_EQ(call[2].toString(), "tolvane") << "the installed icon";
     EXPECT_EQ(call[3].toString(), "Tolvane: the run is over");
     EXPECT_EQ(call[4].toString(), "1 converted, 1 failed.");
+    EXPECT_EQ(call[5].toStringList(), QStringList({"tolvane-open-folder", "Open folder"}));
+    // Its "Open folder" button opens the output folder.
+    bus.send(QDBusMessage::createSignal("/org/freedesktop/Notifications",
+                                        "org.freedesktop.Notifications", "ActionInvoked")
+             << 7U << QStringLiteral("tolvane-open-folder"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.desktop.opened.contains(w.dlg->RunFolder()); }))
+        << w.desktop.opened.join(" | ").toStdString();
+    // The run's progress went to the dock, and the dock was told when it ended.
+    monitor.terminate();
+    monitor.waitForFinished(3000);
+    const QString seen = QString::fromUtf8(monitor.readAllStandardOutput());
+    EXPECT_TRUE(seen.contains("application://org.tolvane.Tolvane.desktop")) << seen.toStdString();
+    EXPECT_TRUE(seen.contains("progress-visible")) << seen.toStdString();
     bus.unregisterObject("/org/freedesktop/Notifications");
     bus.unregisterService("org.freedesktop.Notifications");
 }

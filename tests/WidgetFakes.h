@@ -25,8 +25,10 @@ public:
     QString filter;
     std::vector<std::optional<QString>> folders;  // answers of the folder browser, in order
     int folderCalls = 0;
-    QStringList OpenFiles(QWidget*, const QString& qtFilter) override {
+    QStringList openStarts;  // where each open dialog opened
+    QStringList OpenFiles(QWidget*, const QString& qtFilter, const QString& startFolder) override {
         filter = qtFilter;
+        openStarts << startFolder;
         return nextFiles;
     }
     QStringList folderStarts;  // where each chooser opened
