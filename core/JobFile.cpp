@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
 #include <limits>
 
 #include "Json.h"
@@ -122,6 +123,30 @@ private:
     std::string m_error;
 };
 
+// The members of `object` whose names are none of `known` (nor a known path's "...Bytes").
+JsonValue::Object UnknownMembers(const JsonValue& object,
+                                 std::initializer_list<std::string_view> known) {
+    JsonValue::Object unknown;
+    for (const auto& [name, value] : object.Members()) {
+        bool isKnown = false;
+        for (const std::string_view key : known) {
+            isKnown = isKnown || name == key || name == std::string(key) + "Bytes";
+        }
+        if (!isKnown) {
+            unknown.emplace_back(name, value);
+        }
+    }
+    return unknown;
+}
+
+void AddMembers(JsonValue& object, const JsonValue::Object& members) {
+    for (const auto& [name, value] : members) {
+        if (object.Find(name) == nullptr) {
+            object.Set(name, value);
+        }
+    }
+}
+
 constexpr const char* kStateNames[] = {"ready", "converted", "failed"};
 constexpr const char* kGainNames[] = {"off", "track", "album"};
 
@@ -171,6 +196,7 @@ JsonValue SettingsValue(const JobSettings& s) {
     v.Set("coverFromVideoMs", RowMillis(s.coverFromVideoSeconds));
     v.Set("skipExisting", s.skipExisting);
     v.Set("keepFolders", s.keepFolders);
+    AddMembers(v, s.unknown);
     return v;
 }
 
@@ -204,6 +230,13 @@ void ReadSettings(const JsonValue& v, JobSettings& s, Reader& r) {
     r.Bool(v, "skipExisting", s.skipExisting);
     r.Bool(v, "keepFolders", s.keepFolders);
     p.loudnessTarget = s.normalize ? s.loudnessTarget : 0.0;
+    s.unknown = UnknownMembers(
+        v,
+        {"formatEntry",  "copySound",      "outputFolder",     "presetId",       "audioOnly",
+         "thumbnail",    "audioEncoder",   "audioBitRate",     "sampleRate",     "channels",
+         "videoEncoder", "videoBitRate",   "frameWidth",       "frameHeight",    "frameRate",
+         "merge",        "filesAtOnce",    "normalize",        "loudnessTarget", "truePeakCeiling",
+         "replayGain",   "coverFromVideo", "coverFromVideoMs", "skipExisting",   "keepFolders"});
 }
 
 JsonValue RowValue(const JobRow& row) {
@@ -232,6 +265,7 @@ JsonValue RowValue(const JobRow& row) {
     if (!row.output.empty()) {
         SetPath(v, "output", row.output);
     }
+    AddMembers(v, row.unknown);
     return v;
 }
 
@@ -268,6 +302,8 @@ void ReadRow(const JsonValue& v, JobRow& row, Reader& r) {
     if (row.startMs < 0 || row.endMs < 0 || row.soundTrack < 0) {
         r.Fail("startMs", "or endMs or soundTrack is negative");
     }
+    row.unknown = UnknownMembers(v, {"source", "checked", "startMs", "endMs", "toEnd", "soundTrack",
+                                     "trackInName", "part", "state", "status", "output"});
 }
 
 }  // namespace
@@ -289,6 +325,7 @@ std::string WriteJobText(const JobDocument& job) {
         rows.Append(RowValue(row));
     }
     document.Set("rows", std::move(rows));
+    AddMembers(document, job.unknown);
     return WriteJson(document);
 }
 
@@ -346,6 +383,7 @@ JobRead ReadJobText(std::string_view text) {
         }
         job.rows.push_back(std::move(row));
     }
+    job.unknown = UnknownMembers(document, {"format", "version", "settings", "rows"});
     result.job = std::move(job);
     return result;
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "Json.h"
 #include "OutputSettings.h"
 
 inline constexpr std::string_view kJobFormatName = "tolvane-job";
@@ -46,8 +47,9 @@ struct JobRow final {
     bool trackInName = false;
     JobRowPart part;
     JobRowState state = JobRowState::Ready;
-    std::string status;  // what the list showed of it ("Converted (0:12)"), for people
-    std::string output;  // the output it made, when it made one
+    std::string status;         // what the list showed of it ("Converted (0:12)"), for people
+    std::string output;         // the output it made, when it made one
+    JsonValue::Object unknown;  // members a newer program wrote: kept and written back
 
     double StartSeconds() const { return static_cast<double>(startMs) / 1000.0; }
     double EndSeconds() const { return static_cast<double>(endMs) / 1000.0; }
@@ -73,12 +75,14 @@ struct JobSettings final {
     bool coverFromVideo = false;
     double coverFromVideoSeconds = -1.0;  // negative: at a tenth of the video
     bool skipExisting = false;
-    bool keepFolders = false;  // outputs in the inputs' folders under the output folder
+    bool keepFolders = false;   // outputs in the inputs' folders under the output folder
+    JsonValue::Object unknown;  // as JobRow's
 };
 
 struct JobDocument final {
     JobSettings settings;
     std::vector<JobRow> rows;
+    JsonValue::Object unknown;  // as JobRow's
 };
 
 struct JobRead final {
@@ -88,8 +92,9 @@ struct JobRead final {
 
 // The file's text of `job`.
 std::string WriteJobText(const JobDocument& job);
-// A job from a file's text. Unknown members are passed over; a document of another format, of a
-// newer version, or not whole is refused with the reason.
+// A job from a file's text. Members it does not know are kept as they are (and written back by
+// WriteJobText) but mean nothing here; a document of another format, of a newer version, or not
+// whole is refused with the reason.
 JobRead ReadJobText(std::string_view text);
 
 // The file at `path`, read whole (at most 64 MiB); `error` says why not.

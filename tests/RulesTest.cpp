@@ -336,13 +336,18 @@ TEST(JobFiles, KeepRowsExactlyAndRefuseWhatTheyCannotRead) {
     EXPECT_EQ(read.job->settings.replayGain, GainTagChoice::Album);
     EXPECT_EQ(read.job->settings.outputFolder, "/home/Zoë/Musik");
 
-    // Members it does not know are passed over, wherever they are.
+    // Members it does not know are passed over, wherever they are...
     std::string extended = text;
     extended.insert(extended.find("\"rows\""), "\"comment\": {\"by\": [1, 2.5e3, null]},\n  ");
     extended.insert(extended.find("\"checked\""), "\"colour\": \"red\", ");
     read = ReadJobText(extended);
     ASSERT_TRUE(read.job) << read.error;
     EXPECT_EQ(read.job->rows.size(), 2U);
+    // ...and written back as they came.
+    const std::string again = WriteJobText(*read.job);
+    EXPECT_NE(again.find("\"colour\": \"red\""), std::string::npos) << again;
+    EXPECT_NE(again.find("2500"), std::string::npos) << again;
+    EXPECT_EQ(WriteJobText(*ReadJobText(again).job), again);
 
     // What cannot be read is refused, never half-read.
     const std::pair<std::string, std::string> bad[] = {
