@@ -148,6 +148,8 @@ public:
     void OnSaveList();
     void OnOpenList();
     bool OpenList(const QString& path);
+    // The rows of `job` added to the list, its settings the window's.
+    void LoadList(const JobDocument& job);
     // A termination signal (a logout, a kill): the run stops and the window closes, but the
     // list is kept for the next start, as after a crash.
     void CloseForSignal();
@@ -261,6 +263,8 @@ private:
     // line goes into `refusals` when given. (Files being added: CheckFiles.)
     bool ProbeForList(const QString& path, QStringList* refusals);
     void ShowRefusals(const QStringList& refusals);
+    // The line for a path that is never opened: a pipe, device or folder, or nothing there.
+    QString UnopenedRefusal(const QString& path) const;
     // Checks `paths` as a list of files being added: two at a time on threads of their own,
     // while the window goes on answering; each usable file (its probe in m_probe) goes to
     // `accept`, in order, a few times a second, and the count shows in the title and under the

@@ -155,9 +155,14 @@ bool CBrenvixDlg::OpenList(const QString& path) {
                                       .arg(FileNameOf(path), QString::fromStdString(read.error)));
         return false;
     }
+    LoadList(*read.job);
+    return true;
+}
+
+void CBrenvixDlg::LoadList(const JobDocument& job) {
     // The list's settings become the window's: its format, encoder numbers, folder and files
     // at once.
-    const JobSettings& settings = read.job->settings;
+    const JobSettings& settings = job.settings;
     const int format = m_formatBox->findText(QString::fromStdString(settings.formatEntry));
     if (format >= 0) {
         m_formatBox->setCurrentIndex(format);
@@ -179,7 +184,7 @@ bool CBrenvixDlg::OpenList(const QString& path) {
         m_filesAtOnce->setValue(settings.filesAtOnce);
     }
     if (m_checking != nullptr) {
-        return false;  // one list of files is checked at a time
+        return;  // one list of files is checked at a time
     }
     // Each file read once (two at a time); the files that are gone are named once, and the rest
     // come in as they were. A list kept across a crash is never rewritten with only some of its
@@ -187,7 +192,7 @@ bool CBrenvixDlg::OpenList(const QString& path) {
     ++m_listChanging;
     QStringList sources;
     std::set<std::string> seen;
-    for (const JobRow& row : read.job->rows) {
+    for (const JobRow& row : job.rows) {
         if (seen.insert(row.source).second) {
             sources << QString::fromStdString(row.source);
         }
@@ -197,7 +202,7 @@ bool CBrenvixDlg::OpenList(const QString& path) {
     CheckFiles(sources, refusals,
                [this, &usable](const QString& path) { usable[path.toStdString()] = m_probe; });
     int added = 0;
-    for (const JobRow& row : read.job->rows) {
+    for (const JobRow& row : job.rows) {
         if (const auto probe = usable.find(row.source); probe != usable.end()) {
             m_probe = probe->second;
             InsertRows(m_list->rowCount(), {row}, FormatColumnText());
@@ -213,19 +218,17 @@ bool CBrenvixDlg::OpenList(const QString& path) {
     PrepareSelectedFileInfo();
     SetButtonStatesAfterAdd();
     ShowRefusals(refusals);
-    return true;
 }
 
 void CBrenvixDlg::RestoreKeptList() {
     if (!m_keeper) {
         return;
     }
-    const std::string kept = m_keeper->Path();
-    const JobRead read = ReadJobFile(kept);
+    const JobRead read = ReadJobFile(m_keeper->Path());
     if (!read.job || read.job->rows.empty()) {
         return;
     }
-    OpenList(QString::fromStdString(kept));
+    LoadList(*read.job);
     std::set<std::string> files;
     for (const JobRow& row : m_rows) {
         files.insert(row.source);

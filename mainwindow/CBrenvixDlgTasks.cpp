@@ -137,8 +137,7 @@ bool CBrenvixDlg::ProbeForList(const QString& path, QStringList* refusals) {
     // that is not there is no media.
     if (!InputRefusal(path.toStdString()).empty()) {
         if (refusals != nullptr) {
-            *refusals << "File:" + FileNameOf(path) +
-                             (QFileInfo::exists(path) ? " is not a regular file!" : " is invalid!");
+            *refusals << UnopenedRefusal(path);
         }
         return false;
     }
@@ -156,6 +155,11 @@ bool CBrenvixDlg::ProbeForList(const QString& path, QStringList* refusals) {
     }
     RememberProbe(file, m_probe);
     return AcceptsSound(path, m_probe, refusals);
+}
+
+QString CBrenvixDlg::UnopenedRefusal(const QString& path) const {
+    return "File:" + FileNameOf(path) +
+           (QFileInfo::exists(path) ? " is not a regular file!" : " is invalid!");
 }
 
 bool CBrenvixDlg::AcceptsSound(const QString& path, const MediaProbeResult& probe,
@@ -367,9 +371,7 @@ void CBrenvixDlg::CheckFiles(const QStringList& paths, QStringList& refusals,
             FileCheck& check = checks[handled];
             const QString path = paths[static_cast<int>(handled)];
             if (check.refused) {
-                refusals << "File:" + FileNameOf(path) +
-                                (QFileInfo::exists(path) ? " is not a regular file!"
-                                                         : " is invalid!");
+                refusals << UnopenedRefusal(path);
                 continue;
             }
             if (check.result < 0 || check.probe.durationSeconds < 0) {

@@ -27,6 +27,9 @@ void ListKeeper::Keep(JobDocument job) {
     }
     {
         const std::lock_guard lock(m_mutex);
+        if (m_ending) {
+            return;  // after Forget: nothing is kept any more
+        }
         m_waiting = std::move(job);
     }
     m_changed.notify_all();
@@ -34,9 +37,7 @@ void ListKeeper::Keep(JobDocument job) {
 
 void ListKeeper::Flush() {
     std::unique_lock lock(m_mutex);
-    m_changed.wait(lock, [this] {
-        return (!m_waiting && !m_writing) || m_thread.get_id() == std::thread::id();
-    });
+    m_changed.wait(lock, [this] { return !m_waiting && !m_writing; });
 }
 
 void ListKeeper::Forget() {
