@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <algorithm>
 #include <cmath>
 
 #include "SkinIds.h"
@@ -58,8 +59,25 @@ bool CBitmapSlider::SetChannelBitmaps(int idA, int idB) {
     m_channelSet = true;
     m_width = a.width();
     m_height = a.height();
-    setFixedSize(m_width, m_height);
+    FitSize();
     return true;
+}
+
+void CBitmapSlider::SetScale(double scale) {
+    if (scale > 0) {
+        m_scale = scale;
+        FitSize();
+        update();
+    }
+}
+
+void CBitmapSlider::FitSize() {
+    setFixedSize(std::max(1, static_cast<int>(std::lround(m_width * m_scale))),
+                 std::max(1, static_cast<int>(std::lround(m_height * m_scale))));
+}
+
+int CBitmapSlider::BitmapX(const QMouseEvent& event) const {
+    return static_cast<int>(std::lround(event.position().x() / m_scale));
 }
 
 bool CBitmapSlider::SetThumbBitmaps() {
@@ -183,6 +201,10 @@ std::vector<CBitmapSlider::ChannelPiece> CBitmapSlider::ChannelPieces() const {
 void CBitmapSlider::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
+    // The bitmaps are drawn in their own pixels, times the skin's scale.
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.scale(m_scale, m_scale);
     if (m_channelSet) {
         for (const ChannelPiece& piece : ChannelPieces()) {
             if (piece.to > piece.from) {
@@ -196,6 +218,7 @@ void CBitmapSlider::paintEvent(QPaintEvent*) {
         painter.drawPixmap(PositionToPixel(m_position) - HalfThumb(), m_marginTop,
                            m_dragging ? m_draggingThumb : m_thumb);
     }
+    painter.restore();
     if (m_drawFocusRect && hasFocus()) {
         painter.end();
         QStylePainter stylePainter(this);
@@ -233,7 +256,7 @@ void CBitmapSlider::mousePressEvent(QMouseEvent* event) {
     }
     setFocus(Qt::MouseFocusReason);
     m_dragging = true;
-    const int x = static_cast<int>(event->position().x());
+    const int x = BitmapX(*event);
     const int distance = x - PositionToPixel(m_position);
     // A press on the thumb keeps its grab point; elsewhere the thumb jumps to the pointer.
     m_dragOffset = std::abs(distance) > HalfThumb() ? 0 : distance;
@@ -243,7 +266,7 @@ void CBitmapSlider::mousePressEvent(QMouseEvent* event) {
 
 void CBitmapSlider::mouseMoveEvent(QMouseEvent* event) {
     if (m_dragging) {
-        MoveThumbTo(static_cast<int>(event->position().x()));
+        MoveThumbTo(BitmapX(*event));
     }
 }
 

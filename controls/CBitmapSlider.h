@@ -41,6 +41,8 @@ public:
     void SetPos(int position);
     int GetPos() const { return m_position; }
     void SetMargins(int left, int top, int right, int bottom);
+    // Draws the bitmaps at `scale` times their size; positions stay in the bitmaps' pixels.
+    void SetScale(double scale);
     void SetDrawFocusRect(bool draw) { m_drawFocusRect = draw; }
     // The windows' set-up of a skinned slider: channels, thumbs, no focus rectangle, range,
     // position and the margins every slider of the skin uses (left 2, top 3, right 2, bottom 0).
@@ -78,6 +80,9 @@ private:
     int Clamp(int value) const;
     int HalfThumb() const { return m_thumbWidth / 2; }
     void MoveThumbTo(int x);
+    void FitSize();
+    // The pointer's x in the bitmaps' pixels.
+    int BitmapX(const QMouseEvent& event) const;
     void Notify(QEvent::Type type);
 
     int m_controlId;
@@ -94,6 +99,7 @@ private:
     int m_marginTop = 0;
     int m_marginBottom = 0;
     int m_dragOffset = 0;
+    double m_scale = 1.0;
     int m_selectionStart = 0;
     int m_selectionEnd = 0;
     int m_selectionMode = 0;

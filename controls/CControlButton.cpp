@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QVector>
+#include <algorithm>
+#include <cmath>
 
 #include "SkinIds.h"
 #include "SkinLook.h"
@@ -57,15 +59,44 @@ void CControlButton::SetShape(int shapeId) {
     if (image.isNull()) {
         return;  // no region: the button stays rectangular
     }
-    m_shape = RegionFromImage(image);
+    m_shapeImage = image;
     m_shaped = true;
+    ApplyShape();
+}
+
+void CControlButton::SetScale(double scale) {
+    if (scale <= 0 || scale == m_scale) {
+        return;
+    }
+    m_scale = scale;
+    if (m_shaped) {
+        ApplyShape();
+    }
+    update();
+}
+
+void CControlButton::ApplyShape() {
+    // The shape is scaled pixel by pixel (no blending: white stays exactly white).
+    const QImage scaled =
+        m_scale == 1.0
+            ? m_shapeImage
+            : m_shapeImage.scaled(
+                  std::max(1, static_cast<int>(std::lround(m_shapeImage.width() * m_scale))),
+                  std::max(1, static_cast<int>(std::lround(m_shapeImage.height() * m_scale))),
+                  Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    m_shape = RegionFromImage(scaled);
     // An empty mask would mean "no mask" to Qt: a region outside the widget hides it instead.
     setMask(m_shape.isEmpty() ? QRegion(-1, -1, 1, 1) : m_shape);
     update();
 }
 
 QSize CControlButton::sizeHint() const {
-    return m_normal.isNull() ? QSize(32, 32) : m_normal.size() / m_normal.devicePixelRatio();
+    if (m_normal.isNull()) {
+        return QSize(32, 32);
+    }
+    const QSizeF natural = m_normal.deviceIndependentSize() * m_scale;
+    return QSize(static_cast<int>(std::lround(natural.width())),
+                 static_cast<int>(std::lround(natural.height())));
 }
 
 bool CControlButton::hitButton(const QPoint& pos) const {
@@ -77,7 +108,13 @@ void CControlButton::paintEvent(QPaintEvent*) {
         return;
     }
     QPainter painter(this);
-    // Faces are drawn at their natural size from the top-left corner: a larger face is cut off.
+    // Faces are drawn at their natural size (times the skin's scale) from the top-left corner:
+    // a larger face is cut off.
+    painter.save();
+    if (m_scale != 1.0) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.scale(m_scale, m_scale);
+    }
     const QPixmap& face = m_hovering && !m_hoverFace.isNull() ? m_hoverFace : m_normal;
     if (!face.isNull()) {
         painter.drawPixmap(0, 0, face);
@@ -85,6 +122,7 @@ void CControlButton::paintEvent(QPaintEvent*) {
     if (isDown() && !m_pressed.isNull()) {
         painter.drawPixmap(0, 0, m_pressed);
     }
+    painter.restore();
     if (ShowsFocus(*this)) {
         QPainterPath outline;
         if (m_shaped) {

@@ -5,6 +5,7 @@
 // button's text serves only as its name.
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QPixmap>
 #include <QRegion>
 
@@ -19,6 +20,8 @@ public:
     // Clips the button to the non-white pixels of bitmap `shapeId`. An all-white shape makes the
     // button invisible and unclickable; a missing bitmap leaves it rectangular.
     void SetShape(int shapeId);
+    // Draws the faces and clips the shape at `scale` times their natural size (1: as they are).
+    void SetScale(double scale);
 
     // The region of the non-white pixels of `image` (exact white, 255/255/255, is outside).
     static QRegion RegionFromImage(const QImage& image);
@@ -35,11 +38,15 @@ protected:
     bool hitButton(const QPoint& pos) const override;
 
 private:
+    void ApplyShape();
+
     QPixmap m_normal;
     QPixmap m_pressed;
     QPixmap m_hoverFace;
     QPixmap m_fourth;  // loaded with the others; no state draws it
-    QRegion m_shape;
+    QImage m_shapeImage;
+    QRegion m_shape;  // the shape at the current scale, in the button's own pixels
+    double m_scale = 1.0;
     bool m_shaped = false;
     bool m_hovering = false;
 };

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTextEdit>
@@ -58,7 +59,6 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
       m_progress(std::make_unique<CAVConvertDlg>(this)) {
     setWindowTitle(kApplicationName);
     setObjectName("CBrenvixDlg");
-    setFixedSize(skin::kMainWindow.width, skin::kMainWindow.height);
     setWindowIcon(QIcon(QPixmap::fromImage(skin::LoadBitmap(kIconId))));
     setAcceptDrops(true);
     m_background = QPixmap::fromImage(skin::LoadBitmap(kMainBackgroundId));
@@ -66,7 +66,7 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
     // The format box and its four entries, the first selected.
     m_formatBox = new ElidingComboBox(this);
     m_formatBox->setObjectName(QString::number(ids::kFormatBox));
-    m_formatBox->setGeometry(skin::Rect(skin::kFormatBox));
+    Place(m_formatBox, skin::kFormatBox);
     for (const FormatEntry& entry : kFormatEntries) {
         m_formatBox->addItem(entry.text);
     }
@@ -77,16 +77,16 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
 
     m_previewFrame = new PictureFrame(this);
     m_previewFrame->setObjectName(QString::number(ids::kPreviewFrame));
-    m_previewFrame->setGeometry(skin::Rect(skin::kPreviewFrame));
+    Place(m_previewFrame, skin::kPreviewFrame);
     m_positionSlider = new CBitmapSlider(this, ids::kPositionSlider);
     m_positionSlider->setObjectName(QString::number(ids::kPositionSlider));
-    m_positionSlider->move(skin::kPositionSlider.x, skin::kPositionSlider.y);
     m_positionSlider->ApplySkin(306, 307, 0, 10000, 0);
+    Place(m_positionSlider, skin::kPositionSlider);
     m_positionSlider->setEnabled(false);
     m_volumeSlider = new CBitmapSlider(this, ids::kVolumeSlider);
     m_volumeSlider->setObjectName(QString::number(ids::kVolumeSlider));
-    m_volumeSlider->move(skin::kVolumeSlider.x, skin::kVolumeSlider.y);
     m_volumeSlider->ApplySkin(300, 299, 0, 100000, 30000);
+    Place(m_volumeSlider, skin::kVolumeSlider);
 
     SetUpTaskList();
     // The start-up values first: the output controls then put back what was remembered.
@@ -112,6 +112,8 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
         m_keeper = std::make_unique<ListKeeper>(m_services.listFile.toStdString());
         RestoreKeptList();
     }
+
+    FitToScreen();
 
     m_runTimer.setInterval(kRunTimerMs);
     connect(&m_runTimer, &QTimer::timeout, this, &CBrenvixDlg::OnRunTimer);
@@ -170,7 +172,84 @@ void CBrenvixDlg::SetUpKeyboard() {
 
 void CBrenvixDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), m_background);
+}
+
+// ---- The skin's scale ----
+
+void CBrenvixDlg::Place(QWidget* widget, const skin::Box& box) {
+    m_placed.emplace_back(widget, box);
+    const QRect at = skin::ScaledRect(box, m_scale);
+    if (auto* slider = qobject_cast<CBitmapSlider*>(widget)) {
+        // A slider takes its bitmaps' size.
+        slider->SetScale(m_scale);
+        slider->move(at.topLeft());
+        return;
+    }
+    if (auto* button = qobject_cast<CControlButton*>(widget)) {
+        button->SetScale(m_scale);
+    }
+    widget->setGeometry(at);
+}
+
+void CBrenvixDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    QWindow* window = windowHandle();
+    if (window != nullptr && !m_screenGeometry) {
+        // Moved to another screen, or the screen's free area changed (a panel came or went).
+        connect(window, &QWindow::screenChanged, this, [this](QScreen* screen) {
+            disconnect(m_screenGeometry);
+            m_screenGeometry = connect(screen, &QScreen::availableGeometryChanged, this,
+                                       &CBrenvixDlg::FitToScreen);
+            FitToScreen();
+        });
+        m_screenGeometry = connect(window->screen(), &QScreen::availableGeometryChanged, this,
+                                   &CBrenvixDlg::FitToScreen);
+        FitToScreen();
+    }
+}
+
+void CBrenvixDlg::FitToScreen() {
+    const QScreen* shown = screen();
+    if (shown == nullptr) {
+        return;
+    }
+    const QSize skinSize(skin::kMainWindow.width, skin::kMainWindow.height);
+    ApplySkinScale(skin::FitScale(skinSize, shown->availableGeometry().size()));
+}
+
+void CBrenvixDlg::ApplySkinScale(double scale) {
+    m_scale = scale;
+    setFixedSize(skin::ScaledRect(skin::kMainWindow, scale).size());
+    // Text shrinks with the pictures it sits on; at the skin's own size it is the desktop's.
+    QFont font = QApplication::font(this);
+    if (scale < 1.0 && font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * scale);
+        setFont(font);
+    } else if (scale < 1.0 && font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * scale))));
+        setFont(font);
+    } else {
+        setFont(QFont());
+    }
+    const std::vector<std::pair<QWidget*, skin::Box>> placed = std::move(m_placed);
+    m_placed.clear();
+    for (const auto& [widget, box] : placed) {
+        Place(widget, box);
+    }
+    SizeListColumns();
+    // A window that no longer fits where it stands moves back onto the screen.
+    if (isVisible() && screen() != nullptr) {
+        const QRect free = screen()->availableGeometry();
+        QRect frame = frameGeometry();
+        frame.moveRight(std::min(frame.right(), free.right()));
+        frame.moveBottom(std::min(frame.bottom(), free.bottom()));
+        frame.moveLeft(std::max(frame.left(), free.left()));
+        frame.moveTop(std::max(frame.top(), free.top()));
+        move(frame.topLeft());
+    }
+    update();
 }
 
 void CBrenvixDlg::mousePressEvent(QMouseEvent* event) {

@@ -22,6 +22,7 @@
 #include "MediaProbeResult.h"
 #include "OutputSettings.h"
 #include "RunDesktop.h"
+#include "SkinLayout.h"
 #include "SplitParts.h"
 #include "WindowServices.h"
 #include "Workers.h"
@@ -202,6 +203,8 @@ public:
     bool WorkerRunning() const { return m_worker.Running(); }
     bool ShutDownRequested() const { return m_shutDown; }
     const QString& SettingsFile() const { return m_settingsFile; }
+    // The skin's scale on the window's screen (1: the skin's own size).
+    double SkinScale() const { return m_scale; }
     // The tooltip a control shows now.
     QString ToolTipFor(int id) const;
     // Whether the hand cursor shows over a control, as Qt decides it after the last mouse move.
@@ -230,6 +233,7 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -242,6 +246,14 @@ protected:
     void accept() override;
 
 private:
+    // Puts `widget` where the skin has `box`, at the skin's current scale (and again at every
+    // change of the scale).
+    void Place(QWidget* widget, const skin::Box& box);
+    // Scales the skin to fit the available part of the window's screen (never above its own
+    // size), keeping its proportions.
+    void FitToScreen();
+    void ApplySkinScale(double scale);
+    void SizeListColumns();
     void SetUpButtons();
     void SetUpKeyboard();
     void SetUpTaskList();
@@ -376,6 +388,10 @@ private:
     CBitmapSlider* m_volumeSlider = nullptr;
     std::vector<std::pair<int, CControlButton*>> m_buttons;
     QPixmap m_background;
+    // The skin's scale: 1 draws it at its pictures' size; less where the screen is smaller.
+    double m_scale = 1.0;
+    std::vector<std::pair<QWidget*, skin::Box>> m_placed;
+    QMetaObject::Connection m_screenGeometry;
     QPoint m_dragStart;
     bool m_dragging = false;
 };

@@ -75,7 +75,6 @@ CControlButton* MakeButton(QWidget* parent, const ButtonSpec& entry) {
     auto* button = new CControlButton(parent);
     button->setObjectName(QString::number(entry.id));
     button->setText(entry.tooltip);
-    button->setGeometry(skin::Rect(entry.box));
     if (entry.shape != 0) {
         button->SetShape(entry.shape);
     }
@@ -90,7 +89,9 @@ CControlButton* MakeButton(QWidget* parent, const ButtonSpec& entry) {
 
 void CBrenvixDlg::SetUpButtons() {
     for (const ButtonSpec& entry : kButtonSpecs) {
-        m_buttons.emplace_back(entry.id, MakeButton(this, entry));
+        CControlButton* button = MakeButton(this, entry);
+        Place(button, entry.box);
+        m_buttons.emplace_back(entry.id, button);
     }
     connect(Button(ids::kAdd), &QAbstractButton::clicked, this, &CBrenvixDlg::OnAdd);
     connect(Button(ids::kRemove), &QAbstractButton::clicked, this, &CBrenvixDlg::OnRemove);

@@ -56,8 +56,8 @@ void CBrenvixDlg::SayUnderList(const QString& text) {
         m_listNote = new QLabel(this);
         m_listNote->setObjectName(QStringLiteral("listNote"));
         m_listNote->setAccessibleName(QStringLiteral("List note"));
-        const QRect list = skin::Rect(skin::kTaskList);
-        m_listNote->setGeometry(list.left() + 4, list.bottom() - 20, list.width() - 8, 18);
+        const skin::Box& list = skin::kTaskList;
+        Place(m_listNote, {list.x + 4, list.Bottom() - 21, list.width - 8, 18});
         m_listNote->setStyleSheet(QStringLiteral(
             "background: rgba(255, 255, 225, 230); color: #1f2630; padding: 0 4px;"));
     }

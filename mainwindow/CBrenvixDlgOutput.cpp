@@ -21,7 +21,7 @@ void CBrenvixDlg::SetUpOutputControls() {
     // Enter in the box adds nothing; entries come from the set-up and from Browse.
     m_folderBox->setInsertPolicy(QComboBox::NoInsert);
     m_folderBox->setDuplicatesEnabled(true);
-    m_folderBox->setGeometry(skin::Rect(skin::kFolderBox));
+    Place(m_folderBox, skin::kFolderBox);
 
     const ProfileLocations locations = LocateProfile(m_programFolder.toStdString());
     m_settingsFile = QString::fromStdString(locations.settingsFile.string());
@@ -36,7 +36,7 @@ void CBrenvixDlg::SetUpOutputControls() {
     // Files converted at once: one unless the user allows more, up to one per core.
     m_filesAtOnce = new QSpinBox(this);
     m_filesAtOnce->setObjectName(QString::number(ids::kFilesAtOnce));
-    m_filesAtOnce->setGeometry(skin::Rect(skin::kFilesAtOnceBox));
+    Place(m_filesAtOnce, skin::kFilesAtOnceBox);
     const int cores = tolvane::TasksAtOnceForCores();
     m_filesAtOnce->setRange(1, cores);
     m_filesAtOnce->setToolTip(

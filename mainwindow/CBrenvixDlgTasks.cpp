@@ -75,22 +75,15 @@ QString QtFileFilter(const QString& windowsFilter) {
 void CBrenvixDlg::SetUpTaskList() {
     m_list = new CCheckListCtrl(this);
     m_list->setObjectName(QString::number(ids::kTaskList));
-    m_list->setGeometry(skin::Rect(skin::kTaskList));
     m_list->setColumnCount(6);
     m_list->setHorizontalHeaderLabels(
         {"Source file", "Start time", "End time", "Output format", "Status", "Duration"});
-    // The status column takes the list's client width less 450; Duration is hidden.
-    const int clientWidth = skin::kTaskList.width - 2 * m_list->frameWidth();
-    const int widths[] = {200, 75, 75, 100, clientWidth - 450, 0};
-    for (int c = 0; c < 6; ++c) {
-        m_list->setColumnWidth(c, widths[c]);
-    }
+    Place(m_list, skin::kTaskList);
     m_list->setColumnHidden(column::kDuration, true);
     // Texts too long for their cells lose their middle, so that a file's name always shows
     // ("/home/…/Videos/concert.mp4"); the whole path is in the tooltip.
     m_list->setTextElideMode(Qt::ElideMiddle);
     m_list->InitHeaderCheckBox();
-    m_list->verticalHeader()->setDefaultSectionSize(22);
     QPalette palette = m_list->palette();
     palette.setColor(QPalette::Base, kListBackground);
     palette.setColor(QPalette::Text, QColor(0x1f, 0x26, 0x30));
@@ -104,6 +97,21 @@ void CBrenvixDlg::SetUpTaskList() {
     // Clicks on rows and on the empty area below them: see eventFilter.
     connect(m_list, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { ShowContextMenu(m_list->viewport()->mapToGlobal(pos)); });
+}
+
+void CBrenvixDlg::SizeListColumns() {
+    // The status column takes the list's client width less 450; Duration is hidden. The
+    // widths and the rows' height follow the skin's scale.
+    const auto scaled = [this](int pixels) {
+        return static_cast<int>(std::lround(pixels * m_scale));
+    };
+    const int clientWidth = m_list->width() - 2 * m_list->frameWidth();
+    const int widths[] = {
+        scaled(200), scaled(75), scaled(75), scaled(100), clientWidth - scaled(450), 0};
+    for (int c = 0; c < 6; ++c) {
+        m_list->setColumnWidth(c, widths[c]);
+    }
+    m_list->verticalHeader()->setDefaultSectionSize(scaled(22));
 }
 
 // ---- Task list ----

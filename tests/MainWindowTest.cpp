@@ -1551,6 +1551,46 @@ TEST(RealWindow, FocusShowsTabReadsInOrderF1HelpsAndTheWindowManagerCloses) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !w.dlg->isVisible(); }, 5000));
 }
 
+// The skin on a 1600x1000 screen at 1x, 1.5x and 2x (tests/CMakeLists.txt runs it at each): the
+// window fits the screen's free area with its proportions, and its controls work at that size.
+TEST(ScaledWindow, FitsTheScreenAndItsControlsWorkAtThatSize) {
+    if (QGuiApplication::platformName() != "xcb") {
+        GTEST_SKIP() << "needs a real X window";
+    }
+    Window w;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.dlg.get()));
+    const QRect free = w.dlg->screen()->availableGeometry();
+    const double fit = std::min({1.0, free.width() / 880.0, free.height() / 540.0});
+    EXPECT_DOUBLE_EQ(w.dlg->SkinScale(), fit);
+    if (fit == 1.0) {
+        EXPECT_EQ(w.dlg->size(), QSize(880, 540));
+    }
+    EXPECT_NEAR(static_cast<double>(w.dlg->width()) / w.dlg->height(), 880.0 / 540.0, 0.01);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return free.contains(w.dlg->frameGeometry()); }, 3000))
+        << "window " << w.dlg->frameGeometry().width() << "x" << w.dlg->frameGeometry().height()
+        << " at " << w.dlg->frameGeometry().x() << "," << w.dlg->frameGeometry().y();
+    for (const int id : {ids::kClose, ids::kConvert, ids::kFindTarget}) {
+        const QRect onScreen(w.B(id)->mapToGlobal(QPoint(0, 0)), w.B(id)->size());
+        EXPECT_TRUE(free.contains(onScreen)) << id;
+    }
+    // The controls keep the skin's arrangement: the list and the preview side by side, the
+    // sliders as wide as the preview, the list's columns inside it.
+    EXPECT_LT(w.List()->geometry().right(), w.dlg->PreviewFrame()->geometry().left());
+    EXPECT_NEAR(w.dlg->PositionSlider()->width(), 315 * fit, 1.0);
+    EXPECT_LE(w.List()->horizontalHeader()->length(), w.List()->viewport()->width());
+
+    // A click in the middle of a shaped button hits it; the volume slider follows the pointer.
+    w.files.nextFiles = {M("h264_aac.mp4")};
+    QTest::mouseClick(w.B(ids::kAdd), Qt::LeftButton, {}, w.B(ids::kAdd)->rect().center());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.List()->rowCount() == 1; }, 10000));
+    CBitmapSlider* volume = w.dlg->VolumeSlider();
+    QTest::mouseClick(volume, Qt::LeftButton, {},
+                      QPoint(volume->width() - 1, volume->height() / 2));
+    EXPECT_GT(volume->GetPos(), 90000);
+    QTest::mouseClick(volume, Qt::LeftButton, {}, QPoint(0, volume->height() / 2));
+    EXPECT_LT(volume->GetPos(), 10000);
+}
+
 // The window as a Wayland client (tests/under_weston.sh runs it in a compositor of its own).
 TEST(Desktop, RunsNativelyAddsPreviewsAndConverts) {
     const QByteArray platform = qgetenv("TOLVANE_EXPECT_PLATFORM");

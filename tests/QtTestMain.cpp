@@ -46,8 +46,11 @@ int main(int argc, char** argv) {
     if (!SetLocaleFromArguments(argc, argv, locale)) {
         return 1;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a display, the windows are drawn off the screen, on a screen of a common desktop's
+    // size (the offscreen platform's own is smaller than the main window).
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.isEmpty() || platform == "offscreen") {
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" TOLVANE_OFFSCREEN_SCREEN);
     }
     QApplication app(argc, argv);
     // The program's own look, as its windows wear it.
