@@ -166,6 +166,7 @@ enum LongOnly : int {
     kWriteJob,
     kJob,
     kSlice,
+    kOpusApplication,
 };
 
 constexpr const char* kShortOptions = "-:o:f:e:b:r:c:s:t:j:a:mqh";
@@ -203,8 +204,8 @@ tolvane::RunChoices CliChoices(const CliOptions& options) {
     tolvane::RunChoices choices;
     const std::string format = Lower(options.format.value_or(""));
     choices.copy = format == "copy" || format == "original";
-    choices.encoderNumbers =
-        options.encoder || options.bitRate || options.sampleRate || options.channels;
+    choices.encoderNumbers = options.encoder || options.bitRate || options.sampleRate ||
+                             options.channels || options.opusApplication;
     choices.merge = options.merge;
     choices.split = options.splitChapters || options.splitAt.has_value();
     choices.clipped = options.start.has_value() || options.end.has_value();
@@ -245,6 +246,7 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         {"write-job", required_argument, nullptr, kWriteJob},
         {"job", required_argument, nullptr, kJob},
         {"slice", required_argument, nullptr, kSlice},
+        {"opus-application", required_argument, nullptr, kOpusApplication},
         {nullptr, 0, nullptr, 0},
     };
     CliParse parse;
@@ -350,6 +352,13 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
                 break;
             case kWriteJob:
                 options.writeJob = value;
+                break;
+            case kOpusApplication:
+                if (value != "voip" && value != "audio") {
+                    error = "bad --opus-application '" + value + "' (voip or audio)";
+                } else {
+                    options.opusApplication = value;
+                }
                 break;
             case kJob:
                 options.job = value;
@@ -457,6 +466,17 @@ CliProfile ResolveCliProfile(const CliOptions& options, std::string& error) {
     if (options.channels) {
         profile.settings.channels = *options.channels;
     }
+    if (profile.settings.audioEncoderName == "OPUS" && !options.bitRate) {
+        // Opus's bit rate follows the channels unless one is asked for.
+        profile.settings.audioBitRate = DefaultOpusBitRate(profile.settings.channels);
+    }
+    if (options.opusApplication) {
+        if (profile.settings.audioEncoderName != "OPUS") {
+            error = "--opus-application goes with Opus (-f opus)";
+            return profile;
+        }
+        profile.settings.opusApplication = *options.opusApplication;
+    }
     return profile;
 }
 
@@ -494,7 +514,7 @@ std::string CliUsage() {
 Extracts the sound track of video files into audio files.
 
   -o, --output DIR      output folder (default: the current folder; created when missing)
-  -f, --format NAME     mp3 | wav | wma | ogg, or the extension of an audio preset
+  -f, --format NAME     mp3 | wav | wma | ogg | opus, or the extension of an audio preset
                         (aac, ac3, aiff, au, m4a, mp2, ra, flac); default mp3;
                         "copy" (or "original"): the sound track as it is, without
                         re-encoding, in a file named by its codec (.m4a, .mp3, .ac3,
@@ -504,6 +524,10 @@ Extracts the sound track of video files into audio files.
   -b, --bitrate RATE    bits per second; "128k" and "128000" both work
   -r, --rate HZ         sample rate
   -c, --channels N      1, 2 or 6
+      --opus-application voip|audio
+                        what Opus is tuned for: speech or music (default: libopus's, music);
+                        Opus is encoded at 48000 Hz, 6 to 510 kbps (default 64 kbps mono,
+                        128 kbps stereo, 256 kbps 5.1)
   -s, --start TIME      clip start for every file (HH:MM:SS or seconds)
   -t, --end TIME        clip end for every file (default: each file's length)
   -a, --audio-track N   the N-th sound track of every file, as --info lists them
@@ -532,12 +556,14 @@ Extracts the sound track of video files into audio files.
       --normalize[=LUFS]
                         measure each file (each merged file) first and bring it to this
                         loudness (default -16 LUFS; -14, -18, -23 are common), with one gain,
-                        peaks above the true-peak ceiling limited
+                        peaks above the true-peak ceiling limited; with -f copy, Opus tracks
+                        only, through the header's gain (no packet changes)
       --true-peak DB    the ceiling of --normalize (default -1 dBTP)
       --replaygain[=track|album]
                         leave the sound as it is and tag each output with its ReplayGain
-                        2.0 gain and peak (MP3, OGG, FLAC, WMA, M4A; also copies); album: the gain of
-                        all the run's outputs together as well
+                        2.0 gain and peak (MP3, OGG, FLAC, WMA, M4A; also copies; Opus gets
+                        its R128 gains, relative to -23 LUFS); album: the gain of all the
+                        run's outputs together as well
       --loudness        with --info: the loudness of the chosen sound track (-a; all of them
                         with -a all) by EBU R128: LUFS, loudness range and true peak
       --write-job FILE  write the job these options and files describe to FILE (a

@@ -19,6 +19,7 @@ struct CliOptions final {
     std::optional<int> bitRate;
     std::optional<int> sampleRate;
     std::optional<int> channels;
+    std::optional<std::string> opusApplication;  // "voip" or "audio", for Opus outputs
     std::optional<double> start;
     std::optional<double> end;
     std::optional<int> soundTrack;  // the N-th sound track of every file; none: the last

@@ -354,7 +354,7 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         } else {
             // What is given beside a job overrides its own.
             if (options.format || options.encoder || options.bitRate || options.sampleRate ||
-                options.channels) {
+                options.channels || options.opusApplication) {
                 job.settings.formatEntry = profile.entryText;
                 job.settings.copySound = profile.copySound;
                 job.settings.profile = profile.settings;

@@ -30,6 +30,12 @@ constexpr SV kAc3[] = {"AC3"};
 constexpr SV kMp2[] = {"MP2"};
 constexpr SV kMp3[] = {"MP3"};
 constexpr SV kVorbis[] = {"VORBIS"};
+constexpr SV kOpus[] = {"OPUS"};
+constexpr SV kOpusBitRates[] = {"6 kbps",   "12 kbps",  "16 kbps",  "24 kbps",  "32 kbps",
+                                "48 kbps",  "64 kbps",  "96 kbps",  "128 kbps", "160 kbps",
+                                "192 kbps", "256 kbps", "320 kbps", "384 kbps", "510 kbps"};
+constexpr SV kOpusRates[] = {"48000 Hz"};
+constexpr SV kOpusChannels[] = {"1 Channel Mono", "2 Channel Stereo", "5.1 Channel"};
 constexpr SV kFlac[] = {"FLAC"};
 constexpr SV kPcmS16be[] = {"PCM_S16BE"};
 constexpr SV kPcmS16le[] = {"PCM_S16LE"};
@@ -487,9 +493,12 @@ constexpr PresetRow kPresets[] = {
           DeviceVideo(kH264, "H.264", kZuneSizes, "320*240")),
     Video(91602, "ZUNE MPEG4 Video(*.mp4)", Device(kAac, "AAC", kAudioBr4, kRatesAlt),
           DeviceVideo(kMpeg4, "MPEG4", kZuneSizes, "320*240")),
+    // Opus, in Ogg.
+    Audio(91700, "OPUS - Opus Audio(*.opus)", kOpus, "OPUS", kOpusBitRates, "128 kbps", kOpusRates,
+          "48000 Hz", kOpusChannels),
 };
 
-static_assert(std::size(kPresets) == 124, "the table has 124 presets");
+static_assert(std::size(kPresets) == 125, "the table has 125 presets");
 
 }  // namespace
 
@@ -503,6 +512,14 @@ PresetList RuleSampleRates() {
 
 PresetList AmrBitRates() {
     return kAmrBr;
+}
+
+PresetList OpusBitRates() {
+    return kOpusBitRates;
+}
+
+PresetList OpusChannels() {
+    return kOpusChannels;
 }
 
 std::span<const PresetRow> AllPresets() {

@@ -37,6 +37,9 @@ struct PresetRow {
 PresetList RuleBitRates();
 PresetList RuleSampleRates();
 PresetList AmrBitRates();
+// What Opus takes: its bit rates and channel counts (its one sample rate: kOpusSampleRate).
+PresetList OpusBitRates();
+PresetList OpusChannels();
 
 // Every preset, in id order.
 std::span<const PresetRow> AllPresets();

@@ -186,6 +186,9 @@ JsonValue SettingsValue(const JobSettings& s) {
     v.Set("frameWidth", p.frameWidth);
     v.Set("frameHeight", p.frameHeight);
     v.Set("frameRate", p.frameRateText);
+    if (!p.opusApplication.empty()) {
+        v.Set("opusApplication", p.opusApplication);
+    }
     v.Set("merge", s.merge);
     v.Set("filesAtOnce", s.filesAtOnce);
     v.Set("normalize", s.normalize);
@@ -217,6 +220,7 @@ void ReadSettings(const JsonValue& v, JobSettings& s, Reader& r) {
     r.Integer(v, "frameWidth", p.frameWidth);
     r.Integer(v, "frameHeight", p.frameHeight);
     r.Text(v, "frameRate", p.frameRateText);
+    r.Text(v, "opusApplication", p.opusApplication);
     r.Bool(v, "merge", s.merge);
     r.Integer(v, "filesAtOnce", s.filesAtOnce);
     r.Bool(v, "normalize", s.normalize);
@@ -230,13 +234,14 @@ void ReadSettings(const JsonValue& v, JobSettings& s, Reader& r) {
     r.Bool(v, "skipExisting", s.skipExisting);
     r.Bool(v, "keepFolders", s.keepFolders);
     p.loudnessTarget = s.normalize ? s.loudnessTarget : 0.0;
-    s.unknown = UnknownMembers(
-        v,
-        {"formatEntry",  "copySound",      "outputFolder",     "presetId",       "audioOnly",
-         "thumbnail",    "audioEncoder",   "audioBitRate",     "sampleRate",     "channels",
-         "videoEncoder", "videoBitRate",   "frameWidth",       "frameHeight",    "frameRate",
-         "merge",        "filesAtOnce",    "normalize",        "loudnessTarget", "truePeakCeiling",
-         "replayGain",   "coverFromVideo", "coverFromVideoMs", "skipExisting",   "keepFolders"});
+    s.unknown =
+        UnknownMembers(v, {"formatEntry",     "copySound",   "outputFolder",   "presetId",
+                           "audioOnly",       "thumbnail",   "audioEncoder",   "audioBitRate",
+                           "sampleRate",      "channels",    "videoEncoder",   "videoBitRate",
+                           "frameWidth",      "frameHeight", "frameRate",      "opusApplication",
+                           "merge",           "filesAtOnce", "normalize",      "loudnessTarget",
+                           "truePeakCeiling", "replayGain",  "coverFromVideo", "coverFromVideoMs",
+                           "skipExisting",    "keepFolders"});
 }
 
 JsonValue RowValue(const JobRow& row) {

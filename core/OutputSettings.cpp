@@ -56,6 +56,7 @@ constexpr NamedValue<std::int32_t> kAudioCodecs[] = {
     {"PCM_MULAW", AV_CODEC_ID_PCM_MULAW},
     {"PCM_ALAW", AV_CODEC_ID_PCM_ALAW},
     {"APE", AV_CODEC_ID_APE},
+    {"OPUS", AV_CODEC_ID_OPUS},
 };
 
 template <typename Value, std::size_t N>
@@ -98,9 +99,13 @@ bool ApplyFormatChoice(OutputSettings& settings, int index) {
     settings.audioOnly = true;
     settings.audioBitRate = 128000;
     settings.channels = 2;
-    settings.sampleRate = 44100;
+    settings.sampleRate = entry.sampleRate;
     settings.audioEncoderName = entry.audioEncoderName;
     return true;
+}
+
+std::int32_t DefaultOpusBitRate(std::int32_t channels) {
+    return channels <= 1 ? 64000 : channels == 2 ? 128000 : 256000;
 }
 
 std::optional<double> FrameRateForText(std::string_view text) {

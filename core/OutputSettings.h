@@ -38,6 +38,8 @@ struct OutputSettings final {
     // The loudness every converted file is brought to (LUFS), 0 for as recorded; chosen in the
     // settings dialog, remembered in the settings file.
     double loudnessTarget = 0.0;
+    // What libopus tunes an Opus output for: "voip" (speech) or "audio"; empty: its default.
+    std::string opusApplication;
 };
 
 // The loudness choices the settings dialog offers: the target (0: as recorded) and its text.
@@ -61,14 +63,25 @@ struct FormatEntry {
     std::int32_t presetId;
     const char* audioEncoderName;
     const char* extension;
+    std::int32_t sampleRate = 44100;  // what choosing the entry sets
 };
 
-inline constexpr std::array<FormatEntry, 4> kFormatEntries = {{
+// The format box's entries: the four formats, then Opus (a choice beyond them; Opus takes only
+// 48000 Hz).
+inline constexpr std::array<FormatEntry, 5> kFormatEntries = {{
     {"MP3-MPEG Layer-3 Audio(*.mp3)", 90106, "MP3", ".mp3"},
     {"WAV-Waveform Audio(*.wav)", 90109, "PCM_S16LE", ".wav"},
     {"WMA-Windows Media Audio(*.wma)", 90110, "WMA8", ".wma"},
     {"OGG-OGG Vorbis Audio(*.ogg)", 90107, "VORBIS", ".ogg"},
+    {"OPUS-Opus Audio(*.opus)", 91700, "OPUS", ".opus", 48000},
 }};
+
+// Opus: the one sample rate it is encoded at, its bit rates, and the bit rate a channel count
+// gets when none is chosen (64 kbps mono, 128 kbps stereo, 256 kbps 5.1).
+inline constexpr std::int32_t kOpusSampleRate = 48000;
+inline constexpr std::int32_t kOpusMinBitRate = 6000;
+inline constexpr std::int32_t kOpusMaxBitRate = 510000;
+std::int32_t DefaultOpusBitRate(std::int32_t channels);
 
 // The format box's fifth entry: the original sound track, copied without re-encoding. The
 // settings are not used; the task list's format column shows kOriginalAudioColumn, and each
@@ -79,8 +92,9 @@ inline constexpr const char* kOriginalAudioExtension = ".mka";
 bool IsOriginalAudioEntry(std::string_view entryText);
 
 // The format box's selection change: the entry's preset and encoder, audio only, 128 kbps,
-// 2 channels, 44100 Hz. The remembered texts and the video fields are left as they are.
-// Returns false, changing nothing, for an index outside the four entries.
+// 2 channels, the entry's sample rate (44100 Hz but for Opus). The remembered texts and the
+// video fields are left as they are. Returns false, changing nothing, for an index outside the
+// entries.
 bool ApplyFormatChoice(OutputSettings& settings, int index);
 
 // Table look-ups; exact and case-sensitive. No match: no value.

@@ -246,6 +246,12 @@ void CSettings::ApplyEncoderRule() {
         Fill(m_lists[kChannel], {"1 Channel Mono"}, "1 Channel Mono");
         return;
     }
+    if (encoder == "OPUS") {
+        Fill(m_lists[kAudioBitRate], ToStrings(OpusBitRates()), "128 kbps");
+        Fill(m_lists[kSampleRate], {"48000 Hz"}, "48000 Hz");
+        Fill(m_lists[kChannel], ToStrings(OpusChannels()), "2 Channel Stereo");
+        return;
+    }
     Fill(m_lists[kAudioBitRate], ToStrings(RuleBitRates()), "192 kbps");
     Fill(m_lists[kSampleRate], ToStrings(RuleSampleRates()), "44100 Hz");
     if (encoder == "AC3") {

@@ -8,7 +8,7 @@ packages=(
     libsdl2-dev libjpeg-dev libebur128-dev
     qt6-base-dev qt6-base-dev-tools
     googletest libgtest-dev
-    ffmpeg xvfb xauth time locales parallel dbus-daemon
+    ffmpeg xvfb xauth time locales parallel dbus-daemon opus-tools
     desktop-file-utils appstream lintian dpkg-dev file xdg-utils
     weston qt6-wayland
     clang libclang-rt-14-dev

@@ -116,6 +116,24 @@ TEST(CliArguments, ProfilesFollowTheWindowsRules) {
     EXPECT_EQ(profile.settings.sampleRate, 48000);
     EXPECT_EQ(profile.settings.audioBitRate, 96000);
 
+    // Opus: 48000 Hz, its bit rate from the channels unless one is given.
+    options = CliOptions{};
+    options.format = "opus";
+    options.channels = 1;
+    profile = ResolveCliProfile(options, error);
+    EXPECT_EQ(profile.settings.audioEncoderName, "OPUS");
+    EXPECT_EQ(profile.settings.sampleRate, 48000);
+    EXPECT_EQ(profile.settings.audioBitRate, 64000);
+    options.channels = 2;
+    EXPECT_EQ(ResolveCliProfile(options, error).settings.audioBitRate, 128000);
+    options.bitRate = 24000;
+    options.opusApplication = "voip";
+    profile = ResolveCliProfile(options, error);
+    EXPECT_EQ(profile.settings.audioBitRate, 24000);
+    EXPECT_EQ(profile.settings.opusApplication, "voip");
+    EXPECT_TRUE(error.empty()) << error;
+
+    options = CliOptions{};
     options.format = "mkv";
     ResolveCliProfile(options, error);
     EXPECT_NE(error.find("unknown format"), std::string::npos);
@@ -152,7 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CliFormat{"mp3", ".mp3", "mp3"}, CliFormat{"wav", ".wav", "pcm_s16le"},
                       CliFormat{"wma", ".wma", "wmav2"}, CliFormat{"ogg", ".ogg", "vorbis"},
                       CliFormat{"aac", ".aac", "aac"}, CliFormat{"flac", ".flac", "flac"},
-                      CliFormat{"au", ".au", "pcm_s16be"}, CliFormat{"ac3", ".ac3", "ac3"}),
+                      CliFormat{"au", ".au", "pcm_s16be"}, CliFormat{"ac3", ".ac3", "ac3"},
+                      CliFormat{"opus", ".opus", "opus"}),
     [](const auto& info) { return std::string(info.param.format); });
 
 TEST(Cli, OverridesClipAndDefaults) {
@@ -406,8 +425,13 @@ TEST(Cli, ReplayGainNeverPublishesAPlaceholder) {
         std::string upper = tags;
         std::transform(upper.begin(), upper.end(), upper.begin(),
                        [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
-        EXPECT_NE(upper.find("TAG:REPLAYGAIN_TRACK_GAIN="), std::string::npos) << c.output << "\n"
-                                                                               << tags;
+        // Opus takes R128 gains instead.
+        const bool r128 = fs::path(c.output).extension() == ".opus";
+        EXPECT_NE(upper.find(r128 ? "TAG:R128_TRACK_GAIN=" : "TAG:REPLAYGAIN_TRACK_GAIN="),
+                  std::string::npos)
+            << c.output << "\n"
+            << tags;
+        EXPECT_EQ(upper.find("TAG:R128_TRACK_GAIN=+99999"), std::string::npos) << tags;
         EXPECT_EQ(upper.find("TAG:REPLAYGAIN_TRACK_GAIN=+99.99 DB"), std::string::npos)
             << c.output << "\n"
             << tags;
@@ -516,14 +540,16 @@ TEST(Cli, BadUsageExitsWithTwo) {
                            "-f copy -e MP3 a.mp4",
                            "--cover-from-video=soon a.mp4",
                            "-m --skip-existing a.mp4",
-                           "-f copy --normalize a.mp4",
+                           "-f copy --normalize -m a.mp4 b.mp4",
+                           "--opus-application talk -f opus a.mp4",
+                           "--opus-application voip a.mp4",
                            "--normalize=-3 a.mp4",
                            "--normalize=loud a.mp4",
                            "--true-peak 5 a.mp4",
                            "--loudness a.mp4",
                            "--split-chapters -m a.mp4 b.mp4",
-                           "-f COPY --normalize a.mp4",
-                           "-f Original --normalize=-20 a.mp4",
+                           "-f COPY --normalize -m a.mp4 b.mp4",
+                           "-f Original --normalize=-20 -m a.mp4 b.mp4",
                            "-m -s 1 -t 2 a.mp4 b.mp4",
                            "-b 0.0001k a.mp4",
                            "--replaygain=loud a.mp4",
@@ -1163,6 +1189,119 @@ TEST(Cli, ShortAndOddLengthsConvertWhole) {
         Cli("-f wav -s 1 -t 3.5 -o " + out.Path().string() + " " + M("odd_5.72.mp4"));
     ASSERT_EQ(trimmed.exitCode, 0) << trimmed.output;
     EXPECT_NEAR(DecodedSeconds(out.File("odd_5.72(0).wav")), 2.5, 0.001);
+}
+
+// Opus in Ogg: the whole sound to the sample at 48 kHz (a whole file, a clip, the parts of a
+// split, a merge), files opusinfo takes without a warning, tags and covers as Ogg keeps them,
+// R128 gains instead of ReplayGain tags, and copies brought to a loudness through the header's
+// gain alone.
+TEST(Cli, OpusIsWholeTaggedCoveredAndGained) {
+    ScratchDir out;
+    const std::string dir = out.Path().string();
+    const auto samples = [](const std::string& path) {
+        return static_cast<double>(DecodedSamples(path).size());
+    };
+    const auto opusinfo = [](const std::string& path) {
+        int exitCode = -1;
+        const std::string said = RunCommand("opusinfo '" + path + "'", &exitCode);
+        EXPECT_EQ(exitCode, 0) << said;
+        EXPECT_EQ(said.find("WARNING"), std::string::npos) << said;
+        return said;
+    };
+    // A source of 44.1 kHz resampled; non-ASCII tags.
+    const std::string tagged = out.File("tagged.mka");
+    RunCommand(
+        "ffmpeg -nostdin -v error -f lavfi -i sine=frequency=500:sample_rate=44100 "
+        "-t 3.217 -metadata title='Grüße aus 東京' -metadata artist='Ærø Ensemble' '" +
+        tagged + "'");
+    CliResult r = Cli("-q -f opus -o " + dir + " " + tagged + " " + M("tagged_cover.mp4"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const std::string whole = out.File("tagged.opus");
+    EXPECT_NEAR(samples(whole), SoundSeconds(tagged) * 48000, 1.0);
+    const std::string info = opusinfo(whole);
+    EXPECT_NE(info.find("title=Grüße aus 東京"), std::string::npos) << info;
+    EXPECT_NE(info.find("artist=Ærø Ensemble"), std::string::npos) << info;
+
+    // A clip, and the parts of a split: back to back, to the sample.
+    r = Cli("-q -f opus -s 0.5 -t 2.75 -o " + out.File("clip") + " " + tagged);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NEAR(samples(out.File("clip/tagged.opus")), 2.25 * 48000, 1.0);
+    r = Cli("-q -f opus --split-chapters -o " + out.File("split") + " " + M("chapters3.mkv"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    double parts = 0;
+    for (const auto& [name, seconds] :
+         {std::pair{"01 - Overture", 2.0}, {"02 - Second Song", 2.5}, {"03 - Encore", 1.5}}) {
+        const std::string part = out.File(std::string("split/chapters3 - ") + name + ".opus");
+        EXPECT_NEAR(samples(part), seconds * 48000, 1.0) << name;
+        parts += samples(part);
+        EXPECT_NE(opusinfo(part).find("TRACKNUMBER="), std::string::npos) << name;
+    }
+    EXPECT_NEAR(parts, SoundSeconds(M("chapters3.mkv")) * 48000, 3.0);
+    // A merge of three sounds of odd lengths, gapless.
+    r = Cli("-q -f opus -m -o " + out.File("merge") + " " + M("tone_a.mka") + " " +
+            M("tone_b.mka") + " " + M("tone_c.mka"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const std::string merged = out.File("merge/tone_a.opus");
+    EXPECT_NEAR(samples(merged), (3.37 + 2.41 + 4.6) * 48000, 3.0);
+    EXPECT_LE(LongestQuietRun(DecodedSamples(merged), 500, 4800), 4);
+    opusinfo(merged);
+
+    // The cover, byte for byte, from Opus and from OGG Vorbis.
+    const auto cover = [&](const std::string& path, const char* stream = "0:v:0") {
+        const std::string picture = out.File("picture.bin");
+        RunCommand("ffmpeg -nostdin -v error -y -i '" + path + "' -map " + stream +
+                   " -c copy -frames:v 1 -f image2 '" + picture + "'");
+        return ReadFile(picture);
+    };
+    r = Cli("-q -f ogg -o " + dir + " " + M("tagged_cover.mp4"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const std::string source = cover(M("tagged_cover.mp4"), "0:v:1");  // after the video
+    ASSERT_EQ(source.substr(1, 3), "PNG");
+    EXPECT_TRUE(cover(out.File("tagged_cover.opus")) == source);
+    EXPECT_TRUE(cover(out.File("tagged_cover.ogg")) == source);
+    opusinfo(out.File("tagged_cover.opus"));
+
+    // R128 gains: the track's brings the decoded sound to -23 LUFS; no ReplayGain tags.
+    r = Cli("-q -f opus --replaygain=album -o " + out.File("gain") + " " + M("speech_quiet.wav") +
+            " " + M("sine_8.wav"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    for (const char* name : {"speech_quiet", "sine_8"}) {
+        const std::string path = out.File(std::string("gain/") + name + ".opus");
+        const std::string tags = opusinfo(path);
+        const std::size_t at = tags.find("R128_TRACK_GAIN=");
+        ASSERT_NE(at, std::string::npos) << tags;
+        const double gain = std::atof(tags.c_str() + at + 16) / 256.0;
+        EXPECT_NEAR(FfmpegLoudness(path).first + gain, -23.0, 0.5) << name;
+        EXPECT_NE(tags.find("R128_ALBUM_GAIN="), std::string::npos) << tags;
+        EXPECT_EQ(tags.find("REPLAYGAIN"), std::string::npos) << tags;
+    }
+
+    // A copy brought to a loudness by the header's gain: the same packets, played at the target;
+    // the true-peak ceiling lowers the gain, and the line says so. Other codecs are refused.
+    r = Cli("-f copy --normalize=-16 -o " + out.File("copy") + " " + M("copy_opus.mkv") + " " +
+            M("copy_vorbis.mkv"));
+    EXPECT_EQ(r.exitCode, 1) << r.output;
+    EXPECT_NE(r.output.find("Failure\t" + M("copy_vorbis.mkv")), std::string::npos) << r.output;
+    const std::string copy = out.File("copy/copy_opus.opus");
+    const auto hashes = [](const std::string& path) {
+        std::vector<std::string> all;
+        for (const ProbedPacket& packet : ProbedPackets(path)) {
+            all.push_back(packet.hash);
+        }
+        return all;
+    };
+    EXPECT_EQ(hashes(copy), hashes(M("copy_opus.mkv")));
+    EXPECT_NEAR(FfmpegLoudness(copy).first, -16.0, 0.5);
+    opusinfo(copy);
+    r = Cli("-f copy --normalize=-5 --true-peak -9 -o " + out.File("ceiling") + " " +
+            M("copy_opus.mkv"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("lowered"), std::string::npos) << r.output;
+    EXPECT_LE(FfmpegLoudness(out.File("ceiling/copy_opus.opus")).second, -8.5);
+
+    // Opus's own numbers: 48000 Hz, 6 to 510 kbps.
+    EXPECT_EQ(Cli("-f opus -r 44100 " + M("tone_a.mka")).exitCode, 2);
+    EXPECT_EQ(Cli("-f opus -b 4k " + M("tone_a.mka")).exitCode, 2);
 }
 
 }  // namespace

@@ -361,12 +361,18 @@ TEST(Settings, EveryPresetLoadsAndOffersOnlyWhatTheTablesKnow) {
             EXPECT_GE(dialog.ListBox(CSettings::kFrameRate)->currentIndex(), 0) << row.presetId;
             EXPECT_GE(dialog.ListBox(CSettings::kVideoBitRate)->currentIndex(), 0) << row.presetId;
         }
+        if (row.audioEncoder == "OPUS") {
+            // Only what Opus takes: 48000 Hz, mono to 5.1, 6 to 510 kbps.
+            EXPECT_EQ(dialog.ListBox(CSettings::kSampleRate)->count(), 1);
+            EXPECT_EQ(dialog.ListBox(CSettings::kChannel)->count(), 3);
+            EXPECT_EQ(dialog.ListBox(CSettings::kAudioBitRate)->itemText(0), "6 kbps");
+        }
         dialog.OnOk();
         EXPECT_TRUE(messages.shown.isEmpty()) << row.presetId;
         EXPECT_EQ(profile.pspPreset, row.portablePlayer);
     }
-    EXPECT_EQ(rows, 124);
-    EXPECT_EQ(audio, 16);
+    EXPECT_EQ(rows, 125);
+    EXPECT_EQ(audio, 17);
     EXPECT_EQ(portable, 4);
     EXPECT_EQ(FindPreset(91402)->title, FindPreset(91403)->title);
 }

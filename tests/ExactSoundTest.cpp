@@ -222,17 +222,6 @@ TEST(ExactSound, ATaskThatWritesNoSoundFailsAndLeavesNoFile) {
     EXPECT_TRUE(fs::exists(out.File("fine.mp3")));
 }
 
-// The longest run of samples near silence, away from both ends of the file.
-int LongestQuietRun(const std::vector<std::int16_t>& samples, int threshold, std::size_t margin) {
-    int longest = 0;
-    int run = 0;
-    for (std::size_t i = margin; i + margin < samples.size(); ++i) {
-        run = std::abs(samples[i]) < threshold ? run + 1 : 0;
-        longest = std::max(longest, run);
-    }
-    return longest;
-}
-
 TEST(ExactSound, MergeJoinsTheSourcesWithoutAGap) {
     const std::vector<std::string> pieces = {
         Media("tone_a.mka").string(), Media("tone_b.mka").string(), Media("tone_c.mka").string()};

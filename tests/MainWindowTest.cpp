@@ -63,6 +63,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The format box's entry of the original sound: after the formats.
+constexpr int kOriginalAudioIndex = static_cast<int>(kFormatEntries.size());
+
 // The user picks a format entry (the box acts on every pick, also of the current entry).
 void PickFormat(QComboBox* box, int index) {
     box->setCurrentIndex(index);
@@ -83,8 +86,9 @@ TEST(MainWindow, StartsWithOnlyTheAlwaysAvailableCommands) {
         EXPECT_FALSE(w.Enabled(id)) << id;
     }
     EXPECT_FALSE(w.List()->isVisible()) << "the getting-started panel shows";
-    EXPECT_EQ(w.dlg->FormatBox()->count(), 5);  // the four formats, then the original sound
-    EXPECT_EQ(w.dlg->FormatBox()->itemText(4), "Original audio (no re-encode)");
+    // The four formats, Opus, then the original sound.
+    EXPECT_EQ(w.dlg->FormatBox()->count(), 6);
+    EXPECT_EQ(w.dlg->FormatBox()->itemText(kOriginalAudioIndex), "Original audio (no re-encode)");
     EXPECT_EQ(w.dlg->FormatBox()->currentText(), "MP3-MPEG Layer-3 Audio(*.mp3)");
     // Too long for its box, the entry loses its middle and is never cut off; the position bar
     // lies inside the preview's panel (the panel's colour at either end).
@@ -1075,7 +1079,7 @@ TEST(MainWindow, OriginalAudioCopiesEachRowsChosenTrackIntoItsOwnContainer) {
     Window w;
     w.Add({M("h264_aac.mp4"), M("ac3_51.mkv"), M("three_audio.mkv")});
     SoundTrackMenu(w, 2, 2);  // the AC-3 commentary
-    PickFormat(w.dlg->FormatBox(), 4);
+    PickFormat(w.dlg->FormatBox(), kOriginalAudioIndex);
     EXPECT_EQ(w.dlg->FormatBox()->currentText(), "Original audio (no re-encode)");
     EXPECT_FALSE(w.Enabled(ids::kSetting)) << "nothing to set when nothing is encoded";
     for (int row = 0; row < 3; ++row) {
@@ -1121,7 +1125,7 @@ TEST(MainWindow, OriginalAudioCopiesEachRowsChosenTrackIntoItsOwnContainer) {
 TEST(MainWindow, OriginalAudioMergesOnlySoundOfOneKind) {
     Window w;
     w.Add({M("merge_ac3_1.mkv"), M("merge_ac3_2.mkv"), M("h264_aac.mp4")});
-    PickFormat(w.dlg->FormatBox(), 4);
+    PickFormat(w.dlg->FormatBox(), kOriginalAudioIndex);
     w.dlg->OnMerge();
     ASSERT_EQ(w.messages.shown.size(), 1);
     EXPECT_TRUE(w.messages.shown[0].startsWith(

@@ -55,14 +55,15 @@ TEST(OutputProfile, FormatChoiceSetsTheEntrysPresetAndCommonValues) {
     EXPECT_EQ(settings.savedAudioBitRateText, "64 kbps") << "remembered texts stay";
     EXPECT_EQ(settings.videoEncoderName, "FLV") << "video fields stay";
 
-    const int expected[] = {90106, 90109, 90110, 90107};
-    for (int i = 0; i < 4; ++i) {
+    const int expected[] = {90106, 90109, 90110, 90107, 91700};
+    for (int i = 0; i < 5; ++i) {
         ASSERT_TRUE(ApplyFormatChoice(settings, i));
         EXPECT_EQ(settings.presetId, expected[i]);
+        EXPECT_EQ(settings.sampleRate, i == 4 ? 48000 : 44100) << "Opus takes only 48000 Hz";
     }
-    EXPECT_FALSE(ApplyFormatChoice(settings, 4));
+    EXPECT_FALSE(ApplyFormatChoice(settings, 5));
     EXPECT_FALSE(ApplyFormatChoice(settings, -1));
-    EXPECT_EQ(settings.presetId, 90107);
+    EXPECT_EQ(settings.presetId, 91700);
 }
 
 TEST(OutputProfile, TablesTranslateExactNamesAndLeaveUnknownOnesAlone) {
@@ -111,7 +112,8 @@ TEST(OutputProfile, OutputPathsFollowTheSourceNameAndTheEntryExtension) {
         << "a folder ending in a separator gets no second one";
     EXPECT_FALSE(OutputPathForTask("/clips/README", "/out", mp3).has_value());
     EXPECT_FALSE(OutputPathForTask("/clips.d/README", "/out", mp3).has_value());
-    const char* extensions[] = {".mp3", ".wav", ".wma", ".ogg"};
+    const char* extensions[] = {".mp3", ".wav", ".wma", ".ogg", ".opus"};
+    ASSERT_EQ(std::size(extensions), kFormatEntries.size());
     for (std::size_t i = 0; i < kFormatEntries.size(); ++i) {
         EXPECT_EQ(ExtensionFromEntryText(kFormatEntries[i].text), extensions[i]);
         EXPECT_EQ(ExtensionFromEntryText(kFormatEntries[i].text), kFormatEntries[i].extension);

@@ -175,7 +175,7 @@ TEST(FormatPresets, AudioPresetsAreComplete) {
                   row.sampleRates.end())
             << row.presetId;
     }
-    EXPECT_EQ(audio, 16);
+    EXPECT_EQ(audio, 17);  // the sixteen, then Opus
     ASSERT_NE(FindPreset(90106), nullptr);
     EXPECT_EQ(FindPreset(90106)->title, "MP3 - MPEG Layer-3 Audio(*.MP3)");
     EXPECT_EQ(FindPreset(90107)->channels.size(), 1u);

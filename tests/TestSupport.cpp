@@ -318,6 +318,16 @@ std::vector<std::string> MakeMergeSources(const fs::path& folder) {
     return {a, b, c};
 }
 
+int LongestQuietRun(const std::vector<std::int16_t>& samples, int threshold, std::size_t margin) {
+    int longest = 0;
+    int run = 0;
+    for (std::size_t i = margin; i + margin < samples.size(); ++i) {
+        run = std::abs(samples[i]) < threshold ? run + 1 : 0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
 double SoundSeconds(const std::string& path) {
     const std::string extension = fs::path(path).extension().string();
     if (extension == ".mp4" || extension == ".m4a" || extension == ".mov") {

@@ -103,6 +103,9 @@ std::vector<ProbedPacket> ProbedPackets(const std::string& path, const std::stri
 // The first audio stream decoded to mono signed 16-bit samples at `rate` (the decoder's own
 // trimming of encoder delay and padding applies).
 std::vector<std::int16_t> DecodedSamples(const std::string& path, int rate = 48000);
+// The longest run of samples under `threshold` (in size), `margin` samples away from both ends:
+// a gap at a join shows as a long one.
+int LongestQuietRun(const std::vector<std::int16_t>& samples, int threshold, std::size_t margin);
 // The length of the first audio stream as it decodes, in seconds.
 double DecodedSeconds(const std::string& path);
 // Three sources of sound lengths off whole seconds, made in `folder`: a video of 3.52 s whose

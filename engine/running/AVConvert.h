@@ -134,6 +134,7 @@ struct JobResults {
         bool measured = false;  // guarded by mutex, as the two below
         std::string gain;       // "-3.21 dB"; empty for silence
         std::string peak;       // "0.912011"
+        std::string r128;       // Opus's album gain ("-00573"); empty for silence
     };
     std::shared_ptr<Album> album;
 };

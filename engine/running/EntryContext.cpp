@@ -224,6 +224,9 @@ void EntryContext::AddReplayGain() {
     if (kind == GainTags::Placeholders) {
         av_dict_set(&output.metadata, "REPLAYGAIN_TRACK_GAIN", kTrackGainPlaceholder, 0);
         av_dict_set(&output.metadata, "REPLAYGAIN_TRACK_PEAK", kTrackPeakPlaceholder, 0);
+    } else if (kind == GainTags::R128) {
+        // Opus states its gains relative to -23 LUFS, and takes no ReplayGain tags.
+        av_dict_set(&output.metadata, kR128TrackKey, kR128Placeholder, 0);
     }
     GainPatch patch;
     patch.stop = &m_job.progress.stopRequested;
@@ -239,12 +242,20 @@ void EntryContext::AddReplayGain() {
                     parts.push_back(MeasureTask(i));
                 }
             }
-            const ReplayGainTexts texts = ReplayGainOf(Together(parts));
+            const LoudnessFacts together = Together(parts);
+            const ReplayGainTexts texts = ReplayGainOf(together);
             album.gain = texts.gain;
             album.peak = texts.peak;
+            if (!texts.gain.empty()) {
+                album.r128 = FixedWidthR128(kR128Reference - together.integrated);
+            }
             album.measured = true;
         }
-        if (!album.gain.empty() && kind == GainTags::Placeholders) {
+        if (kind == GainTags::R128) {
+            if (!album.r128.empty()) {  // none for silence
+                av_dict_set(&output.metadata, kR128AlbumKey, album.r128.c_str(), 0);
+            }
+        } else if (!album.gain.empty() && kind == GainTags::Placeholders) {
             av_dict_set(&output.metadata, "REPLAYGAIN_ALBUM_GAIN", album.gain.c_str(), 0);
             av_dict_set(&output.metadata, "REPLAYGAIN_ALBUM_PEAK", album.peak.c_str(), 0);
         } else if (!album.gain.empty()) {

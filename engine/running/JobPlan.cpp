@@ -8,9 +8,9 @@ std::string ChoicesRefusal(const RunChoices& c) {
     if (c.copy && c.encoderNumbers) {
         return "-f copy keeps the original sound; -e, -b, -r and -c do not go with it";
     }
-    if (c.copy && c.normalize) {
-        return "a copy keeps the sound as it is: it cannot be brought to a loudness (choose a "
-               "format to convert to)";
+    if (c.copy && c.normalize && c.merge) {
+        return "a merged copy keeps each file's sound as it is: it cannot be brought to one "
+               "loudness (choose a format to convert to)";
     }
     if (c.normalize && c.replayGain != JobInput::ReplayGain::Off) {
         return "normalising changes the sound, ReplayGain tags it: one or the other";

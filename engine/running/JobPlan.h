@@ -53,6 +53,12 @@ struct RunChoices final {
 // and the command line alike.
 std::string ChoicesRefusal(const RunChoices& choices);
 
+// Why a copied track other than Opus cannot be brought to a loudness (Opus has a gain in its
+// header; any other codec would have to be encoded again).
+inline constexpr char kCopyLoudnessRefusal[] =
+    "a copy keeps the sound as it is: only an Opus track can be brought to a loudness without "
+    "re-encoding (choose a format to convert to)";
+
 // Fills `job` for a run of `plan`: the task table, the settings, and every counter and status as
 // before a start. False, with the job's task table empty, when the plan holds more tasks than a
 // job can (kMaxTasks). Never while a worker runs on `job`.

@@ -256,6 +256,10 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
             trackCount == 0 ? none
                             : tracks[static_cast<std::size_t>(
                                   (row.soundTrack > 0 ? row.soundTrack : trackCount) - 1)];
+        if (settings.copySound && settings.normalize && track.codecId != AV_CODEC_ID_OPUS) {
+            outcome.refusal = kCopyLoudnessRefusal;
+            continue;
+        }
         std::string name = RequestedName(settings, folder, row, track, outcome.refusal);
         if (name.empty()) {
             continue;

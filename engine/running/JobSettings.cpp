@@ -17,6 +17,7 @@ void CopySettingsToJob(const OutputSettings& settings, EncodeSettings& job) {
     job.audioSampleRate = settings.sampleRate;
     job.videoCodecId = VideoCodecForName(settings.videoEncoderName).value_or(job.videoCodecId);
     job.audioCodecId = AudioCodecForName(settings.audioEncoderName).value_or(job.audioCodecId);
+    job.opusApplication = settings.opusApplication;
 }
 
 }  // namespace tolvane

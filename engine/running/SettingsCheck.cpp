@@ -34,13 +34,23 @@ std::string AudioSettingsRefusal(const AudioSettings& audio, const std::string& 
         return "no container is known for the name " + outputName;
     }
     const auto id = static_cast<AVCodecID>(audio.codecId);
-    const AVCodec* codec = HasAudioEncoder(audio.codecId) ? avcodec_find_encoder(id) : nullptr;
+    const AVCodec* codec = FindAudioEncoder(audio.codecId);
     if (codec == nullptr) {
         return std::string("this FFmpeg has no encoder for ") + avcodec_get_name(id);
     }
     const std::string pair = Describe(codec->name, format);
     if (audio.channels <= 0 || audio.sampleRate <= 0) {
         return pair + ": no channel count or sample rate";
+    }
+    if (id == AV_CODEC_ID_OPUS && audio.sampleRate != kOpusSampleRate) {
+        return pair + ": Opus is encoded at " + std::to_string(kOpusSampleRate) + " Hz, not " +
+               std::to_string(audio.sampleRate) + " Hz";
+    }
+    if (id == AV_CODEC_ID_OPUS &&
+        (audio.bitRate < kOpusMinBitRate || audio.bitRate > kOpusMaxBitRate)) {
+        return pair + ": Opus takes " + std::to_string(kOpusMinBitRate / 1000) + " to " +
+               std::to_string(kOpusMaxBitRate / 1000) + " kbps, not " +
+               std::to_string(audio.bitRate) + " bits per second";
     }
     // The run gives the encoder the source's sample format where it takes it, else its first:
     // every format it takes must open.

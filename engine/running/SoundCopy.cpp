@@ -1,7 +1,10 @@
 #include "SoundCopy.h"
 
 #include <algorithm>
+#include <charconv>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 extern "C" {
@@ -9,6 +12,8 @@ extern "C" {
 }
 
 #include "AVConvert.h"
+#include "JobPlan.h"
+#include "Loudness.h"
 #include "OutputTags.h"
 #include "Paths.h"
 #include "SoundTracks.h"
@@ -58,6 +63,22 @@ AVStream* OpenSoundTrack(const std::string& path, int number, SourceMedia& sourc
         return nullptr;
     }
     return source.input->streams[source.audioIndex];
+}
+
+// "-3.5": a level in decibels with one decimal, the same in every locale.
+std::string Decibels(double value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1);
+    return std::string(text, end.ptr);
+}
+
+// An Opus header ("OpusHead", version, channels, pre-skip, rate, then the output gain in 1/256
+// dB, little-endian, at byte 16).
+constexpr int kOpusGainOffset = 16;
+bool IsOpusHeader(const AVCodecParameters& par) {
+    return par.codec_id == AV_CODEC_ID_OPUS && par.extradata != nullptr &&
+           par.extradata_size >= kOpusGainOffset + 2 &&
+           std::memcmp(par.extradata, "OpusHead", 8) == 0;
 }
 
 // A merged FLAC file is longer than its first source: its header says "length, checksum and
@@ -213,6 +234,9 @@ bool SoundCopier::SetUpOutput() {
         if (m_entry.Mode() == EntryMode::Merge) {
             ForgetFlacLength(*stream->codecpar);
         }
+        if (m_entry.In().normalize && !SetHeaderGain(*stream->codecpar)) {
+            return false;
+        }
         stream->time_base = m_track->time_base;
         m_output.audio.stream = stream;
     } else if (m_output.audio.stream != nullptr) {
@@ -224,6 +248,40 @@ bool SoundCopier::SetUpOutput() {
     }
     m_output.BeginEntry();
     return m_entry.StartOutput(*m_source.input, m_track->index);
+}
+
+bool SoundCopier::SetHeaderGain(AVCodecParameters& parameters) {
+    if (!IsOpusHeader(parameters)) {
+        return m_entry.Fail(kCopyLoudnessRefusal);
+    }
+    // The decoder plays the header's gain already: the measure includes it.
+    const LoudnessFacts facts = m_entry.MeasureTask(m_entry.Index());
+    if (m_entry.StopSeen()) {
+        return false;
+    }
+    if (!facts.measured) {
+        return m_entry.Fail("cannot measure the loudness: " + facts.failure);
+    }
+    if (!std::isfinite(facts.integrated)) {
+        m_entry.AddRemark("the sound is silent: its loudness was left as it was");
+        return true;
+    }
+    const JobInput& in = m_entry.In();
+    double gain = GainToReach(facts, in.loudnessTarget);
+    if (std::isfinite(facts.truePeak) && gain > in.truePeakCeiling - facts.truePeak) {
+        // No limiter without decoding: the whole gain is lowered instead.
+        gain = in.truePeakCeiling - facts.truePeak;
+        m_entry.AddRemark("the gain was lowered to " + Decibels(gain) +
+                          " dB to keep the true peak at " + Decibels(in.truePeakCeiling) +
+                          " dBTP: the file plays at " + Decibels(facts.integrated + gain) +
+                          " LUFS");
+    }
+    std::uint8_t* field = parameters.extradata + kOpusGainOffset;
+    const auto before = static_cast<std::int16_t>(field[0] | (field[1] << 8));
+    const long after = std::clamp<long>(before + std::lround(gain * 256.0), INT16_MIN, INT16_MAX);
+    field[0] = static_cast<std::uint8_t>(after & 0xFF);
+    field[1] = static_cast<std::uint8_t>((after >> 8) & 0xFF);
+    return true;
 }
 
 void SoundCopier::SeekToClipStart() {

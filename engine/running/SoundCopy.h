@@ -53,6 +53,10 @@ public:
 private:
     bool OpenSource();
     bool SetUpOutput();
+    // With a loudness asked for: measures the clip and puts the gain that brings it there into
+    // the Opus header's output gain (no packet changes); the true-peak ceiling lowers it where
+    // needed. False, with the task failed, for another codec or a measure that fails.
+    bool SetHeaderGain(AVCodecParameters& parameters);
     void SeekToClipStart();
     void CopyPackets();
     bool CopyPacket(AVPacket* packet);

@@ -23,6 +23,7 @@ constexpr std::array kSupportedAudioCodecs = {
     AV_CODEC_ID_MP2,    AV_CODEC_ID_WMAV1,     AV_CODEC_ID_WMAV2,     AV_CODEC_ID_VORBIS,
     AV_CODEC_ID_FLAC,   AV_CODEC_ID_PCM_S16LE, AV_CODEC_ID_PCM_S16BE, AV_CODEC_ID_PCM_S8,
     AV_CODEC_ID_PCM_U8, AV_CODEC_ID_PCM_MULAW, AV_CODEC_ID_PCM_ALAW,  AV_CODEC_ID_APE,
+    AV_CODEC_ID_OPUS,
 };
 
 bool Is16BitPcm(AVCodecID id) {
@@ -94,9 +95,19 @@ bool IsSupportedAudioCodec(std::int32_t codecId) {
                      static_cast<AVCodecID>(codecId)) != kSupportedAudioCodecs.end();
 }
 
+const AVCodec* FindAudioEncoder(std::int32_t codecId) {
+    if (!IsSupportedAudioCodec(codecId)) {
+        return nullptr;
+    }
+    if (codecId == AV_CODEC_ID_OPUS) {
+        // libopus: FFmpeg's own Opus encoder is experimental.
+        return avcodec_find_encoder_by_name("libopus");
+    }
+    return avcodec_find_encoder(static_cast<AVCodecID>(codecId));
+}
+
 bool HasAudioEncoder(std::int32_t codecId) {
-    return IsSupportedAudioCodec(codecId) &&
-           avcodec_find_encoder(static_cast<AVCodecID>(codecId)) != nullptr;
+    return FindAudioEncoder(codecId) != nullptr;
 }
 
 AVSampleFormat ChooseSampleFormat(const AVCodec& codec, AVSampleFormat source) {
@@ -127,6 +138,14 @@ int OpenAudioEncoderContext(const AVCodec& codec, const AudioSettings& settings,
     if (format.flags & AVFMT_GLOBALHEADER) {
         enc->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     }
+    if (codec.id == AV_CODEC_ID_OPUS && !settings.opusApplication.empty()) {
+        const int set =
+            av_opt_set(enc->priv_data, "application", settings.opusApplication.c_str(), 0);
+        if (set < 0) {
+            encoder.reset();
+            return set;
+        }
+    }
     const int ret = avcodec_open2(enc, &codec, nullptr);
     if (ret < 0) {
         encoder.reset();
@@ -138,8 +157,7 @@ int AudioEncoder::Open(const AudioSettings& settings, const AVCodecContext& deco
                        const AVOutputFormat& format, const std::string& path) {
     m_path = path;
     const auto id = static_cast<AVCodecID>(settings.codecId);
-    const AVCodec* codec =
-        IsSupportedAudioCodec(settings.codecId) ? avcodec_find_encoder(id) : nullptr;
+    const AVCodec* codec = FindAudioEncoder(settings.codecId);
     if (codec == nullptr) {
         LogFailure(path, "no encoder for the audio codec", AVERROR_ENCODER_NOT_FOUND);
         return AVERROR_ENCODER_NOT_FOUND;

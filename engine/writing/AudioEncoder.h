@@ -20,6 +20,9 @@ namespace tolvane {
 
 // Whether the job's audio codec identifier is one the workers encode.
 bool IsSupportedAudioCodec(std::int32_t codecId);
+// The encoder a run uses for the codec; null when it is not one the workers encode or this
+// FFmpeg has none.
+const AVCodec* FindAudioEncoder(std::int32_t codecId);
 // Whether it is, and this FFmpeg has an encoder for it.
 bool HasAudioEncoder(std::int32_t codecId);
 

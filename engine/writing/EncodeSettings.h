@@ -3,6 +3,7 @@
 // The numbers an output is encoded with: the sound's, and the picture's for a video preset.
 
 #include <cstdint>
+#include <string>
 
 #include "CodecIds.h"
 
@@ -12,6 +13,7 @@ struct AudioSettings final {
     std::int32_t bitRate = 0;
     std::int32_t sampleRate = 0;
     std::int32_t channels = 0;
+    std::string opusApplication;  // libopus's "application": "voip", "audio"; empty: its default
 };
 
 // The output settings of a run as codec identifiers.
@@ -27,8 +29,9 @@ struct EncodeSettings {
     std::int32_t videoHeight = 0;
     double videoFrameRate = 0.0;       // 0: as the source
     std::int32_t writeThumbnail = -1;  // 1: write a ".THM" thumbnail beside the output
+    std::string opusApplication;
 
     AudioSettings Audio() const {
-        return {audioCodecId, audioBitRate, audioSampleRate, audioChannels};
+        return {audioCodecId, audioBitRate, audioSampleRate, audioChannels, opusApplication};
     }
 };

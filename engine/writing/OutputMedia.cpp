@@ -46,6 +46,14 @@ int OutputMedia::AddCover(CoverPicture cover) {
     if (cover.data.empty()) {
         return AVERROR(EINVAL);
     }
+    if (CoverAsComment(*m_context->oformat)) {
+        const std::string comment = PictureBlockComment(cover);
+        if (comment.empty()) {
+            return AVERROR(EINVAL);
+        }
+        m_coverAdded = true;
+        return av_dict_set(&m_context->metadata, "METADATA_BLOCK_PICTURE", comment.c_str(), 0);
+    }
     AVStream* stream = avformat_new_stream(m_context.get(), nullptr);
     if (stream == nullptr) {
         return AVERROR(ENOMEM);
@@ -59,12 +67,13 @@ int OutputMedia::AddCover(CoverPicture cover) {
     av_dict_set(&stream->metadata, "comment", "Cover (front)", 0);
     av_dict_set(&stream->metadata, "title", "Cover", 0);
     m_coverIndex = stream->index;
+    m_coverAdded = true;
     m_cover = std::move(cover);
     return 0;
 }
 
 bool OutputMedia::TakesCover() const {
-    return m_context && !m_headerWritten && m_coverIndex < 0 && video.stream == nullptr &&
+    return m_context && !m_headerWritten && !m_coverAdded && video.stream == nullptr &&
            CarriesCover(*m_context->oformat);
 }
 

@@ -115,6 +115,7 @@ private:
     PacketPtr m_packet;
     CoverPicture m_cover;
     int m_coverIndex = -1;
+    bool m_coverAdded = false;  // as a stream, or as an Ogg comment
     bool m_headerWritten = false;
 };
 

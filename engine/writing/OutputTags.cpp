@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
+
+extern "C" {
+#include <libavutil/base64.h>
+}
 
 #include "Pictures.h"
 
@@ -275,7 +280,51 @@ bool CarriesCover(const AVOutputFormat& format) {
             return true;
         }
     }
+    return CoverAsComment(format);
+}
+
+bool CoverAsComment(const AVOutputFormat& format) {
+    for (const char* name : {"ogg", "oga", "opus"}) {
+        if (std::strcmp(format.name, name) == 0) {
+            return true;
+        }
+    }
     return false;
+}
+
+std::string PictureBlockComment(const CoverPicture& cover) {
+    // A base64 text of the block must fit an int, as FFmpeg's encoder counts.
+    constexpr std::size_t kLargest = (INT_MAX / 4) * 3 - 256;
+    if (cover.data.empty() || cover.data.size() > kLargest) {
+        return {};
+    }
+    const char* mime = cover.codec == AV_CODEC_ID_PNG   ? "image/png"
+                       : cover.codec == AV_CODEC_ID_BMP ? "image/bmp"
+                       : cover.codec == AV_CODEC_ID_GIF ? "image/gif"
+                                                        : "image/jpeg";
+    std::vector<std::uint8_t> block;
+    const auto put32 = [&block](std::size_t value) {
+        for (int shift = 24; shift >= 0; shift -= 8) {
+            block.push_back(static_cast<std::uint8_t>((value >> shift) & 0xFF));
+        }
+    };
+    put32(3);  // the front cover
+    put32(std::strlen(mime));
+    block.insert(block.end(), mime, mime + std::strlen(mime));
+    put32(0);  // no description
+    put32(static_cast<std::size_t>(std::max(cover.width, 0)));
+    put32(static_cast<std::size_t>(std::max(cover.height, 0)));
+    put32(24);  // bits per pixel
+    put32(0);   // not indexed
+    put32(cover.data.size());
+    block.insert(block.end(), cover.data.begin(), cover.data.end());
+    std::string text(AV_BASE64_SIZE(block.size()), '\0');
+    if (av_base64_encode(text.data(), static_cast<int>(text.size()), block.data(),
+                         static_cast<int>(block.size())) == nullptr) {
+        return {};
+    }
+    text.resize(std::strlen(text.c_str()));
+    return text;
 }
 
 }  // namespace tolvane

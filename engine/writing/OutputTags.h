@@ -60,7 +60,14 @@ std::string ChapterCommentTime(double seconds);
 std::vector<TagSwap> MoveChapters(AVFormatContext& output, const std::vector<ChapterMark>& written,
                                   const std::vector<ChapterMark>& actual);
 
-// Outputs that carry a cover picture: MP3 (ID3v2), MP4/M4A and FLAC.
+// Outputs that carry a cover picture: MP3 (ID3v2), MP4/M4A, FLAC, and Ogg (Vorbis, Opus) as
+// a comment.
 bool CarriesCover(const AVOutputFormat& format);
+// Ogg files, which carry the cover as a METADATA_BLOCK_PICTURE comment (their muxer takes no
+// picture stream).
+bool CoverAsComment(const AVOutputFormat& format);
+// The value of that comment: a FLAC picture block (a front cover with the picture's type, size
+// and bytes as they are), base64. Empty for an empty picture or one too large for a comment.
+std::string PictureBlockComment(const CoverPicture& cover);
 
 }  // namespace tolvane

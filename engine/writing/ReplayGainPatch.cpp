@@ -821,10 +821,20 @@ std::string FixedWidthPeak(double linear) {
     return std::string(digits, end.ptr);
 }
 
+std::string FixedWidthR128(double decibels) {
+    const double q78 = std::isfinite(decibels) ? std::round(decibels * 256.0) : 0.0;
+    const long value = std::lround(std::clamp(q78, -32768.0, 32767.0));
+    std::string digits = std::to_string(std::abs(value));
+    digits.insert(0, 5 - digits.size(), '0');
+    return (value < 0 ? "-" : "+") + digits;
+}
+
 GainTags GainTagsOf(const AVOutputFormat& format) {
     const std::string_view name = format.name;
-    for (const std::string_view placeholders :
-         {"mp3", "ogg", "oga", "opus", "flac", "asf", "matroska"}) {
+    if (name == "opus") {
+        return GainTags::R128;
+    }
+    for (const std::string_view placeholders : {"mp3", "ogg", "oga", "flac", "asf", "matroska"}) {
         if (name == placeholders) {
             return GainTags::Placeholders;
         }
@@ -847,9 +857,12 @@ int PatchTrackReplayGain(ExclusiveOutputFile& file, GainTags tags, const GainPat
             {std::string(kGainKey), kTrackGainPlaceholder, {}},
             {std::string(kPeakKey), kTrackPeakPlaceholder, {}},
         };
+        if (tags == GainTags::R128) {
+            swaps = {{kR128TrackKey, kR128Placeholder, {}}};
+        }
         // The structure first: a header that cannot be patched fails before the sound is read.
         Found found;
-        if (tags == GainTags::Placeholders) {
+        if (tags != GainTags::Mp4Atoms) {
             found = FindSwaps(file, swaps);
             if (!AllFound(found, swaps.size())) {
                 failure = "the ReplayGain tags could not be found in the header";
@@ -878,9 +891,17 @@ int PatchTrackReplayGain(ExclusiveOutputFile& file, GainTags tags, const GainPat
             return AVERROR_INVALIDDATA;
         }
         const bool sound = std::isfinite(facts.integrated);
+        int ret = 0;
+        if (tags == GainTags::R128) {
+            swaps[0].after = FixedWidthR128(sound ? kR128Reference - facts.integrated : 0.0);
+            ret = WriteSwaps(file, found, swaps, failure);
+            if (ret < 0) {
+                failure = "the R128 gain could not be written: " + failure;
+            }
+            return ret;
+        }
         swaps[0].after = FixedWidthGain(sound ? -18.0 - facts.integrated : 0.0);
         swaps[1].after = FixedWidthPeak(sound ? facts.samplePeak : 0.0);
-        int ret = 0;
         if (tags == GainTags::Mp4Atoms) {
             std::vector<std::pair<std::string, std::string>> atoms = {
                 {"replaygain_track_gain", swaps[0].after},

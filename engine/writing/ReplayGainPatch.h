@@ -47,16 +47,26 @@ std::string FixedWidthGain(double decibels);
 // "0.912011": always eight characters.
 std::string FixedWidthPeak(double linear);
 
+// Opus's gains (RFC 7845): the track's and the album's, in 1/256 dB relative to -23 LUFS, added
+// to the header's output gain. The track's placeholder, and the value: "-00573", "+01234",
+// always a sign and five digits (within a 16-bit integer's range).
+inline constexpr char kR128TrackKey[] = "R128_TRACK_GAIN";
+inline constexpr char kR128AlbumKey[] = "R128_ALBUM_GAIN";
+inline constexpr char kR128Placeholder[] = "+99999";
+inline constexpr double kR128Reference = -23.0;
+std::string FixedWidthR128(double decibels);
+
 // How an output container takes ReplayGain tags.
 enum class GainTags {
     None,          // it keeps no such tag (WAV, ADTS AAC, AC-3, AIFF...)
     Placeholders,  // placeholders in its header, patched in place
     Mp4Atoms,      // freeform atoms added to its ilst
+    R128,          // Opus: R128 gains instead, as placeholders patched in place
 };
 GainTags GainTagsOf(const AVOutputFormat& format);
 
 struct GainPatch final {
-    std::string albumGain;  // empty: no album tags (or already in the header)
+    std::string albumGain;  // empty: no album tags (or already in the header, as R128's are)
     std::string albumPeak;
     double soundSeconds = 0.0;  // about how long the written sound is: places the parts
     // The written sound's loudness as measured while it was written; null or not measured:
