@@ -1,9 +1,10 @@
 // Pictures of every window for the README, in real windows:
 //   tolvane-screenshot OUTPUT_FOLDER PROGRAM_FOLDER LONG_MEDIA MEDIA_FILE...
 // main-window.png (rows, one selected), progress.png (a run of LONG_MEDIA under way), clip.png,
-// settings.png, file-information.png, about.png and message.png.
+// settings.png, settings-opus.png, file-information.png, about.png and message.png.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTimer>
 #include <functional>
@@ -73,6 +74,16 @@ int main(int argc, char** argv) {
         failures += SaveModal(out.filePath("clip.png"), 1500, click(ids::kClip), Reject) ? 0 : 1;
         failures +=
             SaveModal(out.filePath("settings.png"), 500, click(ids::kSetting), Reject) ? 0 : 1;
+        // The Opus entry's settings: only what Opus takes.
+        const auto pickFormat = [&window](int index) {
+            window.FormatBox()->setCurrentIndex(index);
+            window.OnFormatChanged(index);
+        };
+        pickFormat(4);
+        failures +=
+            SaveModal(out.filePath("settings-opus.png"), 500, click(ids::kSetting), Reject) ? 0
+                                                                                            : 1;
+        pickFormat(0);
         failures +=
             SaveModal(out.filePath("file-information.png"), 500, click(ids::kFileInfo), Reject) ? 0
                                                                                                 : 1;
