@@ -153,6 +153,9 @@ namespace {
 enum LongOnly : int {
     kSplitChapters = 1000,
     kSplitAt,
+    kSplitSilence,
+    kSplitEvery,
+    kTrimSilence,
     kJson,
     kCoverFromVideo,
     kSkipExisting,
@@ -198,6 +201,27 @@ std::string ApplyLevel(CliOptions& options, bool peak, const char* text) {
     return {};
 }
 
+// --split-silence[=DB,SECONDS]: the level under which, and how long, sound counts as a pause.
+std::string ApplySilenceRule(CliOptions& options, const char* text) {
+    SilenceRule rule;
+    if (text != nullptr) {
+        const std::string value = text;
+        const std::size_t comma = value.find(',');
+        const auto level = WholeNumber(value.substr(0, comma));
+        const auto seconds = comma == std::string::npos ? std::optional<double>(rule.seconds)
+                                                        : WholeNumber(value.substr(comma + 1));
+        if (!level || !seconds || *level < -90.0 || *level > -10.0 || *seconds < 0.1 ||
+            *seconds > 60.0) {
+            return "bad --split-silence '" + value +
+                   "' (DB,SECONDS: a level from -90 to -10 dBFS and a pause of 0.1 to 60 s, "
+                   "as -50,1.5)";
+        }
+        rule = {*level, *seconds};
+    }
+    options.splitSilence = rule;
+    return {};
+}
+
 }  // namespace
 
 tolvane::RunChoices CliChoices(const CliOptions& options) {
@@ -207,7 +231,8 @@ tolvane::RunChoices CliChoices(const CliOptions& options) {
     choices.encoderNumbers = options.encoder || options.bitRate || options.sampleRate ||
                              options.channels || options.opusApplication;
     choices.merge = options.merge;
-    choices.split = options.splitChapters || options.splitAt.has_value();
+    choices.split = options.splitChapters || options.splitAt.has_value() ||
+                    options.splitSilence.has_value() || options.splitEvery.has_value();
     choices.clipped = options.start.has_value() || options.end.has_value();
     choices.allTracks = options.allSoundTracks;
     choices.skipExisting = options.skipExisting;
@@ -233,6 +258,9 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         {"help", no_argument, nullptr, 'h'},
         {"split-chapters", no_argument, nullptr, kSplitChapters},
         {"split-at", required_argument, nullptr, kSplitAt},
+        {"split-silence", optional_argument, nullptr, kSplitSilence},
+        {"split-every", required_argument, nullptr, kSplitEvery},
+        {"trim-silence", optional_argument, nullptr, kTrimSilence},
         {"json", no_argument, nullptr, kJson},
         {"cover-from-video", optional_argument, nullptr, kCoverFromVideo},
         {"skip-existing", no_argument, nullptr, kSkipExisting},
@@ -315,6 +343,30 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
             case kSplitAt:
                 options.splitAt = value;
                 break;
+            case kSplitSilence:
+                error = ApplySilenceRule(options, optarg);
+                break;
+            case kSplitEvery: {
+                const auto seconds = ParseCliTime(value);
+                if (!seconds || *seconds < 10.0) {
+                    error = "bad --split-every '" + value +
+                            "' (a duration of 10 s or more, "
+                            "as 30:00 or 1800)";
+                } else {
+                    options.splitEvery = *seconds;
+                }
+                break;
+            }
+            case kTrimSilence: {
+                const std::optional<double> margin =
+                    optarg == nullptr ? std::optional<double>(kTrimMargin) : WholeNumber(value);
+                if (!margin || *margin < 0.0 || *margin > 10.0) {
+                    error = "bad --trim-silence margin '" + value + "' (0 to 10 seconds)";
+                } else {
+                    options.trimSilence = *margin;
+                }
+                break;
+            }
             case kJson:
                 options.json = true;
                 break;
@@ -404,8 +456,20 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         parse.error = "the end time must come after the start time";
     } else if (options.loudness && !options.info) {
         parse.error = "--loudness goes with --info";
-    } else if (options.splitChapters && options.splitAt) {
-        parse.error = "split at the chapters or at a list of times, not both";
+    } else if (int{options.splitChapters} + int{options.splitAt.has_value()} +
+                   int{options.splitSilence.has_value()} + int{options.splitEvery.has_value()} >
+               1) {
+        parse.error =
+            "split at the chapters, at a list of times, at the pauses or every so many "
+            "minutes: one of them";
+    } else if (options.trimSilence && (options.splitChapters || options.splitAt ||
+                                       options.splitSilence || options.splitEvery)) {
+        parse.error = "the parts of a split are back to back: --trim-silence trims whole files";
+    } else if (options.trimSilence && (options.start || options.end)) {
+        parse.error = "--trim-silence finds the clip itself; -s and -t do not go with it";
+    } else if (options.job && (options.splitSilence || options.splitEvery || options.trimSilence)) {
+        parse.error =
+            "--job keeps the rows of its job: splits and trims are given when it is written";
     }
     return parse;
 }
@@ -540,6 +604,16 @@ Extracts the sound track of video files into audio files.
                         each file becomes a chapter of it
       --split-chapters  a file per chapter: "NAME - 01 - Title.mp3", tagged with the
                         chapter's title, its number and the recording as the album
+      --split-silence[=DB,SECONDS]
+                        a file per stretch of sound: cut in the middle of each pause of at
+                        least SECONDS under DB dBFS (default -50,1.5); bits of less than a
+                        second of sound join their neighbour
+      --split-every DURATION
+                        a file of about DURATION each (30:00, 1800): each cut in the pause
+                        nearest to the time within 15 %, at the time itself without one
+      --trim-silence[=SECONDS]
+                        leave out the silence (under -50 dBFS) at both ends of each file,
+                        keeping SECONDS (default 0.3) outside the first and last sound
       --split-at FILE   a file per part that FILE names (- for standard input): a line
                         "[H:]MM:SS[.mmm] Title", "Title - MM:SS" or "MM:SS - Title" each,
                         or a CUE sheet; a part runs to the next one, the last to the end

@@ -10,6 +10,7 @@
 #include "JobPlan.h"
 
 #include "OutputSettings.h"
+#include "Silences.h"
 
 struct CliOptions final {
     std::vector<std::string> files;
@@ -30,6 +31,11 @@ struct CliOptions final {
     // standard input; a pasted list of times and titles, or a CUE sheet).
     bool splitChapters = false;
     std::optional<std::string> splitAt;
+    // ...at its pauses, or near every so many seconds at a pause; or each file's silence at its
+    // ends left out (the margin kept outside the sound, seconds).
+    std::optional<SilenceRule> splitSilence;
+    std::optional<double> splitEvery;
+    std::optional<double> trimSilence;
     bool coverFromVideo = false;        // a picture of the video as the cover of MP3, M4A, FLAC
     double coverFromVideoSeconds = -1;  // where; negative: at a tenth of the video's length
     bool json = false;

@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "AVConvert.h"
@@ -36,6 +37,7 @@
 #include "OutputFolder.h"
 #include "Paths.h"
 #include "SettingsCheck.h"
+#include "SilenceFinder.h"
 #include "SoundCopy.h"
 #include "SoundTracks.h"
 #include "SplitParts.h"
@@ -198,6 +200,45 @@ JobSettings SettingsOf(const CliOptions& options, const CliProfile& profile) {
 // Probes every input and makes its rows: the file whole (or its clip), the parts of a split,
 // and with -a all a row per sound track of each. Inputs that cannot be used are reported and
 // left out. `facts` gets one entry per row.
+// A file's row split at its pauses or every so many minutes, or trimmed of the silence at its
+// ends: its sound read once, its parts or its clip found in its levels, a line saying how it went.
+// False, with `why`, when the sound cannot be read.
+bool RowsAtPauses(const CliOptions& options, const std::string& path,
+                  const MediaProbeResult& prober, std::FILE* err, std::vector<JobRow>& rows,
+                  std::string& why) {
+    const JobRow whole = rows.front();
+    const double length = static_cast<double>(prober.durationMicros) / 1e6;
+    tolvane::LevelsSpan span{path, whole.soundTrack, whole.StartSeconds(), 0.0, whole.toEnd, 0.0};
+    span.length = whole.toEnd ? std::max(0.0, length - span.start)
+                              : whole.EndSeconds() - whole.StartSeconds();
+    span.spanLength = span.length;
+    const auto threads = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U));
+    const tolvane::LevelsRead read = tolvane::ReadSoundLevels(span, threads);
+    if (!read.read) {
+        why = "cannot read its sound to find the pauses: " + read.failure;
+        return false;
+    }
+    const SoundLevels& levels = read.levels;
+    std::string note;
+    if (options.trimSilence) {
+        const SilenceTrim trim = TrimSilence(levels, SilenceRule{}.decibels, *options.trimSilence);
+        rows.front().startMs = std::llround(trim.clip.start * 1000.0);
+        rows.front().endMs = std::llround(trim.clip.end * 1000.0);
+        rows.front().toEnd = whole.toEnd && trim.clip.end >= levels.End();
+        note = trim.note;
+    } else {
+        const SilenceSplit split =
+            options.splitSilence ? SplitAtSilences(levels, *options.splitSilence)
+                                 : SplitEvery(levels, *options.splitEvery, SilenceRule{}.decibels);
+        if (split.parts.size() > 1) {
+            rows = tolvane::PartRows(whole, split.parts, tolvane::AlbumOf(path, prober));
+        }
+        note = split.note;
+    }
+    std::fprintf(err, "File:%s: %s\n", FileNameOf(path).c_str(), note.c_str());
+    return true;
+}
+
 void BuildRows(const CliOptions& options, MediaProbeResult& prober, StatusReport& report,
                std::FILE* err, const std::string* splitList, JobDocument& job,
                std::vector<tolvane::SourceFacts>& facts) {
@@ -230,6 +271,13 @@ void BuildRows(const CliOptions& options, MediaProbeResult& prober, StatusReport
                              FileNameOf(path).c_str());
             } else {
                 rows = tolvane::PartRows(whole, split.parts, tolvane::AlbumOf(path, prober));
+            }
+        }
+        if (options.splitSilence || options.splitEvery || options.trimSilence) {
+            std::string why;
+            if (!RowsAtPauses(options, path, prober, err, rows, why)) {
+                report.ReportUnusable(path, why);
+                continue;
             }
         }
         for (const JobRow& row : rows) {

@@ -119,6 +119,13 @@ void WaveformStrip::paintEvent(QPaintEvent*) {
     const int h = height();
     painter.fillRect(rect(), QColor(kPreviewBackground));
     const auto x = [w](double share) { return static_cast<int>(share * w); };
+    // The pauses under the sound: a band each, crossed by fine diagonal lines.
+    for (const auto& [from, to] : m_silences) {
+        const QRect band(x(from), 0, std::max(1, x(to) - x(from)), h);
+        QColor shade(kTextSecondary);
+        shade.setAlpha(30);  // faint: under the clip and the sound drawn over it
+        painter.fillRect(band, QBrush(shade, Qt::BDiagPattern));
+    }
     if (m_begin >= 0.0 && m_end > m_begin) {
         QColor chosen(kAccentDark);
         chosen.setAlpha(110);
@@ -159,6 +166,13 @@ void WaveformStrip::paintEvent(QPaintEvent*) {
     if (m_position >= 0.0) {
         painter.setPen(QColor(kText));
         painter.drawLine(x(m_position), 0, x(m_position), h - 1);
+    }
+}
+
+void WaveformStrip::SetSilences(std::vector<std::pair<double, double>> silences) {
+    if (silences != m_silences) {
+        m_silences = std::move(silences);
+        update();
     }
 }
 

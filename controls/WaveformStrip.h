@@ -6,6 +6,7 @@
 // from there.
 
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 class WaveformStrip final : public QWidget {
@@ -23,6 +24,9 @@ public:
     // The chapters' titles, in the order of SetMarks' starts, and the file's length in seconds
     // (0: unknown, no time scale).
     void SetChapterTitles(std::vector<QString> titles);
+    // The pauses, as shares of the length (from, to): drawn as hatched bands.
+    void SetSilences(std::vector<std::pair<double, double>> silences);
+    const std::vector<std::pair<double, double>>& Silences() const { return m_silences; }
     void SetLength(double seconds);
 
     // How much of the strip's half height a peak (0 to 1) fills: its level from -60 to 0 dBFS.
@@ -48,5 +52,6 @@ private:
     double m_position = -1.0;
     std::vector<double> m_chapters;
     std::vector<QString> m_titles;
+    std::vector<std::pair<double, double>> m_silences;
     double m_length = 0.0;
 };

@@ -11,4 +11,5 @@ struct ClipRow final {
     // Where the row's own end is when it is a part of a split (whole seconds); -1 for a row of
     // the whole file, whose end is the file's.
     long long partEnd = -1;
+    int soundTrack = 0;  // the sound track the row converts (from 1; 0 the last)
 };

@@ -1,13 +1,16 @@
 #include "CClipDialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+#include <thread>
 
 #include "CBitmapSlider.h"
 #include "CControlButton.h"
@@ -15,6 +18,7 @@
 #include "PictureFrame.h"
 #include "PreviewEngine.h"
 #include "PreviewTransport.h"
+#include "SilenceFinder.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
 #include "SoundEnvelope.h"
@@ -100,6 +104,12 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent, MessagePresenter* mess
     auto* cancel = button("&Cancel", "Cancel", skin::kClipCancelButton);
     // Enter confirms and Escape cancels, wherever the focus is but on the slider.
     ok->setDefault(true);
+
+    // Beyond the begin and end the user sets: the silence at both ends left out.
+    m_trim = new QCheckBox("Trim silence at the ends", this);
+    m_trim->setGeometry(skin::Rect(skin::kClipTrimCheck));
+    m_trim->setToolTip("Begin and end at the first and last sound, with a margin around it");
+    connect(m_trim, &QCheckBox::toggled, this, &CClipDialog::OnTrimToggled);
 
     // The playing position, beside the transport buttons under the slider.
     m_position = new QLabel("00:00:00", this);
@@ -188,7 +198,67 @@ void CClipDialog::showEvent(QShowEvent* event) {
     m_envelope = std::make_unique<tolvane::SoundEnvelope>(m_host.LastSelectedPath().toStdString(),
                                                           m_waveform->width());
     m_waveform->SetPeaks({});
+    // The pauses, on the cores the player leaves: drawn once known, and what a trim needs.
+    const auto threads =
+        static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 2U, 8U) - 1U);
+    const auto seconds = static_cast<double>(row.length);
+    m_silences = std::make_unique<tolvane::SilenceFinder>(
+        tolvane::LevelsSpan{m_host.LastSelectedPath().toStdString(), row.soundTrack, 0.0, seconds,
+                            true, seconds},
+        threads);
+    m_trim->setChecked(false);
+    m_trimWaiting = false;
     m_waveformTimer.start();
+}
+
+bool CClipDialog::SilencesKnown() const {
+    return m_silences && m_silences->Done();
+}
+
+void CClipDialog::OnTrimToggled(bool on) {
+    if (!on) {
+        m_trimWaiting = false;
+        if (!m_untrimmedBegin.isEmpty()) {
+            const long long begin = Seconds(m_untrimmedBegin);
+            const long long end = Seconds(m_untrimmedEnd);
+            SetTimes(begin, end, end - begin);
+        }
+        return;
+    }
+    m_untrimmedBegin = m_begin->text();
+    m_untrimmedEnd = m_end->text();
+    m_trimWaiting = true;
+    ApplyTrim();
+}
+
+void CClipDialog::ApplyTrim() {
+    if (!m_trimWaiting || !SilencesKnown()) {
+        return;  // once the pauses are known (RefreshWaveform)
+    }
+    m_trimWaiting = false;
+    const tolvane::LevelsRead& read = m_silences->Result();
+    if (!read.read) {
+        m_trim->setToolTip("The sound cannot be read: " + QString::fromStdString(read.failure));
+        return;
+    }
+    // Within the clip as it stands; whole seconds, outwards, so that no sound is lost.
+    const long long length = m_host.ClipRowTexts().length;
+    const TimeSpan clip{static_cast<double>(Seconds(m_untrimmedBegin)),
+                        static_cast<double>(Seconds(m_untrimmedEnd))};
+    const SilenceTrim trim = TrimSilence(LevelsWithin(read.levels, clip), SilenceRule{}.decibels);
+    m_trim->setToolTip(QString::fromStdString(trim.note));
+    if (!trim.trimmed) {
+        return;
+    }
+    const auto begin = static_cast<long long>(std::floor(trim.clip.start));
+    const auto end = std::min(length, static_cast<long long>(std::ceil(trim.clip.end)));
+    SetTimes(begin, end, end - begin);
+    if (length > 0) {
+        m_positionSlider->SetSelectionStart(static_cast<int>(begin * 1000 / length));
+        m_positionSlider->SetSelectionEnd(static_cast<int>(end * 1000 / length));
+        m_positionSlider->SetSelectionMode(2);
+    }
+    RefreshWaveform();
 }
 
 bool CClipDialog::WaveformDone() const {
@@ -198,6 +268,15 @@ bool CClipDialog::WaveformDone() const {
 void CClipDialog::RefreshWaveform() {
     if (!m_envelope) {
         return;
+    }
+    if (SilencesKnown() && m_silences->Result().read && m_envelope->Seconds() > 0.0) {
+        std::vector<std::pair<double, double>> shares;
+        for (const TimeSpan& pause : FindSilences(m_silences->Result().levels, {})) {
+            shares.emplace_back(pause.start / m_envelope->Seconds(),
+                                pause.end / m_envelope->Seconds());
+        }
+        m_waveform->SetSilences(std::move(shares));
+        ApplyTrim();
     }
     const double seconds = m_envelope->Seconds();
     if (seconds <= 0.0) {
@@ -228,6 +307,7 @@ void CClipDialog::done(int result) {
     // Closing in any way ends the reading of the sound.
     m_waveformTimer.stop();
     m_envelope.reset();
+    m_silences.reset();
     QDialog::done(result);
 }
 

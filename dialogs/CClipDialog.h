@@ -13,14 +13,16 @@ class CBitmapSlider;
 class CControlButton;
 class PictureFrame;
 class PreviewTransport;
+class QCheckBox;
 class QLabel;
 class QPushButton;
 
 class MessagePresenter;
 class WaveformStrip;
 namespace tolvane {
+class SilenceFinder;
 class SoundEnvelope;
-}
+}  // namespace tolvane
 
 class CClipDialog final : public QDialog {
     Q_OBJECT
@@ -60,6 +62,11 @@ public:
     WaveformStrip* Waveform() const { return m_waveform; }
     // Whether the sound's envelope has been read whole.
     bool WaveformDone() const;
+    // "Trim silence at the ends": the clip moves in to the first and last sound (whole seconds
+    // that keep a margin around it), once the pauses are known.
+    QCheckBox* TrimBox() const { return m_trim; }
+    // Whether the file's pauses have been found (they are drawn on the waveform).
+    bool SilencesKnown() const;
     QPushButton* Button(const QString& text) const;
 
 protected:
@@ -75,6 +82,8 @@ private:
     void SetTimes(long long begin, long long end, long long cut);
     void RefreshWaveform();
     void SeekToShare(double share);
+    void OnTrimToggled(bool on);
+    void ApplyTrim();
 
     ClipHost& m_host;
     QPixmap m_background;
@@ -90,6 +99,11 @@ private:
     QLabel* m_position;
     WaveformStrip* m_waveform;
     std::unique_ptr<tolvane::SoundEnvelope> m_envelope;  // while the dialog shows a file
+    std::unique_ptr<tolvane::SilenceFinder> m_silences;  // as the envelope
+    QCheckBox* m_trim;
+    bool m_trimWaiting = false;  // ticked before the pauses were known
+    QString m_untrimmedBegin;    // the times before the trim, back when it is unticked
+    QString m_untrimmedEnd;
     QTimer m_waveformTimer;
     MessagePresenter* m_messages;
     PreviewTransport* m_transport;

@@ -160,6 +160,8 @@ public:
     // Splits the selected row at its chapters, or at the times a pasted list names.
     void SplitSelectedRowByChapters();
     void SplitSelectedRowAtTimes();
+    // Splits the selected row at its pauses, found with the numbers a dialog asks for.
+    void SplitSelectedRowAtSilences();
 
     // ---- Preview player ----
     // Initializes the player for this window (also when the clip dialog hands it back).

@@ -97,5 +97,6 @@ ClipRow CBrenvixDlg::ClipRowTexts() const {
     return {m_list->item(m_clipRow, column::kStart)->text().toStdString(),
             m_list->item(m_clipRow, column::kEnd)->text().toStdString(),
             m_list->item(m_clipRow, column::kDuration)->text().toLongLong(),
-            row.part.IsPart() && !row.toEnd ? static_cast<long long>(row.EndSeconds()) : -1};
+            row.part.IsPart() && !row.toEnd ? static_cast<long long>(row.EndSeconds()) : -1,
+            row.soundTrack};
 }

@@ -28,6 +28,7 @@
 #include "CCheckListCtrl.h"
 #include "CFileInfomation.h"
 #include "CSettings.h"
+#include "CSilenceDialog.h"
 #include "CSplitDialog.h"
 #include "JobPlan.h"
 #include "JobPlanner.h"
@@ -728,6 +729,8 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
     }
     QAction* splitTimes = menu.addAction("Split at times\u2026");
     splitTimes->setEnabled(selected);
+    QAction* splitSilences = menu.addAction("Split at silences\u2026");
+    splitSilences->setEnabled(selected);
     // The sound track the selected row converts, when its file has any.
     const QStringList tracks =
         selected ? m_list->item(row, column::kSource)->data(kSoundTracksRole).toStringList()
@@ -780,6 +783,8 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
         SplitSelectedRowByChapters();
     } else if (picked == splitTimes) {
         SplitSelectedRowAtTimes();
+    } else if (picked == splitSilences) {
+        SplitSelectedRowAtSilences();
     }
 }
 
@@ -807,6 +812,25 @@ void CBrenvixDlg::SplitSelectedRowAtTimes() {
         return;
     }
     CSplitDialog dialog(static_cast<double>(m_probe.durationMicros) / 1e6, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        SplitRow(row, dialog.Parts());
+    }
+}
+
+void CBrenvixDlg::SplitSelectedRowAtSilences() {
+    const int row = m_list->SelectedRow();
+    if (row < 0 || !ProbeForList(m_list->item(row, column::kSource)->text(), nullptr)) {
+        return;
+    }
+    // The row's clip is what is split.
+    const JobRow& whole = m_rows[static_cast<std::size_t>(row)];
+    const double length = static_cast<double>(m_probe.durationMicros) / 1e6;
+    const double start = whole.StartSeconds();
+    const bool toEnd = whole.toEnd || whole.EndSeconds() >= length;
+    const double span = std::max(0.0, (toEnd ? length : whole.EndSeconds()) - start);
+    const auto threads = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U));
+    CSilenceDialog dialog({whole.source, whole.soundTrack, start, span, toEnd, span}, threads,
+                          this);
     if (dialog.exec() == QDialog::Accepted) {
         SplitRow(row, dialog.Parts());
     }

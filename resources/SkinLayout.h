@@ -95,6 +95,7 @@ inline constexpr Box kClipCutGroup{284, 314, 127, 52};
 inline constexpr Box kClipSetBeginButton{12, 376, 127, 30};
 inline constexpr Box kClipSetEndButton{148, 376, 127, 30};
 inline constexpr Box kClipResetButton{284, 376, 127, 30};
+inline constexpr Box kClipTrimCheck{12, 416, 196, 30};
 inline constexpr Box kClipOkButton{216, 416, 95, 30};
 inline constexpr Box kClipCancelButton{316, 416, 95, 30};
 

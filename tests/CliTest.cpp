@@ -24,6 +24,7 @@
 
 #include "CliOptions.h"
 #include "FFmpegHandles.h"
+#include "JobFile.h"
 #include "OutputFile.h"
 #include "TestSupport.h"
 
@@ -1302,6 +1303,110 @@ TEST(Cli, OpusIsWholeTaggedCoveredAndGained) {
     // Opus's own numbers: 48000 Hz, 6 to 510 kbps.
     EXPECT_EQ(Cli("-f opus -r 44100 " + M("tone_a.mka")).exitCode, 2);
     EXPECT_EQ(Cli("-f opus -b 4k " + M("tone_a.mka")).exitCode, 2);
+}
+
+// Pauses in speech-like sound: a part per stretch of sound with each cut well inside a pause
+// (a stretch too short for a part joins its neighbour), parts that join again into the source
+// sample for sample, a trim that keeps all the sound, and cuts near every so many seconds at
+// the nearest pause.
+TEST(Cli, SplitsAtPausesTrimsSilenceAndCutsNearEveryDuration) {
+    ScratchDir out;
+    const std::string source = out.File("talk.wav");
+    const std::vector<std::pair<bool, double>> talk = {
+        {true, 4.0}, {false, 2.0}, {true, 3.0}, {false, 3.0}, {true, 0.5}, {false, 1.6},
+        {true, 5.0}, {false, 0.9}, {true, 3.0}, {false, 2.5}, {true, 4.0}};
+    WriteSpeechLikeWav(source, talk);
+    std::vector<std::pair<double, double>> pauses;  // where each pause of 1.5 s or more lies
+    double at = 0;
+    for (const auto& [sound, seconds] : talk) {
+        if (!sound && seconds >= 1.5) {
+            pauses.emplace_back(at, at + seconds);
+        }
+        at += seconds;
+    }
+    // The parts of a folder, in name order, decoded.
+    const auto parts = [&](const std::string& folder) {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(out.File(folder))) {
+            names.push_back(entry.path().string());
+        }
+        std::sort(names.begin(), names.end());
+        std::vector<std::vector<std::int16_t>> decoded;
+        for (const std::string& name : names) {
+            decoded.push_back(DecodedSamples(name, 44100));
+        }
+        return decoded;
+    };
+    CliResult r = Cli("-f wav -c 1 --split-silence -o " + out.File("split") + " " + source);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("4 parts at pauses of at least 1.5 s under -50 dBFS"),
+              std::string::npos)
+        << r.output;
+    const std::vector<std::vector<std::int16_t>> split = parts("split");
+    ASSERT_EQ(split.size(), 4u) << r.output;
+    std::vector<std::int16_t> joined;
+    for (std::size_t i = 0; i < split.size(); ++i) {
+        joined.insert(joined.end(), split[i].begin(), split[i].end());
+        if (i + 1 == split.size()) {
+            break;
+        }
+        const double cut = static_cast<double>(joined.size()) / 44100;
+        const bool inPause = std::any_of(pauses.begin(), pauses.end(), [&](const auto& pause) {
+            return cut >= pause.first + 0.2 && cut <= pause.second - 0.2;
+        });
+        EXPECT_TRUE(inPause) << "cut at " << cut << " s";
+    }
+    EXPECT_TRUE(joined == DecodedSamples(source, 44100)) << "the parts join into the source";
+
+    // A split goes into a job as its parts; a copy cuts at packets.
+    r = Cli("-q --split-silence=-50,1.5 --write-job " + out.File("talk.tolvane-job") + " " +
+            source);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const JobRead job = ReadJobFile(out.File("talk.tolvane-job"));
+    ASSERT_TRUE(job.job.has_value()) << job.error;
+    ASSERT_EQ(job.job->rows.size(), 4u);
+    EXPECT_EQ(job.job->rows[3].part.number, 4);
+    EXPECT_EQ(job.job->rows[3].part.count, 4);
+    r = Cli("-q -f copy --split-silence -o " + out.File("copy") + " " + source);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(parts("copy").size(), 4u);
+
+    // Trimmed: the silence at both ends goes, every bit of sound stays.
+    const std::string padded = out.File("padded.wav");
+    WriteSpeechLikeWav(padded, {{false, 2.0}, {true, 3.0}, {false, 1.5}});
+    r = Cli("-f wav -c 1 --trim-silence -o " + out.File("trim") + " " + padded);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("trimmed to the sound"), std::string::npos) << r.output;
+    const std::vector<std::int16_t> trimmed = DecodedSamples(out.File("trim/padded.wav"), 44100);
+    const std::vector<std::int16_t> whole = DecodedSamples(padded, 44100);
+    EXPECT_NEAR(static_cast<double>(trimmed.size()) / 44100, 3.0 + 2 * 0.3, 0.15);
+    const auto energy = [](const std::vector<std::int16_t>& samples) {
+        double sum = 0;
+        for (const std::int16_t x : samples) {
+            sum += static_cast<double>(x) * x;
+        }
+        return sum;
+    };
+    EXPECT_GT(energy(trimmed), 0.9999 * energy(whole));
+
+    // Every 20 s: at the pause nearest to 20 and to 40 s, at 60 s itself (no pause near it).
+    const std::string lecture = out.File("lecture.wav");
+    WriteSpeechLikeWav(lecture,
+                       {{true, 18.0}, {false, 0.8}, {true, 22.2}, {false, 0.8}, {true, 23.2}});
+    r = Cli("-f wav -c 1 --split-every 0:20 -o " + out.File("every") + " " + lecture);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("2 of 3 cuts in a pause"), std::string::npos) << r.output;
+    const std::vector<std::vector<std::int16_t>> every = parts("every");
+    ASSERT_EQ(every.size(), 4u);
+    double end = 0;
+    const double expected[] = {18.6, 41.2, 60.0};
+    for (std::size_t i = 0; i < 3; ++i) {
+        end += static_cast<double>(every[i].size()) / 44100;
+        EXPECT_NEAR(end, expected[i], 0.05) << "cut " << i;
+    }
+    EXPECT_EQ(Cli("--split-silence --split-chapters " + source).exitCode, 2);
+    EXPECT_EQ(Cli("--trim-silence --split-every 30:00 " + source).exitCode, 2);
+    EXPECT_EQ(Cli("--split-silence=-5,1 " + source).exitCode, 2);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QtTest/qtestspontaneevent.h>
 #include <QApplication>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -22,6 +23,7 @@
 #include "CFileInfomation.h"
 #include "CHyperLink.h"
 #include "CSettings.h"
+#include "CSilenceDialog.h"
 #include "FormatPresets.h"
 #include "MessagePresenter.h"
 #include "OutputSettings.h"
@@ -375,6 +377,25 @@ TEST(Settings, EveryPresetLoadsAndOffersOnlyWhatTheTablesKnow) {
     EXPECT_EQ(audio, 17);
     EXPECT_EQ(portable, 4);
     EXPECT_EQ(FindPreset(91402)->title, FindPreset(91403)->title);
+}
+
+// The pauses of a row's sound, read once: the parts the numbers make, recounted as they change.
+TEST(SilenceSplit, ThePartsFollowTheNumbers) {
+    tolvane::test::ScratchDir work;
+    const std::string talk = work.File("talk.wav");
+    tolvane::test::WriteSpeechLikeWav(
+        talk, {{true, 3.0}, {false, 2.0}, {true, 3.0}, {false, 1.0}, {true, 3.0}});
+    CSilenceDialog dialog({talk, 0, 0.0, 12.0, true, 12.0}, 2);
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return dialog.Read() && dialog.OkButton()->isEnabled(); }, 10000));
+    EXPECT_EQ(dialog.Parts().parts.size(), 2u) << dialog.Understood()->text().toStdString();
+    EXPECT_TRUE(dialog.Understood()->text().startsWith("2 parts at pauses of at least 1.5 s"));
+    dialog.PauseBox()->setValue(0.8);
+    EXPECT_EQ(dialog.Parts().parts.size(), 3u);
+    dialog.PauseBox()->setValue(2.5);
+    EXPECT_EQ(dialog.Parts().parts.size(), 1u);
+    EXPECT_FALSE(dialog.OkButton()->isEnabled()) << "one part is no split";
+    EXPECT_EQ(dialog.PauseBox()->text(), "2.5 s") << "the same in every language";
 }
 
 TEST(FileInformation, ShowsTheDisplayTexts) {

@@ -5,6 +5,7 @@
 
 #include <QtTest/qtestspontaneevent.h>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -422,6 +423,29 @@ TEST(ClipDialog, TheWaveformShowsTheSoundAndAClickSeeks) {
                           QPoint(d.Waveform()->width() * 7 / 10, h / 2));
         EXPECT_TRUE(d.Playing());
         EXPECT_NEAR(EnginePos(), 0.7f, 0.03f);
+        d.Button("Cancel")->click();
+    });
+}
+
+// The pauses are found in the background and drawn; "Trim silence at the ends" moves the clip
+// in to the sound (whole seconds around it), and back when unticked.
+TEST(ClipDialog, TrimsTheSilenceAtTheEndsAndDrawsThePauses) {
+    ScratchDir work;
+    FakeHost host;
+    host.path = QString::fromStdString(work.File("padded.wav"));
+    WriteSpeechLikeWav(host.path.toStdString(), {{false, 2.0}, {true, 3.0}, {false, 1.6}});
+    host.row = {"00:00:00", "00:00:06", 6};
+    RunClip(host, [&](CClipDialog& d) {
+        ASSERT_TRUE(WaitUntil([&] { return d.SilencesKnown() && d.WaveformDone(); }, 10s));
+        ASSERT_TRUE(WaitUntil([&] { return d.Waveform()->Silences().size() == 2; }));
+        EXPECT_NEAR(d.Waveform()->Silences()[0].second, 2.0 / 6.6, 0.02);
+        d.TrimBox()->setChecked(true);
+        EXPECT_EQ(d.BeginText(), "00:00:01");
+        EXPECT_EQ(d.EndText(), "00:00:06");
+        EXPECT_TRUE(d.TrimBox()->toolTip().startsWith("trimmed to the sound"))
+            << d.TrimBox()->toolTip().toStdString();
+        d.TrimBox()->setChecked(false);
+        EXPECT_EQ(d.BeginText(), "00:00:00");
         d.Button("Cancel")->click();
     });
 }

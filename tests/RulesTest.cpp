@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <clocale>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 
@@ -16,6 +17,7 @@
 #include "JobFile.h"
 #include "Json.h"
 #include "Paths.h"
+#include "Silences.h"
 #include "SoundTracks.h"
 #include "SplitParts.h"
 #include "TimeText.h"
@@ -302,6 +304,90 @@ TEST(Split, ListsSheetsAndChaptersGiveThePartsOrSayWhyNot) {
 
 // A job file keeps what it is given exactly (a name that is not UTF-8 too), passes over what it
 // does not know, and refuses what it cannot read with the reason.
+// Levels of 10 ms windows: sound at -20 dBFS, pauses at -70, for the given seconds in turn.
+SoundLevels Levels(const std::vector<std::pair<bool, double>>& stretches, double start = 0.0) {
+    SoundLevels levels;
+    levels.start = start;
+    for (const auto& [sound, seconds] : stretches) {
+        levels.decibels.insert(levels.decibels.end(),
+                               static_cast<std::size_t>(std::llround(seconds * 100)),
+                               sound ? -20.0F : -70.0F);
+    }
+    return levels;
+}
+
+// Pauses: cuts in their middle and never near sound, parts back to back over the whole span, a
+// bit of sound too short for a part of its own joined to the neighbour across the shorter pause,
+// and the recordings without a pause, without sound, or with only a click.
+TEST(Silences, CutsLieInPausesAndPartsCoverTheWholeSpan) {
+    const SoundLevels levels = Levels({{false, 1.0},
+                                       {true, 3.0},
+                                       {false, 2.0},  // 4.0 to 6.0
+                                       {true, 0.5},   // too short for a part
+                                       {false, 1.6},  // 6.5 to 8.1: the shorter pause
+                                       {true, 4.0},
+                                       {false, 0.8},  // no pause by the rule
+                                       {true, 2.0},
+                                       {false, 1.0}},
+                                      10.0);
+    const std::vector<TimeSpan> silences = FindSilences(levels, {});
+    ASSERT_EQ(silences.size(), 2u) << "1.5 s or longer";
+    EXPECT_NEAR(silences[0].start, 14.0, 1e-9);
+    EXPECT_NEAR(silences[0].end, 16.0, 1e-9);
+    SilenceSplit split = SplitAtSilences(levels, {});
+    ASSERT_EQ(split.parts.size(), 2u) << split.note;
+    EXPECT_NEAR(split.parts[0].start, 10.0, 1e-9);
+    EXPECT_NEAR(split.parts[0].end, 15.0, 1e-9) << "in the middle of the longer pause";
+    EXPECT_EQ(split.parts[1].start, split.parts[0].end);
+    EXPECT_TRUE(split.parts[1].toEnd);
+    EXPECT_NEAR(split.parts[1].end, levels.End(), 1e-9);
+    EXPECT_EQ(split.note, "2 parts at pauses of at least 1.5 s under -50 dBFS");
+    // A shorter rule takes the 0.8 s pause too; a pause too short for two margins is no cut.
+    split = SplitAtSilences(levels, {-50.0, 0.7});
+    EXPECT_EQ(split.parts.size(), 3u) << split.note;
+    split = SplitAtSilences(Levels({{true, 2}, {false, 0.3}, {true, 2}}), {-50.0, 0.2});
+    EXPECT_EQ(split.parts.size(), 1u) << "0.3 s leaves no 0.2 s on both sides";
+
+    // No pause, no sound, a click alone: whole, and a line that says why.
+    split = SplitAtSilences(Levels({{true, 30}}), {});
+    EXPECT_EQ(split.parts.size(), 1u);
+    EXPECT_NE(split.note.find("no pause"), std::string::npos) << split.note;
+    split = SplitAtSilences(Levels({{false, 30}}), {});
+    EXPECT_EQ(split.parts.size(), 1u);
+    EXPECT_NE(split.note.find("silent throughout"), std::string::npos) << split.note;
+    const SoundLevels click = Levels({{false, 5}, {true, 0.01}, {false, 5}});
+    EXPECT_EQ(SplitAtSilences(click, {}).parts.size(), 1u);
+    SilenceTrim trim = TrimSilence(click, -50.0);
+    EXPECT_TRUE(trim.trimmed);
+    EXPECT_NEAR(trim.clip.start, 4.7, 1e-9);
+    EXPECT_NEAR(trim.clip.end, 5.31, 1e-9);
+    trim = TrimSilence(Levels({{false, 3}}), -50.0);
+    EXPECT_FALSE(trim.trimmed);
+    EXPECT_NE(trim.note.find("silent throughout"), std::string::npos) << trim.note;
+    trim = TrimSilence(levels, -50.0, 0.5);
+    EXPECT_NEAR(trim.clip.start, 10.5, 1e-9);
+    EXPECT_NEAR(trim.clip.end, levels.End() - 0.5, 1e-9);
+
+    // Every 30 s: the nearest pause within 4.5 s of each multiple, else the multiple itself;
+    // none so near the end that the last part would be a scrap.
+    const SoundLevels talk = Levels({{true, 26.0},
+                                     {false, 0.6},  // 26.0: 4.0 s early
+                                     {true, 2.0},
+                                     {false, 0.6},  // 28.6: nearer
+                                     {true, 32.0},
+                                     {false, 0.6},    // 61.2
+                                     {true, 36.6}});  // to 98.0
+    split = SplitEvery(talk, 30.0, -50.0);
+    ASSERT_EQ(split.parts.size(), 4u) << split.note;
+    EXPECT_NEAR(split.parts[0].end, 29.0, 1e-9) << "the pause's end less the margin";
+    EXPECT_NEAR(split.parts[1].end, 61.4, 1e-9);
+    EXPECT_NEAR(split.parts[2].end, 90.0, 1e-9) << "no pause: at the multiple";
+    EXPECT_NE(split.note.find("2 of 3 cuts in a pause"), std::string::npos) << split.note;
+    EXPECT_EQ(SplitEvery(Levels({{true, 33}}), 30.0, -50.0).parts.size(), 1u);
+    EXPECT_EQ(ShortLength(3723), "1:02:03");
+    EXPECT_EQ(ShortLength(65), "1:05");
+}
+
 TEST(JobFiles, KeepRowsExactlyAndRefuseWhatTheyCannotRead) {
     JobDocument job;
     job.settings.formatEntry = "OGG-OGG Vorbis Audio(*.ogg)";

@@ -7,6 +7,7 @@
 #include <array>
 #include <charconv>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -316,6 +317,60 @@ std::vector<std::string> MakeMergeSources(const fs::path& folder) {
                "'");
     RunCommand(ff + "-f lavfi -i sine=frequency=880:sample_rate=44100:duration=4.1 '" + c + "'");
     return {a, b, c};
+}
+
+void WriteSpeechLikeWav(const std::string& path,
+                        const std::vector<std::pair<bool, double>>& stretches, int rate) {
+    std::uint32_t seed = 12345;
+    const auto random = [&seed] {  // 0 to 1
+        seed = seed * 1664525U + 1013904223U;
+        return static_cast<double>(seed >> 8) / static_cast<double>(1U << 24);
+    };
+    std::vector<std::int16_t> samples;
+    const auto floor = [&](std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) {
+            samples.push_back(static_cast<std::int16_t>((random() - 0.5) * 32768 * 0.002));
+        }
+    };
+    for (const auto& [sound, seconds] : stretches) {
+        const auto end = samples.size() + static_cast<std::size_t>(std::llround(seconds * rate));
+        while (sound && samples.size() < end) {
+            const auto length = std::min(static_cast<std::size_t>((0.1 + 0.2 * random()) * rate),
+                                         end - samples.size());
+            const double pitch = 150 + 200 * random();
+            const double level = 0.25 + 0.25 * random();
+            const bool noisy = random() < 0.3;
+            for (std::size_t i = 0; i < length; ++i) {
+                const double envelope = std::sin(M_PI * static_cast<double>(i) / length);
+                const double t = static_cast<double>(i) / rate;
+                const double x = noisy ? random() * 2 - 1 : std::sin(2 * M_PI * pitch * t);
+                samples.push_back(static_cast<std::int16_t>(level * envelope * x * 32767));
+            }
+            floor(std::min(static_cast<std::size_t>((0.05 + 0.1 * random()) * rate),
+                           end - samples.size()));
+        }
+        floor(end - samples.size());
+    }
+    const auto put = [](std::ofstream& out, std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i) {
+            out.put(static_cast<char>((value >> (8 * i)) & 0xFF));
+        }
+    };
+    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
+    std::ofstream out(path, std::ios::binary);
+    out.write("RIFF", 4);
+    put(out, 36 + dataBytes, 4);
+    out.write("WAVEfmt ", 8);
+    put(out, 16, 4);
+    put(out, 1, 2);  // PCM
+    put(out, 1, 2);  // mono
+    put(out, static_cast<std::uint32_t>(rate), 4);
+    put(out, static_cast<std::uint32_t>(rate) * 2, 4);
+    put(out, 2, 2);
+    put(out, 16, 2);
+    out.write("data", 4);
+    put(out, dataBytes, 4);
+    out.write(reinterpret_cast<const char*>(samples.data()), dataBytes);
 }
 
 int LongestQuietRun(const std::vector<std::int16_t>& samples, int threshold, std::size_t margin) {

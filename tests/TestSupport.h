@@ -113,6 +113,12 @@ double DecodedSeconds(const std::string& path);
 // at 0, 2.6 and 5.9 s and ends at 10.0 s.
 std::vector<std::string> MakeMergeSources(const std::filesystem::path& folder);
 
+// A mono 16-bit WAV of speech-like sound at `rate`: `stretches` of sound (syllables: tone and
+// noise bursts of 0.1 to 0.3 s, 50 to 150 ms apart) and pauses (`false`) of the given seconds,
+// all over a noise floor near -66 dBFS. The same every time.
+void WriteSpeechLikeWav(const std::string& path,
+                        const std::vector<std::pair<bool, double>>& stretches, int rate = 44100);
+
 // The seconds of sound a file holds as a player hears it: decoded, but an MP4's sound ends where
 // its packets say (FFmpeg's decoder plays AAC's end padding; the edit list leaves it out).
 double SoundSeconds(const std::string& path);

@@ -1,7 +1,8 @@
 // Pictures of every window for the README, in real windows:
 //   tolvane-screenshot OUTPUT_FOLDER PROGRAM_FOLDER LONG_MEDIA MEDIA_FILE...
 // main-window.png (rows, one selected), progress.png (a run of LONG_MEDIA under way), clip.png,
-// settings.png, settings-opus.png, file-information.png, about.png and message.png.
+// clip-pauses.png (the last MEDIA_FILE, its pauses found), settings.png, settings-opus.png,
+// file-information.png, about.png and message.png.
 
 #include <QApplication>
 #include <QComboBox>
@@ -81,8 +82,7 @@ int main(int argc, char** argv) {
         };
         pickFormat(4);
         failures +=
-            SaveModal(out.filePath("settings-opus.png"), 500, click(ids::kSetting), Reject) ? 0
-                                                                                            : 1;
+            SaveModal(out.filePath("settings-opus.png"), 500, click(ids::kSetting), Reject) ? 0 : 1;
         pickFormat(0);
         failures +=
             SaveModal(out.filePath("file-information.png"), 500, click(ids::kFileInfo), Reject) ? 0
@@ -97,6 +97,11 @@ int main(int argc, char** argv) {
                         [](QWidget* modal) { modal->close(); })
                         ? 0
                         : 1;
+        // The last file's pauses on the clip dialog's waveform, once found.
+        window.TaskList()->selectRow(window.TaskList()->rowCount() - 1);
+        window.OnListClicked();
+        failures +=
+            SaveModal(out.filePath("clip-pauses.png"), 3000, click(ids::kClip), Reject) ? 0 : 1;
         // A run of the long file alone, pictured while it converts, then stopped.
         window.OnClearAll();
         window.AddFiles({QString::fromLocal8Bit(argv[3])});

@@ -1,0 +1,227 @@
+#include "Silences.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "Numbers.h"
+
+namespace {
+
+// "at least 1.5 s under -50 dBFS"
+std::string RuleText(const SilenceRule& rule) {
+    return "at least " +
+           FormatFixed(rule.seconds, rule.seconds == std::floor(rule.seconds) ? 0 : 1) +
+           " s under " + FormatFixed(rule.decibels, 0) + " dBFS";
+}
+
+// Seconds of `silences` that fall within `span`.
+double SilenceWithin(const std::vector<TimeSpan>& silences, const TimeSpan& span) {
+    double total = 0.0;
+    for (const TimeSpan& silence : silences) {
+        total +=
+            std::max(0.0, std::min(silence.end, span.end) - std::max(silence.start, span.start));
+    }
+    return total;
+}
+
+// Whether the levels hold any window of sound.
+bool HasSound(const SoundLevels& levels, double thresholdDecibels) {
+    return std::any_of(levels.decibels.begin(), levels.decibels.end(),
+                       [thresholdDecibels](float level) { return level >= thresholdDecibels; });
+}
+
+SilenceSplit Whole(const SoundLevels& levels, std::string note) {
+    return {{SplitPart{levels.start, levels.End(), true, {}}}, std::move(note)};
+}
+
+// The parts between `cuts` (in order, inside the levels).
+std::vector<SplitPart> PartsBetween(const SoundLevels& levels, const std::vector<double>& cuts) {
+    std::vector<SplitPart> parts;
+    double from = levels.start;
+    for (const double cut : cuts) {
+        parts.push_back({from, cut, false, {}});
+        from = cut;
+    }
+    parts.push_back({from, levels.End(), true, {}});
+    return parts;
+}
+
+std::string CountText(std::size_t parts) {
+    return std::to_string(parts) + (parts == 1 ? " part" : " parts");
+}
+
+}  // namespace
+
+SoundLevels LevelsWithin(const SoundLevels& levels, const TimeSpan& span) {
+    const auto index = [&](double at) {
+        const double windows = std::floor((at - levels.start) / levels.windowSeconds + 1e-6);
+        return static_cast<std::size_t>(
+            std::clamp(windows, 0.0, static_cast<double>(levels.decibels.size())));
+    };
+    SoundLevels within;
+    within.windowSeconds = levels.windowSeconds;
+    const std::size_t first = index(span.start);
+    const std::size_t last = std::max(first, index(span.end));
+    within.start = levels.start + levels.windowSeconds * static_cast<double>(first);
+    within.decibels.assign(levels.decibels.begin() + static_cast<std::ptrdiff_t>(first),
+                           levels.decibels.begin() + static_cast<std::ptrdiff_t>(last));
+    return within;
+}
+
+std::vector<TimeSpan> FindSilences(const SoundLevels& levels, const SilenceRule& rule) {
+    std::vector<TimeSpan> silences;
+    const std::size_t count = levels.decibels.size();
+    const double w = levels.windowSeconds;
+    std::size_t i = 0;
+    while (i < count) {
+        if (!(levels.decibels[i] < rule.decibels)) {
+            ++i;
+            continue;
+        }
+        const std::size_t first = i;
+        while (i < count && levels.decibels[i] < rule.decibels) {
+            ++i;
+        }
+        const TimeSpan run{levels.start + w * static_cast<double>(first),
+                           levels.start + w * static_cast<double>(i)};
+        // A hair under: window lengths add up in binary fractions.
+        if (run.Length() >= rule.seconds - w / 2) {
+            silences.push_back(run);
+        }
+    }
+    return silences;
+}
+
+SilenceSplit SplitAtSilences(const SoundLevels& levels, const SilenceRule& rule) {
+    if (!HasSound(levels, rule.decibels)) {
+        return Whole(levels, "silent throughout (under " + FormatFixed(rule.decibels, 0) +
+                                 " dBFS): the file stays whole");
+    }
+    const std::vector<TimeSpan> silences = FindSilences(levels, rule);
+    // The pauses between two stretches of sound that leave room for a cut.
+    std::vector<TimeSpan> pauses;
+    for (const TimeSpan& silence : silences) {
+        if (silence.start > levels.start && silence.end < levels.End() &&
+            silence.Length() >= 2 * kCutMargin) {
+            pauses.push_back(silence);
+        }
+    }
+    // A part with too little sound joins the neighbour across the shorter pause, the least
+    // sound first, until every part has enough (or one is left).
+    for (;;) {
+        std::vector<double> cuts;
+        for (const TimeSpan& pause : pauses) {
+            cuts.push_back((pause.start + pause.end) / 2);
+        }
+        const std::vector<SplitPart> parts = PartsBetween(levels, cuts);
+        std::size_t weakest = parts.size();
+        double least = kShortestPart;
+        for (std::size_t p = 0; p < parts.size() && parts.size() > 1; ++p) {
+            const TimeSpan span{parts[p].start, parts[p].end};
+            const double sound = span.Length() - SilenceWithin(silences, span);
+            if (sound < least) {
+                least = sound;
+                weakest = p;
+            }
+        }
+        if (weakest == parts.size()) {
+            break;
+        }
+        // Part p lies between pauses p-1 and p.
+        const bool hasLeft = weakest > 0;
+        const bool hasRight = weakest < pauses.size();
+        const bool left =
+            hasLeft && (!hasRight || pauses[weakest - 1].Length() <= pauses[weakest].Length());
+        pauses.erase(pauses.begin() + static_cast<std::ptrdiff_t>(left ? weakest - 1 : weakest));
+    }
+    if (pauses.empty()) {
+        return Whole(levels, "no pause of " + RuleText(rule) +
+                                 " between two sounds: the file "
+                                 "stays whole");
+    }
+    std::vector<double> cuts;
+    for (const TimeSpan& pause : pauses) {
+        cuts.push_back((pause.start + pause.end) / 2);
+    }
+    SilenceSplit split{PartsBetween(levels, cuts), {}};
+    split.note = CountText(split.parts.size()) + " at pauses of " + RuleText(rule);
+    return split;
+}
+
+SilenceSplit SplitEvery(const SoundLevels& levels, double every, double thresholdDecibels) {
+    const double length = levels.End() - levels.start;
+    if (!(every > 0.0) || length <= every * (1.0 + kEveryWindow)) {
+        return Whole(levels, "not longer than " + ShortLength(every) + ": the file stays whole");
+    }
+    const std::vector<TimeSpan> silences =
+        FindSilences(levels, SilenceRule{thresholdDecibels, kEveryPause});
+    const double window = every * kEveryWindow;
+    std::vector<double> cuts;
+    int atPauses = 0;
+    for (int k = 1; levels.start + k * every < levels.End() - window; ++k) {
+        const double wanted = levels.start + k * every;
+        double best = wanted;
+        double bestDistance = std::numeric_limits<double>::infinity();
+        for (const TimeSpan& silence : silences) {
+            const double from = silence.start + kCutMargin;
+            const double to = silence.end - kCutMargin;
+            if (from > to || (silence.start <= levels.start) || silence.end >= levels.End()) {
+                continue;
+            }
+            const double at = std::clamp(wanted, from, to);
+            const double distance = std::abs(at - wanted);
+            if (distance <= window && distance < bestDistance) {
+                best = at;
+                bestDistance = distance;
+            }
+        }
+        atPauses += std::isfinite(bestDistance) ? 1 : 0;
+        if (cuts.empty() || best > cuts.back() + kCutMargin) {
+            cuts.push_back(best);
+        }
+    }
+    SilenceSplit split{PartsBetween(levels, cuts), {}};
+    const auto cutCount = static_cast<int>(cuts.size());
+    split.note = CountText(split.parts.size()) + " of about " + ShortLength(every) + ": " +
+                 std::to_string(atPauses) + " of " + std::to_string(cutCount) +
+                 (cutCount == 1 ? " cut" : " cuts") + " in a pause" +
+                 (atPauses < cutCount ? ", the others at the exact time (no pause near them)" : "");
+    return split;
+}
+
+SilenceTrim TrimSilence(const SoundLevels& levels, double thresholdDecibels, double margin) {
+    SilenceTrim trim;
+    trim.clip = {levels.start, levels.End()};
+    const auto& db = levels.decibels;
+    const auto first =
+        std::find_if(db.begin(), db.end(), [&](float level) { return level >= thresholdDecibels; });
+    if (first == db.end()) {
+        trim.note = "silent throughout (under " + FormatFixed(thresholdDecibels, 0) +
+                    " dBFS): nothing was trimmed";
+        return trim;
+    }
+    const auto last = std::find_if(db.rbegin(), db.rend(),
+                                   [&](float level) { return level >= thresholdDecibels; });
+    const double w = levels.windowSeconds;
+    const double soundStart = levels.start + w * static_cast<double>(first - db.begin());
+    const double soundEnd = levels.start + w * static_cast<double>(db.rend() - last);
+    trim.clip = {std::max(levels.start, soundStart - margin),
+                 std::min(levels.End(), soundEnd + margin)};
+    trim.trimmed = trim.clip.start > levels.start || trim.clip.end < levels.End();
+    trim.note = trim.trimmed ? "trimmed to the sound from " + ShortLength(trim.clip.start) +
+                                   " to " + ShortLength(trim.clip.end)
+                             : "no silence at the ends: nothing was trimmed";
+    return trim;
+}
+
+std::string ShortLength(double seconds) {
+    const auto whole = static_cast<long long>(std::llround(std::max(seconds, 0.0)));
+    const long long hours = whole / 3600;
+    const long long minutes = whole / 60 % 60;
+    const long long rest = whole % 60;
+    std::string text = hours > 0 ? std::to_string(hours) + ":" : std::string();
+    text += (hours > 0 && minutes < 10 ? "0" : "") + std::to_string(minutes) + ":";
+    text += (rest < 10 ? "0" : "") + std::to_string(rest);
+    return text;
+}
