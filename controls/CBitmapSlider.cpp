@@ -1,5 +1,6 @@
 #include "CBitmapSlider.h"
 
+#include <QAccessible>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -111,8 +112,18 @@ int CBitmapSlider::Clamp(int value) const {
 }
 
 void CBitmapSlider::SetPos(int position) {
+    const int before = m_position;
     m_position = Clamp(position);
     update();
+    if (m_position != before && QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, m_position);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
+void CBitmapSlider::MoveTo(int position) {
+    SetPos(position);
+    Notify(SliderEvent::kChanged);
 }
 
 void CBitmapSlider::SetMargins(int left, int top, int right, int bottom) {
@@ -311,8 +322,7 @@ void CBitmapSlider::keyPressEvent(QKeyEvent* event) {
             event->accept();  // the slider takes every other key: Escape closes nothing
             return;
     }
-    SetPos(position);
-    Notify(SliderEvent::kChanged);
+    MoveTo(position);
 }
 
 void CBitmapSlider::focusInEvent(QFocusEvent* event) {

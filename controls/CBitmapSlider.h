@@ -40,6 +40,10 @@ public:
     void SetRange(int minimum, int maximum);
     void SetPos(int position);
     int GetPos() const { return m_position; }
+    // Moves the thumb as a key does, and says so to the parent (kChanged).
+    void MoveTo(int position);
+    int Minimum() const { return m_minimum; }
+    int Maximum() const { return m_maximum; }
     void SetMargins(int left, int top, int right, int bottom);
     // Draws the bitmaps at `scale` times their size; positions stay in the bitmaps' pixels.
     void SetScale(double scale);

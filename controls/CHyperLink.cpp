@@ -3,14 +3,17 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
 #include "MessagePresenter.h"
 #include "SkinCursor.h"
+#include "SkinLook.h"
 
 namespace {
 
@@ -31,6 +34,28 @@ CHyperLink::CHyperLink(QWidget* parent) : QLabel(parent) {
     // colour or underline leaves nothing of the old text behind.
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
+    // Reached with Tab and followed with Enter or Space, as a link of a web page.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CHyperLink::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        OpenLink();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void CHyperLink::focusInEvent(QFocusEvent* event) {
+    update();
+    QLabel::focusInEvent(event);
+}
+
+void CHyperLink::focusOutEvent(QFocusEvent* event) {
+    update();
+    QLabel::focusOutEvent(event);
 }
 
 void CHyperLink::Bind() {
@@ -129,6 +154,11 @@ void CHyperLink::paintEvent(QPaintEvent*) {
     painter.setPen(CurrentColour());
     painter.setFont(font());
     painter.drawText(contentsRect(), static_cast<int>(alignment()) | Qt::TextSingleLine, text());
+    if (ShowsFocus(*this)) {
+        QPainterPath outline;
+        outline.addRect(QRectF(rect()));
+        DrawFocusRing(painter, outline);
+    }
 }
 
 void CHyperLink::OpenLink() {

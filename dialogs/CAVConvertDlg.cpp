@@ -33,6 +33,7 @@ CAVConvertDlg::CAVConvertDlg(QWidget* parent) : QDialog(parent) {
     m_currentBar = new QProgressBar(this);
     m_currentBar->setRange(0, 100);
     m_currentBar->setValue(0);
+    m_currentBar->setAccessibleName("Current file progress");
     layout->addWidget(m_currentBar, 1, 0, 1, 3);
 
     layout->addWidget(new QLabel("Total Progress:", this), 2, 0);
@@ -43,6 +44,7 @@ CAVConvertDlg::CAVConvertDlg(QWidget* parent) : QDialog(parent) {
     m_totalBar = new QProgressBar(this);
     m_totalBar->setRange(0, 100);
     m_totalBar->setValue(0);
+    m_totalBar->setAccessibleName("Total progress");
     layout->addWidget(m_totalBar, 3, 0, 1, 3);
     // What the whole run has taken and about what it still needs.
     m_times = new QLabel(this);

@@ -47,7 +47,11 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent, MessagePresenter* mess
 
     m_preview = new PictureFrame(this);
     m_preview->setGeometry(skin::Rect(skin::kClipPreview));
+    m_preview->setAccessibleName("Preview");
     m_waveform = new WaveformStrip(this);
+    m_waveform->setAccessibleName("Sound of the whole file");
+    m_waveform->setAccessibleDescription(
+        "Loud and quiet parts, the pauses, the chapters and the clip; a click plays from there");
     m_waveform->setGeometry(skin::Rect(skin::kClipWaveform));
     connect(m_waveform, &WaveformStrip::SeekRequested, this, &CClipDialog::SeekToShare);
     m_waveformTimer.setInterval(100);
@@ -57,6 +61,7 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent, MessagePresenter* mess
     m_positionSlider->move(skin::kClipSlider.x, skin::kClipSlider.y);
     m_positionSlider->ApplySkin(314, 319, 0, 10000, 0);
     m_positionSlider->setEnabled(false);
+    m_positionSlider->setAccessibleName("Position");
     // The volume button and slider exist but are never shown.
     m_volumeSlider = new CBitmapSlider(this, kVolumeSliderId);
     m_volumeSlider->ApplySkin(300, 299, 0, 100, 30);
@@ -70,10 +75,12 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent, MessagePresenter* mess
     m_play->setGeometry(skin::Rect(skin::kClipPlayButton));
     m_play->SetShape(PreviewTransport::kPlayGreyedFace);
     m_play->setToolTip("Play");
+    m_play->setAccessibleName("Play");
     m_stop = new CControlButton(this);
     m_stop->setGeometry(skin::Rect(skin::kClipStopButton));
     m_stop->SetShape(PreviewTransport::kStopGreyedFace);
     m_stop->setToolTip("Stop");
+    m_stop->setAccessibleName("Stop");
 
     const auto group = [this](const char* title, const skin::Box& box) {
         auto* frame = new QGroupBox(title, this);
@@ -420,14 +427,12 @@ void CClipDialog::closeEvent(QCloseEvent* event) {
 }
 
 bool CClipDialog::event(QEvent* event) {
-    if (event->type() == SliderEvent::kTracking) {
+    // A drag acts as it goes; a key moves the thumb and says so once (kChanged).
+    if (event->type() == SliderEvent::kTracking || event->type() == SliderEvent::kChanged) {
         const auto* slider = static_cast<SliderEvent*>(event);
         if (slider->ControlId() == kPositionSliderId) {
-            m_transport->Seek();
+            m_transport->SeekIfMoved();
         }
-        return true;
-    }
-    if (event->type() == SliderEvent::kChanged) {
         return true;
     }
     return QDialog::event(event);

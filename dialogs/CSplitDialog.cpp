@@ -26,12 +26,14 @@ CSplitDialog::CSplitDialog(double length, QWidget* parent) : QDialog(parent), m_
                    this));
     m_editor = new QPlainTextEdit(this);
     m_editor->setTabChangesFocus(true);
+    m_editor->setAccessibleName("Times of the parts");
     m_editor->setMinimumSize(440, 160);
     layout->addWidget(m_editor);
     m_understood = new QLabel(this);
     m_understood->setTextFormat(Qt::PlainText);
     m_understood->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_understood->setWordWrap(true);
+    m_understood->setAccessibleName("Parts");
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(m_understood);
     scroll->setWidgetResizable(true);

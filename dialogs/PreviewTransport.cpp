@@ -79,7 +79,7 @@ void PreviewTransport::Reset() {
     m_hasPictures = 0;
     m_buffer.clear();
     m_parts.position->SetRange(0, 1000);
-    m_parts.position->SetPos(0);
+    PlaceThumb(0);
     SetCurrentTime(0);
     m_openOnPlay = true;
     m_stateText = "PLAY";
@@ -92,6 +92,8 @@ void PreviewTransport::SetPlayFace(int faceId) {
     play->SetBitmaps(faceId, faceId, faceId, faceId);
     play->setEnabled(true);
     play->setToolTip(faceId == kPlayPlaying ? "Pause" : "Play");
+    // A screen reader names the button as its face shows it.
+    play->setAccessibleName(play->toolTip());
     play->update();
 }
 
@@ -172,7 +174,7 @@ void PreviewTransport::Stop(bool anyRowSelected) {
     m_parts.position->setEnabled(false);
     m_stateText = "PLAY";
     SetPlayFace(kPlayReady);
-    m_parts.position->SetPos(0);
+    PlaceThumb(0);
     // The position is where the slider shows it: a begin set after a stop is the start.
     SetCurrentTime(0);
     m_parts.frame->ClearPicture();
@@ -190,7 +192,8 @@ void PreviewTransport::Seek() {
     }
     // A seek resumes playback, paused or not, and the button follows the player.
     PreviewEngine_Pause();
-    const float fraction = static_cast<float>(m_parts.position->GetPos()) / 1000.0f;
+    m_placedPosition = m_parts.position->GetPos();
+    const float fraction = static_cast<float>(m_placedPosition) / 1000.0f;
     PreviewEngine_SetPos(fraction);
     double duration = 0.0;
     PreviewEngine_GetDuration(&duration);
@@ -202,6 +205,17 @@ void PreviewTransport::Seek() {
     SetPlayFace(kPlayPlaying);
 }
 
+void PreviewTransport::SeekIfMoved() {
+    if (m_parts.position->GetPos() != m_placedPosition) {
+        Seek();
+    }
+}
+
+void PreviewTransport::PlaceThumb(int position) {
+    m_parts.position->SetPos(position);
+    m_placedPosition = m_parts.position->GetPos();
+}
+
 void PreviewTransport::OnPositionTick() {
     float fraction = 0.0f;
     PreviewEngine_GetPos(&fraction);
@@ -210,7 +224,7 @@ void PreviewTransport::OnPositionTick() {
     SetCurrentTime(static_cast<int>(std::trunc(fraction * duration)));
     const int value = static_cast<int>(std::trunc(fraction * 1000.0f));
     if (value != m_parts.position->GetPos()) {
-        m_parts.position->SetPos(value);
+        PlaceThumb(value);
     }
 }
 

@@ -58,6 +58,9 @@ public:
     void ShowReady();
     // A seek to the position slider's place; playback resumes.
     void Seek();
+    // The same when the slider stands elsewhere than the transport last put it: a key moved it
+    // (a drag's release, where the last seek already went, is no new place).
+    void SeekIfMoved();
     // Runs after every successful opening (the main window sends its volume).
     void SetAfterOpen(std::function<void()> afterOpen) { m_afterOpen = std::move(afterOpen); }
 
@@ -71,6 +74,8 @@ signals:
     void PositionChanged(int seconds);
 
 private:
+    // Puts the position slider's thumb at `position` and remembers that it did.
+    void PlaceThumb(int position);
     void SetCurrentTime(int seconds);
     void Open(const QString& path);
     void SetPlayFace(int faceId);
@@ -81,6 +86,8 @@ private:
     StopMode m_mode;
     QTimer m_positionTimer;  // timer 100
     QTimer m_pictureTimer;   // timer 200
+    // Where the transport itself last put the slider's thumb (a seek, the playing position).
+    int m_placedPosition = -1;
     QString m_stateText = "PLAY";
     bool m_openOnPlay = true;
     bool m_opened = false;  // a file opened once; never cleared

@@ -4,6 +4,7 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
+#include "AccessibleControls.h"
 #include "CBrenvixDlg.h"
 #include "ListKeeper.h"
 #include "MessagePresenter.h"
@@ -21,6 +22,7 @@ CBrenvixApp::CBrenvixApp(int& argc, char** argv)
     // The dock, the taskbar and the run's progress on them know the program by its entry.
     QGuiApplication::setDesktopFileName(QLatin1String(kDesktopEntryName));
     ApplySkinLook(m_app);
+    InstallAccessibleControls();
     // The library's chatter stays out of the terminal; failures are still logged per file.
     av_log_set_level(AV_LOG_ERROR);
 }

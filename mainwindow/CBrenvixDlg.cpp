@@ -4,6 +4,7 @@
 // The main window's set-up, painting, dragging, keys, Close and Help.
 
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -61,11 +62,14 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
     setObjectName("CBrenvixDlg");
     setWindowIcon(QIcon(QPixmap::fromImage(skin::LoadBitmap(kIconId))));
     setAcceptDrops(true);
+    // A screen reader takes it for the program's window, not a dialog of another.
+    setProperty("accessibleRole", static_cast<int>(QAccessible::Window));
     m_background = QPixmap::fromImage(skin::LoadBitmap(kMainBackgroundId));
 
     // The format box and its four entries, the first selected.
     m_formatBox = new ElidingComboBox(this);
     m_formatBox->setObjectName(QString::number(ids::kFormatBox));
+    m_formatBox->setAccessibleName("Profile");
     Place(m_formatBox, skin::kFormatBox);
     for (const FormatEntry& entry : kFormatEntries) {
         m_formatBox->addItem(entry.text);
@@ -77,14 +81,17 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
 
     m_previewFrame = new PictureFrame(this);
     m_previewFrame->setObjectName(QString::number(ids::kPreviewFrame));
+    m_previewFrame->setAccessibleName("Preview");
     Place(m_previewFrame, skin::kPreviewFrame);
     m_positionSlider = new CBitmapSlider(this, ids::kPositionSlider);
     m_positionSlider->setObjectName(QString::number(ids::kPositionSlider));
+    m_positionSlider->setAccessibleName("Position");
     m_positionSlider->ApplySkin(306, 307, 0, 10000, 0);
     Place(m_positionSlider, skin::kPositionSlider);
     m_positionSlider->setEnabled(false);
     m_volumeSlider = new CBitmapSlider(this, ids::kVolumeSlider);
     m_volumeSlider->setObjectName(QString::number(ids::kVolumeSlider));
+    m_volumeSlider->setAccessibleName("Volume level");
     m_volumeSlider->ApplySkin(300, 299, 0, 100000, 30000);
     Place(m_volumeSlider, skin::kVolumeSlider);
 

@@ -16,31 +16,36 @@ struct ButtonSpec {
     bool enabledAtStart;
     const char* tooltip;
     bool handCursor;
+    const char* name;  // as its face reads: what a screen reader says
 };
 
 // Every bitmap button of the main window with its faces.
 const ButtonSpec kButtonSpecs[] = {
-    {ids::kAdd, skin::kAddButton, 177, skin::kAddFaces, true, "Add File", true},
-    {ids::kClip, skin::kClipButton, 280, skin::kClipFaces, false, "Clip Video", true},
-    {ids::kHelp, skin::kHelpButton, 181, skin::kHelpFaces, true, "Help", true},
-    {ids::kConvert, skin::kConvertButton, 186, skin::kConvertFaces, false, "Start Converting",
-     true},
-    {ids::kRemove, skin::kRemoveButton, 229, skin::kRemoveFaces, false, "Remove", true},
-    {ids::kClearAll, skin::kClearAllButton, 269, skin::kClearAllFaces, false, "Clear All", true},
-    {ids::kMerge, skin::kMergeButton, 0, skin::kMergeFaces, false, " Merge into a file", true},
+    {ids::kAdd, skin::kAddButton, 177, skin::kAddFaces, true, "Add File", true, "Add"},
+    {ids::kClip, skin::kClipButton, 280, skin::kClipFaces, false, "Clip Video", true, "Clip"},
+    {ids::kHelp, skin::kHelpButton, 181, skin::kHelpFaces, true, "Help", true, "Help"},
+    {ids::kConvert, skin::kConvertButton, 186, skin::kConvertFaces, false, "Start Converting", true,
+     "Convert"},
+    {ids::kRemove, skin::kRemoveButton, 229, skin::kRemoveFaces, false, "Remove", true, "Remove"},
+    {ids::kClearAll, skin::kClearAllButton, 269, skin::kClearAllFaces, false, "Clear All", true,
+     "Clear All"},
+    {ids::kMerge, skin::kMergeButton, 0, skin::kMergeFaces, false, " Merge into a file", true,
+     "Merge"},
     {ids::kFileInfo, skin::kFileInfoButton, 261, skin::kFileInfoFaces, false, "File Information",
-     true},
+     true, "File Info"},
     {ids::kSetting, skin::kSettingButton, 196, skin::kSettingFaces, false, "Conversion Settings",
-     true},
-    {ids::kBrowse, skin::kBrowseButton, 199, skin::kBrowseFaces, true, "Set output files", true},
+     true, "Setting"},
+    {ids::kBrowse, skin::kBrowseButton, 199, skin::kBrowseFaces, true, "Set output files", true,
+     "Browse"},
     {ids::kFindTarget, skin::kFindTargetButton, 204, skin::kFindTargetFaces, true,
-     "Open output files", true},
-    {ids::kMinimize, skin::kMinimizeButton, 207, skin::kMinimizeFaces, true, "Minimize", true},
-    {ids::kClose, skin::kCloseButton, 209, skin::kCloseFaces, true, "Close", true},
-    {ids::kAbout, skin::kAboutButton, 253, skin::kAboutFaces, true, "About", true},
-    {ids::kPlay, skin::kPlayButton, 301, skin::kPlayFaces, false, "Play", false},
-    {ids::kStop, skin::kStopButton, 303, skin::kStopFaces, false, "Stop", false},
-    {ids::kCheckVolume, skin::kVolumeSymbol, 293, skin::kVolumeFaces, true, "", false},
+     "Open output files", true, "Find Target"},
+    {ids::kMinimize, skin::kMinimizeButton, 207, skin::kMinimizeFaces, true, "Minimize", true,
+     "Minimize"},
+    {ids::kClose, skin::kCloseButton, 209, skin::kCloseFaces, true, "Close", true, "Close"},
+    {ids::kAbout, skin::kAboutButton, 253, skin::kAboutFaces, true, "About", true, "About"},
+    {ids::kPlay, skin::kPlayButton, 301, skin::kPlayFaces, false, "Play", false, "Play"},
+    {ids::kStop, skin::kStopButton, 303, skin::kStopFaces, false, "Stop", false, "Stop"},
+    {ids::kCheckVolume, skin::kVolumeSymbol, 293, skin::kVolumeFaces, true, "", false, "Volume"},
 };
 
 const ButtonSpec* FindSpec(int id) {
@@ -81,6 +86,8 @@ CControlButton* MakeButton(QWidget* parent, const ButtonSpec& entry) {
     if (*entry.tooltip != '\0') {
         button->setToolTip(entry.tooltip);
     }
+    button->setAccessibleName(entry.name);
+    button->setAccessibleDescription(entry.tooltip);
     ApplyState(*button, entry, entry.enabledAtStart);
     return button;
 }

@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QSpinBox>
 
 #include "CBrenvixDlg.h"
@@ -17,7 +18,9 @@
 void CBrenvixDlg::SetUpOutputControls() {
     m_folderBox = new QComboBox(this);
     m_folderBox->setObjectName(QString::number(ids::kFolderBox));
+    m_folderBox->setAccessibleName("Output folder");
     m_folderBox->setEditable(true);
+    m_folderBox->lineEdit()->setAccessibleName("Output folder");
     // Enter in the box adds nothing; entries come from the set-up and from Browse.
     m_folderBox->setInsertPolicy(QComboBox::NoInsert);
     m_folderBox->setDuplicatesEnabled(true);
@@ -36,6 +39,7 @@ void CBrenvixDlg::SetUpOutputControls() {
     // Files converted at once: one unless the user allows more, up to one per core.
     m_filesAtOnce = new QSpinBox(this);
     m_filesAtOnce->setObjectName(QString::number(ids::kFilesAtOnce));
+    m_filesAtOnce->setAccessibleName("Files at once");
     Place(m_filesAtOnce, skin::kFilesAtOnceBox);
     const int cores = tolvane::TasksAtOnceForCores();
     m_filesAtOnce->setRange(1, cores);

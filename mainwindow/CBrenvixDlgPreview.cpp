@@ -45,19 +45,17 @@ void CBrenvixDlg::OnPreviewEnded() {
 }
 
 bool CBrenvixDlg::event(QEvent* event) {
-    if (event->type() == SliderEvent::kTracking) {
+    // A drag acts as it goes; a key moves the thumb and says so once (kChanged).
+    if (event->type() == SliderEvent::kTracking || event->type() == SliderEvent::kChanged) {
         const auto* slider = static_cast<SliderEvent*>(event);
         if (slider->ControlId() == ids::kPositionSlider) {
-            m_transport->Seek();
+            m_transport->SeekIfMoved();
         } else if (slider->ControlId() == ids::kVolumeSlider) {
             m_volume = std::min(m_volumeSlider->GetPos(), 65535);
             PreviewEngine_SetVolume(m_volume);
             int unused = 0;
             PreviewEngine_GetVolume(&unused);
         }
-        return true;
-    }
-    if (event->type() == SliderEvent::kChanged) {
         return true;
     }
     return QDialog::event(event);

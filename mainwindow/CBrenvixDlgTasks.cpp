@@ -76,6 +76,7 @@ QString QtFileFilter(const QString& windowsFilter) {
 void CBrenvixDlg::SetUpTaskList() {
     m_list = new CCheckListCtrl(this);
     m_list->setObjectName(QString::number(ids::kTaskList));
+    m_list->setAccessibleName("Files");
     m_list->setColumnCount(6);
     m_list->setHorizontalHeaderLabels(
         {"Source file", "Start time", "End time", "Output format", "Status", "Duration"});

@@ -11,6 +11,7 @@ packages=(
     ffmpeg xvfb xauth time locales parallel dbus-daemon opus-tools
     desktop-file-utils appstream lintian dpkg-dev file xdg-utils
     weston qt6-wayland
+    at-spi2-core python3-pyatspi
     clang libclang-rt-14-dev
 )
 

@@ -97,6 +97,25 @@ TEST(MainPreview, PlayPausesAndResumesWithoutReopening) {
     EXPECT_EQ(w.dlg->PreviewVolume(), 1000);
 }
 
+// The keys move the sliders and the player follows, as it follows a drag.
+TEST(MainPreview, TheSlidersFollowTheKeys) {
+    Window w;
+    w.dlg->AddFiles({M("h264_aac.mp4")});
+    w.Select(0);
+    w.B(ids::kPlay)->click();
+    ASSERT_TRUE(WaitUntil([] { return EnginePos() > 0.2f; }));
+    QTest::keyClick(w.dlg->PositionSlider(), Qt::Key_Home);
+    EXPECT_TRUE(WaitUntil([] { return EnginePos() < 0.1f; })) << EnginePos();
+    EXPECT_TRUE(w.dlg->Playing());
+    // (The slider posts its notice: it arrives with the next events.)
+    QTest::keyClick(w.dlg->VolumeSlider(), Qt::Key_Home);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.dlg->PreviewVolume(), 0);
+    QTest::keyClick(w.dlg->VolumeSlider(), Qt::Key_End);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w.dlg->PreviewVolume(), 65535);
+}
+
 TEST(MainPreview, ClickingAnotherRowStopsAndPlayOpensTheNewSelection) {
     Window w;
     w.dlg->AddFiles({M("odd_5.72.mp4"), M("short_1s.mp4")});

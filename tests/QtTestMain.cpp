@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "AccessibleControls.h"
 #include "SkinLook.h"
 
 namespace {
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // The program's own look, as its windows wear it.
     ApplySkinLook(app);
+    InstallAccessibleControls();
     ::testing::InitGoogleTest(&argc, argv);
     // The windows see the locale too ("de_DE.UTF-8" is Qt's "de_DE").
     if (!locale.empty() &&

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "AccessibleControls.h"
 #include "CAVConvertDlg.h"
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
@@ -49,6 +50,7 @@ void Reject(QWidget* modal) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ApplySkinLook(app);
+    InstallAccessibleControls();
     if (argc < 5) {
         return 2;
     }
