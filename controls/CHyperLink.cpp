@@ -170,8 +170,7 @@ void CHyperLink::OpenLink() {
     if (!m_visited) {
         QApplication::beep();
         MessagePresenter& presenter = m_presenter ? *m_presenter : DefaultMessagePresenter();
-        presenter.Show(this,
-                       QStringLiteral("Unable to open hyperlink:\n\n") + HyperlinkErrorText(result),
+        presenter.Show(this, tr("Unable to open hyperlink:\n\n") + HyperlinkErrorText(result),
                        QMessageBox::Warning);
     }
 }
@@ -206,33 +205,34 @@ int CHyperLink::OpenWithDesktop(const QString& address) {
 QString CHyperLink::HyperlinkErrorText(int result) {
     switch (result) {
         case 0:
-            return "The operating system is out\nof memory or resources.";
+            return tr("The operating system is out\nof memory or resources.");
         case 2:
-            return "The specified file was not found.";
+            return tr("The specified file was not found.");
         case 3:
-            return "The specified path was not found.";
+            return tr("The specified path was not found.");
         case 5:
-            return "The operating system denied\naccess to the specified file.";
+            return tr("The operating system denied\naccess to the specified file.");
         case 8:
-            return "There was not enough memory to complete the operation.";
+            return tr("There was not enough memory to complete the operation.");
         case 11:
-            return "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
+            return tr("The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
         case 26:
-            return "A sharing violation occurred. ";
+            return tr("A sharing violation occurred. ");
         case 27:
-            return "The filename association is\nincomplete or invalid.";
+            return tr("The filename association is\nincomplete or invalid.");
         case 28:
-            return "The DDE transaction could not\nbe completed because the request timed out.";
+            return tr("The DDE transaction could not\nbe completed because the request timed out.");
         case 29:
-            return "The DDE transaction failed.";
+            return tr("The DDE transaction failed.");
         case 30:
-            return "The DDE transaction could not\nbe completed because other DDE transactions\n"
-                   "were being processed.";
+            return tr(
+                "The DDE transaction could not\nbe completed because other DDE transactions\n"
+                "were being processed.");
         case 31:
-            return "There is no application associated\nwith the given filename extension.";
+            return tr("There is no application associated\nwith the given filename extension.");
         case 32:
-            return "The specified dynamic-link library was not found.";
+            return tr("The specified dynamic-link library was not found.");
         default:
-            return QStringLiteral("Unknown Error (%1) occurred.").arg(result);
+            return tr("Unknown Error (%1) occurred.").arg(result);
     }
 }

@@ -11,7 +11,8 @@
 
 namespace {
 
-const char kStripToolTip[] = "The sound of the whole file: click to play from there";
+const char* const kStripToolTip =
+    QT_TRANSLATE_NOOP("WaveformStrip", "The sound of the whole file: click to play from there");
 
 // "m:ss", or "h:mm:ss" from an hour.
 QString ClockText(double seconds) {
@@ -32,8 +33,8 @@ WaveformStrip::WaveformStrip(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::PointingHandCursor);
     setMouseTracking(true);
-    setAccessibleName(QStringLiteral("Sound of the whole file"));
-    setToolTip(kStripToolTip);
+    setAccessibleName(tr("Sound of the whole file"));
+    setToolTip(tr(kStripToolTip));
 }
 
 double WaveformStrip::ShareOfHeight(float peak) {
@@ -76,13 +77,13 @@ QString WaveformStrip::ToolTipAt(int x) const {
     for (std::size_t i = 0; i < m_chapters.size(); ++i) {
         if (std::abs(static_cast<int>(m_chapters[i] * w) - x) <= 3) {
             const QString title = i < m_titles.size() ? m_titles[i] : QString();
-            return QStringLiteral("Chapter %1%2 (%3)")
+            return tr("Chapter %1%2 (%3)")
                 .arg(i + 1)
                 .arg(title.isEmpty() ? QString() : QStringLiteral(": ") + title)
                 .arg(ClockText(m_chapters[i] * m_length));
         }
     }
-    return QString::fromLatin1(kStripToolTip);
+    return tr(kStripToolTip);
 }
 
 bool WaveformStrip::event(QEvent* event) {

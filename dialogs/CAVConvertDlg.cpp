@@ -18,13 +18,13 @@
 #include "PreviewRelay.h"
 
 CAVConvertDlg::CAVConvertDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle("Tolvane");
+    setWindowTitle(tr("Tolvane"));
     setModal(true);
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(20, 12, 20, 12);
     layout->setVerticalSpacing(6);
 
-    layout->addWidget(new QLabel("Current File Converting:", this), 0, 0);
+    layout->addWidget(new QLabel(tr("Current File Converting:"), this), 0, 0);
     m_current = new CLabel(this);
     m_current->setText("Converting...");
     m_current->SetBackground(palette().color(QPalette::Window));
@@ -33,10 +33,10 @@ CAVConvertDlg::CAVConvertDlg(QWidget* parent) : QDialog(parent) {
     m_currentBar = new QProgressBar(this);
     m_currentBar->setRange(0, 100);
     m_currentBar->setValue(0);
-    m_currentBar->setAccessibleName("Current file progress");
+    m_currentBar->setAccessibleName(tr("Current file progress"));
     layout->addWidget(m_currentBar, 1, 0, 1, 3);
 
-    layout->addWidget(new QLabel("Total Progress:", this), 2, 0);
+    layout->addWidget(new QLabel(tr("Total Progress:"), this), 2, 0);
     m_total = new CLabel(this);
     m_total->setText("Converting...");
     m_total->SetBackground(palette().color(QPalette::Window));
@@ -44,22 +44,22 @@ CAVConvertDlg::CAVConvertDlg(QWidget* parent) : QDialog(parent) {
     m_totalBar = new QProgressBar(this);
     m_totalBar->setRange(0, 100);
     m_totalBar->setValue(0);
-    m_totalBar->setAccessibleName("Total progress");
+    m_totalBar->setAccessibleName(tr("Total progress"));
     layout->addWidget(m_totalBar, 3, 0, 1, 3);
     // What the whole run has taken and about what it still needs.
     m_times = new QLabel(this);
     m_times->setObjectName("runTimes");
     layout->addWidget(m_times, 4, 0, 1, 3);
 
-    m_shutDownBox = new QCheckBox("Shut down computer when conversion completed", this);
+    m_shutDownBox = new QCheckBox(tr("Shut down computer when conversion completed"), this);
     layout->addWidget(m_shutDownBox, 5, 0, 1, 2);
-    m_stop = new QPushButton("Stop", this);
-    m_stop->setToolTip("Stop converting");
+    m_stop = new QPushButton(tr("Stop"), this);
+    m_stop->setToolTip(tr("Stop converting"));
     m_stop->setAutoDefault(false);
     layout->addWidget(m_stop, 5, 2, Qt::AlignRight);
 
     // The preview: a hidden option and a hidden native window that SDL may draw into.
-    m_showPreview = new QCheckBox("Show preview", this);
+    m_showPreview = new QCheckBox(tr("Show preview"), this);
     m_showPreview->setChecked(true);
     m_showPreview->setEnabled(false);
     m_showPreview->hide();

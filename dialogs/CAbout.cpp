@@ -10,12 +10,12 @@
 #include "Version.h"
 
 CAbout::CAbout(MessagePresenter* messages, QWidget* parent) : QDialog(parent) {
-    setWindowTitle("About");
+    setWindowTitle(tr("About"));
     auto* layout = new QGridLayout(this);
     auto* banner = new QLabel(this);
     banner->setPixmap(QPixmap::fromImage(skin::LoadBitmap(249)));
     layout->addWidget(banner, 0, 0, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Version %1").arg(kTolvaneVersion), this), 1, 1,
+    layout->addWidget(new QLabel(tr("Version %1").arg(kTolvaneVersion), this), 1, 1,
                       Qt::AlignRight);
 
     QFont linkFont = font();
@@ -36,9 +36,9 @@ CAbout::CAbout(MessagePresenter* messages, QWidget* parent) : QDialog(parent) {
     };
     m_support = makeLink("Support:", kSupportAddress, 2);
     m_home = makeLink("Homepage:", kHomeAddress, 3);
-    layout->addWidget(new QLabel("Made for people who keep the sound of their videos.", this), 4, 0,
-                      1, 2);
-    auto* ok = new QPushButton("OK", this);
+    layout->addWidget(new QLabel(tr("Made for people who keep the sound of their videos."), this),
+                      4, 0, 1, 2);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 5, 1, Qt::AlignRight);

@@ -41,17 +41,17 @@ long long Seconds(const QString& text) {
 
 CClipDialog::CClipDialog(ClipHost& host, QWidget* parent, MessagePresenter* messages)
     : QDialog(parent), m_host(host), m_messages(messages) {
-    setWindowTitle("Clip");
+    setWindowTitle(tr("Clip"));
     setFixedSize(skin::kClipWindow.width, skin::kClipWindow.height);
     m_background = QPixmap::fromImage(skin::LoadBitmap(kBackgroundId));
 
     m_preview = new PictureFrame(this);
     m_preview->setGeometry(skin::Rect(skin::kClipPreview));
-    m_preview->setAccessibleName("Preview");
+    m_preview->setAccessibleName(tr("Preview"));
     m_waveform = new WaveformStrip(this);
-    m_waveform->setAccessibleName("Sound of the whole file");
-    m_waveform->setAccessibleDescription(
-        "Loud and quiet parts, the pauses, the chapters and the clip; a click plays from there");
+    m_waveform->setAccessibleName(tr("Sound of the whole file"));
+    m_waveform->setAccessibleDescription(tr(
+        "Loud and quiet parts, the pauses, the chapters and the clip; a click plays from there"));
     m_waveform->setGeometry(skin::Rect(skin::kClipWaveform));
     connect(m_waveform, &WaveformStrip::SeekRequested, this, &CClipDialog::SeekToShare);
     m_waveformTimer.setInterval(100);
@@ -61,7 +61,7 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent, MessagePresenter* mess
     m_positionSlider->move(skin::kClipSlider.x, skin::kClipSlider.y);
     m_positionSlider->ApplySkin(314, 319, 0, 10000, 0);
     m_positionSlider->setEnabled(false);
-    m_positionSlider->setAccessibleName("Position");
+    m_positionSlider->setAccessibleName(tr("Position"));
     // The volume button and slider exist but are never shown.
     m_volumeSlider = new CBitmapSlider(this, kVolumeSliderId);
     m_volumeSlider->ApplySkin(300, 299, 0, 100, 30);
@@ -74,18 +74,18 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent, MessagePresenter* mess
     m_play = new CControlButton(this);
     m_play->setGeometry(skin::Rect(skin::kClipPlayButton));
     m_play->SetShape(PreviewTransport::kPlayGreyedFace);
-    m_play->setToolTip("Play");
-    m_play->setAccessibleName("Play");
+    m_play->setToolTip(tr("Play"));
+    m_play->setAccessibleName(tr("Play"));
     m_stop = new CControlButton(this);
     m_stop->setGeometry(skin::Rect(skin::kClipStopButton));
     m_stop->SetShape(PreviewTransport::kStopGreyedFace);
-    m_stop->setToolTip("Stop");
-    m_stop->setAccessibleName("Stop");
+    m_stop->setToolTip(tr("Stop"));
+    m_stop->setAccessibleName(tr("Stop"));
 
     const auto group = [this](const char* title, const skin::Box& box) {
         auto* frame = new QGroupBox(title, this);
         frame->setGeometry(skin::Rect(box));
-        auto* label = new QLabel("00:00:00", frame);
+        auto* label = new QLabel(tr("00:00:00"), frame);
         label->setAlignment(Qt::AlignCenter);
         auto* layout = new QVBoxLayout(frame);
         // The time sits below the group's title, clear of it at every font size.
@@ -113,17 +113,17 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent, MessagePresenter* mess
     ok->setDefault(true);
 
     // Beyond the begin and end the user sets: the silence at both ends left out.
-    m_trim = new QCheckBox("Trim silence at the ends", this);
+    m_trim = new QCheckBox(tr("Trim silence at the ends"), this);
     m_trim->setGeometry(skin::Rect(skin::kClipTrimCheck));
-    m_trim->setToolTip("Begin and end at the first and last sound, with a margin around it");
+    m_trim->setToolTip(tr("Begin and end at the first and last sound, with a margin around it"));
     connect(m_trim, &QCheckBox::toggled, this, &CClipDialog::OnTrimToggled);
 
     // The playing position, beside the transport buttons under the slider.
-    m_position = new QLabel("00:00:00", this);
+    m_position = new QLabel(tr("00:00:00"), this);
     m_position->setGeometry(skin::kClipCutGroup.x, skin::kClipPlayButton.y,
                             skin::kClipCutGroup.width, skin::kClipPlayButton.height);
     m_position->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_position->setToolTip("Playing position");
+    m_position->setToolTip(tr("Playing position"));
 
     connect(m_play, &QAbstractButton::clicked, this, &CClipDialog::OnPlay);
     connect(m_stop, &QAbstractButton::clicked, this, &CClipDialog::OnStop);
@@ -387,9 +387,9 @@ void CClipDialog::OnOk() {
     if (begin >= end && !wholeFile) {
         MessagePresenter& messages =
             m_messages != nullptr ? *m_messages : DefaultMessagePresenter();
-        messages.Show(this,
-                      "The clip begins where it ends (" + m_begin->text() +
-                          "), so it holds no sound. Set another begin or end time, or Reset.");
+        messages.Show(this, tr("The clip begins where it ends (%1), so it holds no sound. Set "
+                               "another begin or end time, or Reset.")
+                                .arg(m_begin->text()));
         return;
     }
     m_host.WriteClipRow(m_begin->text(), m_end->text());

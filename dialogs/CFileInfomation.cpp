@@ -13,7 +13,7 @@
 CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent,
                                  LoudnessMemory* loudness)
     : QDialog(parent) {
-    setWindowTitle("File Information");
+    setWindowTitle(tr("File Information"));
     const FileInfoTexts texts = MakeFileInfoTexts(values);
     const std::array<std::string, 8> shown = {
         texts.fileName,     texts.length,       texts.resolution, texts.frameRate,
@@ -25,24 +25,24 @@ CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent,
     }
     auto* layout = new QVBoxLayout(this);
     auto* top = new QFormLayout;
-    top->addRow("File Name:", m_boxes[0]);
-    top->addRow("Media Length:", m_boxes[1]);
+    top->addRow(tr("File Name:"), m_boxes[0]);
+    top->addRow(tr("Media Length:"), m_boxes[1]);
     layout->addLayout(top);
-    auto* video = new QGroupBox("Video", this);
+    auto* video = new QGroupBox(tr("Video"), this);
     auto* videoForm = new QFormLayout(video);
-    videoForm->addRow("Resolution:", m_boxes[2]);
-    videoForm->addRow("Frame Rate:", m_boxes[3]);
-    videoForm->addRow("Bit Rate:", m_boxes[4]);
+    videoForm->addRow(tr("Resolution:"), m_boxes[2]);
+    videoForm->addRow(tr("Frame Rate:"), m_boxes[3]);
+    videoForm->addRow(tr("Bit Rate:"), m_boxes[4]);
     layout->addWidget(video);
-    auto* audio = new QGroupBox("Audio", this);
+    auto* audio = new QGroupBox(tr("Audio"), this);
     auto* audioForm = new QFormLayout(audio);
-    audioForm->addRow("Bit Rate:", m_boxes[5]);
-    audioForm->addRow("Samples:", m_boxes[6]);
-    audioForm->addRow("Channel:", m_boxes[7]);
+    audioForm->addRow(tr("Bit Rate:"), m_boxes[5]);
+    audioForm->addRow(tr("Samples:"), m_boxes[6]);
+    audioForm->addRow(tr("Channel:"), m_boxes[7]);
     if (!values.infoSoundTrack.empty()) {
         m_soundTrack = new QLineEdit(QString::fromStdString(values.infoSoundTrack), this);
         m_soundTrack->setReadOnly(true);
-        audioForm->addRow("Sound Track:", m_soundTrack);
+        audioForm->addRow(tr("Sound Track:"), m_soundTrack);
     }
     layout->addWidget(audio);
     if (values.chapterCount > 0) {
@@ -51,7 +51,7 @@ CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent,
         m_chapters->setReadOnly(true);
         m_chapters->setToolTip(QString::fromStdString(values.infoChapters));
         auto* chapters = new QFormLayout;
-        chapters->addRow("Chapters:", m_chapters);
+        chapters->addRow(tr("Chapters:"), m_chapters);
         layout->addLayout(chapters);
     }
     if (loudness != nullptr) {
@@ -64,22 +64,22 @@ CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent,
         m_loudness = new QLineEdit(
             known != m_memory->end() ? QString::fromStdString(known->second) : QString(), this);
         m_loudness->setReadOnly(true);
-        m_loudness->setAccessibleName("Loudness");
+        m_loudness->setAccessibleName(tr("Loudness"));
         auto* row = new QHBoxLayout;
         row->addWidget(m_loudness);
         if (known == m_memory->end()) {
-            m_measure = new QPushButton("Measure loudness", this);
+            m_measure = new QPushButton(tr("Measure loudness"), this);
             m_measure->setFlat(true);
             m_measure->setCursor(Qt::PointingHandCursor);
-            m_measure->setToolTip("Reads the whole sound track and measures it (EBU R128)");
+            m_measure->setToolTip(tr("Reads the whole sound track and measures it (EBU R128)"));
             connect(m_measure, &QPushButton::clicked, this, &CFileInfomation::StartMeasure);
             row->addWidget(m_measure);
         }
         auto* form = new QFormLayout;
-        form->addRow("Loudness:", row);
+        form->addRow(tr("Loudness:"), row);
         layout->addLayout(form);
     }
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 0, Qt::AlignRight);

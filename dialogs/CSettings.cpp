@@ -55,9 +55,9 @@ int LeadingNumber(const QString& text) {
 
 CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidget* parent)
     : QDialog(parent), m_settings(settings), m_messages(messages) {
-    setWindowTitle("Setting");
+    setWindowTitle(tr("Setting"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel("Format Preset:", this));
+    layout->addWidget(new QLabel(tr("Format Preset:"), this));
     m_presetName = new QPushButton(this);
     m_presetName->setEnabled(false);
     m_presetName->setObjectName("presetName");
@@ -71,12 +71,12 @@ CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidg
     for (auto& list : m_lists) {
         list = new QComboBox(this);
     }
-    auto* audio = new QGroupBox("Audio", this);
+    auto* audio = new QGroupBox(tr("Audio"), this);
     auto* form = new QFormLayout(audio);
-    form->addRow("Encoder:", m_lists[kAudioEncoder]);
-    form->addRow("Bit Rate:", m_lists[kAudioBitRate]);
-    form->addRow("Sample Rate:", m_lists[kSampleRate]);
-    form->addRow("Channel:", m_lists[kChannel]);
+    form->addRow(tr("Encoder:"), m_lists[kAudioEncoder]);
+    form->addRow(tr("Bit Rate:"), m_lists[kAudioBitRate]);
+    form->addRow(tr("Sample Rate:"), m_lists[kSampleRate]);
+    form->addRow(tr("Channel:"), m_lists[kChannel]);
     layout->addWidget(audio);
     // Beyond the profile: every converted file brought to one loudness (off unless chosen).
     m_loudness = new QComboBox(this);
@@ -93,7 +93,7 @@ CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidg
         }
     }
     auto* loudness = new QFormLayout;
-    loudness->addRow("Loudness:", m_loudness);
+    loudness->addRow(tr("Loudness:"), m_loudness);
     layout->addLayout(loudness);
     // The video lists are never shown.
     for (List hidden : {kFrameSize, kFrameRate, kVideoBitRate, kVideoEncoder}) {
@@ -102,15 +102,15 @@ CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidg
     }
 
     auto* buttons = new QHBoxLayout;
-    m_default = new QPushButton("Default", this);
-    m_default->setToolTip("Default setting");
+    m_default = new QPushButton(tr("Default"), this);
+    m_default->setToolTip(tr("Default setting"));
     m_default->setAutoDefault(false);
-    m_ok = new QPushButton("OK", this);
-    m_ok->setToolTip("OK");
+    m_ok = new QPushButton(tr("OK"), this);
+    m_ok->setToolTip(tr("OK"));
     // Enter never presses OK, not even with OK focused.
     m_ok->setAutoDefault(false);
-    m_cancel = new QPushButton("Cancel", this);
-    m_cancel->setToolTip("Cancel");
+    m_cancel = new QPushButton(tr("Cancel"), this);
+    m_cancel->setToolTip(tr("Cancel"));
     m_cancel->setAutoDefault(false);
     buttons->addWidget(m_default);
     buttons->addStretch();

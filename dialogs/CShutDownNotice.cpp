@@ -6,11 +6,11 @@
 #include <QVBoxLayout>
 
 CShutDownNotice::CShutDownNotice(QWidget* parent, int seconds) : QDialog(parent), m_left(seconds) {
-    setWindowTitle("Tolvane");
+    setWindowTitle(tr("Tolvane"));
     m_text = new QLabel(this);
-    m_text->setAccessibleName("Shut down");
-    m_now = new QPushButton("Shut down now", this);
-    m_cancel = new QPushButton("Cancel", this);
+    m_text->setAccessibleName(tr("Shut down"));
+    m_now = new QPushButton(tr("Shut down now"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     // Enter or Space keeps the computer on: the safe choice has the focus.
     m_cancel->setDefault(true);
     auto* buttons = new QHBoxLayout;
@@ -44,8 +44,8 @@ void CShutDownNotice::Tick() {
 }
 
 void CShutDownNotice::ShowLeft() {
-    m_text->setText(QStringLiteral("The conversion is complete. The computer shuts down in %1 "
-                                   "second%2.")
-                        .arg(m_left)
-                        .arg(m_left == 1 ? "" : "s"));
+    m_text->setText(
+        m_left == 1
+            ? tr("The conversion is complete. The computer shuts down in 1 second.")
+            : tr("The conversion is complete. The computer shuts down in %1 seconds.").arg(m_left));
 }

@@ -36,26 +36,26 @@ QDoubleSpinBox* NumberBox(double low, double high, double value, double step, in
 CSilenceDialog::CSilenceDialog(tolvane::LevelsSpan span, int threads, QWidget* parent)
     : QDialog(parent),
       m_finder(std::make_unique<tolvane::SilenceFinder>(std::move(span), threads)) {
-    setWindowTitle("Split at silences");
+    setWindowTitle(tr("Split at silences"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(
-        new QLabel("A part for each stretch of sound, cut in the middle of the pauses:", this));
+        new QLabel(tr("A part for each stretch of sound, cut in the middle of the pauses:"), this));
     const SilenceRule rule;
     m_level = NumberBox(-90, -10, rule.decibels, 1, 0, " dBFS", this);
-    m_level->setAccessibleName("Pause level");
-    m_level->setToolTip("Sound under this level counts as silence");
+    m_level->setAccessibleName(tr("Pause level"));
+    m_level->setToolTip(tr("Sound under this level counts as silence"));
     m_pause = NumberBox(0.1, 60, rule.seconds, 0.1, 1, " s", this);
-    m_pause->setAccessibleName("Shortest pause");
-    m_pause->setToolTip("A pause lasts at least this long; shorter ones are breaths");
+    m_pause->setAccessibleName(tr("Shortest pause"));
+    m_pause->setToolTip(tr("A pause lasts at least this long; shorter ones are breaths"));
     auto* form = new QFormLayout;
-    form->addRow("Quieter than:", m_level);
-    form->addRow("For at least:", m_pause);
+    form->addRow(tr("Quieter than:"), m_level);
+    form->addRow(tr("For at least:"), m_pause);
     layout->addLayout(form);
     m_understood = new QLabel(this);
     m_understood->setTextFormat(Qt::PlainText);
     m_understood->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_understood->setWordWrap(true);
-    m_understood->setAccessibleName("Parts");
+    m_understood->setAccessibleName(tr("Parts"));
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(m_understood);
     scroll->setWidgetResizable(true);
@@ -79,8 +79,8 @@ CSilenceDialog::~CSilenceDialog() = default;
 
 void CSilenceDialog::Poll() {
     if (!m_finder->Done()) {
-        m_understood->setText(QStringLiteral("Finding the pauses\u2026 %1 %")
-                                  .arg(static_cast<int>(m_finder->Progress() * 100)));
+        m_understood->setText(
+            tr("Finding the pauses\u2026 %1 %").arg(static_cast<int>(m_finder->Progress() * 100)));
         m_ok->setEnabled(false);
         return;
     }

@@ -18,22 +18,22 @@ QString Time(double seconds) {
 }  // namespace
 
 CSplitDialog::CSplitDialog(double length, QWidget* parent) : QDialog(parent), m_length(length) {
-    setWindowTitle("Split at times");
+    setWindowTitle(tr("Split at times"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(
-        new QLabel("Paste the times of the parts, a line each, as video descriptions give them\n"
-                   "(\"00:00 Overture\", \"Second Song - 17:24\"), or a CUE sheet:",
+        new QLabel(tr("Paste the times of the parts, a line each, as video descriptions give them\n"
+                      "(\"00:00 Overture\", \"Second Song - 17:24\"), or a CUE sheet:"),
                    this));
     m_editor = new QPlainTextEdit(this);
     m_editor->setTabChangesFocus(true);
-    m_editor->setAccessibleName("Times of the parts");
+    m_editor->setAccessibleName(tr("Times of the parts"));
     m_editor->setMinimumSize(440, 160);
     layout->addWidget(m_editor);
     m_understood = new QLabel(this);
     m_understood->setTextFormat(Qt::PlainText);
     m_understood->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_understood->setWordWrap(true);
-    m_understood->setAccessibleName("Parts");
+    m_understood->setAccessibleName(tr("Parts"));
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(m_understood);
     scroll->setWidgetResizable(true);
@@ -58,14 +58,14 @@ void CSplitDialog::Reread() {
                      .arg(static_cast<int>(i + 1), width, 10, QLatin1Char('0'))
                      .arg(Time(part.start))
                      .arg(Time(std::max(0.0, part.end - part.start)))
-                     .arg(part.title.empty() ? QStringLiteral("Part %1").arg(i + 1)
+                     .arg(part.title.empty() ? tr("Part %1").arg(i + 1)
                                              : QString::fromStdString(part.title));
     }
     for (const std::string& problem : m_parse.problems) {
-        lines << QStringLiteral("Left out: ") + QString::fromStdString(problem);
+        lines << tr("Left out: ") + QString::fromStdString(problem);
     }
     m_understood->setText(lines.isEmpty()
-                              ? QStringLiteral("No part yet.")
+                              ? tr("No part yet.")
                               : QStringLiteral("%1 parts:\n").arg(m_parse.parts.size()) +
                                     lines.join('\n'));
     m_ok->setEnabled(!m_parse.parts.empty());

@@ -12,6 +12,7 @@ extern "C" {
 #include "SingleInstance.h"
 #include "SkinLook.h"
 #include "TerminationSignals.h"
+#include "Translations.h"
 #include "Version.h"
 #include "WindowServices.h"
 
@@ -21,6 +22,7 @@ CBrenvixApp::CBrenvixApp(int& argc, char** argv)
     QApplication::setApplicationVersion(kTolvaneVersion);
     // The dock, the taskbar and the run's progress on them know the program by its entry.
     QGuiApplication::setDesktopFileName(QLatin1String(kDesktopEntryName));
+    LoadTranslations(m_app, QCoreApplication::applicationDirPath());
     ApplySkinLook(m_app);
     InstallAccessibleControls();
     // The library's chatter stays out of the terminal; failures are still logged per file.

@@ -69,7 +69,7 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
     // The format box and its four entries, the first selected.
     m_formatBox = new ElidingComboBox(this);
     m_formatBox->setObjectName(QString::number(ids::kFormatBox));
-    m_formatBox->setAccessibleName("Profile");
+    m_formatBox->setAccessibleName(tr("Profile"));
     Place(m_formatBox, skin::kFormatBox);
     for (const FormatEntry& entry : kFormatEntries) {
         m_formatBox->addItem(entry.text);
@@ -81,17 +81,17 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
 
     m_previewFrame = new PictureFrame(this);
     m_previewFrame->setObjectName(QString::number(ids::kPreviewFrame));
-    m_previewFrame->setAccessibleName("Preview");
+    m_previewFrame->setAccessibleName(tr("Preview"));
     Place(m_previewFrame, skin::kPreviewFrame);
     m_positionSlider = new CBitmapSlider(this, ids::kPositionSlider);
     m_positionSlider->setObjectName(QString::number(ids::kPositionSlider));
-    m_positionSlider->setAccessibleName("Position");
+    m_positionSlider->setAccessibleName(tr("Position"));
     m_positionSlider->ApplySkin(306, 307, 0, 10000, 0);
     Place(m_positionSlider, skin::kPositionSlider);
     m_positionSlider->setEnabled(false);
     m_volumeSlider = new CBitmapSlider(this, ids::kVolumeSlider);
     m_volumeSlider->setObjectName(QString::number(ids::kVolumeSlider));
-    m_volumeSlider->setAccessibleName("Volume level");
+    m_volumeSlider->setAccessibleName(tr("Volume level"));
     m_volumeSlider->ApplySkin(300, 299, 0, 100000, 30000);
     Place(m_volumeSlider, skin::kVolumeSlider);
 
@@ -372,10 +372,10 @@ void CBrenvixDlg::CloseWhenStopped() {
 
 void CBrenvixDlg::OpenOrSayWhy(const QString& path) {
     if (!m_services.desktop->Open(path)) {
-        m_services.messages->Show(
-            this, QStringLiteral("Could not open %1: no program to open it was found (the "
-                                 "xdg-utils package provides one).")
-                      .arg(path));
+        m_services.messages->Show(this,
+                                  tr("Could not open %1: no program to open it was found (the "
+                                     "xdg-utils package provides one).")
+                                      .arg(path));
     }
 }
 
@@ -385,6 +385,6 @@ void CBrenvixDlg::OnHelp() {
     if (QFileInfo::exists(help)) {
         OpenOrSayWhy(help);
     } else {
-        m_services.messages->Show(this, "Can not find help file!");
+        m_services.messages->Show(this, tr("Can not find help file!"));
     }
 }

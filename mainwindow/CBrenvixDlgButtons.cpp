@@ -1,5 +1,7 @@
 // The main window's bitmap buttons: their faces, tooltips and cursors, greyed and active.
 
+#include <QCoreApplication>
+
 #include "CBrenvixDlg.h"
 #include "CControlButton.h"
 #include "SkinCursor.h"
@@ -21,31 +23,49 @@ struct ButtonSpec {
 
 // Every bitmap button of the main window with its faces.
 const ButtonSpec kButtonSpecs[] = {
-    {ids::kAdd, skin::kAddButton, 177, skin::kAddFaces, true, "Add File", true, "Add"},
-    {ids::kClip, skin::kClipButton, 280, skin::kClipFaces, false, "Clip Video", true, "Clip"},
-    {ids::kHelp, skin::kHelpButton, 181, skin::kHelpFaces, true, "Help", true, "Help"},
-    {ids::kConvert, skin::kConvertButton, 186, skin::kConvertFaces, false, "Start Converting", true,
-     "Convert"},
-    {ids::kRemove, skin::kRemoveButton, 229, skin::kRemoveFaces, false, "Remove", true, "Remove"},
-    {ids::kClearAll, skin::kClearAllButton, 269, skin::kClearAllFaces, false, "Clear All", true,
-     "Clear All"},
-    {ids::kMerge, skin::kMergeButton, 0, skin::kMergeFaces, false, " Merge into a file", true,
-     "Merge"},
-    {ids::kFileInfo, skin::kFileInfoButton, 261, skin::kFileInfoFaces, false, "File Information",
-     true, "File Info"},
-    {ids::kSetting, skin::kSettingButton, 196, skin::kSettingFaces, false, "Conversion Settings",
-     true, "Setting"},
-    {ids::kBrowse, skin::kBrowseButton, 199, skin::kBrowseFaces, true, "Set output files", true,
-     "Browse"},
+    {ids::kAdd, skin::kAddButton, 177, skin::kAddFaces, true,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Add File"), true, QT_TRANSLATE_NOOP("CBrenvixDlg", "Add")},
+    {ids::kClip, skin::kClipButton, 280, skin::kClipFaces, false,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Clip Video"), true,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Clip")},
+    {ids::kHelp, skin::kHelpButton, 181, skin::kHelpFaces, true,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Help"), true, QT_TRANSLATE_NOOP("CBrenvixDlg", "Help")},
+    {ids::kConvert, skin::kConvertButton, 186, skin::kConvertFaces, false,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Start Converting"), true,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Convert")},
+    {ids::kRemove, skin::kRemoveButton, 229, skin::kRemoveFaces, false,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Remove"), true, QT_TRANSLATE_NOOP("CBrenvixDlg", "Remove")},
+    {ids::kClearAll, skin::kClearAllButton, 269, skin::kClearAllFaces, false,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Clear All"), true,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Clear All")},
+    {ids::kMerge, skin::kMergeButton, 0, skin::kMergeFaces, false,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", " Merge into a file"), true,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Merge")},
+    {ids::kFileInfo, skin::kFileInfoButton, 261, skin::kFileInfoFaces, false,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "File Information"), true,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "File Info")},
+    {ids::kSetting, skin::kSettingButton, 196, skin::kSettingFaces, false,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Conversion Settings"), true,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Setting")},
+    {ids::kBrowse, skin::kBrowseButton, 199, skin::kBrowseFaces, true,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Set output files"), true,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Browse")},
     {ids::kFindTarget, skin::kFindTargetButton, 204, skin::kFindTargetFaces, true,
-     "Open output files", true, "Find Target"},
-    {ids::kMinimize, skin::kMinimizeButton, 207, skin::kMinimizeFaces, true, "Minimize", true,
-     "Minimize"},
-    {ids::kClose, skin::kCloseButton, 209, skin::kCloseFaces, true, "Close", true, "Close"},
-    {ids::kAbout, skin::kAboutButton, 253, skin::kAboutFaces, true, "About", true, "About"},
-    {ids::kPlay, skin::kPlayButton, 301, skin::kPlayFaces, false, "Play", false, "Play"},
-    {ids::kStop, skin::kStopButton, 303, skin::kStopFaces, false, "Stop", false, "Stop"},
-    {ids::kCheckVolume, skin::kVolumeSymbol, 293, skin::kVolumeFaces, true, "", false, "Volume"},
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Open output files"), true,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Find Target")},
+    {ids::kMinimize, skin::kMinimizeButton, 207, skin::kMinimizeFaces, true,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Minimize"), true,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Minimize")},
+    {ids::kClose, skin::kCloseButton, 209, skin::kCloseFaces, true,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Close"), true, QT_TRANSLATE_NOOP("CBrenvixDlg", "Close")},
+    {ids::kAbout, skin::kAboutButton, 253, skin::kAboutFaces, true,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "About"), true, QT_TRANSLATE_NOOP("CBrenvixDlg", "About")},
+    {ids::kPlay, skin::kPlayButton, 301, skin::kPlayFaces, false,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Play"), false, QT_TRANSLATE_NOOP("CBrenvixDlg", "Play")},
+    {ids::kStop, skin::kStopButton, 303, skin::kStopFaces, false,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Stop"), false, QT_TRANSLATE_NOOP("CBrenvixDlg", "Stop")},
+    {ids::kCheckVolume, skin::kVolumeSymbol, 293, skin::kVolumeFaces, true, "", false,
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Volume")},
 };
 
 const ButtonSpec* FindSpec(int id) {
@@ -83,11 +103,12 @@ CControlButton* MakeButton(QWidget* parent, const ButtonSpec& entry) {
     if (entry.shape != 0) {
         button->SetShape(entry.shape);
     }
+    const QString tooltip = QCoreApplication::translate("CBrenvixDlg", entry.tooltip);
     if (*entry.tooltip != '\0') {
-        button->setToolTip(entry.tooltip);
+        button->setToolTip(tooltip);
     }
-    button->setAccessibleName(entry.name);
-    button->setAccessibleDescription(entry.tooltip);
+    button->setAccessibleName(QCoreApplication::translate("CBrenvixDlg", entry.name));
+    button->setAccessibleDescription(tooltip);
     ApplyState(*button, entry, entry.enabledAtStart);
     return button;
 }

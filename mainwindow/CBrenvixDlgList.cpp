@@ -20,7 +20,7 @@
 
 namespace {
 
-const QString kJobFilter = QStringLiteral("Tolvane lists (*.tolvane-job)");
+const char* const kJobFilter = QT_TRANSLATE_NOOP("CBrenvixDlg", "Tolvane lists (*.tolvane-job)");
 
 }  // namespace
 
@@ -55,7 +55,7 @@ void CBrenvixDlg::SayUnderList(const QString& text) {
     if (m_listNote == nullptr) {
         m_listNote = new QLabel(this);
         m_listNote->setObjectName(QStringLiteral("listNote"));
-        m_listNote->setAccessibleName(QStringLiteral("List note"));
+        m_listNote->setAccessibleName(tr("List note"));
         const skin::Box& list = skin::kTaskList;
         Place(m_listNote, {list.x + 4, list.Bottom() - 21, list.width - 8, 18});
         m_listNote->setStyleSheet(QStringLiteral(
@@ -124,9 +124,8 @@ void CBrenvixDlg::OnSaveList() {
     if (m_list->rowCount() == 0) {
         return;
     }
-    QString path =
-        m_services.files->SaveFile(this, QStringLiteral("Save list"),
-                                   m_runFolder + QStringLiteral("/list.tolvane-job"), kJobFilter);
+    QString path = m_services.files->SaveFile(
+        this, tr("Save list"), m_runFolder + QStringLiteral("/list.tolvane-job"), tr(kJobFilter));
     if (path.isEmpty()) {
         return;
     }
@@ -135,13 +134,13 @@ void CBrenvixDlg::OnSaveList() {
     }
     const std::string failure = WriteJobFile(path.toStdString(), ListAsJob());
     if (!failure.empty()) {
-        m_services.messages->Show(this, QStringLiteral("The list could not be saved in %1: %2.")
+        m_services.messages->Show(this, tr("The list could not be saved in %1: %2.")
                                             .arg(path, QString::fromStdString(failure)));
     }
 }
 
 void CBrenvixDlg::OnOpenList() {
-    const QStringList chosen = m_services.files->OpenFiles(this, kJobFilter, m_runFolder);
+    const QStringList chosen = m_services.files->OpenFiles(this, tr(kJobFilter), m_runFolder);
     if (!chosen.isEmpty()) {
         OpenList(chosen.front());
     }
@@ -151,7 +150,7 @@ bool CBrenvixDlg::OpenList(const QString& path) {
     const JobRead read = ReadJobFile(path.toStdString());
     if (!read.job) {
         m_services.messages->Show(this,
-                                  QStringLiteral("%1 cannot be opened: %2.")
+                                  tr("%1 cannot be opened: %2.")
                                       .arg(FileNameOf(path), QString::fromStdString(read.error)));
         return false;
     }
@@ -233,9 +232,8 @@ void CBrenvixDlg::RestoreKeptList() {
     for (const JobRow& row : m_rows) {
         files.insert(row.source);
     }
-    SayUnderList(files.size() == 1
-                     ? QStringLiteral("Restored the list of 1 file")
-                     : QStringLiteral("Restored the list of %1 files").arg(files.size()));
+    SayUnderList(files.size() == 1 ? tr("Restored the list of 1 file")
+                                   : tr("Restored the list of %1 files").arg(files.size()));
 }
 
 void CBrenvixDlg::CloseForSignal() {

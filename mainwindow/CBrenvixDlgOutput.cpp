@@ -18,9 +18,9 @@
 void CBrenvixDlg::SetUpOutputControls() {
     m_folderBox = new QComboBox(this);
     m_folderBox->setObjectName(QString::number(ids::kFolderBox));
-    m_folderBox->setAccessibleName("Output folder");
+    m_folderBox->setAccessibleName(tr("Output folder"));
     m_folderBox->setEditable(true);
-    m_folderBox->lineEdit()->setAccessibleName("Output folder");
+    m_folderBox->lineEdit()->setAccessibleName(tr("Output folder"));
     // Enter in the box adds nothing; entries come from the set-up and from Browse.
     m_folderBox->setInsertPolicy(QComboBox::NoInsert);
     m_folderBox->setDuplicatesEnabled(true);
@@ -39,14 +39,14 @@ void CBrenvixDlg::SetUpOutputControls() {
     // Files converted at once: one unless the user allows more, up to one per core.
     m_filesAtOnce = new QSpinBox(this);
     m_filesAtOnce->setObjectName(QString::number(ids::kFilesAtOnce));
-    m_filesAtOnce->setAccessibleName("Files at once");
+    m_filesAtOnce->setAccessibleName(tr("Files at once"));
     Place(m_filesAtOnce, skin::kFilesAtOnceBox);
     const int cores = tolvane::TasksAtOnceForCores();
     m_filesAtOnce->setRange(1, cores);
     m_filesAtOnce->setToolTip(
-        QStringLiteral("How many files Convert works on at once (1 to %1); a merge is always one "
-                       "file. With fewer files left, a recording of more than two minutes to MP3, "
-                       "FLAC or WAV is encoded in segments on the spare cores and joined")
+        tr("How many files Convert works on at once (1 to %1); a merge is always one "
+           "file. With fewer files left, a recording of more than two minutes to MP3, "
+           "FLAC or WAV is encoded in segments on the spare cores and joined")
             .arg(cores));
     const std::optional<double> remembered =
         ParseLeadingNumber(ReadSetting(m_settingsFile.toStdString(), "FilesAtOnce"));

@@ -46,7 +46,7 @@ void CBrenvixDlg::StartRun(bool merge) {
     StopPreview();
     const int rows = m_list->rowCount();
     if (rows == 0) {
-        m_services.messages->Show(this, "Please add video files!");
+        m_services.messages->Show(this, tr("Please add video files!"));
         return;
     }
     m_checkedRows.assign(static_cast<std::size_t>(rows), -1);
@@ -58,16 +58,17 @@ void CBrenvixDlg::StartRun(bool merge) {
         }
     }
     if (merge && checked < 2) {
-        m_services.messages->Show(this, "Merge is effective when two or more files are chosen!");
+        m_services.messages->Show(this,
+                                  tr("Merge is effective when two or more files are chosen!"));
         return;
     }
     if (!merge && checked == 0) {
-        m_services.messages->Show(this, "Please select at least one task to convert!");
+        m_services.messages->Show(this, tr("Please select at least one task to convert!"));
         return;
     }
     if (rows > AVConvert::kMaxTasks) {
-        m_services.messages->Show(
-            this, QStringLiteral("A run holds at most %1 files.").arg(AVConvert::kMaxTasks));
+        m_services.messages->Show(this,
+                                  tr("A run holds at most %1 files.").arg(AVConvert::kMaxTasks));
         return;
     }
     {
@@ -76,7 +77,8 @@ void CBrenvixDlg::StartRun(bool merge) {
             tolvane::ProfileRefusal(m_settings, m_formatBox->currentText().toStdString());
         if (!refusal.empty()) {
             m_services.messages->Show(
-                this, "These settings cannot be converted: " + QString::fromStdString(refusal));
+                this,
+                tr("These settings cannot be converted: %1").arg(QString::fromStdString(refusal)));
             return;
         }
     }
@@ -108,11 +110,10 @@ void CBrenvixDlg::StartRun(bool merge) {
         // The copy and a loudness: the window says which choice to change.
         const bool loudness = list.settings.normalize && list.settings.copySound;
         m_services.messages->Show(
-            this, loudness ? QStringLiteral(
-                                 "The original sound is copied as it is: it cannot be brought to "
-                                 "a loudness. Choose a format to convert to, or set Loudness to "
-                                 "\"As recorded\" in Setting.")
-                           : QStringLiteral("These choices cannot go together: %1.")
+            this, loudness ? tr("The original sound is copied as it is: it cannot be brought to "
+                                "a loudness. Choose a format to convert to, or set Loudness to "
+                                "\"As recorded\" in Setting.")
+                           : tr("These choices cannot go together: %1.")
                                  .arg(QString::fromStdString(run.refusal)));
         return;
     }
@@ -126,7 +127,7 @@ void CBrenvixDlg::StartRun(bool merge) {
         } else if (run.rows[i].refusal == tolvane::kNoExtensionRefusal) {
             return;  // a file name without a dot: nothing starts, the rows keep their state
         } else if (!run.rows[i].refusal.empty()) {
-            refusals << QStringLiteral("Row %1 (%2): %3")
+            refusals << tr("Row %1 (%2): %3")
                             .arg(i + 1)
                             .arg(FileNameOf(QString::fromStdString(list.rows[i].source)))
                             .arg(QString::fromStdString(run.rows[i].refusal));
@@ -134,7 +135,8 @@ void CBrenvixDlg::StartRun(bool merge) {
     }
     if (!refusals.isEmpty()) {
         // Nothing starts: the rows keep their state until they can be converted.
-        m_services.messages->Show(this, "These rows cannot be converted:\n" + refusals.join('\n'));
+        m_services.messages->Show(
+            this, tr("These rows cannot be converted:") + '\n' + refusals.join('\n'));
         return;
     }
     plan.preview = m_progress->PreviewSink();
@@ -146,8 +148,8 @@ void CBrenvixDlg::StartRun(bool merge) {
         const tolvane::CopyMergeCheck check = tolvane::CheckCopyMerge(job);
         if (check.task >= 0) {
             m_services.messages->Show(
-                this, QStringLiteral("These files cannot be merged without re-encoding: row %1 "
-                                     "(%2) has %3.\n\nChoose another format to merge them.")
+                this, tr("These files cannot be merged without re-encoding: row %1 "
+                         "(%2) has %3.\n\nChoose another format to merge them.")
                           .arg(check.task + 1)
                           .arg(QString::fromStdString(std::string(FileNameOfPath(
                               job.sourcePaths[static_cast<std::size_t>(check.task)]))))
@@ -208,9 +210,8 @@ void CBrenvixDlg::NotifyRunEnded() {
     if (notDone > 0) {
         body += QStringLiteral(", %1 not done").arg(notDone);
     }
-    NotifyDesktop(notDone > 0 ? QStringLiteral("Tolvane: the run was stopped")
-                              : QStringLiteral("Tolvane: the run is over"),
-                  body + ".", {QLatin1String(kOpenFolderAction), QStringLiteral("Open folder")});
+    NotifyDesktop(notDone > 0 ? tr("Tolvane: the run was stopped") : tr("Tolvane: the run is over"),
+                  body + ".", {QLatin1String(kOpenFolderAction), tr("Open folder")});
 }
 
 void CBrenvixDlg::OnRunTimerRows() {
@@ -230,7 +231,7 @@ void CBrenvixDlg::OnRunTimerRows() {
         JobRow& kept = m_rows[static_cast<std::size_t>(row)];
         const JobRow before = kept;
         if (status == AVConvert::kTaskFailed) {
-            auto* item = new QTableWidgetItem("Failure");
+            auto* item = new QTableWidgetItem(tr("Failure"));
             item->setToolTip(QString::fromStdString(m_job->FailureReason(i)));
             m_list->setItem(row, column::kStatus, item);
             kept.state = JobRowState::Failed;
@@ -242,8 +243,8 @@ void CBrenvixDlg::OnRunTimerRows() {
             // holds only a part, up to where.
             const QString reached = QString::fromStdString(
                 FormatTimeText(static_cast<std::int64_t>(m_job->taskReports[index].soundSeconds)));
-            auto* item = new QTableWidgetItem(QStringLiteral("Stopped at %1").arg(reached));
-            item->setToolTip(QStringLiteral("Stopped at %1 of %2; the part so far is in %3")
+            auto* item = new QTableWidgetItem(tr("Stopped at %1").arg(reached));
+            item->setToolTip(tr("Stopped at %1 of %2; the part so far is in %3")
                                  .arg(reached)
                                  .arg(QString::fromStdString(FormatTimeText(
                                      static_cast<std::int64_t>(m_job->clipLength[index]))))
@@ -252,7 +253,7 @@ void CBrenvixDlg::OnRunTimerRows() {
             kept.state = JobRowState::Ready;
             kept.status = item->text().toStdString();
         } else if (status == AVConvert::kTaskConverted) {
-            auto* item = new QTableWidgetItem("Completed");
+            auto* item = new QTableWidgetItem(tr("Completed"));
             // A damaged source converts what could be read; the tooltip says where it ends.
             item->setToolTip(QString::fromStdString(m_job->TaskNote(i)));
             m_list->setItem(row, column::kStatus, item);

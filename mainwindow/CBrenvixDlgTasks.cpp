@@ -76,10 +76,10 @@ QString QtFileFilter(const QString& windowsFilter) {
 void CBrenvixDlg::SetUpTaskList() {
     m_list = new CCheckListCtrl(this);
     m_list->setObjectName(QString::number(ids::kTaskList));
-    m_list->setAccessibleName("Files");
+    m_list->setAccessibleName(tr("Files"));
     m_list->setColumnCount(6);
-    m_list->setHorizontalHeaderLabels(
-        {"Source file", "Start time", "End time", "Output format", "Status", "Duration"});
+    m_list->setHorizontalHeaderLabels({tr("Source file"), tr("Start time"), tr("End time"),
+                                       tr("Output format"), tr("Status"), tr("Duration")});
     Place(m_list, skin::kTaskList);
     m_list->setColumnHidden(column::kDuration, true);
     // Texts too long for their cells lose their middle, so that a file's name always shows
@@ -224,8 +224,8 @@ void CBrenvixDlg::ShowRow(int row, const QString& format) {
     SetFormatCell(row, format);
     m_list->setItem(
         row, column::kStatus,
-        new QTableWidgetItem(shown.status.empty() ? QStringLiteral(" Ready")
-                                                  : QString::fromStdString(shown.status)));
+        // A row keeps its status in English (a list's file reads the same in every language).
+        new QTableWidgetItem(shown.status.empty() ? tr(" Ready") : tr(shown.status.c_str())));
     m_list->setItem(row, column::kDuration,
                     new QTableWidgetItem(QString::number(probe.durationMicros / 1000000)));
     if (shown.part.IsPart()) {
@@ -238,9 +238,8 @@ void CBrenvixDlg::ShowRow(int row, const QString& format) {
                             (shown.part.title.empty()
                                  ? QString()
                                  : QLatin1Char(' ') + QString::fromStdString(shown.part.title)));
-        const QString title = shown.part.title.empty()
-                                  ? QStringLiteral("Part %1").arg(shown.part.number)
-                                  : QString::fromStdString(shown.part.title);
+        const QString title = shown.part.title.empty() ? tr("Part %1").arg(shown.part.number)
+                                                       : QString::fromStdString(shown.part.title);
         source->setToolTip(source->toolTip() + QStringLiteral("\nPart %1 of %2: %3")
                                                    .arg(shown.part.number)
                                                    .arg(shown.part.count)
@@ -405,7 +404,7 @@ void CBrenvixDlg::CheckFiles(const QStringList& paths, QStringList& refusals,
             loop.quit();
             return;
         }
-        const QString text = QStringLiteral("Checking %1 of %2\u2026").arg(handled + 1).arg(count);
+        const QString text = tr("Checking %1 of %2\u2026").arg(handled + 1).arg(count);
         if (count > 1) {
             setWindowTitle(text + QStringLiteral(" - ") + title);
             SayUnderList(text + QStringLiteral(" Esc cancels; the files checked so far stay."));
@@ -708,29 +707,29 @@ void CBrenvixDlg::OnListClicked() {
 void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
     const bool selected = m_list->SelectedRow() >= 0;
     QMenu menu(this);
-    QAction* add = menu.addAction("Add Files..");
-    QAction* openList = menu.addAction("Open list\u2026");
+    QAction* add = menu.addAction(tr("Add Files.."));
+    QAction* openList = menu.addAction(tr("Open list\u2026"));
     openList->setShortcut(QKeySequence::Open);
-    QAction* saveList = menu.addAction("Save list\u2026");
+    QAction* saveList = menu.addAction(tr("Save list\u2026"));
     saveList->setShortcut(QKeySequence::Save);
     saveList->setEnabled(m_list->rowCount() > 0);
     menu.addSeparator();
-    QAction* remove = menu.addAction("Remove");
-    QAction* clearAll = menu.addAction("Clear All");
+    QAction* remove = menu.addAction(tr("Remove"));
+    QAction* clearAll = menu.addAction(tr("Clear All"));
     menu.addSeparator();
-    QAction* clip = menu.addAction("Clip...");
+    QAction* clip = menu.addAction(tr("Clip..."));
     menu.addSeparator();
-    QAction* info = menu.addAction("File Information...");
+    QAction* info = menu.addAction(tr("File Information..."));
     const int row = m_list->SelectedRow();
     // A long recording in parts: at its chapters (only a file that has them), or at times.
     menu.addSeparator();
     QAction* splitChapters = nullptr;
     if (selected && PrepareSelectedFileInfo() && m_fileInfo.chapterCount > 0) {
-        splitChapters = menu.addAction("Split by chapters");
+        splitChapters = menu.addAction(tr("Split by chapters"));
     }
-    QAction* splitTimes = menu.addAction("Split at times\u2026");
+    QAction* splitTimes = menu.addAction(tr("Split at times\u2026"));
     splitTimes->setEnabled(selected);
-    QAction* splitSilences = menu.addAction("Split at silences\u2026");
+    QAction* splitSilences = menu.addAction(tr("Split at silences\u2026"));
     splitSilences->setEnabled(selected);
     // The sound track the selected row converts, when its file has any.
     const QStringList tracks =
@@ -739,7 +738,7 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
     // Only a file with a choice of sound tracks offers one.
     if (tracks.size() >= 2) {
         menu.addSeparator();
-        QMenu* trackMenu = menu.addMenu("Sound track");
+        QMenu* trackMenu = menu.addMenu(tr("Sound track"));
         const int chosen = RowSoundTrack(row) > 0 ? RowSoundTrack(row) : tracks.size();
         for (int n = 1; n <= tracks.size(); ++n) {
             QAction* track = trackMenu->addAction(tracks[n - 1]);
@@ -803,7 +802,7 @@ void CBrenvixDlg::SplitSelectedRowByChapters() {
         for (const std::string& problem : split.problems) {
             lines << QString::fromStdString(problem);
         }
-        m_services.messages->Show(this, "Chapters left out:\n" + lines.join('\n'));
+        m_services.messages->Show(this, tr("Chapters left out:") + '\n' + lines.join('\n'));
     }
 }
 

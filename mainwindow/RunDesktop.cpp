@@ -1,5 +1,7 @@
 #include "RunDesktop.h"
 
+#include <QCoreApplication>
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QVariantMap>
@@ -15,7 +17,8 @@ void RunDesktop::RunStarted() {
             QDBusMessage::createMethodCall("org.freedesktop.login1", "/org/freedesktop/login1",
                                            "org.freedesktop.login1.Manager", "Inhibit");
         inhibit << QStringLiteral("sleep:idle") << QStringLiteral("Tolvane")
-                << QStringLiteral("Converting sound") << QStringLiteral("block");
+                << QCoreApplication::translate("RunDesktop", "Converting sound")
+                << QStringLiteral("block");
         const QDBusMessage reply = system.call(inhibit, QDBus::Block, 1000);
         if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
             m_sleepLock = qvariant_cast<QDBusUnixFileDescriptor>(reply.arguments().front());

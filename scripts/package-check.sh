@@ -47,7 +47,8 @@ for file in /usr/bin/tolvane /usr/share/tolvane/help.html \
             /usr/share/icons/hicolor/512x512/apps/tolvane.png \
             /usr/share/man/man1/tolvane.1.gz /usr/share/man/man1/tolvane-cli.1.gz \
             /usr/share/mime/packages/org.tolvane.Tolvane.xml \
-            /usr/share/doc/tolvane/job-format.md /usr/share/doc/tolvane/copyright; do
+            /usr/share/doc/tolvane/job-format.md /usr/share/doc/tolvane/copyright \
+            /usr/share/tolvane/translations/tolvane_de.qm; do
     [ -s "$file" ] || { echo "FAIL: $file is not installed"; exit 1; }
 done
 

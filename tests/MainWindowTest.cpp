@@ -55,6 +55,7 @@
 #include "SkinColours.h"
 #include "TerminationSignals.h"
 #include "TestSupport.h"
+#include "Translations.h"
 #include "WidgetFakes.h"
 #include "WindowPixels.h"
 
@@ -1593,6 +1594,37 @@ TEST(ScaledWindow, FitsTheScreenAndItsControlsWorkAtThatSize) {
     EXPECT_GT(volume->GetPos(), 90000);
     QTest::mouseClick(volume, Qt::LeftButton, {}, QPoint(0, volume->height() / 2));
     EXPECT_LT(volume->GetPos(), 10000);
+}
+
+// The window in each language it is translated into: its own texts and names, and Qt's for the
+// standard dialogs; English again once the translators go.
+TEST(Languages, TheWindowSpeaksTheUsersLanguage) {
+    struct Expected {
+        const char* language;
+        const char* files;  // the list's name
+        const char* add;    // the Add button's name
+    };
+    const Expected languages[] = {{"de", "Dateien", "Hinzufügen"},
+                                  {"fr", "Fichiers", "Ajouter"},
+                                  {"es", "Archivos", "Añadir"},
+                                  {"pt_BR", "Arquivos", "Adicionar"},
+                                  {"zh_CN", "文件", "添加"}};
+    for (const Expected& expected : languages) {
+        ASSERT_TRUE(LoadTranslations(*qApp, QStringLiteral(TOLVANE_PROGRAM_FOLDER),
+                                     QString::fromLatin1(expected.language)))
+            << expected.language;
+        {
+            Window w;
+            EXPECT_EQ(w.List()->accessibleName(), QString::fromUtf8(expected.files));
+            EXPECT_EQ(w.B(ids::kAdd)->accessibleName(), QString::fromUtf8(expected.add));
+            EXPECT_NE(w.List()->horizontalHeaderItem(1)->text(), "Start time");
+            EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel")
+                << "Qt's own texts in " << expected.language;
+        }
+        UnloadTranslations(*qApp);
+    }
+    Window english;
+    EXPECT_EQ(english.List()->accessibleName(), "Files");
 }
 
 // The window as a Wayland client (tests/under_weston.sh runs it in a compositor of its own).
