@@ -26,7 +26,7 @@ CAVConvertDlg::CAVConvertDlg(QWidget* parent) : QDialog(parent) {
 
     layout->addWidget(new QLabel(tr("Current File Converting:"), this), 0, 0);
     m_current = new CLabel(this);
-    m_current->setText("Converting...");
+    m_current->setText(tr("Converting..."));
     m_current->SetBackground(palette().color(QPalette::Window));
     m_current->setMinimumWidth(340);
     layout->addWidget(m_current, 0, 1, 1, 2);
@@ -38,7 +38,7 @@ CAVConvertDlg::CAVConvertDlg(QWidget* parent) : QDialog(parent) {
 
     layout->addWidget(new QLabel(tr("Total Progress:"), this), 2, 0);
     m_total = new CLabel(this);
-    m_total->setText("Converting...");
+    m_total->setText(tr("Converting..."));
     m_total->SetBackground(palette().color(QPalette::Window));
     layout->addWidget(m_total, 2, 1, 1, 2);
     m_totalBar = new QProgressBar(this);

@@ -20,7 +20,7 @@ CAbout::CAbout(MessagePresenter* messages, QWidget* parent) : QDialog(parent) {
 
     QFont linkFont = font();
     linkFont.setPointSize(10);
-    const auto makeLink = [&](const char* label, const char* address, int row) {
+    const auto makeLink = [&](const QString& label, const char* address, int row) {
         layout->addWidget(new QLabel(label, this), row, 0);
         auto* link = new CHyperLink(this);
         link->setFont(linkFont);
@@ -34,8 +34,8 @@ CAbout::CAbout(MessagePresenter* messages, QWidget* parent) : QDialog(parent) {
         layout->addWidget(link, row, 1, Qt::AlignLeft);
         return link;
     };
-    m_support = makeLink("Support:", kSupportAddress, 2);
-    m_home = makeLink("Homepage:", kHomeAddress, 3);
+    m_support = makeLink(tr("Support:"), kSupportAddress, 2);
+    m_home = makeLink(tr("Homepage:"), kHomeAddress, 3);
     layout->addWidget(new QLabel(tr("Made for people who keep the sound of their videos."), this),
                       4, 0, 1, 2);
     auto* ok = new QPushButton(tr("OK"), this);

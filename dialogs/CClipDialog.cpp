@@ -82,10 +82,10 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent, MessagePresenter* mess
     m_stop->setToolTip(tr("Stop"));
     m_stop->setAccessibleName(tr("Stop"));
 
-    const auto group = [this](const char* title, const skin::Box& box) {
+    const auto group = [this](const QString& title, const skin::Box& box) {
         auto* frame = new QGroupBox(title, this);
         frame->setGeometry(skin::Rect(box));
-        auto* label = new QLabel(tr("00:00:00"), frame);
+        auto* label = new QLabel(QStringLiteral("00:00:00"), frame);
         label->setAlignment(Qt::AlignCenter);
         auto* layout = new QVBoxLayout(frame);
         // The time sits below the group's title, clear of it at every font size.
@@ -93,22 +93,22 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent, MessagePresenter* mess
         layout->addWidget(label);
         return label;
     };
-    m_begin = group("Start time", skin::kClipStartGroup);
-    m_end = group("End time", skin::kClipEndGroup);
-    m_cut = group("Cut time", skin::kClipCutGroup);
+    m_begin = group(tr("Start time"), skin::kClipStartGroup);
+    m_end = group(tr("End time"), skin::kClipEndGroup);
+    m_cut = group(tr("Cut time"), skin::kClipCutGroup);
 
-    const auto button = [this](const char* text, const char* tip, const skin::Box& box) {
+    const auto button = [this](const QString& text, const QString& tip, const skin::Box& box) {
         auto* b = new QPushButton(text, this);
         b->setGeometry(skin::Rect(box));
         b->setToolTip(tip);
         b->setAutoDefault(false);
         return b;
     };
-    auto* setBegin = button("&Set Begin Time", "Set Begin Time", skin::kClipSetBeginButton);
-    auto* setEnd = button("&Set End Time", "Set End Time", skin::kClipSetEndButton);
-    auto* reset = button("&Reset", "Reset Time", skin::kClipResetButton);
-    auto* ok = button("&OK", "OK", skin::kClipOkButton);
-    auto* cancel = button("&Cancel", "Cancel", skin::kClipCancelButton);
+    auto* setBegin = button(tr("&Set Begin Time"), tr("Set Begin Time"), skin::kClipSetBeginButton);
+    auto* setEnd = button(tr("&Set End Time"), tr("Set End Time"), skin::kClipSetEndButton);
+    auto* reset = button(tr("&Reset"), tr("Reset Time"), skin::kClipResetButton);
+    auto* ok = button(tr("&OK"), tr("OK"), skin::kClipOkButton);
+    auto* cancel = button(tr("&Cancel"), tr("Cancel"), skin::kClipCancelButton);
     // Enter confirms and Escape cancels, wherever the focus is but on the slider.
     ok->setDefault(true);
 
@@ -245,7 +245,8 @@ void CClipDialog::ApplyTrim() {
     m_trimWaiting = false;
     const tolvane::LevelsRead& read = m_silences->Result();
     if (!read.read) {
-        m_trim->setToolTip("The sound cannot be read: " + QString::fromStdString(read.failure));
+        m_trim->setToolTip(
+            tr("The sound cannot be read: %1").arg(QString::fromStdString(read.failure)));
         return;
     }
     // Within the clip as it stands; whole seconds, outwards, so that no sound is lost.

@@ -1,5 +1,7 @@
 #include "CSettings.h"
 
+#include <QCoreApplication>
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -16,6 +18,15 @@
 #include "SkinColours.h"
 
 namespace {
+
+// The loudness choices' texts, for the translations (the rules hold them without Qt).
+[[maybe_unused]] constexpr const char* kLoudnessTexts[] = {
+    QT_TRANSLATE_NOOP("LoudnessChoice", "As recorded"),
+    QT_TRANSLATE_NOOP("LoudnessChoice", "-14 LUFS (music streaming)"),
+    QT_TRANSLATE_NOOP("LoudnessChoice", "-16 LUFS (spoken word, podcasts)"),
+    QT_TRANSLATE_NOOP("LoudnessChoice", "-18 LUFS"),
+    QT_TRANSLATE_NOOP("LoudnessChoice", "-23 LUFS (EBU broadcast)"),
+};
 
 const QStringList kH263Sizes = {"128*96", "176*144", "352*288", "704*576", "1408*1152"};
 const QStringList kGeneralSizes = {"128*96",  "176*144", "320*240", "352*240", "352*288",
@@ -82,11 +93,12 @@ CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidg
     m_loudness = new QComboBox(this);
     m_loudness->setObjectName("loudness");
     for (const LoudnessChoice& choice : kLoudnessChoices) {
-        m_loudness->addItem(choice.text, choice.target);
+        m_loudness->addItem(QCoreApplication::translate("LoudnessChoice", choice.text),
+                            choice.target);
     }
     m_loudness->setToolTip(
-        "Each file is measured first (EBU R128) and brought to this loudness "
-        "with one gain; peaks above -1 dBTP are limited");
+        tr("Each file is measured first (EBU R128) and brought to this loudness "
+           "with one gain; peaks above -1 dBTP are limited"));
     for (int i = 0; i < m_loudness->count(); ++i) {
         if (m_loudness->itemData(i).toDouble() == m_settings.loudnessTarget) {
             m_loudness->setCurrentIndex(i);

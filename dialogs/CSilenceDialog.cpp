@@ -95,7 +95,8 @@ void CSilenceDialog::Recount() {
     const tolvane::LevelsRead& read = m_finder->Result();
     if (!read.read) {
         m_parse = {};
-        m_understood->setText("The sound cannot be read: " + QString::fromStdString(read.failure));
+        m_understood->setText(
+            tr("The sound cannot be read: %1").arg(QString::fromStdString(read.failure)));
         m_ok->setEnabled(false);
         return;
     }

@@ -91,7 +91,7 @@ void PreviewTransport::SetPlayFace(int faceId) {
     CControlButton* play = m_parts.play;
     play->SetBitmaps(faceId, faceId, faceId, faceId);
     play->setEnabled(true);
-    play->setToolTip(faceId == kPlayPlaying ? "Pause" : "Play");
+    play->setToolTip(faceId == kPlayPlaying ? tr("Pause") : tr("Play"));
     // A screen reader names the button as its face shows it.
     play->setAccessibleName(play->toolTip());
     play->update();

@@ -166,8 +166,8 @@ void CBrenvixDlg::StartRun(bool merge) {
     m_runDesktop.RunStarted();
     m_progress->Attach(
         &job, [this] { m_runTimer.stop(); }, &m_shutDown);
-    m_progress->SetCurrentText("Converting...");
-    m_progress->SetTotalText("Converting...");
+    m_progress->SetCurrentText(tr("Converting..."));
+    m_progress->SetTotalText(tr("Converting..."));
     m_runStartSeconds = m_secondsNow();
     m_progress->SetTimeText(QString::fromStdString(RunTimeText(0.0, 0.0)));
     m_progress->SetCurrentProgress(0);

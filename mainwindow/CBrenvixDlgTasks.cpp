@@ -159,7 +159,7 @@ bool CBrenvixDlg::ProbeForList(const QString& path, QStringList* refusals) {
     if (tolvane::ProbeMedia(file, m_probe) < 0 || m_probe.durationSeconds < 0) {
         m_knownProbes.erase(file);
         if (refusals != nullptr) {
-            *refusals << "File:" + FileNameOf(path) + " is invalid!";
+            *refusals << tr("File:%1 is invalid!").arg(FileNameOf(path));
         }
         return false;
     }
@@ -168,8 +168,8 @@ bool CBrenvixDlg::ProbeForList(const QString& path, QStringList* refusals) {
 }
 
 QString CBrenvixDlg::UnopenedRefusal(const QString& path) const {
-    return "File:" + FileNameOf(path) +
-           (QFileInfo::exists(path) ? " is not a regular file!" : " is invalid!");
+    return QFileInfo::exists(path) ? tr("File:%1 is not a regular file!").arg(FileNameOf(path))
+                                   : tr("File:%1 is invalid!").arg(FileNameOf(path));
 }
 
 bool CBrenvixDlg::AcceptsSound(const QString& path, const MediaProbeResult& probe,
@@ -179,7 +179,7 @@ bool CBrenvixDlg::AcceptsSound(const QString& path, const MediaProbeResult& prob
     if (refusals == nullptr || !probe.soundTracks.empty()) {
         return true;
     }
-    *refusals << "File:" + FileNameOf(path) + " has no sound track!";
+    *refusals << tr("File:%1 has no sound track!").arg(FileNameOf(path));
     return false;
 }
 
@@ -385,7 +385,7 @@ void CBrenvixDlg::CheckFiles(const QStringList& paths, QStringList& refusals,
             }
             if (check.result < 0 || check.probe.durationSeconds < 0) {
                 m_knownProbes.erase(check.file);
-                refusals << "File:" + FileNameOf(path) + " is invalid!";
+                refusals << tr("File:%1 is invalid!").arg(FileNameOf(path));
                 continue;
             }
             if (check.probeIt) {
@@ -693,7 +693,7 @@ void CBrenvixDlg::OnListClicked() {
     }
     if (!PrepareSelectedFileInfo()) {  // the selected row's file no longer probes
         m_services.messages->Show(
-            this, "File:" + m_list->item(row, column::kSource)->text() + " invalid!");
+            this, tr("File:%1 invalid!").arg(m_list->item(row, column::kSource)->text()));
         return;
     }
     for (int id : {ids::kClip, ids::kRemove, ids::kConvert, ids::kFileInfo}) {

@@ -39,6 +39,10 @@
         <source>Show preview</source>
         <translation>Vorschau zeigen</translation>
     </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Wird umgewandelt …</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>
@@ -57,6 +61,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>Unterstützung:</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Webseite:</translation>
     </message>
 </context>
 <context>
@@ -377,6 +389,26 @@ Wählen Sie zum Zusammenfügen ein anderes Format.</translation>
         <source> Ready</source>
         <translation> Bereit</translation>
     </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Wird umgewandelt …</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>Datei:%1 ist ungültig!</translation>
+    </message>
+    <message>
+        <source>File:%1 is not a regular file!</source>
+        <translation>Datei:%1 ist keine normale Datei!</translation>
+    </message>
+    <message>
+        <source>File:%1 has no sound track!</source>
+        <translation>Datei:%1 hat keine Tonspur!</translation>
+    </message>
+    <message>
+        <source>File:%1 invalid!</source>
+        <translation>Datei:%1 ungültig!</translation>
+    </message>
 </context>
 <context>
     <name>CClipDialog</name>
@@ -427,6 +459,62 @@ Wählen Sie zum Zusammenfügen ein anderes Format.</translation>
     <message>
         <source>The clip begins where it ends (%1), so it holds no sound. Set another begin or end time, or Reset.</source>
         <translation>Der Ausschnitt beginnt dort, wo er endet (%1), und enthält daher keinen Ton. Legen Sie eine andere Start- oder Endzeit fest oder setzen Sie ihn zurück.</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Startzeit</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Endzeit</translation>
+    </message>
+    <message>
+        <source>Cut time</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>&amp;Set Begin Time</source>
+        <translation>&amp;Startzeit setzen</translation>
+    </message>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Startzeit setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Set End Time</source>
+        <translation>&amp;Endzeit setzen</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Endzeit setzen</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset Time</source>
+        <translation>Zeiten zurücksetzen</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The sound cannot be read: %1</source>
+        <translation>Der Ton kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -633,6 +721,10 @@ ist kein Programm zugeordnet.</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Each file is measured first (EBU R128) and brought to this loudness with one gain; peaks above -1 dBTP are limited</source>
+        <translation>Jede Datei wird zuerst gemessen (EBU R128) und mit einer einzigen Verstärkung auf diese Lautheit gebracht; Spitzen über -1 dBTP werden begrenzt</translation>
+    </message>
 </context>
 <context>
     <name>CShutDownNotice</name>
@@ -703,6 +795,10 @@ ist kein Programm zugeordnet.</translation>
         <source>Finding the pauses… %1 %</source>
         <translation>Pausen werden gesucht … %1 %</translation>
     </message>
+    <message>
+        <source>The sound cannot be read: %1</source>
+        <translation>Der Ton kann nicht gelesen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>CSplitDialog</name>
@@ -735,6 +831,40 @@ ist kein Programm zugeordnet.</translation>
     <message>
         <source>No part yet.</source>
         <translation>Noch kein Teil.</translation>
+    </message>
+</context>
+<context>
+    <name>LoudnessChoice</name>
+    <message>
+        <source>As recorded</source>
+        <translation>Wie aufgenommen</translation>
+    </message>
+    <message>
+        <source>-14 LUFS (music streaming)</source>
+        <translation>-14 LUFS (Musik-Streaming)</translation>
+    </message>
+    <message>
+        <source>-16 LUFS (spoken word, podcasts)</source>
+        <translation>-16 LUFS (Sprache, Podcasts)</translation>
+    </message>
+    <message>
+        <source>-18 LUFS</source>
+        <translation>-18 LUFS</translation>
+    </message>
+    <message>
+        <source>-23 LUFS (EBU broadcast)</source>
+        <translation>-23 LUFS (EBU-Rundfunk)</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewTransport</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,10 @@
         <source>Show preview</source>
         <translation>Mostrar vista previa</translation>
     </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Convirtiendo…</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>
@@ -57,6 +61,14 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>Soporte:</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Página web:</translation>
     </message>
 </context>
 <context>
@@ -377,6 +389,26 @@ Elija otro formato para unirlos.</translation>
         <source> Ready</source>
         <translation> Listo</translation>
     </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Convirtiendo…</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>¡Archivo:%1 no es válido!</translation>
+    </message>
+    <message>
+        <source>File:%1 is not a regular file!</source>
+        <translation>¡Archivo:%1 no es un archivo normal!</translation>
+    </message>
+    <message>
+        <source>File:%1 has no sound track!</source>
+        <translation>¡Archivo:%1 no tiene pista de audio!</translation>
+    </message>
+    <message>
+        <source>File:%1 invalid!</source>
+        <translation>¡Archivo:%1 no válido!</translation>
+    </message>
 </context>
 <context>
     <name>CClipDialog</name>
@@ -427,6 +459,62 @@ Elija otro formato para unirlos.</translation>
     <message>
         <source>The clip begins where it ends (%1), so it holds no sound. Set another begin or end time, or Reset.</source>
         <translation>El recorte empieza donde termina (%1), así que no contiene sonido. Fije otro inicio u otro fin, o restablezca.</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Cut time</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>&amp;Set Begin Time</source>
+        <translation>Fijar &amp;inicio</translation>
+    </message>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Fijar inicio</translation>
+    </message>
+    <message>
+        <source>&amp;Set End Time</source>
+        <translation>Fijar &amp;fin</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Fijar fin</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Restablecer</translation>
+    </message>
+    <message>
+        <source>Reset Time</source>
+        <translation>Restablecer tiempos</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The sound cannot be read: %1</source>
+        <translation>No se puede leer el sonido: %1</translation>
     </message>
 </context>
 <context>
@@ -633,6 +721,10 @@ a esta extensión de archivo.</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Each file is measured first (EBU R128) and brought to this loudness with one gain; peaks above -1 dBTP are limited</source>
+        <translation>Cada archivo se mide primero (EBU R128) y se lleva a esta sonoridad con una sola ganancia; los picos por encima de -1 dBTP se limitan</translation>
+    </message>
 </context>
 <context>
     <name>CShutDownNotice</name>
@@ -703,6 +795,10 @@ a esta extensión de archivo.</translation>
         <source>Finding the pauses… %1 %</source>
         <translation>Buscando las pausas… %1 %</translation>
     </message>
+    <message>
+        <source>The sound cannot be read: %1</source>
+        <translation>No se puede leer el sonido: %1</translation>
+    </message>
 </context>
 <context>
     <name>CSplitDialog</name>
@@ -735,6 +831,40 @@ a esta extensión de archivo.</translation>
     <message>
         <source>No part yet.</source>
         <translation>Todavía no hay partes.</translation>
+    </message>
+</context>
+<context>
+    <name>LoudnessChoice</name>
+    <message>
+        <source>As recorded</source>
+        <translation>Tal como se grabó</translation>
+    </message>
+    <message>
+        <source>-14 LUFS (music streaming)</source>
+        <translation>-14 LUFS (música en streaming)</translation>
+    </message>
+    <message>
+        <source>-16 LUFS (spoken word, podcasts)</source>
+        <translation>-16 LUFS (voz, pódcasts)</translation>
+    </message>
+    <message>
+        <source>-18 LUFS</source>
+        <translation>-18 LUFS</translation>
+    </message>
+    <message>
+        <source>-23 LUFS (EBU broadcast)</source>
+        <translation>-23 LUFS (radiodifusión UER)</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewTransport</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
     </message>
 </context>
 <context>

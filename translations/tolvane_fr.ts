@@ -39,6 +39,10 @@
         <source>Show preview</source>
         <translation>Afficher l’aperçu</translation>
     </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Conversion…</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>
@@ -57,6 +61,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>Assistance :</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Site web :</translation>
     </message>
 </context>
 <context>
@@ -377,6 +389,26 @@ Choisissez un autre format pour les fusionner.</translation>
         <source> Ready</source>
         <translation> Prêt</translation>
     </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Conversion…</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>Fichier :%1 n’est pas valide !</translation>
+    </message>
+    <message>
+        <source>File:%1 is not a regular file!</source>
+        <translation>Fichier :%1 n’est pas un fichier ordinaire !</translation>
+    </message>
+    <message>
+        <source>File:%1 has no sound track!</source>
+        <translation>Fichier :%1 n’a pas de piste audio !</translation>
+    </message>
+    <message>
+        <source>File:%1 invalid!</source>
+        <translation>Fichier :%1 non valide !</translation>
+    </message>
 </context>
 <context>
     <name>CClipDialog</name>
@@ -427,6 +459,62 @@ Choisissez un autre format pour les fusionner.</translation>
     <message>
         <source>The clip begins where it ends (%1), so it holds no sound. Set another begin or end time, or Reset.</source>
         <translation>L’extrait commence là où il se termine (%1) et ne contient donc aucun son. Choisissez un autre début ou une autre fin, ou réinitialisez.</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Cut time</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>&amp;Set Begin Time</source>
+        <translation>&amp;Définir le début</translation>
+    </message>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Définir le début</translation>
+    </message>
+    <message>
+        <source>&amp;Set End Time</source>
+        <translation>Définir la &amp;fin</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Définir la fin</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Reset Time</source>
+        <translation>Réinitialiser les temps</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The sound cannot be read: %1</source>
+        <translation>Le son ne peut pas être lu : %1</translation>
     </message>
 </context>
 <context>
@@ -633,6 +721,10 @@ with the given filename extension.</source>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Each file is measured first (EBU R128) and brought to this loudness with one gain; peaks above -1 dBTP are limited</source>
+        <translation>Chaque fichier est d’abord mesuré (EBU R128) puis amené à cette intensité par un seul gain ; les crêtes au-dessus de -1 dBTP sont limitées</translation>
+    </message>
 </context>
 <context>
     <name>CShutDownNotice</name>
@@ -703,6 +795,10 @@ with the given filename extension.</source>
         <source>Finding the pauses… %1 %</source>
         <translation>Recherche des pauses… %1 %</translation>
     </message>
+    <message>
+        <source>The sound cannot be read: %1</source>
+        <translation>Le son ne peut pas être lu : %1</translation>
+    </message>
 </context>
 <context>
     <name>CSplitDialog</name>
@@ -735,6 +831,40 @@ with the given filename extension.</source>
     <message>
         <source>No part yet.</source>
         <translation>Aucune partie pour l’instant.</translation>
+    </message>
+</context>
+<context>
+    <name>LoudnessChoice</name>
+    <message>
+        <source>As recorded</source>
+        <translation>Tel qu’enregistré</translation>
+    </message>
+    <message>
+        <source>-14 LUFS (music streaming)</source>
+        <translation>-14 LUFS (streaming musical)</translation>
+    </message>
+    <message>
+        <source>-16 LUFS (spoken word, podcasts)</source>
+        <translation>-16 LUFS (voix, podcasts)</translation>
+    </message>
+    <message>
+        <source>-18 LUFS</source>
+        <translation>-18 LUFS</translation>
+    </message>
+    <message>
+        <source>-23 LUFS (EBU broadcast)</source>
+        <translation>-23 LUFS (radiodiffusion UER)</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewTransport</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lire</translation>
     </message>
 </context>
 <context>

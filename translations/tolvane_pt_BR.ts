@@ -39,6 +39,10 @@
         <source>Show preview</source>
         <translation>Mostrar prévia</translation>
     </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Convertendo…</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>
@@ -57,6 +61,14 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>Suporte:</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>Site:</translation>
     </message>
 </context>
 <context>
@@ -377,6 +389,26 @@ Escolha outro formato para juntá-los.</translation>
         <source> Ready</source>
         <translation> Pronto</translation>
     </message>
+    <message>
+        <source>Converting...</source>
+        <translation>Convertendo…</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>Arquivo:%1 é inválido!</translation>
+    </message>
+    <message>
+        <source>File:%1 is not a regular file!</source>
+        <translation>Arquivo:%1 não é um arquivo comum!</translation>
+    </message>
+    <message>
+        <source>File:%1 has no sound track!</source>
+        <translation>Arquivo:%1 não tem faixa de áudio!</translation>
+    </message>
+    <message>
+        <source>File:%1 invalid!</source>
+        <translation>Arquivo:%1 inválido!</translation>
+    </message>
 </context>
 <context>
     <name>CClipDialog</name>
@@ -427,6 +459,62 @@ Escolha outro formato para juntá-los.</translation>
     <message>
         <source>The clip begins where it ends (%1), so it holds no sound. Set another begin or end time, or Reset.</source>
         <translation>O recorte começa onde termina (%1), então não contém som. Defina outro início ou fim, ou redefina.</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Cut time</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>&amp;Set Begin Time</source>
+        <translation>Definir &amp;início</translation>
+    </message>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>Definir início</translation>
+    </message>
+    <message>
+        <source>&amp;Set End Time</source>
+        <translation>Definir &amp;fim</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>Definir fim</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Redefinir</translation>
+    </message>
+    <message>
+        <source>Reset Time</source>
+        <translation>Redefinir tempos</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The sound cannot be read: %1</source>
+        <translation>Não é possível ler o som: %1</translation>
     </message>
 </context>
 <context>
@@ -633,6 +721,10 @@ a esta extensão de arquivo.</translation>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
+    <message>
+        <source>Each file is measured first (EBU R128) and brought to this loudness with one gain; peaks above -1 dBTP are limited</source>
+        <translation>Cada arquivo é medido primeiro (EBU R128) e levado a esta intensidade com um único ganho; picos acima de -1 dBTP são limitados</translation>
+    </message>
 </context>
 <context>
     <name>CShutDownNotice</name>
@@ -703,6 +795,10 @@ a esta extensão de arquivo.</translation>
         <source>Finding the pauses… %1 %</source>
         <translation>Procurando as pausas… %1 %</translation>
     </message>
+    <message>
+        <source>The sound cannot be read: %1</source>
+        <translation>Não é possível ler o som: %1</translation>
+    </message>
 </context>
 <context>
     <name>CSplitDialog</name>
@@ -735,6 +831,40 @@ a esta extensão de arquivo.</translation>
     <message>
         <source>No part yet.</source>
         <translation>Nenhuma parte ainda.</translation>
+    </message>
+</context>
+<context>
+    <name>LoudnessChoice</name>
+    <message>
+        <source>As recorded</source>
+        <translation>Como gravado</translation>
+    </message>
+    <message>
+        <source>-14 LUFS (music streaming)</source>
+        <translation>-14 LUFS (streaming de música)</translation>
+    </message>
+    <message>
+        <source>-16 LUFS (spoken word, podcasts)</source>
+        <translation>-16 LUFS (fala, podcasts)</translation>
+    </message>
+    <message>
+        <source>-18 LUFS</source>
+        <translation>-18 LUFS</translation>
+    </message>
+    <message>
+        <source>-23 LUFS (EBU broadcast)</source>
+        <translation>-23 LUFS (radiodifusão EBU)</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewTransport</name>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproduzir</translation>
     </message>
 </context>
 <context>

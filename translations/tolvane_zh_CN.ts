@@ -39,6 +39,10 @@
         <source>Show preview</source>
         <translation>显示预览</translation>
     </message>
+    <message>
+        <source>Converting...</source>
+        <translation>正在转换…</translation>
+    </message>
 </context>
 <context>
     <name>CAbout</name>
@@ -57,6 +61,14 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Support:</source>
+        <translation>支持：</translation>
+    </message>
+    <message>
+        <source>Homepage:</source>
+        <translation>主页：</translation>
     </message>
 </context>
 <context>
@@ -377,6 +389,26 @@ Choose another format to merge them.</source>
         <source> Ready</source>
         <translation> 就绪</translation>
     </message>
+    <message>
+        <source>Converting...</source>
+        <translation>正在转换…</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>文件：%1 无效！</translation>
+    </message>
+    <message>
+        <source>File:%1 is not a regular file!</source>
+        <translation>文件：%1 不是普通文件！</translation>
+    </message>
+    <message>
+        <source>File:%1 has no sound track!</source>
+        <translation>文件：%1 没有音轨！</translation>
+    </message>
+    <message>
+        <source>File:%1 invalid!</source>
+        <translation>文件：%1 无效！</translation>
+    </message>
 </context>
 <context>
     <name>CClipDialog</name>
@@ -427,6 +459,62 @@ Choose another format to merge them.</source>
     <message>
         <source>The clip begins where it ends (%1), so it holds no sound. Set another begin or end time, or Reset.</source>
         <translation>剪辑的开始与结束在同一处（%1），因此没有声音。请设置其他开始或结束时间，或重置。</translation>
+    </message>
+    <message>
+        <source>Start time</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>End time</source>
+        <translation>结束时间</translation>
+    </message>
+    <message>
+        <source>Cut time</source>
+        <translation>剪辑时长</translation>
+    </message>
+    <message>
+        <source>&amp;Set Begin Time</source>
+        <translation>设为开始时间(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Set Begin Time</source>
+        <translation>设为开始时间</translation>
+    </message>
+    <message>
+        <source>&amp;Set End Time</source>
+        <translation>设为结束时间(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Set End Time</source>
+        <translation>设为结束时间</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>重置(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Reset Time</source>
+        <translation>重置时间</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>The sound cannot be read: %1</source>
+        <translation>无法读取声音：%1</translation>
     </message>
 </context>
 <context>
@@ -633,6 +721,10 @@ with the given filename extension.</source>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Each file is measured first (EBU R128) and brought to this loudness with one gain; peaks above -1 dBTP are limited</source>
+        <translation>每个文件先进行测量（EBU R128），再以单一增益调整到此响度；超过 -1 dBTP 的峰值会被限制</translation>
+    </message>
 </context>
 <context>
     <name>CShutDownNotice</name>
@@ -703,6 +795,10 @@ with the given filename extension.</source>
         <source>Finding the pauses… %1 %</source>
         <translation>正在查找停顿… %1 %</translation>
     </message>
+    <message>
+        <source>The sound cannot be read: %1</source>
+        <translation>无法读取声音：%1</translation>
+    </message>
 </context>
 <context>
     <name>CSplitDialog</name>
@@ -735,6 +831,40 @@ with the given filename extension.</source>
     <message>
         <source>No part yet.</source>
         <translation>还没有任何部分。</translation>
+    </message>
+</context>
+<context>
+    <name>LoudnessChoice</name>
+    <message>
+        <source>As recorded</source>
+        <translation>保持原样</translation>
+    </message>
+    <message>
+        <source>-14 LUFS (music streaming)</source>
+        <translation>-14 LUFS（音乐流媒体）</translation>
+    </message>
+    <message>
+        <source>-16 LUFS (spoken word, podcasts)</source>
+        <translation>-16 LUFS（语音、播客）</translation>
+    </message>
+    <message>
+        <source>-18 LUFS</source>
+        <translation>-18 LUFS</translation>
+    </message>
+    <message>
+        <source>-23 LUFS (EBU broadcast)</source>
+        <translation>-23 LUFS（EBU 广播）</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewTransport</name>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
     </message>
 </context>
 <context>
