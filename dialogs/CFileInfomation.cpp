@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -53,6 +54,13 @@ CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent,
         auto* chapters = new QFormLayout;
         chapters->addRow(tr("Chapters:"), m_chapters);
         layout->addLayout(chapters);
+        // The list itself, where the keyboard and a screen reader reach it too.
+        m_chapterList = new QPlainTextEdit(QString::fromStdString(values.infoChapters), this);
+        m_chapterList->setReadOnly(true);
+        m_chapterList->setTabChangesFocus(true);
+        m_chapterList->setAccessibleName(tr("Chapters"));
+        m_chapterList->setMaximumHeight(m_chapterList->fontMetrics().lineSpacing() * 5 + 12);
+        layout->addWidget(m_chapterList);
     }
     if (loudness != nullptr) {
         // Measured on request only: reading the whole sound of a long film takes a while.

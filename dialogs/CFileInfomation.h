@@ -11,6 +11,7 @@
 #include "FileInfoValues.h"
 
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 // Loudness texts already measured while the program runs, by file and sound track.
@@ -47,6 +48,7 @@ private:
     std::array<QLineEdit*, 8> m_boxes{};
     QLineEdit* m_soundTrack = nullptr;
     QLineEdit* m_chapters = nullptr;
+    QPlainTextEdit* m_chapterList = nullptr;  // the chapters a line each
     QLineEdit* m_loudness = nullptr;
     QPushButton* m_measure = nullptr;
     LoudnessMemory* m_memory = nullptr;

@@ -130,6 +130,18 @@ CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidg
     buttons->addWidget(m_cancel);
     layout->addLayout(buttons);
     setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
+    // Tab goes down the dialog as it reads (the lists are made in another order).
+    QWidget* const order[] = {m_lists[kAudioEncoder],
+                              m_lists[kAudioBitRate],
+                              m_lists[kSampleRate],
+                              m_lists[kChannel],
+                              m_loudness,
+                              m_default,
+                              m_ok,
+                              m_cancel};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
 
     connect(m_ok, &QPushButton::clicked, this, &CSettings::OnOk);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -317,6 +317,32 @@ bool CBrenvixDlg::eventFilter(QObject* watched, QEvent* event) {
                 mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition()).toPoint());
         }
     }
+    // The keyboard in the list: the Menu key and Shift+F10 open the row's menu; moving to a row
+    // is choosing it, as a click is.
+    if (m_list != nullptr && watched == m_list && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Menu ||
+            (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+            const QRect row = m_list->visualItemRect(m_list->currentItem());
+            ShowContextMenu(m_list->viewport()->mapToGlobal(
+                row.isValid() ? row.center() : m_list->viewport()->rect().topLeft()));
+            return true;
+        }
+    }
+    if (m_list != nullptr && watched == m_list && event->type() == QEvent::KeyRelease) {
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+            case Qt::Key_Up:
+            case Qt::Key_Down:
+            case Qt::Key_PageUp:
+            case Qt::Key_PageDown:
+            case Qt::Key_Home:
+            case Qt::Key_End:
+                QMetaObject::invokeMethod(this, &CBrenvixDlg::OnListClicked, Qt::QueuedConnection);
+                break;
+            default:
+                break;
+        }
+    }
     // A click in the list, on a row or on the empty area below the rows: once the view has
     // made its selection.
     if (m_list != nullptr && watched == m_list->viewport() &&

@@ -1596,6 +1596,51 @@ TEST(ScaledWindow, FitsTheScreenAndItsControlsWorkAtThatSize) {
     EXPECT_LT(volume->GetPos(), 10000);
 }
 
+// A whole conversion by the keyboard alone: Tab to Add and Enter (the file dialog), Space on a
+// row to uncheck and check it, the Menu key for the row's menu, Tab on to Convert and Enter.
+TEST(Keyboard, AConversionFromTheKeyboardAlone) {
+    Window w;
+    w.dlg->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.dlg.get()));
+    const auto tabTo = [&](QWidget* target) {
+        for (int i = 0; i < 40 && QApplication::focusWidget() != target; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            QTest::keyClick(focus != nullptr ? focus : w.dlg.get(), Qt::Key_Tab);
+        }
+        return QApplication::focusWidget() == target;
+    };
+    w.files.nextFiles = {M("short_1s.mp4")};
+    ASSERT_TRUE(tabTo(w.B(ids::kAdd)));
+    QTest::keyClick(w.B(ids::kAdd), Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.List()->rowCount() == 1; }, 10000));
+
+    ASSERT_TRUE(tabTo(w.List()));
+    w.List()->setCurrentCell(0, 0);
+    QTest::keyClick(w.List(), Qt::Key_Space);
+    EXPECT_FALSE(w.List()->IsRowChecked(0)) << "Space unchecks the row";
+    QTest::keyClick(w.List(), Qt::Key_Space);
+    EXPECT_TRUE(w.List()->IsRowChecked(0));
+    bool menuShown = false;
+    QTimer::singleShot(200, [&] {
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            menuShown = true;
+            QTest::keyClick(menu, Qt::Key_Escape);
+        }
+    });
+    QTest::keyClick(w.List(), Qt::Key_Menu);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menuShown; }, 2000)) << "the Menu key opens it";
+
+    ASSERT_TRUE(tabTo(w.B(ids::kConvert)));
+    QEventLoop loop;
+    QObject::connect(w.dlg.get(), &CBrenvixDlg::RunFinished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(60000, &loop, &QEventLoop::quit);
+    QTest::keyClick(w.B(ids::kConvert), Qt::Key_Return);
+    loop.exec();
+    w.dlg->WaitForWorker();
+    EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
+    EXPECT_TRUE(fs::exists(fs::path(w.OutputFolder().toStdString()) / "short_1s.mp3"));
+}
+
 // The window in each language it is translated into: its own texts and names, and Qt's for the
 // standard dialogs; English again once the translators go.
 TEST(Languages, TheWindowSpeaksTheUsersLanguage) {
