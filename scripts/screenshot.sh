@@ -35,4 +35,10 @@ mkdir -p docs
 SDL_AUDIODRIVER=dummy xvfb-run -a -s "-screen 0 1280x800x24" build/tests/tolvane-screenshot docs /home/demo/Music \
     "$videos/Evening lecture.m4a" "$videos/Holiday in Lisbon.mp4" "$videos/Guitar lesson 3.mp4" \
     "$videos/Interview with the mayor.avi" "$videos/Concert (live).mkv" "$videos/Talk with pauses.mp4"
-ls docs/*.png
+# The same windows in German, for the README's picture of a translated window.
+mkdir -p docs/de
+SDL_AUDIODRIVER=dummy LANGUAGE=de LC_ALL=de_DE.UTF-8 xvfb-run -a -s "-screen 0 1280x800x24" \
+    build/tests/tolvane-screenshot docs/de /home/demo/Music \
+    "$videos/Evening lecture.m4a" "$videos/Holiday in Lisbon.mp4" "$videos/Guitar lesson 3.mp4" \
+    "$videos/Interview with the mayor.avi" "$videos/Concert (live).mkv" "$videos/Talk with pauses.mp4"
+ls docs/*.png docs/de/*.png

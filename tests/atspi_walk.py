@@ -4,6 +4,7 @@
 # sliders say their value and range, links can take the focus, and the main window is a frame.
 # Run by tests/under_atspi.sh, with the program started on a file. Prints every problem and
 # exits with 1 when there is one.
+import os
 import sys
 import time
 
@@ -15,6 +16,17 @@ INTERACTIVE = {
     pyatspi.ROLE_RADIO_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_PAGE_TAB,
     pyatspi.ROLE_ENTRY, pyatspi.ROLE_PASSWORD_TEXT, pyatspi.ROLE_PROGRESS_BAR,
 }
+# The names the walk looks for, in the language the program runs in (LANGUAGE).
+NAMES = {
+    "de": {"Files": "Dateien", "Add": "Hinzufügen", "Setting": "Einstellungen", "About": "Über",
+           "OK": "OK", "Cancel": "Abbrechen"},
+}.get(os.environ.get("LANGUAGE", ""), {})
+
+
+def name(english):
+    return NAMES.get(english, english)
+
+
 problems = []
 counted = {"controls": 0}
 
@@ -127,12 +139,15 @@ def main():
     if frame.getRole() != pyatspi.ROLE_FRAME:
         problems.append("the main window is a " + frame.getRoleName() + ", not a frame")
     # The file given on the command line is checked, then listed.
-    table = wait_for(lambda: find(frame, pyatspi.ROLE_TABLE, "Files"))
+    table = wait_for(lambda: find(frame, pyatspi.ROLE_TABLE, name("Files")))
     if table is None or wait_for(lambda: table.queryTable().nRows > 0 or None) is None:
         problems.append("the file never came into the list")
     walk(frame, "main window")
-    open_and_walk(app, frame, "Setting", "Setting", "Cancel")
-    open_and_walk(app, frame, "About", "About", "OK")
+    # In another language the names are the translations.
+    if find(frame, pyatspi.ROLE_PUSH_BUTTON, name("Add")) is None:
+        problems.append("no button named '" + name("Add") + "'")
+    open_and_walk(app, frame, name("Setting"), name("Setting"), name("Cancel"))
+    open_and_walk(app, frame, name("About"), name("About"), name("OK"))
     for problem in problems:
         print(problem)
     print(str(counted["controls"]) + " interactive controls, " + str(len(problems)) +

@@ -17,6 +17,7 @@
 #include "CControlButton.h"
 #include "MessagePresenter.h"
 #include "SkinLook.h"
+#include "Translations.h"
 #include "WidgetFakes.h"
 #include "WindowServices.h"
 
@@ -49,6 +50,8 @@ void Reject(QWidget* modal) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // In the system's language, as the program shows itself (English without a translation).
+    LoadTranslations(app, QStringLiteral(TOLVANE_PROGRAM_FOLDER));
     ApplySkinLook(app);
     InstallAccessibleControls();
     if (argc < 5) {
