@@ -1,6 +1,5 @@
 #include "CControlButton.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QVector>
@@ -134,16 +133,6 @@ void CControlButton::paintEvent(QPaintEvent*) {
         }
         DrawFocusRing(painter, outline);
     }
-}
-
-void CControlButton::keyPressEvent(QKeyEvent* event) {
-    // Enter presses the button that has the keyboard, as Space does.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && isEnabled()) {
-        animateClick();
-        event->accept();
-        return;
-    }
-    QAbstractButton::keyPressEvent(event);
 }
 
 void CControlButton::focusInEvent(QFocusEvent* event) {

@@ -1,22 +1,16 @@
 #include "CSilenceDialog.h"
 
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
+#include "PartsView.h"
 #include "Silences.h"
-#include "TimeText.h"
 
 namespace {
-
-QString Time(double seconds) {
-    return QString::fromStdString(FormatTimeText(static_cast<std::int64_t>(seconds)));
-}
 
 QDoubleSpinBox* NumberBox(double low, double high, double value, double step, int decimals,
                           const QString& suffix, QWidget* parent) {
@@ -51,21 +45,9 @@ CSilenceDialog::CSilenceDialog(tolvane::LevelsSpan span, int threads, QWidget* p
     form->addRow(tr("Quieter than:"), m_level);
     form->addRow(tr("For at least:"), m_pause);
     layout->addLayout(form);
-    m_understood = new QLabel(this);
-    m_understood->setTextFormat(Qt::PlainText);
-    m_understood->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_understood->setWordWrap(true);
-    m_understood->setAccessibleName(tr("Parts"));
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidget(m_understood);
-    scroll->setWidgetResizable(true);
-    scroll->setMinimumSize(420, 160);
-    layout->addWidget(scroll);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_ok = buttons->button(QDialogButtonBox::Ok);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    const PartsView view = AddPartsView(*this, *layout);
+    m_understood = view.listing;
+    m_ok = view.ok;
     connect(m_level, &QDoubleSpinBox::valueChanged, this, &CSilenceDialog::Recount);
     connect(m_pause, &QDoubleSpinBox::valueChanged, this, &CSilenceDialog::Recount);
     m_poll.setInterval(100);
@@ -104,13 +86,8 @@ void CSilenceDialog::Recount() {
         SplitAtSilences(read.levels, SilenceRule{m_level->value(), m_pause->value()});
     m_parse = {split.parts, {}};
     QStringList lines{QString::fromStdString(split.note)};
-    const int width = split.parts.size() >= 100 ? 3 : 2;
-    for (std::size_t i = 0; i < split.parts.size() && split.parts.size() > 1; ++i) {
-        const SplitPart& part = split.parts[i];
-        lines << QStringLiteral("%1  %2  (%3)")
-                     .arg(static_cast<int>(i + 1), width, 10, QLatin1Char('0'))
-                     .arg(Time(part.start))
-                     .arg(QString::fromStdString(ShortLength(part.end - part.start)));
+    if (split.parts.size() > 1) {
+        lines << PartLines(split.parts);
     }
     m_understood->setText(lines.join('\n'));
     // One part is no split.

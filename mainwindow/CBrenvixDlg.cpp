@@ -287,6 +287,15 @@ void CBrenvixDlg::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && m_checking != nullptr) {
         m_checking->store(true);
     }
+    // Enter presses the skinned button that has the keyboard, as Space does (the window has
+    // no default button).
+    auto* focused = qobject_cast<CControlButton*>(QApplication::focusWidget());
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && focused != nullptr &&
+        focused->window() == this && focused->isEnabled()) {
+        focused->animateClick();
+        event->accept();
+        return;
+    }
     // Enter and Escape leave the window open.
     if (IsEnterOrEscape(*event)) {
         event->accept();

@@ -587,6 +587,10 @@ Wählen Sie zum Zusammenfügen ein anderes Format.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Chapters</source>
+        <translation>Kapitel</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>
@@ -788,10 +792,6 @@ ist kein Programm zugeordnet.</translation>
         <translation>Mindestens:</translation>
     </message>
     <message>
-        <source>Parts</source>
-        <translation>Teile</translation>
-    </message>
-    <message>
         <source>Finding the pauses… %1 %</source>
         <translation>Pausen werden gesucht … %1 %</translation>
     </message>
@@ -815,14 +815,6 @@ ist kein Programm zugeordnet.</translation>
     <message>
         <source>Times of the parts</source>
         <translation>Zeiten der Teile</translation>
-    </message>
-    <message>
-        <source>Parts</source>
-        <translation>Teile</translation>
-    </message>
-    <message>
-        <source>Part %1</source>
-        <translation>Teil %1</translation>
     </message>
     <message>
         <source>Left out: </source>
@@ -854,6 +846,17 @@ ist kein Programm zugeordnet.</translation>
     <message>
         <source>-23 LUFS (EBU broadcast)</source>
         <translation>-23 LUFS (EBU-Rundfunk)</translation>
+    </message>
+</context>
+<context>
+    <name>PartsView</name>
+    <message>
+        <source>Parts</source>
+        <translation>Teile</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>Teil %1</translation>
     </message>
 </context>
 <context>

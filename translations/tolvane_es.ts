@@ -587,6 +587,10 @@ Elija otro formato para unirlos.</translation>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Chapters</source>
+        <translation>Capítulos</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>
@@ -788,10 +792,6 @@ a esta extensión de archivo.</translation>
         <translation>Durante al menos:</translation>
     </message>
     <message>
-        <source>Parts</source>
-        <translation>Partes</translation>
-    </message>
-    <message>
         <source>Finding the pauses… %1 %</source>
         <translation>Buscando las pausas… %1 %</translation>
     </message>
@@ -815,14 +815,6 @@ a esta extensión de archivo.</translation>
     <message>
         <source>Times of the parts</source>
         <translation>Instantes de las partes</translation>
-    </message>
-    <message>
-        <source>Parts</source>
-        <translation>Partes</translation>
-    </message>
-    <message>
-        <source>Part %1</source>
-        <translation>Parte %1</translation>
     </message>
     <message>
         <source>Left out: </source>
@@ -854,6 +846,17 @@ a esta extensión de archivo.</translation>
     <message>
         <source>-23 LUFS (EBU broadcast)</source>
         <translation>-23 LUFS (radiodifusión UER)</translation>
+    </message>
+</context>
+<context>
+    <name>PartsView</name>
+    <message>
+        <source>Parts</source>
+        <translation>Partes</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>Parte %1</translation>
     </message>
 </context>
 <context>

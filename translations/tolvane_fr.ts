@@ -587,6 +587,10 @@ Choisissez un autre format pour les fusionner.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Chapters</source>
+        <translation>Chapitres</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>
@@ -788,10 +792,6 @@ with the given filename extension.</source>
         <translation>Pendant au moins :</translation>
     </message>
     <message>
-        <source>Parts</source>
-        <translation>Parties</translation>
-    </message>
-    <message>
         <source>Finding the pauses… %1 %</source>
         <translation>Recherche des pauses… %1 %</translation>
     </message>
@@ -815,14 +815,6 @@ with the given filename extension.</source>
     <message>
         <source>Times of the parts</source>
         <translation>Instants des parties</translation>
-    </message>
-    <message>
-        <source>Parts</source>
-        <translation>Parties</translation>
-    </message>
-    <message>
-        <source>Part %1</source>
-        <translation>Partie %1</translation>
     </message>
     <message>
         <source>Left out: </source>
@@ -854,6 +846,17 @@ with the given filename extension.</source>
     <message>
         <source>-23 LUFS (EBU broadcast)</source>
         <translation>-23 LUFS (radiodiffusion UER)</translation>
+    </message>
+</context>
+<context>
+    <name>PartsView</name>
+    <message>
+        <source>Parts</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>Partie %1</translation>
     </message>
 </context>
 <context>

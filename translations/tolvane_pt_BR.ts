@@ -587,6 +587,10 @@ Escolha outro formato para juntá-los.</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Chapters</source>
+        <translation>Capítulos</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>
@@ -788,10 +792,6 @@ a esta extensão de arquivo.</translation>
         <translation>Por pelo menos:</translation>
     </message>
     <message>
-        <source>Parts</source>
-        <translation>Partes</translation>
-    </message>
-    <message>
         <source>Finding the pauses… %1 %</source>
         <translation>Procurando as pausas… %1 %</translation>
     </message>
@@ -815,14 +815,6 @@ a esta extensão de arquivo.</translation>
     <message>
         <source>Times of the parts</source>
         <translation>Instantes das partes</translation>
-    </message>
-    <message>
-        <source>Parts</source>
-        <translation>Partes</translation>
-    </message>
-    <message>
-        <source>Part %1</source>
-        <translation>Parte %1</translation>
     </message>
     <message>
         <source>Left out: </source>
@@ -854,6 +846,17 @@ a esta extensão de arquivo.</translation>
     <message>
         <source>-23 LUFS (EBU broadcast)</source>
         <translation>-23 LUFS (radiodifusão EBU)</translation>
+    </message>
+</context>
+<context>
+    <name>PartsView</name>
+    <message>
+        <source>Parts</source>
+        <translation>Partes</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>Parte %1</translation>
     </message>
 </context>
 <context>

@@ -587,6 +587,10 @@ Choose another format to merge them.</source>
         <source>OK</source>
         <translation>确定</translation>
     </message>
+    <message>
+        <source>Chapters</source>
+        <translation>章节</translation>
+    </message>
 </context>
 <context>
     <name>CHyperLink</name>
@@ -788,10 +792,6 @@ with the given filename extension.</source>
         <translation>持续至少：</translation>
     </message>
     <message>
-        <source>Parts</source>
-        <translation>各部分</translation>
-    </message>
-    <message>
         <source>Finding the pauses… %1 %</source>
         <translation>正在查找停顿… %1 %</translation>
     </message>
@@ -815,14 +815,6 @@ with the given filename extension.</source>
     <message>
         <source>Times of the parts</source>
         <translation>各部分的时间点</translation>
-    </message>
-    <message>
-        <source>Parts</source>
-        <translation>各部分</translation>
-    </message>
-    <message>
-        <source>Part %1</source>
-        <translation>第 %1 部分</translation>
     </message>
     <message>
         <source>Left out: </source>
@@ -854,6 +846,17 @@ with the given filename extension.</source>
     <message>
         <source>-23 LUFS (EBU broadcast)</source>
         <translation>-23 LUFS（EBU 广播）</translation>
+    </message>
+</context>
+<context>
+    <name>PartsView</name>
+    <message>
+        <source>Parts</source>
+        <translation>各部分</translation>
+    </message>
+    <message>
+        <source>Part %1</source>
+        <translation>第 %1 部分</translation>
     </message>
 </context>
 <context>
