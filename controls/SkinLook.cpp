@@ -1,11 +1,14 @@
 #include "SkinLook.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
 #include <QStyleFactory>
 #include <QWidget>
+#include <algorithm>
 
 #include "SkinColours.h"
 
@@ -49,6 +52,23 @@ void ApplySkinLook(QApplication& app) {
         QStringLiteral("QToolTip { color: %1; background-color: %2; border: 1px solid %3; "
                        "padding: 3px; }")
             .arg(QColor(kText).name(), QColor(kPanel).name(), QColor(kPanelBorder).name()));
+}
+
+void ElideToWidth(QAbstractButton& button) {
+    if (button.sizeHint().width() <= button.width()) {
+        return;
+    }
+    QString plain = button.text();
+    const bool accessKey = plain.startsWith('&');
+    plain.remove('&');
+    const QFontMetrics metrics = button.fontMetrics();
+    // What the style adds around the text (measured without its access key's "&"), as the size
+    // it asks for shows.
+    const int padding = button.sizeHint().width() - metrics.horizontalAdvance(plain);
+    const QString shown =
+        metrics.elidedText(plain, Qt::ElideRight, std::max(0, button.width() - padding));
+    button.setText(accessKey ? '&' + shown : shown);
+    button.setToolTip(plain);
 }
 
 bool ShowsFocus(const QWidget& widget) {

@@ -3,6 +3,7 @@
 // The application-wide look: the skin's dark palette and one style sheet, so that every dialog,
 // message box and tooltip wears the colours of the skinned main window.
 
+class QAbstractButton;
 class QApplication;
 class QPainter;
 class QPainterPath;
@@ -16,3 +17,7 @@ void ApplySkinLook(QApplication& app);
 bool ShowsFocus(const QWidget& widget);
 // The skin's focus ring along the inside of `outline`, in the widget's coordinates.
 void DrawFocusRing(QPainter& painter, const QPainterPath& outline);
+
+// A button or check box of a fixed size whose text (a long translation) is wider than it: the
+// text is cut short with "…" and the whole of it goes into the tooltip. A text that fits stays.
+void ElideToWidth(QAbstractButton& button);

@@ -21,6 +21,7 @@
 #include "SilenceFinder.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
+#include "SkinLook.h"
 #include "SoundEnvelope.h"
 #include "TimeText.h"
 #include "WaveformStrip.h"
@@ -184,6 +185,13 @@ void CClipDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) {
         return;  // restored after a minimise: the clip and its marks stay as they are
+    }
+    // A long translation is cut short to the skin's places (measured once the dialog wears its
+    // font), whole in the tooltip.
+    for (QAbstractButton* fixed : findChildren<QAbstractButton*>()) {
+        if (qobject_cast<QPushButton*>(fixed) != nullptr || fixed == m_trim) {
+            ElideToWidth(*fixed);
+        }
     }
     SetUpPlayer();
     m_transport->ShowReady();

@@ -25,6 +25,7 @@
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
@@ -1670,6 +1671,79 @@ TEST(Languages, TheWindowSpeaksTheUsersLanguage) {
     }
     Window english;
     EXPECT_EQ(english.List()->accessibleName(), "Files");
+}
+
+// Every text 40 % longer, with accents: what a long translation does to the windows.
+class PseudoTranslator final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        QString text = QString::fromUtf8(source);
+        text.replace('a', QChar(0xE1)).replace('e', QChar(0xE9)).replace('o', QChar(0xF6));
+        const int extra = (text.size() * 2 + 4) / 5;
+        return text + QString(extra, QChar('x'));
+    }
+};
+
+// The texts that do not fit their place: a label's or a button's text wider than it is, unless
+// it is elided with the whole text in its tooltip.
+QStringList CutOffTexts(QWidget& window) {
+    QStringList cut;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisible() || widget->window() != &window) {
+            continue;
+        }
+        QString text;
+        bool fits = true;
+        if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && !label->wordWrap()) {
+            text = label->text();
+            fits = text.contains('\n') ||
+                   label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width();
+        } else if (qobject_cast<QPushButton*>(widget) != nullptr ||
+                   qobject_cast<QCheckBox*>(widget) != nullptr) {
+            // A button or box narrower than it asks to be cuts its text.
+            text = static_cast<QAbstractButton*>(widget)->text();
+            fits = widget->sizeHint().width() <= widget->width();
+        }
+        // Cut short on purpose, the whole text in the tooltip, is no loss.
+        const QString plain = QString(text).remove('&');
+        const bool elided =
+            plain.endsWith(QChar(0x2026)) && widget->toolTip().startsWith(plain.chopped(1));
+        if (!text.isEmpty() && !fits && !elided) {
+            cut << text;
+        }
+    }
+    return cut;
+}
+
+TEST(Languages, LongTranslationsAreNotCutOff) {
+    PseudoTranslator pseudo;
+    QCoreApplication::installTranslator(&pseudo);
+    {
+        Window w;
+        w.Add({M("chapters3.mkv")});
+        w.Select(0);
+        QStringList cut = CutOffTexts(*w.dlg);
+        const auto check = [&](const char* title) {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal != nullptr) {
+                for (const QString& text : CutOffTexts(*modal)) {
+                    cut << QString::fromLatin1(title) + ": " + text;
+                }
+                modal->close();
+            }
+        };
+        QTimer::singleShot(300, [&] { check("Setting"); });
+        w.Click(ids::kSetting);
+        QTimer::singleShot(300, [&] { check("File Information"); });
+        w.Click(ids::kFileInfo);
+        QTimer::singleShot(300, [&] { check("About"); });
+        w.Click(ids::kAbout);
+        QTimer::singleShot(600, [&] { check("Clip"); });
+        w.Click(ids::kClip);
+        EXPECT_TRUE(cut.isEmpty()) << cut.join(" | ").toStdString();
+    }
+    QCoreApplication::removeTranslator(&pseudo);
 }
 
 // The window as a Wayland client (tests/under_weston.sh runs it in a compositor of its own).

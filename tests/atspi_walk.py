@@ -31,7 +31,7 @@ problems = []
 counted = {"controls": 0}
 
 
-def wait_for(find, seconds=20):
+def wait_for(find, seconds=60):
     deadline = time.time() + seconds
     while time.time() < deadline:
         found = find()
@@ -113,7 +113,7 @@ def open_and_walk(app, main, button, title, close):
         problems.append("'" + button + "' is not enabled")
         return
     press(target)
-    window = wait_for(lambda: window_titled(app, title), 10)
+    window = wait_for(lambda: window_titled(app, title), 30)
     if window is None:
         problems.append("'" + button + "' opened no window '" + title + "'")
         return
@@ -123,7 +123,7 @@ def open_and_walk(app, main, button, title, close):
         problems.append(title + ": no '" + close + "' button")
         return
     press(closing)
-    if wait_for(lambda: None if window_titled(app, title) else True, 10) is None:
+    if wait_for(lambda: None if window_titled(app, title) else True, 30) is None:
         problems.append(title + " did not close")
 
 

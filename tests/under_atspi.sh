@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs the program (PROGRAM, with the files after it) as a screen reader meets it: in an X
-# session of its own (xvfb-run) with a session bus and the accessibility bus (at-spi2-core),
+# session of its own (Xvfb) with a session bus and the accessibility bus (at-spi2-core),
 # its home, settings and runtime folders fresh; then walks its windows with tests/atspi_walk.py.
 # Exits with the walk's status.
 #
@@ -16,11 +16,29 @@ export HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_STATE_HOME="$home/.state
 program=$1
 shift
 # The program in the background of the session, the walk in front; the program goes with it.
-dbus-run-session -- xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+# Xvfb picks a free display itself (-displayfd): two servers started at once never take one.
+dbus-run-session -- bash -c '
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3> "$HOME/display" \
+        2> "$HOME/xvfb.log" &
+    xvfb=$!
+    for _ in $(seq 200); do
+        [ -s "$HOME/display" ] && break
+        sleep 0.05
+    done
+    export DISPLAY=":$(head -n 1 "$HOME/display")"
+    # The accessibility bus first: a program that starts before it is there never joins it.
+    for _ in $(seq 100); do
+        dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress > /dev/null 2>&1 && break
+        sleep 0.1
+    done
     "$0" --new-window "${@:2}" 2> "$HOME/program.log" &
     program=$!
     status=0
     /usr/bin/python3 "$1" || status=$?
+    [ "$status" -eq 0 ] || cat "$HOME/program.log" >&2
     kill "$program" 2> /dev/null || true
     wait "$program" 2> /dev/null || true
+    kill "$xvfb" 2> /dev/null || true
+    wait "$xvfb" 2> /dev/null || true
     exit "$status"' "$program" "$here/atspi_walk.py" "$@"
