@@ -465,6 +465,18 @@ TEST(ClipDialog, TrimsTheSilenceAtTheEndsAndDrawsThePauses) {
             << d.TrimBox()->toolTip().toStdString();
         d.TrimBox()->setChecked(false);
         EXPECT_EQ(d.BeginText(), "00:00:00");
+        // Alt+S belongs to Set Begin Time and Set End Time: it moves the keyboard between them
+        // and presses neither.
+        d.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+        QTest::keyClick(&d, Qt::Key_S, Qt::AltModifier);
+        QWidget* first = QApplication::focusWidget();
+        QTest::keyClick(&d, Qt::Key_S, Qt::AltModifier);
+        QWidget* second = QApplication::focusWidget();
+        ASSERT_NE(first, nullptr);
+        EXPECT_NE(first, second);
+        EXPECT_TRUE(first == d.Button("Set Begin Time") || first == d.Button("Set End Time"));
+        EXPECT_EQ(d.BeginText(), "00:00:00") << "nothing pressed";
         d.Button("Cancel")->click();
     });
 }
