@@ -1726,12 +1726,14 @@ TEST(Languages, LongTranslationsAreNotCutOff) {
         QStringList cut = CutOffTexts(*w.dlg);
         const auto check = [&](const char* title) {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal != nullptr) {
-                for (const QString& text : CutOffTexts(*modal)) {
-                    cut << QString::fromLatin1(title) + ": " + text;
-                }
-                modal->close();
+            if (modal == nullptr) {
+                ADD_FAILURE() << title << " did not open";
+                return;
             }
+            for (const QString& text : CutOffTexts(*modal)) {
+                cut << QString::fromLatin1(title) + ": " + text;
+            }
+            modal->close();
         };
         QTimer::singleShot(300, [&] { check("Setting"); });
         w.Click(ids::kSetting);

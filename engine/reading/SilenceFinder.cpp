@@ -56,10 +56,10 @@ PartLevels ReadPart(const LevelsSpan& span, double keepFrom, double keepTo, bool
                 window = g * kWindowsPerSecond / rate;
                 boundary = ((window + 1) * rate + kWindowsPerSecond - 1) / kWindowsPerSecond;
             }
-            const auto index = static_cast<std::size_t>(window - part.firstWindow);
             if (window < part.firstWindow) {
-                continue;
+                continue;  // before the part (its reading starts a second early)
             }
+            const auto index = static_cast<std::size_t>(window - part.firstWindow);
             if (index >= part.energy.size()) {
                 part.energy.resize(index + 1, 0.0);
                 part.samples.resize(index + 1, 0);

@@ -1,7 +1,6 @@
 #include "SoundCopy.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdint>
@@ -14,6 +13,7 @@ extern "C" {
 #include "AVConvert.h"
 #include "JobPlan.h"
 #include "Loudness.h"
+#include "Numbers.h"
 #include "OutputTags.h"
 #include "Paths.h"
 #include "SoundTracks.h"
@@ -63,13 +63,6 @@ AVStream* OpenSoundTrack(const std::string& path, int number, SourceMedia& sourc
         return nullptr;
     }
     return source.input->streams[source.audioIndex];
-}
-
-// "-3.5": a level in decibels with one decimal, the same in every locale.
-std::string Decibels(double value) {
-    char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1);
-    return std::string(text, end.ptr);
 }
 
 // An Opus header ("OpusHead", version, channels, pre-skip, rate, then the output gain in 1/256
@@ -271,9 +264,9 @@ bool SoundCopier::SetHeaderGain(AVCodecParameters& parameters) {
     if (std::isfinite(facts.truePeak) && gain > in.truePeakCeiling - facts.truePeak) {
         // No limiter without decoding: the whole gain is lowered instead.
         gain = in.truePeakCeiling - facts.truePeak;
-        m_entry.AddRemark("the gain was lowered to " + Decibels(gain) +
-                          " dB to keep the true peak at " + Decibels(in.truePeakCeiling) +
-                          " dBTP: the file plays at " + Decibels(facts.integrated + gain) +
+        m_entry.AddRemark("the gain was lowered to " + FormatFixed(gain, 1) +
+                          " dB to keep the true peak at " + FormatFixed(in.truePeakCeiling, 1) +
+                          " dBTP: the file plays at " + FormatFixed(facts.integrated + gain, 1) +
                           " LUFS");
     }
     std::uint8_t* field = parameters.extradata + kOpusGainOffset;
