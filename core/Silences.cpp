@@ -5,8 +5,14 @@
 #include <limits>
 
 #include "Numbers.h"
+#include "TimeText.h"
 
 namespace {
+
+// "00:30:00": a time as the window's times read.
+std::string Clock(double seconds) {
+    return FormatTimeText(std::llround(std::max(seconds, 0.0)));
+}
 
 // "at least 1.5 s under -50 dBFS"
 std::string RuleText(const SilenceRule& rule) {
@@ -152,7 +158,7 @@ SilenceSplit SplitAtSilences(const SoundLevels& levels, const SilenceRule& rule)
 SilenceSplit SplitEvery(const SoundLevels& levels, double every, double thresholdDecibels) {
     const double length = levels.End() - levels.start;
     if (!(every > 0.0) || length <= every * (1.0 + kEveryWindow)) {
-        return Whole(levels, "not longer than " + ShortLength(every) + ": the file stays whole");
+        return Whole(levels, "not longer than " + Clock(every) + ": the file stays whole");
     }
     const std::vector<TimeSpan> silences =
         FindSilences(levels, SilenceRule{thresholdDecibels, kEveryPause});
@@ -183,7 +189,7 @@ SilenceSplit SplitEvery(const SoundLevels& levels, double every, double threshol
     }
     SilenceSplit split{PartsBetween(levels, cuts), {}};
     const auto cutCount = static_cast<int>(cuts.size());
-    split.note = CountText(split.parts.size()) + " of about " + ShortLength(every) + ": " +
+    split.note = CountText(split.parts.size()) + " of about " + Clock(every) + ": " +
                  std::to_string(atPauses) + " of " + std::to_string(cutCount) +
                  (cutCount == 1 ? " cut" : " cuts") + " in a pause" +
                  (atPauses < cutCount ? ", the others at the exact time (no pause near them)" : "");
@@ -209,19 +215,8 @@ SilenceTrim TrimSilence(const SoundLevels& levels, double thresholdDecibels, dou
     trim.clip = {std::max(levels.start, soundStart - margin),
                  std::min(levels.End(), soundEnd + margin)};
     trim.trimmed = trim.clip.start > levels.start || trim.clip.end < levels.End();
-    trim.note = trim.trimmed ? "trimmed to the sound from " + ShortLength(trim.clip.start) +
-                                   " to " + ShortLength(trim.clip.end)
+    trim.note = trim.trimmed ? "trimmed to the sound from " + Clock(trim.clip.start) + " to " +
+                                   Clock(trim.clip.end)
                              : "no silence at the ends: nothing was trimmed";
     return trim;
-}
-
-std::string ShortLength(double seconds) {
-    const auto whole = static_cast<long long>(std::llround(std::max(seconds, 0.0)));
-    const long long hours = whole / 3600;
-    const long long minutes = whole / 60 % 60;
-    const long long rest = whole % 60;
-    std::string text = hours > 0 ? std::to_string(hours) + ":" : std::string();
-    text += (hours > 0 && minutes < 10 ? "0" : "") + std::to_string(minutes) + ":";
-    text += (rest < 10 ? "0" : "") + std::to_string(rest);
-    return text;
 }

@@ -74,6 +74,3 @@ struct SilenceTrim final {
 };
 SilenceTrim TrimSilence(const SoundLevels& levels, double thresholdDecibels,
                         double margin = kTrimMargin);
-
-// "1:05", "12:03", "1:02:03": a part's length as the split dialog lists it.
-std::string ShortLength(double seconds);

@@ -384,8 +384,7 @@ TEST(Silences, CutsLieInPausesAndPartsCoverTheWholeSpan) {
     EXPECT_NEAR(split.parts[2].end, 90.0, 1e-9) << "no pause: at the multiple";
     EXPECT_NE(split.note.find("2 of 3 cuts in a pause"), std::string::npos) << split.note;
     EXPECT_EQ(SplitEvery(Levels({{true, 33}}), 30.0, -50.0).parts.size(), 1u);
-    EXPECT_EQ(ShortLength(3723), "1:02:03");
-    EXPECT_EQ(ShortLength(65), "1:05");
+    EXPECT_NE(split.note.find("of about 00:00:30"), std::string::npos) << split.note;
 }
 
 TEST(JobFiles, KeepRowsExactlyAndRefuseWhatTheyCannotRead) {
