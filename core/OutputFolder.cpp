@@ -230,9 +230,9 @@ RunFolderCheck CheckRunFolder(const std::string& text, RunFolderMode mode) {
         return RunFolderCheck::RefusedWithMessage;
     }
     if (!fs::exists(fs::symlink_status(text, error))) {
-        if (!fs::create_directories(text, error) || error) {
-            return RunFolderCheck::RefusedWithMessage;
-        }
+        // Another run (a slice of the same job) may make it at the same moment, so that this
+        // call makes nothing: what counts is that a folder stands there afterwards.
+        fs::create_directories(text, error);
     }
     return fs::is_directory(text, error) ? RunFolderCheck::Accepted
                                          : RunFolderCheck::RefusedWithMessage;

@@ -1,10 +1,13 @@
 // The output profile, its tables, output paths and the remembered output folder.
 
 #include <gtest/gtest.h>
+#include <atomic>
 
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <thread>
+#include <vector>
 
 extern "C" {
 #include <libavcodec/codec_id.h>
@@ -256,6 +259,30 @@ TEST(OutputFolder, RunFolderCheckByMode) {
               RunFolderCheck::RefusedWithMessage);
     EXPECT_EQ(CheckRunFolder(dir.File("plain/sub"), RunFolderMode::CreateIfMissing),
               RunFolderCheck::RefusedWithMessage);
+
+    // Slices of one job started together all make the same folder: none of them is refused
+    // because another made it first.
+    for (int round = 0; round < 20; ++round) {
+        const std::string shared = dir.File("slices/" + std::to_string(round) + "/audio");
+        std::atomic<int> waiting{4};
+        std::atomic<int> accepted{0};
+        std::vector<std::thread> slices;
+        for (int i = 0; i < 4; ++i) {
+            slices.emplace_back([&] {
+                --waiting;
+                while (waiting > 0) {
+                }
+                if (CheckRunFolder(shared, RunFolderMode::CreateIfMissing) ==
+                    RunFolderCheck::Accepted) {
+                    ++accepted;
+                }
+            });
+        }
+        for (auto& slice : slices) {
+            slice.join();
+        }
+        ASSERT_EQ(accepted, 4) << "round " << round;
+    }
 }
 
 }  // namespace
