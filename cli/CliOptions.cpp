@@ -13,6 +13,7 @@
 #include "AudioEncoder.h"
 #include "FormatPresets.h"
 #include "JobPlan.h"
+#include "Messages.h"
 
 namespace {
 
@@ -572,92 +573,97 @@ std::string AvailableEncoderNames() {
 
 }  // namespace
 
+// clang-format off
 std::string CliUsage() {
-    return R"(Usage: tolvane-cli [options] FILE...
-       tolvane-cli [options] --job FILE
-Extracts the sound track of video files into audio files.
-
-  -o, --output DIR      output folder (default: the current folder; created when missing)
-  -f, --format NAME     mp3 | wav | wma | ogg | opus, or the extension of an audio preset
-                        (aac, ac3, aiff, au, m4a, mp2, ra, flac); default mp3;
-                        "copy" (or "original"): the sound track as it is, without
-                        re-encoding, in a file named by its codec (.m4a, .mp3, .ac3,
-                        .ogg, .opus, .flac, .wav, ... .mka); clips at packet precision
-  -e, --encoder NAME    audio encoder of this build:)" +
-           AvailableEncoderNames() + R"(
-  -b, --bitrate RATE    bits per second; "128k" and "128000" both work
-  -r, --rate HZ         sample rate
-  -c, --channels N      1, 2 or 6
-      --opus-application voip|audio
-                        what Opus is tuned for: speech or music (default: libopus's, music);
-                        Opus is encoded at 48000 Hz, 6 to 510 kbps (default 64 kbps mono,
-                        128 kbps stereo, 256 kbps 5.1)
-  -s, --start TIME      clip start for every file (HH:MM:SS or seconds)
-  -t, --end TIME        clip end for every file (default: each file's length)
-  -a, --audio-track N   the N-th sound track of every file, as --info lists them
-                        (default: the last); "all": one file per track, "name.N.ext"
-                        ("name.N.LANG.ext" when the track has a language)
-      --cover-from-video[=TIME]
-                        a source without a cover picture gives MP3, M4A and FLAC
-                        outputs a picture of its video (default: at 10 % of its length)
-  -m, --merge           merge all files, in order, into one output named after the first;
-                        each file becomes a chapter of it
-      --split-chapters  a file per chapter: "NAME - 01 - Title.mp3", tagged with the
-                        chapter's title, its number and the recording as the album
-      --split-silence[=DB,SECONDS]
-                        a file per stretch of sound: cut in the middle of each pause of at
-                        least SECONDS under DB dBFS (default -50,1.5); bits of less than a
-                        second of sound join their neighbour
-      --split-every DURATION
-                        a file of about DURATION each (30:00, 1800): each cut in the pause
-                        nearest to the time within 15 %, at the time itself without one
-      --trim-silence[=SECONDS]
-                        leave out the silence (under -50 dBFS) at both ends of each file,
-                        keeping SECONDS (default 0.3) outside the first and last sound
-      --split-at FILE   a file per part that FILE names (- for standard input): a line
-                        "[H:]MM:SS[.mmm] Title", "Title - MM:SS" or "MM:SS - Title" each,
-                        or a CUE sheet; a part runs to the next one, the last to the end
-  -j, --jobs N          convert N files at once (default: one per core; a merge is one file);
-                        spare lanes encode a long sound to MP3, FLAC or PCM in segments
-      --skip-existing   leave out a file whose output name already exists, so that a run
-                        started again does only what is missing; inputs that would write
-                        one name are refused (see --keep-folders)
-      --keep-folders    mirror the inputs' folders, relative to the folder they have in
-                        common, under the output folder
-      --json            one JSON object per finished file on standard output, instead of
-                        the status lines
-      --info            print each file's media information and sound tracks and exit
-      --normalize[=LUFS]
-                        measure each file (each merged file) first and bring it to this
-                        loudness (default -16 LUFS; -14, -18, -23 are common), with one gain,
-                        peaks above the true-peak ceiling limited; with -f copy, Opus tracks
-                        only, through the header's gain (no packet changes)
-      --true-peak DB    the ceiling of --normalize (default -1 dBTP)
-      --replaygain[=track|album]
-                        leave the sound as it is and tag each output with its ReplayGain
-                        2.0 gain and peak (MP3, OGG, FLAC, WMA, M4A; also copies; Opus gets
-                        its R128 gains, relative to -23 LUFS); album: the gain of all the
-                        run's outputs together as well
-      --loudness        with --info: the loudness of the chosen sound track (-a; all of them
-                        with -a all) by EBU R128: LUFS, loudness range and true peak
-      --write-job FILE  write the job these options and files describe to FILE (a
-                        ".tolvane-job", as the window's Save list writes) and convert nothing
-      --job FILE        run the job in FILE; -o, -f (-e, -b, -r, -c), -j and --skip-existing
-                        given beside it override its own
-      --slice K/N       only the job's rows whose index modulo N is K-1: N machines with
-                        one job and one shared output folder make every file once
-  -q, --quiet           no progress display, and nothing from the media libraries: only
-                        the status lines and failures
-  -h, --help            this help
-      --version         the version
-
-An existing file is never overwritten: "name(0).ext", "name(1).ext"... are used instead.
-Status lines come as files finish: "Completed", "Failure", "Stopped" or "Skipped", the file
-and what was written; a failure adds the reason. Outputs are written as hidden
-".NAME.*.tolvane-part" files and get their names only when whole, so a killed run leaves no file
-that looks finished (the next run into the folder removes what it left, and nothing else). With --skip-existing, a file cut short by
-an interrupt is removed, so that the next run makes it whole.
-Exit status: 0 every file converted (or skipped), 1 a file failed or the run was interrupted,
-2 bad usage.
-)";
+    // In blocks, each a text of its own for translators; the lines stay within 95 columns.
+    return tolvane::Say(QT_TRANSLATE_NOOP("Messages",
+        "Usage: tolvane-cli [options] FILE...\n"
+        "       tolvane-cli [options] --job FILE\n"
+        "Extracts the sound track of video files into audio files.\n"
+        "\n"
+        "  -o, --output DIR      output folder (default: the current folder; created when missing)\n"
+        "  -f, --format NAME     mp3 | wav | wma | ogg | opus, or the extension of an audio preset\n"
+        "                        (aac, ac3, aiff, au, m4a, mp2, ra, flac); default mp3;\n"
+        "                        \"copy\" (or \"original\"): the sound track as it is, without\n"
+        "                        re-encoding, in a file named by its codec (.m4a, .mp3, .ac3,\n"
+        "                        .ogg, .opus, .flac, .wav, ... .mka); clips at packet precision\n"
+        "  -e, --encoder NAME    audio encoder of this build:%1\n"
+        "  -b, --bitrate RATE    bits per second; \"128k\" and \"128000\" both work\n"
+        "  -r, --rate HZ         sample rate\n"
+        "  -c, --channels N      1, 2 or 6\n"
+        "      --opus-application voip|audio\n"
+        "                        what Opus is tuned for: speech or music (default: libopus's, music);\n"
+        "                        Opus is encoded at 48000 Hz, 6 to 510 kbps (default 64 kbps mono,\n"
+        "                        128 kbps stereo, 256 kbps 5.1)\n"), {AvailableEncoderNames()})
+        + tolvane::Say(QT_TRANSLATE_NOOP("Messages",
+        "  -s, --start TIME      clip start for every file (HH:MM:SS or seconds)\n"
+        "  -t, --end TIME        clip end for every file (default: each file's length)\n"
+        "  -a, --audio-track N   the N-th sound track of every file, as --info lists them\n"
+        "                        (default: the last); \"all\": one file per track, \"name.N.ext\"\n"
+        "                        (\"name.N.LANG.ext\" when the track has a language)\n"
+        "      --cover-from-video[=TIME]\n"
+        "                        a source without a cover picture gives MP3, M4A and FLAC\n"
+        "                        outputs a picture of its video (default: at 10 % of its length)\n"
+        "  -m, --merge           merge all files, in order, into one output named after the first;\n"
+        "                        each file becomes a chapter of it\n"
+        "      --split-chapters  a file per chapter: \"NAME - 01 - Title.mp3\", tagged with the\n"
+        "                        chapter's title, its number and the recording as the album\n"
+        "      --split-silence[=DB,SECONDS]\n"
+        "                        a file per stretch of sound: cut in the middle of each pause of at\n"
+        "                        least SECONDS under DB dBFS (default -50,1.5); bits of less than a\n"
+        "                        second of sound join their neighbour\n"
+        "      --split-every DURATION\n"
+        "                        a file of about DURATION each (30:00, 1800): each cut in the pause\n"
+        "                        nearest to the time within 15 %, at the time itself without one\n"
+        "      --trim-silence[=SECONDS]\n"
+        "                        leave out the silence (under -50 dBFS) at both ends of each file,\n"
+        "                        keeping SECONDS (default 0.3) outside the first and last sound\n"
+        "      --split-at FILE   a file per part that FILE names (- for standard input): a line\n"
+        "                        \"[H:]MM:SS[.mmm] Title\", \"Title - MM:SS\" or \"MM:SS - Title\" each,\n"
+        "                        or a CUE sheet; a part runs to the next one, the last to the end\n"))
+        + tolvane::Say(QT_TRANSLATE_NOOP("Messages",
+        "  -j, --jobs N          convert N files at once (default: one per core; a merge is one file);\n"
+        "                        spare lanes encode a long sound to MP3, FLAC or PCM in segments\n"
+        "      --skip-existing   leave out a file whose output name already exists, so that a run\n"
+        "                        started again does only what is missing; inputs that would write\n"
+        "                        one name are refused (see --keep-folders)\n"
+        "      --keep-folders    mirror the inputs' folders, relative to the folder they have in\n"
+        "                        common, under the output folder\n"
+        "      --json            one JSON object per finished file on standard output, instead of\n"
+        "                        the status lines\n"
+        "      --info            print each file's media information and sound tracks and exit\n"
+        "      --normalize[=LUFS]\n"
+        "                        measure each file (each merged file) first and bring it to this\n"
+        "                        loudness (default -16 LUFS; -14, -18, -23 are common), with one gain,\n"
+        "                        peaks above the true-peak ceiling limited; with -f copy, Opus tracks\n"
+        "                        only, through the header's gain (no packet changes)\n"
+        "      --true-peak DB    the ceiling of --normalize (default -1 dBTP)\n"
+        "      --replaygain[=track|album]\n"
+        "                        leave the sound as it is and tag each output with its ReplayGain\n"
+        "                        2.0 gain and peak (MP3, OGG, FLAC, WMA, M4A; also copies; Opus gets\n"
+        "                        its R128 gains, relative to -23 LUFS); album: the gain of all the\n"
+        "                        run's outputs together as well\n"
+        "      --loudness        with --info: the loudness of the chosen sound track (-a; all of them\n"
+        "                        with -a all) by EBU R128: LUFS, loudness range and true peak\n"
+        "      --write-job FILE  write the job these options and files describe to FILE (a\n"
+        "                        \".tolvane-job\", as the window's Save list writes) and convert nothing\n"
+        "      --job FILE        run the job in FILE; -o, -f (-e, -b, -r, -c), -j and --skip-existing\n"
+        "                        given beside it override its own\n"
+        "      --slice K/N       only the job's rows whose index modulo N is K-1: N machines with\n"
+        "                        one job and one shared output folder make every file once\n"
+        "  -q, --quiet           no progress display, and nothing from the media libraries: only\n"
+        "                        the status lines and failures\n"
+        "  -h, --help            this help\n"
+        "      --version         the version\n"
+        "\n"))
+        + tolvane::Say(QT_TRANSLATE_NOOP("Messages",
+        "An existing file is never overwritten: \"name(0).ext\", \"name(1).ext\"... are used instead.\n"
+        "Status lines come as files finish: \"Completed\", \"Failure\", \"Stopped\" or \"Skipped\", the file\n"
+        "and what was written; a failure adds the reason. Outputs are written as hidden\n"
+        "\".NAME.*.tolvane-part\" files and get their names only when whole, so a killed run leaves no file\n"
+        "that looks finished (the next run into the folder removes what it left, and nothing else). With --skip-existing, a file cut short by\n"
+        "an interrupt is removed, so that the next run makes it whole.\n"
+        "Exit status: 0 every file converted (or skipped), 1 a file failed or the run was interrupted,\n"
+        "2 bad usage.\n"));
 }
+// clang-format on

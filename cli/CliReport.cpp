@@ -7,9 +7,18 @@
 
 #include "AVConvert.h"
 #include "Json.h"
+#include "Messages.h"
 #include "Numbers.h"
 #include "Paths.h"
 #include "TimeText.h"
+
+void Tell(std::FILE* to, const char* text, std::initializer_list<std::string_view> args) {
+    std::fprintf(to, "%s\n", tolvane::Say(text, args).c_str());
+}
+
+void TellUsageError(std::FILE* to, const std::string& error) {
+    Tell(to, QT_TRANSLATE_NOOP("Messages", "tolvane-cli: %1\nTry 'tolvane-cli --help'."), {error});
+}
 
 namespace {
 
@@ -250,7 +259,8 @@ void ProgressDisplay::Update(const AVConvert& job) {
         const bool started = over || percent >= 0 || (m_merge && job.currentTask.load() >= i);
         if (!m_terminal && started && !m_announced[index]) {
             m_announced[index] = true;
-            std::fprintf(m_err, "Converting %d/%d: %s\n", i + 1, total, m_files[index].c_str());
+            Tell(m_err, QT_TRANSLATE_NOOP("Messages", "Converting %1/%2: %3"),
+                 {std::to_string(i + 1), std::to_string(total), m_files[index]});
         }
         if (over) {
             ++finished;
@@ -275,8 +285,10 @@ void ProgressDisplay::Update(const AVConvert& job) {
     const double elapsed =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - m_start).count();
     const std::string left = TimeLeftText(elapsed, done / total);
-    std::fprintf(m_err, "\r\033[K[%d/%d] %s  elapsed %s  left %s", finished, total, running.c_str(),
-                 Clock3(elapsed).c_str(), left.c_str());
+    const std::string line = tolvane::Say(
+        QT_TRANSLATE_NOOP("Messages", "[%1/%2] %3  elapsed %4  left %5"),
+        {std::to_string(finished), std::to_string(total), running, Clock3(elapsed), left});
+    std::fprintf(m_err, "\r\033[K%s", line.c_str());
     std::fflush(m_err);
 }
 

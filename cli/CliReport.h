@@ -6,10 +6,18 @@
 #include <chrono>
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class AVConvert;
+
+// A line for the user in their language: `text`, marked QT_TRANSLATE_NOOP("Messages", ...),
+// with %1, %2... replaced by `args`.
+void Tell(std::FILE* to, const char* text, std::initializer_list<std::string_view> args = {});
+// A usage error, and where to read how it is used.
+void TellUsageError(std::FILE* to, const std::string& error);
 
 // An input with its place in the job (-1: left out before the run).
 struct CliInput final {

@@ -33,6 +33,7 @@
 #include "JobSettings.h"
 #include "Loudness.h"
 #include "MediaProbe.h"
+#include "Messages.h"
 #include "OutputFile.h"
 #include "OutputFolder.h"
 #include "Paths.h"
@@ -53,7 +54,7 @@ std::string FileNameOf(const std::string& path) {
 }
 
 void ReportInvalid(std::FILE* err, const std::string& path) {
-    std::fprintf(err, "File:%s is invalid!\n", FileNameOf(path).c_str());
+    Tell(err, QT_TRANSLATE_NOOP("Messages", "File:%1 is invalid!"), {FileNameOf(path)});
 }
 
 // Probes `path` as adding it to the list does. Empty when it is usable; otherwise why not (the
@@ -61,7 +62,8 @@ void ReportInvalid(std::FILE* err, const std::string& path) {
 std::string ProbeSource(MediaProbeResult& probe, const std::string& path, std::FILE* err) {
     const std::string refusal = InputRefusal(path);
     if (!refusal.empty()) {
-        std::fprintf(err, "File:%s is refused: %s\n", FileNameOf(path).c_str(), refusal.c_str());
+        Tell(err, QT_TRANSLATE_NOOP("Messages", "File:%1 is refused: %2"),
+             {FileNameOf(path), tolvane::SayPieces(refusal)});
         return refusal;
     }
     if (tolvane::ProbeMedia(path, probe) < 0 || probe.durationSeconds < 0) {
@@ -235,7 +237,7 @@ bool RowsAtPauses(const CliOptions& options, const std::string& path,
         }
         note = split.note;
     }
-    std::fprintf(err, "File:%s: %s\n", FileNameOf(path).c_str(), note.c_str());
+    Tell(err, QT_TRANSLATE_NOOP("Messages", "File:%1: %2"), {FileNameOf(path), note});
     return true;
 }
 
@@ -258,17 +260,20 @@ void BuildRows(const CliOptions& options, MediaProbeResult& prober, StatusReport
                                          ? PartsFromChapters(prober.chapters, length)
                                          : ParseSplitList(*splitList, length);
             for (const std::string& problem : split.problems) {
-                std::fprintf(err, "File:%s: %s (left out)\n", FileNameOf(path).c_str(),
-                             problem.c_str());
+                Tell(err, QT_TRANSLATE_NOOP("Messages", "File:%1: %2 (left out)"),
+                     {FileNameOf(path), problem});
             }
             if (split.parts.empty() && splitList != nullptr) {
-                std::fprintf(err, "File:%s: the list names no part\n", FileNameOf(path).c_str());
+                Tell(err, QT_TRANSLATE_NOOP("Messages", "File:%1: the list names no part"),
+                     {FileNameOf(path)});
                 report.ReportUnusable(path, "the list names no part of it");
                 continue;
             }
             if (split.parts.empty()) {
-                std::fprintf(err, "File:%s has no chapters: it is converted whole\n",
-                             FileNameOf(path).c_str());
+                Tell(
+                    err,
+                    QT_TRANSLATE_NOOP("Messages", "File:%1 has no chapters: it is converted whole"),
+                    {FileNameOf(path)});
             } else {
                 rows = tolvane::PartRows(whole, split.parts, tolvane::AlbumOf(path, prober));
             }
@@ -330,8 +335,8 @@ void ReportPlannedRows(const JobDocument& job, const std::vector<tolvane::Source
             report.ReportSkipped(row.source, outcome.existing);
         } else if (!outcome.refusal.empty()) {
             if (facts[i].refusal.empty()) {  // a probe's refusal is out already
-                std::fprintf(err, "File:%s: %s\n", FileNameOf(row.source).c_str(),
-                             outcome.refusal.c_str());
+                Tell(err, QT_TRANSLATE_NOOP("Messages", "File:%1: %2"),
+                     {FileNameOf(row.source), tolvane::SayPieces(outcome.refusal)});
             }
             report.ReportUnusable(row.source, outcome.refusal);
         }
@@ -356,11 +361,13 @@ bool RunWithSignals(AVConvert& job, const CliOptions& options, const JobSettings
             interrupted = true;
             job.stopRequested = true;
             progress.Finish();
-            std::fprintf(err, settings.skipExisting
-                                  ? "Stopping: a file cut short is removed, so that the next "
-                                    "run makes it whole\n"
-                                  : "Stopping: closing the current file; it holds what was "
-                                    "converted so far\n");
+            Tell(err, settings.skipExisting
+                          ? QT_TRANSLATE_NOOP("Messages",
+                                              "Stopping: a file cut short is removed, so that "
+                                              "the next run makes it whole")
+                          : QT_TRANSLATE_NOOP("Messages",
+                                              "Stopping: closing the current file; it holds "
+                                              "what was converted so far"));
         }
         // Lines and progress can share a terminal: a line goes out on a clean row.
         report.ReportFinished(job, inputs, [&progress] { progress.Finish(); });
@@ -384,8 +391,8 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
     if (options.job) {
         JobRead read = ReadJobFile(*options.job);
         if (!read.job) {
-            std::fprintf(err, "tolvane-cli: cannot run the job %s: %s\n", options.job->c_str(),
-                         read.error.c_str());
+            Tell(err, QT_TRANSLATE_NOOP("Messages", "tolvane-cli: cannot run the job %1: %2"),
+                 {*options.job, read.error});
             return kCliBadUsage;
         }
         job = std::move(*read.job);
@@ -394,7 +401,7 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         std::string error;
         const CliProfile profile = ResolveCliProfile(options, error);
         if (!error.empty()) {
-            std::fprintf(err, "tolvane-cli: %s\nTry 'tolvane-cli --help'.\n", error.c_str());
+            TellUsageError(err, error);
             return kCliBadUsage;
         }
         if (!options.job) {
@@ -424,13 +431,13 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         choices.encoderNumbers = CliChoices(options).encoderNumbers;
         const std::string refusal = tolvane::ChoicesRefusal(choices);
         if (!refusal.empty()) {
-            std::fprintf(err, "tolvane-cli: %s\nTry 'tolvane-cli --help'.\n", refusal.c_str());
+            TellUsageError(err, tolvane::SayPieces(refusal));
             return kCliBadUsage;
         }
         const std::string profileRefusal =
             tolvane::ProfileRefusal(job.settings.profile, job.settings.formatEntry);
         if (!profileRefusal.empty()) {
-            std::fprintf(err, "tolvane-cli: %s\n", profileRefusal.c_str());
+            std::fprintf(err, "tolvane-cli: %s\n", tolvane::SayPieces(profileRefusal).c_str());
             return kCliBadUsage;
         }
     }
@@ -439,8 +446,9 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         if (*options.splitAt != "-") {
             file.open(*options.splitAt);
             if (!file) {
-                std::fprintf(err, "tolvane-cli: cannot read the list of times %s\n",
-                             options.splitAt->c_str());
+                Tell(err,
+                     QT_TRANSLATE_NOOP("Messages", "tolvane-cli: cannot read the list of times %1"),
+                     {*options.splitAt});
                 return kCliBadUsage;
             }
         }
@@ -450,8 +458,8 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
     if (!options.writeJob &&
         CheckRunFolder(job.settings.outputFolder, RunFolderMode::CreateIfMissing) !=
             RunFolderCheck::Accepted) {
-        std::fprintf(err, "tolvane-cli: %s: %s\n", job.settings.outputFolder.c_str(),
-                     kFolderMissingMessage);
+        Tell(err, QT_TRANSLATE_NOOP("Messages", "tolvane-cli: %1: %2"),
+             {job.settings.outputFolder, tolvane::Say(kFolderMissingMessage)});
         return kCliBadUsage;
     }
 
@@ -468,19 +476,19 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
     if (options.writeJob) {
         const std::string failure = WriteJobFile(*options.writeJob, job);
         if (!failure.empty()) {
-            std::fprintf(err, "tolvane-cli: cannot write the job %s: %s\n",
-                         options.writeJob->c_str(), failure.c_str());
+            Tell(err, QT_TRANSLATE_NOOP("Messages", "tolvane-cli: cannot write the job %1: %2"),
+                 {*options.writeJob, failure});
             return kCliSomeFailed;
         }
         if (!options.quiet) {
-            std::fprintf(err, "Wrote the job of %zu rows to %s\n", job.rows.size(),
-                         options.writeJob->c_str());
+            Tell(err, QT_TRANSLATE_NOOP("Messages", "Wrote the job of %1 rows to %2"),
+                 {std::to_string(job.rows.size()), *options.writeJob});
         }
         return report.Failures() == 0 ? kCliAllConverted : kCliSomeFailed;
     }
     const tolvane::PlannedRun run = tolvane::PlanJob(job, facts, slice);
     if (!run.refusal.empty()) {
-        std::string lines = run.refusal;
+        std::string lines = tolvane::SayPieces(run.refusal);
         for (std::size_t at = 0; (at = lines.find('\n', at)) != std::string::npos; at += 14) {
             lines.replace(at, 1, "\ntolvane-cli: ");
         }

@@ -5,19 +5,26 @@
 #include <string>
 #include <vector>
 
+#include <QCoreApplication>
+
 extern "C" {
 #include <libavutil/log.h>
 }
 
 #include "CliOptions.h"
+#include "CliReport.h"
 #include "CliRun.h"
+#include "Translations.h"
 #include "Version.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // The messages and --help in the user's language (no event loop runs).
+    QCoreApplication app(argc, argv);
+    LoadTranslations(app, QCoreApplication::applicationDirPath());
     const CliParse parse = ParseCliArguments(arguments);
     if (!parse.error.empty()) {
-        std::fprintf(stderr, "tolvane-cli: %s\nTry 'tolvane-cli --help'.\n", parse.error.c_str());
+        TellUsageError(stderr, parse.error);
         return kCliBadUsage;
     }
     if (parse.options.help) {

@@ -3,13 +3,16 @@
 // The output folder: where it starts from (the settings file, or a default folder), the check
 // made at the start of every run, and remembering it for the next start.
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP: the texts are shown through Say
+
 #include <filesystem>
 #include <string>
 
-inline constexpr char kFolderMissingMessage[] =
-    "The folder that you selected does not exit.Please specify a different folder!";
-inline constexpr char kFolderInvalidMessage[] = "The output folder name is invalid!";
-inline constexpr char kBrowseTitle[] = "Please select output folder:";
+inline constexpr char kFolderMissingMessage[] = QT_TRANSLATE_NOOP(
+    "Messages", "The folder that you selected does not exit.Please specify a different folder!");
+inline constexpr char kFolderInvalidMessage[] =
+    QT_TRANSLATE_NOOP("Messages", "The output folder name is invalid!");
+inline constexpr char kBrowseTitle[] = QT_TRANSLATE_NOOP("Messages", "Please select output folder:");
 
 // Where the settings file and the default output folder are. Beside the program:
 // <program folder>/bin/Path_Registration.ini and <program folder>/OutPut. When the program folder

@@ -1,6 +1,7 @@
 #include "Paths.h"
 
 #include <sys/stat.h>
+#include <QtGlobal>  // QT_TRANSLATE_NOOP: the window and the command line translate these
 
 #include <cerrno>
 #include <cstring>
@@ -30,10 +31,10 @@ std::string InputRefusal(const std::string& path) {
         return std::strerror(errno);
     }
     if (S_ISDIR(st.st_mode)) {
-        return "it is a folder";
+        return QT_TRANSLATE_NOOP("Messages", "it is a folder");
     }
     if (!S_ISREG(st.st_mode)) {
-        return "it is not a regular file (a pipe, socket or device)";
+        return QT_TRANSLATE_NOOP("Messages", "it is not a regular file (a pipe, socket or device)");
     }
     return {};
 }

@@ -4,10 +4,13 @@
 #include <cmath>
 #include <limits>
 
+#include "Messages.h"
 #include "Numbers.h"
 #include "TimeText.h"
 
 namespace {
+
+using tolvane::Say;
 
 // "00:30:00": a time as the window's times read.
 std::string Clock(double seconds) {
@@ -16,9 +19,9 @@ std::string Clock(double seconds) {
 
 // "at least 1.5 s under -50 dBFS"
 std::string RuleText(const SilenceRule& rule) {
-    return "at least " +
-           FormatFixed(rule.seconds, rule.seconds == std::floor(rule.seconds) ? 0 : 1) +
-           " s under " + FormatFixed(rule.decibels, 0) + " dBFS";
+    return Say(QT_TRANSLATE_NOOP("Messages", "at least %1 s under %2 dBFS"),
+               {FormatFixed(rule.seconds, rule.seconds == std::floor(rule.seconds) ? 0 : 1),
+                FormatFixed(rule.decibels, 0)});
 }
 
 // Seconds of `silences` that fall within `span`.
@@ -54,7 +57,8 @@ std::vector<SplitPart> PartsBetween(const SoundLevels& levels, const std::vector
 }
 
 std::string CountText(std::size_t parts) {
-    return std::to_string(parts) + (parts == 1 ? " part" : " parts");
+    return parts == 1 ? Say(QT_TRANSLATE_NOOP("Messages", "1 part"))
+                      : Say(QT_TRANSLATE_NOOP("Messages", "%1 parts"), {std::to_string(parts)});
 }
 
 }  // namespace
@@ -101,8 +105,10 @@ std::vector<TimeSpan> FindSilences(const SoundLevels& levels, const SilenceRule&
 
 SilenceSplit SplitAtSilences(const SoundLevels& levels, const SilenceRule& rule) {
     if (!HasSound(levels, rule.decibels)) {
-        return Whole(levels, "silent throughout (under " + FormatFixed(rule.decibels, 0) +
-                                 " dBFS): the file stays whole");
+        return Whole(levels, Say(QT_TRANSLATE_NOOP("Messages",
+                                                   "silent throughout (under %1 dBFS): the file "
+                                                   "stays whole"),
+                                 {FormatFixed(rule.decibels, 0)}));
     }
     const std::vector<TimeSpan> silences = FindSilences(levels, rule);
     // The pauses between two stretches of sound that leave room for a cut.
@@ -142,23 +148,27 @@ SilenceSplit SplitAtSilences(const SoundLevels& levels, const SilenceRule& rule)
         pauses.erase(pauses.begin() + static_cast<std::ptrdiff_t>(left ? weakest - 1 : weakest));
     }
     if (pauses.empty()) {
-        return Whole(levels, "no pause of " + RuleText(rule) +
-                                 " between two sounds: the file "
-                                 "stays whole");
+        return Whole(levels, Say(QT_TRANSLATE_NOOP("Messages",
+                                                   "no pause of %1 between two sounds: the file "
+                                                   "stays whole"),
+                                 {RuleText(rule)}));
     }
     std::vector<double> cuts;
     for (const TimeSpan& pause : pauses) {
         cuts.push_back((pause.start + pause.end) / 2);
     }
     SilenceSplit split{PartsBetween(levels, cuts), {}};
-    split.note = CountText(split.parts.size()) + " at pauses of " + RuleText(rule);
+    split.note = Say(QT_TRANSLATE_NOOP("Messages", "%1 at pauses of %2"),
+                     {CountText(split.parts.size()), RuleText(rule)});
     return split;
 }
 
 SilenceSplit SplitEvery(const SoundLevels& levels, double every, double thresholdDecibels) {
     const double length = levels.End() - levels.start;
     if (!(every > 0.0) || length <= every * (1.0 + kEveryWindow)) {
-        return Whole(levels, "not longer than " + Clock(every) + ": the file stays whole");
+        return Whole(levels,
+                     Say(QT_TRANSLATE_NOOP("Messages", "not longer than %1: the file stays whole"),
+                         {Clock(every)}));
     }
     const std::vector<TimeSpan> silences =
         FindSilences(levels, SilenceRule{thresholdDecibels, kEveryPause});
@@ -189,10 +199,17 @@ SilenceSplit SplitEvery(const SoundLevels& levels, double every, double threshol
     }
     SilenceSplit split{PartsBetween(levels, cuts), {}};
     const auto cutCount = static_cast<int>(cuts.size());
-    split.note = CountText(split.parts.size()) + " of about " + Clock(every) + ": " +
-                 std::to_string(atPauses) + " of " + std::to_string(cutCount) +
-                 (cutCount == 1 ? " cut" : " cuts") + " in a pause" +
-                 (atPauses < cutCount ? ", the others at the exact time (no pause near them)" : "");
+    split.note = Say(
+        QT_TRANSLATE_NOOP("Messages", "%1 of about %2: %3"),
+        {CountText(split.parts.size()), Clock(every),
+         cutCount == 1         ? Say(QT_TRANSLATE_NOOP("Messages", "%1 of 1 cut in a pause"),
+                                     {std::to_string(atPauses)})
+         : atPauses < cutCount ? Say(QT_TRANSLATE_NOOP("Messages",
+                                                       "%1 of %2 cuts in a pause, the others at "
+                                                       "the exact time (no pause near them)"),
+                                     {std::to_string(atPauses), std::to_string(cutCount)})
+                               : Say(QT_TRANSLATE_NOOP("Messages", "%1 of %2 cuts in a pause"),
+                                     {std::to_string(atPauses), std::to_string(cutCount)})});
     return split;
 }
 
@@ -203,8 +220,9 @@ SilenceTrim TrimSilence(const SoundLevels& levels, double thresholdDecibels, dou
     const auto first =
         std::find_if(db.begin(), db.end(), [&](float level) { return level >= thresholdDecibels; });
     if (first == db.end()) {
-        trim.note = "silent throughout (under " + FormatFixed(thresholdDecibels, 0) +
-                    " dBFS): nothing was trimmed";
+        trim.note = Say(
+            QT_TRANSLATE_NOOP("Messages", "silent throughout (under %1 dBFS): nothing was trimmed"),
+            {FormatFixed(thresholdDecibels, 0)});
         return trim;
     }
     const auto last = std::find_if(db.rbegin(), db.rend(),
@@ -215,8 +233,10 @@ SilenceTrim TrimSilence(const SoundLevels& levels, double thresholdDecibels, dou
     trim.clip = {std::max(levels.start, soundStart - margin),
                  std::min(levels.End(), soundEnd + margin)};
     trim.trimmed = trim.clip.start > levels.start || trim.clip.end < levels.End();
-    trim.note = trim.trimmed ? "trimmed to the sound from " + Clock(trim.clip.start) + " to " +
-                                   Clock(trim.clip.end)
-                             : "no silence at the ends: nothing was trimmed";
+    trim.note =
+        trim.trimmed
+            ? Say(QT_TRANSLATE_NOOP("Messages", "trimmed to the sound from %1 to %2"),
+                  {Clock(trim.clip.start), Clock(trim.clip.end)})
+            : Say(QT_TRANSLATE_NOOP("Messages", "no silence at the ends: nothing was trimmed"));
     return trim;
 }

@@ -7,9 +7,12 @@
 #include <cstdio>
 #include <sstream>
 
+#include "Messages.h"
 #include "TimeText.h"
 
 namespace {
+
+using tolvane::Say;
 
 std::string Trim(const std::string& text) {
     const auto first = text.find_first_not_of(" \t\r\n");
@@ -61,8 +64,9 @@ void CloseParts(SplitParse& parse, double length) {
     // A list whose first time is after the start leaves the sound before it out: said, as the
     // parts start where the list says.
     if (!parts.empty() && parts.front().start > 0.0) {
-        parse.problems.push_back("the sound before " + Clock(parts.front().start) +
-                                 " (the first time) is in no part");
+        parse.problems.push_back(
+            Say(QT_TRANSLATE_NOOP("Messages", "the sound before %1 (the first time) is in no part"),
+                {Clock(parts.front().start)}));
     }
     for (std::size_t i = 0; i < parts.size(); ++i) {
         if (i + 1 < parts.size()) {
@@ -79,13 +83,13 @@ void CloseParts(SplitParse& parse, double length) {
 void AddPart(SplitParse& parse, double start, const std::string& title, double length,
              const std::string& where) {
     if (length > 0.0 && start >= length) {
-        parse.problems.push_back(where + ": " + Clock(start) + " is past the end (" +
-                                 Clock(length) + ")");
+        parse.problems.push_back(Say(QT_TRANSLATE_NOOP("Messages", "%1: %2 is past the end (%3)"),
+                                     {where, Clock(start), Clock(length)}));
         return;
     }
     if (!parse.parts.empty() && start <= parse.parts.back().start) {
-        parse.problems.push_back(where + ": " + Clock(start) + " is not after " +
-                                 Clock(parse.parts.back().start));
+        parse.problems.push_back(Say(QT_TRANSLATE_NOOP("Messages", "%1: %2 is not after %3"),
+                                     {where, Clock(start), Clock(parse.parts.back().start)}));
         return;
     }
     parse.parts.push_back({start, 0.0, false, title});
@@ -155,15 +159,18 @@ SplitParse PartsFromChapters(const std::vector<ChapterMark>& chapters, double le
     SplitParse parse;
     for (std::size_t i = 0; i < chapters.size(); ++i) {
         const ChapterMark& chapter = chapters[i];
-        const std::string where = "chapter " + std::to_string(i + 1);
+        const std::string where =
+            Say(QT_TRANSLATE_NOOP("Messages", "chapter %1"), {std::to_string(i + 1)});
         if (length > 0.0 && chapter.start >= length) {
-            parse.problems.push_back(where + ": starts past the end (" + Clock(chapter.start) +
-                                     " of " + Clock(length) + ")");
+            parse.problems.push_back(
+                Say(QT_TRANSLATE_NOOP("Messages", "%1: starts past the end (%2 of %3)"),
+                    {where, Clock(chapter.start), Clock(length)}));
             continue;
         }
         if (!parse.parts.empty() && chapter.start < parse.parts.back().end) {
-            parse.problems.push_back(where + ": overlaps the chapter before (" +
-                                     Clock(chapter.start) + ")");
+            parse.problems.push_back(
+                Say(QT_TRANSLATE_NOOP("Messages", "%1: overlaps the chapter before (%2)"),
+                    {where, Clock(chapter.start)}));
             continue;
         }
         const double end = length > 0.0 ? std::min(chapter.end, length) : chapter.end;
@@ -185,7 +192,8 @@ SplitParse ParseTimeList(const std::string& text, double length) {
         if (line.empty()) {
             continue;
         }
-        const std::string where = "line " + std::to_string(number);
+        const std::string where =
+            Say(QT_TRANSLATE_NOOP("Messages", "line %1"), {std::to_string(number)});
         // A time first: up to the first blank or separator.
         const auto firstEnd = line.find_first_of(" \t");
         std::string head = line.substr(0, firstEnd);
@@ -210,7 +218,8 @@ SplitParse ParseTimeList(const std::string& text, double length) {
             }
         }
         if (start < 0.0) {
-            parse.problems.push_back(where + ": no time in \"" + line + "\"");
+            parse.problems.push_back(
+                Say(QT_TRANSLATE_NOOP("Messages", "%1: no time in \"%2\""), {where, line}));
             continue;
         }
         AddPart(parse, start, IsSeparator(title) ? std::string() : title, length, where);
@@ -268,8 +277,10 @@ SplitParse ParseCueSheet(const std::string& text, double length) {
             std::stringstream time(at);
             if (!(time >> minutes >> c1 >> seconds >> c2 >> frames) || c1 != ':' || c2 != ':' ||
                 seconds >= 60 || frames >= 75 || minutes < 0 || seconds < 0 || frames < 0) {
-                parse.problems.push_back("line " + std::to_string(number) + ": no time in \"" +
-                                         Trim(raw) + "\"");
+                parse.problems.push_back(
+                    Say(QT_TRANSLATE_NOOP("Messages", "%1: no time in \"%2\""),
+                        {Say(QT_TRANSLATE_NOOP("Messages", "line %1"), {std::to_string(number)}),
+                         Trim(raw)}));
                 continue;
             }
             AddPart(parse, minutes * 60.0 + seconds + frames / 75.0, title, length,

@@ -15,6 +15,7 @@
 #include "CBitmapSlider.h"
 #include "CControlButton.h"
 #include "MessagePresenter.h"
+#include "Messages.h"
 #include "PictureFrame.h"
 #include "PreviewEngine.h"
 #include "PreviewTransport.h"
@@ -253,8 +254,8 @@ void CClipDialog::ApplyTrim() {
     m_trimWaiting = false;
     const tolvane::LevelsRead& read = m_silences->Result();
     if (!read.read) {
-        m_trim->setToolTip(
-            tr("The sound cannot be read: %1").arg(QString::fromStdString(read.failure)));
+        m_trim->setToolTip(tr("The sound cannot be read: %1")
+                               .arg(QString::fromStdString(tolvane::SayPieces(read.failure))));
         return;
     }
     // Within the clip as it stands; whole seconds, outwards, so that no sound is lost.
@@ -262,7 +263,7 @@ void CClipDialog::ApplyTrim() {
     const TimeSpan clip{static_cast<double>(Seconds(m_untrimmedBegin)),
                         static_cast<double>(Seconds(m_untrimmedEnd))};
     const SilenceTrim trim = TrimSilence(LevelsWithin(read.levels, clip), SilenceRule{}.decibels);
-    m_trim->setToolTip(QString::fromStdString(trim.note));
+    m_trim->setToolTip(QString::fromStdString(tolvane::SayPieces(trim.note)));
     if (!trim.trimmed) {
         return;
     }

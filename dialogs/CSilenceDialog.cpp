@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Messages.h"
 #include "PartsView.h"
 #include "Silences.h"
 
@@ -77,15 +78,15 @@ void CSilenceDialog::Recount() {
     const tolvane::LevelsRead& read = m_finder->Result();
     if (!read.read) {
         m_parse = {};
-        m_understood->setText(
-            tr("The sound cannot be read: %1").arg(QString::fromStdString(read.failure)));
+        m_understood->setText(tr("The sound cannot be read: %1")
+                                  .arg(QString::fromStdString(tolvane::SayPieces(read.failure))));
         m_ok->setEnabled(false);
         return;
     }
     const SilenceSplit split =
         SplitAtSilences(read.levels, SilenceRule{m_level->value(), m_pause->value()});
     m_parse = {split.parts, {}};
-    QStringList lines{QString::fromStdString(split.note)};
+    QStringList lines{QString::fromStdString(tolvane::SayPieces(split.note))};
     if (split.parts.size() > 1) {
         lines << PartLines(split.parts);
     }

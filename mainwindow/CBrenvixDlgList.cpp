@@ -14,6 +14,7 @@
 #include "JobPlanner.h"
 #include "ListKeeper.h"
 #include "MessagePresenter.h"
+#include "Messages.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
 #include "TimeText.h"
@@ -134,8 +135,9 @@ void CBrenvixDlg::OnSaveList() {
     }
     const std::string failure = WriteJobFile(path.toStdString(), ListAsJob());
     if (!failure.empty()) {
-        m_services.messages->Show(this, tr("The list could not be saved in %1: %2.")
-                                            .arg(path, QString::fromStdString(failure)));
+        m_services.messages->Show(
+            this, tr("The list could not be saved in %1: %2.")
+                      .arg(path, QString::fromStdString(tolvane::SayPieces(failure))));
     }
 }
 

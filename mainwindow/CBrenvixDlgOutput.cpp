@@ -9,6 +9,7 @@
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
 #include "MessagePresenter.h"
+#include "Messages.h"
 #include "Numbers.h"
 #include "OutputFolder.h"
 #include "SkinIds.h"
@@ -105,13 +106,14 @@ void CBrenvixDlg::OnBrowse() {
         start = up == start ? QString() : up;
     }
     for (;;) {
-        const std::optional<QString> folder =
-            m_services.files->ChooseFolder(this, QString::fromLatin1(kBrowseTitle), start);
+        const std::optional<QString> folder = m_services.files->ChooseFolder(
+            this, QString::fromStdString(tolvane::Say(kBrowseTitle)), start);
         if (!folder) {
             return;
         }
         if (folder->isEmpty() || !QFileInfo::exists(*folder)) {
-            m_services.messages->Show(this, QString::fromLatin1(kFolderInvalidMessage));
+            m_services.messages->Show(this,
+                                      QString::fromStdString(tolvane::Say(kFolderInvalidMessage)));
             continue;
         }
         m_runFolder = *folder;
@@ -131,7 +133,8 @@ bool CBrenvixDlg::CheckAndRememberFolder(bool createIfMissing) {
         CheckRunFolder(text.toStdString(), createIfMissing ? RunFolderMode::CreateIfMissing
                                                            : RunFolderMode::ExistingOnly);
     if (check == RunFolderCheck::RefusedWithMessage) {
-        m_services.messages->Show(this, QString::fromLatin1(kFolderMissingMessage));
+        m_services.messages->Show(this,
+                                  QString::fromStdString(tolvane::Say(kFolderMissingMessage)));
     }
     if (check != RunFolderCheck::Accepted) {
         return false;

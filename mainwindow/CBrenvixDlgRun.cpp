@@ -16,6 +16,7 @@
 #include "JobPlanner.h"
 #include "JobSettings.h"
 #include "MessagePresenter.h"
+#include "Messages.h"
 #include "Paths.h"
 #include "SettingsCheck.h"
 #include "SoundCopy.h"
@@ -77,8 +78,8 @@ void CBrenvixDlg::StartRun(bool merge) {
             tolvane::ProfileRefusal(m_settings, m_formatBox->currentText().toStdString());
         if (!refusal.empty()) {
             m_services.messages->Show(
-                this,
-                tr("These settings cannot be converted: %1").arg(QString::fromStdString(refusal)));
+                this, tr("These settings cannot be converted: %1")
+                          .arg(QString::fromStdString(tolvane::SayPieces(refusal))));
             return;
         }
     }
@@ -114,7 +115,7 @@ void CBrenvixDlg::StartRun(bool merge) {
                                 "a loudness. Choose a format to convert to, or set Loudness to "
                                 "\"As recorded\" in Setting.")
                            : tr("These choices cannot go together: %1.")
-                                 .arg(QString::fromStdString(run.refusal)));
+                                 .arg(QString::fromStdString(tolvane::SayPieces(run.refusal))));
         return;
     }
     // The run's tasks stand where their rows do (rows that are not checked stay empty).
@@ -130,7 +131,7 @@ void CBrenvixDlg::StartRun(bool merge) {
             refusals << tr("Row %1 (%2): %3")
                             .arg(i + 1)
                             .arg(FileNameOf(QString::fromStdString(list.rows[i].source)))
-                            .arg(QString::fromStdString(run.rows[i].refusal));
+                            .arg(QString::fromStdString(tolvane::SayPieces(run.rows[i].refusal)));
         }
     }
     if (!refusals.isEmpty()) {
@@ -153,7 +154,7 @@ void CBrenvixDlg::StartRun(bool merge) {
                           .arg(check.task + 1)
                           .arg(QString::fromStdString(std::string(FileNameOfPath(
                               job.sourcePaths[static_cast<std::size_t>(check.task)]))))
-                          .arg(QString::fromStdString(check.reason)));
+                          .arg(QString::fromStdString(tolvane::SayPieces(check.reason))));
             return;
         }
     }
@@ -232,7 +233,7 @@ void CBrenvixDlg::OnRunTimerRows() {
         const JobRow before = kept;
         if (status == AVConvert::kTaskFailed) {
             auto* item = new QTableWidgetItem(tr("Failure"));
-            item->setToolTip(QString::fromStdString(m_job->FailureReason(i)));
+            item->setToolTip(QString::fromStdString(tolvane::SayPieces(m_job->FailureReason(i))));
             m_list->setItem(row, column::kStatus, item);
             kept.state = JobRowState::Failed;
             kept.status = "Failure";
@@ -255,7 +256,7 @@ void CBrenvixDlg::OnRunTimerRows() {
         } else if (status == AVConvert::kTaskConverted) {
             auto* item = new QTableWidgetItem(tr("Completed"));
             // A damaged source converts what could be read; the tooltip says where it ends.
-            item->setToolTip(QString::fromStdString(m_job->TaskNote(i)));
+            item->setToolTip(QString::fromStdString(tolvane::SayPieces(m_job->TaskNote(i))));
             m_list->setItem(row, column::kStatus, item);
             m_list->SetRowChecked(row, false);
             kept.state = JobRowState::Converted;

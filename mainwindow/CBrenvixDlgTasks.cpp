@@ -34,6 +34,7 @@
 #include "JobPlanner.h"
 #include "MediaProbe.h"
 #include "MessagePresenter.h"
+#include "Messages.h"
 #include "Numbers.h"
 #include "OutputFolder.h"
 #include "Paths.h"
@@ -800,7 +801,7 @@ void CBrenvixDlg::SplitSelectedRowByChapters() {
     if (!split.problems.empty()) {
         QStringList lines;
         for (const std::string& problem : split.problems) {
-            lines << QString::fromStdString(problem);
+            lines << QString::fromStdString(tolvane::SayPieces(problem));
         }
         m_services.messages->Show(this, tr("Chapters left out:") + '\n' + lines.join('\n'));
     }

@@ -40,9 +40,11 @@ struct CliResult {
 
 constexpr const char* kCli = TOLVANE_CLI_PATH;
 
-CliResult Cli(const std::string& arguments) {
+// In `language` (Qt's name for it; empty: English, whatever the machine's language is).
+CliResult Cli(const std::string& arguments, const std::string& language = {}) {
     CliResult result{};
-    result.output = RunCommand(std::string(kCli) + " " + arguments, &result.exitCode);
+    const std::string speaking = "env LC_ALL=C.UTF-8 LANGUAGE=" + language + " ";
+    result.output = RunCommand(speaking + kCli + " " + arguments, &result.exitCode);
     return result;
 }
 
@@ -562,6 +564,33 @@ TEST(Cli, BadUsageExitsWithTwo) {
     }
     EXPECT_EQ(Cli("--help").exitCode, 0);
     EXPECT_EQ(Cli("--version").exitCode, 0);
+}
+
+// The help, the messages and the rules' refusals in each shipped language; the option names,
+// the status lines and JSON (for programs) stay as they are.
+TEST(Cli, SpeaksTheUsersLanguage) {
+    const std::string help = Cli("--help").output;
+    const std::string invalid = " " + M("not_media.mp4");
+    const std::string refused = "-m -s 1 a.mp4 b.mp4";
+    const std::string english = Cli(invalid).output;
+    for (const char* language : {"de", "fr", "es", "pt_BR", "zh_CN"}) {
+        const std::string translated = Cli("--help", language).output;
+        EXPECT_NE(translated, help) << language;
+        for (const char* option : {"--output", "--split-silence", "--slice", "--version"}) {
+            EXPECT_NE(translated.find(option), std::string::npos) << language << option;
+        }
+        const CliResult bad = Cli(invalid, language);
+        EXPECT_EQ(bad.exitCode, 1);
+        EXPECT_EQ(bad.output.find("File:not_media.mp4 is invalid!"), std::string::npos) << language;
+        EXPECT_NE(bad.output.find("not_media.mp4"), std::string::npos) << language;
+        EXPECT_NE(bad.output.find("Failure\t"), std::string::npos) << language;
+        const CliResult refusal = Cli(refused, language);
+        EXPECT_EQ(refusal.exitCode, 2);
+        EXPECT_EQ(refusal.output.find("a merge takes every file whole"), std::string::npos)
+            << language;
+        EXPECT_NE(refusal.output.find("tolvane-cli --help"), std::string::npos) << language;
+    }
+    EXPECT_NE(english.find("File:not_media.mp4 is invalid!"), std::string::npos) << english;
 }
 
 TEST(Cli, InfoShowsWhatTheFileInformationDialogShows) {

@@ -13,7 +13,7 @@ for ts in "$source"/translations/tolvane_*.ts; do
     copy="$work/$(basename "$ts")"
     cp "$ts" "$copy"
     "$bin/lupdate" -silent -no-obsolete -locations none "$source/mainwindow" "$source/dialogs" \
-        "$source/controls" -ts "$copy" > /dev/null
+        "$source/controls" "$source/cli" "$source/core" "$source/engine" -ts "$copy" > /dev/null
     # A text lupdate has just added is "untranslated" (lrelease leaves it out), one a translator
     # has not finished "unfinished": both count.
     said=$("$bin/lrelease" "$copy" -qm "$work/out.qm")

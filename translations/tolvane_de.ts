@@ -849,6 +849,583 @@ ist kein Programm zugeordnet.</translation>
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Usage: tolvane-cli [options] FILE...
+       tolvane-cli [options] --job FILE
+Extracts the sound track of video files into audio files.
+
+  -o, --output DIR      output folder (default: the current folder; created when missing)
+  -f, --format NAME     mp3 | wav | wma | ogg | opus, or the extension of an audio preset
+                        (aac, ac3, aiff, au, m4a, mp2, ra, flac); default mp3;
+                        &quot;copy&quot; (or &quot;original&quot;): the sound track as it is, without
+                        re-encoding, in a file named by its codec (.m4a, .mp3, .ac3,
+                        .ogg, .opus, .flac, .wav, ... .mka); clips at packet precision
+  -e, --encoder NAME    audio encoder of this build:%1
+  -b, --bitrate RATE    bits per second; &quot;128k&quot; and &quot;128000&quot; both work
+  -r, --rate HZ         sample rate
+  -c, --channels N      1, 2 or 6
+      --opus-application voip|audio
+                        what Opus is tuned for: speech or music (default: libopus&apos;s, music);
+                        Opus is encoded at 48000 Hz, 6 to 510 kbps (default 64 kbps mono,
+                        128 kbps stereo, 256 kbps 5.1)
+</source>
+        <translation>Aufruf: tolvane-cli [Optionen] DATEI...
+       tolvane-cli [Optionen] --job DATEI
+Zieht die Tonspur aus Videodateien in Audiodateien.
+
+  -o, --output ORDNER   Zielordner (Vorgabe: der aktuelle Ordner; wird bei Bedarf angelegt)
+  -f, --format NAME     mp3 | wav | wma | ogg | opus oder die Endung einer Audio-Vorlage
+                        (aac, ac3, aiff, au, m4a, mp2, ra, flac); Vorgabe mp3;
+                        „copy“ (oder „original“): die Tonspur, wie sie ist, ohne
+                        Neukodierung, in einer nach ihrem Codec benannten Datei (.m4a, .mp3,
+                        .ac3, .ogg, .opus, .flac, .wav, ... .mka); Ausschnitte paketgenau
+  -e, --encoder NAME    Audio-Encoder dieses Builds:%1
+  -b, --bitrate RATE    Bits pro Sekunde; „128k“ und „128000“ gehen beide
+  -r, --rate HZ         Abtastrate
+  -c, --channels N      1, 2 oder 6
+      --opus-application voip|audio
+                        worauf Opus abgestimmt wird: Sprache oder Musik (Vorgabe: die von
+                        libopus, Musik); Opus wird mit 48000 Hz kodiert, 6 bis 510 kbit/s
+                        (Vorgabe 64 kbit/s mono, 128 kbit/s stereo, 256 kbit/s 5.1)
+</translation>
+    </message>
+    <message>
+        <source>  -s, --start TIME      clip start for every file (HH:MM:SS or seconds)
+  -t, --end TIME        clip end for every file (default: each file&apos;s length)
+  -a, --audio-track N   the N-th sound track of every file, as --info lists them
+                        (default: the last); &quot;all&quot;: one file per track, &quot;name.N.ext&quot;
+                        (&quot;name.N.LANG.ext&quot; when the track has a language)
+      --cover-from-video[=TIME]
+                        a source without a cover picture gives MP3, M4A and FLAC
+                        outputs a picture of its video (default: at 10 % of its length)
+  -m, --merge           merge all files, in order, into one output named after the first;
+                        each file becomes a chapter of it
+      --split-chapters  a file per chapter: &quot;NAME - 01 - Title.mp3&quot;, tagged with the
+                        chapter&apos;s title, its number and the recording as the album
+      --split-silence[=DB,SECONDS]
+                        a file per stretch of sound: cut in the middle of each pause of at
+                        least SECONDS under DB dBFS (default -50,1.5); bits of less than a
+                        second of sound join their neighbour
+      --split-every DURATION
+                        a file of about DURATION each (30:00, 1800): each cut in the pause
+                        nearest to the time within 15 %, at the time itself without one
+      --trim-silence[=SECONDS]
+                        leave out the silence (under -50 dBFS) at both ends of each file,
+                        keeping SECONDS (default 0.3) outside the first and last sound
+      --split-at FILE   a file per part that FILE names (- for standard input): a line
+                        &quot;[H:]MM:SS[.mmm] Title&quot;, &quot;Title - MM:SS&quot; or &quot;MM:SS - Title&quot; each,
+                        or a CUE sheet; a part runs to the next one, the last to the end
+</source>
+        <translation>  -s, --start ZEIT      Anfang des Ausschnitts jeder Datei (HH:MM:SS oder Sekunden)
+  -t, --end ZEIT        Ende des Ausschnitts jeder Datei (Vorgabe: die Länge jeder Datei)
+  -a, --audio-track N   die N-te Tonspur jeder Datei, wie --info sie auflistet
+                        (Vorgabe: die letzte); „all“: eine Datei je Spur, „Name.N.ext“
+                        („Name.N.SPRACHE.ext“, wenn die Spur eine Sprache hat)
+      --cover-from-video[=ZEIT]
+                        eine Quelle ohne Titelbild gibt MP3-, M4A- und FLAC-Ausgaben
+                        ein Bild ihres Videos (Vorgabe: bei 10 % ihrer Länge)
+  -m, --merge           alle Dateien der Reihe nach zu einer Ausgabe zusammenfügen, benannt
+                        nach der ersten; jede Datei wird ein Kapitel davon
+      --split-chapters  eine Datei je Kapitel: „NAME - 01 - Titel.mp3“, mit dem Titel des
+                        Kapitels, seiner Nummer und der Aufnahme als Album getaggt
+      --split-silence[=DB,SEKUNDEN]
+                        eine Datei je Stück Ton: Schnitt in der Mitte jeder Pause von
+                        mindestens SEKUNDEN unter DB dBFS (Vorgabe -50,1.5); Stücke mit
+                        weniger als einer Sekunde Ton kommen zu ihrem Nachbarn
+      --split-every DAUER
+                        Dateien von je etwa DAUER (30:00, 1800): jeder Schnitt in der Pause,
+                        die der Zeit innerhalb von 15 % am nächsten liegt, sonst genau dort
+      --trim-silence[=SEKUNDEN]
+                        die Stille (unter -50 dBFS) an beiden Enden jeder Datei weglassen und
+                        SEKUNDEN (Vorgabe 0.3) vor dem ersten und nach dem letzten Ton behalten
+      --split-at DATEI  eine Datei je Teil, den DATEI nennt (- für die Standardeingabe): je
+                        Zeile „[H:]MM:SS[.mmm] Titel“, „Titel - MM:SS“ oder „MM:SS - Titel“
+                        oder ein CUE-Sheet; ein Teil reicht bis zum nächsten, der letzte bis
+                        zum Ende
+</translation>
+    </message>
+    <message>
+        <source>  -j, --jobs N          convert N files at once (default: one per core; a merge is one file);
+                        spare lanes encode a long sound to MP3, FLAC or PCM in segments
+      --skip-existing   leave out a file whose output name already exists, so that a run
+                        started again does only what is missing; inputs that would write
+                        one name are refused (see --keep-folders)
+      --keep-folders    mirror the inputs&apos; folders, relative to the folder they have in
+                        common, under the output folder
+      --json            one JSON object per finished file on standard output, instead of
+                        the status lines
+      --info            print each file&apos;s media information and sound tracks and exit
+      --normalize[=LUFS]
+                        measure each file (each merged file) first and bring it to this
+                        loudness (default -16 LUFS; -14, -18, -23 are common), with one gain,
+                        peaks above the true-peak ceiling limited; with -f copy, Opus tracks
+                        only, through the header&apos;s gain (no packet changes)
+      --true-peak DB    the ceiling of --normalize (default -1 dBTP)
+      --replaygain[=track|album]
+                        leave the sound as it is and tag each output with its ReplayGain
+                        2.0 gain and peak (MP3, OGG, FLAC, WMA, M4A; also copies; Opus gets
+                        its R128 gains, relative to -23 LUFS); album: the gain of all the
+                        run&apos;s outputs together as well
+      --loudness        with --info: the loudness of the chosen sound track (-a; all of them
+                        with -a all) by EBU R128: LUFS, loudness range and true peak
+      --write-job FILE  write the job these options and files describe to FILE (a
+                        &quot;.tolvane-job&quot;, as the window&apos;s Save list writes) and convert nothing
+      --job FILE        run the job in FILE; -o, -f (-e, -b, -r, -c), -j and --skip-existing
+                        given beside it override its own
+      --slice K/N       only the job&apos;s rows whose index modulo N is K-1: N machines with
+                        one job and one shared output folder make every file once
+  -q, --quiet           no progress display, and nothing from the media libraries: only
+                        the status lines and failures
+  -h, --help            this help
+      --version         the version
+
+</source>
+        <translation>  -j, --jobs N          N Dateien zugleich umwandeln (Vorgabe: eine je Kern; ein Zusammenfügen
+                        ist eine Datei); freie Spuren kodieren langen Ton zu MP3, FLAC oder
+                        PCM in Abschnitten
+      --skip-existing   eine Datei auslassen, deren Ausgabename schon existiert, damit ein
+                        neu gestarteter Lauf nur das Fehlende macht; Eingaben, die denselben
+                        Namen schreiben würden, werden abgelehnt (siehe --keep-folders)
+      --keep-folders    die Ordner der Eingaben, relativ zu ihrem gemeinsamen Ordner, im
+                        Zielordner nachbilden
+      --json            ein JSON-Objekt je fertiger Datei auf der Standardausgabe statt der
+                        Statuszeilen
+      --info            die Medieninformationen und Tonspuren jeder Datei ausgeben und enden
+      --normalize[=LUFS]
+                        jede Datei (jede zusammengefügte Datei) erst messen und auf diese
+                        Lautheit bringen (Vorgabe -16 LUFS; üblich sind -14, -18, -23), mit
+                        einer Verstärkung, Spitzen über der True-Peak-Grenze begrenzt; mit
+                        -f copy nur Opus-Spuren, über die Verstärkung im Kopf (ohne Änderung
+                        der Pakete)
+      --true-peak DB    die Grenze von --normalize (Vorgabe -1 dBTP)
+      --replaygain[=track|album]
+                        den Ton lassen, wie er ist, und jede Ausgabe mit ihrer ReplayGain-2.0-
+                        Verstärkung und -Spitze taggen (MP3, OGG, FLAC, WMA, M4A; auch Kopien;
+                        Opus erhält seine R128-Werte, bezogen auf -23 LUFS); album: zusätzlich
+                        die Verstärkung aller Ausgaben des Laufs zusammen
+      --loudness        mit --info: die Lautheit der gewählten Tonspur (-a; mit -a all aller)
+                        nach EBU R128: LUFS, Lautheitsbereich und True Peak
+      --write-job DATEI den Auftrag, den diese Optionen und Dateien beschreiben, in DATEI
+                        schreiben (ein „.tolvane-job“, wie ihn „Liste speichern“ im Fenster
+                        schreibt) und nichts umwandeln
+      --job DATEI       den Auftrag in DATEI ausführen; -o, -f (-e, -b, -r, -c), -j und
+                        --skip-existing daneben gehen seinen eigenen vor
+      --slice K/N       nur die Zeilen des Auftrags, deren Index modulo N gleich K-1 ist:
+                        N Rechner mit einem Auftrag und einem gemeinsamen Zielordner machen
+                        jede Datei einmal
+  -q, --quiet           keine Fortschrittsanzeige und nichts von den Medienbibliotheken: nur
+                        die Statuszeilen und Fehler
+  -h, --help            diese Hilfe
+      --version         die Version
+
+</translation>
+    </message>
+    <message>
+        <source>An existing file is never overwritten: &quot;name(0).ext&quot;, &quot;name(1).ext&quot;... are used instead.
+Status lines come as files finish: &quot;Completed&quot;, &quot;Failure&quot;, &quot;Stopped&quot; or &quot;Skipped&quot;, the file
+and what was written; a failure adds the reason. Outputs are written as hidden
+&quot;.NAME.*.tolvane-part&quot; files and get their names only when whole, so a killed run leaves no file
+that looks finished (the next run into the folder removes what it left, and nothing else). With --skip-existing, a file cut short by
+an interrupt is removed, so that the next run makes it whole.
+Exit status: 0 every file converted (or skipped), 1 a file failed or the run was interrupted,
+2 bad usage.
+</source>
+        <translation>Eine vorhandene Datei wird nie überschrieben: stattdessen werden „Name(0).ext“, „Name(1).ext“...
+verwendet. Statuszeilen kommen, sobald Dateien fertig sind: „Completed“, „Failure“, „Stopped“
+oder „Skipped“, die Datei und was geschrieben wurde; ein Fehler nennt den Grund. Ausgaben werden
+als versteckte „.NAME.*.tolvane-part“-Dateien geschrieben und erhalten ihren Namen erst, wenn sie
+ganz sind, sodass ein abgebrochener Lauf keine Datei hinterlässt, die fertig aussieht (der
+nächste Lauf in den Ordner entfernt, was er hinterließ, und nichts sonst). Mit --skip-existing
+wird eine durch eine Unterbrechung gekürzte Datei entfernt, damit der nächste Lauf sie ganz macht.
+Rückgabewert: 0 jede Datei umgewandelt (oder ausgelassen), 1 eine Datei schlug fehl oder der
+Lauf wurde unterbrochen, 2 falscher Aufruf.
+</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: %1
+Try &apos;tolvane-cli --help&apos;.</source>
+        <translation>tolvane-cli: %1
+Siehe &apos;tolvane-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Converting %1/%2: %3</source>
+        <translation>Umwandlung %1/%2: %3</translation>
+    </message>
+    <message>
+        <source>[%1/%2] %3  elapsed %4  left %5</source>
+        <translation>[%1/%2] %3  vergangen %4  übrig %5</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>Datei:%1 ist ungültig!</translation>
+    </message>
+    <message>
+        <source>File:%1 is refused: %2</source>
+        <translation>Datei:%1 wird abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>File:%1: %2</source>
+        <translation>Datei:%1: %2</translation>
+    </message>
+    <message>
+        <source>File:%1: %2 (left out)</source>
+        <translation>Datei:%1: %2 (ausgelassen)</translation>
+    </message>
+    <message>
+        <source>File:%1: the list names no part</source>
+        <translation>Datei:%1: die Liste nennt keinen Teil</translation>
+    </message>
+    <message>
+        <source>File:%1 has no chapters: it is converted whole</source>
+        <translation>Datei:%1 hat keine Kapitel: sie wird ganz umgewandelt</translation>
+    </message>
+    <message>
+        <source>Stopping: a file cut short is removed, so that the next run makes it whole</source>
+        <translation>Halt: eine gekürzte Datei wird entfernt, damit der nächste Lauf sie ganz macht</translation>
+    </message>
+    <message>
+        <source>Stopping: closing the current file; it holds what was converted so far</source>
+        <translation>Halt: die aktuelle Datei wird geschlossen; sie enthält, was bis jetzt umgewandelt wurde</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: cannot run the job %1: %2</source>
+        <translation>tolvane-cli: der Auftrag %1 kann nicht ausgeführt werden: %2</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: cannot read the list of times %1</source>
+        <translation>tolvane-cli: die Liste der Zeiten %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: %1: %2</source>
+        <translation>tolvane-cli: %1: %2</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: cannot write the job %1: %2</source>
+        <translation>tolvane-cli: der Auftrag %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Wrote the job of %1 rows to %2</source>
+        <translation>Auftrag mit %1 Zeilen nach %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>The folder that you selected does not exit.Please specify a different folder!</source>
+        <translation>Der gewählte Ordner existiert nicht. Bitte geben Sie einen anderen Ordner an!</translation>
+    </message>
+    <message>
+        <source>The output folder name is invalid!</source>
+        <translation>Der Name des Zielordners ist ungültig!</translation>
+    </message>
+    <message>
+        <source>Please select output folder:</source>
+        <translation>Bitte wählen Sie den Zielordner:</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a pipe, socket or device)</source>
+        <translation>es ist keine normale Datei (eine Pipe, ein Socket oder ein Gerät)</translation>
+    </message>
+    <message>
+        <source>at least %1 s under %2 dBFS</source>
+        <translation>mindestens %1 s unter %2 dBFS</translation>
+    </message>
+    <message>
+        <source>1 part</source>
+        <translation>1 Teil</translation>
+    </message>
+    <message>
+        <source>%1 parts</source>
+        <translation>%1 Teile</translation>
+    </message>
+    <message>
+        <source>silent throughout (under %1 dBFS): the file stays whole</source>
+        <translation>durchgehend still (unter %1 dBFS): die Datei bleibt ganz</translation>
+    </message>
+    <message>
+        <source>no pause of %1 between two sounds: the file stays whole</source>
+        <translation>keine Pause von %1 zwischen zwei Klängen: die Datei bleibt ganz</translation>
+    </message>
+    <message>
+        <source>%1 at pauses of %2</source>
+        <translation>%1 an Pausen von %2</translation>
+    </message>
+    <message>
+        <source>not longer than %1: the file stays whole</source>
+        <translation>nicht länger als %1: die Datei bleibt ganz</translation>
+    </message>
+    <message>
+        <source>%1 of about %2: %3</source>
+        <translation>%1 von etwa %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 of 1 cut in a pause</source>
+        <translation>%1 von 1 Schnitt in einer Pause</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cuts in a pause, the others at the exact time (no pause near them)</source>
+        <translation>%1 von %2 Schnitten in einer Pause, die übrigen genau zur Zeit (keine Pause in der Nähe)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cuts in a pause</source>
+        <translation>%1 von %2 Schnitten in einer Pause</translation>
+    </message>
+    <message>
+        <source>silent throughout (under %1 dBFS): nothing was trimmed</source>
+        <translation>durchgehend still (unter %1 dBFS): nichts wurde gekürzt</translation>
+    </message>
+    <message>
+        <source>trimmed to the sound from %1 to %2</source>
+        <translation>auf den Ton von %1 bis %2 gekürzt</translation>
+    </message>
+    <message>
+        <source>no silence at the ends: nothing was trimmed</source>
+        <translation>keine Stille an den Enden: nichts wurde gekürzt</translation>
+    </message>
+    <message>
+        <source>the sound before %1 (the first time) is in no part</source>
+        <translation>der Ton vor %1 (der ersten Zeit) ist in keinem Teil</translation>
+    </message>
+    <message>
+        <source>%1: %2 is past the end (%3)</source>
+        <translation>%1: %2 liegt nach dem Ende (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not after %3</source>
+        <translation>%1: %2 liegt nicht nach %3</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>Kapitel %1</translation>
+    </message>
+    <message>
+        <source>%1: starts past the end (%2 of %3)</source>
+        <translation>%1: beginnt nach dem Ende (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>%1: overlaps the chapter before (%2)</source>
+        <translation>%1: überschneidet sich mit dem Kapitel davor (%2)</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1: no time in &quot;%2&quot;</source>
+        <translation>%1: keine Zeit in „%2“</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>no sound to measure</source>
+        <translation>kein Ton zum Messen</translation>
+    </message>
+    <message>
+        <source>the written sound cannot be decoded</source>
+        <translation>der geschriebene Ton lässt sich nicht dekodieren</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>the written sound cannot be measured</source>
+        <translation>der geschriebene Ton lässt sich nicht messen</translation>
+    </message>
+    <message>
+        <source>no sound to read</source>
+        <translation>kein Ton zum Lesen</translation>
+    </message>
+    <message>
+        <source>the task has no output path</source>
+        <translation>die Aufgabe hat keinen Ausgabepfad</translation>
+    </message>
+    <message>
+        <source>cannot add the chapters</source>
+        <translation>die Kapitel können nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>cannot read the source</source>
+        <translation>die Quelle kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>the source has no such sound track</source>
+        <translation>die Quelle hat keine solche Tonspur</translation>
+    </message>
+    <message>
+        <source>cannot open the video decoder</source>
+        <translation>der Video-Decoder kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>cannot open the audio decoder</source>
+        <translation>der Audio-Decoder kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>no output format for the output name</source>
+        <translation>kein Ausgabeformat für den Ausgabenamen</translation>
+    </message>
+    <message>
+        <source>cannot allocate the output</source>
+        <translation>die Ausgabe kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>cannot open the video encoder</source>
+        <translation>der Video-Encoder kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>cannot add the video stream</source>
+        <translation>der Videostrom kann nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>cannot open the audio encoder</source>
+        <translation>der Audio-Encoder kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>cannot add the audio stream</source>
+        <translation>der Audiostrom kann nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>nothing to write: the source has no audio</source>
+        <translation>nichts zu schreiben: die Quelle hat keinen Ton</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the sound</source>
+        <translation>der Ton kann nicht kodiert oder geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the pictures</source>
+        <translation>die Bilder können nicht kodiert oder geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot measure the loudness: </source>
+        <translation>die Lautheit kann nicht gemessen werden: </translation>
+    </message>
+    <message>
+        <source>cannot encode or write the end of the sound</source>
+        <translation>das Ende des Tons kann nicht kodiert oder geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the last pictures</source>
+        <translation>die letzten Bilder können nicht kodiert oder geschrieben werden</translation>
+    </message>
+    <message>
+        <source>-f copy keeps the original sound; -e, -b, -r and -c do not go with it</source>
+        <translation>-f copy behält den Originalton; -e, -b, -r und -c passen nicht dazu</translation>
+    </message>
+    <message>
+        <source>a merged copy keeps each file&apos;s sound as it is: it cannot be brought to one loudness (choose a format to convert to)</source>
+        <translation>eine zusammengefügte Kopie behält den Ton jeder Datei, wie er ist: sie kann nicht auf eine Lautheit gebracht werden (wählen Sie ein Format zum Umwandeln)</translation>
+    </message>
+    <message>
+        <source>normalising changes the sound, ReplayGain tags it: one or the other</source>
+        <translation>Normalisieren ändert den Ton, ReplayGain taggt ihn: das eine oder das andere</translation>
+    </message>
+    <message>
+        <source>ReplayGain tags files one by one; it does not go with a merge</source>
+        <translation>ReplayGain taggt Dateien einzeln; es passt nicht zum Zusammenfügen</translation>
+    </message>
+    <message>
+        <source>a split makes a file of each part; it does not go with a merge</source>
+        <translation>eine Teilung macht eine Datei je Teil; sie passt nicht zum Zusammenfügen</translation>
+    </message>
+    <message>
+        <source>a merge takes every file whole; a clip start or end does not go with it</source>
+        <translation>Zusammenfügen nimmt jede Datei ganz; ein Ausschnittsanfang oder -ende passt nicht dazu</translation>
+    </message>
+    <message>
+        <source>-a all writes a file per sound track; it does not go with --merge</source>
+        <translation>-a all schreibt eine Datei je Tonspur; es passt nicht zu --merge</translation>
+    </message>
+    <message>
+        <source>--skip-existing works file by file; it does not go with --merge</source>
+        <translation>--skip-existing arbeitet Datei für Datei; es passt nicht zu --merge</translation>
+    </message>
+    <message>
+        <source>a split makes a file of each part; it does not go with -s or -t</source>
+        <translation>eine Teilung macht eine Datei je Teil; sie passt nicht zu -s oder -t</translation>
+    </message>
+    <message>
+        <source>a copy keeps the sound as it is: only an Opus track can be brought to a loudness without re-encoding (choose a format to convert to)</source>
+        <translation>eine Kopie behält den Ton, wie er ist: nur eine Opus-Spur kann ohne Neukodierung auf eine Lautheit gebracht werden (wählen Sie ein Format zum Umwandeln)</translation>
+    </message>
+    <message>
+        <source>cannot copy the sound track&apos;s parameters</source>
+        <translation>die Parameter der Tonspur können nicht kopiert werden</translation>
+    </message>
+    <message>
+        <source>the sound track cannot join the merged file: </source>
+        <translation>die Tonspur passt nicht in die zusammengefügte Datei: </translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>die Ausgabe kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot finish the output file: </source>
+        <translation>die Ausgabedatei kann nicht abgeschlossen werden: </translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>cannot read the output</source>
+        <translation>die Ausgabe kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>no movie header to tag</source>
+        <translation>kein Movie-Header zum Taggen</translation>
+    </message>
+    <message>
+        <source>the movie header&apos;s boxes do not read</source>
+        <translation>die Boxen des Movie-Headers lassen sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>the movie header would grow too large</source>
+        <translation>der Movie-Header würde zu groß</translation>
+    </message>
+    <message>
+        <source>cannot write the tags: </source>
+        <translation>die Tags können nicht geschrieben werden: </translation>
+    </message>
+    <message>
+        <source>cannot read the output back</source>
+        <translation>die Ausgabe kann nicht zurückgelesen werden</translation>
+    </message>
+    <message>
+        <source>the ReplayGain tags could not be found in the header</source>
+        <translation>die ReplayGain-Tags wurden im Header nicht gefunden</translation>
+    </message>
+    <message>
+        <source>cannot measure the output for its ReplayGain tags: </source>
+        <translation>die Ausgabe kann für ihre ReplayGain-Tags nicht gemessen werden: </translation>
+    </message>
+    <message>
+        <source>the R128 gain could not be written: </source>
+        <translation>die R128-Verstärkung konnte nicht geschrieben werden: </translation>
+    </message>
+    <message>
+        <source>the ReplayGain tags could not be written: </source>
+        <translation>die ReplayGain-Tags konnten nicht geschrieben werden: </translation>
+    </message>
+    <message>
+        <source>not enough memory for the ReplayGain tags</source>
+        <translation>nicht genug Speicher für die ReplayGain-Tags</translation>
+    </message>
+    <message>
+        <source>not enough memory for the tags</source>
+        <translation>nicht genug Speicher für die Tags</translation>
+    </message>
+</context>
+<context>
     <name>PartsView</name>
     <message>
         <source>Parts</source>

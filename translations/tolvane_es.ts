@@ -849,6 +849,587 @@ a esta extensión de archivo.</translation>
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Usage: tolvane-cli [options] FILE...
+       tolvane-cli [options] --job FILE
+Extracts the sound track of video files into audio files.
+
+  -o, --output DIR      output folder (default: the current folder; created when missing)
+  -f, --format NAME     mp3 | wav | wma | ogg | opus, or the extension of an audio preset
+                        (aac, ac3, aiff, au, m4a, mp2, ra, flac); default mp3;
+                        &quot;copy&quot; (or &quot;original&quot;): the sound track as it is, without
+                        re-encoding, in a file named by its codec (.m4a, .mp3, .ac3,
+                        .ogg, .opus, .flac, .wav, ... .mka); clips at packet precision
+  -e, --encoder NAME    audio encoder of this build:%1
+  -b, --bitrate RATE    bits per second; &quot;128k&quot; and &quot;128000&quot; both work
+  -r, --rate HZ         sample rate
+  -c, --channels N      1, 2 or 6
+      --opus-application voip|audio
+                        what Opus is tuned for: speech or music (default: libopus&apos;s, music);
+                        Opus is encoded at 48000 Hz, 6 to 510 kbps (default 64 kbps mono,
+                        128 kbps stereo, 256 kbps 5.1)
+</source>
+        <translation>Uso: tolvane-cli [opciones] ARCHIVO...
+     tolvane-cli [opciones] --job ARCHIVO
+Extrae la pista de sonido de archivos de vídeo a archivos de audio.
+
+  -o, --output CARPETA  carpeta de salida (predeterminada: la carpeta actual; se crea si falta)
+  -f, --format NOMBRE   mp3 | wav | wma | ogg | opus, o la extensión de un ajuste de audio
+                        (aac, ac3, aiff, au, m4a, mp2, ra, flac); predeterminado mp3;
+                        «copy» (u «original»): la pista de sonido tal cual, sin volver a
+                        codificarla, en un archivo nombrado por su códec (.m4a, .mp3, .ac3,
+                        .ogg, .opus, .flac, .wav, ... .mka); recortes con precisión de paquete
+  -e, --encoder NOMBRE  codificador de audio de esta compilación:%1
+  -b, --bitrate TASA    bits por segundo; «128k» y «128000» sirven los dos
+  -r, --rate HZ         frecuencia de muestreo
+  -c, --channels N      1, 2 o 6
+      --opus-application voip|audio
+                        para qué se ajusta Opus: voz o música (predeterminado: el de libopus,
+                        música); Opus se codifica a 48000 Hz, de 6 a 510 kbps (predeterminado
+                        64 kbps mono, 128 kbps estéreo, 256 kbps 5.1)
+</translation>
+    </message>
+    <message>
+        <source>  -s, --start TIME      clip start for every file (HH:MM:SS or seconds)
+  -t, --end TIME        clip end for every file (default: each file&apos;s length)
+  -a, --audio-track N   the N-th sound track of every file, as --info lists them
+                        (default: the last); &quot;all&quot;: one file per track, &quot;name.N.ext&quot;
+                        (&quot;name.N.LANG.ext&quot; when the track has a language)
+      --cover-from-video[=TIME]
+                        a source without a cover picture gives MP3, M4A and FLAC
+                        outputs a picture of its video (default: at 10 % of its length)
+  -m, --merge           merge all files, in order, into one output named after the first;
+                        each file becomes a chapter of it
+      --split-chapters  a file per chapter: &quot;NAME - 01 - Title.mp3&quot;, tagged with the
+                        chapter&apos;s title, its number and the recording as the album
+      --split-silence[=DB,SECONDS]
+                        a file per stretch of sound: cut in the middle of each pause of at
+                        least SECONDS under DB dBFS (default -50,1.5); bits of less than a
+                        second of sound join their neighbour
+      --split-every DURATION
+                        a file of about DURATION each (30:00, 1800): each cut in the pause
+                        nearest to the time within 15 %, at the time itself without one
+      --trim-silence[=SECONDS]
+                        leave out the silence (under -50 dBFS) at both ends of each file,
+                        keeping SECONDS (default 0.3) outside the first and last sound
+      --split-at FILE   a file per part that FILE names (- for standard input): a line
+                        &quot;[H:]MM:SS[.mmm] Title&quot;, &quot;Title - MM:SS&quot; or &quot;MM:SS - Title&quot; each,
+                        or a CUE sheet; a part runs to the next one, the last to the end
+</source>
+        <translation>  -s, --start TIEMPO    inicio del recorte de cada archivo (HH:MM:SS o segundos)
+  -t, --end TIEMPO      fin del recorte de cada archivo (predeterminado: la duración de cada uno)
+  -a, --audio-track N   la N-ésima pista de sonido de cada archivo, como las lista --info
+                        (predeterminada: la última); «all»: un archivo por pista, «nombre.N.ext»
+                        («nombre.N.IDIOMA.ext» cuando la pista tiene idioma)
+      --cover-from-video[=TIEMPO]
+                        una fuente sin carátula da a las salidas MP3, M4A y FLAC una imagen
+                        de su vídeo (predeterminado: al 10 % de su duración)
+  -m, --merge           unir todos los archivos, en orden, en una salida con el nombre del
+                        primero; cada archivo pasa a ser un capítulo
+      --split-chapters  un archivo por capítulo: «NOMBRE - 01 - Título.mp3», etiquetado con
+                        el título del capítulo, su número y la grabación como álbum
+      --split-silence[=DB,SEGUNDOS]
+                        un archivo por tramo de sonido: corte en el centro de cada pausa de al
+                        menos SEGUNDOS bajo DB dBFS (predeterminado -50,1.5); los trozos de
+                        menos de un segundo de sonido se unen a su vecino
+      --split-every DURACIÓN
+                        archivos de unos DURACIÓN cada uno (30:00, 1800): cada corte en la
+                        pausa más cercana al tiempo dentro de un 15 %, sin ella en el tiempo
+                        exacto
+      --trim-silence[=SEGUNDOS]
+                        omitir el silencio (bajo -50 dBFS) en ambos extremos de cada archivo,
+                        dejando SEGUNDOS (predeterminado 0.3) fuera del primer y último sonido
+      --split-at ARCHIVO
+                        un archivo por parte que nombra ARCHIVO (- para la entrada estándar):
+                        una línea «[H:]MM:SS[.mmm] Título», «Título - MM:SS» o
+                        «MM:SS - Título» cada una, o una hoja CUE; cada parte llega hasta la
+                        siguiente, la última hasta el final
+</translation>
+    </message>
+    <message>
+        <source>  -j, --jobs N          convert N files at once (default: one per core; a merge is one file);
+                        spare lanes encode a long sound to MP3, FLAC or PCM in segments
+      --skip-existing   leave out a file whose output name already exists, so that a run
+                        started again does only what is missing; inputs that would write
+                        one name are refused (see --keep-folders)
+      --keep-folders    mirror the inputs&apos; folders, relative to the folder they have in
+                        common, under the output folder
+      --json            one JSON object per finished file on standard output, instead of
+                        the status lines
+      --info            print each file&apos;s media information and sound tracks and exit
+      --normalize[=LUFS]
+                        measure each file (each merged file) first and bring it to this
+                        loudness (default -16 LUFS; -14, -18, -23 are common), with one gain,
+                        peaks above the true-peak ceiling limited; with -f copy, Opus tracks
+                        only, through the header&apos;s gain (no packet changes)
+      --true-peak DB    the ceiling of --normalize (default -1 dBTP)
+      --replaygain[=track|album]
+                        leave the sound as it is and tag each output with its ReplayGain
+                        2.0 gain and peak (MP3, OGG, FLAC, WMA, M4A; also copies; Opus gets
+                        its R128 gains, relative to -23 LUFS); album: the gain of all the
+                        run&apos;s outputs together as well
+      --loudness        with --info: the loudness of the chosen sound track (-a; all of them
+                        with -a all) by EBU R128: LUFS, loudness range and true peak
+      --write-job FILE  write the job these options and files describe to FILE (a
+                        &quot;.tolvane-job&quot;, as the window&apos;s Save list writes) and convert nothing
+      --job FILE        run the job in FILE; -o, -f (-e, -b, -r, -c), -j and --skip-existing
+                        given beside it override its own
+      --slice K/N       only the job&apos;s rows whose index modulo N is K-1: N machines with
+                        one job and one shared output folder make every file once
+  -q, --quiet           no progress display, and nothing from the media libraries: only
+                        the status lines and failures
+  -h, --help            this help
+      --version         the version
+
+</source>
+        <translation>  -j, --jobs N          convertir N archivos a la vez (predeterminado: uno por núcleo; una unión
+                        es un archivo); los carriles libres codifican un sonido largo a MP3,
+                        FLAC o PCM por segmentos
+      --skip-existing   omitir un archivo cuyo nombre de salida ya existe, para que una
+                        ejecución repetida haga solo lo que falta; se rechazan entradas que
+                        escribirían el mismo nombre (véase --keep-folders)
+      --keep-folders    reproducir las carpetas de las entradas, relativas a su carpeta común,
+                        dentro de la carpeta de salida
+      --json            un objeto JSON por archivo terminado en la salida estándar, en lugar
+                        de las líneas de estado
+      --info            mostrar la información multimedia y las pistas de sonido de cada
+                        archivo y salir
+      --normalize[=LUFS]
+                        medir antes cada archivo (cada archivo unido) y llevarlo a esta
+                        sonoridad (predeterminado -16 LUFS; -14, -18, -23 son habituales), con
+                        una sola ganancia y los picos sobre el techo de pico real limitados;
+                        con -f copy, solo pistas Opus, mediante la ganancia de la cabecera
+                        (sin cambiar ningún paquete)
+      --true-peak DB    el techo de --normalize (predeterminado -1 dBTP)
+      --replaygain[=track|album]
+                        dejar el sonido como está y etiquetar cada salida con su ganancia y
+                        pico ReplayGain 2.0 (MP3, OGG, FLAC, WMA, M4A; también copias; Opus
+                        recibe sus ganancias R128, relativas a -23 LUFS); album: además, la
+                        ganancia de todas las salidas de la ejecución juntas
+      --loudness        con --info: la sonoridad de la pista de sonido elegida (-a; todas con
+                        -a all) según EBU R128: LUFS, rango de sonoridad y pico real
+      --write-job ARCHIVO
+                        escribir en ARCHIVO el trabajo que describen estas opciones y
+                        archivos (un «.tolvane-job», como lo escribe «Guardar lista» en la
+                        ventana) sin convertir nada
+      --job ARCHIVO     ejecutar el trabajo de ARCHIVO; -o, -f (-e, -b, -r, -c), -j y
+                        --skip-existing indicados junto a él reemplazan los suyos
+      --slice K/N       solo las filas del trabajo cuyo índice módulo N es K-1: N máquinas
+                        con un trabajo y una carpeta de salida compartida hacen cada archivo
+                        una vez
+  -q, --quiet           sin indicador de progreso ni mensajes de las bibliotecas multimedia:
+                        solo las líneas de estado y los fallos
+  -h, --help            esta ayuda
+      --version         la versión
+
+</translation>
+    </message>
+    <message>
+        <source>An existing file is never overwritten: &quot;name(0).ext&quot;, &quot;name(1).ext&quot;... are used instead.
+Status lines come as files finish: &quot;Completed&quot;, &quot;Failure&quot;, &quot;Stopped&quot; or &quot;Skipped&quot;, the file
+and what was written; a failure adds the reason. Outputs are written as hidden
+&quot;.NAME.*.tolvane-part&quot; files and get their names only when whole, so a killed run leaves no file
+that looks finished (the next run into the folder removes what it left, and nothing else). With --skip-existing, a file cut short by
+an interrupt is removed, so that the next run makes it whole.
+Exit status: 0 every file converted (or skipped), 1 a file failed or the run was interrupted,
+2 bad usage.
+</source>
+        <translation>Nunca se sobrescribe un archivo existente: se usan «nombre(0).ext», «nombre(1).ext»... en su
+lugar. Las líneas de estado llegan a medida que terminan los archivos: «Completed», «Failure»,
+«Stopped» o «Skipped», el archivo y lo que se escribió; un fallo añade el motivo. Las salidas se
+escriben como archivos ocultos «.NOMBRE.*.tolvane-part» y solo reciben su nombre cuando están
+completas, así que una ejecución interrumpida a la fuerza no deja ningún archivo que parezca
+terminado (la siguiente en esa carpeta quita lo que dejó, y nada más). Con --skip-existing, un
+archivo cortado por una interrupción se quita, para que la siguiente ejecución lo haga completo.
+Código de salida: 0 todos los archivos convertidos (u omitidos), 1 falló un archivo o se
+interrumpió la ejecución, 2 uso incorrecto.
+</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: %1
+Try &apos;tolvane-cli --help&apos;.</source>
+        <translation>tolvane-cli: %1
+Pruebe &apos;tolvane-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Converting %1/%2: %3</source>
+        <translation>Convirtiendo %1/%2: %3</translation>
+    </message>
+    <message>
+        <source>[%1/%2] %3  elapsed %4  left %5</source>
+        <translation>[%1/%2] %3  transcurrido %4  queda %5</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>¡Archivo:%1 no es válido!</translation>
+    </message>
+    <message>
+        <source>File:%1 is refused: %2</source>
+        <translation>Archivo:%1 rechazado: %2</translation>
+    </message>
+    <message>
+        <source>File:%1: %2</source>
+        <translation>Archivo:%1: %2</translation>
+    </message>
+    <message>
+        <source>File:%1: %2 (left out)</source>
+        <translation>Archivo:%1: %2 (omitido)</translation>
+    </message>
+    <message>
+        <source>File:%1: the list names no part</source>
+        <translation>Archivo:%1: la lista no nombra ninguna parte</translation>
+    </message>
+    <message>
+        <source>File:%1 has no chapters: it is converted whole</source>
+        <translation>Archivo:%1 no tiene capítulos: se convierte completo</translation>
+    </message>
+    <message>
+        <source>Stopping: a file cut short is removed, so that the next run makes it whole</source>
+        <translation>Deteniendo: se quita un archivo cortado, para que la siguiente ejecución lo haga completo</translation>
+    </message>
+    <message>
+        <source>Stopping: closing the current file; it holds what was converted so far</source>
+        <translation>Deteniendo: se cierra el archivo actual; contiene lo convertido hasta ahora</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: cannot run the job %1: %2</source>
+        <translation>tolvane-cli: no se puede ejecutar el trabajo %1: %2</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: cannot read the list of times %1</source>
+        <translation>tolvane-cli: no se puede leer la lista de tiempos %1</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: %1: %2</source>
+        <translation>tolvane-cli: %1: %2</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: cannot write the job %1: %2</source>
+        <translation>tolvane-cli: no se puede escribir el trabajo %1: %2</translation>
+    </message>
+    <message>
+        <source>Wrote the job of %1 rows to %2</source>
+        <translation>Trabajo de %1 filas escrito en %2</translation>
+    </message>
+    <message>
+        <source>The folder that you selected does not exit.Please specify a different folder!</source>
+        <translation>La carpeta seleccionada no existe. ¡Indique otra carpeta!</translation>
+    </message>
+    <message>
+        <source>The output folder name is invalid!</source>
+        <translation>¡El nombre de la carpeta de salida no es válido!</translation>
+    </message>
+    <message>
+        <source>Please select output folder:</source>
+        <translation>Seleccione la carpeta de salida:</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a pipe, socket or device)</source>
+        <translation>no es un archivo normal (una tubería, un socket o un dispositivo)</translation>
+    </message>
+    <message>
+        <source>at least %1 s under %2 dBFS</source>
+        <translation>al menos %1 s bajo %2 dBFS</translation>
+    </message>
+    <message>
+        <source>1 part</source>
+        <translation>1 parte</translation>
+    </message>
+    <message>
+        <source>%1 parts</source>
+        <translation>%1 partes</translation>
+    </message>
+    <message>
+        <source>silent throughout (under %1 dBFS): the file stays whole</source>
+        <translation>silencio de principio a fin (bajo %1 dBFS): el archivo queda entero</translation>
+    </message>
+    <message>
+        <source>no pause of %1 between two sounds: the file stays whole</source>
+        <translation>ninguna pausa de %1 entre dos sonidos: el archivo queda entero</translation>
+    </message>
+    <message>
+        <source>%1 at pauses of %2</source>
+        <translation>%1 en pausas de %2</translation>
+    </message>
+    <message>
+        <source>not longer than %1: the file stays whole</source>
+        <translation>no más largo que %1: el archivo queda entero</translation>
+    </message>
+    <message>
+        <source>%1 of about %2: %3</source>
+        <translation>%1 de unos %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 of 1 cut in a pause</source>
+        <translation>%1 de 1 corte en una pausa</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cuts in a pause, the others at the exact time (no pause near them)</source>
+        <translation>%1 de %2 cortes en una pausa, los demás en el tiempo exacto (sin pausa cerca)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cuts in a pause</source>
+        <translation>%1 de %2 cortes en una pausa</translation>
+    </message>
+    <message>
+        <source>silent throughout (under %1 dBFS): nothing was trimmed</source>
+        <translation>silencio de principio a fin (bajo %1 dBFS): no se recortó nada</translation>
+    </message>
+    <message>
+        <source>trimmed to the sound from %1 to %2</source>
+        <translation>recortado al sonido de %1 a %2</translation>
+    </message>
+    <message>
+        <source>no silence at the ends: nothing was trimmed</source>
+        <translation>sin silencio en los extremos: no se recortó nada</translation>
+    </message>
+    <message>
+        <source>the sound before %1 (the first time) is in no part</source>
+        <translation>el sonido antes de %1 (el primer tiempo) no está en ninguna parte</translation>
+    </message>
+    <message>
+        <source>%1: %2 is past the end (%3)</source>
+        <translation>%1: %2 está después del final (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not after %3</source>
+        <translation>%1: %2 no está después de %3</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>capítulo %1</translation>
+    </message>
+    <message>
+        <source>%1: starts past the end (%2 of %3)</source>
+        <translation>%1: empieza después del final (%2 de %3)</translation>
+    </message>
+    <message>
+        <source>%1: overlaps the chapter before (%2)</source>
+        <translation>%1: se solapa con el capítulo anterior (%2)</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>línea %1</translation>
+    </message>
+    <message>
+        <source>%1: no time in &quot;%2&quot;</source>
+        <translation>%1: ningún tiempo en «%2»</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>detenido</translation>
+    </message>
+    <message>
+        <source>no sound to measure</source>
+        <translation>no hay sonido que medir</translation>
+    </message>
+    <message>
+        <source>the written sound cannot be decoded</source>
+        <translation>el sonido escrito no se puede decodificar</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelado</translation>
+    </message>
+    <message>
+        <source>the written sound cannot be measured</source>
+        <translation>el sonido escrito no se puede medir</translation>
+    </message>
+    <message>
+        <source>no sound to read</source>
+        <translation>no hay sonido que leer</translation>
+    </message>
+    <message>
+        <source>the task has no output path</source>
+        <translation>la tarea no tiene ruta de salida</translation>
+    </message>
+    <message>
+        <source>cannot add the chapters</source>
+        <translation>no se pueden añadir los capítulos</translation>
+    </message>
+    <message>
+        <source>cannot read the source</source>
+        <translation>no se puede leer la fuente</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>the source has no such sound track</source>
+        <translation>la fuente no tiene esa pista de sonido</translation>
+    </message>
+    <message>
+        <source>cannot open the video decoder</source>
+        <translation>no se puede abrir el decodificador de vídeo</translation>
+    </message>
+    <message>
+        <source>cannot open the audio decoder</source>
+        <translation>no se puede abrir el decodificador de audio</translation>
+    </message>
+    <message>
+        <source>no output format for the output name</source>
+        <translation>ningún formato de salida para el nombre de salida</translation>
+    </message>
+    <message>
+        <source>cannot allocate the output</source>
+        <translation>no se puede reservar la salida</translation>
+    </message>
+    <message>
+        <source>cannot open the video encoder</source>
+        <translation>no se puede abrir el codificador de vídeo</translation>
+    </message>
+    <message>
+        <source>cannot add the video stream</source>
+        <translation>no se puede añadir el flujo de vídeo</translation>
+    </message>
+    <message>
+        <source>cannot open the audio encoder</source>
+        <translation>no se puede abrir el codificador de audio</translation>
+    </message>
+    <message>
+        <source>cannot add the audio stream</source>
+        <translation>no se puede añadir el flujo de audio</translation>
+    </message>
+    <message>
+        <source>nothing to write: the source has no audio</source>
+        <translation>nada que escribir: la fuente no tiene audio</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the sound</source>
+        <translation>no se puede codificar o escribir el sonido</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the pictures</source>
+        <translation>no se pueden codificar o escribir las imágenes</translation>
+    </message>
+    <message>
+        <source>cannot measure the loudness: </source>
+        <translation>no se puede medir la sonoridad: </translation>
+    </message>
+    <message>
+        <source>cannot encode or write the end of the sound</source>
+        <translation>no se puede codificar o escribir el final del sonido</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the last pictures</source>
+        <translation>no se pueden codificar o escribir las últimas imágenes</translation>
+    </message>
+    <message>
+        <source>-f copy keeps the original sound; -e, -b, -r and -c do not go with it</source>
+        <translation>-f copy conserva el sonido original; -e, -b, -r y -c no van con él</translation>
+    </message>
+    <message>
+        <source>a merged copy keeps each file&apos;s sound as it is: it cannot be brought to one loudness (choose a format to convert to)</source>
+        <translation>una copia unida conserva el sonido de cada archivo tal cual: no se puede llevar a una sola sonoridad (elija un formato al que convertir)</translation>
+    </message>
+    <message>
+        <source>normalising changes the sound, ReplayGain tags it: one or the other</source>
+        <translation>normalizar cambia el sonido, ReplayGain lo etiqueta: uno u otro</translation>
+    </message>
+    <message>
+        <source>ReplayGain tags files one by one; it does not go with a merge</source>
+        <translation>ReplayGain etiqueta los archivos uno a uno; no va con una unión</translation>
+    </message>
+    <message>
+        <source>a split makes a file of each part; it does not go with a merge</source>
+        <translation>una división hace un archivo por parte; no va con una unión</translation>
+    </message>
+    <message>
+        <source>a merge takes every file whole; a clip start or end does not go with it</source>
+        <translation>una unión toma cada archivo entero; un inicio o fin de recorte no va con ella</translation>
+    </message>
+    <message>
+        <source>-a all writes a file per sound track; it does not go with --merge</source>
+        <translation>-a all escribe un archivo por pista de sonido; no va con --merge</translation>
+    </message>
+    <message>
+        <source>--skip-existing works file by file; it does not go with --merge</source>
+        <translation>--skip-existing trabaja archivo por archivo; no va con --merge</translation>
+    </message>
+    <message>
+        <source>a split makes a file of each part; it does not go with -s or -t</source>
+        <translation>una división hace un archivo por parte; no va con -s ni -t</translation>
+    </message>
+    <message>
+        <source>a copy keeps the sound as it is: only an Opus track can be brought to a loudness without re-encoding (choose a format to convert to)</source>
+        <translation>una copia conserva el sonido tal cual: solo una pista Opus se puede llevar a una sonoridad sin volver a codificar (elija un formato al que convertir)</translation>
+    </message>
+    <message>
+        <source>cannot copy the sound track&apos;s parameters</source>
+        <translation>no se pueden copiar los parámetros de la pista de sonido</translation>
+    </message>
+    <message>
+        <source>the sound track cannot join the merged file: </source>
+        <translation>la pista de sonido no puede unirse al archivo unido: </translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>no se puede escribir la salida</translation>
+    </message>
+    <message>
+        <source>cannot finish the output file: </source>
+        <translation>no se puede terminar el archivo de salida: </translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>cannot read the output</source>
+        <translation>no se puede leer la salida</translation>
+    </message>
+    <message>
+        <source>no movie header to tag</source>
+        <translation>no hay cabecera de película que etiquetar</translation>
+    </message>
+    <message>
+        <source>the movie header&apos;s boxes do not read</source>
+        <translation>las cajas de la cabecera de película no se pueden leer</translation>
+    </message>
+    <message>
+        <source>the movie header would grow too large</source>
+        <translation>la cabecera de película crecería demasiado</translation>
+    </message>
+    <message>
+        <source>cannot write the tags: </source>
+        <translation>no se pueden escribir las etiquetas: </translation>
+    </message>
+    <message>
+        <source>cannot read the output back</source>
+        <translation>no se puede volver a leer la salida</translation>
+    </message>
+    <message>
+        <source>the ReplayGain tags could not be found in the header</source>
+        <translation>no se encontraron las etiquetas ReplayGain en la cabecera</translation>
+    </message>
+    <message>
+        <source>cannot measure the output for its ReplayGain tags: </source>
+        <translation>no se puede medir la salida para sus etiquetas ReplayGain: </translation>
+    </message>
+    <message>
+        <source>the R128 gain could not be written: </source>
+        <translation>no se pudo escribir la ganancia R128: </translation>
+    </message>
+    <message>
+        <source>the ReplayGain tags could not be written: </source>
+        <translation>no se pudieron escribir las etiquetas ReplayGain: </translation>
+    </message>
+    <message>
+        <source>not enough memory for the ReplayGain tags</source>
+        <translation>memoria insuficiente para las etiquetas ReplayGain</translation>
+    </message>
+    <message>
+        <source>not enough memory for the tags</source>
+        <translation>memoria insuficiente para las etiquetas</translation>
+    </message>
+</context>
+<context>
     <name>PartsView</name>
     <message>
         <source>Parts</source>

@@ -849,6 +849,586 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Usage: tolvane-cli [options] FILE...
+       tolvane-cli [options] --job FILE
+Extracts the sound track of video files into audio files.
+
+  -o, --output DIR      output folder (default: the current folder; created when missing)
+  -f, --format NAME     mp3 | wav | wma | ogg | opus, or the extension of an audio preset
+                        (aac, ac3, aiff, au, m4a, mp2, ra, flac); default mp3;
+                        &quot;copy&quot; (or &quot;original&quot;): the sound track as it is, without
+                        re-encoding, in a file named by its codec (.m4a, .mp3, .ac3,
+                        .ogg, .opus, .flac, .wav, ... .mka); clips at packet precision
+  -e, --encoder NAME    audio encoder of this build:%1
+  -b, --bitrate RATE    bits per second; &quot;128k&quot; and &quot;128000&quot; both work
+  -r, --rate HZ         sample rate
+  -c, --channels N      1, 2 or 6
+      --opus-application voip|audio
+                        what Opus is tuned for: speech or music (default: libopus&apos;s, music);
+                        Opus is encoded at 48000 Hz, 6 to 510 kbps (default 64 kbps mono,
+                        128 kbps stereo, 256 kbps 5.1)
+</source>
+        <translation>Usage : tolvane-cli [options] FICHIER...
+        tolvane-cli [options] --job FICHIER
+Extrait la piste son de fichiers vidéo vers des fichiers audio.
+
+  -o, --output DOSSIER  dossier de sortie (par défaut : le dossier courant ; créé s&apos;il manque)
+  -f, --format NOM      mp3 | wav | wma | ogg | opus, ou l&apos;extension d&apos;un préréglage audio
+                        (aac, ac3, aiff, au, m4a, mp2, ra, flac) ; par défaut mp3 ;
+                        « copy » (ou « original ») : la piste son telle quelle, sans
+                        réencodage, dans un fichier nommé d&apos;après son codec (.m4a, .mp3,
+                        .ac3, .ogg, .opus, .flac, .wav, ... .mka) ; extraits au paquet près
+  -e, --encoder NOM     encodeur audio de cette version :%1
+  -b, --bitrate DÉBIT   bits par seconde ; « 128k » et « 128000 » conviennent tous deux
+  -r, --rate HZ         fréquence d&apos;échantillonnage
+  -c, --channels N      1, 2 ou 6
+      --opus-application voip|audio
+                        ce pour quoi Opus est réglé : la voix ou la musique (par défaut :
+                        celui de libopus, la musique) ; Opus est encodé à 48000 Hz, de 6 à
+                        510 kbit/s (par défaut 64 kbit/s mono, 128 stéréo, 256 en 5.1)
+</translation>
+    </message>
+    <message>
+        <source>  -s, --start TIME      clip start for every file (HH:MM:SS or seconds)
+  -t, --end TIME        clip end for every file (default: each file&apos;s length)
+  -a, --audio-track N   the N-th sound track of every file, as --info lists them
+                        (default: the last); &quot;all&quot;: one file per track, &quot;name.N.ext&quot;
+                        (&quot;name.N.LANG.ext&quot; when the track has a language)
+      --cover-from-video[=TIME]
+                        a source without a cover picture gives MP3, M4A and FLAC
+                        outputs a picture of its video (default: at 10 % of its length)
+  -m, --merge           merge all files, in order, into one output named after the first;
+                        each file becomes a chapter of it
+      --split-chapters  a file per chapter: &quot;NAME - 01 - Title.mp3&quot;, tagged with the
+                        chapter&apos;s title, its number and the recording as the album
+      --split-silence[=DB,SECONDS]
+                        a file per stretch of sound: cut in the middle of each pause of at
+                        least SECONDS under DB dBFS (default -50,1.5); bits of less than a
+                        second of sound join their neighbour
+      --split-every DURATION
+                        a file of about DURATION each (30:00, 1800): each cut in the pause
+                        nearest to the time within 15 %, at the time itself without one
+      --trim-silence[=SECONDS]
+                        leave out the silence (under -50 dBFS) at both ends of each file,
+                        keeping SECONDS (default 0.3) outside the first and last sound
+      --split-at FILE   a file per part that FILE names (- for standard input): a line
+                        &quot;[H:]MM:SS[.mmm] Title&quot;, &quot;Title - MM:SS&quot; or &quot;MM:SS - Title&quot; each,
+                        or a CUE sheet; a part runs to the next one, the last to the end
+</source>
+        <translation>  -s, --start TEMPS     début de l&apos;extrait de chaque fichier (HH:MM:SS ou secondes)
+  -t, --end TEMPS       fin de l&apos;extrait de chaque fichier (par défaut : sa durée)
+  -a, --audio-track N   la N-ième piste son de chaque fichier, comme --info les liste
+                        (par défaut : la dernière) ; « all » : un fichier par piste,
+                        « nom.N.ext » (« nom.N.LANGUE.ext » quand la piste a une langue)
+      --cover-from-video[=TEMPS]
+                        une source sans pochette donne aux sorties MP3, M4A et FLAC une
+                        image de sa vidéo (par défaut : à 10 % de sa durée)
+  -m, --merge           fusionner tous les fichiers, dans l&apos;ordre, en une sortie nommée
+                        d&apos;après le premier ; chaque fichier en devient un chapitre
+      --split-chapters  un fichier par chapitre : « NOM - 01 - Titre.mp3 », étiqueté avec
+                        le titre du chapitre, son numéro et l&apos;enregistrement comme album
+      --split-silence[=DB,SECONDES]
+                        un fichier par passage sonore : coupe au milieu de chaque pause d&apos;au
+                        moins SECONDES sous DB dBFS (par défaut -50,1.5) ; les bouts de moins
+                        d&apos;une seconde de son rejoignent leur voisin
+      --split-every DURÉE
+                        des fichiers d&apos;environ DURÉE chacun (30:00, 1800) : chaque coupe dans
+                        la pause la plus proche du temps à 15 % près, sinon au temps même
+      --trim-silence[=SECONDES]
+                        omettre le silence (sous -50 dBFS) aux deux bouts de chaque fichier,
+                        en gardant SECONDES (par défaut 0.3) hors du premier et du dernier son
+      --split-at FICHIER
+                        un fichier par partie que FICHIER nomme (- pour l&apos;entrée standard) :
+                        une ligne « [H:]MM:SS[.mmm] Titre », « Titre - MM:SS » ou
+                        « MM:SS - Titre » chacune, ou une feuille CUE ; une partie va
+                        jusqu&apos;à la suivante, la dernière jusqu&apos;à la fin
+</translation>
+    </message>
+    <message>
+        <source>  -j, --jobs N          convert N files at once (default: one per core; a merge is one file);
+                        spare lanes encode a long sound to MP3, FLAC or PCM in segments
+      --skip-existing   leave out a file whose output name already exists, so that a run
+                        started again does only what is missing; inputs that would write
+                        one name are refused (see --keep-folders)
+      --keep-folders    mirror the inputs&apos; folders, relative to the folder they have in
+                        common, under the output folder
+      --json            one JSON object per finished file on standard output, instead of
+                        the status lines
+      --info            print each file&apos;s media information and sound tracks and exit
+      --normalize[=LUFS]
+                        measure each file (each merged file) first and bring it to this
+                        loudness (default -16 LUFS; -14, -18, -23 are common), with one gain,
+                        peaks above the true-peak ceiling limited; with -f copy, Opus tracks
+                        only, through the header&apos;s gain (no packet changes)
+      --true-peak DB    the ceiling of --normalize (default -1 dBTP)
+      --replaygain[=track|album]
+                        leave the sound as it is and tag each output with its ReplayGain
+                        2.0 gain and peak (MP3, OGG, FLAC, WMA, M4A; also copies; Opus gets
+                        its R128 gains, relative to -23 LUFS); album: the gain of all the
+                        run&apos;s outputs together as well
+      --loudness        with --info: the loudness of the chosen sound track (-a; all of them
+                        with -a all) by EBU R128: LUFS, loudness range and true peak
+      --write-job FILE  write the job these options and files describe to FILE (a
+                        &quot;.tolvane-job&quot;, as the window&apos;s Save list writes) and convert nothing
+      --job FILE        run the job in FILE; -o, -f (-e, -b, -r, -c), -j and --skip-existing
+                        given beside it override its own
+      --slice K/N       only the job&apos;s rows whose index modulo N is K-1: N machines with
+                        one job and one shared output folder make every file once
+  -q, --quiet           no progress display, and nothing from the media libraries: only
+                        the status lines and failures
+  -h, --help            this help
+      --version         the version
+
+</source>
+        <translation>  -j, --jobs N          convertir N fichiers à la fois (par défaut : un par cœur ; une fusion
+                        est un fichier) ; les voies libres encodent un long son en MP3, FLAC
+                        ou PCM par segments
+      --skip-existing   omettre un fichier dont le nom de sortie existe déjà, pour qu&apos;une
+                        exécution relancée ne fasse que ce qui manque ; des entrées qui
+                        écriraient le même nom sont refusées (voir --keep-folders)
+      --keep-folders    reproduire les dossiers des entrées, relatifs à leur dossier commun,
+                        sous le dossier de sortie
+      --json            un objet JSON par fichier terminé sur la sortie standard, au lieu
+                        des lignes d&apos;état
+      --info            afficher les informations média et les pistes son de chaque fichier,
+                        puis quitter
+      --normalize[=LUFS]
+                        mesurer d&apos;abord chaque fichier (chaque fichier fusionné) et l&apos;amener
+                        à ce niveau (par défaut -16 LUFS ; -14, -18, -23 sont courants), avec
+                        un seul gain, les crêtes au-dessus du plafond true-peak limitées ;
+                        avec -f copy, pistes Opus seulement, par le gain de l&apos;en-tête (aucun
+                        paquet modifié)
+      --true-peak DB    le plafond de --normalize (par défaut -1 dBTP)
+      --replaygain[=track|album]
+                        laisser le son tel quel et étiqueter chaque sortie avec son gain et
+                        sa crête ReplayGain 2.0 (MP3, OGG, FLAC, WMA, M4A ; copies aussi ;
+                        Opus reçoit ses gains R128, relatifs à -23 LUFS) ; album : en plus,
+                        le gain de toutes les sorties de l&apos;exécution ensemble
+      --loudness        avec --info : le niveau de la piste son choisie (-a ; toutes avec
+                        -a all) selon EBU R128 : LUFS, plage de niveau et true peak
+      --write-job FICHIER
+                        écrire dans FICHIER la tâche que décrivent ces options et fichiers
+                        (un « .tolvane-job », comme l&apos;écrit « Enregistrer la liste » de la
+                        fenêtre) sans rien convertir
+      --job FICHIER     exécuter la tâche de FICHIER ; -o, -f (-e, -b, -r, -c), -j et
+                        --skip-existing donnés à côté remplacent les siens
+      --slice K/N       seulement les lignes de la tâche dont l&apos;indice modulo N vaut K-1 :
+                        N machines avec une tâche et un dossier de sortie partagé font
+                        chaque fichier une fois
+  -q, --quiet           ni affichage de progression ni messages des bibliothèques média :
+                        seulement les lignes d&apos;état et les échecs
+  -h, --help            cette aide
+      --version         la version
+
+</translation>
+    </message>
+    <message>
+        <source>An existing file is never overwritten: &quot;name(0).ext&quot;, &quot;name(1).ext&quot;... are used instead.
+Status lines come as files finish: &quot;Completed&quot;, &quot;Failure&quot;, &quot;Stopped&quot; or &quot;Skipped&quot;, the file
+and what was written; a failure adds the reason. Outputs are written as hidden
+&quot;.NAME.*.tolvane-part&quot; files and get their names only when whole, so a killed run leaves no file
+that looks finished (the next run into the folder removes what it left, and nothing else). With --skip-existing, a file cut short by
+an interrupt is removed, so that the next run makes it whole.
+Exit status: 0 every file converted (or skipped), 1 a file failed or the run was interrupted,
+2 bad usage.
+</source>
+        <translation>Un fichier existant n&apos;est jamais écrasé : « nom(0).ext », « nom(1).ext »... sont utilisés à la
+place. Les lignes d&apos;état arrivent à mesure que les fichiers se terminent : « Completed »,
+« Failure », « Stopped » ou « Skipped », le fichier et ce qui a été écrit ; un échec en donne la
+raison. Les sorties sont écrites comme fichiers cachés « .NOM.*.tolvane-part » et ne reçoivent
+leur nom qu&apos;une fois complètes : une exécution tuée ne laisse aucun fichier qui semble terminé
+(la suivante dans ce dossier retire ce qu&apos;elle a laissé, et rien d&apos;autre). Avec --skip-existing,
+un fichier coupé par une interruption est retiré, pour que l&apos;exécution suivante le fasse entier.
+Code de sortie : 0 tous les fichiers convertis (ou omis), 1 un fichier a échoué ou l&apos;exécution a
+été interrompue, 2 mauvais usage.
+</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: %1
+Try &apos;tolvane-cli --help&apos;.</source>
+        <translation>tolvane-cli : %1
+Essayez « tolvane-cli --help ».</translation>
+    </message>
+    <message>
+        <source>Converting %1/%2: %3</source>
+        <translation>Conversion %1/%2 : %3</translation>
+    </message>
+    <message>
+        <source>[%1/%2] %3  elapsed %4  left %5</source>
+        <translation>[%1/%2] %3  écoulé %4  reste %5</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>Fichier:%1 est invalide !</translation>
+    </message>
+    <message>
+        <source>File:%1 is refused: %2</source>
+        <translation>Fichier:%1 est refusé : %2</translation>
+    </message>
+    <message>
+        <source>File:%1: %2</source>
+        <translation>Fichier:%1 : %2</translation>
+    </message>
+    <message>
+        <source>File:%1: %2 (left out)</source>
+        <translation>Fichier:%1 : %2 (omis)</translation>
+    </message>
+    <message>
+        <source>File:%1: the list names no part</source>
+        <translation>Fichier:%1 : la liste ne nomme aucune partie</translation>
+    </message>
+    <message>
+        <source>File:%1 has no chapters: it is converted whole</source>
+        <translation>Fichier:%1 n&apos;a pas de chapitres : il est converti en entier</translation>
+    </message>
+    <message>
+        <source>Stopping: a file cut short is removed, so that the next run makes it whole</source>
+        <translation>Arrêt : un fichier coupé est retiré, pour que l&apos;exécution suivante le fasse entier</translation>
+    </message>
+    <message>
+        <source>Stopping: closing the current file; it holds what was converted so far</source>
+        <translation>Arrêt : fermeture du fichier en cours ; il contient ce qui a été converti jusqu&apos;ici</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: cannot run the job %1: %2</source>
+        <translation>tolvane-cli : impossible d&apos;exécuter la tâche %1 : %2</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: cannot read the list of times %1</source>
+        <translation>tolvane-cli : impossible de lire la liste des temps %1</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: %1: %2</source>
+        <translation>tolvane-cli : %1 : %2</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: cannot write the job %1: %2</source>
+        <translation>tolvane-cli : impossible d&apos;écrire la tâche %1 : %2</translation>
+    </message>
+    <message>
+        <source>Wrote the job of %1 rows to %2</source>
+        <translation>Tâche de %1 lignes écrite dans %2</translation>
+    </message>
+    <message>
+        <source>The folder that you selected does not exit.Please specify a different folder!</source>
+        <translation>Le dossier choisi n&apos;existe pas. Veuillez indiquer un autre dossier !</translation>
+    </message>
+    <message>
+        <source>The output folder name is invalid!</source>
+        <translation>Le nom du dossier de sortie est invalide !</translation>
+    </message>
+    <message>
+        <source>Please select output folder:</source>
+        <translation>Veuillez choisir le dossier de sortie :</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a pipe, socket or device)</source>
+        <translation>ce n&apos;est pas un fichier ordinaire (un tube, une socket ou un périphérique)</translation>
+    </message>
+    <message>
+        <source>at least %1 s under %2 dBFS</source>
+        <translation>au moins %1 s sous %2 dBFS</translation>
+    </message>
+    <message>
+        <source>1 part</source>
+        <translation>1 partie</translation>
+    </message>
+    <message>
+        <source>%1 parts</source>
+        <translation>%1 parties</translation>
+    </message>
+    <message>
+        <source>silent throughout (under %1 dBFS): the file stays whole</source>
+        <translation>silencieux de bout en bout (sous %1 dBFS) : le fichier reste entier</translation>
+    </message>
+    <message>
+        <source>no pause of %1 between two sounds: the file stays whole</source>
+        <translation>aucune pause de %1 entre deux sons : le fichier reste entier</translation>
+    </message>
+    <message>
+        <source>%1 at pauses of %2</source>
+        <translation>%1 aux pauses de %2</translation>
+    </message>
+    <message>
+        <source>not longer than %1: the file stays whole</source>
+        <translation>pas plus long que %1 : le fichier reste entier</translation>
+    </message>
+    <message>
+        <source>%1 of about %2: %3</source>
+        <translation>%1 d&apos;environ %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 of 1 cut in a pause</source>
+        <translation>%1 coupe sur 1 dans une pause</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cuts in a pause, the others at the exact time (no pause near them)</source>
+        <translation>%1 coupes sur %2 dans une pause, les autres au temps exact (aucune pause proche)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cuts in a pause</source>
+        <translation>%1 coupes sur %2 dans une pause</translation>
+    </message>
+    <message>
+        <source>silent throughout (under %1 dBFS): nothing was trimmed</source>
+        <translation>silencieux de bout en bout (sous %1 dBFS) : rien n&apos;a été coupé</translation>
+    </message>
+    <message>
+        <source>trimmed to the sound from %1 to %2</source>
+        <translation>réduit au son de %1 à %2</translation>
+    </message>
+    <message>
+        <source>no silence at the ends: nothing was trimmed</source>
+        <translation>aucun silence aux bouts : rien n&apos;a été coupé</translation>
+    </message>
+    <message>
+        <source>the sound before %1 (the first time) is in no part</source>
+        <translation>le son avant %1 (le premier temps) n&apos;est dans aucune partie</translation>
+    </message>
+    <message>
+        <source>%1: %2 is past the end (%3)</source>
+        <translation>%1 : %2 est après la fin (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not after %3</source>
+        <translation>%1 : %2 n&apos;est pas après %3</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>chapitre %1</translation>
+    </message>
+    <message>
+        <source>%1: starts past the end (%2 of %3)</source>
+        <translation>%1 : commence après la fin (%2 sur %3)</translation>
+    </message>
+    <message>
+        <source>%1: overlaps the chapter before (%2)</source>
+        <translation>%1 : chevauche le chapitre précédent (%2)</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>%1: no time in &quot;%2&quot;</source>
+        <translation>%1 : aucun temps dans « %2 »</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>no sound to measure</source>
+        <translation>aucun son à mesurer</translation>
+    </message>
+    <message>
+        <source>the written sound cannot be decoded</source>
+        <translation>le son écrit ne peut pas être décodé</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
+    <message>
+        <source>the written sound cannot be measured</source>
+        <translation>le son écrit ne peut pas être mesuré</translation>
+    </message>
+    <message>
+        <source>no sound to read</source>
+        <translation>aucun son à lire</translation>
+    </message>
+    <message>
+        <source>the task has no output path</source>
+        <translation>la tâche n&apos;a pas de chemin de sortie</translation>
+    </message>
+    <message>
+        <source>cannot add the chapters</source>
+        <translation>impossible d&apos;ajouter les chapitres</translation>
+    </message>
+    <message>
+        <source>cannot read the source</source>
+        <translation>impossible de lire la source</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>the source has no such sound track</source>
+        <translation>la source n&apos;a pas cette piste son</translation>
+    </message>
+    <message>
+        <source>cannot open the video decoder</source>
+        <translation>impossible d&apos;ouvrir le décodeur vidéo</translation>
+    </message>
+    <message>
+        <source>cannot open the audio decoder</source>
+        <translation>impossible d&apos;ouvrir le décodeur audio</translation>
+    </message>
+    <message>
+        <source>no output format for the output name</source>
+        <translation>aucun format de sortie pour le nom de sortie</translation>
+    </message>
+    <message>
+        <source>cannot allocate the output</source>
+        <translation>impossible d&apos;allouer la sortie</translation>
+    </message>
+    <message>
+        <source>cannot open the video encoder</source>
+        <translation>impossible d&apos;ouvrir l&apos;encodeur vidéo</translation>
+    </message>
+    <message>
+        <source>cannot add the video stream</source>
+        <translation>impossible d&apos;ajouter le flux vidéo</translation>
+    </message>
+    <message>
+        <source>cannot open the audio encoder</source>
+        <translation>impossible d&apos;ouvrir l&apos;encodeur audio</translation>
+    </message>
+    <message>
+        <source>cannot add the audio stream</source>
+        <translation>impossible d&apos;ajouter le flux audio</translation>
+    </message>
+    <message>
+        <source>nothing to write: the source has no audio</source>
+        <translation>rien à écrire : la source n&apos;a pas de son</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the sound</source>
+        <translation>impossible d&apos;encoder ou d&apos;écrire le son</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the pictures</source>
+        <translation>impossible d&apos;encoder ou d&apos;écrire les images</translation>
+    </message>
+    <message>
+        <source>cannot measure the loudness: </source>
+        <translation>impossible de mesurer le niveau : </translation>
+    </message>
+    <message>
+        <source>cannot encode or write the end of the sound</source>
+        <translation>impossible d&apos;encoder ou d&apos;écrire la fin du son</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the last pictures</source>
+        <translation>impossible d&apos;encoder ou d&apos;écrire les dernières images</translation>
+    </message>
+    <message>
+        <source>-f copy keeps the original sound; -e, -b, -r and -c do not go with it</source>
+        <translation>-f copy garde le son d&apos;origine ; -e, -b, -r et -c ne vont pas avec</translation>
+    </message>
+    <message>
+        <source>a merged copy keeps each file&apos;s sound as it is: it cannot be brought to one loudness (choose a format to convert to)</source>
+        <translation>une copie fusionnée garde le son de chaque fichier tel quel : elle ne peut pas être amenée à un seul niveau (choisissez un format de conversion)</translation>
+    </message>
+    <message>
+        <source>normalising changes the sound, ReplayGain tags it: one or the other</source>
+        <translation>normaliser change le son, ReplayGain l&apos;étiquette : l&apos;un ou l&apos;autre</translation>
+    </message>
+    <message>
+        <source>ReplayGain tags files one by one; it does not go with a merge</source>
+        <translation>ReplayGain étiquette les fichiers un par un ; il ne va pas avec une fusion</translation>
+    </message>
+    <message>
+        <source>a split makes a file of each part; it does not go with a merge</source>
+        <translation>un découpage fait un fichier par partie ; il ne va pas avec une fusion</translation>
+    </message>
+    <message>
+        <source>a merge takes every file whole; a clip start or end does not go with it</source>
+        <translation>une fusion prend chaque fichier en entier ; un début ou une fin d&apos;extrait ne va pas avec</translation>
+    </message>
+    <message>
+        <source>-a all writes a file per sound track; it does not go with --merge</source>
+        <translation>-a all écrit un fichier par piste son ; il ne va pas avec --merge</translation>
+    </message>
+    <message>
+        <source>--skip-existing works file by file; it does not go with --merge</source>
+        <translation>--skip-existing travaille fichier par fichier ; il ne va pas avec --merge</translation>
+    </message>
+    <message>
+        <source>a split makes a file of each part; it does not go with -s or -t</source>
+        <translation>un découpage fait un fichier par partie ; il ne va pas avec -s ou -t</translation>
+    </message>
+    <message>
+        <source>a copy keeps the sound as it is: only an Opus track can be brought to a loudness without re-encoding (choose a format to convert to)</source>
+        <translation>une copie garde le son tel quel : seule une piste Opus peut être amenée à un niveau sans réencodage (choisissez un format de conversion)</translation>
+    </message>
+    <message>
+        <source>cannot copy the sound track&apos;s parameters</source>
+        <translation>impossible de copier les paramètres de la piste son</translation>
+    </message>
+    <message>
+        <source>the sound track cannot join the merged file: </source>
+        <translation>la piste son ne peut pas rejoindre le fichier fusionné : </translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>impossible d&apos;écrire la sortie</translation>
+    </message>
+    <message>
+        <source>cannot finish the output file: </source>
+        <translation>impossible de terminer le fichier de sortie : </translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>cannot read the output</source>
+        <translation>impossible de lire la sortie</translation>
+    </message>
+    <message>
+        <source>no movie header to tag</source>
+        <translation>aucun en-tête de film à étiqueter</translation>
+    </message>
+    <message>
+        <source>the movie header&apos;s boxes do not read</source>
+        <translation>les boîtes de l&apos;en-tête de film sont illisibles</translation>
+    </message>
+    <message>
+        <source>the movie header would grow too large</source>
+        <translation>l&apos;en-tête de film deviendrait trop grand</translation>
+    </message>
+    <message>
+        <source>cannot write the tags: </source>
+        <translation>impossible d&apos;écrire les étiquettes : </translation>
+    </message>
+    <message>
+        <source>cannot read the output back</source>
+        <translation>impossible de relire la sortie</translation>
+    </message>
+    <message>
+        <source>the ReplayGain tags could not be found in the header</source>
+        <translation>les étiquettes ReplayGain sont introuvables dans l&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>cannot measure the output for its ReplayGain tags: </source>
+        <translation>impossible de mesurer la sortie pour ses étiquettes ReplayGain : </translation>
+    </message>
+    <message>
+        <source>the R128 gain could not be written: </source>
+        <translation>le gain R128 n&apos;a pas pu être écrit : </translation>
+    </message>
+    <message>
+        <source>the ReplayGain tags could not be written: </source>
+        <translation>les étiquettes ReplayGain n&apos;ont pas pu être écrites : </translation>
+    </message>
+    <message>
+        <source>not enough memory for the ReplayGain tags</source>
+        <translation>mémoire insuffisante pour les étiquettes ReplayGain</translation>
+    </message>
+    <message>
+        <source>not enough memory for the tags</source>
+        <translation>mémoire insuffisante pour les étiquettes</translation>
+    </message>
+</context>
+<context>
     <name>PartsView</name>
     <message>
         <source>Parts</source>

@@ -849,6 +849,585 @@ a esta extensão de arquivo.</translation>
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Usage: tolvane-cli [options] FILE...
+       tolvane-cli [options] --job FILE
+Extracts the sound track of video files into audio files.
+
+  -o, --output DIR      output folder (default: the current folder; created when missing)
+  -f, --format NAME     mp3 | wav | wma | ogg | opus, or the extension of an audio preset
+                        (aac, ac3, aiff, au, m4a, mp2, ra, flac); default mp3;
+                        &quot;copy&quot; (or &quot;original&quot;): the sound track as it is, without
+                        re-encoding, in a file named by its codec (.m4a, .mp3, .ac3,
+                        .ogg, .opus, .flac, .wav, ... .mka); clips at packet precision
+  -e, --encoder NAME    audio encoder of this build:%1
+  -b, --bitrate RATE    bits per second; &quot;128k&quot; and &quot;128000&quot; both work
+  -r, --rate HZ         sample rate
+  -c, --channels N      1, 2 or 6
+      --opus-application voip|audio
+                        what Opus is tuned for: speech or music (default: libopus&apos;s, music);
+                        Opus is encoded at 48000 Hz, 6 to 510 kbps (default 64 kbps mono,
+                        128 kbps stereo, 256 kbps 5.1)
+</source>
+        <translation>Uso: tolvane-cli [opções] ARQUIVO...
+     tolvane-cli [opções] --job ARQUIVO
+Extrai a faixa de som de arquivos de vídeo para arquivos de áudio.
+
+  -o, --output PASTA    pasta de saída (padrão: a pasta atual; criada se não existir)
+  -f, --format NOME     mp3 | wav | wma | ogg | opus, ou a extensão de uma predefinição de
+                        áudio (aac, ac3, aiff, au, m4a, mp2, ra, flac); padrão mp3;
+                        &quot;copy&quot; (ou &quot;original&quot;): a faixa de som como está, sem recodificar,
+                        num arquivo nomeado pelo seu codec (.m4a, .mp3, .ac3, .ogg, .opus,
+                        .flac, .wav, ... .mka); trechos com precisão de pacote
+  -e, --encoder NOME    codificador de áudio desta compilação:%1
+  -b, --bitrate TAXA    bits por segundo; &quot;128k&quot; e &quot;128000&quot; funcionam
+  -r, --rate HZ         taxa de amostragem
+  -c, --channels N      1, 2 ou 6
+      --opus-application voip|audio
+                        para que o Opus é ajustado: voz ou música (padrão: o do libopus,
+                        música); o Opus é codificado a 48000 Hz, de 6 a 510 kbps (padrão
+                        64 kbps mono, 128 kbps estéreo, 256 kbps 5.1)
+</translation>
+    </message>
+    <message>
+        <source>  -s, --start TIME      clip start for every file (HH:MM:SS or seconds)
+  -t, --end TIME        clip end for every file (default: each file&apos;s length)
+  -a, --audio-track N   the N-th sound track of every file, as --info lists them
+                        (default: the last); &quot;all&quot;: one file per track, &quot;name.N.ext&quot;
+                        (&quot;name.N.LANG.ext&quot; when the track has a language)
+      --cover-from-video[=TIME]
+                        a source without a cover picture gives MP3, M4A and FLAC
+                        outputs a picture of its video (default: at 10 % of its length)
+  -m, --merge           merge all files, in order, into one output named after the first;
+                        each file becomes a chapter of it
+      --split-chapters  a file per chapter: &quot;NAME - 01 - Title.mp3&quot;, tagged with the
+                        chapter&apos;s title, its number and the recording as the album
+      --split-silence[=DB,SECONDS]
+                        a file per stretch of sound: cut in the middle of each pause of at
+                        least SECONDS under DB dBFS (default -50,1.5); bits of less than a
+                        second of sound join their neighbour
+      --split-every DURATION
+                        a file of about DURATION each (30:00, 1800): each cut in the pause
+                        nearest to the time within 15 %, at the time itself without one
+      --trim-silence[=SECONDS]
+                        leave out the silence (under -50 dBFS) at both ends of each file,
+                        keeping SECONDS (default 0.3) outside the first and last sound
+      --split-at FILE   a file per part that FILE names (- for standard input): a line
+                        &quot;[H:]MM:SS[.mmm] Title&quot;, &quot;Title - MM:SS&quot; or &quot;MM:SS - Title&quot; each,
+                        or a CUE sheet; a part runs to the next one, the last to the end
+</source>
+        <translation>  -s, --start TEMPO     início do trecho de cada arquivo (HH:MM:SS ou segundos)
+  -t, --end TEMPO       fim do trecho de cada arquivo (padrão: a duração de cada arquivo)
+  -a, --audio-track N   a N-ésima faixa de som de cada arquivo, como --info as lista
+                        (padrão: a última); &quot;all&quot;: um arquivo por faixa, &quot;nome.N.ext&quot;
+                        (&quot;nome.N.IDIOMA.ext&quot; quando a faixa tem idioma)
+      --cover-from-video[=TEMPO]
+                        uma fonte sem capa dá às saídas MP3, M4A e FLAC uma imagem do seu
+                        vídeo (padrão: a 10 % da sua duração)
+  -m, --merge           juntar todos os arquivos, em ordem, numa saída com o nome do
+                        primeiro; cada arquivo vira um capítulo dela
+      --split-chapters  um arquivo por capítulo: &quot;NOME - 01 - Título.mp3&quot;, com as tags do
+                        título do capítulo, seu número e a gravação como álbum
+      --split-silence[=DB,SEGUNDOS]
+                        um arquivo por trecho de som: corte no meio de cada pausa de pelo
+                        menos SEGUNDOS abaixo de DB dBFS (padrão -50,1.5); pedaços com menos
+                        de um segundo de som juntam-se ao vizinho
+      --split-every DURAÇÃO
+                        arquivos de cerca de DURAÇÃO cada (30:00, 1800): cada corte na pausa
+                        mais próxima do tempo dentro de 15 %, sem pausa no tempo exato
+      --trim-silence[=SEGUNDOS]
+                        omitir o silêncio (abaixo de -50 dBFS) nas duas pontas de cada
+                        arquivo, mantendo SEGUNDOS (padrão 0.3) fora do primeiro e do último som
+      --split-at ARQUIVO
+                        um arquivo por parte que ARQUIVO nomeia (- para a entrada padrão):
+                        uma linha &quot;[H:]MM:SS[.mmm] Título&quot;, &quot;Título - MM:SS&quot; ou
+                        &quot;MM:SS - Título&quot; cada, ou uma folha CUE; uma parte vai até a
+                        próxima, a última até o fim
+</translation>
+    </message>
+    <message>
+        <source>  -j, --jobs N          convert N files at once (default: one per core; a merge is one file);
+                        spare lanes encode a long sound to MP3, FLAC or PCM in segments
+      --skip-existing   leave out a file whose output name already exists, so that a run
+                        started again does only what is missing; inputs that would write
+                        one name are refused (see --keep-folders)
+      --keep-folders    mirror the inputs&apos; folders, relative to the folder they have in
+                        common, under the output folder
+      --json            one JSON object per finished file on standard output, instead of
+                        the status lines
+      --info            print each file&apos;s media information and sound tracks and exit
+      --normalize[=LUFS]
+                        measure each file (each merged file) first and bring it to this
+                        loudness (default -16 LUFS; -14, -18, -23 are common), with one gain,
+                        peaks above the true-peak ceiling limited; with -f copy, Opus tracks
+                        only, through the header&apos;s gain (no packet changes)
+      --true-peak DB    the ceiling of --normalize (default -1 dBTP)
+      --replaygain[=track|album]
+                        leave the sound as it is and tag each output with its ReplayGain
+                        2.0 gain and peak (MP3, OGG, FLAC, WMA, M4A; also copies; Opus gets
+                        its R128 gains, relative to -23 LUFS); album: the gain of all the
+                        run&apos;s outputs together as well
+      --loudness        with --info: the loudness of the chosen sound track (-a; all of them
+                        with -a all) by EBU R128: LUFS, loudness range and true peak
+      --write-job FILE  write the job these options and files describe to FILE (a
+                        &quot;.tolvane-job&quot;, as the window&apos;s Save list writes) and convert nothing
+      --job FILE        run the job in FILE; -o, -f (-e, -b, -r, -c), -j and --skip-existing
+                        given beside it override its own
+      --slice K/N       only the job&apos;s rows whose index modulo N is K-1: N machines with
+                        one job and one shared output folder make every file once
+  -q, --quiet           no progress display, and nothing from the media libraries: only
+                        the status lines and failures
+  -h, --help            this help
+      --version         the version
+
+</source>
+        <translation>  -j, --jobs N          converter N arquivos ao mesmo tempo (padrão: um por núcleo; uma junção
+                        é um arquivo); as faixas livres codificam um som longo em MP3, FLAC
+                        ou PCM em segmentos
+      --skip-existing   omitir um arquivo cujo nome de saída já existe, para que uma execução
+                        reiniciada faça só o que falta; entradas que escreveriam o mesmo nome
+                        são recusadas (veja --keep-folders)
+      --keep-folders    reproduzir as pastas das entradas, relativas à pasta que têm em
+                        comum, dentro da pasta de saída
+      --json            um objeto JSON por arquivo concluído na saída padrão, em vez das
+                        linhas de status
+      --info            mostrar as informações de mídia e as faixas de som de cada arquivo e
+                        sair
+      --normalize[=LUFS]
+                        medir antes cada arquivo (cada arquivo juntado) e levá-lo a esta
+                        sonoridade (padrão -16 LUFS; -14, -18, -23 são comuns), com um só
+                        ganho, picos acima do teto de pico real limitados; com -f copy, só
+                        faixas Opus, pelo ganho do cabeçalho (sem mudar nenhum pacote)
+      --true-peak DB    o teto de --normalize (padrão -1 dBTP)
+      --replaygain[=track|album]
+                        deixar o som como está e marcar cada saída com seu ganho e pico
+                        ReplayGain 2.0 (MP3, OGG, FLAC, WMA, M4A; também cópias; o Opus
+                        recebe seus ganhos R128, relativos a -23 LUFS); album: também o
+                        ganho de todas as saídas da execução juntas
+      --loudness        com --info: a sonoridade da faixa de som escolhida (-a; todas com
+                        -a all) pela EBU R128: LUFS, faixa de sonoridade e pico real
+      --write-job ARQUIVO
+                        escrever em ARQUIVO o trabalho que estas opções e arquivos descrevem
+                        (um &quot;.tolvane-job&quot;, como o &quot;Salvar lista&quot; da janela escreve) e não
+                        converter nada
+      --job ARQUIVO     executar o trabalho de ARQUIVO; -o, -f (-e, -b, -r, -c), -j e
+                        --skip-existing dados junto substituem os dele
+      --slice K/N       só as linhas do trabalho cujo índice módulo N é K-1: N máquinas com
+                        um trabalho e uma pasta de saída compartilhada fazem cada arquivo
+                        uma vez
+  -q, --quiet           sem indicador de progresso e nada das bibliotecas de mídia: só as
+                        linhas de status e as falhas
+  -h, --help            esta ajuda
+      --version         a versão
+
+</translation>
+    </message>
+    <message>
+        <source>An existing file is never overwritten: &quot;name(0).ext&quot;, &quot;name(1).ext&quot;... are used instead.
+Status lines come as files finish: &quot;Completed&quot;, &quot;Failure&quot;, &quot;Stopped&quot; or &quot;Skipped&quot;, the file
+and what was written; a failure adds the reason. Outputs are written as hidden
+&quot;.NAME.*.tolvane-part&quot; files and get their names only when whole, so a killed run leaves no file
+that looks finished (the next run into the folder removes what it left, and nothing else). With --skip-existing, a file cut short by
+an interrupt is removed, so that the next run makes it whole.
+Exit status: 0 every file converted (or skipped), 1 a file failed or the run was interrupted,
+2 bad usage.
+</source>
+        <translation>Um arquivo existente nunca é sobrescrito: &quot;nome(0).ext&quot;, &quot;nome(1).ext&quot;... são usados no lugar.
+As linhas de status chegam conforme os arquivos terminam: &quot;Completed&quot;, &quot;Failure&quot;, &quot;Stopped&quot; ou
+&quot;Skipped&quot;, o arquivo e o que foi escrito; uma falha traz o motivo. As saídas são escritas como
+arquivos ocultos &quot;.NOME.*.tolvane-part&quot; e só recebem o nome quando completas, então uma execução
+encerrada à força não deixa arquivo que pareça pronto (a próxima nessa pasta remove o que ela
+deixou, e nada mais). Com --skip-existing, um arquivo cortado por uma interrupção é removido,
+para que a próxima execução o faça inteiro.
+Código de saída: 0 todos os arquivos convertidos (ou omitidos), 1 um arquivo falhou ou a
+execução foi interrompida, 2 uso incorreto.
+</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: %1
+Try &apos;tolvane-cli --help&apos;.</source>
+        <translation>tolvane-cli: %1
+Tente &apos;tolvane-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Converting %1/%2: %3</source>
+        <translation>Convertendo %1/%2: %3</translation>
+    </message>
+    <message>
+        <source>[%1/%2] %3  elapsed %4  left %5</source>
+        <translation>[%1/%2] %3  decorrido %4  restante %5</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>Arquivo:%1 é inválido!</translation>
+    </message>
+    <message>
+        <source>File:%1 is refused: %2</source>
+        <translation>Arquivo:%1 foi recusado: %2</translation>
+    </message>
+    <message>
+        <source>File:%1: %2</source>
+        <translation>Arquivo:%1: %2</translation>
+    </message>
+    <message>
+        <source>File:%1: %2 (left out)</source>
+        <translation>Arquivo:%1: %2 (omitido)</translation>
+    </message>
+    <message>
+        <source>File:%1: the list names no part</source>
+        <translation>Arquivo:%1: a lista não nomeia nenhuma parte</translation>
+    </message>
+    <message>
+        <source>File:%1 has no chapters: it is converted whole</source>
+        <translation>Arquivo:%1 não tem capítulos: é convertido inteiro</translation>
+    </message>
+    <message>
+        <source>Stopping: a file cut short is removed, so that the next run makes it whole</source>
+        <translation>Parando: um arquivo cortado é removido, para que a próxima execução o faça inteiro</translation>
+    </message>
+    <message>
+        <source>Stopping: closing the current file; it holds what was converted so far</source>
+        <translation>Parando: fechando o arquivo atual; ele contém o que foi convertido até agora</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: cannot run the job %1: %2</source>
+        <translation>tolvane-cli: não é possível executar o trabalho %1: %2</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: cannot read the list of times %1</source>
+        <translation>tolvane-cli: não é possível ler a lista de tempos %1</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: %1: %2</source>
+        <translation>tolvane-cli: %1: %2</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: cannot write the job %1: %2</source>
+        <translation>tolvane-cli: não é possível escrever o trabalho %1: %2</translation>
+    </message>
+    <message>
+        <source>Wrote the job of %1 rows to %2</source>
+        <translation>Trabalho de %1 linhas escrito em %2</translation>
+    </message>
+    <message>
+        <source>The folder that you selected does not exit.Please specify a different folder!</source>
+        <translation>A pasta selecionada não existe. Indique outra pasta!</translation>
+    </message>
+    <message>
+        <source>The output folder name is invalid!</source>
+        <translation>O nome da pasta de saída é inválido!</translation>
+    </message>
+    <message>
+        <source>Please select output folder:</source>
+        <translation>Selecione a pasta de saída:</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a pipe, socket or device)</source>
+        <translation>não é um arquivo comum (um pipe, um socket ou um dispositivo)</translation>
+    </message>
+    <message>
+        <source>at least %1 s under %2 dBFS</source>
+        <translation>pelo menos %1 s abaixo de %2 dBFS</translation>
+    </message>
+    <message>
+        <source>1 part</source>
+        <translation>1 parte</translation>
+    </message>
+    <message>
+        <source>%1 parts</source>
+        <translation>%1 partes</translation>
+    </message>
+    <message>
+        <source>silent throughout (under %1 dBFS): the file stays whole</source>
+        <translation>silêncio do começo ao fim (abaixo de %1 dBFS): o arquivo fica inteiro</translation>
+    </message>
+    <message>
+        <source>no pause of %1 between two sounds: the file stays whole</source>
+        <translation>nenhuma pausa de %1 entre dois sons: o arquivo fica inteiro</translation>
+    </message>
+    <message>
+        <source>%1 at pauses of %2</source>
+        <translation>%1 nas pausas de %2</translation>
+    </message>
+    <message>
+        <source>not longer than %1: the file stays whole</source>
+        <translation>não mais longo que %1: o arquivo fica inteiro</translation>
+    </message>
+    <message>
+        <source>%1 of about %2: %3</source>
+        <translation>%1 de cerca de %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 of 1 cut in a pause</source>
+        <translation>%1 de 1 corte numa pausa</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cuts in a pause, the others at the exact time (no pause near them)</source>
+        <translation>%1 de %2 cortes numa pausa, os outros no tempo exato (nenhuma pausa perto)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cuts in a pause</source>
+        <translation>%1 de %2 cortes numa pausa</translation>
+    </message>
+    <message>
+        <source>silent throughout (under %1 dBFS): nothing was trimmed</source>
+        <translation>silêncio do começo ao fim (abaixo de %1 dBFS): nada foi aparado</translation>
+    </message>
+    <message>
+        <source>trimmed to the sound from %1 to %2</source>
+        <translation>aparado ao som de %1 a %2</translation>
+    </message>
+    <message>
+        <source>no silence at the ends: nothing was trimmed</source>
+        <translation>nenhum silêncio nas pontas: nada foi aparado</translation>
+    </message>
+    <message>
+        <source>the sound before %1 (the first time) is in no part</source>
+        <translation>o som antes de %1 (o primeiro tempo) não está em nenhuma parte</translation>
+    </message>
+    <message>
+        <source>%1: %2 is past the end (%3)</source>
+        <translation>%1: %2 está depois do fim (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not after %3</source>
+        <translation>%1: %2 não está depois de %3</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>capítulo %1</translation>
+    </message>
+    <message>
+        <source>%1: starts past the end (%2 of %3)</source>
+        <translation>%1: começa depois do fim (%2 de %3)</translation>
+    </message>
+    <message>
+        <source>%1: overlaps the chapter before (%2)</source>
+        <translation>%1: sobrepõe-se ao capítulo anterior (%2)</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>linha %1</translation>
+    </message>
+    <message>
+        <source>%1: no time in &quot;%2&quot;</source>
+        <translation>%1: nenhum tempo em &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>parado</translation>
+    </message>
+    <message>
+        <source>no sound to measure</source>
+        <translation>nenhum som para medir</translation>
+    </message>
+    <message>
+        <source>the written sound cannot be decoded</source>
+        <translation>o som escrito não pode ser decodificado</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelado</translation>
+    </message>
+    <message>
+        <source>the written sound cannot be measured</source>
+        <translation>o som escrito não pode ser medido</translation>
+    </message>
+    <message>
+        <source>no sound to read</source>
+        <translation>nenhum som para ler</translation>
+    </message>
+    <message>
+        <source>the task has no output path</source>
+        <translation>a tarefa não tem caminho de saída</translation>
+    </message>
+    <message>
+        <source>cannot add the chapters</source>
+        <translation>não é possível adicionar os capítulos</translation>
+    </message>
+    <message>
+        <source>cannot read the source</source>
+        <translation>não é possível ler a fonte</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>the source has no such sound track</source>
+        <translation>a fonte não tem essa faixa de som</translation>
+    </message>
+    <message>
+        <source>cannot open the video decoder</source>
+        <translation>não é possível abrir o decodificador de vídeo</translation>
+    </message>
+    <message>
+        <source>cannot open the audio decoder</source>
+        <translation>não é possível abrir o decodificador de áudio</translation>
+    </message>
+    <message>
+        <source>no output format for the output name</source>
+        <translation>nenhum formato de saída para o nome de saída</translation>
+    </message>
+    <message>
+        <source>cannot allocate the output</source>
+        <translation>não é possível alocar a saída</translation>
+    </message>
+    <message>
+        <source>cannot open the video encoder</source>
+        <translation>não é possível abrir o codificador de vídeo</translation>
+    </message>
+    <message>
+        <source>cannot add the video stream</source>
+        <translation>não é possível adicionar o fluxo de vídeo</translation>
+    </message>
+    <message>
+        <source>cannot open the audio encoder</source>
+        <translation>não é possível abrir o codificador de áudio</translation>
+    </message>
+    <message>
+        <source>cannot add the audio stream</source>
+        <translation>não é possível adicionar o fluxo de áudio</translation>
+    </message>
+    <message>
+        <source>nothing to write: the source has no audio</source>
+        <translation>nada a escrever: a fonte não tem áudio</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the sound</source>
+        <translation>não é possível codificar ou escrever o som</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the pictures</source>
+        <translation>não é possível codificar ou escrever as imagens</translation>
+    </message>
+    <message>
+        <source>cannot measure the loudness: </source>
+        <translation>não é possível medir a sonoridade: </translation>
+    </message>
+    <message>
+        <source>cannot encode or write the end of the sound</source>
+        <translation>não é possível codificar ou escrever o fim do som</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the last pictures</source>
+        <translation>não é possível codificar ou escrever as últimas imagens</translation>
+    </message>
+    <message>
+        <source>-f copy keeps the original sound; -e, -b, -r and -c do not go with it</source>
+        <translation>-f copy mantém o som original; -e, -b, -r e -c não combinam com ele</translation>
+    </message>
+    <message>
+        <source>a merged copy keeps each file&apos;s sound as it is: it cannot be brought to one loudness (choose a format to convert to)</source>
+        <translation>uma cópia juntada mantém o som de cada arquivo como está: não pode ser levada a uma só sonoridade (escolha um formato para converter)</translation>
+    </message>
+    <message>
+        <source>normalising changes the sound, ReplayGain tags it: one or the other</source>
+        <translation>normalizar muda o som, o ReplayGain o marca: um ou outro</translation>
+    </message>
+    <message>
+        <source>ReplayGain tags files one by one; it does not go with a merge</source>
+        <translation>o ReplayGain marca os arquivos um a um; não combina com uma junção</translation>
+    </message>
+    <message>
+        <source>a split makes a file of each part; it does not go with a merge</source>
+        <translation>uma divisão faz um arquivo por parte; não combina com uma junção</translation>
+    </message>
+    <message>
+        <source>a merge takes every file whole; a clip start or end does not go with it</source>
+        <translation>uma junção pega cada arquivo inteiro; um início ou fim de trecho não combina com ela</translation>
+    </message>
+    <message>
+        <source>-a all writes a file per sound track; it does not go with --merge</source>
+        <translation>-a all escreve um arquivo por faixa de som; não combina com --merge</translation>
+    </message>
+    <message>
+        <source>--skip-existing works file by file; it does not go with --merge</source>
+        <translation>--skip-existing trabalha arquivo por arquivo; não combina com --merge</translation>
+    </message>
+    <message>
+        <source>a split makes a file of each part; it does not go with -s or -t</source>
+        <translation>uma divisão faz um arquivo por parte; não combina com -s ou -t</translation>
+    </message>
+    <message>
+        <source>a copy keeps the sound as it is: only an Opus track can be brought to a loudness without re-encoding (choose a format to convert to)</source>
+        <translation>uma cópia mantém o som como está: só uma faixa Opus pode ser levada a uma sonoridade sem recodificar (escolha um formato para converter)</translation>
+    </message>
+    <message>
+        <source>cannot copy the sound track&apos;s parameters</source>
+        <translation>não é possível copiar os parâmetros da faixa de som</translation>
+    </message>
+    <message>
+        <source>the sound track cannot join the merged file: </source>
+        <translation>a faixa de som não pode entrar no arquivo juntado: </translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>não é possível escrever a saída</translation>
+    </message>
+    <message>
+        <source>cannot finish the output file: </source>
+        <translation>não é possível concluir o arquivo de saída: </translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>cannot read the output</source>
+        <translation>não é possível ler a saída</translation>
+    </message>
+    <message>
+        <source>no movie header to tag</source>
+        <translation>nenhum cabeçalho de filme para marcar</translation>
+    </message>
+    <message>
+        <source>the movie header&apos;s boxes do not read</source>
+        <translation>as caixas do cabeçalho de filme não podem ser lidas</translation>
+    </message>
+    <message>
+        <source>the movie header would grow too large</source>
+        <translation>o cabeçalho de filme ficaria grande demais</translation>
+    </message>
+    <message>
+        <source>cannot write the tags: </source>
+        <translation>não é possível escrever as tags: </translation>
+    </message>
+    <message>
+        <source>cannot read the output back</source>
+        <translation>não é possível reler a saída</translation>
+    </message>
+    <message>
+        <source>the ReplayGain tags could not be found in the header</source>
+        <translation>as tags ReplayGain não foram encontradas no cabeçalho</translation>
+    </message>
+    <message>
+        <source>cannot measure the output for its ReplayGain tags: </source>
+        <translation>não é possível medir a saída para suas tags ReplayGain: </translation>
+    </message>
+    <message>
+        <source>the R128 gain could not be written: </source>
+        <translation>o ganho R128 não pôde ser escrito: </translation>
+    </message>
+    <message>
+        <source>the ReplayGain tags could not be written: </source>
+        <translation>as tags ReplayGain não puderam ser escritas: </translation>
+    </message>
+    <message>
+        <source>not enough memory for the ReplayGain tags</source>
+        <translation>memória insuficiente para as tags ReplayGain</translation>
+    </message>
+    <message>
+        <source>not enough memory for the tags</source>
+        <translation>memória insuficiente para as tags</translation>
+    </message>
+</context>
+<context>
     <name>PartsView</name>
     <message>
         <source>Parts</source>

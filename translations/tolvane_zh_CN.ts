@@ -849,6 +849,571 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>Usage: tolvane-cli [options] FILE...
+       tolvane-cli [options] --job FILE
+Extracts the sound track of video files into audio files.
+
+  -o, --output DIR      output folder (default: the current folder; created when missing)
+  -f, --format NAME     mp3 | wav | wma | ogg | opus, or the extension of an audio preset
+                        (aac, ac3, aiff, au, m4a, mp2, ra, flac); default mp3;
+                        &quot;copy&quot; (or &quot;original&quot;): the sound track as it is, without
+                        re-encoding, in a file named by its codec (.m4a, .mp3, .ac3,
+                        .ogg, .opus, .flac, .wav, ... .mka); clips at packet precision
+  -e, --encoder NAME    audio encoder of this build:%1
+  -b, --bitrate RATE    bits per second; &quot;128k&quot; and &quot;128000&quot; both work
+  -r, --rate HZ         sample rate
+  -c, --channels N      1, 2 or 6
+      --opus-application voip|audio
+                        what Opus is tuned for: speech or music (default: libopus&apos;s, music);
+                        Opus is encoded at 48000 Hz, 6 to 510 kbps (default 64 kbps mono,
+                        128 kbps stereo, 256 kbps 5.1)
+</source>
+        <translation>用法：tolvane-cli [选项] 文件...
+      tolvane-cli [选项] --job 文件
+将视频文件的声音轨道提取为音频文件。
+
+  -o, --output 文件夹   输出文件夹（默认：当前文件夹；不存在时创建）
+  -f, --format 名称     mp3 | wav | wma | ogg | opus，或某个音频预设的扩展名
+                        （aac、ac3、aiff、au、m4a、mp2、ra、flac）；默认 mp3；
+                        “copy”（或“original”）：原样保留声音轨道，不重新编码，
+                        写入以其编解码器命名的文件（.m4a、.mp3、.ac3、.ogg、.opus、
+                        .flac、.wav ... .mka）；剪辑精确到数据包
+  -e, --encoder 名称    本版本的音频编码器：%1
+  -b, --bitrate 码率    每秒比特数；“128k”和“128000”均可
+  -r, --rate 赫兹       采样率
+  -c, --channels N      1、2 或 6
+      --opus-application voip|audio
+                        Opus 的调校目标：语音或音乐（默认：libopus 的默认值，音乐）；
+                        Opus 以 48000 Hz 编码，6 至 510 kbps（默认单声道 64 kbps，
+                        立体声 128 kbps，5.1 声道 256 kbps）
+</translation>
+    </message>
+    <message>
+        <source>  -s, --start TIME      clip start for every file (HH:MM:SS or seconds)
+  -t, --end TIME        clip end for every file (default: each file&apos;s length)
+  -a, --audio-track N   the N-th sound track of every file, as --info lists them
+                        (default: the last); &quot;all&quot;: one file per track, &quot;name.N.ext&quot;
+                        (&quot;name.N.LANG.ext&quot; when the track has a language)
+      --cover-from-video[=TIME]
+                        a source without a cover picture gives MP3, M4A and FLAC
+                        outputs a picture of its video (default: at 10 % of its length)
+  -m, --merge           merge all files, in order, into one output named after the first;
+                        each file becomes a chapter of it
+      --split-chapters  a file per chapter: &quot;NAME - 01 - Title.mp3&quot;, tagged with the
+                        chapter&apos;s title, its number and the recording as the album
+      --split-silence[=DB,SECONDS]
+                        a file per stretch of sound: cut in the middle of each pause of at
+                        least SECONDS under DB dBFS (default -50,1.5); bits of less than a
+                        second of sound join their neighbour
+      --split-every DURATION
+                        a file of about DURATION each (30:00, 1800): each cut in the pause
+                        nearest to the time within 15 %, at the time itself without one
+      --trim-silence[=SECONDS]
+                        leave out the silence (under -50 dBFS) at both ends of each file,
+                        keeping SECONDS (default 0.3) outside the first and last sound
+      --split-at FILE   a file per part that FILE names (- for standard input): a line
+                        &quot;[H:]MM:SS[.mmm] Title&quot;, &quot;Title - MM:SS&quot; or &quot;MM:SS - Title&quot; each,
+                        or a CUE sheet; a part runs to the next one, the last to the end
+</source>
+        <translation>  -s, --start 时间      每个文件的剪辑起点（HH:MM:SS 或秒数）
+  -t, --end 时间        每个文件的剪辑终点（默认：各文件的长度）
+  -a, --audio-track N   每个文件的第 N 条声音轨道，编号与 --info 列出的一致
+                        （默认：最后一条）；“all”：每条轨道一个文件，“名称.N.ext”
+                        （轨道带语言时为“名称.N.语言.ext”）
+      --cover-from-video[=时间]
+                        没有封面图片的源会为 MP3、M4A 和 FLAC 输出取一幅视频画面
+                        作为封面（默认：在其长度的 10 % 处）
+  -m, --merge           按顺序将所有文件合并为一个输出，以第一个文件命名；
+                        每个文件成为其中的一个章节
+      --split-chapters  每个章节一个文件：“名称 - 01 - 标题.mp3”，标签为章节标题、
+                        章节编号，并以录音作为专辑
+      --split-silence[=DB,秒数]
+                        每段声音一个文件：在每个至少持续“秒数”且低于 DB dBFS 的停顿
+                        中间切开（默认 -50,1.5）；不足一秒声音的片段并入相邻部分
+      --split-every 时长
+                        每个文件约为“时长”（30:00、1800）：每处切点落在距该时间 15 %
+                        以内最近的停顿中，没有停顿时就在该时间本身
+      --trim-silence[=秒数]
+                        去掉每个文件两端的静音（低于 -50 dBFS），在第一个和最后一个
+                        声音之外保留“秒数”（默认 0.3）
+      --split-at 文件   按“文件”列出的部分各生成一个文件（- 表示标准输入）：每行为
+                        “[H:]MM:SS[.mmm] 标题”、“标题 - MM:SS”或“MM:SS - 标题”，
+                        或一个 CUE 表；每部分延续到下一部分，最后一部分到结尾
+</translation>
+    </message>
+    <message>
+        <source>  -j, --jobs N          convert N files at once (default: one per core; a merge is one file);
+                        spare lanes encode a long sound to MP3, FLAC or PCM in segments
+      --skip-existing   leave out a file whose output name already exists, so that a run
+                        started again does only what is missing; inputs that would write
+                        one name are refused (see --keep-folders)
+      --keep-folders    mirror the inputs&apos; folders, relative to the folder they have in
+                        common, under the output folder
+      --json            one JSON object per finished file on standard output, instead of
+                        the status lines
+      --info            print each file&apos;s media information and sound tracks and exit
+      --normalize[=LUFS]
+                        measure each file (each merged file) first and bring it to this
+                        loudness (default -16 LUFS; -14, -18, -23 are common), with one gain,
+                        peaks above the true-peak ceiling limited; with -f copy, Opus tracks
+                        only, through the header&apos;s gain (no packet changes)
+      --true-peak DB    the ceiling of --normalize (default -1 dBTP)
+      --replaygain[=track|album]
+                        leave the sound as it is and tag each output with its ReplayGain
+                        2.0 gain and peak (MP3, OGG, FLAC, WMA, M4A; also copies; Opus gets
+                        its R128 gains, relative to -23 LUFS); album: the gain of all the
+                        run&apos;s outputs together as well
+      --loudness        with --info: the loudness of the chosen sound track (-a; all of them
+                        with -a all) by EBU R128: LUFS, loudness range and true peak
+      --write-job FILE  write the job these options and files describe to FILE (a
+                        &quot;.tolvane-job&quot;, as the window&apos;s Save list writes) and convert nothing
+      --job FILE        run the job in FILE; -o, -f (-e, -b, -r, -c), -j and --skip-existing
+                        given beside it override its own
+      --slice K/N       only the job&apos;s rows whose index modulo N is K-1: N machines with
+                        one job and one shared output folder make every file once
+  -q, --quiet           no progress display, and nothing from the media libraries: only
+                        the status lines and failures
+  -h, --help            this help
+      --version         the version
+
+</source>
+        <translation>  -j, --jobs N          同时转换 N 个文件（默认：每个核心一个；合并算一个文件）；
+                        空闲的通道将较长的声音分段编码为 MP3、FLAC 或 PCM
+      --skip-existing   跳过输出名称已存在的文件，使重新开始的运行只做缺少的部分；
+                        会写出同一名称的输入将被拒绝（参见 --keep-folders）
+      --keep-folders    在输出文件夹下重现输入文件相对于其共同文件夹的目录结构
+      --json            每完成一个文件，在标准输出上写一个 JSON 对象，代替状态行
+      --info            显示每个文件的媒体信息和声音轨道后退出
+      --normalize[=LUFS]
+                        先测量每个文件（每个合并的文件），再用一个增益将其调整到该响度
+                        （默认 -16 LUFS；常用 -14、-18、-23），超过真峰值上限的峰值
+                        被限制；与 -f copy 一起时仅限 Opus 轨道，通过文件头的增益实现
+                        （不改动任何数据包）
+      --true-peak DB    --normalize 的上限（默认 -1 dBTP）
+      --replaygain[=track|album]
+                        保持声音不变，为每个输出写入其 ReplayGain 2.0 增益和峰值标签
+                        （MP3、OGG、FLAC、WMA、M4A；复制的文件也可；Opus 写入相对于
+                        -23 LUFS 的 R128 增益）；album：另外写入本次运行所有输出合在
+                        一起的增益
+      --loudness        与 --info 一起：按 EBU R128 给出所选声音轨道（-a；-a all 时为
+                        全部轨道）的响度：LUFS、响度范围和真峰值
+      --write-job 文件  将这些选项和文件所描述的任务写入“文件”（一个“.tolvane-job”，
+                        与窗口中“保存列表”写出的相同），不进行任何转换
+      --job 文件        运行“文件”中的任务；同时给出的 -o、-f（-e、-b、-r、-c）、-j
+                        和 --skip-existing 优先于任务自身的设置
+      --slice K/N       只处理任务中索引除以 N 余 K-1 的行：N 台机器使用同一任务和
+                        同一共享输出文件夹，每个文件只生成一次
+  -q, --quiet           不显示进度，也不显示媒体库的信息：只有状态行和失败信息
+  -h, --help            本帮助
+      --version         版本
+
+</translation>
+    </message>
+    <message>
+        <source>An existing file is never overwritten: &quot;name(0).ext&quot;, &quot;name(1).ext&quot;... are used instead.
+Status lines come as files finish: &quot;Completed&quot;, &quot;Failure&quot;, &quot;Stopped&quot; or &quot;Skipped&quot;, the file
+and what was written; a failure adds the reason. Outputs are written as hidden
+&quot;.NAME.*.tolvane-part&quot; files and get their names only when whole, so a killed run leaves no file
+that looks finished (the next run into the folder removes what it left, and nothing else). With --skip-existing, a file cut short by
+an interrupt is removed, so that the next run makes it whole.
+Exit status: 0 every file converted (or skipped), 1 a file failed or the run was interrupted,
+2 bad usage.
+</source>
+        <translation>绝不覆盖已有文件：改用“名称(0).ext”、“名称(1).ext”……
+每个文件完成时输出一行状态：“Completed”、“Failure”、“Stopped”或“Skipped”，加上文件
+和写出的内容；失败时附上原因。输出先写为隐藏的“.名称.*.tolvane-part”文件，完整后才获得
+正式名称，因此被强行终止的运行不会留下看似完成的文件（下一次在该文件夹中的运行会删除它留下
+的部分，不动其他文件）。使用 --skip-existing 时，被中断截短的文件会被删除，以便下一次运行
+完整地生成它。
+退出状态：0 所有文件已转换（或跳过），1 有文件失败或运行被中断，2 用法错误。
+</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: %1
+Try &apos;tolvane-cli --help&apos;.</source>
+        <translation>tolvane-cli：%1
+请尝试“tolvane-cli --help”。</translation>
+    </message>
+    <message>
+        <source>Converting %1/%2: %3</source>
+        <translation>正在转换 %1/%2：%3</translation>
+    </message>
+    <message>
+        <source>[%1/%2] %3  elapsed %4  left %5</source>
+        <translation>[%1/%2] %3  已用 %4  剩余 %5</translation>
+    </message>
+    <message>
+        <source>File:%1 is invalid!</source>
+        <translation>文件：%1 无效！</translation>
+    </message>
+    <message>
+        <source>File:%1 is refused: %2</source>
+        <translation>文件：%1 被拒绝：%2</translation>
+    </message>
+    <message>
+        <source>File:%1: %2</source>
+        <translation>文件：%1：%2</translation>
+    </message>
+    <message>
+        <source>File:%1: %2 (left out)</source>
+        <translation>文件：%1：%2（已略过）</translation>
+    </message>
+    <message>
+        <source>File:%1: the list names no part</source>
+        <translation>文件：%1：列表中没有任何部分</translation>
+    </message>
+    <message>
+        <source>File:%1 has no chapters: it is converted whole</source>
+        <translation>文件：%1 没有章节：将整体转换</translation>
+    </message>
+    <message>
+        <source>Stopping: a file cut short is removed, so that the next run makes it whole</source>
+        <translation>正在停止：被截短的文件会被删除，以便下一次运行完整地生成它</translation>
+    </message>
+    <message>
+        <source>Stopping: closing the current file; it holds what was converted so far</source>
+        <translation>正在停止：正在关闭当前文件；其中包含到目前为止已转换的内容</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: cannot run the job %1: %2</source>
+        <translation>tolvane-cli：无法运行任务 %1：%2</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: cannot read the list of times %1</source>
+        <translation>tolvane-cli：无法读取时间列表 %1</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: %1: %2</source>
+        <translation>tolvane-cli：%1：%2</translation>
+    </message>
+    <message>
+        <source>tolvane-cli: cannot write the job %1: %2</source>
+        <translation>tolvane-cli：无法写入任务 %1：%2</translation>
+    </message>
+    <message>
+        <source>Wrote the job of %1 rows to %2</source>
+        <translation>已将含 %1 行的任务写入 %2</translation>
+    </message>
+    <message>
+        <source>The folder that you selected does not exit.Please specify a different folder!</source>
+        <translation>所选文件夹不存在。请指定其他文件夹！</translation>
+    </message>
+    <message>
+        <source>The output folder name is invalid!</source>
+        <translation>输出文件夹名称无效！</translation>
+    </message>
+    <message>
+        <source>Please select output folder:</source>
+        <translation>请选择输出文件夹：</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>这是一个文件夹</translation>
+    </message>
+    <message>
+        <source>it is not a regular file (a pipe, socket or device)</source>
+        <translation>这不是普通文件（而是管道、套接字或设备）</translation>
+    </message>
+    <message>
+        <source>at least %1 s under %2 dBFS</source>
+        <translation>至少 %1 秒低于 %2 dBFS</translation>
+    </message>
+    <message>
+        <source>1 part</source>
+        <translation>1 个部分</translation>
+    </message>
+    <message>
+        <source>%1 parts</source>
+        <translation>%1 个部分</translation>
+    </message>
+    <message>
+        <source>silent throughout (under %1 dBFS): the file stays whole</source>
+        <translation>全程静音（低于 %1 dBFS）：文件保持完整</translation>
+    </message>
+    <message>
+        <source>no pause of %1 between two sounds: the file stays whole</source>
+        <translation>两段声音之间没有%1的停顿：文件保持完整</translation>
+    </message>
+    <message>
+        <source>%1 at pauses of %2</source>
+        <translation>%1，切在%2的停顿处</translation>
+    </message>
+    <message>
+        <source>not longer than %1: the file stays whole</source>
+        <translation>不长于 %1：文件保持完整</translation>
+    </message>
+    <message>
+        <source>%1 of about %2: %3</source>
+        <translation>%1，每段约 %2：%3</translation>
+    </message>
+    <message>
+        <source>%1 of 1 cut in a pause</source>
+        <translation>%1/1 个切点位于停顿中</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cuts in a pause, the others at the exact time (no pause near them)</source>
+        <translation>%1/%2 个切点位于停顿中，其余位于准确时间（附近没有停顿）</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cuts in a pause</source>
+        <translation>%1/%2 个切点位于停顿中</translation>
+    </message>
+    <message>
+        <source>silent throughout (under %1 dBFS): nothing was trimmed</source>
+        <translation>全程静音（低于 %1 dBFS）：未作修剪</translation>
+    </message>
+    <message>
+        <source>trimmed to the sound from %1 to %2</source>
+        <translation>已修剪为 %1 至 %2 的声音</translation>
+    </message>
+    <message>
+        <source>no silence at the ends: nothing was trimmed</source>
+        <translation>两端没有静音：未作修剪</translation>
+    </message>
+    <message>
+        <source>the sound before %1 (the first time) is in no part</source>
+        <translation>%1（第一个时间）之前的声音不属于任何部分</translation>
+    </message>
+    <message>
+        <source>%1: %2 is past the end (%3)</source>
+        <translation>%1：%2 超出结尾（%3）</translation>
+    </message>
+    <message>
+        <source>%1: %2 is not after %3</source>
+        <translation>%1：%2 不在 %3 之后</translation>
+    </message>
+    <message>
+        <source>chapter %1</source>
+        <translation>第 %1 章</translation>
+    </message>
+    <message>
+        <source>%1: starts past the end (%2 of %3)</source>
+        <translation>%1：开始于结尾之后（%2，共 %3）</translation>
+    </message>
+    <message>
+        <source>%1: overlaps the chapter before (%2)</source>
+        <translation>%1：与前一章节重叠（%2）</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>%1: no time in &quot;%2&quot;</source>
+        <translation>%1：“%2”中没有时间</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <source>no sound to measure</source>
+        <translation>没有可测量的声音</translation>
+    </message>
+    <message>
+        <source>the written sound cannot be decoded</source>
+        <translation>写出的声音无法解码</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>已取消</translation>
+    </message>
+    <message>
+        <source>the written sound cannot be measured</source>
+        <translation>写出的声音无法测量</translation>
+    </message>
+    <message>
+        <source>no sound to read</source>
+        <translation>没有可读取的声音</translation>
+    </message>
+    <message>
+        <source>the task has no output path</source>
+        <translation>任务没有输出路径</translation>
+    </message>
+    <message>
+        <source>cannot add the chapters</source>
+        <translation>无法添加章节</translation>
+    </message>
+    <message>
+        <source>cannot read the source</source>
+        <translation>无法读取源文件</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>the source has no such sound track</source>
+        <translation>源文件没有该声音轨道</translation>
+    </message>
+    <message>
+        <source>cannot open the video decoder</source>
+        <translation>无法打开视频解码器</translation>
+    </message>
+    <message>
+        <source>cannot open the audio decoder</source>
+        <translation>无法打开音频解码器</translation>
+    </message>
+    <message>
+        <source>no output format for the output name</source>
+        <translation>输出名称没有对应的输出格式</translation>
+    </message>
+    <message>
+        <source>cannot allocate the output</source>
+        <translation>无法分配输出</translation>
+    </message>
+    <message>
+        <source>cannot open the video encoder</source>
+        <translation>无法打开视频编码器</translation>
+    </message>
+    <message>
+        <source>cannot add the video stream</source>
+        <translation>无法添加视频流</translation>
+    </message>
+    <message>
+        <source>cannot open the audio encoder</source>
+        <translation>无法打开音频编码器</translation>
+    </message>
+    <message>
+        <source>cannot add the audio stream</source>
+        <translation>无法添加音频流</translation>
+    </message>
+    <message>
+        <source>nothing to write: the source has no audio</source>
+        <translation>无可写入的内容：源文件没有音频</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the sound</source>
+        <translation>无法编码或写入声音</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the pictures</source>
+        <translation>无法编码或写入画面</translation>
+    </message>
+    <message>
+        <source>cannot measure the loudness: </source>
+        <translation>无法测量响度：</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the end of the sound</source>
+        <translation>无法编码或写入声音的结尾</translation>
+    </message>
+    <message>
+        <source>cannot encode or write the last pictures</source>
+        <translation>无法编码或写入最后的画面</translation>
+    </message>
+    <message>
+        <source>-f copy keeps the original sound; -e, -b, -r and -c do not go with it</source>
+        <translation>-f copy 保留原始声音；-e、-b、-r 和 -c 不能与之同用</translation>
+    </message>
+    <message>
+        <source>a merged copy keeps each file&apos;s sound as it is: it cannot be brought to one loudness (choose a format to convert to)</source>
+        <translation>合并的复制保留每个文件原有的声音：无法调整到统一响度（请选择要转换的格式）</translation>
+    </message>
+    <message>
+        <source>normalising changes the sound, ReplayGain tags it: one or the other</source>
+        <translation>标准化会改变声音，ReplayGain 只加标签：二者只能选其一</translation>
+    </message>
+    <message>
+        <source>ReplayGain tags files one by one; it does not go with a merge</source>
+        <translation>ReplayGain 逐个文件加标签；不能与合并同用</translation>
+    </message>
+    <message>
+        <source>a split makes a file of each part; it does not go with a merge</source>
+        <translation>分割会为每个部分生成一个文件；不能与合并同用</translation>
+    </message>
+    <message>
+        <source>a merge takes every file whole; a clip start or end does not go with it</source>
+        <translation>合并使用每个文件的全部内容；剪辑起点或终点不能与之同用</translation>
+    </message>
+    <message>
+        <source>-a all writes a file per sound track; it does not go with --merge</source>
+        <translation>-a all 为每条声音轨道写一个文件；不能与 --merge 同用</translation>
+    </message>
+    <message>
+        <source>--skip-existing works file by file; it does not go with --merge</source>
+        <translation>--skip-existing 逐个文件工作；不能与 --merge 同用</translation>
+    </message>
+    <message>
+        <source>a split makes a file of each part; it does not go with -s or -t</source>
+        <translation>分割会为每个部分生成一个文件；不能与 -s 或 -t 同用</translation>
+    </message>
+    <message>
+        <source>a copy keeps the sound as it is: only an Opus track can be brought to a loudness without re-encoding (choose a format to convert to)</source>
+        <translation>复制会保留原有的声音：只有 Opus 轨道能在不重新编码的情况下调整响度（请选择要转换的格式）</translation>
+    </message>
+    <message>
+        <source>cannot copy the sound track&apos;s parameters</source>
+        <translation>无法复制声音轨道的参数</translation>
+    </message>
+    <message>
+        <source>the sound track cannot join the merged file: </source>
+        <translation>该声音轨道无法并入合并的文件：</translation>
+    </message>
+    <message>
+        <source>cannot write the output</source>
+        <translation>无法写入输出</translation>
+    </message>
+    <message>
+        <source>cannot finish the output file: </source>
+        <translation>无法完成输出文件：</translation>
+    </message>
+    <message>
+        <source>not enough memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>cannot read the output</source>
+        <translation>无法读取输出</translation>
+    </message>
+    <message>
+        <source>no movie header to tag</source>
+        <translation>没有可加标签的影片头</translation>
+    </message>
+    <message>
+        <source>the movie header&apos;s boxes do not read</source>
+        <translation>影片头的数据框无法读取</translation>
+    </message>
+    <message>
+        <source>the movie header would grow too large</source>
+        <translation>影片头会变得过大</translation>
+    </message>
+    <message>
+        <source>cannot write the tags: </source>
+        <translation>无法写入标签：</translation>
+    </message>
+    <message>
+        <source>cannot read the output back</source>
+        <translation>无法读回输出</translation>
+    </message>
+    <message>
+        <source>the ReplayGain tags could not be found in the header</source>
+        <translation>在文件头中找不到 ReplayGain 标签</translation>
+    </message>
+    <message>
+        <source>cannot measure the output for its ReplayGain tags: </source>
+        <translation>无法为 ReplayGain 标签测量输出：</translation>
+    </message>
+    <message>
+        <source>the R128 gain could not be written: </source>
+        <translation>无法写入 R128 增益：</translation>
+    </message>
+    <message>
+        <source>the ReplayGain tags could not be written: </source>
+        <translation>无法写入 ReplayGain 标签：</translation>
+    </message>
+    <message>
+        <source>not enough memory for the ReplayGain tags</source>
+        <translation>内存不足，无法写入 ReplayGain 标签</translation>
+    </message>
+    <message>
+        <source>not enough memory for the tags</source>
+        <translation>内存不足，无法写入标签</translation>
+    </message>
+</context>
+<context>
     <name>PartsView</name>
     <message>
         <source>Parts</source>

@@ -1,5 +1,7 @@
 #include "Loudness.h"
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP: the window translates these
+
 #include <ebur128.h>
 
 #include <algorithm>
@@ -132,7 +134,7 @@ SpanFacts MeasureSpan(const std::string& path, int soundTrack, const Span& span,
     };
     const int ret = ReadSound(path, soundTrack, {}, block, stop);
     if (stop != nullptr && stop->load()) {
-        facts.failure = "stopped";
+        facts.failure = QT_TRANSLATE_NOOP("Messages", "stopped");
         return result;
     }
     if (ret < 0 || failed || !state || !anyFed) {
@@ -254,7 +256,7 @@ LoudnessFacts LoudnessSum::Facts() const {
     LoudnessFacts facts;
     const State& s = *m_state;
     if (!s.state) {
-        facts.failure = "no sound to measure";
+        facts.failure = QT_TRANSLATE_NOOP("Messages", "no sound to measure");
         return facts;
     }
     double value = 0.0;

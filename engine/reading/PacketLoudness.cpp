@@ -1,5 +1,7 @@
 #include "PacketLoudness.h"
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP: the window translates these
+
 #include "SoundReader.h"
 
 #include <algorithm>
@@ -21,7 +23,7 @@ PacketLoudness::PacketLoudness(const AVCodecParameters& parameters, AVRational t
     if (!m_decoder || avcodec_parameters_to_context(m_decoder.get(), &parameters) < 0 ||
         avcodec_open2(m_decoder.get(), codec, nullptr) < 0) {
         m_decoder.reset();
-        m_facts.failure = "the written sound cannot be decoded";
+        m_facts.failure = QT_TRANSLATE_NOOP("Messages", "the written sound cannot be decoded");
         return;
     }
     m_thread = std::thread(&PacketLoudness::Run, this);
@@ -129,7 +131,7 @@ void PacketLoudness::Run() {
             if (m_cancelled) {
                 m_queue.clear();
                 m_changed.notify_all();
-                m_facts.failure = "cancelled";
+                m_facts.failure = QT_TRANSLATE_NOOP("Messages", "cancelled");
                 return;
             }
             if (m_queue.empty()) {
@@ -164,7 +166,7 @@ void PacketLoudness::Run() {
     }
     m_facts = failed ? LoudnessFacts{} : sum.Facts();
     if (failed) {
-        m_facts.failure = "the written sound cannot be measured";
+        m_facts.failure = QT_TRANSLATE_NOOP("Messages", "the written sound cannot be measured");
     }
 }
 

@@ -1,5 +1,7 @@
 #include "SilenceFinder.h"
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP: the window translates these
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -115,7 +117,7 @@ LevelsRead ReadSoundLevels(const LevelsSpan& span, int threads, const std::atomi
     }
     LevelsRead result;
     if (stop != nullptr && stop->load()) {
-        result.failure = "stopped";
+        result.failure = QT_TRANSLATE_NOOP("Messages", "stopped");
         return result;
     }
     std::vector<double> energy;
@@ -141,7 +143,7 @@ LevelsRead ReadSoundLevels(const LevelsSpan& span, int threads, const std::atomi
         energy.pop_back();
     }
     if (samples.empty()) {
-        result.failure = "no sound to read";
+        result.failure = QT_TRANSLATE_NOOP("Messages", "no sound to read");
         return result;
     }
     SoundLevels& levels = result.levels;

@@ -1,5 +1,7 @@
 #include "EntryContext.h"
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP: the window translates these
+
 #include <algorithm>
 #include <filesystem>
 #include <thread>
@@ -110,7 +112,7 @@ bool EntryContext::CheckPaths() {
         return false;
     }
     if (OutputPath().empty()) {
-        return Fail("the task has no output path", AVERROR(EINVAL));
+        return Fail(QT_TRANSLATE_NOOP("Messages", "the task has no output path"), AVERROR(EINVAL));
     }
     return true;
 }
@@ -303,7 +305,7 @@ bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {
                                    : ChaptersWithin(ChaptersOf(input), ClipStart(),
                                                     ClipStart() + ClipLength(), RunsToTheEnd());
     if (const int ret = AddChapters(chapters, *m_output.Context()); ret < 0) {
-        return Fail("cannot add the chapters", ret);
+        return Fail(QT_TRANSLATE_NOOP("Messages", "cannot add the chapters"), ret);
     }
     m_output.chapters = chapters;
     // A video output keeps its own pictures; a copy never has video.
@@ -386,7 +388,7 @@ bool EntryContext::NoteReadEnd(int ret, const SourceMedia& source, double readSe
     int systemError = 0;
     const ReadEnd end = ClassifyReadEnd(ret, input, &systemError);
     if (end == ReadEnd::SystemError) {
-        return Fail("cannot read the source", systemError);
+        return Fail(QT_TRANSLATE_NOOP("Messages", "cannot read the source"), systemError);
     }
     const double length =
         input.duration > 0 ? static_cast<double>(input.duration) / AV_TIME_BASE : 0.0;

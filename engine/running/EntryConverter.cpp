@@ -1,5 +1,7 @@
 #include "EntryConverter.h"
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP: the window translates these
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -55,7 +57,7 @@ EntryResult EntryConverter::Convert() {
     m_frame.reset(av_frame_alloc());
     m_packet.reset(av_packet_alloc());
     if (!m_frame || !m_packet) {
-        m_entry.Fail("out of memory", AVERROR(ENOMEM));
+        m_entry.Fail(QT_TRANSLATE_NOOP("Messages", "out of memory"), AVERROR(ENOMEM));
     } else if (OpenSource() && SetUpOutput()) {
         SeekToClipStart();
         StartSegments();
@@ -188,14 +190,15 @@ bool EntryConverter::OpenSource() {
         return false;
     }
     if (!PickStreams(m_source, m_entry.SoundTrack())) {
-        return m_entry.Fail("the source has no such sound track", AVERROR_STREAM_NOT_FOUND);
+        return m_entry.Fail(QT_TRANSLATE_NOOP("Messages", "the source has no such sound track"),
+                            AVERROR_STREAM_NOT_FOUND);
     }
     AVFormatContext* input = m_source.input.get();
     if (m_source.videoIndex >= 0) {
         // Video is decoded only for jobs that include it; one thread is enough to open it.
         if (OpenStreamDecoder(m_sourcePath, input, m_source.videoIndex, m_source.videoDecoder,
                               m_in.includeVideo ? 0 : 1) < 0) {
-            m_entry.NoteFailure("cannot open the video decoder");
+            m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot open the video decoder"));
             return false;
         }
         const AVRational rate = input->streams[m_source.videoIndex]->r_frame_rate;
@@ -204,7 +207,7 @@ bool EntryConverter::OpenSource() {
     }
     if (m_source.audioIndex >= 0 &&
         OpenStreamDecoder(m_sourcePath, input, m_source.audioIndex, m_source.audioDecoder, 1) < 0) {
-        m_entry.NoteFailure("cannot open the audio decoder");
+        m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot open the audio decoder"));
         return false;
     }
     // The demuxer can skip what is never decoded.
@@ -225,14 +228,15 @@ bool EntryConverter::SetUpOutput() {
     const std::string& outputPath = m_entry.OutputPath();
     const AVOutputFormat* format = av_guess_format(nullptr, outputPath.c_str(), nullptr);
     if (format == nullptr) {
-        return m_entry.Fail("no output format for the output name", AVERROR_MUXER_NOT_FOUND);
+        return m_entry.Fail(QT_TRANSLATE_NOOP("Messages", "no output format for the output name"),
+                            AVERROR_MUXER_NOT_FOUND);
     }
     m_outputIsRm = m_entry.Mode() == EntryMode::Batch && FormatNameIs(format->name, "rm");
     const bool firstOutput = !m_output.Allocated();
     if (firstOutput) {
         const int ret = m_output.Allocate(format, outputPath);
         if (ret < 0) {
-            return m_entry.Fail("cannot allocate the output", ret);
+            return m_entry.Fail(QT_TRANSLATE_NOOP("Messages", "cannot allocate the output"), ret);
         }
     }
     m_output.BeginEntry();
@@ -244,14 +248,15 @@ bool EntryConverter::SetUpOutput() {
     if (m_in.includeVideo && m_source.videoIndex >= 0 && (canAdd || m_output.video.stream)) {
         if (m_video.Open(m_in, *m_source.videoDecoder, m_sourceRate, *m_output.Context()->oformat,
                          m_outputIsRm, m_sourcePath) < 0) {
-            m_entry.NoteFailure("cannot open the video encoder");
+            m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot open the video encoder"));
             return false;
         }
         m_videoOpen = true;
         if (m_output.video.stream == nullptr) {
             m_output.video.stream = m_output.AddStream(*m_video.Context());
             if (m_output.video.stream == nullptr) {
-                return m_entry.Fail("cannot add the video stream", AVERROR(ENOMEM));
+                return m_entry.Fail(QT_TRANSLATE_NOOP("Messages", "cannot add the video stream"),
+                                    AVERROR(ENOMEM));
             }
             m_output.video.stream->avg_frame_rate = m_sourceRate;
             m_output.video.stream->r_frame_rate = m_sourceRate;
@@ -262,7 +267,7 @@ bool EntryConverter::SetUpOutput() {
                                          : m_audio.Open(m_in.Audio(), *m_source.audioDecoder,
                                                         *m_output.Context()->oformat, m_sourcePath);
         if (ret < 0) {
-            m_entry.NoteFailure("cannot open the audio encoder");
+            m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot open the audio encoder"));
             return false;
         }
         m_audioOpen = true;
@@ -273,13 +278,16 @@ bool EntryConverter::SetUpOutput() {
         if (m_output.audio.stream == nullptr) {
             m_output.audio.stream = m_output.AddStream(*m_audio.Context());
             if (m_output.audio.stream == nullptr) {
-                return m_entry.Fail("cannot add the audio stream", AVERROR(ENOMEM));
+                return m_entry.Fail(QT_TRANSLATE_NOOP("Messages", "cannot add the audio stream"),
+                                    AVERROR(ENOMEM));
             }
         }
     }
     if (m_output.Context()->nb_streams == 0) {
         // Checked before the file is made, so that no empty file is left behind.
-        return m_entry.Fail("nothing to write: the source has no audio", AVERROR_STREAM_NOT_FOUND);
+        return m_entry.Fail(
+            QT_TRANSLATE_NOOP("Messages", "nothing to write: the source has no audio"),
+            AVERROR_STREAM_NOT_FOUND);
     }
 
     if (!m_entry.StartOutput(*input, m_source.audioIndex)) {
@@ -432,7 +440,8 @@ void EntryConverter::ReceiveAudioFrames() {
         }
         if (const int ret = m_audio.Push(*m_frame, skip, m_output); ret < 0) {
             // A failed audio write fails the task and ends it.
-            m_entry.NoteFailure("cannot encode or write the sound", ret);
+            m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot encode or write the sound"),
+                                ret);
             m_audioWriteFailed = true;
         }
         av_frame_unref(m_frame.get());
@@ -576,7 +585,8 @@ void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
     const auto position = static_cast<std::int64_t>(std::llround(videoSeconds * tb.den / tb.num));
     const std::int64_t pts = std::max(m_output.videoPts, position);
     if (const int ret = m_video.Encode(frame, pts, m_output); ret < 0) {
-        m_entry.NoteFailure("cannot encode or write the pictures", ret);
+        m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot encode or write the pictures"),
+                            ret);
         m_videoWriteFailed = true;
     } else {
         ++m_picturesEncoded;
@@ -610,7 +620,8 @@ bool EntryConverter::BringToLoudness() {
         return false;
     }
     if (!facts.measured) {
-        m_entry.NoteFailure("cannot measure the loudness: " + facts.failure);
+        m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot measure the loudness: ") +
+                            facts.failure);
         return false;
     }
     if (!std::isfinite(facts.integrated)) {
@@ -633,19 +644,22 @@ void EntryConverter::FinishEntry() {
     // A merge entry's gain ends with it: what the gain stage holds goes in before the next.
     if (m_entry.Mode() == EntryMode::Merge && m_audioOpen && !m_audioWriteFailed) {
         if (const int ret = m_audio.EndGain(m_output); ret < 0) {
-            m_entry.NoteFailure("cannot encode or write the end of the sound", ret);
+            m_entry.NoteFailure(
+                QT_TRANSLATE_NOOP("Messages", "cannot encode or write the end of the sound"), ret);
         }
     }
     // A merge's encoder carries on into the next entry; the merge flushes it at its end.
     // (A segment that reached the next one's join has its flushed packets passed over.)
     if (m_entry.Mode() == EntryMode::Batch && m_audioOpen && !m_audioWriteFailed) {
         if (const int ret = m_audio.Flush(m_output); ret < 0) {
-            m_entry.NoteFailure("cannot encode or write the end of the sound", ret);
+            m_entry.NoteFailure(
+                QT_TRANSLATE_NOOP("Messages", "cannot encode or write the end of the sound"), ret);
         }
     }
     if (m_videoOpen) {
         if (const int ret = m_video.Flush(m_output); ret < 0) {
-            m_entry.NoteFailure("cannot encode or write the last pictures", ret);
+            m_entry.NoteFailure(
+                QT_TRANSLATE_NOOP("Messages", "cannot encode or write the last pictures"), ret);
         }
     }
     StopPreview();

@@ -1,37 +1,49 @@
 #include "JobPlan.h"
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP: the window and the command line translate these
+
 #include <algorithm>
 
 namespace tolvane {
 
 std::string ChoicesRefusal(const RunChoices& c) {
     if (c.copy && c.encoderNumbers) {
-        return "-f copy keeps the original sound; -e, -b, -r and -c do not go with it";
+        return QT_TRANSLATE_NOOP(
+            "Messages", "-f copy keeps the original sound; -e, -b, -r and -c do not go with it");
     }
     if (c.copy && c.normalize && c.merge) {
-        return "a merged copy keeps each file's sound as it is: it cannot be brought to one "
-               "loudness (choose a format to convert to)";
+        return QT_TRANSLATE_NOOP(
+            "Messages",
+            "a merged copy keeps each file's sound as it is: it cannot be brought to one "
+            "loudness (choose a format to convert to)");
     }
     if (c.normalize && c.replayGain != JobInput::ReplayGain::Off) {
-        return "normalising changes the sound, ReplayGain tags it: one or the other";
+        return QT_TRANSLATE_NOOP(
+            "Messages", "normalising changes the sound, ReplayGain tags it: one or the other");
     }
     if (c.merge && c.replayGain != JobInput::ReplayGain::Off) {
-        return "ReplayGain tags files one by one; it does not go with a merge";
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "ReplayGain tags files one by one; it does not go with a merge");
     }
     if (c.merge && c.split) {
-        return "a split makes a file of each part; it does not go with a merge";
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "a split makes a file of each part; it does not go with a merge");
     }
     if (c.merge && c.clipped) {
-        return "a merge takes every file whole; a clip start or end does not go with it";
+        return QT_TRANSLATE_NOOP(
+            "Messages", "a merge takes every file whole; a clip start or end does not go with it");
     }
     if (c.merge && c.allTracks) {
-        return "-a all writes a file per sound track; it does not go with --merge";
+        return QT_TRANSLATE_NOOP(
+            "Messages", "-a all writes a file per sound track; it does not go with --merge");
     }
     if (c.merge && c.skipExisting) {
-        return "--skip-existing works file by file; it does not go with --merge";
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "--skip-existing works file by file; it does not go with --merge");
     }
     if (c.split && c.clipped) {
-        return "a split makes a file of each part; it does not go with -s or -t";
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "a split makes a file of each part; it does not go with -s or -t");
     }
     return {};
 }

@@ -3,6 +3,8 @@
 // A run as a plain list of what to do, and the one place that turns it into the job: the
 // window, the command line and the tests describe their run as a plan and hand it to ApplyPlan.
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP
+
 #include <string>
 #include <vector>
 
@@ -55,9 +57,10 @@ std::string ChoicesRefusal(const RunChoices& choices);
 
 // Why a copied track other than Opus cannot be brought to a loudness (Opus has a gain in its
 // header; any other codec would have to be encoded again).
-inline constexpr char kCopyLoudnessRefusal[] =
+inline constexpr char kCopyLoudnessRefusal[] = QT_TRANSLATE_NOOP(
+    "Messages",
     "a copy keeps the sound as it is: only an Opus track can be brought to a loudness without "
-    "re-encoding (choose a format to convert to)";
+    "re-encoding (choose a format to convert to)");
 
 // Fills `job` for a run of `plan`: the task table, the settings, and every counter and status as
 // before a start. False, with the job's task table empty, when the plan holds more tasks than a

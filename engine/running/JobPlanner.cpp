@@ -1,5 +1,7 @@
 #include "JobPlanner.h"
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP: the window translates these
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>

@@ -1,5 +1,7 @@
 #include "SoundCopy.h"
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP: the window translates these
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -217,11 +219,13 @@ bool SoundCopier::SetUpOutput() {
         int ret = m_output.Allocate(av_guess_format(container.muxer, nullptr, nullptr), outputPath);
         AVStream* stream = ret < 0 ? nullptr : avformat_new_stream(m_output.Context(), nullptr);
         if (stream == nullptr) {
-            return m_entry.Fail("cannot allocate the output", ret < 0 ? ret : AVERROR(ENOMEM));
+            return m_entry.Fail(QT_TRANSLATE_NOOP("Messages", "cannot allocate the output"),
+                                ret < 0 ? ret : AVERROR(ENOMEM));
         }
         ret = avcodec_parameters_copy(stream->codecpar, m_track->codecpar);
         if (ret < 0) {
-            return m_entry.Fail("cannot copy the sound track's parameters", ret);
+            return m_entry.Fail(
+                QT_TRANSLATE_NOOP("Messages", "cannot copy the sound track's parameters"), ret);
         }
         stream->codecpar->codec_tag = 0;  // the container's own tag
         if (m_entry.Mode() == EntryMode::Merge) {
@@ -236,7 +240,9 @@ bool SoundCopier::SetUpOutput() {
         const std::string mismatch =
             CopyMismatch(*m_output.audio.stream->codecpar, *m_track->codecpar);
         if (!mismatch.empty()) {
-            return m_entry.Fail("the sound track cannot join the merged file: " + mismatch);
+            return m_entry.Fail(
+                QT_TRANSLATE_NOOP("Messages", "the sound track cannot join the merged file: ") +
+                mismatch);
         }
     }
     m_output.BeginEntry();
@@ -253,7 +259,8 @@ bool SoundCopier::SetHeaderGain(AVCodecParameters& parameters) {
         return false;
     }
     if (!facts.measured) {
-        return m_entry.Fail("cannot measure the loudness: " + facts.failure);
+        return m_entry.Fail(QT_TRANSLATE_NOOP("Messages", "cannot measure the loudness: ") +
+                            facts.failure);
     }
     if (!std::isfinite(facts.integrated)) {
         m_entry.AddRemark("the sound is silent: its loudness was left as it was");
@@ -302,7 +309,7 @@ void SoundCopier::SeekToClipStart() {
 void SoundCopier::CopyPackets() {
     PacketPtr packet(av_packet_alloc());
     if (!packet) {
-        m_entry.Fail("out of memory", AVERROR(ENOMEM));
+        m_entry.Fail(QT_TRANSLATE_NOOP("Messages", "out of memory"), AVERROR(ENOMEM));
         return;
     }
     m_entry.ReadPackets(m_source, *packet, m_track->index, m_readSeconds, [this](AVPacket& read) {
@@ -341,7 +348,7 @@ bool SoundCopier::CopyPacket(AVPacket* packet) {
     packet->pos = -1;
     const int ret = m_output.WritePacket(packet, m_output.audio);
     if (ret < 0) {
-        return m_entry.Fail("cannot write the output", ret);
+        return m_entry.Fail(QT_TRANSLATE_NOOP("Messages", "cannot write the output"), ret);
     }
     ++m_packetsCopied;
     UpdateProgress();

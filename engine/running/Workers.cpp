@@ -1,5 +1,7 @@
 #include "Workers.h"
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP: the window translates these
+
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -95,7 +97,8 @@ bool FinishOutput(JobView job, OutputMedia& output, bool keep, bool publishProgr
         }
         if (why.empty()) {
             LogFailure(output.WrittenPath(), "cannot finish the output file", ret);
-            failure = "cannot finish the output file: " + AvErrorText(ret);
+            failure =
+                QT_TRANSLATE_NOOP("Messages", "cannot finish the output file: ") + AvErrorText(ret);
         } else {
             LogFailure(output.WrittenPath(), why.c_str());
             failure = why;
@@ -202,7 +205,7 @@ void ConvertBatchTask(JobView job, int index, EntryLane lane) {
     } catch (const std::bad_alloc&) {
         result = EntryResult{};
         result.failed = true;
-        result.failure = "not enough memory";
+        result.failure = QT_TRANSLATE_NOOP("Messages", "not enough memory");
         kept = false;
     }
     Report(job, index, result, started, kept);

@@ -1,5 +1,7 @@
 #include "ReplayGainPatch.h"
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP: the window translates these
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -626,7 +628,7 @@ int AddFreeformAtoms(ExclusiveOutputFile& file,
                      std::string& failure) {
     const std::int64_t fileSize = file.Size();
     if (fileSize < 0) {
-        failure = "cannot read the output";
+        failure = QT_TRANSLATE_NOOP("Messages", "cannot read the output");
         return static_cast<int>(fileSize);
     }
     std::int64_t moovAt = -1;
@@ -654,7 +656,7 @@ int AddFreeformAtoms(ExclusiveOutputFile& file,
     Bytes moov;
     if (moovAt < 0 || moovSize > static_cast<std::uint64_t>(kMostHeaderBytes) ||
         !Read(file, moovAt, moovSize, moov)) {
-        failure = "no movie header to tag";
+        failure = QT_TRANSLATE_NOOP("Messages", "no movie header to tag");
         return AVERROR_INVALIDDATA;
     }
     std::vector<Box> chain;
@@ -683,7 +685,7 @@ int AddFreeformAtoms(ExclusiveOutputFile& file,
         ok = EnterOrMake(moov, chain, "ilst", 4, ilstBox, ilst);
     }
     if (!ok) {
-        failure = "the movie header's boxes do not read";
+        failure = QT_TRANSLATE_NOOP("Messages", "the movie header's boxes do not read");
         return AVERROR_INVALIDDATA;
     }
     chain.push_back(ilst);
@@ -695,7 +697,7 @@ int AddFreeformAtoms(ExclusiveOutputFile& file,
     const std::size_t insertAt = ilst.at + ilst.size;
     for (const Box& box : chain) {
         if (!GrowBox(moov, box, atoms.size())) {
-            failure = "the movie header would grow too large";
+            failure = QT_TRANSLATE_NOOP("Messages", "the movie header would grow too large");
             return AVERROR_INVALIDDATA;
         }
     }
@@ -710,7 +712,7 @@ int AddFreeformAtoms(ExclusiveOutputFile& file,
         }
     }
     if (ret < 0) {
-        failure = "cannot write the tags: " + AvErrorText(ret);
+        failure = QT_TRANSLATE_NOOP("Messages", "cannot write the tags: ") + AvErrorText(ret);
     }
     return ret;
 }
@@ -766,14 +768,14 @@ int WriteSwaps(ExclusiveOutputFile& file, const Found& found, const std::vector<
             }
         }
         if (const int ret = file.Overwrite(spot.at, bytes.data(), bytes.size()); ret < 0) {
-            failure = "cannot write the tags: " + AvErrorText(ret);
+            failure = QT_TRANSLATE_NOOP("Messages", "cannot write the tags: ") + AvErrorText(ret);
             return ret;
         }
     }
     for (const auto& [page, length] : found.oggPages) {
         Bytes bytes;
         if (!Read(file, page, static_cast<std::size_t>(length), bytes)) {
-            failure = "cannot read the output back";
+            failure = QT_TRANSLATE_NOOP("Messages", "cannot read the output back");
             return AVERROR(EIO);
         }
         std::fill(bytes.begin() + 22, bytes.begin() + 26, 0);
@@ -783,7 +785,7 @@ int WriteSwaps(ExclusiveOutputFile& file, const Found& found, const std::vector<
             sum[i] = static_cast<unsigned char>((crc >> (8 * i)) & 0xff);
         }
         if (const int ret = file.Overwrite(page + 22, sum, 4); ret < 0) {
-            failure = "cannot write the tags: " + AvErrorText(ret);
+            failure = QT_TRANSLATE_NOOP("Messages", "cannot write the tags: ") + AvErrorText(ret);
             return ret;
         }
     }
@@ -865,7 +867,8 @@ int PatchTrackReplayGain(ExclusiveOutputFile& file, GainTags tags, const GainPat
         if (tags != GainTags::Mp4Atoms) {
             found = FindSwaps(file, swaps);
             if (!AllFound(found, swaps.size())) {
-                failure = "the ReplayGain tags could not be found in the header";
+                failure = QT_TRANSLATE_NOOP("Messages",
+                                            "the ReplayGain tags could not be found in the header");
                 return AVERROR_INVALIDDATA;
             }
         }
@@ -887,7 +890,9 @@ int PatchTrackReplayGain(ExclusiveOutputFile& file, GainTags tags, const GainPat
             return AVERROR_EXIT;
         }
         if (!facts.measured) {
-            failure = "cannot measure the output for its ReplayGain tags: " + facts.failure;
+            failure = QT_TRANSLATE_NOOP("Messages",
+                                        "cannot measure the output for its ReplayGain tags: ") +
+                      facts.failure;
             return AVERROR_INVALIDDATA;
         }
         const bool sound = std::isfinite(facts.integrated);
@@ -896,7 +901,8 @@ int PatchTrackReplayGain(ExclusiveOutputFile& file, GainTags tags, const GainPat
             swaps[0].after = FixedWidthR128(sound ? kR128Reference - facts.integrated : 0.0);
             ret = WriteSwaps(file, found, swaps, failure);
             if (ret < 0) {
-                failure = "the R128 gain could not be written: " + failure;
+                failure =
+                    QT_TRANSLATE_NOOP("Messages", "the R128 gain could not be written: ") + failure;
             }
             return ret;
         }
@@ -915,11 +921,12 @@ int PatchTrackReplayGain(ExclusiveOutputFile& file, GainTags tags, const GainPat
             ret = WriteSwaps(file, found, swaps, failure);
         }
         if (ret < 0) {
-            failure = "the ReplayGain tags could not be written: " + failure;
+            failure = QT_TRANSLATE_NOOP("Messages", "the ReplayGain tags could not be written: ") +
+                      failure;
         }
         return ret;
     } catch (const std::bad_alloc&) {
-        failure = "not enough memory for the ReplayGain tags";
+        failure = QT_TRANSLATE_NOOP("Messages", "not enough memory for the ReplayGain tags");
         return AVERROR(ENOMEM);
     }
 }
@@ -933,7 +940,7 @@ int SwapHeaderValues(ExclusiveOutputFile& file, const std::vector<TagSwap>& swap
         }
         return WriteSwaps(file, found, swaps, failure);
     } catch (const std::bad_alloc&) {
-        failure = "not enough memory for the tags";
+        failure = QT_TRANSLATE_NOOP("Messages", "not enough memory for the tags");
         return AVERROR(ENOMEM);
     }
 }

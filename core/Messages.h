@@ -1,0 +1,24 @@
+#pragma once
+
+// The texts of the rules, the engine and the command line in the user's language. Each is
+// marked where it is written, QT_TRANSLATE_NOOP("Messages", "..."), so that lupdate finds it,
+// and translated when it is made, through the translators the program installed (with none,
+// in tests and in English, it is the source text itself).
+
+#include <QtGlobal>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace tolvane {
+
+// `text` of the "Messages" context in the user's language, with %1, %2... replaced by `args`
+// in one pass (an argument's own "%1" stays as it is).
+std::string Say(const char* text, std::initializer_list<std::string_view> args = {});
+
+// A reason the engine or the planner gave, kept in English where it is made (a job's results,
+// the command line's status lines and JSON): "what: why: the library's words", each piece
+// translated where it is a marked text of its own ("what" or "what: "), the rest as it stands.
+std::string SayPieces(std::string_view text);
+
+}  // namespace tolvane
