@@ -12,7 +12,8 @@ inline constexpr char kFolderMissingMessage[] = QT_TRANSLATE_NOOP(
     "Messages", "The folder that you selected does not exit.Please specify a different folder!");
 inline constexpr char kFolderInvalidMessage[] =
     QT_TRANSLATE_NOOP("Messages", "The output folder name is invalid!");
-inline constexpr char kBrowseTitle[] = QT_TRANSLATE_NOOP("Messages", "Please select output folder:");
+inline constexpr char kBrowseTitle[] =
+    QT_TRANSLATE_NOOP("Messages", "Please select output folder:");
 
 // Where the settings file and the default output folder are. Beside the program:
 // <program folder>/bin/Path_Registration.ini and <program folder>/OutPut. When the program folder

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "Messages.h"
+
 namespace {
 
 // Leading decimal digits of `text` (0 when there are none).
@@ -31,6 +33,16 @@ std::string FormatTimeText(std::int64_t seconds) {
     return text;
 }
 
+std::string FormatClipTime(std::int64_t milliseconds) {
+    const std::int64_t ms = std::max<std::int64_t>(milliseconds, 0);
+    std::string text = FormatTimeText(ms / 1000);
+    if (ms % 1000 != 0) {
+        const std::string digits = std::to_string(1000 + ms % 1000);  // "1250": keeps the zeros
+        text += "." + digits.substr(1);
+    }
+    return text;
+}
+
 std::int64_t ParseTimeText(std::string_view text) {
     const std::size_t first = text.find(':');
     if (first == std::string_view::npos) {
@@ -52,6 +64,7 @@ std::string TimeLeftText(double elapsedSeconds, double fractionDone) {
 }
 
 std::string RunTimeText(double elapsedSeconds, double fractionDone) {
-    return "Elapsed " + FormatTimeText(static_cast<std::int64_t>(std::max(0.0, elapsedSeconds))) +
-           " \u00b7 Time left " + TimeLeftText(elapsedSeconds, fractionDone);
+    return tolvane::Say(QT_TRANSLATE_NOOP("Messages", "Elapsed %1 \u00b7 Time left %2"),
+                        {FormatTimeText(static_cast<std::int64_t>(std::max(0.0, elapsedSeconds))),
+                         TimeLeftText(elapsedSeconds, fractionDone)});
 }

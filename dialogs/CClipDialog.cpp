@@ -5,8 +5,10 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -24,6 +26,7 @@
 #include "SkinLayout.h"
 #include "SkinLook.h"
 #include "SoundEnvelope.h"
+#include "SplitParts.h"
 #include "TimeText.h"
 #include "WaveformStrip.h"
 
@@ -37,6 +40,12 @@ QString Time(long long seconds) {
 
 long long Seconds(const QString& text) {
     return ParseTimeText(text.toStdString());
+}
+
+// A clip time to the millisecond; negative when the text is no time.
+long long Millis(const QString& text) {
+    const double seconds = ParseSplitTime(text.toStdString());
+    return seconds < 0.0 ? -1 : std::llround(seconds * 1000.0);
 }
 
 }  // namespace
@@ -84,20 +93,41 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent, MessagePresenter* mess
     m_stop->setToolTip(tr("Stop"));
     m_stop->setAccessibleName(tr("Stop"));
 
-    const auto group = [this](const QString& title, const skin::Box& box) {
+    const auto group = [this](const QString& title, const skin::Box& box, auto* time) {
         auto* frame = new QGroupBox(title, this);
         frame->setGeometry(skin::Rect(box));
-        auto* label = new QLabel(QStringLiteral("00:00:00"), frame);
-        label->setAlignment(Qt::AlignCenter);
+        time->setParent(frame);
+        time->setText(QStringLiteral("00:00:00"));
+        time->setAlignment(Qt::AlignCenter);
+        time->setAccessibleName(title);
         auto* layout = new QVBoxLayout(frame);
         // The time sits below the group's title, clear of it at every font size.
         layout->setContentsMargins(6, frame->fontMetrics().height() + 2, 6, 4);
-        layout->addWidget(label);
-        return label;
+        layout->addWidget(time);
+        return time;
     };
-    m_begin = group(tr("Start time"), skin::kClipStartGroup);
-    m_end = group(tr("End time"), skin::kClipEndGroup);
-    m_cut = group(tr("Cut time"), skin::kClipCutGroup);
+    // Begin and end read as the cut time does, and take a time typed into them.
+    const auto typed = [this] {
+        auto* field = new QLineEdit;
+        field->setFrame(false);
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        field->setPalette(palette);
+        field->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[0-9:]{0,10}(\\.[0-9]{0,3})?")), field));
+        field->setToolTip(tr("Type a time: HH:MM:SS, to the millisecond as HH:MM:SS.mmm"));
+        // What the dialog itself set is what a refused time goes back to.
+        connect(field, &QLineEdit::textChanged, field, [field](const QString& text) {
+            if (!field->isModified()) {
+                field->setProperty("shown", text);
+            }
+        });
+        connect(field, &QLineEdit::editingFinished, this, [this, field] { OnTimeTyped(field); });
+        return field;
+    };
+    m_begin = group(tr("Start time"), skin::kClipStartGroup, typed());
+    m_end = group(tr("End time"), skin::kClipEndGroup, typed());
+    m_cut = group(tr("Cut time"), skin::kClipCutGroup, new QLabel);
 
     const auto button = [this](const QString& text, const QString& tip, const skin::Box& box) {
         auto* b = new QPushButton(text, this);
@@ -380,6 +410,21 @@ void CClipDialog::OnSetEnd() {
     }
 }
 
+void CClipDialog::OnTimeTyped(QLineEdit* field) {
+    const long long length = m_host.ClipRowTexts().length;
+    const long long typed = Millis(field->text());
+    if (typed < 0 || typed > length * 1000 + 999) {
+        field->setText(field->property("shown").toString());
+        return;
+    }
+    // Whole seconds read as the dialog shows them; a fraction keeps its milliseconds.
+    field->setText(QString::fromStdString(FormatClipTime(typed)));
+    const long long begin = Millis(m_begin->text());
+    const long long end = Millis(m_end->text());
+    m_cut->setText(Time(std::max(0LL, end - begin) / 1000));
+    RefreshWaveform();
+}
+
 void CClipDialog::OnReset() {
     m_positionSlider->SetSelectionStart(0);
     m_positionSlider->SetSelectionEnd(0);
@@ -391,9 +436,9 @@ void CClipDialog::OnReset() {
 void CClipDialog::OnOk() {
     // A clip that begins where it ends holds no sound: converting it would write nothing. (A
     // file shorter than a second runs from 00:00:00 to 00:00:00 as a whole: that stays.)
-    const long long begin = Seconds(m_begin->text());
-    const long long end = Seconds(m_end->text());
-    const bool wholeFile = begin == 0 && end == m_host.ClipRowTexts().length;
+    const long long begin = Millis(m_begin->text());
+    const long long end = Millis(m_end->text());
+    const bool wholeFile = begin == 0 && end == m_host.ClipRowTexts().length * 1000;
     if (begin >= end && !wholeFile) {
         MessagePresenter& messages =
             m_messages != nullptr ? *m_messages : DefaultMessagePresenter();

@@ -15,6 +15,7 @@ class PictureFrame;
 class PreviewTransport;
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 class MessagePresenter;
@@ -84,6 +85,9 @@ private:
     void SeekToShare(double share);
     void OnTrimToggled(bool on);
     void ApplyTrim();
+    // Takes a time typed into `field`: "[H:]MM:SS[.mmm]" or seconds, within the file; anything
+    // else puts back what it showed.
+    void OnTimeTyped(QLineEdit* field);
 
     ClipHost& m_host;
     QPixmap m_background;
@@ -93,8 +97,9 @@ private:
     CControlButton* m_play;
     CControlButton* m_stop;
     CControlButton* m_volume;
-    QLabel* m_begin;
-    QLabel* m_end;
+    // Typed to the millisecond too ("00:01:02.345"); they show whole seconds until edited.
+    QLineEdit* m_begin;
+    QLineEdit* m_end;
     QLabel* m_cut;
     QLabel* m_position;
     WaveformStrip* m_waveform;

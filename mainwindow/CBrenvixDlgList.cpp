@@ -17,6 +17,7 @@
 #include "Messages.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
+#include "SplitParts.h"
 #include "TimeText.h"
 
 namespace {
@@ -103,14 +104,24 @@ void CBrenvixDlg::FollowCell(QTableWidgetItem* item) {
         if (startCell == nullptr || endCell == nullptr || lengthCell == nullptr) {
             return;
         }
-        const std::int64_t startSeconds = ParseTimeText(startCell->text().toStdString());
-        const std::int64_t endSeconds = ParseTimeText(endCell->text().toStdString());
-        if (startSeconds != static_cast<std::int64_t>(row.StartSeconds())) {
+        // A time typed to the millisecond ("00:01:02.345") is taken as it reads.
+        const std::string startText = startCell->text().toStdString();
+        const std::string endText = endCell->text().toStdString();
+        const bool exactStart = startText.find('.') != std::string::npos;
+        const bool exactEnd = endText.find('.') != std::string::npos;
+        const std::int64_t startSeconds = ParseTimeText(startText);
+        const std::int64_t endSeconds = ParseTimeText(endText);
+        if (exactStart) {
+            row.startMs = RowMillis(std::max(0.0, ParseSplitTime(startText)));
+        } else if (startSeconds != static_cast<std::int64_t>(row.StartSeconds())) {
             row.startMs = startSeconds * 1000;
         }
-        const bool toEnd = endSeconds >= lengthCell->text().toLongLong();
-        if (toEnd != row.toEnd ||
-            (!toEnd && endSeconds != static_cast<std::int64_t>(row.EndSeconds()))) {
+        const bool toEnd = !exactEnd && endSeconds >= lengthCell->text().toLongLong();
+        if (exactEnd) {
+            row.toEnd = false;
+            row.endMs = RowMillis(std::max(0.0, ParseSplitTime(endText)));
+        } else if (toEnd != row.toEnd ||
+                   (!toEnd && endSeconds != static_cast<std::int64_t>(row.EndSeconds()))) {
             row.toEnd = toEnd;
             row.endMs = endSeconds * 1000;
         }

@@ -315,8 +315,7 @@ void CBrenvixDlg::OnRunTimer() {
                              ? FileNameOf(m_list->item(current, column::kSource)->text())
                              : QString();
     if (progress >= 0 && current < rows) {
-        m_progress->SetCurrentText(
-            QStringLiteral("%1   %2% has completed").arg(name).arg(progress));
+        m_progress->SetCurrentText(tr("%1   %2% has completed").arg(name).arg(progress));
     }
     // Finished tasks: checked rows whose status is known.
     int done = 0;
@@ -329,7 +328,7 @@ void CBrenvixDlg::OnRunTimer() {
     }
     const int total = std::max(job.totalTasksShown, 1);
     m_progress->SetTotalText(
-        QStringLiteral("%1 Task Completed / Total %2 Task(s)").arg(done).arg(job.totalTasksShown));
+        tr("%1 Task Completed / Total %2 Task(s)").arg(done).arg(job.totalTasksShown));
     m_progress->SetTotalProgress(done * 100 / total);
     const double fraction = RunFractionDone();
     m_runDesktop.Progress(fraction);

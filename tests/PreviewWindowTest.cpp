@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTest>
@@ -557,6 +558,48 @@ TEST(MainPreview, ClipShowsTheDialogOncePerSelectedRowAndOkWritesTheRow) {
     EXPECT_EQ(w.dlg->TaskList()->item(1, 1)->text(), "00:00:03");
     EXPECT_EQ(w.dlg->TaskList()->item(1, 2)->text(), "00:00:04");
     EXPECT_EQ(w.dlg->Rows()[1].endMs, 4500) << "the part keeps its exact end";
+
+    // Begin and end typed to the millisecond reach the row exactly; a time past the file's end
+    // or no time at all puts back what the field showed.
+    w.dlg->OnClearAll();
+    w.dlg->AddFiles({M("h264_aac.mp4")});
+    w.Select(0);
+    answer = [&] {
+        auto* clip = qobject_cast<CClipDialog*>(QApplication::activeModalWidget());
+        if (clip == nullptr) {
+            QTimer::singleShot(10, answer);
+            return;
+        }
+        QLineEdit* begin = nullptr;
+        QLineEdit* end = nullptr;
+        for (QLineEdit* field : clip->findChildren<QLineEdit*>()) {
+            (field->accessibleName() == "Start time" ? begin : end) = field;
+        }
+        ASSERT_TRUE(begin != nullptr && end != nullptr);
+        QApplication::setActiveWindow(clip);
+        const auto type = [](QLineEdit* field, const QString& text) {
+            field->setFocus();
+            field->selectAll();
+            QTest::keyClicks(field, text);
+            QTest::keyClick(field, Qt::Key_Tab);
+        };
+        type(end, "00:00:02.5");
+        EXPECT_EQ(end->text(), "00:00:02.500");
+        type(begin, "1.25");
+        EXPECT_EQ(begin->text(), "00:00:01.250");
+        type(begin, "99:00:00");
+        EXPECT_EQ(begin->text(), "00:00:01.250") << "past the end";
+        type(end, "::");
+        EXPECT_EQ(end->text(), "00:00:02.500") << "no time";
+        EXPECT_EQ(clip->CutText(), "00:00:01");
+        clip->OnOk();
+    };
+    QTimer::singleShot(10, answer);
+    w.dlg->OnClip();
+    EXPECT_EQ(w.dlg->TaskList()->item(0, 1)->text(), "00:00:01.250");
+    EXPECT_EQ(w.dlg->Rows()[0].startMs, 1250);
+    EXPECT_EQ(w.dlg->Rows()[0].endMs, 2500);
+    EXPECT_FALSE(w.dlg->Rows()[0].toEnd);
 }
 
 }  // namespace

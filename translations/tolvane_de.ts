@@ -409,6 +409,14 @@ Wählen Sie zum Zusammenfügen ein anderes Format.</translation>
         <source>File:%1 invalid!</source>
         <translation>Datei:%1 ungültig!</translation>
     </message>
+    <message>
+        <source>%1   %2% has completed</source>
+        <translation>%1   %2% abgeschlossen</translation>
+    </message>
+    <message>
+        <source>%1 Task Completed / Total %2 Task(s)</source>
+        <translation>%1 Aufgabe(n) abgeschlossen / Insgesamt %2 Aufgabe(n)</translation>
+    </message>
 </context>
 <context>
     <name>CClipDialog</name>
@@ -515,6 +523,10 @@ Wählen Sie zum Zusammenfügen ein anderes Format.</translation>
     <message>
         <source>The sound cannot be read: %1</source>
         <translation>Der Ton kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Type a time: HH:MM:SS, to the millisecond as HH:MM:SS.mmm</source>
+        <translation>Zeit eingeben: HH:MM:SS, auf die Millisekunde als HH:MM:SS.mmm</translation>
     </message>
 </context>
 <context>
@@ -1423,6 +1435,10 @@ Siehe &apos;tolvane-cli --help&apos;.</translation>
     <message>
         <source>not enough memory for the tags</source>
         <translation>nicht genug Speicher für die Tags</translation>
+    </message>
+    <message>
+        <source>Elapsed %1 · Time left %2</source>
+        <translation>Vergangen %1 · Verbleibend %2</translation>
     </message>
 </context>
 <context>

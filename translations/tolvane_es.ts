@@ -409,6 +409,14 @@ Elija otro formato para unirlos.</translation>
         <source>File:%1 invalid!</source>
         <translation>¡Archivo:%1 no válido!</translation>
     </message>
+    <message>
+        <source>%1   %2% has completed</source>
+        <translation>%1   %2% completado</translation>
+    </message>
+    <message>
+        <source>%1 Task Completed / Total %2 Task(s)</source>
+        <translation>%1 tarea(s) completada(s) / Total %2 tarea(s)</translation>
+    </message>
 </context>
 <context>
     <name>CClipDialog</name>
@@ -515,6 +523,10 @@ Elija otro formato para unirlos.</translation>
     <message>
         <source>The sound cannot be read: %1</source>
         <translation>No se puede leer el sonido: %1</translation>
+    </message>
+    <message>
+        <source>Type a time: HH:MM:SS, to the millisecond as HH:MM:SS.mmm</source>
+        <translation>Escriba un tiempo: HH:MM:SS, al milisegundo como HH:MM:SS.mmm</translation>
     </message>
 </context>
 <context>
@@ -1427,6 +1439,10 @@ Pruebe &apos;tolvane-cli --help&apos;.</translation>
     <message>
         <source>not enough memory for the tags</source>
         <translation>memoria insuficiente para las etiquetas</translation>
+    </message>
+    <message>
+        <source>Elapsed %1 · Time left %2</source>
+        <translation>Transcurrido %1 · Tiempo restante %2</translation>
     </message>
 </context>
 <context>

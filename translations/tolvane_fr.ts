@@ -409,6 +409,14 @@ Choisissez un autre format pour les fusionner.</translation>
         <source>File:%1 invalid!</source>
         <translation>Fichier :%1 non valide !</translation>
     </message>
+    <message>
+        <source>%1   %2% has completed</source>
+        <translation>%1   %2 % terminé</translation>
+    </message>
+    <message>
+        <source>%1 Task Completed / Total %2 Task(s)</source>
+        <translation>%1 tâche(s) terminée(s) / Total %2 tâche(s)</translation>
+    </message>
 </context>
 <context>
     <name>CClipDialog</name>
@@ -515,6 +523,10 @@ Choisissez un autre format pour les fusionner.</translation>
     <message>
         <source>The sound cannot be read: %1</source>
         <translation>Le son ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>Type a time: HH:MM:SS, to the millisecond as HH:MM:SS.mmm</source>
+        <translation>Saisissez une durée : HH:MM:SS, à la milliseconde HH:MM:SS.mmm</translation>
     </message>
 </context>
 <context>
@@ -1426,6 +1438,10 @@ Essayez « tolvane-cli --help ».</translation>
     <message>
         <source>not enough memory for the tags</source>
         <translation>mémoire insuffisante pour les étiquettes</translation>
+    </message>
+    <message>
+        <source>Elapsed %1 · Time left %2</source>
+        <translation>Écoulé %1 · Temps restant %2</translation>
     </message>
 </context>
 <context>

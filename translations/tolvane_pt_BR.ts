@@ -409,6 +409,14 @@ Escolha outro formato para juntá-los.</translation>
         <source>File:%1 invalid!</source>
         <translation>Arquivo:%1 inválido!</translation>
     </message>
+    <message>
+        <source>%1   %2% has completed</source>
+        <translation>%1   %2% concluído</translation>
+    </message>
+    <message>
+        <source>%1 Task Completed / Total %2 Task(s)</source>
+        <translation>%1 tarefa(s) concluída(s) / Total %2 tarefa(s)</translation>
+    </message>
 </context>
 <context>
     <name>CClipDialog</name>
@@ -515,6 +523,10 @@ Escolha outro formato para juntá-los.</translation>
     <message>
         <source>The sound cannot be read: %1</source>
         <translation>Não é possível ler o som: %1</translation>
+    </message>
+    <message>
+        <source>Type a time: HH:MM:SS, to the millisecond as HH:MM:SS.mmm</source>
+        <translation>Digite um tempo: HH:MM:SS, ao milissegundo como HH:MM:SS.mmm</translation>
     </message>
 </context>
 <context>
@@ -1425,6 +1437,10 @@ Tente &apos;tolvane-cli --help&apos;.</translation>
     <message>
         <source>not enough memory for the tags</source>
         <translation>memória insuficiente para as tags</translation>
+    </message>
+    <message>
+        <source>Elapsed %1 · Time left %2</source>
+        <translation>Decorrido %1 · Tempo restante %2</translation>
     </message>
 </context>
 <context>

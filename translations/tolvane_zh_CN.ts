@@ -409,6 +409,14 @@ Choose another format to merge them.</source>
         <source>File:%1 invalid!</source>
         <translation>文件：%1 无效！</translation>
     </message>
+    <message>
+        <source>%1   %2% has completed</source>
+        <translation>%1   已完成 %2%</translation>
+    </message>
+    <message>
+        <source>%1 Task Completed / Total %2 Task(s)</source>
+        <translation>已完成 %1 个任务 / 共 %2 个任务</translation>
+    </message>
 </context>
 <context>
     <name>CClipDialog</name>
@@ -515,6 +523,10 @@ Choose another format to merge them.</source>
     <message>
         <source>The sound cannot be read: %1</source>
         <translation>无法读取声音：%1</translation>
+    </message>
+    <message>
+        <source>Type a time: HH:MM:SS, to the millisecond as HH:MM:SS.mmm</source>
+        <translation>输入时间：HH:MM:SS，精确到毫秒时为 HH:MM:SS.mmm</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1423,10 @@ Try &apos;tolvane-cli --help&apos;.</source>
     <message>
         <source>not enough memory for the tags</source>
         <translation>内存不足，无法写入标签</translation>
+    </message>
+    <message>
+        <source>Elapsed %1 · Time left %2</source>
+        <translation>已用 %1 · 剩余时间 %2</translation>
     </message>
 </context>
 <context>
