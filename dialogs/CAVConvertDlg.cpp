@@ -171,10 +171,21 @@ void CAVConvertDlg::SetTotalText(const QString& text) {
     m_total->setText(text);
 }
 void CAVConvertDlg::SetCurrentProgress(int percent) {
-    m_currentBar->setValue(percent);
+    MoveBar(*m_currentBar, percent, m_currentMoved);
 }
 void CAVConvertDlg::SetTotalProgress(int percent) {
-    m_totalBar->setValue(percent);
+    MoveBar(*m_totalBar, percent, m_totalMoved);
+}
+
+void CAVConvertDlg::MoveBar(QProgressBar& bar, int percent, QElapsedTimer& moved) {
+    // A screen reader says each move of a bar: it moves at most once a second, and at once to
+    // its ends and back (a run's end, a new file), so that it speaks without a flood.
+    const bool atOnce = percent <= 0 || percent >= 100 || percent < bar.value();
+    if (percent == bar.value() || (!atOnce && moved.isValid() && moved.elapsed() < 1000)) {
+        return;
+    }
+    bar.setValue(percent);
+    moved.start();
 }
 QString CAVConvertDlg::CurrentText() const {
     return m_current->text();

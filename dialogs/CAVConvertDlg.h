@@ -6,6 +6,7 @@
 // the main window's power-off choice.
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -72,6 +73,8 @@ protected:
     void reject() override;
 
 private:
+    static void MoveBar(QProgressBar& bar, int percent, QElapsedTimer& moved);
+
     AVConvert* m_job = nullptr;
     std::function<void()> m_stopRunTimer;
     bool* m_shutDown = nullptr;
@@ -80,6 +83,8 @@ private:
     QLabel* m_times;
     QProgressBar* m_currentBar;
     QProgressBar* m_totalBar;
+    QElapsedTimer m_currentMoved;  // when each bar last moved
+    QElapsedTimer m_totalMoved;
     QCheckBox* m_shutDownBox;
     QCheckBox* m_showPreview;
     QPushButton* m_stop;

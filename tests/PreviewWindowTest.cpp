@@ -273,7 +273,7 @@ TEST(ClipDialog, ShowingPlaysAndPlacesTheMarks) {
         d.OnReset();
         EXPECT_EQ(d.EndText(), "00:05:00");
         host.row.start = "00:01:00";
-        d.findChildren<QLabel*>()[0]->setText("00:01:00");
+        d.findChildren<QLineEdit*>()[0]->setText("00:01:00");  // the begin
         Track(&d, d.PositionSlider(), 505);
         EXPECT_EQ(d.CurrentTime(), 30);
         d.OnSetEnd();

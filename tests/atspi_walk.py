@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # What a screen reader finds in Tolvane, over AT-SPI: every interactive control of the main
-# window and of the dialogs it opens (Setting, About, File Information) has a name and its role,
+# window and of the dialogs it opens (Setting, About, File Information, Clip) has a name and its role,
 # sliders say their value and range, links can take the focus, and the main window is a frame.
 # Run by tests/under_atspi.sh, with the program started on a file. Prints every problem and
 # exits with 1 when there is one.
@@ -19,7 +19,8 @@ INTERACTIVE = {
 # The names the walk looks for, in the language the program runs in (LANGUAGE).
 NAMES = {
     "de": {"Files": "Dateien", "Add": "Hinzufügen", "Setting": "Einstellungen", "About": "Über",
-           "OK": "OK", "Cancel": "Abbrechen"},
+           "OK": "OK", "Cancel": "Abbrechen", "Clip": "Zuschneiden",
+           "File Info": "Dateiinfo", "File Information": "Dateiinformationen"},
 }.get(os.environ.get("LANGUAGE", ""), {})
 
 
@@ -27,6 +28,7 @@ def name(english):
     return NAMES.get(english, english)
 
 
+INFO = NAMES.get("File Information", "File Information")
 problems = []
 counted = {"controls": 0}
 
@@ -68,6 +70,11 @@ def walk(node, where):
                 value = child.queryValue()
                 if not value.maximumValue > value.minimumValue:
                     problems.append(label + " '" + name + "' without a range")
+            # The facts of File Information are read, not typed (Qt says "editable" of every
+            # line edit; "read only" is what a screen reader says of these).
+            if (role == pyatspi.ROLE_TEXT and where == INFO and
+                    not child.getState().contains(pyatspi.STATE_READ_ONLY)):
+                problems.append(label + " '" + name + "' is not read-only")
             if role == pyatspi.ROLE_LINK and not child.getState().contains(
                     pyatspi.STATE_FOCUSABLE):
                 problems.append(label + " '" + name + "' cannot take the focus")
@@ -148,6 +155,11 @@ def main():
         problems.append("no button named '" + name("Add") + "'")
     open_and_walk(app, frame, name("Setting"), name("Setting"), name("Cancel"))
     open_and_walk(app, frame, name("About"), name("About"), name("OK"))
+    # The row's own dialogs, with the row chosen as a screen reader user chooses it.
+    if table is not None:
+        table.queryTable().addRowSelection(0)
+    open_and_walk(app, frame, name("File Info"), name("File Information"), name("OK"))
+    open_and_walk(app, frame, name("Clip"), name("Clip"), name("Cancel"))
     for problem in problems:
         print(problem)
     print(str(counted["controls"]) + " interactive controls, " + str(len(problems)) +
