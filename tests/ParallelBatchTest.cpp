@@ -175,15 +175,15 @@ TEST(ParallelBatch, TwoAtOnceRunTogetherAndStopLeavesEveryStartedFilePlayable) {
     EXPECT_EQ(job.currentTask.load(), 2) << "the first task that never started";
 }
 
-// The signal-to-noise ratio (dB) of `coded` against `source` in windows of one MP3 frame, and
-// over the whole.
+// The signal-to-noise ratio (dB) of `coded` against `source` in windows of `window` samples,
+// and over the whole.
 struct FrameRatios {
     std::vector<double> windows;
     double whole = 0.0;
 };
 FrameRatios RatiosAgainst(const std::vector<std::int16_t>& source,
-                          const std::vector<std::int16_t>& coded) {
-    constexpr std::size_t kWindow = 1152;
+                          const std::vector<std::int16_t>& coded, std::size_t window) {
+    const std::size_t kWindow = window;
     FrameRatios ratios;
     double signal = 0.0;
     double noise = 0.0;
@@ -234,16 +234,24 @@ std::vector<std::string> ConvertOnOneLaneThenTwo(const ScratchDir& out, const st
     return outputs;
 }
 
-// The joined MP3 is as long as the source to the sample, and as close to it as one encode in
-// every frame's window (a click, gap or doubled frame at a join is not) and over the whole.
-void ExpectAsCloseAsOneEncode(const std::string& source, const std::vector<std::string>& outputs) {
-    const std::vector<std::int16_t> original = DecodedSamples(source, 44100);
-    const std::vector<std::int16_t> whole = DecodedSamples(outputs[0], 44100);
-    const std::vector<std::int16_t> joined = DecodedSamples(outputs[1], 44100);
+// How close a joined encode must stay to the one-piece encode: in every window of `window`
+// samples at `rate` (a click, gap or doubled frame at a join is not), and over the whole.
+struct Closeness final {
+    int rate = 44100;
+    std::size_t window = 1152;  // one MP3 frame
+    double windowDecibels = 1.5;
+};
+
+// The joined output is as long as the source to the sample, and as close to it as one encode.
+void ExpectAsCloseAsOneEncode(const std::string& source, const std::vector<std::string>& outputs,
+                              Closeness closeness = {}) {
+    const std::vector<std::int16_t> original = DecodedSamples(source, closeness.rate);
+    const std::vector<std::int16_t> whole = DecodedSamples(outputs[0], closeness.rate);
+    const std::vector<std::int16_t> joined = DecodedSamples(outputs[1], closeness.rate);
     EXPECT_EQ(joined.size(), whole.size()) << source;
     EXPECT_EQ(joined.size(), original.size()) << source;
-    const FrameRatios one = RatiosAgainst(original, whole);
-    const FrameRatios two = RatiosAgainst(original, joined);
+    const FrameRatios one = RatiosAgainst(original, whole, closeness.window);
+    const FrameRatios two = RatiosAgainst(original, joined, closeness.window);
     ASSERT_EQ(one.windows.size(), two.windows.size());
     std::size_t worst = 0;
     for (std::size_t i = 0; i < one.windows.size(); ++i) {
@@ -251,8 +259,9 @@ void ExpectAsCloseAsOneEncode(const std::string& source, const std::vector<std::
             worst = i;
         }
     }
-    EXPECT_LE(one.windows[worst] - two.windows[worst], 1.5)
-        << source << ": the window at " << worst * 1152.0 / 44100.0 << " s";
+    EXPECT_LE(one.windows[worst] - two.windows[worst], closeness.windowDecibels)
+        << source << ": the window at "
+        << static_cast<double>(worst * closeness.window) / closeness.rate << " s";
     EXPECT_NEAR(two.whole, one.whole, 1.0) << source;
 }
 
@@ -267,6 +276,38 @@ TEST(ParallelBatch, OneLongSoundOnTwoLanesIsAsCloseToItsSourceAsOneEncode) {
         music);
     ExpectAsCloseAsOneEncode(
         music, ConvertOnOneLaneThenTwo(out, music, {AV_CODEC_ID_MP3, 128000, 44100, 1}, ".mp3"));
+}
+
+// Opus on two lanes: music-like sound and a pure tone across the join as close to their
+// sources as one encode in every 100 ms (at 48 kHz, the rate Opus decodes at), the same length
+// to the sample; a stop leaves a file that plays.
+TEST(ParallelBatch, OpusSegmentsJoinAsOneEncode) {
+    ScratchDir out;
+    const std::string music = out.File("music.wav");
+    RunCommand(
+        "ffmpeg -nostdin -v error -f lavfi -i anoisesrc=d=150:c=pink:a=0.25:s=44100 -f lavfi "
+        "-i \"aevalsrc='0.3*sin(2*PI*1000*t)':s=44100:d=150\" -filter_complex "
+        "\"[0][1]amix=inputs=2:normalize=0\" -c:a pcm_s16le " +
+        music);
+    const std::string tone = out.File("tone.wav");
+    RunCommand(
+        "ffmpeg -nostdin -v error -f lavfi -i sine=frequency=1000:sample_rate=44100:d=150 "
+        "-af volume=0.5 -c:a pcm_s16le " +
+        tone);
+    const AudioSettings opus{AV_CODEC_ID_OPUS, 128000, 48000, 2};
+    const Closeness everyTenth{48000, 4800, 3.0};
+    ExpectAsCloseAsOneEncode(music, ConvertOnOneLaneThenTwo(out, music, opus, ".opus"), everyTenth);
+    ExpectAsCloseAsOneEncode(tone, ConvertOnOneLaneThenTwo(out, tone, opus, ".opus"), everyTenth);
+
+    AVConvert stopped;
+    FillJob(stopped, {{music, out.File("stopped.opus")}}, opus,
+            [](JobPlan& plan) { plan.parallelTasks = 2; });
+    RunAndStopAt(stopped, false, 30);
+    ASSERT_NE(stopped.taskStatus[0], AVConvert::kTaskFailed) << stopped.FailureReason(0);
+    EXPECT_EQ(
+        RunCommand("ffmpeg -nostdin -v error -i \"" + stopped.outputPaths[0] + "\" -f null - 2>&1"),
+        "");
+    EXPECT_GT(DecodedSeconds(stopped.outputPaths[0]), 1.0);
 }
 
 // A pure tone across the join shows any seam; FLAC (its frames renumbered) and WAV (its frames

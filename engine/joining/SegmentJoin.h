@@ -2,7 +2,8 @@
 
 // One long sound encoded in segments at once, one per free lane, and joined into one stream
 // that decodes as one encode would: MP3 as below; FLAC's independent frames renumbered; PCM as
-// it is.
+// it is; Opus packets as they come (each segment's encoder primed alike, so that its packets lie
+// on the one encode's grid; the stream keeps the first encoder's pre-skip).
 //
 // Segment k encodes from a little before its cut (the pre-roll: the encoder's analysis and bit
 // reservoir settle there) on the frame grid of the whole sound. Where segment k reaches the cut
@@ -59,8 +60,10 @@ bool CarryReservoir(const std::vector<AVPacket*>& tail, const std::vector<const 
 bool RenumberFlacFrame(AVPacket& packet, std::int64_t number);
 
 // How the frames of a codec join: MP3 frames with their bit reservoir carried; FLAC frames
-// (independent, numbered) renumbered; PCM as they are.
-enum class SegmentCodec { Mp3, Flac, Pcm };
+// (independent, numbered) renumbered; PCM as they are; Opus packets (frames of a stateful
+// codec, each whole) at the first packet of the cut, the encoder settled by its pre-roll and
+// the decoder's state carried over by the joined stream itself.
+enum class SegmentCodec { Mp3, Flac, Pcm, Opus };
 
 // Where the segments of a sound lie: frames of `frameSize` samples at the encoder's rate.
 struct SegmentLayout final {
