@@ -240,6 +240,9 @@ struct Closeness final {
     int rate = 44100;
     std::size_t window = 1152;  // one MP3 frame
     double windowDecibels = 1.5;
+    // The source's length too (an MP4's AAC decodes with its last frame's padding, as the
+    // one-piece encode and ffmpeg's own do).
+    bool sourceLength = true;
 };
 
 // The joined output is as long as the source to the sample, and as close to it as one encode.
@@ -249,7 +252,9 @@ void ExpectAsCloseAsOneEncode(const std::string& source, const std::vector<std::
     const std::vector<std::int16_t> whole = DecodedSamples(outputs[0], closeness.rate);
     const std::vector<std::int16_t> joined = DecodedSamples(outputs[1], closeness.rate);
     EXPECT_EQ(joined.size(), whole.size()) << source;
-    EXPECT_EQ(joined.size(), original.size()) << source;
+    if (closeness.sourceLength) {
+        EXPECT_EQ(joined.size(), original.size()) << source;
+    }
     const FrameRatios one = RatiosAgainst(original, whole, closeness.window);
     const FrameRatios two = RatiosAgainst(original, joined, closeness.window);
     ASSERT_EQ(one.windows.size(), two.windows.size());
@@ -278,15 +283,15 @@ TEST(ParallelBatch, OneLongSoundOnTwoLanesIsAsCloseToItsSourceAsOneEncode) {
         music, ConvertOnOneLaneThenTwo(out, music, {AV_CODEC_ID_MP3, 128000, 44100, 1}, ".mp3"));
 }
 
-// Opus on two lanes: music-like sound and a pure tone across the join as close to their
-// sources as one encode in every 100 ms (at 48 kHz, the rate Opus decodes at), the same length
-// to the sample; a stop leaves a file that plays.
-TEST(ParallelBatch, OpusSegmentsJoinAsOneEncode) {
+// Opus, AAC and WMA on two lanes: music-like sound and a pure tone across the join as close to
+// their sources as one encode in every 100 ms, the one encode's length to the sample; a stop
+// leaves a file that plays.
+TEST(ParallelBatch, OpusAacAndWmaSegmentsJoinAsOneEncode) {
     ScratchDir out;
     const std::string music = out.File("music.wav");
     RunCommand(
         "ffmpeg -nostdin -v error -f lavfi -i anoisesrc=d=150:c=pink:a=0.25:s=44100 -f lavfi "
-        "-i \"aevalsrc='0.3*sin(2*PI*1000*t)':s=44100:d=150\" -filter_complex "
+        "-i \"aevalsrc='0.3*sin(2*PI*(200+10*t)*t)':s=44100:d=150\" -filter_complex "
         "\"[0][1]amix=inputs=2:normalize=0\" -c:a pcm_s16le " +
         music);
     const std::string tone = out.File("tone.wav");
@@ -294,20 +299,28 @@ TEST(ParallelBatch, OpusSegmentsJoinAsOneEncode) {
         "ffmpeg -nostdin -v error -f lavfi -i sine=frequency=1000:sample_rate=44100:d=150 "
         "-af volume=0.5 -c:a pcm_s16le " +
         tone);
-    const AudioSettings opus{AV_CODEC_ID_OPUS, 128000, 48000, 2};
-    const Closeness everyTenth{48000, 4800, 3.0};
-    ExpectAsCloseAsOneEncode(music, ConvertOnOneLaneThenTwo(out, music, opus, ".opus"), everyTenth);
-    ExpectAsCloseAsOneEncode(tone, ConvertOnOneLaneThenTwo(out, tone, opus, ".opus"), everyTenth);
-
-    AVConvert stopped;
-    FillJob(stopped, {{music, out.File("stopped.opus")}}, opus,
-            [](JobPlan& plan) { plan.parallelTasks = 2; });
-    RunAndStopAt(stopped, false, 30);
-    ASSERT_NE(stopped.taskStatus[0], AVConvert::kTaskFailed) << stopped.FailureReason(0);
-    EXPECT_EQ(
-        RunCommand("ffmpeg -nostdin -v error -i \"" + stopped.outputPaths[0] + "\" -f null - 2>&1"),
-        "");
-    EXPECT_GT(DecodedSeconds(stopped.outputPaths[0]), 1.0);
+    for (const auto& [audio, extension] :
+         {std::pair{AudioSettings{AV_CODEC_ID_OPUS, 128000, 48000, 2}, ".opus"},
+          std::pair{AudioSettings{AV_CODEC_ID_AAC, 128000, 44100, 2}, ".m4a"},
+          std::pair{AudioSettings{AV_CODEC_ID_WMAV2, 128000, 44100, 2}, ".wma"}}) {
+        const Closeness everyTenth{audio.sampleRate,
+                                   static_cast<std::size_t>(audio.sampleRate / 10), 3.0,
+                                   audio.codecId == AV_CODEC_ID_OPUS};
+        for (const std::string& source : {music, tone}) {
+            ExpectAsCloseAsOneEncode(source, ConvertOnOneLaneThenTwo(out, source, audio, extension),
+                                     everyTenth);
+        }
+        AVConvert stopped;
+        FillJob(stopped, {{music, out.File(std::string("stopped") + extension)}}, audio,
+                [](JobPlan& plan) { plan.parallelTasks = 2; });
+        RunAndStopAt(stopped, false, 30);
+        ASSERT_NE(stopped.taskStatus[0], AVConvert::kTaskFailed) << stopped.FailureReason(0);
+        EXPECT_EQ(RunCommand("ffmpeg -nostdin -v error -i \"" + stopped.outputPaths[0] +
+                             "\" -f null - 2>&1"),
+                  "")
+            << extension;
+        EXPECT_GT(DecodedSeconds(stopped.outputPaths[0]), 1.0) << extension;
+    }
 }
 
 // A pure tone across the join shows any seam; FLAC (its frames renumbered) and WAV (its frames

@@ -54,6 +54,28 @@ bool ReadLayer3Frame(const std::uint8_t* data, int size, Layer3Frame& frame) {
     return true;
 }
 
+bool ReadAacWindow(const std::uint8_t* data, int size, int& window) {
+    if (data == nullptr || size < 3) {
+        return false;
+    }
+    // id_syn_ele (3 bits) and element_instance_tag (4); then a single channel's (or an LFE's)
+    // global_gain (8), or a pair's common_window (1); then ics_info: a reserved bit, the
+    // window_sequence (2) and the window_shape (1).
+    const std::uint32_t bits = (static_cast<std::uint32_t>(data[0]) << 16) |
+                               (static_cast<std::uint32_t>(data[1]) << 8) | data[2];
+    const std::uint32_t element = bits >> 21;
+    int at = 0;  // where ics_info starts, in bits from the first
+    if (element == 0 || element == 3) {
+        at = 15;
+    } else if (element == 1 && ((bits >> 16) & 1) == 1) {
+        at = 8;
+    } else {
+        return false;
+    }
+    window = static_cast<int>((bits >> (24 - at - 4)) & 7);
+    return true;
+}
+
 bool CarryReservoir(const std::vector<AVPacket*>& tail, const std::vector<const AVPacket*>& source,
                     int count) {
     if (count <= 0) {
@@ -329,6 +351,18 @@ bool SegmentJoin::JoinsHere(Segment& before, const Held& own, const Segment& aft
     if (joining == nullptr) {
         return false;
     }
+    if (m_layout.codec == SegmentCodec::Aac) {
+        // The frame before the join and the joining frame have the windows the other encode
+        // has there: the overlap of the two streams cancels as within one.
+        const Held* ownBefore = before.held.empty() ? nullptr : &before.held.back();
+        const Held* afterBefore = after.window.empty() || after.window.front().frame >= frame
+                                      ? nullptr
+                                      : &after.window[source.size() - 1];
+        return ownBefore != nullptr && afterBefore != nullptr && ownBefore->frame == frame - 1 &&
+               afterBefore->frame == frame - 1 && own.window >= 0 &&
+               own.window == joining->window && ownBefore->window >= 0 &&
+               ownBefore->window == afterBefore->window;
+    }
     if (m_layout.codec != SegmentCodec::Mp3) {
         return true;  // frames that stand on their own
     }
@@ -373,6 +407,10 @@ int SegmentJoin::Take(int k, AVPacket& packet, OutputMedia* output) {
         m_layout.codec == SegmentCodec::Mp3 && ReadLayer3Frame(packet.data, packet.size, own)) {
         held.mainDataBegin = own.mainDataBegin;
     }
+    if (int window = -1;
+        m_layout.codec == SegmentCodec::Aac && ReadAacWindow(packet.data, packet.size, window)) {
+        held.window = window;
+    }
     held.packet.reset(av_packet_alloc());
     if (!held.packet) {
         return AVERROR(ENOMEM);
@@ -402,13 +440,16 @@ int SegmentJoin::Take(int k, AVPacket& packet, OutputMedia* output) {
             GiveUpFrom(next);  // it ended before this frame
         }
     }
-    // Around its cut a segment's frames are looked at by the one before it (other codecs than
-    // MP3 join at the first frame from the cut).
-    const std::int64_t looked = m_layout.codec == SegmentCodec::Mp3 ? kSearchFrames : 1;
+    // Around its cut a segment's frames are looked at by the one before it (MP3 and AAC join
+    // where their frames allow; the others at the first frame from the cut).
+    const bool searched =
+        m_layout.codec == SegmentCodec::Mp3 || m_layout.codec == SegmentCodec::Aac;
+    const std::int64_t looked = searched ? kSearchFrames : 1;
     if (k > 0 && segment.state == State::Running && frame < cut + looked) {
         Held look;
         look.frame = frame;
         look.mainDataBegin = held.mainDataBegin;
+        look.window = held.window;
         look.packet.reset(av_packet_clone(held.packet.get()));
         if (!look.packet) {
             return AVERROR(ENOMEM);
