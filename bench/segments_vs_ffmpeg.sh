@@ -2,8 +2,8 @@
 # One long file on every core: a 1280x720 H.264 + AAC video of MINUTES minutes to MP3, M4A (AAC),
 # Opus, WMA and OGG Vorbis (128 kbps, stereo; 44.1 kHz, Opus 48 kHz) by `tolvane-cli -j 2`, its
 # sound encoded in two segments at once and joined, and by `-j 1`, one piece, each against the
-# ffmpeg command line with the same encoder and settings (target for -j 2: at most 0.6; OGG
-# Vorbis stays one piece). Medians of RUNS alternating runs.
+# ffmpeg command line with the same encoder and settings (target for -j 2: at most 0.6; M4A
+# stays one piece). Medians of RUNS alternating runs.
 #
 #   bench/segments_vs_ffmpeg.sh [RUNS] [MINUTES]   (defaults 3 and 20; builds into build/)
 set -euo pipefail

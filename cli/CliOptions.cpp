@@ -624,7 +624,7 @@ std::string CliUsage() {
         + tolvane::Say(QT_TRANSLATE_NOOP("Messages",
         "  -j, --jobs N          convert N files at once (default: one per core; a merge is one file);\n"
         "                        spare lanes encode one long sound in segments: MP3, WAV, WMA, Opus,\n"
-        "                        AAC (M4A), FLAC and the PCM presets\n"
+        "                        OGG Vorbis, FLAC and the PCM presets\n"
         "      --skip-existing   leave out a file whose output name already exists, so that a run\n"
         "                        started again does only what is missing; inputs that would write\n"
         "                        one name are refused (see --keep-folders)\n"

@@ -960,7 +960,7 @@ Zieht die Tonspur aus Videodateien in Audiodateien.
     <message>
         <source>  -j, --jobs N          convert N files at once (default: one per core; a merge is one file);
                         spare lanes encode one long sound in segments: MP3, WAV, WMA, Opus,
-                        AAC (M4A), FLAC and the PCM presets
+                        OGG Vorbis, FLAC and the PCM presets
       --skip-existing   leave out a file whose output name already exists, so that a run
                         started again does only what is missing; inputs that would write
                         one name are refused (see --keep-folders)
@@ -996,7 +996,7 @@ Zieht die Tonspur aus Videodateien in Audiodateien.
 </source>
         <translation>  -j, --jobs N          N Dateien zugleich umwandeln (Vorgabe: eine je Kern; ein Zusammenfügen
                         ist eine Datei); freie Spuren kodieren einen langen Ton in Abschnitten: MP3,
-                        WAV, WMA, Opus, AAC (M4A), FLAC und die PCM-Vorlagen
+                        WAV, WMA, Opus, OGG Vorbis, FLAC und die PCM-Vorlagen
       --skip-existing   eine Datei auslassen, deren Ausgabename schon existiert, damit ein
                         neu gestarteter Lauf nur das Fehlende macht; Eingaben, die denselben
                         Namen schreiben würden, werden abgelehnt (siehe --keep-folders)

@@ -962,7 +962,7 @@ Extrae la pista de sonido de archivos de vídeo a archivos de audio.
     <message>
         <source>  -j, --jobs N          convert N files at once (default: one per core; a merge is one file);
                         spare lanes encode one long sound in segments: MP3, WAV, WMA, Opus,
-                        AAC (M4A), FLAC and the PCM presets
+                        OGG Vorbis, FLAC and the PCM presets
       --skip-existing   leave out a file whose output name already exists, so that a run
                         started again does only what is missing; inputs that would write
                         one name are refused (see --keep-folders)
@@ -998,7 +998,7 @@ Extrae la pista de sonido de archivos de vídeo a archivos de audio.
 </source>
         <translation>  -j, --jobs N          convertir N archivos a la vez (predeterminado: uno por núcleo; una unión
                         es un archivo); los carriles libres codifican un sonido largo por segmentos:
-                        MP3, WAV, WMA, Opus, AAC (M4A), FLAC y los ajustes PCM
+                        MP3, WAV, WMA, Opus, OGG Vorbis, FLAC y los ajustes PCM
       --skip-existing   omitir un archivo cuyo nombre de salida ya existe, para que una
                         ejecución repetida haga solo lo que falta; se rechazan entradas que
                         escribirían el mismo nombre (véase --keep-folders)

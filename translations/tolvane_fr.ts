@@ -961,7 +961,7 @@ Extrait la piste son de fichiers vidéo vers des fichiers audio.
     <message>
         <source>  -j, --jobs N          convert N files at once (default: one per core; a merge is one file);
                         spare lanes encode one long sound in segments: MP3, WAV, WMA, Opus,
-                        AAC (M4A), FLAC and the PCM presets
+                        OGG Vorbis, FLAC and the PCM presets
       --skip-existing   leave out a file whose output name already exists, so that a run
                         started again does only what is missing; inputs that would write
                         one name are refused (see --keep-folders)
@@ -997,7 +997,7 @@ Extrait la piste son de fichiers vidéo vers des fichiers audio.
 </source>
         <translation>  -j, --jobs N          convertir N fichiers à la fois (par défaut : un par cœur ; une fusion
                         est un fichier) ; les voies libres encodent un long son par segments : MP3,
-                        WAV, WMA, Opus, AAC (M4A), FLAC et les préréglages PCM
+                        WAV, WMA, Opus, OGG Vorbis, FLAC et les préréglages PCM
       --skip-existing   omettre un fichier dont le nom de sortie existe déjà, pour qu&apos;une
                         exécution relancée ne fasse que ce qui manque ; des entrées qui
                         écriraient le même nom sont refusées (voir --keep-folders)

@@ -961,7 +961,7 @@ Extrai a faixa de som de arquivos de vídeo para arquivos de áudio.
     <message>
         <source>  -j, --jobs N          convert N files at once (default: one per core; a merge is one file);
                         spare lanes encode one long sound in segments: MP3, WAV, WMA, Opus,
-                        AAC (M4A), FLAC and the PCM presets
+                        OGG Vorbis, FLAC and the PCM presets
       --skip-existing   leave out a file whose output name already exists, so that a run
                         started again does only what is missing; inputs that would write
                         one name are refused (see --keep-folders)
@@ -997,7 +997,7 @@ Extrai a faixa de som de arquivos de vídeo para arquivos de áudio.
 </source>
         <translation>  -j, --jobs N          converter N arquivos ao mesmo tempo (padrão: um por núcleo; uma junção
                         é um arquivo); as faixas livres codificam um som longo em segmentos: MP3,
-                        WAV, WMA, Opus, AAC (M4A), FLAC e as predefinições PCM
+                        WAV, WMA, Opus, OGG Vorbis, FLAC e as predefinições PCM
       --skip-existing   omitir um arquivo cujo nome de saída já existe, para que uma execução
                         reiniciada faça só o que falta; entradas que escreveriam o mesmo nome
                         são recusadas (veja --keep-folders)

@@ -958,7 +958,7 @@ Extracts the sound track of video files into audio files.
     <message>
         <source>  -j, --jobs N          convert N files at once (default: one per core; a merge is one file);
                         spare lanes encode one long sound in segments: MP3, WAV, WMA, Opus,
-                        AAC (M4A), FLAC and the PCM presets
+                        OGG Vorbis, FLAC and the PCM presets
       --skip-existing   leave out a file whose output name already exists, so that a run
                         started again does only what is missing; inputs that would write
                         one name are refused (see --keep-folders)
@@ -993,7 +993,7 @@ Extracts the sound track of video files into audio files.
 
 </source>
         <translation>  -j, --jobs N          同时转换 N 个文件（默认：每个核心一个；合并算一个文件）；
-                        空闲的通道将较长的声音分段编码：MP3、WAV、WMA、Opus、AAC（M4A）、FLAC
+                        空闲的通道将较长的声音分段编码：MP3、WAV、WMA、Opus、OGG Vorbis、FLAC
                         和 PCM 预设
       --skip-existing   跳过输出名称已存在的文件，使重新开始的运行只做缺少的部分；
                         会写出同一名称的输入将被拒绝（参见 --keep-folders）

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <limits>
 #include <numeric>
 
 extern "C" {
@@ -28,6 +29,8 @@ constexpr std::int64_t kHeldFrames = 16;
 constexpr std::int64_t kSearchFrames = 1000;
 // The pre-roll: at least this long before each cut.
 constexpr double kPreRollSeconds = 1.0;
+// The samples between two long Vorbis blocks (of 2048) in a row.
+constexpr std::int64_t kVorbisLongHop = 1024;
 
 }  // namespace
 
@@ -51,28 +54,6 @@ bool ReadLayer3Frame(const std::uint8_t* data, int size, Layer3Frame& frame) {
     frame.dataStart = sideStart + side;
     frame.mainDataBegin =
         mpeg1 ? (data[sideStart] << 1) | (data[sideStart + 1] >> 7) : data[sideStart];
-    return true;
-}
-
-bool ReadAacWindow(const std::uint8_t* data, int size, int& window) {
-    if (data == nullptr || size < 3) {
-        return false;
-    }
-    // id_syn_ele (3 bits) and element_instance_tag (4); then a single channel's (or an LFE's)
-    // global_gain (8), or a pair's common_window (1); then ics_info: a reserved bit, the
-    // window_sequence (2) and the window_shape (1).
-    const std::uint32_t bits = (static_cast<std::uint32_t>(data[0]) << 16) |
-                               (static_cast<std::uint32_t>(data[1]) << 8) | data[2];
-    const std::uint32_t element = bits >> 21;
-    int at = 0;  // where ics_info starts, in bits from the first
-    if (element == 0 || element == 3) {
-        at = 15;
-    } else if (element == 1 && ((bits >> 16) & 1) == 1) {
-        at = 8;
-    } else {
-        return false;
-    }
-    window = static_cast<int>((bits >> (24 - at - 4)) & 7);
     return true;
 }
 
@@ -209,9 +190,12 @@ SegmentLayout LayOutSegments(SegmentCodec codec, double seconds, int segments, i
     }
     segments = std::min(segments, static_cast<int>(seconds / 60.0));
     // Cuts on whole frames that are also whole samples of the source.
-    const std::int64_t unit =
+    const std::int64_t grid =
         std::lcm(static_cast<std::int64_t>(frameSize),
                  static_cast<std::int64_t>(rate / std::gcd(rate, sourceRate)));
+    // (Vorbis: on the long blocks' grid as well, so that both encodes can meet with blocks in
+    // step.)
+    const std::int64_t unit = codec == SegmentCodec::Vorbis ? std::lcm(grid, kVorbisLongHop) : grid;
     const std::int64_t unitFrames = unit / frameSize;
     const std::int64_t preRoll =
         static_cast<std::int64_t>(std::ceil(kPreRollSeconds * rate / static_cast<double>(unit))) *
@@ -234,7 +218,11 @@ SegmentLayout LayOutSegments(SegmentCodec codec, double seconds, int segments, i
 SegmentJoin::SegmentJoin(SegmentLayout layout, std::string spillFolder)
     : m_layout(std::move(layout)),
       m_spillFolder(std::move(spillFolder)),
-      m_segments(m_layout.cuts.size()) {}
+      m_segments(m_layout.cuts.size()) {
+    for (std::size_t k = 0; k < m_segments.size(); ++k) {
+        m_segments[k].reached = m_layout.readFrom[k];
+    }
+}
 
 double SegmentJoin::ReadFromSeconds(int k) const {
     return static_cast<double>(m_layout.readFrom[static_cast<std::size_t>(k)] *
@@ -351,17 +339,20 @@ bool SegmentJoin::JoinsHere(Segment& before, const Held& own, const Segment& aft
     if (joining == nullptr) {
         return false;
     }
-    if (m_layout.codec == SegmentCodec::Aac) {
-        // The frame before the join and the joining frame have the windows the other encode
-        // has there: the overlap of the two streams cancels as within one.
+    if (m_layout.codec == SegmentCodec::Vorbis) {
+        // Packets of the same lengths start at the same places on both sides of the join, with
+        // the same mode and window flags (the first byte's low bits): the windows meet as
+        // within one stream. (A length alone names two blocks, but not their order.)
         const Held* ownBefore = before.held.empty() ? nullptr : &before.held.back();
-        const Held* afterBefore = after.window.empty() || after.window.front().frame >= frame
-                                      ? nullptr
-                                      : &after.window[source.size() - 1];
-        return ownBefore != nullptr && afterBefore != nullptr && ownBefore->frame == frame - 1 &&
-               afterBefore->frame == frame - 1 && own.window >= 0 &&
-               own.window == joining->window && ownBefore->window >= 0 &&
-               ownBefore->window == afterBefore->window;
+        const Held* afterBefore = source.empty() ? nullptr : &after.window[source.size() - 1];
+        const auto same = [](const AVPacket& a, const AVPacket& b) {
+            return a.duration == b.duration && a.size > 0 && b.size > 0 &&
+                   (a.data[0] & 0x0F) == (b.data[0] & 0x0F);
+        };
+        return ownBefore != nullptr && afterBefore != nullptr &&
+               ownBefore->frame == afterBefore->frame &&
+               same(*ownBefore->packet, *afterBefore->packet) &&
+               same(*own.packet, *joining->packet);
     }
     if (m_layout.codec != SegmentCodec::Mp3) {
         return true;  // frames that stand on their own
@@ -378,18 +369,30 @@ bool SegmentJoin::JoinsHere(Segment& before, const Held& own, const Segment& aft
 int SegmentJoin::Take(int k, AVPacket& packet, OutputMedia* output) {
     std::unique_lock lock(m_mutex);
     Segment& segment = m_segments[static_cast<std::size_t>(k)];
-    const std::int64_t frame = m_layout.readFrom[static_cast<std::size_t>(k)] + segment.made++;
-    m_changed.notify_all();
-    if (segment.done) {
-        return 0;
-    }
     // Onto the whole sound's time line (the encoder counts from where the segment reads).
-    const std::int64_t shift = m_layout.readFrom[static_cast<std::size_t>(k)] * m_layout.frameSize;
+    const std::int64_t from = m_layout.readFrom[static_cast<std::size_t>(k)];
+    const std::int64_t shift = from * m_layout.frameSize;
     if (packet.pts != AV_NOPTS_VALUE) {
         packet.pts += shift;
     }
     if (packet.dts != AV_NOPTS_VALUE) {
         packet.dts += shift;
+    }
+    // The frame of the grid it is; a Vorbis packet (of a length of its own) the frame where it
+    // starts.
+    std::int64_t frame = from + segment.made++;
+    if (m_layout.codec == SegmentCodec::Vorbis && packet.pts != AV_NOPTS_VALUE) {
+        const std::int64_t off =
+            (packet.pts % m_layout.frameSize + m_layout.frameSize) % m_layout.frameSize;
+        if (off != 0 && k > 0) {
+            return AVERROR_INVALIDDATA;  // off the grid: this segment cannot be placed
+        }
+        frame = (packet.pts - off) / m_layout.frameSize;
+    }
+    segment.reached = std::max(segment.reached, frame + 1);
+    m_changed.notify_all();
+    if (segment.done) {
+        return 0;
     }
     const std::int64_t cut = m_layout.cuts[static_cast<std::size_t>(k)];
     if (k > 0 && frame < cut - kHeldFrames) {
@@ -407,10 +410,6 @@ int SegmentJoin::Take(int k, AVPacket& packet, OutputMedia* output) {
         m_layout.codec == SegmentCodec::Mp3 && ReadLayer3Frame(packet.data, packet.size, own)) {
         held.mainDataBegin = own.mainDataBegin;
     }
-    if (int window = -1;
-        m_layout.codec == SegmentCodec::Aac && ReadAacWindow(packet.data, packet.size, window)) {
-        held.window = window;
-    }
     held.packet.reset(av_packet_alloc());
     if (!held.packet) {
         return AVERROR(ENOMEM);
@@ -419,12 +418,11 @@ int SegmentJoin::Take(int k, AVPacket& packet, OutputMedia* output) {
 
     const int next = NextLiving(k);
     if (next > 0 && frame >= m_layout.cuts[static_cast<std::size_t>(next)]) {
-        const std::int64_t nextFrom = m_layout.readFrom[static_cast<std::size_t>(next)];
         Segment& after = m_segments[static_cast<std::size_t>(next)];
         m_changed.wait(lock, [&] {
-            return after.state == State::GaveUp || after.ended || nextFrom + after.made > frame;
+            return after.state == State::GaveUp || after.ended || after.reached > frame;
         });
-        if (after.state != State::GaveUp && nextFrom + after.made > frame) {
+        if (after.state != State::GaveUp && after.reached > frame) {
             if (JoinsHere(segment, held, after, frame)) {
                 after.state = State::Joined;
                 after.join = frame;
@@ -440,16 +438,15 @@ int SegmentJoin::Take(int k, AVPacket& packet, OutputMedia* output) {
             GiveUpFrom(next);  // it ended before this frame
         }
     }
-    // Around its cut a segment's frames are looked at by the one before it (MP3 and AAC join
+    // Around its cut a segment's frames are looked at by the one before it (MP3 and Vorbis join
     // where their frames allow; the others at the first frame from the cut).
     const bool searched =
-        m_layout.codec == SegmentCodec::Mp3 || m_layout.codec == SegmentCodec::Aac;
+        m_layout.codec == SegmentCodec::Mp3 || m_layout.codec == SegmentCodec::Vorbis;
     const std::int64_t looked = searched ? kSearchFrames : 1;
     if (k > 0 && segment.state == State::Running && frame < cut + looked) {
         Held look;
         look.frame = frame;
         look.mainDataBegin = held.mainDataBegin;
-        look.window = held.window;
         look.packet.reset(av_packet_clone(held.packet.get()));
         if (!look.packet) {
             return AVERROR(ENOMEM);
@@ -471,7 +468,7 @@ int SegmentJoin::WriteSettled(int k, OutputMedia& output, bool all) {
         const std::lock_guard lock(m_mutex);
         Segment& segment = m_segments[static_cast<std::size_t>(k)];
         // A later segment's frames before its join (its pre-roll) are passed over.
-        const std::int64_t first = k > 0 ? segment.join : 0;
+        const std::int64_t first = k > 0 ? segment.join : std::numeric_limits<std::int64_t>::min();
         while (!segment.spill.Empty()) {
             Held held;
             if (const int ret = segment.spill.Get(held); ret < 0) {
@@ -493,7 +490,11 @@ int SegmentJoin::WriteSettled(int k, OutputMedia& output, bool all) {
             total = m_layout.readFrom[static_cast<std::size_t>(k)] * m_layout.frameSize +
                     segment.ending.samples;
         }
-        m_written += static_cast<std::int64_t>(ready.size());
+        if (m_layout.codec != SegmentCodec::Vorbis) {
+            m_written += static_cast<std::int64_t>(ready.size());
+        } else if (!ready.empty()) {
+            m_written = (ready.back()->pts + ready.back()->duration) / m_layout.frameSize;
+        }
     }
     for (PacketPtr& packet : ready) {
         if (m_layout.codec == SegmentCodec::Flac && output.audio.stream != nullptr) {
@@ -693,7 +694,7 @@ double SegmentJoin::Seconds() const {
             continue;
         }
         const auto i = static_cast<std::size_t>(k);
-        std::int64_t end = m_layout.readFrom[i] + segment.made;
+        std::int64_t end = segment.reached;
         if (const int next = NextLiving(k); next > 0) {
             end = std::min(end, m_layout.cuts[static_cast<std::size_t>(next)]);
         }

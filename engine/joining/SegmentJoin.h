@@ -2,7 +2,7 @@
 
 // One long sound encoded in segments at once, one per free lane, and joined into one stream
 // that decodes as one encode would: MP3 as below; FLAC's independent frames renumbered; PCM as
-// it is; Opus and WMA packets as they come and AAC frames where their windows agree (each
+// it is; Opus and WMA packets as they come, Vorbis packets where their windows agree (each
 // segment's encoder primed alike, so that its packets lie on the one encode's grid; the stream
 // keeps the first encoder's priming).
 //
@@ -60,18 +60,13 @@ bool CarryReservoir(const std::vector<AVPacket*>& tail, const std::vector<const 
 // and its CRC-16 made anew. False, with the packet as it was, for anything else.
 bool RenumberFlacFrame(AVPacket& packet, std::int64_t number);
 
-// The window of an AAC frame (raw_data_block) of one channel or one channel pair sharing their
-// window: its sequence (long, start, eight short, stop) times two plus its shape (sine, KBD).
-// False for anything else (more channels, a pair with a window each, no such frame).
-bool ReadAacWindow(const std::uint8_t* data, int size, int& window);
-
 // How the frames of a codec join: MP3 frames with their bit reservoir carried; FLAC frames
 // (independent, numbered) renumbered; PCM as they are; whole packets of a codec whose frames
 // overlap or carry state but need nothing of the packets before them (Opus, WMA) at the first
-// packet of the cut, the encoder settled by its pre-roll; AAC frames where the frame before
-// the join and the joining one have the same windows in both encodes (so that their overlap
-// cancels as within one encode, and the window sequence stays legal).
-enum class SegmentCodec { Mp3, Flac, Pcm, Packets, Aac };
+// packet of the cut, the encoder settled by its pre-roll; Vorbis packets (of a length of their
+// own, placed by where they start) where the packet before the join and the joining one have
+// the same blocks and window flags in both encodes.
+enum class SegmentCodec { Mp3, Flac, Pcm, Packets, Vorbis };
 
 // Where the segments of a sound lie: frames of `frameSize` samples at the encoder's rate.
 struct SegmentLayout final {
@@ -157,7 +152,6 @@ private:
     struct Held final {
         std::int64_t frame = 0;
         int mainDataBegin = 0;
-        int window = -1;  // an AAC frame's (ReadAacWindow), -1 unknown
         PacketPtr packet;
     };
     // Frames made long before they are written, first in first out, in a file.
@@ -178,8 +172,9 @@ private:
     };
     struct Segment final {
         State state = State::Running;
-        std::int64_t made = 0;   // packets made
-        std::int64_t join = -1;  // the frame from which it is written (after its joining)
+        std::int64_t made = 0;     // packets made
+        std::int64_t reached = 0;  // the frame after the start of the last packet made
+        std::int64_t join = -1;    // the frame from which it is written (after its joining)
         bool done = false;
         bool ended = false;
         Ending ending;

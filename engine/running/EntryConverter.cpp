@@ -80,9 +80,8 @@ void EntryConverter::StartSegments() {
     // A sound worth cutting: at least two minutes of it, a lane to spare, and a codec whose
     // frames join as one encode's would: MP3 (its bit reservoir carried across), FLAC
     // (independent frames, renumbered), PCM, Opus and WMA (whole packets of a fixed length)
-    // and AAC of one or two channels (where the windows of both encodes agree). Vorbis packets
-    // vary in length with their windows, whose shapes the packets on either side must match:
-    // it stays in one piece.
+    // and Vorbis (where the windows of both encodes agree). AAC stays in one piece: joined
+    // where the windows of both encodes agree, a pure tone still drops 18 dB at the join.
     constexpr double kShortestCut = 120.0;
     if (m_join != nullptr) {
         m_audio.SetFrameGrid(m_join->Layout().frameSize);  // a segment: the task's grid
@@ -94,10 +93,9 @@ void EntryConverter::StartSegments() {
     }
     const AVCodecID id = m_audio.Context()->codec_id;
     const bool pcm = id >= AV_CODEC_ID_FIRST_AUDIO && id < AV_CODEC_ID_ADPCM_IMA_QT;
-    // (AAC of one channel or a pair only: the windows of more channels are not read.)
-    const bool aac = id == AV_CODEC_ID_AAC && m_audio.Context()->ch_layout.nb_channels <= 2;
     const bool packets = id == AV_CODEC_ID_OPUS || id == AV_CODEC_ID_WMAV2;
-    if (id != AV_CODEC_ID_MP3 && id != AV_CODEC_ID_FLAC && !packets && !aac && !pcm) {
+    const bool vorbis = id == AV_CODEC_ID_VORBIS;
+    if (id != AV_CODEC_ID_MP3 && id != AV_CODEC_ID_FLAC && !packets && !vorbis && !pcm) {
         return;
     }
     const AVFormatContext& input = *m_source.input;
@@ -114,7 +112,7 @@ void EntryConverter::StartSegments() {
     const SegmentCodec codec = id == AV_CODEC_ID_MP3    ? SegmentCodec::Mp3
                                : id == AV_CODEC_ID_FLAC ? SegmentCodec::Flac
                                : packets                ? SegmentCodec::Packets
-                               : aac                    ? SegmentCodec::Aac
+                               : vorbis                 ? SegmentCodec::Vorbis
                                                         : SegmentCodec::Pcm;
     const int frame = codec == SegmentCodec::Pcm ? PcmSegmentFrame(encoder.sample_rate, sourceRate)
                                                  : m_audio.FrameSize();
