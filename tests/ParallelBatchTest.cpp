@@ -290,13 +290,13 @@ TEST(ParallelBatch, OpusWmaAndVorbisSegmentsJoinAsOneEncode) {
     ScratchDir out;
     const std::string music = out.File("music.wav");
     RunCommand(
-        "ffmpeg -nostdin -v error -f lavfi -i anoisesrc=d=150:c=pink:a=0.25:s=44100 -f lavfi "
-        "-i \"aevalsrc='0.3*sin(2*PI*(200+10*t)*t)':s=44100:d=150\" -filter_complex "
+        "ffmpeg -nostdin -v error -f lavfi -i anoisesrc=d=125:c=pink:a=0.25:s=44100 -f lavfi "
+        "-i \"aevalsrc='0.3*sin(2*PI*(200+10*t)*t)':s=44100:d=125\" -filter_complex "
         "\"[0][1]amix=inputs=2:normalize=0\" -ac 2 -c:a pcm_s16le " +
         music);
     const std::string tone = out.File("tone.wav");
     RunCommand(
-        "ffmpeg -nostdin -v error -f lavfi -i sine=frequency=1000:sample_rate=44100:d=150 "
+        "ffmpeg -nostdin -v error -f lavfi -i sine=frequency=1000:sample_rate=44100:d=125 "
         "-af volume=0.5 -ac 2 -c:a pcm_s16le " +
         tone);
     for (const auto& [audio, extension] :
