@@ -293,7 +293,7 @@ void CClipDialog::ApplyTrim() {
     const TimeSpan clip{static_cast<double>(Seconds(m_untrimmedBegin)),
                         static_cast<double>(Seconds(m_untrimmedEnd))};
     const SilenceTrim trim = TrimSilence(LevelsWithin(read.levels, clip), SilenceRule{}.decibels);
-    m_trim->setToolTip(QString::fromStdString(tolvane::SayPieces(trim.note)));
+    m_trim->setToolTip(QString::fromStdString(trim.note));
     if (!trim.trimmed) {
         return;
     }

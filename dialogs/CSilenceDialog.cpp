@@ -86,7 +86,7 @@ void CSilenceDialog::Recount() {
     const SilenceSplit split =
         SplitAtSilences(read.levels, SilenceRule{m_level->value(), m_pause->value()});
     m_parse = {split.parts, {}};
-    QStringList lines{QString::fromStdString(tolvane::SayPieces(split.note))};
+    QStringList lines{QString::fromStdString(split.note)};
     if (split.parts.size() > 1) {
         lines << PartLines(split.parts);
     }

@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "Messages.h"
 #include "PartsView.h"
 
 CSplitDialog::CSplitDialog(double length, QWidget* parent) : QDialog(parent), m_length(length) {
@@ -31,7 +30,7 @@ void CSplitDialog::Reread() {
     m_parse = ParseSplitList(m_editor->toPlainText().toStdString(), m_length);
     QStringList lines = PartLines(m_parse.parts);
     for (const std::string& problem : m_parse.problems) {
-        lines << tr("Left out: ") + QString::fromStdString(tolvane::SayPieces(problem));
+        lines << tr("Left out: ") + QString::fromStdString(problem);
     }
     m_understood->setText(lines.isEmpty()
                               ? tr("No part yet.")

@@ -34,7 +34,6 @@
 #include "JobPlanner.h"
 #include "MediaProbe.h"
 #include "MessagePresenter.h"
-#include "Messages.h"
 #include "Numbers.h"
 #include "OutputFolder.h"
 #include "Paths.h"
@@ -801,7 +800,7 @@ void CBrenvixDlg::SplitSelectedRowByChapters() {
     if (!split.problems.empty()) {
         QStringList lines;
         for (const std::string& problem : split.problems) {
-            lines << QString::fromStdString(tolvane::SayPieces(problem));
+            lines << QString::fromStdString(problem);
         }
         m_services.messages->Show(this, tr("Chapters left out:") + '\n' + lines.join('\n'));
     }

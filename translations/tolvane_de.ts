@@ -1441,6 +1441,14 @@ Siehe &apos;tolvane-cli --help&apos;.</translation>
         <source>Elapsed %1 · Time left %2</source>
         <translation>Vergangen %1 · Verbleibend %2</translation>
     </message>
+    <message>
+        <source>shorter than the clip start</source>
+        <translation>kürzer als der Anfang des Ausschnitts</translation>
+    </message>
+    <message>
+        <source>its output would be the source itself; choose another output folder</source>
+        <translation>ihre Ausgabe wäre die Quelle selbst; wählen Sie einen anderen Zielordner</translation>
+    </message>
 </context>
 <context>
     <name>PartsView</name>

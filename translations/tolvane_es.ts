@@ -1445,6 +1445,14 @@ Pruebe &apos;tolvane-cli --help&apos;.</translation>
         <source>Elapsed %1 · Time left %2</source>
         <translation>Transcurrido %1 · Tiempo restante %2</translation>
     </message>
+    <message>
+        <source>shorter than the clip start</source>
+        <translation>más corto que el inicio del recorte</translation>
+    </message>
+    <message>
+        <source>its output would be the source itself; choose another output folder</source>
+        <translation>su salida sería la propia fuente; elija otra carpeta de salida</translation>
+    </message>
 </context>
 <context>
     <name>PartsView</name>

@@ -1444,6 +1444,14 @@ Essayez « tolvane-cli --help ».</translation>
         <source>Elapsed %1 · Time left %2</source>
         <translation>Écoulé %1 · Temps restant %2</translation>
     </message>
+    <message>
+        <source>shorter than the clip start</source>
+        <translation>plus court que le début de l&apos;extrait</translation>
+    </message>
+    <message>
+        <source>its output would be the source itself; choose another output folder</source>
+        <translation>sa sortie serait la source elle-même ; choisissez un autre dossier de sortie</translation>
+    </message>
 </context>
 <context>
     <name>PartsView</name>

@@ -1443,6 +1443,14 @@ Tente &apos;tolvane-cli --help&apos;.</translation>
         <source>Elapsed %1 · Time left %2</source>
         <translation>Decorrido %1 · Tempo restante %2</translation>
     </message>
+    <message>
+        <source>shorter than the clip start</source>
+        <translation>mais curto que o início do trecho</translation>
+    </message>
+    <message>
+        <source>its output would be the source itself; choose another output folder</source>
+        <translation>a saída seria a própria fonte; escolha outra pasta de saída</translation>
+    </message>
 </context>
 <context>
     <name>PartsView</name>

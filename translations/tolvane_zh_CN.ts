@@ -1430,6 +1430,14 @@ Try &apos;tolvane-cli --help&apos;.</source>
         <source>Elapsed %1 · Time left %2</source>
         <translation>已用 %1 · 剩余时间 %2</translation>
     </message>
+    <message>
+        <source>shorter than the clip start</source>
+        <translation>短于剪辑起点</translation>
+    </message>
+    <message>
+        <source>its output would be the source itself; choose another output folder</source>
+        <translation>其输出将是源文件本身；请选择其他输出文件夹</translation>
+    </message>
 </context>
 <context>
     <name>PartsView</name>

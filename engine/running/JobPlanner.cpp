@@ -244,7 +244,7 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
         const bool toEnd = row.toEnd || row.EndSeconds() >= length;
         const double end = toEnd ? std::max(length, start) : row.EndSeconds();
         if (!settings.merge && (toEnd ? start > 0 && start >= length : start >= end)) {
-            outcome.refusal = "shorter than the clip start";
+            outcome.refusal = QT_TRANSLATE_NOOP("Messages", "shorter than the clip start");
             continue;
         }
         std::string folderFailure;
@@ -280,7 +280,8 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
         if (settings.skipExisting && SameFile(name, row.source)) {
             // The source itself is no output: converting it would write "name(0)", which the
             // next run would not find.
-            outcome.refusal = "its output would be the source itself; choose another output folder";
+            outcome.refusal = QT_TRANSLATE_NOOP(
+                "Messages", "its output would be the source itself; choose another output folder");
         } else if (settings.skipExisting &&
                    fs::symlink_status(name, ignored).type() != fs::file_type::not_found) {
             outcome.existing = name;
