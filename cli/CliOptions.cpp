@@ -14,6 +14,7 @@
 #include "FormatPresets.h"
 #include "JobPlan.h"
 #include "Messages.h"
+#include "NumberRules.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ std::string Lower(std::string text) {
     return text;
 }
 
-constexpr double kLargestNumber = 1e9;
+using tolvane::kLargestNumber;
 
 std::optional<double> ParseNumber(const std::string& text) {
     double value = 0.0;
@@ -70,29 +71,29 @@ std::string ApplyValue(CliOptions& options, const std::string& name, const std::
         options.allSoundTracks = true;
     } else if (name == "-a") {
         options.soundTrack = ParseWhole(value);
-        if (!options.soundTrack || *options.soundTrack < 1 || *options.soundTrack > 1000) {
+        if (!options.soundTrack || *options.soundTrack < 1 ||
+            *options.soundTrack > tolvane::kMaxSoundTrack) {
             return "bad sound track '" + value + "' (1 for the first, as --info lists them)";
         }
     } else if (name == "-j") {
         options.jobs = ParseWhole(value);
-        if (!options.jobs || *options.jobs < 1 || *options.jobs > AVConvert::kMaxParallelTasks) {
+        if (!options.jobs || *options.jobs < 1 || *options.jobs > tolvane::kMaxFilesAtOnce) {
             return "bad number of files at once '" + value + "' (1 to " +
-                   std::to_string(AVConvert::kMaxParallelTasks) + ")";
+                   std::to_string(tolvane::kMaxFilesAtOnce) + ")";
         }
     } else if (name == "-b") {
         options.bitRate = ParseCliBitRate(value);
-        if (!options.bitRate) {
+        if (!options.bitRate || !tolvane::kBitRateRange.Holds(*options.bitRate)) {
             return "bad bit rate '" + value + "'";
         }
     } else if (name == "-r") {
         options.sampleRate = ParseWhole(value);
-        if (!options.sampleRate || *options.sampleRate <= 0) {
+        if (!options.sampleRate || !tolvane::kSampleRateRange.Holds(*options.sampleRate)) {
             return "bad sample rate '" + value + "'";
         }
     } else if (name == "-c") {
         options.channels = ParseWhole(value);
-        if (!options.channels ||
-            (*options.channels != 1 && *options.channels != 2 && *options.channels != 6)) {
+        if (!options.channels || !tolvane::IsChannelCount(*options.channels)) {
             return "channels must be 1, 2 or 6";
         }
     } else if (name == "-s" || name == "-t") {
@@ -175,6 +176,42 @@ enum LongOnly : int {
 
 constexpr const char* kShortOptions = "-:o:f:e:b:r:c:s:t:j:a:mqh";
 
+constexpr option kLongOptions[] = {
+    {"output", required_argument, nullptr, 'o'},
+    {"format", required_argument, nullptr, 'f'},
+    {"encoder", required_argument, nullptr, 'e'},
+    {"bitrate", required_argument, nullptr, 'b'},
+    {"rate", required_argument, nullptr, 'r'},
+    {"channels", required_argument, nullptr, 'c'},
+    {"start", required_argument, nullptr, 's'},
+    {"end", required_argument, nullptr, 't'},
+    {"jobs", required_argument, nullptr, 'j'},
+    {"audio-track", required_argument, nullptr, 'a'},
+    {"merge", no_argument, nullptr, 'm'},
+    {"quiet", no_argument, nullptr, 'q'},
+    {"help", no_argument, nullptr, 'h'},
+    {"split-chapters", no_argument, nullptr, kSplitChapters},
+    {"split-at", required_argument, nullptr, kSplitAt},
+    {"split-silence", optional_argument, nullptr, kSplitSilence},
+    {"split-every", required_argument, nullptr, kSplitEvery},
+    {"trim-silence", optional_argument, nullptr, kTrimSilence},
+    {"json", no_argument, nullptr, kJson},
+    {"cover-from-video", optional_argument, nullptr, kCoverFromVideo},
+    {"skip-existing", no_argument, nullptr, kSkipExisting},
+    {"keep-folders", no_argument, nullptr, kKeepFolders},
+    {"info", no_argument, nullptr, kInfo},
+    {"loudness", no_argument, nullptr, kLoudness},
+    {"replaygain", optional_argument, nullptr, kReplayGain},
+    {"normalize", optional_argument, nullptr, kNormalize},
+    {"true-peak", required_argument, nullptr, kTruePeak},
+    {"version", no_argument, nullptr, kVersion},
+    {"write-job", required_argument, nullptr, kWriteJob},
+    {"job", required_argument, nullptr, kJob},
+    {"slice", required_argument, nullptr, kSlice},
+    {"opus-application", required_argument, nullptr, kOpusApplication},
+    {nullptr, 0, nullptr, 0},
+};
+
 // The option a getopt code stands for, as a person typed it: "-o" or "--true-peak".
 std::string OptionName(int code, const option* longOptions) {
     if (code > 0 && code < 256) {
@@ -193,12 +230,12 @@ std::string ApplyLevel(CliOptions& options, bool peak, const char* text) {
     const std::string value = text != nullptr ? text : "";
     const std::optional<double> number =
         text == nullptr ? std::optional<double>(-16.0) : WholeNumber(value);
-    if (!number ||
-        (peak ? (*number < -9.0 || *number > 0.0) : (*number < -70.0 || *number > -5.0))) {
+    if (!number || !(peak ? tolvane::kTruePeakRange : tolvane::kLoudnessRange).Holds(*number)) {
         return peak ? "bad true-peak ceiling '" + value + "' (-9 to 0 dBTP)"
                     : "bad loudness '" + value + "' (-70 to -5 LUFS)";
     }
     (peak ? options.truePeak : options.normalize.emplace()) = *number;
+    options.truePeakGiven = options.truePeakGiven || peak;
     return {};
 }
 
@@ -243,41 +280,6 @@ tolvane::RunChoices CliChoices(const CliOptions& options) {
 }
 
 CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
-    static constexpr option kLongOptions[] = {
-        {"output", required_argument, nullptr, 'o'},
-        {"format", required_argument, nullptr, 'f'},
-        {"encoder", required_argument, nullptr, 'e'},
-        {"bitrate", required_argument, nullptr, 'b'},
-        {"rate", required_argument, nullptr, 'r'},
-        {"channels", required_argument, nullptr, 'c'},
-        {"start", required_argument, nullptr, 's'},
-        {"end", required_argument, nullptr, 't'},
-        {"jobs", required_argument, nullptr, 'j'},
-        {"audio-track", required_argument, nullptr, 'a'},
-        {"merge", no_argument, nullptr, 'm'},
-        {"quiet", no_argument, nullptr, 'q'},
-        {"help", no_argument, nullptr, 'h'},
-        {"split-chapters", no_argument, nullptr, kSplitChapters},
-        {"split-at", required_argument, nullptr, kSplitAt},
-        {"split-silence", optional_argument, nullptr, kSplitSilence},
-        {"split-every", required_argument, nullptr, kSplitEvery},
-        {"trim-silence", optional_argument, nullptr, kTrimSilence},
-        {"json", no_argument, nullptr, kJson},
-        {"cover-from-video", optional_argument, nullptr, kCoverFromVideo},
-        {"skip-existing", no_argument, nullptr, kSkipExisting},
-        {"keep-folders", no_argument, nullptr, kKeepFolders},
-        {"info", no_argument, nullptr, kInfo},
-        {"loudness", no_argument, nullptr, kLoudness},
-        {"replaygain", optional_argument, nullptr, kReplayGain},
-        {"normalize", optional_argument, nullptr, kNormalize},
-        {"true-peak", required_argument, nullptr, kTruePeak},
-        {"version", no_argument, nullptr, kVersion},
-        {"write-job", required_argument, nullptr, kWriteJob},
-        {"job", required_argument, nullptr, kJob},
-        {"slice", required_argument, nullptr, kSlice},
-        {"opus-application", required_argument, nullptr, kOpusApplication},
-        {nullptr, 0, nullptr, 0},
-    };
     CliParse parse;
     CliOptions& options = parse.options;
     // getopt_long as GNU tools use it: "-qj1", "-oDIR", "--opt=value" and "--opt value", "--"
@@ -449,6 +451,8 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         parse.error =
             "--job keeps the rows of its job: clips, splits and sound tracks are "
             "given when it is written";
+    } else if (options.job && options.info) {
+        parse.error = "--info reads the files named beside it, not a job";
     } else if (options.job && options.writeJob) {
         parse.error = "--job runs a job and --write-job writes one: one or the other";
     } else if (!options.help && !options.version && !options.job && options.files.empty()) {
@@ -515,10 +519,15 @@ CliProfile ResolveCliProfile(const CliOptions& options, std::string& error) {
             return profile;
         }
     }
+    ApplyCliRefinements(options, profile, error);
+    return profile;
+}
+
+void ApplyCliRefinements(const CliOptions& options, CliProfile& profile, std::string& error) {
     if (options.encoder) {
         if (!AudioCodecForName(*options.encoder)) {
             error = "unknown encoder '" + *options.encoder + "'";
-            return profile;
+            return;
         }
         profile.settings.audioEncoderName = *options.encoder;
     }
@@ -531,18 +540,18 @@ CliProfile ResolveCliProfile(const CliOptions& options, std::string& error) {
     if (options.channels) {
         profile.settings.channels = *options.channels;
     }
-    if (profile.settings.audioEncoderName == "OPUS" && !options.bitRate) {
+    if (profile.settings.audioEncoderName == "OPUS" && !options.bitRate &&
+        (options.format || options.encoder || options.channels)) {
         // Opus's bit rate follows the channels unless one is asked for.
         profile.settings.audioBitRate = DefaultOpusBitRate(profile.settings.channels);
     }
     if (options.opusApplication) {
         if (profile.settings.audioEncoderName != "OPUS") {
             error = "--opus-application goes with Opus (-f opus)";
-            return profile;
+            return;
         }
         profile.settings.opusApplication = *options.opusApplication;
     }
-    return profile;
 }
 
 namespace {
@@ -574,6 +583,14 @@ std::string AvailableEncoderNames() {
 }  // namespace
 
 // clang-format off
+std::vector<std::string> CliOptionNames() {
+    std::vector<std::string> names;
+    for (const option* o = kLongOptions; o->name != nullptr; ++o) {
+        names.emplace_back(o->name);
+    }
+    return names;
+}
+
 std::string CliUsage() {
     // In blocks, each a text of its own for translators; the lines stay within 95 columns.
     return tolvane::Say(QT_TRANSLATE_NOOP("Messages",

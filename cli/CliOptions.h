@@ -49,6 +49,7 @@ struct CliOptions final {
     // peaks kept under the ceiling (dBTP).
     std::optional<double> normalize;
     double truePeak = -1.0;
+    bool truePeakGiven = false;
     // ReplayGain tags: each output's (track), and over the run's outputs too (album).
     JobInput::ReplayGain replayGain = JobInput::ReplayGain::Off;
     bool quiet = false;
@@ -92,4 +93,11 @@ struct CliProfile final {
 // Empty `error` on success.
 CliProfile ResolveCliProfile(const CliOptions& options, std::string& error);
 
+// The encoder, bit rate, sample rate, channels and Opus application the options give, over
+// `profile` (a format's, or a job's own when no format is given); `error` when one cannot be.
+void ApplyCliRefinements(const CliOptions& options, CliProfile& profile, std::string& error);
+
 std::string CliUsage();
+
+// Every long option's name ("output", "true-peak", ...), for checks that cover them all.
+std::vector<std::string> CliOptionNames();

@@ -18,6 +18,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -70,7 +71,7 @@ std::string ProbeSource(MediaProbeResult& probe, const std::string& path, std::F
         ReportInvalid(err, path);
         // A file that cannot be read at all says why (no permission), not that it is no media.
         if (::access(path.c_str(), R_OK) != 0) {
-            return std::strerror(errno);
+            return SystemErrorText(errno);
         }
         return "not a media file that can be read";
     }
@@ -199,6 +200,61 @@ JobSettings SettingsOf(const CliOptions& options, const CliProfile& profile) {
     return settings;
 }
 
+}  // namespace
+
+std::string ApplyOptionsToJob(const CliOptions& options, JobDocument& job) {
+    JobSettings& settings = job.settings;
+    if (options.format) {
+        std::string error;
+        const CliProfile profile = ResolveCliProfile(options, error);
+        if (!error.empty()) {
+            return error;
+        }
+        settings.formatEntry = profile.entryText;
+        settings.copySound = profile.copySound;
+        settings.profile = profile.settings;
+    } else {
+        // A bit rate, a sample rate or channels refine the job's own format.
+        CliProfile own{settings.profile, settings.formatEntry, settings.copySound};
+        std::string error;
+        ApplyCliRefinements(options, own, error);
+        if (!error.empty()) {
+            return error;
+        }
+        settings.profile = own.settings;
+    }
+    if (options.outputFolderGiven) {
+        settings.outputFolder = options.outputFolder;
+    }
+    if (options.jobs) {
+        settings.filesAtOnce = *options.jobs;
+    }
+    settings.merge = settings.merge || options.merge;
+    settings.skipExisting = settings.skipExisting || options.skipExisting;
+    settings.keepFolders = settings.keepFolders || options.keepFolders;
+    if (options.normalize) {
+        settings.normalize = true;
+        settings.loudnessTarget = *options.normalize;
+    }
+    if (options.truePeakGiven) {
+        settings.truePeakCeiling = options.truePeak;
+    }
+    settings.profile.loudnessTarget = settings.normalize ? settings.loudnessTarget : 0.0;
+    if (options.replayGain != JobInput::ReplayGain::Off) {
+        settings.replayGain = static_cast<GainTagChoice>(options.replayGain);
+    }
+    if (options.coverFromVideo) {
+        settings.coverFromVideo = true;
+        settings.coverFromVideoSeconds = options.coverFromVideoSeconds;
+    }
+    if (settings.outputFolder.empty()) {
+        settings.outputFolder = ".";
+    }
+    return {};
+}
+
+namespace {
+
 // Probes every input and makes its rows: the file whole (or its clip), the parts of a split,
 // and with -a all a row per sound track of each. Inputs that cannot be used are reported and
 // left out. `facts` gets one entry per row.
@@ -298,23 +354,33 @@ void BuildRows(const CliOptions& options, MediaProbeResult& prober, StatusReport
     }
 }
 
-// What each row of a job read from a file has as its source: each file probed once (rows not
-// in the slice are not read).
+// What each row of a job read from a file has as its source: each file probed once. Rows not in
+// the slice are read only where their file has the name of one of the slice's (quietly): their
+// outputs may ask for the same name, and every slice must name them as one run would.
 std::vector<tolvane::SourceFacts> ProbeRows(const JobDocument& job, tolvane::JobSlice slice,
                                             MediaProbeResult& prober, std::FILE* err) {
     std::vector<tolvane::SourceFacts> facts(job.rows.size());
+    std::set<std::string> names;  // the file names of the slice's rows, without extension
+    for (std::size_t i = 0; i < job.rows.size(); ++i) {
+        if (job.rows[i].checked && slice.Takes(i)) {
+            names.insert(fs::path(job.rows[i].source).stem().string());
+        }
+    }
     std::map<std::string, std::size_t> probed;  // source → its first row
     for (std::size_t i = 0; i < job.rows.size(); ++i) {
         const JobRow& row = job.rows[i];
-        if (!row.checked || !slice.Takes(i)) {
+        const bool taken = slice.Takes(i);
+        if (!row.checked || (!taken && names.count(fs::path(row.source).stem().string()) == 0)) {
+            facts[i].read = false;
             continue;
         }
-        if (const auto earlier = probed.find(row.source); earlier != probed.end()) {
+        if (const auto earlier = probed.find(row.source);
+            earlier != probed.end() && (facts[earlier->second].read)) {
             facts[i] = facts[earlier->second];
             continue;
         }
         probed.emplace(row.source, i);
-        facts[i].refusal = ProbeSource(prober, row.source, err);
+        facts[i].refusal = ProbeSource(prober, row.source, taken ? err : nullptr);
         facts[i].probe = prober;
     }
     return facts;
@@ -386,6 +452,13 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
     if (options.info) {
         return PrintInfo(options, out, err);
     }
+    if (options.writeJob) {
+        if (const std::string refusal = JobFileTargetRefusal(*options.writeJob); !refusal.empty()) {
+            Tell(err, QT_TRANSLATE_NOOP("Messages", "tolvane-cli: cannot write the job %1: %2"),
+                 {*options.writeJob, refusal});
+            return kCliBadUsage;
+        }
+    }
     JobDocument job;
     std::optional<std::string> splitList;  // the list of a split at times, read once
     if (options.job) {
@@ -406,24 +479,9 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         }
         if (!options.job) {
             job.settings = SettingsOf(options, profile);
-        } else {
-            // What is given beside a job overrides its own.
-            if (options.format || options.encoder || options.bitRate || options.sampleRate ||
-                options.channels || options.opusApplication) {
-                job.settings.formatEntry = profile.entryText;
-                job.settings.copySound = profile.copySound;
-                job.settings.profile = profile.settings;
-            }
-            if (options.outputFolderGiven) {
-                job.settings.outputFolder = options.outputFolder;
-            }
-            if (options.jobs) {
-                job.settings.filesAtOnce = *options.jobs;
-            }
-            job.settings.skipExisting = job.settings.skipExisting || options.skipExisting;
-            if (job.settings.outputFolder.empty()) {
-                job.settings.outputFolder = ".";
-            }
+        } else if (const std::string refused = ApplyOptionsToJob(options, job); !refused.empty()) {
+            TellUsageError(err, refused);
+            return kCliBadUsage;
         }
         // Choices, or an encoder and a container, that cannot go together stop the run before
         // anything is made, the output folder included.
@@ -494,6 +552,10 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         }
         std::fprintf(err, "tolvane-cli: %s\n", lines.c_str());
         return kCliBadUsage;
+    }
+    if (const std::string failure = tolvane::MakeOutputFolders(run.plan); !failure.empty()) {
+        Tell(err, QT_TRANSLATE_NOOP("Messages", "tolvane-cli: %1"), {failure});
+        return kCliSomeFailed;
     }
     std::vector<CliInput> inputs;  // every row with its task (-1: left out)
     ReportPlannedRows(job, facts, run, slice, report, err, inputs);

@@ -10,8 +10,12 @@
 #include <cstring>
 #include <initializer_list>
 #include <limits>
+#include <unordered_set>
 
 #include "Json.h"
+#include "NumberRules.h"
+#include "Numbers.h"
+#include "Paths.h"
 
 namespace {
 
@@ -60,6 +64,32 @@ public:
             } else {
                 Fail(key, "is not a number");
             }
+        }
+    }
+    // A number within `range` (the same the command line takes), refused with the range.
+    void Number(const JsonValue& object, std::string_view key, double& out,
+                tolvane::NumberRange range) {
+        double value = out;
+        Number(object, key, value);
+        if (object.Find(key) != nullptr && m_error.empty()) {
+            Within(key, value, range);
+            out = value;
+        }
+    }
+    template <typename Int>
+    void Integer(const JsonValue& object, std::string_view key, Int& out,
+                 tolvane::NumberRange range) {
+        Int value = out;
+        Integer(object, key, value);
+        if (object.Find(key) != nullptr && m_error.empty()) {
+            Within(key, static_cast<double>(value), range);
+            out = value;
+        }
+    }
+    void Within(std::string_view key, double value, tolvane::NumberRange range) {
+        if (!range.Holds(value)) {
+            Fail(key,
+                 "is outside " + FormatFixed(range.low, 0) + " to " + FormatFixed(range.high, 0));
         }
     }
     template <typename Int>
@@ -139,11 +169,21 @@ JsonValue::Object UnknownMembers(const JsonValue& object,
     return unknown;
 }
 
+// Adds the `members` that `object` does not have (in linear time: a newer program may have
+// written many).
 void AddMembers(JsonValue& object, const JsonValue::Object& members) {
+    std::unordered_set<std::string_view> present;
+    for (const auto& [name, value] : object.Members()) {
+        present.insert(name);
+    }
+    std::vector<std::pair<std::string, const JsonValue*>> added;
     for (const auto& [name, value] : members) {
-        if (object.Find(name) == nullptr) {
-            object.Set(name, value);
+        if (present.insert(name).second) {
+            added.emplace_back(name, &value);
         }
+    }
+    for (auto& [name, value] : added) {
+        object.AppendMember(std::move(name), *value);
     }
 }
 
@@ -215,6 +255,16 @@ void ReadSettings(const JsonValue& v, JobSettings& s, Reader& r) {
     r.Integer(v, "audioBitRate", p.audioBitRate);
     r.Integer(v, "sampleRate", p.sampleRate);
     r.Integer(v, "channels", p.channels);
+    // 0: none given (a copy's, or a job written by hand), as the members' defaults say.
+    if (p.audioBitRate != 0) {
+        r.Within("audioBitRate", p.audioBitRate, tolvane::kBitRateRange);
+    }
+    if (p.sampleRate != 0) {
+        r.Within("sampleRate", p.sampleRate, tolvane::kSampleRateRange);
+    }
+    if (p.channels != 0 && !tolvane::IsChannelCount(p.channels)) {
+        r.Fail("channels", "is not 1, 2 or 6");
+    }
     r.Text(v, "videoEncoder", p.videoEncoderName);
     r.Integer(v, "videoBitRate", p.videoBitRate);
     r.Integer(v, "frameWidth", p.frameWidth);
@@ -222,14 +272,15 @@ void ReadSettings(const JsonValue& v, JobSettings& s, Reader& r) {
     r.Text(v, "frameRate", p.frameRateText);
     r.Text(v, "opusApplication", p.opusApplication);
     r.Bool(v, "merge", s.merge);
-    r.Integer(v, "filesAtOnce", s.filesAtOnce);
+    r.Integer(v, "filesAtOnce", s.filesAtOnce, {0.0, tolvane::kMaxFilesAtOnce});
     r.Bool(v, "normalize", s.normalize);
-    r.Number(v, "loudnessTarget", s.loudnessTarget);
-    r.Number(v, "truePeakCeiling", s.truePeakCeiling);
+    r.Number(v, "loudnessTarget", s.loudnessTarget, tolvane::kLoudnessRange);
+    r.Number(v, "truePeakCeiling", s.truePeakCeiling, tolvane::kTruePeakRange);
     NamedValue(v, "replayGain", kGainNames, s.replayGain, r);
     r.Bool(v, "coverFromVideo", s.coverFromVideo);
     std::int64_t coverMs = RowMillis(s.coverFromVideoSeconds);
-    r.Integer(v, "coverFromVideoMs", coverMs);
+    // Negative: at a tenth of the video.
+    r.Integer(v, "coverFromVideoMs", coverMs, {-1e15, tolvane::kSecondsRange.high * 1000.0});
     s.coverFromVideoSeconds = static_cast<double>(coverMs) / 1000.0;
     r.Bool(v, "skipExisting", s.skipExisting);
     r.Bool(v, "keepFolders", s.keepFolders);
@@ -283,10 +334,11 @@ void ReadRow(const JsonValue& v, JobRow& row, Reader& r) {
         r.Fail("source", "is missing");
     }
     r.Bool(v, "checked", row.checked);
-    r.Integer(v, "startMs", row.startMs);
-    r.Integer(v, "endMs", row.endMs);
+    const tolvane::NumberRange millis{0.0, tolvane::kSecondsRange.high * 1000.0};
+    r.Integer(v, "startMs", row.startMs, millis);
+    r.Integer(v, "endMs", row.endMs, millis);
     r.Bool(v, "toEnd", row.toEnd);
-    r.Integer(v, "soundTrack", row.soundTrack);
+    r.Integer(v, "soundTrack", row.soundTrack, {0.0, tolvane::kMaxSoundTrack});
     r.Bool(v, "trackInName", row.trackInName);
     if (const JsonValue* part = v.Find("part")) {
         if (!part->IsObject()) {
@@ -304,9 +356,6 @@ void ReadRow(const JsonValue& v, JobRow& row, Reader& r) {
     NamedValue(v, "state", kStateNames, row.state, r);
     r.Text(v, "status", row.status);
     r.Path(v, "output", row.output);
-    if (row.startMs < 0 || row.endMs < 0 || row.soundTrack < 0) {
-        r.Fail("startMs", "or endMs or soundTrack is negative");
-    }
     row.unknown = UnknownMembers(v, {"source", "checked", "startMs", "endMs", "toEnd", "soundTrack",
                                      "trackInName", "part", "state", "status", "output"});
 }
@@ -393,19 +442,21 @@ JobRead ReadJobText(std::string_view text) {
     return result;
 }
 
-JobRead ReadJobFile(const std::string& path) {
-    JobRead result;
+namespace {
+
+// The regular file at `path` whole, at most kMaxJobFileBytes, never through a symlink's
+// replacement or a device; empty on success, else why not.
+std::string ReadWholeFile(const std::string& path, std::string& text) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        result.error = std::strerror(errno);
-        return result;
+        return SystemErrorText(errno);
     }
     struct stat st {};
-    std::string text;
+    std::string error;
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        result.error = "it is not a regular file";
+        error = "it is not a regular file";
     } else if (static_cast<std::uintmax_t>(st.st_size) > kMaxJobFileBytes) {
-        result.error = "it is too large for a job file";
+        error = "it is too large for a job file";
     } else {
         char buffer[65536];
         ssize_t got = 0;
@@ -413,11 +464,45 @@ JobRead ReadJobFile(const std::string& path) {
             text.append(buffer, static_cast<std::size_t>(got));
         }
         if (got < 0) {
-            result.error = std::strerror(errno);
+            error = SystemErrorText(errno);
         }
     }
     ::close(fd);
+    return error;
+}
+
+}  // namespace
+
+JobRead ReadJobFile(const std::string& path) {
+    JobRead result;
+    std::string text;
+    result.error = ReadWholeFile(path, text);
     return result.error.empty() ? ReadJobText(text) : result;
+}
+
+std::string JobFileTargetRefusal(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0) {
+        return errno == ENOENT ? std::string() : SystemErrorText(errno);
+    }
+    if (S_ISLNK(st.st_mode)) {
+        return "it is a symbolic link; name the file itself";
+    }
+    if (!S_ISREG(st.st_mode)) {
+        return "it is not a regular file";
+    }
+    // A job file of any version is one whose document names our format.
+    std::string text;
+    if (const std::string failure = ReadWholeFile(path, text); !failure.empty()) {
+        return failure;
+    }
+    const JsonParse parsed = ParseJson(text);
+    const JsonValue* format = parsed.value ? parsed.value->Find("format") : nullptr;
+    if (format == nullptr || format->AsString() == nullptr ||
+        *format->AsString() != kJobFormatName) {
+        return "it exists and is not a job file";
+    }
+    return {};
 }
 
 std::string WriteJobFile(const std::string& path, const JobDocument& job) {
@@ -428,7 +513,7 @@ std::string WriteJobFile(const std::string& path, const JobDocument& job) {
     std::string temporary = folder + (folder.back() == '/' ? "" : "/") + "." + name + ".XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
-        return std::strerror(errno);
+        return SystemErrorText(errno);
     }
     std::size_t written = 0;
     int error = 0;
@@ -454,7 +539,7 @@ std::string WriteJobFile(const std::string& path, const JobDocument& job) {
     }
     if (error != 0) {
         ::unlink(temporary.c_str());
-        return std::strerror(error);
+        return SystemErrorText(error);
     }
     // The rename itself reaches the disk with its folder.
     const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -99,6 +99,12 @@ JobRead ReadJobText(std::string_view text);
 
 // The file at `path`, read whole (at most 64 MiB); `error` says why not.
 JobRead ReadJobFile(const std::string& path);
+// Why `path` may not take a job: empty when nothing is there (a new file) or when a job file
+// is (a regular file whose document is a Tolvane job); anything else (a video, a symlink, a
+// device, a folder) is refused with the reason, so that writing a job never destroys a file
+// that is not one.
+std::string JobFileTargetRefusal(const std::string& path);
+
 // Writes `job` to `path` so that the file is either the old one or the whole new one (a
 // temporary file beside it, flushed, then renamed over it). Empty on success, else why not.
 std::string WriteJobFile(const std::string& path, const JobDocument& job);

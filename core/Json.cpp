@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <unordered_set>
 
 std::optional<bool> JsonValue::AsBool() const {
     return m_type == Type::Bool ? std::optional<bool>(m_bool) : std::nullopt;
@@ -43,6 +44,11 @@ JsonValue& JsonValue::Set(std::string_view key, JsonValue value) {
     }
     m_object.emplace_back(std::string(key), std::move(value));
     return m_object.back().second;
+}
+
+void JsonValue::AppendMember(std::string key, JsonValue value) {
+    m_type = Type::Object;
+    m_object.emplace_back(std::move(key), std::move(value));
 }
 
 JsonValue& JsonValue::Append(JsonValue value) {
@@ -323,6 +329,7 @@ private:
             return Fail("nesting too deep");
         }
         value = JsonValue::MakeObject();
+        std::unordered_set<std::string> names;
         ++m_at;
         SkipSpace();
         if (m_at < m_text.size() && m_text[m_at] == '}') {
@@ -348,10 +355,11 @@ private:
             if (!ParseValue(member, depth)) {
                 return false;
             }
-            if (value.Find(key) != nullptr) {
+            // A set of the names so far: an object of many members reads in linear time.
+            if (!names.insert(key).second) {
                 return Fail("a member named twice");
             }
-            value.Set(key, std::move(member));
+            value.AppendMember(std::move(key), std::move(member));
             SkipSpace();
             if (m_at < m_text.size() && m_text[m_at] == ',') {
                 ++m_at;

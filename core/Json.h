@@ -47,6 +47,8 @@ public:
     const JsonValue* Find(std::string_view key) const;
     // Sets (or replaces) a member of an object.
     JsonValue& Set(std::string_view key, JsonValue value);
+    // Adds a member the object does not have yet (the caller knows it is new).
+    void AppendMember(std::string key, JsonValue value);
     // Appends to an array.
     JsonValue& Append(JsonValue value);
 

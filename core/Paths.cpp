@@ -28,7 +28,7 @@ std::string WithExtension(std::string_view path, std::string_view extension) {
 std::string InputRefusal(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
-        return std::strerror(errno);
+        return SystemErrorText(errno);
     }
     if (S_ISDIR(st.st_mode)) {
         return QT_TRANSLATE_NOOP("Messages", "it is a folder");
@@ -47,4 +47,9 @@ std::filesystem::path DataFilePath(const std::filesystem::path& programFolder,
         return beside;
     }
     return (programFolder.parent_path() / "share" / "tolvane" / name).lexically_normal();
+}
+
+std::string SystemErrorText(int code) {
+    const char* text = ::strerrordesc_np(code);
+    return text != nullptr ? std::string(text) : "error " + std::to_string(code);
 }

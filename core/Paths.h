@@ -25,3 +25,7 @@ std::string InputRefusal(const std::string& path);
 // in the installed data folder, <prefix>/share/tolvane/, for a program in <prefix>/bin.
 std::filesystem::path DataFilePath(const std::filesystem::path& programFolder,
                                    std::string_view name);
+
+// The system's text for the error number `code` ("No such file or directory"), in English
+// whatever the user's language: status lines and logs are read by programs too.
+std::string SystemErrorText(int code);

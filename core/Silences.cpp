@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <queue>
+#include <tuple>
 
 #include "Messages.h"
 #include "Numbers.h"
@@ -24,15 +26,37 @@ std::string RuleText(const SilenceRule& rule) {
                 FormatFixed(rule.decibels, 0)});
 }
 
-// Seconds of `silences` that fall within `span`.
-double SilenceWithin(const std::vector<TimeSpan>& silences, const TimeSpan& span) {
-    double total = 0.0;
-    for (const TimeSpan& silence : silences) {
-        total +=
-            std::max(0.0, std::min(silence.end, span.end) - std::max(silence.start, span.start));
+// Seconds of silence within any span, from the pauses found (in order, apart): a binary search
+// and a running total, so that a split over thousands of pauses stays quick.
+class SilenceTotals final {
+public:
+    explicit SilenceTotals(const std::vector<TimeSpan>& silences) : m_silences(silences) {
+        m_before.reserve(silences.size() + 1);
+        m_before.push_back(0.0);
+        for (const TimeSpan& silence : silences) {
+            m_before.push_back(m_before.back() + silence.Length());
+        }
     }
-    return total;
-}
+
+    double Within(const TimeSpan& span) const { return Before(span.end) - Before(span.start); }
+
+private:
+    // Seconds of silence before `at`.
+    double Before(double at) const {
+        const auto after = std::upper_bound(
+            m_silences.begin(), m_silences.end(), at,
+            [](double time, const TimeSpan& silence) { return time < silence.start; });
+        const auto whole = static_cast<std::size_t>(after - m_silences.begin());
+        if (whole == 0) {
+            return 0.0;
+        }
+        const TimeSpan& last = m_silences[whole - 1];
+        return m_before[whole - 1] + std::clamp(at - last.start, 0.0, last.Length());
+    }
+
+    const std::vector<TimeSpan>& m_silences;
+    std::vector<double> m_before;  // [i]: seconds of the first i silences
+};
 
 // Whether the levels hold any window of sound.
 bool HasSound(const SoundLevels& levels, double thresholdDecibels) {
@@ -59,6 +83,79 @@ std::vector<SplitPart> PartsBetween(const SoundLevels& levels, const std::vector
 std::string CountText(std::size_t parts) {
     return parts == 1 ? Say(QT_TRANSLATE_NOOP("Messages", "1 part"))
                       : Say(QT_TRANSLATE_NOOP("Messages", "%1 parts"), {std::to_string(parts)});
+}
+
+// The `pauses` left once every part between them has kShortestPart of sound: a part with less
+// joins the neighbour across the shorter pause (the left one of equals), the least sound first.
+std::vector<TimeSpan> JoinWeakParts(const SoundLevels& levels,
+                                    const std::vector<TimeSpan>& silences,
+                                    std::vector<TimeSpan> pauses) {
+    const SilenceTotals totals(silences);
+    const std::size_t count = pauses.size() + 1;  // part i lies between pauses i-1 and i
+    // A joined part is named by the first part it holds and runs to its `last`.
+    std::vector<std::size_t> last(count);
+    std::vector<std::size_t> previous(count);
+    std::vector<std::size_t> next(count);
+    std::vector<bool> removed(pauses.size(), false);
+    std::vector<double> sound(count);
+    const auto soundOf = [&](std::size_t first, std::size_t end) {
+        const double from =
+            first == 0 ? levels.start : (pauses[first - 1].start + pauses[first - 1].end) / 2;
+        const double to =
+            end + 1 == count ? levels.End() : (pauses[end].start + pauses[end].end) / 2;
+        const TimeSpan span{from, to};
+        // To the microsecond: sums of window lengths are binary fractions, and a part of just
+        // kShortestPart, or two parts of equal sound, must compare as such.
+        return std::round((span.Length() - totals.Within(span)) * 1e6) / 1e6;
+    };
+    // Sound, first part, version: the least sound, then the earliest part; an entry whose part
+    // has joined or changed since is passed over.
+    using Entry = std::tuple<double, std::size_t, std::size_t>;
+    std::priority_queue<Entry, std::vector<Entry>, std::greater<>> weakest;
+    std::vector<std::size_t> version(count, 0);
+    for (std::size_t i = 0; i < count; ++i) {
+        last[i] = i;
+        previous[i] = i - 1;  // wraps for the first: never read
+        next[i] = i + 1;
+        sound[i] = soundOf(i, i);
+        weakest.emplace(sound[i], i, 0);
+    }
+    std::size_t parts = count;
+    std::vector<bool> gone(count, false);
+    while (parts > 1 && !weakest.empty()) {
+        const auto [least, p, seen] = weakest.top();
+        weakest.pop();
+        if (gone[p] || seen != version[p]) {
+            continue;
+        }
+        if (!(least < kShortestPart)) {
+            break;
+        }
+        const bool hasLeft = p > 0;
+        const bool hasRight = last[p] + 1 < count;
+        const auto length = [&](std::size_t pause) { return pauses[pause].Length(); };
+        const bool left = hasLeft && (!hasRight || length(p - 1) <= length(last[p]));
+        // Join `into` and the part after it, across the pause between them.
+        const std::size_t into = left ? previous[p] : p;
+        const std::size_t after = next[into];
+        removed[last[into]] = true;
+        last[into] = last[after];
+        gone[after] = true;
+        if (last[into] + 1 < count) {
+            next[into] = next[after];
+            previous[next[into]] = into;
+        }
+        sound[into] = soundOf(into, last[into]);
+        weakest.emplace(sound[into], into, ++version[into]);
+        --parts;
+    }
+    std::vector<TimeSpan> kept;
+    for (std::size_t i = 0; i < pauses.size(); ++i) {
+        if (!removed[i]) {
+            kept.push_back(pauses[i]);
+        }
+    }
+    return kept;
 }
 
 }  // namespace
@@ -120,33 +217,9 @@ SilenceSplit SplitAtSilences(const SoundLevels& levels, const SilenceRule& rule)
         }
     }
     // A part with too little sound joins the neighbour across the shorter pause, the least
-    // sound first, until every part has enough (or one is left).
-    for (;;) {
-        std::vector<double> cuts;
-        for (const TimeSpan& pause : pauses) {
-            cuts.push_back((pause.start + pause.end) / 2);
-        }
-        const std::vector<SplitPart> parts = PartsBetween(levels, cuts);
-        std::size_t weakest = parts.size();
-        double least = kShortestPart;
-        for (std::size_t p = 0; p < parts.size() && parts.size() > 1; ++p) {
-            const TimeSpan span{parts[p].start, parts[p].end};
-            const double sound = span.Length() - SilenceWithin(silences, span);
-            if (sound < least) {
-                least = sound;
-                weakest = p;
-            }
-        }
-        if (weakest == parts.size()) {
-            break;
-        }
-        // Part p lies between pauses p-1 and p.
-        const bool hasLeft = weakest > 0;
-        const bool hasRight = weakest < pauses.size();
-        const bool left =
-            hasLeft && (!hasRight || pauses[weakest - 1].Length() <= pauses[weakest].Length());
-        pauses.erase(pauses.begin() + static_cast<std::ptrdiff_t>(left ? weakest - 1 : weakest));
-    }
+    // sound first (the earlier of equals), until every part has enough (or one is left). The
+    // parts are a linked list over the first pause-free stretches and a heap keeps the weakest.
+    pauses = JoinWeakParts(levels, silences, std::move(pauses));
     if (pauses.empty()) {
         return Whole(levels, Say(QT_TRANSLATE_NOOP("Messages",
                                                    "no pause of %1 between two sounds: the file "
@@ -179,7 +252,13 @@ SilenceSplit SplitEvery(const SoundLevels& levels, double every, double threshol
         const double wanted = levels.start + k * every;
         double best = wanted;
         double bestDistance = std::numeric_limits<double>::infinity();
-        for (const TimeSpan& silence : silences) {
+        // The pauses that can hold a cut within the window: from the first that ends after
+        // its start, in order, until one starts past its end.
+        const auto candidates = std::lower_bound(
+            silences.begin(), silences.end(), wanted - window,
+            [](const TimeSpan& silence, double time) { return silence.end < time; });
+        for (auto it = candidates; it != silences.end() && it->start <= wanted + window; ++it) {
+            const TimeSpan& silence = *it;
             const double from = silence.start + kCutMargin;
             const double to = silence.end - kCutMargin;
             if (from > to || (silence.start <= levels.start) || silence.end >= levels.End()) {

@@ -35,13 +35,17 @@ int CBrenvixApp::Run() {
     QStringList files = QApplication::arguments().mid(1);
     // One window per user and display: a second start hands its files to it and ends, unless
     // --new-window asks for a window of its own (which keeps no list across a crash).
-    const bool newWindow = files.removeAll(QStringLiteral("--new-window")) > 0;
-    SingleInstance instance(InstanceSocketPath());
-    if (!newWindow) {
-        if (SingleInstance::HandOver(InstanceSocketPath(), files)) {
+    bool newWindow = files.removeAll(QStringLiteral("--new-window")) > 0;
+    const QString socketPath = InstanceSocketPath();
+    SingleInstance instance(socketPath);
+    if (!newWindow && !socketPath.isEmpty()) {
+        const auto handed = SingleInstance::HandOver(socketPath, files);
+        if (handed == SingleInstance::HandOverResult::Taken) {
             return 0;
         }
-        instance.Listen();
+        // A running window that does not answer (busy) keeps its list: this one opens on its
+        // own, as --new-window does, and never writes the same kept list.
+        newWindow = handed == SingleInstance::HandOverResult::NoAnswer || !instance.Listen();
     }
     const WindowServices services{
         &DefaultMessagePresenter(), &DesktopFileChooser(), &DesktopFileOpener(),

@@ -116,7 +116,12 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"), this,
         SLOT(OnNotificationAction(uint, QString)));
     if (!m_services.listFile.isEmpty()) {
-        m_keeper = std::make_unique<ListKeeper>(m_services.listFile.toStdString());
+        m_keeper = std::make_unique<ListKeeper>(
+            m_services.listFile.toStdString(), [this](const std::string& failure) {
+                // From the keeper's thread: only a wake-up comes up.
+                QMetaObject::invokeMethod(
+                    this, [this, failure] { SayListKeeping(failure); }, Qt::QueuedConnection);
+            });
         RestoreKeptList();
     }
 

@@ -306,6 +306,8 @@ private:
     // Brings back the list an unclean end left; says so under the list.
     void RestoreKeptList();
     void SayUnderList(const QString& text);
+    // Says under the list that it cannot be kept (why), or takes that back (empty).
+    void SayListKeeping(const std::string& failure);
     // The window's settings as a job's.
     JobSettings WindowJobSettings(bool merge) const;
     void RemoveSelectedRow(bool stopPreview);
@@ -349,6 +351,7 @@ private:
     std::atomic<bool>* m_checking = nullptr;  // while files are checked: stops the checking
     QStringList m_pendingDrops;               // dropped while files were checked
     QLabel* m_listNote = nullptr;
+    QString m_keepingNote;  // the line saying the list cannot be kept, while it says so
     // What each file's probe found, with the file's size and modification time then: a file
     // that has not changed is not read again (a click on its row, the list's checks).
     struct KnownProbe final {

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QSpinBox>
 
+#include <filesystem>
 #include <map>
 #include <set>
 
@@ -15,6 +16,7 @@
 #include "ListKeeper.h"
 #include "MessagePresenter.h"
 #include "Messages.h"
+#include "OutputFile.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
 #include "SplitParts.h"
@@ -232,12 +234,42 @@ void CBrenvixDlg::LoadList(const JobDocument& job) {
     ShowRefusals(refusals);
 }
 
+void CBrenvixDlg::SayListKeeping(const std::string& failure) {
+    const QString kept = ListNote();
+    if (failure.empty()) {
+        // Kept again: the warning goes, whatever else the line said stays.
+        if (kept == m_keepingNote) {
+            SayUnderList({});
+        }
+        m_keepingNote.clear();
+        return;
+    }
+    m_keepingNote = tr("The list cannot be kept in %1 (%2): a crash would lose it")
+                        .arg(QString::fromStdString(m_keeper ? m_keeper->Path() : std::string()),
+                             QString::fromStdString(tolvane::SayPieces(failure)));
+    SayUnderList(m_keepingNote);
+}
+
 void CBrenvixDlg::RestoreKeptList() {
     if (!m_keeper) {
         return;
     }
     const JobRead read = ReadJobFile(m_keeper->Path());
-    if (!read.job || read.job->rows.empty()) {
+    if (!read.job) {
+        // A kept list that cannot be read is set aside, never overwritten, and named.
+        std::error_code missing;
+        if (!std::filesystem::exists(m_keeper->Path(), missing)) {
+            return;
+        }
+        const std::string aside = tolvane::FirstFreeName(m_keeper->Path() + ".unreadable");
+        std::error_code ignored;
+        std::filesystem::rename(m_keeper->Path(), aside, ignored);
+        SayUnderList(tr("The list kept from the last time cannot be read (%1); it is kept as %2")
+                         .arg(QString::fromStdString(tolvane::SayPieces(read.error)),
+                              QString::fromStdString(aside)));
+        return;
+    }
+    if (read.job->rows.empty()) {
         return;
     }
     LoadList(*read.job);

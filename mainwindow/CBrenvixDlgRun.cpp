@@ -118,6 +118,10 @@ void CBrenvixDlg::StartRun(bool merge) {
                                  .arg(QString::fromStdString(tolvane::SayPieces(run.refusal))));
         return;
     }
+    if (const std::string failure = tolvane::MakeOutputFolders(run.plan); !failure.empty()) {
+        m_services.messages->Show(this, QString::fromStdString(tolvane::SayPieces(failure)));
+        return;
+    }
     // The run's tasks stand where their rows do (rows that are not checked stay empty).
     tolvane::JobPlan plan = run.plan;
     plan.tasks.assign(static_cast<std::size_t>(rows), {});
@@ -253,6 +257,8 @@ void CBrenvixDlg::OnRunTimerRows() {
             m_list->setItem(row, column::kStatus, item);
             kept.state = JobRowState::Ready;
             kept.status = item->text().toStdString();
+            // Named, so that skipping what exists never takes this part for the whole.
+            kept.output = m_job->outputPaths[index];
         } else if (status == AVConvert::kTaskConverted) {
             auto* item = new QTableWidgetItem(tr("Completed"));
             // A damaged source converts what could be read; the tooltip says where it ends.

@@ -4,7 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-ListKeeper::ListKeeper(std::string path) : m_path(std::move(path)) {
+ListKeeper::ListKeeper(std::string path, FailureSink failed)
+    : m_path(std::move(path)), m_failed(std::move(failed)) {
     if (!m_path.empty()) {
         m_thread = std::thread([this] { Run(); });
     }
@@ -83,6 +84,13 @@ void ListKeeper::Run() {
         if (!failure.empty()) {
             std::fprintf(stderr, "tolvane: cannot keep the list in %s: %s\n", m_path.c_str(),
                          failure.c_str());
+        }
+        // The window says so: a list that is not kept is one a crash would lose.
+        if (failure != m_lastFailure) {
+            m_lastFailure = failure;
+            if (m_failed) {
+                m_failed(failure);
+            }
         }
         lastWrite = Clock::now();
         lock.lock();

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -15,8 +16,12 @@
 
 class ListKeeper final {
 public:
+    // Told, on the keeper's thread, when writing the list fails (why) and when it is written
+    // again after a failure (empty).
+    using FailureSink = std::function<void(const std::string& failure)>;
+
     // `path` empty: nothing is kept.
-    explicit ListKeeper(std::string path);
+    explicit ListKeeper(std::string path, FailureSink failed = {});
     // Writes what is still waiting, then ends the thread.
     ~ListKeeper();
     ListKeeper(const ListKeeper&) = delete;
@@ -34,7 +39,9 @@ private:
     void Run();
 
     const std::string m_path;
-    std::mutex m_mutex;  // guards the three below
+    const FailureSink m_failed;
+    std::string m_lastFailure;  // the keeper's thread's own
+    std::mutex m_mutex;         // guards the three below
     std::condition_variable m_changed;
     std::optional<JobDocument> m_waiting;
     bool m_writing = false;

@@ -1,9 +1,12 @@
 #include "SingleInstance.h"
 
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDataStream>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -19,11 +22,12 @@ SingleInstance::SingleInstance(QString socketPath, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::HandOver(const QString& socketPath, const QStringList& paths) {
+SingleInstance::HandOverResult SingleInstance::HandOver(const QString& socketPath,
+                                                        const QStringList& paths) {
     QLocalSocket socket;
     socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(kWaitMs)) {
-        return false;
+    if (!socket.waitForConnected(kWaitMs) || !PeerIsThisUser(socket.socketDescriptor())) {
+        return HandOverResult::NobodyListens;
     }
     QStringList absolute;
     for (const QString& path : paths) {
@@ -33,11 +37,12 @@ bool SingleInstance::HandOver(const QString& socketPath, const QStringList& path
     QDataStream out(&message, QIODevice::WriteOnly);
     out << absolute;
     socket.write(message);
-    if (!socket.waitForBytesWritten(kWaitMs)) {
-        return false;
-    }
     // The running program answers once it has the files.
-    return socket.waitForReadyRead(kWaitMs) && socket.read(1) == "1";
+    if (socket.waitForBytesWritten(kWaitMs) && socket.waitForReadyRead(kWaitMs) &&
+        socket.read(1) == "1") {
+        return HandOverResult::Taken;
+    }
+    return HandOverResult::NoAnswer;
 }
 
 bool SingleInstance::Listen() {
@@ -61,6 +66,11 @@ bool SingleInstance::Listen() {
 
 void SingleInstance::TakeConnection() {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        if (!PeerIsThisUser(socket->socketDescriptor())) {
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
             QDataStream in(socket);
@@ -77,6 +87,21 @@ void SingleInstance::TakeConnection() {
     }
 }
 
+bool IsPrivateFolder(const QString& folder) {
+    struct stat st {};
+    const QByteArray path = QFile::encodeName(folder);
+    return ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+           (st.st_mode & (S_IRWXG | S_IRWXO)) == 0;
+}
+
+bool PeerIsThisUser(qintptr fd) {
+    struct ucred peer {};
+    socklen_t length = sizeof peer;
+    return fd >= 0 &&
+           ::getsockopt(static_cast<int>(fd), SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 &&
+           length == sizeof peer && peer.uid == ::geteuid();
+}
+
 QString InstanceSocketPath() {
     QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
     if (display.isEmpty()) {
@@ -84,8 +109,15 @@ QString InstanceSocketPath() {
     }
     display.replace(QLatin1Char('/'), QLatin1Char('_'));
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QFileInfo(runtime).isDir()) {
+    if (!runtime.isEmpty() && IsPrivateFolder(runtime)) {
         return runtime + QStringLiteral("/tolvane-") + display + QStringLiteral(".socket");
     }
-    return QDir::tempPath() + QStringLiteral("/tolvane-%1-%2.socket").arg(::getuid()).arg(display);
+    // The shared temporary folder: only in a folder of our own, which another user cannot have
+    // made first (one they made is not ours, and is passed over).
+    const QString own = QDir::tempPath() + QStringLiteral("/tolvane-%1").arg(::geteuid());
+    ::mkdir(QFile::encodeName(own).constData(), 0700);
+    if (!IsPrivateFolder(own)) {
+        return {};
+    }
+    return own + QStringLiteral("/") + display + QStringLiteral(".socket");
 }

@@ -16,11 +16,17 @@ public:
     explicit SingleInstance(QString socketPath, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // Hands `paths` (made absolute) to the program listening on `socketPath`; true when it took
-    // them. Blocks for a second or two at most.
-    static bool HandOver(const QString& socketPath, const QStringList& paths);
+    enum class HandOverResult {
+        Taken,          // the running program has the files
+        NobodyListens,  // no program of this user listens there
+        NoAnswer,       // one listens but did not answer in time (busy)
+    };
+    // Hands `paths` (made absolute) to the program listening on `socketPath`. Blocks for a
+    // second or two at most. A program of another user is never handed anything.
+    static HandOverResult HandOver(const QString& socketPath, const QStringList& paths);
     // Listens for the starts that follow; a socket left by a program that ended without closing
-    // it is taken over. False when it cannot listen (the program then runs on its own).
+    // it is taken over. False when it cannot listen (the program then runs on its own). Only
+    // starts of this user are heard.
     bool Listen();
 
 signals:
@@ -34,6 +40,15 @@ private:
     QLocalServer* m_server = nullptr;
 };
 
-// Where this user's program listens on this display: $XDG_RUNTIME_DIR/tolvane-DISPLAY.socket (the
-// temporary folder, with the user's id, without it).
+// Where this user's program listens on this display: $XDG_RUNTIME_DIR/tolvane-DISPLAY.socket,
+// or without a private runtime folder TMP/tolvane-UID/DISPLAY.socket in a folder of the user's
+// own (made with mode 0700). Empty when no such private folder can be had: the program then runs
+// on its own rather than meet another user's socket.
 QString InstanceSocketPath();
+
+// Whether `folder` is private to this user: a real folder (no symbolic link), owned by the
+// user, that nobody else may read, write or enter.
+bool IsPrivateFolder(const QString& folder);
+
+// Whether the other end of the connected local socket `fd` runs as this user.
+bool PeerIsThisUser(qintptr fd);

@@ -5,11 +5,19 @@
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <mutex>
 
 namespace tolvane {
 
 std::string AvErrorText(int error) {
+    // The system's errors in English whatever the user's language (the library would ask
+    // strerror, which follows it): status lines are read by programs too.
+    if (error < 0 && error > -4096) {
+        if (const char* system = ::strerrordesc_np(-error)) {
+            return system;
+        }
+    }
     char text[AV_ERROR_MAX_STRING_SIZE] = {};
     av_strerror(error, text, sizeof text);
     return text;

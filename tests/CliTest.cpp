@@ -17,14 +17,17 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <set>
 #include <sstream>
 #include <thread>
 #include <vector>
 
 #include "CliOptions.h"
+#include "CliRun.h"
 #include "FFmpegHandles.h"
 #include "JobFile.h"
+#include "JobPlanner.h"
 #include "OutputFile.h"
 #include "TestSupport.h"
 
@@ -1201,6 +1204,203 @@ TEST(Cli, JobFilesRunAsTheDirectRunDoes) {
     EXPECT_NE(r.output.find("Failure\t" + out.File("gone.m4a")), std::string::npos) << r.output;
     EXPECT_EQ(FileNames(out.File("rest")), std::vector<std::string>{"h264_aac.wav"});
     EXPECT_EQ(ReadWhole(out.File("gone.tolvane-job")), before) << "a job is never rewritten";
+}
+
+// --write-job writes a new file or replaces a job file, and nothing else: a video, a symbolic
+// link (even to a job), a device and a folder are refused with exit 2 and left as they were.
+TEST(Cli, AJobIsWrittenOnlyToANewFileOrOverAJob) {
+    ScratchDir out;
+    const std::string video = out.File("first.mp4");
+    fs::copy_file(M("h264_aac.mp4"), video);
+    const std::string videoBytes = ReadWhole(video);
+    const std::string job = out.File("kept.tolvane-job");
+    CliResult r = Cli("-q -f ogg --write-job " + job + " " + M("audio_only.m4a"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const std::string jobBytes = ReadWhole(job);
+    const std::string link = out.File("link.tolvane-job");
+    fs::create_symlink(job, link);
+    fs::create_directory(out.File("folder.tolvane-job"));
+    for (const std::string& target :
+         {video, link, std::string("/dev/null"), out.File("folder.tolvane-job")}) {
+        r = Cli("-q -f ogg --write-job " + target + " " + M("h264_aac.mp4"));
+        EXPECT_EQ(r.exitCode, 2) << target << r.output;
+        EXPECT_NE(r.output.find("cannot write the job " + target), std::string::npos) << r.output;
+    }
+    EXPECT_EQ(ReadWhole(video), videoBytes) << "the video is untouched";
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadWhole(job), jobBytes) << "nor the job behind the link";
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+    // A job file is replaced whole; a new name is written.
+    r = Cli("-q -f wav --write-job " + job + " " + M("h264_aac.mp4"));
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(ReadWhole(job).find("h264_aac.mp4"), std::string::npos);
+    r = Cli("-q -f wav --write-job " + out.File("new.tolvane-job") + " " + M("h264_aac.mp4"));
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(FileNames(out.Path().string()),
+              (std::vector<std::string>{"first.mp4", "kept.tolvane-job", "link.tolvane-job",
+                                        "new.tolvane-job"}))
+        << "no temporary file is left";
+}
+
+// Every option given beside --job is applied to the job or refused with the reason: none is
+// passed over. A bit rate, a rate or channels refine the job's own format.
+TEST(CliArguments, EveryOptionBesideAJobIsAppliedOrRefused) {
+    CliOptions oggOptions;
+    oggOptions.format = "ogg";
+    std::string error;
+    const CliProfile ogg = ResolveCliProfile(oggOptions, error);
+    ASSERT_EQ(error, "");
+    JobDocument base;
+    base.settings.formatEntry = ogg.entryText;
+    base.settings.profile = ogg.settings;
+    base.settings.outputFolder = "/music";
+    base.rows.push_back(tolvane::WholeRow("/videos/a.mp4", 10.0));
+    // A value for each option that takes one, unlike the job's own.
+    const std::map<std::string, std::string> values = {{"output", "/elsewhere"},
+                                                       {"format", "wav"},
+                                                       {"encoder", "FLAC"},
+                                                       {"bitrate", "192k"},
+                                                       {"rate", "22050"},
+                                                       {"channels", "1"},
+                                                       {"start", "1"},
+                                                       {"end", "2"},
+                                                       {"jobs", "3"},
+                                                       {"audio-track", "2"},
+                                                       {"split-at", "list"},
+                                                       {"split-every", "60"},
+                                                       {"true-peak", "-2"},
+                                                       {"write-job", "x.json"},
+                                                       {"job", "other.tolvane-job"},
+                                                       {"slice", "1/2"},
+                                                       {"opus-application", "voip"}};
+    // What only says how the run reports, which rows it takes, or which job it is.
+    const std::set<std::string> presentation = {"quiet", "json", "help", "version", "slice", "job"};
+    for (const std::string& name : CliOptionNames()) {
+        std::vector<std::string> arguments = {"--job", "kept.tolvane-job", "--" + name};
+        if (const auto value = values.find(name); value != values.end()) {
+            arguments.push_back(value->second);
+        }
+        const CliParse parse = ParseCliArguments(arguments);
+        ASSERT_EQ(parse.error.find("unknown option"), std::string::npos) << name;
+        if (!parse.error.empty()) {
+            continue;  // refused, with the reason
+        }
+        JobDocument job = base;
+        const std::string refused = ApplyOptionsToJob(parse.options, job);
+        if (!refused.empty() || presentation.count(name) != 0) {
+            continue;
+        }
+        EXPECT_NE(WriteJobText(job), WriteJobText(base)) << "--" << name << " was passed over";
+    }
+    // Without -f the job's format stays and is refined: an OGG job at 192 kbps, mono.
+    JobDocument job = base;
+    ASSERT_EQ(
+        ApplyOptionsToJob(ParseCliArguments({"--job", "j", "-b", "192k", "-c", "1"}).options, job),
+        "");
+    EXPECT_EQ(job.settings.formatEntry, ogg.entryText);
+    EXPECT_EQ(job.settings.profile.audioEncoderName, ogg.settings.audioEncoderName);
+    EXPECT_EQ(job.settings.profile.audioBitRate, 192000);
+    EXPECT_EQ(job.settings.profile.channels, 1);
+    EXPECT_EQ(job.settings.profile.sampleRate, ogg.settings.sampleRate);
+    job = base;
+    EXPECT_NE(ApplyOptionsToJob(
+                  ParseCliArguments({"--job", "j", "--opus-application", "voip"}).options, job),
+              "")
+        << "an OGG job has no Opus application";
+}
+
+// The options beside a job, run for real: an OGG job given a bit rate stays OGG, merged and
+// brought to the loudness asked for; a job's own numbers out of range are refused by name.
+TEST(Cli, AJobRunsWithTheOptionsBesideIt) {
+    ScratchDir out;
+    const std::string job = out.File("two.tolvane-job");
+    CliResult r =
+        Cli("-q -f ogg --write-job " + job + " " + M("h264_aac.mp4") + " " + M("audio_only.m4a"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    r = Cli("-q --job " + job + " -b 96k --merge --normalize=-20 -o " + out.File("made"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const std::vector<std::string> made = FileNames(out.File("made"));
+    ASSERT_EQ(made, std::vector<std::string>{"h264_aac.ogg"}) << "one merged OGG";
+    EXPECT_NEAR(FfmpegLoudness(out.File("made/h264_aac.ogg")).first, -20.0, 1.0);
+
+    std::string text = ReadWhole(job);
+    const std::vector<std::pair<std::string, std::string>> wrong = {
+        {"\"loudnessTarget\": -16", "\"loudnessTarget\": 1e10"},
+        {"\"truePeakCeiling\": -1", "\"truePeakCeiling\": 3"},
+        {"\"channels\": 2", "\"channels\": 3"},
+        {"\"filesAtOnce\": 0", "\"filesAtOnce\": 65"},
+        {"\"soundTrack\": 0", "\"soundTrack\": 1001"},
+    };
+    for (const auto& [from, to] : wrong) {
+        const std::string bad = out.File("bad.tolvane-job");
+        std::string changed = text;
+        ASSERT_NE(changed.find(from), std::string::npos) << from;
+        changed.replace(changed.find(from), from.size(), to);
+        std::ofstream(bad, std::ios::trunc) << changed;
+        r = Cli("-q --job " + bad + " -o " + out.File("never"));
+        EXPECT_EQ(r.exitCode, 2) << to << r.output;
+        const std::string member = from.substr(1, from.find('"', 1) - 1);
+        EXPECT_NE(r.output.find(member + " is"), std::string::npos) << r.output;
+    }
+    EXPECT_FALSE(fs::exists(out.File("never")));
+}
+
+// "Skipped" only for a whole output of that row: two sources of one name refuse a job with
+// --skip-existing in every slice, as in one run; without it each slice names them as one run
+// does; the file a stopped run left of a row is converted again, under a new name.
+TEST(Cli, SkippedOnlyWhenTheRowsWholeOutputIsThere) {
+    ScratchDir out;
+    fs::create_directories(out.File("a"));
+    fs::create_directories(out.File("b"));
+    fs::copy_file(M("audio_only.m4a"), out.File("a/talk.m4a"));
+    fs::copy_file(M("h264_aac.mp4"), out.File("b/talk.mp4"));
+    const std::string job = out.File("same.tolvane-job");
+    CliResult r = Cli("-q -f wav --write-job " + job + " " + out.File("a/talk.m4a") + " " +
+                      out.File("b/talk.mp4"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const std::string shared = out.File("shared");
+    r = Cli("-q --job " + job + " --skip-existing -o " + shared);
+    EXPECT_EQ(r.exitCode, 2) << r.output;
+    for (const char* slice : {"2/2", "1/2"}) {
+        r = Cli(std::string("-q --slice ") + slice + " --job " + job + " --skip-existing -o " +
+                shared);
+        EXPECT_EQ(r.exitCode, 2) << slice << r.output;
+        EXPECT_NE(r.output.find("would both write"), std::string::npos) << r.output;
+    }
+    EXPECT_TRUE(!fs::exists(shared) || FileNames(shared).empty());
+    // Without skipping: the second slice first, yet the second row is "talk(0)" as in one run.
+    for (const char* slice : {"2/2", "1/2"}) {
+        r = Cli(std::string("-q --slice ") + slice + " --job " + job + " -o " + shared);
+        EXPECT_EQ(r.exitCode, 0) << slice << r.output;
+    }
+    ASSERT_EQ(FileNames(shared), (std::vector<std::string>{"talk(0).wav", "talk.wav"}));
+    EXPECT_NEAR(DecodedSeconds(shared + "/talk(0).wav"), DecodedSeconds(M("h264_aac.mp4")), 0.1);
+
+    // A row a stopped run left a part of: its file is no reason to skip it.
+    const std::string stopped = out.File("stopped");
+    fs::create_directories(stopped);
+    r = Cli("-q -f wav -t 0.3 -o " + stopped + " " + M("h264_aac.mp4"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const std::string kept = out.File("kept.tolvane-job");
+    r = Cli("-q -f wav --write-job " + kept + " " + M("h264_aac.mp4") + " " + M("audio_only.m4a"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    JobRead read = ReadJobFile(kept);
+    ASSERT_TRUE(read.job) << read.error;
+    read.job->rows[0].status = "Stopped at 00:00:00";
+    read.job->rows[0].output = stopped + "/h264_aac.wav";
+    fs::copy_file(stopped + "/h264_aac.wav", stopped + "/audio_only.wav");
+    read.job->rows[1].state = JobRowState::Converted;
+    read.job->rows[1].output = stopped + "/audio_only.wav";
+    ASSERT_EQ(WriteJobFile(kept, *read.job), "");
+    r = Cli("--job " + kept + " --skip-existing -o " + stopped);
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(
+        r.output.find("Completed\t" + M("h264_aac.mp4") + "\t" + stopped + "/h264_aac(0).wav"),
+        std::string::npos)
+        << r.output;
+    EXPECT_NE(r.output.find("Skipped\t" + M("audio_only.m4a")), std::string::npos) << r.output;
+    EXPECT_NEAR(DecodedSeconds(stopped + "/h264_aac(0).wav"), DecodedSeconds(M("h264_aac.mp4")),
+                0.1);
 }
 
 TEST(Cli, ShortAndOddLengthsConvertWhole) {

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,6 +19,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocalServer>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -1398,15 +1401,103 @@ TEST(MainWindow, ASecondStartHandsItsFilesToTheRunningWindow) {
     ASSERT_TRUE(instance.Listen());
     QObject::connect(&instance, &SingleInstance::FilesArrived, w.dlg.get(),
                      [&w](const QStringList& paths) { w.dlg->TakeHandedOverFiles(paths); });
-    bool handed = false;
+    SingleInstance::HandOverResult handed = SingleInstance::HandOverResult::NobodyListens;
     std::thread second([&] {
         handed = SingleInstance::HandOver(socket, {M("short_1s.mp4"), M("audio_only.m4a")});
     });
     EXPECT_TRUE(QTest::qWaitFor([&] { return w.List()->rowCount() == 2; }, 10000));
     second.join();
-    EXPECT_TRUE(handed);
+    EXPECT_EQ(handed, SingleInstance::HandOverResult::Taken);
     EXPECT_EQ(w.Cell(1, column::kSource), M("audio_only.m4a"));
-    EXPECT_FALSE(SingleInstance::HandOver(QString::fromStdString(runtime.File("none.socket")), {}));
+    EXPECT_EQ(SingleInstance::HandOver(QString::fromStdString(runtime.File("none.socket")), {}),
+              SingleInstance::HandOverResult::NobodyListens);
+    // A window that is busy (it listens, but does not answer): the start learns so, and opens
+    // a window of its own that keeps no list beside the busy one's.
+    QLocalServer busy;
+    ASSERT_TRUE(busy.listen(QString::fromStdString(runtime.File("busy.socket"))));
+    EXPECT_EQ(SingleInstance::HandOver(QString::fromStdString(runtime.File("busy.socket")),
+                                       {M("short_1s.mp4")}),
+              SingleInstance::HandOverResult::NoAnswer);
+}
+
+// The single-instance socket lives only in a folder private to this user: without a runtime
+// folder it makes one of its own in the temporary folder, and where another user made that
+// first (or anyone may write in it) there is no socket at all: the program runs on its own. A
+// connection from another user is never heard.
+TEST(SingleInstance, OnlyThisUsersPrivateSocket) {
+    ScratchDir scratch;
+    const QString own = QString::fromStdString(scratch.File("own"));
+    ASSERT_EQ(::mkdir(own.toUtf8().constData(), 0700), 0);
+    EXPECT_TRUE(IsPrivateFolder(own));
+    ::chmod(own.toUtf8().constData(), 0755);
+    EXPECT_FALSE(IsPrivateFolder(own)) << "others may read it";
+    ::chmod(own.toUtf8().constData(), 0700);
+    fs::create_directory_symlink(own.toStdString(), scratch.File("link"));
+    EXPECT_FALSE(IsPrivateFolder(QString::fromStdString(scratch.File("link"))));
+
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray tmp = qgetenv("TMPDIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QByteArray::fromStdString(scratch.Path().string()));
+    const QString folder =
+        QString::fromStdString(scratch.File("tolvane-" + std::to_string(::geteuid())));
+    const QString path = InstanceSocketPath();
+    EXPECT_TRUE(path.startsWith(folder + QStringLiteral("/"))) << path.toStdString();
+    EXPECT_TRUE(IsPrivateFolder(folder));
+    ::chmod(folder.toUtf8().constData(), 0777);  // taken over, or made by someone else
+    EXPECT_EQ(InstanceSocketPath(), QString()) << "no socket in a shared folder";
+    if (::geteuid() == 0) {
+        ::chmod(folder.toUtf8().constData(), 0700);
+        ASSERT_EQ(::chown(folder.toUtf8().constData(), 65534, 65534), 0);
+        EXPECT_EQ(InstanceSocketPath(), QString()) << "another user made it first";
+    }
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    if (tmp.isNull()) {
+        qunsetenv("TMPDIR");
+    } else {
+        qputenv("TMPDIR", tmp);
+    }
+
+    // The peer's user: this one through a pair of sockets; another through a socket that user
+    // connects to (only root can be another user here).
+    int pair[2];
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
+    EXPECT_TRUE(PeerIsThisUser(pair[0]));
+    ::close(pair[0]);
+    ::close(pair[1]);
+    if (::geteuid() != 0) {
+        return;
+    }
+    char shared[] = "/tmp/tolvane-peer-XXXXXX";
+    ASSERT_NE(::mkdtemp(shared), nullptr);
+    ::chmod(shared, 0777);
+    const std::string socketPath = std::string(shared) + "/s";
+    const int server = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
+    ASSERT_EQ(::bind(server, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::chmod(socketPath.c_str(), 0777);
+    ASSERT_EQ(::listen(server, 1), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int client = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool ok =
+            ::setgid(65534) == 0 && ::setuid(65534) == 0 &&
+            ::connect(client, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        char byte = 0;
+        ::read(client, &byte, 1);  // until the server closes
+        ::_exit(ok ? 0 : 1);
+    }
+    const int accepted = ::accept(server, nullptr, nullptr);
+    ASSERT_GE(accepted, 0);
+    EXPECT_FALSE(PeerIsThisUser(accepted)) << "another user's connection";
+    ::close(accepted);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    ::close(server);
+    fs::remove_all(shared);
 }
 
 // Run by KilledWindowsComeBackWithTheirList in a process of its own, which it kills.
@@ -1421,6 +1512,30 @@ TEST(ListDriver, ConvertsUntilKilled) {
            M("long_60.m4a"), M("long_60.m4a")});
     w.RunToEnd(ids::kConvert);
     QTest::qWait(600000);  // killed before this ends
+}
+
+// A list that cannot be kept says so under the list (a crash would lose it), and the line goes
+// once it is kept again; a kept list that cannot be read is set aside, named, never overwritten.
+TEST(MainWindow, AListThatCannotBeKeptSaysSo) {
+    ScratchDir state;
+    std::ofstream(state.File("blocked")) << "a file where the folder should be";
+    {
+        Window w(QString::fromStdString(state.File("blocked/last-list.tolvane-job")));
+        w.Add({M("short_1s.mp4")});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return w.dlg->ListNote().contains("a crash"); }, 5000))
+            << w.dlg->ListNote().toStdString();
+        EXPECT_TRUE(w.dlg->ListNote().contains(QString::fromStdString(state.File("blocked"))));
+    }
+    const std::string kept = state.File("kept/last-list.tolvane-job");
+    fs::create_directories(state.File("kept"));
+    std::ofstream(kept) << "{\"format\": \"tolvane-job\", \"version\": 1, \"rows\": [";
+    Window w(QString::fromStdString(kept));
+    EXPECT_TRUE(w.dlg->ListNote().contains("cannot be read")) << w.dlg->ListNote().toStdString();
+    EXPECT_EQ(ReadFile(kept + ".unreadable"),
+              "{\"format\": \"tolvane-job\", \"version\": 1, \"rows\": [");
+    w.Add({M("short_1s.mp4")});
+    w.dlg->Keeper()->Flush();
+    EXPECT_TRUE(ReadJobFile(kept).job) << "a new list is kept beside it";
 }
 
 // A window killed during a conversion comes back with its list, the finished rows marked and

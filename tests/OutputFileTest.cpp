@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -173,6 +175,63 @@ TEST(OutputFile, ASweepNeverTakesAPartFileBeingMade) {
     EXPECT_EQ(taken.load(), 0);
     EXPECT_EQ(kept, 300);
     EXPECT_EQ(ReadFile(dir.File("a(298).wav")), "whole");
+}
+
+// A part file stays ours when its disk comes back under another device number (a remount, a
+// USB disk): its tag is its inode's. Tags of the device and inode, as earlier runs made them,
+// still count; another file's never does.
+TEST(OutputFile, APartFileIsKnownAfterARemount) {
+    ScratchDir dir;
+    const std::string stale = LeaveStalePart(dir, dir.File("talk.mp3"));
+    ASSERT_FALSE(stale.empty());
+    struct stat st {};
+    ASSERT_EQ(::lstat(stale.c_str(), &st), 0);
+    const std::string name = fs::path(stale).filename().string();
+    const std::string tag = name.substr(name.rfind(".tolvane-part") - 16, 16);
+    ASSERT_TRUE(PartTagMatches(tag, st));
+    struct stat remounted = st;
+    remounted.st_dev = st.st_dev + 17;
+    EXPECT_TRUE(PartTagMatches(tag, remounted));
+    struct stat another = st;
+    another.st_ino = st.st_ino + 1;
+    EXPECT_FALSE(PartTagMatches(tag, another));
+    // A part file named the earlier way (FNV-1a of the device and the inode) is still swept.
+    const std::string leftover = LeaveStalePart(dir, dir.File("old.mp3"));
+    ASSERT_FALSE(leftover.empty());
+    struct stat old {};
+    ASSERT_EQ(::lstat(leftover.c_str(), &old), 0);
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (const std::uint64_t word :
+         {static_cast<std::uint64_t>(old.st_dev), static_cast<std::uint64_t>(old.st_ino)}) {
+        for (int i = 0; i < 8; ++i) {
+            hash = (hash ^ ((word >> (8 * i)) & 0xff)) * 0x100000001b3ULL;
+        }
+    }
+    char oldTag[17];
+    std::snprintf(oldTag, sizeof oldTag, "%016llx", static_cast<unsigned long long>(hash));
+    const std::string renamed = dir.File(std::string(".old.mp3.") + oldTag + ".tolvane-part");
+    fs::rename(leftover, renamed);
+    EXPECT_EQ(RemoveStalePartFiles(dir.Path().string()), 2);
+    EXPECT_FALSE(fs::exists(renamed));
+    EXPECT_FALSE(fs::exists(stale));
+}
+
+// A leftover that nobody writes and no sweep can remove (not provably ours) keeps no name: the
+// next run takes the name itself instead of "(0)", so a rerun that skips what exists finds it.
+// A part file a live writer holds still keeps its name for it.
+TEST(OutputFile, ALeftoverNobodyWritesKeepsNoName) {
+    ScratchDir dir;
+    std::ofstream(dir.File(".talk.mp3.0123456789abcdef.tolvane-part")) << "left over";
+    ExclusiveOutputFile file;
+    ASSERT_EQ(file.Create(dir.File("talk.mp3")), 0);
+    EXPECT_EQ(file.Path(), dir.File("talk.mp3"));
+    ExclusiveOutputFile second;
+    ASSERT_EQ(second.Create(dir.File("talk.mp3")), 0);
+    EXPECT_EQ(second.Path(), dir.File("talk(0).mp3")) << "the first one is being written";
+    EXPECT_EQ(file.Close(), 0);
+    EXPECT_EQ(second.Close(), 0);
+    EXPECT_TRUE(fs::exists(dir.File(".talk.mp3.0123456789abcdef.tolvane-part")))
+        << "another program's file stays";
 }
 
 TEST(OutputFile, ReportsAFolderThatCannotBeWritten) {

@@ -469,5 +469,56 @@ TEST(JobFiles, KeepRowsExactlyAndRefuseWhatTheyCannotRead) {
     }
 }
 
+// Large inputs stay in step with their size: a job written by a newer program with 200,000
+// members of its own reads and writes back whole (and a name twice among them is still
+// refused), and a recording with 5,000 pauses splits at every one of them, its short bits
+// joined as they are with a few. (Their times are in bench/rules_scaling.sh.)
+TEST(LargeInputs, ManyMembersAndManyPausesKeepEveryOne) {
+    std::string text = "{\"format\": \"tolvane-job\", \"version\": 1, \"rows\": [], ";
+    for (int i = 0; i < 200000; ++i) {
+        text += "\"m" + std::to_string(i) + "\": " + std::to_string(i) + ", ";
+    }
+    text += "\"last\": true}";
+    JobRead read = ReadJobText(text);
+    ASSERT_TRUE(read.job) << read.error;
+    EXPECT_EQ(read.job->unknown.size(), 200001U);
+    const std::string written = WriteJobText(*read.job);
+    JobRead again = ReadJobText(written);
+    ASSERT_TRUE(again.job) << again.error;
+    EXPECT_EQ(WriteJobText(*again.job), written);
+    text.insert(text.rfind("\"last\""), "\"m123456\": 0, ");
+    EXPECT_NE(ReadJobText(text).error.find("twice"), std::string::npos);
+
+    // 5,000 stretches of 2 s of sound between pauses of 1.6 s, every tenth stretch only 0.5 s
+    // long: it joins its neighbour across the shorter pause (every other pause is 1.8 s).
+    std::vector<std::pair<bool, double>> stretches;
+    for (int i = 0; i < 5000; ++i) {
+        stretches.emplace_back(true, i % 10 == 5 ? 0.5 : 2.0);
+        stretches.emplace_back(false, i % 2 == 0 ? 1.6 : 1.8);
+    }
+    stretches.emplace_back(true, 2.0);
+    const SoundLevels levels = Levels(stretches);
+    const SilenceSplit split = SplitAtSilences(levels, {});
+    ASSERT_EQ(split.parts.size(), 5001U - 500U) << split.note;
+    EXPECT_DOUBLE_EQ(split.parts.front().start, levels.start);
+    EXPECT_DOUBLE_EQ(split.parts.back().end, levels.End());
+    for (std::size_t p = 1; p < split.parts.size(); ++p) {
+        ASSERT_DOUBLE_EQ(split.parts[p].start, split.parts[p - 1].end);
+    }
+    // The first short bit (stretch 5, after a pause of 1.6 s and before one of 1.8 s) joins
+    // the stretch before it: the part holding it runs from the middle of the pause before that
+    // stretch to the middle of the pause after the bit.
+    const double shortStart = 5 * 2.0 + 3 * 1.6 + 2 * 1.8;
+    const auto holding = std::find_if(split.parts.begin(), split.parts.end(),
+                                      [&](const SplitPart& part) { return part.end > shortStart; });
+    ASSERT_NE(holding, split.parts.end());
+    EXPECT_NEAR(holding->start, shortStart - 1.6 - 2.0 - 0.9, 1e-6);
+    EXPECT_NEAR(holding->end, shortStart + 0.5 + 0.9, 1e-6);
+    // Every 60 s near a pause, over the same 5,000 pauses.
+    const SilenceSplit every = SplitEvery(levels, 60.0, -50.0);
+    EXPECT_NE(every.note.find(" cuts in a pause"), std::string::npos) << every.note;
+    EXPECT_GT(every.parts.size(), 250U);
+}
+
 }  // namespace
 }  // namespace tolvane::test

@@ -111,23 +111,39 @@ INSTANTIATE_TEST_SUITE_P(SoundCopy, EveryCodec, ::testing::ValuesIn(kCopyCases),
                              return name;
                          });
 
-TEST(SoundCopy, AClipCopiesThePacketsFromTheStartToTheEnd) {
+// A clip's edges go to the packet boundaries nearest to them, the same for an end and the
+// start of the part after it: the parts of a split copy every packet once, none twice and none
+// lost, and each says where it really starts and ends.
+TEST(SoundCopy, AClipCopiesFromTheNearestPacketBoundaryAndPartsTile) {
     const std::string source = Media("copy_ac3.mkv").string();
+    const std::vector<ProbedPacket> all = ProbedPackets(source);
     ScratchDir out;
     AVConvert job;
-    RunCopy(job, {{source, out.File("clip.ac3"), 1.0, 2.0}});
-    ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted) << job.FailureReason(0);
-    // From the packet that holds 1.0 s to the packet that holds 2.0 s.
-    std::vector<ProbedPacket> expected;
-    for (const ProbedPacket& packet : ProbedPackets(source)) {
-        if (packet.pts + packet.duration > 1.0 + 1e-6 && packet.pts < 2.0 - 1e-6) {
-            expected.push_back(packet);
-        }
+    // Cuts that fall in the first third, the middle and the last third of a packet.
+    const double frame = all[1].pts - all[0].pts;
+    const double cuts[] = {1.0 + frame * 0.2, 2.0 + frame * 0.5, 2.5 + frame * 0.8};
+    std::vector<TaskSpec> parts = {{source, out.File("p1.ac3"), 0.0, cuts[0]},
+                                   {source, out.File("p2.ac3"), cuts[0], cuts[1]},
+                                   {source, out.File("p3.ac3"), cuts[1], cuts[2]},
+                                   {source, out.File("p4.ac3"), cuts[2], -1.0}};
+    RunCopy(job, parts);
+    std::string joined;
+    for (int i = 0; i < 4; ++i) {
+        ASSERT_EQ(job.taskStatus[static_cast<std::size_t>(i)], AVConvert::kTaskConverted)
+            << job.FailureReason(i);
+        const std::vector<ProbedPacket> copied =
+            ProbedPackets(job.outputPaths[static_cast<std::size_t>(i)]);
+        ASSERT_FALSE(copied.empty());
+        EXPECT_NEAR(copied.front().pts, 0.0, 1e-3) << "the output starts at its beginning";
+        joined += PacketHashes(copied);
     }
-    ASSERT_GT(expected.size(), 20U);
-    const std::vector<ProbedPacket> copied = ProbedPackets(job.outputPaths[0]);
-    EXPECT_EQ(PacketHashes(copied), PacketHashes(expected));
-    EXPECT_NEAR(copied.front().pts, 0.0, 1e-3);  // the output starts at its beginning
+    EXPECT_EQ(joined, PacketHashes(all)) << "every packet once";
+    // The first part ends at the boundary before 1.0 + 0.2 of a frame: it says so.
+    EXPECT_NE(job.TaskNote(0).find("copied whole packets: from 0.000 s to "), std::string::npos)
+        << job.TaskNote(0);
+    // Each edge is within half a packet of where it was asked.
+    const std::vector<ProbedPacket> second = ProbedPackets(job.outputPaths[1]);
+    EXPECT_NEAR(Length(second), cuts[1] - cuts[0], frame / 2 + 1e-3);
 }
 
 TEST(SoundCopy, AClipInAnMp4KeepsItsPacketsAndStartsAtZero) {

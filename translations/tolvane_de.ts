@@ -74,6 +74,14 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>The list cannot be kept in %1 (%2): a crash would lose it</source>
+        <translation>Die Liste kann nicht in %1 gesichert werden (%2): ein Absturz würde sie verlieren</translation>
+    </message>
+    <message>
+        <source>The list kept from the last time cannot be read (%1); it is kept as %2</source>
+        <translation>Die beim letzten Mal gesicherte Liste kann nicht gelesen werden (%1); sie bleibt als %2 erhalten</translation>
+    </message>
+    <message>
         <source>Profile</source>
         <translation>Profil</translation>
     </message>
@@ -862,6 +870,10 @@ ist kein Programm zugeordnet.</translation>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>tolvane-cli: %1</source>
+        <translation>tolvane-cli: %1</translation>
+    </message>
     <message>
         <source>Usage: tolvane-cli [options] FILE...
        tolvane-cli [options] --job FILE

@@ -74,6 +74,14 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>The list cannot be kept in %1 (%2): a crash would lose it</source>
+        <translation>La lista no se puede guardar en %1 (%2): un fallo la perdería</translation>
+    </message>
+    <message>
+        <source>The list kept from the last time cannot be read (%1); it is kept as %2</source>
+        <translation>La lista guardada la última vez no se puede leer (%1); se conserva como %2</translation>
+    </message>
+    <message>
         <source>Profile</source>
         <translation>Perfil</translation>
     </message>
@@ -862,6 +870,10 @@ a esta extensión de archivo.</translation>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>tolvane-cli: %1</source>
+        <translation>tolvane-cli: %1</translation>
+    </message>
     <message>
         <source>Usage: tolvane-cli [options] FILE...
        tolvane-cli [options] --job FILE

@@ -74,6 +74,14 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>The list cannot be kept in %1 (%2): a crash would lose it</source>
+        <translation>La liste ne peut pas être conservée dans %1 (%2) : un plantage la perdrait</translation>
+    </message>
+    <message>
+        <source>The list kept from the last time cannot be read (%1); it is kept as %2</source>
+        <translation>La liste conservée la dernière fois est illisible (%1) ; elle est gardée sous %2</translation>
+    </message>
+    <message>
         <source>Profile</source>
         <translation>Profil</translation>
     </message>
@@ -862,6 +870,10 @@ with the given filename extension.</source>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>tolvane-cli: %1</source>
+        <translation>tolvane-cli: %1</translation>
+    </message>
     <message>
         <source>Usage: tolvane-cli [options] FILE...
        tolvane-cli [options] --job FILE

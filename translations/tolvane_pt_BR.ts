@@ -74,6 +74,14 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>The list cannot be kept in %1 (%2): a crash would lose it</source>
+        <translation>A lista não pode ser mantida em %1 (%2): uma falha a perderia</translation>
+    </message>
+    <message>
+        <source>The list kept from the last time cannot be read (%1); it is kept as %2</source>
+        <translation>A lista mantida da última vez não pode ser lida (%1); ela foi guardada como %2</translation>
+    </message>
+    <message>
         <source>Profile</source>
         <translation>Perfil</translation>
     </message>
@@ -862,6 +870,10 @@ a esta extensão de arquivo.</translation>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>tolvane-cli: %1</source>
+        <translation>tolvane-cli: %1</translation>
+    </message>
     <message>
         <source>Usage: tolvane-cli [options] FILE...
        tolvane-cli [options] --job FILE

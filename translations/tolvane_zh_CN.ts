@@ -74,6 +74,14 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>The list cannot be kept in %1 (%2): a crash would lose it</source>
+        <translation>无法将列表保存在 %1（%2）：程序崩溃时会丢失它</translation>
+    </message>
+    <message>
+        <source>The list kept from the last time cannot be read (%1); it is kept as %2</source>
+        <translation>上次保存的列表无法读取（%1）；已保留为 %2</translation>
+    </message>
+    <message>
         <source>Profile</source>
         <translation>输出格式</translation>
     </message>
@@ -862,6 +870,10 @@ with the given filename extension.</source>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>tolvane-cli: %1</source>
+        <translation>tolvane-cli: %1</translation>
+    </message>
     <message>
         <source>Usage: tolvane-cli [options] FILE...
        tolvane-cli [options] --job FILE

@@ -461,41 +461,65 @@ int SegmentJoin::Take(int k, AVPacket& packet, OutputMedia* output) {
     return k == 0 && output != nullptr ? WriteSettled(0, *output, false) : 0;
 }
 
-int SegmentJoin::WriteSettled(int k, OutputMedia& output, bool all) {
-    std::vector<PacketPtr> ready;
-    std::int64_t total = -1;  // the whole stream's samples, once its last packet is here
-    {
-        const std::lock_guard lock(m_mutex);
-        Segment& segment = m_segments[static_cast<std::size_t>(k)];
-        // A later segment's frames before its join (its pre-roll) are passed over.
-        const std::int64_t first = k > 0 ? segment.join : std::numeric_limits<std::int64_t>::min();
-        while (!segment.spill.Empty()) {
-            Held held;
-            if (const int ret = segment.spill.Get(held); ret < 0) {
-                return ret;
+int SegmentJoin::WriteSettled(int k, OutputMedia& output, bool all, bool batchOnly) {
+    // The spill file is read back a few megabytes at a time: a segment that waited for the
+    // one before it never comes back into memory whole.
+    constexpr std::size_t kBatchBytes = 4 << 20;
+    for (;;) {
+        std::vector<PacketPtr> ready;
+        std::int64_t total = -1;  // the whole stream's samples, once its last packet is here
+        bool more = false;        // the spill holds more than this batch
+        {
+            const std::lock_guard lock(m_mutex);
+            Segment& segment = m_segments[static_cast<std::size_t>(k)];
+            // A later segment's frames before its join (its pre-roll) are passed over.
+            const std::int64_t first =
+                k > 0 ? segment.join : std::numeric_limits<std::int64_t>::min();
+            std::size_t bytes = 0;
+            while (!segment.spill.Empty() && bytes < kBatchBytes) {
+                Held held;
+                if (const int ret = segment.spill.Get(held); ret < 0) {
+                    return ret;
+                }
+                bytes += static_cast<std::size_t>(held.packet->size);
+                if (held.frame >= first) {
+                    ready.push_back(std::move(held.packet));
+                }
             }
-            if (held.frame >= first) {
-                ready.push_back(std::move(held.packet));
+            more = !segment.spill.Empty();
+            while (!more && !segment.held.empty() &&
+                   (all || segment.held.size() > static_cast<std::size_t>(kHeldFrames))) {
+                segment.heldBytes -= static_cast<std::size_t>(segment.held.front().packet->size);
+                if (segment.held.front().frame >= first) {
+                    ready.push_back(std::move(segment.held.front().packet));
+                }
+                segment.held.pop_front();
+            }
+            if (!more && all && k > 0 && segment.ending.complete &&
+                m_layout.codec == SegmentCodec::Flac) {
+                total = m_layout.readFrom[static_cast<std::size_t>(k)] * m_layout.frameSize +
+                        segment.ending.samples;
+            }
+            if (m_layout.codec != SegmentCodec::Vorbis) {
+                m_written += static_cast<std::int64_t>(ready.size());
+            } else if (!ready.empty()) {
+                m_written = (ready.back()->pts + ready.back()->duration) / m_layout.frameSize;
             }
         }
-        while (!segment.held.empty() &&
-               (all || segment.held.size() > static_cast<std::size_t>(kHeldFrames))) {
-            segment.heldBytes -= static_cast<std::size_t>(segment.held.front().packet->size);
-            if (segment.held.front().frame >= first) {
-                ready.push_back(std::move(segment.held.front().packet));
-            }
-            segment.held.pop_front();
+        if (const int ret = WritePackets(ready, total, output); ret < 0) {
+            return ret;
         }
-        if (all && k > 0 && segment.ending.complete && m_layout.codec == SegmentCodec::Flac) {
-            total = m_layout.readFrom[static_cast<std::size_t>(k)] * m_layout.frameSize +
-                    segment.ending.samples;
+        if (!more) {
+            return 0;
         }
-        if (m_layout.codec != SegmentCodec::Vorbis) {
-            m_written += static_cast<std::int64_t>(ready.size());
-        } else if (!ready.empty()) {
-            m_written = (ready.back()->pts + ready.back()->duration) / m_layout.frameSize;
+        if (batchOnly) {
+            return 1;
         }
     }
+}
+
+int SegmentJoin::WritePackets(std::vector<PacketPtr>& ready, std::int64_t total,
+                              OutputMedia& output) {
     for (PacketPtr& packet : ready) {
         if (m_layout.codec == SegmentCodec::Flac && output.audio.stream != nullptr) {
             // The frames come in the stream's order: their sound is summed as it is written,
@@ -635,7 +659,7 @@ void SegmentJoin::GiveUpHelpers() {
 }
 
 int SegmentJoin::WriteRest(OutputMedia& output, const std::function<void(double)>& progress,
-                           Ending& report) {
+                           const std::function<bool()>& stopped, Ending& report) {
     int k = 0;
     for (;;) {
         bool finished = false;
@@ -651,10 +675,16 @@ int SegmentJoin::WriteRest(OutputMedia& output, const std::function<void(double)
         if (progress) {
             progress(Seconds());
         }
-        if (const int ret = WriteSettled(k, output, finished); ret < 0) {
+        const int ret = WriteSettled(k, output, finished, true);
+        if (ret < 0) {
             return ret;
         }
-        if (!finished) {
+        if (ret > 0 && stopped && stopped()) {
+            // A stop while a segment made long ago is written: what is written stays, whole
+            // packets up to there, as at a stop anywhere else.
+            return 0;
+        }
+        if (ret > 0 || !finished) {
             continue;
         }
         std::unique_lock lock(m_mutex);

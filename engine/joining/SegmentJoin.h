@@ -128,7 +128,10 @@ public:
     // join).
     // `report` gets the failure, the damage of the last segment written and the packets
     // skipped in all.
-    int WriteRest(OutputMedia& output, const std::function<void(double)>& progress, Ending& report);
+    // `stopped` is asked between batches of what a later segment made long before: a stop
+    // there ends the writing where it is.
+    int WriteRest(OutputMedia& output, const std::function<void(double)>& progress,
+                  const std::function<bool()>& stopped, Ending& report);
 
     // Seconds of sound encoded so far by all segments together (for progress).
     double Seconds() const;
@@ -188,8 +191,12 @@ private:
     int NextLiving(int k) const;
     // Gives up segments k (at least 1) and after: the segment before them carries on.
     void GiveUpFrom(int k);
-    // Writes what segment k holds, all of it or what no join can touch any more.
-    int WriteSettled(int k, OutputMedia& output, bool all);
+    // Writes what segment k holds, all of it or what no join can touch any more; with
+    // `batchOnly` a few megabytes of its spill at most, returning 1 when more is left.
+    int WriteSettled(int k, OutputMedia& output, bool all, bool batchOnly = false);
+    // Writes `ready` in order on the task's thread (`total`: the stream's samples, for the last
+    // packet of a FLAC stream; negative while unknown).
+    int WritePackets(std::vector<PacketPtr>& ready, std::int64_t total, OutputMedia& output);
     // Keeps a frame segment k made; the oldest go to its spill file past a size.
     int Keep(Segment& segment, Held held);
     // Whether the frame `frame` of `after` may follow the frames of `before`'s stream (whose

@@ -25,6 +25,7 @@
 
 #include "CodecIds.h"
 #include "EncodeSettings.h"
+#include "NumberRules.h"
 #include "TaskTags.h"
 
 namespace tolvane {
@@ -34,7 +35,7 @@ class PreviewSink;
 struct JobLimits {
     static constexpr int kMaxTasks = 9999;        // entries of the clip tables
     static constexpr int kStatusEntries = 10000;  // entries of the status table
-    static constexpr int kMaxParallelTasks = 64;  // batch tasks converted at once, at most
+    static constexpr int kMaxParallelTasks = tolvane::kMaxFilesAtOnce;  // tasks at once, at most
 
     static constexpr std::uint8_t kTaskPending = 0xFF;
     static constexpr std::uint8_t kTaskConverted = 1;

@@ -173,7 +173,8 @@ void EntryConverter::EndSegment() {
     // The task reports what the segments written met, as one conversion would.
     SegmentJoin::Ending report;
     const int ret = m_ownJoin->WriteRest(
-        m_output, [this](double seconds) { m_entry.PublishSeconds(seconds); }, report);
+        m_output, [this](double seconds) { m_entry.PublishSeconds(seconds); },
+        [this] { return m_entry.StopSeen(); }, report);
     m_entry.NoteDamage(report.damage);
     m_entry.SetPacketsSkipped(report.packetsSkipped);
     if (ret < 0 && !m_entry.Failed()) {

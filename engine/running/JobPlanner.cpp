@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <set>
 
 #include "JobSettings.h"
 #include "OutputFile.h"
@@ -77,20 +78,15 @@ fs::path CommonFolder(const std::vector<JobRow>& rows) {
 }
 
 // The output folder of `source`: the run's, or with keepFolders the source's folder relative to
-// `common` under it (made when missing). Empty, with `failure` set, when it cannot be made.
+// `common` under it.
 std::string OutputFolderFor(const JobSettings& settings, const fs::path& common,
-                            const std::string& source, std::string& failure) {
+                            const std::string& source) {
     if (!settings.keepFolders) {
         return settings.outputFolder;
     }
     std::error_code error;
     const fs::path folder = fs::absolute(source, error).lexically_normal().parent_path();
     const fs::path target = fs::path(settings.outputFolder) / folder.lexically_relative(common);
-    fs::create_directories(target, error);
-    if (error) {
-        failure = "cannot make the output folder " + target.string() + ": " + error.message();
-        return {};
-    }
     return target.lexically_normal().string();
 }
 
@@ -181,6 +177,23 @@ JobRow WholeRow(const std::string& source, double length, double start, const do
     return row;
 }
 
+std::string MakeOutputFolders(const JobPlan& plan) {
+    std::set<fs::path> made;
+    for (const PlannedTask& task : plan.tasks) {
+        const fs::path folder = fs::path(task.output).parent_path();
+        if (folder.empty() || !made.insert(folder).second) {
+            continue;
+        }
+        std::error_code error;
+        fs::create_directories(folder, error);
+        if (error && !fs::is_directory(folder)) {
+            return "cannot make the output folder " + folder.string() + ": " +
+                   SystemErrorText(error.value());
+        }
+    }
+    return {};
+}
+
 RunChoices ChoicesOf(const JobDocument& job) {
     RunChoices choices;
     choices.copy = job.settings.copySound;
@@ -222,12 +235,13 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
     for (std::size_t i = 0; i < job.rows.size(); ++i) {
         const JobRow& row = job.rows[i];
         RowPlan& outcome = run.rows[i];
-        if (!row.checked || !slice.Takes(i)) {
+        const bool taken = slice.Takes(i);
+        const SourceFacts& source = facts[i];
+        if (!row.checked || !source.read) {
             continue;
         }
-        const SourceFacts& source = facts[i];
         if (!source.refusal.empty()) {
-            outcome.refusal = source.refusal;
+            outcome.refusal = taken ? source.refusal : std::string();
             continue;
         }
         const auto& tracks = source.probe.soundTracks;
@@ -247,12 +261,7 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
             outcome.refusal = QT_TRANSLATE_NOOP("Messages", "shorter than the clip start");
             continue;
         }
-        std::string folderFailure;
-        const std::string folder = OutputFolderFor(settings, common, row.source, folderFailure);
-        if (folder.empty()) {
-            outcome.refusal = folderFailure;
-            continue;
-        }
+        const std::string folder = OutputFolderFor(settings, common, row.source);
         const SoundTrackFacts none;  // a file without sound fails in the run
         const SoundTrackFacts& track =
             trackCount == 0 ? none
@@ -272,18 +281,26 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
                                  " would both write " + name);
             continue;
         }
-        if (!settings.skipExisting) {
+        if (!taken) {
+            // Another slice's row: its name is its own, as in one run.
+            planned.emplace(name, i);
+            continue;
+        }
+        std::error_code ignored;
+        const bool exists = fs::symlink_status(name, ignored).type() != fs::file_type::not_found;
+        // What a stopped run left of this row holds only a part of it: no reason to skip it.
+        const bool cutShort = exists && row.state != JobRowState::Converted &&
+                              !row.output.empty() && SameFile(name, row.output);
+        if (!settings.skipExisting || cutShort) {
             name = FreeUnplannedName(name, planned);
         }
         planned.emplace(name, i);
-        std::error_code ignored;
         if (settings.skipExisting && SameFile(name, row.source)) {
             // The source itself is no output: converting it would write "name(0)", which the
             // next run would not find.
             outcome.refusal = QT_TRANSLATE_NOOP(
                 "Messages", "its output would be the source itself; choose another output folder");
-        } else if (settings.skipExisting &&
-                   fs::symlink_status(name, ignored).type() != fs::file_type::not_found) {
+        } else if (settings.skipExisting && exists && !cutShort) {
             outcome.existing = name;
         } else if (run.plan.tasks.size() >= static_cast<std::size_t>(JobLimits::kMaxTasks)) {
             run.refusal = "a run holds at most " + std::to_string(JobLimits::kMaxTasks) + " files";

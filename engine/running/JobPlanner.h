@@ -18,6 +18,7 @@ namespace tolvane {
 struct SourceFacts final {
     std::string refusal;  // empty: usable
     MediaProbeResult probe;
+    bool read = true;  // false: not looked at (a row of another slice)
 
     double Length() const { return static_cast<double>(probe.durationMicros) / 1e6; }
 };
@@ -65,12 +66,19 @@ struct JobSlice final {
     }
 };
 
-// Plans a run of `job`; `facts` has one entry per row (rows that are not taken may have empty
-// ones). Names are given in row order: a name an earlier row of the run has is never another's
-// (a later one gets the next free numbered name); with skipExisting, two rows that would write
-// one name refuse the run. Output folders that --keep-folders asks for are made here.
+// Plans a run of `job`; `facts` has one entry per row (rows that are not taken may have ones
+// not read). Names are given in row order over every checked row, the rows of other slices
+// included where their facts were read, so that every slice names its rows as one run would:
+// a name an earlier row has is never another's (a later one gets the next free numbered name);
+// with skipExisting, two rows that would write one name refuse the run, and a row is skipped
+// only when a whole output of it is there (not the file a stopped run left of it). Nothing is
+// made here: MakeOutputFolders makes the folders the tasks need.
 PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts,
                    JobSlice slice = {});
+
+// Makes the folders of the plan's outputs that are missing (--keep-folders asks for folders
+// under the output folder). Empty, or why one could not be made.
+std::string MakeOutputFolders(const JobPlan& plan);
 
 // The run's choices as the rules of what goes together see them.
 RunChoices ChoicesOf(const JobDocument& job);

@@ -190,6 +190,7 @@ EntryResult SoundCopier::Copy() {
     }
     const double seconds =
         m_track ? static_cast<double>(m_copiedTs) * av_q2d(m_track->time_base) : 0.0;
+    NoteClipEdges(seconds);
     return m_entry.Finish(m_packetsCopied > 0, seconds, "no sound was copied");
 }
 
@@ -291,6 +292,7 @@ void SoundCopier::SeekToClipStart() {
     const std::int64_t origin = input->start_time != AV_NOPTS_VALUE
                                     ? av_rescale_q(input->start_time, AV_TIME_BASE_Q, timeBase)
                                     : 0;
+    m_originTs = origin;
     m_startTs = INT64_MIN;  // from the first packet, priming packets before the origin included
     m_offset = origin;
     m_endTs = INT64_MAX;
@@ -321,11 +323,18 @@ bool SoundCopier::CopyPacket(AVPacket* packet) {
     const std::int64_t pts = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
     const std::int64_t duration = std::max<std::int64_t>(packet->duration, 0);
     if (pts != AV_NOPTS_VALUE) {
-        if (pts >= m_endTs) {
-            return false;  // the packet after the one holding the clip's end
+        // A clip's edges move to the packet boundary nearest to them, the same for an end and
+        // the start of the part after it: parts of a split are back to back, no packet in two
+        // of them and none in neither. The packet holding an edge belongs to the side whose
+        // boundary is nearer (at the middle, to the later part).
+        if (pts >= m_endTs ||
+            (duration > 0 && m_endTs < pts + duration && 2 * (m_endTs - pts) <= duration)) {
+            return false;  // after the clip
         }
-        if (m_startTs != INT64_MIN && pts + std::max<std::int64_t>(duration, 1) <= m_startTs) {
-            return true;  // before the packet holding the clip's start
+        if (m_startTs != INT64_MIN &&
+            (pts + std::max<std::int64_t>(duration, 1) <= m_startTs ||
+             (duration > 0 && pts < m_startTs && 2 * (m_startTs - pts) > duration))) {
+            return true;  // before the clip
         }
     } else if (m_offset == AV_NOPTS_VALUE) {
         return true;  // a clip: nothing to place it by
@@ -353,6 +362,27 @@ bool SoundCopier::CopyPacket(AVPacket* packet) {
     ++m_packetsCopied;
     UpdateProgress();
     return true;
+}
+
+void SoundCopier::NoteClipEdges(double seconds) {
+    const bool startAsked = m_startTs != INT64_MIN;
+    if ((!startAsked && m_endTs == INT64_MAX) || m_packetsCopied == 0 ||
+        m_offset == AV_NOPTS_VALUE) {
+        return;
+    }
+    // Where the copy really starts and ends, from the start of the file, when that is not
+    // where the clip asked (to the millisecond). Without a start of its own a copy starts with
+    // the file (and its priming).
+    const double timeBase = av_q2d(m_track->time_base);
+    const double from = startAsked ? static_cast<double>(m_offset - m_originTs) * timeBase : 0.0;
+    const double to = static_cast<double>(m_offset - m_originTs) * timeBase + seconds;
+    const double askedFrom = m_entry.ClipStart();
+    const double askedTo = askedFrom + m_entry.ClipLength();
+    const bool endAsked = m_endTs != INT64_MAX && !m_entry.Stopped();
+    if (std::abs(from - askedFrom) >= 0.0005 || (endAsked && std::abs(to - askedTo) >= 0.0005)) {
+        m_entry.AddRemark("copied whole packets: from " + FormatFixed(from, 3) + " s to " +
+                          FormatFixed(to, 3) + " s of the file");
+    }
 }
 
 void SoundCopier::UpdateProgress() {

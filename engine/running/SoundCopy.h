@@ -60,6 +60,8 @@ private:
     void SeekToClipStart();
     void CopyPackets();
     bool CopyPacket(AVPacket* packet);
+    // Says where a clip's copy really starts and ends, when that is not where it was asked.
+    void NoteClipEdges(double seconds);
     void UpdateProgress();
 
     EntryContext& m_entry;
@@ -72,6 +74,7 @@ private:
     std::int64_t m_endTs = INT64_MAX;  // packets starting there or later are after the clip
     std::int64_t m_offset = 0;         // subtracted from source timestamps
     std::int64_t m_copiedTs = 0;       // sound copied, from the output's start
+    std::int64_t m_originTs = 0;       // where the file's time 0 is
     std::int64_t m_packetsCopied = 0;
     double m_readSeconds = 0.0;  // how far the track was read, from the start of the file
 };

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <limits>
 #include <string_view>
 #include <utility>
@@ -84,13 +85,14 @@ int RenameWithoutReplacing(const std::string& from, const std::string& to) {
     return 0;
 }
 
-// A part file's name carries a tag made from the file's own identity (device and inode): another
-// program's file, even one named like ours, does not carry the tag of its own inode, so a run
-// proves a part file is one of ours before it removes it.
-std::string IdentityTag(const struct stat& st) {
+// A part file's name carries a tag made from the file's own identity: another program's file,
+// even one named like ours, does not carry the tag of its own inode, so a run proves a part file
+// is one of ours before it removes it. The tag is the inode's alone, which a remount or a disk
+// seen under another device number keeps; tags of the device and inode together, as earlier
+// runs made them, still count.
+std::string IdentityTag(std::initializer_list<std::uint64_t> words) {
     std::uint64_t hash = 0xcbf29ce484222325ULL;  // FNV-1a: the same in every build
-    for (const std::uint64_t word :
-         {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)}) {
+    for (const std::uint64_t word : words) {
         for (int i = 0; i < 8; ++i) {
             hash = (hash ^ ((word >> (8 * i)) & 0xff)) * 0x100000001b3ULL;
         }
@@ -98,6 +100,10 @@ std::string IdentityTag(const struct stat& st) {
     char tag[17];
     std::snprintf(tag, sizeof tag, "%016llx", static_cast<unsigned long long>(hash));
     return tag;
+}
+
+std::string IdentityTag(const struct stat& st) {
+    return IdentityTag({static_cast<std::uint64_t>(st.st_ino)});
 }
 
 constexpr std::size_t kTagLength = 16;
@@ -134,7 +140,23 @@ std::string_view TagOfPartName(std::string_view fileName) {
     return tag;
 }
 
-// Whether `folder` holds a part file of the output `name`: a name another writer is making.
+// Whether the part file at `path` may be one a live writer is making: anything but a regular
+// file that nobody holds a lock on (what a killed run left, however it came to stay).
+bool MayBeWritten(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return errno != ENOENT;  // gone meanwhile: free; unreadable: not ours to judge
+    }
+    struct stat st {};
+    const bool idle = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && LockForReading(fd) &&
+                      ::flock(fd, LOCK_SH | LOCK_NB) == 0;
+    ::close(fd);
+    return !idle;
+}
+
+// Whether `folder` holds a part file of the output `name` that a live writer is making: its
+// name is theirs. A leftover nobody writes (one a sweep could not remove) keeps nobody's name,
+// so that it never turns the skip of a rerun into a new numbered copy.
 bool HasPartFileOf(const std::string& folder, std::string_view name) {
     DIR* dir = ::opendir(folder.c_str());
     if (dir == nullptr) {
@@ -145,7 +167,8 @@ bool HasPartFileOf(const std::string& folder, std::string_view name) {
     while (const dirent* entry = ::readdir(dir)) {
         const std::string_view entryName = entry->d_name;
         if (entryName.starts_with(prefix) && !TagOfPartName(entryName).empty() &&
-            entryName.size() == prefix.size() + kTagLength + std::string_view(kPartSuffix).size()) {
+            entryName.size() == prefix.size() + kTagLength + std::string_view(kPartSuffix).size() &&
+            MayBeWritten(folder + "/" + std::string(entryName))) {
             found = true;
             break;
         }
@@ -209,6 +232,11 @@ int CreateLockedPart(const std::string& candidate, std::string& partPath) {
 
 }  // namespace
 
+bool PartTagMatches(std::string_view tag, const struct stat& st) {
+    return tag == IdentityTag(st) || tag == IdentityTag({static_cast<std::uint64_t>(st.st_dev),
+                                                         static_cast<std::uint64_t>(st.st_ino)});
+}
+
 bool IsPartFileName(const std::string& fileName) {
     return !TagOfPartName(fileName).empty();
 }
@@ -244,7 +272,7 @@ int RemoveStalePartFiles(const std::string& folder, const std::vector<std::strin
         // its own identity, that is none of the run's inputs.
         struct stat named {};
         if (::lstat(path.c_str(), &named) != 0 || !S_ISREG(named.st_mode) ||
-            IdentityTag(named) != tag ||
+            !PartTagMatches(tag, named) ||
             std::find(kept.begin(), kept.end(), std::pair(named.st_dev, named.st_ino)) !=
                 kept.end()) {
             continue;

@@ -13,7 +13,10 @@
 // as an error instead of being lost.
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include <sys/stat.h>
 
 extern "C" {
 #include <libavformat/avio.h>
@@ -36,6 +39,10 @@ std::string FirstFreeName(const std::string& path);
 bool IsPartFileName(const std::string& fileName);
 // Whether `fileName` (without folder) is a part file of the output `outputPath`.
 bool IsPartFileOf(const std::string& fileName, const std::string& outputPath);
+
+// Whether a part file's name `tag` is the one its file `st` carries (its inode's, which a
+// remount keeps; or, as earlier runs named them, its device's and inode's).
+bool PartTagMatches(std::string_view tag, const struct stat& st);
 
 // Removes the part files in `folder` that are provably ours and stale: what a killed run left
 // behind. A file is left alone unless it is a regular file whose name carries its own identity,
