@@ -594,6 +594,18 @@ TEST(Cli, SpeaksTheUsersLanguage) {
         EXPECT_NE(refusal.output.find("tolvane-cli --help"), std::string::npos) << language;
     }
     EXPECT_NE(english.find("File:not_media.mp4 is invalid!"), std::string::npos) << english;
+
+    // The system's own error texts in a status line stay English, as programs read them, even
+    // where the C library speaks the user's language (where that language is installed).
+    int exitCode = -1;
+    const std::string lines =
+        RunCommand(std::string("env LC_ALL=de_DE.UTF-8 LANGUAGE=de ") + kCli +
+                       " -q -f wav -o /tmp /nonexistent/film.mp4",
+                   &exitCode);
+    EXPECT_EQ(exitCode, 1);
+    EXPECT_NE(lines.find("Failure\t/nonexistent/film.mp4\t-\tNo such file or directory\n"),
+              std::string::npos)
+        << lines;
 }
 
 TEST(Cli, InfoShowsWhatTheFileInformationDialogShows) {
