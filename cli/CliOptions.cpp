@@ -149,6 +149,66 @@ std::optional<int> ParseCliBitRate(const std::string& text) {
     return bits && *bits > 0 ? bits : std::nullopt;
 }
 
+std::string SliceFromEnvironment(std::optional<int> givenCount,
+                                 const std::function<const char*(const char*)>& get, int& number,
+                                 int& count) {
+    const auto whole = [&get](const char* name) -> std::optional<int> {
+        const char* text = get(name);
+        if (text == nullptr) {
+            return std::nullopt;
+        }
+        const std::string value = text;
+        int parsed = 0;
+        const auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), parsed);
+        if (error != std::errc() || end != value.data() + value.size() || parsed < 0) {
+            return std::nullopt;
+        }
+        return parsed;
+    };
+    const auto within = [&](int k, int n, const char* where) -> std::string {
+        if (givenCount && *givenCount != n) {
+            return std::string(where) + " has " + std::to_string(n) + " tasks, not " +
+                   std::to_string(*givenCount);
+        }
+        if (k < 1 || k > n) {
+            return std::string(where) + " names task " + std::to_string(k) + " of " +
+                   std::to_string(n);
+        }
+        number = k;
+        count = n;
+        return {};
+    };
+    if (const auto id = whole("SLURM_ARRAY_TASK_ID")) {
+        // An array of --array=MIN-MAX[:STEP]; its tasks counted from 1 in that order.
+        const int low = whole("SLURM_ARRAY_TASK_MIN").value_or(1);
+        const int step = std::max(1, whole("SLURM_ARRAY_TASK_STEP").value_or(1));
+        std::optional<int> tasks = whole("SLURM_ARRAY_TASK_COUNT");
+        if (const auto high = whole("SLURM_ARRAY_TASK_MAX"); !tasks && high) {
+            tasks = (*high - low) / step + 1;
+        }
+        if (!tasks || (*id - low) % step != 0) {
+            return "the Slurm array does not say how many tasks it has (SLURM_ARRAY_TASK_COUNT)";
+        }
+        return within((*id - low) / step + 1, *tasks, "the Slurm array");
+    }
+    if (const auto index = whole("JOB_COMPLETION_INDEX")) {
+        if (!givenCount) {
+            return "a Kubernetes indexed Job does not say its number of completions: give it as "
+                   "--slice auto/N";
+        }
+        return within(*index + 1, *givenCount, "the Kubernetes Job");
+    }
+    if (const auto sequence = whole("PARALLEL_SEQ")) {
+        if (!givenCount) {
+            return "GNU parallel does not say how many jobs it runs: give it as --slice auto/N";
+        }
+        return within(*sequence, *givenCount, "GNU parallel");
+    }
+    return "--slice auto runs under a scheduler: a Slurm array job, a Kubernetes indexed Job or "
+           "GNU parallel, none of which started this run (or give --slice K/N)";
+}
+
 namespace {
 
 // Long options without a short name: values above any character.
@@ -172,6 +232,7 @@ enum LongOnly : int {
     kJob,
     kSlice,
     kOpusApplication,
+    kCheck,
 };
 
 constexpr const char* kShortOptions = "-:o:f:e:b:r:c:s:t:j:a:mqh";
@@ -209,6 +270,7 @@ constexpr option kLongOptions[] = {
     {"job", required_argument, nullptr, kJob},
     {"slice", required_argument, nullptr, kSlice},
     {"opus-application", required_argument, nullptr, kOpusApplication},
+    {"check", no_argument, nullptr, kCheck},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -420,17 +482,30 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
                 break;
             case kSlice: {
                 const std::size_t slash = value.find('/');
+                if (value.substr(0, slash) == "auto") {
+                    options.sliceAuto = true;
+                    if (slash != std::string::npos) {
+                        options.sliceAutoCount = ParseWhole(value.substr(slash + 1));
+                        if (!options.sliceAutoCount || *options.sliceAutoCount < 1) {
+                            error = "bad --slice '" + value + "' (auto, or auto/N for N slices)";
+                        }
+                    }
+                    break;
+                }
                 const auto number = ParseWhole(value.substr(0, slash));
                 const auto count =
                     slash == std::string::npos ? std::nullopt : ParseWhole(value.substr(slash + 1));
                 if (!number || !count || *count < 1 || *number < 1 || *number > *count) {
-                    error = "bad --slice '" + value + "' (K/N, K from 1 to N)";
+                    error = "bad --slice '" + value + "' (K/N, K from 1 to N, or auto)";
                 } else {
                     options.sliceNumber = *number;
                     options.sliceCount = *count;
                 }
                 break;
             }
+            case kCheck:
+                options.check = true;
+                break;
             case kNormalize:
             case kTruePeak:
                 error = ApplyLevel(options, code == kTruePeak, optarg);
@@ -451,6 +526,10 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         parse.error =
             "--job keeps the rows of its job: clips, splits and sound tracks are "
             "given when it is written";
+    } else if (options.check && !options.job) {
+        parse.error = "--check goes with --job: it says which rows of the job are made";
+    } else if (options.check && options.json) {
+        parse.error = "--check prints lines of its own, not --json";
     } else if (options.job && options.info) {
         parse.error = "--info reads the files named beside it, not a job";
     } else if (options.job && options.writeJob) {
@@ -665,10 +744,18 @@ std::string CliUsage() {
         "                        with -a all) by EBU R128: LUFS, loudness range and true peak\n"
         "      --write-job FILE  write the job these options and files describe to FILE (a\n"
         "                        \".tolvane-job\", as the window's Save list writes) and convert nothing\n"
-        "      --job FILE        run the job in FILE; -o, -f (-e, -b, -r, -c), -j and --skip-existing\n"
-        "                        given beside it override its own\n"
+        ))
+        + tolvane::Say(QT_TRANSLATE_NOOP("Messages",
+        "      --job FILE        run the job in FILE; every option of the run given beside it applies\n"
+        "                        over its own (-e, -b, -r, -c refine its format)\n"
         "      --slice K/N       only the job's rows whose index modulo N is K-1: N machines with\n"
         "                        one job and one shared output folder make every file once\n"
+        "      --slice auto[/N]  K and N from the scheduler: a Slurm array job, a Kubernetes indexed\n"
+        "                        Job or GNU parallel (these two with N given)\n"
+        "      --check           with --job: each row the slice takes as Made, Missing or Failed;\n"
+        "                        exit 1 while any is missing or failed\n"
+        ))
+        + tolvane::Say(QT_TRANSLATE_NOOP("Messages",
         "  -q, --quiet           no progress display, and nothing from the media libraries: only\n"
         "                        the status lines and failures\n"
         "  -h, --help            this help\n"

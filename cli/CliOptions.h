@@ -2,6 +2,7 @@
 
 // The command line of tolvane-cli and how it turns into an output profile.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,9 +59,14 @@ struct CliOptions final {
     std::optional<std::string> writeJob;
     std::optional<std::string> job;
     bool outputFolderGiven = false;
-    // --slice K/N: only the rows whose index modulo N is K-1.
+    // --slice K/N: only the rows whose index modulo N is K-1. --slice auto[/N]: K and N from
+    // the scheduler's environment (SliceFromEnvironment), N given for those that do not say it.
     int sliceNumber = 1;
     int sliceCount = 1;
+    bool sliceAuto = false;
+    std::optional<int> sliceAutoCount;
+    // --check: with --job, which rows are made, missing or failed; nothing is converted.
+    bool check = false;
     bool help = false;
     bool version = false;
 };
@@ -96,6 +102,15 @@ CliProfile ResolveCliProfile(const CliOptions& options, std::string& error);
 // The encoder, bit rate, sample rate, channels and Opus application the options give, over
 // `profile` (a format's, or a job's own when no format is given); `error` when one cannot be.
 void ApplyCliRefinements(const CliOptions& options, CliProfile& profile, std::string& error);
+
+// K and N of --slice auto from a scheduler's environment (`get` reads a variable, null when
+// unset): a Slurm array job (SLURM_ARRAY_TASK_ID, with SLURM_ARRAY_TASK_COUNT or
+// SLURM_ARRAY_TASK_MIN, _MAX and _STEP), a Kubernetes indexed Job (JOB_COMPLETION_INDEX, from 0,
+// with N given as auto/N) or GNU parallel (PARALLEL_SEQ, from 1, with N given). Empty, or why
+// not (outside any of them).
+std::string SliceFromEnvironment(std::optional<int> givenCount,
+                                 const std::function<const char*(const char*)>& get, int& number,
+                                 int& count);
 
 std::string CliUsage();
 

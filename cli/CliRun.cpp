@@ -409,6 +409,38 @@ void ReportPlannedRows(const JobDocument& job, const std::vector<tolvane::Source
     }
 }
 
+// What --check says of each row the slice takes: "Made" (a whole output is there under its
+// name), "Missing" (with the name it would have) or "Failed" (with why it cannot be made), and
+// a count of each. 0 when every row is made, else 1.
+int ReportMadeRows(const JobDocument& job, const tolvane::PlannedRun& run, tolvane::JobSlice slice,
+                   std::FILE* out, std::FILE* err) {
+    int made = 0;
+    int missing = 0;
+    int failed = 0;
+    for (std::size_t i = 0; i < job.rows.size(); ++i) {
+        const JobRow& row = job.rows[i];
+        const tolvane::RowPlan& outcome = run.rows[i];
+        if (!row.checked || !slice.Takes(i)) {
+            continue;
+        }
+        if (!outcome.existing.empty()) {
+            std::fprintf(out, "Made\t%s\t%s\n", row.source.c_str(), outcome.existing.c_str());
+            ++made;
+        } else if (outcome.task >= 0) {
+            const std::string& name = run.plan.tasks[static_cast<std::size_t>(outcome.task)].output;
+            std::fprintf(out, "Missing\t%s\t%s\n", row.source.c_str(), name.c_str());
+            ++missing;
+        } else {
+            std::fprintf(out, "Failed\t%s\t-\t%s\n", row.source.c_str(), outcome.refusal.c_str());
+            ++failed;
+        }
+    }
+    std::fflush(out);
+    Tell(err, QT_TRANSLATE_NOOP("Messages", "%1 made, %2 missing, %3 failed"),
+         {std::to_string(made), std::to_string(missing), std::to_string(failed)});
+    return missing == 0 && failed == 0 ? kCliAllConverted : kCliSomeFailed;
+}
+
 // Runs the job on a worker, reporting each task as it ends; a signal asks the worker to stop.
 // Returns whether a signal came.
 bool RunWithSignals(AVConvert& job, const CliOptions& options, const JobSettings& settings,
@@ -513,7 +545,20 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         std::istream& in = *options.splitAt == "-" ? std::cin : file;
         splitList = std::string(std::istreambuf_iterator<char>(in), {});
     }
-    if (!options.writeJob &&
+    tolvane::JobSlice slice{options.sliceNumber, options.sliceCount};
+    if (options.sliceAuto) {
+        const std::string why =
+            SliceFromEnvironment(options.sliceAutoCount, &std::getenv, slice.number, slice.count);
+        if (!why.empty()) {
+            TellUsageError(err, why);
+            return kCliBadUsage;
+        }
+    }
+    if (slice.count > 1 && job.settings.merge) {
+        TellUsageError(err, "a merge makes one file: it cannot be run in slices");
+        return kCliBadUsage;
+    }
+    if (!options.writeJob && !options.check &&
         CheckRunFolder(job.settings.outputFolder, RunFolderMode::CreateIfMissing) !=
             RunFolderCheck::Accepted) {
         Tell(err, QT_TRANSLATE_NOOP("Messages", "tolvane-cli: %1: %2"),
@@ -523,7 +568,6 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
 
     auto worker = std::make_unique<AVConvert>();  // large: not on the stack
     MediaProbeResult prober;
-    const tolvane::JobSlice slice{options.sliceNumber, options.sliceCount};
     StatusReport report(out, options.json, job.settings.merge);
     std::vector<tolvane::SourceFacts> facts;
     if (options.job) {
@@ -544,6 +588,9 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         }
         return report.Failures() == 0 ? kCliAllConverted : kCliSomeFailed;
     }
+    if (options.check) {
+        job.settings.skipExisting = true;  // what is there is what is made
+    }
     const tolvane::PlannedRun run = tolvane::PlanJob(job, facts, slice);
     if (!run.refusal.empty()) {
         std::string lines = tolvane::SayPieces(run.refusal);
@@ -552,6 +599,9 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         }
         std::fprintf(err, "tolvane-cli: %s\n", lines.c_str());
         return kCliBadUsage;
+    }
+    if (options.check) {
+        return ReportMadeRows(job, run, slice, out, err);
     }
     if (const std::string failure = tolvane::MakeOutputFolders(run.plan); !failure.empty()) {
         Tell(err, QT_TRANSLATE_NOOP("Messages", "tolvane-cli: %1"), {failure});

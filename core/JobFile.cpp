@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 #include <initializer_list>
 #include <limits>
 #include <unordered_set>
@@ -409,6 +410,7 @@ JobRead ReadJobText(std::string_view text) {
                        std::to_string(kJobFormatVersion);
         return result;
     }
+    result.version = static_cast<int>(*number);
     JobDocument job;
     Reader settingsReader("settings: ");
     if (const JsonValue* settings = document.Find("settings")) {
@@ -473,11 +475,63 @@ std::string ReadWholeFile(const std::string& path, std::string& text) {
 
 }  // namespace
 
+namespace {
+
+namespace fs = std::filesystem;
+
+// Applies `change` to every path of `job`: each row's source and output, the output folder.
+template <typename Change>
+void ChangePaths(JobDocument& job, Change change) {
+    change(job.settings.outputFolder);
+    for (JobRow& row : job.rows) {
+        change(row.source);
+        change(row.output);
+    }
+}
+
+// The folder of the job file at `path`, absolute.
+fs::path JobFolder(const std::string& path) {
+    std::error_code ignored;
+    return fs::absolute(path, ignored).lexically_normal().parent_path();
+}
+
+}  // namespace
+
 JobRead ReadJobFile(const std::string& path) {
     JobRead result;
     std::string text;
     result.error = ReadWholeFile(path, text);
-    return result.error.empty() ? ReadJobText(text) : result;
+    if (!result.error.empty()) {
+        return result;
+    }
+    result = ReadJobText(text);
+    if (result.job && result.version >= 2) {
+        const fs::path folder = JobFolder(path);
+        ChangePaths(*result.job, [&folder](std::string& stored) {
+            if (!stored.empty() && stored.front() != '/') {
+                stored = (folder / stored).lexically_normal().string();
+            }
+        });
+    }
+    return result;
+}
+
+JobDocument JobWithPathsFor(const std::string& path, JobDocument job) {
+    const fs::path folder = JobFolder(path);
+    ChangePaths(job, [&folder](std::string& given) {
+        if (given.empty()) {
+            return;
+        }
+        std::error_code ignored;
+        const fs::path absolute = fs::absolute(given, ignored).lexically_normal();
+        const fs::path relative = absolute.lexically_relative(folder);
+        const bool below = !relative.empty() && *relative.begin() != "..";
+        given = below ? relative.string() : absolute.string();
+        if (given.size() > 1 && given.back() == '/') {
+            given.pop_back();  // "out/" and "out" are one folder
+        }
+    });
+    return job;
 }
 
 std::string JobFileTargetRefusal(const std::string& path) {
@@ -506,7 +560,7 @@ std::string JobFileTargetRefusal(const std::string& path) {
 }
 
 std::string WriteJobFile(const std::string& path, const JobDocument& job) {
-    const std::string text = WriteJobText(job);
+    const std::string text = WriteJobText(JobWithPathsFor(path, job));
     const std::size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);

@@ -14,7 +14,9 @@
 #include "OutputSettings.h"
 
 inline constexpr std::string_view kJobFormatName = "tolvane-job";
-inline constexpr int kJobFormatVersion = 1;
+// Version 2: relative paths are relative to the job file's folder (in version 1 they were
+// relative to the folder the run started in, and a version 1 file keeps that meaning).
+inline constexpr int kJobFormatVersion = 2;
 inline constexpr std::string_view kJobFileExtension = ".tolvane-job";
 
 // The row is one part of a split of its file: its number (from 1) of `count`, its title (may be
@@ -88,6 +90,7 @@ struct JobDocument final {
 struct JobRead final {
     std::optional<JobDocument> job;
     std::string error;  // for people, when there is no job
+    int version = 0;    // the file's format version
 };
 
 // The file's text of `job`.
@@ -97,7 +100,9 @@ std::string WriteJobText(const JobDocument& job);
 // whole is refused with the reason.
 JobRead ReadJobText(std::string_view text);
 
-// The file at `path`, read whole (at most 64 MiB); `error` says why not.
+// The file at `path`, read whole (at most 64 MiB); `error` says why not. Its relative paths
+// (sources, outputs, the output folder) come back resolved against the file's folder (version 2
+// on), or as they stand (version 1: relative to the folder the run starts in).
 JobRead ReadJobFile(const std::string& path);
 // Why `path` may not take a job: empty when nothing is there (a new file) or when a job file
 // is (a regular file whose document is a Tolvane job); anything else (a video, a symlink, a
@@ -105,6 +110,11 @@ JobRead ReadJobFile(const std::string& path);
 // that is not one.
 std::string JobFileTargetRefusal(const std::string& path);
 
+// The job's paths as the file at `path` stores them: below the file's folder relative to it,
+// elsewhere absolute (a relative path given is taken from the current folder first).
+JobDocument JobWithPathsFor(const std::string& path, JobDocument job);
+
 // Writes `job` to `path` so that the file is either the old one or the whole new one (a
 // temporary file beside it, flushed, then renamed over it). Empty on success, else why not.
+// Its paths are stored as JobWithPathsFor says.
 std::string WriteJobFile(const std::string& path, const JobDocument& job);

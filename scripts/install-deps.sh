@@ -14,6 +14,7 @@ packages=(
     at-spi2-core python3-pyatspi
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     clang libclang-rt-14-dev
+    slurmctld slurmd slurm-client munge
 )
 
 missing=()

@@ -18,6 +18,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <thread>
@@ -598,10 +599,9 @@ TEST(Cli, SpeaksTheUsersLanguage) {
     // The system's own error texts in a status line stay English, as programs read them, even
     // where the C library speaks the user's language (where that language is installed).
     int exitCode = -1;
-    const std::string lines =
-        RunCommand(std::string("env LC_ALL=de_DE.UTF-8 LANGUAGE=de ") + kCli +
-                       " -q -f wav -o /tmp /nonexistent/film.mp4",
-                   &exitCode);
+    const std::string lines = RunCommand(std::string("env LC_ALL=de_DE.UTF-8 LANGUAGE=de ") + kCli +
+                                             " -q -f wav -o /tmp /nonexistent/film.mp4",
+                                         &exitCode);
     EXPECT_EQ(exitCode, 1);
     EXPECT_NE(lines.find("Failure\t/nonexistent/film.mp4\t-\tNo such file or directory\n"),
               std::string::npos)
@@ -1193,7 +1193,7 @@ TEST(Cli, JobFilesRunAsTheDirectRunDoes) {
     // A newer version, a truncated file and a job naming a file that is gone.
     std::string text = ReadWhole(job);
     const std::string newer = out.File("newer.tolvane-job");
-    std::ofstream(newer) << std::string(text).replace(text.find("\"version\": 1"), 12,
+    std::ofstream(newer) << std::string(text).replace(text.find("\"version\": 2"), 12,
                                                       "\"version\": 7");
     CliResult r = Cli("-q --job " + newer + " -o " + out.File("none"));
     EXPECT_EQ(r.exitCode, 2);
@@ -1216,6 +1216,135 @@ TEST(Cli, JobFilesRunAsTheDirectRunDoes) {
     EXPECT_NE(r.output.find("Failure\t" + out.File("gone.m4a")), std::string::npos) << r.output;
     EXPECT_EQ(FileNames(out.File("rest")), std::vector<std::string>{"h264_aac.wav"});
     EXPECT_EQ(ReadWhole(out.File("gone.tolvane-job")), before) << "a job is never rewritten";
+}
+
+// --slice auto takes K and N from the scheduler that started the run, and only from one.
+TEST(CliArguments, SliceAutoReadsTheSchedulersEnvironment) {
+    struct Case {
+        std::map<std::string, std::string> environment;
+        std::optional<int> given;
+        int number;  // 0: refused
+        int count;
+    };
+    const std::vector<Case> cases = {
+        {{{"SLURM_ARRAY_TASK_ID", "2"}, {"SLURM_ARRAY_TASK_COUNT", "3"}}, {}, 2, 3},
+        // --array=0-2, and --array=10-14:2 (tasks 10, 12, 14)
+        {{{"SLURM_ARRAY_TASK_ID", "0"},
+          {"SLURM_ARRAY_TASK_MIN", "0"},
+          {"SLURM_ARRAY_TASK_MAX", "2"}},
+         {},
+         1,
+         3},
+        {{{"SLURM_ARRAY_TASK_ID", "14"},
+          {"SLURM_ARRAY_TASK_MIN", "10"},
+          {"SLURM_ARRAY_TASK_MAX", "14"},
+          {"SLURM_ARRAY_TASK_STEP", "2"}},
+         {},
+         3,
+         3},
+        {{{"SLURM_ARRAY_TASK_ID", "2"}, {"SLURM_ARRAY_TASK_COUNT", "3"}}, 4, 0, 0},
+        {{{"SLURM_ARRAY_TASK_ID", "2"}}, {}, 0, 0},
+        {{{"JOB_COMPLETION_INDEX", "0"}}, 4, 1, 4},
+        {{{"JOB_COMPLETION_INDEX", "4"}}, 4, 0, 0},
+        {{{"JOB_COMPLETION_INDEX", "0"}}, {}, 0, 0},
+        {{{"PARALLEL_SEQ", "3"}}, 3, 3, 3},
+        {{{"PARALLEL_SEQ", "3"}}, {}, 0, 0},
+        {{{"SLURM_ARRAY_TASK_ID", "x"}}, 2, 0, 0},
+        {{}, 3, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const auto get = [&c](const char* name) -> const char* {
+            const auto found = c.environment.find(name);
+            return found == c.environment.end() ? nullptr : found->second.c_str();
+        };
+        int number = 0;
+        int count = 0;
+        const std::string why = SliceFromEnvironment(c.given, get, number, count);
+        std::string said;
+        for (const auto& [name, value] : c.environment) {
+            said += name + "=" + value + " ";
+        }
+        if (c.number == 0) {
+            EXPECT_NE(why, "") << said;
+        } else {
+            EXPECT_EQ(why, "") << said;
+            EXPECT_EQ(number, c.number) << said;
+            EXPECT_EQ(count, c.count) << said;
+        }
+    }
+    CliParse parse = ParseCliArguments({"--job", "j", "--slice", "auto/3"});
+    ASSERT_EQ(parse.error, "");
+    EXPECT_TRUE(parse.options.sliceAuto);
+    EXPECT_EQ(parse.options.sliceAutoCount, 3);
+    EXPECT_NE(ParseCliArguments({"--job", "j", "--slice", "auto/0"}).error, "");
+    EXPECT_NE(ParseCliArguments({"--check", "a.mp4"}).error, "") << "--check needs a job";
+}
+
+// A job's relative paths are relative to its folder, whatever folder the run starts in (a file
+// of version 1 keeps its meaning: relative to the run's folder); --write-job writes the paths
+// below its folder relative to it; a merge is never sliced; --check says what is made.
+TEST(Cli, AJobsPathsAreItsFoldersAndCheckSaysWhatIsMade) {
+    ScratchDir out;
+    const std::string tree = out.File("tree");
+    fs::create_directories(tree + "/sub");
+    fs::copy_file(M("short_1s.mp4"), tree + "/a.mp4");
+    fs::copy_file(M("audio_only.m4a"), tree + "/sub/b.m4a");
+    const std::string job = tree + "/the.tolvane-job";
+    int exitCode = -1;
+    std::string lines = RunCommand("cd '" + tree + "' && " + kCli +
+                                       " -q -f wav -o ../audio --write-job the.tolvane-job a.mp4 " +
+                                       "sub/b.m4a " + M("h264_aac.mp4"),
+                                   &exitCode);
+    ASSERT_EQ(exitCode, 0) << lines;
+    const std::string text = ReadWhole(job);
+    EXPECT_NE(text.find("\"version\": 2"), std::string::npos);
+    EXPECT_NE(text.find("\"source\": \"sub/b.m4a\""), std::string::npos) << text;
+    EXPECT_NE(text.find("\"source\": \"" + M("h264_aac.mp4") + "\""), std::string::npos)
+        << "outside its folder: absolute";
+    EXPECT_NE(text.find("\"outputFolder\": \"" + out.File("audio") + "\""), std::string::npos)
+        << text;
+
+    // Before the run: all missing (exit 1); a run from another folder; then all made.
+    CliResult r = Cli("--job " + job + " --check");
+    EXPECT_EQ(r.exitCode, 1) << r.output;
+    EXPECT_NE(r.output.find("Missing\t" + tree + "/sub/b.m4a\t" + out.File("audio/b.wav")),
+              std::string::npos)
+        << r.output;
+    EXPECT_NE(r.output.find("0 made, 3 missing, 0 failed"), std::string::npos) << r.output;
+    EXPECT_FALSE(fs::exists(out.File("audio"))) << "--check makes nothing";
+    lines = RunCommand("cd / && " + std::string(kCli) + " -q --job '" + job + "'", &exitCode);
+    EXPECT_EQ(exitCode, 0) << lines;
+    EXPECT_EQ(FileNames(out.File("audio")),
+              (std::vector<std::string>{"a.wav", "b.wav", "h264_aac.wav"}));
+    r = Cli("--job " + job + " --check");
+    EXPECT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("Made\t" + tree + "/a.mp4\t" + out.File("audio/a.wav")),
+              std::string::npos)
+        << r.output;
+    // A row whose file is gone cannot be made (again): it fails, with the reason.
+    fs::remove(tree + "/a.mp4");
+    r = Cli("--job " + job + " --check");
+    EXPECT_EQ(r.exitCode, 1) << r.output;
+    EXPECT_NE(r.output.find("Failed\t" + tree + "/a.mp4\t-\t"), std::string::npos) << r.output;
+
+    // Version 1: relative to the folder the run starts in.
+    std::string old = text;
+    old.replace(old.find("\"version\": 2"), 12, "\"version\": 1");
+    std::ofstream(out.File("old.tolvane-job")) << old;
+    JobRead read = ReadJobFile(out.File("old.tolvane-job"));
+    ASSERT_TRUE(read.job) << read.error;
+    EXPECT_EQ(read.job->rows[1].source, "sub/b.m4a");
+    read = ReadJobFile(job);
+    ASSERT_TRUE(read.job) << read.error;
+    EXPECT_EQ(read.job->rows[1].source, tree + "/sub/b.m4a");
+
+    // A merge is one file: never in slices.
+    r = Cli("-q --job " + job + " --merge --slice 1/2 -o " + out.File("merged"));
+    EXPECT_EQ(r.exitCode, 2) << r.output;
+    EXPECT_NE(r.output.find("cannot be run in slices"), std::string::npos) << r.output;
+    r = Cli("-q --job " + job + " --slice auto -o " + out.File("auto"));
+    EXPECT_EQ(r.exitCode, 2) << r.output;
+    EXPECT_NE(r.output.find("--slice auto runs under a scheduler"), std::string::npos) << r.output;
 }
 
 // --write-job writes a new file or replaces a job file, and nothing else: a video, a symbolic
@@ -1285,8 +1414,10 @@ TEST(CliArguments, EveryOptionBesideAJobIsAppliedOrRefused) {
                                                        {"job", "other.tolvane-job"},
                                                        {"slice", "1/2"},
                                                        {"opus-application", "voip"}};
-    // What only says how the run reports, which rows it takes, or which job it is.
-    const std::set<std::string> presentation = {"quiet", "json", "help", "version", "slice", "job"};
+    // What only says how the run reports, which rows it takes, which job it is, or that it
+    // only checks the job.
+    const std::set<std::string> presentation = {"quiet", "json", "help", "version",
+                                                "slice", "job",  "check"};
     for (const std::string& name : CliOptionNames()) {
         std::vector<std::string> arguments = {"--job", "kept.tolvane-job", "--" + name};
         if (const auto value = values.find(name); value != values.end()) {

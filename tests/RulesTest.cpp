@@ -438,7 +438,7 @@ TEST(JobFiles, KeepRowsExactlyAndRefuseWhatTheyCannotRead) {
     const std::pair<std::string, std::string> bad[] = {
         {text.substr(0, text.size() - 3), "not a whole job file"},
         {"{\"format\": \"other\", \"version\": 1, \"rows\": []}", "not a Tolvane job file"},
-        {"{\"format\": \"tolvane-job\", \"version\": 2, \"rows\": []}", "version 2"},
+        {"{\"format\": \"tolvane-job\", \"version\": 3, \"rows\": []}", "version 3"},
         {"{\"format\": \"tolvane-job\", \"version\": 1, \"rows\": [{\"startMs\": 5}]}",
          "row 1: source is missing"},
         {"{\"format\": \"tolvane-job\", \"version\": 1, \"rows\": [{\"source\": \"a\", "

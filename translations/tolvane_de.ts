@@ -871,6 +871,10 @@ ist kein Programm zugeordnet.</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>%1 made, %2 missing, %3 failed</source>
+        <translation>%1 gemacht, %2 fehlen, %3 fehlgeschlagen</translation>
+    </message>
+    <message>
         <source>tolvane-cli: %1</source>
         <translation>tolvane-cli: %1</translation>
     </message>
@@ -996,15 +1000,6 @@ Zieht die Tonspur aus Videodateien in Audiodateien.
                         with -a all) by EBU R128: LUFS, loudness range and true peak
       --write-job FILE  write the job these options and files describe to FILE (a
                         &quot;.tolvane-job&quot;, as the window&apos;s Save list writes) and convert nothing
-      --job FILE        run the job in FILE; -o, -f (-e, -b, -r, -c), -j and --skip-existing
-                        given beside it override its own
-      --slice K/N       only the job&apos;s rows whose index modulo N is K-1: N machines with
-                        one job and one shared output folder make every file once
-  -q, --quiet           no progress display, and nothing from the media libraries: only
-                        the status lines and failures
-  -h, --help            this help
-      --version         the version
-
 </source>
         <translation>  -j, --jobs N          N Dateien zugleich umwandeln (Vorgabe: eine je Kern; ein Zusammenfügen
                         ist eine Datei); freie Spuren kodieren einen langen Ton in Abschnitten: MP3,
@@ -1034,12 +1029,37 @@ Zieht die Tonspur aus Videodateien in Audiodateien.
       --write-job DATEI den Auftrag, den diese Optionen und Dateien beschreiben, in DATEI
                         schreiben (ein „.tolvane-job“, wie ihn „Liste speichern“ im Fenster
                         schreibt) und nichts umwandeln
-      --job DATEI       den Auftrag in DATEI ausführen; -o, -f (-e, -b, -r, -c), -j und
-                        --skip-existing daneben gehen seinen eigenen vor
+</translation>
+    </message>
+    <message>
+        <source>      --job FILE        run the job in FILE; every option of the run given beside it applies
+                        over its own (-e, -b, -r, -c refine its format)
+      --slice K/N       only the job&apos;s rows whose index modulo N is K-1: N machines with
+                        one job and one shared output folder make every file once
+      --slice auto[/N]  K and N from the scheduler: a Slurm array job, a Kubernetes indexed
+                        Job or GNU parallel (these two with N given)
+      --check           with --job: each row the slice takes as Made, Missing or Failed;
+                        exit 1 while any is missing or failed
+</source>
+        <translation>      --job DATEI       den Auftrag in DATEI ausführen; jede Option des Laufs daneben gilt
+                        über seine eigenen (-e, -b, -r, -c verfeinern sein Format)
       --slice K/N       nur die Zeilen des Auftrags, deren Index modulo N gleich K-1 ist:
                         N Rechner mit einem Auftrag und einem gemeinsamen Zielordner machen
                         jede Datei einmal
-  -q, --quiet           keine Fortschrittsanzeige und nichts von den Medienbibliotheken: nur
+      --slice auto[/N]  K und N vom Planer: ein Slurm-Array-Job, ein indizierter
+                        Kubernetes-Job oder GNU parallel (diese beiden mit angegebenem N)
+      --check           mit --job: jede Zeile des Teils als Made, Missing oder Failed;
+                        Ende mit 1, solange eine fehlt oder fehlschlug
+</translation>
+    </message>
+    <message>
+        <source>  -q, --quiet           no progress display, and nothing from the media libraries: only
+                        the status lines and failures
+  -h, --help            this help
+      --version         the version
+
+</source>
+        <translation>  -q, --quiet           keine Fortschrittsanzeige und nichts von den Medienbibliotheken: nur
                         die Statuszeilen und Fehler
   -h, --help            diese Hilfe
       --version         die Version

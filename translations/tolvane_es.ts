@@ -871,6 +871,10 @@ a esta extensión de archivo.</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>%1 made, %2 missing, %3 failed</source>
+        <translation>%1 hechos, %2 faltan, %3 fallidos</translation>
+    </message>
+    <message>
         <source>tolvane-cli: %1</source>
         <translation>tolvane-cli: %1</translation>
     </message>
@@ -998,15 +1002,6 @@ Extrae la pista de sonido de archivos de vídeo a archivos de audio.
                         with -a all) by EBU R128: LUFS, loudness range and true peak
       --write-job FILE  write the job these options and files describe to FILE (a
                         &quot;.tolvane-job&quot;, as the window&apos;s Save list writes) and convert nothing
-      --job FILE        run the job in FILE; -o, -f (-e, -b, -r, -c), -j and --skip-existing
-                        given beside it override its own
-      --slice K/N       only the job&apos;s rows whose index modulo N is K-1: N machines with
-                        one job and one shared output folder make every file once
-  -q, --quiet           no progress display, and nothing from the media libraries: only
-                        the status lines and failures
-  -h, --help            this help
-      --version         the version
-
 </source>
         <translation>  -j, --jobs N          convertir N archivos a la vez (predeterminado: uno por núcleo; una unión
                         es un archivo); los carriles libres codifican un sonido largo por segmentos:
@@ -1038,12 +1033,37 @@ Extrae la pista de sonido de archivos de vídeo a archivos de audio.
                         escribir en ARCHIVO el trabajo que describen estas opciones y
                         archivos (un «.tolvane-job», como lo escribe «Guardar lista» en la
                         ventana) sin convertir nada
-      --job ARCHIVO     ejecutar el trabajo de ARCHIVO; -o, -f (-e, -b, -r, -c), -j y
-                        --skip-existing indicados junto a él reemplazan los suyos
+</translation>
+    </message>
+    <message>
+        <source>      --job FILE        run the job in FILE; every option of the run given beside it applies
+                        over its own (-e, -b, -r, -c refine its format)
+      --slice K/N       only the job&apos;s rows whose index modulo N is K-1: N machines with
+                        one job and one shared output folder make every file once
+      --slice auto[/N]  K and N from the scheduler: a Slurm array job, a Kubernetes indexed
+                        Job or GNU parallel (these two with N given)
+      --check           with --job: each row the slice takes as Made, Missing or Failed;
+                        exit 1 while any is missing or failed
+</source>
+        <translation>      --job ARCHIVO     ejecutar el trabajo de ARCHIVO; toda opción de la ejecución indicada
+                        junto a él se aplica sobre las suyas (-e, -b, -r, -c afinan su formato)
       --slice K/N       solo las filas del trabajo cuyo índice módulo N es K-1: N máquinas
                         con un trabajo y una carpeta de salida compartida hacen cada archivo
                         una vez
-  -q, --quiet           sin indicador de progreso ni mensajes de las bibliotecas multimedia:
+      --slice auto[/N]  K y N del planificador: un array de trabajos de Slurm, un Job
+                        indexado de Kubernetes o GNU parallel (estos dos con N indicado)
+      --check           con --job: cada fila de la porción como Made, Missing o Failed;
+                        sale con 1 mientras falte alguna o haya fallado
+</translation>
+    </message>
+    <message>
+        <source>  -q, --quiet           no progress display, and nothing from the media libraries: only
+                        the status lines and failures
+  -h, --help            this help
+      --version         the version
+
+</source>
+        <translation>  -q, --quiet           sin indicador de progreso ni mensajes de las bibliotecas multimedia:
                         solo las líneas de estado y los fallos
   -h, --help            esta ayuda
       --version         la versión

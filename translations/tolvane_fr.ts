@@ -871,6 +871,10 @@ with the given filename extension.</source>
 <context>
     <name>Messages</name>
     <message>
+        <source>%1 made, %2 missing, %3 failed</source>
+        <translation>%1 faits, %2 manquants, %3 en échec</translation>
+    </message>
+    <message>
         <source>tolvane-cli: %1</source>
         <translation>tolvane-cli: %1</translation>
     </message>
@@ -997,15 +1001,6 @@ Extrait la piste son de fichiers vidéo vers des fichiers audio.
                         with -a all) by EBU R128: LUFS, loudness range and true peak
       --write-job FILE  write the job these options and files describe to FILE (a
                         &quot;.tolvane-job&quot;, as the window&apos;s Save list writes) and convert nothing
-      --job FILE        run the job in FILE; -o, -f (-e, -b, -r, -c), -j and --skip-existing
-                        given beside it override its own
-      --slice K/N       only the job&apos;s rows whose index modulo N is K-1: N machines with
-                        one job and one shared output folder make every file once
-  -q, --quiet           no progress display, and nothing from the media libraries: only
-                        the status lines and failures
-  -h, --help            this help
-      --version         the version
-
 </source>
         <translation>  -j, --jobs N          convertir N fichiers à la fois (par défaut : un par cœur ; une fusion
                         est un fichier) ; les voies libres encodent un long son par segments : MP3,
@@ -1037,12 +1032,37 @@ Extrait la piste son de fichiers vidéo vers des fichiers audio.
                         écrire dans FICHIER la tâche que décrivent ces options et fichiers
                         (un « .tolvane-job », comme l&apos;écrit « Enregistrer la liste » de la
                         fenêtre) sans rien convertir
-      --job FICHIER     exécuter la tâche de FICHIER ; -o, -f (-e, -b, -r, -c), -j et
-                        --skip-existing donnés à côté remplacent les siens
+</translation>
+    </message>
+    <message>
+        <source>      --job FILE        run the job in FILE; every option of the run given beside it applies
+                        over its own (-e, -b, -r, -c refine its format)
+      --slice K/N       only the job&apos;s rows whose index modulo N is K-1: N machines with
+                        one job and one shared output folder make every file once
+      --slice auto[/N]  K and N from the scheduler: a Slurm array job, a Kubernetes indexed
+                        Job or GNU parallel (these two with N given)
+      --check           with --job: each row the slice takes as Made, Missing or Failed;
+                        exit 1 while any is missing or failed
+</source>
+        <translation>      --job FICHIER     exécuter la tâche de FICHIER ; toute option du traitement donnée à
+                        côté s&apos;applique sur les siennes (-e, -b, -r, -c affinent son format)
       --slice K/N       seulement les lignes de la tâche dont l&apos;indice modulo N vaut K-1 :
                         N machines avec une tâche et un dossier de sortie partagé font
                         chaque fichier une fois
-  -q, --quiet           ni affichage de progression ni messages des bibliothèques média :
+      --slice auto[/N]  K et N donnés par l&apos;ordonnanceur : un tableau de tâches Slurm,
+                        un Job indexé Kubernetes ou GNU parallel (ces deux avec N donné)
+      --check           avec --job : chaque ligne de la tranche comme Made, Missing ou
+                        Failed ; sortie 1 tant qu&apos;une manque ou a échoué
+</translation>
+    </message>
+    <message>
+        <source>  -q, --quiet           no progress display, and nothing from the media libraries: only
+                        the status lines and failures
+  -h, --help            this help
+      --version         the version
+
+</source>
+        <translation>  -q, --quiet           ni affichage de progression ni messages des bibliothèques média :
                         seulement les lignes d&apos;état et les échecs
   -h, --help            cette aide
       --version         la version

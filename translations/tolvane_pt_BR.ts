@@ -871,6 +871,10 @@ a esta extensão de arquivo.</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>%1 made, %2 missing, %3 failed</source>
+        <translation>%1 feitos, %2 faltando, %3 com falha</translation>
+    </message>
+    <message>
         <source>tolvane-cli: %1</source>
         <translation>tolvane-cli: %1</translation>
     </message>
@@ -997,15 +1001,6 @@ Extrai a faixa de som de arquivos de vídeo para arquivos de áudio.
                         with -a all) by EBU R128: LUFS, loudness range and true peak
       --write-job FILE  write the job these options and files describe to FILE (a
                         &quot;.tolvane-job&quot;, as the window&apos;s Save list writes) and convert nothing
-      --job FILE        run the job in FILE; -o, -f (-e, -b, -r, -c), -j and --skip-existing
-                        given beside it override its own
-      --slice K/N       only the job&apos;s rows whose index modulo N is K-1: N machines with
-                        one job and one shared output folder make every file once
-  -q, --quiet           no progress display, and nothing from the media libraries: only
-                        the status lines and failures
-  -h, --help            this help
-      --version         the version
-
 </source>
         <translation>  -j, --jobs N          converter N arquivos ao mesmo tempo (padrão: um por núcleo; uma junção
                         é um arquivo); as faixas livres codificam um som longo em segmentos: MP3,
@@ -1036,12 +1031,37 @@ Extrai a faixa de som de arquivos de vídeo para arquivos de áudio.
                         escrever em ARQUIVO o trabalho que estas opções e arquivos descrevem
                         (um &quot;.tolvane-job&quot;, como o &quot;Salvar lista&quot; da janela escreve) e não
                         converter nada
-      --job ARQUIVO     executar o trabalho de ARQUIVO; -o, -f (-e, -b, -r, -c), -j e
-                        --skip-existing dados junto substituem os dele
+</translation>
+    </message>
+    <message>
+        <source>      --job FILE        run the job in FILE; every option of the run given beside it applies
+                        over its own (-e, -b, -r, -c refine its format)
+      --slice K/N       only the job&apos;s rows whose index modulo N is K-1: N machines with
+                        one job and one shared output folder make every file once
+      --slice auto[/N]  K and N from the scheduler: a Slurm array job, a Kubernetes indexed
+                        Job or GNU parallel (these two with N given)
+      --check           with --job: each row the slice takes as Made, Missing or Failed;
+                        exit 1 while any is missing or failed
+</source>
+        <translation>      --job ARQUIVO     executar o trabalho de ARQUIVO; toda opção da execução dada junto
+                        vale sobre as dele (-e, -b, -r, -c refinam o formato)
       --slice K/N       só as linhas do trabalho cujo índice módulo N é K-1: N máquinas com
                         um trabalho e uma pasta de saída compartilhada fazem cada arquivo
                         uma vez
-  -q, --quiet           sem indicador de progresso e nada das bibliotecas de mídia: só as
+      --slice auto[/N]  K e N do agendador: um array de jobs do Slurm, um Job indexado do
+                        Kubernetes ou o GNU parallel (estes dois com N dado)
+      --check           com --job: cada linha da fatia como Made, Missing ou Failed; sai
+                        com 1 enquanto alguma faltar ou tiver falhado
+</translation>
+    </message>
+    <message>
+        <source>  -q, --quiet           no progress display, and nothing from the media libraries: only
+                        the status lines and failures
+  -h, --help            this help
+      --version         the version
+
+</source>
+        <translation>  -q, --quiet           sem indicador de progresso e nada das bibliotecas de mídia: só as
                         linhas de status e as falhas
   -h, --help            esta ajuda
       --version         a versão

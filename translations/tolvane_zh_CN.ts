@@ -871,6 +871,10 @@ with the given filename extension.</source>
 <context>
     <name>Messages</name>
     <message>
+        <source>%1 made, %2 missing, %3 failed</source>
+        <translation>已生成 %1，缺失 %2，失败 %3</translation>
+    </message>
+    <message>
         <source>tolvane-cli: %1</source>
         <translation>tolvane-cli: %1</translation>
     </message>
@@ -994,15 +998,6 @@ Extracts the sound track of video files into audio files.
                         with -a all) by EBU R128: LUFS, loudness range and true peak
       --write-job FILE  write the job these options and files describe to FILE (a
                         &quot;.tolvane-job&quot;, as the window&apos;s Save list writes) and convert nothing
-      --job FILE        run the job in FILE; -o, -f (-e, -b, -r, -c), -j and --skip-existing
-                        given beside it override its own
-      --slice K/N       only the job&apos;s rows whose index modulo N is K-1: N machines with
-                        one job and one shared output folder make every file once
-  -q, --quiet           no progress display, and nothing from the media libraries: only
-                        the status lines and failures
-  -h, --help            this help
-      --version         the version
-
 </source>
         <translation>  -j, --jobs N          同时转换 N 个文件（默认：每个核心一个；合并算一个文件）；
                         空闲的通道将较长的声音分段编码：MP3、WAV、WMA、Opus、OGG Vorbis、FLAC
@@ -1027,11 +1022,36 @@ Extracts the sound track of video files into audio files.
                         全部轨道）的响度：LUFS、响度范围和真峰值
       --write-job 文件  将这些选项和文件所描述的任务写入“文件”（一个“.tolvane-job”，
                         与窗口中“保存列表”写出的相同），不进行任何转换
-      --job 文件        运行“文件”中的任务；同时给出的 -o、-f（-e、-b、-r、-c）、-j
-                        和 --skip-existing 优先于任务自身的设置
+</translation>
+    </message>
+    <message>
+        <source>      --job FILE        run the job in FILE; every option of the run given beside it applies
+                        over its own (-e, -b, -r, -c refine its format)
+      --slice K/N       only the job&apos;s rows whose index modulo N is K-1: N machines with
+                        one job and one shared output folder make every file once
+      --slice auto[/N]  K and N from the scheduler: a Slurm array job, a Kubernetes indexed
+                        Job or GNU parallel (these two with N given)
+      --check           with --job: each row the slice takes as Made, Missing or Failed;
+                        exit 1 while any is missing or failed
+</source>
+        <translation>      --job 文件        运行“文件”中的任务；同时给出的每个运行选项都作用于任务自身的设置
+                        （-e、-b、-r、-c 细化其格式）
       --slice K/N       只处理任务中索引除以 N 余 K-1 的行：N 台机器使用同一任务和
                         同一共享输出文件夹，每个文件只生成一次
-  -q, --quiet           不显示进度，也不显示媒体库的信息：只有状态行和失败信息
+      --slice auto[/N]  由调度器给出 K 和 N：Slurm 数组作业、Kubernetes 索引 Job 或
+                        GNU parallel（后两者需给出 N）
+      --check           与 --job 一起：将该分片的每一行列为 Made、Missing 或 Failed；
+                        只要有缺失或失败，退出状态为 1
+</translation>
+    </message>
+    <message>
+        <source>  -q, --quiet           no progress display, and nothing from the media libraries: only
+                        the status lines and failures
+  -h, --help            this help
+      --version         the version
+
+</source>
+        <translation>  -q, --quiet           不显示进度，也不显示媒体库的信息：只有状态行和失败信息
   -h, --help            本帮助
       --version         版本
 
