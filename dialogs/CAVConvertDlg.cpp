@@ -1,5 +1,6 @@
 #include "CAVConvertDlg.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -98,6 +99,26 @@ void CAVConvertDlg::Attach(AVConvert* job, std::function<void()> stopRunTimer, b
     m_shutDown = shutDown;
 }
 
+void CAVConvertDlg::ClearShutDown() {
+    m_shutDownBox->setChecked(false);
+}
+
+CAVConvertDlg::ScreenReaderWatch::ScreenReaderWatch() : m_active(QAccessible::isActive()) {
+    QAccessible::installActivationObserver(this);
+}
+
+CAVConvertDlg::ScreenReaderWatch::~ScreenReaderWatch() {
+    QAccessible::removeActivationObserver(this);
+}
+
+void CAVConvertDlg::ScreenReaderWatch::accessibilityActiveChanged(bool active) {
+    m_active = active;
+}
+
+bool CAVConvertDlg::ScreenReaderWatch::Listening() const {
+    return m_active || QAccessible::isActive();
+}
+
 CAVConvertDlg::~CAVConvertDlg() = default;
 
 void CAVConvertDlg::PublishPreviewWindow() {
@@ -120,8 +141,10 @@ void CAVConvertDlg::showEvent(QShowEvent* event) {
     PublishPreviewWindow();
     QDialog::showEvent(event);
     m_current->FlashStop();
-    // The keyboard starts on Stop: a Space never arms the power-off by accident.
-    m_stop->setFocus(Qt::OtherFocusReason);
+    // The keyboard starts on Stop: a Space never arms the power-off by accident. The window
+    // shows where the keyboard is (the style draws a focus ring only once it has moved).
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    m_stop->setFocus(Qt::TabFocusReason);
 }
 
 void CAVConvertDlg::StopAndClose() {
@@ -178,9 +201,11 @@ void CAVConvertDlg::SetTotalProgress(int percent) {
 }
 
 void CAVConvertDlg::MoveBar(QProgressBar& bar, int percent, QElapsedTimer& moved) {
-    // A screen reader says each move of a bar: it moves at most once a second, and at once to
-    // its ends and back (a run's end, a new file), so that it speaks without a flood.
-    const bool atOnce = percent <= 0 || percent >= 100 || percent < bar.value();
+    // A screen reader says each move of a bar: while one is listening, a bar moves at most
+    // once a second, and at once to its ends and back (a run's end, a new file), so that it
+    // speaks without a flood. Otherwise it moves with every message.
+    const bool atOnce =
+        percent <= 0 || percent >= 100 || percent < bar.value() || !m_screenReader.Listening();
     if (percent == bar.value() || (!atOnce && moved.isValid() && moved.elapsed() < 1000)) {
         return;
     }

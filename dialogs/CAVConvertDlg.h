@@ -5,6 +5,7 @@
 // run timer writes its texts and bars; the dialog writes only the stop and preview flags and
 // the main window's power-off choice.
 
+#include <QAccessible>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <cstdint>
@@ -31,6 +32,8 @@ public:
 
     // What the dialog acts on: the job's flags, the owner's run timer and power-off flag.
     void Attach(AVConvert* job, std::function<void()> stopRunTimer, bool* shutDown);
+    // Clears the power-off box (a run starts with it clear; a cancelled notice clears it).
+    void ClearShutDown();
 
     // Stop, and the close box: ask the worker to stop, give it 100 ms, stop the run timer,
     // close with OK.
@@ -73,7 +76,7 @@ protected:
     void reject() override;
 
 private:
-    static void MoveBar(QProgressBar& bar, int percent, QElapsedTimer& moved);
+    void MoveBar(QProgressBar& bar, int percent, QElapsedTimer& moved);
 
     AVConvert* m_job = nullptr;
     std::function<void()> m_stopRunTimer;
@@ -83,6 +86,20 @@ private:
     QLabel* m_times;
     QProgressBar* m_currentBar;
     QProgressBar* m_totalBar;
+    // Whether a screen reader listens: the accessibility bridge says so when one starts or ends.
+    class ScreenReaderWatch final : public QAccessible::ActivationObserver {
+    public:
+        ScreenReaderWatch();
+        ~ScreenReaderWatch() override;
+        ScreenReaderWatch(const ScreenReaderWatch&) = delete;
+        ScreenReaderWatch& operator=(const ScreenReaderWatch&) = delete;
+        void accessibilityActiveChanged(bool active) override;
+        bool Listening() const;
+
+    private:
+        bool m_active = false;
+    };
+    ScreenReaderWatch m_screenReader;
     QElapsedTimer m_currentMoved;  // when each bar last moved
     QElapsedTimer m_totalMoved;
     QCheckBox* m_shutDownBox;

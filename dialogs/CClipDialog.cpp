@@ -486,7 +486,10 @@ bool CClipDialog::event(QEvent* event) {
     if (event->type() == SliderEvent::kTracking || event->type() == SliderEvent::kChanged) {
         const auto* slider = static_cast<SliderEvent*>(event);
         if (slider->ControlId() == kPositionSliderId) {
-            m_transport->SeekIfMoved();
+            // A key keeps playing or paused as it was; a drag plays from where it goes.
+            m_transport->SeekIfMoved(event->type() == SliderEvent::kChanged
+                                         ? PreviewTransport::SeekPlay::KeepState
+                                         : PreviewTransport::SeekPlay::Resume);
         }
         return true;
     }

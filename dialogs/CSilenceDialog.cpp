@@ -13,9 +13,27 @@
 
 namespace {
 
+// Shows numbers as they read in every language ("1.5"), and takes a comma typed for the decimal
+// point as one: "2,5" in German is two and a half seconds, never 25 (no such field has
+// thousands to group).
+class DecimalBox final : public QDoubleSpinBox {
+public:
+    using QDoubleSpinBox::QDoubleSpinBox;
+
+    QValidator::State validate(QString& text, int& position) const override {
+        text.replace(QLatin1Char(','), QLatin1Char('.'));
+        return QDoubleSpinBox::validate(text, position);
+    }
+    double valueFromText(const QString& text) const override {
+        QString point = text;
+        point.replace(QLatin1Char(','), QLatin1Char('.'));
+        return QDoubleSpinBox::valueFromText(point);
+    }
+};
+
 QDoubleSpinBox* NumberBox(double low, double high, double value, double step, int decimals,
                           const QString& suffix, QWidget* parent) {
-    auto* box = new QDoubleSpinBox(parent);
+    auto* box = new DecimalBox(parent);
     // Numbers read the same in every language: "1.5", never "1,5".
     box->setLocale(QLocale::c());
     box->setRange(low, high);

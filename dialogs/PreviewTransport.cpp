@@ -186,11 +186,13 @@ void PreviewTransport::Stop(bool anyRowSelected) {
     }
 }
 
-void PreviewTransport::Seek() {
+void PreviewTransport::Seek(SeekPlay play) {
     if (!m_opened) {
         return;
     }
-    // A seek resumes playback, paused or not, and the button follows the player.
+    // A seek with the mouse resumes playback, paused or not, and the button follows the
+    // player; one with the keys keeps playing or paused as it was.
+    const bool paused = m_stateText == "PLAY";
     PreviewEngine_Pause();
     m_placedPosition = m_parts.position->GetPos();
     const float fraction = static_cast<float>(m_placedPosition) / 1000.0f;
@@ -198,6 +200,9 @@ void PreviewTransport::Seek() {
     double duration = 0.0;
     PreviewEngine_GetDuration(&duration);
     SetCurrentTime(static_cast<int>(std::trunc(fraction * duration)));
+    if (play == SeekPlay::KeepState && paused) {
+        return;
+    }
     PreviewEngine_Start();
     m_positionTimer.start(kPositionTimerMs);
     m_pictureTimer.start(kPictureTimerMs);
@@ -205,9 +210,9 @@ void PreviewTransport::Seek() {
     SetPlayFace(kPlayPlaying);
 }
 
-void PreviewTransport::SeekIfMoved() {
+void PreviewTransport::SeekIfMoved(SeekPlay play) {
     if (m_parts.position->GetPos() != m_placedPosition) {
-        Seek();
+        Seek(play);
     }
 }
 

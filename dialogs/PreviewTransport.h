@@ -56,11 +56,13 @@ public:
     void Stop(bool anyRowSelected);
     // Play ready to play and Stop active, both enabled.
     void ShowReady();
-    // A seek to the position slider's place; playback resumes.
-    void Seek();
+    // How a seek leaves playback: a click or a drag resumes it; a key keeps it as it was.
+    enum class SeekPlay { Resume, KeepState };
+    // A seek to the position slider's place.
+    void Seek(SeekPlay play = SeekPlay::Resume);
     // The same when the slider stands elsewhere than the transport last put it: a key moved it
     // (a drag's release, where the last seek already went, is no new place).
-    void SeekIfMoved();
+    void SeekIfMoved(SeekPlay play);
     // Runs after every successful opening (the main window sends its volume).
     void SetAfterOpen(std::function<void()> afterOpen) { m_afterOpen = std::move(afterOpen); }
 

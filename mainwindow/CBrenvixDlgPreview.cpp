@@ -49,7 +49,10 @@ bool CBrenvixDlg::event(QEvent* event) {
     if (event->type() == SliderEvent::kTracking || event->type() == SliderEvent::kChanged) {
         const auto* slider = static_cast<SliderEvent*>(event);
         if (slider->ControlId() == ids::kPositionSlider) {
-            m_transport->SeekIfMoved();
+            // A key keeps playing or paused as it was; a drag plays from where it goes.
+            m_transport->SeekIfMoved(event->type() == SliderEvent::kChanged
+                                         ? PreviewTransport::SeekPlay::KeepState
+                                         : PreviewTransport::SeekPlay::Resume);
         } else if (slider->ControlId() == ids::kVolumeSlider) {
             m_volume = std::min(m_volumeSlider->GetPos(), 65535);
             PreviewEngine_SetVolume(m_volume);

@@ -169,6 +169,8 @@ void CBrenvixDlg::StartRun(bool merge) {
     m_worker.Start(job, merge ? tolvane::WorkerKind::Merge : tolvane::WorkerKind::Batch);
     m_runTimer.start();
     m_runDesktop.RunStarted();
+    m_shutDown = false;  // every run starts with the box clear
+    m_progress->ClearShutDown();
     m_progress->Attach(
         &job, [this] { m_runTimer.stop(); }, &m_shutDown);
     m_progress->SetCurrentText(tr("Converting..."));
@@ -320,8 +322,13 @@ void CBrenvixDlg::OnRunTimer() {
     const QString name = current >= 0 && current < rows
                              ? FileNameOf(m_list->item(current, column::kSource)->text())
                              : QString();
+    if (progress >= 0 && progress <= 100) {
+        m_progress->SetCurrentProgress(progress);
+    }
     if (progress >= 0 && current < rows) {
-        m_progress->SetCurrentText(tr("%1   %2% has completed").arg(name).arg(progress));
+        // The text says what the bar shows (which a screen reader may hold back a moment).
+        m_progress->SetCurrentText(
+            tr("%1   %2% has completed").arg(name).arg(m_progress->CurrentProgress()));
     }
     // Finished tasks: checked rows whose status is known.
     int done = 0;
@@ -343,9 +350,6 @@ void CBrenvixDlg::OnRunTimer() {
     setWindowTitle(QStringLiteral("%1% - %2")
                        .arg(static_cast<int>(fraction * 100.0))
                        .arg(QLatin1String(kApplicationName)));
-    if (progress >= 0 && progress <= 100) {
-        m_progress->SetCurrentProgress(progress);
-    }
     if (job.stopRequested.load()) {
         m_runTimer.stop();
         m_progress->StopAndClose();
@@ -367,7 +371,15 @@ void CBrenvixDlg::FinishRun() {
     if (m_shutDown) {
         CShutDownNotice notice(this);
         if (notice.exec() == QDialog::Accepted) {
-            m_services.power->PowerOff();
+            const QString refusal = m_services.power->PowerOff();
+            if (!refusal.isEmpty()) {
+                m_services.messages->Show(
+                    this, tr("The computer could not be shut down: %1").arg(refusal));
+            }
         }
+        // Cancelled means "not this time", and a refused power-off is over too: the next run
+        // starts with the box clear, as at start-up.
+        m_shutDown = false;
+        m_progress->ClearShutDown();
     }
 }

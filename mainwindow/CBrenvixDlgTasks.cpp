@@ -249,11 +249,11 @@ void CBrenvixDlg::ShowRow(int row, const QString& format) {
 }
 
 void CBrenvixDlg::SetFormatCell(int row, const QString& format) {
-    // The narrow column shows the format's short name; the whole entry is its text and tooltip.
+    // The column shows the format's entry as the format box has it (cut short where the column
+    // is narrow); its tooltip has the whole entry and the format's short name.
     auto* cell = new QTableWidgetItem(format);
-    cell->setData(CCheckListCtrl::kShownTextRole,
-                  QString::fromStdString(FormatShortName(format.toStdString())));
-    cell->setToolTip(format);
+    cell->setToolTip(QStringLiteral("%1 (%2)").arg(
+        format, QString::fromStdString(FormatShortName(format.toStdString()))));
     m_list->setItem(row, column::kFormat, cell);
 }
 

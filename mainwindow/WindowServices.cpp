@@ -40,12 +40,16 @@ public:
 
 class Logind final : public PowerControl {
 public:
-    void PowerOff() override {
+    QString PowerOff() override {
         QDBusInterface manager("org.freedesktop.login1", "/org/freedesktop/login1",
                                "org.freedesktop.login1.Manager", QDBusConnection::systemBus());
-        if (manager.isValid()) {
-            manager.call("PowerOff", false);  // not interactive: no authentication prompt
+        if (!manager.isValid()) {
+            return manager.lastError().message();
         }
+        // Not interactive: no authentication prompt. A refusal (authorization needed, an
+        // inhibitor) comes back as an error reply.
+        const QDBusMessage reply = manager.call("PowerOff", false);
+        return reply.type() == QDBusMessage::ErrorMessage ? reply.errorMessage() : QString();
     }
 };
 

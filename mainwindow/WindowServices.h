@@ -37,8 +37,9 @@ public:
 class PowerControl {
 public:
     virtual ~PowerControl() = default;
-    // Powers the computer off; failures are not reported.
-    virtual void PowerOff() = 0;
+    // Asks the system to power the computer off: empty when it agreed, else why not (for
+    // people: the system's own words).
+    virtual QString PowerOff() = 0;
 };
 
 struct WindowServices {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include <QtTest/qtestspontaneevent.h>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -396,6 +397,16 @@ TEST(SilenceSplit, ThePartsFollowTheNumbers) {
     EXPECT_EQ(dialog.Parts().parts.size(), 1u);
     EXPECT_FALSE(dialog.OkButton()->isEnabled()) << "one part is no split";
     EXPECT_EQ(dialog.PauseBox()->text(), "2.5 s") << "the same in every language";
+    // Typed as German writes it, "2,5" is two and a half seconds, never 25.
+    dialog.PauseBox()->setValue(1.5);
+    dialog.PauseBox()->selectAll();
+    QTest::keyClicks(dialog.PauseBox(), "2,5");
+    dialog.PauseBox()->interpretText();
+    EXPECT_DOUBLE_EQ(dialog.PauseBox()->value(), 2.5);
+    dialog.PauseBox()->selectAll();
+    QTest::keyClicks(dialog.PauseBox(), "0.8");
+    dialog.PauseBox()->interpretText();
+    EXPECT_DOUBLE_EQ(dialog.PauseBox()->value(), 0.8);
 }
 
 TEST(FileInformation, ShowsTheDisplayTexts) {
@@ -482,6 +493,30 @@ TEST(About, BannerVersionAndAlwaysUnderlinedLinks) {
 }
 
 // The live preview draws into the progress dialog's own window (skipped off a real X display).
+// The bars move with every message; only while a screen reader listens do they move at most
+// once a second (at once to their ends and back), so that it is not flooded.
+TEST(ProgressDialog, BarsMoveWithEveryMessageUnlessAScreenReaderListens) {
+    CAVConvertDlg dialog;
+    const bool wasActive = QAccessible::isActive();
+    QAccessible::setActive(false);
+    for (const int percent : {10, 20, 31}) {
+        dialog.SetCurrentProgress(percent);
+        dialog.SetTotalProgress(percent);
+        EXPECT_EQ(dialog.CurrentProgress(), percent);
+        EXPECT_EQ(dialog.TotalProgress(), percent);
+    }
+    CAVConvertDlg listened;
+    QAccessible::setActive(true);  // as the accessibility bridge says when a reader starts
+    listened.SetCurrentProgress(40);
+    listened.SetCurrentProgress(50);
+    EXPECT_EQ(listened.CurrentProgress(), 40) << "held back a moment for the screen reader";
+    listened.SetCurrentProgress(100);
+    EXPECT_EQ(listened.CurrentProgress(), 100) << "its end at once";
+    listened.SetCurrentProgress(0);
+    EXPECT_EQ(listened.CurrentProgress(), 0) << "and back";
+    QAccessible::setActive(wasActive);
+}
+
 TEST(ProgressDialogPreview, DrawsIntoTheDialogsOwnWindow) {
     if (QGuiApplication::platformName() != "xcb") {
         GTEST_SKIP() << "needs a real X display";

@@ -859,12 +859,37 @@ TEST(MainWindow, PowerOffOnlyAfterANormalEndWithTheBoxTickedAndACountdown) {
     EXPECT_TRUE(shown.contains("shuts down in 30 seconds")) << shown.toStdString();
     EXPECT_EQ(w.power.powerOffs, 0) << "cancelled";
     EXPECT_EQ(w.Cell(0, column::kStatus), "Completed");
+    EXPECT_FALSE(w.dlg->ProgressDialog()->ShutDownBox()->isChecked()) << "not this time";
+
+    // Cancelled means "not this time": the next run, left alone, starts with the box clear
+    // and ends without a notice.
+    shown.clear();
+    w.List()->SetRowChecked(0, true);
+    bool clearAtStart = false;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(
+            0, [&] { clearAtStart = !w.dlg->ProgressDialog()->ShutDownBox()->isChecked(); });
+    });
+    w.RunToEnd(ids::kConvert);
+    EXPECT_TRUE(clearAtStart);
+    EXPECT_TRUE(shown.isEmpty()) << shown.toStdString();
+    EXPECT_EQ(w.power.powerOffs, 0);
 
     cancel = false;
     w.List()->SetRowChecked(0, true);
     tickWhenShown();
     w.RunToEnd(ids::kConvert);
     EXPECT_EQ(w.power.powerOffs, 1);
+
+    // The system refuses (authorization needed): the window says so.
+    w.power.refusal = QStringLiteral("Interactive authentication required.");
+    w.List()->SetRowChecked(0, true);
+    tickWhenShown();
+    w.RunToEnd(ids::kConvert);
+    EXPECT_EQ(w.power.powerOffs, 2);
+    ASSERT_FALSE(w.messages.shown.isEmpty());
+    EXPECT_TRUE(w.messages.shown.last().contains("Interactive authentication required."))
+        << w.messages.shown.last().toStdString();
 
     // Left alone, the notice shuts down at the end of its count.
     CShutDownNotice alone(nullptr, 1);
@@ -892,7 +917,7 @@ TEST(MainWindow, FailuresShowInTheRowAndStayChecked) {
     const auto reason = [&w](int row) {
         return w.List()->item(row, column::kStatus)->toolTip().toStdString();
     };
-    // The system's own text, in the language the run is in.
+    // The system's own text (in English, as status lines are).
     EXPECT_EQ(reason(0), "cannot open as media: " + AvErrorText(AVERROR(ENOENT)));
     EXPECT_EQ(reason(1), "");
     EXPECT_EQ(reason(2), "nothing to write: the source has no audio: Stream not found");
@@ -1295,13 +1320,16 @@ TEST(MainWindow, SplitsARowByItsChaptersAndAtPastedTimes) {
     EXPECT_EQ(w.Cell(2, column::kEnd), "00:00:06");
     EXPECT_TRUE(w.List()->IsRowChecked(2));
     EXPECT_TRUE(w.List()->item(1, column::kSource)->toolTip().contains("Part 2 of 3: Second Song"));
-    // The rows say which part they are, and the narrow format column shows the format's name.
+    // The rows say which part they are.
     const auto shown = [&w](int row, int c) {
         return w.List()->item(row, c)->data(CCheckListCtrl::kShownTextRole).toString();
     };
     EXPECT_EQ(shown(1, column::kSource), "chapters3.mkv \u2014 02 Second Song");
     EXPECT_EQ(w.Cell(1, column::kSource), M("chapters3.mkv")) << "the path stays the text";
-    EXPECT_EQ(shown(1, column::kFormat), "MP3");
+    // The format column shows the entry as the format box has it (its short name in the tip).
+    EXPECT_TRUE(shown(1, column::kFormat).isEmpty()) << "nothing but the entry is drawn";
+    EXPECT_EQ(w.Cell(1, column::kFormat), "MP3-MPEG Layer-3 Audio(*.mp3)");
+    EXPECT_EQ(w.List()->item(1, column::kFormat)->toolTip(), "MP3-MPEG Layer-3 Audio(*.mp3) (MP3)");
     EXPECT_TRUE(shown(3, column::kSource).isEmpty()) << "a whole file shows its path";
     // The header's box follows the rows: one row unchecked clears it, that row gone sets it.
     w.List()->SetRowChecked(3, false);
@@ -1890,7 +1918,17 @@ TEST(ProgressDialog, EnterAndEscapeDoNotCloseIt) {
     bool shutDown = false;
     dialog.Attach(
         &job, [&] { timerStopped = true; }, &shutDown);
+    QImage focused;
+    QImage unfocused;
     QTimer::singleShot(0, [&] {
+        // Stop has the keyboard from the start, and shows it: a ring, not just the focus.
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        EXPECT_TRUE(dialog.StopButton()->hasFocus());
+        focused = dialog.StopButton()->grab().toImage();
+        dialog.ShutDownBox()->setFocus();
+        unfocused = dialog.StopButton()->grab().toImage();
+        dialog.StopButton()->setFocus();
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QTest::keyClick(&dialog, Qt::Key_Return);
         EXPECT_TRUE(dialog.isVisible());
@@ -1905,6 +1943,8 @@ TEST(ProgressDialog, EnterAndEscapeDoNotCloseIt) {
     EXPECT_TRUE(timerStopped);
     EXPECT_TRUE(shutDown);
     EXPECT_EQ(dialog.StopButton()->toolTip(), "Stop converting");
+    ASSERT_FALSE(focused.isNull());
+    EXPECT_NE(focused, unfocused) << "the focused Stop looks focused";
 }
 
 }  // namespace

@@ -88,6 +88,19 @@ TEST(MainPreview, PlayPausesAndResumesWithoutReopening) {
     EXPECT_NEAR(EnginePos(), 0.8f, 0.02f);
     EXPECT_TRUE(WaitUntil([] { return EnginePos() > 0.83f; })) << "playback resumed";
 
+    // A key moves the place and keeps the player as it was: paused stays paused there.
+    w.B(ids::kPlay)->click();
+    ASSERT_FALSE(w.dlg->Playing());
+    const int before = w.dlg->PositionSlider()->GetPos();
+    QTest::keyClick(w.dlg->PositionSlider(), Qt::Key_Home);
+    ASSERT_TRUE(WaitUntil([&] { return EnginePos() < 0.05f; })) << "the key seeks";
+    EXPECT_LT(w.dlg->PositionSlider()->GetPos(), before);
+    EXPECT_FALSE(w.dlg->Playing());
+    EXPECT_EQ(w.dlg->ToolTipFor(ids::kPlay), "Play");
+    const float placed = EnginePos();
+    QTest::qWait(250);
+    EXPECT_NEAR(EnginePos(), placed, 0.01f) << "still paused";
+
     // Volume above 65535 of 100000 sends 65535.
     Track(w.dlg.get(), w.dlg->VolumeSlider(), 90000);
     EXPECT_EQ(w.dlg->PreviewVolume(), 65535);

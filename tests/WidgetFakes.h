@@ -59,7 +59,11 @@ public:
 class FakePower final : public PowerControl {
 public:
     int powerOffs = 0;
-    void PowerOff() override { ++powerOffs; }
+    QString refusal;  // what the system says when it refuses (empty: it agrees)
+    QString PowerOff() override {
+        ++powerOffs;
+        return refusal;
+    }
 };
 
 }  // namespace tolvane::test

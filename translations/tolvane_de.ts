@@ -74,6 +74,10 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>The computer could not be shut down: %1</source>
+        <translation>Der Computer konnte nicht heruntergefahren werden: %1</translation>
+    </message>
+    <message>
         <source>The list cannot be kept in %1 (%2): a crash would lose it</source>
         <translation>Die Liste kann nicht in %1 gesichert werden (%2): ein Absturz würde sie verlieren</translation>
     </message>

@@ -74,6 +74,10 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>The computer could not be shut down: %1</source>
+        <translation>No se pudo apagar el equipo: %1</translation>
+    </message>
+    <message>
         <source>The list cannot be kept in %1 (%2): a crash would lose it</source>
         <translation>La lista no se puede guardar en %1 (%2): un fallo la perdería</translation>
     </message>

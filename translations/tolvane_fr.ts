@@ -74,6 +74,10 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>The computer could not be shut down: %1</source>
+        <translation>L&apos;ordinateur n&apos;a pas pu être éteint : %1</translation>
+    </message>
+    <message>
         <source>The list cannot be kept in %1 (%2): a crash would lose it</source>
         <translation>La liste ne peut pas être conservée dans %1 (%2) : un plantage la perdrait</translation>
     </message>

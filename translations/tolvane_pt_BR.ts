@@ -74,6 +74,10 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>The computer could not be shut down: %1</source>
+        <translation>Não foi possível desligar o computador: %1</translation>
+    </message>
+    <message>
         <source>The list cannot be kept in %1 (%2): a crash would lose it</source>
         <translation>A lista não pode ser mantida em %1 (%2): uma falha a perderia</translation>
     </message>

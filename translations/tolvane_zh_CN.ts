@@ -74,6 +74,10 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>The computer could not be shut down: %1</source>
+        <translation>无法关闭计算机：%1</translation>
+    </message>
+    <message>
         <source>The list cannot be kept in %1 (%2): a crash would lose it</source>
         <translation>无法将列表保存在 %1（%2）：程序崩溃时会丢失它</translation>
     </message>
