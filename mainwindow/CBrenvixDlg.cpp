@@ -386,8 +386,10 @@ void CBrenvixDlg::closeEvent(QCloseEvent* event) {
 
 void CBrenvixDlg::OnClose() {
     if (m_checking != nullptr) {
-        // Files being checked: the checking stops first, then the window closes.
+        // Files being checked: the checking stops first (and what waited for it is dropped
+        // with the window), then the window closes.
         m_checking->store(true);
+        m_afterCheck.clear();
         QMetaObject::invokeMethod(this, &CBrenvixDlg::OnClose, Qt::QueuedConnection);
         return;
     }

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <atomic>
 #include <chrono>
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -306,10 +307,16 @@ private:
     // Brings back the list an unclean end left; says so under the list.
     void RestoreKeptList();
     void SayUnderList(const QString& text);
+    // While files are checked the list does not change: a command that would change it or
+    // run it is refused in words (true), never dropped silently.
+    bool RefusedWhileChecking();
     // Says under the list that it cannot be kept (why), or takes that back (empty).
     void SayListKeeping(const std::string& failure);
     // The window's settings as a job's.
     JobSettings WindowJobSettings(bool merge) const;
+    // One line naming what `settings` asks that the window shows no control for; empty when
+    // nothing.
+    QString UnshownSettingsText(const JobSettings& settings) const;
     void RemoveSelectedRow(bool stopPreview);
     void ShowContextMenu(const QPoint& globalPos);
     // The sound track a row converts: its number from 1, or 0 for the file's last one. The
@@ -350,8 +357,14 @@ private:
     bool m_showingRow = false;     // ShowRow fills the cells from the row, not the other way
     std::atomic<bool>* m_checking = nullptr;  // while files are checked: stops the checking
     QStringList m_pendingDrops;               // dropped while files were checked
+    // Adds and opened lists given while files were checked: each runs in its turn after.
+    std::deque<std::function<void()>> m_afterCheck;
     QLabel* m_listNote = nullptr;
     QString m_keepingNote;  // the line saying the list cannot be kept, while it says so
+    // The settings of the list last opened (or restored) that the window shows no control for,
+    // and the members a newer program wrote into it: kept, applied and saved with the list.
+    JobSettings m_listSettings;
+    JsonValue::Object m_listUnknown;
     // What each file's probe found, with the file's size and modification time then: a file
     // that has not changed is not read again (a click on its row, the list's checks).
     struct KnownProbe final {

@@ -16,6 +16,7 @@
 #include "ListKeeper.h"
 #include "MessagePresenter.h"
 #include "Messages.h"
+#include "Numbers.h"
 #include "OutputFile.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
@@ -29,7 +30,10 @@ const char* const kJobFilter = QT_TRANSLATE_NOOP("CBrenvixDlg", "Tolvane lists (
 }  // namespace
 
 JobSettings CBrenvixDlg::WindowJobSettings(bool merge) const {
-    JobSettings settings;
+    // What the window has no control for (ReplayGain, the true-peak ceiling, covers from the
+    // video, skipping, folders, members of a newer program) is the opened list's; the rest is
+    // what the window shows.
+    JobSettings settings = m_listSettings;
     settings.formatEntry = m_formatBox->currentText().toStdString();
     settings.copySound = CopiesOriginalAudio();
     settings.profile = m_settings;
@@ -41,9 +45,35 @@ JobSettings CBrenvixDlg::WindowJobSettings(bool merge) const {
     return settings;
 }
 
+QString CBrenvixDlg::UnshownSettingsText(const JobSettings& settings) const {
+    QStringList asks;
+    if (settings.replayGain == GainTagChoice::Track) {
+        asks << tr("ReplayGain tags");
+    } else if (settings.replayGain == GainTagChoice::Album) {
+        asks << tr("ReplayGain tags with the album's gain");
+    }
+    if (settings.normalize && settings.truePeakCeiling != JobSettings{}.truePeakCeiling) {
+        asks << tr("a true-peak ceiling of %1 dBTP")
+                    .arg(QString::fromStdString(FormatFixed(settings.truePeakCeiling, 1)));
+    }
+    if (settings.coverFromVideo) {
+        asks << tr("covers from the video");
+    }
+    if (settings.skipExisting) {
+        asks << tr("skipping outputs that exist");
+    }
+    if (settings.keepFolders) {
+        asks << tr("the sources' folders under the output folder");
+    }
+    return asks.isEmpty() ? QString()
+                          : tr("This list also asks for %1: they apply to its runs")
+                                .arg(asks.join(QStringLiteral(", ")));
+}
+
 JobDocument CBrenvixDlg::ListAsJob() const {
     JobDocument job;
     job.settings = WindowJobSettings(false);
+    job.unknown = m_listUnknown;
     job.rows = m_rows;
     for (int row = 0; row < m_list->rowCount() && row < static_cast<int>(job.rows.size()); ++row) {
         job.rows[static_cast<std::size_t>(row)].checked = m_list->IsRowChecked(row);
@@ -174,9 +204,17 @@ bool CBrenvixDlg::OpenList(const QString& path) {
 }
 
 void CBrenvixDlg::LoadList(const JobDocument& job) {
+    if (m_checking != nullptr) {
+        // One list of files is checked at a time: this one, settings and rows together, comes
+        // in as soon as it is done.
+        m_afterCheck.push_back([this, job] { LoadList(job); });
+        return;
+    }
     // The list's settings become the window's: its format, encoder numbers, folder and files
-    // at once.
+    // at once; those the window shows no control for are kept, applied and saved with it.
     const JobSettings& settings = job.settings;
+    m_listSettings = settings;
+    m_listUnknown = job.unknown;
     const int format = m_formatBox->findText(QString::fromStdString(settings.formatEntry));
     if (format >= 0) {
         m_formatBox->setCurrentIndex(format);
@@ -197,8 +235,8 @@ void CBrenvixDlg::LoadList(const JobDocument& job) {
     if (settings.filesAtOnce > 0) {
         m_filesAtOnce->setValue(settings.filesAtOnce);
     }
-    if (m_checking != nullptr) {
-        return;  // one list of files is checked at a time
+    if (const QString more = UnshownSettingsText(settings); !more.isEmpty()) {
+        SayUnderList(more);
     }
     // Each file read once (two at a time); the files that are gone are named once, and the rest
     // come in as they were. A list kept across a crash is never rewritten with only some of its

@@ -41,7 +41,7 @@ void CBrenvixDlg::WaitForWorker() {
 }
 
 void CBrenvixDlg::StartRun(bool merge) {
-    if (m_checking != nullptr) {
+    if (RefusedWhileChecking()) {
         return;  // a run starts once the files being added are checked
     }
     StopPreview();
@@ -107,6 +107,18 @@ void CBrenvixDlg::StartRun(bool merge) {
         }
     }
     const tolvane::PlannedRun run = tolvane::PlanJob(list, facts);
+    if (run.unlikeRow >= 0) {
+        // Copied packets join only when every file has the same kind of sound: the run does
+        // not start, and the odd row is named.
+        m_services.messages->Show(
+            this, tr("These files cannot be merged without re-encoding: row %1 "
+                     "(%2) has %3.\n\nChoose another format to merge them.")
+                      .arg(run.unlikeRow + 1)
+                      .arg(QString::fromStdString(std::string(FileNameOfPath(
+                          list.rows[static_cast<std::size_t>(run.unlikeRow)].source))))
+                      .arg(QString::fromStdString(tolvane::SayPieces(run.unlike))));
+        return;
+    }
     if (!run.refusal.empty()) {
         // The copy and a loudness: the window says which choice to change.
         const bool loudness = list.settings.normalize && list.settings.copySound;
@@ -147,21 +159,6 @@ void CBrenvixDlg::StartRun(bool merge) {
     plan.preview = m_progress->PreviewSink();
     AVConvert& job = SharedJob();
     tolvane::ApplyPlan(plan, job);
-    if (merge && list.settings.copySound) {
-        // Copied packets join only when every file has the same kind of sound: otherwise the
-        // run does not start, and the odd row is named.
-        const tolvane::CopyMergeCheck check = tolvane::CheckCopyMerge(job);
-        if (check.task >= 0) {
-            m_services.messages->Show(
-                this, tr("These files cannot be merged without re-encoding: row %1 "
-                         "(%2) has %3.\n\nChoose another format to merge them.")
-                          .arg(check.task + 1)
-                          .arg(QString::fromStdString(std::string(FileNameOfPath(
-                              job.sourcePaths[static_cast<std::size_t>(check.task)]))))
-                          .arg(QString::fromStdString(tolvane::SayPieces(check.reason))));
-            return;
-        }
-    }
     m_runIsMerge = merge;
 
     m_runEnding = false;

@@ -429,6 +429,22 @@ void CBrenvixDlg::CheckFiles(const QStringList& paths, QStringList& refusals,
     if (!m_pendingDrops.isEmpty()) {
         DropFiles(std::exchange(m_pendingDrops, {}));
     }
+    // What was asked meanwhile, in its turn (each may check files of its own, and then takes
+    // the rest after it).
+    while (m_checking == nullptr && !m_afterCheck.empty()) {
+        const std::function<void()> next = std::move(m_afterCheck.front());
+        m_afterCheck.pop_front();
+        next();
+    }
+}
+
+bool CBrenvixDlg::RefusedWhileChecking() {
+    if (m_checking == nullptr) {
+        return false;
+    }
+    m_services.messages->Show(this, tr("The files being added are still checked: try again once "
+                                       "they are (Esc stops the check)."));
+    return true;
 }
 
 void CBrenvixDlg::OnAdd() {
@@ -445,7 +461,9 @@ void CBrenvixDlg::OnAdd() {
 
 void CBrenvixDlg::AddFiles(const QStringList& chosen) {
     if (m_checking != nullptr) {
-        return;  // one list of files is checked at a time
+        // One list of files is checked at a time: these come in as soon as it is done.
+        m_afterCheck.push_back([this, chosen] { AddFiles(chosen); });
+        return;
     }
     QStringList paths;
     for (const QString& path : chosen) {
@@ -631,7 +649,7 @@ bool CBrenvixDlg::PrepareSelectedFileInfo() {
 }
 
 void CBrenvixDlg::RemoveSelectedRow(bool stopPreview) {
-    if (m_checking != nullptr) {
+    if (RefusedWhileChecking()) {
         return;  // the list changes only once its files are checked
     }
     const int row = m_list->SelectedRow();
@@ -668,11 +686,14 @@ void CBrenvixDlg::OnRemove() {
 }
 
 void CBrenvixDlg::OnClearAll() {
-    if (m_checking != nullptr) {
+    if (RefusedWhileChecking()) {
         return;  // the list changes only once its files are checked
     }
     m_list->setRowCount(0);
     m_rows.clear();
+    // An empty list asks for nothing more than the window shows.
+    m_listSettings = {};
+    m_listUnknown.clear();
     ListChanged();
     m_list->hide();
     for (int id : {ids::kClearAll, ids::kClip, ids::kRemove, ids::kConvert, ids::kSetting,
@@ -837,7 +858,7 @@ void CBrenvixDlg::SplitSelectedRowAtSilences() {
 }
 
 void CBrenvixDlg::SplitRow(int row, const SplitParse& split) {
-    if (m_checking != nullptr) {
+    if (RefusedWhileChecking()) {
         return;  // the list changes only once its files are checked
     }
     if (split.parts.empty()) {

@@ -274,6 +274,46 @@ TEST(MainWindow, AddChecksFilesWithoutFreezingTheWindow) {
     EXPECT_EQ(w.dlg->ListNote(), "");
 }
 
+// Commands given while files are checked: an Add and an Open list wait their turn and come in
+// (the list's settings with its rows), a Convert, a Remove or a Clear All is refused in words.
+// Nothing is lost without a word.
+TEST(MainWindow, CommandsDuringACheckWaitTheirTurnOrAreRefusedInWords) {
+    Window w;
+    ScratchDir scratch;
+    const std::string slow = scratch.File("slow.mp3");
+    std::ofstream(slow).close();
+    fs::resize_file(slow, 4ULL << 30);  // zeros: long to read, then refused
+    JobDocument list;
+    list.settings.formatEntry = "OGG-OGG Vorbis Audio(*.ogg)";
+    JobRow row;
+    row.source = M("audio_only.m4a").toStdString();
+    list.rows.push_back(row);
+    const std::string job = scratch.File("list.tolvane-job");
+    ASSERT_EQ(WriteJobFile(job, list), "");
+    bool asked = false;
+    QTimer::singleShot(30, [&] {
+        w.dlg->AddFiles({M("short_1s.mp4")});
+        EXPECT_TRUE(w.dlg->OpenList(QString::fromStdString(job)));
+        w.dlg->OnConvert();
+        w.dlg->OnClearAll();
+        w.dlg->OnRemove();
+        asked = true;
+    });
+    w.Add({QString::fromStdString(slow), M("h264_aac.mp4")});
+    ASSERT_TRUE(asked) << "the commands came during the check";
+    ASSERT_EQ(w.List()->rowCount(), 3);
+    EXPECT_EQ(w.Cell(0, column::kSource), M("h264_aac.mp4"));
+    EXPECT_EQ(w.Cell(1, column::kSource), M("short_1s.mp4"));
+    EXPECT_EQ(w.Cell(2, column::kSource), M("audio_only.m4a"));
+    EXPECT_EQ(w.dlg->FormatBox()->currentText(), "OGG-OGG Vorbis Audio(*.ogg)");
+    EXPECT_EQ(w.messages.shown.count(QStringLiteral("The files being added are still checked: try "
+                                                    "again once they are (Esc stops the check).")),
+              3)
+        << w.messages.shown.join(" | ").toStdString();
+    EXPECT_TRUE(w.messages.shown.contains("File:slow.mp3 is invalid!"))
+        << w.messages.shown.join(" | ").toStdString();
+}
+
 TEST(MainWindow, FilesFromTheCommandLineComeInAsAddedAndDroppedFoldersAsADrop) {
     Window w;
     w.dlg->OpenStartupFiles({M("short_1s.mp4"), M("not_media.mp4"), M("audio_only.m4a")});
@@ -1540,6 +1580,63 @@ TEST(ListDriver, ConvertsUntilKilled) {
            M("long_60.m4a"), M("long_60.m4a")});
     w.RunToEnd(ids::kConvert);
     QTest::qWait(600000);  // killed before this ends
+}
+
+// A job written on the command line, opened in the window: the settings the window shows no
+// control for and the members a newer program wrote stay, apply to its runs, are said under
+// the list, and are saved back; Clear All leaves a list that asks for nothing more.
+TEST(MainWindow, AnOpenedJobKeepsWhatTheWindowDoesNotShow) {
+    ScratchDir work;
+    const std::string job = work.File("cli.tolvane-job");
+    int exitCode = -1;
+    const std::string said =
+        RunCommand(std::string(TOLVANE_CLI_PATH) + " -q -f ogg --replaygain=album " +
+                       "--cover-from-video --skip-existing --keep-folders -o '" + work.File("out") +
+                       "' --write-job '" + job + "' " + M("h264_aac.mp4").toStdString(),
+                   &exitCode);
+    ASSERT_EQ(exitCode, 0) << said;
+    std::string text = ReadFile(job);
+    text.insert(text.find("\"rows\""), "\"fromTheFuture\": {\"x\": 1},\n  ");
+    text.insert(text.find("\"keepFolders\""), "\"newSetting\": \"kept\",\n    ");
+    const std::string peak = "\"truePeakCeiling\": -1";
+    text.replace(text.find(peak), peak.size(), "\"truePeakCeiling\": -2");
+    std::ofstream(job, std::ios::trunc) << text;
+    const JobRead before = ReadJobFile(job);
+    ASSERT_TRUE(before.job) << before.error;
+
+    Window w;
+    ASSERT_TRUE(w.dlg->OpenList(QString::fromStdString(job)));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.List()->rowCount() == 1; }, 10000));
+    const QString note = w.dlg->ListNote();
+    EXPECT_TRUE(note.contains("ReplayGain tags with the album's gain")) << note.toStdString();
+    EXPECT_TRUE(note.contains("covers from the video")) << note.toStdString();
+    const JobDocument kept = w.dlg->ListAsJob();
+    const JobSettings& a = before.job->settings;
+    const JobSettings& b = kept.settings;
+    EXPECT_EQ(b.replayGain, GainTagChoice::Album);
+    EXPECT_EQ(b.truePeakCeiling, -2.0);
+    EXPECT_EQ(a.truePeakCeiling, -2.0);
+    EXPECT_TRUE(b.coverFromVideo);
+    EXPECT_TRUE(b.skipExisting);
+    EXPECT_TRUE(b.keepFolders);
+    EXPECT_EQ(b.formatEntry, a.formatEntry);
+    ASSERT_EQ(b.unknown.size(), 1U);
+    EXPECT_EQ(b.unknown[0].first, "newSetting");
+    ASSERT_EQ(kept.unknown.size(), 1U);
+    EXPECT_EQ(kept.unknown[0].first, "fromTheFuture");
+    // Saved back as they came.
+    const std::string saved = work.File("saved.tolvane-job");
+    ASSERT_EQ(WriteJobFile(saved, kept), "");
+    const std::string again = ReadFile(saved);
+    for (const char* member : {"\"replayGain\": \"album\"", "\"newSetting\": \"kept\"",
+                               "\"fromTheFuture\"", "\"keepFolders\": true"}) {
+        EXPECT_NE(again.find(member), std::string::npos) << member << again;
+    }
+    w.dlg->OnClearAll();
+    const JobSettings cleared = w.dlg->ListAsJob().settings;
+    EXPECT_EQ(cleared.replayGain, GainTagChoice::Off);
+    EXPECT_FALSE(cleared.skipExisting);
+    EXPECT_TRUE(cleared.unknown.empty());
 }
 
 // A list that cannot be kept says so under the list (a crash would lose it), and the line goes

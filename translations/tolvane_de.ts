@@ -74,6 +74,38 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>The files being added are still checked: try again once they are (Esc stops the check).</source>
+        <translation>Die hinzugefügten Dateien werden noch geprüft: versuchen Sie es erneut, sobald sie es sind (Esc beendet die Prüfung).</translation>
+    </message>
+    <message>
+        <source>ReplayGain tags</source>
+        <translation>ReplayGain-Tags</translation>
+    </message>
+    <message>
+        <source>ReplayGain tags with the album&apos;s gain</source>
+        <translation>ReplayGain-Tags mit der Verstärkung des Albums</translation>
+    </message>
+    <message>
+        <source>a true-peak ceiling of %1 dBTP</source>
+        <translation>eine True-Peak-Grenze von %1 dBTP</translation>
+    </message>
+    <message>
+        <source>covers from the video</source>
+        <translation>Cover aus dem Video</translation>
+    </message>
+    <message>
+        <source>skipping outputs that exist</source>
+        <translation>das Auslassen vorhandener Ausgaben</translation>
+    </message>
+    <message>
+        <source>the sources&apos; folders under the output folder</source>
+        <translation>die Ordner der Quellen unter dem Zielordner</translation>
+    </message>
+    <message>
+        <source>This list also asks for %1: they apply to its runs</source>
+        <translation>Diese Liste verlangt außerdem %1: das gilt für ihre Läufe</translation>
+    </message>
+    <message>
         <source>The computer could not be shut down: %1</source>
         <translation>Der Computer konnte nicht heruntergefahren werden: %1</translation>
     </message>

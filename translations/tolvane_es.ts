@@ -74,6 +74,38 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>The files being added are still checked: try again once they are (Esc stops the check).</source>
+        <translation>Los archivos añadidos aún se están comprobando: inténtelo de nuevo cuando terminen (Esc detiene la comprobación).</translation>
+    </message>
+    <message>
+        <source>ReplayGain tags</source>
+        <translation>etiquetas ReplayGain</translation>
+    </message>
+    <message>
+        <source>ReplayGain tags with the album&apos;s gain</source>
+        <translation>etiquetas ReplayGain con la ganancia del álbum</translation>
+    </message>
+    <message>
+        <source>a true-peak ceiling of %1 dBTP</source>
+        <translation>un techo de pico real de %1 dBTP</translation>
+    </message>
+    <message>
+        <source>covers from the video</source>
+        <translation>carátulas tomadas del vídeo</translation>
+    </message>
+    <message>
+        <source>skipping outputs that exist</source>
+        <translation>omitir las salidas que ya existen</translation>
+    </message>
+    <message>
+        <source>the sources&apos; folders under the output folder</source>
+        <translation>las carpetas de las fuentes bajo la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>This list also asks for %1: they apply to its runs</source>
+        <translation>Esta lista también pide %1: se aplica a sus ejecuciones</translation>
+    </message>
+    <message>
         <source>The computer could not be shut down: %1</source>
         <translation>No se pudo apagar el equipo: %1</translation>
     </message>

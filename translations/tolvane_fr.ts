@@ -74,6 +74,38 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>The files being added are still checked: try again once they are (Esc stops the check).</source>
+        <translation>Les fichiers ajoutés sont encore en cours de vérification : réessayez une fois qu&apos;ils le sont (Échap arrête la vérification).</translation>
+    </message>
+    <message>
+        <source>ReplayGain tags</source>
+        <translation>des balises ReplayGain</translation>
+    </message>
+    <message>
+        <source>ReplayGain tags with the album&apos;s gain</source>
+        <translation>des balises ReplayGain avec le gain de l&apos;album</translation>
+    </message>
+    <message>
+        <source>a true-peak ceiling of %1 dBTP</source>
+        <translation>un plafond de crête vraie de %1 dBTP</translation>
+    </message>
+    <message>
+        <source>covers from the video</source>
+        <translation>des pochettes tirées de la vidéo</translation>
+    </message>
+    <message>
+        <source>skipping outputs that exist</source>
+        <translation>le saut des sorties existantes</translation>
+    </message>
+    <message>
+        <source>the sources&apos; folders under the output folder</source>
+        <translation>les dossiers des sources sous le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>This list also asks for %1: they apply to its runs</source>
+        <translation>Cette liste demande aussi %1 : cela s&apos;applique à ses traitements</translation>
+    </message>
+    <message>
         <source>The computer could not be shut down: %1</source>
         <translation>L&apos;ordinateur n&apos;a pas pu être éteint : %1</translation>
     </message>

@@ -74,6 +74,38 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>The files being added are still checked: try again once they are (Esc stops the check).</source>
+        <translation>Os arquivos adicionados ainda estão sendo verificados: tente de novo quando terminarem (Esc interrompe a verificação).</translation>
+    </message>
+    <message>
+        <source>ReplayGain tags</source>
+        <translation>tags ReplayGain</translation>
+    </message>
+    <message>
+        <source>ReplayGain tags with the album&apos;s gain</source>
+        <translation>tags ReplayGain com o ganho do álbum</translation>
+    </message>
+    <message>
+        <source>a true-peak ceiling of %1 dBTP</source>
+        <translation>um teto de pico real de %1 dBTP</translation>
+    </message>
+    <message>
+        <source>covers from the video</source>
+        <translation>capas tiradas do vídeo</translation>
+    </message>
+    <message>
+        <source>skipping outputs that exist</source>
+        <translation>pular saídas que já existem</translation>
+    </message>
+    <message>
+        <source>the sources&apos; folders under the output folder</source>
+        <translation>as pastas das fontes sob a pasta de saída</translation>
+    </message>
+    <message>
+        <source>This list also asks for %1: they apply to its runs</source>
+        <translation>Esta lista também pede %1: isso vale para suas execuções</translation>
+    </message>
+    <message>
         <source>The computer could not be shut down: %1</source>
         <translation>Não foi possível desligar o computador: %1</translation>
     </message>

@@ -74,6 +74,38 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>The files being added are still checked: try again once they are (Esc stops the check).</source>
+        <translation>正在检查添加的文件：检查完成后再试（按 Esc 停止检查）。</translation>
+    </message>
+    <message>
+        <source>ReplayGain tags</source>
+        <translation>ReplayGain 标签</translation>
+    </message>
+    <message>
+        <source>ReplayGain tags with the album&apos;s gain</source>
+        <translation>带专辑增益的 ReplayGain 标签</translation>
+    </message>
+    <message>
+        <source>a true-peak ceiling of %1 dBTP</source>
+        <translation>%1 dBTP 的真峰值上限</translation>
+    </message>
+    <message>
+        <source>covers from the video</source>
+        <translation>取自视频的封面</translation>
+    </message>
+    <message>
+        <source>skipping outputs that exist</source>
+        <translation>跳过已存在的输出</translation>
+    </message>
+    <message>
+        <source>the sources&apos; folders under the output folder</source>
+        <translation>在输出文件夹下保留源文件的文件夹结构</translation>
+    </message>
+    <message>
+        <source>This list also asks for %1: they apply to its runs</source>
+        <translation>此列表还要求：%1，这些设置适用于它的运行</translation>
+    </message>
+    <message>
         <source>The computer could not be shut down: %1</source>
         <translation>无法关闭计算机：%1</translation>
     </message>

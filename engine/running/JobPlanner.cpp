@@ -312,6 +312,24 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
                                       PartTags(row.part)});
         }
     }
+    // Copied packets join only when every file has the same kind of sound.
+    if (settings.merge && settings.copySound && run.plan.tasks.size() > 1) {
+        std::vector<CopySource> sources;
+        for (const PlannedTask& task : run.plan.tasks) {
+            sources.push_back({task.source, task.soundTrack});
+        }
+        if (const CopyMergeCheck check = CheckCopyMerge(sources); check.task >= 0) {
+            for (std::size_t i = 0; i < run.rows.size(); ++i) {
+                if (run.rows[i].task == check.task) {
+                    run.unlikeRow = static_cast<int>(i);
+                }
+            }
+            const std::string& path = run.plan.tasks[static_cast<std::size_t>(check.task)].source;
+            run.unlike = check.reason;
+            run.refusal = "the sound tracks cannot be merged without re-encoding: " +
+                          std::string(FileNameOfPath(path)) + " has " + check.reason;
+        }
+    }
     for (const std::string& collision : collisions) {
         run.refusal += (run.refusal.empty() ? "" : "\n") + collision +
                        "; with --skip-existing each input needs a name of its own "

@@ -53,6 +53,10 @@ struct PlannedRun final {
     std::vector<RowPlan> rows;  // one per row of the job
     // Why the run cannot start at all, for people (empty: it can).
     std::string refusal;
+    // A merge by copying of sounds that differ: the row whose sound is unlike the first's
+    // (-1: none), and what differs ("AC-3, 5.1(side), 48000 Hz (another codec), unlike ...").
+    int unlikeRow = -1;
+    std::string unlike;
 };
 
 // The rows a run of `job` takes: the checked ones, and with `slice` (K of N, from 1) only those

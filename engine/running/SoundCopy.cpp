@@ -148,19 +148,28 @@ std::string CopyMismatch(const AVCodecParameters& first, const AVCodecParameters
 }
 
 CopyMergeCheck CheckCopyMerge(const JobInput& job) {
+    std::vector<CopySource> sources;
+    const int count = std::min(job.taskCount, JobInput::kMaxTasks);
+    for (int i = 0; i < count; ++i) {
+        sources.push_back({job.sourcePaths[static_cast<std::size_t>(i)],
+                           job.soundTrack[static_cast<std::size_t>(i)]});
+    }
+    return CheckCopyMerge(sources);
+}
+
+CopyMergeCheck CheckCopyMerge(const std::vector<CopySource>& sources) {
     CopyMergeCheck check;
     SourceMedia first;
     const AVStream* firstTrack = nullptr;
-    const int count = std::min(job.taskCount, JobInput::kMaxTasks);
-    for (int i = 0; i < count; ++i) {
-        const std::string& path = job.sourcePaths[static_cast<std::size_t>(i)];
+    for (int i = 0; i < static_cast<int>(sources.size()); ++i) {
+        const std::string& path = sources[static_cast<std::size_t>(i)].path;
         if (path.empty()) {
             continue;
         }
         SourceMedia source;
         std::string failure;
         const AVStream* track =
-            OpenSoundTrack(path, job.soundTrack[static_cast<std::size_t>(i)], source, failure);
+            OpenSoundTrack(path, sources[static_cast<std::size_t>(i)].soundTrack, source, failure);
         if (track == nullptr) {
             continue;  // fails on its own in the run
         }

@@ -39,6 +39,12 @@ struct CopyMergeCheck final {
     std::string reason;  // "AC-3, 5.1(side), 48000 Hz, unlike AAC, stereo, 44100 Hz"
 };
 CopyMergeCheck CheckCopyMerge(const JobInput& job);
+// The same over `sources` (a path and its sound track, from 1; 0 the last), in order.
+struct CopySource final {
+    std::string path;
+    int soundTrack = 0;
+};
+CopyMergeCheck CheckCopyMerge(const std::vector<CopySource>& sources);
 
 // Copies task `index` into `output` (a file of its own in a batch, the shared one in a merge).
 // Writes neither the trailer nor the task's status, as EntryConverter.
