@@ -176,6 +176,29 @@ TEST(ExactSound, NormalisingBringsEveryFileToTheTarget) {
     ASSERT_EQ(job.taskStatus[4], AVConvert::kTaskConverted) << job.FailureReason(4);
     EXPECT_NE(job.TaskNote(4).find("silent"), std::string::npos) << job.TaskNote(4);
 
+    // A mono source written in stereo (each channel 3 dB under the mono one): the ceiling holds
+    // the channels written, so the target is met and the peaks come up to the ceiling, not
+    // 3 dB under it (where the limiter would also have taken loudness away).
+    for (const AudioSettings& stereo : {AudioSettings{AV_CODEC_ID_PCM_S16LE, 0, 44100, 2},
+                                        AudioSettings{AV_CODEC_ID_OPUS, 128000, 48000, 2}}) {
+        AVConvert two;
+        FillJob(two,
+                {{Media("peaky_tone.wav").string(), out.File("peaky_stereo.mka")},
+                 {Media("speech_quiet.wav").string(), out.File("speech_stereo.mka")}},
+                stereo, [](JobPlan& plan) { plan.normalize = true; });
+        RunBatch(two);
+        for (int i = 0; i < 2; ++i) {
+            ASSERT_EQ(two.taskStatus[static_cast<std::size_t>(i)], AVConvert::kTaskConverted)
+                << two.FailureReason(i);
+            const auto [integrated, peak] =
+                FfmpegLoudness(two.outputPaths[static_cast<std::size_t>(i)]);
+            EXPECT_NEAR(integrated, -16.0, 0.5) << two.outputPaths[static_cast<std::size_t>(i)];
+            EXPECT_LE(peak, -0.9);
+        }
+        EXPECT_GE(FfmpegLoudness(two.outputPaths[0]).second, -2.0)
+            << "the limited peaks reach the ceiling";
+    }
+
     AVConvert merge;
     FillJob(merge,
             {{Media("speech_quiet.wav").string(), out.File("merged.mp3")},

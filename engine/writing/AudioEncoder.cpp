@@ -400,7 +400,11 @@ void AudioEncoder::SetGain(double gain, double ceiling, bool limit) {
 }
 
 int AudioEncoder::PushThroughGain(AVFrame& frame, int skip) {
-    const int channels = frame.ch_layout.nb_channels;
+    // The gain and its ceiling act on the channels that are written: a mono source made stereo
+    // is 3 dB lower in each channel, a downmix adds channels together, and a ceiling on the
+    // source's channels would leave the one written far from it (or over it).
+    AVChannelLayout& written = m_encoder->ch_layout;
+    const int channels = written.nb_channels;
     if (m_stage && (frame.sample_rate != m_stageRate ||
                     av_channel_layout_compare(&frame.ch_layout, &m_stageLayout) != 0)) {
         // Another layout midway: what the stage holds goes first.
@@ -421,7 +425,9 @@ int AudioEncoder::PushThroughGain(AVFrame& frame, int skip) {
     }
     if (!m_toFloat || m_toFloatFormat != frame.format) {
         SwrContext* raw = nullptr;
-        int ret = swr_alloc_set_opts2(&raw, &frame.ch_layout, AV_SAMPLE_FMT_FLTP, frame.sample_rate,
+        // Floats in the written channels (mixed as the resampler would), at the source's rate:
+        // as many samples come out as go in.
+        int ret = swr_alloc_set_opts2(&raw, &written, AV_SAMPLE_FMT_FLTP, frame.sample_rate,
                                       &frame.ch_layout, static_cast<AVSampleFormat>(frame.format),
                                       frame.sample_rate, 0, nullptr);
         if (ret >= 0) {
@@ -465,8 +471,7 @@ int AudioEncoder::PushThroughGain(AVFrame& frame, int skip) {
             }
             gained[static_cast<std::size_t>(c)] = reinterpret_cast<const std::uint8_t*>(plane);
         }
-        return QueueSound(gained.data(), kept, AV_SAMPLE_FMT_FLTP, frame.sample_rate,
-                          frame.ch_layout);
+        return QueueSound(gained.data(), kept, AV_SAMPLE_FMT_FLTP, frame.sample_rate, written);
     }
     m_stage->Process(planes.data(), kept, m_gained);
     return QueueGained();
@@ -481,7 +486,7 @@ int AudioEncoder::QueueGained() {
         planes.push_back(reinterpret_cast<const std::uint8_t*>(plane.data()));
     }
     const int ret = QueueSound(planes.data(), static_cast<int>(m_gained[0].size()),
-                               AV_SAMPLE_FMT_FLTP, m_stageRate, m_stageLayout);
+                               AV_SAMPLE_FMT_FLTP, m_stageRate, m_encoder->ch_layout);
     for (std::vector<float>& plane : m_gained) {
         plane.clear();
     }
