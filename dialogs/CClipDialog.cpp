@@ -1,5 +1,6 @@
 #include "CClipDialog.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -65,6 +66,11 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent, MessagePresenter* mess
         "Loud and quiet parts, the pauses, the chapters and the clip; a click plays from there"));
     m_waveform->setGeometry(skin::Rect(skin::kClipWaveform));
     connect(m_waveform, &WaveformStrip::SeekRequested, this, &CClipDialog::SeekToShare);
+    // The pauses are found when asked: from the waveform's menu, or by the trim box.
+    auto* showPauses = new QAction(tr("Show pauses"), m_waveform);
+    connect(showPauses, &QAction::triggered, this, &CClipDialog::ShowPauses);
+    m_waveform->addAction(showPauses);
+    m_waveform->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_waveformTimer.setInterval(100);
     connect(&m_waveformTimer, &QTimer::timeout, this, &CClipDialog::RefreshWaveform);
 
@@ -244,21 +250,30 @@ void CClipDialog::showEvent(QShowEvent* event) {
     m_envelope = std::make_unique<tolvane::SoundEnvelope>(m_host.LastSelectedPath().toStdString(),
                                                           m_waveform->width());
     m_waveform->SetPeaks({});
-    // The pauses, on the cores the player leaves: drawn once known, and what a trim needs.
-    const auto threads =
-        static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 2U, 8U) - 1U);
+    // The pauses: found only when asked (they read the whole sound), or known from before.
     const auto seconds = static_cast<double>(row.length);
-    m_silences = std::make_unique<tolvane::SilenceFinder>(
-        tolvane::LevelsSpan{m_host.LastSelectedPath().toStdString(), row.soundTrack, 0.0, seconds,
-                            true, seconds},
-        threads);
+    m_levelsSpan = {
+        m_host.LastSelectedPath().toStdString(), row.soundTrack, 0.0, seconds, true, seconds};
+    m_silences.reset();
+    m_levels = m_host.KnownLevels(m_host.LastSelectedPath(), row.soundTrack);
     m_trim->setChecked(false);
     m_trimWaiting = false;
     m_waveformTimer.start();
 }
 
 bool CClipDialog::SilencesKnown() const {
-    return m_silences && m_silences->Done();
+    return m_levels != nullptr;
+}
+
+void CClipDialog::ShowPauses() {
+    if (m_levels || m_silences || m_levelsSpan.path.empty()) {
+        return;
+    }
+    // On the cores the player leaves; RefreshWaveform takes the result.
+    const auto threads =
+        static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 2U, 8U) - 1U);
+    m_silences = std::make_unique<tolvane::SilenceFinder>(m_levelsSpan, threads);
+    m_waveformTimer.start();
 }
 
 void CClipDialog::OnTrimToggled(bool on) {
@@ -274,6 +289,7 @@ void CClipDialog::OnTrimToggled(bool on) {
     m_untrimmedBegin = m_begin->text();
     m_untrimmedEnd = m_end->text();
     m_trimWaiting = true;
+    ShowPauses();
     ApplyTrim();
 }
 
@@ -282,7 +298,7 @@ void CClipDialog::ApplyTrim() {
         return;  // once the pauses are known (RefreshWaveform)
     }
     m_trimWaiting = false;
-    const tolvane::LevelsRead& read = m_silences->Result();
+    const tolvane::LevelsRead& read = *m_levels;
     if (!read.read) {
         m_trim->setToolTip(tr("The sound cannot be read: %1")
                                .arg(QString::fromStdString(tolvane::SayPieces(read.failure))));
@@ -316,9 +332,16 @@ void CClipDialog::RefreshWaveform() {
     if (!m_envelope) {
         return;
     }
-    if (SilencesKnown() && m_silences->Result().read && m_envelope->Seconds() > 0.0) {
+    if (m_silences && m_silences->Done()) {
+        // Found: kept by the window for the next opening of this file.
+        m_levels = std::make_shared<const tolvane::LevelsRead>(m_silences->Result());
+        m_silences.reset();
+        m_host.KeepLevels(QString::fromStdString(m_levelsSpan.path), m_levelsSpan.soundTrack,
+                          m_levels);
+    }
+    if (SilencesKnown() && m_levels->read && m_envelope->Seconds() > 0.0) {
         std::vector<std::pair<double, double>> shares;
-        for (const TimeSpan& pause : FindSilences(m_silences->Result().levels, {})) {
+        for (const TimeSpan& pause : FindSilences(m_levels->levels, {})) {
             shares.emplace_back(pause.start / m_envelope->Seconds(),
                                 pause.end / m_envelope->Seconds());
         }

@@ -68,6 +68,11 @@ public:
     QCheckBox* TrimBox() const { return m_trim; }
     // Whether the file's pauses have been found (they are drawn on the waveform).
     bool SilencesKnown() const;
+    // Finds the file's pauses (the trim box and the waveform's "Show pauses" ask for them):
+    // its whole sound is read, off the window's thread, only when asked or not known before.
+    void ShowPauses();
+    // Whether the sound is being read for its pauses now.
+    bool FindingPauses() const { return m_silences != nullptr; }
     QPushButton* Button(const QString& text) const;
 
 protected:
@@ -103,8 +108,10 @@ private:
     QLabel* m_cut;
     QLabel* m_position;
     WaveformStrip* m_waveform;
-    std::unique_ptr<tolvane::SoundEnvelope> m_envelope;  // while the dialog shows a file
-    std::unique_ptr<tolvane::SilenceFinder> m_silences;  // as the envelope
+    std::unique_ptr<tolvane::SoundEnvelope> m_envelope;   // while the dialog shows a file
+    std::unique_ptr<tolvane::SilenceFinder> m_silences;   // while the pauses are found
+    std::shared_ptr<const tolvane::LevelsRead> m_levels;  // once found (or known before)
+    tolvane::LevelsSpan m_levelsSpan;                     // what the pauses are found in
     QCheckBox* m_trim;
     bool m_trimWaiting = false;  // ticked before the pauses were known
     QString m_untrimmedBegin;    // the times before the trim, back when it is unticked

@@ -4,7 +4,10 @@
 
 #include <QString>
 
+#include <memory>
+
 #include "ClipRow.h"
+#include "SilenceFinder.h"
 
 class ClipHost {
 public:
@@ -16,4 +19,18 @@ public:
     virtual void WriteClipRow(const QString& start, const QString& end) = 0;
     // Gives the player back to the window's own preview.
     virtual void SetUpPreview() = 0;
+    // The levels of a file's sound track read before (for its pauses), kept while the program
+    // runs so that a file's sound is read once; null when not known (or the file changed).
+    virtual std::shared_ptr<const tolvane::LevelsRead> KnownLevels(const QString& path,
+                                                                   int soundTrack) const {
+        (void)path;
+        (void)soundTrack;
+        return nullptr;
+    }
+    virtual void KeepLevels(const QString& path, int soundTrack,
+                            std::shared_ptr<const tolvane::LevelsRead> levels) {
+        (void)path;
+        (void)soundTrack;
+        (void)levels;
+    }
 };

@@ -167,6 +167,12 @@ public:
     // ---- Preview player ----
     // Initializes the player for this window (also when the clip dialog hands it back).
     void SetUpPreview() override;
+    // The levels Clip read of a file's sound track, kept while the program runs (and while the
+    // file is unchanged).
+    std::shared_ptr<const tolvane::LevelsRead> KnownLevels(const QString& path,
+                                                           int soundTrack) const override;
+    void KeepLevels(const QString& path, int soundTrack,
+                    std::shared_ptr<const tolvane::LevelsRead> levels) override;
     void OnPlay();
     // The stop routine: stops and closes the player; many commands run it first.
     void StopPreview();
@@ -361,6 +367,14 @@ private:
     std::deque<std::function<void()>> m_afterCheck;
     QLabel* m_listNote = nullptr;
     QString m_keepingNote;  // the line saying the list cannot be kept, while it says so
+    // Levels of sound tracks Clip read, by file and track, with the file's size and change
+    // time when read.
+    struct KnownLevelsEntry final {
+        qint64 size = -1;
+        qint64 changed = -1;
+        std::shared_ptr<const tolvane::LevelsRead> levels;
+    };
+    std::map<std::pair<QString, int>, KnownLevelsEntry> m_knownLevels;
     // The settings of the list last opened (or restored) that the window shows no control for,
     // and the members a newer program wrote into it: kept, applied and saved with the list.
     JobSettings m_listSettings;

@@ -1,6 +1,8 @@
 // The main window's preview player and the Clip command.
 
 #include <QApplication>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QTimer>
 #include <cmath>
 
@@ -100,4 +102,23 @@ ClipRow CBrenvixDlg::ClipRowTexts() const {
             m_list->item(m_clipRow, column::kDuration)->text().toLongLong(),
             row.part.IsPart() && !row.toEnd ? static_cast<long long>(row.EndSeconds()) : -1,
             row.soundTrack};
+}
+
+std::shared_ptr<const tolvane::LevelsRead> CBrenvixDlg::KnownLevels(const QString& path,
+                                                                    int soundTrack) const {
+    const auto known = m_knownLevels.find({path, soundTrack});
+    if (known == m_knownLevels.end()) {
+        return nullptr;
+    }
+    const QFileInfo file(path);
+    const bool unchanged = file.size() == known->second.size &&
+                           file.lastModified().toMSecsSinceEpoch() == known->second.changed;
+    return unchanged ? known->second.levels : nullptr;
+}
+
+void CBrenvixDlg::KeepLevels(const QString& path, int soundTrack,
+                             std::shared_ptr<const tolvane::LevelsRead> levels) {
+    const QFileInfo file(path);
+    m_knownLevels[{path, soundTrack}] = {file.size(), file.lastModified().toMSecsSinceEpoch(),
+                                         std::move(levels)};
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QtTest/qtestspontaneevent.h>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -239,6 +240,16 @@ public:
         row.end = end.toStdString();
     }
     void SetUpPreview() override { ++previewSetUps; }
+    std::shared_ptr<const tolvane::LevelsRead> kept;
+    int keeps = 0;
+    std::shared_ptr<const tolvane::LevelsRead> KnownLevels(const QString&, int) const override {
+        return kept;
+    }
+    void KeepLevels(const QString&, int,
+                    std::shared_ptr<const tolvane::LevelsRead> levels) override {
+        kept = std::move(levels);
+        ++keeps;
+    }
 };
 
 // Shows the dialog as the Clip command does; `act` runs while it is open.
@@ -469,6 +480,13 @@ TEST(ClipDialog, TrimsTheSilenceAtTheEndsAndDrawsThePauses) {
     WriteSpeechLikeWav(host.path.toStdString(), {{false, 2.0}, {true, 3.0}, {false, 1.6}});
     host.row = {"00:00:00", "00:00:06", 6};
     RunClip(host, [&](CClipDialog& d) {
+        // The whole sound is read for its pauses only when asked.
+        ASSERT_TRUE(WaitUntil([&] { return d.WaveformDone(); }, 10s));
+        EXPECT_FALSE(d.SilencesKnown());
+        EXPECT_FALSE(d.FindingPauses()) << "nothing read unasked";
+        ASSERT_EQ(d.Waveform()->actions().size(), 1);
+        EXPECT_EQ(d.Waveform()->actions()[0]->text(), "Show pauses");
+        d.Waveform()->actions()[0]->trigger();
         ASSERT_TRUE(WaitUntil([&] { return d.SilencesKnown() && d.WaveformDone(); }, 10s));
         ASSERT_TRUE(WaitUntil([&] { return d.Waveform()->Silences().size() == 2; }));
         EXPECT_NEAR(d.Waveform()->Silences()[0].second, 2.0 / 6.6, 0.02);
@@ -493,6 +511,18 @@ TEST(ClipDialog, TrimsTheSilenceAtTheEndsAndDrawsThePauses) {
         EXPECT_EQ(d.BeginText(), "00:00:00") << "nothing pressed";
         d.Button("Cancel")->click();
     });
+    // Found once: the next opening of the file has them at once, and the trim box works on
+    // them without reading the sound again.
+    EXPECT_EQ(host.keeps, 1);
+    RunClip(host, [&](CClipDialog& d) {
+        EXPECT_TRUE(d.SilencesKnown());
+        EXPECT_FALSE(d.FindingPauses());
+        d.TrimBox()->setChecked(true);
+        EXPECT_EQ(d.BeginText(), "00:00:01");
+        EXPECT_FALSE(d.FindingPauses());
+        d.Button("Cancel")->click();
+    });
+    EXPECT_EQ(host.keeps, 1);
 }
 
 TEST(ClipDialog, AFileThatDoesNotOpenLeavesNothingPolling) {

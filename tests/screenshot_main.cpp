@@ -14,6 +14,7 @@
 #include "CAVConvertDlg.h"
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
+#include "CClipDialog.h"
 #include "CControlButton.h"
 #include "MessagePresenter.h"
 #include "SkinLook.h"
@@ -105,6 +106,11 @@ int main(int argc, char** argv) {
         // The last file's pauses on the clip dialog's waveform, once found.
         window.TaskList()->selectRow(window.TaskList()->rowCount() - 1);
         window.OnListClicked();
+        QTimer::singleShot(300, [] {
+            if (auto* clip = qobject_cast<CClipDialog*>(QApplication::activeModalWidget())) {
+                clip->ShowPauses();  // as its waveform's "Show pauses"
+            }
+        });
         failures +=
             SaveModal(out.filePath("clip-pauses.png"), 3000, click(ids::kClip), Reject) ? 0 : 1;
         // A run of the long file alone, pictured while it converts, then stopped.

@@ -465,6 +465,10 @@ Wählen Sie zum Zusammenfügen ein anderes Format.</translation>
 <context>
     <name>CClipDialog</name>
     <message>
+        <source>Show pauses</source>
+        <translation>Pausen zeigen</translation>
+    </message>
+    <message>
         <source>Clip</source>
         <translation>Zuschneiden</translation>
     </message>

@@ -465,6 +465,10 @@ Elija otro formato para unirlos.</translation>
 <context>
     <name>CClipDialog</name>
     <message>
+        <source>Show pauses</source>
+        <translation>Mostrar las pausas</translation>
+    </message>
+    <message>
         <source>Clip</source>
         <translation>Recortar</translation>
     </message>

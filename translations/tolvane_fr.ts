@@ -465,6 +465,10 @@ Choisissez un autre format pour les fusionner.</translation>
 <context>
     <name>CClipDialog</name>
     <message>
+        <source>Show pauses</source>
+        <translation>Afficher les pauses</translation>
+    </message>
+    <message>
         <source>Clip</source>
         <translation>Découper</translation>
     </message>

@@ -465,6 +465,10 @@ Escolha outro formato para juntá-los.</translation>
 <context>
     <name>CClipDialog</name>
     <message>
+        <source>Show pauses</source>
+        <translation>Mostrar as pausas</translation>
+    </message>
+    <message>
         <source>Clip</source>
         <translation>Recortar</translation>
     </message>

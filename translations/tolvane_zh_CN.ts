@@ -465,6 +465,10 @@ Choose another format to merge them.</source>
 <context>
     <name>CClipDialog</name>
     <message>
+        <source>Show pauses</source>
+        <translation>显示停顿</translation>
+    </message>
+    <message>
         <source>Clip</source>
         <translation>剪辑</translation>
     </message>
