@@ -473,10 +473,6 @@ std::string ReadWholeFile(const std::string& path, std::string& text) {
     return error;
 }
 
-}  // namespace
-
-namespace {
-
 namespace fs = std::filesystem;
 
 // Applies `change` to every path of `job`: each row's source and output, the output folder.

@@ -97,7 +97,6 @@ std::vector<TimeSpan> JoinWeakParts(const SoundLevels& levels,
     std::vector<std::size_t> previous(count);
     std::vector<std::size_t> next(count);
     std::vector<bool> removed(pauses.size(), false);
-    std::vector<double> sound(count);
     const auto soundOf = [&](std::size_t first, std::size_t end) {
         const double from =
             first == 0 ? levels.start : (pauses[first - 1].start + pauses[first - 1].end) / 2;
@@ -117,8 +116,7 @@ std::vector<TimeSpan> JoinWeakParts(const SoundLevels& levels,
         last[i] = i;
         previous[i] = i - 1;  // wraps for the first: never read
         next[i] = i + 1;
-        sound[i] = soundOf(i, i);
-        weakest.emplace(sound[i], i, 0);
+        weakest.emplace(soundOf(i, i), i, 0);
     }
     std::size_t parts = count;
     std::vector<bool> gone(count, false);
@@ -145,8 +143,7 @@ std::vector<TimeSpan> JoinWeakParts(const SoundLevels& levels,
             next[into] = next[after];
             previous[next[into]] = into;
         }
-        sound[into] = soundOf(into, last[into]);
-        weakest.emplace(sound[into], into, ++version[into]);
+        weakest.emplace(soundOf(into, last[into]), into, ++version[into]);
         --parts;
     }
     std::vector<TimeSpan> kept;

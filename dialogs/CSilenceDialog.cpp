@@ -20,14 +20,10 @@ class DecimalBox final : public QDoubleSpinBox {
 public:
     using QDoubleSpinBox::QDoubleSpinBox;
 
+    // The text is put right as it is typed: the value is read from it.
     QValidator::State validate(QString& text, int& position) const override {
         text.replace(QLatin1Char(','), QLatin1Char('.'));
         return QDoubleSpinBox::validate(text, position);
-    }
-    double valueFromText(const QString& text) const override {
-        QString point = text;
-        point.replace(QLatin1Char(','), QLatin1Char('.'));
-        return QDoubleSpinBox::valueFromText(point);
     }
 };
 

@@ -21,16 +21,10 @@ public:
     virtual void SetUpPreview() = 0;
     // The levels of a file's sound track read before (for its pauses), kept while the program
     // runs so that a file's sound is read once; null when not known (or the file changed).
-    virtual std::shared_ptr<const tolvane::LevelsRead> KnownLevels(const QString& path,
-                                                                   int soundTrack) const {
-        (void)path;
-        (void)soundTrack;
+    virtual std::shared_ptr<const tolvane::LevelsRead> KnownLevels(const QString& /*path*/,
+                                                                   int /*soundTrack*/) const {
         return nullptr;
     }
-    virtual void KeepLevels(const QString& path, int soundTrack,
-                            std::shared_ptr<const tolvane::LevelsRead> levels) {
-        (void)path;
-        (void)soundTrack;
-        (void)levels;
-    }
+    virtual void KeepLevels(const QString& /*path*/, int /*soundTrack*/,
+                            std::shared_ptr<const tolvane::LevelsRead> /*levels*/) {}
 };

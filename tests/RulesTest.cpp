@@ -469,26 +469,10 @@ TEST(JobFiles, KeepRowsExactlyAndRefuseWhatTheyCannotRead) {
     }
 }
 
-// Large inputs stay in step with their size: a job written by a newer program with 200,000
-// members of its own reads and writes back whole (and a name twice among them is still
-// refused), and a recording with 5,000 pauses splits at every one of them, its short bits
-// joined as they are with a few. (Their times are in bench/rules_scaling.sh.)
-TEST(LargeInputs, ManyMembersAndManyPausesKeepEveryOne) {
-    std::string text = "{\"format\": \"tolvane-job\", \"version\": 1, \"rows\": [], ";
-    for (int i = 0; i < 200000; ++i) {
-        text += "\"m" + std::to_string(i) + "\": " + std::to_string(i) + ", ";
-    }
-    text += "\"last\": true}";
-    JobRead read = ReadJobText(text);
-    ASSERT_TRUE(read.job) << read.error;
-    EXPECT_EQ(read.job->unknown.size(), 200001U);
-    const std::string written = WriteJobText(*read.job);
-    JobRead again = ReadJobText(written);
-    ASSERT_TRUE(again.job) << again.error;
-    EXPECT_EQ(WriteJobText(*again.job), written);
-    text.insert(text.rfind("\"last\""), "\"m123456\": 0, ");
-    EXPECT_NE(ReadJobText(text).error.find("twice"), std::string::npos);
-
+// A recording with 5,000 pauses splits at every one of them, its short bits joined as they are
+// with a few (the parts are joined through a heap: this is where its order of joins shows).
+// Its time, and the JSON reader's with 200,000 members, are in bench/rules_scaling.sh.
+TEST(LargeInputs, ManyPausesKeepEveryOne) {
     // 5,000 stretches of 2 s of sound between pauses of 1.6 s, every tenth stretch only 0.5 s
     // long: it joins its neighbour across the shorter pause (every other pause is 1.8 s).
     std::vector<std::pair<bool, double>> stretches;

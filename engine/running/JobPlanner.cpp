@@ -241,7 +241,7 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
             continue;
         }
         if (!source.refusal.empty()) {
-            outcome.refusal = taken ? source.refusal : std::string();
+            outcome.refusal = source.refusal;
             continue;
         }
         const auto& tracks = source.probe.soundTracks;
