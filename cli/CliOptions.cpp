@@ -233,6 +233,11 @@ enum LongOnly : int {
     kSlice,
     kOpusApplication,
     kCheck,
+    kTempo,
+    kNight,
+    kFadeIn,
+    kFadeOut,
+    kCrossfade,
 };
 
 constexpr const char* kShortOptions = "-:o:f:e:b:r:c:s:t:j:a:mqh";
@@ -271,6 +276,11 @@ constexpr option kLongOptions[] = {
     {"slice", required_argument, nullptr, kSlice},
     {"opus-application", required_argument, nullptr, kOpusApplication},
     {"check", no_argument, nullptr, kCheck},
+    {"tempo", required_argument, nullptr, kTempo},
+    {"night", no_argument, nullptr, kNight},
+    {"fade-in", required_argument, nullptr, kFadeIn},
+    {"fade-out", required_argument, nullptr, kFadeOut},
+    {"crossfade", required_argument, nullptr, kCrossfade},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -299,6 +309,32 @@ std::string ApplyLevel(CliOptions& options, bool peak, const char* text) {
     (peak ? options.truePeak : options.normalize.emplace()) = *number;
     options.truePeakGiven = options.truePeakGiven || peak;
     return {};
+}
+
+// --tempo X, --fade-in/--fade-out/--crossfade SECONDS: a number within its range.
+std::string ApplyListenNumber(CliOptions& options, int code, const std::string& value) {
+    const std::optional<double> number = WholeNumber(value);
+    switch (code) {
+        case kTempo:
+            if (!number || !tolvane::kTempoRange.Holds(*number)) {
+                return "bad --tempo '" + value + "' (0.5 to 4 times the speed, as 1.25, 1.5 or 2)";
+            }
+            options.tempo = *number;
+            return {};
+        case kCrossfade:
+            if (!number || !tolvane::kCrossfadeRange.Holds(*number)) {
+                return "bad --crossfade '" + value + "' (0 to 30 seconds)";
+            }
+            options.crossfade = *number;
+            return {};
+        default:
+            if (!number || !tolvane::kFadeRange.Holds(*number)) {
+                return "bad " + std::string(code == kFadeIn ? "--fade-in" : "--fade-out") + " '" +
+                       value + "' (0 to 60 seconds)";
+            }
+            (code == kFadeIn ? options.fadeIn : options.fadeOut) = *number;
+            return {};
+    }
 }
 
 // --split-silence[=DB,SECONDS]: the level under which, and how long, sound counts as a pause.
@@ -338,7 +374,17 @@ tolvane::RunChoices CliChoices(const CliOptions& options) {
     choices.skipExisting = options.skipExisting;
     choices.normalize = options.normalize.has_value();
     choices.replayGain = options.replayGain;
+    choices.listen = ListenOf(options);
     return choices;
+}
+
+tolvane::ListenShape ListenOf(const CliOptions& options, tolvane::ListenShape base) {
+    base.tempo = options.tempo.value_or(base.tempo);
+    base.night = base.night || options.night;
+    base.fadeIn = options.fadeIn.value_or(base.fadeIn);
+    base.fadeOut = options.fadeOut.value_or(base.fadeOut);
+    base.crossfade = options.crossfade.value_or(base.crossfade);
+    return base;
 }
 
 CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
@@ -505,6 +551,15 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
             }
             case kCheck:
                 options.check = true;
+                break;
+            case kNight:
+                options.night = true;
+                break;
+            case kTempo:
+            case kFadeIn:
+            case kFadeOut:
+            case kCrossfade:
+                error = ApplyListenNumber(options, code, value);
                 break;
             case kNormalize:
             case kTruePeak:
@@ -744,6 +799,19 @@ std::string CliUsage() {
         "                        with -a all) by EBU R128: LUFS, loudness range and true peak\n"
         "      --write-job FILE  write the job these options and files describe to FILE (a\n"
         "                        \".tolvane-job\", as the window's Save list writes) and convert nothing\n"
+        ))
+        + tolvane::Say(QT_TRANSLATE_NOOP("Messages",
+        "      --tempo X         X times as fast (0.5 to 4; 1.25, 1.5, 2), the voices at their own\n"
+        "                        pitch; chapters follow the new time line, -s, -t and splits stay in\n"
+        "                        the source's time\n"
+        "      --night           night mode: loud passages quieter and quiet ones louder (the loudness\n"
+        "                        range at least halved), no peak above -1 dBTP; with --normalize the\n"
+        "                        loudness is measured after it\n"
+        "      --fade-in S, --fade-out S\n"
+        "                        each output (each clip, each part; a merge at its ends) fades in from\n"
+        "                        or out to silence over S seconds (0 to 60)\n"
+        "      --crossfade S     with --merge: each file joins the one before with a crossfade of S\n"
+        "                        seconds (0 to 30), its chapter starting in the middle of it\n"
         ))
         + tolvane::Say(QT_TRANSLATE_NOOP("Messages",
         "      --job FILE        run the job in FILE; every option of the run given beside it applies\n"

@@ -65,6 +65,13 @@ struct CliOptions final {
     int sliceCount = 1;
     bool sliceAuto = false;
     std::optional<int> sliceAutoCount;
+    // Tempo (pitch kept), night mode, fades at each output's ends and a merge's crossfades; those
+    // given apply over a job's own.
+    std::optional<double> tempo;
+    bool night = false;
+    std::optional<double> fadeIn;
+    std::optional<double> fadeOut;
+    std::optional<double> crossfade;
     // --check: with --job, which rows are made, missing or failed; nothing is converted.
     bool check = false;
     bool help = false;
@@ -80,6 +87,9 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments);
 
 // What the options ask of a run, as the rules of what goes together see it.
 tolvane::RunChoices CliChoices(const CliOptions& options);
+
+// The tempo, night mode and fades the options give, over `base` (a job's own).
+tolvane::ListenShape ListenOf(const CliOptions& options, tolvane::ListenShape base = {});
 
 // "90", "1:30", "00:01:30", "90.5" → seconds; no value for anything else.
 std::optional<double> ParseCliTime(const std::string& text);

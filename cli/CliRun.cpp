@@ -197,6 +197,7 @@ JobSettings SettingsOf(const CliOptions& options, const CliProfile& profile) {
     settings.coverFromVideoSeconds = options.coverFromVideoSeconds;
     settings.skipExisting = options.skipExisting;
     settings.keepFolders = options.keepFolders;
+    settings.profile.listen = ListenOf(options);
     return settings;
 }
 
@@ -204,6 +205,7 @@ JobSettings SettingsOf(const CliOptions& options, const CliProfile& profile) {
 
 std::string ApplyOptionsToJob(const CliOptions& options, JobDocument& job) {
     JobSettings& settings = job.settings;
+    const tolvane::ListenShape listen = settings.profile.listen;  // a new format keeps it
     if (options.format) {
         std::string error;
         const CliProfile profile = ResolveCliProfile(options, error);
@@ -250,6 +252,7 @@ std::string ApplyOptionsToJob(const CliOptions& options, JobDocument& job) {
     if (settings.outputFolder.empty()) {
         settings.outputFolder = ".";
     }
+    settings.profile.listen = ListenOf(options, listen);
     return {};
 }
 
@@ -519,6 +522,9 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         // anything is made, the output folder included.
         tolvane::RunChoices choices = options.job ? tolvane::ChoicesOf(job) : CliChoices(options);
         choices.encoderNumbers = CliChoices(options).encoderNumbers;
+        if (options.crossfade) {
+            choices.listen.crossfade = *options.crossfade;  // asked for: it needs a merge
+        }
         const std::string refusal = tolvane::ChoicesRefusal(choices);
         if (!refusal.empty()) {
             TellUsageError(err, tolvane::SayPieces(refusal));

@@ -89,8 +89,7 @@ public:
     }
     void Within(std::string_view key, double value, tolvane::NumberRange range) {
         if (!range.Holds(value)) {
-            Fail(key,
-                 "is outside " + FormatFixed(range.low, 0) + " to " + FormatFixed(range.high, 0));
+            Fail(key, "is outside " + FormatShort(range.low) + " to " + FormatShort(range.high));
         }
     }
     template <typename Int>
@@ -240,6 +239,23 @@ JsonValue SettingsValue(const JobSettings& s) {
     v.Set("coverFromVideoMs", RowMillis(s.coverFromVideoSeconds));
     v.Set("skipExisting", s.skipExisting);
     v.Set("keepFolders", s.keepFolders);
+    // Only what was chosen: a job without them reads as before in older programs.
+    const tolvane::ListenShape& listen = p.listen;
+    if (listen.Tempo()) {
+        v.Set("tempo", listen.tempo);
+    }
+    if (listen.night) {
+        v.Set("night", true);
+    }
+    if (listen.fadeIn > 0.0) {
+        v.Set("fadeInMs", RowMillis(listen.fadeIn));
+    }
+    if (listen.fadeOut > 0.0) {
+        v.Set("fadeOutMs", RowMillis(listen.fadeOut));
+    }
+    if (listen.crossfade > 0.0) {
+        v.Set("crossfadeMs", RowMillis(listen.crossfade));
+    }
     AddMembers(v, s.unknown);
     return v;
 }
@@ -285,6 +301,17 @@ void ReadSettings(const JsonValue& v, JobSettings& s, Reader& r) {
     s.coverFromVideoSeconds = static_cast<double>(coverMs) / 1000.0;
     r.Bool(v, "skipExisting", s.skipExisting);
     r.Bool(v, "keepFolders", s.keepFolders);
+    tolvane::ListenShape& listen = p.listen;
+    r.Number(v, "tempo", listen.tempo, tolvane::kTempoRange);
+    r.Bool(v, "night", listen.night);
+    const auto seconds = [&](std::string_view key, double& out, tolvane::NumberRange range) {
+        std::int64_t ms = RowMillis(out);
+        r.Integer(v, key, ms, {range.low * 1000.0, range.high * 1000.0});
+        out = static_cast<double>(ms) / 1000.0;
+    };
+    seconds("fadeInMs", listen.fadeIn, tolvane::kFadeRange);
+    seconds("fadeOutMs", listen.fadeOut, tolvane::kFadeRange);
+    seconds("crossfadeMs", listen.crossfade, tolvane::kCrossfadeRange);
     p.loudnessTarget = s.normalize ? s.loudnessTarget : 0.0;
     s.unknown =
         UnknownMembers(v, {"formatEntry",     "copySound",   "outputFolder",   "presetId",
@@ -293,7 +320,8 @@ void ReadSettings(const JsonValue& v, JobSettings& s, Reader& r) {
                            "frameWidth",      "frameHeight", "frameRate",      "opusApplication",
                            "merge",           "filesAtOnce", "normalize",      "loudnessTarget",
                            "truePeakCeiling", "replayGain",  "coverFromVideo", "coverFromVideoMs",
-                           "skipExisting",    "keepFolders"});
+                           "skipExisting",    "keepFolders", "tempo",          "night",
+                           "fadeInMs",        "fadeOutMs",   "crossfadeMs"});
 }
 
 JsonValue RowValue(const JobRow& row) {

@@ -14,6 +14,19 @@ std::string FormatFixed(double value, int decimals, int width) {
     return text;
 }
 
+std::string FormatShort(double value, int decimals) {
+    std::string text = FormatFixed(value, decimals);
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') {
+            text.pop_back();
+        }
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    return text == "-0" ? "0" : text;
+}
+
 std::optional<double> ParseLeadingNumber(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '+')) {
         text.remove_prefix(1);

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ListenShape.h"
+
 // One record for the whole process; empty texts and zero numbers until the window's set-up
 // (ApplyStartupValues) fills it.
 struct OutputSettings final {
@@ -40,6 +42,8 @@ struct OutputSettings final {
     double loudnessTarget = 0.0;
     // What libopus tunes an Opus output for: "voip" (speech) or "audio"; empty: its default.
     std::string opusApplication;
+    // Tempo, night mode and fades (the settings dialog's; none by default).
+    tolvane::ListenShape listen;
 };
 
 // The loudness choices the settings dialog offers: the target (0: as recorded) and its text.

@@ -2,12 +2,15 @@
 
 #include <QCoreApplication>
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -107,6 +110,7 @@ CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidg
     auto* loudness = new QFormLayout;
     loudness->addRow(tr("Loudness:"), m_loudness);
     layout->addLayout(loudness);
+    layout->addWidget(MakeListening());
     // The video lists are never shown.
     for (List hidden : {kFrameSize, kFrameRate, kVideoBitRate, kVideoEncoder}) {
         m_lists[hidden]->setEnabled(false);
@@ -136,6 +140,11 @@ CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidg
                               m_lists[kSampleRate],
                               m_lists[kChannel],
                               m_loudness,
+                              m_tempo,
+                              m_night,
+                              m_fadeIn,
+                              m_fadeOut,
+                              m_crossfade,
                               m_default,
                               m_ok,
                               m_cancel};
@@ -149,6 +158,65 @@ CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidg
     connect(m_lists[kVideoEncoder], &QComboBox::activated, this, &CSettings::ApplyVideoEncoderRule);
 
     LoadPreset();
+}
+
+QWidget* CSettings::MakeListening() {
+    // Beyond the profile, off unless chosen: the tempo with the pitch kept, night mode and
+    // fades, for a file ready to listen to on a device that cannot change it.
+    const tolvane::ListenShape& shape = m_settings.listen;
+    auto* group = new QGroupBox(tr("Listening"), this);
+    auto* form = new QFormLayout(group);
+    m_tempo = new QComboBox(group);
+    m_tempo->setObjectName("tempo");
+    m_tempo->setAccessibleName(tr("Tempo"));
+    m_tempo->setToolTip(tr("Faster or slower, the voices at their own pitch"));
+    m_tempo->addItem(tr("As recorded"), 1.0);
+    const QLocale locale;
+    const auto times = [&locale](double tempo) {
+        return tr("%1\u00d7").arg(locale.toString(tempo, 'g', 4));
+    };
+    for (const double tempo : {0.75, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0}) {
+        m_tempo->addItem(times(tempo), tempo);
+    }
+    if (m_tempo->findData(shape.tempo) < 0) {
+        m_tempo->addItem(times(shape.tempo), shape.tempo);  // a list's own
+    }
+    m_tempo->setCurrentIndex(m_tempo->findData(shape.tempo));
+    form->addRow(tr("Tempo:"), m_tempo);
+    m_night = new QCheckBox(tr("Night mode"), group);
+    m_night->setObjectName("night");
+    m_night->setAccessibleName(tr("Night mode"));
+    m_night->setToolTip(
+        tr("Loud passages quieter and quiet ones louder, for listening at a low "
+           "volume; no peak above -1 dBTP"));
+    m_night->setChecked(shape.night);
+    form->addRow(QString(), m_night);
+    const auto seconds = [group, &form](QDoubleSpinBox*& box, const char* name,
+                                        const QString& label, const QString& accessible,
+                                        const QString& tip, double most, double value) {
+        box = new QDoubleSpinBox(group);
+        box->setObjectName(name);
+        box->setAccessibleName(accessible);
+        box->setToolTip(tip);
+        box->setRange(0.0, most);
+        box->setDecimals(1);
+        box->setSingleStep(0.5);
+        box->setSuffix(tr(" s"));
+        box->setSpecialValueText(tr("None"));
+        box->setValue(value);
+        form->addRow(label, box);
+    };
+    seconds(m_fadeIn, "fadeIn", tr("Fade in:"), tr("Fade in"),
+            tr("Each file (a merge: its start) fades in from silence over these seconds"),
+            tolvane::kFadeRange.high, shape.fadeIn);
+    seconds(m_fadeOut, "fadeOut", tr("Fade out:"), tr("Fade out"),
+            tr("Each file (a merge: its end) fades out to silence over these seconds"),
+            tolvane::kFadeRange.high, shape.fadeOut);
+    seconds(m_crossfade, "crossfade", tr("Crossfade:"), tr("Crossfade between merged files"),
+            tr("Merge joins its files with a crossfade of these seconds instead of one after "
+               "the other"),
+            tolvane::kCrossfadeRange.high, shape.crossfade);
+    return group;
 }
 
 void CSettings::LoadPreset() {
@@ -342,6 +410,8 @@ void CSettings::OnOk() {
     m_settings.savedSampleRateText = m_values[kSampleRate].toStdString();
     m_settings.savedAudioEncoderText = m_values[kAudioEncoder].toStdString();
     m_settings.loudnessTarget = m_loudness->currentData().toDouble();
+    m_settings.listen = {m_tempo->currentData().toDouble(), m_night->isChecked(), m_fadeIn->value(),
+                         m_fadeOut->value(), m_crossfade->value()};
     accept();
 }
 

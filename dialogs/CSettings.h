@@ -11,7 +11,9 @@
 #include "OutputSettings.h"
 
 class MessagePresenter;
+class QCheckBox;
 class QComboBox;
+class QDoubleSpinBox;
 class QPushButton;
 
 class CSettings final : public QDialog {
@@ -35,6 +37,11 @@ public:
 
     QComboBox* ListBox(List list) const { return m_lists[list]; }
     QComboBox* LoudnessBox() const { return m_loudness; }
+    QComboBox* TempoBox() const { return m_tempo; }
+    QCheckBox* NightBox() const { return m_night; }
+    QDoubleSpinBox* FadeInBox() const { return m_fadeIn; }
+    QDoubleSpinBox* FadeOutBox() const { return m_fadeOut; }
+    QDoubleSpinBox* CrossfadeBox() const { return m_crossfade; }
     QPushButton* PresetName() const { return m_presetName; }
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* DefaultButton() const { return m_default; }
@@ -62,6 +69,7 @@ private:
     void LoadPreset();
     void LoadValues();
     void StoreValues();
+    QWidget* MakeListening();
 
     OutputSettings& m_settings;
     MessagePresenter& m_messages;
@@ -70,6 +78,11 @@ private:
     QPushButton* m_presetName;
     QPushButton* m_default;
     QComboBox* m_loudness = nullptr;
+    QComboBox* m_tempo = nullptr;
+    QCheckBox* m_night = nullptr;
+    QDoubleSpinBox* m_fadeIn = nullptr;
+    QDoubleSpinBox* m_fadeOut = nullptr;
+    QDoubleSpinBox* m_crossfade = nullptr;
     QPushButton* m_ok;
     QPushButton* m_cancel;
     QPoint m_dragStart;

@@ -60,6 +60,17 @@ void CBrenvixDlg::SetUpOutputControls() {
             }
         }
     }
+    // The tempo, night mode and fades chosen last time, as far as they are good.
+    const auto number = [this](const char* key, double fallback) {
+        return ParseLeadingNumber(ReadSetting(m_settingsFile.toStdString(), key))
+            .value_or(fallback);
+    };
+    const tolvane::ListenShape listen{number("Tempo", 1.0), number("Night", 0.0) != 0.0,
+                                      number("FadeIn", 0.0), number("FadeOut", 0.0),
+                                      number("Crossfade", 0.0)};
+    if (tolvane::ListenShapeRefusal(listen).empty()) {
+        m_settings.listen = listen;
+    }
     m_filesAtOnce->setValue(remembered ? static_cast<int>(*remembered) : 1);
     connect(m_filesAtOnce, &QSpinBox::valueChanged, this, [this](int value) {
         WriteSetting(m_settingsFile.toStdString(), "FilesAtOnce", std::to_string(value));

@@ -887,9 +887,15 @@ void CBrenvixDlg::OnFileInformation() {
 void CBrenvixDlg::OnSetting() {
     CSettings dialog(m_settings, *m_services.messages, this);
     if (dialog.exec() == QDialog::Accepted) {
-        // The loudness choice is remembered for the next start.
-        WriteSetting(m_settingsFile.toStdString(), "Loudness",
-                     FormatFixed(m_settings.loudnessTarget, 1));
+        // The loudness, tempo, night mode and fades are remembered for the next start.
+        const std::string file = m_settingsFile.toStdString();
+        WriteSetting(file, "Loudness", FormatFixed(m_settings.loudnessTarget, 1));
+        const tolvane::ListenShape& listen = m_settings.listen;
+        WriteSetting(file, "Tempo", FormatShort(listen.tempo));
+        WriteSetting(file, "Night", listen.night ? "1" : "0");
+        WriteSetting(file, "FadeIn", FormatShort(listen.fadeIn));
+        WriteSetting(file, "FadeOut", FormatShort(listen.fadeOut));
+        WriteSetting(file, "Crossfade", FormatShort(listen.crossfade));
     }
 }
 

@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    libavformat-dev libavcodec-dev libavutil-dev libswresample-dev libswscale-dev libavcodec-extra
+    libavformat-dev libavcodec-dev libavutil-dev libswresample-dev libswscale-dev libavfilter-dev
+    libavcodec-extra
     libsdl2-dev libjpeg-dev libebur128-dev
     qt6-base-dev qt6-base-dev-tools
     googletest libgtest-dev

@@ -1412,7 +1412,11 @@ TEST(CliArguments, EveryOptionBesideAJobIsAppliedOrRefused) {
                                                        {"write-job", "x.json"},
                                                        {"job", "other.tolvane-job"},
                                                        {"slice", "1/2"},
-                                                       {"opus-application", "voip"}};
+                                                       {"opus-application", "voip"},
+                                                       {"tempo", "1.5"},
+                                                       {"fade-in", "1"},
+                                                       {"fade-out", "2"},
+                                                       {"crossfade", "3"}};
     // What only says how the run reports, which rows it takes, which job it is, or that it
     // only checks the job.
     const std::set<std::string> presentation = {"quiet", "json", "help", "version",
@@ -1484,6 +1488,56 @@ TEST(Cli, AJobRunsWithTheOptionsBesideIt) {
         const std::string member = from.substr(1, from.find('"', 1) - 1);
         EXPECT_NE(r.output.find(member + " is"), std::string::npos) << r.output;
     }
+    EXPECT_FALSE(fs::exists(out.File("never")));
+}
+
+// Tempo, night mode and fades: out of range, with a copy, or a crossfade without a merge are
+// refused in words before anything is made; in a job file they run as the direct run does, and
+// beside a job they apply over its own.
+TEST(Cli, ListenReadyChoicesAreRefusedInWordsAndTravelInTheJob) {
+    ScratchDir out;
+    const std::string source = M("h264_aac.mp4");
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {"--tempo 4.5", "--tempo"},           {"--tempo 0,5", "--tempo"},
+        {"--fade-in 61", "--fade-in"},        {"--fade-out -1", "--fade-out"},
+        {"--crossfade 31 -m", "--crossfade"}, {"--crossfade 2", "merge"},
+        {"-f copy --night", "copy"},          {"-f copy --fade-in 1", "copy"},
+    };
+    for (const auto& [options, says] : refused) {
+        const CliResult r = Cli("-q " + options + " -o " + out.File("never") + " " + source);
+        EXPECT_EQ(r.exitCode, 2) << options;
+        EXPECT_NE(r.output.find(says), std::string::npos) << options << ": " << r.output;
+    }
+    EXPECT_FALSE(fs::exists(out.File("never")));
+
+    const std::string job = out.File("listen.tolvane-job");
+    const std::string shape = "--tempo 1.5 --night --fade-in 0.5 --fade-out 1 ";
+    CliResult r = Cli("-q -f flac " + shape + "--write-job " + job + " " + source);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const std::string text = ReadWhole(job);
+    for (const char* member :
+         {"\"tempo\": 1.5", "\"night\": true", "\"fadeInMs\": 500", "\"fadeOutMs\": 1000"}) {
+        EXPECT_NE(text.find(member), std::string::npos) << member << text;
+    }
+    EXPECT_EQ(text.find("crossfadeMs"), std::string::npos) << "only what was chosen";
+    r = Cli("-q --job " + job + " -o " + out.File("from-job"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("tempo 1.5\u00d7, night mode, fade in 0.5 s, fade out 1 s"),
+              std::string::npos)
+        << r.output;
+    r = Cli("-q -f flac " + shape + "-o " + out.File("direct") + " " + source);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(DecodedSamples(out.File("from-job/h264_aac.flac")),
+              DecodedSamples(out.File("direct/h264_aac.flac")));
+    EXPECT_NEAR(DecodedSeconds(out.File("direct/h264_aac.flac")), SoundSeconds(source) / 1.5,
+                0.001);
+    // Beside the job: another tempo over its own, and a copy refused with the reason.
+    r = Cli("-q --job " + job + " --tempo 2 -o " + out.File("faster"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NEAR(DecodedSeconds(out.File("faster/h264_aac.flac")), SoundSeconds(source) / 2.0,
+                0.001);
+    r = Cli("-q --job " + job + " -f copy -o " + out.File("never"));
+    EXPECT_EQ(r.exitCode, 2) << r.output;
     EXPECT_FALSE(fs::exists(out.File("never")));
 }
 

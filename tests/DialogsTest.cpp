@@ -7,6 +7,7 @@
 #include <QtTest/qtestspontaneevent.h>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
@@ -278,6 +279,47 @@ TEST(Settings, LoudnessIsAsRecordedUnlessChosen) {
     EXPECT_EQ(s.profile.loudnessTarget, -16.0);
     CSettings again(s.profile, s.messages);
     EXPECT_EQ(again.LoudnessBox()->currentText(), "-16 LUFS (spoken word, podcasts)");
+}
+
+// Tempo, night mode and fades: none unless chosen, each control named for a screen reader,
+// stored by OK only; a list's own tempo, not among the choices, is shown as it is.
+TEST(Settings, ListeningChangesNothingUnlessChosen) {
+    Settings s(90106);
+    {
+        CSettings dialog(s.profile, s.messages);
+        EXPECT_EQ(dialog.TempoBox()->currentText(), "As recorded");
+        EXPECT_FALSE(dialog.NightBox()->isChecked());
+        for (QDoubleSpinBox* box :
+             {dialog.FadeInBox(), dialog.FadeOutBox(), dialog.CrossfadeBox()}) {
+            EXPECT_EQ(box->text(), "None");
+            EXPECT_FALSE(box->accessibleName().isEmpty());
+        }
+        EXPECT_FALSE(dialog.TempoBox()->accessibleName().isEmpty());
+        dialog.OnOk();
+    }
+    EXPECT_EQ(s.profile.listen, tolvane::ListenShape{}) << "OK without a change changes nothing";
+    {
+        CSettings dialog(s.profile, s.messages);
+        dialog.TempoBox()->setCurrentIndex(dialog.TempoBox()->findData(1.5));
+        dialog.NightBox()->setChecked(true);
+        dialog.reject();
+    }
+    EXPECT_EQ(s.profile.listen, tolvane::ListenShape{}) << "Cancel keeps it";
+    {
+        CSettings dialog(s.profile, s.messages);
+        dialog.TempoBox()->setCurrentIndex(dialog.TempoBox()->findData(1.5));
+        dialog.NightBox()->setChecked(true);
+        dialog.FadeInBox()->setValue(2.0);
+        dialog.FadeOutBox()->setValue(3.5);
+        dialog.CrossfadeBox()->setValue(4.0);
+        dialog.OnOk();
+    }
+    EXPECT_EQ(s.profile.listen, (tolvane::ListenShape{1.5, true, 2.0, 3.5, 4.0}));
+    s.profile.listen.tempo = 1.3;  // a list's own
+    CSettings again(s.profile, s.messages);
+    EXPECT_EQ(again.TempoBox()->currentData().toDouble(), 1.3);
+    EXPECT_TRUE(again.TempoBox()->currentText().startsWith(QLocale().toString(1.3)));
+    EXPECT_EQ(again.FadeOutBox()->value(), 3.5);
 }
 
 TEST(Settings, EnterDoesNotCloseAndPrefixMatchingIgnoresCase) {

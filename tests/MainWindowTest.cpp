@@ -1406,6 +1406,49 @@ TEST(MainWindow, SplitsARowByItsChaptersAndAtPastedTimes) {
     }
 }
 
+// Tempo, night mode and fades chosen in Setting: the run applies them and its status says so,
+// a saved list keeps them, and the next start has them again (a remembered value out of range
+// is not taken).
+TEST(MainWindow, ListeningChoicesRunSaveAndComeBack) {
+    Window w;
+    w.Add({M("h264_aac.mp4")});
+    w.dlg->Settings().listen = {2.0, false, 0.5, 0.5, 0.0};
+    w.RunToEnd(ids::kConvert);
+    ASSERT_EQ(w.Cell(0, column::kStatus), "Completed");
+    EXPECT_TRUE(w.List()
+                    ->item(0, column::kStatus)
+                    ->toolTip()
+                    .contains(QString::fromUtf8("tempo 2\u00d7, fade in 0.5 s, fade out 0.5 s")))
+        << w.List()->item(0, column::kStatus)->toolTip().toStdString();
+    const std::string output = w.dlg->Rows()[0].output;
+    EXPECT_NEAR(DecodedSeconds(output), SoundSeconds(M("h264_aac.mp4").toStdString()) / 2.0, 0.03);
+
+    const std::string saved = (w.program.Path() / "listen.tolvane-job").string();
+    w.files.saveAs = QString::fromStdString(saved);
+    w.dlg->OnSaveList();
+    const JobRead read = ReadJobFile(saved);
+    ASSERT_TRUE(read.job) << read.error;
+    EXPECT_EQ(read.job->settings.profile.listen, w.dlg->Settings().listen);
+    Window other;
+    other.files.nextFiles = {QString::fromStdString(saved)};
+    other.dlg->OnOpenList();
+    EXPECT_EQ(other.dlg->Settings().listen, w.dlg->Settings().listen) << "the list's own";
+
+    const std::string file = w.dlg->SettingsFile().toStdString();
+    ASSERT_TRUE(WriteSetting(file, "Tempo", "1.5"));
+    ASSERT_TRUE(WriteSetting(file, "Night", "1"));
+    ASSERT_TRUE(WriteSetting(file, "Crossfade", "3"));
+    {
+        CBrenvixDlg again(WindowServices{&w.messages, &w.files, &w.desktop, &w.power, {}},
+                          QString::fromStdString(w.program.Path().string()));
+        EXPECT_EQ(again.Settings().listen, (tolvane::ListenShape{1.5, true, 0.0, 0.0, 3.0}));
+    }
+    ASSERT_TRUE(WriteSetting(file, "Tempo", "9"));
+    CBrenvixDlg again(WindowServices{&w.messages, &w.files, &w.desktop, &w.power, {}},
+                      QString::fromStdString(w.program.Path().string()));
+    EXPECT_EQ(again.Settings().listen, tolvane::ListenShape{}) << "out of range: none of it";
+}
+
 // The list as a file: saved and opened again it is the same list; one that names files that
 // are gone names them once and keeps the rest.
 TEST(MainWindow, SavedListsOpenAsTheyWereSaved) {

@@ -738,6 +738,82 @@ ist kein Programm zugeordnet.</translation>
 <context>
     <name>CSettings</name>
     <message>
+        <source>As recorded</source>
+        <translation>Wie aufgenommen</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translation>Hören</translation>
+    </message>
+    <message>
+        <source>Tempo</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Faster or slower, the voices at their own pitch</source>
+        <translation>Schneller oder langsamer, die Stimmen in ihrer eigenen Tonhöhe</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>Tempo:</source>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <source>Night mode</source>
+        <translation>Nachtmodus</translation>
+    </message>
+    <message>
+        <source>Loud passages quieter and quiet ones louder, for listening at a low volume; no peak above -1 dBTP</source>
+        <translation>Laute Stellen leiser und leise lauter, zum Hören bei geringer Lautstärke; keine Spitze über -1 dBTP</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Einblenden:</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>Einblenden</translation>
+    </message>
+    <message>
+        <source>Each file (a merge: its start) fades in from silence over these seconds</source>
+        <translation>Jede Datei (eine Zusammenführung: ihr Anfang) wird über so viele Sekunden aus der Stille eingeblendet</translation>
+    </message>
+    <message>
+        <source>Fade out:</source>
+        <translation>Ausblenden:</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>Each file (a merge: its end) fades out to silence over these seconds</source>
+        <translation>Jede Datei (eine Zusammenführung: ihr Ende) wird über so viele Sekunden in die Stille ausgeblendet</translation>
+    </message>
+    <message>
+        <source>Crossfade:</source>
+        <translation>Überblenden:</translation>
+    </message>
+    <message>
+        <source>Crossfade between merged files</source>
+        <translation>Überblenden zwischen zusammengeführten Dateien</translation>
+    </message>
+    <message>
+        <source>Merge joins its files with a crossfade of these seconds instead of one after the other</source>
+        <translation>Zusammenführen verbindet die Dateien mit einer Überblendung von so vielen Sekunden statt nacheinander</translation>
+    </message>
+    <message>
         <source>Setting</source>
         <translation>Einstellungen</translation>
     </message>
@@ -910,6 +986,56 @@ ist kein Programm zugeordnet.</translation>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>      --tempo X         X times as fast (0.5 to 4; 1.25, 1.5, 2), the voices at their own
+                        pitch; chapters follow the new time line, -s, -t and splits stay in
+                        the source&apos;s time
+      --night           night mode: loud passages quieter and quiet ones louder (the loudness
+                        range at least halved), no peak above -1 dBTP; with --normalize the
+                        loudness is measured after it
+      --fade-in S, --fade-out S
+                        each output (each clip, each part; a merge at its ends) fades in from
+                        or out to silence over S seconds (0 to 60)
+      --crossfade S     with --merge: each file joins the one before with a crossfade of S
+                        seconds (0 to 30), its chapter starting in the middle of it
+</source>
+        <translation>      --tempo X         X-mal so schnell (0.5 bis 4; 1.25, 1.5, 2), die Stimmen in ihrer eigenen
+                        Tonhöhe; Kapitel folgen der neuen Zeitachse, -s, -t und Teilungen
+                        bleiben in der Zeit der Quelle
+      --night           Nachtmodus: laute Stellen leiser, leise lauter (der Lautheitsbereich
+                        mindestens halbiert), keine Spitze über -1 dBTP; mit --normalize wird
+                        die Lautheit danach gemessen
+      --fade-in S, --fade-out S
+                        jede Ausgabe (jeder Ausschnitt, jeder Teil; eine Zusammenführung an
+                        ihren Enden) wird über S Sekunden (0 bis 60) ein- bzw. ausgeblendet
+      --crossfade S     mit --merge: jede Datei wird mit der vorigen über S Sekunden (0 bis 30)
+                        überblendet, ihr Kapitel beginnt in der Mitte der Überblendung
+</translation>
+    </message>
+    <message>
+        <source>the tempo is from 0.5 to 4 times the speed</source>
+        <translation>das Tempo liegt zwischen dem 0.5- und 4-Fachen der Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>a fade lasts from 0 to 60 seconds</source>
+        <translation>eine Blende dauert 0 bis 60 Sekunden</translation>
+    </message>
+    <message>
+        <source>a crossfade lasts from 0 to 30 seconds</source>
+        <translation>eine Überblendung dauert 0 bis 30 Sekunden</translation>
+    </message>
+    <message>
+        <source>tempo, night mode and fades change the sound: a copy keeps it as it is (choose a format to convert to)</source>
+        <translation>Tempo, Nachtmodus und Blenden verändern den Ton: eine Kopie lässt ihn, wie er ist (wählen Sie ein Format zum Umwandeln)</translation>
+    </message>
+    <message>
+        <source>the tempo changes the sound alone: the pictures of a video output would no longer match it</source>
+        <translation>das Tempo ändert nur den Ton: die Bilder einer Videoausgabe würden nicht mehr dazu passen</translation>
+    </message>
+    <message>
+        <source>a crossfade joins the files of a merge: it needs a merge</source>
+        <translation>eine Überblendung verbindet die Dateien einer Zusammenführung: sie braucht eine Zusammenführung</translation>
+    </message>
     <message>
         <source>%1 made, %2 missing, %3 failed</source>
         <translation>%1 gemacht, %2 fehlen, %3 fehlgeschlagen</translation>

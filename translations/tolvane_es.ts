@@ -738,6 +738,82 @@ a esta extensión de archivo.</translation>
 <context>
     <name>CSettings</name>
     <message>
+        <source>As recorded</source>
+        <translation>Tal como se grabó</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translation>Escucha</translation>
+    </message>
+    <message>
+        <source>Tempo</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Faster or slower, the voices at their own pitch</source>
+        <translation>Más rápido o más lento, las voces en su propio tono</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>Tempo:</source>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <source>Night mode</source>
+        <translation>Modo nocturno</translation>
+    </message>
+    <message>
+        <source>Loud passages quieter and quiet ones louder, for listening at a low volume; no peak above -1 dBTP</source>
+        <translation>Pasajes fuertes más bajos y suaves más altos, para escuchar a poco volumen; ningún pico por encima de -1 dBTP</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Fundido de entrada:</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>Fundido de entrada</translation>
+    </message>
+    <message>
+        <source>Each file (a merge: its start) fades in from silence over these seconds</source>
+        <translation>Cada archivo (una unión: su comienzo) surge del silencio en estos segundos</translation>
+    </message>
+    <message>
+        <source>Fade out:</source>
+        <translation>Fundido de salida:</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Fundido de salida</translation>
+    </message>
+    <message>
+        <source>Each file (a merge: its end) fades out to silence over these seconds</source>
+        <translation>Cada archivo (una unión: su final) se apaga en el silencio en estos segundos</translation>
+    </message>
+    <message>
+        <source>Crossfade:</source>
+        <translation>Fundido cruzado:</translation>
+    </message>
+    <message>
+        <source>Crossfade between merged files</source>
+        <translation>Fundido cruzado entre archivos unidos</translation>
+    </message>
+    <message>
+        <source>Merge joins its files with a crossfade of these seconds instead of one after the other</source>
+        <translation>Unir enlaza sus archivos con un fundido cruzado de estos segundos en lugar de uno tras otro</translation>
+    </message>
+    <message>
         <source>Setting</source>
         <translation>Ajustes</translation>
     </message>
@@ -910,6 +986,56 @@ a esta extensión de archivo.</translation>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>      --tempo X         X times as fast (0.5 to 4; 1.25, 1.5, 2), the voices at their own
+                        pitch; chapters follow the new time line, -s, -t and splits stay in
+                        the source&apos;s time
+      --night           night mode: loud passages quieter and quiet ones louder (the loudness
+                        range at least halved), no peak above -1 dBTP; with --normalize the
+                        loudness is measured after it
+      --fade-in S, --fade-out S
+                        each output (each clip, each part; a merge at its ends) fades in from
+                        or out to silence over S seconds (0 to 60)
+      --crossfade S     with --merge: each file joins the one before with a crossfade of S
+                        seconds (0 to 30), its chapter starting in the middle of it
+</source>
+        <translation>      --tempo X         X veces más rápido (0.5 a 4; 1.25, 1.5, 2), las voces en su propio
+                        tono; los capítulos siguen la nueva línea de tiempo, -s, -t y las
+                        divisiones quedan en el tiempo de la fuente
+      --night           modo nocturno: pasajes fuertes más bajos y suaves más altos (el rango
+                        de sonoridad al menos a la mitad), ningún pico sobre -1 dBTP; con
+                        --normalize la sonoridad se mide después
+      --fade-in S, --fade-out S
+                        cada salida (cada recorte, cada parte; una unión en sus extremos)
+                        surge del silencio o se apaga en él en S segundos (0 a 60)
+      --crossfade S     con --merge: cada archivo se enlaza con el anterior con un fundido
+                        cruzado de S segundos (0 a 30), su capítulo empieza en su mitad
+</translation>
+    </message>
+    <message>
+        <source>the tempo is from 0.5 to 4 times the speed</source>
+        <translation>el tempo va de 0.5 a 4 veces la velocidad</translation>
+    </message>
+    <message>
+        <source>a fade lasts from 0 to 60 seconds</source>
+        <translation>un fundido dura de 0 a 60 segundos</translation>
+    </message>
+    <message>
+        <source>a crossfade lasts from 0 to 30 seconds</source>
+        <translation>un fundido cruzado dura de 0 a 30 segundos</translation>
+    </message>
+    <message>
+        <source>tempo, night mode and fades change the sound: a copy keeps it as it is (choose a format to convert to)</source>
+        <translation>el tempo, el modo nocturno y los fundidos cambian el sonido: una copia lo deja como está (elija un formato al que convertir)</translation>
+    </message>
+    <message>
+        <source>the tempo changes the sound alone: the pictures of a video output would no longer match it</source>
+        <translation>el tempo solo cambia el sonido: las imágenes de una salida de vídeo dejarían de coincidir</translation>
+    </message>
+    <message>
+        <source>a crossfade joins the files of a merge: it needs a merge</source>
+        <translation>un fundido cruzado enlaza los archivos de una unión: necesita una unión</translation>
+    </message>
     <message>
         <source>%1 made, %2 missing, %3 failed</source>
         <translation>%1 hechos, %2 faltan, %3 fallidos</translation>

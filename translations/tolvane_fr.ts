@@ -738,6 +738,82 @@ with the given filename extension.</source>
 <context>
     <name>CSettings</name>
     <message>
+        <source>As recorded</source>
+        <translation>Tel qu’enregistré</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translation>Écoute</translation>
+    </message>
+    <message>
+        <source>Tempo</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Faster or slower, the voices at their own pitch</source>
+        <translation>Plus vite ou plus lentement, les voix à leur propre hauteur</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>Tempo:</source>
+        <translation>Tempo :</translation>
+    </message>
+    <message>
+        <source>Night mode</source>
+        <translation>Mode nuit</translation>
+    </message>
+    <message>
+        <source>Loud passages quieter and quiet ones louder, for listening at a low volume; no peak above -1 dBTP</source>
+        <translation>Passages forts plus doux et passages doux plus forts, pour écouter à faible volume ; aucune crête au-dessus de -1 dBTP</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Fondu d&apos;entrée :</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>Fondu d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>Each file (a merge: its start) fades in from silence over these seconds</source>
+        <translation>Chaque fichier (une fusion : son début) sort du silence en autant de secondes</translation>
+    </message>
+    <message>
+        <source>Fade out:</source>
+        <translation>Fondu de sortie :</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Fondu de sortie</translation>
+    </message>
+    <message>
+        <source>Each file (a merge: its end) fades out to silence over these seconds</source>
+        <translation>Chaque fichier (une fusion : sa fin) s&apos;éteint dans le silence en autant de secondes</translation>
+    </message>
+    <message>
+        <source>Crossfade:</source>
+        <translation>Fondu enchaîné :</translation>
+    </message>
+    <message>
+        <source>Crossfade between merged files</source>
+        <translation>Fondu enchaîné entre les fichiers fusionnés</translation>
+    </message>
+    <message>
+        <source>Merge joins its files with a crossfade of these seconds instead of one after the other</source>
+        <translation>La fusion enchaîne ses fichiers par un fondu de autant de secondes au lieu de les mettre bout à bout</translation>
+    </message>
+    <message>
         <source>Setting</source>
         <translation>Réglages</translation>
     </message>
@@ -910,6 +986,56 @@ with the given filename extension.</source>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>      --tempo X         X times as fast (0.5 to 4; 1.25, 1.5, 2), the voices at their own
+                        pitch; chapters follow the new time line, -s, -t and splits stay in
+                        the source&apos;s time
+      --night           night mode: loud passages quieter and quiet ones louder (the loudness
+                        range at least halved), no peak above -1 dBTP; with --normalize the
+                        loudness is measured after it
+      --fade-in S, --fade-out S
+                        each output (each clip, each part; a merge at its ends) fades in from
+                        or out to silence over S seconds (0 to 60)
+      --crossfade S     with --merge: each file joins the one before with a crossfade of S
+                        seconds (0 to 30), its chapter starting in the middle of it
+</source>
+        <translation>      --tempo X         X fois plus vite (0.5 à 4 ; 1.25, 1.5, 2), les voix à leur propre
+                        hauteur ; les chapitres suivent la nouvelle durée, -s, -t et les
+                        découpages restent dans le temps de la source
+      --night           mode nuit : passages forts plus doux, doux plus forts (la plage de
+                        sonie au moins divisée par deux), aucune crête au-dessus de -1 dBTP ;
+                        avec --normalize, la sonie est mesurée après lui
+      --fade-in S, --fade-out S
+                        chaque sortie (chaque extrait, chaque partie ; une fusion à ses
+                        extrémités) sort du silence ou s&apos;y éteint en S secondes (0 à 60)
+      --crossfade S     avec --merge : chaque fichier s&apos;enchaîne au précédent par un fondu de
+                        S secondes (0 à 30), son chapitre commençant au milieu du fondu
+</translation>
+    </message>
+    <message>
+        <source>the tempo is from 0.5 to 4 times the speed</source>
+        <translation>le tempo va de 0.5 à 4 fois la vitesse</translation>
+    </message>
+    <message>
+        <source>a fade lasts from 0 to 60 seconds</source>
+        <translation>un fondu dure de 0 à 60 secondes</translation>
+    </message>
+    <message>
+        <source>a crossfade lasts from 0 to 30 seconds</source>
+        <translation>un fondu enchaîné dure de 0 à 30 secondes</translation>
+    </message>
+    <message>
+        <source>tempo, night mode and fades change the sound: a copy keeps it as it is (choose a format to convert to)</source>
+        <translation>le tempo, le mode nuit et les fondus changent le son : une copie le garde tel quel (choisissez un format de conversion)</translation>
+    </message>
+    <message>
+        <source>the tempo changes the sound alone: the pictures of a video output would no longer match it</source>
+        <translation>le tempo ne change que le son : les images d&apos;une sortie vidéo ne lui correspondraient plus</translation>
+    </message>
+    <message>
+        <source>a crossfade joins the files of a merge: it needs a merge</source>
+        <translation>un fondu enchaîné relie les fichiers d&apos;une fusion : il lui faut une fusion</translation>
+    </message>
     <message>
         <source>%1 made, %2 missing, %3 failed</source>
         <translation>%1 faits, %2 manquants, %3 en échec</translation>

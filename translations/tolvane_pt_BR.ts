@@ -738,6 +738,82 @@ a esta extensão de arquivo.</translation>
 <context>
     <name>CSettings</name>
     <message>
+        <source>As recorded</source>
+        <translation>Como gravado</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translation>Audição</translation>
+    </message>
+    <message>
+        <source>Tempo</source>
+        <translation>Andamento</translation>
+    </message>
+    <message>
+        <source>Faster or slower, the voices at their own pitch</source>
+        <translation>Mais rápido ou mais lento, as vozes no próprio tom</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>Tempo:</source>
+        <translation>Andamento:</translation>
+    </message>
+    <message>
+        <source>Night mode</source>
+        <translation>Modo noturno</translation>
+    </message>
+    <message>
+        <source>Loud passages quieter and quiet ones louder, for listening at a low volume; no peak above -1 dBTP</source>
+        <translation>Trechos altos mais baixos e baixos mais altos, para ouvir em volume baixo; nenhum pico acima de -1 dBTP</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>Fade de entrada:</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>Fade de entrada</translation>
+    </message>
+    <message>
+        <source>Each file (a merge: its start) fades in from silence over these seconds</source>
+        <translation>Cada arquivo (uma junção: seu início) surge do silêncio nesses segundos</translation>
+    </message>
+    <message>
+        <source>Fade out:</source>
+        <translation>Fade de saída:</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>Fade de saída</translation>
+    </message>
+    <message>
+        <source>Each file (a merge: its end) fades out to silence over these seconds</source>
+        <translation>Cada arquivo (uma junção: seu fim) some no silêncio nesses segundos</translation>
+    </message>
+    <message>
+        <source>Crossfade:</source>
+        <translation>Crossfade:</translation>
+    </message>
+    <message>
+        <source>Crossfade between merged files</source>
+        <translation>Crossfade entre arquivos juntados</translation>
+    </message>
+    <message>
+        <source>Merge joins its files with a crossfade of these seconds instead of one after the other</source>
+        <translation>Juntar liga seus arquivos com um crossfade desses segundos em vez de um após o outro</translation>
+    </message>
+    <message>
         <source>Setting</source>
         <translation>Configurações</translation>
     </message>
@@ -910,6 +986,56 @@ a esta extensão de arquivo.</translation>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>      --tempo X         X times as fast (0.5 to 4; 1.25, 1.5, 2), the voices at their own
+                        pitch; chapters follow the new time line, -s, -t and splits stay in
+                        the source&apos;s time
+      --night           night mode: loud passages quieter and quiet ones louder (the loudness
+                        range at least halved), no peak above -1 dBTP; with --normalize the
+                        loudness is measured after it
+      --fade-in S, --fade-out S
+                        each output (each clip, each part; a merge at its ends) fades in from
+                        or out to silence over S seconds (0 to 60)
+      --crossfade S     with --merge: each file joins the one before with a crossfade of S
+                        seconds (0 to 30), its chapter starting in the middle of it
+</source>
+        <translation>      --tempo X         X vezes mais rápido (0.5 a 4; 1.25, 1.5, 2), as vozes no próprio tom;
+                        os capítulos seguem a nova linha do tempo, -s, -t e as divisões ficam
+                        no tempo da fonte
+      --night           modo noturno: trechos altos mais baixos e baixos mais altos (a faixa
+                        de loudness ao menos pela metade), nenhum pico acima de -1 dBTP; com
+                        --normalize a loudness é medida depois dele
+      --fade-in S, --fade-out S
+                        cada saída (cada trecho, cada parte; uma junção nas pontas) surge do
+                        silêncio ou some nele em S segundos (0 a 60)
+      --crossfade S     com --merge: cada arquivo se liga ao anterior com um crossfade de S
+                        segundos (0 a 30), seu capítulo começando no meio dele
+</translation>
+    </message>
+    <message>
+        <source>the tempo is from 0.5 to 4 times the speed</source>
+        <translation>o andamento vai de 0.5 a 4 vezes a velocidade</translation>
+    </message>
+    <message>
+        <source>a fade lasts from 0 to 60 seconds</source>
+        <translation>um fade dura de 0 a 60 segundos</translation>
+    </message>
+    <message>
+        <source>a crossfade lasts from 0 to 30 seconds</source>
+        <translation>um crossfade dura de 0 a 30 segundos</translation>
+    </message>
+    <message>
+        <source>tempo, night mode and fades change the sound: a copy keeps it as it is (choose a format to convert to)</source>
+        <translation>andamento, modo noturno e fades mudam o som: uma cópia o mantém como está (escolha um formato para converter)</translation>
+    </message>
+    <message>
+        <source>the tempo changes the sound alone: the pictures of a video output would no longer match it</source>
+        <translation>o andamento muda apenas o som: as imagens de uma saída de vídeo deixariam de coincidir</translation>
+    </message>
+    <message>
+        <source>a crossfade joins the files of a merge: it needs a merge</source>
+        <translation>um crossfade liga os arquivos de uma junção: ele precisa de uma junção</translation>
+    </message>
     <message>
         <source>%1 made, %2 missing, %3 failed</source>
         <translation>%1 feitos, %2 faltando, %3 com falha</translation>

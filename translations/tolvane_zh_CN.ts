@@ -738,6 +738,82 @@ with the given filename extension.</source>
 <context>
     <name>CSettings</name>
     <message>
+        <source>As recorded</source>
+        <translation>保持原样</translation>
+    </message>
+    <message>
+        <source>Listening</source>
+        <translation>收听</translation>
+    </message>
+    <message>
+        <source>Tempo</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>Faster or slower, the voices at their own pitch</source>
+        <translation>更快或更慢，人声保持原有音高</translation>
+    </message>
+    <message>
+        <source>%1×</source>
+        <translation>%1×</translation>
+    </message>
+    <message>
+        <source>Tempo:</source>
+        <translation>速度：</translation>
+    </message>
+    <message>
+        <source>Night mode</source>
+        <translation>夜间模式</translation>
+    </message>
+    <message>
+        <source>Loud passages quieter and quiet ones louder, for listening at a low volume; no peak above -1 dBTP</source>
+        <translation>响亮段落变轻、轻柔段落变响，适合低音量收听；峰值不超过 -1 dBTP</translation>
+    </message>
+    <message>
+        <source> s</source>
+        <translation> 秒</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Fade in:</source>
+        <translation>淡入：</translation>
+    </message>
+    <message>
+        <source>Fade in</source>
+        <translation>淡入</translation>
+    </message>
+    <message>
+        <source>Each file (a merge: its start) fades in from silence over these seconds</source>
+        <translation>每个文件（合并时为其开头）在这些秒数内从静音淡入</translation>
+    </message>
+    <message>
+        <source>Fade out:</source>
+        <translation>淡出：</translation>
+    </message>
+    <message>
+        <source>Fade out</source>
+        <translation>淡出</translation>
+    </message>
+    <message>
+        <source>Each file (a merge: its end) fades out to silence over these seconds</source>
+        <translation>每个文件（合并时为其结尾）在这些秒数内淡出至静音</translation>
+    </message>
+    <message>
+        <source>Crossfade:</source>
+        <translation>交叉淡化：</translation>
+    </message>
+    <message>
+        <source>Crossfade between merged files</source>
+        <translation>合并文件之间的交叉淡化</translation>
+    </message>
+    <message>
+        <source>Merge joins its files with a crossfade of these seconds instead of one after the other</source>
+        <translation>合并时以这些秒数的交叉淡化连接文件，而不是首尾相接</translation>
+    </message>
+    <message>
         <source>Setting</source>
         <translation>设置</translation>
     </message>
@@ -910,6 +986,54 @@ with the given filename extension.</source>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>      --tempo X         X times as fast (0.5 to 4; 1.25, 1.5, 2), the voices at their own
+                        pitch; chapters follow the new time line, -s, -t and splits stay in
+                        the source&apos;s time
+      --night           night mode: loud passages quieter and quiet ones louder (the loudness
+                        range at least halved), no peak above -1 dBTP; with --normalize the
+                        loudness is measured after it
+      --fade-in S, --fade-out S
+                        each output (each clip, each part; a merge at its ends) fades in from
+                        or out to silence over S seconds (0 to 60)
+      --crossfade S     with --merge: each file joins the one before with a crossfade of S
+                        seconds (0 to 30), its chapter starting in the middle of it
+</source>
+        <translation>      --tempo X         X 倍速度（0.5 到 4；1.25、1.5、2），人声保持原有音高；章节随新的
+                        时间线移动，-s、-t 和分割仍按源文件的时间
+      --night           夜间模式：响亮段落变轻、轻柔段落变响（响度范围至少减半），峰值不超过
+                        -1 dBTP；与 --normalize 同用时，响度在其之后测量
+      --fade-in S, --fade-out S
+                        每个输出（每个片段、每个部分；合并时为其两端）在 S 秒（0 到 60）内
+                        从静音淡入或淡出至静音
+      --crossfade S     与 --merge 同用：每个文件与前一个以 S 秒（0 到 30）的交叉淡化连接，
+                        其章节从交叉淡化的中间开始
+</translation>
+    </message>
+    <message>
+        <source>the tempo is from 0.5 to 4 times the speed</source>
+        <translation>速度为原速的 0.5 到 4 倍</translation>
+    </message>
+    <message>
+        <source>a fade lasts from 0 to 60 seconds</source>
+        <translation>淡入淡出持续 0 到 60 秒</translation>
+    </message>
+    <message>
+        <source>a crossfade lasts from 0 to 30 seconds</source>
+        <translation>交叉淡化持续 0 到 30 秒</translation>
+    </message>
+    <message>
+        <source>tempo, night mode and fades change the sound: a copy keeps it as it is (choose a format to convert to)</source>
+        <translation>速度、夜间模式和淡入淡出会改变声音：复制会保持原样（请选择要转换成的格式）</translation>
+    </message>
+    <message>
+        <source>the tempo changes the sound alone: the pictures of a video output would no longer match it</source>
+        <translation>速度只改变声音：视频输出的画面将不再与之对应</translation>
+    </message>
+    <message>
+        <source>a crossfade joins the files of a merge: it needs a merge</source>
+        <translation>交叉淡化连接合并中的文件：需要合并</translation>
+    </message>
     <message>
         <source>%1 made, %2 missing, %3 failed</source>
         <translation>已生成 %1，缺失 %2，失败 %3</translation>

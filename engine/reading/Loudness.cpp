@@ -48,7 +48,8 @@ struct SpanFacts final {
 };
 
 SpanFacts MeasureSpan(const std::string& path, int soundTrack, const Span& span,
-                      const std::atomic<bool>* stop, bool integratedOnly) {
+                      const std::atomic<bool>* stop, bool integratedOnly,
+                      SoundChange* change = nullptr) {
     SpanFacts result;
     LoudnessFacts& facts = result.facts;
     StatePtr state;
@@ -64,6 +65,7 @@ SpanFacts MeasureSpan(const std::string& path, int soundTrack, const Span& span,
     std::int64_t skip = 0;
     bool sought = false;
     bool anyFed = false;
+    std::vector<float> changed;
     const auto feed = [&](const float* samples, std::size_t frames) {
         const std::int64_t hop = std::max(rate / 10, 1);
         while (frames > 0) {
@@ -119,9 +121,16 @@ SpanFacts MeasureSpan(const std::string& path, int soundTrack, const Span& span,
                 count = std::clamp(static_cast<int>(std::llround((end - at) * rate)), 0, frames);
             }
         }
-        if (count > first &&
-            !feed(samples + static_cast<std::size_t>(first) * static_cast<std::size_t>(channels),
-                  static_cast<std::size_t>(count - first))) {
+        const float* kept =
+            samples + static_cast<std::size_t>(first) * static_cast<std::size_t>(channels);
+        if (change != nullptr && count > first) {
+            changed.clear();
+            change->Change(kept, count - first, channels, rate, changed);
+            kept = changed.data();
+            first = 0;
+            count = static_cast<int>(changed.size() / static_cast<std::size_t>(channels));
+        }
+        if (count > first && !feed(kept, static_cast<std::size_t>(count - first))) {
             failed = true;
             return {true};
         }
@@ -133,6 +142,14 @@ SpanFacts MeasureSpan(const std::string& path, int soundTrack, const Span& span,
         return {past, jump ? start - 1.0 : -1.0};
     };
     const int ret = ReadSound(path, soundTrack, {}, block, stop);
+    if (change != nullptr && ret >= 0 && !failed && state) {
+        changed.clear();
+        change->End(changed);
+        if (!changed.empty() &&
+            !feed(changed.data(), changed.size() / static_cast<std::size_t>(channels))) {
+            failed = true;
+        }
+    }
     if (stop != nullptr && stop->load()) {
         facts.failure = QT_TRANSLATE_NOOP("Messages", "stopped");
         return result;
@@ -170,6 +187,13 @@ LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double st
                               bool toEnd, const std::atomic<bool>* stop, bool integratedOnly) {
     return MeasureSpan(path, soundTrack, {start, start, start + length, toEnd}, stop,
                        integratedOnly)
+        .facts;
+}
+
+LoudnessFacts MeasureChangedLoudness(const std::string& path, int soundTrack, double start,
+                                     double length, bool toEnd, const std::atomic<bool>* stop,
+                                     SoundChange& change) {
+    return MeasureSpan(path, soundTrack, {start, start, start + length, toEnd}, stop, true, &change)
         .facts;
 }
 

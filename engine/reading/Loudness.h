@@ -27,6 +27,17 @@ double LoudnessWithGain(const LoudnessFacts& facts, double gainDb);
 // The gain (dB) that brings the sound to `target` LUFS; 0 for silence.
 double GainToReach(const LoudnessFacts& facts, double target);
 
+// A change the sound goes through before it is measured (the stages of the output it will be):
+// interleaved floats in, interleaved floats out, not necessarily as many.
+class SoundChange {
+public:
+    virtual ~SoundChange() = default;
+    virtual void Change(const float* samples, int frames, int channels, int rate,
+                        std::vector<float>& out) = 0;
+    // What it still holds at the end of the sound.
+    virtual void End(std::vector<float>& out) = 0;
+};
+
 // Measures sound track `soundTrack` (from 1; 0 the last) of `path`, from `start` seconds for
 // `length` seconds (`toEnd`: to the end of the sound). `stop` ends it early (then not measured).
 // With `integratedOnly`, neither the range nor the true peak (four times oversampled: most of
@@ -34,6 +45,10 @@ double GainToReach(const LoudnessFacts& facts, double target);
 LoudnessFacts MeasureLoudness(const std::string& path, int soundTrack, double start = 0.0,
                               double length = 0.0, bool toEnd = true,
                               const std::atomic<bool>* stop = nullptr, bool integratedOnly = false);
+// As MeasureLoudness (integrated loudness and sample peak), of what `change` makes of the sound.
+LoudnessFacts MeasureChangedLoudness(const std::string& path, int soundTrack, double start,
+                                     double length, bool toEnd, const std::atomic<bool>* stop,
+                                     SoundChange& change);
 
 // The integrated loudness and the sample peak (as `MeasureLoudness` with `integratedOnly`),
 // read in up to `parts` parts on threads of their own when the span is long (half a minute a

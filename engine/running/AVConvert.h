@@ -25,6 +25,7 @@
 
 #include "CodecIds.h"
 #include "EncodeSettings.h"
+#include "ListenShape.h"
 #include "NumberRules.h"
 #include "TaskTags.h"
 
@@ -79,6 +80,8 @@ struct JobInput : JobLimits, EncodeSettings {
     // Album those over all the run's outputs as well.
     enum class ReplayGain : std::uint8_t { Off, Track, Album };
     ReplayGain replayGain = ReplayGain::Off;
+    // Tempo, night mode and fades of every output (a merge's: at its ends, and crossfades).
+    tolvane::ListenShape listen;
 
     // A source without a cover picture gives MP3, M4A and FLAC outputs a picture of its video,
     // taken at coverFromVideoSeconds (negative: at a tenth of the video's length).

@@ -300,10 +300,15 @@ bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {
         AddReplayGain();
     }
     // A merge makes a chapter of each entry; a task keeps its source's chapters within its clip.
-    const std::vector<ChapterMark> chapters =
+    std::vector<ChapterMark> chapters =
         m_mode == EntryMode::Merge ? MergeChapters(in)
                                    : ChaptersWithin(ChaptersOf(input), ClipStart(),
                                                     ClipStart() + ClipLength(), RunsToTheEnd());
+    // At another tempo they sit where their sound is in the output.
+    for (ChapterMark& chapter : chapters) {
+        chapter.start /= in.listen.tempo;
+        chapter.end /= in.listen.tempo;
+    }
     if (const int ret = AddChapters(chapters, *m_output.Context()); ret < 0) {
         return Fail(QT_TRANSLATE_NOOP("Messages", "cannot add the chapters"), ret);
     }

@@ -68,8 +68,9 @@ EntryResult EntryConverter::Convert() {
     const bool wrote =
         (m_audioOpen && m_audio.SamplesQueued() > m_samplesBefore) || m_picturesEncoded > 0;
     const int rate = m_audioOpen ? m_audio.Context()->sample_rate : 0;
+    // What the output holds of it: at another tempo, the sound's time, not the source's.
     double seconds =
-        rate > 0 ? static_cast<double>(m_audio.SamplesQueued() - m_samplesBefore) / rate : 0.0;
+        rate > 0 ? static_cast<double>(m_audio.OutputSamples() - m_outputBefore) / rate : 0.0;
     if (m_ownJoin && m_ownJoin->Joined() > 1 && rate > 0) {
         seconds = static_cast<double>(m_ownJoin->TotalSamples()) / rate;
     }
@@ -88,7 +89,9 @@ void EntryConverter::StartSegments() {
         return;
     }
     const int spare = m_entry.Lane().spareLanes;
-    if (spare <= 0 || m_entry.Mode() != EntryMode::Batch || !m_audioOpen || m_videoOpen) {
+    // The tempo, night mode and fades run over the whole sound in one piece: no seam to hide.
+    if (spare <= 0 || m_entry.Mode() != EntryMode::Batch || !m_audioOpen || m_videoOpen ||
+        m_audio.Shaping()) {
         return;
     }
     const AVCodecID id = m_audio.Context()->codec_id;
@@ -278,6 +281,17 @@ bool EntryConverter::SetUpOutput() {
         }
         m_audioOpen = true;
         m_samplesBefore = m_audio.SamplesQueued();
+        m_outputBefore = m_audio.OutputSamples();
+        if (m_in.listen.Any() && !m_audio.Shaping()) {
+            // A merge's stage spans its files: its fades at the merge's ends, crossfades
+            // between them; a crossfade means nothing to a file of its own.
+            ListenShape shape = m_in.listen;
+            if (m_entry.Mode() != EntryMode::Merge) {
+                shape.crossfade = 0.0;
+            }
+            m_audio.SetShape(shape);
+            m_entry.AddRemark(ListenShapeText(shape));
+        }
         if (m_in.normalize && !BringToLoudness()) {
             return false;
         }
@@ -610,7 +624,8 @@ bool EntryConverter::BringToLoudness() {
     }
     // Measured first, over what is written (the clip; a merge entry whole), from the sound
     // alone; then one gain, and the limiter for the peaks it would push over the ceiling.
-    // A long sound is read in parts on every core: the encoding waits for the gain.
+    // A long sound is read in parts on every core: the encoding waits for the gain. At another
+    // tempo or in night mode, what the shaping stage makes of the sound is measured instead.
     const bool merge = m_entry.Mode() == EntryMode::Merge;
     const double start = merge ? 0.0 : m_entry.ClipStart();
     const bool toEnd = merge || m_entry.RunsToTheEnd();
@@ -618,10 +633,15 @@ bool EntryConverter::BringToLoudness() {
                                   ? static_cast<double>(m_source.input->duration) / AV_TIME_BASE
                                   : 0.0;
     const double length = merge ? 0.0 : m_entry.ClipLength();
-    const LoudnessFacts facts = MeasureLoudnessInParts(
-        m_sourcePath, m_entry.SoundTrack(), start, length, toEnd,
-        toEnd ? fileLength - start : length, &m_entry.StopFlag(),
-        static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U)));
+    const bool shaped = m_audio.Shaping() && m_in.listen.ChangesLoudness();
+    ShapedMeasure measure(m_in.listen);
+    const LoudnessFacts facts =
+        shaped ? MeasureChangedLoudness(m_sourcePath, m_entry.SoundTrack(), start, length, toEnd,
+                                        &m_entry.StopFlag(), measure)
+               : MeasureLoudnessInParts(
+                     m_sourcePath, m_entry.SoundTrack(), start, length, toEnd,
+                     toEnd ? fileLength - start : length, &m_entry.StopFlag(),
+                     static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U)));
     if (m_entry.StopSeen()) {
         return false;
     }
@@ -642,6 +662,10 @@ bool EntryConverter::BringToLoudness() {
     const double ceiling = std::pow(10.0, (m_in.truePeakCeiling - kIntersampleMarginDb) / 20.0);
     // The limiter only where a sample could pass the ceiling.
     m_gain = {true, gain, ceiling, facts.samplePeak * gain > ceiling};
+    if (shaped) {
+        m_audio.SetShapeGain(m_gain.gain, m_gain.ceiling, m_gain.limit);
+        return true;
+    }
     m_audio.SetGain(m_gain.gain, m_gain.ceiling, m_gain.limit);
     return true;
 }
@@ -649,7 +673,11 @@ bool EntryConverter::BringToLoudness() {
 void EntryConverter::FinishEntry() {
     // A merge entry's gain ends with it: what the gain stage holds goes in before the next.
     if (m_entry.Mode() == EntryMode::Merge && m_audioOpen && !m_audioWriteFailed) {
-        if (const int ret = m_audio.EndGain(m_output); ret < 0) {
+        int ret = m_audio.EndGain(m_output);
+        if (ret >= 0) {
+            ret = m_audio.EndPiece(m_output);
+        }
+        if (ret < 0) {
             m_entry.NoteFailure(
                 QT_TRANSLATE_NOOP("Messages", "cannot encode or write the end of the sound"), ret);
         }

@@ -84,6 +84,7 @@ private:
     SourceMedia m_source;
     AudioEncoder& m_audio;
     std::int64_t m_samplesBefore = 0;  // samples the encoder had taken before this entry
+    std::int64_t m_outputBefore = 0;   // samples of the output's time line before it
     VideoEncoder m_video;
     std::int64_t m_picturesEncoded = 0;
     bool m_audioOpen = false;

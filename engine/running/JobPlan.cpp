@@ -41,6 +41,23 @@ std::string ChoicesRefusal(const RunChoices& c) {
         return QT_TRANSLATE_NOOP("Messages",
                                  "--skip-existing works file by file; it does not go with --merge");
     }
+    if (const std::string refusal = ListenShapeRefusal(c.listen); !refusal.empty()) {
+        return refusal;
+    }
+    if (c.copy && c.listen.Any()) {
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "tempo, night mode and fades change the sound: a copy keeps it "
+                                 "as it is (choose a format to convert to)");
+    }
+    if (c.video && c.listen.Tempo()) {
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "the tempo changes the sound alone: the pictures of a video "
+                                 "output would no longer match it");
+    }
+    if (!c.merge && c.listen.crossfade > 0.0) {
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "a crossfade joins the files of a merge: it needs a merge");
+    }
     if (c.split && c.clipped) {
         return QT_TRANSLATE_NOOP("Messages",
                                  "a split makes a file of each part; it does not go with -s or -t");
@@ -77,6 +94,7 @@ bool ApplyPlan(const JobPlan& plan, AVConvert& job) {
     job.coverFromVideo = plan.coverFromVideo;
     job.normalize = plan.normalize;
     job.loudnessTarget = plan.loudnessTarget;
+    job.listen = plan.listen;
     job.truePeakCeiling = plan.truePeakCeiling;
     job.replayGain = plan.replayGain;
     job.album = std::make_shared<JobResults::Album>();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "AVConvert.h"
+#include "ListenShape.h"
 
 namespace tolvane {
 
@@ -35,6 +36,7 @@ struct JobPlan final {
     double truePeakCeiling = -1.0;
     JobInput::ReplayGain replayGain = JobInput::ReplayGain::Off;
     double coverFromVideoSeconds = -1.0;
+    ListenShape listen;  // tempo, night mode, fades
     PreviewSink* preview = nullptr;
 };
 
@@ -49,6 +51,8 @@ struct RunChoices final {
     bool skipExisting = false;    // outputs already there are left out
     bool normalize = false;
     JobInput::ReplayGain replayGain = JobInput::ReplayGain::Off;
+    ListenShape listen;  // tempo, night mode, fades
+    bool video = false;  // the output has pictures
 };
 
 // Why these choices cannot run together, empty when they can: every such rule, for the window

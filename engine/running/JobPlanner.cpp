@@ -201,6 +201,10 @@ RunChoices ChoicesOf(const JobDocument& job) {
     choices.normalize = job.settings.normalize;
     choices.replayGain = static_cast<JobInput::ReplayGain>(job.settings.replayGain);
     choices.skipExisting = job.settings.skipExisting;
+    // A crossfade is a merge's: a list converted file by file has none to refuse.
+    choices.listen = job.settings.profile.listen;
+    choices.listen.crossfade = job.settings.merge ? choices.listen.crossfade : 0.0;
+    choices.video = !job.settings.copySound && !job.settings.profile.audioOnly;
     for (const JobRow& row : job.rows) {
         choices.split = choices.split || row.part.IsPart();
         choices.allTracks = choices.allTracks || row.trackInName;
@@ -217,6 +221,7 @@ void ApplySettings(const JobSettings& settings, JobPlan& plan) {
     plan.loudnessTarget = settings.loudnessTarget;
     plan.truePeakCeiling = settings.truePeakCeiling;
     plan.replayGain = static_cast<JobInput::ReplayGain>(settings.replayGain);
+    plan.listen = settings.copySound ? ListenShape{} : settings.profile.listen;
     CopySettingsToJob(settings.profile, plan.settings);
 }
 

@@ -283,17 +283,30 @@ void RunBatchLanes(JobView job, int count, int lanes) {
 
 // A merge's chapters start where each file's sound really starts in the output: from the
 // seconds each entry wrote (an entry that wrote nothing keeps a chapter of no length).
+// With the shaping stage, an entry that wrote sound starts at the next of `pieceStarts` (the
+// middle of its crossfade), and the last ends at `end`.
 void MoveMergeChapters(const JobInput& in, int count, const std::vector<double>& written,
-                       OutputMedia& output) {
+                       const std::vector<double>& pieceStarts, double end, OutputMedia& output) {
     std::vector<ChapterMark> actual = output.chapters;
     std::size_t chapter = 0;
+    std::size_t piece = 0;
     double at = 0.0;
     for (int i = 0; i < count && chapter < actual.size(); ++i) {
         if (in.sourcePaths[static_cast<std::size_t>(i)].empty()) {
             continue;
         }
-        actual[chapter].start = at;
-        at += written[static_cast<std::size_t>(i)];
+        const double length = written[static_cast<std::size_t>(i)];
+        if (!pieceStarts.empty() && length > 0.0 && piece < pieceStarts.size()) {
+            at = pieceStarts[piece++];
+            if (chapter > 0) {
+                actual[chapter - 1].end = at;
+            }
+            actual[chapter].start = at;
+            at = piece < pieceStarts.size() ? pieceStarts[piece] : end;
+        } else {
+            actual[chapter].start = at;
+            at += length;
+        }
         actual[chapter].end = at;
         ++chapter;
     }
@@ -362,7 +375,9 @@ void RunMergeWorker(AVConvert& job) {
     bool stoppedBetweenEntries = false;
     // Where the sound is: the samples handed to the encoder, or the packets copied.
     const auto soundSeconds = [&] {
-        return audio.IsOpen() ? audio.QueuedSeconds() : output.AudioSecondsWritten();
+        return audio.IsOpen()
+                   ? static_cast<double>(audio.OutputSamples()) / audio.Context()->sample_rate
+                   : output.AudioSecondsWritten();
     };
     std::vector<double> written(static_cast<std::size_t>(std::max(count, 0)), 0.0);
     for (int i = 0; i < count; ++i) {
@@ -387,8 +402,12 @@ void RunMergeWorker(AVConvert& job) {
     }
     bool kept = false;
     if (output.HeaderWritten()) {
-        MoveMergeChapters(job, count, written, output);
+        // Flushed first: the shaping stage knows where the last file ends once it is out.
         const int flushed = audio.IsOpen() ? audio.Flush(output) : 0;
+        const double end = audio.IsOpen() ? static_cast<double>(audio.OutputSamples()) /
+                                                audio.Context()->sample_rate
+                                          : 0.0;
+        MoveMergeChapters(job, count, written, audio.PieceStarts(), end, output);
         std::string ignored;  // a merge that is not kept fails its entries with one reason
         kept = FinishOutput(view, output, flushed >= 0 && !merged.empty(), true, ignored);
         const int named = job.mergeOutputTask.load(std::memory_order_relaxed);

@@ -314,6 +314,13 @@ int AudioEncoder::Queue(const std::uint8_t* const* planes, int samples) {
     if (samples <= 0) {
         return 0;
     }
+    if (m_shaper) {
+        const int ret = Shape(planes, samples);
+        if (ret >= 0) {
+            m_samplesQueued += samples;
+        }
+        return ret;
+    }
     const int written = av_audio_fifo_write(
         m_queue.get(), reinterpret_cast<void**>(const_cast<std::uint8_t**>(planes)), samples);
     if (written < 0) {
@@ -507,6 +514,152 @@ int AudioEncoder::EndGain(OutputMedia& output) {
     return ret < 0 ? ret : EncodeQueued(output, false);
 }
 
+void AudioEncoder::SetShape(const ListenShape& shape) {
+    if (m_encoder && shape.Any() && m_samplesQueued == 0) {
+        m_shaper = std::make_unique<SoundShaper>(shape, m_encoder->ch_layout.nb_channels,
+                                                 m_encoder->sample_rate);
+    }
+}
+
+void AudioEncoder::SetShapeGain(double gain, double ceiling, bool limit) {
+    if (m_shaper) {
+        m_shaper->SetGain(gain, ceiling, limit);
+    }
+}
+
+std::vector<double> AudioEncoder::PieceStarts() const {
+    std::vector<double> starts;
+    if (m_shaper && m_encoder) {
+        for (const std::int64_t at : m_shaper->PieceStarts()) {
+            starts.push_back(static_cast<double>(at) / m_encoder->sample_rate);
+        }
+    }
+    return starts;
+}
+
+int AudioEncoder::Shape(const std::uint8_t* const* planes, int samples) {
+    AVCodecContext& enc = *m_encoder;
+    const int channels = enc.ch_layout.nb_channels;
+    std::vector<const float*> floats(static_cast<std::size_t>(channels));
+    if (enc.sample_fmt == AV_SAMPLE_FMT_FLTP) {
+        for (int c = 0; c < channels; ++c) {
+            floats[static_cast<std::size_t>(c)] = reinterpret_cast<const float*>(planes[c]);
+        }
+    } else {
+        if (!m_toShape) {
+            SwrContext* raw = nullptr;
+            int ret =
+                swr_alloc_set_opts2(&raw, &enc.ch_layout, AV_SAMPLE_FMT_FLTP, enc.sample_rate,
+                                    &enc.ch_layout, enc.sample_fmt, enc.sample_rate, 0, nullptr);
+            if (ret >= 0) {
+                ret = swr_init(raw);
+            }
+            if (ret < 0) {
+                swr_free(&raw);
+                return ret;
+            }
+            m_toShape.reset(raw);
+        }
+        m_shapeIn.resize(static_cast<std::size_t>(samples) * static_cast<std::size_t>(channels));
+        std::vector<std::uint8_t*> out(static_cast<std::size_t>(channels));
+        for (int c = 0; c < channels; ++c) {
+            float* plane = m_shapeIn.data() + static_cast<std::size_t>(c) * samples;
+            out[static_cast<std::size_t>(c)] = reinterpret_cast<std::uint8_t*>(plane);
+            floats[static_cast<std::size_t>(c)] = plane;
+        }
+        const int got = swr_convert(m_toShape.get(), out.data(), samples,
+                                    const_cast<const std::uint8_t**>(planes), samples);
+        if (got < 0) {
+            return got;
+        }
+    }
+    const int ret = m_shaper->Process(floats.data(), samples, m_shaped);
+    if (ret < 0) {
+        LogFailure(m_path, "cannot change the tempo", ret);
+        return ret;
+    }
+    return QueueShaped();
+}
+
+int AudioEncoder::QueueShaped() {
+    if (m_shaped.empty() || m_shaped[0].empty()) {
+        return 0;
+    }
+    AVCodecContext& enc = *m_encoder;
+    const int samples = static_cast<int>(m_shaped[0].size());
+    std::vector<const std::uint8_t*> planes;
+    for (const std::vector<float>& plane : m_shaped) {
+        planes.push_back(reinterpret_cast<const std::uint8_t*>(plane.data()));
+    }
+    int ret = 0;
+    if (enc.sample_fmt == AV_SAMPLE_FMT_FLTP) {
+        ret = av_audio_fifo_write(
+            m_queue.get(), reinterpret_cast<void**>(const_cast<std::uint8_t**>(planes.data())),
+            samples);
+    } else {
+        if (!m_fromShape) {
+            SwrContext* raw = nullptr;
+            ret = swr_alloc_set_opts2(&raw, &enc.ch_layout, enc.sample_fmt, enc.sample_rate,
+                                      &enc.ch_layout, AV_SAMPLE_FMT_FLTP, enc.sample_rate, 0,
+                                      nullptr);
+            if (ret >= 0) {
+                ret = swr_init(raw);
+            }
+            if (ret < 0) {
+                swr_free(&raw);
+            }
+            m_fromShape.reset(ret < 0 ? nullptr : raw);
+        }
+        if (!m_shapeOut) {
+            m_shapeOut.reset(av_frame_alloc());
+        }
+        AVFrame* out = m_shapeOut.get();
+        if (ret >= 0 && out == nullptr) {
+            ret = AVERROR(ENOMEM);
+        }
+        if (ret >= 0 && out->nb_samples < samples) {
+            av_frame_unref(out);
+            out->format = enc.sample_fmt;
+            out->nb_samples = samples;
+            av_channel_layout_copy(&out->ch_layout, &enc.ch_layout);
+            ret = av_frame_get_buffer(out, 0);
+        }
+        if (ret >= 0) {
+            ret =
+                swr_convert(m_fromShape.get(), out->extended_data, samples, planes.data(), samples);
+        }
+        if (ret >= 0) {
+            ret = av_audio_fifo_write(m_queue.get(), reinterpret_cast<void**>(out->extended_data),
+                                      ret);
+        }
+    }
+    for (std::vector<float>& plane : m_shaped) {
+        plane.clear();
+    }
+    if (ret < 0) {
+        LogFailure(m_path, "cannot convert shaped samples", ret);
+    }
+    return ret < 0 ? ret : 0;
+}
+
+int AudioEncoder::EndPiece(OutputMedia& output) {
+    if (!m_shaper) {
+        return 0;
+    }
+    // The resampler's last samples belong to this file; the next makes a resampler anew.
+    int ret = DrainResampler();
+    m_resampler.reset();
+    m_resamplerFormat = -1;
+    av_channel_layout_uninit(&m_resamplerLayout);
+    if (ret >= 0) {
+        ret = m_shaper->EndPiece(m_shaped);
+    }
+    if (ret >= 0) {
+        ret = QueueShaped();
+    }
+    return ret < 0 ? ret : EncodeQueued(output, false);
+}
+
 int AudioEncoder::EncodeQueued(OutputMedia& output, bool last) {
     AVCodecContext* enc = m_encoder.get();
     const bool fixedSize = enc->frame_size > 1;
@@ -562,6 +715,15 @@ int AudioEncoder::Flush(OutputMedia& output) {
     int ret = EndGain(output);
     if (ret >= 0) {
         ret = DrainResampler();
+    }
+    if (ret >= 0 && m_shaper) {
+        ret = m_shaper->Finish(m_shaped);
+        if (ret >= 0) {
+            ret = QueueShaped();
+        }
+        if (ret < 0) {
+            LogFailure(m_path, "cannot change the tempo", ret);
+        }
     }
     const int queued = ret < 0 ? ret : EncodeQueued(output, true);
     const int flushed = output.EncodeAndWrite(m_encoder.get(), nullptr, output.audio);

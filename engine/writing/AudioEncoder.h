@@ -13,6 +13,7 @@
 #include "FFmpegHandles.h"
 #include "GainStage.h"
 #include "OutputMedia.h"
+#include "SoundShaper.h"
 
 #include "EncodeSettings.h"
 
@@ -88,6 +89,20 @@ public:
     // Returns 0 or the negative conversion, encode or write error.
     int EndGain(OutputMedia& output);
 
+    // From the first sound on, what is written passes through the stage that changes its tempo,
+    // night mode and fades (at the written rate and channels); before any sound.
+    void SetShape(const ListenShape& shape);
+    bool Shaping() const { return m_shaper != nullptr; }
+    // The gain of a loudness measured on what the shaping stage makes (see SoundShaper).
+    void SetShapeGain(double gain, double ceiling, bool limit);
+    // The end of one file's sound in a merge: what the resampler and the shaping stage hold of
+    // it comes out (the next file carries on from its exact end, or crossfades with it).
+    int EndPiece(OutputMedia& output);
+    // Samples of the output's time line: as queued, or as the shaping stage makes them.
+    std::int64_t OutputSamples() const { return m_shaper ? m_shaper->Length() : m_samplesQueued; }
+    // Where each file's sound starts in the output, in seconds (shaping only).
+    std::vector<double> PieceStarts() const;
+
     // End of the entry: drains the resampler and the queue (a short last frame, or one padded
     // with silence where the encoder takes only full frames) and flushes the encoder.
     int Flush(OutputMedia& output);
@@ -105,6 +120,9 @@ private:
     int Queue(const std::uint8_t* const* planes, int samples);
     int ConvertAndQueue(const std::uint8_t* const* planes, int samples);
     int EncodeQueued(OutputMedia& output, bool last);
+    // Samples in the encoder's format through the shaping stage into the queue.
+    int Shape(const std::uint8_t* const* planes, int samples);
+    int QueueShaped();
 
     // The gain stage: planar floats of the decoded layout and rate.
     bool m_gainOn = false;
@@ -118,6 +136,15 @@ private:
     AVChannelLayout m_stageLayout{};
     std::vector<std::vector<float>> m_gained;
     std::vector<float> m_floats;
+
+    // The shaping stage, planar floats at the encoder's rate and channels, and the converters
+    // from and to the encoder's sample format (none when that is planar floats).
+    std::unique_ptr<SoundShaper> m_shaper;
+    SwrPtr m_toShape;
+    SwrPtr m_fromShape;
+    Planes m_shaped;
+    std::vector<float> m_shapeIn;
+    FramePtr m_shapeOut;
 
     LogSubject m_log;  // outlives m_encoder, whose lines it names
     CodecContextPtr m_encoder;
