@@ -1,7 +1,10 @@
 #include "FFmpegHandles.h"
 
+#include "Mp4Edits.h"
+
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
@@ -167,6 +170,36 @@ int OpenSourceFile(const std::string& path, SourceMedia& source, std::string* fa
         return fail(-1, "cannot open as media", ret == AVERROR_EXIT ? AVERROR_INVALIDDATA : ret);
     }
     source.input.reset(raw);
+    if (std::string_view(raw->iformat->name).find("mp4") != std::string_view::npos) {
+        if (const std::vector<SoundEdit> delayed = DelayedSoundEdits(path); !delayed.empty()) {
+            if (std::any_of(delayed.begin(), delayed.end(),
+                            [](const SoundEdit& edit) { return edit.shortened; })) {
+                // The edits would cut the sound short: opened again to read the media whole
+                // (the demuxer still leaves out the encoder's priming and starts at the delay).
+                source.input.reset();
+                raw = avformat_alloc_context();
+                if (raw == nullptr) {
+                    return fail(-1, "cannot open as media", AVERROR(ENOMEM));
+                }
+                SetLogSubject(raw, source.reports.get());
+                raw->interrupt_callback = AVIOInterruptCB{&InterruptOpening, raw};
+                AVDictionary* options = nullptr;
+                av_dict_set(&options, "advanced_editlist", "0", 0);
+                ret = avformat_open_input(&raw, path.c_str(), nullptr, &options);
+                av_dict_free(&options);
+                if (ret < 0) {
+                    return fail(-1, "cannot open as media",
+                                ret == AVERROR_EXIT ? AVERROR_INVALIDDATA : ret);
+                }
+                source.input.reset(raw);
+            }
+            if (delayed.size() == raw->nb_streams) {
+                for (const SoundEdit& edit : delayed) {
+                    source.delayedSoundSeconds.push_back(edit.seconds);
+                }
+            }
+        }
+    }
     ret = avformat_find_stream_info(raw, nullptr);
     source.reports->opening = false;  // reading the file through is another matter
     if (ret >= 0 && source.reports->openGivenUp) {

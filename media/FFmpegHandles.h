@@ -8,6 +8,7 @@
 #include <mutex>
 #include <set>
 #include <string>
+#include <vector>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -111,6 +112,16 @@ struct SourceMedia final {
     int audioIndex = -1;
     CodecContextPtr videoDecoder;
     CodecContextPtr audioDecoder;
+    // An MP4's sound delayed by an empty edit lasts as its edits say, not to the end of its
+    // last packet (see Mp4Edits.h): for each stream, the seconds of sound from its start; -1
+    // (or no entry) where the demuxer's end holds.
+    std::vector<double> delayedSoundSeconds;
+
+    double DelayedSoundSeconds(int stream) const {
+        return stream >= 0 && static_cast<std::size_t>(stream) < delayedSoundSeconds.size()
+                   ? delayedSoundSeconds[static_cast<std::size_t>(stream)]
+                   : -1.0;
+    }
 };
 
 // The stream index of the file's `number`-th sound track (from 1, in file order), -1 when the

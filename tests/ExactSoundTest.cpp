@@ -66,6 +66,34 @@ INSTANTIATE_TEST_SUITE_P(OddLengths, WholeSoundTrack,
                                            "odd_5.72.mp4", "odd_44.65.ogg", "odd_3.37_51.mkv",
                                            "picture_longer.mp4", "vbr_no_header.mp3"));
 
+// A delay before the sound (an empty edit) is no part of it, in either way recorders write it:
+// the sound's edit as long as the sound, or shortened by the delay (the edits then end before
+// the sound does). Every format and the copy hold the whole sound.
+TEST(ExactSound, ADelayedMp4KeepsItsWholeSound) {
+    ScratchDir dir;
+    constexpr double kSeconds = 1.022;
+    for (const char* encoder : {"alac", "aac", "libmp3lame"}) {
+        for (const bool shortened : {false, true}) {
+            const std::string name = std::string(encoder) + (shortened ? "-short" : "-whole");
+            const std::string source = dir.File(name + ".mp4");
+            WriteDelayedMp4(source, encoder, kSeconds, 67, shortened);
+            for (const Format& format : kFormats) {
+                AVConvert job;
+                FillJob(job, {{source, dir.File(name + format.extension)}}, {format.codecId});
+                RunBatch(job);
+                ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted) << name;
+                EXPECT_NEAR(DecodedSeconds(job.outputPaths[0]), kSeconds, format.tolerance)
+                    << name << " to " << format.extension;
+            }
+            AVConvert copy;
+            FillCopyJob(copy, {{source, dir.File(name + "-copy.m4a")}});
+            RunBatch(copy);
+            ASSERT_EQ(copy.taskStatus[0], AVConvert::kTaskConverted) << name;
+            EXPECT_GE(SoundSeconds(copy.outputPaths[0]), kSeconds - 0.03) << name << " copied";
+        }
+    }
+}
+
 TEST(ExactSound, VorbisProgressCountsTheEncodersChannels) {
     // A 5.1 source into stereo Vorbis: the progress estimate follows the two output channels.
     ScratchDir out;

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <gtest/gtest.h>
+
 #include <sys/resource.h>
 #include <sys/wait.h>
 
@@ -22,6 +24,7 @@ extern "C" {
 }
 
 #include "MediaProbe.h"
+#include "Numbers.h"
 #include "Workers.h"
 
 namespace tolvane::test {
@@ -297,6 +300,84 @@ std::vector<std::int16_t> DecodedSamples(const std::string& path, int rate) {
     }
     ::pclose(pipe);
     return samples;
+}
+
+namespace {
+
+std::uint32_t Big32(const std::string& bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    }
+    return value;
+}
+
+void PutBig32(std::string& bytes, std::size_t at, std::uint32_t value) {
+    for (std::size_t i = 0; i < 4; ++i) {
+        bytes[at + i] = static_cast<char>((value >> (8 * (3 - i))) & 0xff);
+    }
+}
+
+// The offset of the first box of `type` among the boxes from `begin` to `end` (npos: none).
+std::size_t FindBox(const std::string& bytes, std::size_t begin, std::size_t end,
+                    const char* type) {
+    for (std::size_t at = begin; at + 8 <= end;) {
+        const std::uint32_t size = Big32(bytes, at);
+        if (size < 8 || at + size > end) {
+            return std::string::npos;
+        }
+        if (bytes.compare(at + 4, 4, type) == 0) {
+            return at;
+        }
+        at += size;
+    }
+    return std::string::npos;
+}
+
+}  // namespace
+
+void WriteDelayedMp4(const std::string& path, const std::string& encoder, double seconds,
+                     int delayMs, bool shortened) {
+    const std::string plain = path + ".plain.mp4";
+    int code = 0;
+    const std::string said = RunCommand(
+        "ffmpeg -nostdin -v error -y -f lavfi -i sine=frequency=440:sample_rate=44100:"
+        "duration=" +
+            FormatFixed(seconds, 3) + " -c:a " + encoder + " '" + plain + "'",
+        &code);
+    ASSERT_EQ(code, 0) << said;
+    std::string bytes = ReadFile(plain);
+    fs::remove(plain);
+    // moov (after mdat, as ffmpeg writes it: no chunk offset moves) > trak > edts > elst.
+    const std::size_t moov = FindBox(bytes, 0, bytes.size(), "moov");
+    ASSERT_NE(moov, std::string::npos);
+    ASSERT_LT(FindBox(bytes, 0, bytes.size(), "mdat"), moov);
+    const std::size_t trak = FindBox(bytes, moov + 8, moov + Big32(bytes, moov), "trak");
+    ASSERT_NE(trak, std::string::npos);
+    const std::size_t edts = FindBox(bytes, trak + 8, trak + Big32(bytes, trak), "edts");
+    ASSERT_NE(edts, std::string::npos);
+    const std::size_t elst = FindBox(bytes, edts + 8, edts + Big32(bytes, edts), "elst");
+    ASSERT_NE(elst, std::string::npos);
+    ASSERT_EQ(bytes[elst + 8], 0) << "a version 0 edit list";
+    ASSERT_EQ(Big32(bytes, elst + 12), 1U) << "one edit";
+    const std::size_t mvhd = FindBox(bytes, moov + 8, moov + Big32(bytes, moov), "mvhd");
+    ASSERT_NE(mvhd, std::string::npos);
+    const std::uint32_t scale = Big32(bytes, mvhd + 8 + 12);  // version 0
+    const auto delay =
+        static_cast<std::uint32_t>(static_cast<std::uint64_t>(delayMs) * scale / 1000);
+    if (shortened) {
+        PutBig32(bytes, elst + 16, Big32(bytes, elst + 16) - delay);
+    }
+    std::string empty(12, '\0');
+    PutBig32(empty, 0, delay);
+    PutBig32(empty, 4, 0xffffffffU);  // media time -1: nothing plays
+    PutBig32(empty, 8, 0x00010000U);  // at rate 1
+    bytes.insert(elst + 16, empty);
+    PutBig32(bytes, elst + 12, 2);
+    for (const std::size_t box : {elst, edts, trak, moov}) {
+        PutBig32(bytes, box, Big32(bytes, box) + 12);
+    }
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 double DecodedSeconds(const std::string& path) {

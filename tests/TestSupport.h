@@ -145,6 +145,13 @@ std::pair<double, double> FfmpegLoudness(const std::string& path, double from = 
 // The loudest sample of the first `seconds` of a file's audio, in dB (ffmpeg's volumedetect).
 double MaxVolumeDb(const std::string& path, double seconds);
 
+// An MP4 of a 440 Hz tone of `seconds` (44100 Hz mono) encoded with ffmpeg's `encoder`, whose
+// sound starts after an empty edit of `delayMs` milliseconds; `shortened`: the sound's own edit
+// shortened by the delay, as some recorders write it (played by the edits, the sound would lose
+// its last `delayMs`).
+void WriteDelayedMp4(const std::string& path, const std::string& encoder, double seconds,
+                     int delayMs, bool shortened);
+
 // Output of a shell command (standard output and error).
 std::string RunCommand(const std::string& command, int* exitCode = nullptr);
 

@@ -326,8 +326,20 @@ bool EntryConverter::SetUpOutput() {
     if (m_packetEstimate <= 0) {
         m_packetEstimate = 100;
     }
-    if (m_audioOpen && !m_entry.RunsToTheEnd()) {
-        m_audio.LimitSamples(std::llround(m_entry.ClipLength() * m_audio.Context()->sample_rate));
+    if (m_audioOpen) {
+        // A clip ends where it was cut; a sound delayed by an empty edit where its edits say
+        // it ends, not at the encoder's padding after it.
+        const double mended = m_source.DelayedSoundSeconds(m_source.audioIndex);
+        const double clipStart = m_entry.Mode() == EntryMode::Merge ? 0.0 : m_entry.ClipStart();
+        double length = m_entry.RunsToTheEnd() ? -1.0 : m_entry.ClipLength();
+        if (mended > 0.0 && m_join == nullptr) {
+            length = length < 0.0 ? mended - clipStart : std::min(length, mended - clipStart);
+        }
+        // (A merge's next file starts without the last one's limit.)
+        m_audio.LimitSamples(length < 0.0
+                                 ? -1
+                                 : m_samplesBefore + std::llround(std::max(length, 0.0) *
+                                                                  m_audio.Context()->sample_rate));
     }
     return true;
 }
