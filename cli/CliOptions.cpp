@@ -238,6 +238,9 @@ enum LongOnly : int {
     kFadeIn,
     kFadeOut,
     kCrossfade,
+    kPickChannel,
+    kSplitChannels,
+    kCenterMix,
 };
 
 constexpr const char* kShortOptions = "-:o:f:e:b:r:c:s:t:j:a:mqh";
@@ -281,6 +284,9 @@ constexpr option kLongOptions[] = {
     {"fade-in", required_argument, nullptr, kFadeIn},
     {"fade-out", required_argument, nullptr, kFadeOut},
     {"crossfade", required_argument, nullptr, kCrossfade},
+    {"pick-channel", required_argument, nullptr, kPickChannel},
+    {"split-channels", no_argument, nullptr, kSplitChannels},
+    {"center-mix", required_argument, nullptr, kCenterMix},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -375,6 +381,7 @@ tolvane::RunChoices CliChoices(const CliOptions& options) {
     choices.normalize = options.normalize.has_value();
     choices.replayGain = options.replayGain;
     choices.listen = ListenOf(options);
+    choices.channels = options.pickChannel.has_value() || options.splitChannels;
     return choices;
 }
 
@@ -385,6 +392,18 @@ tolvane::ListenShape ListenOf(const CliOptions& options, tolvane::ListenShape ba
     base.fadeOut = options.fadeOut.value_or(base.fadeOut);
     base.crossfade = options.crossfade.value_or(base.crossfade);
     return base;
+}
+
+// Why the channel options cannot be as given, empty when they can.
+std::string ChannelOptionsRefusal(const CliOptions& options) {
+    if (options.pickChannel && options.splitChannels) {
+        return "--pick-channel writes one channel, --split-channels every one: one or the other";
+    }
+    if ((options.pickChannel || options.splitChannels) && options.channels) {
+        return "a channel alone is written as mono: -c does not go with --pick-channel or "
+               "--split-channels";
+    }
+    return {};
 }
 
 CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
@@ -555,6 +574,25 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
             case kNight:
                 options.night = true;
                 break;
+            case kPickChannel:
+                if (value.empty()) {
+                    error = "--pick-channel needs a channel (FL, FR, FC, LFE... or its number)";
+                } else {
+                    options.pickChannel = value;
+                }
+                break;
+            case kSplitChannels:
+                options.splitChannels = true;
+                break;
+            case kCenterMix: {
+                const std::optional<double> level = WholeNumber(value);
+                if (!level || !tolvane::kCenterMixRange.Holds(*level)) {
+                    error = "bad --center-mix '" + value + "' (-12 to +6 dB)";
+                } else {
+                    options.centerMix = *level;
+                }
+                break;
+            }
             case kTempo:
             case kFadeIn:
             case kFadeOut:
@@ -609,6 +647,10 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
     } else if (options.job && (options.splitSilence || options.splitEvery || options.trimSilence)) {
         parse.error =
             "--job keeps the rows of its job: splits and trims are given when it is written";
+    } else if (options.job && (options.pickChannel || options.splitChannels)) {
+        parse.error = "--job keeps the rows of its job: channels are given when it is written";
+    } else if (const std::string channels = ChannelOptionsRefusal(options); !channels.empty()) {
+        parse.error = channels;
     }
     return parse;
 }
@@ -799,6 +841,15 @@ std::string CliUsage() {
         "                        with -a all) by EBU R128: LUFS, loudness range and true peak\n"
         "      --write-job FILE  write the job these options and files describe to FILE (a\n"
         "                        \".tolvane-job\", as the window's Save list writes) and convert nothing\n"
+        ))
+        + tolvane::Say(QT_TRANSLATE_NOOP("Messages",
+        "      --pick-channel NAME\n"
+        "                        one channel of the sound track alone, as a mono file: FL, FR, FC,\n"
+        "                        LFE, BL, BR, SL, SR... as --info's layout names them, or its number\n"
+        "      --split-channels  every channel of the sound track to a mono file of its own, named\n"
+        "                        \"NAME.FL.ext\", \"NAME.FR.ext\"...\n"
+        "      --center-mix DB   the centre channel's level where a track is folded down to fewer\n"
+        "                        channels (-c 2 or -c 1 of 5.1): -12 to +6 dB (default -3)\n"
         ))
         + tolvane::Say(QT_TRANSLATE_NOOP("Messages",
         "      --tempo X         X times as fast (0.5 to 4; 1.25, 1.5, 2), the voices at their own\n"

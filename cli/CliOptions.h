@@ -72,6 +72,11 @@ struct CliOptions final {
     std::optional<double> fadeIn;
     std::optional<double> fadeOut;
     std::optional<double> crossfade;
+    // One channel of the chosen sound track alone, as mono ("FL", "FC", "LFE"... or its number
+    // from 1); or every channel to its own output; the centre's level in a fold-down (dB).
+    std::optional<std::string> pickChannel;
+    bool splitChannels = false;
+    std::optional<double> centerMix;
     // --check: with --job, which rows are made, missing or failed; nothing is converted.
     bool check = false;
     bool help = false;

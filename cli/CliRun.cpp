@@ -198,6 +198,7 @@ JobSettings SettingsOf(const CliOptions& options, const CliProfile& profile) {
     settings.skipExisting = options.skipExisting;
     settings.keepFolders = options.keepFolders;
     settings.profile.listen = ListenOf(options);
+    settings.profile.centerMixDb = options.centerMix.value_or(tolvane::kDefaultCenterMix);
     return settings;
 }
 
@@ -205,7 +206,9 @@ JobSettings SettingsOf(const CliOptions& options, const CliProfile& profile) {
 
 std::string ApplyOptionsToJob(const CliOptions& options, JobDocument& job) {
     JobSettings& settings = job.settings;
-    const tolvane::ListenShape listen = settings.profile.listen;  // a new format keeps it
+    // A new format keeps them.
+    const tolvane::ListenShape listen = settings.profile.listen;
+    const double centerMix = settings.profile.centerMixDb;
     if (options.format) {
         std::string error;
         const CliProfile profile = ResolveCliProfile(options, error);
@@ -253,6 +256,7 @@ std::string ApplyOptionsToJob(const CliOptions& options, JobDocument& job) {
         settings.outputFolder = ".";
     }
     settings.profile.listen = ListenOf(options, listen);
+    settings.profile.centerMixDb = options.centerMix.value_or(centerMix);
     return {};
 }
 
@@ -300,9 +304,41 @@ bool RowsAtPauses(const CliOptions& options, const std::string& path,
     return true;
 }
 
-void BuildRows(const CliOptions& options, MediaProbeResult& prober, StatusReport& report,
+// The rows of one channel of `row`'s sound track alone, or of each of its channels, as the
+// options ask (the row itself when they ask neither); empty, with `why`, when the track has no
+// such channel.
+std::vector<JobRow> ChannelRowsOf(const CliOptions& options, const MediaProbeResult& probe,
+                                  const JobRow& row, std::string& why) {
+    if (!options.pickChannel && !options.splitChannels) {
+        return {row};
+    }
+    const auto tracks = static_cast<int>(probe.soundTracks.size());
+    const int number = row.soundTrack > 0 ? row.soundTrack : tracks;
+    if (number < 1 || number > tracks) {
+        return {row};  // no such track: the plan says so
+    }
+    const SoundTrackFacts& track = probe.soundTracks[static_cast<std::size_t>(number) - 1];
+    if (options.splitChannels) {
+        return tolvane::ChannelRows(row, static_cast<int>(track.channelNames.size()));
+    }
+    JobRow picked = row;
+    picked.channel = track.ChannelNumber(*options.pickChannel);
+    if (picked.channel == 0) {
+        std::string names;
+        for (const std::string& name : track.channelNames) {
+            names += (names.empty() ? "" : ", ") + name;
+        }
+        why = "sound track " + std::to_string(number) + " has no channel " + *options.pickChannel +
+              " (it has " + names + ")";
+        return {};
+    }
+    return {picked};
+}
+
+// False, with `why`, when a file's sound track has no channel the options name.
+bool BuildRows(const CliOptions& options, MediaProbeResult& prober, StatusReport& report,
                std::FILE* err, const std::string* splitList, JobDocument& job,
-               std::vector<tolvane::SourceFacts>& facts) {
+               std::vector<tolvane::SourceFacts>& facts, std::string& why) {
     for (const std::string& path : options.files) {
         const std::string unusable = ProbeSource(prober, path, err);
         if (!unusable.empty()) {
@@ -350,11 +386,19 @@ void BuildRows(const CliOptions& options, MediaProbeResult& prober, StatusReport
                     ? tolvane::TrackRows(row, static_cast<int>(prober.soundTracks.size()))
                     : std::vector<JobRow>{row};
             for (const JobRow& each : tracks) {
-                job.rows.push_back(each);
-                facts.push_back({{}, prober});
+                const std::vector<JobRow> channels = ChannelRowsOf(options, prober, each, why);
+                if (!why.empty()) {
+                    why = FileNameOf(path) + ": " + why;
+                    return false;
+                }
+                for (const JobRow& channel : channels) {
+                    job.rows.push_back(channel);
+                    facts.push_back({{}, prober});
+                }
             }
         }
     }
+    return true;
 }
 
 // What each row of a job read from a file has as its source: each file probed once. Rows not in
@@ -564,14 +608,6 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         TellUsageError(err, "a merge makes one file: it cannot be run in slices");
         return kCliBadUsage;
     }
-    if (!options.writeJob && !options.check &&
-        CheckRunFolder(job.settings.outputFolder, RunFolderMode::CreateIfMissing) !=
-            RunFolderCheck::Accepted) {
-        Tell(err, QT_TRANSLATE_NOOP("Messages", "tolvane-cli: %1: %2"),
-             {job.settings.outputFolder, tolvane::Say(kFolderMissingMessage)});
-        return kCliBadUsage;
-    }
-
     auto worker = std::make_unique<AVConvert>();  // large: not on the stack
     MediaProbeResult prober;
     StatusReport report(out, options.json, job.settings.merge);
@@ -579,7 +615,20 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
     if (options.job) {
         facts = ProbeRows(job, slice, prober, err);
     } else {
-        BuildRows(options, prober, report, err, splitList ? &*splitList : nullptr, job, facts);
+        std::string why;
+        if (!BuildRows(options, prober, report, err, splitList ? &*splitList : nullptr, job, facts,
+                       why)) {
+            TellUsageError(err, why);
+            return kCliBadUsage;
+        }
+    }
+    // Made once the rows are known to be good: a refused run leaves no folder behind.
+    if (!options.writeJob && !options.check &&
+        CheckRunFolder(job.settings.outputFolder, RunFolderMode::CreateIfMissing) !=
+            RunFolderCheck::Accepted) {
+        Tell(err, QT_TRANSLATE_NOOP("Messages", "tolvane-cli: %1: %2"),
+             {job.settings.outputFolder, tolvane::Say(kFolderMissingMessage)});
+        return kCliBadUsage;
     }
     if (options.writeJob) {
         const std::string failure = WriteJobFile(*options.writeJob, job);

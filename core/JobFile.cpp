@@ -240,6 +240,9 @@ JsonValue SettingsValue(const JobSettings& s) {
     v.Set("skipExisting", s.skipExisting);
     v.Set("keepFolders", s.keepFolders);
     // Only what was chosen: a job without them reads as before in older programs.
+    if (p.centerMixDb != tolvane::kDefaultCenterMix) {
+        v.Set("centerMixDb", p.centerMixDb);
+    }
     const tolvane::ListenShape& listen = p.listen;
     if (listen.Tempo()) {
         v.Set("tempo", listen.tempo);
@@ -301,6 +304,7 @@ void ReadSettings(const JsonValue& v, JobSettings& s, Reader& r) {
     s.coverFromVideoSeconds = static_cast<double>(coverMs) / 1000.0;
     r.Bool(v, "skipExisting", s.skipExisting);
     r.Bool(v, "keepFolders", s.keepFolders);
+    r.Number(v, "centerMixDb", p.centerMixDb, tolvane::kCenterMixRange);
     tolvane::ListenShape& listen = p.listen;
     r.Number(v, "tempo", listen.tempo, tolvane::kTempoRange);
     r.Bool(v, "night", listen.night);
@@ -320,8 +324,8 @@ void ReadSettings(const JsonValue& v, JobSettings& s, Reader& r) {
                            "frameWidth",      "frameHeight", "frameRate",      "opusApplication",
                            "merge",           "filesAtOnce", "normalize",      "loudnessTarget",
                            "truePeakCeiling", "replayGain",  "coverFromVideo", "coverFromVideoMs",
-                           "skipExisting",    "keepFolders", "tempo",          "night",
-                           "fadeInMs",        "fadeOutMs",   "crossfadeMs"});
+                           "skipExisting",    "keepFolders", "centerMixDb",    "tempo",
+                           "night",           "fadeInMs",    "fadeOutMs",      "crossfadeMs"});
 }
 
 JsonValue RowValue(const JobRow& row) {
@@ -334,6 +338,12 @@ JsonValue RowValue(const JobRow& row) {
     v.Set("soundTrack", row.soundTrack);
     if (row.trackInName) {
         v.Set("trackInName", true);
+    }
+    if (row.channel > 0) {
+        v.Set("channel", row.channel);
+    }
+    if (row.channelInName) {
+        v.Set("channelInName", true);
     }
     if (row.part.IsPart()) {
         JsonValue part = JsonValue::MakeObject();
@@ -369,6 +379,8 @@ void ReadRow(const JsonValue& v, JobRow& row, Reader& r) {
     r.Bool(v, "toEnd", row.toEnd);
     r.Integer(v, "soundTrack", row.soundTrack, {0.0, tolvane::kMaxSoundTrack});
     r.Bool(v, "trackInName", row.trackInName);
+    r.Integer(v, "channel", row.channel, {0.0, tolvane::kMaxChannel});
+    r.Bool(v, "channelInName", row.channelInName);
     if (const JsonValue* part = v.Find("part")) {
         if (!part->IsObject()) {
             r.Fail("part", "is not an object");
@@ -385,8 +397,9 @@ void ReadRow(const JsonValue& v, JobRow& row, Reader& r) {
     NamedValue(v, "state", kStateNames, row.state, r);
     r.Text(v, "status", row.status);
     r.Path(v, "output", row.output);
-    row.unknown = UnknownMembers(v, {"source", "checked", "startMs", "endMs", "toEnd", "soundTrack",
-                                     "trackInName", "part", "state", "status", "output"});
+    row.unknown = UnknownMembers(
+        v, {"source", "checked", "startMs", "endMs", "toEnd", "soundTrack", "trackInName",
+            "channel", "channelInName", "part", "state", "status", "output"});
 }
 
 }  // namespace

@@ -47,6 +47,11 @@ struct JobRow final {
     // The output's name carries the sound track's number and language ("film.2.eng.mp3"), as
     // when every track of a file has an output of its own.
     bool trackInName = false;
+    // One channel of the sound track alone, as a mono output (from 1, in the track's order);
+    // 0: every channel. With `channelInName` the output's name carries the channel's name
+    // ("talk.FL.flac"), as when every channel has an output of its own.
+    int channel = 0;
+    bool channelInName = false;
     JobRowPart part;
     JobRowState state = JobRowState::Ready;
     std::string status;         // what the list showed of it ("Converted (0:12)"), for people

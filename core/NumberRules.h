@@ -24,6 +24,9 @@ inline constexpr NumberRange kSampleRateRange{1.0, kLargestNumber};  // Hz
 inline constexpr NumberRange kSecondsRange{0.0, kLargestNumber};     // a time in the file
 inline constexpr int kMaxSoundTrack = 1000;
 inline constexpr int kMaxFilesAtOnce = 64;
+inline constexpr int kMaxChannel = 64;                     // a channel's number, from 1
+inline constexpr NumberRange kCenterMixRange{-12.0, 6.0};  // dB
+inline constexpr double kDefaultCenterMix = -3.0;          // the usual fold-down
 
 // The channel counts an output can have: mono, stereo, 5.1.
 inline bool IsChannelCount(std::int64_t channels) {

@@ -44,6 +44,8 @@ struct OutputSettings final {
     std::string opusApplication;
     // Tempo, night mode and fades (the settings dialog's; none by default).
     tolvane::ListenShape listen;
+    // The centre channel's level (dB) where a track is folded down to fewer channels.
+    double centerMixDb = tolvane::kDefaultCenterMix;
 };
 
 // The loudness choices the settings dialog offers: the target (0: as recorded) and its text.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <string_view>
 
 #include "Numbers.h"
@@ -89,4 +90,23 @@ std::string SoundTrackSound(const SoundTrackFacts& track) {
     LabelBuilder label("");
     label.AddSound(track);
     return label.Take();
+}
+
+int SoundTrackFacts::ChannelNumber(const std::string& name) const {
+    int number = 0;
+    const auto [end, error] = std::from_chars(name.data(), name.data() + name.size(), number);
+    if (error == std::errc() && end == name.data() + name.size()) {
+        return number >= 1 && number <= static_cast<int>(channelNames.size()) ? number : 0;
+    }
+    for (std::size_t i = 0; i < channelNames.size(); ++i) {
+        const std::string& known = channelNames[i];
+        if (known.size() == name.size() &&
+            std::equal(known.begin(), known.end(), name.begin(), [](char a, char b) {
+                return std::toupper(static_cast<unsigned char>(a)) ==
+                       std::toupper(static_cast<unsigned char>(b));
+            })) {
+            return static_cast<int>(i) + 1;
+        }
+    }
+    return 0;
 }

@@ -4,6 +4,7 @@
 // Commentary".
 
 #include <string>
+#include <vector>
 
 struct SoundTrackFacts final {
     std::string language;  // as the file tags it ("eng"), or empty
@@ -13,6 +14,13 @@ struct SoundTrackFacts final {
     std::string title;  // or empty
     int bitRate = 0;    // bits per second, as the container says (0: not said)
     int codecId = 0;    // AVCodecID
+    // Its channels as FFmpeg names them ("FL", "FR", "FC", "LFE"...), in the track's order (a
+    // layout the file does not state: the usual one for the count).
+    std::vector<std::string> channelNames{};
+
+    // The channel `name` ("FC", any case) or number ("3", from 1) names, from 1; 0 when the
+    // track has no such channel.
+    int ChannelNumber(const std::string& name) const;
 };
 
 // `number` counts the file's sound tracks from 1, in file order.

@@ -91,6 +91,27 @@ CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidg
     form->addRow(tr("Bit Rate:"), m_lists[kAudioBitRate]);
     form->addRow(tr("Sample Rate:"), m_lists[kSampleRate]);
     form->addRow(tr("Channel:"), m_lists[kChannel]);
+    // Where more channels are folded into fewer: the centre's level (the dialogue of a film).
+    m_centerMix = new QDoubleSpinBox(audio);
+    m_centerMix->setObjectName("centerMix");
+    m_centerMix->setAccessibleName(tr("Centre level in a fold-down"));
+    m_centerMix->setToolTip(
+        tr("How loud the centre channel (a film's dialogue) is when 5.1 "
+           "sound is folded down to stereo or mono; -3 dB is the usual"));
+    m_centerMix->setRange(tolvane::kCenterMixRange.low, tolvane::kCenterMixRange.high);
+    m_centerMix->setDecimals(0);
+    m_centerMix->setSingleStep(1.0);
+    m_centerMix->setSuffix(tr(" dB"));
+    m_centerMix->setValue(m_settings.centerMixDb);
+    m_centerMixLabel = new QLabel(tr("Centre level:"), audio);
+    form->addRow(m_centerMixLabel, m_centerMix);
+    // Offered only where it can matter: fewer channels than 5.1.
+    const auto showCenter = [this] {
+        const bool fewer = ChannelsOfText(m_lists[kChannel]->currentText().toStdString()) < 6;
+        m_centerMix->setEnabled(fewer);
+        m_centerMixLabel->setEnabled(fewer);
+    };
+    connect(m_lists[kChannel], &QComboBox::currentIndexChanged, this, showCenter);
     layout->addWidget(audio);
     // Beyond the profile: every converted file brought to one loudness (off unless chosen).
     m_loudness = new QComboBox(this);
@@ -139,6 +160,7 @@ CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidg
                               m_lists[kAudioBitRate],
                               m_lists[kSampleRate],
                               m_lists[kChannel],
+                              m_centerMix,
                               m_loudness,
                               m_tempo,
                               m_night,
@@ -410,6 +432,7 @@ void CSettings::OnOk() {
     m_settings.savedSampleRateText = m_values[kSampleRate].toStdString();
     m_settings.savedAudioEncoderText = m_values[kAudioEncoder].toStdString();
     m_settings.loudnessTarget = m_loudness->currentData().toDouble();
+    m_settings.centerMixDb = m_centerMix->value();
     m_settings.listen = {m_tempo->currentData().toDouble(), m_night->isChecked(), m_fadeIn->value(),
                          m_fadeOut->value(), m_crossfade->value()};
     accept();

@@ -42,6 +42,7 @@ public:
     QDoubleSpinBox* FadeInBox() const { return m_fadeIn; }
     QDoubleSpinBox* FadeOutBox() const { return m_fadeOut; }
     QDoubleSpinBox* CrossfadeBox() const { return m_crossfade; }
+    QDoubleSpinBox* CenterMixBox() const { return m_centerMix; }
     QPushButton* PresetName() const { return m_presetName; }
     QPushButton* OkButton() const { return m_ok; }
     QPushButton* DefaultButton() const { return m_default; }
@@ -83,6 +84,8 @@ private:
     QDoubleSpinBox* m_fadeIn = nullptr;
     QDoubleSpinBox* m_fadeOut = nullptr;
     QDoubleSpinBox* m_crossfade = nullptr;
+    QDoubleSpinBox* m_centerMix = nullptr;
+    QWidget* m_centerMixLabel = nullptr;
     QPushButton* m_ok;
     QPushButton* m_cancel;
     QPoint m_dragStart;

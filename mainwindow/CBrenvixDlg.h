@@ -332,6 +332,12 @@ private:
     void SplitRow(int row, const SplitParse& split);
     void SetRowSoundTrack(int row, int number);
     int RowSoundTrack(int row) const;
+    // One channel of the row's sound track alone (from 1; 0: all), as its probe `probe` names
+    // them; or the row made a row per channel, each to its own file.
+    void SetRowChannel(int row, int channel, const MediaProbeResult& probe);
+    void SplitRowByChannels(int row, int count);
+    // The channel names of the sound track `row` converts, as `probe` has them.
+    QStringList RowChannelNames(int row, const MediaProbeResult& probe) const;
 
     // Runs.
     void StartRun(bool merge);

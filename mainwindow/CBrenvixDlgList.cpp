@@ -225,6 +225,7 @@ void CBrenvixDlg::LoadList(const JobDocument& job) {
     }
     m_settings.loudnessTarget = settings.normalize ? settings.loudnessTarget : 0.0;
     m_settings.listen = settings.profile.listen;
+    m_settings.centerMixDb = settings.profile.centerMixDb;
     if (const QString folder = QString::fromStdString(settings.outputFolder);
         !folder.isEmpty() && QFileInfo(folder).isDir()) {
         m_runFolder = folder;

@@ -71,6 +71,10 @@ void CBrenvixDlg::SetUpOutputControls() {
     if (tolvane::ListenShapeRefusal(listen).empty()) {
         m_settings.listen = listen;
     }
+    if (const double centre = number("CenterMix", tolvane::kDefaultCenterMix);
+        tolvane::kCenterMixRange.Holds(centre)) {
+        m_settings.centerMixDb = centre;
+    }
     m_filesAtOnce->setValue(remembered ? static_cast<int>(*remembered) : 1);
     connect(m_filesAtOnce, &QSpinBox::valueChanged, this, [this](int value) {
         WriteSetting(m_settingsFile.toStdString(), "FilesAtOnce", std::to_string(value));

@@ -228,6 +228,15 @@ void CBrenvixDlg::ShowRow(int row, const QString& format) {
         new QTableWidgetItem(shown.status.empty() ? tr(" Ready") : tr(shown.status.c_str())));
     m_list->setItem(row, column::kDuration,
                     new QTableWidgetItem(QString::number(probe.durationMicros / 1000000)));
+    if (shown.channel > 0) {
+        // One channel alone says which: "interview.mov \u2014 FL" (as its output is named).
+        const QStringList channels = RowChannelNames(row, probe);
+        const QString name = shown.channel <= channels.size() ? channels[shown.channel - 1]
+                                                              : QString::number(shown.channel);
+        source->setData(CCheckListCtrl::kShownTextRole,
+                        FileNameOf(path) + QStringLiteral(" \u2014 ") + name);
+        source->setToolTip(source->toolTip() + '\n' + tr("Channel %1 alone").arg(name));
+    }
     if (shown.part.IsPart()) {
         // A part says which it is: "concert.mkv \u2014 02 Second Song" (the path in the tooltip).
         const int width = std::max(2, static_cast<int>(QString::number(shown.part.count).size()));
@@ -281,6 +290,51 @@ void CBrenvixDlg::SetRowSoundTrack(int row, int number) {
 
 int CBrenvixDlg::RowSoundTrack(int row) const {
     return m_rows[static_cast<std::size_t>(row)].soundTrack;
+}
+
+QStringList CBrenvixDlg::RowChannelNames(int row, const MediaProbeResult& probe) const {
+    const auto count = static_cast<int>(probe.soundTracks.size());
+    const int track = RowSoundTrack(row) > 0 ? RowSoundTrack(row) : count;
+    QStringList names;
+    if (track >= 1 && track <= count) {
+        for (const std::string& name :
+             probe.soundTracks[static_cast<std::size_t>(track) - 1].channelNames) {
+            names << QString::fromStdString(name);
+        }
+    }
+    return names;
+}
+
+void CBrenvixDlg::SetRowChannel(int row, int channel, const MediaProbeResult& probe) {
+    JobRow& kept = m_rows[static_cast<std::size_t>(row)];
+    if (kept.channel == channel) {
+        return;
+    }
+    kept.channel = channel;
+    kept.channelInName = false;
+    const QString format = m_list->item(row, column::kFormat)->text();
+    const MediaProbeResult shown = m_probe;
+    m_probe = probe;
+    ShowRow(row, format);
+    m_probe = shown;
+    ListChanged();
+}
+
+void CBrenvixDlg::SplitRowByChannels(int row, int count) {
+    if (RefusedWhileChecking()) {
+        return;  // the list changes only once its files are checked
+    }
+    // The probe of the row's file is m_probe (its caller made it).
+    JobRow whole = m_rows[static_cast<std::size_t>(row)];
+    whole.channel = 0;
+    const QString format = m_list->item(row, column::kFormat)->text();
+    RemoveRows(row, 1);
+    InsertRows(row, tolvane::ChannelRows(whole, count), format);
+    m_list->clearSelection();
+    m_list->setCurrentCell(row, 0);
+    m_list->selectRow(row);
+    SetButtonStatesAfterAdd();
+    PrepareSelectedFileInfo();
 }
 
 namespace {
@@ -773,6 +827,35 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
             });
         }
     }
+    // One channel alone, or each to its own file, when the row's sound track has several.
+    if (selected && ProbeForList(m_list->item(row, column::kSource)->text(), nullptr)) {
+        const QStringList channels = RowChannelNames(row, m_probe);
+        const auto channelCount = static_cast<int>(channels.size());
+        if (channelCount >= 2) {
+            const MediaProbeResult probe = m_probe;
+            QMenu* channelMenu = menu.addMenu(tr("Channels"));
+            const int chosen = m_rows[static_cast<std::size_t>(row)].channel;
+            for (int n = 0; n <= channelCount; ++n) {
+                QAction* one = channelMenu->addAction(n == 0 ? tr("All channels")
+                                                             : tr("%1 alone").arg(channels[n - 1]));
+                one->setCheckable(true);
+                one->setChecked(n == chosen);
+                connect(one, &QAction::triggered, this, [this, row, n, probe] {
+                    if (row < m_list->rowCount()) {
+                        SetRowChannel(row, n, probe);
+                    }
+                });
+            }
+            channelMenu->addSeparator();
+            QAction* every = channelMenu->addAction(tr("Every channel to its own file"));
+            connect(every, &QAction::triggered, this, [this, row, channelCount] {
+                if (row < m_list->rowCount() &&
+                    ProbeForList(m_list->item(row, column::kSource)->text(), nullptr)) {
+                    SplitRowByChannels(row, channelCount);
+                }
+            });
+        }
+    }
     remove->setEnabled(selected);
     clip->setEnabled(selected);
     info->setEnabled(selected);
@@ -896,6 +979,7 @@ void CBrenvixDlg::OnSetting() {
         WriteSetting(file, "FadeIn", FormatShort(listen.fadeIn));
         WriteSetting(file, "FadeOut", FormatShort(listen.fadeOut));
         WriteSetting(file, "Crossfade", FormatShort(listen.crossfade));
+        WriteSetting(file, "CenterMix", FormatShort(m_settings.centerMixDb));
     }
 }
 

@@ -1491,6 +1491,89 @@ TEST(Cli, AJobRunsWithTheOptionsBesideIt) {
     EXPECT_FALSE(fs::exists(out.File("never")));
 }
 
+// A 5.1 FLAC in Matroska whose channels hold tones of 300, 500, 700, 900, 1100 and 1300 Hz (FL,
+// FR, FC, LFE, BL, BR), or, with `only`, a tone of 440 Hz in that channel alone (from 0).
+std::string WriteSixChannels(const ScratchDir& dir, const std::string& name, int only = -1) {
+    std::string inputs;
+    for (int c = 0; c < 6; ++c) {
+        const std::string tone =
+            only < 0 ? "sine=f=" + std::to_string(300 + 200 * c) + ":r=48000:d=3"
+                     : (c == only ? "sine=f=440:r=48000:d=3" : "anullsrc=r=48000:cl=mono:d=3");
+        inputs += " -f lavfi -i " + tone;
+    }
+    const std::string path = dir.File(name);
+    int code = 0;
+    const std::string said =
+        RunCommand("ffmpeg -nostdin -v error -y" + inputs +
+                       " -filter_complex '[0][1][2][3][4][5]join=inputs=6:channel_layout=5.1:"
+                       "map=0.0-FL|1.0-FR|2.0-FC|3.0-LFE|4.0-BL|5.0-BR[a]' -map '[a]' "
+                       "-c:a flac '" +
+                       path + "'",
+                   &code);
+    EXPECT_EQ(code, 0) << said;
+    return path;
+}
+
+// One channel alone, every channel to its own file named by it, and the centre's level in a
+// fold-down; what cannot be is refused in words before anything is made.
+TEST(Cli, ChannelsAloneAndTheCentreOfAFoldDown) {
+    ScratchDir out;
+    const std::string six = WriteSixChannels(out, "six.mka");
+    CliResult r = Cli("-q -f flac --split-channels -o " + out.File("each") + " " + six);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const std::vector<std::string> names = {"FL", "FR", "FC", "LFE", "BL", "BR"};
+    for (std::size_t c = 0; c < names.size(); ++c) {
+        const std::string file = out.File("each/six." + names[c] + ".flac");
+        EXPECT_EQ(Ffprobe(file).channels, 1) << names[c];
+        EXPECT_NEAR(Frequency(DecodedSamples(file), 48000), 300.0 + 200.0 * c, 3.0) << names[c];
+    }
+    for (const auto& [pick, frequency] : {std::pair{"fc", 700.0}, std::pair{"6", 1300.0}}) {
+        r = Cli(std::string("-q -f wav --pick-channel ") + pick + " -o " + out.File(pick) + " " +
+                six);
+        ASSERT_EQ(r.exitCode, 0) << r.output;
+        const std::string file = out.File(std::string(pick) + "/six.wav");
+        EXPECT_EQ(Ffprobe(file).channels, 1);
+        EXPECT_NEAR(Frequency(DecodedSamples(file), 48000), frequency, 3.0) << pick;
+    }
+    // A job keeps each row's channel, and runs to the same names.
+    const std::string job = out.File("channels.tolvane-job");
+    r = Cli("-q -f flac --split-channels --write-job " + job + " " + six);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    r = Cli("-q --job " + job + " -o " + out.File("from-job"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(FileNames(out.File("from-job")), FileNames(out.File("each")));
+
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {"--pick-channel SL", "no channel SL (it has FL, FR, FC, LFE, BL, BR)"},
+        {"--pick-channel 7", "no channel 7"},
+        {"-f copy --pick-channel FL", "copy"},
+        {"-m --split-channels", "merge"},
+        {"--pick-channel FL -c 2", "mono"},
+        {"--pick-channel FL --split-channels", "one or the other"},
+        {"--center-mix 7", "--center-mix"},
+    };
+    for (const auto& [options, says] : refused) {
+        r = Cli("-q " + options + " -o " + out.File("never") + " " + six);
+        EXPECT_EQ(r.exitCode, 2) << options;
+        EXPECT_NE(r.output.find(says), std::string::npos) << options << ": " << r.output;
+    }
+    EXPECT_FALSE(fs::exists(out.File("never")));
+
+    // The centre folded into the left at its level against the front left's, which is kept.
+    const std::string left = WriteSixChannels(out, "left.mka", 0);
+    const std::string centre = WriteSixChannels(out, "centre.mka", 2);
+    for (const auto& [option, level] : {std::pair{"", -3.0}, std::pair{"--center-mix -9", -9.0},
+                                        std::pair{"--center-mix 3", 3.0}}) {
+        const std::string folder = out.File("fold" + std::to_string(static_cast<int>(level)));
+        r = Cli(std::string("-q -f ogg -c 2 ") + option + " -o " + folder + " " + left + " " +
+                centre);
+        ASSERT_EQ(r.exitCode, 0) << r.output;
+        const double ratio =
+            MaxVolumeDb(folder + "/centre.ogg", 3.0) - MaxVolumeDb(folder + "/left.ogg", 3.0);
+        EXPECT_NEAR(ratio, level, 0.3) << option;
+    }
+}
+
 // Tempo, night mode and fades: out of range, with a copy, or a crossfade without a merge are
 // refused in words before anything is made; in a job file they run as the direct run does, and
 // beside a job they apply over its own.

@@ -322,6 +322,24 @@ TEST(Settings, ListeningChangesNothingUnlessChosen) {
     EXPECT_EQ(again.FadeOutBox()->value(), 3.5);
 }
 
+// The centre's level in a fold-down: -3 dB unless chosen, offered only for fewer channels than
+// 5.1, stored by OK.
+TEST(Settings, CentreLevelWhereAFoldDownCanBe) {
+    Settings ac3(90101);
+    ac3.Open([](CSettings& d) {
+        EXPECT_EQ(d.CenterMixBox()->value(), -3.0);
+        EXPECT_FALSE(d.CenterMixBox()->accessibleName().isEmpty());
+        QComboBox* channels = d.ListBox(CSettings::kChannel);
+        channels->setCurrentIndex(1);  // stereo
+        EXPECT_TRUE(d.CenterMixBox()->isEnabled());
+        d.CenterMixBox()->setValue(-9.0);
+        channels->setCurrentIndex(2);  // 5.1: nothing folded
+        EXPECT_FALSE(d.CenterMixBox()->isEnabled());
+        channels->setCurrentIndex(1);
+    });
+    EXPECT_EQ(ac3.profile.centerMixDb, -9.0);
+}
+
 TEST(Settings, EnterDoesNotCloseAndPrefixMatchingIgnoresCase) {
     Settings s(90106);
     CSettings dialog(s.profile, s.messages);

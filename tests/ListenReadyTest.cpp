@@ -33,26 +33,6 @@ void Generate(const std::string& path, const std::string& source, const std::str
     ASSERT_EQ(code, 0) << output;
 }
 
-// The frequency of a steady tone between the first and the last rising zero crossing.
-double Frequency(const std::vector<std::int16_t>& samples, int rate) {
-    double first = -1.0;
-    double last = -1.0;
-    int crossings = 0;
-    for (std::size_t i = 1; i < samples.size(); ++i) {
-        if (samples[i - 1] < 0 && samples[i] >= 0) {
-            const double at = static_cast<double>(i - 1) +
-                              static_cast<double>(-samples[i - 1]) / (samples[i] - samples[i - 1]);
-            if (first < 0.0) {
-                first = at;
-            } else {
-                ++crossings;
-            }
-            last = at;
-        }
-    }
-    return crossings > 0 ? crossings * rate / (last - first) : 0.0;
-}
-
 // The chapters' start times ffprobe reads from a file.
 std::vector<double> ChapterStarts(const std::string& path) {
     const std::string text =

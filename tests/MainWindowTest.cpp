@@ -1088,16 +1088,16 @@ TEST(MainWindow, ContextMenuActsOnTheSelectedRow) {
 }
 
 // Opens the context menu on `row` and reads (and, with `pick` > 0, picks) its sound tracks.
-QStringList SoundTrackMenu(Window& w, int row, int pick) {
+QStringList SubMenu(Window& w, int row, int pick, const QString& title) {
     QStringList seen;
     w.Select(row);
-    QTimer::singleShot(0, [&seen, pick] {
+    QTimer::singleShot(0, [&seen, pick, title] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (menu == nullptr) {
             return;
         }
         for (QAction* action : menu->actions()) {
-            if (action->text() == "Sound track" && action->menu() != nullptr) {
+            if (action->text() == title && action->menu() != nullptr) {
                 const QList<QAction*> tracks = action->menu()->actions();
                 for (QAction* track : tracks) {
                     seen << (track->isChecked() ? "[x] " : "[ ] ") + track->text();
@@ -1111,6 +1111,43 @@ QStringList SoundTrackMenu(Window& w, int row, int pick) {
     });
     emit w.List()->customContextMenuRequested(QPoint(10, 10));
     return seen;
+}
+
+QStringList SoundTrackMenu(Window& w, int row, int pick) {
+    return SubMenu(w, row, pick, "Sound track");
+}
+
+// The Channels menu: one channel alone (the row says which), and every channel to its own row
+// and file, named by the channel.
+TEST(MainWindow, ChannelsMenuPicksOneOrSplitsEvery) {
+    Window w;
+    w.Add({M("ac3_51.mkv"), M("audio_only.m4a")});
+    const QStringList offered = SubMenu(w, 0, 4, "Channels");           // FC alone
+    ASSERT_EQ(offered.size(), 9) << offered.join(" | ").toStdString();  // a separator too
+    EXPECT_EQ(offered[0], "[x] All channels");
+    EXPECT_EQ(offered[3], "[ ] FC alone");
+    EXPECT_EQ(offered[8], "[ ] Every channel to its own file");
+    EXPECT_EQ(w.dlg->Rows()[0].channel, 3);
+    EXPECT_TRUE(w.List()->item(0, column::kSource)->toolTip().endsWith("Channel FC alone"));
+    EXPECT_TRUE(SubMenu(w, 0, 0, "Channels")[3].startsWith("[x]")) << "the choice is marked";
+    PickFormat(w.dlg->FormatBox(), 1);  // WAV
+    w.List()->SetRowChecked(1, false);
+    w.RunToEnd(ids::kConvert);
+    EXPECT_EQ(Ffprobe((w.OutputFolder() + "/ac3_51.wav").toStdString()).channels, 1);
+
+    SubMenu(w, 0, 9, "Channels");  // every channel
+    ASSERT_EQ(w.List()->rowCount(), 7);
+    for (int row = 0; row < 6; ++row) {
+        EXPECT_EQ(w.dlg->Rows()[static_cast<std::size_t>(row)].channel, row + 1);
+        EXPECT_TRUE(w.dlg->Rows()[static_cast<std::size_t>(row)].channelInName);
+    }
+    EXPECT_EQ(SubMenu(w, 6, 0, "Channels").size(), 5) << "a stereo file: all, FL, FR, every";
+    w.RunToEnd(ids::kConvert);
+    // (An AC-3 5.1 has its surrounds at the side.)
+    for (const char* name : {"FL", "FR", "FC", "LFE", "SL", "SR"}) {
+        const QString file = w.OutputFolder() + "/ac3_51." + name + ".wav";
+        EXPECT_EQ(Ffprobe(file.toStdString()).channels, 1) << name;
+    }
 }
 
 TEST(MainWindow, SoundTrackSubMenuChoosesWhatARowConverts) {

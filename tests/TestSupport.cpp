@@ -380,6 +380,26 @@ void WriteDelayedMp4(const std::string& path, const std::string& encoder, double
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
+// Between the first and the last rising zero crossing.
+double Frequency(const std::vector<std::int16_t>& samples, int rate) {
+    double first = -1.0;
+    double last = -1.0;
+    int crossings = 0;
+    for (std::size_t i = 1; i < samples.size(); ++i) {
+        if (samples[i - 1] < 0 && samples[i] >= 0) {
+            const double at = static_cast<double>(i - 1) +
+                              static_cast<double>(-samples[i - 1]) / (samples[i] - samples[i - 1]);
+            if (first < 0.0) {
+                first = at;
+            } else {
+                ++crossings;
+            }
+            last = at;
+        }
+    }
+    return crossings > 0 ? crossings * rate / (last - first) : 0.0;
+}
+
 double DecodedSeconds(const std::string& path) {
     return static_cast<double>(DecodedSamples(path, 48000).size()) / 48000.0;
 }

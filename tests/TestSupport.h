@@ -106,6 +106,8 @@ std::vector<std::int16_t> DecodedSamples(const std::string& path, int rate = 480
 // The longest run of samples under `threshold` (in size), `margin` samples away from both ends:
 // a gap at a join shows as a long one.
 int LongestQuietRun(const std::vector<std::int16_t>& samples, int threshold, std::size_t margin);
+// The frequency of a steady tone, from its zero crossings (0 when it has none).
+double Frequency(const std::vector<std::int16_t>& samples, int rate);
 // The length of the first audio stream as it decodes, in seconds.
 double DecodedSeconds(const std::string& path);
 // Three sources of sound lengths off whole seconds, made in `folder`: a video of 3.52 s whose

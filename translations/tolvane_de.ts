@@ -74,6 +74,26 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>Channel %1 alone</source>
+        <translation>Kanal %1 allein</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Alle Kanäle</translation>
+    </message>
+    <message>
+        <source>%1 alone</source>
+        <translation>%1 allein</translation>
+    </message>
+    <message>
+        <source>Every channel to its own file</source>
+        <translation>Jeder Kanal in eine eigene Datei</translation>
+    </message>
+    <message>
         <source>The files being added are still checked: try again once they are (Esc stops the check).</source>
         <translation>Die hinzugefügten Dateien werden noch geprüft: versuchen Sie es erneut, sobald sie es sind (Esc beendet die Prüfung).</translation>
     </message>
@@ -738,6 +758,22 @@ ist kein Programm zugeordnet.</translation>
 <context>
     <name>CSettings</name>
     <message>
+        <source>Centre level in a fold-down</source>
+        <translation>Center-Pegel beim Heruntermischen</translation>
+    </message>
+    <message>
+        <source>How loud the centre channel (a film&apos;s dialogue) is when 5.1 sound is folded down to stereo or mono; -3 dB is the usual</source>
+        <translation>Wie laut der Center-Kanal (der Dialog eines Films) ist, wenn 5.1-Ton auf Stereo oder Mono heruntergemischt wird; -3 dB ist üblich</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source>Centre level:</source>
+        <translation>Center-Pegel:</translation>
+    </message>
+    <message>
         <source>As recorded</source>
         <translation>Wie aufgenommen</translation>
     </message>
@@ -986,6 +1022,32 @@ ist kein Programm zugeordnet.</translation>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>      --pick-channel NAME
+                        one channel of the sound track alone, as a mono file: FL, FR, FC,
+                        LFE, BL, BR, SL, SR... as --info&apos;s layout names them, or its number
+      --split-channels  every channel of the sound track to a mono file of its own, named
+                        &quot;NAME.FL.ext&quot;, &quot;NAME.FR.ext&quot;...
+      --center-mix DB   the centre channel&apos;s level where a track is folded down to fewer
+                        channels (-c 2 or -c 1 of 5.1): -12 to +6 dB (default -3)
+</source>
+        <translation>      --pick-channel NAME
+                        ein Kanal der Tonspur allein, als Mono-Datei: FL, FR, FC, LFE, BL,
+                        BR, SL, SR... wie das Layout von --info sie nennt, oder seine Nummer
+      --split-channels  jeder Kanal der Tonspur in eine eigene Mono-Datei, benannt
+                        &quot;NAME.FL.ext&quot;, &quot;NAME.FR.ext&quot;...
+      --center-mix DB   der Pegel des Center-Kanals, wenn eine Spur auf weniger Kanäle
+                        heruntergemischt wird (-c 2 oder -c 1 von 5.1): -12 bis +6 dB (Standard -3)
+</translation>
+    </message>
+    <message>
+        <source>a channel alone is an encode: a copy keeps every channel (choose a format to convert to)</source>
+        <translation>ein Kanal allein ist eine Umwandlung: eine Kopie behält jeden Kanal (wählen Sie ein Format zum Umwandeln)</translation>
+    </message>
+    <message>
+        <source>a channel alone writes a file of its own; it does not go with a merge</source>
+        <translation>ein Kanal allein schreibt eine eigene Datei; das geht nicht mit einer Zusammenführung</translation>
+    </message>
     <message>
         <source>      --tempo X         X times as fast (0.5 to 4; 1.25, 1.5, 2), the voices at their own
                         pitch; chapters follow the new time line, -s, -t and splits stay in

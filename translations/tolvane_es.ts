@@ -74,6 +74,26 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>Channel %1 alone</source>
+        <translation>Canal %1 solo</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Todos los canales</translation>
+    </message>
+    <message>
+        <source>%1 alone</source>
+        <translation>%1 solo</translation>
+    </message>
+    <message>
+        <source>Every channel to its own file</source>
+        <translation>Cada canal a su propio archivo</translation>
+    </message>
+    <message>
         <source>The files being added are still checked: try again once they are (Esc stops the check).</source>
         <translation>Los archivos añadidos aún se están comprobando: inténtelo de nuevo cuando terminen (Esc detiene la comprobación).</translation>
     </message>
@@ -738,6 +758,22 @@ a esta extensión de archivo.</translation>
 <context>
     <name>CSettings</name>
     <message>
+        <source>Centre level in a fold-down</source>
+        <translation>Nivel del centro en una mezcla reducida</translation>
+    </message>
+    <message>
+        <source>How loud the centre channel (a film&apos;s dialogue) is when 5.1 sound is folded down to stereo or mono; -3 dB is the usual</source>
+        <translation>Lo fuerte que suena el canal central (el diálogo de una película) cuando el sonido 5.1 se reduce a estéreo o mono; -3 dB es lo habitual</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source>Centre level:</source>
+        <translation>Nivel del centro:</translation>
+    </message>
+    <message>
         <source>As recorded</source>
         <translation>Tal como se grabó</translation>
     </message>
@@ -986,6 +1022,32 @@ a esta extensión de archivo.</translation>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>      --pick-channel NAME
+                        one channel of the sound track alone, as a mono file: FL, FR, FC,
+                        LFE, BL, BR, SL, SR... as --info&apos;s layout names them, or its number
+      --split-channels  every channel of the sound track to a mono file of its own, named
+                        &quot;NAME.FL.ext&quot;, &quot;NAME.FR.ext&quot;...
+      --center-mix DB   the centre channel&apos;s level where a track is folded down to fewer
+                        channels (-c 2 or -c 1 of 5.1): -12 to +6 dB (default -3)
+</source>
+        <translation>      --pick-channel NOMBRE
+                        un solo canal de la pista de sonido, como archivo mono: FL, FR, FC,
+                        LFE, BL, BR, SL, SR... como los nombra la disposición de --info, o su número
+      --split-channels  cada canal de la pista de sonido a su propio archivo mono, llamado
+                        &quot;NOMBRE.FL.ext&quot;, &quot;NOMBRE.FR.ext&quot;...
+      --center-mix DB   el nivel del canal central cuando una pista se reduce a menos
+                        canales (-c 2 o -c 1 de 5.1): -12 a +6 dB (por defecto -3)
+</translation>
+    </message>
+    <message>
+        <source>a channel alone is an encode: a copy keeps every channel (choose a format to convert to)</source>
+        <translation>un canal solo es una codificación: una copia conserva todos los canales (elija un formato al que convertir)</translation>
+    </message>
+    <message>
+        <source>a channel alone writes a file of its own; it does not go with a merge</source>
+        <translation>un canal solo escribe su propio archivo; no va con una unión</translation>
+    </message>
     <message>
         <source>      --tempo X         X times as fast (0.5 to 4; 1.25, 1.5, 2), the voices at their own
                         pitch; chapters follow the new time line, -s, -t and splits stay in

@@ -74,6 +74,26 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>Channel %1 alone</source>
+        <translation>Canal %1 seul</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Tous les canaux</translation>
+    </message>
+    <message>
+        <source>%1 alone</source>
+        <translation>%1 seul</translation>
+    </message>
+    <message>
+        <source>Every channel to its own file</source>
+        <translation>Chaque canal dans son propre fichier</translation>
+    </message>
+    <message>
         <source>The files being added are still checked: try again once they are (Esc stops the check).</source>
         <translation>Les fichiers ajoutés sont encore en cours de vérification : réessayez une fois qu&apos;ils le sont (Échap arrête la vérification).</translation>
     </message>
@@ -738,6 +758,22 @@ with the given filename extension.</source>
 <context>
     <name>CSettings</name>
     <message>
+        <source>Centre level in a fold-down</source>
+        <translation>Niveau du centre dans un mixage réduit</translation>
+    </message>
+    <message>
+        <source>How loud the centre channel (a film&apos;s dialogue) is when 5.1 sound is folded down to stereo or mono; -3 dB is the usual</source>
+        <translation>Le volume du canal central (les dialogues d&apos;un film) quand un son 5.1 est réduit en stéréo ou en mono ; -3 dB est l&apos;usage</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source>Centre level:</source>
+        <translation>Niveau du centre :</translation>
+    </message>
+    <message>
         <source>As recorded</source>
         <translation>Tel qu’enregistré</translation>
     </message>
@@ -986,6 +1022,32 @@ with the given filename extension.</source>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>      --pick-channel NAME
+                        one channel of the sound track alone, as a mono file: FL, FR, FC,
+                        LFE, BL, BR, SL, SR... as --info&apos;s layout names them, or its number
+      --split-channels  every channel of the sound track to a mono file of its own, named
+                        &quot;NAME.FL.ext&quot;, &quot;NAME.FR.ext&quot;...
+      --center-mix DB   the centre channel&apos;s level where a track is folded down to fewer
+                        channels (-c 2 or -c 1 of 5.1): -12 to +6 dB (default -3)
+</source>
+        <translation>      --pick-channel NOM
+                        un seul canal de la piste son, en fichier mono : FL, FR, FC, LFE, BL,
+                        BR, SL, SR... tels que la disposition de --info les nomme, ou son numéro
+      --split-channels  chaque canal de la piste son dans son propre fichier mono, nommé
+                        &quot;NOM.FL.ext&quot;, &quot;NOM.FR.ext&quot;...
+      --center-mix DB   le niveau du canal central quand une piste est réduite à moins de
+                        canaux (-c 2 ou -c 1 d&apos;un 5.1) : -12 à +6 dB (par défaut -3)
+</translation>
+    </message>
+    <message>
+        <source>a channel alone is an encode: a copy keeps every channel (choose a format to convert to)</source>
+        <translation>un canal seul est un encodage : une copie garde tous les canaux (choisissez un format de conversion)</translation>
+    </message>
+    <message>
+        <source>a channel alone writes a file of its own; it does not go with a merge</source>
+        <translation>un canal seul écrit son propre fichier ; il ne va pas avec une fusion</translation>
+    </message>
     <message>
         <source>      --tempo X         X times as fast (0.5 to 4; 1.25, 1.5, 2), the voices at their own
                         pitch; chapters follow the new time line, -s, -t and splits stay in

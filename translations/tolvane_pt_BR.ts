@@ -74,6 +74,26 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>Channel %1 alone</source>
+        <translation>Canal %1 sozinho</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canais</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>Todos os canais</translation>
+    </message>
+    <message>
+        <source>%1 alone</source>
+        <translation>%1 sozinho</translation>
+    </message>
+    <message>
+        <source>Every channel to its own file</source>
+        <translation>Cada canal em seu próprio arquivo</translation>
+    </message>
+    <message>
         <source>The files being added are still checked: try again once they are (Esc stops the check).</source>
         <translation>Os arquivos adicionados ainda estão sendo verificados: tente de novo quando terminarem (Esc interrompe a verificação).</translation>
     </message>
@@ -738,6 +758,22 @@ a esta extensão de arquivo.</translation>
 <context>
     <name>CSettings</name>
     <message>
+        <source>Centre level in a fold-down</source>
+        <translation>Nível do centro na mixagem reduzida</translation>
+    </message>
+    <message>
+        <source>How loud the centre channel (a film&apos;s dialogue) is when 5.1 sound is folded down to stereo or mono; -3 dB is the usual</source>
+        <translation>O volume do canal central (o diálogo de um filme) quando o som 5.1 é reduzido a estéreo ou mono; -3 dB é o usual</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source>Centre level:</source>
+        <translation>Nível do centro:</translation>
+    </message>
+    <message>
         <source>As recorded</source>
         <translation>Como gravado</translation>
     </message>
@@ -986,6 +1022,32 @@ a esta extensão de arquivo.</translation>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>      --pick-channel NAME
+                        one channel of the sound track alone, as a mono file: FL, FR, FC,
+                        LFE, BL, BR, SL, SR... as --info&apos;s layout names them, or its number
+      --split-channels  every channel of the sound track to a mono file of its own, named
+                        &quot;NAME.FL.ext&quot;, &quot;NAME.FR.ext&quot;...
+      --center-mix DB   the centre channel&apos;s level where a track is folded down to fewer
+                        channels (-c 2 or -c 1 of 5.1): -12 to +6 dB (default -3)
+</source>
+        <translation>      --pick-channel NOME
+                        um só canal da faixa de som, como arquivo mono: FL, FR, FC, LFE, BL,
+                        BR, SL, SR... como o layout de --info os nomeia, ou seu número
+      --split-channels  cada canal da faixa de som em um arquivo mono próprio, chamado
+                        &quot;NOME.FL.ext&quot;, &quot;NOME.FR.ext&quot;...
+      --center-mix DB   o nível do canal central quando uma faixa é reduzida a menos
+                        canais (-c 2 ou -c 1 de 5.1): -12 a +6 dB (padrão -3)
+</translation>
+    </message>
+    <message>
+        <source>a channel alone is an encode: a copy keeps every channel (choose a format to convert to)</source>
+        <translation>um canal sozinho é uma codificação: uma cópia mantém todos os canais (escolha um formato para converter)</translation>
+    </message>
+    <message>
+        <source>a channel alone writes a file of its own; it does not go with a merge</source>
+        <translation>um canal sozinho grava um arquivo próprio; não combina com uma junção</translation>
+    </message>
     <message>
         <source>      --tempo X         X times as fast (0.5 to 4; 1.25, 1.5, 2), the voices at their own
                         pitch; chapters follow the new time line, -s, -t and splits stay in

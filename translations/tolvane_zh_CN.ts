@@ -74,6 +74,26 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>Channel %1 alone</source>
+        <translation>仅声道 %1</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>声道</translation>
+    </message>
+    <message>
+        <source>All channels</source>
+        <translation>所有声道</translation>
+    </message>
+    <message>
+        <source>%1 alone</source>
+        <translation>仅 %1</translation>
+    </message>
+    <message>
+        <source>Every channel to its own file</source>
+        <translation>每个声道各存为一个文件</translation>
+    </message>
+    <message>
         <source>The files being added are still checked: try again once they are (Esc stops the check).</source>
         <translation>正在检查添加的文件：检查完成后再试（按 Esc 停止检查）。</translation>
     </message>
@@ -738,6 +758,22 @@ with the given filename extension.</source>
 <context>
     <name>CSettings</name>
     <message>
+        <source>Centre level in a fold-down</source>
+        <translation>缩混时的中置电平</translation>
+    </message>
+    <message>
+        <source>How loud the centre channel (a film&apos;s dialogue) is when 5.1 sound is folded down to stereo or mono; -3 dB is the usual</source>
+        <translation>5.1 声音缩混为立体声或单声道时中置声道（电影对白）的响度；通常为 -3 dB</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source>Centre level:</source>
+        <translation>中置电平：</translation>
+    </message>
+    <message>
         <source>As recorded</source>
         <translation>保持原样</translation>
     </message>
@@ -986,6 +1022,32 @@ with the given filename extension.</source>
 </context>
 <context>
     <name>Messages</name>
+    <message>
+        <source>      --pick-channel NAME
+                        one channel of the sound track alone, as a mono file: FL, FR, FC,
+                        LFE, BL, BR, SL, SR... as --info&apos;s layout names them, or its number
+      --split-channels  every channel of the sound track to a mono file of its own, named
+                        &quot;NAME.FL.ext&quot;, &quot;NAME.FR.ext&quot;...
+      --center-mix DB   the centre channel&apos;s level where a track is folded down to fewer
+                        channels (-c 2 or -c 1 of 5.1): -12 to +6 dB (default -3)
+</source>
+        <translation>      --pick-channel 名称
+                        仅音轨的一个声道，输出为单声道文件：FL、FR、FC、LFE、BL、BR、SL、
+                        SR……即 --info 的声道布局所列名称，或其编号
+      --split-channels  音轨的每个声道各输出为一个单声道文件，命名为
+                        &quot;NAME.FL.ext&quot;、&quot;NAME.FR.ext&quot;……
+      --center-mix DB   音轨缩混为较少声道时中置声道的电平（5.1 的 -c 2 或 -c 1）：
+                        -12 到 +6 dB（默认 -3）
+</translation>
+    </message>
+    <message>
+        <source>a channel alone is an encode: a copy keeps every channel (choose a format to convert to)</source>
+        <translation>单独一个声道需要编码：复制会保留所有声道（请选择要转换成的格式）</translation>
+    </message>
+    <message>
+        <source>a channel alone writes a file of its own; it does not go with a merge</source>
+        <translation>单独一个声道会写入独立文件；不能与合并同用</translation>
+    </message>
     <message>
         <source>      --tempo X         X times as fast (0.5 to 4; 1.25, 1.5, 2), the voices at their own
                         pitch; chapters follow the new time line, -s, -t and splits stay in

@@ -10,6 +10,30 @@ namespace tolvane {
 
 namespace {
 
+// The channels of a layout by FFmpeg's names; a layout that names none (only a count) as the
+// usual one for its count, as the conversion takes it.
+std::vector<std::string> ChannelNames(const AVChannelLayout& stated) {
+    AVChannelLayout layout{};
+    if (stated.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&stated) == 0) {
+        av_channel_layout_default(&layout, std::max(stated.nb_channels, 0));
+    } else {
+        av_channel_layout_copy(&layout, &stated);
+    }
+    std::vector<std::string> names;
+    for (int i = 0; i < layout.nb_channels; ++i) {
+        char name[32] = {};
+        const AVChannel channel =
+            av_channel_layout_channel_from_index(&layout, static_cast<unsigned>(i));
+        if (channel == AV_CHAN_NONE || av_channel_name(name, sizeof name, channel) < 0) {
+            names.push_back(std::to_string(i + 1));
+        } else {
+            names.emplace_back(name);
+        }
+    }
+    av_channel_layout_uninit(&layout);
+    return names;
+}
+
 // Fills in the frame rate and the bit rates the headers get wrong or leave out.
 void MeasureWhatHeadersLack(SourceMedia& source, MediaProbeResult& probe) {
     // A frame rate the headers disagree on (a QuickTime time scale of 600, a Matroska average
@@ -135,7 +159,8 @@ int ProbeMedia(const std::string& path, MediaProbeResult& probe) {
         const AVCodecParameters& par = *stream->codecpar;
         probe.soundTracks.push_back({language, avcodec_get_name(par.codec_id),
                                      par.ch_layout.nb_channels, par.sample_rate, tag("title"),
-                                     static_cast<int>(par.bit_rate), par.codec_id});
+                                     static_cast<int>(par.bit_rate), par.codec_id,
+                                     ChannelNames(par.ch_layout)});
     }
     probe.chapters = ChaptersOf(*input);
     const AVDictionaryEntry* title = av_dict_get(input->metadata, "title", nullptr, 0);

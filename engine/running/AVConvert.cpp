@@ -32,6 +32,7 @@ bool AVConvert::ResetTasks(int count) {
     clipLength.fill(0.0);
     clipToEnd.fill(false);
     soundTrack.fill(0);
+    pickChannel.fill(0);
     taskKind.fill(TaskKind::Convert);
     if (count < 0 || count > kMaxTasks) {
         taskCount = 0;

@@ -63,6 +63,8 @@ struct JobInput : JobLimits, EncodeSettings {
     // The sound track a task converts: its number among the file's sound tracks, from 1; 0 for
     // the last one, as when nothing was chosen.
     std::array<std::int32_t, kMaxTasks> soundTrack{};
+    // The channel a task writes alone, as mono (from 1); 0 for every channel.
+    std::array<std::int32_t, kMaxTasks> pickChannel{};
     std::array<TaskKind, kMaxTasks> taskKind{};
     std::vector<TaskTags> taskTags;  // a task's own tags (one entry per task)
     int totalTasksShown = 0;         // user-interface thread only

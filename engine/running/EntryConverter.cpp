@@ -272,8 +272,12 @@ bool EntryConverter::SetUpOutput() {
         }
     }
     if (m_source.audioIndex >= 0 && (canAdd || m_output.audio.stream)) {
+        // One channel alone is written as mono.
+        AudioSettings audio = m_in.Audio();
+        audio.pickChannel = m_in.pickChannel[static_cast<std::size_t>(m_entry.Index())];
+        audio.channels = audio.pickChannel > 0 ? 1 : audio.channels;
         const int ret = m_audio.IsOpen() ? m_audio.BeginSource(*m_source.audioDecoder, m_sourcePath)
-                                         : m_audio.Open(m_in.Audio(), *m_source.audioDecoder,
+                                         : m_audio.Open(audio, *m_source.audioDecoder,
                                                         *m_output.Context()->oformat, m_sourcePath);
         if (ret < 0) {
             m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot open the audio encoder"));

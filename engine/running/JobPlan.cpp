@@ -44,6 +44,16 @@ std::string ChoicesRefusal(const RunChoices& c) {
     if (const std::string refusal = ListenShapeRefusal(c.listen); !refusal.empty()) {
         return refusal;
     }
+    if (c.copy && c.channels) {
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "a channel alone is an encode: a copy keeps every channel "
+                                 "(choose a format to convert to)");
+    }
+    if (c.merge && c.channels) {
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "a channel alone writes a file of its own; it does not go with a "
+                                 "merge");
+    }
     if (c.copy && c.listen.Any()) {
         return QT_TRANSLATE_NOOP("Messages",
                                  "tempo, night mode and fades change the sound: a copy keeps it "
@@ -83,6 +93,7 @@ bool ApplyPlan(const JobPlan& plan, AVConvert& job) {
         job.clipLength[i] = length;
         job.clipToEnd[i] = task.toEnd;
         job.soundTrack[i] = task.soundTrack;
+        job.pickChannel[i] = task.channel;
         job.taskKind[i] = task.kind;
         job.taskTags[i] = task.tags;
         if (!task.source.empty()) {

@@ -22,7 +22,8 @@ struct PlannedTask final {
     bool toEnd = true;   // no end set: to the end of the sound
     int soundTrack = 0;  // from 1; 0 the last one
     TaskKind kind = TaskKind::Convert;
-    TaskTags tags;  // instead of the source's (empty: the source's)
+    TaskTags tags;    // instead of the source's (empty: the source's)
+    int channel = 0;  // from 1: that channel alone, as mono; 0: every channel
 };
 
 struct JobPlan final {
@@ -48,6 +49,7 @@ struct RunChoices final {
     bool split = false;           // files in parts
     bool clipped = false;         // one clip for every file (a merge takes every file whole)
     bool allTracks = false;       // an output per sound track
+    bool channels = false;        // one channel alone, or each to its own output
     bool skipExisting = false;    // outputs already there are left out
     bool normalize = false;
     JobInput::ReplayGain replayGain = JobInput::ReplayGain::Off;

@@ -123,6 +123,16 @@ std::string RequestedName(const JobSettings& settings, const std::string& folder
     if (row.trackInName) {
         name = TrackOutputPath(name, row.soundTrack, track.language);
     }
+    if (row.channelInName && row.channel > 0 &&
+        static_cast<std::size_t>(row.channel) <= track.channelNames.size()) {
+        // "talk.FL.flac": the channel's name before the extension.
+        const fs::path path(name);
+        name =
+            (path.parent_path() / (path.stem().string() + "." +
+                                   track.channelNames[static_cast<std::size_t>(row.channel) - 1] +
+                                   path.extension().string()))
+                .string();
+    }
     return name;
 }
 
@@ -153,6 +163,22 @@ std::vector<JobRow> PartRows(const JobRow& whole, const std::vector<SplitPart>& 
         row.status.clear();
         row.output.clear();
         rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+std::vector<JobRow> ChannelRows(const JobRow& row, int channelCount) {
+    std::vector<JobRow> rows;
+    for (int n = 1; n <= channelCount; ++n) {
+        JobRow channel = row;
+        channel.channel = n;
+        channel.channelInName = true;
+        // Each a new row to convert.
+        channel.checked = true;
+        channel.state = JobRowState::Ready;
+        channel.status.clear();
+        channel.output.clear();
+        rows.push_back(std::move(channel));
     }
     return rows;
 }
@@ -208,6 +234,7 @@ RunChoices ChoicesOf(const JobDocument& job) {
     for (const JobRow& row : job.rows) {
         choices.split = choices.split || row.part.IsPart();
         choices.allTracks = choices.allTracks || row.trackInName;
+        choices.channels = choices.channels || row.channel > 0;
     }
     return choices;
 }
@@ -272,6 +299,12 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
             trackCount == 0 ? none
                             : tracks[static_cast<std::size_t>(
                                   (row.soundTrack > 0 ? row.soundTrack : trackCount) - 1)];
+        if (row.channel > 0 && (trackCount == 0 || static_cast<std::size_t>(row.channel) >
+                                                       track.channelNames.size())) {
+            outcome.refusal = "no channel " + std::to_string(row.channel) + " (it has " +
+                              std::to_string(track.channelNames.size()) + ")";
+            continue;
+        }
         if (settings.copySound && settings.normalize && track.codecId != AV_CODEC_ID_OPUS) {
             outcome.refusal = kCopyLoudnessRefusal;
             continue;
@@ -314,7 +347,7 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
             outcome.task = static_cast<int>(run.plan.tasks.size());
             run.plan.tasks.push_back({row.source, name, start, end, toEnd, row.soundTrack,
                                       settings.copySound ? TaskKind::Copy : TaskKind::Convert,
-                                      PartTags(row.part)});
+                                      PartTags(row.part), row.channel});
         }
     }
     // Copied packets join only when every file has the same kind of sound.

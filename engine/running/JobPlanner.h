@@ -33,6 +33,9 @@ std::vector<JobRow> PartRows(const JobRow& whole, const std::vector<SplitPart>& 
 
 // The rows of a file every one of whose `trackCount` sound tracks has an output of its own.
 std::vector<JobRow> TrackRows(const JobRow& row, int trackCount);
+// A row for each of the `channelCount` channels of the row's sound track, each output named
+// after its channel ("talk.FL.flac").
+std::vector<JobRow> ChannelRows(const JobRow& row, int channelCount);
 
 // The row of a whole file (or of a clip from `start`, to `end` when given) of `length` seconds.
 JobRow WholeRow(const std::string& source, double length, double start = 0.0,

@@ -18,6 +18,7 @@ void CopySettingsToJob(const OutputSettings& settings, EncodeSettings& job) {
     job.videoCodecId = VideoCodecForName(settings.videoEncoderName).value_or(job.videoCodecId);
     job.audioCodecId = AudioCodecForName(settings.audioEncoderName).value_or(job.audioCodecId);
     job.opusApplication = settings.opusApplication;
+    job.centerMixDb = settings.centerMixDb;
 }
 
 }  // namespace tolvane

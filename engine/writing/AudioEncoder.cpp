@@ -156,6 +156,11 @@ int OpenAudioEncoderContext(const AVCodec& codec, const AudioSettings& settings,
 int AudioEncoder::Open(const AudioSettings& settings, const AVCodecContext& decoder,
                        const AVOutputFormat& format, const std::string& path) {
     m_path = path;
+    // -3 dB: the resampler's own fold-down (its 1/sqrt(2)), as ever.
+    m_centerMix = settings.centerMixDb == AudioSettings{}.centerMixDb
+                      ? 0.0
+                      : std::pow(10.0, settings.centerMixDb / 20.0);
+    m_pick = settings.pickChannel - 1;
     const auto id = static_cast<AVCodecID>(settings.codecId);
     const AVCodec* codec = FindAudioEncoder(settings.codecId);
     if (codec == nullptr) {
@@ -269,6 +274,9 @@ int AudioEncoder::PrepareResampler(int format, int rate, const AVChannelLayout& 
                               static_cast<AVSampleFormat>(format), rate, 0, nullptr);
     m_resampler.reset(raw);
     if (ret >= 0) {
+        ret = SetMix(raw, layout);
+    }
+    if (ret >= 0) {
         av_opt_set_int(raw, "filter_size", 16, 0);
         av_opt_set_int(raw, "phase_shift", 10, 0);
         av_opt_set_int(raw, "linear_interp", 0, 0);
@@ -281,6 +289,28 @@ int AudioEncoder::PrepareResampler(int format, int rate, const AVChannelLayout& 
         m_resamplerFormat = -1;
     }
     return ret;
+}
+
+int AudioEncoder::SetMix(SwrContext* converter, const AVChannelLayout& in) const {
+    if (m_centerMix > 0.0) {
+        if (const int ret = av_opt_set_double(converter, "center_mix_level", m_centerMix, 0);
+            ret < 0) {
+            return ret;
+        }
+    }
+    if (m_pick < 0) {
+        return 0;
+    }
+    // The picked channel into every written one (one, as the run writes it).
+    const int ins = std::max(in.nb_channels, 1);
+    const int outs = m_encoder->ch_layout.nb_channels;
+    std::vector<double> matrix(static_cast<std::size_t>(ins) * static_cast<std::size_t>(outs), 0.0);
+    const int pick = std::min(m_pick, ins - 1);
+    for (int o = 0; o < outs; ++o) {
+        matrix[static_cast<std::size_t>(o) * static_cast<std::size_t>(ins) +
+               static_cast<std::size_t>(pick)] = 1.0;
+    }
+    return swr_set_matrix(converter, matrix.data(), ins);
 }
 
 int AudioEncoder::QueueLeadIn() {
@@ -437,6 +467,12 @@ int AudioEncoder::PushThroughGain(AVFrame& frame, int skip) {
         int ret = swr_alloc_set_opts2(&raw, &written, AV_SAMPLE_FMT_FLTP, frame.sample_rate,
                                       &frame.ch_layout, static_cast<AVSampleFormat>(frame.format),
                                       frame.sample_rate, 0, nullptr);
+        if (ret >= 0) {
+            AVChannelLayout in{};
+            SourceLayout(frame.ch_layout, in);
+            ret = SetMix(raw, in);
+            av_channel_layout_uninit(&in);
+        }
         if (ret >= 0) {
             ret = swr_init(raw);
         }

@@ -109,6 +109,9 @@ public:
 
 private:
     int PrepareResampler(int format, int rate, const AVChannelLayout& reported);
+    // The mix of a converter from `in` to the written channels: the centre's level in a
+    // fold-down, or the one channel picked. Before swr_init.
+    int SetMix(SwrContext* converter, const AVChannelLayout& in) const;
     int DrainResampler();
     int QueueLeadIn();
     // Converts `samples` samples of `planes` (in `format`, `rate`, `layout`) and queues them.
@@ -158,6 +161,8 @@ private:
     int m_resamplerRate = 0;
     AVChannelLayout m_resamplerLayout{};
     bool m_passThrough = false;
+    double m_centerMix = 0.0;  // a factor; 0: the resampler's own (-3 dB)
+    int m_pick = -1;           // the source channel written alone (from 0); -1: all
 
     int m_inputFrameSize = 0;
     bool m_wholeFrames = false;  // frames of m_inputFrameSize also where any size would do

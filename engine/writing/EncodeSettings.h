@@ -14,6 +14,9 @@ struct AudioSettings final {
     std::int32_t sampleRate = 0;
     std::int32_t channels = 0;
     std::string opusApplication;  // libopus's "application": "voip", "audio"; empty: its default
+    // The centre channel's level (dB) where more channels are folded into fewer.
+    double centerMixDb = -3.0;
+    int pickChannel = 0;  // from 1: that channel of the source alone; 0: every channel
 };
 
 // The output settings of a run as codec identifiers.
@@ -30,8 +33,10 @@ struct EncodeSettings {
     double videoFrameRate = 0.0;       // 0: as the source
     std::int32_t writeThumbnail = -1;  // 1: write a ".THM" thumbnail beside the output
     std::string opusApplication;
+    double centerMixDb = -3.0;  // as AudioSettings'
 
     AudioSettings Audio() const {
-        return {audioCodecId, audioBitRate, audioSampleRate, audioChannels, opusApplication};
+        return {audioCodecId,  audioBitRate,    audioSampleRate,
+                audioChannels, opusApplication, centerMixDb};
     }
 };
