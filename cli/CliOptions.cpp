@@ -69,6 +69,20 @@ std::string ApplyValue(CliOptions& options, const std::string& name, const std::
         options.encoder = value;
     } else if (name == "-a" && value == "all") {
         options.allSoundTracks = true;
+    } else if (name == "-a" && value.find('+') != std::string::npos) {
+        // "1+2": the tracks mixed, each at 0 dB until --track-gain says.
+        std::vector<int> tracks;
+        std::size_t at = 0;
+        while (at <= value.size()) {
+            const std::size_t plus = std::min(value.find('+', at), value.size());
+            const std::optional<int> track = ParseWhole(value.substr(at, plus - at));
+            if (!track || *track < 1 || *track > tolvane::kMaxSoundTrack) {
+                return "bad sound tracks to mix '" + value + "' (as 1+2, as --info lists them)";
+            }
+            tracks.push_back(*track);
+            at = plus + 1;
+        }
+        options.mix.tracks = tracks;
     } else if (name == "-a") {
         options.soundTrack = ParseWhole(value);
         if (!options.soundTrack || *options.soundTrack < 1 ||
@@ -241,6 +255,9 @@ enum LongOnly : int {
     kPickChannel,
     kSplitChannels,
     kCenterMix,
+    kTrackGain,
+    kVoice,
+    kDuck,
 };
 
 constexpr const char* kShortOptions = "-:o:f:e:b:r:c:s:t:j:a:mqh";
@@ -287,6 +304,9 @@ constexpr option kLongOptions[] = {
     {"pick-channel", required_argument, nullptr, kPickChannel},
     {"split-channels", no_argument, nullptr, kSplitChannels},
     {"center-mix", required_argument, nullptr, kCenterMix},
+    {"track-gain", required_argument, nullptr, kTrackGain},
+    {"voice", required_argument, nullptr, kVoice},
+    {"duck", optional_argument, nullptr, kDuck},
     {nullptr, 0, nullptr, 0},
 };
 
@@ -382,6 +402,7 @@ tolvane::RunChoices CliChoices(const CliOptions& options) {
     choices.replayGain = options.replayGain;
     choices.listen = ListenOf(options);
     choices.channels = options.pickChannel.has_value() || options.splitChannels;
+    choices.mix = options.mix.Any();
     return choices;
 }
 
@@ -392,6 +413,70 @@ tolvane::ListenShape ListenOf(const CliOptions& options, tolvane::ListenShape ba
     base.fadeOut = options.fadeOut.value_or(base.fadeOut);
     base.crossfade = options.crossfade.value_or(base.crossfade);
     return base;
+}
+
+// --track-gain N=DB (repeatable), --voice N[=LU], --duck[=DB]: numbers the same in every locale.
+std::string ApplyMixOption(CliOptions& options, int code, const char* text) {
+    const std::string value = text != nullptr ? text : "";
+    const std::size_t equals = value.find('=');
+    tolvane::TrackMix& mix = options.mix;
+    if (code == kDuck) {
+        const std::optional<double> db =
+            text == nullptr ? std::optional<double>(9.0) : WholeNumber(value);
+        if (!db || !tolvane::kDuckRange.Holds(*db) || *db == 0.0) {
+            return "bad --duck '" + value + "' (1 to 40 dB)";
+        }
+        mix.duckDb = *db;
+        return {};
+    }
+    const std::optional<int> track = ParseWhole(value.substr(0, equals));
+    if (code == kVoice) {
+        const std::optional<double> lu = equals == std::string::npos
+                                             ? std::optional<double>(10.0)
+                                             : WholeNumber(value.substr(equals + 1));
+        if (!track || *track < 1 || !lu || !tolvane::kVoiceLuRange.Holds(*lu)) {
+            return "bad --voice '" + value + "' (N or N=LU: a mixed track and 0 to 40 LU)";
+        }
+        mix.voice = *track;
+        mix.voiceLu = *lu;
+        return {};
+    }
+    // "+6" as "6".
+    std::string number = equals == std::string::npos ? std::string() : value.substr(equals + 1);
+    if (!number.empty() && number.front() == '+') {
+        number.erase(0, 1);
+    }
+    const double db = WholeNumber(number).value_or(HUGE_VAL);
+    if (!track || *track < 1 || !tolvane::kTrackGainRange.Holds(db)) {
+        return "bad --track-gain '" + value + "' (N=DB: a track and -40 to +20 dB, as 2=+6)";
+    }
+    options.trackGains[*track] = db;
+    return {};
+}
+
+// The mix the options give (each mixed track's gain), or why it cannot be.
+std::string ComposeMix(CliOptions& options) {
+    tolvane::TrackMix& mix = options.mix;
+    if (mix.tracks.empty()) {
+        if (!options.trackGains.empty() || mix.voice != 0 || mix.duckDb > 0.0) {
+            return "--track-gain, --voice and --duck set the tracks of a mix: name them with -a, "
+                   "as -a 1+2";
+        }
+        return {};
+    }
+    if (options.job) {
+        return "--job keeps the rows of its job: a mix is given when it is written";
+    }
+    mix.gainsDb.assign(mix.tracks.size(), 0.0);
+    for (const auto& [track, db] : options.trackGains) {
+        const auto at = std::find(mix.tracks.begin(), mix.tracks.end(), track);
+        if (at == mix.tracks.end()) {
+            return "--track-gain " + std::to_string(track) + ": sound track " +
+                   std::to_string(track) + " is not in the mix";
+        }
+        mix.gainsDb[static_cast<std::size_t>(at - mix.tracks.begin())] = db;
+    }
+    return tolvane::TrackMixRefusal(mix);
 }
 
 // Why the channel options cannot be as given, empty when they can.
@@ -584,6 +669,11 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
             case kSplitChannels:
                 options.splitChannels = true;
                 break;
+            case kTrackGain:
+            case kVoice:
+            case kDuck:
+                error = ApplyMixOption(options, code, optarg);
+                break;
             case kCenterMix: {
                 const std::optional<double> level = WholeNumber(value);
                 if (!level || !tolvane::kCenterMixRange.Holds(*level)) {
@@ -651,6 +741,8 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         parse.error = "--job keeps the rows of its job: channels are given when it is written";
     } else if (const std::string channels = ChannelOptionsRefusal(options); !channels.empty()) {
         parse.error = channels;
+    } else if (const std::string mix = ComposeMix(options); !mix.empty()) {
+        parse.error = mix;
     }
     return parse;
 }
@@ -841,6 +933,15 @@ std::string CliUsage() {
         "                        with -a all) by EBU R128: LUFS, loudness range and true peak\n"
         "      --write-job FILE  write the job these options and files describe to FILE (a\n"
         "                        \".tolvane-job\", as the window's Save list writes) and convert nothing\n"
+        ))
+        + tolvane::Say(QT_TRANSLATE_NOOP("Messages",
+        "  -a N+M...             mix those sound tracks into one output, sample-aligned (a track that\n"
+        "                        ends early is silence after it); where the sum would clip, a limiter\n"
+        "                        brings it down and the status says so\n"
+        "      --track-gain N=DB a mixed track's gain (-40 to +20 dB, as 2=+6); repeatable\n"
+        "      --voice N[=LU]    track N is the voice: the others sit LU (default 10) under its\n"
+        "                        loudness, both measured by EBU R128\n"
+        "      --duck[=DB]       lower the others by DB (default 9) while the voice speaks\n"
         ))
         + tolvane::Say(QT_TRANSLATE_NOOP("Messages",
         "      --pick-channel NAME\n"

@@ -3,6 +3,7 @@
 // The command line of tolvane-cli and how it turns into an output profile.
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 
 #include "OutputSettings.h"
 #include "Silences.h"
+#include "TrackMix.h"
 
 struct CliOptions final {
     std::vector<std::string> files;
@@ -74,6 +76,10 @@ struct CliOptions final {
     std::optional<double> crossfade;
     // One channel of the chosen sound track alone, as mono ("FL", "FC", "LFE"... or its number
     // from 1); or every channel to its own output; the centre's level in a fold-down (dB).
+    // Sound tracks mixed into one output (-a 1+2), each track's gain (--track-gain N=DB), the
+    // voice and the others' loudness under it (--voice N[=LU]) and their ducking (--duck[=DB]).
+    tolvane::TrackMix mix;
+    std::map<int, double> trackGains;  // as given, into `mix` once the options are read
     std::optional<std::string> pickChannel;
     bool splitChannels = false;
     std::optional<double> centerMix;

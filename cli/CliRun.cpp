@@ -349,6 +349,7 @@ bool BuildRows(const CliOptions& options, MediaProbeResult& prober, StatusReport
         JobRow whole = tolvane::WholeRow(path, length, options.start.value_or(0.0),
                                          options.end ? &*options.end : nullptr);
         whole.soundTrack = options.soundTrack.value_or(0);
+        whole.mix = options.mix;
         std::vector<JobRow> rows{whole};
         if (options.splitChapters || splitList != nullptr) {
             const SplitParse split = options.splitChapters

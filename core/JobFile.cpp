@@ -345,6 +345,21 @@ JsonValue RowValue(const JobRow& row) {
     if (row.channelInName) {
         v.Set("channelInName", true);
     }
+    if (row.mix.Any()) {
+        JsonValue mix = JsonValue::MakeObject();
+        JsonValue tracks = JsonValue::MakeArray();
+        JsonValue gains = JsonValue::MakeArray();
+        for (std::size_t i = 0; i < row.mix.tracks.size(); ++i) {
+            tracks.Append(JsonValue(static_cast<std::int64_t>(row.mix.tracks[i])));
+            gains.Append(JsonValue(i < row.mix.gainsDb.size() ? row.mix.gainsDb[i] : 0.0));
+        }
+        mix.Set("tracks", std::move(tracks));
+        mix.Set("gainsDb", std::move(gains));
+        mix.Set("voice", row.mix.voice);
+        mix.Set("voiceLu", row.mix.voiceLu);
+        mix.Set("duckDb", row.mix.duckDb);
+        v.Set("mix", std::move(mix));
+    }
     if (row.part.IsPart()) {
         JsonValue part = JsonValue::MakeObject();
         part.Set("number", row.part.number);
@@ -394,12 +409,38 @@ void ReadRow(const JsonValue& v, JobRow& row, Reader& r) {
             }
         }
     }
+    if (const JsonValue* mix = v.Find("mix")) {
+        const JsonValue* tracks = mix->IsObject() ? mix->Find("tracks") : nullptr;
+        const JsonValue* gains = mix->IsObject() ? mix->Find("gainsDb") : nullptr;
+        if (tracks == nullptr || !tracks->IsArray() || (gains != nullptr && !gains->IsArray())) {
+            r.Fail("mix", "is not an object with a list of tracks");
+        } else {
+            for (std::size_t i = 0; i < tracks->Items().size(); ++i) {
+                const auto track = tracks->Items()[i].AsInteger();
+                const std::optional<double> gain = gains != nullptr && i < gains->Items().size()
+                                                       ? gains->Items()[i].AsNumber()
+                                                       : std::optional<double>(0.0);
+                if (!track || *track < 1 || *track > tolvane::kMaxSoundTrack || !gain) {
+                    r.Fail("mix", "has a track that is no number of a sound track");
+                    break;
+                }
+                row.mix.tracks.push_back(static_cast<int>(*track));
+                row.mix.gainsDb.push_back(*gain);
+            }
+            r.Integer(*mix, "voice", row.mix.voice, {0.0, tolvane::kMaxSoundTrack});
+            r.Number(*mix, "voiceLu", row.mix.voiceLu);
+            r.Number(*mix, "duckDb", row.mix.duckDb);
+            if (const std::string why = tolvane::TrackMixRefusal(row.mix); !why.empty()) {
+                r.Fail("mix", "is no mix: " + why);
+            }
+        }
+    }
     NamedValue(v, "state", kStateNames, row.state, r);
     r.Text(v, "status", row.status);
     r.Path(v, "output", row.output);
     row.unknown = UnknownMembers(
         v, {"source", "checked", "startMs", "endMs", "toEnd", "soundTrack", "trackInName",
-            "channel", "channelInName", "part", "state", "status", "output"});
+            "channel", "channelInName", "mix", "part", "state", "status", "output"});
 }
 
 }  // namespace

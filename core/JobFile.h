@@ -12,6 +12,7 @@
 
 #include "Json.h"
 #include "OutputSettings.h"
+#include "TrackMix.h"
 
 inline constexpr std::string_view kJobFormatName = "tolvane-job";
 // Version 2: relative paths are relative to the job file's folder (in version 1 they were
@@ -52,6 +53,7 @@ struct JobRow final {
     // ("talk.FL.flac"), as when every channel has an output of its own.
     int channel = 0;
     bool channelInName = false;
+    tolvane::TrackMix mix;  // several sound tracks mixed into the output (instead of soundTrack)
     JobRowPart part;
     JobRowState state = JobRowState::Ready;
     std::string status;         // what the list showed of it ("Converted (0:12)"), for people

@@ -205,6 +205,9 @@ public:
     QSpinBox* FilesAtOnceBox() const { return m_filesAtOnce; }
     CAVConvertDlg* ProgressDialog() const { return m_progress.get(); }
     const OutputSettings& Settings() const { return m_settings; }
+    // Several sound tracks of the row's file mixed into its output (none: one track), as the
+    // row's Mix tracks dialog gives it.
+    void SetRowMix(int row, const tolvane::TrackMix& mix);
     OutputSettings& Settings() { return m_settings; }
     const FileInfoValues& FileInfo() const { return m_fileInfo; }
     const QString& RunFolder() const { return m_runFolder; }

@@ -27,6 +27,7 @@
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
 #include "CFileInfomation.h"
+#include "CMixDialog.h"
 #include "CSettings.h"
 #include "CSilenceDialog.h"
 #include "CSplitDialog.h"
@@ -228,6 +229,14 @@ void CBrenvixDlg::ShowRow(int row, const QString& format) {
         new QTableWidgetItem(shown.status.empty() ? tr(" Ready") : tr(shown.status.c_str())));
     m_list->setItem(row, column::kDuration,
                     new QTableWidgetItem(QString::number(probe.durationMicros / 1000000)));
+    if (shown.mix.Any()) {
+        // A mix says so: "game.mkv \u2014 Tracks 1+2".
+        const QString mix =
+            tr("Tracks %1").arg(QString::fromStdString(tolvane::TrackMixText(shown.mix).substr(7)));
+        source->setData(CCheckListCtrl::kShownTextRole,
+                        FileNameOf(path) + QStringLiteral(" \u2014 ") + mix);
+        source->setToolTip(source->toolTip() + '\n' + tr("Sound tracks mixed: %1").arg(mix));
+    }
     if (shown.channel > 0) {
         // One channel alone says which: "interview.mov \u2014 FL" (as its output is named).
         const QStringList channels = RowChannelNames(row, probe);
@@ -317,6 +326,19 @@ void CBrenvixDlg::SetRowChannel(int row, int channel, const MediaProbeResult& pr
     m_probe = probe;
     ShowRow(row, format);
     m_probe = shown;
+    ListChanged();
+}
+
+void CBrenvixDlg::SetRowMix(int row, const tolvane::TrackMix& mix) {
+    JobRow& kept = m_rows[static_cast<std::size_t>(row)];
+    if (kept.mix == mix) {
+        return;
+    }
+    kept.mix = mix;
+    const QString format = m_list->item(row, column::kFormat)->text();
+    if (ProbeForList(m_list->item(row, column::kSource)->text(), nullptr)) {
+        ShowRow(row, format);
+    }
     ListChanged();
 }
 
@@ -822,10 +844,25 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
             // The last track is what an untouched row converts: picking it is no choice.
             connect(track, &QAction::triggered, this, [this, row, n, count = tracks.size()] {
                 if (row < m_list->rowCount()) {
+                    SetRowMix(row, {});
                     SetRowSoundTrack(row, n == count ? 0 : n);
                 }
             });
         }
+        // Several tracks into one output, each at its gain, the voice above the rest.
+        trackMenu->addSeparator();
+        QAction* mixTracks = trackMenu->addAction(tr("Mix tracks\u2026"));
+        mixTracks->setCheckable(true);
+        mixTracks->setChecked(m_rows[static_cast<std::size_t>(row)].mix.Any());
+        connect(mixTracks, &QAction::triggered, this, [this, row, tracks] {
+            if (row >= m_list->rowCount()) {
+                return;
+            }
+            CMixDialog dialog(tracks, m_rows[static_cast<std::size_t>(row)].mix, this);
+            if (dialog.exec() == QDialog::Accepted) {
+                SetRowMix(row, dialog.Mix());
+            }
+        });
     }
     // One channel alone, or each to its own file, when the row's sound track has several.
     if (selected && ProbeForList(m_list->item(row, column::kSource)->text(), nullptr)) {

@@ -29,6 +29,7 @@
 #include "FFmpegHandles.h"
 #include "JobFile.h"
 #include "JobPlanner.h"
+#include "Numbers.h"
 #include "OutputFile.h"
 #include "TestSupport.h"
 
@@ -1572,6 +1573,113 @@ TEST(Cli, ChannelsAloneAndTheCentreOfAFoldDown) {
             MaxVolumeDb(folder + "/centre.ogg", 3.0) - MaxVolumeDb(folder + "/left.ogg", 3.0);
         EXPECT_NEAR(ratio, level, 0.3) << option;
     }
+}
+
+// The level (dB, RMS) of the tone at `frequency` in `path` from `from` for `length` seconds: a
+// narrow band-pass, then ffmpeg's volumedetect.
+double ToneDb(const std::string& path, int frequency, double from, double length) {
+    const std::string said = RunCommand(
+        "ffmpeg -nostdin -hide_banner -ss " + FormatFixed(from, 3) + " -t " +
+        FormatFixed(length, 3) + " -i '" + path + "' -af bandpass=f=" + std::to_string(frequency) +
+        ":width_type=q:w=8,bandpass=f=" + std::to_string(frequency) +
+        ":width_type=q:w=8,volumedetect -f null - 2>&1");
+    const std::size_t at = said.find("mean_volume: ");
+    return at == std::string::npos ? 1000.0 : std::strtod(said.c_str() + at + 13, nullptr);
+}
+
+// Sound tracks mixed into one: sample-aligned with their offsets, each at its gain; the voice a
+// loudness over the rest, the rest lowered only while it speaks; a sum that would clip brought
+// down and said; what cannot be refused in words; a job with a mix runs as the direct run.
+TEST(Cli, SoundTracksMixedWithTheirGainsTheVoiceAndDucking) {
+    ScratchDir out;
+    const std::string two = out.File("two.mka");
+    int code = 0;
+    // Track 1: 440 Hz for 4 s; track 2: 1000 Hz for 3 s, from 1 s on; both at 0.125.
+    std::string said = RunCommand(
+        "ffmpeg -nostdin -v error -y -f lavfi -i sine=f=440:r=48000:d=4 -itsoffset 1 -f lavfi "
+        "-i sine=f=1000:r=48000:d=3 -map 0 -map 1 -c:a flac '" +
+            two + "'",
+        &code);
+    ASSERT_EQ(code, 0) << said;
+    CliResult r = Cli("-q -f wav -a 1+2 -o " + out.File("plain") + " " + two);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("mixed Tracks 1+2"), std::string::npos) << r.output;
+    const std::string plain = out.File("plain/two.wav");
+    EXPECT_NEAR(DecodedSeconds(plain), 4.0, 0.01);
+    EXPECT_LT(ToneDb(plain, 1000, 0.1, 0.7), -60.0) << "track 2 starts at 1 s";
+    const double a = ToneDb(plain, 440, 1.5, 2.0);
+    const double b = ToneDb(plain, 1000, 1.5, 2.0);
+    EXPECT_NEAR(a, b, 1.0) << "both at their level";
+    EXPECT_NEAR(ToneDb(plain, 440, 0.1, 0.7), a, 1.0) << "track 1 alone before";
+
+    r = Cli("-q -f wav -a 1+2 --track-gain 2=+6 -o " + out.File("gain") + " " + two);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NEAR(ToneDb(out.File("gain/two.wav"), 1000, 1.5, 2.0), b + 6.0, 0.5);
+    EXPECT_NEAR(ToneDb(out.File("gain/two.wav"), 440, 1.5, 2.0), a, 0.5);
+
+    r = Cli("-q -f wav -a 1+2 --voice 1=10 -o " + out.File("voice") + " " + two);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NEAR(ToneDb(out.File("voice/two.wav"), 440, 1.5, 2.0) -
+                    ToneDb(out.File("voice/two.wav"), 1000, 1.5, 2.0),
+                10.0, 1.5)
+        << "the rest 10 LU under the voice";
+
+    // Ducking: a voice that speaks one second in four over a steady tone.
+    const std::string talk = out.File("talk.mka");
+    said = RunCommand(
+        "ffmpeg -nostdin -v error -y -f lavfi -i "
+        "\"aevalsrc=0.3*sin(2*PI*440*t)*lt(mod(t\\,4)\\,1):s=48000:d=6\" -f lavfi "
+        "-i sine=f=1000:r=48000:d=6 -map 0 -map 1 -c:a flac '" +
+            talk + "'",
+        &code);
+    ASSERT_EQ(code, 0) << said;
+    r = Cli("-q -f wav -a 1+2 --voice 1=0 --duck=9 -o " + out.File("duck") + " " + talk);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const std::string ducked = out.File("duck/talk.wav");
+    const double speaking = ToneDb(ducked, 1000, 4.3, 0.5);  // the voice speaks from 4 s
+    const double pausing = ToneDb(ducked, 1000, 2.8, 1.0);   // and is silent from 1 s
+    EXPECT_NEAR(pausing - speaking, 9.0, 1.5);
+
+    // Two full-scale tones: the sum would clip.
+    const std::string loud = out.File("loud.mka");
+    said = RunCommand(
+        "ffmpeg -nostdin -v error -y -f lavfi -i sine=f=440:r=48000:d=2,volume=7.9 "
+        "-f lavfi -i sine=f=660:r=48000:d=2,volume=7.9 -map 0 -map 1 -c:a flac '" +
+            loud + "'",
+        &code);
+    ASSERT_EQ(code, 0) << said;
+    r = Cli("-q -f wav -a 1+2 -o " + out.File("loud") + " " + loud);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(r.output.find("brought down where it would have clipped"), std::string::npos)
+        << r.output;
+    EXPECT_LE(MaxVolumeDb(out.File("loud/loud.wav"), 2.0), 0.0);
+
+    // A job with a mix runs as the direct run.
+    const std::string job = out.File("mix.tolvane-job");
+    r = Cli("-q -f wav -a 1+2 --track-gain 2=+6 --write-job " + job + " " + two);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_NE(ReadWhole(job).find("\"mix\""), std::string::npos);
+    r = Cli("-q --job " + job + " -o " + out.File("from-job"));
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    EXPECT_EQ(DecodedSamples(out.File("from-job/two.wav")),
+              DecodedSamples(out.File("gain/two.wav")));
+
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {"-a 1+1", "each once"},
+        {"-a 1+", "bad sound tracks"},
+        {"-a 1+2 --voice 3", "the voice is one of the mixed"},
+        {"-a 1+2 --duck", "needs a voice"},
+        {"-a 1+2 --track-gain 2=+30", "--track-gain"},
+        {"-a 1+2 --track-gain 3=1", "not in the mix"},
+        {"--voice 1", "name them with -a"},
+        {"-f copy -a 1+2", "copy"},
+    };
+    for (const auto& [options, says] : refused) {
+        r = Cli("-q " + options + " -o " + out.File("never") + " " + two);
+        EXPECT_EQ(r.exitCode, 2) << options;
+        EXPECT_NE(r.output.find(says), std::string::npos) << options << ": " << r.output;
+    }
+    EXPECT_FALSE(fs::exists(out.File("never")));
 }
 
 // Tempo, night mode and fades: out of range, with a copy, or a crossfade without a merge are

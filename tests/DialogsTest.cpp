@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShowEvent>
 #include <QTest>
 #include <QTimer>
@@ -24,6 +25,7 @@
 #include "CAbout.h"
 #include "CFileInfomation.h"
 #include "CHyperLink.h"
+#include "CMixDialog.h"
 #include "CSettings.h"
 #include "CSilenceDialog.h"
 #include "FormatPresets.h"
@@ -338,6 +340,35 @@ TEST(Settings, CentreLevelWhereAFoldDownCanBe) {
         channels->setCurrentIndex(1);
     });
     EXPECT_EQ(ac3.profile.centerMixDb, -9.0);
+}
+
+// Mix tracks: each track checked, with a gain; only a mixed track is the voice; the voice's
+// lead and the ducking only with a voice; fewer than two tracks is no mix.
+TEST(MixDialog, GivesTheMixItShows) {
+    const QStringList tracks = {"1: eng \u00b7 AAC stereo", "2: AAC mono", "3: fra \u00b7 MP2"};
+    CMixDialog none(tracks, {});
+    EXPECT_FALSE(none.TrackBox(0)->isChecked());
+    EXPECT_TRUE(none.NoVoiceButton()->isChecked());
+    EXPECT_FALSE(none.LeadBox()->isEnabled());
+    EXPECT_FALSE(none.GainBox(1)->isEnabled()) << "not mixed";
+    EXPECT_FALSE(none.TrackBox(2)->accessibleName().isEmpty());
+    none.TrackBox(0)->setChecked(true);
+    EXPECT_FALSE(none.Mix().Any()) << "one track is no mix";
+    none.TrackBox(2)->setChecked(true);
+    none.GainBox(2)->setValue(6.0);
+    none.VoiceButton(0)->setChecked(true);
+    EXPECT_TRUE(none.DuckBox()->isEnabled());
+    none.DuckBox()->setChecked(true);
+    EXPECT_EQ(none.Mix(), (tolvane::TrackMix{{1, 3}, {0.0, 6.0}, 1, 10.0, 9.0}));
+    none.TrackBox(0)->setChecked(false);  // the voice's track taken out: no voice
+    EXPECT_TRUE(none.NoVoiceButton()->isChecked());
+    EXPECT_FALSE(none.DuckBox()->isEnabled());
+
+    CMixDialog again(tracks, {{2, 3}, {-3.0, 0.0}, 3, 12.0, 6.0});
+    EXPECT_TRUE(again.TrackBox(1)->isChecked());
+    EXPECT_EQ(again.GainBox(1)->value(), -3.0);
+    EXPECT_TRUE(again.VoiceButton(2)->isChecked());
+    EXPECT_EQ(again.Mix(), (tolvane::TrackMix{{2, 3}, {-3.0, 0.0}, 3, 12.0, 6.0}));
 }
 
 TEST(Settings, EnterDoesNotCloseAndPrefixMatchingIgnoresCase) {

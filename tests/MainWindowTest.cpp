@@ -1150,6 +1150,34 @@ TEST(MainWindow, ChannelsMenuPicksOneOrSplitsEvery) {
     }
 }
 
+// A row's sound tracks mixed: the row says so, the run mixes them, a saved list keeps the mix,
+// and picking one track again ends it.
+TEST(MainWindow, MixedTracksRunAndAreKept) {
+    Window w;
+    w.Add({M("three_audio.mkv")});
+    w.dlg->SetRowMix(0, {{1, 2}, {0.0, -6.0}, 1, 10.0, 0.0});
+    EXPECT_TRUE(w.List()
+                    ->item(0, column::kSource)
+                    ->data(CCheckListCtrl::kShownTextRole)
+                    .toString()
+                    .endsWith(QString::fromUtf8("\u2014 Tracks 1+2")));
+    EXPECT_TRUE(SoundTrackMenu(w, 0, 0).last().startsWith("[x] Mix tracks"));
+    PickFormat(w.dlg->FormatBox(), 1);  // WAV
+    w.RunToEnd(ids::kConvert);
+    ASSERT_EQ(w.Cell(0, column::kStatus), "Completed");
+    EXPECT_TRUE(w.List()->item(0, column::kStatus)->toolTip().contains("mixed Tracks 1+2"));
+    // The tracks last 2 and 3 seconds: the mix as long as the longer.
+    EXPECT_NEAR(DecodedSeconds((w.OutputFolder() + "/three_audio.wav").toStdString()), 3.0, 0.05);
+    const std::string saved = (w.program.Path() / "mix.tolvane-job").string();
+    w.files.saveAs = QString::fromStdString(saved);
+    w.dlg->OnSaveList();
+    const JobRead read = ReadJobFile(saved);
+    ASSERT_TRUE(read.job) << read.error;
+    EXPECT_EQ(read.job->rows[0].mix, w.dlg->Rows()[0].mix);
+    SoundTrackMenu(w, 0, 2);
+    EXPECT_FALSE(w.dlg->Rows()[0].mix.Any()) << "one track picked: no mix";
+}
+
 TEST(MainWindow, SoundTrackSubMenuChoosesWhatARowConverts) {
     Window w;
     w.Add({M("three_audio.mkv"), M("three_audio.mkv"), M("audio_only.m4a")});
@@ -1158,7 +1186,8 @@ TEST(MainWindow, SoundTrackSubMenuChoosesWhatARowConverts) {
               QStringList(
                   {QString::fromUtf8("[ ] 1: eng \u00b7 AAC stereo \u00b7 48 kHz"),
                    QString::fromUtf8("[ ] 2: eng \u00b7 AC-3 5.1 \u00b7 48 kHz \u00b7 Commentary"),
-                   QString::fromUtf8("[x] 3: fra \u00b7 MP2 mono \u00b7 22.05 kHz")}))
+                   QString::fromUtf8("[x] 3: fra \u00b7 MP2 mono \u00b7 22.05 kHz"), "[ ] ",
+                   QString::fromUtf8("[ ] Mix tracks\u2026")}))
         << "the last track, as ever";
     EXPECT_TRUE(trackMenu(2, 0).isEmpty()) << "a file of one sound track has no sub-menu";
     trackMenu(0, 2);

@@ -74,6 +74,18 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>Tracks %1</source>
+        <translation>Spuren %1</translation>
+    </message>
+    <message>
+        <source>Sound tracks mixed: %1</source>
+        <translation>Gemischte Tonspuren: %1</translation>
+    </message>
+    <message>
+        <source>Mix tracks…</source>
+        <translation>Spuren mischen…</translation>
+    </message>
+    <message>
         <source>Channel %1 alone</source>
         <translation>Kanal %1 allein</translation>
     </message>
@@ -1023,6 +1035,57 @@ ist kein Programm zugeordnet.</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>  -a N+M...             mix those sound tracks into one output, sample-aligned (a track that
+                        ends early is silence after it); where the sum would clip, a limiter
+                        brings it down and the status says so
+      --track-gain N=DB a mixed track&apos;s gain (-40 to +20 dB, as 2=+6); repeatable
+      --voice N[=LU]    track N is the voice: the others sit LU (default 10) under its
+                        loudness, both measured by EBU R128
+      --duck[=DB]       lower the others by DB (default 9) while the voice speaks
+</source>
+        <translation>  -a N+M...             diese Tonspuren in eine Ausgabe mischen, samplegenau ausgerichtet (eine
+                        früher endende Spur ist danach Stille); wo die Summe übersteuern würde,
+                        senkt ein Begrenzer sie ab und der Status sagt es
+      --track-gain N=DB die Verstärkung einer gemischten Spur (-40 bis +20 dB, etwa 2=+6);
+                        wiederholbar
+      --voice N[=LU]    Spur N ist die Stimme: die anderen liegen LU (Standard 10) unter ihrer
+                        Lautheit, beide nach EBU R128 gemessen
+      --duck[=DB]       die anderen um DB (Standard 9) absenken, während die Stimme spricht
+</translation>
+    </message>
+    <message>
+        <source>a mix takes two sound tracks or more, each once, as 1+2</source>
+        <translation>eine Mischung nimmt zwei oder mehr Tonspuren, jede einmal, etwa 1+2</translation>
+    </message>
+    <message>
+        <source>a track&apos;s gain is from -40 to +20 dB</source>
+        <translation>die Verstärkung einer Spur liegt zwischen -40 und +20 dB</translation>
+    </message>
+    <message>
+        <source>the voice is one of the mixed sound tracks</source>
+        <translation>die Stimme ist eine der gemischten Tonspuren</translation>
+    </message>
+    <message>
+        <source>the voice&apos;s lead and the ducking are from 0 to 40 dB</source>
+        <translation>der Vorsprung der Stimme und das Absenken liegen zwischen 0 und 40 dB</translation>
+    </message>
+    <message>
+        <source>ducking lowers the others while the voice speaks: it needs a voice</source>
+        <translation>das Absenken senkt die anderen, während die Stimme spricht: es braucht eine Stimme</translation>
+    </message>
+    <message>
+        <source>cannot convert the sound track</source>
+        <translation>kann die Tonspur nicht umwandeln</translation>
+    </message>
+    <message>
+        <source>a mix of sound tracks is an encode: a copy keeps one track as it is (choose a format to convert to)</source>
+        <translation>eine Mischung von Tonspuren ist eine Umwandlung: eine Kopie behält eine Spur, wie sie ist (wählen Sie ein Format zum Umwandeln)</translation>
+    </message>
+    <message>
+        <source>a mix sets its tracks&apos; levels itself (--voice, --track-gain): --normalize does not go with it</source>
+        <translation>eine Mischung setzt die Pegel ihrer Spuren selbst (--voice, --track-gain): --normalize geht nicht damit</translation>
+    </message>
+    <message>
         <source>      --pick-channel NAME
                         one channel of the sound track alone, as a mono file: FL, FR, FC,
                         LFE, BL, BR, SL, SR... as --info&apos;s layout names them, or its number
@@ -1752,6 +1815,77 @@ Siehe &apos;tolvane-cli --help&apos;.</translation>
     <message>
         <source>Chapter %1%2 (%3)</source>
         <translation>Kapitel %1%2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>CMixDialog</name>
+    <message>
+        <source>Mix tracks</source>
+        <translation>Spuren mischen</translation>
+    </message>
+    <message>
+        <source>Sound tracks</source>
+        <translation>Tonspuren</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Verstärkung</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Stimme</translation>
+    </message>
+    <message>
+        <source>Mix track %1</source>
+        <translation>Spur %1 mischen</translation>
+    </message>
+    <message>
+        <source>Gain of track %1</source>
+        <translation>Verstärkung von Spur %1</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source>Track %1 is the voice</source>
+        <translation>Spur %1 ist die Stimme</translation>
+    </message>
+    <message>
+        <source>No voice</source>
+        <translation>Keine Stimme</translation>
+    </message>
+    <message>
+        <source>The others under the voice</source>
+        <translation>Die anderen unter der Stimme</translation>
+    </message>
+    <message>
+        <source>The other tracks&apos; loudness sits this far under the voice&apos;s (EBU R128)</source>
+        <translation>Die Lautheit der anderen Spuren liegt so weit unter der der Stimme (EBU R128)</translation>
+    </message>
+    <message>
+        <source> LU</source>
+        <translation> LU</translation>
+    </message>
+    <message>
+        <source>The others under the voice:</source>
+        <translation>Die anderen unter der Stimme:</translation>
+    </message>
+    <message>
+        <source>Lower the others while the voice speaks</source>
+        <translation>Die anderen absenken, während die Stimme spricht</translation>
+    </message>
+    <message>
+        <source>How much lower</source>
+        <translation>Wie viel leiser</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

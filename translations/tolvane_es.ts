@@ -74,6 +74,18 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>Tracks %1</source>
+        <translation>Pistas %1</translation>
+    </message>
+    <message>
+        <source>Sound tracks mixed: %1</source>
+        <translation>Pistas de sonido mezcladas: %1</translation>
+    </message>
+    <message>
+        <source>Mix tracks…</source>
+        <translation>Mezclar pistas…</translation>
+    </message>
+    <message>
         <source>Channel %1 alone</source>
         <translation>Canal %1 solo</translation>
     </message>
@@ -1023,6 +1035,56 @@ a esta extensión de archivo.</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>  -a N+M...             mix those sound tracks into one output, sample-aligned (a track that
+                        ends early is silence after it); where the sum would clip, a limiter
+                        brings it down and the status says so
+      --track-gain N=DB a mixed track&apos;s gain (-40 to +20 dB, as 2=+6); repeatable
+      --voice N[=LU]    track N is the voice: the others sit LU (default 10) under its
+                        loudness, both measured by EBU R128
+      --duck[=DB]       lower the others by DB (default 9) while the voice speaks
+</source>
+        <translation>  -a N+M...             mezclar esas pistas de sonido en una salida, alineadas a la muestra (una
+                        pista que acaba antes es silencio después); donde la suma saturaría, un
+                        limitador la baja y el estado lo dice
+      --track-gain N=DB la ganancia de una pista mezclada (-40 a +20 dB, como 2=+6); repetible
+      --voice N[=LU]    la pista N es la voz: las demás quedan LU (10 por defecto) bajo su
+                        sonoridad, ambas medidas según EBU R128
+      --duck[=DB]       bajar las demás DB (9 por defecto) mientras la voz habla
+</translation>
+    </message>
+    <message>
+        <source>a mix takes two sound tracks or more, each once, as 1+2</source>
+        <translation>una mezcla toma dos pistas de sonido o más, cada una una vez, como 1+2</translation>
+    </message>
+    <message>
+        <source>a track&apos;s gain is from -40 to +20 dB</source>
+        <translation>la ganancia de una pista va de -40 a +20 dB</translation>
+    </message>
+    <message>
+        <source>the voice is one of the mixed sound tracks</source>
+        <translation>la voz es una de las pistas de sonido mezcladas</translation>
+    </message>
+    <message>
+        <source>the voice&apos;s lead and the ducking are from 0 to 40 dB</source>
+        <translation>la ventaja de la voz y la atenuación van de 0 a 40 dB</translation>
+    </message>
+    <message>
+        <source>ducking lowers the others while the voice speaks: it needs a voice</source>
+        <translation>la atenuación baja las demás mientras la voz habla: necesita una voz</translation>
+    </message>
+    <message>
+        <source>cannot convert the sound track</source>
+        <translation>no se puede convertir la pista de sonido</translation>
+    </message>
+    <message>
+        <source>a mix of sound tracks is an encode: a copy keeps one track as it is (choose a format to convert to)</source>
+        <translation>una mezcla de pistas de sonido es una codificación: una copia deja una pista como está (elija un formato al que convertir)</translation>
+    </message>
+    <message>
+        <source>a mix sets its tracks&apos; levels itself (--voice, --track-gain): --normalize does not go with it</source>
+        <translation>una mezcla fija ella misma los niveles de sus pistas (--voice, --track-gain): --normalize no va con ella</translation>
+    </message>
+    <message>
         <source>      --pick-channel NAME
                         one channel of the sound track alone, as a mono file: FL, FR, FC,
                         LFE, BL, BR, SL, SR... as --info&apos;s layout names them, or its number
@@ -1756,6 +1818,77 @@ Pruebe &apos;tolvane-cli --help&apos;.</translation>
     <message>
         <source>Chapter %1%2 (%3)</source>
         <translation>Capítulo %1%2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>CMixDialog</name>
+    <message>
+        <source>Mix tracks</source>
+        <translation>Mezclar pistas</translation>
+    </message>
+    <message>
+        <source>Sound tracks</source>
+        <translation>Pistas de sonido</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Ganancia</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>Mix track %1</source>
+        <translation>Mezclar la pista %1</translation>
+    </message>
+    <message>
+        <source>Gain of track %1</source>
+        <translation>Ganancia de la pista %1</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source>Track %1 is the voice</source>
+        <translation>La pista %1 es la voz</translation>
+    </message>
+    <message>
+        <source>No voice</source>
+        <translation>Sin voz</translation>
+    </message>
+    <message>
+        <source>The others under the voice</source>
+        <translation>Las demás bajo la voz</translation>
+    </message>
+    <message>
+        <source>The other tracks&apos; loudness sits this far under the voice&apos;s (EBU R128)</source>
+        <translation>La sonoridad de las demás pistas queda así de bajo la de la voz (EBU R128)</translation>
+    </message>
+    <message>
+        <source> LU</source>
+        <translation> LU</translation>
+    </message>
+    <message>
+        <source>The others under the voice:</source>
+        <translation>Las demás bajo la voz:</translation>
+    </message>
+    <message>
+        <source>Lower the others while the voice speaks</source>
+        <translation>Bajar las demás mientras la voz habla</translation>
+    </message>
+    <message>
+        <source>How much lower</source>
+        <translation>Cuánto más bajo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

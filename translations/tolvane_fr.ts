@@ -74,6 +74,18 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>Tracks %1</source>
+        <translation>Pistes %1</translation>
+    </message>
+    <message>
+        <source>Sound tracks mixed: %1</source>
+        <translation>Pistes son mixées : %1</translation>
+    </message>
+    <message>
+        <source>Mix tracks…</source>
+        <translation>Mixer les pistes…</translation>
+    </message>
+    <message>
         <source>Channel %1 alone</source>
         <translation>Canal %1 seul</translation>
     </message>
@@ -1023,6 +1035,56 @@ with the given filename extension.</source>
 <context>
     <name>Messages</name>
     <message>
+        <source>  -a N+M...             mix those sound tracks into one output, sample-aligned (a track that
+                        ends early is silence after it); where the sum would clip, a limiter
+                        brings it down and the status says so
+      --track-gain N=DB a mixed track&apos;s gain (-40 to +20 dB, as 2=+6); repeatable
+      --voice N[=LU]    track N is the voice: the others sit LU (default 10) under its
+                        loudness, both measured by EBU R128
+      --duck[=DB]       lower the others by DB (default 9) while the voice speaks
+</source>
+        <translation>  -a N+M...             mixer ces pistes son en une sortie, alignées à l&apos;échantillon (une piste
+                        qui finit plus tôt est ensuite silence) ; là où la somme saturerait, un
+                        limiteur l&apos;abaisse et le statut le dit
+      --track-gain N=DB le gain d&apos;une piste mixée (-40 à +20 dB, comme 2=+6) ; répétable
+      --voice N[=LU]    la piste N est la voix : les autres se placent LU (10 par défaut) sous
+                        sa sonie, toutes deux mesurées selon EBU R128
+      --duck[=DB]       abaisser les autres de DB (9 par défaut) pendant que la voix parle
+</translation>
+    </message>
+    <message>
+        <source>a mix takes two sound tracks or more, each once, as 1+2</source>
+        <translation>un mixage prend deux pistes son ou plus, chacune une fois, comme 1+2</translation>
+    </message>
+    <message>
+        <source>a track&apos;s gain is from -40 to +20 dB</source>
+        <translation>le gain d&apos;une piste va de -40 à +20 dB</translation>
+    </message>
+    <message>
+        <source>the voice is one of the mixed sound tracks</source>
+        <translation>la voix est l&apos;une des pistes son mixées</translation>
+    </message>
+    <message>
+        <source>the voice&apos;s lead and the ducking are from 0 to 40 dB</source>
+        <translation>l&apos;avance de la voix et l&apos;abaissement vont de 0 à 40 dB</translation>
+    </message>
+    <message>
+        <source>ducking lowers the others while the voice speaks: it needs a voice</source>
+        <translation>l&apos;abaissement baisse les autres pendant que la voix parle : il lui faut une voix</translation>
+    </message>
+    <message>
+        <source>cannot convert the sound track</source>
+        <translation>impossible de convertir la piste son</translation>
+    </message>
+    <message>
+        <source>a mix of sound tracks is an encode: a copy keeps one track as it is (choose a format to convert to)</source>
+        <translation>un mixage de pistes son est un encodage : une copie garde une piste telle quelle (choisissez un format de conversion)</translation>
+    </message>
+    <message>
+        <source>a mix sets its tracks&apos; levels itself (--voice, --track-gain): --normalize does not go with it</source>
+        <translation>un mixage règle lui-même les niveaux de ses pistes (--voice, --track-gain) : --normalize ne va pas avec lui</translation>
+    </message>
+    <message>
         <source>      --pick-channel NAME
                         one channel of the sound track alone, as a mono file: FL, FR, FC,
                         LFE, BL, BR, SL, SR... as --info&apos;s layout names them, or its number
@@ -1755,6 +1817,77 @@ Essayez « tolvane-cli --help ».</translation>
     <message>
         <source>Chapter %1%2 (%3)</source>
         <translation>Chapitre %1%2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>CMixDialog</name>
+    <message>
+        <source>Mix tracks</source>
+        <translation>Mixer les pistes</translation>
+    </message>
+    <message>
+        <source>Sound tracks</source>
+        <translation>Pistes son</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Gain</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voix</translation>
+    </message>
+    <message>
+        <source>Mix track %1</source>
+        <translation>Mixer la piste %1</translation>
+    </message>
+    <message>
+        <source>Gain of track %1</source>
+        <translation>Gain de la piste %1</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source>Track %1 is the voice</source>
+        <translation>La piste %1 est la voix</translation>
+    </message>
+    <message>
+        <source>No voice</source>
+        <translation>Aucune voix</translation>
+    </message>
+    <message>
+        <source>The others under the voice</source>
+        <translation>Les autres sous la voix</translation>
+    </message>
+    <message>
+        <source>The other tracks&apos; loudness sits this far under the voice&apos;s (EBU R128)</source>
+        <translation>La sonie des autres pistes se place autant sous celle de la voix (EBU R128)</translation>
+    </message>
+    <message>
+        <source> LU</source>
+        <translation> LU</translation>
+    </message>
+    <message>
+        <source>The others under the voice:</source>
+        <translation>Les autres sous la voix :</translation>
+    </message>
+    <message>
+        <source>Lower the others while the voice speaks</source>
+        <translation>Baisser les autres pendant que la voix parle</translation>
+    </message>
+    <message>
+        <source>How much lower</source>
+        <translation>De combien plus bas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,18 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>Tracks %1</source>
+        <translation>Faixas %1</translation>
+    </message>
+    <message>
+        <source>Sound tracks mixed: %1</source>
+        <translation>Faixas de som mixadas: %1</translation>
+    </message>
+    <message>
+        <source>Mix tracks…</source>
+        <translation>Mixar faixas…</translation>
+    </message>
+    <message>
         <source>Channel %1 alone</source>
         <translation>Canal %1 sozinho</translation>
     </message>
@@ -1023,6 +1035,56 @@ a esta extensão de arquivo.</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>  -a N+M...             mix those sound tracks into one output, sample-aligned (a track that
+                        ends early is silence after it); where the sum would clip, a limiter
+                        brings it down and the status says so
+      --track-gain N=DB a mixed track&apos;s gain (-40 to +20 dB, as 2=+6); repeatable
+      --voice N[=LU]    track N is the voice: the others sit LU (default 10) under its
+                        loudness, both measured by EBU R128
+      --duck[=DB]       lower the others by DB (default 9) while the voice speaks
+</source>
+        <translation>  -a N+M...             mixar essas faixas de som em uma saída, alinhadas à amostra (uma faixa
+                        que termina antes é silêncio depois); onde a soma saturaria, um
+                        limitador a abaixa e o status diz
+      --track-gain N=DB o ganho de uma faixa mixada (-40 a +20 dB, como 2=+6); repetível
+      --voice N[=LU]    a faixa N é a voz: as outras ficam LU (padrão 10) abaixo da loudness
+                        dela, ambas medidas pela EBU R128
+      --duck[=DB]       abaixar as outras em DB (padrão 9) enquanto a voz fala
+</translation>
+    </message>
+    <message>
+        <source>a mix takes two sound tracks or more, each once, as 1+2</source>
+        <translation>uma mixagem leva duas faixas de som ou mais, cada uma uma vez, como 1+2</translation>
+    </message>
+    <message>
+        <source>a track&apos;s gain is from -40 to +20 dB</source>
+        <translation>o ganho de uma faixa vai de -40 a +20 dB</translation>
+    </message>
+    <message>
+        <source>the voice is one of the mixed sound tracks</source>
+        <translation>a voz é uma das faixas de som mixadas</translation>
+    </message>
+    <message>
+        <source>the voice&apos;s lead and the ducking are from 0 to 40 dB</source>
+        <translation>a vantagem da voz e o ducking vão de 0 a 40 dB</translation>
+    </message>
+    <message>
+        <source>ducking lowers the others while the voice speaks: it needs a voice</source>
+        <translation>o ducking abaixa as outras enquanto a voz fala: precisa de uma voz</translation>
+    </message>
+    <message>
+        <source>cannot convert the sound track</source>
+        <translation>não é possível converter a faixa de som</translation>
+    </message>
+    <message>
+        <source>a mix of sound tracks is an encode: a copy keeps one track as it is (choose a format to convert to)</source>
+        <translation>uma mixagem de faixas de som é uma codificação: uma cópia mantém uma faixa como está (escolha um formato para converter)</translation>
+    </message>
+    <message>
+        <source>a mix sets its tracks&apos; levels itself (--voice, --track-gain): --normalize does not go with it</source>
+        <translation>uma mixagem define ela mesma os níveis das faixas (--voice, --track-gain): --normalize não combina com ela</translation>
+    </message>
+    <message>
         <source>      --pick-channel NAME
                         one channel of the sound track alone, as a mono file: FL, FR, FC,
                         LFE, BL, BR, SL, SR... as --info&apos;s layout names them, or its number
@@ -1754,6 +1816,77 @@ Tente &apos;tolvane-cli --help&apos;.</translation>
     <message>
         <source>Chapter %1%2 (%3)</source>
         <translation>Capítulo %1%2 (%3)</translation>
+    </message>
+</context>
+<context>
+    <name>CMixDialog</name>
+    <message>
+        <source>Mix tracks</source>
+        <translation>Mixar faixas</translation>
+    </message>
+    <message>
+        <source>Sound tracks</source>
+        <translation>Faixas de som</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>Ganho</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>Voz</translation>
+    </message>
+    <message>
+        <source>Mix track %1</source>
+        <translation>Mixar a faixa %1</translation>
+    </message>
+    <message>
+        <source>Gain of track %1</source>
+        <translation>Ganho da faixa %1</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source>Track %1 is the voice</source>
+        <translation>A faixa %1 é a voz</translation>
+    </message>
+    <message>
+        <source>No voice</source>
+        <translation>Sem voz</translation>
+    </message>
+    <message>
+        <source>The others under the voice</source>
+        <translation>As outras abaixo da voz</translation>
+    </message>
+    <message>
+        <source>The other tracks&apos; loudness sits this far under the voice&apos;s (EBU R128)</source>
+        <translation>A loudness das outras faixas fica isso abaixo da loudness da voz (EBU R128)</translation>
+    </message>
+    <message>
+        <source> LU</source>
+        <translation> LU</translation>
+    </message>
+    <message>
+        <source>The others under the voice:</source>
+        <translation>As outras abaixo da voz:</translation>
+    </message>
+    <message>
+        <source>Lower the others while the voice speaks</source>
+        <translation>Abaixar as outras enquanto a voz fala</translation>
+    </message>
+    <message>
+        <source>How much lower</source>
+        <translation>Quanto mais baixo</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,18 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>Tracks %1</source>
+        <translation>音轨 %1</translation>
+    </message>
+    <message>
+        <source>Sound tracks mixed: %1</source>
+        <translation>已混合的音轨：%1</translation>
+    </message>
+    <message>
+        <source>Mix tracks…</source>
+        <translation>混合音轨…</translation>
+    </message>
+    <message>
         <source>Channel %1 alone</source>
         <translation>仅声道 %1</translation>
     </message>
@@ -1023,6 +1035,55 @@ with the given filename extension.</source>
 <context>
     <name>Messages</name>
     <message>
+        <source>  -a N+M...             mix those sound tracks into one output, sample-aligned (a track that
+                        ends early is silence after it); where the sum would clip, a limiter
+                        brings it down and the status says so
+      --track-gain N=DB a mixed track&apos;s gain (-40 to +20 dB, as 2=+6); repeatable
+      --voice N[=LU]    track N is the voice: the others sit LU (default 10) under its
+                        loudness, both measured by EBU R128
+      --duck[=DB]       lower the others by DB (default 9) while the voice speaks
+</source>
+        <translation>  -a N+M...             将这些音轨按采样对齐混合为一个输出（提前结束的音轨之后为静音）；
+                        总和将要削波处由限幅器压低，状态会说明
+      --track-gain N=DB 被混合音轨的增益（-40 到 +20 dB，如 2=+6）；可重复
+      --voice N[=LU]    音轨 N 为人声：其他音轨的响度比人声低 LU（默认 10），均按 EBU R128
+                        测量
+      --duck[=DB]       人声说话时将其他音轨降低 DB（默认 9）
+</translation>
+    </message>
+    <message>
+        <source>a mix takes two sound tracks or more, each once, as 1+2</source>
+        <translation>混音需要两条或更多音轨，每条一次，如 1+2</translation>
+    </message>
+    <message>
+        <source>a track&apos;s gain is from -40 to +20 dB</source>
+        <translation>音轨增益为 -40 到 +20 dB</translation>
+    </message>
+    <message>
+        <source>the voice is one of the mixed sound tracks</source>
+        <translation>人声必须是被混合的音轨之一</translation>
+    </message>
+    <message>
+        <source>the voice&apos;s lead and the ducking are from 0 to 40 dB</source>
+        <translation>人声领先量和闪避量为 0 到 40 dB</translation>
+    </message>
+    <message>
+        <source>ducking lowers the others while the voice speaks: it needs a voice</source>
+        <translation>闪避在人声说话时降低其他音轨：需要指定人声</translation>
+    </message>
+    <message>
+        <source>cannot convert the sound track</source>
+        <translation>无法转换该音轨</translation>
+    </message>
+    <message>
+        <source>a mix of sound tracks is an encode: a copy keeps one track as it is (choose a format to convert to)</source>
+        <translation>音轨混音需要编码：复制会原样保留一条音轨（请选择要转换成的格式）</translation>
+    </message>
+    <message>
+        <source>a mix sets its tracks&apos; levels itself (--voice, --track-gain): --normalize does not go with it</source>
+        <translation>混音自行设定各音轨电平（--voice、--track-gain）：不能与 --normalize 同用</translation>
+    </message>
+    <message>
         <source>      --pick-channel NAME
                         one channel of the sound track alone, as a mono file: FL, FR, FC,
                         LFE, BL, BR, SL, SR... as --info&apos;s layout names them, or its number
@@ -1739,6 +1800,77 @@ Try &apos;tolvane-cli --help&apos;.</source>
     <message>
         <source>Chapter %1%2 (%3)</source>
         <translation>第 %1 章%2（%3）</translation>
+    </message>
+</context>
+<context>
+    <name>CMixDialog</name>
+    <message>
+        <source>Mix tracks</source>
+        <translation>混合音轨</translation>
+    </message>
+    <message>
+        <source>Sound tracks</source>
+        <translation>音轨</translation>
+    </message>
+    <message>
+        <source>Gain</source>
+        <translation>增益</translation>
+    </message>
+    <message>
+        <source>Voice</source>
+        <translation>人声</translation>
+    </message>
+    <message>
+        <source>Mix track %1</source>
+        <translation>混合音轨 %1</translation>
+    </message>
+    <message>
+        <source>Gain of track %1</source>
+        <translation>音轨 %1 的增益</translation>
+    </message>
+    <message>
+        <source> dB</source>
+        <translation> dB</translation>
+    </message>
+    <message>
+        <source>Track %1 is the voice</source>
+        <translation>音轨 %1 为人声</translation>
+    </message>
+    <message>
+        <source>No voice</source>
+        <translation>无人声</translation>
+    </message>
+    <message>
+        <source>The others under the voice</source>
+        <translation>其他音轨低于人声</translation>
+    </message>
+    <message>
+        <source>The other tracks&apos; loudness sits this far under the voice&apos;s (EBU R128)</source>
+        <translation>其他音轨的响度比人声低这么多（EBU R128）</translation>
+    </message>
+    <message>
+        <source> LU</source>
+        <translation> LU</translation>
+    </message>
+    <message>
+        <source>The others under the voice:</source>
+        <translation>其他音轨低于人声：</translation>
+    </message>
+    <message>
+        <source>Lower the others while the voice speaks</source>
+        <translation>人声说话时降低其他音轨</translation>
+    </message>
+    <message>
+        <source>How much lower</source>
+        <translation>降低多少</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

@@ -25,6 +25,7 @@ bool AVConvert::ResetTasks(int count) {
     sourcePaths.clear();
     requestedOutputs.clear();
     taskTags.clear();
+    taskMix.clear();
     outputPaths.clear();
     taskReports.clear();
     clipStart.fill(0.0);
@@ -42,6 +43,7 @@ bool AVConvert::ResetTasks(int count) {
     sourcePaths.resize(static_cast<std::size_t>(count));
     requestedOutputs.resize(static_cast<std::size_t>(count));
     taskTags.resize(static_cast<std::size_t>(count));
+    taskMix.resize(static_cast<std::size_t>(count));
     outputPaths.resize(static_cast<std::size_t>(count));
     taskReports.resize(static_cast<std::size_t>(count));
     return true;

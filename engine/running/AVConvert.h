@@ -28,6 +28,7 @@
 #include "ListenShape.h"
 #include "NumberRules.h"
 #include "TaskTags.h"
+#include "TrackMix.h"
 
 namespace tolvane {
 class PreviewSink;
@@ -66,9 +67,10 @@ struct JobInput : JobLimits, EncodeSettings {
     // The channel a task writes alone, as mono (from 1); 0 for every channel.
     std::array<std::int32_t, kMaxTasks> pickChannel{};
     std::array<TaskKind, kMaxTasks> taskKind{};
-    std::vector<TaskTags> taskTags;  // a task's own tags (one entry per task)
-    int totalTasksShown = 0;         // user-interface thread only
-    double mergeTotalSeconds = 0.0;  // the merge worker's progress denominator
+    std::vector<TaskTags> taskTags;          // a task's own tags (one entry per task)
+    std::vector<tolvane::TrackMix> taskMix;  // a task's mix of sound tracks (one per task)
+    int totalTasksShown = 0;                 // user-interface thread only
+    double mergeTotalSeconds = 0.0;          // the merge worker's progress denominator
     // How many batch tasks are converted at once (1: one after the other, in task order; at
     // most kMaxParallelTasks).
     int parallelTasks = 1;

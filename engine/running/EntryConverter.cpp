@@ -55,8 +55,9 @@ void EntryConverter::JoinAs(SegmentJoin& join, int segment) {
 
 EntryResult EntryConverter::Convert() {
     m_frame.reset(av_frame_alloc());
+    m_mixFrame.reset(av_frame_alloc());
     m_packet.reset(av_packet_alloc());
-    if (!m_frame || !m_packet) {
+    if (!m_frame || !m_mixFrame || !m_packet) {
         m_entry.Fail(QT_TRANSLATE_NOOP("Messages", "out of memory"), AVERROR(ENOMEM));
     } else if (OpenSource() && SetUpOutput()) {
         SeekToClipStart();
@@ -91,7 +92,7 @@ void EntryConverter::StartSegments() {
     const int spare = m_entry.Lane().spareLanes;
     // The tempo, night mode and fades run over the whole sound in one piece: no seam to hide.
     if (spare <= 0 || m_entry.Mode() != EntryMode::Batch || !m_audioOpen || m_videoOpen ||
-        m_audio.Shaping()) {
+        m_audio.Shaping() || !m_mixTracks.empty()) {
         return;
     }
     const AVCodecID id = m_audio.Context()->codec_id;
@@ -219,9 +220,15 @@ bool EntryConverter::OpenSource() {
         m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot open the audio decoder"));
         return false;
     }
+    if (!OpenMixTracks()) {
+        return false;
+    }
     // The demuxer can skip what is never decoded.
     for (unsigned i = 0; i < input->nb_streams; ++i) {
-        const bool used = static_cast<int>(i) == m_source.audioIndex ||
+        const bool mixed =
+            std::any_of(m_mixTracks.begin(), m_mixTracks.end(),
+                        [i](const MixTrack& t) { return t.stream == static_cast<int>(i); });
+        const bool used = static_cast<int>(i) == m_source.audioIndex || mixed ||
                           (m_in.includeVideo && static_cast<int>(i) == m_source.videoIndex);
         input->streams[i]->discard = used ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
     }
@@ -295,6 +302,9 @@ bool EntryConverter::SetUpOutput() {
             }
             m_audio.SetShape(shape);
             m_entry.AddRemark(ListenShapeText(shape));
+        }
+        if (m_mix.Any() && !SetMixLevels()) {
+            return false;
         }
         if (m_in.normalize && !BringToLoudness()) {
             return false;
@@ -427,6 +437,12 @@ void EntryConverter::RunPacketLoop() {
                                 } else if (packet.stream_index == m_source.audioIndex &&
                                            m_audioOpen && !m_audioWriteFailed) {
                                     HandleAudioPacket(&packet);
+                                } else if (m_audioOpen && !m_audioWriteFailed) {
+                                    for (std::size_t t = 0; t < m_mixTracks.size(); ++t) {
+                                        if (packet.stream_index == m_mixTracks[t].stream) {
+                                            HandleMixPacket(t, &packet);
+                                        }
+                                    }
                                 }
                                 return !m_videoWriteFailed && !m_audioWriteFailed;
                             });
@@ -441,6 +457,20 @@ void EntryConverter::DrainDecoders() {
     if (m_audioOpen && !m_audioWriteFailed &&
         avcodec_send_packet(m_source.audioDecoder.get(), nullptr) >= 0) {
         ReceiveAudioFrames();
+    }
+    if (m_audioOpen && !m_audioWriteFailed && !m_mixTracks.empty()) {
+        for (std::size_t t = 0; t < m_mixTracks.size(); ++t) {
+            HandleMixPacket(t, nullptr);
+        }
+        if (m_mixer) {
+            for (std::size_t t = 0; t <= m_mixTracks.size(); ++t) {
+                m_mixer->End(t);
+            }
+            PushMixed();
+            if (m_mixer->Clipped()) {
+                m_entry.AddRemark("the mix was brought down where it would have clipped");
+            }
+        }
     }
     if (m_videoOpen && !m_videoWriteFailed &&
         avcodec_send_packet(m_source.videoDecoder.get(), nullptr) >= 0) {
@@ -470,9 +500,14 @@ void EntryConverter::ReceiveAudioFrames() {
             }
             return;
         }
+        if (!m_mixTracks.empty()) {
+            AddToMix(0, *m_frame, m_source.audioIndex);
+            av_frame_unref(m_frame.get());
+            continue;
+        }
         const int skip = LeadingSamplesToSkip(*m_frame);
         if (m_packetLengthsExact) {
-            TrimPadding(*m_frame);
+            TrimPadding(*m_frame, m_source.audioIndex);
         }
         if (const int ret = m_audio.Push(*m_frame, skip, m_output); ret < 0) {
             // A failed audio write fails the task and ends it.
@@ -484,10 +519,145 @@ void EntryConverter::ReceiveAudioFrames() {
     }
 }
 
-void EntryConverter::TrimPadding(AVFrame& frame) const {
+bool EntryConverter::OpenMixTracks() {
+    const auto task = static_cast<std::size_t>(m_entry.Index());
+    m_mix = task < m_in.taskMix.size() ? m_in.taskMix[task] : TrackMix{};
+    if (!m_mix.Any()) {
+        return true;
+    }
+    // The first track is the source's audio stream (its number is the task's sound track).
+    for (std::size_t i = 1; i < m_mix.tracks.size(); ++i) {
+        MixTrack track;
+        track.stream = SoundTrackStream(m_source.input.get(), m_mix.tracks[i]);
+        if (track.stream < 0) {
+            return m_entry.Fail(QT_TRANSLATE_NOOP("Messages", "the source has no such sound track"),
+                                AVERROR_STREAM_NOT_FOUND);
+        }
+        if (OpenStreamDecoder(m_sourcePath, m_source.input.get(), track.stream, track.decoder, 1) <
+            0) {
+            m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot open the audio decoder"));
+            return false;
+        }
+        m_mixTracks.push_back(std::move(track));
+    }
+    return true;
+}
+
+bool EntryConverter::SetMixLevels() {
+    // Each track's gain; with a voice, the others first set a loudness under it (each measured
+    // over the clip, as the output will hold it).
+    std::vector<double> loudness(m_mix.tracks.size(), 0.0);
+    const int voice = m_mix.voice;
+    if (voice > 0) {
+        for (std::size_t i = 0; i < m_mix.tracks.size(); ++i) {
+            const LoudnessFacts facts = MeasureLoudness(
+                m_sourcePath, m_mix.tracks[i], m_entry.ClipStart(), m_entry.ClipLength(),
+                m_entry.RunsToTheEnd(), &m_entry.StopFlag(), true);
+            if (m_entry.StopSeen()) {
+                return false;
+            }
+            if (!facts.measured) {
+                m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot measure the loudness: ") +
+                                    facts.failure);
+                return false;
+            }
+            loudness[i] = facts.integrated;
+        }
+    }
+    const auto at = std::find(m_mix.tracks.begin(), m_mix.tracks.end(), voice);
+    const double voiceLoudness = at != m_mix.tracks.end()
+                                     ? loudness[static_cast<std::size_t>(at - m_mix.tracks.begin())]
+                                     : 0.0;
+    m_mixLevels.clear();
+    for (std::size_t i = 0; i < m_mix.tracks.size(); ++i) {
+        double db = m_mix.gainsDb.size() > i ? m_mix.gainsDb[i] : 0.0;
+        const bool isVoice = m_mix.tracks[i] == voice;
+        if (voice > 0 && !isVoice && std::isfinite(loudness[i]) && std::isfinite(voiceLoudness)) {
+            db += voiceLoudness - m_mix.voiceLu - loudness[i];
+        }
+        m_mixLevels.push_back({std::pow(10.0, db / 20.0), isVoice});
+    }
+    m_entry.AddRemark("mixed " + TrackMixText(m_mix));
+    return true;
+}
+
+void EntryConverter::HandleMixPacket(std::size_t track, const AVPacket* packet) {
+    AVCodecContext* decoder = m_mixTracks[track].decoder.get();
+    const int sent = avcodec_send_packet(decoder, packet);
+    if (sent < 0 && sent != AVERROR(EAGAIN)) {
+        if (packet != nullptr) {
+            m_entry.CountSkippedPacket();
+        }
+        return;
+    }
+    while (!m_audioWriteFailed) {
+        const int received = avcodec_receive_frame(decoder, m_mixFrame.get());
+        if (received < 0) {
+            return;
+        }
+        AddToMix(track + 1, *m_mixFrame, m_mixTracks[track].stream);
+        av_frame_unref(m_mixFrame.get());
+    }
+}
+
+void EntryConverter::AddToMix(std::size_t track, AVFrame& frame, int stream) {
+    if (m_packetLengthsExact) {
+        TrimPadding(frame, stream);
+    }
+    if (!m_mixer) {
+        // At the first track's rate and in its channels.
+        const AVCodecContext& first = *m_source.audioDecoder;
+        const int rate = first.sample_rate > 0 ? first.sample_rate : frame.sample_rate;
+        AVChannelLayout layout{};
+        if (first.ch_layout.nb_channels > 0 && first.ch_layout.order != AV_CHANNEL_ORDER_UNSPEC) {
+            av_channel_layout_copy(&layout, &first.ch_layout);
+        } else {
+            av_channel_layout_default(
+                &layout, first.ch_layout.nb_channels > 0 ? first.ch_layout.nb_channels : 2);
+        }
+        m_mixer = std::make_unique<TrackMixer>(m_mixLevels, rate, layout, m_mix.duckDb);
+        av_channel_layout_uninit(&layout);
+    }
+    const double seconds = FrameSeconds(frame, stream);
+    const std::int64_t position =
+        seconds < 0.0 ? 0 : std::llround(seconds * m_source.audioDecoder->sample_rate);
+    if (const int ret = m_mixer->Add(track, frame, position); ret < 0) {
+        m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot convert the sound track"), ret);
+        m_audioWriteFailed = true;
+        return;
+    }
+    PushMixed();
+}
+
+void EntryConverter::PushMixed() {
+    std::int64_t position = 0;
+    FramePtr own(av_frame_alloc());
+    if (!own) {
+        return;
+    }
+    while (!m_audioWriteFailed && m_mixer->Take(*own, position)) {
+        // Placed as a frame of the first track would be, in its stream's time.
+        const AVFormatContext& input = *m_source.input;
+        const AVRational base = input.streams[m_source.audioIndex]->time_base;
+        const std::int64_t origin = input.start_time != AV_NOPTS_VALUE
+                                        ? av_rescale_q(input.start_time, AV_TIME_BASE_Q, base)
+                                        : 0;
+        own->best_effort_timestamp =
+            av_rescale_q(position, AVRational{1, own->sample_rate}, base) + origin;
+        own->pts = own->best_effort_timestamp;
+        const int skip = LeadingSamplesToSkip(*own);
+        if (const int ret = m_audio.Push(*own, skip, m_output); ret < 0) {
+            m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot encode or write the sound"),
+                                ret);
+            m_audioWriteFailed = true;
+        }
+    }
+}
+
+void EntryConverter::TrimPadding(AVFrame& frame, int streamIndex) const {
     // A frame longer than its packet says holds the encoder's padding at its end (AAC's last
     // frame, the ~20 ms after the sound): a join or an output's end never hears it.
-    const AVStream* stream = m_source.input->streams[m_source.audioIndex];
+    const AVStream* stream = m_source.input->streams[streamIndex];
     if (frame.pkt_duration <= 0 || frame.sample_rate <= 0) {
         return;
     }

@@ -15,6 +15,7 @@
 #include "OutputMedia.h"
 #include "PreviewSink.h"
 #include "SegmentJoin.h"
+#include "TrackMixer.h"
 #include "VideoEncoder.h"
 
 namespace tolvane {
@@ -57,8 +58,16 @@ private:
     // The first sample of a decoded sound frame, in samples of the stream's time; no value
     // when nothing tells.
     std::int64_t PlaceAudioFrame(const AVFrame& frame);
-    // Cuts a decoded frame to the length its packet states (the encoder's padding after it).
-    void TrimPadding(AVFrame& frame) const;
+    // Cuts a decoded frame of stream `stream` to the length its packet states (the encoder's
+    // padding after it).
+    void TrimPadding(AVFrame& frame, int stream) const;
+    // A mix of sound tracks: their decoders opened, their levels set (the voice's rule), the
+    // mixer made; each decoded frame into it, and what it has mixed into the encoder.
+    bool OpenMixTracks();
+    bool SetMixLevels();
+    void HandleMixPacket(std::size_t track, const AVPacket* packet);
+    void AddToMix(std::size_t track, AVFrame& frame, int stream);
+    void PushMixed();
     double FrameSeconds(const AVFrame& frame, int streamIndex) const;
 
     bool ClipEndReached() const;
@@ -83,6 +92,17 @@ private:
 
     SourceMedia m_source;
     AudioEncoder& m_audio;
+    // The other sound tracks of a mix (the first is the source's audio stream): their streams
+    // and decoders; the mixer, made with the first frame.
+    struct MixTrack {
+        int stream = -1;
+        CodecContextPtr decoder;
+    };
+    TrackMix m_mix;
+    std::vector<MixTrack> m_mixTracks;
+    std::vector<TrackMixer::Track> m_mixLevels;
+    std::unique_ptr<TrackMixer> m_mixer;
+    FramePtr m_mixFrame;
     std::int64_t m_samplesBefore = 0;  // samples the encoder had taken before this entry
     std::int64_t m_outputBefore = 0;   // samples of the output's time line before it
     VideoEncoder m_video;

@@ -44,6 +44,16 @@ std::string ChoicesRefusal(const RunChoices& c) {
     if (const std::string refusal = ListenShapeRefusal(c.listen); !refusal.empty()) {
         return refusal;
     }
+    if (c.copy && c.mix) {
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "a mix of sound tracks is an encode: a copy keeps one track as "
+                                 "it is (choose a format to convert to)");
+    }
+    if (c.mix && c.normalize) {
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "a mix sets its tracks' levels itself (--voice, --track-gain): "
+                                 "--normalize does not go with it");
+    }
     if (c.copy && c.channels) {
         return QT_TRANSLATE_NOOP("Messages",
                                  "a channel alone is an encode: a copy keeps every channel "
@@ -96,6 +106,7 @@ bool ApplyPlan(const JobPlan& plan, AVConvert& job) {
         job.pickChannel[i] = task.channel;
         job.taskKind[i] = task.kind;
         job.taskTags[i] = task.tags;
+        job.taskMix[i] = task.mix;
         if (!task.source.empty()) {
             ++job.totalTasksShown;
             job.mergeTotalSeconds += length;

@@ -10,6 +10,7 @@
 
 #include "AVConvert.h"
 #include "ListenShape.h"
+#include "TrackMix.h"
 
 namespace tolvane {
 
@@ -24,6 +25,7 @@ struct PlannedTask final {
     TaskKind kind = TaskKind::Convert;
     TaskTags tags;    // instead of the source's (empty: the source's)
     int channel = 0;  // from 1: that channel alone, as mono; 0: every channel
+    TrackMix mix{};   // several sound tracks mixed (then `soundTrack` is the first of them)
 };
 
 struct JobPlan final {
@@ -50,6 +52,7 @@ struct RunChoices final {
     bool clipped = false;         // one clip for every file (a merge takes every file whole)
     bool allTracks = false;       // an output per sound track
     bool channels = false;        // one channel alone, or each to its own output
+    bool mix = false;             // sound tracks mixed
     bool skipExisting = false;    // outputs already there are left out
     bool normalize = false;
     JobInput::ReplayGain replayGain = JobInput::ReplayGain::Off;

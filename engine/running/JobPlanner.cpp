@@ -235,6 +235,7 @@ RunChoices ChoicesOf(const JobDocument& job) {
         choices.split = choices.split || row.part.IsPart();
         choices.allTracks = choices.allTracks || row.trackInName;
         choices.channels = choices.channels || row.channel > 0;
+        choices.mix = choices.mix || row.mix.Any();
     }
     return choices;
 }
@@ -278,6 +279,13 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
         }
         const auto& tracks = source.probe.soundTracks;
         const auto trackCount = static_cast<int>(tracks.size());
+        if (const auto beyond = std::find_if(row.mix.tracks.begin(), row.mix.tracks.end(),
+                                             [trackCount](int n) { return n > trackCount; });
+            beyond != row.mix.tracks.end()) {
+            outcome.refusal = "no sound track " + std::to_string(*beyond) + " to mix (it has " +
+                              std::to_string(trackCount) + ")";
+            continue;
+        }
         if (row.soundTrack > trackCount) {
             outcome.refusal = "no sound track " + std::to_string(row.soundTrack) + " (it has " +
                               std::to_string(trackCount) + ")";
@@ -347,7 +355,10 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
             outcome.task = static_cast<int>(run.plan.tasks.size());
             run.plan.tasks.push_back({row.source, name, start, end, toEnd, row.soundTrack,
                                       settings.copySound ? TaskKind::Copy : TaskKind::Convert,
-                                      PartTags(row.part), row.channel});
+                                      PartTags(row.part), row.channel, row.mix});
+            if (row.mix.Any()) {
+                run.plan.tasks.back().soundTrack = row.mix.tracks.front();
+            }
         }
     }
     // Copied packets join only when every file has the same kind of sound.
