@@ -543,6 +543,18 @@ bool EntryConverter::OpenMixTracks() {
     return true;
 }
 
+bool EntryConverter::Measured(const LoudnessFacts& facts) {
+    if (m_entry.StopSeen()) {
+        return false;
+    }
+    if (!facts.measured) {
+        m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot measure the loudness: ") +
+                            facts.failure);
+        return false;
+    }
+    return true;
+}
+
 bool EntryConverter::SetMixLevels() {
     // Each track's gain; with a voice, the others first set a loudness under it (each measured
     // over the clip, as the output will hold it).
@@ -553,12 +565,7 @@ bool EntryConverter::SetMixLevels() {
             const LoudnessFacts facts = MeasureLoudness(
                 m_sourcePath, m_mix.tracks[i], m_entry.ClipStart(), m_entry.ClipLength(),
                 m_entry.RunsToTheEnd(), &m_entry.StopFlag(), true);
-            if (m_entry.StopSeen()) {
-                return false;
-            }
-            if (!facts.measured) {
-                m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot measure the loudness: ") +
-                                    facts.failure);
+            if (!Measured(facts)) {
                 return false;
             }
             loudness[i] = facts.integrated;
@@ -828,12 +835,7 @@ bool EntryConverter::BringToLoudness() {
                      m_sourcePath, m_entry.SoundTrack(), start, length, toEnd,
                      toEnd ? fileLength - start : length, &m_entry.StopFlag(),
                      static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U)));
-    if (m_entry.StopSeen()) {
-        return false;
-    }
-    if (!facts.measured) {
-        m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot measure the loudness: ") +
-                            facts.failure);
+    if (!Measured(facts)) {
         return false;
     }
     if (!std::isfinite(facts.integrated)) {

@@ -65,6 +65,8 @@ private:
     // mixer made; each decoded frame into it, and what it has mixed into the encoder.
     bool OpenMixTracks();
     bool SetMixLevels();
+    // Whether a measure of the sound is there; a failure (or a stop) ends the task.
+    bool Measured(const LoudnessFacts& facts);
     void HandleMixPacket(std::size_t track, const AVPacket* packet);
     void AddToMix(std::size_t track, AVFrame& frame, int stream);
     void PushMixed();

@@ -95,7 +95,15 @@ int TrackMixer::Add(std::size_t t, const AVFrame& frame, std::int64_t position) 
             m_given = position;
         }
     }
-    const int capacity = swr_get_out_samples(b.converter.get(), frame.nb_samples);
+    const int got =
+        Convert(b, const_cast<const std::uint8_t**>(frame.extended_data), frame.nb_samples);
+    return got < 0 ? got : 0;
+}
+
+int TrackMixer::Convert(Buffer& b, const std::uint8_t** planes, int count) const {
+    // At the end of the buffer, as many samples as the converter gives (null planes: what it
+    // still holds).
+    const int capacity = swr_get_out_samples(b.converter.get(), count);
     if (capacity < 0) {
         return capacity;
     }
@@ -107,15 +115,15 @@ int TrackMixer::Add(std::size_t t, const AVFrame& frame, std::int64_t position) 
         out[static_cast<std::size_t>(c)] =
             reinterpret_cast<std::uint8_t*>(plane.data() + static_cast<std::size_t>(held));
     }
-    const int got =
-        swr_convert(b.converter.get(), out.data(), capacity,
-                    const_cast<const std::uint8_t**>(frame.extended_data), frame.nb_samples);
+    const int got = capacity > 0 || planes != nullptr
+                        ? swr_convert(b.converter.get(), out.data(), capacity, planes, count)
+                        : 0;
     const int kept = std::max(got, 0);
     for (std::vector<float>& plane : b.planes) {
         plane.resize(static_cast<std::size_t>(held + kept));
     }
     b.next += kept;
-    return got < 0 ? got : 0;
+    return got;
 }
 
 void TrackMixer::End(std::size_t t) {
@@ -124,22 +132,7 @@ void TrackMixer::End(std::size_t t) {
         return;
     }
     if (b.converter) {
-        // What the converter still holds.
-        const int capacity = std::max(swr_get_out_samples(b.converter.get(), 0), 0);
-        const std::int64_t held = b.Held();
-        std::vector<std::uint8_t*> out(static_cast<std::size_t>(m_channels));
-        for (int c = 0; c < m_channels; ++c) {
-            std::vector<float>& plane = b.planes[static_cast<std::size_t>(c)];
-            plane.resize(static_cast<std::size_t>(held + capacity));
-            out[static_cast<std::size_t>(c)] =
-                reinterpret_cast<std::uint8_t*>(plane.data() + static_cast<std::size_t>(held));
-        }
-        const int got =
-            capacity > 0 ? swr_convert(b.converter.get(), out.data(), capacity, nullptr, 0) : 0;
-        for (std::vector<float>& plane : b.planes) {
-            plane.resize(static_cast<std::size_t>(held + std::max(got, 0)));
-        }
-        b.next += std::max(got, 0);
+        Convert(b, nullptr, 0);  // what the converter still holds
     }
     b.ended = true;
 }

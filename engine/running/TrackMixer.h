@@ -43,6 +43,7 @@ public:
 private:
     struct Buffer;
     std::int64_t Ready() const;
+    int Convert(Buffer& buffer, const std::uint8_t** planes, int count) const;
     void Duck(std::int64_t from, int count);
 
     std::vector<Track> m_tracks;
