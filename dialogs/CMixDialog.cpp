@@ -12,14 +12,21 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-CMixDialog::CMixDialog(const QStringList& tracks, const tolvane::TrackMix& mix, QWidget* parent)
-    : QDialog(parent) {
+#include <cmath>
+
+#include "Loudness.h"
+#include "Numbers.h"
+
+CMixDialog::CMixDialog(const std::string& path, const QStringList& tracks,
+                       const tolvane::TrackMix& mix, QWidget* parent)
+    : QDialog(parent), m_path(path) {
     setWindowTitle(tr("Mix tracks"));
     auto* layout = new QVBoxLayout(this);
     auto* list = new QGroupBox(tr("Sound tracks"), this);
     auto* grid = new QGridLayout(list);
     grid->addWidget(new QLabel(tr("Gain"), list), 0, 1);
     grid->addWidget(new QLabel(tr("Voice"), list), 0, 2);
+    grid->addWidget(new QLabel(tr("Loudness"), list), 0, 3);
     auto* voices = new QButtonGroup(this);
     for (int i = 0; i < tracks.size(); ++i) {
         const int number = i + 1;
@@ -42,6 +49,9 @@ CMixDialog::CMixDialog(const QStringList& tracks, const tolvane::TrackMix& mix, 
         grid->addWidget(row.use, number, 0);
         grid->addWidget(row.gain, number, 1);
         grid->addWidget(row.voice, number, 2);
+        row.loudness = new QLabel(QStringLiteral("\u2014"), list);
+        row.loudness->setAccessibleName(tr("Loudness of track %1").arg(number));
+        grid->addWidget(row.loudness, number, 3);
         connect(row.use, &QCheckBox::toggled, this, &CMixDialog::UpdateStates);
         m_rows.push_back(row);
     }
@@ -50,6 +60,11 @@ CMixDialog::CMixDialog(const QStringList& tracks, const tolvane::TrackMix& mix, 
     m_noVoice->setChecked(mix.voice == 0);
     voices->addButton(m_noVoice);
     grid->addWidget(m_noVoice, static_cast<int>(tracks.size()) + 1, 0, 1, 3);
+    m_measure = new QPushButton(tr("Measure loudness"), list);
+    m_measure->setAutoDefault(false);
+    m_measure->setToolTip(tr("Each track's loudness by EBU R128, read in the background"));
+    grid->addWidget(m_measure, static_cast<int>(tracks.size()) + 1, 3);
+    connect(m_measure, &QPushButton::clicked, this, &CMixDialog::MeasureLoudness);
     layout->addWidget(list);
 
     auto* voice = new QFormLayout;
@@ -87,6 +102,45 @@ CMixDialog::CMixDialog(const QStringList& tracks, const tolvane::TrackMix& mix, 
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     UpdateStates();
+}
+
+CMixDialog::~CMixDialog() {
+    m_stop = true;  // the reading ends at its next block; m_measuring joins it
+}
+
+QString CMixDialog::LoudnessText(int index) const {
+    return m_rows[static_cast<std::size_t>(index)].loudness->text();
+}
+
+void CMixDialog::MeasureLoudness() {
+    m_measure->setEnabled(false);
+    for (Row& row : m_rows) {
+        row.loudness->setText(tr("measuring\u2026"));
+    }
+    const auto count = static_cast<int>(m_rows.size());
+    m_measuring = std::jthread([this, count, path = m_path] {
+        for (int n = 1; n <= count && !m_stop; ++n) {
+            const tolvane::LoudnessFacts facts =
+                tolvane::MeasureLoudness(path, n, 0.0, 0.0, true, &m_stop, true);
+            // A real minus sign and a point, as every loudness the program shows.
+            const QString text =
+                !facts.measured ? tr("not measured")
+                : !std::isfinite(facts.integrated)
+                    ? tr("silent")
+                    : QString::fromStdString((facts.integrated < 0 ? "\u2212" : "") +
+                                             FormatFixed(std::abs(facts.integrated), 1) + " LUFS");
+            // Queued to the dialog: dropped if it has gone.
+            QMetaObject::invokeMethod(
+                this,
+                [this, n, text, last = n == count] {
+                    m_rows[static_cast<std::size_t>(n) - 1].loudness->setText(text);
+                    if (last) {
+                        emit Measured();
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+    });
 }
 
 void CMixDialog::UpdateStates() {

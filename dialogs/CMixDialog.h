@@ -7,12 +7,16 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <atomic>
+#include <string>
+#include <thread>
 #include <vector>
 
 #include "TrackMix.h"
 
 class QCheckBox;
 class QDoubleSpinBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -20,8 +24,11 @@ class CMixDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    // `tracks`: the file's sound tracks as a person picks among them ("1: eng · AAC stereo").
-    CMixDialog(const QStringList& tracks, const tolvane::TrackMix& mix, QWidget* parent = nullptr);
+    // `tracks`: the sound tracks of the file at `path` as a person picks among them ("1: eng ·
+    // AAC stereo").
+    CMixDialog(const std::string& path, const QStringList& tracks, const tolvane::TrackMix& mix,
+               QWidget* parent = nullptr);
+    ~CMixDialog() override;
 
     // The mix as the dialog shows it.
     tolvane::TrackMix Mix() const;
@@ -38,15 +45,30 @@ public:
     QCheckBox* DuckBox() const { return m_duck; }
     QDoubleSpinBox* DuckDepthBox() const { return m_duckDepth; }
     QPushButton* OkButton() const { return m_ok; }
+    QPushButton* MeasureButton() const { return m_measure; }
+    // What track `index`'s loudness shows ("-18.3 LUFS" once measured).
+    QString LoudnessText(int index) const;
+
+signals:
+    // Every track's loudness is shown.
+    void Measured();
 
 private:
     void UpdateStates();
+    // Each track's loudness (EBU R128), read on a thread of its own; the window's thread is
+    // told track by track.
+    void MeasureLoudness();
 
     struct Row {
         QCheckBox* use = nullptr;
         QDoubleSpinBox* gain = nullptr;
         QRadioButton* voice = nullptr;
+        QLabel* loudness = nullptr;
     };
+    std::string m_path;
+    QPushButton* m_measure = nullptr;
+    std::atomic<bool> m_stop{false};
+    std::jthread m_measuring;  // last: joined (after m_stop is set) before the widgets go
     std::vector<Row> m_rows;
     QRadioButton* m_noVoice = nullptr;
     QDoubleSpinBox* m_lead = nullptr;

@@ -858,7 +858,8 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
             if (row >= m_list->rowCount()) {
                 return;
             }
-            CMixDialog dialog(tracks, m_rows[static_cast<std::size_t>(row)].mix, this);
+            CMixDialog dialog(m_rows[static_cast<std::size_t>(row)].source, tracks,
+                              m_rows[static_cast<std::size_t>(row)].mix, this);
             if (dialog.exec() == QDialog::Accepted) {
                 SetRowMix(row, dialog.Mix());
             }

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -346,7 +347,7 @@ TEST(Settings, CentreLevelWhereAFoldDownCanBe) {
 // lead and the ducking only with a voice; fewer than two tracks is no mix.
 TEST(MixDialog, GivesTheMixItShows) {
     const QStringList tracks = {"1: eng \u00b7 AAC stereo", "2: AAC mono", "3: fra \u00b7 MP2"};
-    CMixDialog none(tracks, {});
+    CMixDialog none("", tracks, {});
     EXPECT_FALSE(none.TrackBox(0)->isChecked());
     EXPECT_TRUE(none.NoVoiceButton()->isChecked());
     EXPECT_FALSE(none.LeadBox()->isEnabled());
@@ -364,11 +365,33 @@ TEST(MixDialog, GivesTheMixItShows) {
     EXPECT_TRUE(none.NoVoiceButton()->isChecked());
     EXPECT_FALSE(none.DuckBox()->isEnabled());
 
-    CMixDialog again(tracks, {{2, 3}, {-3.0, 0.0}, 3, 12.0, 6.0});
+    CMixDialog again("", tracks, {{2, 3}, {-3.0, 0.0}, 3, 12.0, 6.0});
     EXPECT_TRUE(again.TrackBox(1)->isChecked());
     EXPECT_EQ(again.GainBox(1)->value(), -3.0);
     EXPECT_TRUE(again.VoiceButton(2)->isChecked());
     EXPECT_EQ(again.Mix(), (tolvane::TrackMix{{2, 3}, {-3.0, 0.0}, 3, 12.0, 6.0}));
+}
+
+// Each track's loudness, measured in the background when asked, shown beside it; a dialog
+// closed while it measures waits for nothing and loses nothing.
+TEST(MixDialog, MeasuresEachTracksLoudnessWhenAsked) {
+    const std::string file = tolvane::test::Media("three_audio.mkv").string();
+    const QStringList tracks = {"1", "2", "3"};
+    {
+        CMixDialog dialog(file, tracks, {});
+        EXPECT_EQ(dialog.LoudnessText(0), QString::fromUtf8("\u2014")) << "not unasked";
+        QSignalSpy measured(&dialog, &CMixDialog::Measured);
+        dialog.MeasureButton()->click();
+        EXPECT_FALSE(dialog.MeasureButton()->isEnabled());
+        ASSERT_TRUE(measured.wait(30000));
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_TRUE(dialog.LoudnessText(i).endsWith(" LUFS"))
+                << dialog.LoudnessText(i).toStdString();
+            EXPECT_TRUE(dialog.LoudnessText(i).startsWith(QString::fromUtf8("\u2212")));
+        }
+    }
+    CMixDialog closing(file, tracks, {});
+    closing.MeasureButton()->click();  // and gone at once: the reading stops
 }
 
 TEST(Settings, EnterDoesNotCloseAndPrefixMatchingIgnoresCase) {

@@ -2,7 +2,7 @@
 //   tolvane-screenshot OUTPUT_FOLDER PROGRAM_FOLDER LONG_MEDIA MEDIA_FILE...
 // main-window.png (rows, one selected), progress.png (a run of LONG_MEDIA under way), clip.png,
 // clip-pauses.png (the last MEDIA_FILE, its pauses found), settings.png, settings-opus.png,
-// file-information.png, about.png and message.png.
+// file-information.png, about.png, message.png and mix.png (a game's and a microphone's tracks).
 
 #include <QApplication>
 #include <QComboBox>
@@ -16,6 +16,7 @@
 #include "CCheckListCtrl.h"
 #include "CClipDialog.h"
 #include "CControlButton.h"
+#include "CMixDialog.h"
 #include "MessagePresenter.h"
 #include "SkinLook.h"
 #include "Translations.h"
@@ -103,6 +104,21 @@ int main(int argc, char** argv) {
                         [](QWidget* modal) { modal->close(); })
                         ? 0
                         : 1;
+        failures +=
+            SaveModal(
+                out.filePath("mix.png"), 500,
+                [&window] {
+                    CMixDialog mix(
+                        "",
+                        {QString::fromUtf8("1: eng \u00b7 AAC stereo \u00b7 48 kHz \u00b7 Game"),
+                         QString::fromUtf8(
+                             "2: eng \u00b7 AAC mono \u00b7 48 kHz \u00b7 Microphone")},
+                        {{1, 2}, {0.0, 3.0}, 2, 10.0, 9.0}, &window);
+                    mix.exec();
+                },
+                Reject)
+                ? 0
+                : 1;
         // The last file's pauses on the clip dialog's waveform, once found.
         window.TaskList()->selectRow(window.TaskList()->rowCount() - 1);
         window.OnListClicked();

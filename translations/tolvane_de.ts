@@ -1820,6 +1820,34 @@ Siehe &apos;tolvane-cli --help&apos;.</translation>
 <context>
     <name>CMixDialog</name>
     <message>
+        <source>Loudness</source>
+        <translation>Lautheit</translation>
+    </message>
+    <message>
+        <source>Loudness of track %1</source>
+        <translation>Lautheit von Spur %1</translation>
+    </message>
+    <message>
+        <source>Measure loudness</source>
+        <translation>Lautheit messen</translation>
+    </message>
+    <message>
+        <source>Each track&apos;s loudness by EBU R128, read in the background</source>
+        <translation>Die Lautheit jeder Spur nach EBU R128, im Hintergrund gelesen</translation>
+    </message>
+    <message>
+        <source>measuring…</source>
+        <translation>wird gemessen…</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>nicht gemessen</translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation>still</translation>
+    </message>
+    <message>
         <source>Mix tracks</source>
         <translation>Spuren mischen</translation>
     </message>

@@ -1823,6 +1823,34 @@ Pruebe &apos;tolvane-cli --help&apos;.</translation>
 <context>
     <name>CMixDialog</name>
     <message>
+        <source>Loudness</source>
+        <translation>Sonoridad</translation>
+    </message>
+    <message>
+        <source>Loudness of track %1</source>
+        <translation>Sonoridad de la pista %1</translation>
+    </message>
+    <message>
+        <source>Measure loudness</source>
+        <translation>Medir la sonoridad</translation>
+    </message>
+    <message>
+        <source>Each track&apos;s loudness by EBU R128, read in the background</source>
+        <translation>La sonoridad de cada pista según EBU R128, leída en segundo plano</translation>
+    </message>
+    <message>
+        <source>measuring…</source>
+        <translation>midiendo…</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>sin medir</translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation>silenciosa</translation>
+    </message>
+    <message>
         <source>Mix tracks</source>
         <translation>Mezclar pistas</translation>
     </message>

@@ -1822,6 +1822,34 @@ Essayez « tolvane-cli --help ».</translation>
 <context>
     <name>CMixDialog</name>
     <message>
+        <source>Loudness</source>
+        <translation>Sonie</translation>
+    </message>
+    <message>
+        <source>Loudness of track %1</source>
+        <translation>Sonie de la piste %1</translation>
+    </message>
+    <message>
+        <source>Measure loudness</source>
+        <translation>Mesurer la sonie</translation>
+    </message>
+    <message>
+        <source>Each track&apos;s loudness by EBU R128, read in the background</source>
+        <translation>La sonie de chaque piste selon EBU R128, lue en arrière-plan</translation>
+    </message>
+    <message>
+        <source>measuring…</source>
+        <translation>mesure…</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>non mesurée</translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation>silencieuse</translation>
+    </message>
+    <message>
         <source>Mix tracks</source>
         <translation>Mixer les pistes</translation>
     </message>

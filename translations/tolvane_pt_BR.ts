@@ -1821,6 +1821,34 @@ Tente &apos;tolvane-cli --help&apos;.</translation>
 <context>
     <name>CMixDialog</name>
     <message>
+        <source>Loudness</source>
+        <translation>Loudness</translation>
+    </message>
+    <message>
+        <source>Loudness of track %1</source>
+        <translation>Loudness da faixa %1</translation>
+    </message>
+    <message>
+        <source>Measure loudness</source>
+        <translation>Medir loudness</translation>
+    </message>
+    <message>
+        <source>Each track&apos;s loudness by EBU R128, read in the background</source>
+        <translation>A loudness de cada faixa pela EBU R128, lida em segundo plano</translation>
+    </message>
+    <message>
+        <source>measuring…</source>
+        <translation>medindo…</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>não medida</translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation>silenciosa</translation>
+    </message>
+    <message>
         <source>Mix tracks</source>
         <translation>Mixar faixas</translation>
     </message>

@@ -1805,6 +1805,34 @@ Try &apos;tolvane-cli --help&apos;.</source>
 <context>
     <name>CMixDialog</name>
     <message>
+        <source>Loudness</source>
+        <translation>响度</translation>
+    </message>
+    <message>
+        <source>Loudness of track %1</source>
+        <translation>音轨 %1 的响度</translation>
+    </message>
+    <message>
+        <source>Measure loudness</source>
+        <translation>测量响度</translation>
+    </message>
+    <message>
+        <source>Each track&apos;s loudness by EBU R128, read in the background</source>
+        <translation>按 EBU R128 在后台读取每条音轨的响度</translation>
+    </message>
+    <message>
+        <source>measuring…</source>
+        <translation>测量中…</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>未测量</translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation>静音</translation>
+    </message>
+    <message>
         <source>Mix tracks</source>
         <translation>混合音轨</translation>
     </message>
