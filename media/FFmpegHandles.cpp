@@ -216,6 +216,14 @@ std::int64_t SecondsInTimeBase(double seconds, AVRational timeBase) {
     return av_rescale_q(std::llround(seconds * AV_TIME_BASE), AV_TIME_BASE_Q, timeBase);
 }
 
+void UsualLayout(const AVChannelLayout& stated, AVChannelLayout& layout) {
+    if (stated.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&stated) == 0) {
+        av_channel_layout_default(&layout, std::max(stated.nb_channels, 1));
+    } else {
+        av_channel_layout_copy(&layout, &stated);
+    }
+}
+
 int SoundTrackStream(const AVFormatContext* input, int number) {
     int seen = 0;
     for (unsigned i = 0; i < input->nb_streams; ++i) {

@@ -124,6 +124,10 @@ struct SourceMedia final {
     }
 };
 
+// The channel layout a decoder's sound really has: the stated one, or for a layout that names
+// no channels (only a count) the usual one for its count (at least mono).
+void UsualLayout(const AVChannelLayout& stated, AVChannelLayout& layout);
+
 // The stream index of the file's `number`-th sound track (from 1, in file order), -1 when the
 // file has fewer.
 int SoundTrackStream(const AVFormatContext* input, int number);

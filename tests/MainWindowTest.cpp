@@ -1173,7 +1173,7 @@ TEST(MainWindow, MixedTracksRunAndAreKept) {
     w.dlg->OnSaveList();
     const JobRead read = ReadJobFile(saved);
     ASSERT_TRUE(read.job) << read.error;
-    EXPECT_EQ(read.job->rows[0].mix, w.dlg->Rows()[0].mix);
+    EXPECT_EQ(read.job->rows[0].mix, (tolvane::TrackMix{{1, 2}, {0.0, -6.0}, 1, 10.0, 0.0}));
     SoundTrackMenu(w, 0, 2);
     EXPECT_FALSE(w.dlg->Rows()[0].mix.Any()) << "one track picked: no mix";
 }
@@ -1494,11 +1494,12 @@ TEST(MainWindow, ListeningChoicesRunSaveAndComeBack) {
     w.dlg->OnSaveList();
     const JobRead read = ReadJobFile(saved);
     ASSERT_TRUE(read.job) << read.error;
-    EXPECT_EQ(read.job->settings.profile.listen, w.dlg->Settings().listen);
+    const tolvane::ListenShape chosen{2.0, false, 0.5, 0.5, 0.0};
+    EXPECT_EQ(read.job->settings.profile.listen, chosen);
     Window other;
     other.files.nextFiles = {QString::fromStdString(saved)};
     other.dlg->OnOpenList();
-    EXPECT_EQ(other.dlg->Settings().listen, w.dlg->Settings().listen) << "the list's own";
+    EXPECT_EQ(other.dlg->Settings().listen, chosen) << "the list's own";
 
     const std::string file = w.dlg->SettingsFile().toStdString();
     ASSERT_TRUE(WriteSetting(file, "Tempo", "1.5"));

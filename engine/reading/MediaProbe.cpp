@@ -10,16 +10,14 @@ namespace tolvane {
 
 namespace {
 
-// The channels of a layout by FFmpeg's names; a layout that names none (only a count) as the
-// usual one for its count, as the conversion takes it.
+// The channels of a layout by FFmpeg's names, as the conversion takes the layout.
 std::vector<std::string> ChannelNames(const AVChannelLayout& stated) {
-    AVChannelLayout layout{};
-    if (stated.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&stated) == 0) {
-        av_channel_layout_default(&layout, std::max(stated.nb_channels, 0));
-    } else {
-        av_channel_layout_copy(&layout, &stated);
-    }
     std::vector<std::string> names;
+    if (stated.nb_channels <= 0) {
+        return names;  // not known before decoding
+    }
+    AVChannelLayout layout{};
+    UsualLayout(stated, layout);
     for (int i = 0; i < layout.nb_channels; ++i) {
         char name[32] = {};
         const AVChannel channel =

@@ -56,8 +56,9 @@ void EntryConverter::JoinAs(SegmentJoin& join, int segment) {
 EntryResult EntryConverter::Convert() {
     m_frame.reset(av_frame_alloc());
     m_mixFrame.reset(av_frame_alloc());
+    m_mixedFrame.reset(av_frame_alloc());
     m_packet.reset(av_packet_alloc());
-    if (!m_frame || !m_mixFrame || !m_packet) {
+    if (!m_frame || !m_mixFrame || !m_mixedFrame || !m_packet) {
         m_entry.Fail(QT_TRANSLATE_NOOP("Messages", "out of memory"), AVERROR(ENOMEM));
     } else if (OpenSource() && SetUpOutput()) {
         SeekToClipStart();
@@ -343,11 +344,11 @@ bool EntryConverter::SetUpOutput() {
     if (m_audioOpen) {
         // A clip ends where it was cut; a sound delayed by an empty edit where its edits say
         // it ends, not at the encoder's padding after it.
-        const double mended = m_source.DelayedSoundSeconds(m_source.audioIndex);
+        const double delayed = m_source.DelayedSoundSeconds(m_source.audioIndex);
         const double clipStart = m_entry.Mode() == EntryMode::Merge ? 0.0 : m_entry.ClipStart();
         double length = m_entry.RunsToTheEnd() ? -1.0 : m_entry.ClipLength();
-        if (mended > 0.0 && m_join == nullptr) {
-            length = length < 0.0 ? mended - clipStart : std::min(length, mended - clipStart);
+        if (delayed > 0.0 && m_join == nullptr) {
+            length = length < 0.0 ? delayed - clipStart : std::min(length, delayed - clipStart);
         }
         // (A merge's next file starts without the last one's limit.)
         m_audio.LimitSamples(length < 0.0
@@ -612,22 +613,17 @@ void EntryConverter::AddToMix(std::size_t track, AVFrame& frame, int stream) {
         TrimPadding(frame, stream);
     }
     if (!m_mixer) {
-        // At the first track's rate and in its channels.
+        // At the first track's rate and in its channels (as this frame's, where its decoder
+        // does not say them before decoding).
         const AVCodecContext& first = *m_source.audioDecoder;
         const int rate = first.sample_rate > 0 ? first.sample_rate : frame.sample_rate;
         AVChannelLayout layout{};
-        if (first.ch_layout.nb_channels > 0 && first.ch_layout.order != AV_CHANNEL_ORDER_UNSPEC) {
-            av_channel_layout_copy(&layout, &first.ch_layout);
-        } else {
-            av_channel_layout_default(
-                &layout, first.ch_layout.nb_channels > 0 ? first.ch_layout.nb_channels : 2);
-        }
+        UsualLayout(first.ch_layout.nb_channels > 0 ? first.ch_layout : frame.ch_layout, layout);
         m_mixer = std::make_unique<TrackMixer>(m_mixLevels, rate, layout, m_mix.duckDb);
         av_channel_layout_uninit(&layout);
     }
     const double seconds = FrameSeconds(frame, stream);
-    const std::int64_t position =
-        seconds < 0.0 ? 0 : std::llround(seconds * m_source.audioDecoder->sample_rate);
+    const std::int64_t position = seconds < 0.0 ? 0 : std::llround(seconds * m_mixer->Rate());
     if (const int ret = m_mixer->Add(track, frame, position); ret < 0) {
         m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot convert the sound track"), ret);
         m_audioWriteFailed = true;
@@ -638,10 +634,7 @@ void EntryConverter::AddToMix(std::size_t track, AVFrame& frame, int stream) {
 
 void EntryConverter::PushMixed() {
     std::int64_t position = 0;
-    FramePtr own(av_frame_alloc());
-    if (!own) {
-        return;
-    }
+    AVFrame* own = m_mixedFrame.get();
     while (!m_audioWriteFailed && m_mixer->Take(*own, position)) {
         // Placed as a frame of the first track would be, in its stream's time.
         const AVFormatContext& input = *m_source.input;

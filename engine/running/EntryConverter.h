@@ -104,7 +104,8 @@ private:
     std::vector<MixTrack> m_mixTracks;
     std::vector<TrackMixer::Track> m_mixLevels;
     std::unique_ptr<TrackMixer> m_mixer;
-    FramePtr m_mixFrame;
+    FramePtr m_mixFrame;               // a decoded frame of another mixed track
+    FramePtr m_mixedFrame;             // what the mixer gives
     std::int64_t m_samplesBefore = 0;  // samples the encoder had taken before this entry
     std::int64_t m_outputBefore = 0;   // samples of the output's time line before it
     VideoEncoder m_video;

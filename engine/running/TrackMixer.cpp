@@ -63,11 +63,7 @@ int TrackMixer::Add(std::size_t t, const AVFrame& frame, std::int64_t position) 
         // Into the mix's rate and channels as planar floats (mixed down as a fold-down would).
         SwrContext* raw = nullptr;
         AVChannelLayout in{};
-        if (frame.ch_layout.order == AV_CHANNEL_ORDER_UNSPEC) {
-            av_channel_layout_default(&in, frame.ch_layout.nb_channels);
-        } else {
-            av_channel_layout_copy(&in, &frame.ch_layout);
-        }
+        UsualLayout(frame.ch_layout, in);
         int ret = swr_alloc_set_opts2(&raw, &m_layout, AV_SAMPLE_FMT_FLTP, m_rate, &in,
                                       static_cast<AVSampleFormat>(frame.format), frame.sample_rate,
                                       0, nullptr);

@@ -37,6 +37,7 @@ public:
     // The mixed sound that every track still going has reached, at most a frame's worth, as
     // planar floats in `out`; its first sample's position in `position`. False when none is.
     bool Take(AVFrame& out, std::int64_t& position);
+    int Rate() const { return m_rate; }
     // Whether the sum passed full scale anywhere (and was brought down there).
     bool Clipped() const { return m_clipped; }
 

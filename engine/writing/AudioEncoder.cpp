@@ -31,15 +31,6 @@ bool Is16BitPcm(AVCodecID id) {
            id == AV_CODEC_ID_PCM_U16LE || id == AV_CODEC_ID_PCM_U16BE;
 }
 
-// The channel layout a decoder's output really has (an unspecified order gets the default).
-void SourceLayout(const AVChannelLayout& reported, AVChannelLayout& layout) {
-    if (reported.order == AV_CHANNEL_ORDER_UNSPEC || av_channel_layout_check(&reported) == 0) {
-        av_channel_layout_default(&layout, std::max(reported.nb_channels, 1));
-    } else {
-        av_channel_layout_copy(&layout, &reported);
-    }
-}
-
 // Keeps floating-point samples finite, and with `limit` within full scale. A damaged stream can
 // decode to NaN, infinity or enormous values; the resampler turns a NaN into a full-scale click
 // when it makes integers of it, and a float encoder would get it as it is. An encoder that takes
@@ -243,7 +234,7 @@ double AudioEncoder::QueuedSeconds() const {
 
 int AudioEncoder::PrepareResampler(int format, int rate, const AVChannelLayout& reported) {
     AVChannelLayout layout{};
-    SourceLayout(reported, layout);
+    UsualLayout(reported, layout);
     const bool same = m_resamplerFormat == format && m_resamplerRate == rate &&
                       av_channel_layout_compare(&layout, &m_resamplerLayout) == 0;
     if (same) {
@@ -469,7 +460,7 @@ int AudioEncoder::PushThroughGain(AVFrame& frame, int skip) {
                                       frame.sample_rate, 0, nullptr);
         if (ret >= 0) {
             AVChannelLayout in{};
-            SourceLayout(frame.ch_layout, in);
+            UsualLayout(frame.ch_layout, in);
             ret = SetMix(raw, in);
             av_channel_layout_uninit(&in);
         }

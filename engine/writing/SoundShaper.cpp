@@ -257,7 +257,6 @@ SoundShaper::SoundShaper(const ListenShape& shape, int channels, int rate)
 SoundShaper::~SoundShaper() = default;
 
 void SoundShaper::SetGain(double gain, double ceiling, bool limit) {
-    m_gainSet = true;
     m_gain = gain;
     // Night mode's own ceiling stays when it is the lower.
     m_ceiling = m_night ? std::min(ceiling, m_ceiling) : ceiling;
@@ -281,29 +280,29 @@ int SoundShaper::Process(const float* const* planes, int count, Planes& out) {
         m_pieceIn += count;
         return TakeFromTempo(out, false);
     }
-    m_tempoOut.resize(static_cast<std::size_t>(m_channels));
+    m_block.resize(static_cast<std::size_t>(m_channels));
     for (int c = 0; c < m_channels; ++c) {
-        m_tempoOut[static_cast<std::size_t>(c)].assign(planes[c], planes[c] + count);
+        m_block[static_cast<std::size_t>(c)].assign(planes[c], planes[c] + count);
     }
-    Shape(m_tempoOut, count, out);
+    Shape(m_block, count, out);
     return 0;
 }
 
 int SoundShaper::TakeFromTempo(Planes& out, bool ending) {
-    for (std::vector<float>& plane : m_tempoOut) {
+    for (std::vector<float>& plane : m_block) {
         plane.clear();
     }
-    if (const int ret = m_tempo->Pull(m_tempoOut); ret < 0) {
+    if (const int ret = m_tempo->Pull(m_block); ret < 0) {
         return ret;
     }
     // The piece is llround(in / tempo) samples long: what the filter makes past that is
     // dropped, and what it falls short by at the end is made up with its last samples faded.
     const std::int64_t target = std::llround(static_cast<double>(m_pieceIn) / m_shape.tempo);
-    auto count = static_cast<std::int64_t>(m_tempoOut[0].size());
+    auto count = static_cast<std::int64_t>(m_block[0].size());
     count = std::min(count, std::max<std::int64_t>(0, target - m_pieceOut));
     if (ending && m_pieceOut + count < target) {
         const std::int64_t missing = target - m_pieceOut - count;
-        for (std::vector<float>& plane : m_tempoOut) {
+        for (std::vector<float>& plane : m_block) {
             plane.resize(static_cast<std::size_t>(count));
             const float last = plane.empty() ? 0.0f : plane.back();
             for (std::int64_t i = 0; i < missing; ++i) {
@@ -314,7 +313,7 @@ int SoundShaper::TakeFromTempo(Planes& out, bool ending) {
         count += missing;
     }
     m_pieceOut += count;
-    Shape(m_tempoOut, static_cast<int>(count), out);
+    Shape(m_block, static_cast<int>(count), out);
     return 0;
 }
 

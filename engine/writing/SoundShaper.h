@@ -52,7 +52,7 @@ public:
     const std::vector<std::int64_t>& PieceStarts() const { return m_pieceStarts; }
 
 private:
-    int TakeFromTempo(Planes& tempoOut, bool ending);
+    int TakeFromTempo(Planes& out, bool ending);
     void Shape(Planes& block, int count, Planes& out);
     void ToEnds(const Planes& block, int offset, int count, Planes& out);
     void Emit(Planes& out, bool all);
@@ -64,7 +64,6 @@ private:
     std::unique_ptr<TempoStage> m_tempo;
     std::unique_ptr<NightStage> m_night;
     std::unique_ptr<GainStage> m_limiter;
-    bool m_gainSet = false;
     double m_gain = 1.0;
     double m_ceiling = 1.0;
     bool m_limit = false;
@@ -72,8 +71,8 @@ private:
     // The piece's samples in and out of the tempo: its output is llround(in / tempo) long.
     std::int64_t m_pieceIn = 0;
     std::int64_t m_pieceOut = 0;
-    Planes m_tempoOut;
-    Planes m_gained;
+    Planes m_block;   // what the stages after the tempo work on, in place
+    Planes m_gained;  // what leaves the limiter
 
     // The ends: the last m_hold samples wait (for the fade out, or the next file's crossfade).
     std::int64_t m_fadeIn = 0;
@@ -84,8 +83,8 @@ private:
     std::size_t m_heldFront = 0;
     std::int64_t m_emitted = 0;  // samples given out
     std::int64_t m_length = 0;   // samples of the output, held or given out
-    // A crossfade under way: held samples from m_mixAt on (relative to m_heldFront... as an
-    // output position) are faded out as the next file's first samples are faded in over them.
+    // A crossfade under way: the held samples from output position m_mixAt on are faded out as
+    // the next file's first samples are faded in over them.
     std::int64_t m_mixAt = 0;
     std::int64_t m_mixLength = 0;
     std::int64_t m_mixDone = 0;
