@@ -318,6 +318,10 @@ std::vector<JobRow> ChannelRowsOf(const CliOptions& options, const MediaProbeRes
         return {row};  // no such track: the plan says so
     }
     const SoundTrackFacts& track = probe.soundTracks[static_cast<std::size_t>(number) - 1];
+    if (track.channelNames.empty()) {
+        why = "the channels of sound track " + std::to_string(number) + " are not known";
+        return {};
+    }
     if (options.splitChannels) {
         return tolvane::ChannelRows(row, static_cast<int>(track.channelNames.size()));
     }

@@ -26,6 +26,27 @@ constexpr std::array kSupportedAudioCodecs = {
     AV_CODEC_ID_OPUS,
 };
 
+// Into `converter` (when it has none yet), a converter of the encoder's rate and channels from
+// sample format `from` to `to`. Returns 0 or a negative AVERROR.
+int FormatConverter(AVCodecContext& encoder, AVSampleFormat from, AVSampleFormat to,
+                    SwrPtr& converter) {
+    if (converter) {
+        return 0;
+    }
+    SwrContext* raw = nullptr;
+    int ret = swr_alloc_set_opts2(&raw, &encoder.ch_layout, to, encoder.sample_rate,
+                                  &encoder.ch_layout, from, encoder.sample_rate, 0, nullptr);
+    if (ret >= 0) {
+        ret = swr_init(raw);
+    }
+    if (ret < 0) {
+        swr_free(&raw);
+        return ret;
+    }
+    converter.reset(raw);
+    return 0;
+}
+
 bool Is16BitPcm(AVCodecID id) {
     return id == AV_CODEC_ID_PCM_S16LE || id == AV_CODEC_ID_PCM_S16BE ||
            id == AV_CODEC_ID_PCM_U16LE || id == AV_CODEC_ID_PCM_U16BE;
@@ -573,19 +594,9 @@ int AudioEncoder::Shape(const std::uint8_t* const* planes, int samples) {
             floats[static_cast<std::size_t>(c)] = reinterpret_cast<const float*>(planes[c]);
         }
     } else {
-        if (!m_toShape) {
-            SwrContext* raw = nullptr;
-            int ret =
-                swr_alloc_set_opts2(&raw, &enc.ch_layout, AV_SAMPLE_FMT_FLTP, enc.sample_rate,
-                                    &enc.ch_layout, enc.sample_fmt, enc.sample_rate, 0, nullptr);
-            if (ret >= 0) {
-                ret = swr_init(raw);
-            }
-            if (ret < 0) {
-                swr_free(&raw);
-                return ret;
-            }
-            m_toShape.reset(raw);
+        if (const int ret = FormatConverter(enc, enc.sample_fmt, AV_SAMPLE_FMT_FLTP, m_toShape);
+            ret < 0) {
+            return ret;
         }
         m_shapeIn.resize(static_cast<std::size_t>(samples) * static_cast<std::size_t>(channels));
         std::vector<std::uint8_t*> out(static_cast<std::size_t>(channels));
@@ -624,19 +635,7 @@ int AudioEncoder::QueueShaped() {
             m_queue.get(), reinterpret_cast<void**>(const_cast<std::uint8_t**>(planes.data())),
             samples);
     } else {
-        if (!m_fromShape) {
-            SwrContext* raw = nullptr;
-            ret = swr_alloc_set_opts2(&raw, &enc.ch_layout, enc.sample_fmt, enc.sample_rate,
-                                      &enc.ch_layout, AV_SAMPLE_FMT_FLTP, enc.sample_rate, 0,
-                                      nullptr);
-            if (ret >= 0) {
-                ret = swr_init(raw);
-            }
-            if (ret < 0) {
-                swr_free(&raw);
-            }
-            m_fromShape.reset(ret < 0 ? nullptr : raw);
-        }
+        ret = FormatConverter(enc, AV_SAMPLE_FMT_FLTP, enc.sample_fmt, m_fromShape);
         if (!m_shapeOut) {
             m_shapeOut.reset(av_frame_alloc());
         }
