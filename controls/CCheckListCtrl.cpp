@@ -1,5 +1,7 @@
 #include "CCheckListCtrl.h"
 
+#include <QApplication>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include <QMouseEvent>
@@ -95,10 +97,33 @@ protected:
         if (shown.isValid()) {
             option->text = shown.toString();
         }
+        const auto* list = qobject_cast<const CCheckListCtrl*>(parent());
+        if (list == nullptr || !list->ShrinksTextToFit(index.column()) || option->text.isEmpty()) {
+            return;
+        }
+        // The room the style leaves for the text: the cell less its margins and icon.
+        const QWidget* view = option->widget;
+        QStyle* style = view != nullptr ? view->style() : QApplication::style();
+        const int room = style->subElementRect(QStyle::SE_ItemViewItemText, option, view).width() -
+                         2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+        QFont font = option->font;
+        const double natural = font.pointSizeF();
+        for (double size = natural; natural > 0 && size >= natural * 0.75 &&
+                                    QFontMetrics(font).horizontalAdvance(option->text) > room;
+             size -= 0.25) {
+            font.setPointSizeF(size);
+        }
+        option->font = font;
+        option->fontMetrics = QFontMetrics(font);
     }
 };
 
 }  // namespace
+
+void CCheckListCtrl::ShrinkTextToFit(int column) {
+    m_shrinking.insert(column);
+    viewport()->update();
+}
 
 CCheckListCtrl::CCheckListCtrl(QWidget* parent)
     : QTableWidget(parent), m_header(new CCheckHeadCtrl(this)) {

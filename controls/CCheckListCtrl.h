@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QPixmap>
+#include <QSet>
 #include <QTableWidget>
 
 class CCheckHeadCtrl final : public QHeaderView {
@@ -56,6 +57,10 @@ public:
     QList<int> SelectedRows() const;
     // Selects or deselects one row; the other rows keep their state.
     void SetRowSelected(int row, bool selected);
+    // The cells of `column` draw a text wider than they are up to a quarter smaller before the
+    // view cuts it short.
+    void ShrinkTextToFit(int column);
+    bool ShrinksTextToFit(int column) const { return m_shrinking.contains(column); }
 
 private:
     void CheckAllRows(int image);
@@ -65,5 +70,6 @@ private:
     void UpdateHeaderBox();
 
     bool m_initialized = false;
+    QSet<int> m_shrinking;
     CCheckHeadCtrl* m_header;
 };

@@ -6,13 +6,30 @@
 #include <algorithm>
 #include <cmath>
 
+#include "SkinColours.h"
 #include "SkinIds.h"
 #include "SkinLook.h"
+#include "SkinText.h"
 
 namespace {
 
+// A face with the white outside its shape made transparent: drawn larger or smaller, its edge
+// then blends with what lies behind the button rather than with white.
 QPixmap LoadFace(int id) {
-    return QPixmap::fromImage(skin::LoadBitmap(id));
+    QImage face = skin::LoadBitmap(id);
+    if (face.isNull()) {
+        return {};
+    }
+    face = face.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < face.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(face.scanLine(y));
+        for (int x = 0; x < face.width(); ++x) {
+            if ((row[x] & 0xFFFFFF) == 0xFFFFFF) {
+                row[x] = 0;
+            }
+        }
+    }
+    return QPixmap::fromImage(face);
 }
 
 }  // namespace
@@ -27,6 +44,23 @@ void CControlButton::SetBitmaps(int hoverId, int normalId, int pressedId, int fo
     m_pressed = LoadFace(pressedId);
     m_fourth = LoadFace(fourthId);
     m_hoverFace = LoadFace(hoverId);
+}
+
+void CControlButton::SetLabel(const QString& label, const skin::LabelSpot& spot, skin::Glyph sign,
+                              bool accent) {
+    m_label = label;
+    m_labelSpot = spot;
+    m_sign = sign;
+    m_accentLabel = accent;
+    setAccessibleName(label);
+    if (!LabelFits() && !toolTip().startsWith(label)) {
+        setToolTip(toolTip().isEmpty() ? label : label + QLatin1Char('\n') + toolTip());
+    }
+    update();
+}
+
+bool CControlButton::LabelFits() const {
+    return m_label.isEmpty() || skin::LabelFits(m_labelSpot, m_label);
 }
 
 QRegion CControlButton::RegionFromImage(const QImage& source) {
@@ -121,6 +155,12 @@ void CControlButton::paintEvent(QPaintEvent*) {
     }
     if (isDown() && !m_pressed.isNull()) {
         painter.drawPixmap(0, 0, m_pressed);
+    }
+    if (!m_label.isEmpty()) {
+        const QRgb ink = !isEnabled()    ? skin::colour::kDisabledInk
+                         : m_accentLabel ? skin::colour::kAccentInk
+                                         : skin::colour::kText;
+        skin::PaintLabel(painter, m_labelSpot, m_sign, m_label, QColor(ink));
     }
     painter.restore();
     if (ShowsFocus(*this)) {

@@ -1,13 +1,16 @@
 #pragma once
 
-// A push button drawn entirely from bitmaps: a resting face, a hover face and a pressed face
-// drawn over it, clipped to the non-white pixels of a shape bitmap. No text is drawn; the
-// button's text serves only as its name.
+// A push button drawn from bitmaps: a resting face, a hover face and a pressed face drawn over
+// it, clipped to the non-white pixels of a shape bitmap, and a label painted into the room its
+// faces keep for it. The button's text serves only as its name.
 
 #include <QAbstractButton>
 #include <QImage>
 #include <QPixmap>
 #include <QRegion>
+
+#include "SkinGlyphs.h"
+#include "SkinLayout.h"
 
 class CControlButton final : public QAbstractButton {
     Q_OBJECT
@@ -22,6 +25,13 @@ public:
     void SetShape(int shapeId);
     // Draws the faces and clips the shape at `scale` times their natural size (1: as they are).
     void SetScale(double scale);
+    // Paints `label` and its `sign` into `spot` of the faces (in the accent's ink when `accent`),
+    // made to fit; the label is the button's accessible name, and a label cut short is whole in
+    // the tooltip.
+    void SetLabel(const QString& label, const skin::LabelSpot& spot, skin::Glyph sign, bool accent);
+    QString Label() const { return m_label; }
+    // Whether the label shows whole.
+    bool LabelFits() const;
 
     // The region of the non-white pixels of `image` (exact white, 255/255/255, is outside).
     static QRegion RegionFromImage(const QImage& image);
@@ -49,4 +59,8 @@ private:
     double m_scale = 1.0;
     bool m_shaped = false;
     bool m_hovering = false;
+    QString m_label;
+    skin::LabelSpot m_labelSpot{};
+    skin::Glyph m_sign = skin::Glyph::None;
+    bool m_accentLabel = false;
 };

@@ -54,7 +54,26 @@ void ApplySkinLook(QApplication& app) {
             .arg(QColor(kText).name(), QColor(kPanel).name(), QColor(kPanelBorder).name()));
 }
 
-void ElideToWidth(QAbstractButton& button) {
+void FitTextToWidth(QAbstractButton& button) {
+    // The whole text and the button's own tooltip, as they were before the first fitting, so
+    // that the button can be fitted again at another size.
+    constexpr char kWholeText[] = "tolvaneWholeText";
+    constexpr char kOwnToolTip[] = "tolvaneOwnToolTip";
+    if (!button.property(kWholeText).isValid()) {
+        button.setProperty(kWholeText, button.text());
+        button.setProperty(kOwnToolTip, button.toolTip());
+    }
+    button.setText(button.property(kWholeText).toString());
+    button.setToolTip(button.property(kOwnToolTip).toString());
+    // Down to four fifths of its size, a quarter point at a time.
+    QFont font = button.font();
+    const double natural = font.pointSizeF();
+    for (double size = natural - 0.25;
+         natural > 0 && button.sizeHint().width() > button.width() && size >= natural * 0.8;
+         size -= 0.25) {
+        font.setPointSizeF(size);
+        button.setFont(font);
+    }
     if (button.sizeHint().width() <= button.width()) {
         return;
     }

@@ -19,5 +19,6 @@ bool ShowsFocus(const QWidget& widget);
 void DrawFocusRing(QPainter& painter, const QPainterPath& outline);
 
 // A button or check box of a fixed size whose text (a long translation) is wider than it: the
-// text is cut short with "…" and the whole of it goes into the tooltip. A text that fits stays.
-void ElideToWidth(QAbstractButton& button);
+// text is made up to a fifth smaller, and if it still does not fit, cut short with "…" and whole
+// in the tooltip. A text that fits stays; a button can be fitted again at another size.
+void FitTextToWidth(QAbstractButton& button);

@@ -33,6 +33,20 @@ std::string FormatTimeText(std::int64_t seconds) {
     return text;
 }
 
+std::string FormatCompactTime(std::int64_t seconds) {
+    seconds = std::max<std::int64_t>(seconds, 0);
+    char text[48];
+    if (seconds < 3600) {
+        std::snprintf(text, sizeof text, "%lld:%02lld", static_cast<long long>(seconds / 60),
+                      static_cast<long long>(seconds % 60));
+    } else {
+        std::snprintf(
+            text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
+            static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+    }
+    return text;
+}
+
 std::string FormatClipTime(std::int64_t milliseconds) {
     const std::int64_t ms = std::max<std::int64_t>(milliseconds, 0);
     std::string text = FormatTimeText(ms / 1000);

@@ -9,6 +9,9 @@
 // 3725 → "01:02:05"; hours of 100 and more get three digits. Negative input gives "00:00:00".
 std::string FormatTimeText(std::int64_t seconds);
 
+// A time where room is short: 365 → "6:05", 3725 → "1:02:05". Negative input gives "0:00".
+std::string FormatCompactTime(std::int64_t seconds);
+
 // A clip's time to the millisecond: "01:02:05" for whole seconds, else "01:02:05.250".
 std::string FormatClipTime(std::int64_t milliseconds);
 

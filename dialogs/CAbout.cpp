@@ -2,18 +2,27 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 #include "CHyperLink.h"
 #include "SkinColours.h"
 #include "SkinIds.h"
+#include "SkinText.h"
 #include "Version.h"
 
 CAbout::CAbout(MessagePresenter* messages, QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("About"));
     auto* layout = new QGridLayout(this);
     auto* banner = new QLabel(this);
-    banner->setPixmap(QPixmap::fromImage(skin::LoadBitmap(249)));
+    QImage picture = skin::LoadBitmap(249);
+    if (!picture.isNull()) {
+        QPainter painter(&picture);
+        skin::PaintText(painter, skin::kAboutTaglineText,
+                        tr("The sound track of every video, as audio"),
+                        QColor(skin::colour::kTextSecondary));
+    }
+    banner->setPixmap(QPixmap::fromImage(picture));
     layout->addWidget(banner, 0, 0, 1, 2);
     layout->addWidget(new QLabel(tr("Version %1").arg(kTolvaneVersion), this), 1, 1,
                       Qt::AlignRight);

@@ -22,10 +22,12 @@
 #include "PictureFrame.h"
 #include "PreviewEngine.h"
 #include "PreviewTransport.h"
+#include "ScreenFit.h"
 #include "SilenceFinder.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
 #include "SkinLook.h"
+#include "SkinText.h"
 #include "SoundEnvelope.h"
 #include "SplitParts.h"
 #include "TimeText.h"
@@ -107,8 +109,9 @@ CClipDialog::CClipDialog(ClipHost& host, QWidget* parent, MessagePresenter* mess
         time->setAlignment(Qt::AlignCenter);
         time->setAccessibleName(title);
         auto* layout = new QVBoxLayout(frame);
-        // The time sits below the group's title, clear of it at every font size.
-        layout->setContentsMargins(6, frame->fontMetrics().height() + 2, 6, 4);
+        // The group keeps its title's room above what it holds, for whatever font the title
+        // takes (a Chinese font stands taller than a Latin one).
+        layout->setContentsMargins(6, 0, 6, 2);
         layout->addWidget(time);
         return time;
     };
@@ -223,11 +226,17 @@ void CClipDialog::showEvent(QShowEvent* event) {
     if (event->spontaneous()) {
         return;  // restored after a minimise: the clip and its marks stay as they are
     }
-    // A long translation is cut short to the skin's places (measured once the dialog wears its
-    // font), whole in the tooltip.
+    // On a small screen the whole dialog is drawn smaller, text and all.
+    const QSize natural(skin::kClipWindow.width, skin::kClipWindow.height);
+    m_scale = ScreenFitScale(*this, natural);
+    ScaleChildren(*this, m_scale);
+    ScaleFonts(*this, m_scale);
+    setFixedSize(skin::ScaledRect(skin::kClipWindow, m_scale).size());
+    // A long translation is made smaller or cut short to the skin's places (measured once the
+    // dialog wears its font), whole in the tooltip.
     for (QAbstractButton* fixed : findChildren<QAbstractButton*>()) {
         if (qobject_cast<QPushButton*>(fixed) != nullptr || fixed == m_trim) {
-            ElideToWidth(*fixed);
+            FitTextToWidth(*fixed);
         }
     }
     SetUpPlayer();
@@ -383,7 +392,10 @@ void CClipDialog::done(int result) {
 
 void CClipDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), m_background);
+    painter.scale(m_scale, m_scale);
+    skin::PaintText(painter, skin::kClipPreviewText, tr("Preview"), QColor(0x3a, 0x44, 0x52));
 }
 
 void CClipDialog::OnPlay() {

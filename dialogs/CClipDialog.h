@@ -96,6 +96,7 @@ private:
 
     ClipHost& m_host;
     QPixmap m_background;
+    double m_scale = 1.0;  // the skin's scale, below 1 on a small screen
     PictureFrame* m_preview;
     CBitmapSlider* m_positionSlider;
     CBitmapSlider* m_volumeSlider;

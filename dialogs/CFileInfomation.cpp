@@ -7,9 +7,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cmath>
 
+#include "ChannelTexts.h"
 #include "FileInfoText.h"
 #include "Loudness.h"
+#include "ScreenFit.h"
 
 CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent,
                                  LoudnessMemory* loudness)
@@ -20,7 +23,8 @@ CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent,
         texts.fileName,     texts.length,       texts.resolution, texts.frameRate,
         texts.videoBitRate, texts.audioBitRate, texts.samples,    texts.channel};
     for (std::size_t i = 0; i < m_boxes.size(); ++i) {
-        m_boxes[i] = new QLineEdit(QString::fromStdString(shown[i]), this);
+        const QString text = QString::fromStdString(shown[i]);
+        m_boxes[i] = new QLineEdit(i == 7 ? ShownChannelText(text) : text, this);
         m_boxes[i]->setReadOnly(true);
         m_boxes[i]->setMinimumWidth(270);
     }
@@ -91,7 +95,7 @@ CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent,
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 0, Qt::AlignRight);
-    setFixedSize(sizeHint());
+    FitLaidOutDialog(*this);
 }
 
 CFileInfomation::~CFileInfomation() {
@@ -106,12 +110,9 @@ void CFileInfomation::StartMeasure() {
         return;
     }
     m_measure->setEnabled(false);
-    m_loudness->setText("measuring\u2026");
+    m_loudness->setText(tr("measuring\u2026"));
     m_measurer = std::thread([this, path = m_path, track = m_track] {
-        const tolvane::LoudnessFacts facts =
-            tolvane::MeasureLoudness(path, track, 0.0, 0.0, true, &m_stopMeasuring);
-        m_loudnessMeasured = facts.measured;
-        m_loudnessResult = facts.measured ? tolvane::LoudnessText(facts) : "not measured";
+        m_loudnessFacts = tolvane::MeasureLoudness(path, track, 0.0, 0.0, true, &m_stopMeasuring);
         m_measured.store(true, std::memory_order_release);
     });
     connect(&m_poll, &QTimer::timeout, this, &CFileInfomation::ShowLoudness);
@@ -121,10 +122,21 @@ void CFileInfomation::StartMeasure() {
 void CFileInfomation::ShowLoudness() {
     if (m_measured.load(std::memory_order_acquire)) {
         m_poll.stop();
-        m_loudness->setText(QString::fromStdString(m_loudnessResult));
+        const tolvane::LoudnessFacts& facts = m_loudnessFacts;
+        const auto decibels = [](double value) {
+            return QString::fromStdString(tolvane::DecibelText(value));
+        };
+        QString text = tr("not measured");
+        if (facts.measured && !std::isfinite(facts.integrated)) {
+            text = tr("silent");
+        } else if (facts.measured) {
+            text = tr("%1 LUFS \u00b7 peak %2 dBTP")
+                       .arg(decibels(facts.integrated), decibels(facts.truePeak));
+        }
+        m_loudness->setText(text);
         m_measure->hide();
-        if (m_loudnessMeasured) {
-            (*m_memory)[m_memoryKey] = m_loudnessResult;  // shown at once next time
+        if (facts.measured) {
+            (*m_memory)[m_memoryKey] = text.toStdString();  // shown at once next time
         }
     }
 }

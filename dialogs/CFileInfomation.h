@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "FileInfoValues.h"
+#include "Loudness.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -55,12 +56,10 @@ private:
     std::string m_memoryKey;
     std::string m_path;
     int m_track = 0;
-    // The measure: its thread writes m_loudnessResult and m_loudnessMeasured, then sets
-    // m_measured.
+    // The measure: its thread writes m_loudnessFacts, then sets m_measured.
     std::atomic<bool> m_stopMeasuring{false};
     std::atomic<bool> m_measured{false};
-    std::string m_loudnessResult;
-    bool m_loudnessMeasured = false;
+    tolvane::LoudnessFacts m_loudnessFacts;
     QTimer m_poll;
     std::thread m_measurer;
 };

@@ -15,9 +15,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ChannelTexts.h"
 #include "DialogKeys.h"
 #include "FormatPresets.h"
 #include "MessagePresenter.h"
+#include "ScreenFit.h"
 #include "SkinColours.h"
 
 namespace {
@@ -35,10 +37,23 @@ const QStringList kH263Sizes = {"128*96", "176*144", "352*288", "704*576", "1408
 const QStringList kGeneralSizes = {"128*96",  "176*144", "320*240", "352*240", "352*288",
                                    "640*480", "720*480", "704*576", "720*576"};
 
+// Each item shows its text in the user's language and keeps the value itself as its data.
 void Fill(QComboBox* box, const QStringList& items, const QString& selected) {
     box->clear();
-    box->addItems(items);
-    box->setCurrentIndex(box->findText(selected));
+    for (const QString& item : items) {
+        box->addItem(ShownChannelText(item), item);
+    }
+    box->setCurrentIndex(box->findData(selected));
+}
+
+// The value of a list's item (its data; its text where it has none).
+QString ValueAt(const QComboBox* box, int index) {
+    const QVariant value = box->itemData(index);
+    return value.isValid() ? value.toString() : box->itemText(index);
+}
+
+QString Value(const QComboBox* box) {
+    return box->currentIndex() >= 0 ? ValueAt(box, box->currentIndex()) : QString();
 }
 
 QStringList ToStrings(PresetList list) {
@@ -107,7 +122,7 @@ CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidg
     form->addRow(m_centerMixLabel, m_centerMix);
     // Offered only where it can matter: fewer channels than 5.1.
     const auto showCenter = [this] {
-        const bool fewer = ChannelsOfText(m_lists[kChannel]->currentText().toStdString()) < 6;
+        const bool fewer = ChannelsOfText(Value(m_lists[kChannel]).toStdString()) < 6;
         m_centerMix->setEnabled(fewer);
         m_centerMixLabel->setEnabled(fewer);
     };
@@ -154,7 +169,7 @@ CSettings::CSettings(OutputSettings& settings, MessagePresenter& messages, QWidg
     buttons->addWidget(m_ok);
     buttons->addWidget(m_cancel);
     layout->addLayout(buttons);
-    setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
+    FitLaidOutDialog(*this, QSize(380, 0));
     // Tab goes down the dialog as it reads (the lists are made in another order).
     QWidget* const order[] = {m_lists[kAudioEncoder],
                               m_lists[kAudioBitRate],
@@ -296,7 +311,7 @@ void CSettings::LoadPreset() {
 
 void CSettings::SelectByPrefix(QComboBox* box, const QString& text) {
     for (int i = 0; i < box->count(); ++i) {
-        if (box->itemText(i).startsWith(text, Qt::CaseInsensitive)) {
+        if (ValueAt(box, i).startsWith(text, Qt::CaseInsensitive)) {
             box->setCurrentIndex(i);
             return;
         }
@@ -311,7 +326,7 @@ void CSettings::LoadValues() {
 
 void CSettings::StoreValues() {
     for (int i = 0; i < kListCount; ++i) {
-        m_values[i] = m_lists[i]->currentIndex() >= 0 ? m_lists[i]->currentText() : QString();
+        m_values[i] = Value(m_lists[i]);
     }
 }
 
@@ -333,7 +348,7 @@ void CSettings::SelectSettingsInForce() {
     }
     const auto select = [](QComboBox* box, const auto& isInForce) {
         for (int i = 0; i < box->count(); ++i) {
-            if (isInForce(box->itemText(i).toStdString())) {
+            if (isInForce(ValueAt(box, i).toStdString())) {
                 box->setCurrentIndex(i);
                 return;
             }

@@ -33,8 +33,11 @@
 #include "PictureFrame.h"
 #include "PreviewEngine.h"
 #include "PreviewTransport.h"
+#include "ScreenFit.h"
+#include "SkinColours.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
+#include "SkinText.h"
 
 namespace {
 
@@ -186,6 +189,39 @@ void CBrenvixDlg::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), m_background);
+    painter.scale(m_scale, m_scale);
+    for (const PaintedText& text : PaintedTexts()) {
+        skin::PaintText(painter, text.spot, text.text, text.colour);
+    }
+}
+
+std::vector<CBrenvixDlg::PaintedText> CBrenvixDlg::PaintedTexts() const {
+    const QColor text(skin::colour::kText);
+    const QColor secondary(skin::colour::kTextSecondary);
+    std::vector<PaintedText> texts{
+        {skin::kTaglineText, tr("Sound from every video"), secondary},
+        {skin::kGettingStartedText, tr("Getting started"), text},
+        {skin::kPreviewText, tr("Preview"), QColor(0x3a, 0x44, 0x52)},
+        {skin::kProfileText, tr("Profile:"), secondary},
+        {skin::kOutputText, tr("Output:"), secondary},
+        {skin::kFilesAtOnceText, tr("Files at once:"), secondary},
+    };
+    const QString steps[][2] = {
+        {tr("Add video files"), tr("Click Add, or drop videos onto this window.")},
+        {tr("Edit the selected file"), tr("Clip trims it to a start and an end time.")},
+        {tr("Choose the profile"), tr("MP3, WAV, WMA or OGG; Setting refines it.")},
+        {tr("Convert"), tr("One audio file per video, or Merge them into one.")},
+    };
+    for (int i = 0; i < 4; ++i) {
+        const double top = skin::kStepTop + i * skin::kStepPitch;
+        skin::TextSpot title = skin::kStepTitleText;
+        title.y += top;
+        skin::TextSpot detail = skin::kStepDetailText;
+        detail.y += top;
+        texts.push_back({title, steps[i][0], text});
+        texts.push_back({detail, steps[i][1], secondary});
+    }
+    return texts;
 }
 
 // ---- The skin's scale ----
@@ -235,16 +271,7 @@ void CBrenvixDlg::ApplySkinScale(double scale) {
     m_scale = scale;
     setFixedSize(skin::ScaledRect(skin::kMainWindow, scale).size());
     // Text shrinks with the pictures it sits on; at the skin's own size it is the desktop's.
-    QFont font = QApplication::font(this);
-    if (scale < 1.0 && font.pointSizeF() > 0) {
-        font.setPointSizeF(font.pointSizeF() * scale);
-        setFont(font);
-    } else if (scale < 1.0 && font.pixelSize() > 0) {
-        font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * scale))));
-        setFont(font);
-    } else {
-        setFont(QFont());
-    }
+    ScaleFonts(*this, scale);
     const std::vector<std::pair<QWidget*, skin::Box>> placed = std::move(m_placed);
     m_placed.clear();
     for (const auto& [widget, box] : placed) {

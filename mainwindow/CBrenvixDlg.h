@@ -4,6 +4,7 @@
 // the output profile and folder, and the preview player.
 
 #include <QApplication>
+#include <QColor>
 #include <QDialog>
 #include <QTimer>
 #include <atomic>
@@ -237,6 +238,13 @@ public:
     // The line under the list that says what happened to it ("Restored the list of 12 files").
     QString ListNote() const;
     ListKeeper* Keeper() const { return m_keeper.get(); }
+    // A text the window paints on its background, in the user's language.
+    struct PaintedText {
+        skin::TextSpot spot;
+        QString text;
+        QColor colour;
+    };
+    std::vector<PaintedText> PaintedTexts() const;
 
 signals:
     // A run has ended and its progress dialog closed.
@@ -245,6 +253,7 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -5,6 +5,7 @@
 #include "CBrenvixDlg.h"
 #include "CControlButton.h"
 #include "SkinCursor.h"
+#include "SkinGlyphs.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
 
@@ -18,41 +19,47 @@ struct ButtonSpec {
     bool enabledAtStart;
     const char* tooltip;
     bool handCursor;
-    const char* name;  // as its face reads: what a screen reader says
+    const char* name;                        // as its face reads: what a screen reader says
+    const skin::LabelSpot* label = nullptr;  // where the face shows the name; none: a sign alone
+    skin::Glyph sign = skin::Glyph::None;    // the sign beside or above the name
 };
 
 // Every bitmap button of the main window with its faces.
 const ButtonSpec kButtonSpecs[] = {
     {ids::kAdd, skin::kAddButton, 177, skin::kAddFaces, true,
-     QT_TRANSLATE_NOOP("CBrenvixDlg", "Add File"), true, QT_TRANSLATE_NOOP("CBrenvixDlg", "Add")},
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Add File"), true, QT_TRANSLATE_NOOP("CBrenvixDlg", "Add"),
+     &skin::kAddLabel, skin::Glyph::Plus},
     {ids::kClip, skin::kClipButton, 280, skin::kClipFaces, false,
-     QT_TRANSLATE_NOOP("CBrenvixDlg", "Clip Video"), true,
-     QT_TRANSLATE_NOOP("CBrenvixDlg", "Clip")},
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Clip Video"), true, QT_TRANSLATE_NOOP("CBrenvixDlg", "Clip"),
+     &skin::kClipLabel, skin::Glyph::Scissors},
     {ids::kHelp, skin::kHelpButton, 181, skin::kHelpFaces, true,
-     QT_TRANSLATE_NOOP("CBrenvixDlg", "Help"), true, QT_TRANSLATE_NOOP("CBrenvixDlg", "Help")},
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Help"), true, QT_TRANSLATE_NOOP("CBrenvixDlg", "Help"),
+     &skin::kHelpLabel, skin::Glyph::Question},
     {ids::kConvert, skin::kConvertButton, 186, skin::kConvertFaces, false,
      QT_TRANSLATE_NOOP("CBrenvixDlg", "Start Converting"), true,
-     QT_TRANSLATE_NOOP("CBrenvixDlg", "Convert")},
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Convert"), &skin::kConvertLabel, skin::Glyph::Convert},
     {ids::kRemove, skin::kRemoveButton, 229, skin::kRemoveFaces, false,
-     QT_TRANSLATE_NOOP("CBrenvixDlg", "Remove"), true, QT_TRANSLATE_NOOP("CBrenvixDlg", "Remove")},
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Remove"), true, QT_TRANSLATE_NOOP("CBrenvixDlg", "Remove"),
+     &skin::kListToolLabel, skin::Glyph::Trash},
     {ids::kClearAll, skin::kClearAllButton, 269, skin::kClearAllFaces, false,
      QT_TRANSLATE_NOOP("CBrenvixDlg", "Clear All"), true,
-     QT_TRANSLATE_NOOP("CBrenvixDlg", "Clear All")},
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Clear All"), &skin::kListToolLabel, skin::Glyph::Broom},
     {ids::kMerge, skin::kMergeButton, 0, skin::kMergeFaces, false,
      QT_TRANSLATE_NOOP("CBrenvixDlg", " Merge into a file"), true,
-     QT_TRANSLATE_NOOP("CBrenvixDlg", "Merge")},
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Merge"), &skin::kListToolLabel, skin::Glyph::Merge},
     {ids::kFileInfo, skin::kFileInfoButton, 261, skin::kFileInfoFaces, false,
      QT_TRANSLATE_NOOP("CBrenvixDlg", "File Information"), true,
-     QT_TRANSLATE_NOOP("CBrenvixDlg", "File Info")},
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "File Info"), &skin::kListToolLabel, skin::Glyph::Info},
     {ids::kSetting, skin::kSettingButton, 196, skin::kSettingFaces, false,
      QT_TRANSLATE_NOOP("CBrenvixDlg", "Conversion Settings"), true,
-     QT_TRANSLATE_NOOP("CBrenvixDlg", "Setting")},
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Setting"), &skin::kSettingLabel, skin::Glyph::Gear},
     {ids::kBrowse, skin::kBrowseButton, 199, skin::kBrowseFaces, true,
      QT_TRANSLATE_NOOP("CBrenvixDlg", "Set output files"), true,
-     QT_TRANSLATE_NOOP("CBrenvixDlg", "Browse")},
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Browse"), &skin::kBrowseLabel, skin::Glyph::Folder},
     {ids::kFindTarget, skin::kFindTargetButton, 204, skin::kFindTargetFaces, true,
      QT_TRANSLATE_NOOP("CBrenvixDlg", "Open output files"), true,
-     QT_TRANSLATE_NOOP("CBrenvixDlg", "Find Target")},
+     QT_TRANSLATE_NOOP("CBrenvixDlg", "Find Target"), &skin::kFindTargetLabel,
+     skin::Glyph::FolderOpen},
     {ids::kMinimize, skin::kMinimizeButton, 207, skin::kMinimizeFaces, true,
      QT_TRANSLATE_NOOP("CBrenvixDlg", "Minimize"), true,
      QT_TRANSLATE_NOOP("CBrenvixDlg", "Minimize")},
@@ -107,8 +114,12 @@ CControlButton* MakeButton(QWidget* parent, const ButtonSpec& entry) {
     if (*entry.tooltip != '\0') {
         button->setToolTip(tooltip);
     }
-    button->setAccessibleName(QCoreApplication::translate("CBrenvixDlg", entry.name));
+    const QString name = QCoreApplication::translate("CBrenvixDlg", entry.name);
+    button->setAccessibleName(name);
     button->setAccessibleDescription(tooltip);
+    if (entry.label != nullptr) {
+        button->SetLabel(name, *entry.label, entry.sign, entry.id == ids::kConvert);
+    }
     ApplyState(*button, entry, entry.enabledAtStart);
     return button;
 }

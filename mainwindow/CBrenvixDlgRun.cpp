@@ -245,15 +245,17 @@ void CBrenvixDlg::OnRunTimerRows() {
                    index < m_job->taskReports.size() && m_job->taskReports[index].fileKept) {
             // Stopped: the row stays checked, ready to convert again, and says that its file
             // holds only a part, up to where (both times those of the output, at its tempo).
-            const QString reached = QString::fromStdString(
-                FormatTimeText(static_cast<std::int64_t>(m_job->taskReports[index].soundSeconds)));
-            auto* item = new QTableWidgetItem(tr("Stopped at %1").arg(reached));
-            item->setToolTip(tr("Stopped at %1 of %2; the part so far is in %3")
-                                 .arg(reached)
-                                 .arg(QString::fromStdString(FormatTimeText(
-                                     static_cast<std::int64_t>(m_job->clipLength[index] /
-                                                               m_job->listen.tempo))))
-                                 .arg(QString::fromStdString(m_job->outputPaths[index])));
+            const auto seconds = static_cast<std::int64_t>(m_job->taskReports[index].soundSeconds);
+            const QString reached = QString::fromStdString(FormatTimeText(seconds));
+            // The cell is narrow: the time in its short form there, whole in the tooltip.
+            auto* item = new QTableWidgetItem(
+                tr("Stopped at %1").arg(QString::fromStdString(FormatCompactTime(seconds))));
+            item->setToolTip(
+                tr("Stopped at %1 of %2; the part so far is in %3")
+                    .arg(reached)
+                    .arg(QString::fromStdString(FormatTimeText(
+                        static_cast<std::int64_t>(m_job->clipLength[index] / m_job->listen.tempo))))
+                    .arg(QString::fromStdString(m_job->outputPaths[index])));
             m_list->setItem(row, column::kStatus, item);
             kept.state = JobRowState::Ready;
             kept.status = item->text().toStdString();

@@ -47,6 +47,32 @@ namespace {
 
 const QColor kListBackground(241, 249, 233);
 
+// The descriptions of the open dialog's filter, for the translators.
+[[maybe_unused]] constexpr const char* kFilterDescriptions[] = {
+    QT_TRANSLATE_NOOP("FileFilters", "All files"),
+    QT_TRANSLATE_NOOP("FileFilters", "All media files"),
+    QT_TRANSLATE_NOOP("FileFilters", "WebM files"),
+    QT_TRANSLATE_NOOP("FileFilters", "Ogg files"),
+    QT_TRANSLATE_NOOP("FileFilters", "Flash files"),
+    QT_TRANSLATE_NOOP("FileFilters", "Real Media Files"),
+    QT_TRANSLATE_NOOP("FileFilters", "QuickTime files"),
+    QT_TRANSLATE_NOOP("FileFilters", "AVI files"),
+    QT_TRANSLATE_NOOP("FileFilters", "MPEG files"),
+    QT_TRANSLATE_NOOP("FileFilters", "Unprotected VOB files"),
+    QT_TRANSLATE_NOOP("FileFilters", "VCD files"),
+    QT_TRANSLATE_NOOP("FileFilters", "Matroska Video files"),
+    QT_TRANSLATE_NOOP("FileFilters", "MP4 files"),
+    QT_TRANSLATE_NOOP("FileFilters", "3GP files"),
+    QT_TRANSLATE_NOOP("FileFilters", "Windows Media files"),
+    QT_TRANSLATE_NOOP("FileFilters", "MOD files"),
+    QT_TRANSLATE_NOOP("FileFilters", "TOD files"),
+    QT_TRANSLATE_NOOP("FileFilters", "High-Definition files"),
+    QT_TRANSLATE_NOOP("FileFilters", "Digital Video files"),
+    QT_TRANSLATE_NOOP("FileFilters", "NUT files"),
+    QT_TRANSLATE_NOOP("FileFilters", "Raw H.264 video files"),
+    QT_TRANSLATE_NOOP("FileFilters", "Nullsoft Stream Video"),
+};
+
 }  // namespace
 
 QString QtFileFilter(const QString& windowsFilter) {
@@ -63,6 +89,7 @@ QString QtFileFilter(const QString& windowsFilter) {
         if (open > 0 && description.endsWith(')')) {
             description = description.left(open).trimmed();
         }
+        description = QCoreApplication::translate("FileFilters", description.toUtf8().constData());
         QStringList qtPatterns = patterns.split(';', Qt::SkipEmptyParts);
         for (QString& pattern : qtPatterns) {
             if (pattern == "*.*") {
@@ -86,6 +113,10 @@ void CBrenvixDlg::SetUpTaskList() {
     // Texts too long for their cells lose their middle, so that a file's name always shows
     // ("/home/…/Videos/concert.mp4"); the whole path is in the tooltip.
     m_list->setTextElideMode(Qt::ElideMiddle);
+    // A status or a time drawn a little smaller rather than cut ("Stopped at 00:06:05").
+    for (const int column : {column::kStart, column::kEnd, column::kStatus}) {
+        m_list->ShrinkTextToFit(column);
+    }
     m_list->InitHeaderCheckBox();
     QPalette palette = m_list->palette();
     palette.setColor(QPalette::Base, kListBackground);
@@ -988,8 +1019,16 @@ void CBrenvixDlg::SplitRow(int row, const SplitParse& split) {
     // The probe of the row's file is m_probe (its caller made it).
     const JobRow whole = m_rows[static_cast<std::size_t>(row)];
     const QString format = m_list->item(row, column::kFormat)->text();
+    // A part without a title of its own is named and tagged as the list shows it, in the
+    // user's language ("Teil 3").
+    std::vector<SplitPart> parts = split.parts;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        if (parts[i].title.empty()) {
+            parts[i].title = tr("Part %1").arg(i + 1).toStdString();
+        }
+    }
     RemoveRows(row, 1);
-    InsertRows(row, tolvane::PartRows(whole, split.parts, tolvane::AlbumOf(whole.source, m_probe)),
+    InsertRows(row, tolvane::PartRows(whole, parts, tolvane::AlbumOf(whole.source, m_probe)),
                format);
     m_list->clearSelection();
     m_list->setCurrentCell(row, 0);

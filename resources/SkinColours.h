@@ -15,6 +15,8 @@ inline constexpr QRgb kPanelBorder = 0xff3d4a5c;
 inline constexpr QRgb kAccent = 0xff25b39e;
 inline constexpr QRgb kAccentLight = 0xff3ccfb8;
 inline constexpr QRgb kAccentDark = 0xff1b8c7b;
+// Text and signs on the accent.
+inline constexpr QRgb kAccentInk = 0xff0f2a26;
 inline constexpr QRgb kWarm = 0xffe0644f;
 inline constexpr QRgb kText = 0xffe8edf2;
 inline constexpr QRgb kTextSecondary = 0xff9aa7b5;

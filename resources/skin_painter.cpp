@@ -26,7 +26,9 @@
 
 #include "SkinBitmapIds.h"
 #include "SkinColours.h"
+#include "SkinGlyphs.h"
 #include "SkinLayout.h"
+#include "SkinText.h"
 
 namespace {
 
@@ -48,197 +50,8 @@ const QColor kDisabledInk(skin::colour::kDisabledInk);
 const QColor kWhite(255, 255, 255);
 const QColor kMagenta(255, 0, 255);
 
-QFont SkinFont(double pixelSize, bool bold = false) {
-    QFont font("DejaVu Sans");
-    font.setPixelSize(static_cast<int>(std::lround(pixelSize)));
-    font.setBold(bold);
-    font.setStyleStrategy(QFont::PreferAntialias);
-    return font;
-}
-
 QRectF ToRect(const skin::Box& b) {
     return QRectF(b.x, b.y, b.width, b.height);
-}
-
-// ---- Icons, drawn in a unit box of 24 × 24 and scaled into place ----
-
-enum class Glyph {
-    None,
-    Plus,
-    Scissors,
-    Question,
-    Convert,
-    Trash,
-    Broom,
-    Merge,
-    Info,
-    Gear,
-    Folder,
-    FolderOpen,
-    Play,
-    Pause,
-    Stop,
-    Speaker,
-    Minimize,
-    Close
-};
-
-void StrokeGlyph(QPainter& p, Glyph glyph, const QRectF& box, const QColor& ink) {
-    if (glyph == Glyph::None) {
-        return;
-    }
-    p.save();
-    p.translate(box.topLeft());
-    p.scale(box.width() / 24.0, box.height() / 24.0);
-    QPen pen(ink, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    QPainterPath path;
-    switch (glyph) {
-        case Glyph::Plus:
-            p.setPen(QPen(ink, 3.0, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF(12, 4), QPointF(12, 20));
-            p.drawLine(QPointF(4, 12), QPointF(20, 12));
-            break;
-        case Glyph::Scissors:
-            p.drawEllipse(QPointF(6, 18), 3, 3);
-            p.drawEllipse(QPointF(18, 18), 3, 3);
-            p.drawLine(QPointF(8, 16), QPointF(18, 3));
-            p.drawLine(QPointF(16, 16), QPointF(6, 3));
-            break;
-        case Glyph::Question:
-            path.moveTo(8, 8.5);
-            path.cubicTo(8, 4, 16, 4, 16, 8.5);
-            path.cubicTo(16, 11.5, 12, 11.5, 12, 15);
-            p.drawPath(path);
-            p.setBrush(ink);
-            p.setPen(Qt::NoPen);
-            p.drawEllipse(QPointF(12, 19.5), 1.6, 1.6);
-            break;
-        case Glyph::Convert:
-            // A film strip turning into a note.
-            p.drawRoundedRect(QRectF(2, 5, 8, 14), 1.5, 1.5);
-            p.drawLine(QPointF(4, 8), QPointF(8, 8));
-            p.drawLine(QPointF(4, 12), QPointF(8, 12));
-            p.drawLine(QPointF(4, 16), QPointF(8, 16));
-            p.drawLine(QPointF(11, 12), QPointF(15, 12));
-            p.drawLine(QPointF(13.5, 10), QPointF(15.5, 12));
-            p.drawLine(QPointF(13.5, 14), QPointF(15.5, 12));
-            p.drawLine(QPointF(20, 5), QPointF(20, 17));
-            p.drawLine(QPointF(20, 5), QPointF(23, 7));
-            p.setBrush(ink);
-            p.drawEllipse(QPointF(18.2, 17.5), 2.2, 1.8);
-            break;
-        case Glyph::Trash:
-            p.drawLine(QPointF(4, 6), QPointF(20, 6));
-            p.drawLine(QPointF(9, 6), QPointF(10, 3));
-            p.drawLine(QPointF(10, 3), QPointF(14, 3));
-            p.drawLine(QPointF(14, 3), QPointF(15, 6));
-            path.moveTo(6, 6);
-            path.lineTo(7.5, 21);
-            path.lineTo(16.5, 21);
-            path.lineTo(18, 6);
-            p.drawPath(path);
-            p.drawLine(QPointF(10, 10), QPointF(10, 17));
-            p.drawLine(QPointF(14, 10), QPointF(14, 17));
-            break;
-        case Glyph::Broom:
-            p.drawLine(QPointF(19, 3), QPointF(11, 12));
-            path.moveTo(8, 10);
-            path.lineTo(14, 15);
-            path.lineTo(10, 21);
-            path.lineTo(3, 15);
-            path.closeSubpath();
-            p.drawPath(path);
-            p.drawLine(QPointF(6, 17), QPointF(8.5, 14.5));
-            break;
-        case Glyph::Merge:
-            p.drawLine(QPointF(4, 4), QPointF(12, 12));
-            p.drawLine(QPointF(4, 20), QPointF(12, 12));
-            p.drawLine(QPointF(12, 12), QPointF(21, 12));
-            p.drawLine(QPointF(17, 8), QPointF(21, 12));
-            p.drawLine(QPointF(17, 16), QPointF(21, 12));
-            break;
-        case Glyph::Info:
-            p.drawEllipse(QPointF(12, 12), 9, 9);
-            p.drawLine(QPointF(12, 11), QPointF(12, 17));
-            p.setBrush(ink);
-            p.setPen(Qt::NoPen);
-            p.drawEllipse(QPointF(12, 7.5), 1.5, 1.5);
-            break;
-        case Glyph::Gear: {
-            const double pi = 3.14159265358979;
-            for (int i = 0; i < 8; ++i) {
-                const double a = i * pi / 4;
-                p.drawLine(QPointF(12 + 7 * std::cos(a), 12 + 7 * std::sin(a)),
-                           QPointF(12 + 10 * std::cos(a), 12 + 10 * std::sin(a)));
-            }
-            p.drawEllipse(QPointF(12, 12), 6.5, 6.5);
-            p.drawEllipse(QPointF(12, 12), 2.5, 2.5);
-            break;
-        }
-        case Glyph::Folder:
-        case Glyph::FolderOpen:
-            path.moveTo(2, 19);
-            path.lineTo(2, 5);
-            path.lineTo(9, 5);
-            path.lineTo(11, 7.5);
-            path.lineTo(22, 7.5);
-            path.lineTo(22, 19);
-            path.closeSubpath();
-            p.drawPath(path);
-            if (glyph == Glyph::FolderOpen) {
-                p.drawLine(QPointF(9, 14), QPointF(16, 14));
-                p.drawLine(QPointF(13, 11), QPointF(16, 14));
-                p.drawLine(QPointF(13, 17), QPointF(16, 14));
-            }
-            break;
-        case Glyph::Play:
-            path.moveTo(7, 4);
-            path.lineTo(20, 12);
-            path.lineTo(7, 20);
-            path.closeSubpath();
-            p.setBrush(ink);
-            p.drawPath(path);
-            break;
-        case Glyph::Pause:
-            p.setBrush(ink);
-            p.setPen(Qt::NoPen);
-            p.drawRoundedRect(QRectF(6, 4, 4.5, 16), 1, 1);
-            p.drawRoundedRect(QRectF(13.5, 4, 4.5, 16), 1, 1);
-            break;
-        case Glyph::Stop:
-            p.setBrush(ink);
-            p.setPen(Qt::NoPen);
-            p.drawRoundedRect(QRectF(5, 5, 14, 14), 2, 2);
-            break;
-        case Glyph::Speaker:
-            path.moveTo(3, 9);
-            path.lineTo(7, 9);
-            path.lineTo(12, 4);
-            path.lineTo(12, 20);
-            path.lineTo(7, 15);
-            path.lineTo(3, 15);
-            path.closeSubpath();
-            p.setBrush(ink);
-            p.drawPath(path);
-            p.setBrush(Qt::NoBrush);
-            p.drawArc(QRectF(10, 7, 8, 10), -60 * 16, 120 * 16);
-            p.drawArc(QRectF(9, 3, 13, 18), -60 * 16, 120 * 16);
-            break;
-        case Glyph::Minimize:
-            p.setPen(QPen(ink, 2.4, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF(6, 16), QPointF(18, 16));
-            break;
-        case Glyph::Close:
-            p.setPen(QPen(ink, 2.4, Qt::SolidLine, Qt::RoundCap));
-            p.drawLine(QPointF(7, 7), QPointF(17, 17));
-            p.drawLine(QPointF(17, 7), QPointF(7, 17));
-            break;
-        case Glyph::None:
-            break;
-    }
-    p.restore();
 }
 
 // ---- Buttons ----
@@ -246,15 +59,12 @@ void StrokeGlyph(QPainter& p, Glyph glyph, const QRectF& box, const QColor& ink)
 enum class Face { Normal, Hover, Pressed, Disabled };
 
 struct ButtonStyle {
-    Glyph glyph = Glyph::None;
-    QString label;
+    skin::Glyph glyph = skin::Glyph::None;
     bool accent = false;  // the one primary action
     bool warm = false;    // Stop
     bool round = false;   // pill ends
     double radius = 8;
-    bool iconAbove = false;
     double iconSize = 20;
-    double fontSize = 13;
 };
 
 // The silhouette of a button: a rounded rectangle inset by half a pixel.
@@ -282,7 +92,7 @@ QImage ButtonFace(const QSize& size, const ButtonStyle& style, Face face, const 
     if (style.accent) {
         fill = kAccent;
         border = kAccentLight;
-        ink = QColor(0x0f, 0x2a, 0x26);
+        ink = QColor(skin::colour::kAccentInk);
     }
     if (style.warm) {
         ink = kWarm;
@@ -311,37 +121,12 @@ QImage ButtonFace(const QSize& size, const ButtonStyle& style, Face face, const 
     p.setPen(QPen(border, face == Face::Hover ? 1.6 : 1.0));
     p.drawPath(shape);
 
-    const QRectF inner(0, 0, size.width(), size.height());
-    const QFontMetricsF metrics(SkinFont(style.fontSize, style.accent));
-    const double textWidth = style.label.isEmpty() ? 0 : metrics.horizontalAdvance(style.label);
-    if (style.iconAbove) {
-        const double top =
-            (size.height() - style.iconSize - (style.label.isEmpty() ? 0 : metrics.height() + 2)) /
-            2;
-        StrokeGlyph(
-            p, style.glyph,
-            QRectF((size.width() - style.iconSize) / 2, top, style.iconSize, style.iconSize), ink);
-        if (!style.label.isEmpty()) {
-            p.setFont(SkinFont(style.fontSize, style.accent));
-            p.setPen(ink);
-            p.drawText(QRectF(0, top + style.iconSize + 2, size.width(), metrics.height()),
-                       Qt::AlignHCenter | Qt::AlignTop, style.label);
-        }
-    } else {
-        const double gap = (style.glyph == Glyph::None || style.label.isEmpty()) ? 0 : 8;
-        const double iconWidth = style.glyph == Glyph::None ? 0 : style.iconSize;
-        const double left = (size.width() - iconWidth - gap - textWidth) / 2;
-        StrokeGlyph(
-            p, style.glyph,
-            QRectF(left, (size.height() - style.iconSize) / 2, style.iconSize, style.iconSize),
-            ink);
-        if (!style.label.isEmpty()) {
-            p.setFont(SkinFont(style.fontSize, style.accent));
-            p.setPen(ink);
-            p.drawText(QRectF(left + iconWidth + gap, 0, textWidth + 2, inner.height()),
-                       Qt::AlignLeft | Qt::AlignVCenter, style.label);
-        }
-    }
+    // A button with a label has its sign painted by the window beside the label, in the user's
+    // language (skin::LabelSpot): its face is left plain.
+    skin::PaintGlyph(p, style.glyph,
+                     QRectF((size.width() - style.iconSize) / 2,
+                            (size.height() - style.iconSize) / 2, style.iconSize, style.iconSize),
+                     ink);
     p.end();
 
     if (!shaped) {
@@ -420,47 +205,24 @@ QImage MainBackground() {
     p.fillRect(QRectF(0, skin::kTitleBarHeight - 1, image.width(), 1), kPanelBorder);
     DrawAppMark(p, QRectF(14, 9, 22, 22));
     p.setPen(kText);
-    p.setFont(SkinFont(17, true));
+    p.setFont(skin::Font(17, true));
     p.drawText(QRectF(46, 0, 200, skin::kTitleBarHeight), Qt::AlignVCenter | Qt::AlignLeft,
                "Tolvane");
-    p.setPen(kTextSecondary);
-    p.setFont(SkinFont(12));
-    p.drawText(QRectF(130, 1, 300, skin::kTitleBarHeight), Qt::AlignVCenter | Qt::AlignLeft,
-               "Sound from every video");
 
     // Getting-started panel where the task list will stand.
     const QRectF list = ToRect(skin::kTaskList);
     DrawPanel(p, list);
-    p.setPen(kText);
-    p.setFont(SkinFont(16, true));
-    p.drawText(list.adjusted(24, 18, -24, 0), Qt::AlignLeft | Qt::AlignTop, "Getting started");
-    struct Step {
-        const char* title;
-        const char* detail;
-    };
-    const Step steps[] = {
-        {"Add video files", "Click Add, or drop videos onto this window."},
-        {"Edit the selected file", "Clip trims it to a start and an end time."},
-        {"Choose the profile", "MP3, WAV, WMA or OGG; Setting refines it."},
-        {"Convert", "One audio file per video, or Merge them into one."},
-    };
+    // The panel's texts are the window's to paint, in the user's language.
     for (int i = 0; i < 4; ++i) {
-        const double top = list.top() + 62 + i * 56;
-        const QRectF circle(list.left() + 26, top, 30, 30);
+        const double top = skin::kStepTop + i * skin::kStepPitch;
+        const QRectF circle(skin::kStepCircle.x, top, skin::kStepCircle.width,
+                            skin::kStepCircle.height);
         p.setPen(Qt::NoPen);
         p.setBrush(i == 3 ? kAccent : kPanelBorder);
         p.drawEllipse(circle);
         p.setPen(i == 3 ? QColor(0x0f, 0x2a, 0x26) : kText);
-        p.setFont(SkinFont(15, true));
+        p.setFont(skin::Font(15, true));
         p.drawText(circle, Qt::AlignCenter, QString::number(i + 1));
-        p.setPen(kText);
-        p.setFont(SkinFont(15, true));
-        p.drawText(QRectF(circle.right() + 16, top - 2, 400, 20), Qt::AlignLeft | Qt::AlignVCenter,
-                   steps[i].title);
-        p.setPen(kTextSecondary);
-        p.setFont(SkinFont(12.5));
-        p.drawText(QRectF(circle.right() + 16, top + 17, 420, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   steps[i].detail);
     }
 
     // Preview frame and the player's strip.
@@ -472,17 +234,7 @@ QImage MainBackground() {
     p.setPen(QPen(kPanelBorder, 1));
     p.setBrush(Qt::NoBrush);
     p.drawRect(preview.adjusted(-0.5, -0.5, 0.5, 0.5));
-    p.setPen(QColor(0x3a, 0x44, 0x52));
-    p.setFont(SkinFont(12));
-    p.drawText(preview, Qt::AlignCenter, "Preview");
 
-    // Profile and output.
-    p.setPen(kTextSecondary);
-    p.setFont(SkinFont(13, true));
-    p.drawText(ToRect(skin::kProfileLabel), Qt::AlignLeft | Qt::AlignVCenter, "Profile:");
-    p.drawText(ToRect(skin::kOutputLabel), Qt::AlignLeft | Qt::AlignVCenter, "Output:");
-    p.drawText(ToRect(skin::kFilesAtOnceLabel), Qt::AlignRight | Qt::AlignVCenter,
-               "Files at once:");
     p.setPen(QPen(kPanelBorder, 1));
     p.drawLine(QPointF(16, 482.5), QPointF(664, 482.5));
     return image;
@@ -495,9 +247,6 @@ QImage ClipBackground() {
     FillSlate(p, image.rect());
     const QRectF preview = ToRect(skin::kClipPreview);
     p.fillRect(preview, QColor(skin::colour::kPreviewBackground));
-    p.setPen(QColor(0x3a, 0x44, 0x52));
-    p.setFont(SkinFont(12));
-    p.drawText(preview, Qt::AlignCenter, "Preview");
     for (const skin::Box& group :
          {skin::kClipStartGroup, skin::kClipEndGroup, skin::kClipCutGroup}) {
         DrawPanel(p, ToRect(group), kPanel);
@@ -523,12 +272,8 @@ QImage AboutBanner() {
     p.drawPath(wave);
     DrawAppMark(p, QRectF(20, 17, 52, 52));
     p.setPen(kText);
-    p.setFont(SkinFont(30, true));
+    p.setFont(skin::Font(30, true));
     p.drawText(QRectF(88, 12, 300, 40), Qt::AlignLeft | Qt::AlignVCenter, "Tolvane");
-    p.setPen(kTextSecondary);
-    p.setFont(SkinFont(13));
-    p.drawText(QRectF(90, 50, 300, 22), Qt::AlignLeft | Qt::AlignVCenter,
-               "The sound track of every video, as audio");
     return image;
 }
 
@@ -711,21 +456,29 @@ int main(int argc, char** argv) {
         const QImage* background;
         bool shaped = true;
     };
-    ButtonStyle add{Glyph::Plus, "Add", false, false, false, 10, false, 22, 16};
-    ButtonStyle clipStyle{Glyph::Scissors, "Clip", false, false, false, 10, false, 22, 16};
-    ButtonStyle help{Glyph::Question, "Help", false, false, false, 10, false, 22, 16};
-    ButtonStyle convert{Glyph::Convert, "Convert", true, false, false, 14, true, 40, 19};
-    ButtonStyle remove{Glyph::Trash, "Remove", false, false, false, 8, true, 18, 10.5};
-    ButtonStyle clear{Glyph::Broom, "Clear All", false, false, false, 8, true, 18, 10.5};
-    ButtonStyle merge{Glyph::Merge, "Merge", false, false, false, 8, true, 18, 10.5};
-    ButtonStyle info{Glyph::Info, "File Info", false, false, false, 8, true, 18, 10.5};
-    ButtonStyle setting{Glyph::Gear, "Setting", false, false, true, 8, false, 18, 13};
-    ButtonStyle browse{Glyph::Folder, "Browse", false, false, true, 8, false, 18, 13};
-    ButtonStyle find{Glyph::FolderOpen, "Find Target", false, false, true, 8, false, 18, 12.5};
-    ButtonStyle minimize{Glyph::Minimize, "", false, false, false, 5, false, 14, 10};
-    ButtonStyle close{Glyph::Close, "", false, false, false, 5, false, 14, 10};
-    ButtonStyle about{Glyph::Question, "", false, false, false, 5, false, 13, 10};
-    ButtonStyle volume{Glyph::Speaker, "", false, false, true, 8, false, 16, 10};
+    // Buttons with labels: the window paints label and sign.
+    const ButtonStyle plain{skin::Glyph::None, false, false, false, 10, 0};
+    ButtonStyle small = plain;
+    small.radius = 8;
+    ButtonStyle pill = small;
+    pill.round = true;
+    ButtonStyle convert = plain;
+    convert.accent = true;
+    convert.radius = 14;
+    const ButtonStyle& add = plain;
+    const ButtonStyle& clipStyle = plain;
+    const ButtonStyle& help = plain;
+    const ButtonStyle& remove = small;
+    const ButtonStyle& clear = small;
+    const ButtonStyle& merge = small;
+    const ButtonStyle& info = small;
+    const ButtonStyle& setting = pill;
+    const ButtonStyle& browse = pill;
+    const ButtonStyle& find = pill;
+    ButtonStyle minimize{skin::Glyph::Minimize, false, false, false, 5, 14};
+    ButtonStyle close{skin::Glyph::Close, false, false, false, 5, 14};
+    ButtonStyle about{skin::Glyph::Question, false, false, false, 5, 13};
+    ButtonStyle volume{skin::Glyph::Speaker, false, false, true, 8, 16};
 
     const ButtonFaces buttons[] = {
         {skin::kAddButton, add, skin::kAddFaces, &main},
@@ -756,9 +509,9 @@ int main(int argc, char** argv) {
         }
     }
     // Transport: Play (ready 302, playing 310, greyed 301) and Stop (304, greyed 303).
-    ButtonStyle play{Glyph::Play, "", false, false, true, 8, false, 18, 10};
-    ButtonStyle pause{Glyph::Pause, "", false, false, true, 8, false, 18, 10};
-    ButtonStyle stop{Glyph::Stop, "", false, true, true, 8, false, 18, 10};
+    ButtonStyle play{skin::Glyph::Play, false, false, true, 8, 18};
+    ButtonStyle pause{skin::Glyph::Pause, false, false, true, 8, 18};
+    ButtonStyle stop{skin::Glyph::Stop, false, true, true, 8, 18};
     const QColor transport = BehindAt(main, skin::kPlayButton);
     const QSize playSize(skin::kPlayButton.width, skin::kPlayButton.height);
     const QSize stopSize(skin::kStopButton.width, skin::kStopButton.height);

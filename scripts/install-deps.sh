@@ -13,7 +13,7 @@ packages=(
     desktop-file-utils appstream lintian dpkg-dev file xdg-utils
     weston qt6-wayland
     at-spi2-core python3-pyatspi
-    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-wqy-microhei
     clang libclang-rt-14-dev
     slurmctld slurmd slurm-client munge
 )

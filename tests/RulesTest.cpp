@@ -36,6 +36,10 @@ TEST(TimeText, FormatsAndReadsBack) {
     for (std::int64_t s : {0, 59, 60, 3599, 3600, 86399, 400000}) {
         EXPECT_EQ(ParseTimeText(FormatTimeText(s)), s);
     }
+    EXPECT_EQ(FormatCompactTime(365), "6:05");
+    EXPECT_EQ(FormatCompactTime(3599), "59:59");
+    EXPECT_EQ(FormatCompactTime(3725), "1:02:05");
+    EXPECT_EQ(FormatCompactTime(-4), "0:00");
 }
 
 TEST(TimeText, ElapsedAndTimeLeftOfARun) {

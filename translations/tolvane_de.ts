@@ -47,6 +47,10 @@
 <context>
     <name>CAbout</name>
     <message>
+        <source>The sound track of every video, as audio</source>
+        <translation>Die Tonspur jedes Videos, als Audio</translation>
+    </message>
+    <message>
         <source>About</source>
         <translation>Über</translation>
     </message>
@@ -73,6 +77,54 @@
 </context>
 <context>
     <name>CBrenvixDlg</name>
+    <message>
+        <source>Sound from every video</source>
+        <translation>Der Ton jedes Videos</translation>
+    </message>
+    <message>
+        <source>Getting started</source>
+        <translation>Erste Schritte</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Ausgabe:</translation>
+    </message>
+    <message>
+        <source>Files at once:</source>
+        <translation>Dateien zugleich:</translation>
+    </message>
+    <message>
+        <source>Add video files</source>
+        <translation>Videodateien hinzufügen</translation>
+    </message>
+    <message>
+        <source>Click Add, or drop videos onto this window.</source>
+        <translation>Klicken Sie auf „Hinzufügen“ oder ziehen Sie Videos in dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>Edit the selected file</source>
+        <translation>Die gewählte Datei bearbeiten</translation>
+    </message>
+    <message>
+        <source>Clip trims it to a start and an end time.</source>
+        <translation>„Zuschneiden“ kürzt sie auf eine Start- und Endzeit.</translation>
+    </message>
+    <message>
+        <source>Choose the profile</source>
+        <translation>Das Profil wählen</translation>
+    </message>
+    <message>
+        <source>MP3, WAV, WMA or OGG; Setting refines it.</source>
+        <translation>MP3, WAV, WMA oder OGG; „Einstellungen“ verfeinert es.</translation>
+    </message>
+    <message>
+        <source>One audio file per video, or Merge them into one.</source>
+        <translation>Eine Audiodatei je Video, oder mit „Zusammenfügen“ alle in eine.</translation>
+    </message>
     <message>
         <source>Tracks %1</source>
         <translation>Spuren %1</translation>
@@ -612,6 +664,22 @@ Wählen Sie zum Zusammenfügen ein anderes Format.</translation>
 <context>
     <name>CFileInfomation</name>
     <message>
+        <source>measuring…</source>
+        <translation>wird gemessen…</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>nicht gemessen</translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation>still</translation>
+    </message>
+    <message>
+        <source>%1 LUFS · peak %2 dBTP</source>
+        <translation>%1 LUFS · Spitze %2 dBTP</translation>
+    </message>
+    <message>
         <source>File Information</source>
         <translation>Dateiinformationen</translation>
     </message>
@@ -986,6 +1054,10 @@ ist kein Programm zugeordnet.</translation>
 </context>
 <context>
     <name>CSplitDialog</name>
+    <message>
+        <source>%1 parts:</source>
+        <translation>%1 Teile:</translation>
+    </message>
     <message>
         <source>Split at times</source>
         <translation>An Zeitpunkten teilen</translation>
@@ -1914,6 +1986,120 @@ Siehe &apos;tolvane-cli --help&apos;.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Channels</name>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 Kanal Mono</translation>
+    </message>
+    <message>
+        <source>2 Channel Stereo</source>
+        <translation>2 Kanäle Stereo</translation>
+    </message>
+    <message>
+        <source>2 Channel stereo</source>
+        <translation>2 Kanäle Stereo</translation>
+    </message>
+    <message>
+        <source>5.1 Channel</source>
+        <translation>5.1 Kanäle</translation>
+    </message>
+    <message>
+        <source>6 Channel stereo</source>
+        <translation>6 Kanäle</translation>
+    </message>
+</context>
+<context>
+    <name>FileFilters</name>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>All media files</source>
+        <translation>Alle Mediendateien</translation>
+    </message>
+    <message>
+        <source>WebM files</source>
+        <translation>WebM-Dateien</translation>
+    </message>
+    <message>
+        <source>Ogg files</source>
+        <translation>Ogg-Dateien</translation>
+    </message>
+    <message>
+        <source>Flash files</source>
+        <translation>Flash-Dateien</translation>
+    </message>
+    <message>
+        <source>Real Media Files</source>
+        <translation>Real-Media-Dateien</translation>
+    </message>
+    <message>
+        <source>QuickTime files</source>
+        <translation>QuickTime-Dateien</translation>
+    </message>
+    <message>
+        <source>AVI files</source>
+        <translation>AVI-Dateien</translation>
+    </message>
+    <message>
+        <source>MPEG files</source>
+        <translation>MPEG-Dateien</translation>
+    </message>
+    <message>
+        <source>Unprotected VOB files</source>
+        <translation>Ungeschützte VOB-Dateien</translation>
+    </message>
+    <message>
+        <source>VCD files</source>
+        <translation>VCD-Dateien</translation>
+    </message>
+    <message>
+        <source>Matroska Video files</source>
+        <translation>Matroska-Videodateien</translation>
+    </message>
+    <message>
+        <source>MP4 files</source>
+        <translation>MP4-Dateien</translation>
+    </message>
+    <message>
+        <source>3GP files</source>
+        <translation>3GP-Dateien</translation>
+    </message>
+    <message>
+        <source>Windows Media files</source>
+        <translation>Windows-Media-Dateien</translation>
+    </message>
+    <message>
+        <source>MOD files</source>
+        <translation>MOD-Dateien</translation>
+    </message>
+    <message>
+        <source>TOD files</source>
+        <translation>TOD-Dateien</translation>
+    </message>
+    <message>
+        <source>High-Definition files</source>
+        <translation>HD-Dateien</translation>
+    </message>
+    <message>
+        <source>Digital Video files</source>
+        <translation>DV-Dateien</translation>
+    </message>
+    <message>
+        <source>NUT files</source>
+        <translation>NUT-Dateien</translation>
+    </message>
+    <message>
+        <source>Raw H.264 video files</source>
+        <translation>Rohe H.264-Videodateien</translation>
+    </message>
+    <message>
+        <source>Nullsoft Stream Video</source>
+        <translation>Nullsoft Stream Video</translation>
     </message>
 </context>
 </TS>

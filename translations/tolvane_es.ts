@@ -47,6 +47,10 @@
 <context>
     <name>CAbout</name>
     <message>
+        <source>The sound track of every video, as audio</source>
+        <translation>La pista de sonido de cada vídeo, como audio</translation>
+    </message>
+    <message>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
@@ -73,6 +77,54 @@
 </context>
 <context>
     <name>CBrenvixDlg</name>
+    <message>
+        <source>Sound from every video</source>
+        <translation>El sonido de cada vídeo</translation>
+    </message>
+    <message>
+        <source>Getting started</source>
+        <translation>Primeros pasos</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Perfil:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Salida:</translation>
+    </message>
+    <message>
+        <source>Files at once:</source>
+        <translation>Archivos a la vez:</translation>
+    </message>
+    <message>
+        <source>Add video files</source>
+        <translation>Añada archivos de vídeo</translation>
+    </message>
+    <message>
+        <source>Click Add, or drop videos onto this window.</source>
+        <translation>Pulse Añadir o suelte vídeos sobre esta ventana.</translation>
+    </message>
+    <message>
+        <source>Edit the selected file</source>
+        <translation>Edite el archivo elegido</translation>
+    </message>
+    <message>
+        <source>Clip trims it to a start and an end time.</source>
+        <translation>Recortar lo deja entre un inicio y un final.</translation>
+    </message>
+    <message>
+        <source>Choose the profile</source>
+        <translation>Elija el perfil</translation>
+    </message>
+    <message>
+        <source>MP3, WAV, WMA or OGG; Setting refines it.</source>
+        <translation>MP3, WAV, WMA u OGG; Ajustes lo afina.</translation>
+    </message>
+    <message>
+        <source>One audio file per video, or Merge them into one.</source>
+        <translation>Un archivo de audio por vídeo, o Unir todos en uno.</translation>
+    </message>
     <message>
         <source>Tracks %1</source>
         <translation>Pistas %1</translation>
@@ -612,6 +664,22 @@ Elija otro formato para unirlos.</translation>
 <context>
     <name>CFileInfomation</name>
     <message>
+        <source>measuring…</source>
+        <translation>midiendo…</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>sin medir</translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation>silencio</translation>
+    </message>
+    <message>
+        <source>%1 LUFS · peak %2 dBTP</source>
+        <translation>%1 LUFS · pico %2 dBTP</translation>
+    </message>
+    <message>
         <source>File Information</source>
         <translation>Información del archivo</translation>
     </message>
@@ -986,6 +1054,10 @@ a esta extensión de archivo.</translation>
 </context>
 <context>
     <name>CSplitDialog</name>
+    <message>
+        <source>%1 parts:</source>
+        <translation>%1 partes:</translation>
+    </message>
     <message>
         <source>Split at times</source>
         <translation>Dividir en instantes</translation>
@@ -1917,6 +1989,120 @@ Pruebe &apos;tolvane-cli --help&apos;.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Channels</name>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 canal mono</translation>
+    </message>
+    <message>
+        <source>2 Channel Stereo</source>
+        <translation>2 canales estéreo</translation>
+    </message>
+    <message>
+        <source>2 Channel stereo</source>
+        <translation>2 canales estéreo</translation>
+    </message>
+    <message>
+        <source>5.1 Channel</source>
+        <translation>5.1 canales</translation>
+    </message>
+    <message>
+        <source>6 Channel stereo</source>
+        <translation>6 canales</translation>
+    </message>
+</context>
+<context>
+    <name>FileFilters</name>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>All media files</source>
+        <translation>Todos los archivos multimedia</translation>
+    </message>
+    <message>
+        <source>WebM files</source>
+        <translation>Archivos WebM</translation>
+    </message>
+    <message>
+        <source>Ogg files</source>
+        <translation>Archivos Ogg</translation>
+    </message>
+    <message>
+        <source>Flash files</source>
+        <translation>Archivos Flash</translation>
+    </message>
+    <message>
+        <source>Real Media Files</source>
+        <translation>Archivos Real Media</translation>
+    </message>
+    <message>
+        <source>QuickTime files</source>
+        <translation>Archivos QuickTime</translation>
+    </message>
+    <message>
+        <source>AVI files</source>
+        <translation>Archivos AVI</translation>
+    </message>
+    <message>
+        <source>MPEG files</source>
+        <translation>Archivos MPEG</translation>
+    </message>
+    <message>
+        <source>Unprotected VOB files</source>
+        <translation>Archivos VOB sin protección</translation>
+    </message>
+    <message>
+        <source>VCD files</source>
+        <translation>Archivos VCD</translation>
+    </message>
+    <message>
+        <source>Matroska Video files</source>
+        <translation>Archivos de vídeo Matroska</translation>
+    </message>
+    <message>
+        <source>MP4 files</source>
+        <translation>Archivos MP4</translation>
+    </message>
+    <message>
+        <source>3GP files</source>
+        <translation>Archivos 3GP</translation>
+    </message>
+    <message>
+        <source>Windows Media files</source>
+        <translation>Archivos Windows Media</translation>
+    </message>
+    <message>
+        <source>MOD files</source>
+        <translation>Archivos MOD</translation>
+    </message>
+    <message>
+        <source>TOD files</source>
+        <translation>Archivos TOD</translation>
+    </message>
+    <message>
+        <source>High-Definition files</source>
+        <translation>Archivos de alta definición</translation>
+    </message>
+    <message>
+        <source>Digital Video files</source>
+        <translation>Archivos de vídeo digital</translation>
+    </message>
+    <message>
+        <source>NUT files</source>
+        <translation>Archivos NUT</translation>
+    </message>
+    <message>
+        <source>Raw H.264 video files</source>
+        <translation>Archivos de vídeo H.264 sin contenedor</translation>
+    </message>
+    <message>
+        <source>Nullsoft Stream Video</source>
+        <translation>Nullsoft Stream Video</translation>
     </message>
 </context>
 </TS>

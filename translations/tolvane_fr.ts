@@ -47,6 +47,10 @@
 <context>
     <name>CAbout</name>
     <message>
+        <source>The sound track of every video, as audio</source>
+        <translation>La bande son de chaque vidéo, en audio</translation>
+    </message>
+    <message>
         <source>About</source>
         <translation>À propos</translation>
     </message>
@@ -73,6 +77,54 @@
 </context>
 <context>
     <name>CBrenvixDlg</name>
+    <message>
+        <source>Sound from every video</source>
+        <translation>Le son de chaque vidéo</translation>
+    </message>
+    <message>
+        <source>Getting started</source>
+        <translation>Pour commencer</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Profil :</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Sortie :</translation>
+    </message>
+    <message>
+        <source>Files at once:</source>
+        <translation>Fichiers à la fois :</translation>
+    </message>
+    <message>
+        <source>Add video files</source>
+        <translation>Ajoutez des vidéos</translation>
+    </message>
+    <message>
+        <source>Click Add, or drop videos onto this window.</source>
+        <translation>Cliquez sur Ajouter ou déposez des vidéos sur cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Edit the selected file</source>
+        <translation>Modifiez le fichier choisi</translation>
+    </message>
+    <message>
+        <source>Clip trims it to a start and an end time.</source>
+        <translation>Découper le réduit à un début et une fin.</translation>
+    </message>
+    <message>
+        <source>Choose the profile</source>
+        <translation>Choisissez le profil</translation>
+    </message>
+    <message>
+        <source>MP3, WAV, WMA or OGG; Setting refines it.</source>
+        <translation>MP3, WAV, WMA ou OGG ; Réglages l’affine.</translation>
+    </message>
+    <message>
+        <source>One audio file per video, or Merge them into one.</source>
+        <translation>Un fichier audio par vidéo, ou Fusionner en un seul.</translation>
+    </message>
     <message>
         <source>Tracks %1</source>
         <translation>Pistes %1</translation>
@@ -612,6 +664,22 @@ Choisissez un autre format pour les fusionner.</translation>
 <context>
     <name>CFileInfomation</name>
     <message>
+        <source>measuring…</source>
+        <translation>mesure en cours…</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>non mesuré</translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation>silencieux</translation>
+    </message>
+    <message>
+        <source>%1 LUFS · peak %2 dBTP</source>
+        <translation>%1 LUFS · crête %2 dBTP</translation>
+    </message>
+    <message>
         <source>File Information</source>
         <translation>Informations sur le fichier</translation>
     </message>
@@ -986,6 +1054,10 @@ with the given filename extension.</source>
 </context>
 <context>
     <name>CSplitDialog</name>
+    <message>
+        <source>%1 parts:</source>
+        <translation>%1 parties :</translation>
+    </message>
     <message>
         <source>Split at times</source>
         <translation>Découper aux instants</translation>
@@ -1916,6 +1988,120 @@ Essayez « tolvane-cli --help ».</translation>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Channels</name>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 canal mono</translation>
+    </message>
+    <message>
+        <source>2 Channel Stereo</source>
+        <translation>2 canaux stéréo</translation>
+    </message>
+    <message>
+        <source>2 Channel stereo</source>
+        <translation>2 canaux stéréo</translation>
+    </message>
+    <message>
+        <source>5.1 Channel</source>
+        <translation>5.1 canaux</translation>
+    </message>
+    <message>
+        <source>6 Channel stereo</source>
+        <translation>6 canaux</translation>
+    </message>
+</context>
+<context>
+    <name>FileFilters</name>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>All media files</source>
+        <translation>Tous les fichiers multimédias</translation>
+    </message>
+    <message>
+        <source>WebM files</source>
+        <translation>Fichiers WebM</translation>
+    </message>
+    <message>
+        <source>Ogg files</source>
+        <translation>Fichiers Ogg</translation>
+    </message>
+    <message>
+        <source>Flash files</source>
+        <translation>Fichiers Flash</translation>
+    </message>
+    <message>
+        <source>Real Media Files</source>
+        <translation>Fichiers Real Media</translation>
+    </message>
+    <message>
+        <source>QuickTime files</source>
+        <translation>Fichiers QuickTime</translation>
+    </message>
+    <message>
+        <source>AVI files</source>
+        <translation>Fichiers AVI</translation>
+    </message>
+    <message>
+        <source>MPEG files</source>
+        <translation>Fichiers MPEG</translation>
+    </message>
+    <message>
+        <source>Unprotected VOB files</source>
+        <translation>Fichiers VOB non protégés</translation>
+    </message>
+    <message>
+        <source>VCD files</source>
+        <translation>Fichiers VCD</translation>
+    </message>
+    <message>
+        <source>Matroska Video files</source>
+        <translation>Fichiers vidéo Matroska</translation>
+    </message>
+    <message>
+        <source>MP4 files</source>
+        <translation>Fichiers MP4</translation>
+    </message>
+    <message>
+        <source>3GP files</source>
+        <translation>Fichiers 3GP</translation>
+    </message>
+    <message>
+        <source>Windows Media files</source>
+        <translation>Fichiers Windows Media</translation>
+    </message>
+    <message>
+        <source>MOD files</source>
+        <translation>Fichiers MOD</translation>
+    </message>
+    <message>
+        <source>TOD files</source>
+        <translation>Fichiers TOD</translation>
+    </message>
+    <message>
+        <source>High-Definition files</source>
+        <translation>Fichiers haute définition</translation>
+    </message>
+    <message>
+        <source>Digital Video files</source>
+        <translation>Fichiers vidéo numérique</translation>
+    </message>
+    <message>
+        <source>NUT files</source>
+        <translation>Fichiers NUT</translation>
+    </message>
+    <message>
+        <source>Raw H.264 video files</source>
+        <translation>Fichiers vidéo H.264 bruts</translation>
+    </message>
+    <message>
+        <source>Nullsoft Stream Video</source>
+        <translation>Nullsoft Stream Video</translation>
     </message>
 </context>
 </TS>

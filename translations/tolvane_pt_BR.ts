@@ -47,6 +47,10 @@
 <context>
     <name>CAbout</name>
     <message>
+        <source>The sound track of every video, as audio</source>
+        <translation>A trilha sonora de cada vídeo, como áudio</translation>
+    </message>
+    <message>
         <source>About</source>
         <translation>Sobre</translation>
     </message>
@@ -73,6 +77,54 @@
 </context>
 <context>
     <name>CBrenvixDlg</name>
+    <message>
+        <source>Sound from every video</source>
+        <translation>O som de cada vídeo</translation>
+    </message>
+    <message>
+        <source>Getting started</source>
+        <translation>Primeiros passos</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>Perfil:</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>Saída:</translation>
+    </message>
+    <message>
+        <source>Files at once:</source>
+        <translation>Arquivos ao mesmo tempo:</translation>
+    </message>
+    <message>
+        <source>Add video files</source>
+        <translation>Adicione arquivos de vídeo</translation>
+    </message>
+    <message>
+        <source>Click Add, or drop videos onto this window.</source>
+        <translation>Clique em Adicionar ou solte vídeos nesta janela.</translation>
+    </message>
+    <message>
+        <source>Edit the selected file</source>
+        <translation>Edite o arquivo escolhido</translation>
+    </message>
+    <message>
+        <source>Clip trims it to a start and an end time.</source>
+        <translation>Recortar o reduz a um início e um fim.</translation>
+    </message>
+    <message>
+        <source>Choose the profile</source>
+        <translation>Escolha o perfil</translation>
+    </message>
+    <message>
+        <source>MP3, WAV, WMA or OGG; Setting refines it.</source>
+        <translation>MP3, WAV, WMA ou OGG; Configurações o refina.</translation>
+    </message>
+    <message>
+        <source>One audio file per video, or Merge them into one.</source>
+        <translation>Um arquivo de áudio por vídeo, ou Juntar todos em um.</translation>
+    </message>
     <message>
         <source>Tracks %1</source>
         <translation>Faixas %1</translation>
@@ -612,6 +664,22 @@ Escolha outro formato para juntá-los.</translation>
 <context>
     <name>CFileInfomation</name>
     <message>
+        <source>measuring…</source>
+        <translation>medindo…</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>não medido</translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation>silencioso</translation>
+    </message>
+    <message>
+        <source>%1 LUFS · peak %2 dBTP</source>
+        <translation>%1 LUFS · pico %2 dBTP</translation>
+    </message>
+    <message>
         <source>File Information</source>
         <translation>Informações do arquivo</translation>
     </message>
@@ -986,6 +1054,10 @@ a esta extensão de arquivo.</translation>
 </context>
 <context>
     <name>CSplitDialog</name>
+    <message>
+        <source>%1 parts:</source>
+        <translation>%1 partes:</translation>
+    </message>
     <message>
         <source>Split at times</source>
         <translation>Dividir em instantes</translation>
@@ -1915,6 +1987,120 @@ Tente &apos;tolvane-cli --help&apos;.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>Channels</name>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 canal mono</translation>
+    </message>
+    <message>
+        <source>2 Channel Stereo</source>
+        <translation>2 canais estéreo</translation>
+    </message>
+    <message>
+        <source>2 Channel stereo</source>
+        <translation>2 canais estéreo</translation>
+    </message>
+    <message>
+        <source>5.1 Channel</source>
+        <translation>5.1 canais</translation>
+    </message>
+    <message>
+        <source>6 Channel stereo</source>
+        <translation>6 canais</translation>
+    </message>
+</context>
+<context>
+    <name>FileFilters</name>
+    <message>
+        <source>All files</source>
+        <translation>Todos os arquivos</translation>
+    </message>
+    <message>
+        <source>All media files</source>
+        <translation>Todos os arquivos de mídia</translation>
+    </message>
+    <message>
+        <source>WebM files</source>
+        <translation>Arquivos WebM</translation>
+    </message>
+    <message>
+        <source>Ogg files</source>
+        <translation>Arquivos Ogg</translation>
+    </message>
+    <message>
+        <source>Flash files</source>
+        <translation>Arquivos Flash</translation>
+    </message>
+    <message>
+        <source>Real Media Files</source>
+        <translation>Arquivos Real Media</translation>
+    </message>
+    <message>
+        <source>QuickTime files</source>
+        <translation>Arquivos QuickTime</translation>
+    </message>
+    <message>
+        <source>AVI files</source>
+        <translation>Arquivos AVI</translation>
+    </message>
+    <message>
+        <source>MPEG files</source>
+        <translation>Arquivos MPEG</translation>
+    </message>
+    <message>
+        <source>Unprotected VOB files</source>
+        <translation>Arquivos VOB sem proteção</translation>
+    </message>
+    <message>
+        <source>VCD files</source>
+        <translation>Arquivos VCD</translation>
+    </message>
+    <message>
+        <source>Matroska Video files</source>
+        <translation>Arquivos de vídeo Matroska</translation>
+    </message>
+    <message>
+        <source>MP4 files</source>
+        <translation>Arquivos MP4</translation>
+    </message>
+    <message>
+        <source>3GP files</source>
+        <translation>Arquivos 3GP</translation>
+    </message>
+    <message>
+        <source>Windows Media files</source>
+        <translation>Arquivos Windows Media</translation>
+    </message>
+    <message>
+        <source>MOD files</source>
+        <translation>Arquivos MOD</translation>
+    </message>
+    <message>
+        <source>TOD files</source>
+        <translation>Arquivos TOD</translation>
+    </message>
+    <message>
+        <source>High-Definition files</source>
+        <translation>Arquivos de alta definição</translation>
+    </message>
+    <message>
+        <source>Digital Video files</source>
+        <translation>Arquivos de vídeo digital</translation>
+    </message>
+    <message>
+        <source>NUT files</source>
+        <translation>Arquivos NUT</translation>
+    </message>
+    <message>
+        <source>Raw H.264 video files</source>
+        <translation>Arquivos de vídeo H.264 brutos</translation>
+    </message>
+    <message>
+        <source>Nullsoft Stream Video</source>
+        <translation>Nullsoft Stream Video</translation>
     </message>
 </context>
 </TS>

@@ -47,6 +47,10 @@
 <context>
     <name>CAbout</name>
     <message>
+        <source>The sound track of every video, as audio</source>
+        <translation>把每个视频的音轨变成音频</translation>
+    </message>
+    <message>
         <source>About</source>
         <translation>关于</translation>
     </message>
@@ -73,6 +77,54 @@
 </context>
 <context>
     <name>CBrenvixDlg</name>
+    <message>
+        <source>Sound from every video</source>
+        <translation>提取每个视频的声音</translation>
+    </message>
+    <message>
+        <source>Getting started</source>
+        <translation>入门</translation>
+    </message>
+    <message>
+        <source>Profile:</source>
+        <translation>配置：</translation>
+    </message>
+    <message>
+        <source>Output:</source>
+        <translation>输出：</translation>
+    </message>
+    <message>
+        <source>Files at once:</source>
+        <translation>同时处理文件数：</translation>
+    </message>
+    <message>
+        <source>Add video files</source>
+        <translation>添加视频文件</translation>
+    </message>
+    <message>
+        <source>Click Add, or drop videos onto this window.</source>
+        <translation>点击“添加”，或把视频拖放到此窗口。</translation>
+    </message>
+    <message>
+        <source>Edit the selected file</source>
+        <translation>编辑选中的文件</translation>
+    </message>
+    <message>
+        <source>Clip trims it to a start and an end time.</source>
+        <translation>“剪辑”把它截取到开始和结束时间之间。</translation>
+    </message>
+    <message>
+        <source>Choose the profile</source>
+        <translation>选择配置</translation>
+    </message>
+    <message>
+        <source>MP3, WAV, WMA or OGG; Setting refines it.</source>
+        <translation>MP3、WAV、WMA 或 OGG；“设置”可细调。</translation>
+    </message>
+    <message>
+        <source>One audio file per video, or Merge them into one.</source>
+        <translation>每个视频一个音频文件，或用“合并”合成一个。</translation>
+    </message>
     <message>
         <source>Tracks %1</source>
         <translation>音轨 %1</translation>
@@ -612,6 +664,22 @@ Choose another format to merge them.</source>
 <context>
     <name>CFileInfomation</name>
     <message>
+        <source>measuring…</source>
+        <translation>正在测量…</translation>
+    </message>
+    <message>
+        <source>not measured</source>
+        <translation>未测量</translation>
+    </message>
+    <message>
+        <source>silent</source>
+        <translation>静音</translation>
+    </message>
+    <message>
+        <source>%1 LUFS · peak %2 dBTP</source>
+        <translation>%1 LUFS · 峰值 %2 dBTP</translation>
+    </message>
+    <message>
         <source>File Information</source>
         <translation>文件信息</translation>
     </message>
@@ -986,6 +1054,10 @@ with the given filename extension.</source>
 </context>
 <context>
     <name>CSplitDialog</name>
+    <message>
+        <source>%1 parts:</source>
+        <translation>%1 个部分：</translation>
+    </message>
     <message>
         <source>Split at times</source>
         <translation>按时间点拆分</translation>
@@ -1899,6 +1971,120 @@ Try &apos;tolvane-cli --help&apos;.</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Channels</name>
+    <message>
+        <source>1 Channel Mono</source>
+        <translation>1 声道 单声道</translation>
+    </message>
+    <message>
+        <source>2 Channel Stereo</source>
+        <translation>2 声道 立体声</translation>
+    </message>
+    <message>
+        <source>2 Channel stereo</source>
+        <translation>2 声道 立体声</translation>
+    </message>
+    <message>
+        <source>5.1 Channel</source>
+        <translation>5.1 声道</translation>
+    </message>
+    <message>
+        <source>6 Channel stereo</source>
+        <translation>6 声道</translation>
+    </message>
+</context>
+<context>
+    <name>FileFilters</name>
+    <message>
+        <source>All files</source>
+        <translation>所有文件</translation>
+    </message>
+    <message>
+        <source>All media files</source>
+        <translation>所有媒体文件</translation>
+    </message>
+    <message>
+        <source>WebM files</source>
+        <translation>WebM 文件</translation>
+    </message>
+    <message>
+        <source>Ogg files</source>
+        <translation>Ogg 文件</translation>
+    </message>
+    <message>
+        <source>Flash files</source>
+        <translation>Flash 文件</translation>
+    </message>
+    <message>
+        <source>Real Media Files</source>
+        <translation>Real Media 文件</translation>
+    </message>
+    <message>
+        <source>QuickTime files</source>
+        <translation>QuickTime 文件</translation>
+    </message>
+    <message>
+        <source>AVI files</source>
+        <translation>AVI 文件</translation>
+    </message>
+    <message>
+        <source>MPEG files</source>
+        <translation>MPEG 文件</translation>
+    </message>
+    <message>
+        <source>Unprotected VOB files</source>
+        <translation>未加密的 VOB 文件</translation>
+    </message>
+    <message>
+        <source>VCD files</source>
+        <translation>VCD 文件</translation>
+    </message>
+    <message>
+        <source>Matroska Video files</source>
+        <translation>Matroska 视频文件</translation>
+    </message>
+    <message>
+        <source>MP4 files</source>
+        <translation>MP4 文件</translation>
+    </message>
+    <message>
+        <source>3GP files</source>
+        <translation>3GP 文件</translation>
+    </message>
+    <message>
+        <source>Windows Media files</source>
+        <translation>Windows Media 文件</translation>
+    </message>
+    <message>
+        <source>MOD files</source>
+        <translation>MOD 文件</translation>
+    </message>
+    <message>
+        <source>TOD files</source>
+        <translation>TOD 文件</translation>
+    </message>
+    <message>
+        <source>High-Definition files</source>
+        <translation>高清文件</translation>
+    </message>
+    <message>
+        <source>Digital Video files</source>
+        <translation>数字视频文件</translation>
+    </message>
+    <message>
+        <source>NUT files</source>
+        <translation>NUT 文件</translation>
+    </message>
+    <message>
+        <source>Raw H.264 video files</source>
+        <translation>原始 H.264 视频文件</translation>
+    </message>
+    <message>
+        <source>Nullsoft Stream Video</source>
+        <translation>Nullsoft Stream Video</translation>
     </message>
 </context>
 </TS>

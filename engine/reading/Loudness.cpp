@@ -21,8 +21,9 @@ struct StateDeleter {
 };
 using StatePtr = std::unique_ptr<ebur128_state, StateDeleter>;
 
-// One decimal, a real minus sign, whatever the locale says of numbers.
-std::string Decibels(double value) {
+}  // namespace
+
+std::string DecibelText(double value) {
     if (!std::isfinite(value)) {
         return value < 0 ? "\u2212\u221e" : "\u221e";
     }
@@ -32,6 +33,8 @@ std::string Decibels(double value) {
     const std::string digits(text, result.ptr);
     return (value < 0 && digits != "0.0" ? "\u2212" : "") + digits;
 }
+
+namespace {
 
 // What one reading measures: from `readFrom` seconds, the blocks that end after `keepFrom`,
 // to `end` (or the end of the sound).
@@ -362,16 +365,6 @@ LoudnessFacts Together(const std::vector<LoudnessFacts>& parts) {
     return all;
 }
 
-std::string LoudnessText(const LoudnessFacts& facts) {
-    if (!facts.measured) {
-        return {};
-    }
-    if (!std::isfinite(facts.integrated)) {
-        return "silent";
-    }
-    return Decibels(facts.integrated) + " LUFS \u00b7 peak " + Decibels(facts.truePeak) + " dBTP";
-}
-
 std::string LoudnessLine(const LoudnessFacts& facts) {
     if (!facts.measured) {
         return "not measured (" + facts.failure + ")";
@@ -379,8 +372,8 @@ std::string LoudnessLine(const LoudnessFacts& facts) {
     if (!std::isfinite(facts.integrated)) {
         return "silent";
     }
-    return Decibels(facts.integrated) + " LUFS, range " + Decibels(facts.range) +
-           " LU, true peak " + Decibels(facts.truePeak) + " dBTP";
+    return DecibelText(facts.integrated) + " LUFS, range " + DecibelText(facts.range) +
+           " LU, true peak " + DecibelText(facts.truePeak) + " dBTP";
 }
 
 }  // namespace tolvane

@@ -88,9 +88,8 @@ ReplayGainTexts ReplayGainOf(const LoudnessFacts& facts);
 // highest peak.
 LoudnessFacts Together(const std::vector<LoudnessFacts>& parts);
 
-// "-18.3 LUFS · peak -0.4 dBTP" (a real minus sign; the same in every locale), "silent" for
-// silence.
-std::string LoudnessText(const LoudnessFacts& facts);
+// Decibels to one decimal with a real minus sign ("−18.3"), the same in every locale.
+std::string DecibelText(double value);
 // "-18.3 LUFS, range 6.2 LU, true peak -0.4 dBTP".
 std::string LoudnessLine(const LoudnessFacts& facts);
 
