@@ -247,7 +247,7 @@ void CClipDialog::showEvent(QShowEvent* event) {
     const long long end = ParseTimeText(row.end);
     m_begin->setText(QString::fromStdString(row.start));
     m_end->setText(QString::fromStdString(row.end));
-    m_cut->setText(Time(end - start));
+    ShowCut(Time(end - start));
     // A row of length 0 has no place on the slider: its marks stay at the start.
     const long long length = row.length;
     m_positionSlider->SetSelectionStart(length > 0 ? static_cast<int>(start * 1000 / length) : 0);
@@ -398,6 +398,12 @@ void CClipDialog::paintEvent(QPaintEvent*) {
     skin::PaintText(painter, skin::kClipPreviewText, tr("Preview"), QColor(0x3a, 0x44, 0x52));
 }
 
+void CClipDialog::ShowCut(const QString& time) {
+    m_cut->setText(time);
+    // A screen reader says the group's name and the time it holds.
+    m_cut->setAccessibleName(tr("Cut time: %1").arg(time));
+}
+
 void CClipDialog::OnPlay() {
     m_transport->Play([this] { return m_host.LastSelectedPath(); });
 }
@@ -416,7 +422,7 @@ void CClipDialog::SetTimes(long long begin, long long end, long long cut) {
     // A negative time shows as 00:00:00.
     m_begin->setText(Time(begin));
     m_end->setText(Time(end));
-    m_cut->setText(Time(cut));
+    ShowCut(Time(cut));
 }
 
 void CClipDialog::OnSetBegin() {
@@ -438,7 +444,7 @@ void CClipDialog::OnSetEnd() {
     const long long current = CurrentTime();
     if (begin < current) {
         m_end->setText(Time(current));
-        m_cut->setText(Time(current - begin));
+        ShowCut(Time(current - begin));
     } else {
         // Swapped, so that the begin never lies after the end.
         SetTimes(current, begin, begin - current);
@@ -456,7 +462,7 @@ void CClipDialog::OnTimeTyped(QLineEdit* field) {
     field->setText(QString::fromStdString(FormatClipTime(typed)));
     const long long begin = Millis(m_begin->text());
     const long long end = Millis(m_end->text());
-    m_cut->setText(Time(std::max(0LL, end - begin) / 1000));
+    ShowCut(Time(std::max(0LL, end - begin) / 1000));
     RefreshWaveform();
 }
 

@@ -85,6 +85,8 @@ protected:
 
 private:
     void SetUpPlayer();
+    // Shows the cut time, and names it so for a screen reader.
+    void ShowCut(const QString& time);
     void SetTimes(long long begin, long long end, long long cut);
     void RefreshWaveform();
     void SeekToShare(double share);

@@ -8,7 +8,7 @@
 CShutDownNotice::CShutDownNotice(QWidget* parent, int seconds) : QDialog(parent), m_left(seconds) {
     setWindowTitle(tr("Tolvane"));
     m_text = new QLabel(this);
-    m_text->setAccessibleName(tr("Shut down"));
+    // Its name is its text, so that a screen reader reads the seconds left as they change.
     m_now = new QPushButton(tr("Shut down now"), this);
     m_cancel = new QPushButton(tr("Cancel"), this);
     // Enter or Space keeps the computer on: the safe choice has the focus.

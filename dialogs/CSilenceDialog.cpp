@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <QPlainTextEdit>
 #include "Messages.h"
+
 #include "PartsView.h"
 #include "Silences.h"
 
@@ -76,7 +78,7 @@ CSilenceDialog::~CSilenceDialog() = default;
 
 void CSilenceDialog::Poll() {
     if (!m_finder->Done()) {
-        m_understood->setText(
+        m_understood->setPlainText(
             tr("Finding the pauses\u2026 %1 %").arg(static_cast<int>(m_finder->Progress() * 100)));
         m_ok->setEnabled(false);
         return;
@@ -92,8 +94,9 @@ void CSilenceDialog::Recount() {
     const tolvane::LevelsRead& read = m_finder->Result();
     if (!read.read) {
         m_parse = {};
-        m_understood->setText(tr("The sound cannot be read: %1")
-                                  .arg(QString::fromStdString(tolvane::SayPieces(read.failure))));
+        m_understood->setPlainText(
+            tr("The sound cannot be read: %1")
+                .arg(QString::fromStdString(tolvane::SayPieces(read.failure))));
         m_ok->setEnabled(false);
         return;
     }
@@ -104,7 +107,7 @@ void CSilenceDialog::Recount() {
     if (split.parts.size() > 1) {
         lines << PartLines(split.parts);
     }
-    m_understood->setText(lines.join('\n'));
+    m_understood->setPlainText(lines.join('\n'));
     // One part is no split.
     m_ok->setEnabled(split.parts.size() > 1);
 }

@@ -12,6 +12,7 @@
 
 class QDoubleSpinBox;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 
 class CSilenceDialog final : public QDialog {
@@ -27,7 +28,7 @@ public:
     bool Read() const { return m_finder->Done(); }
     QDoubleSpinBox* LevelBox() const { return m_level; }
     QDoubleSpinBox* PauseBox() const { return m_pause; }
-    QLabel* Understood() const { return m_understood; }
+    QPlainTextEdit* Understood() const { return m_understood; }
     QPushButton* OkButton() const { return m_ok; }
 
 private:
@@ -39,6 +40,6 @@ private:
     SplitParse m_parse;
     QDoubleSpinBox* m_level;
     QDoubleSpinBox* m_pause;
-    QLabel* m_understood;
+    QPlainTextEdit* m_understood;
     QPushButton* m_ok;
 };

@@ -32,8 +32,8 @@ void CSplitDialog::Reread() {
     for (const std::string& problem : m_parse.problems) {
         lines << tr("Left out: ") + QString::fromStdString(problem);
     }
-    m_understood->setText(lines.isEmpty() ? tr("No part yet.")
-                                          : tr("%1 parts:").arg(m_parse.parts.size()) + '\n' +
-                                                lines.join('\n'));
+    m_understood->setPlainText(lines.isEmpty() ? tr("No part yet.")
+                                               : tr("%1 parts:").arg(m_parse.parts.size()) + '\n' +
+                                                     lines.join('\n'));
     m_ok->setEnabled(!m_parse.parts.empty());
 }

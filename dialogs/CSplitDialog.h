@@ -9,6 +9,7 @@
 
 class QLabel;
 class QPlainTextEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 class CSplitDialog final : public QDialog {
@@ -21,7 +22,7 @@ public:
     // The parts of the list as it stands.
     const SplitParse& Parts() const { return m_parse; }
     QPlainTextEdit* Editor() const { return m_editor; }
-    QLabel* Understood() const { return m_understood; }
+    QPlainTextEdit* Understood() const { return m_understood; }
     QPushButton* OkButton() const { return m_ok; }
 
 private:
@@ -30,6 +31,6 @@ private:
     double m_length;
     SplitParse m_parse;
     QPlainTextEdit* m_editor;
-    QLabel* m_understood;
+    QPlainTextEdit* m_understood;
     QPushButton* m_ok;
 };

@@ -4,9 +4,8 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <algorithm>
 
 #include "TimeText.h"
@@ -20,16 +19,14 @@ QString Time(double seconds) {
 }  // namespace
 
 PartsView AddPartsView(QDialog& dialog, QBoxLayout& layout) {
-    auto* listing = new QLabel(&dialog);
-    listing->setTextFormat(Qt::PlainText);
-    listing->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    listing->setWordWrap(true);
+    // Read-only text a line per part: the keyboard reaches it and a screen reader reads it line
+    // by line.
+    auto* listing = new QPlainTextEdit(&dialog);
+    listing->setReadOnly(true);
+    listing->setTabChangesFocus(true);
     listing->setAccessibleName(QCoreApplication::translate("PartsView", "Parts"));
-    auto* scroll = new QScrollArea(&dialog);
-    scroll->setWidget(listing);
-    scroll->setWidgetResizable(true);
-    scroll->setMinimumSize(420, 150);
-    layout.addWidget(scroll);
+    listing->setMinimumSize(420, 150);
+    layout.addWidget(listing);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     layout.addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);

@@ -1,6 +1,6 @@
 #pragma once
 
-// What the split dialogs share: the list of the parts a split would make, in a scroll area under
+// What the split dialogs share: the list of the parts a split would make, as read-only text under
 // the dialog's own input, and its OK (enabled once there is something to split) and Cancel.
 
 #include <QStringList>
@@ -10,11 +10,11 @@
 
 class QBoxLayout;
 class QDialog;
-class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 
 struct PartsView final {
-    QLabel* listing;
+    QPlainTextEdit* listing;
     QPushButton* ok;
 };
 

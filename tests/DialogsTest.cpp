@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -503,8 +504,9 @@ TEST(SilenceSplit, ThePartsFollowTheNumbers) {
     CSilenceDialog dialog({talk, 0, 0.0, 12.0, true, 12.0}, 2);
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return dialog.Read() && dialog.OkButton()->isEnabled(); }, 10000));
-    EXPECT_EQ(dialog.Parts().parts.size(), 2u) << dialog.Understood()->text().toStdString();
-    EXPECT_TRUE(dialog.Understood()->text().startsWith("2 parts at pauses of at least 1.5 s"));
+    EXPECT_EQ(dialog.Parts().parts.size(), 2u) << dialog.Understood()->toPlainText().toStdString();
+    EXPECT_TRUE(
+        dialog.Understood()->toPlainText().startsWith("2 parts at pauses of at least 1.5 s"));
     dialog.PauseBox()->setValue(0.8);
     EXPECT_EQ(dialog.Parts().parts.size(), 3u);
     dialog.PauseBox()->setValue(2.5);

@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,6 +43,7 @@
 #include "CBitmapSlider.h"
 #include "CBrenvixDlg.h"
 #include "CCheckListCtrl.h"
+#include "CClipDialog.h"
 #include "CControlButton.h"
 #include "CFileInfomation.h"
 #include "CSettings.h"
@@ -1460,7 +1462,7 @@ TEST(MainWindow, SplitsARowByItsChaptersAndAtPastedTimes) {
             return;
         }
         dialog->Editor()->setPlainText("0:00 Intro\n0:00.5 - Rest\nnonsense");
-        understood = dialog->Understood()->text();
+        understood = dialog->Understood()->toPlainText();
         dialog->OkButton()->click();
     });
     EXPECT_FALSE(entries.contains("Split by chapters")) << "a file without chapters";
@@ -2106,6 +2108,51 @@ TEST(Languages, TheWindowSpeaksTheUsersLanguage) {
         // The faces and the background's texts differ; so does the whole window.
         EXPECT_NE(translatedWindows[i], englishWindow) << languages[i].language;
     }
+}
+
+// The text a screen reader gets from a widget: its name, and its text where it holds one.
+QString ReadAloud(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    if (face == nullptr) {
+        return {};
+    }
+    QString said = face->text(QAccessible::Name);
+    if (QAccessibleTextInterface* text = face->textInterface()) {
+        said += '\n' + text->text(0, text->characterCount());
+    }
+    return said;
+}
+
+// What a screen reader reads: the parts a split would make, each line; the clip's cut time as it
+// changes; the seconds left before a power-off.
+TEST(Accessibility, PartsCutTimeAndCountdownAreRead) {
+    CSplitDialog split(600.0, nullptr);
+    split.Editor()->setPlainText("0:00 Intro\n3:00 Second Song");
+    const QString parts = ReadAloud(split.Understood());
+    EXPECT_TRUE(parts.startsWith("Parts\n2 parts:")) << parts.toStdString();
+    EXPECT_TRUE(parts.contains("02  00:03:00  (00:07:00)  Second Song")) << parts.toStdString();
+    EXPECT_NE(split.Understood()->focusPolicy(), Qt::NoFocus) << "the keyboard reaches the list";
+
+    Window w;
+    w.Add({M("ten_1.mp4")});
+    w.Select(0);
+    QString cut;
+    QTimer::singleShot(600, [&] {
+        if (auto* clip = qobject_cast<CClipDialog*>(QApplication::activeModalWidget())) {
+            for (QLabel* label : clip->findChildren<QLabel*>()) {
+                if (label->text() == clip->CutText()) {
+                    cut = ReadAloud(label);
+                }
+            }
+            clip->close();
+        }
+    });
+    w.Click(ids::kClip);
+    EXPECT_EQ(cut.section('\n', 0, 0), "Cut time: 00:00:10") << cut.toStdString();
+
+    CShutDownNotice notice(nullptr, 30);
+    const QString countdown = ReadAloud(notice.findChild<QLabel*>());
+    EXPECT_TRUE(countdown.contains("30 seconds")) << countdown.toStdString();
 }
 
 // Every text 40 % longer, with accents: what a long translation does to the windows.

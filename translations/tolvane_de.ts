@@ -549,6 +549,10 @@ Wählen Sie zum Zusammenfügen ein anderes Format.</translation>
 <context>
     <name>CClipDialog</name>
     <message>
+        <source>Cut time: %1</source>
+        <translation>Länge: %1</translation>
+    </message>
+    <message>
         <source>Show pauses</source>
         <translation>Pausen zeigen</translation>
     </message>

@@ -549,6 +549,10 @@ Elija otro formato para unirlos.</translation>
 <context>
     <name>CClipDialog</name>
     <message>
+        <source>Cut time: %1</source>
+        <translation>Duración: %1</translation>
+    </message>
+    <message>
         <source>Show pauses</source>
         <translation>Mostrar las pausas</translation>
     </message>

@@ -549,6 +549,10 @@ Choisissez un autre format pour les fusionner.</translation>
 <context>
     <name>CClipDialog</name>
     <message>
+        <source>Cut time: %1</source>
+        <translation>Durée : %1</translation>
+    </message>
+    <message>
         <source>Show pauses</source>
         <translation>Afficher les pauses</translation>
     </message>

@@ -549,6 +549,10 @@ Escolha outro formato para juntá-los.</translation>
 <context>
     <name>CClipDialog</name>
     <message>
+        <source>Cut time: %1</source>
+        <translation>Duração: %1</translation>
+    </message>
+    <message>
         <source>Show pauses</source>
         <translation>Mostrar as pausas</translation>
     </message>

@@ -549,6 +549,10 @@ Choose another format to merge them.</source>
 <context>
     <name>CClipDialog</name>
     <message>
+        <source>Cut time: %1</source>
+        <translation>剪辑时长：%1</translation>
+    </message>
+    <message>
         <source>Show pauses</source>
         <translation>显示停顿</translation>
     </message>
