@@ -35,3 +35,13 @@ void UnloadTranslations(QCoreApplication& app) {
         delete translator;
     }
 }
+
+QString LoadedLanguage(const QCoreApplication& app) {
+    for (const QTranslator* translator :
+         app.findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
+        if (translator->filePath().contains(QStringLiteral("tolvane_"))) {
+            return translator->language();
+        }
+    }
+    return {};
+}

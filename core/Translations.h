@@ -15,3 +15,5 @@ bool LoadTranslations(QCoreApplication& app, const QString& programFolder,
                       const QString& language = {});
 // Takes the translators out again: the texts are the sources' (English) from here on.
 void UnloadTranslations(QCoreApplication& app);
+// The language of the program's own texts now installed ("de", "zh_CN"); empty for English.
+QString LoadedLanguage(const QCoreApplication& app);

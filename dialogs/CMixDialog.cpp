@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,7 +16,9 @@
 #include <cmath>
 
 #include "Loudness.h"
+#include "MixPreview.h"
 #include "Numbers.h"
+#include "Player.h"
 
 CMixDialog::CMixDialog(const std::string& path, const QStringList& tracks,
                        const tolvane::TrackMix& mix, QWidget* parent)
@@ -91,6 +94,22 @@ CMixDialog::CMixDialog(const std::string& path, const QStringList& tracks,
     connect(m_duck, &QCheckBox::toggled, this, &CMixDialog::UpdateStates);
 
     auto* buttons = new QHBoxLayout;
+    m_preview = new QPushButton(tr("Preview"), this);
+    m_preview->setAutoDefault(false);
+    m_preview->setToolTip(tr("Plays a few seconds of the mix, from where the preview stands"));
+    m_preview->hide();
+    connect(m_preview, &QPushButton::clicked, this, &CMixDialog::TogglePreview);
+    connect(&m_previewEnd, &QTimer::timeout, this, [this] {
+        float at = 0.0F;
+        if (m_player != nullptr && m_player->GetPos(&at) == 0 && at >= 0.999F) {
+            StopMixPreview();
+        }
+    });
+    buttons->addWidget(m_preview);
+    m_previewNote = new QLabel(this);
+    m_previewNote->setWordWrap(true);
+    m_previewNote->hide();
+    layout->addWidget(m_previewNote);
     m_ok = new QPushButton(tr("OK"), this);
     m_ok->setAutoDefault(false);
     auto* cancel = new QPushButton(tr("Cancel"), this);
@@ -106,6 +125,99 @@ CMixDialog::CMixDialog(const std::string& path, const QStringList& tracks,
 
 CMixDialog::~CMixDialog() {
     m_stop = true;  // the reading ends at its next block; m_measuring joins it
+    StopMixPreview();
+}
+
+namespace {
+
+// How much of the mix a preview plays.
+constexpr double kPreviewSeconds = 20.0;
+
+}  // namespace
+
+void CMixDialog::OfferPreview(const JobSettings& settings, const JobRow& row, double from) {
+    m_previewSettings = settings;
+    m_previewRow = row;
+    m_previewFrom = from;
+    m_preview->setVisible(!settings.copySound);
+}
+
+bool CMixDialog::PreviewPlaying() const {
+    return m_player != nullptr;
+}
+
+void CMixDialog::TogglePreview() {
+    if (m_player != nullptr) {
+        StopMixPreview();
+        return;
+    }
+    if (m_writing.joinable() || !m_previewFolder.isValid()) {
+        return;  // one is being written
+    }
+    m_preview->setEnabled(false);
+    m_preview->setText(tr("Preparing\u2026"));
+    m_previewNote->hide();
+    JobRow row = m_previewRow;
+    row.mix = Mix();
+    m_writing = std::jthread([this, row, settings = m_previewSettings, from = m_previewFrom,
+                              folder = m_previewFolder.path().toStdString()] {
+        const tolvane::MixPreview written =
+            tolvane::WriteMixPreview(settings, row, from, kPreviewSeconds, folder);
+        // Queued to the dialog: dropped if it has gone.
+        QMetaObject::invokeMethod(
+            this,
+            [this, path = QString::fromStdString(written.path),
+             failure = QString::fromStdString(written.failure)] {
+                if (m_writing.joinable()) {
+                    m_writing.join();
+                }
+                PlayPreview(path, failure);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void CMixDialog::PlayPreview(const QString& path, const QString& failure) {
+    m_preview->setEnabled(true);
+    m_preview->setText(tr("Preview"));
+    m_previewFailure = failure;
+    if (!failure.isEmpty()) {
+        m_previewNote->setText(tr("No preview: %1").arg(failure));
+        m_previewNote->show();
+        emit PreviewStarted();
+        return;
+    }
+    // The last preview's file goes: one at a time in the folder.
+    if (!m_previewFile.isEmpty() && m_previewFile != path) {
+        QFile::remove(m_previewFile);
+    }
+    m_previewFile = path;
+    auto player = std::make_unique<tolvane::Player>();
+    player->Initialize(nullptr, nullptr);
+    player->SetFileName(path.toStdString());
+    if (player->Open() < 0 || player->Start() < 0) {
+        m_previewFailure = tr("the player cannot open the preview");
+        m_previewNote->setText(tr("No preview: %1").arg(m_previewFailure));
+        m_previewNote->show();
+        emit PreviewStarted();
+        return;
+    }
+    m_player = std::move(player);
+    m_preview->setText(tr("Stop preview"));
+    m_previewEnd.start(200);
+    emit PreviewStarted();
+}
+
+void CMixDialog::StopMixPreview() {
+    m_previewEnd.stop();
+    if (m_player != nullptr) {
+        m_player->Stop();
+        m_player->Close();
+        m_player.reset();
+    }
+    if (m_preview != nullptr) {
+        m_preview->setText(tr("Preview"));
+    }
 }
 
 QString CMixDialog::LoudnessText(int index) const {

@@ -12,7 +12,16 @@
 #include <thread>
 #include <vector>
 
+#include <QTemporaryDir>
+#include <QTimer>
+#include <memory>
+
+#include "JobFile.h"
 #include "TrackMix.h"
+
+namespace tolvane {
+class Player;
+}
 
 class QCheckBox;
 class QDoubleSpinBox;
@@ -33,6 +42,17 @@ public:
     // The mix as the dialog shows it.
     tolvane::TrackMix Mix() const;
 
+    // Offers "Preview": a few seconds of `row` with the mix as the dialog shows it, written as
+    // `settings` write it and played from `from` seconds of the file.
+    void OfferPreview(const JobSettings& settings, const JobRow& row,
+                      double from);
+    QPushButton* PreviewButton() const { return m_preview; }
+    // Whether the preview plays, and the file it plays.
+    bool PreviewPlaying() const;
+    QString PreviewFile() const { return m_previewFile; }
+    // What went wrong with the last preview (empty when nothing did).
+    QString PreviewFailure() const { return m_previewFailure; }
+
     QCheckBox* TrackBox(int index) const { return m_rows[static_cast<std::size_t>(index)].use; }
     QDoubleSpinBox* GainBox(int index) const {
         return m_rows[static_cast<std::size_t>(index)].gain;
@@ -52,9 +72,15 @@ public:
 signals:
     // Every track's loudness is shown.
     void Measured();
+    // The preview was written and plays, or could not be written.
+    void PreviewStarted();
 
 private:
     void UpdateStates();
+    // Writes the preview on a thread of its own and plays it; a second press stops it.
+    void TogglePreview();
+    void PlayPreview(const QString& path, const QString& failure);
+    void StopMixPreview();
     // Each track's loudness (EBU R128), read on a thread of its own; the window's thread is
     // told track by track.
     void MeasureLoudness();
@@ -67,8 +93,20 @@ private:
     };
     std::string m_path;
     QPushButton* m_measure = nullptr;
+    QPushButton* m_preview = nullptr;
+    QLabel* m_previewNote = nullptr;
+    JobSettings m_previewSettings;
+    JobRow m_previewRow;
+    double m_previewFrom = 0.0;
+    QString m_previewFile;
+    QString m_previewFailure;
+    QTemporaryDir m_previewFolder;
+    std::unique_ptr<tolvane::Player> m_player;
+    QTimer m_previewEnd;  // watches for the end of what plays
     std::atomic<bool> m_stop{false};
-    std::jthread m_measuring;  // last: joined (after m_stop is set) before the widgets go
+    // Last: joined (after m_stop is set) before the widgets go.
+    std::jthread m_measuring;
+    std::jthread m_writing;
     std::vector<Row> m_rows;
     QRadioButton* m_noVoice = nullptr;
     QDoubleSpinBox* m_lead = nullptr;

@@ -38,6 +38,7 @@
 #include "SkinIds.h"
 #include "SkinLayout.h"
 #include "SkinText.h"
+#include "Translations.h"
 
 namespace {
 
@@ -449,8 +450,19 @@ void CBrenvixDlg::OpenOrSayWhy(const QString& path) {
 }
 
 void CBrenvixDlg::OnHelp() {
-    const QString help =
-        QString::fromStdString(DataFilePath(m_programFolder.toStdString(), "help.html").string());
+    // The page in the language the window speaks where there is one ("help.de.html", else
+    // "help.pt.html" for pt_BR), else the English one.
+    const std::string folder = m_programFolder.toStdString();
+    QString help = QString::fromStdString(DataFilePath(folder, "help.html").string());
+    const QString language = LoadedLanguage(*QCoreApplication::instance());
+    for (const QString& name : {language, language.section('_', 0, 0)}) {
+        const QString translated = QString::fromStdString(
+            DataFilePath(folder, "help." + name.toStdString() + ".html").string());
+        if (!name.isEmpty() && QFileInfo::exists(translated)) {
+            help = translated;
+            break;
+        }
+    }
     if (QFileInfo::exists(help)) {
         OpenOrSayWhy(help);
     } else {

@@ -38,6 +38,7 @@
 #include "Numbers.h"
 #include "OutputFolder.h"
 #include "Paths.h"
+#include "PreviewEngine.h"
 #include "SkinIds.h"
 #include "SkinLayout.h"
 #include "SoundTracks.h"
@@ -586,6 +587,10 @@ void CBrenvixDlg::AddFiles(const QStringList& chosen) {
                    FormatColumnText());
         Activate(ids::kPlay);
         Activate(ids::kStop);
+        // The profile can be refined while the rest are still checked.
+        if (!CopiesOriginalAudio()) {
+            Activate(ids::kSetting);
+        }
     });
     PrepareSelectedFileInfo();
     SetButtonStatesAfterAdd();
@@ -891,6 +896,19 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
             }
             CMixDialog dialog(m_rows[static_cast<std::size_t>(row)].source, tracks,
                               m_rows[static_cast<std::size_t>(row)].mix, this);
+            // The preview plays from where the window's preview stands (paused meanwhile),
+            // in the format Convert would write.
+            double from = m_rows[static_cast<std::size_t>(row)].StartSeconds();
+            float fraction = 0.0F;
+            double duration = 0.0;
+            if (PlayerOpened() && PreviewEngine_GetPos(&fraction) == 0 &&
+                PreviewEngine_GetDuration(&duration) == 0 && fraction > 0.0F) {
+                from = std::max(from, static_cast<double>(fraction) * duration);
+            }
+            if (Playing()) {
+                OnPlay();
+            }
+            dialog.OfferPreview(ListAsJob().settings, m_rows[static_cast<std::size_t>(row)], from);
             if (dialog.exec() == QDialog::Accepted) {
                 SetRowMix(row, dialog.Mix());
             }

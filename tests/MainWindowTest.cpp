@@ -26,6 +26,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -46,6 +47,7 @@
 #include "CClipDialog.h"
 #include "CControlButton.h"
 #include "CFileInfomation.h"
+#include "CMixDialog.h"
 #include "CSettings.h"
 #include "CShutDownNotice.h"
 #include "CSplitDialog.h"
@@ -315,6 +317,20 @@ TEST(MainWindow, CommandsDuringACheckWaitTheirTurnOrAreRefusedInWords) {
         << w.messages.shown.join(" | ").toStdString();
     EXPECT_TRUE(w.messages.shown.contains("File:slow.mp3 is invalid!"))
         << w.messages.shown.join(" | ").toStdString();
+
+    // Setting can be opened as soon as a first row is in, while the rest are still checked.
+    w.dlg->OnClearAll();
+    int settingWhenFirstIn = -1;  // -1: not seen
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (settingWhenFirstIn < 0 && w.List()->rowCount() == 1) {
+            settingWhenFirstIn = w.Enabled(ids::kSetting) ? 1 : 0;
+        }
+    });
+    poll.start(5);
+    w.Add({M("h264_aac.mp4"), QString::fromStdString(slow)});
+    poll.stop();
+    EXPECT_EQ(settingWhenFirstIn, 1);
 }
 
 TEST(MainWindow, FilesFromTheCommandLineComeInAsAddedAndDroppedFoldersAsADrop) {
@@ -503,6 +519,26 @@ TEST(MainWindow, HelpOpensThePageOrSaysItIsMissing) {
     EXPECT_TRUE(w.messages.shown[1].contains(QString::fromStdString(w.program.File("help.html"))))
         << w.messages.shown[1].toStdString();
     EXPECT_TRUE(w.messages.shown[2].contains(w.OutputFolder()));
+
+    // In a language the page is written in, that page (or its language's without the
+    // country's); in another one, the English page. Each language's page ships beside the
+    // program.
+    w.desktop.opens = true;
+    std::ofstream(w.program.File("help.de.html")) << "<html lang=de></html>";
+    std::ofstream(w.program.File("help.pt.html")) << "<html lang=pt></html>";
+    for (const auto& [language, page] :
+         {std::pair{"de", "/help.de.html"}, std::pair{"pt_BR", "/help.pt.html"},
+          std::pair{"es", "/help.html"}}) {
+        ASSERT_TRUE(LoadTranslations(*qApp, QStringLiteral(TOLVANE_PROGRAM_FOLDER),
+                                     QString::fromLatin1(language)));
+        w.Click(ids::kHelp);
+        EXPECT_TRUE(w.desktop.opened.back().endsWith(page)) << language;
+        UnloadTranslations(*qApp);
+    }
+    for (const char* page :
+         {"help.de.html", "help.es.html", "help.fr.html", "help.pt_BR.html", "help.zh_CN.html"}) {
+        EXPECT_TRUE(fs::exists(fs::path(TOLVANE_PROGRAM_FOLDER) / page)) << page;
+    }
 }
 
 TEST(MainWindow, BrowseRefusesAMissingFolderAndAsksAgain) {
@@ -1157,6 +1193,58 @@ TEST(MainWindow, ChannelsMenuPicksOneOrSplitsEvery) {
         const QString file = w.OutputFolder() + "/ac3_51." + name + ".wav";
         EXPECT_EQ(Ffprobe(file.toStdString()).channels, 1) << name;
     }
+}
+
+// The mix dialog's preview: seconds of the mix as Convert would write them (the list's format),
+// played through a player of its own; a second press stops it.
+TEST(MainWindow, MixDialogPreviewsTheMix) {
+    Window w;
+    w.Add({M("three_audio.mkv")});
+    PickFormat(w.dlg->FormatBox(), 1);  // WAV
+    QString file;
+    QString failure = "not written";
+    bool played = false;
+    bool stopped = false;
+    std::vector<std::int16_t> samples;  // what the preview wrote (gone with the dialog)
+    QTimer::singleShot(300, [&] {
+        auto* dialog = qobject_cast<CMixDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        dialog->TrackBox(0)->setChecked(true);  // 440 Hz for 2 s
+        dialog->TrackBox(2)->setChecked(true);  // 660 Hz for 4 s
+        QSignalSpy started(dialog, &CMixDialog::PreviewStarted);
+        dialog->PreviewButton()->click();
+        if (started.wait(30000)) {
+            file = dialog->PreviewFile();
+            failure = dialog->PreviewFailure();
+            played = dialog->PreviewPlaying();
+            samples = DecodedSamples(file.toStdString());
+            dialog->PreviewButton()->click();
+            stopped = !dialog->PreviewPlaying();
+        }
+        dialog->reject();
+    });
+    SoundTrackMenu(w, 0, 5);  // Mix tracks…
+    EXPECT_EQ(failure, "");
+    EXPECT_TRUE(played);
+    EXPECT_TRUE(stopped);
+    ASSERT_TRUE(file.endsWith(".wav")) << file.toStdString();
+    EXPECT_FALSE(w.dlg->Rows()[0].mix.Any()) << "a preview changes no row";
+    // The whole 4 s (less than the preview's length), both tracks while both sound: the first
+    // second louder than the last, where only the longer track goes on.
+    EXPECT_NEAR(static_cast<double>(samples.size()) / 48000.0, 4.0, 0.05);
+    const auto rms = [&](std::size_t from, std::size_t count) {
+        double sum = 0.0;
+        for (std::size_t i = from; i < from + count && i < samples.size(); ++i) {
+            sum += static_cast<double>(samples[i]) * samples[i];
+        }
+        return std::sqrt(sum / static_cast<double>(count));
+    };
+    const double both = rms(4800, 38400);
+    const double one = rms(samples.size() - 43200, 38400);
+    EXPECT_GT(both, one * 1.2) << both << " against " << one;
+    EXPECT_NEAR(Frequency({samples.end() - 43200, samples.end() - 4800}, 48000), 660.0, 3.0);
 }
 
 // A row's sound tracks mixed: the row says so, the run mixes them, a saved list keeps the mix,

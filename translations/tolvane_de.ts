@@ -1896,6 +1896,30 @@ Siehe &apos;tolvane-cli --help&apos;.</translation>
 <context>
     <name>CMixDialog</name>
     <message>
+        <source>Preview</source>
+        <translation>Probehören</translation>
+    </message>
+    <message>
+        <source>Plays a few seconds of the mix, from where the preview stands</source>
+        <translation>Spielt einige Sekunden der Mischung ab der Stelle der Vorschau</translation>
+    </message>
+    <message>
+        <source>Preparing…</source>
+        <translation>Wird vorbereitet…</translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation>Kein Probehören: %1</translation>
+    </message>
+    <message>
+        <source>the player cannot open the preview</source>
+        <translation>der Player kann die Probe nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Stop preview</source>
+        <translation>Probehören beenden</translation>
+    </message>
+    <message>
         <source>Loudness</source>
         <translation>Lautheit</translation>
     </message>

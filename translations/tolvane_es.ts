@@ -1899,6 +1899,30 @@ Pruebe &apos;tolvane-cli --help&apos;.</translation>
 <context>
     <name>CMixDialog</name>
     <message>
+        <source>Preview</source>
+        <translation>Escuchar</translation>
+    </message>
+    <message>
+        <source>Plays a few seconds of the mix, from where the preview stands</source>
+        <translation>Reproduce unos segundos de la mezcla desde la posición de la vista previa</translation>
+    </message>
+    <message>
+        <source>Preparing…</source>
+        <translation>Preparando…</translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation>Sin escucha: %1</translation>
+    </message>
+    <message>
+        <source>the player cannot open the preview</source>
+        <translation>el reproductor no puede abrir la muestra</translation>
+    </message>
+    <message>
+        <source>Stop preview</source>
+        <translation>Detener la escucha</translation>
+    </message>
+    <message>
         <source>Loudness</source>
         <translation>Sonoridad</translation>
     </message>

@@ -1898,6 +1898,30 @@ Essayez « tolvane-cli --help ».</translation>
 <context>
     <name>CMixDialog</name>
     <message>
+        <source>Preview</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Plays a few seconds of the mix, from where the preview stands</source>
+        <translation>Joue quelques secondes du mélange, depuis la position de l’aperçu</translation>
+    </message>
+    <message>
+        <source>Preparing…</source>
+        <translation>Préparation…</translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation>Pas d’écoute : %1</translation>
+    </message>
+    <message>
+        <source>the player cannot open the preview</source>
+        <translation>le lecteur ne peut pas ouvrir l’extrait</translation>
+    </message>
+    <message>
+        <source>Stop preview</source>
+        <translation>Arrêter l’écoute</translation>
+    </message>
+    <message>
         <source>Loudness</source>
         <translation>Sonie</translation>
     </message>

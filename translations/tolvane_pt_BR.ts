@@ -1897,6 +1897,30 @@ Tente &apos;tolvane-cli --help&apos;.</translation>
 <context>
     <name>CMixDialog</name>
     <message>
+        <source>Preview</source>
+        <translation>Ouvir</translation>
+    </message>
+    <message>
+        <source>Plays a few seconds of the mix, from where the preview stands</source>
+        <translation>Toca alguns segundos da mixagem a partir da posição da prévia</translation>
+    </message>
+    <message>
+        <source>Preparing…</source>
+        <translation>Preparando…</translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation>Sem prévia: %1</translation>
+    </message>
+    <message>
+        <source>the player cannot open the preview</source>
+        <translation>o reprodutor não consegue abrir a prévia</translation>
+    </message>
+    <message>
+        <source>Stop preview</source>
+        <translation>Parar a prévia</translation>
+    </message>
+    <message>
         <source>Loudness</source>
         <translation>Loudness</translation>
     </message>

@@ -1881,6 +1881,30 @@ Try &apos;tolvane-cli --help&apos;.</source>
 <context>
     <name>CMixDialog</name>
     <message>
+        <source>Preview</source>
+        <translation>试听</translation>
+    </message>
+    <message>
+        <source>Plays a few seconds of the mix, from where the preview stands</source>
+        <translation>从预览所在位置播放几秒混音</translation>
+    </message>
+    <message>
+        <source>Preparing…</source>
+        <translation>正在准备…</translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation>无法试听：%1</translation>
+    </message>
+    <message>
+        <source>the player cannot open the preview</source>
+        <translation>播放器无法打开试听文件</translation>
+    </message>
+    <message>
+        <source>Stop preview</source>
+        <translation>停止试听</translation>
+    </message>
+    <message>
         <source>Loudness</source>
         <translation>响度</translation>
     </message>
