@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QThread>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -155,11 +155,14 @@ void CAVConvertDlg::StopAndClose() {
     if (m_job != nullptr) {
         m_job->stopRequested = true;
     }
-    QThread::msleep(100);  // gives the worker time to see the flag
-    if (m_stopRunTimer) {
-        m_stopRunTimer();
-    }
-    done(QDialog::Accepted);
+    // The worker is given 100 ms to see the flag before the run's timer stops; the window's
+    // thread goes on meanwhile.
+    QTimer::singleShot(100, this, [this] {
+        if (m_stopRunTimer) {
+            m_stopRunTimer();
+        }
+        done(QDialog::Accepted);
+    });
 }
 
 void CAVConvertDlg::keyPressEvent(QKeyEvent* event) {

@@ -320,6 +320,8 @@ private:
     void FollowCell(QTableWidgetItem* item);
     void RemoveRows(int row, int count);
     void SetFormatCell(int row, const QString& format);
+    // "Tracks 1+2", in the user's language.
+    static QString MixedTracksText(const tolvane::TrackMix& mix);
     // The list changed: it is kept for the next start.
     void ListChanged();
     // Brings back the list an unclean end left; says so under the list.
@@ -360,6 +362,8 @@ private:
     // A desktop notification of how the run went (for a window the user has left).
     void NotifyRunEnded();
     void FinishRun();
+    // The progress window closed, and the power-off notice where it was asked for.
+    void CloseFinishedRun();
     bool CheckAndRememberFolder(bool createIfMissing);
     void AddFolderEntry(const QString& folder);
 

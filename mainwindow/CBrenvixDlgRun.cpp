@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QSpinBox>
-#include <QThread>
 
 #include <algorithm>
 
@@ -364,7 +363,11 @@ void CBrenvixDlg::FinishRun() {
     m_runEnding = true;
     m_runTimer.stop();
     m_job->stopRequested = true;
-    QThread::msleep(100);
+    // The worker is given 100 ms to see the flag; the window's thread goes on meanwhile.
+    QTimer::singleShot(100, this, &CBrenvixDlg::CloseFinishedRun);
+}
+
+void CBrenvixDlg::CloseFinishedRun() {
     m_progress->done(QDialog::Accepted);
     // Only a run that reached its end powers off (a stopped one never gets here), and only
     // after a notice that counts down and can be cancelled.

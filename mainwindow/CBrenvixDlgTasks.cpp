@@ -262,9 +262,8 @@ void CBrenvixDlg::ShowRow(int row, const QString& format) {
     m_list->setItem(row, column::kDuration,
                     new QTableWidgetItem(QString::number(probe.durationMicros / 1000000)));
     if (shown.mix.Any()) {
-        // A mix says so: "game.mkv \u2014 Tracks 1+2".
-        const QString mix =
-            tr("Tracks %1").arg(QString::fromStdString(tolvane::TrackMixText(shown.mix).substr(7)));
+        // A mix says so: "game.mkv \u2014 Tracks 1+2" (and its format cell too).
+        const QString mix = MixedTracksText(shown.mix);
         source->setData(CCheckListCtrl::kShownTextRole,
                         FileNameOf(path) + QStringLiteral(" \u2014 ") + mix);
         source->setToolTip(source->toolTip() + '\n' + tr("Sound tracks mixed: %1").arg(mix));
@@ -290,10 +289,9 @@ void CBrenvixDlg::ShowRow(int row, const QString& format) {
                                  : QLatin1Char(' ') + QString::fromStdString(shown.part.title)));
         const QString title = shown.part.title.empty() ? tr("Part %1").arg(shown.part.number)
                                                        : QString::fromStdString(shown.part.title);
-        source->setToolTip(source->toolTip() + QStringLiteral("\nPart %1 of %2: %3")
-                                                   .arg(shown.part.number)
-                                                   .arg(shown.part.count)
-                                                   .arg(title));
+        source->setToolTip(
+            source->toolTip() + '\n' +
+            tr("Part %1 of %2: %3").arg(shown.part.number).arg(shown.part.count).arg(title));
     }
     m_showingRow = false;
 }
@@ -304,7 +302,19 @@ void CBrenvixDlg::SetFormatCell(int row, const QString& format) {
     auto* cell = new QTableWidgetItem(format);
     cell->setToolTip(QStringLiteral("%1 (%2)").arg(
         format, QString::fromStdString(FormatShortName(format.toStdString()))));
+    // A mix says so where the format is shown ("MP3-…(*.mp3) \u2014 Tracks 1+2"); the cell's
+    // text stays the entry, which the row's parts take.
+    if (row < static_cast<int>(m_rows.size()) && m_rows[static_cast<std::size_t>(row)].mix.Any()) {
+        cell->setData(CCheckListCtrl::kShownTextRole,
+                      format + QStringLiteral(" \u2014 ") +
+                          MixedTracksText(m_rows[static_cast<std::size_t>(row)].mix));
+    }
     m_list->setItem(row, column::kFormat, cell);
+}
+
+QString CBrenvixDlg::MixedTracksText(const tolvane::TrackMix& mix) {
+    // TrackMixText says "Tracks 1+2" in English; the numbers alone are taken.
+    return tr("Tracks %1").arg(QString::fromStdString(tolvane::TrackMixText(mix).substr(7)));
 }
 
 void CBrenvixDlg::RemoveRows(int row, int count) {
@@ -325,7 +335,7 @@ void CBrenvixDlg::SetRowSoundTrack(int row, int number) {
     // The track that converts: the chosen one, or the last.
     const int shown = number > 0 ? number : static_cast<int>(tracks.size());
     source->setToolTip(shown > 0 && shown <= tracks.size()
-                           ? source->text() + "\nSound track " + tracks[shown - 1]
+                           ? source->text() + '\n' + tr("Sound track %1").arg(tracks[shown - 1])
                            : source->text());
 }
 

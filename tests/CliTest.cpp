@@ -1654,6 +1654,31 @@ TEST(Cli, SoundTracksMixedWithTheirGainsTheVoiceAndDucking) {
         << r.output;
     EXPECT_LE(MaxVolumeDb(out.File("loud/loud.wav"), 2.0), 0.0);
 
+    // Normalised, the mix as written comes to the target (measured on the mix, its voice rule
+    // and ducking in it), here and in MP3.
+    for (const char* format : {"wav", "mp3"}) {
+        r = Cli(std::string("-q -f ") + format + " -a 1+2 --voice 1=10 --duck --normalize=-20 -o " +
+                out.File("level") + " " + talk);
+        ASSERT_EQ(r.exitCode, 0) << r.output;
+        const std::string leveled = out.File(std::string("level/talk.") + format);
+        EXPECT_NEAR(FfmpegLoudness(leveled).first, -20.0, 0.5) << format;
+        fs::remove(leveled);
+    }
+    // An album of one mixed file: its album gain is its track gain (both of the mix as
+    // written, not of its first track, 6 dB quieter than the mix here).
+    r = Cli("-q -f flac -a 1+2 --track-gain 2=+6 --replaygain=album -o " + out.File("album") +
+            " " + two);
+    ASSERT_EQ(r.exitCode, 0) << r.output;
+    const std::string tags = RunCommand("ffprobe -v error -show_entries format_tags -of flat '" +
+                                        out.File("album/two.flac") + "'");
+    const std::size_t trackAt = tags.find("REPLAYGAIN_TRACK_GAIN=\"");
+    const std::size_t albumAt = tags.find("REPLAYGAIN_ALBUM_GAIN=\"");
+    ASSERT_NE(trackAt, std::string::npos) << tags;
+    ASSERT_NE(albumAt, std::string::npos) << tags;
+    EXPECT_NEAR(std::atof(tags.c_str() + albumAt + 23), std::atof(tags.c_str() + trackAt + 23),
+                0.3)
+        << tags;
+
     // A job with a mix runs as the direct run.
     const std::string job = out.File("mix.tolvane-job");
     r = Cli("-q -f wav -a 1+2 --track-gain 2=+6 --write-job " + job + " " + two);

@@ -1258,6 +1258,11 @@ TEST(MainWindow, MixedTracksRunAndAreKept) {
                     ->data(CCheckListCtrl::kShownTextRole)
                     .toString()
                     .endsWith(QString::fromUtf8("\u2014 Tracks 1+2")));
+    // Its format cell says so too; the cell's text stays the format's entry.
+    const QTableWidgetItem* format = w.List()->item(0, column::kFormat);
+    EXPECT_EQ(format->data(CCheckListCtrl::kShownTextRole).toString(),
+              format->text() + QString::fromUtf8(" \u2014 Tracks 1+2"));
+    EXPECT_EQ(format->text(), w.dlg->FormatBox()->currentText());
     EXPECT_TRUE(SoundTrackMenu(w, 0, 0).last().startsWith("[x] Mix tracks"));
     PickFormat(w.dlg->FormatBox(), 1);  // WAV
     w.RunToEnd(ids::kConvert);

@@ -78,6 +78,14 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>Sound track %1</source>
+        <translation>Tonspur %1</translation>
+    </message>
+    <message>
+        <source>Part %1 of %2: %3</source>
+        <translation>Teil %1 von %2: %3</translation>
+    </message>
+    <message>
         <source>Sound from every video</source>
         <translation>Der Ton jedes Videos</translation>
     </message>
@@ -1111,6 +1119,14 @@ ist kein Programm zugeordnet.</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>cannot read the mixed sound tracks</source>
+        <translation>die gemischten Tonspuren können nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>cannot mix the sound tracks</source>
+        <translation>die Tonspuren können nicht gemischt werden</translation>
+    </message>
+    <message>
         <source>  -a N+M...             mix those sound tracks into one output, sample-aligned (a track that
                         ends early is silence after it); where the sum would clip, a limiter
                         brings it down and the status says so
@@ -1156,10 +1172,6 @@ ist kein Programm zugeordnet.</translation>
     <message>
         <source>a mix of sound tracks is an encode: a copy keeps one track as it is (choose a format to convert to)</source>
         <translation>eine Mischung von Tonspuren ist eine Umwandlung: eine Kopie behält eine Spur, wie sie ist (wählen Sie ein Format zum Umwandeln)</translation>
-    </message>
-    <message>
-        <source>a mix sets its tracks&apos; levels itself (--voice, --track-gain): --normalize does not go with it</source>
-        <translation>eine Mischung setzt die Pegel ihrer Spuren selbst (--voice, --track-gain): --normalize geht nicht damit</translation>
     </message>
     <message>
         <source>      --pick-channel NAME

@@ -78,6 +78,14 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>Sound track %1</source>
+        <translation>Pista de audio %1</translation>
+    </message>
+    <message>
+        <source>Part %1 of %2: %3</source>
+        <translation>Parte %1 de %2: %3</translation>
+    </message>
+    <message>
         <source>Sound from every video</source>
         <translation>El sonido de cada vídeo</translation>
     </message>
@@ -1111,6 +1119,14 @@ a esta extensión de archivo.</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>cannot read the mixed sound tracks</source>
+        <translation>no se pueden leer las pistas de audio mezcladas</translation>
+    </message>
+    <message>
+        <source>cannot mix the sound tracks</source>
+        <translation>no se pueden mezclar las pistas de audio</translation>
+    </message>
+    <message>
         <source>  -a N+M...             mix those sound tracks into one output, sample-aligned (a track that
                         ends early is silence after it); where the sum would clip, a limiter
                         brings it down and the status says so
@@ -1155,10 +1171,6 @@ a esta extensión de archivo.</translation>
     <message>
         <source>a mix of sound tracks is an encode: a copy keeps one track as it is (choose a format to convert to)</source>
         <translation>una mezcla de pistas de sonido es una codificación: una copia deja una pista como está (elija un formato al que convertir)</translation>
-    </message>
-    <message>
-        <source>a mix sets its tracks&apos; levels itself (--voice, --track-gain): --normalize does not go with it</source>
-        <translation>una mezcla fija ella misma los niveles de sus pistas (--voice, --track-gain): --normalize no va con ella</translation>
     </message>
     <message>
         <source>      --pick-channel NAME

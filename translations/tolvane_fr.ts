@@ -78,6 +78,14 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>Sound track %1</source>
+        <translation>Piste audio %1</translation>
+    </message>
+    <message>
+        <source>Part %1 of %2: %3</source>
+        <translation>Partie %1 sur %2 : %3</translation>
+    </message>
+    <message>
         <source>Sound from every video</source>
         <translation>Le son de chaque vidéo</translation>
     </message>
@@ -1111,6 +1119,14 @@ with the given filename extension.</source>
 <context>
     <name>Messages</name>
     <message>
+        <source>cannot read the mixed sound tracks</source>
+        <translation>impossible de lire les pistes audio mélangées</translation>
+    </message>
+    <message>
+        <source>cannot mix the sound tracks</source>
+        <translation>impossible de mélanger les pistes audio</translation>
+    </message>
+    <message>
         <source>  -a N+M...             mix those sound tracks into one output, sample-aligned (a track that
                         ends early is silence after it); where the sum would clip, a limiter
                         brings it down and the status says so
@@ -1155,10 +1171,6 @@ with the given filename extension.</source>
     <message>
         <source>a mix of sound tracks is an encode: a copy keeps one track as it is (choose a format to convert to)</source>
         <translation>un mixage de pistes son est un encodage : une copie garde une piste telle quelle (choisissez un format de conversion)</translation>
-    </message>
-    <message>
-        <source>a mix sets its tracks&apos; levels itself (--voice, --track-gain): --normalize does not go with it</source>
-        <translation>un mixage règle lui-même les niveaux de ses pistes (--voice, --track-gain) : --normalize ne va pas avec lui</translation>
     </message>
     <message>
         <source>      --pick-channel NAME

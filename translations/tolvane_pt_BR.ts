@@ -78,6 +78,14 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>Sound track %1</source>
+        <translation>Faixa de áudio %1</translation>
+    </message>
+    <message>
+        <source>Part %1 of %2: %3</source>
+        <translation>Parte %1 de %2: %3</translation>
+    </message>
+    <message>
         <source>Sound from every video</source>
         <translation>O som de cada vídeo</translation>
     </message>
@@ -1111,6 +1119,14 @@ a esta extensão de arquivo.</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>cannot read the mixed sound tracks</source>
+        <translation>não é possível ler as faixas de áudio mixadas</translation>
+    </message>
+    <message>
+        <source>cannot mix the sound tracks</source>
+        <translation>não é possível mixar as faixas de áudio</translation>
+    </message>
+    <message>
         <source>  -a N+M...             mix those sound tracks into one output, sample-aligned (a track that
                         ends early is silence after it); where the sum would clip, a limiter
                         brings it down and the status says so
@@ -1155,10 +1171,6 @@ a esta extensão de arquivo.</translation>
     <message>
         <source>a mix of sound tracks is an encode: a copy keeps one track as it is (choose a format to convert to)</source>
         <translation>uma mixagem de faixas de som é uma codificação: uma cópia mantém uma faixa como está (escolha um formato para converter)</translation>
-    </message>
-    <message>
-        <source>a mix sets its tracks&apos; levels itself (--voice, --track-gain): --normalize does not go with it</source>
-        <translation>uma mixagem define ela mesma os níveis das faixas (--voice, --track-gain): --normalize não combina com ela</translation>
     </message>
     <message>
         <source>      --pick-channel NAME

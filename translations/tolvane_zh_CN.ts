@@ -78,6 +78,14 @@
 <context>
     <name>CBrenvixDlg</name>
     <message>
+        <source>Sound track %1</source>
+        <translation>音轨 %1</translation>
+    </message>
+    <message>
+        <source>Part %1 of %2: %3</source>
+        <translation>第 %1 部分，共 %2 部分：%3</translation>
+    </message>
+    <message>
         <source>Sound from every video</source>
         <translation>提取每个视频的声音</translation>
     </message>
@@ -1111,6 +1119,14 @@ with the given filename extension.</source>
 <context>
     <name>Messages</name>
     <message>
+        <source>cannot read the mixed sound tracks</source>
+        <translation>无法读取要混合的音轨</translation>
+    </message>
+    <message>
+        <source>cannot mix the sound tracks</source>
+        <translation>无法混合音轨</translation>
+    </message>
+    <message>
         <source>  -a N+M...             mix those sound tracks into one output, sample-aligned (a track that
                         ends early is silence after it); where the sum would clip, a limiter
                         brings it down and the status says so
@@ -1154,10 +1170,6 @@ with the given filename extension.</source>
     <message>
         <source>a mix of sound tracks is an encode: a copy keeps one track as it is (choose a format to convert to)</source>
         <translation>音轨混音需要编码：复制会原样保留一条音轨（请选择要转换成的格式）</translation>
-    </message>
-    <message>
-        <source>a mix sets its tracks&apos; levels itself (--voice, --track-gain): --normalize does not go with it</source>
-        <translation>混音自行设定各音轨电平（--voice、--track-gain）：不能与 --normalize 同用</translation>
     </message>
     <message>
         <source>      --pick-channel NAME

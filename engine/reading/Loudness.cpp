@@ -250,6 +250,8 @@ struct LoudnessSum::State {
     StatePtr state;
     int channels = 0;
     int rate = 0;
+    std::int64_t fed = 0;        // frames since the format was set
+    std::vector<double> blocks;  // the momentary loudness every 100 ms (of the last 400 ms)
 };
 
 LoudnessSum::LoudnessSum() : m_state(std::make_unique<State>()) {}
@@ -272,11 +274,30 @@ bool LoudnessSum::Add(const float* samples, int frames, int channels, int rate) 
     if (!s.state) {
         return false;
     }
+    if (channels != s.channels || rate != s.rate) {
+        s.fed = 0;
+    }
     s.channels = channels;
     s.rate = rate;
-    return frames <= 0 ||
-           ebur128_add_frames_float(s.state.get(), samples, static_cast<std::size_t>(frames)) ==
-               EBUR128_SUCCESS;
+    // Fed in steps of 100 ms: after each, the last 400 ms block's loudness is kept (the blocks
+    // give the loudness at another gain, as a reading's do).
+    const std::int64_t hop = std::max(rate / 10, 1);
+    while (frames > 0) {
+        const auto take = static_cast<int>(std::min<std::int64_t>(frames, hop - s.fed % hop));
+        if (ebur128_add_frames_float(s.state.get(), samples, static_cast<std::size_t>(take)) !=
+            EBUR128_SUCCESS) {
+            return false;
+        }
+        samples += static_cast<std::size_t>(take) * static_cast<std::size_t>(channels);
+        frames -= take;
+        s.fed += take;
+        double momentary = 0.0;
+        if (s.fed % hop == 0 && s.fed >= 4 * hop &&
+            ebur128_loudness_momentary(s.state.get(), &momentary) == EBUR128_SUCCESS) {
+            s.blocks.push_back(momentary);
+        }
+    }
+    return true;
 }
 
 LoudnessFacts LoudnessSum::Facts() const {
@@ -289,6 +310,7 @@ LoudnessFacts LoudnessSum::Facts() const {
     double value = 0.0;
     facts.integrated =
         ebur128_loudness_global(s.state.get(), &value) == EBUR128_SUCCESS ? value : -HUGE_VAL;
+    facts.blocks = s.blocks;
     facts.truePeak = -HUGE_VAL;
     for (int c = 0; c < s.channels; ++c) {
         if (ebur128_sample_peak(s.state.get(), static_cast<unsigned>(c), &value) ==

@@ -8,6 +8,7 @@
 
 #include "Loudness.h"
 #include "MediaProbe.h"
+#include "MixLoudness.h"
 #include "OutputFile.h"
 #include "OutputTags.h"
 #include "ReplayGainPatch.h"
@@ -209,8 +210,22 @@ std::vector<ChapterMark> MergeChapters(const JobInput& in) {
 LoudnessFacts EntryContext::MeasureTask(int index) const {
     const JobInput& in = m_job.in;
     const auto task = static_cast<std::size_t>(index);
+    const std::atomic<bool>* stop = &m_job.progress.stopRequested;
+    if (task < in.taskMix.size() && in.taskMix[task].Any()) {
+        // A mix: its tracks at the levels the conversion mixes them at.
+        const TrackMix& mix = in.taskMix[task];
+        const MixLevels levels = LevelsOfMix(in.sourcePaths[task], mix, in.clipStart[task],
+                                             in.clipLength[task], in.clipToEnd[task], stop);
+        if (!levels.failure.empty()) {
+            LoudnessFacts failed;
+            failed.failure = levels.failure;
+            return failed;
+        }
+        return MeasureMixLoudness(in.sourcePaths[task], mix, levels.levels, in.clipStart[task],
+                                  in.clipLength[task], in.clipToEnd[task], stop);
+    }
     return MeasureLoudness(in.sourcePaths[task], in.soundTrack[task], in.clipStart[task],
-                           in.clipLength[task], in.clipToEnd[task], &m_job.progress.stopRequested);
+                           in.clipLength[task], in.clipToEnd[task], stop);
 }
 
 void EntryContext::AddReplayGain() {

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "Loudness.h"
+#include "MixLoudness.h"
 #include "Paths.h"
 #include "Pictures.h"
 
@@ -559,32 +560,15 @@ bool EntryConverter::Measured(const LoudnessFacts& facts) {
 bool EntryConverter::SetMixLevels() {
     // Each track's gain; with a voice, the others first set a loudness under it (each measured
     // over the clip, as the output will hold it).
-    std::vector<double> loudness(m_mix.tracks.size(), 0.0);
-    const int voice = m_mix.voice;
-    if (voice > 0) {
-        for (std::size_t i = 0; i < m_mix.tracks.size(); ++i) {
-            const LoudnessFacts facts = MeasureLoudness(
-                m_sourcePath, m_mix.tracks[i], m_entry.ClipStart(), m_entry.ClipLength(),
-                m_entry.RunsToTheEnd(), &m_entry.StopFlag(), true);
-            if (!Measured(facts)) {
-                return false;
-            }
-            loudness[i] = facts.integrated;
-        }
+    MixLevels mix = LevelsOfMix(m_sourcePath, m_mix, m_entry.ClipStart(), m_entry.ClipLength(),
+                                m_entry.RunsToTheEnd(), &m_entry.StopFlag());
+    LoudnessFacts measured;
+    measured.measured = mix.failure.empty();
+    measured.failure = mix.failure;
+    if (!Measured(measured)) {
+        return false;
     }
-    const auto at = std::find(m_mix.tracks.begin(), m_mix.tracks.end(), voice);
-    const double voiceLoudness = at != m_mix.tracks.end()
-                                     ? loudness[static_cast<std::size_t>(at - m_mix.tracks.begin())]
-                                     : 0.0;
-    m_mixLevels.clear();
-    for (std::size_t i = 0; i < m_mix.tracks.size(); ++i) {
-        double db = m_mix.gainsDb.size() > i ? m_mix.gainsDb[i] : 0.0;
-        const bool isVoice = m_mix.tracks[i] == voice;
-        if (voice > 0 && !isVoice && std::isfinite(loudness[i]) && std::isfinite(voiceLoudness)) {
-            db += voiceLoudness - m_mix.voiceLu - loudness[i];
-        }
-        m_mixLevels.push_back({std::pow(10.0, db / 20.0), isVoice});
-    }
+    m_mixLevels = std::move(mix.levels);
     m_entry.AddRemark("mixed " + TrackMixText(m_mix));
     return true;
 }
@@ -821,13 +805,16 @@ bool EntryConverter::BringToLoudness() {
     const double length = merge ? 0.0 : m_entry.ClipLength();
     const bool shaped = m_audio.Shaping() && m_in.listen.ChangesLoudness();
     ShapedMeasure measure(m_in.listen);
+    // A mix: the tracks mixed as this conversion mixes them.
     const LoudnessFacts facts =
-        shaped ? MeasureChangedLoudness(m_sourcePath, m_entry.SoundTrack(), start, length, toEnd,
-                                        &m_entry.StopFlag(), measure)
-               : MeasureLoudnessInParts(
-                     m_sourcePath, m_entry.SoundTrack(), start, length, toEnd,
-                     toEnd ? fileLength - start : length, &m_entry.StopFlag(),
-                     static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U)));
+        m_mix.Any() ? MeasureMixLoudness(m_sourcePath, m_mix, m_mixLevels, start, length, toEnd,
+                                         &m_entry.StopFlag(), shaped ? &measure : nullptr)
+        : shaped ? MeasureChangedLoudness(m_sourcePath, m_entry.SoundTrack(), start, length, toEnd,
+                                          &m_entry.StopFlag(), measure)
+                 : MeasureLoudnessInParts(
+                       m_sourcePath, m_entry.SoundTrack(), start, length, toEnd,
+                       toEnd ? fileLength - start : length, &m_entry.StopFlag(),
+                       static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U)));
     if (!Measured(facts)) {
         return false;
     }

@@ -49,11 +49,6 @@ std::string ChoicesRefusal(const RunChoices& c) {
                                  "a mix of sound tracks is an encode: a copy keeps one track as "
                                  "it is (choose a format to convert to)");
     }
-    if (c.mix && c.normalize) {
-        return QT_TRANSLATE_NOOP("Messages",
-                                 "a mix sets its tracks' levels itself (--voice, --track-gain): "
-                                 "--normalize does not go with it");
-    }
     if (c.copy && c.channels) {
         return QT_TRANSLATE_NOOP("Messages",
                                  "a channel alone is an encode: a copy keeps every channel "
