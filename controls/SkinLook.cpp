@@ -2,10 +2,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
+#include <QRadioButton>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
 #include <algorithm>
@@ -54,6 +57,25 @@ void ApplySkinLook(QApplication& app) {
             .arg(QColor(kText).name(), QColor(kPanel).name(), QColor(kPanelBorder).name()));
 }
 
+int TextRoom(const QAbstractButton& button) {
+    const QStyle* style = button.style();
+    if (qobject_cast<const QCheckBox*>(&button) != nullptr ||
+        qobject_cast<const QRadioButton*>(&button) != nullptr) {
+        return button.width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, &button) -
+               style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, &button) - 2;
+    }
+    // A push button's frame and margins; its size hint would add the least width the style
+    // gives every push button, which a narrow button's text does not need.
+    return button.width() - style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) -
+           2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button);
+}
+
+bool TextFitsButton(const QAbstractButton& button) {
+    QString plain = button.text();
+    plain.remove('&');
+    return button.fontMetrics().horizontalAdvance(plain) <= TextRoom(button);
+}
+
 void FitTextToWidth(QAbstractButton& button) {
     // The whole text and the button's own tooltip, as they were before the first fitting, so
     // that the button can be fitted again at another size.
@@ -69,23 +91,18 @@ void FitTextToWidth(QAbstractButton& button) {
     QFont font = button.font();
     const double natural = font.pointSizeF();
     for (double size = natural - 0.25;
-         natural > 0 && button.sizeHint().width() > button.width() && size >= natural * 0.8;
-         size -= 0.25) {
+         natural > 0 && !TextFitsButton(button) && size >= natural * 0.8; size -= 0.25) {
         font.setPointSizeF(size);
         button.setFont(font);
     }
-    if (button.sizeHint().width() <= button.width()) {
+    if (TextFitsButton(button)) {
         return;
     }
     QString plain = button.text();
     const bool accessKey = plain.startsWith('&');
     plain.remove('&');
-    const QFontMetrics metrics = button.fontMetrics();
-    // What the style adds around the text (measured without its access key's "&"), as the size
-    // it asks for shows.
-    const int padding = button.sizeHint().width() - metrics.horizontalAdvance(plain);
     const QString shown =
-        metrics.elidedText(plain, Qt::ElideRight, std::max(0, button.width() - padding));
+        button.fontMetrics().elidedText(plain, Qt::ElideRight, std::max(0, TextRoom(button)));
     button.setText(accessKey ? '&' + shown : shown);
     button.setToolTip(plain);
 }

@@ -22,3 +22,6 @@ void DrawFocusRing(QPainter& painter, const QPainterPath& outline);
 // text is made up to a fifth smaller, and if it still does not fit, cut short with "…" and whole
 // in the tooltip. A text that fits stays; a button can be fitted again at another size.
 void FitTextToWidth(QAbstractButton& button);
+// The width a button or check box has for its text, and whether its text fits it.
+int TextRoom(const QAbstractButton& button);
+bool TextFitsButton(const QAbstractButton& button);

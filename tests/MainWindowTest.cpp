@@ -32,6 +32,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <algorithm>
+#include <climits>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -61,6 +62,7 @@
 #include "PictureFrame.h"
 #include "SingleInstance.h"
 #include "SkinColours.h"
+#include "SkinLook.h"
 #include "SkinText.h"
 #include "TerminationSignals.h"
 #include "TestSupport.h"
@@ -2276,9 +2278,9 @@ QStringList CutOffTexts(QWidget& window, bool elisionAllowed) {
                    label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width();
         } else if (qobject_cast<QPushButton*>(widget) != nullptr ||
                    qobject_cast<QCheckBox*>(widget) != nullptr) {
-            // A button or box narrower than it asks to be cuts its text.
+            // A button or box whose text is wider than the room it has for it cuts its text.
             text = static_cast<QAbstractButton*>(widget)->text();
-            fits = widget->sizeHint().width() <= widget->width();
+            fits = TextFitsButton(*static_cast<QAbstractButton*>(widget));
         }
         if (auto* button = qobject_cast<CControlButton*>(widget)) {
             // A skinned face's label: made smaller to fit, or cut short with the whole of it
@@ -2289,10 +2291,13 @@ QStringList CutOffTexts(QWidget& window, bool elisionAllowed) {
             }
             continue;
         }
-        // A text box or label lower than its text: only a part of the line shows.
-        if ((qobject_cast<QLineEdit*>(widget) != nullptr ||
-             qobject_cast<QLabel*>(widget) != nullptr) &&
-            widget->height() < widget->minimumSizeHint().height()) {
+        // A text box or label lower than its line of text: only a part of it shows.
+        const auto* box = qobject_cast<QLineEdit*>(widget);
+        const auto* line = qobject_cast<QLabel*>(widget);
+        const int room = box != nullptr    ? widget->height() - (box->hasFrame() ? 4 : 0)
+                         : line != nullptr ? widget->contentsRect().height()
+                                           : INT_MAX;
+        if (room < widget->fontMetrics().height()) {
             cut << (text.isEmpty() ? widget->accessibleName() : text) + " (its lower part)";
             continue;
         }
