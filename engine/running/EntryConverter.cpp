@@ -597,14 +597,8 @@ void EntryConverter::AddToMix(std::size_t track, AVFrame& frame, int stream) {
         TrimPadding(frame, stream);
     }
     if (!m_mixer) {
-        // At the first track's rate and in its channels (as this frame's, where its decoder
-        // does not say them before decoding).
-        const AVCodecContext& first = *m_source.audioDecoder;
-        const int rate = first.sample_rate > 0 ? first.sample_rate : frame.sample_rate;
-        AVChannelLayout layout{};
-        UsualLayout(first.ch_layout.nb_channels > 0 ? first.ch_layout : frame.ch_layout, layout);
-        m_mixer = std::make_unique<TrackMixer>(m_mixLevels, rate, layout, m_mix.duckDb);
-        av_channel_layout_uninit(&layout);
+        m_mixer =
+            TrackMixer::ForFirstTrack(m_mixLevels, *m_source.audioDecoder, frame, m_mix.duckDb);
     }
     const double seconds = FrameSeconds(frame, stream);
     const std::int64_t position = seconds < 0.0 ? 0 : std::llround(seconds * m_mixer->Rate());

@@ -76,14 +76,9 @@ void MixMeasure::Decode(std::size_t track, const AVPacket* packet) {
     }
     while (!m_failed && avcodec_receive_frame(decoder, m_frame.get()) >= 0) {
         if (!m_mixer) {
-            // At the first track's rate and in its channels, as the conversion mixes.
-            const AVCodecContext& first = *m_decoders.front();
-            const int rate = first.sample_rate > 0 ? first.sample_rate : m_frame->sample_rate;
-            AVChannelLayout layout{};
-            UsualLayout(first.ch_layout.nb_channels > 0 ? first.ch_layout : m_frame->ch_layout,
-                        layout);
-            m_mixer = std::make_unique<TrackMixer>(m_levels, rate, layout, m_mix.duckDb);
-            av_channel_layout_uninit(&layout);
+            // As the conversion mixes: at the first track's rate and in its channels.
+            m_mixer =
+                TrackMixer::ForFirstTrack(m_levels, *m_decoders.front(), *m_frame, m_mix.duckDb);
         }
         const AVFormatContext& input = *m_source.input;
         const std::int64_t pts = m_frame->best_effort_timestamp;

@@ -199,6 +199,17 @@ void TrackMixer::Duck(std::int64_t from, int count) {
     }
 }
 
+std::unique_ptr<TrackMixer> TrackMixer::ForFirstTrack(std::vector<Track> tracks,
+                                                      const AVCodecContext& first,
+                                                      const AVFrame& frame, double duckDb) {
+    const int rate = first.sample_rate > 0 ? first.sample_rate : frame.sample_rate;
+    AVChannelLayout layout{};
+    UsualLayout(first.ch_layout.nb_channels > 0 ? first.ch_layout : frame.ch_layout, layout);
+    auto mixer = std::make_unique<TrackMixer>(std::move(tracks), rate, layout, duckDb);
+    av_channel_layout_uninit(&layout);
+    return mixer;
+}
+
 bool TrackMixer::Take(AVFrame& out, std::int64_t& position) {
     const std::int64_t ready = Ready();
     bool allEnded = true;

@@ -24,6 +24,11 @@ public:
     // Mixed at `rate` into `layout` (the first track's), the others' ducked by `duckDb` (0:
     // never).
     TrackMixer(std::vector<Track> tracks, int rate, const AVChannelLayout& layout, double duckDb);
+    // A mixer at the rate and in the channels of the first track's decoder `first` (as `frame`'s,
+    // a frame of any track, where that decoder does not say them before decoding).
+    static std::unique_ptr<TrackMixer> ForFirstTrack(std::vector<Track> tracks,
+                                                     const AVCodecContext& first,
+                                                     const AVFrame& frame, double duckDb);
     TrackMixer(const TrackMixer&) = delete;
     TrackMixer& operator=(const TrackMixer&) = delete;
     ~TrackMixer();
