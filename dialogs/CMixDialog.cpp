@@ -17,7 +17,6 @@
 
 #include "Loudness.h"
 #include "MixPreview.h"
-#include "Numbers.h"
 #include "Player.h"
 
 CMixDialog::CMixDialog(const std::string& path, const QStringList& tracks,
@@ -151,16 +150,23 @@ void CMixDialog::TogglePreview() {
         StopMixPreview();
         return;
     }
-    if (m_writing.joinable() || !m_previewFolder.isValid()) {
+    if (m_previewWriting) {
         return;  // one is being written
+    }
+    if (!m_previewFolder.isValid()) {
+        PlayPreview({}, tr("no temporary folder can be made"));
+        return;
     }
     m_preview->setEnabled(false);
     m_preview->setText(tr("Preparing\u2026"));
     m_previewNote->hide();
     JobRow row = m_previewRow;
     row.mix = Mix();
-    m_writing = std::jthread([this, row, settings = m_previewSettings, from = m_previewFrom,
-                              folder = m_previewFolder.path().toStdString()] {
+    m_previewWriting = true;
+    // Each preview is written on a thread of its own; they are joined when the dialog goes,
+    // never on the window's thread while it runs.
+    m_writers.emplace_back([this, row, settings = m_previewSettings, from = m_previewFrom,
+                            folder = m_previewFolder.path().toStdString()] {
         const tolvane::MixPreview written =
             tolvane::WriteMixPreview(settings, row, from, kPreviewSeconds, folder);
         // Queued to the dialog: dropped if it has gone.
@@ -168,9 +174,7 @@ void CMixDialog::TogglePreview() {
             this,
             [this, path = QString::fromStdString(written.path),
              failure = QString::fromStdString(written.failure)] {
-                if (m_writing.joinable()) {
-                    m_writing.join();
-                }
+                m_previewWriting = false;
                 PlayPreview(path, failure);
             },
             Qt::QueuedConnection);
@@ -239,8 +243,8 @@ void CMixDialog::MeasureLoudness() {
                 !facts.measured ? tr("not measured")
                 : !std::isfinite(facts.integrated)
                     ? tr("silent")
-                    : QString::fromStdString((facts.integrated < 0 ? "\u2212" : "") +
-                                             FormatFixed(std::abs(facts.integrated), 1) + " LUFS");
+                    : QString::fromStdString(tolvane::DecibelText(facts.integrated)) +
+                          QStringLiteral(" LUFS");
             // Queued to the dialog: dropped if it has gone.
             QMetaObject::invokeMethod(
                 this,

@@ -44,8 +44,7 @@ public:
 
     // Offers "Preview": a few seconds of `row` with the mix as the dialog shows it, written as
     // `settings` write it and played from `from` seconds of the file.
-    void OfferPreview(const JobSettings& settings, const JobRow& row,
-                      double from);
+    void OfferPreview(const JobSettings& settings, const JobRow& row, double from);
     QPushButton* PreviewButton() const { return m_preview; }
     // Whether the preview plays, and the file it plays.
     bool PreviewPlaying() const;
@@ -106,7 +105,8 @@ private:
     std::atomic<bool> m_stop{false};
     // Last: joined (after m_stop is set) before the widgets go.
     std::jthread m_measuring;
-    std::jthread m_writing;
+    std::vector<std::jthread> m_writers;  // the previews' writers, each done once it has told
+    bool m_previewWriting = false;        // one is being written (the window's thread's)
     std::vector<Row> m_rows;
     QRadioButton* m_noVoice = nullptr;
     QDoubleSpinBox* m_lead = nullptr;

@@ -1908,6 +1908,10 @@ Siehe &apos;tolvane-cli --help&apos;.</translation>
 <context>
     <name>CMixDialog</name>
     <message>
+        <source>no temporary folder can be made</source>
+        <translation>es kann kein temporärer Ordner angelegt werden</translation>
+    </message>
+    <message>
         <source>Preview</source>
         <translation>Probehören</translation>
     </message>

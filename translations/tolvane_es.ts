@@ -1911,6 +1911,10 @@ Pruebe &apos;tolvane-cli --help&apos;.</translation>
 <context>
     <name>CMixDialog</name>
     <message>
+        <source>no temporary folder can be made</source>
+        <translation>no se puede crear una carpeta temporal</translation>
+    </message>
+    <message>
         <source>Preview</source>
         <translation>Escuchar</translation>
     </message>

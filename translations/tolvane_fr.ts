@@ -1910,6 +1910,10 @@ Essayez « tolvane-cli --help ».</translation>
 <context>
     <name>CMixDialog</name>
     <message>
+        <source>no temporary folder can be made</source>
+        <translation>aucun dossier temporaire ne peut être créé</translation>
+    </message>
+    <message>
         <source>Preview</source>
         <translation>Écouter</translation>
     </message>

@@ -1909,6 +1909,10 @@ Tente &apos;tolvane-cli --help&apos;.</translation>
 <context>
     <name>CMixDialog</name>
     <message>
+        <source>no temporary folder can be made</source>
+        <translation>não é possível criar uma pasta temporária</translation>
+    </message>
+    <message>
         <source>Preview</source>
         <translation>Ouvir</translation>
     </message>

@@ -1893,6 +1893,10 @@ Try &apos;tolvane-cli --help&apos;.</source>
 <context>
     <name>CMixDialog</name>
     <message>
+        <source>no temporary folder can be made</source>
+        <translation>无法创建临时文件夹</translation>
+    </message>
+    <message>
         <source>Preview</source>
         <translation>试听</translation>
     </message>
