@@ -48,6 +48,11 @@ namespace {
 
 const QColor kListBackground(241, 249, 233);
 
+// A row's file name with what of it the row takes: "concert.mkv \u2014 02 Second Song".
+QString WithWhat(const QString& name, const QString& what) {
+    return name + QStringLiteral(" \u2014 ") + what;
+}
+
 // The descriptions of the open dialog's filter, for the translators.
 [[maybe_unused]] constexpr const char* kFilterDescriptions[] = {
     QT_TRANSLATE_NOOP("FileFilters", "All files"),
@@ -264,8 +269,7 @@ void CBrenvixDlg::ShowRow(int row, const QString& format) {
     if (shown.mix.Any()) {
         // A mix says so: "game.mkv \u2014 Tracks 1+2" (and its format cell too).
         const QString mix = MixedTracksText(shown.mix);
-        source->setData(CCheckListCtrl::kShownTextRole,
-                        FileNameOf(path) + QStringLiteral(" \u2014 ") + mix);
+        source->setData(CCheckListCtrl::kShownTextRole, WithWhat(FileNameOf(path), mix));
         source->setToolTip(source->toolTip() + '\n' + tr("Sound tracks mixed: %1").arg(mix));
     }
     if (shown.channel > 0) {
@@ -273,8 +277,7 @@ void CBrenvixDlg::ShowRow(int row, const QString& format) {
         const QStringList channels = RowChannelNames(row, probe);
         const QString name = shown.channel <= channels.size() ? channels[shown.channel - 1]
                                                               : QString::number(shown.channel);
-        source->setData(CCheckListCtrl::kShownTextRole,
-                        FileNameOf(path) + QStringLiteral(" \u2014 ") + name);
+        source->setData(CCheckListCtrl::kShownTextRole, WithWhat(FileNameOf(path), name));
         source->setToolTip(source->toolTip() + '\n' + tr("Channel %1 alone").arg(name));
     }
     if (shown.part.IsPart()) {
@@ -282,11 +285,12 @@ void CBrenvixDlg::ShowRow(int row, const QString& format) {
         const int width = std::max(2, static_cast<int>(QString::number(shown.part.count).size()));
         const QString number =
             QStringLiteral("%1").arg(shown.part.number, width, 10, QLatin1Char('0'));
-        source->setData(CCheckListCtrl::kShownTextRole,
-                        FileNameOf(path) + QStringLiteral(" \u2014 ") + number +
-                            (shown.part.title.empty()
-                                 ? QString()
-                                 : QLatin1Char(' ') + QString::fromStdString(shown.part.title)));
+        source->setData(
+            CCheckListCtrl::kShownTextRole,
+            WithWhat(FileNameOf(path),
+                     shown.part.title.empty()
+                         ? number
+                         : number + QLatin1Char(' ') + QString::fromStdString(shown.part.title)));
         const QString title = shown.part.title.empty() ? tr("Part %1").arg(shown.part.number)
                                                        : QString::fromStdString(shown.part.title);
         source->setToolTip(
@@ -313,8 +317,11 @@ void CBrenvixDlg::SetFormatCell(int row, const QString& format) {
 }
 
 QString CBrenvixDlg::MixedTracksText(const tolvane::TrackMix& mix) {
-    // TrackMixText says "Tracks 1+2" in English; the numbers alone are taken.
-    return tr("Tracks %1").arg(QString::fromStdString(tolvane::TrackMixText(mix).substr(7)));
+    QStringList numbers;
+    for (const int track : mix.tracks) {
+        numbers << QString::number(track);
+    }
+    return tr("Tracks %1").arg(numbers.join('+'));
 }
 
 void CBrenvixDlg::RemoveRows(int row, int count) {
@@ -918,7 +925,8 @@ void CBrenvixDlg::ShowContextMenu(const QPoint& globalPos) {
             if (Playing()) {
                 OnPlay();
             }
-            dialog.OfferPreview(ListAsJob().settings, m_rows[static_cast<std::size_t>(row)], from);
+            dialog.OfferPreview(WindowJobSettings(false), m_rows[static_cast<std::size_t>(row)],
+                                from);
             if (dialog.exec() == QDialog::Accepted) {
                 SetRowMix(row, dialog.Mix());
             }
