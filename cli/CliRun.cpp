@@ -339,7 +339,8 @@ std::vector<JobRow> ChannelRowsOf(const CliOptions& options, const MediaProbeRes
     return {picked};
 }
 
-// False, with `why`, when a file's sound track has no channel the options name.
+// False, with `why`, when a file has no sound track the options mix, or its sound track no
+// channel they name.
 bool BuildRows(const CliOptions& options, MediaProbeResult& prober, StatusReport& report,
                std::FILE* err, const std::string* splitList, JobDocument& job,
                std::vector<tolvane::SourceFacts>& facts, std::string& why) {
@@ -354,6 +355,12 @@ bool BuildRows(const CliOptions& options, MediaProbeResult& prober, StatusReport
                                          options.end ? &*options.end : nullptr);
         whole.soundTrack = options.soundTrack.value_or(0);
         whole.mix = options.mix;
+        // The tracks the options mix are there, or the options are wrong for this file.
+        why = tolvane::MixTracksMissing(options.mix, static_cast<int>(prober.soundTracks.size()));
+        if (!why.empty()) {
+            why = FileNameOf(path) + ": " + why;
+            return false;
+        }
         std::vector<JobRow> rows{whole};
         if (options.splitChapters || splitList != nullptr) {
             const SplitParse split = options.splitChapters

@@ -45,6 +45,16 @@ std::string TrackMixRefusal(const TrackMix& mix) {
     return {};
 }
 
+std::string MixTracksMissing(const TrackMix& mix, int trackCount) {
+    const auto beyond = std::find_if(mix.tracks.begin(), mix.tracks.end(),
+                                     [trackCount](int n) { return n > trackCount; });
+    if (beyond == mix.tracks.end()) {
+        return {};
+    }
+    return "no sound track " + std::to_string(*beyond) + " to mix (it has " +
+           std::to_string(trackCount) + ")";
+}
+
 std::string TrackMixText(const TrackMix& mix) {
     std::string text = "Tracks ";
     for (std::size_t i = 0; i < mix.tracks.size(); ++i) {

@@ -31,6 +31,10 @@ struct TrackMix final {
 // out of range, a voice that is not in it, ducking without a voice.
 std::string TrackMixRefusal(const TrackMix& mix);
 
+// Why the mix cannot be made of a file of `trackCount` sound tracks (a track it names is not
+// there), empty when it can.
+std::string MixTracksMissing(const TrackMix& mix, int trackCount);
+
 // "Tracks 1+2": what the list and the status say of a mixed row.
 std::string TrackMixText(const TrackMix& mix);
 

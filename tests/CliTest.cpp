@@ -1693,6 +1693,7 @@ TEST(Cli, SoundTracksMixedWithTheirGainsTheVoiceAndDucking) {
         {"-a 1+1", "each once"},
         {"-a 1+", "bad sound tracks"},
         {"-a 1+2 --voice 3", "the voice is one of the mixed"},
+        {"-a 1+3", "no sound track 3 to mix (it has 2)"},
         {"-a 1+2 --duck", "needs a voice"},
         {"-a 1+2 --track-gain 2=+30", "--track-gain"},
         {"-a 1+2 --track-gain 3=1", "not in the mix"},

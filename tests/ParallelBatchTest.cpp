@@ -9,6 +9,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -208,7 +209,8 @@ FrameRatios RatiosAgainst(const std::vector<std::int16_t>& source,
 // without an error; the second's report is the first's and says it was encoded in segments.
 std::vector<std::string> ConvertOnOneLaneThenTwo(const ScratchDir& out, const std::string& source,
                                                  const AudioSettings& audio,
-                                                 const std::string& extension) {
+                                                 const std::string& extension,
+                                                 const std::function<void(JobPlan&)>& adjust = {}) {
     std::vector<std::string> outputs;
     std::string note;
     for (const int lanes : {1, 2}) {
@@ -216,7 +218,12 @@ std::vector<std::string> ConvertOnOneLaneThenTwo(const ScratchDir& out, const st
         FillJob(job,
                 {{source,
                   out.File(fs::path(source).stem().string() + std::to_string(lanes) + extension)}},
-                audio, [lanes](JobPlan& plan) { plan.parallelTasks = lanes; });
+                audio, [lanes, &adjust](JobPlan& plan) {
+                    plan.parallelTasks = lanes;
+                    if (adjust) {
+                        adjust(plan);
+                    }
+                });
         RunBatch(job);
         EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskConverted) << job.FailureReason(0);
         if (lanes == 1) {
@@ -281,6 +288,41 @@ TEST(ParallelBatch, OneLongSoundOnTwoLanesIsAsCloseToItsSourceAsOneEncode) {
         music);
     ExpectAsCloseAsOneEncode(
         music, ConvertOnOneLaneThenTwo(out, music, {AV_CODEC_ID_MP3, 128000, 44100, 1}, ".mp3"));
+}
+
+// A mix of two sound tracks, the voice's ducking in it, in segments on two lanes: each segment
+// mixes at the levels set for the whole (the rest, louder after 40 s, measured over the whole,
+// not again over a segment's own part) and has its ducking settled where it joins, so the joined
+// mix is the one-piece mix in every 100 ms.
+TEST(ParallelBatch, AMixInSegmentsIsTheOnePieceMix) {
+    ScratchDir out;
+    const std::string two = out.File("two.mov");
+    RunCommand(
+        "ffmpeg -nostdin -v error -f lavfi -i "
+        "\"aevalsrc=0.3*sin(2*PI*440*t)*lt(mod(t\\,3.7)\\,1.3):s=44100:d=130\" -f lavfi "
+        "-i \"aevalsrc=0.1*(1+2*gt(t\\,40))*sin(2*PI*(300+2*t)*t):s=44100:d=130\" -map 0 -map 1 "
+        "-c:a pcm_s16le " +
+        two);
+    TrackMix mix;
+    mix.tracks = {1, 2};
+    mix.gainsDb = {0.0, 0.0};
+    mix.voice = 1;
+    mix.voiceLu = 6.0;
+    mix.duckDb = 9.0;
+    const std::vector<std::string> outputs = ConvertOnOneLaneThenTwo(
+        out, two, {AV_CODEC_ID_FLAC, 0, 44100, 1}, ".flac", [&mix](JobPlan& plan) {
+            plan.tasks[0].soundTrack = 1;
+            plan.tasks[0].mix = mix;
+        });
+    const std::vector<std::int16_t> whole = DecodedSamples(outputs[0], 44100);
+    const std::vector<std::int16_t> joined = DecodedSamples(outputs[1], 44100);
+    EXPECT_EQ(joined.size(), 130U * 44100U);
+    EXPECT_EQ(joined.size(), whole.size());
+    const FrameRatios ratios = RatiosAgainst(whole, joined, 4410);
+    const auto worst = std::min_element(ratios.windows.begin(), ratios.windows.end());
+    ASSERT_NE(worst, ratios.windows.end());
+    EXPECT_GT(*worst, 40.0) << "at " << static_cast<double>(worst - ratios.windows.begin()) / 10.0
+                            << " s";
 }
 
 // Opus, WMA and Vorbis on two lanes: music-like sound and a pure tone across the join as

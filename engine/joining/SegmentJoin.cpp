@@ -702,7 +702,11 @@ int SegmentJoin::WriteRest(OutputMedia& output, const std::function<void(double)
         }
         report.damage = segment.ending.damage;
         for (int i = 0; i <= k; ++i) {
-            report.packetsSkipped += m_segments[static_cast<std::size_t>(i)].ending.packetsSkipped;
+            const Ending& ended = m_segments[static_cast<std::size_t>(i)].ending;
+            report.packetsSkipped += ended.packetsSkipped;
+            if (report.remark.empty()) {
+                report.remark = ended.remark;
+            }
         }
         if (segment.ending.complete) {
             m_total = m_layout.readFrom[static_cast<std::size_t>(k)] * m_layout.frameSize +

@@ -116,6 +116,7 @@ public:
         std::string failure;       // why it failed (empty: it stopped, or did not fail)
         std::string damage;        // where a damaged source's readable sound ends
         int packetsSkipped = 0;    // sound packets that did not decode
+        std::string remark;        // what the task's status should say of it (one each)
     };
     void End(int k, Ending ending);
     // Gives up every segment after the first (the task ends early: a failure or a stop).

@@ -393,10 +393,10 @@ bool EntryContext::ReadPackets(const SourceMedia& source, AVPacket& packet, int 
     }
 }
 
-void EntryContext::SeekSecondEarly(AVFormatContext& input, int stream, std::int64_t target,
-                                   std::int64_t floor) const {
+void EntryContext::SeekEarly(AVFormatContext& input, int stream, std::int64_t target,
+                             std::int64_t floor, double seconds) const {
     const AVRational timeBase = stream >= 0 ? input.streams[stream]->time_base : AV_TIME_BASE_Q;
-    const std::int64_t early = std::max(target - SecondsInTimeBase(1.0, timeBase), floor);
+    const std::int64_t early = std::max(target - SecondsInTimeBase(seconds, timeBase), floor);
     const int ret = av_seek_frame(&input, stream, early, AVSEEK_FLAG_BACKWARD);
     if (ret < 0) {
         LogFailure(SourcePath(), "cannot seek to the clip start", ret);

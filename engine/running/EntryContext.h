@@ -143,12 +143,12 @@ public:
     // `packet` is unreferenced after each turn.
     bool ReadPackets(const SourceMedia& source, AVPacket& packet, int soundIndex,
                      double& readSeconds, const std::function<bool(AVPacket&)>& handle);
-    // Seeks `stream` of `input` (-1: the default one, in microseconds) to a second before
-    // `target` (in that stream's time base), never before `floor`: a container places a stream's
-    // packets where it likes, and a demuxer's seek is rough. A failed seek is logged; reading
-    // on from the start still finds the clip.
-    void SeekSecondEarly(AVFormatContext& input, int stream, std::int64_t target,
-                         std::int64_t floor = INT64_MIN) const;
+    // Seeks `stream` of `input` (-1: the default one, in microseconds) to `seconds` (a second
+    // unless told) before `target` (in that stream's time base), never before `floor`: a
+    // container places a stream's packets where it likes, and a demuxer's seek is rough. A
+    // failed seek is logged; reading on from the start still finds the clip.
+    void SeekEarly(AVFormatContext& input, int stream, std::int64_t target,
+                   std::int64_t floor = INT64_MIN, double seconds = 1.0) const;
     // Where a packet of `stream` ends, in seconds from the start of the file: how far the
     // source was read.
     static double PacketEndSeconds(const AVPacket& packet, const AVStream& stream,

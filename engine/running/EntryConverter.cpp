@@ -16,6 +16,8 @@ namespace tolvane {
 
 namespace {
 
+constexpr char kMixClippedRemark[] = "the mix was brought down where it would have clipped";
+
 bool FormatNameIs(const char* names, const char* wanted) {
     // Demuxers list several comma-separated names ("rm" covers rm and rmvb).
     const std::size_t length = std::strlen(wanted);
@@ -47,9 +49,13 @@ EntryConverter::~EntryConverter() {
     StopPreview();
 }
 
-void EntryConverter::JoinAs(SegmentJoin& join, int segment) {
+void EntryConverter::JoinAs(SegmentJoin& join, int segment, const EntryConverter* task) {
     m_join = &join;
     m_segment = segment;
+    if (task != nullptr && task->m_mix.Any()) {
+        m_mixLevels = task->m_mixLevels;
+        m_mixLevelsGiven = true;
+    }
     m_output.SendAudioTo(
         [&join, segment](AVPacket& packet) { return join.Take(segment, packet, nullptr); });
 }
@@ -93,8 +99,9 @@ void EntryConverter::StartSegments() {
     }
     const int spare = m_entry.Lane().spareLanes;
     // The tempo, night mode and fades run over the whole sound in one piece: no seam to hide.
+    // A mix is cut as one track is: each segment mixes at the levels set for the whole.
     if (spare <= 0 || m_entry.Mode() != EntryMode::Batch || !m_audioOpen || m_videoOpen ||
-        m_audio.Shaping() || !m_mixTracks.empty()) {
+        m_audio.Shaping()) {
         return;
     }
     const AVCodecID id = m_audio.Context()->codec_id;
@@ -160,7 +167,7 @@ void EntryConverter::RunSegment(int k) {
                        m_entry.RunsToTheEnd(), through ? from : 0.0);
     AudioEncoder audio;
     EntryConverter converter(entry, audio);
-    converter.JoinAs(*m_ownJoin, k);
+    converter.JoinAs(*m_ownJoin, k, this);
     converter.Convert();
 }
 
@@ -171,8 +178,9 @@ void EntryConverter::EndSegment() {
     // Whole: it reached the end of the sound (or of the clip) and flushed its encoder.
     const bool whole = !m_join->Done(m_segment) && !m_entry.Stopped() && !m_entry.Failed();
     const std::int64_t samples = m_audioOpen ? m_audio.SamplesQueued() : 0;
+    const bool clipped = m_mixer && m_mixer->Clipped();
     m_join->End(m_segment, {whole, samples, m_entry.FailureReason(), m_entry.Damage(),
-                            m_entry.PacketsSkipped()});
+                            m_entry.PacketsSkipped(), clipped ? kMixClippedRemark : ""});
     if (!m_ownJoin) {
         return;
     }
@@ -183,6 +191,9 @@ void EntryConverter::EndSegment() {
         [this] { return m_entry.StopSeen(); }, report);
     m_entry.NoteDamage(report.damage);
     m_entry.SetPacketsSkipped(report.packetsSkipped);
+    if (!report.remark.empty()) {
+        m_entry.AddRemark(report.remark);
+    }
     if (ret < 0 && !m_entry.Failed()) {
         m_entry.NoteFailure(report.failure.empty() ? "cannot write the sound" : report.failure,
                             ret);
@@ -387,9 +398,13 @@ void EntryConverter::SeekToClipStart() {
     }
     AVFormatContext* input = m_source.input.get();
     // The sound for the clip's start may lie before the picture the seek finds: what is decoded
-    // before the start is dropped.
-    m_entry.SeekSecondEarly(*input, -1, m_entry.ClipStartMicros(*input),
-                            input->start_time != AV_NOPTS_VALUE ? input->start_time : 0);
+    // before the start is dropped. A ducked mix's segment starts mixing earlier still, so that
+    // its ducking (down, held, back up) has come to where the whole mix's is at the join.
+    constexpr double kDuckSettles = 4.0;
+    const bool settleDucking = m_join != nullptr && m_mix.Any() && m_mix.duckDb != 0.0;
+    m_entry.SeekEarly(*input, -1, m_entry.ClipStartMicros(*input),
+                      input->start_time != AV_NOPTS_VALUE ? input->start_time : 0,
+                      settleDucking ? kDuckSettles : 1.0);
     m_skipUntil = clipStart;
 }
 
@@ -469,8 +484,8 @@ void EntryConverter::DrainDecoders() {
                 m_mixer->End(t);
             }
             PushMixed();
-            if (m_mixer->Clipped()) {
-                m_entry.AddRemark("the mix was brought down where it would have clipped");
+            if (m_mixer->Clipped() && m_join == nullptr) {
+                m_entry.AddRemark(kMixClippedRemark);
             }
         }
     }
@@ -560,6 +575,9 @@ bool EntryConverter::Measured(const LoudnessFacts& facts) {
 bool EntryConverter::SetMixLevels() {
     // Each track's gain; with a voice, the others first set a loudness under it (each measured
     // over the clip, as the output will hold it).
+    if (m_mixLevelsGiven) {
+        return true;  // a segment mixes as the whole does
+    }
     MixLevels mix = LevelsOfMix(m_sourcePath, m_mix, m_entry.ClipStart(), m_entry.ClipLength(),
                                 m_entry.RunsToTheEnd(), &m_entry.StopFlag());
     LoudnessFacts measured;

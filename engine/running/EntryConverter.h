@@ -34,7 +34,8 @@ public:
     EntryResult Convert();
 
     // Encodes segment `segment` of `join` (for the converter of the task: see SegmentJoin).
-    void JoinAs(SegmentJoin& join, int segment);
+    // A mix's segment mixes at the levels `task` (the task's converter) set for the whole.
+    void JoinAs(SegmentJoin& join, int segment, const EntryConverter* task = nullptr);
 
 private:
     bool OpenSource();
@@ -103,6 +104,7 @@ private:
     TrackMix m_mix;
     std::vector<MixTrack> m_mixTracks;
     std::vector<TrackMixer::Track> m_mixLevels;
+    bool m_mixLevelsGiven = false;  // a segment's: the task's, not measured again
     std::unique_ptr<TrackMixer> m_mixer;
     FramePtr m_mixFrame;               // a decoded frame of another mixed track
     FramePtr m_mixedFrame;             // what the mixer gives

@@ -279,11 +279,8 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
         }
         const auto& tracks = source.probe.soundTracks;
         const auto trackCount = static_cast<int>(tracks.size());
-        if (const auto beyond = std::find_if(row.mix.tracks.begin(), row.mix.tracks.end(),
-                                             [trackCount](int n) { return n > trackCount; });
-            beyond != row.mix.tracks.end()) {
-            outcome.refusal = "no sound track " + std::to_string(*beyond) + " to mix (it has " +
-                              std::to_string(trackCount) + ")";
+        if (std::string missing = MixTracksMissing(row.mix, trackCount); !missing.empty()) {
+            outcome.refusal = std::move(missing);
             continue;
         }
         if (row.soundTrack > trackCount) {

@@ -314,7 +314,7 @@ void SoundCopier::SeekToClipStart() {
     }
     m_startTs = origin + SecondsInTimeBase(start, timeBase);
     m_offset = AV_NOPTS_VALUE;  // the first packet copied starts the output
-    m_entry.SeekSecondEarly(*input, m_track->index, m_startTs);
+    m_entry.SeekEarly(*input, m_track->index, m_startTs);
 }
 
 void SoundCopier::CopyPackets() {
