@@ -12,7 +12,7 @@
 #include "AVConvert.h"
 #include "AudioEncoder.h"
 #include "FormatPresets.h"
-#include "JobPlan.h"
+#include "JobPlanner.h"
 #include "Messages.h"
 #include "NumberRules.h"
 
@@ -393,8 +393,13 @@ tolvane::RunChoices CliChoices(const CliOptions& options) {
     choices.encoderNumbers = options.encoder || options.bitRate || options.sampleRate ||
                              options.channels || options.opusApplication;
     choices.merge = options.merge;
-    choices.split = options.splitChapters || options.splitAt.has_value() ||
-                    options.splitSilence.has_value() || options.splitEvery.has_value();
+    choices.splitKinds = int{options.splitChapters} + int{options.splitAt.has_value()} +
+                         int{options.splitSilence.has_value()} +
+                         int{options.splitEvery.has_value()};
+    choices.split = choices.splitKinds > 0;
+    choices.trimSilence = options.trimSilence.has_value();
+    choices.opusApplication = options.opusApplication.has_value();
+    choices.slices = options.sliceAuto ? 2 : options.sliceCount;
     choices.clipped = options.start.has_value() || options.end.has_value();
     choices.allTracks = options.allSoundTracks;
     choices.skipExisting = options.skipExisting;
@@ -403,6 +408,19 @@ tolvane::RunChoices CliChoices(const CliOptions& options) {
     choices.listen = ListenOf(options);
     choices.channels = options.pickChannel.has_value() || options.splitChannels;
     choices.mix = options.mix.Any();
+    return choices;
+}
+
+tolvane::RunChoices RunChoicesOf(const CliOptions& options, const JobDocument& job, int slices) {
+    const tolvane::RunChoices asked = CliChoices(options);
+    tolvane::RunChoices choices = options.job ? tolvane::ChoicesOf(job) : asked;
+    choices.encoderNumbers = asked.encoderNumbers;
+    choices.opusApplication = asked.opusApplication;
+    choices.opus = job.settings.profile.audioEncoderName == "OPUS";
+    choices.slices = slices;
+    if (options.crossfade) {
+        choices.listen.crossfade = *options.crossfade;  // asked for: it needs a merge
+    }
     return choices;
 }
 
@@ -723,17 +741,6 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         parse.error = "the end time must come after the start time";
     } else if (options.loudness && !options.info) {
         parse.error = "--loudness goes with --info";
-    } else if (int{options.splitChapters} + int{options.splitAt.has_value()} +
-                   int{options.splitSilence.has_value()} + int{options.splitEvery.has_value()} >
-               1) {
-        parse.error =
-            "split at the chapters, at a list of times, at the pauses or every so many "
-            "minutes: one of them";
-    } else if (options.trimSilence && (options.splitChapters || options.splitAt ||
-                                       options.splitSilence || options.splitEvery)) {
-        parse.error = "the parts of a split are back to back: --trim-silence trims whole files";
-    } else if (options.trimSilence && (options.start || options.end)) {
-        parse.error = "--trim-silence finds the clip itself; -s and -t do not go with it";
     } else if (options.job && (options.splitSilence || options.splitEvery || options.trimSilence)) {
         parse.error =
             "--job keeps the rows of its job: splits and trims are given when it is written";
@@ -813,11 +820,8 @@ void ApplyCliRefinements(const CliOptions& options, CliProfile& profile, std::st
         // Opus's bit rate follows the channels unless one is asked for.
         profile.settings.audioBitRate = DefaultOpusBitRate(profile.settings.channels);
     }
-    if (options.opusApplication) {
-        if (profile.settings.audioEncoderName != "OPUS") {
-            error = "--opus-application goes with Opus (-f opus)";
-            return;
-        }
+    if (options.opusApplication && profile.settings.audioEncoderName == "OPUS") {
+        // (Asked of another encoder, the planner refuses the run.)
         profile.settings.opusApplication = *options.opusApplication;
     }
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "AVConvert.h"
-#include "JobPlan.h"
+#include "JobPlanner.h"
 
 #include "OutputSettings.h"
 #include "Silences.h"
@@ -98,6 +98,9 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments);
 
 // What the options ask of a run, as the rules of what goes together see it.
 tolvane::RunChoices CliChoices(const CliOptions& options);
+// What a run of `job` asks as the options and the job give it (`slices`: how many slices the
+// run is in), for the planner's rules.
+tolvane::RunChoices RunChoicesOf(const CliOptions& options, const JobDocument& job, int slices);
 
 // The tempo, night mode and fades the options give, over `base` (a job's own).
 tolvane::ListenShape ListenOf(const CliOptions& options, tolvane::ListenShape base = {});

@@ -262,6 +262,18 @@ std::string ApplyOptionsToJob(const CliOptions& options, JobDocument& job) {
 
 namespace {
 
+// Whether the planner refuses a run of `choices` with `settings`; says why on `err`.
+bool RefusedRun(const tolvane::RunChoices& choices, const JobSettings& settings, std::FILE* err) {
+    const tolvane::RunRefusal refusal = tolvane::RefuseRun(choices, settings);
+    if (refusal.kind == tolvane::RunRefusalKind::Settings) {
+        // Settings no file could be written with: no usage to show.
+        std::fprintf(err, "tolvane-cli: %s\n", tolvane::SayPieces(refusal.text).c_str());
+    } else if (refusal) {
+        TellUsageError(err, tolvane::SayPieces(refusal.text));
+    }
+    return static_cast<bool>(refusal);
+}
+
 // Probes every input and makes its rows: the file whole (or its clip), the parts of a split,
 // and with -a all a row per sound track of each. Inputs that cannot be used are reported and
 // left out. `facts` gets one entry per row.
@@ -574,24 +586,22 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
             TellUsageError(err, refused);
             return kCliBadUsage;
         }
-        // Choices, or an encoder and a container, that cannot go together stop the run before
-        // anything is made, the output folder included.
-        tolvane::RunChoices choices = options.job ? tolvane::ChoicesOf(job) : CliChoices(options);
-        choices.encoderNumbers = CliChoices(options).encoderNumbers;
-        if (options.crossfade) {
-            choices.listen.crossfade = *options.crossfade;  // asked for: it needs a merge
-        }
-        const std::string refusal = tolvane::ChoicesRefusal(choices);
-        if (!refusal.empty()) {
-            TellUsageError(err, tolvane::SayPieces(refusal));
+    }
+    tolvane::JobSlice slice{options.sliceNumber, options.sliceCount};
+    if (options.sliceAuto) {
+        const std::string why =
+            SliceFromEnvironment(options.sliceAutoCount, &std::getenv, slice.number, slice.count);
+        if (!why.empty()) {
+            TellUsageError(err, why);
             return kCliBadUsage;
         }
-        const std::string profileRefusal =
-            tolvane::ProfileRefusal(job.settings.profile, job.settings.formatEntry);
-        if (!profileRefusal.empty()) {
-            std::fprintf(err, "tolvane-cli: %s\n", tolvane::SayPieces(profileRefusal).c_str());
-            return kCliBadUsage;
-        }
+    }
+    // Choices, or an encoder and a container, that cannot go together stop the run before
+    // anything is made, the output folder included (the planner's rules; its rows are counted
+    // once they are known).
+    tolvane::RunChoices choices = RunChoicesOf(options, job, slice.count);
+    if (RefusedRun(choices, job.settings, err)) {
+        return kCliBadUsage;
     }
     if (options.splitAt) {
         std::ifstream file;
@@ -607,19 +617,6 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         std::istream& in = *options.splitAt == "-" ? std::cin : file;
         splitList = std::string(std::istreambuf_iterator<char>(in), {});
     }
-    tolvane::JobSlice slice{options.sliceNumber, options.sliceCount};
-    if (options.sliceAuto) {
-        const std::string why =
-            SliceFromEnvironment(options.sliceAutoCount, &std::getenv, slice.number, slice.count);
-        if (!why.empty()) {
-            TellUsageError(err, why);
-            return kCliBadUsage;
-        }
-    }
-    if (slice.count > 1 && job.settings.merge) {
-        TellUsageError(err, "a merge makes one file: it cannot be run in slices");
-        return kCliBadUsage;
-    }
     auto worker = std::make_unique<AVConvert>();  // large: not on the stack
     MediaProbeResult prober;
     StatusReport report(out, options.json, job.settings.merge);
@@ -631,6 +628,16 @@ int RunCli(const CliOptions& options, std::FILE* out, std::FILE* err) {
         if (!BuildRows(options, prober, report, err, splitList ? &*splitList : nullptr, job, facts,
                        why)) {
             TellUsageError(err, why);
+            return kCliBadUsage;
+        }
+    }
+    if (!job.rows.empty()) {
+        // The rows' own rules (a merge of one file, more than a run holds), as the planner has
+        // them.
+        choices.listed = static_cast<int>(job.rows.size());
+        choices.rows = static_cast<int>(std::count_if(job.rows.begin(), job.rows.end(),
+                                                      [](const JobRow& r) { return r.checked; }));
+        if (RefusedRun(choices, job.settings, err)) {
             return kCliBadUsage;
         }
     }

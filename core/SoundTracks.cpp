@@ -110,3 +110,19 @@ int SoundTrackFacts::ChannelNumber(const std::string& name) const {
     }
     return 0;
 }
+
+std::string CopyMismatch(const SoundTrackFacts& first, const SoundTrackFacts& other) {
+    if (first.codecId != other.codecId) {
+        return "another codec";
+    }
+    if (first.sampleRate != other.sampleRate) {
+        return "another sample rate";
+    }
+    if (first.channels != other.channels || first.channelNames != other.channelNames) {
+        return "another channel layout";
+    }
+    if (first.copyKey != other.copyKey) {
+        return "other codec parameters";
+    }
+    return {};
+}

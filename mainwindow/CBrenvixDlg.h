@@ -21,6 +21,7 @@
 #include "ClipHost.h"
 #include "FileInfoValues.h"
 #include "JobFile.h"
+#include "JobPlanner.h"
 #include "MediaProbeResult.h"
 #include "OutputSettings.h"
 #include "RunDesktop.h"
@@ -354,6 +355,8 @@ private:
     QStringList RowChannelNames(int row, const MediaProbeResult& probe) const;
 
     // Runs.
+    // Says why the planner refuses a run, in this window's words for each kind.
+    void SayRunRefusal(const tolvane::RunRefusal& refusal, const JobSettings& settings);
     void StartRun(bool merge);
     void OnRunTimer();
     void OnRunTimerRows();

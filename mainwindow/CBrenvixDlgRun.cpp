@@ -45,50 +45,25 @@ void CBrenvixDlg::StartRun(bool merge) {
     }
     StopPreview();
     const int rows = m_list->rowCount();
-    if (rows == 0) {
-        m_services.messages->Show(this, tr("Please add video files!"));
-        return;
-    }
     m_checkedRows.assign(static_cast<std::size_t>(rows), -1);
-    int checked = 0;
     for (int row = 0; row < rows; ++row) {
         if (m_list->IsRowChecked(row)) {
             m_checkedRows[static_cast<std::size_t>(row)] = row;
-            ++checked;
         }
     }
-    if (merge && checked < 2) {
-        m_services.messages->Show(this,
-                                  tr("Merge is effective when two or more files are chosen!"));
+    JobDocument list = ListAsJob();
+    list.settings = WindowJobSettings(merge);
+    // What the planner refuses before any file is read, said before the folder is made.
+    if (const tolvane::RunRefusal refusal =
+            tolvane::RefuseRun(tolvane::ChoicesOf(list), list.settings)) {
+        SayRunRefusal(refusal, list.settings);
         return;
-    }
-    if (!merge && checked == 0) {
-        m_services.messages->Show(this, tr("Please select at least one task to convert!"));
-        return;
-    }
-    if (rows > AVConvert::kMaxTasks) {
-        m_services.messages->Show(this,
-                                  tr("A run holds at most %1 files.").arg(AVConvert::kMaxTasks));
-        return;
-    }
-    {
-        // Settings that no file could be written with are said once, before the run.
-        const std::string refusal =
-            tolvane::ProfileRefusal(m_settings, m_formatBox->currentText().toStdString());
-        if (!refusal.empty()) {
-            m_services.messages->Show(
-                this, tr("These settings cannot be converted: %1")
-                          .arg(QString::fromStdString(tolvane::SayPieces(refusal))));
-            return;
-        }
     }
     if (!CheckAndRememberFolder(merge)) {
         return;
     }
     // A worker still finishing after Stop must be done before the job is refilled.
     WaitForWorker();
-    JobDocument list = ListAsJob();
-    list.settings = WindowJobSettings(merge);
     // Each checked row's file as its probe found it (a file changed since is read again).
     std::vector<tolvane::SourceFacts> facts(list.rows.size());
     for (std::size_t i = 0; i < list.rows.size(); ++i) {
@@ -119,14 +94,7 @@ void CBrenvixDlg::StartRun(bool merge) {
         return;
     }
     if (!run.refusal.empty()) {
-        // The copy and a loudness: the window says which choice to change.
-        const bool loudness = list.settings.normalize && list.settings.copySound;
-        m_services.messages->Show(
-            this, loudness ? tr("The original sound is copied as it is: it cannot be brought to "
-                                "a loudness. Choose a format to convert to, or set Loudness to "
-                                "\"As recorded\" in Setting.")
-                           : tr("These choices cannot go together: %1.")
-                                 .arg(QString::fromStdString(tolvane::SayPieces(run.refusal))));
+        SayRunRefusal({run.refusalKind, run.refusal}, list.settings);
         return;
     }
     if (const std::string failure = tolvane::MakeOutputFolders(run.plan); !failure.empty()) {
@@ -188,6 +156,42 @@ void CBrenvixDlg::StartRun(bool merge) {
         NotifyRunEnded();
     }
     emit RunFinished();
+}
+
+void CBrenvixDlg::SayRunRefusal(const tolvane::RunRefusal& refusal, const JobSettings& settings) {
+    using Kind = tolvane::RunRefusalKind;
+    const QString text = QString::fromStdString(tolvane::SayPieces(refusal.text));
+    QString said;
+    switch (refusal.kind) {
+        case Kind::NoRows:
+            said = tr("Please add video files!");
+            break;
+        case Kind::MergeOfOne:
+            said = tr("Merge is effective when two or more files are chosen!");
+            break;
+        case Kind::NothingChosen:
+            said = tr("Please select at least one task to convert!");
+            break;
+        case Kind::TooManyRows:
+            said = tr("A run holds at most %1 files.").arg(AVConvert::kMaxTasks);
+            break;
+        case Kind::Settings:
+            said = tr("These settings cannot be converted: %1").arg(text);
+            break;
+        case Kind::Choices:
+            // The copy and a loudness: the window says which choice to change.
+            said = settings.normalize && settings.copySound
+                       ? tr("The original sound is copied as it is: it cannot be brought to "
+                            "a loudness. Choose a format to convert to, or set Loudness to "
+                            "\"As recorded\" in Setting.")
+                       : tr("These choices cannot go together: %1.").arg(text);
+            break;
+        case Kind::Files:
+        case Kind::None:
+            said = text;
+            break;
+    }
+    m_services.messages->Show(this, said);
 }
 
 void CBrenvixDlg::OnNotificationAction(uint, const QString& key) {

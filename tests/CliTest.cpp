@@ -1434,8 +1434,9 @@ TEST(CliArguments, EveryOptionBesideAJobIsAppliedOrRefused) {
         }
         JobDocument job = base;
         const std::string refused = ApplyOptionsToJob(parse.options, job);
-        if (!refused.empty() || presentation.count(name) != 0) {
-            continue;
+        if (!refused.empty() || presentation.count(name) != 0 ||
+            tolvane::RefuseRun(RunChoicesOf(parse.options, job, 1), job.settings)) {
+            continue;  // refused by the options or by the planner, with the reason
         }
         EXPECT_NE(WriteJobText(job), WriteJobText(base)) << "--" << name << " was passed over";
     }
@@ -1450,9 +1451,10 @@ TEST(CliArguments, EveryOptionBesideAJobIsAppliedOrRefused) {
     EXPECT_EQ(job.settings.profile.channels, 1);
     EXPECT_EQ(job.settings.profile.sampleRate, ogg.settings.sampleRate);
     job = base;
-    EXPECT_NE(ApplyOptionsToJob(
-                  ParseCliArguments({"--job", "j", "--opus-application", "voip"}).options, job),
-              "")
+    const CliOptions opus = ParseCliArguments({"--job", "j", "--opus-application", "voip"}).options;
+    ASSERT_EQ(ApplyOptionsToJob(opus, job), "");
+    EXPECT_EQ(tolvane::RefuseRun(RunChoicesOf(opus, job, 1), job.settings).text,
+              "--opus-application goes with Opus (-f opus)")
         << "an OGG job has no Opus application";
 }
 
@@ -1666,8 +1668,8 @@ TEST(Cli, SoundTracksMixedWithTheirGainsTheVoiceAndDucking) {
     }
     // An album of one mixed file: its album gain is its track gain (both of the mix as
     // written, not of its first track, 6 dB quieter than the mix here).
-    r = Cli("-q -f flac -a 1+2 --track-gain 2=+6 --replaygain=album -o " + out.File("album") +
-            " " + two);
+    r = Cli("-q -f flac -a 1+2 --track-gain 2=+6 --replaygain=album -o " + out.File("album") + " " +
+            two);
     ASSERT_EQ(r.exitCode, 0) << r.output;
     const std::string tags = RunCommand("ffprobe -v error -show_entries format_tags -of flat '" +
                                         out.File("album/two.flac") + "'");
@@ -1675,8 +1677,7 @@ TEST(Cli, SoundTracksMixedWithTheirGainsTheVoiceAndDucking) {
     const std::size_t albumAt = tags.find("REPLAYGAIN_ALBUM_GAIN=\"");
     ASSERT_NE(trackAt, std::string::npos) << tags;
     ASSERT_NE(albumAt, std::string::npos) << tags;
-    EXPECT_NEAR(std::atof(tags.c_str() + albumAt + 23), std::atof(tags.c_str() + trackAt + 23),
-                0.3)
+    EXPECT_NEAR(std::atof(tags.c_str() + albumAt + 23), std::atof(tags.c_str() + trackAt + 23), 0.3)
         << tags;
 
     // A job with a mix runs as the direct run.

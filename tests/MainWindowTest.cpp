@@ -1402,15 +1402,15 @@ TEST(MainWindow, PressingAFreeSpotDragsTheWindow) {
 
 TEST(MainWindow, ARunOfMoreThan9999RowsIsRefused) {
     Window w;
-    w.Add({M("short_1s.mp4")});
-    CCheckListCtrl* list = w.List();
-    const int rows = AVConvert::kMaxTasks + 1;
-    list->setRowCount(rows);
-    for (int row = 1; row < rows; ++row) {
-        for (int c = 0; c < list->columnCount(); ++c) {
-            list->setItem(row, c, list->item(0, c)->clone());
-        }
-    }
+    ScratchDir scratch;
+    JobDocument many;
+    JobRow row;
+    row.source = M("short_1s.mp4").toStdString();
+    many.rows.assign(static_cast<std::size_t>(AVConvert::kMaxTasks) + 1, row);
+    const std::string job = scratch.File("many.tolvane-job");
+    ASSERT_EQ(WriteJobFile(job, many), "");
+    ASSERT_TRUE(w.dlg->OpenList(QString::fromStdString(job)));
+    ASSERT_EQ(w.List()->rowCount(), AVConvert::kMaxTasks + 1);
     w.Click(ids::kConvert);
     ASSERT_FALSE(w.messages.shown.isEmpty());
     EXPECT_EQ(w.messages.shown.back(), "A run holds at most 9999 files.");

@@ -1119,6 +1119,38 @@ ist kein Programm zugeordnet.</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>split at the chapters, at a list of times, at the pauses or every so many minutes: one of them</source>
+        <translation>an den Kapiteln, an einer Zeitenliste, an den Pausen oder alle so viele Minuten teilen: eines davon</translation>
+    </message>
+    <message>
+        <source>the parts of a split are back to back: --trim-silence trims whole files</source>
+        <translation>die Teile einer Teilung schließen lückenlos aneinander an: --trim-silence kürzt ganze Dateien</translation>
+    </message>
+    <message>
+        <source>--trim-silence finds the clip itself; -s and -t do not go with it</source>
+        <translation>--trim-silence findet den Ausschnitt selbst; -s und -t passen nicht dazu</translation>
+    </message>
+    <message>
+        <source>--opus-application goes with Opus (-f opus)</source>
+        <translation>--opus-application gehört zu Opus (-f opus)</translation>
+    </message>
+    <message>
+        <source>a merge makes one file: it cannot be run in slices</source>
+        <translation>eine Zusammenführung ergibt eine Datei: sie lässt sich nicht in Teilen ausführen</translation>
+    </message>
+    <message>
+        <source>no file to convert</source>
+        <translation>keine Datei zum Umwandeln</translation>
+    </message>
+    <message>
+        <source>a merge needs two or more files</source>
+        <translation>eine Zusammenführung braucht zwei oder mehr Dateien</translation>
+    </message>
+    <message>
+        <source>no row is chosen to convert</source>
+        <translation>keine Zeile zum Umwandeln ausgewählt</translation>
+    </message>
+    <message>
         <source>cannot read the mixed sound tracks</source>
         <translation>die gemischten Tonspuren können nicht gelesen werden</translation>
     </message>

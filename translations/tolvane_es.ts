@@ -1119,6 +1119,38 @@ a esta extensión de archivo.</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>split at the chapters, at a list of times, at the pauses or every so many minutes: one of them</source>
+        <translation>dividir por capítulos, por una lista de tiempos, por las pausas o cada tantos minutos: solo una de ellas</translation>
+    </message>
+    <message>
+        <source>the parts of a split are back to back: --trim-silence trims whole files</source>
+        <translation>las partes de una división van una tras otra: --trim-silence recorta archivos enteros</translation>
+    </message>
+    <message>
+        <source>--trim-silence finds the clip itself; -s and -t do not go with it</source>
+        <translation>--trim-silence encuentra el fragmento por sí mismo; -s y -t no van con él</translation>
+    </message>
+    <message>
+        <source>--opus-application goes with Opus (-f opus)</source>
+        <translation>--opus-application va con Opus (-f opus)</translation>
+    </message>
+    <message>
+        <source>a merge makes one file: it cannot be run in slices</source>
+        <translation>una unión produce un solo archivo: no puede ejecutarse por partes</translation>
+    </message>
+    <message>
+        <source>no file to convert</source>
+        <translation>ningún archivo que convertir</translation>
+    </message>
+    <message>
+        <source>a merge needs two or more files</source>
+        <translation>una unión necesita dos o más archivos</translation>
+    </message>
+    <message>
+        <source>no row is chosen to convert</source>
+        <translation>no se ha elegido ninguna fila para convertir</translation>
+    </message>
+    <message>
         <source>cannot read the mixed sound tracks</source>
         <translation>no se pueden leer las pistas de audio mezcladas</translation>
     </message>

@@ -1119,6 +1119,38 @@ with the given filename extension.</source>
 <context>
     <name>Messages</name>
     <message>
+        <source>split at the chapters, at a list of times, at the pauses or every so many minutes: one of them</source>
+        <translation>découper aux chapitres, selon une liste de temps, aux pauses ou toutes les N minutes : un seul de ces choix</translation>
+    </message>
+    <message>
+        <source>the parts of a split are back to back: --trim-silence trims whole files</source>
+        <translation>les parties d’un découpage se suivent sans écart : --trim-silence rogne des fichiers entiers</translation>
+    </message>
+    <message>
+        <source>--trim-silence finds the clip itself; -s and -t do not go with it</source>
+        <translation>--trim-silence trouve l’extrait lui-même ; -s et -t ne vont pas avec</translation>
+    </message>
+    <message>
+        <source>--opus-application goes with Opus (-f opus)</source>
+        <translation>--opus-application va avec Opus (-f opus)</translation>
+    </message>
+    <message>
+        <source>a merge makes one file: it cannot be run in slices</source>
+        <translation>une fusion produit un seul fichier : elle ne peut pas être exécutée par tranches</translation>
+    </message>
+    <message>
+        <source>no file to convert</source>
+        <translation>aucun fichier à convertir</translation>
+    </message>
+    <message>
+        <source>a merge needs two or more files</source>
+        <translation>une fusion demande au moins deux fichiers</translation>
+    </message>
+    <message>
+        <source>no row is chosen to convert</source>
+        <translation>aucune ligne n’est choisie pour la conversion</translation>
+    </message>
+    <message>
         <source>cannot read the mixed sound tracks</source>
         <translation>impossible de lire les pistes audio mélangées</translation>
     </message>

@@ -1119,6 +1119,38 @@ a esta extensão de arquivo.</translation>
 <context>
     <name>Messages</name>
     <message>
+        <source>split at the chapters, at a list of times, at the pauses or every so many minutes: one of them</source>
+        <translation>dividir nos capítulos, por uma lista de tempos, nas pausas ou a cada tantos minutos: apenas uma delas</translation>
+    </message>
+    <message>
+        <source>the parts of a split are back to back: --trim-silence trims whole files</source>
+        <translation>as partes de uma divisão ficam coladas: --trim-silence apara arquivos inteiros</translation>
+    </message>
+    <message>
+        <source>--trim-silence finds the clip itself; -s and -t do not go with it</source>
+        <translation>--trim-silence encontra o trecho sozinho; -s e -t não combinam com ele</translation>
+    </message>
+    <message>
+        <source>--opus-application goes with Opus (-f opus)</source>
+        <translation>--opus-application vale apenas para Opus (-f opus)</translation>
+    </message>
+    <message>
+        <source>a merge makes one file: it cannot be run in slices</source>
+        <translation>uma junção gera um único arquivo: não pode ser executada em fatias</translation>
+    </message>
+    <message>
+        <source>no file to convert</source>
+        <translation>nenhum arquivo para converter</translation>
+    </message>
+    <message>
+        <source>a merge needs two or more files</source>
+        <translation>uma junção precisa de dois ou mais arquivos</translation>
+    </message>
+    <message>
+        <source>no row is chosen to convert</source>
+        <translation>nenhuma linha foi escolhida para converter</translation>
+    </message>
+    <message>
         <source>cannot read the mixed sound tracks</source>
         <translation>não é possível ler as faixas de áudio mixadas</translation>
     </message>

@@ -1119,6 +1119,38 @@ with the given filename extension.</source>
 <context>
     <name>Messages</name>
     <message>
+        <source>split at the chapters, at a list of times, at the pauses or every so many minutes: one of them</source>
+        <translation>按章节、按时间列表、按停顿或每隔若干分钟分割：只能选其一</translation>
+    </message>
+    <message>
+        <source>the parts of a split are back to back: --trim-silence trims whole files</source>
+        <translation>分割的各部分首尾相接：--trim-silence 只修剪整个文件</translation>
+    </message>
+    <message>
+        <source>--trim-silence finds the clip itself; -s and -t do not go with it</source>
+        <translation>--trim-silence 会自行确定片段；不能与 -s 和 -t 同用</translation>
+    </message>
+    <message>
+        <source>--opus-application goes with Opus (-f opus)</source>
+        <translation>--opus-application 只适用于 Opus（-f opus）</translation>
+    </message>
+    <message>
+        <source>a merge makes one file: it cannot be run in slices</source>
+        <translation>合并只生成一个文件：不能分片运行</translation>
+    </message>
+    <message>
+        <source>no file to convert</source>
+        <translation>没有要转换的文件</translation>
+    </message>
+    <message>
+        <source>a merge needs two or more files</source>
+        <translation>合并需要两个或更多文件</translation>
+    </message>
+    <message>
+        <source>no row is chosen to convert</source>
+        <translation>没有选中要转换的行</translation>
+    </message>
+    <message>
         <source>cannot read the mixed sound tracks</source>
         <translation>无法读取要混合的音轨</translation>
     </message>

@@ -81,6 +81,30 @@ std::vector<ChapterMark> ChaptersOf(const AVFormatContext& input) {
     return chapters;
 }
 
+SoundTrackFacts SoundTrackFactsOf(const AVCodecParameters& par, std::string language,
+                                  std::string title) {
+    // A FLAC header also holds the file's length, checksum and frame sizes: only its sample
+    // size matters to packets that follow another file's.
+    std::string key = std::to_string(par.format) + "/" + std::to_string(par.profile) + "/" +
+                      std::to_string(par.bits_per_coded_sample) + "/" +
+                      std::to_string(par.bits_per_raw_sample) + "/" +
+                      std::to_string(par.block_align);
+    if (par.codec_id != AV_CODEC_ID_FLAC && par.extradata != nullptr && par.extradata_size > 0) {
+        key += "/";
+        key.append(reinterpret_cast<const char*>(par.extradata),
+                   static_cast<std::size_t>(par.extradata_size));
+    }
+    return {std::move(language),
+            avcodec_get_name(par.codec_id),
+            par.ch_layout.nb_channels,
+            par.sample_rate,
+            std::move(title),
+            static_cast<int>(par.bit_rate),
+            par.codec_id,
+            ChannelNames(par.ch_layout),
+            std::move(key)};
+}
+
 int ProbeMedia(const std::string& path, MediaProbeResult& probe) {
     SourceMedia source;
     // The window and the command line say themselves why a file is refused.
@@ -155,10 +179,7 @@ int ProbeMedia(const std::string& path, MediaProbeResult& probe) {
             language.clear();  // "undetermined" says nothing
         }
         const AVCodecParameters& par = *stream->codecpar;
-        probe.soundTracks.push_back({language, avcodec_get_name(par.codec_id),
-                                     par.ch_layout.nb_channels, par.sample_rate, tag("title"),
-                                     static_cast<int>(par.bit_rate), par.codec_id,
-                                     ChannelNames(par.ch_layout)});
+        probe.soundTracks.push_back(SoundTrackFactsOf(par, std::move(language), tag("title")));
     }
     probe.chapters = ChaptersOf(*input);
     const AVDictionaryEntry* title = av_dict_get(input->metadata, "title", nullptr, 0);

@@ -7,6 +7,25 @@
 namespace tolvane {
 
 std::string ChoicesRefusal(const RunChoices& c) {
+    if (c.splitKinds > 1) {
+        return QT_TRANSLATE_NOOP("Messages",
+                                 "split at the chapters, at a list of times, at the pauses or "
+                                 "every so many minutes: one of them");
+    }
+    if (c.trimSilence && c.split) {
+        return QT_TRANSLATE_NOOP(
+            "Messages", "the parts of a split are back to back: --trim-silence trims whole files");
+    }
+    if (c.trimSilence && c.clipped) {
+        return QT_TRANSLATE_NOOP(
+            "Messages", "--trim-silence finds the clip itself; -s and -t do not go with it");
+    }
+    if (c.opusApplication && !c.opus) {
+        return QT_TRANSLATE_NOOP("Messages", "--opus-application goes with Opus (-f opus)");
+    }
+    if (c.merge && c.slices > 1) {
+        return QT_TRANSLATE_NOOP("Messages", "a merge makes one file: it cannot be run in slices");
+    }
     if (c.copy && c.encoderNumbers) {
         return QT_TRANSLATE_NOOP(
             "Messages", "-f copy keeps the original sound; -e, -b, -r and -c do not go with it");

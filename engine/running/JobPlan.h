@@ -58,6 +58,13 @@ struct RunChoices final {
     JobInput::ReplayGain replayGain = JobInput::ReplayGain::Off;
     ListenShape listen;  // tempo, night mode, fades
     bool video = false;  // the output has pictures
+    int splitKinds = 0;  // ways of splitting asked for (chapters, a list, pauses, every so long)
+    bool trimSilence = false;      // each file trimmed to where its sound starts and ends
+    bool opusApplication = false;  // an Opus application asked for...
+    bool opus = false;             // ...and whether the encoder is Opus
+    int slices = 1;                // the run in slices (a share of its rows each)
+    int listed = -1;               // rows listed, chosen or not; -1: not known yet
+    int rows = -1;                 // rows chosen to run; -1: not known yet
 };
 
 // Why these choices cannot run together, empty when they can: every such rule, for the window

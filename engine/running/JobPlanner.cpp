@@ -12,6 +12,7 @@
 #include "JobSettings.h"
 #include "OutputFile.h"
 #include "Paths.h"
+#include "SettingsCheck.h"
 #include "SoundCopy.h"
 #include "Workers.h"
 
@@ -220,6 +221,49 @@ std::string MakeOutputFolders(const JobPlan& plan) {
     return {};
 }
 
+namespace {
+
+// The sound track a planned row's task reads, as its probe found it; none for a row that does
+// not run or whose file has no such track.
+const SoundTrackFacts* TaskTrack(const JobRow& row, const SourceFacts& facts, const RowPlan& plan) {
+    const auto& tracks = facts.probe.soundTracks;
+    const int number = row.soundTrack > 0 ? row.soundTrack : static_cast<int>(tracks.size());
+    if (plan.task < 0 || number < 1 || number > static_cast<int>(tracks.size())) {
+        return nullptr;
+    }
+    return &tracks[static_cast<std::size_t>(number) - 1];
+}
+
+std::string TooManyRowsText() {
+    return "a run holds at most " + std::to_string(JobLimits::kMaxTasks) + " files";
+}
+
+}  // namespace
+
+RunRefusal RefuseRun(const RunChoices& choices, const JobSettings& settings) {
+    using Kind = RunRefusalKind;
+    if (choices.listed == 0) {
+        return {Kind::NoRows, QT_TRANSLATE_NOOP("Messages", "no file to convert")};
+    }
+    if (choices.merge && choices.rows >= 0 && choices.rows < 2) {
+        return {Kind::MergeOfOne, QT_TRANSLATE_NOOP("Messages", "a merge needs two or more files")};
+    }
+    if (choices.rows == 0) {
+        return {Kind::NothingChosen, QT_TRANSLATE_NOOP("Messages", "no row is chosen to convert")};
+    }
+    if (choices.listed > JobLimits::kMaxTasks) {
+        return {Kind::TooManyRows, TooManyRowsText()};
+    }
+    if (std::string refusal = ProfileRefusal(settings.profile, settings.formatEntry);
+        !refusal.empty()) {
+        return {Kind::Settings, std::move(refusal)};
+    }
+    if (std::string refusal = ChoicesRefusal(choices); !refusal.empty()) {
+        return {Kind::Choices, std::move(refusal)};
+    }
+    return {};
+}
+
 RunChoices ChoicesOf(const JobDocument& job) {
     RunChoices choices;
     choices.copy = job.settings.copySound;
@@ -231,7 +275,11 @@ RunChoices ChoicesOf(const JobDocument& job) {
     choices.listen = job.settings.profile.listen;
     choices.listen.crossfade = job.settings.merge ? choices.listen.crossfade : 0.0;
     choices.video = !job.settings.copySound && !job.settings.profile.audioOnly;
+    choices.opus = job.settings.profile.audioEncoderName == "OPUS";
+    choices.listed = static_cast<int>(job.rows.size());
+    choices.rows = 0;
     for (const JobRow& row : job.rows) {
+        choices.rows += row.checked ? 1 : 0;
         choices.split = choices.split || row.part.IsPart();
         choices.allTracks = choices.allTracks || row.trackInName;
         choices.channels = choices.channels || row.channel > 0;
@@ -257,8 +305,15 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
     PlannedRun run;
     ApplySettings(job.settings, run.plan);
     run.rows.resize(job.rows.size());
-    if (const std::string refusal = ChoicesRefusal(ChoicesOf(job)); !refusal.empty()) {
-        run.refusal = refusal;
+    RunChoices choices = ChoicesOf(job);
+    if (job.rows.empty()) {
+        // Nothing to plan is no fault here: a front end with a list of its own asks first.
+        choices.listed = -1;
+        choices.rows = -1;
+    }
+    if (const RunRefusal refusal = RefuseRun(choices, job.settings)) {
+        run.refusal = refusal.text;
+        run.refusalKind = refusal.kind;
         return run;
     }
     const JobSettings& settings = job.settings;
@@ -346,7 +401,8 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
         } else if (settings.skipExisting && exists && !cutShort) {
             outcome.existing = name;
         } else if (run.plan.tasks.size() >= static_cast<std::size_t>(JobLimits::kMaxTasks)) {
-            run.refusal = "a run holds at most " + std::to_string(JobLimits::kMaxTasks) + " files";
+            run.refusal = TooManyRowsText();
+            run.refusalKind = RunRefusalKind::TooManyRows;
             return run;
         } else {
             outcome.task = static_cast<int>(run.plan.tasks.size());
@@ -358,28 +414,35 @@ PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts
             }
         }
     }
-    // Copied packets join only when every file has the same kind of sound.
-    if (settings.merge && settings.copySound && run.plan.tasks.size() > 1) {
-        std::vector<CopySource> sources;
-        for (const PlannedTask& task : run.plan.tasks) {
-            sources.push_back({task.source, task.soundTrack});
-        }
-        if (const CopyMergeCheck check = CheckCopyMerge(sources); check.task >= 0) {
-            for (std::size_t i = 0; i < run.rows.size(); ++i) {
-                if (run.rows[i].task == check.task) {
-                    run.unlikeRow = static_cast<int>(i);
-                }
+    // Copied packets join only when every file has the same kind of sound (as its probe found
+    // it: nothing is read here).
+    if (settings.merge && settings.copySound) {
+        const SoundTrackFacts* first = nullptr;
+        for (std::size_t i = 0; i < run.rows.size() && run.unlikeRow < 0; ++i) {
+            const SoundTrackFacts* track = TaskTrack(job.rows[i], facts[i], run.rows[i]);
+            if (track == nullptr) {
+                continue;  // not in the run, or fails on its own in it
             }
-            const std::string& path = run.plan.tasks[static_cast<std::size_t>(check.task)].source;
-            run.unlike = check.reason;
-            run.refusal = "the sound tracks cannot be merged without re-encoding: " +
-                          std::string(FileNameOfPath(path)) + " has " + check.reason;
+            if (first == nullptr) {
+                first = track;
+                continue;
+            }
+            if (const std::string mismatch = CopyMismatch(*first, *track); !mismatch.empty()) {
+                run.unlikeRow = static_cast<int>(i);
+                run.unlike = SoundTrackSound(*track) + " (" + mismatch + "), unlike " +
+                             SoundTrackSound(*first);
+                run.refusal = "the sound tracks cannot be merged without re-encoding: " +
+                              std::string(FileNameOfPath(job.rows[i].source)) + " has " +
+                              run.unlike;
+                run.refusalKind = RunRefusalKind::Files;
+            }
         }
     }
     for (const std::string& collision : collisions) {
         run.refusal += (run.refusal.empty() ? "" : "\n") + collision +
                        "; with --skip-existing each input needs a name of its own "
                        "(--keep-folders keeps their folders apart)";
+        run.refusalKind = RunRefusalKind::Files;
     }
     return run;
 }

@@ -51,11 +51,33 @@ struct RowPlan final {
     std::string existing;  // with skipExisting: the output that is already there (not a failure)
 };
 
+// Why a run cannot start, by kind: each front end words some kinds in its own way.
+enum class RunRefusalKind {
+    None,
+    NoRows,         // the list is empty
+    NothingChosen,  // no row is chosen
+    MergeOfOne,     // a merge of fewer than two rows
+    TooManyRows,    // more rows than a run holds
+    Settings,       // no file could be written with the settings (the profile)
+    Choices,        // choices that do not go together
+    Files,          // what the files are (a copy-merge of unlike sound, names that collide)
+};
+struct RunRefusal final {
+    RunRefusalKind kind = RunRefusalKind::None;
+    std::string text;  // for people (a message of "Messages", or pieces of them)
+    explicit operator bool() const { return kind != RunRefusalKind::None; }
+};
+
+// Every rule of what a run may be that needs no file read: the rows chosen (where `choices`
+// knows them), the profile of `settings`, and what goes together.
+RunRefusal RefuseRun(const RunChoices& choices, const JobSettings& settings);
+
 struct PlannedRun final {
     JobPlan plan;
     std::vector<RowPlan> rows;  // one per row of the job
-    // Why the run cannot start at all, for people (empty: it can).
+    // Why the run cannot start at all, for people (empty: it can), and its kind.
     std::string refusal;
+    RunRefusalKind refusalKind = RunRefusalKind::None;
     // A merge by copying of sounds that differ: the row whose sound is unlike the first's
     // (-1: none), and what differs ("AC-3, 5.1(side), 48000 Hz (another codec), unlike ...").
     int unlikeRow = -1;

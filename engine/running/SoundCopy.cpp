@@ -15,6 +15,7 @@ extern "C" {
 #include "AVConvert.h"
 #include "JobPlan.h"
 #include "Loudness.h"
+#include "MediaProbe.h"
 #include "Numbers.h"
 #include "OutputTags.h"
 #include "Paths.h"
@@ -45,11 +46,6 @@ constexpr CodecContainer kContainers[] = {
 bool IsPcm(AVCodecID codec) {
     // The PCM codecs fill the first block of audio identifiers, before ADPCM.
     return codec >= AV_CODEC_ID_FIRST_AUDIO && codec < AV_CODEC_ID_ADPCM_IMA_QT;
-}
-
-bool SameBytes(const std::uint8_t* a, int aSize, const std::uint8_t* b, int bSize) {
-    return aSize == bSize &&
-           (aSize == 0 || std::memcmp(a, b, static_cast<std::size_t>(aSize)) == 0);
 }
 
 // Opens `path` and finds its sound track `number` (0: the last). Returns the stream, or null
@@ -116,35 +112,11 @@ CopyContainer CopyContainerForCodecName(const std::string& name) {
 }
 
 std::string DescribeTrack(const AVCodecParameters& track) {
-    SoundTrackFacts facts;
-    facts.codec = avcodec_get_name(track.codec_id);
-    facts.channels = track.ch_layout.nb_channels;
-    facts.sampleRate = track.sample_rate;
-    return SoundTrackSound(facts);
+    return SoundTrackSound(SoundTrackFactsOf(track, {}, {}));
 }
 
 std::string CopyMismatch(const AVCodecParameters& first, const AVCodecParameters& other) {
-    if (first.codec_id != other.codec_id) {
-        return "another codec";
-    }
-    if (first.sample_rate != other.sample_rate) {
-        return "another sample rate";
-    }
-    if (av_channel_layout_compare(&first.ch_layout, &other.ch_layout) != 0) {
-        return "another channel layout";
-    }
-    // A FLAC header also holds the file's length, checksum and frame sizes: only its sample
-    // size matters for what follows.
-    const bool flac = first.codec_id == AV_CODEC_ID_FLAC;
-    if (first.format != other.format || first.profile != other.profile ||
-        first.bits_per_coded_sample != other.bits_per_coded_sample ||
-        first.bits_per_raw_sample != other.bits_per_raw_sample ||
-        first.block_align != other.block_align ||
-        (!flac && !SameBytes(first.extradata, first.extradata_size, other.extradata,
-                             other.extradata_size))) {
-        return "other codec parameters";
-    }
-    return {};
+    return CopyMismatch(SoundTrackFactsOf(first, {}, {}), SoundTrackFactsOf(other, {}, {}));
 }
 
 CopyMergeCheck CheckCopyMerge(const JobInput& job) {
