@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <climits>
+#include <filesystem>
+#include <set>
+#include <system_error>
 
 #include "FFmpegHandles.h"
 #include "OutputTags.h"
+#include "Paths.h"
 #include "StreamMeasures.h"
 
 JobProgress::JobProgress() {
@@ -75,3 +79,72 @@ std::string AVConvert::TaskNote(int index) const {
     }
     return note;
 }
+
+namespace tolvane {
+
+bool ApplyPlan(const JobPlan& plan, AVConvert& job) {
+    const auto count = static_cast<int>(std::min<std::size_t>(plan.tasks.size(), INT32_MAX));
+    if (!job.ResetTasks(count)) {
+        return false;
+    }
+    job.totalTasksShown = 0;
+    job.mergeTotalSeconds = 0.0;
+    for (std::size_t i = 0; i < plan.tasks.size(); ++i) {
+        const PlannedTask& task = plan.tasks[i];
+        const double length = std::max(0.0, task.end - task.start);
+        job.sourcePaths[i] = task.source;
+        job.requestedOutputs[i] = task.output;
+        job.outputPaths[i] = task.output;
+        job.clipStart[i] = std::max(0.0, task.start);
+        job.clipEnd[i] = task.end;
+        job.clipLength[i] = length;
+        job.clipToEnd[i] = task.toEnd;
+        job.soundTrack[i] = task.soundTrack;
+        job.pickChannel[i] = task.channel;
+        job.taskKind[i] = task.kind;
+        job.taskTags[i] = task.tags;
+        job.taskMix[i] = task.mix;
+        if (!task.source.empty()) {
+            ++job.totalTasksShown;
+            job.mergeTotalSeconds += length;
+        }
+    }
+    static_cast<EncodeSettings&>(job) = plan.settings;
+    job.coverFromVideo = plan.coverFromVideo;
+    job.normalize = plan.normalize;
+    job.loudnessTarget = plan.loudnessTarget;
+    job.listen = plan.listen;
+    job.truePeakCeiling = plan.truePeakCeiling;
+    job.replayGain = plan.replayGain;
+    job.album = std::make_shared<JobResults::Album>();
+    job.coverFromVideoSeconds = plan.coverFromVideoSeconds;
+    job.previewSink = plan.preview;
+    // A merge writes one file: its entries go one after the other.
+    job.parallelTasks =
+        plan.merge ? 1 : std::clamp(plan.parallelTasks, 1, JobLimits::kMaxParallelTasks);
+    job.currentTask = -1;
+    job.stopRequested = false;
+    job.fileProgress = 0;
+    job.mergeOutputTask = -1;
+    return true;
+}
+
+std::string MakeOutputFolders(const JobPlan& plan) {
+    namespace fs = std::filesystem;
+    std::set<fs::path> made;
+    for (const PlannedTask& task : plan.tasks) {
+        const fs::path folder = fs::path(task.output).parent_path();
+        if (folder.empty() || !made.insert(folder).second) {
+            continue;
+        }
+        std::error_code error;
+        fs::create_directories(folder, error);
+        if (error && !fs::is_directory(folder)) {
+            return "cannot make the output folder " + folder.string() + ": " +
+                   SystemErrorText(error.value());
+        }
+    }
+    return {};
+}
+
+}  // namespace tolvane

@@ -25,30 +25,16 @@
 
 #include "CodecIds.h"
 #include "EncodeSettings.h"
+#include "JobPlan.h"
 #include "ListenShape.h"
 #include "NumberRules.h"
+#include "PlanTypes.h"
 #include "TaskTags.h"
 #include "TrackMix.h"
 
 namespace tolvane {
 class PreviewSink;
 }  // namespace tolvane
-
-struct JobLimits {
-    static constexpr int kMaxTasks = 9999;        // entries of the clip tables
-    static constexpr int kStatusEntries = 10000;  // entries of the status table
-    static constexpr int kMaxParallelTasks = tolvane::kMaxFilesAtOnce;  // tasks at once, at most
-
-    static constexpr std::uint8_t kTaskPending = 0xFF;
-    static constexpr std::uint8_t kTaskConverted = 1;
-    static constexpr std::uint8_t kTaskFailed = 2;
-};
-
-// What a task does with its sound track.
-enum class TaskKind : std::uint8_t {
-    Convert,  // decoded and encoded with the job's settings
-    Copy,     // its packets go out as they are, in a container chosen by their codec
-};
 
 // Filled by the front end before a run; read-only for the worker.
 struct JobInput : JobLimits, EncodeSettings {
@@ -82,7 +68,7 @@ struct JobInput : JobLimits, EncodeSettings {
     double truePeakCeiling = -1.0;
     // ReplayGain 2.0 tags instead of a change of the sound: each output's own (Track), and with
     // Album those over all the run's outputs as well.
-    enum class ReplayGain : std::uint8_t { Off, Track, Album };
+    using ReplayGain = ReplayGainKind;
     ReplayGain replayGain = ReplayGain::Off;
     // Tempo, night mode and fades of every output (a merge's: at its ends, and crossfades).
     tolvane::ListenShape listen;
@@ -166,3 +152,16 @@ public:
     // is nothing.
     std::string TaskNote(int index) const;
 };
+
+namespace tolvane {
+
+// Fills `job` for a run of `plan`: the task table, the settings, and every counter and status as
+// before a start. False, with the job's task table empty, when the plan holds more tasks than a
+// job can (kMaxTasks). Never while a worker runs on `job`.
+bool ApplyPlan(const JobPlan& plan, AVConvert& job);
+
+// Makes the folders of the plan's outputs that are missing (--keep-folders asks for folders
+// under the output folder). Empty, or why one could not be made.
+std::string MakeOutputFolders(const JobPlan& plan);
+
+}  // namespace tolvane

@@ -6,23 +6,12 @@
 
 #include <string>
 
+#include "CopyContainers.h"
 #include "EntryContext.h"
 #include "FFmpegHandles.h"
 #include "OutputMedia.h"
 
 namespace tolvane {
-
-struct CopyContainer final {
-    const char* extension;  // ".m4a"
-    const char* muxer;      // "ipod"
-};
-
-// AAC and ALAC → .m4a, MP3 → .mp3, MP2 → .mp2, Vorbis → .ogg, Opus → .opus, FLAC → .flac,
-// AC-3 → .ac3, E-AC-3 → .eac3, DTS → .dts, AMR-NB → .amr, WMA → .wma, PCM → .wav; anything else,
-// or what the chosen container cannot hold (big-endian PCM), → .mka.
-CopyContainer CopyContainerFor(AVCodecID codec);
-// The same for FFmpeg's short codec name ("ac3"), as the probe lists sound tracks.
-CopyContainer CopyContainerForCodecName(const std::string& name);
 
 // "AC-3, 5.1(side), 48000 Hz": what a person needs to tell two tracks apart.
 std::string DescribeTrack(const AVCodecParameters& track);

@@ -323,11 +323,6 @@ void MoveMergeChapters(const JobInput& in, int count, const std::vector<double>&
 
 }  // namespace
 
-int TasksAtOnceForCores() {
-    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1,
-                      JobLimits::kMaxParallelTasks);
-}
-
 void RunBatchWorker(AVConvert& job) {
     // The worker runs the plan as it was filled: a value of its own that nobody writes while it
     // runs. Progress and results go into the job, where the front end reads them.

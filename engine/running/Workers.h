@@ -9,6 +9,8 @@
 #include <atomic>
 #include <thread>
 
+#include "ThreadBudget.h"
+
 class AVConvert;
 
 namespace tolvane {
@@ -18,10 +20,6 @@ namespace tolvane {
 // yet finished). Ends with currentTask == taskCount, or, after a stop, at the first task that
 // never started.
 void RunBatchWorker(AVConvert& job);
-
-// One batch task per processor core, at most AVConvert::kMaxParallelTasks: the most files worth
-// converting at once on this machine.
-int TasksAtOnceForCores();
 
 // All tasks, in order, into the one output file named by the first task that opens.
 void RunMergeWorker(AVConvert& job);

@@ -101,13 +101,9 @@ struct JobSlice final {
 // a name an earlier row has is never another's (a later one gets the next free numbered name);
 // with skipExisting, two rows that would write one name refuse the run, and a row is skipped
 // only when a whole output of it is there (not the file a stopped run left of it). Nothing is
-// made here: MakeOutputFolders makes the folders the tasks need.
+// made here: MakeOutputFolders (AVConvert.h) makes the folders the tasks need.
 PlannedRun PlanJob(const JobDocument& job, const std::vector<SourceFacts>& facts,
                    JobSlice slice = {});
-
-// Makes the folders of the plan's outputs that are missing (--keep-folders asks for folders
-// under the output folder). Empty, or why one could not be made.
-std::string MakeOutputFolders(const JobPlan& plan);
 
 // The run's choices as the rules of what goes together see them.
 RunChoices ChoicesOf(const JobDocument& job);

@@ -9,12 +9,12 @@
 #include <optional>
 #include <set>
 
+#include "CopyContainers.h"
 #include "JobSettings.h"
 #include "OutputFile.h"
 #include "Paths.h"
 #include "SettingsCheck.h"
-#include "SoundCopy.h"
-#include "Workers.h"
+#include "ThreadBudget.h"
 
 namespace tolvane {
 
@@ -204,23 +204,6 @@ JobRow WholeRow(const std::string& source, double length, double start, const do
     return row;
 }
 
-std::string MakeOutputFolders(const JobPlan& plan) {
-    std::set<fs::path> made;
-    for (const PlannedTask& task : plan.tasks) {
-        const fs::path folder = fs::path(task.output).parent_path();
-        if (folder.empty() || !made.insert(folder).second) {
-            continue;
-        }
-        std::error_code error;
-        fs::create_directories(folder, error);
-        if (error && !fs::is_directory(folder)) {
-            return "cannot make the output folder " + folder.string() + ": " +
-                   SystemErrorText(error.value());
-        }
-    }
-    return {};
-}
-
 namespace {
 
 // The sound track a planned row's task reads, as its probe found it; none for a row that does
@@ -269,7 +252,7 @@ RunChoices ChoicesOf(const JobDocument& job) {
     choices.copy = job.settings.copySound;
     choices.merge = job.settings.merge;
     choices.normalize = job.settings.normalize;
-    choices.replayGain = static_cast<JobInput::ReplayGain>(job.settings.replayGain);
+    choices.replayGain = static_cast<ReplayGainKind>(job.settings.replayGain);
     choices.skipExisting = job.settings.skipExisting;
     // A crossfade is a merge's: a list converted file by file has none to refuse.
     choices.listen = job.settings.profile.listen;
@@ -296,7 +279,7 @@ void ApplySettings(const JobSettings& settings, JobPlan& plan) {
     plan.normalize = settings.normalize;
     plan.loudnessTarget = settings.loudnessTarget;
     plan.truePeakCeiling = settings.truePeakCeiling;
-    plan.replayGain = static_cast<JobInput::ReplayGain>(settings.replayGain);
+    plan.replayGain = static_cast<ReplayGainKind>(settings.replayGain);
     plan.listen = settings.copySound ? ListenShape{} : settings.profile.listen;
     CopySettingsToJob(settings.profile, plan.settings);
 }

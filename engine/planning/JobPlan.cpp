@@ -36,11 +36,11 @@ std::string ChoicesRefusal(const RunChoices& c) {
             "a merged copy keeps each file's sound as it is: it cannot be brought to one "
             "loudness (choose a format to convert to)");
     }
-    if (c.normalize && c.replayGain != JobInput::ReplayGain::Off) {
+    if (c.normalize && c.replayGain != ReplayGainKind::Off) {
         return QT_TRANSLATE_NOOP(
             "Messages", "normalising changes the sound, ReplayGain tags it: one or the other");
     }
-    if (c.merge && c.replayGain != JobInput::ReplayGain::Off) {
+    if (c.merge && c.replayGain != ReplayGainKind::Off) {
         return QT_TRANSLATE_NOOP("Messages",
                                  "ReplayGain tags files one by one; it does not go with a merge");
     }
@@ -97,53 +97,6 @@ std::string ChoicesRefusal(const RunChoices& c) {
                                  "a split makes a file of each part; it does not go with -s or -t");
     }
     return {};
-}
-
-bool ApplyPlan(const JobPlan& plan, AVConvert& job) {
-    const auto count = static_cast<int>(std::min<std::size_t>(plan.tasks.size(), INT32_MAX));
-    if (!job.ResetTasks(count)) {
-        return false;
-    }
-    job.totalTasksShown = 0;
-    job.mergeTotalSeconds = 0.0;
-    for (std::size_t i = 0; i < plan.tasks.size(); ++i) {
-        const PlannedTask& task = plan.tasks[i];
-        const double length = std::max(0.0, task.end - task.start);
-        job.sourcePaths[i] = task.source;
-        job.requestedOutputs[i] = task.output;
-        job.outputPaths[i] = task.output;
-        job.clipStart[i] = std::max(0.0, task.start);
-        job.clipEnd[i] = task.end;
-        job.clipLength[i] = length;
-        job.clipToEnd[i] = task.toEnd;
-        job.soundTrack[i] = task.soundTrack;
-        job.pickChannel[i] = task.channel;
-        job.taskKind[i] = task.kind;
-        job.taskTags[i] = task.tags;
-        job.taskMix[i] = task.mix;
-        if (!task.source.empty()) {
-            ++job.totalTasksShown;
-            job.mergeTotalSeconds += length;
-        }
-    }
-    static_cast<EncodeSettings&>(job) = plan.settings;
-    job.coverFromVideo = plan.coverFromVideo;
-    job.normalize = plan.normalize;
-    job.loudnessTarget = plan.loudnessTarget;
-    job.listen = plan.listen;
-    job.truePeakCeiling = plan.truePeakCeiling;
-    job.replayGain = plan.replayGain;
-    job.album = std::make_shared<JobResults::Album>();
-    job.coverFromVideoSeconds = plan.coverFromVideoSeconds;
-    job.previewSink = plan.preview;
-    // A merge writes one file: its entries go one after the other.
-    job.parallelTasks =
-        plan.merge ? 1 : std::clamp(plan.parallelTasks, 1, JobLimits::kMaxParallelTasks);
-    job.currentTask = -1;
-    job.stopRequested = false;
-    job.fileProgress = 0;
-    job.mergeOutputTask = -1;
-    return true;
 }
 
 }  // namespace tolvane

@@ -1,18 +1,23 @@
 #pragma once
 
-// A run as a plain list of what to do, and the one place that turns it into the job: the
-// window, the command line and the tests describe their run as a plan and hand it to ApplyPlan.
+// A run as a plain list of what to do, and the rules of what goes together: the window, the
+// command line and the tests describe their run as a plan (the job record is filled from it by
+// ApplyPlan, AVConvert.h).
 
 #include <QtGlobal>  // QT_TRANSLATE_NOOP
 
 #include <string>
 #include <vector>
 
-#include "AVConvert.h"
+#include "EncodeSettings.h"
 #include "ListenShape.h"
+#include "PlanTypes.h"
+#include "TaskTags.h"
 #include "TrackMix.h"
 
 namespace tolvane {
+
+class PreviewSink;
 
 // One task: a source, the name its output asks for, a clip of it, a sound track and a kind.
 struct PlannedTask final {
@@ -37,7 +42,7 @@ struct JobPlan final {
     bool normalize = false;  // see JobInput
     double loudnessTarget = -16.0;
     double truePeakCeiling = -1.0;
-    JobInput::ReplayGain replayGain = JobInput::ReplayGain::Off;
+    ReplayGainKind replayGain = ReplayGainKind::Off;
     double coverFromVideoSeconds = -1.0;
     ListenShape listen;  // tempo, night mode, fades
     PreviewSink* preview = nullptr;
@@ -55,7 +60,7 @@ struct RunChoices final {
     bool mix = false;             // sound tracks mixed
     bool skipExisting = false;    // outputs already there are left out
     bool normalize = false;
-    JobInput::ReplayGain replayGain = JobInput::ReplayGain::Off;
+    ReplayGainKind replayGain = ReplayGainKind::Off;
     ListenShape listen;  // tempo, night mode, fades
     bool video = false;  // the output has pictures
     int splitKinds = 0;  // ways of splitting asked for (chapters, a list, pauses, every so long)
@@ -77,10 +82,5 @@ inline constexpr char kCopyLoudnessRefusal[] = QT_TRANSLATE_NOOP(
     "Messages",
     "a copy keeps the sound as it is: only an Opus track can be brought to a loudness without "
     "re-encoding (choose a format to convert to)");
-
-// Fills `job` for a run of `plan`: the task table, the settings, and every counter and status as
-// before a start. False, with the job's task table empty, when the plan holds more tasks than a
-// job can (kMaxTasks). Never while a worker runs on `job`.
-bool ApplyPlan(const JobPlan& plan, AVConvert& job);
 
 }  // namespace tolvane

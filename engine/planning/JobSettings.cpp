@@ -1,6 +1,6 @@
 #include "JobSettings.h"
 
-#include "AVConvert.h"
+#include "EncodeSettings.h"
 #include "OutputSettings.h"
 
 namespace tolvane {

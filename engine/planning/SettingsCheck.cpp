@@ -4,8 +4,8 @@ extern "C" {
 #include <libavutil/channel_layout.h>
 }
 
-#include "AVConvert.h"
 #include "AudioEncoder.h"
+#include "EncodeSettings.h"
 #include "FFmpegHandles.h"
 #include "JobSettings.h"
 #include "OutputSettings.h"
