@@ -376,10 +376,10 @@ TEST(ExactSound, TheWorkersHonourTheirTaskLimit) {
     // More rows than a run holds: the workers stop at the limit instead of reading past it.
     AVConvert job;
     job.ResetTasks(AVConvert::kMaxTasks);
-    job.taskCount = AVConvert::kMaxTasks + 1;
-    job.sourcePaths.resize(AVConvert::kMaxTasks + 1);
-    job.requestedOutputs.resize(AVConvert::kMaxTasks + 1);
-    job.audioCodecId = AV_CODEC_ID_MP3;
+    auto plan = std::make_shared<JobPlan>();
+    plan->tasks.resize(AVConvert::kMaxTasks + 1);
+    plan->settings.audioCodecId = AV_CODEC_ID_MP3;
+    job.plan = plan;
     RunBatch(job);
     EXPECT_EQ(job.taskStatus[AVConvert::kMaxTasks - 1], AVConvert::kTaskFailed);
     EXPECT_EQ(job.taskStatus[AVConvert::kMaxTasks], AVConvert::kTaskPending);

@@ -191,8 +191,8 @@ TEST(MergeWorker, IncludingVideoMergesBothStreams) {
     AVConvert job;
     FillJob(job, TenSecondTasks(out, ".avi"), {AV_CODEC_ID_MP3}, [](JobPlan& plan) {
         IncludeVideo(plan, {AV_CODEC_ID_MPEG4, 160, 120, 0});
+        plan.settings.writeThumbnail = 1;
     });
-    job.writeThumbnail = 1;
     RunMerge(job);
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(job.taskStatus[i], AVConvert::kTaskConverted) << i;

@@ -227,7 +227,7 @@ TEST(SoundCopy, SoundOfOneKindMergesIntoOneFileOfTheSummedLength) {
     FillCopyJob(job, {{sources[0], out.File("merged.mp3")},
                       {sources[1], out.File("b.mp3")},
                       {sources[2], out.File("c.mp3")}});
-    ASSERT_EQ(CheckCopyMerge(job).task, -1);
+    ASSERT_EQ(CheckCopyMerge(*job.plan).task, -1);
     RunMerge(job);
     double summed = 0.0;
     std::string allPackets;
@@ -266,7 +266,7 @@ TEST(SoundCopy, AMergeOfDifferentSoundNamesTheOddFileAndWritesNothing) {
                       {Media("merge_ac3_2.mkv").string(), out.File("b.x")},
                       {Media("copy_aac.mp4").string(), out.File("c.x")},
                       {Media("copy_mp3.mkv").string(), out.File("d.x")}});
-    const CopyMergeCheck check = CheckCopyMerge(job);
+    const CopyMergeCheck check = CheckCopyMerge(*job.plan);
     EXPECT_EQ(check.task, 2);
     EXPECT_EQ(check.firstTask, 0);
     EXPECT_NE(check.reason.find("AAC"), std::string::npos) << check.reason;
@@ -400,8 +400,8 @@ TEST(OutputTags, ACoverTakenFromTheVideoOnlyWhenAsked) {
 
     AVConvert copy;
     FillCopyJob(copy, {{Media("copy_aac.mp4").string(), out.File("shot.x")},
-                       {Media("copy_flac.mkv").string(), out.File("shot.x")}});
-    copy.coverFromVideo = true;  // at a tenth of the length
+                       {Media("copy_flac.mkv").string(), out.File("shot.x")}},
+                [](JobPlan& plan) { plan.coverFromVideo = true; });  // at a tenth of the length
     RunBatch(copy);
     ASSERT_EQ(copy.taskStatus[0], AVConvert::kTaskConverted);
     EXPECT_EQ(Cover(copy.outputPaths[0]), "mjpeg,64,48");

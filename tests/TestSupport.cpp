@@ -90,11 +90,15 @@ void FillJob(AVConvert& job, const std::vector<TaskSpec>& tasks, const AudioSett
     ApplyPlan(plan, job);
 }
 
-void FillCopyJob(AVConvert& job, const std::vector<TaskSpec>& tasks) {
+void FillCopyJob(AVConvert& job, const std::vector<TaskSpec>& tasks,
+                 const std::function<void(JobPlan&)>& adjust) {
     // The settings stay the window's start-up ones, and are not used.
     JobPlan plan = TestPlan(tasks, {AV_CODEC_ID_MP3});
     for (PlannedTask& task : plan.tasks) {
         task.kind = TaskKind::Copy;
+    }
+    if (adjust) {
+        adjust(plan);
     }
     ApplyPlan(plan, job);
 }

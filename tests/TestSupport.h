@@ -56,7 +56,8 @@ JobPlan TestPlan(const std::vector<TaskSpec>& tasks, const AudioSettings& audio)
 void FillJob(AVConvert& job, const std::vector<TaskSpec>& tasks, const AudioSettings& audio,
              const std::function<void(JobPlan&)>& adjust = {});
 // The same, with every task copying its sound instead of converting it.
-void FillCopyJob(AVConvert& job, const std::vector<TaskSpec>& tasks);
+void FillCopyJob(AVConvert& job, const std::vector<TaskSpec>& tasks,
+                 const std::function<void(JobPlan&)>& adjust = {});
 
 // Asks the job for a video stream as well.
 struct VideoSettings {

@@ -34,10 +34,14 @@ void PrintTo(const VideoCase& c, std::ostream* os) {
 }
 
 void FillVideoJob(AVConvert& job, const std::string& source, const std::string& output,
-                  const VideoCase& c) {
-    FillJob(job, {{source, output}}, {c.audioCodec, 128000, 44100, 2}, [&c](JobPlan& plan) {
-        IncludeVideo(plan, {c.videoCodec, c.width, c.height, c.frameRate, 400000});
-    });
+                  const VideoCase& c, const std::function<void(JobPlan&)>& adjust = {}) {
+    FillJob(job, {{source, output}}, {c.audioCodec, 128000, 44100, 2},
+            [&c, &adjust](JobPlan& plan) {
+                IncludeVideo(plan, {c.videoCodec, c.width, c.height, c.frameRate, 400000});
+                if (adjust) {
+                    adjust(plan);
+                }
+            });
 }
 
 class VideoEncoderTest : public ::testing::TestWithParam<VideoCase> {};
@@ -81,8 +85,8 @@ TEST(VideoJob, WritesTheThumbnailBesideTheNameActuallyWritten) {
     std::ofstream(out.File("clip(0).THM")) << "old thumbnail";
     AVConvert job;
     FillVideoJob(job, Media("h264_aac.mp4").string(), out.File("clip.mp4"),
-                 {"", AV_CODEC_ID_MPEG4, AV_CODEC_ID_AAC, "", "", 320, 240, 25});
-    job.writeThumbnail = 1;
+                 {"", AV_CODEC_ID_MPEG4, AV_CODEC_ID_AAC, "", "", 320, 240, 25},
+                 [](JobPlan& plan) { plan.settings.writeThumbnail = 1; });
     job.previewHidden = true;  // the thumbnail does not depend on the preview
     RunBatch(job);
     ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
@@ -96,8 +100,8 @@ TEST(VideoJob, WritesTheThumbnailBesideTheNameActuallyWritten) {
 TEST(VideoJob, AudioOnlyJobsWriteNoThumbnail) {
     ScratchDir out;
     AVConvert job;
-    FillJob(job, {{Media("h264_aac.mp4").string(), out.File("a.mp3")}}, {AV_CODEC_ID_MP3});
-    job.writeThumbnail = 1;
+    FillJob(job, {{Media("h264_aac.mp4").string(), out.File("a.mp3")}}, {AV_CODEC_ID_MP3},
+            [](JobPlan& plan) { plan.settings.writeThumbnail = 1; });
     RunBatch(job);
     EXPECT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
     EXPECT_FALSE(fs::exists(out.File("a.THM")));
@@ -108,8 +112,10 @@ TEST(VideoJob, VideoOnlySourceIgnoresTheClipEnd) {
     ScratchDir out;
     AVConvert job;
     FillVideoJob(job, Media("video_only.mp4").string(), out.File("v.mp4"),
-                 {"", AV_CODEC_ID_MPEG4, AV_CODEC_ID_AAC, "", "", 160, 120, 25});
-    job.clipLength[0] = 1.0;
+                 {"", AV_CODEC_ID_MPEG4, AV_CODEC_ID_AAC, "", "", 160, 120, 25}, [](JobPlan& plan) {
+                     plan.tasks[0].end = 1.0;
+                     plan.tasks[0].toEnd = false;
+                 });
     RunBatch(job);
     ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
     EXPECT_NEAR(Ffprobe(out.File("v.mp4"), "v").duration, 5.0, 0.3);

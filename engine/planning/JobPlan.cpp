@@ -6,6 +6,14 @@
 
 namespace tolvane {
 
+double JobPlan::TotalSeconds() const {
+    double seconds = 0.0;
+    for (int i = 0; i < TaskCount(); ++i) {
+        seconds += Task(i).TakesPart() ? Task(i).ClipLength() : 0.0;
+    }
+    return seconds;
+}
+
 std::string ChoicesRefusal(const RunChoices& c) {
     if (c.splitKinds > 1) {
         return QT_TRANSLATE_NOOP("Messages",

@@ -6,6 +6,7 @@
 
 #include <QtGlobal>  // QT_TRANSLATE_NOOP
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,12 @@ struct PlannedTask final {
     TaskTags tags;    // instead of the source's (empty: the source's)
     int channel = 0;  // from 1: that channel alone, as mono; 0: every channel
     TrackMix mix{};   // several sound tracks mixed (then `soundTrack` is the first of them)
+
+    bool TakesPart() const { return !source.empty(); }
+    bool Copies() const { return kind == TaskKind::Copy; }
+    double ClipStart() const { return std::max(0.0, start); }
+    // Seconds; with `toEnd` only the progress denominator.
+    double ClipLength() const { return std::max(0.0, end - start); }
 };
 
 struct JobPlan final {
@@ -46,6 +53,19 @@ struct JobPlan final {
     double coverFromVideoSeconds = -1.0;
     ListenShape listen;  // tempo, night mode, fades
     PreviewSink* preview = nullptr;
+
+    // The tasks a run takes (never more than a run holds).
+    int TaskCount() const {
+        return static_cast<int>(
+            std::min<std::size_t>(tasks.size(), static_cast<std::size_t>(JobLimits::kMaxTasks)));
+    }
+    const PlannedTask& Task(int index) const { return tasks[static_cast<std::size_t>(index)]; }
+    // Batch tasks at once: one in a merge (it writes one file).
+    int TasksAtOnce() const {
+        return merge ? 1 : std::clamp(parallelTasks, 1, JobLimits::kMaxParallelTasks);
+    }
+    // The seconds of every task that takes part: a merge's progress denominator.
+    double TotalSeconds() const;
 };
 
 // What a run is asked to do, as far as the rules of what goes together care.

@@ -87,6 +87,7 @@ bool ApplyPlan(const JobPlan& plan, AVConvert& job) {
     if (!job.ResetTasks(count)) {
         return false;
     }
+    job.plan = std::make_shared<const JobPlan>(plan);
     job.totalTasksShown = 0;
     job.mergeTotalSeconds = 0.0;
     for (std::size_t i = 0; i < plan.tasks.size(); ++i) {

@@ -2,8 +2,9 @@
 
 // The conversion job, in three parts by who writes them:
 //
-// - JobInput: what the front end fills before a run (through ApplyPlan, JobPlan.h). A
-//   worker runs a copy of it, taken when it starts: nothing written later reaches the run.
+// - JobInput: what the front end fills before a run (through ApplyPlan): the plan the workers
+//   run, shared and never written (a worker holds it while it runs: nothing written later
+//   reaches the run), and the task table filled from it for the front ends to show.
 // - JobProgress: the stop and preview switches the user-interface thread writes during a run,
 //   and the counters and statuses the worker writes for the front end to show.
 // - JobResults: what became of each task, written by the worker before the task's status.
@@ -36,8 +37,10 @@ namespace tolvane {
 class PreviewSink;
 }  // namespace tolvane
 
-// Filled by the front end before a run; read-only for the worker.
+// Filled by the front end before a run (ApplyPlan), for the front ends to read while it goes.
+// The workers run `plan` alone: nothing here is read back to decide.
 struct JobInput : JobLimits, EncodeSettings {
+    std::shared_ptr<const tolvane::JobPlan> plan;  // what the workers run
     int taskCount = -1;
     std::vector<std::string> sourcePaths;        // empty entry: the task does not take part
     std::vector<std::string> requestedOutputs;   // the name each task asks for
@@ -80,10 +83,6 @@ struct JobInput : JobLimits, EncodeSettings {
     // Where the worker hands the pictures it decodes while it converts (null: nowhere). Its
     // owner outlives the run.
     tolvane::PreviewSink* previewSink = nullptr;
-
-    bool Copies(int index) const {
-        return taskKind[static_cast<std::size_t>(index)] == TaskKind::Copy;
-    }
 };
 
 // Switches written by the user-interface thread during a run, and the counters the worker

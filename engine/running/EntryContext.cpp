@@ -62,7 +62,7 @@ EntryContext::EntryContext(JobView job, int index, OutputMedia& output, EntryMod
       m_output(output),
       m_mode(mode),
       m_lane(lane),
-      m_sourcePath(job.in.sourcePaths[static_cast<std::size_t>(index)]) {}
+      m_sourcePath(job.plan.Task(index).source) {}
 
 std::string& EntryContext::OutputPath() const {
     return m_job.results.outputPaths[static_cast<std::size_t>(m_index)];
@@ -76,27 +76,25 @@ double EntryContext::ClipStart() const {
     if (m_segment.on) {
         return m_segment.start;
     }
-    return m_mode == EntryMode::Batch
-               ? std::max(0.0, m_job.in.clipStart[static_cast<std::size_t>(m_index)])
-               : 0.0;
+    return m_mode == EntryMode::Batch ? Task().ClipStart() : 0.0;
 }
 
 double EntryContext::ClipLength() const {
     if (m_segment.on) {
         return m_segment.length;
     }
-    return std::max(0.0, m_job.in.clipLength[static_cast<std::size_t>(m_index)]);
+    return Task().ClipLength();
 }
 
 bool EntryContext::RunsToTheEnd() const {
     if (m_segment.on) {
         return m_segment.toEnd;
     }
-    return m_mode == EntryMode::Merge || m_job.in.clipToEnd[static_cast<std::size_t>(m_index)];
+    return m_mode == EntryMode::Merge || Task().toEnd;
 }
 
 int EntryContext::SoundTrack() const {
-    return m_job.in.soundTrack[static_cast<std::size_t>(m_index)];
+    return Task().soundTrack;
 }
 
 std::int64_t EntryContext::ClipStartMicros(const AVFormatContext& input) const {
@@ -170,16 +168,16 @@ double SoundLengthOf(const AVFormatContext& input, int soundTrack) {
 // One chapter for each entry of a merge, titled with its own title, else its source's title
 // tag, else its file name. A merge takes every file whole: each chapter is as long as its
 // file's sound says it is (the merge puts the lengths really written in place at its end).
-std::vector<ChapterMark> MergeChapters(const JobInput& in) {
+std::vector<ChapterMark> MergeChapters(const JobPlan& plan) {
     std::vector<ChapterMark> chapters;
     double at = 0.0;
-    for (int i = 0; i < in.taskCount; ++i) {
-        const auto task = static_cast<std::size_t>(i);
-        const std::string& source = in.sourcePaths[task];
+    for (int i = 0; i < plan.TaskCount(); ++i) {
+        const PlannedTask& task = plan.Task(i);
+        const std::string& source = task.source;
         if (source.empty()) {
             continue;
         }
-        std::string title = task < in.taskTags.size() ? in.taskTags[task].title : std::string();
+        std::string title = task.tags.title;
         double length = 0.0;
         std::error_code ignored;
         if (std::filesystem::is_regular_file(source, ignored)) {
@@ -192,7 +190,7 @@ std::vector<ChapterMark> MergeChapters(const JobInput& in) {
                     tag != nullptr && title.empty()) {
                     title = tag->value;
                 }
-                length = SoundLengthOf(*opened.input, in.soundTrack[task]);
+                length = SoundLengthOf(*opened.input, task.soundTrack);
             }
         }
         if (title.empty()) {
@@ -208,24 +206,22 @@ std::vector<ChapterMark> MergeChapters(const JobInput& in) {
 }  // namespace
 
 LoudnessFacts EntryContext::MeasureTask(int index) const {
-    const JobInput& in = m_job.in;
-    const auto task = static_cast<std::size_t>(index);
+    const PlannedTask& task = m_job.plan.Task(index);
     const std::atomic<bool>* stop = &m_job.progress.stopRequested;
-    if (task < in.taskMix.size() && in.taskMix[task].Any()) {
+    if (task.mix.Any()) {
         // A mix: its tracks at the levels the conversion mixes them at.
-        const TrackMix& mix = in.taskMix[task];
-        const MixLevels levels = LevelsOfMix(in.sourcePaths[task], mix, in.clipStart[task],
-                                             in.clipLength[task], in.clipToEnd[task], stop);
+        const MixLevels levels = LevelsOfMix(task.source, task.mix, task.ClipStart(),
+                                             task.ClipLength(), task.toEnd, stop);
         if (!levels.failure.empty()) {
             LoudnessFacts failed;
             failed.failure = levels.failure;
             return failed;
         }
-        return MeasureMixLoudness(in.sourcePaths[task], mix, levels.levels, in.clipStart[task],
-                                  in.clipLength[task], in.clipToEnd[task], stop);
+        return MeasureMixLoudness(task.source, task.mix, levels.levels, task.ClipStart(),
+                                  task.ClipLength(), task.toEnd, stop);
     }
-    return MeasureLoudness(in.sourcePaths[task], in.soundTrack[task], in.clipStart[task],
-                           in.clipLength[task], in.clipToEnd[task], stop);
+    return MeasureLoudness(task.source, task.soundTrack, task.ClipStart(), task.ClipLength(),
+                           task.toEnd, stop);
 }
 
 void EntryContext::AddReplayGain() {
@@ -248,14 +244,14 @@ void EntryContext::AddReplayGain() {
     GainPatch patch;
     patch.stop = &m_job.progress.stopRequested;
     patch.parts = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U));
-    if (m_job.in.replayGain == JobInput::ReplayGain::Album && m_job.results.album) {
+    if (m_job.plan.replayGain == ReplayGainKind::Album && m_job.results.album) {
         JobResults::Album& album = *m_job.results.album;
         const std::lock_guard lock(album.mutex);
         if (!album.measured) {
             // Every task of the run as one album, measured once, from the sources.
             std::vector<LoudnessFacts> parts;
-            for (int i = 0; i < m_job.in.taskCount; ++i) {
-                if (!m_job.in.sourcePaths[static_cast<std::size_t>(i)].empty()) {
+            for (int i = 0; i < m_job.plan.TaskCount(); ++i) {
+                if (m_job.plan.Task(i).TakesPart()) {
                     parts.push_back(MeasureTask(i));
                 }
             }
@@ -306,32 +302,30 @@ bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {
         return true;
     }
     CopyDescriptiveTags(input, soundIndex, *m_output.Context(), m_output.audio.stream);
-    const JobInput& in = m_job.in;
-    const auto task = static_cast<std::size_t>(m_index);
-    if (task < in.taskTags.size()) {
-        ApplyTaskTags(in.taskTags[task], *m_output.Context());
-    }
-    if (in.replayGain != JobInput::ReplayGain::Off && m_mode == EntryMode::Batch) {
+    const JobPlan& plan = m_job.plan;
+    ApplyTaskTags(Task().tags, *m_output.Context());
+    if (plan.replayGain != ReplayGainKind::Off && m_mode == EntryMode::Batch) {
         AddReplayGain();
     }
     // A merge makes a chapter of each entry; a task keeps its source's chapters within its clip.
     std::vector<ChapterMark> chapters =
-        m_mode == EntryMode::Merge ? MergeChapters(in)
+        m_mode == EntryMode::Merge ? MergeChapters(plan)
                                    : ChaptersWithin(ChaptersOf(input), ClipStart(),
                                                     ClipStart() + ClipLength(), RunsToTheEnd());
     // At another tempo they sit where their sound is in the output.
     for (ChapterMark& chapter : chapters) {
-        chapter.start /= in.listen.tempo;
-        chapter.end /= in.listen.tempo;
+        chapter.start /= plan.listen.tempo;
+        chapter.end /= plan.listen.tempo;
     }
     if (const int ret = AddChapters(chapters, *m_output.Context()); ret < 0) {
         return Fail(QT_TRANSLATE_NOOP("Messages", "cannot add the chapters"), ret);
     }
     m_output.chapters = chapters;
     // A video output keeps its own pictures; a copy never has video.
-    if ((in.Copies(m_index) || !in.includeVideo) && m_output.TakesCover()) {
-        if (auto cover = CoverForSource(input, m_sourcePath,
-                                        CoverChoice{in.coverFromVideo, in.coverFromVideoSeconds})) {
+    if ((Task().Copies() || !plan.settings.includeVideo) && m_output.TakesCover()) {
+        if (auto cover =
+                CoverForSource(input, m_sourcePath,
+                               CoverChoice{plan.coverFromVideo, plan.coverFromVideoSeconds})) {
             // A cover is an extra: without it the sound is still written, and the report says so.
             if (const int ret = m_output.AddCover(std::move(*cover)); ret < 0) {
                 AddRemark("the cover picture could not be added (" + AvErrorText(ret) + ")");
@@ -365,7 +359,7 @@ void EntryContext::PublishPercent(std::int64_t percent) {
 }
 
 void EntryContext::PublishSeconds(double seconds) {
-    const double total = m_mode == EntryMode::Merge ? m_job.in.mergeTotalSeconds : ClipLength();
+    const double total = m_mode == EntryMode::Merge ? m_job.plan.TotalSeconds() : ClipLength();
     const double share = total > 0.0 ? std::clamp(seconds / total, 0.0, 1.0) : 0.0;
     PublishPercent(static_cast<std::int64_t>(100.0 * share));
 }

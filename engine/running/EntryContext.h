@@ -49,9 +49,9 @@ struct TaskFailure final {
     void Note(const std::string& why, int error = 0);
 };
 
-// The job as a worker may use it: the input read-only.
+// The job as a worker may use it: the plan it runs, read-only.
 struct JobView final {
-    const JobInput& in;
+    const JobPlan& plan;
     JobProgress& progress;
     JobResults& results;
 };
@@ -69,7 +69,8 @@ public:
     EntryContext(const EntryContext&) = delete;
     EntryContext& operator=(const EntryContext&) = delete;
 
-    const JobInput& In() const { return m_job.in; }
+    const JobPlan& Plan() const { return m_job.plan; }
+    const PlannedTask& Task() const { return m_job.plan.Task(m_index); }
     JobView Job() const { return m_job; }
     int Index() const { return m_index; }
     OutputMedia& Output() const { return m_output; }

@@ -36,7 +36,7 @@ bool FormatNameIs(const char* names, const char* wanted) {
 
 EntryConverter::EntryConverter(EntryContext& entry, AudioEncoder& audio)
     : m_entry(entry),
-      m_in(entry.In()),
+      m_plan(entry.Plan()),
       m_output(entry.Output()),
       m_sourcePath(entry.SourcePath()),
       m_audio(audio) {}
@@ -220,7 +220,7 @@ bool EntryConverter::OpenSource() {
     if (m_source.videoIndex >= 0) {
         // Video is decoded only for jobs that include it; one thread is enough to open it.
         if (OpenStreamDecoder(m_sourcePath, input, m_source.videoIndex, m_source.videoDecoder,
-                              m_in.includeVideo ? 0 : 1) < 0) {
+                              m_plan.settings.includeVideo ? 0 : 1) < 0) {
             m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot open the video decoder"));
             return false;
         }
@@ -241,8 +241,9 @@ bool EntryConverter::OpenSource() {
         const bool mixed =
             std::any_of(m_mixTracks.begin(), m_mixTracks.end(),
                         [i](const MixTrack& t) { return t.stream == static_cast<int>(i); });
-        const bool used = static_cast<int>(i) == m_source.audioIndex || mixed ||
-                          (m_in.includeVideo && static_cast<int>(i) == m_source.videoIndex);
+        const bool used =
+            static_cast<int>(i) == m_source.audioIndex || mixed ||
+            (m_plan.settings.includeVideo && static_cast<int>(i) == m_source.videoIndex);
         input->streams[i]->discard = used ? AVDISCARD_DEFAULT : AVDISCARD_ALL;
     }
     m_inputIsRm =
@@ -274,9 +275,10 @@ bool EntryConverter::SetUpOutput() {
     // Streams can be added only until the header is written: a merge entry with a kind of
     // stream that the output lacks contributes only what the output has.
     const bool canAdd = !m_output.HeaderWritten();
-    if (m_in.includeVideo && m_source.videoIndex >= 0 && (canAdd || m_output.video.stream)) {
-        if (m_video.Open(m_in, *m_source.videoDecoder, m_sourceRate, *m_output.Context()->oformat,
-                         m_outputIsRm, m_sourcePath) < 0) {
+    if (m_plan.settings.includeVideo && m_source.videoIndex >= 0 &&
+        (canAdd || m_output.video.stream)) {
+        if (m_video.Open(m_plan.settings, *m_source.videoDecoder, m_sourceRate,
+                         *m_output.Context()->oformat, m_outputIsRm, m_sourcePath) < 0) {
             m_entry.NoteFailure(QT_TRANSLATE_NOOP("Messages", "cannot open the video encoder"));
             return false;
         }
@@ -293,8 +295,8 @@ bool EntryConverter::SetUpOutput() {
     }
     if (m_source.audioIndex >= 0 && (canAdd || m_output.audio.stream)) {
         // One channel alone is written as mono.
-        AudioSettings audio = m_in.Audio();
-        audio.pickChannel = m_in.pickChannel[static_cast<std::size_t>(m_entry.Index())];
+        AudioSettings audio = m_plan.settings.Audio();
+        audio.pickChannel = m_entry.Task().channel;
         audio.channels = audio.pickChannel > 0 ? 1 : audio.channels;
         const int ret = m_audio.IsOpen() ? m_audio.BeginSource(*m_source.audioDecoder, m_sourcePath)
                                          : m_audio.Open(audio, *m_source.audioDecoder,
@@ -306,10 +308,10 @@ bool EntryConverter::SetUpOutput() {
         m_audioOpen = true;
         m_samplesBefore = m_audio.SamplesQueued();
         m_outputBefore = m_audio.OutputSamples();
-        if (m_in.listen.Any() && !m_audio.Shaping()) {
+        if (m_plan.listen.Any() && !m_audio.Shaping()) {
             // A merge's stage spans its files: its fades at the merge's ends, crossfades
             // between them; a crossfade means nothing to a file of its own.
-            ListenShape shape = m_in.listen;
+            ListenShape shape = m_plan.listen;
             if (m_entry.Mode() != EntryMode::Merge) {
                 shape.crossfade = 0.0;
             }
@@ -319,7 +321,7 @@ bool EntryConverter::SetUpOutput() {
         if (m_mix.Any() && !SetMixLevels()) {
             return false;
         }
-        if (m_in.normalize && !BringToLoudness()) {
+        if (m_plan.normalize && !BringToLoudness()) {
             return false;
         }
         if (m_output.audio.stream == nullptr) {
@@ -340,7 +342,7 @@ bool EntryConverter::SetUpOutput() {
     if (!m_entry.StartOutput(*input, m_source.audioIndex)) {
         return false;
     }
-    if (m_in.writeThumbnail == 1) {
+    if (m_plan.settings.writeThumbnail == 1) {
         m_thumbnailPath = ThumbnailPathFor(m_entry.OutputPath());
     }
     StartPreview();
@@ -372,8 +374,8 @@ bool EntryConverter::SetUpOutput() {
 }
 
 void EntryConverter::StartPreview() {
-    if (m_entry.Lane().drawsPreview && m_in.previewSink != nullptr && m_source.videoIndex >= 0) {
-        m_preview = m_in.previewSink;
+    if (m_entry.Lane().drawsPreview && m_plan.preview != nullptr && m_source.videoIndex >= 0) {
+        m_preview = m_plan.preview;
         m_preview->Begin();
     }
 }
@@ -435,7 +437,7 @@ bool EntryConverter::ClipEndReached() const {
 void EntryConverter::UpdateProgress(bool afterAudioDecode) {
     if (m_ownJoin) {
         m_entry.PublishSeconds(m_ownJoin->Seconds());
-    } else if (afterAudioDecode && m_in.audioCodecId == AV_CODEC_ID_VORBIS) {
+    } else if (afterAudioDecode && m_plan.settings.audioCodecId == AV_CODEC_ID_VORBIS) {
         m_entry.PublishPercent(m_decodeCalls * 100 / m_packetEstimate);
     } else {
         m_entry.PublishSeconds(std::max(AudioSeconds(), VideoSeconds()));
@@ -537,8 +539,7 @@ void EntryConverter::ReceiveAudioFrames() {
 }
 
 bool EntryConverter::OpenMixTracks() {
-    const auto task = static_cast<std::size_t>(m_entry.Index());
-    m_mix = task < m_in.taskMix.size() ? m_in.taskMix[task] : TrackMix{};
+    m_mix = m_entry.Task().mix;
     if (!m_mix.Any()) {
         return true;
     }
@@ -755,7 +756,7 @@ void EntryConverter::ReceiveVideoFrames() {
 
 void EntryConverter::HandleVideoFrame(const AVFrame& frame) {
     UpdateProgress(false);
-    if (m_in.writeThumbnail == 1 && !m_thumbnailDone) {
+    if (m_plan.settings.writeThumbnail == 1 && !m_thumbnailDone) {
         // A thumbnail that cannot be written is not tried again in this task.
         WriteThumbnailFromFrame(m_thumbnailPath, frame);
         m_thumbnailDone = true;
@@ -815,8 +816,8 @@ bool EntryConverter::BringToLoudness() {
                                   ? static_cast<double>(m_source.input->duration) / AV_TIME_BASE
                                   : 0.0;
     const double length = merge ? 0.0 : m_entry.ClipLength();
-    const bool shaped = m_audio.Shaping() && m_in.listen.ChangesLoudness();
-    ShapedMeasure measure(m_in.listen);
+    const bool shaped = m_audio.Shaping() && m_plan.listen.ChangesLoudness();
+    ShapedMeasure measure(m_plan.listen);
     // A mix: the tracks mixed as this conversion mixes them.
     const LoudnessFacts facts =
         m_mix.Any() ? MeasureMixLoudness(m_sourcePath, m_mix, m_mixLevels, start, length, toEnd,
@@ -834,12 +835,12 @@ bool EntryConverter::BringToLoudness() {
         m_entry.AddRemark("the sound is silent: its loudness was left as it was");
         return true;
     }
-    const double gainDb = GainToReach(facts, m_in.loudnessTarget);
+    const double gainDb = GainToReach(facts, m_plan.loudnessTarget);
     // Samples are limited a decibel below the true-peak ceiling: the peaks between samples lie
     // higher, and a lossy encoder's ringing about a limited peak higher still.
     constexpr double kIntersampleMarginDb = 1.0;
     const double gain = std::pow(10.0, gainDb / 20.0);
-    const double ceiling = std::pow(10.0, (m_in.truePeakCeiling - kIntersampleMarginDb) / 20.0);
+    const double ceiling = std::pow(10.0, (m_plan.truePeakCeiling - kIntersampleMarginDb) / 20.0);
     // The limiter only where a sample could pass the ceiling.
     m_gain = {true, gain, ceiling, facts.samplePeak * gain > ceiling};
     if (shaped) {

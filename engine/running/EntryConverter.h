@@ -87,7 +87,7 @@ private:
     void EndSegment();
 
     EntryContext& m_entry;
-    const JobInput& m_in;
+    const JobPlan& m_plan;
     OutputMedia& m_output;
     const std::string& m_sourcePath;
     std::string m_thumbnailPath;

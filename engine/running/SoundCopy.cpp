@@ -74,12 +74,10 @@ std::string CopyMismatch(const AVCodecParameters& first, const AVCodecParameters
     return CopyMismatch(SoundTrackFactsOf(first, {}, {}), SoundTrackFactsOf(other, {}, {}));
 }
 
-CopyMergeCheck CheckCopyMerge(const JobInput& job) {
+CopyMergeCheck CheckCopyMerge(const JobPlan& plan) {
     std::vector<CopySource> sources;
-    const int count = std::min(job.taskCount, JobInput::kMaxTasks);
-    for (int i = 0; i < count; ++i) {
-        sources.push_back({job.sourcePaths[static_cast<std::size_t>(i)],
-                           job.soundTrack[static_cast<std::size_t>(i)]});
+    for (int i = 0; i < plan.TaskCount(); ++i) {
+        sources.push_back({plan.Task(i).source, plan.Task(i).soundTrack});
     }
     return CheckCopyMerge(sources);
 }
@@ -168,7 +166,7 @@ bool SoundCopier::SetUpOutput() {
         if (m_entry.Mode() == EntryMode::Merge) {
             ForgetFlacLength(*stream->codecpar);
         }
-        if (m_entry.In().normalize && !SetHeaderGain(*stream->codecpar)) {
+        if (m_entry.Plan().normalize && !SetHeaderGain(*stream->codecpar)) {
             return false;
         }
         stream->time_base = m_track->time_base;
@@ -203,13 +201,13 @@ bool SoundCopier::SetHeaderGain(AVCodecParameters& parameters) {
         m_entry.AddRemark("the sound is silent: its loudness was left as it was");
         return true;
     }
-    const JobInput& in = m_entry.In();
-    double gain = GainToReach(facts, in.loudnessTarget);
-    if (std::isfinite(facts.truePeak) && gain > in.truePeakCeiling - facts.truePeak) {
+    const JobPlan& plan = m_entry.Plan();
+    double gain = GainToReach(facts, plan.loudnessTarget);
+    if (std::isfinite(facts.truePeak) && gain > plan.truePeakCeiling - facts.truePeak) {
         // No limiter without decoding: the whole gain is lowered instead.
-        gain = in.truePeakCeiling - facts.truePeak;
+        gain = plan.truePeakCeiling - facts.truePeak;
         m_entry.AddRemark("the gain was lowered to " + FormatFixed(gain, 1) +
-                          " dB to keep the true peak at " + FormatFixed(in.truePeakCeiling, 1) +
+                          " dB to keep the true peak at " + FormatFixed(plan.truePeakCeiling, 1) +
                           " dBTP: the file plays at " + FormatFixed(facts.integrated + gain, 1) +
                           " LUFS");
     }

@@ -20,14 +20,14 @@ std::string DescribeTrack(const AVCodecParameters& track);
 // sample rate, channel layout and codec parameters; else what differs.
 std::string CopyMismatch(const AVCodecParameters& first, const AVCodecParameters& other);
 
-// Why the checked tasks of `job` (those with a source path) cannot be merged by copying: the
-// first task whose track differs from the first task's, or -1 when they can.
+// Why the tasks of `plan` that take part (those with a source path) cannot be merged by copying:
+// the first task whose track differs from the first task's, or -1 when they can.
 struct CopyMergeCheck final {
     int task = -1;
     int firstTask = -1;
     std::string reason;  // "AC-3, 5.1(side), 48000 Hz, unlike AAC, stereo, 44100 Hz"
 };
-CopyMergeCheck CheckCopyMerge(const JobInput& job);
+CopyMergeCheck CheckCopyMerge(const JobPlan& plan);
 // The same over `sources` (a path and its sound track, from 1; 0 the last), in order.
 struct CopySource final {
     std::string path;

@@ -25,12 +25,15 @@ namespace {
 
 // What a killed run left in the folders this run writes into: part files of ours that no
 // process holds. The run's own inputs are never touched, whatever their names.
-void RemoveStalePartsOfRun(const JobInput& in, int count) {
+void RemoveStalePartsOfRun(const JobPlan& plan, int count) {
     std::set<std::string> folders;
-    const std::vector<std::string> inputs(in.sourcePaths.begin(), in.sourcePaths.begin() + count);
+    std::vector<std::string> inputs;
     for (int i = 0; i < count; ++i) {
-        const std::string& path = in.requestedOutputs[static_cast<std::size_t>(i)];
-        if (!path.empty() && !in.sourcePaths[static_cast<std::size_t>(i)].empty()) {
+        inputs.push_back(plan.Task(i).source);
+    }
+    for (int i = 0; i < count; ++i) {
+        const std::string& path = plan.Task(i).output;
+        if (!path.empty() && plan.Task(i).TakesPart()) {
             const std::string folder = path.substr(0, path.size() - FileNameOfPath(path).size());
             folders.insert(folder.empty() ? "." : folder);
         }
@@ -43,18 +46,19 @@ void RemoveStalePartsOfRun(const JobInput& in, int count) {
 // Marks every entry unfinished, every output under its requested name, and starts at the
 // first. Returns how many tasks to run (at most kMaxTasks), 0 when there is nothing to do.
 int BeginRun(JobView job) {
-    const int count = std::min(job.in.taskCount, JobInput::kMaxTasks);
+    const int count = job.plan.TaskCount();
     job.progress.ForgetProgress();
     job.progress.mergeOutputTask.store(-1, std::memory_order_relaxed);
     job.progress.currentTask.store(0, std::memory_order_release);
-    const auto size = static_cast<std::size_t>(std::max(count, 0));
-    if (count <= 0 || size > job.in.sourcePaths.size() || size > job.in.requestedOutputs.size()) {
+    if (count <= 0) {
         return 0;
     }
-    job.results.outputPaths.assign(job.in.requestedOutputs.begin(),
-                                   job.in.requestedOutputs.begin() + count);
-    job.results.taskReports.assign(size, {});
-    RemoveStalePartsOfRun(job.in, count);
+    job.results.outputPaths.clear();
+    for (int i = 0; i < count; ++i) {
+        job.results.outputPaths.push_back(job.plan.Task(i).output);
+    }
+    job.results.taskReports.assign(static_cast<std::size_t>(count), {});
+    RemoveStalePartsOfRun(job.plan, count);
     return count;
 }
 
@@ -130,7 +134,7 @@ void Report(JobView job, int index, const EntryResult& result, Clock::time_point
 EntryResult ConvertEntry(JobView job, int index, OutputMedia& output, EntryMode mode,
                          EntryLane lane, AudioEncoder* mergeAudio = nullptr) {
     EntryContext entry(job, index, output, mode, lane);
-    if (job.in.Copies(index)) {
+    if (job.plan.Task(index).Copies()) {
         return SoundCopier(entry).Copy();
     }
     AudioEncoder ownAudio;
@@ -151,9 +155,9 @@ bool CheckCopiedMerge(JobView job, int count) {
     int copied = 0;
     int takingPart = 0;  // a task without a source fails on its own
     for (int i = 0; i < count; ++i) {
-        const bool takes = !job.in.sourcePaths[static_cast<std::size_t>(i)].empty();
+        const bool takes = job.plan.Task(i).TakesPart();
         takingPart += takes ? 1 : 0;
-        copied += takes && job.in.Copies(i) ? 1 : 0;
+        copied += takes && job.plan.Task(i).Copies() ? 1 : 0;
     }
     if (copied == 0) {
         return true;
@@ -162,15 +166,14 @@ bool CheckCopiedMerge(JobView job, int count) {
         FailMerge(job, count, "a merge copies the sound of every file or of none");
         return false;
     }
-    const CopyMergeCheck check = CheckCopyMerge(job.in);
+    const CopyMergeCheck check = CheckCopyMerge(job.plan);
     if (check.task < 0) {
         return true;
     }
-    FailMerge(
-        job, count,
-        "the sound tracks cannot be merged without re-encoding: " +
-            std::string(FileNameOfPath(job.in.sourcePaths[static_cast<std::size_t>(check.task)])) +
-            " has " + check.reason);
+    FailMerge(job, count,
+              "the sound tracks cannot be merged without re-encoding: " +
+                  std::string(FileNameOfPath(job.plan.Task(check.task).source)) + " has " +
+                  check.reason);
     return false;
 }
 
@@ -232,7 +235,7 @@ void PublishEarliestUnfinished(JobProgress& progress, int count) {
 void RunBatchLanes(JobView job, int count, int lanes) {
     std::atomic<int> next{0};
     std::atomic<int> busy{0};  // lanes converting a task
-    const int allowed = std::min(job.in.parallelTasks, JobLimits::kMaxParallelTasks);
+    const int allowed = job.plan.TasksAtOnce();
     std::mutex mutex;
     std::condition_variable changed;
     int lanesDone = 0;  // guarded by mutex
@@ -285,14 +288,14 @@ void RunBatchLanes(JobView job, int count, int lanes) {
 // seconds each entry wrote (an entry that wrote nothing keeps a chapter of no length).
 // With the shaping stage, an entry that wrote sound starts at the next of `pieceStarts` (the
 // middle of its crossfade), and the last ends at `end`.
-void MoveMergeChapters(const JobInput& in, int count, const std::vector<double>& written,
+void MoveMergeChapters(const JobPlan& plan, int count, const std::vector<double>& written,
                        const std::vector<double>& pieceStarts, double end, OutputMedia& output) {
     std::vector<ChapterMark> actual = output.chapters;
     std::size_t chapter = 0;
     std::size_t piece = 0;
     double at = 0.0;
     for (int i = 0; i < count && chapter < actual.size(); ++i) {
-        if (in.sourcePaths[static_cast<std::size_t>(i)].empty()) {
+        if (!plan.Task(i).TakesPart()) {
             continue;
         }
         const double length = written[static_cast<std::size_t>(i)];
@@ -324,13 +327,13 @@ void MoveMergeChapters(const JobInput& in, int count, const std::vector<double>&
 }  // namespace
 
 void RunBatchWorker(AVConvert& job) {
-    // The worker runs the plan as it was filled: a value of its own that nobody writes while it
-    // runs. Progress and results go into the job, where the front end reads them.
-    const auto plan = std::make_unique<const JobInput>(job);
+    // The worker runs the plan it was given: a value nobody writes (it lives as long as the
+    // worker holds it, whatever the job is given next). Progress and results go into the job,
+    // where the front end reads them.
+    const std::shared_ptr<const JobPlan> plan = job.plan ? job.plan : std::make_shared<JobPlan>();
     const JobView view{*plan, job, job};
     const int count = BeginRun(view);
-    const int lanes = std::clamp(std::min(plan->parallelTasks, JobLimits::kMaxParallelTasks), 1,
-                                 std::max(count, 1));
+    const int lanes = std::clamp(plan->TasksAtOnce(), 1, std::max(count, 1));
     if (lanes > 1) {
         RunBatchLanes(view, count, lanes);
         return;
@@ -342,17 +345,15 @@ void RunBatchWorker(AVConvert& job) {
         }
         job.fileProgress.store(-1, std::memory_order_relaxed);
         // One task at a time with more lanes allowed: a single file, which may use them all.
-        const int spare =
-            i == count - 1
-                ? std::max(0, std::min(plan->parallelTasks, JobLimits::kMaxParallelTasks) - 1)
-                : 0;
+        const int spare = i == count - 1 ? std::max(0, plan->TasksAtOnce() - 1) : 0;
         ConvertBatchTask(view, i, EntryLane{true, true, spare});
     }
-    job.currentTask.store(std::max(plan->taskCount, 0), std::memory_order_release);
+    job.currentTask.store(plan->TaskCount(), std::memory_order_release);
 }
 
 void RunMergeWorker(AVConvert& job) {
-    const auto plan = std::make_unique<const JobInput>(job);  // as RunBatchWorker's
+    // As RunBatchWorker's.
+    const std::shared_ptr<const JobPlan> plan = job.plan ? job.plan : std::make_shared<JobPlan>();
     const JobView view{*plan, job, job};
     int count = BeginRun(view);
     if (!CheckCopiedMerge(view, count)) {
@@ -402,7 +403,7 @@ void RunMergeWorker(AVConvert& job) {
         const double end = audio.IsOpen() ? static_cast<double>(audio.OutputSamples()) /
                                                 audio.Context()->sample_rate
                                           : 0.0;
-        MoveMergeChapters(job, count, written, audio.PieceStarts(), end, output);
+        MoveMergeChapters(*plan, count, written, audio.PieceStarts(), end, output);
         std::string ignored;  // a merge that is not kept fails its entries with one reason
         kept = FinishOutput(view, output, flushed >= 0 && !merged.empty(), true, ignored);
         const int named = job.mergeOutputTask.load(std::memory_order_relaxed);
@@ -420,7 +421,7 @@ void RunMergeWorker(AVConvert& job) {
         }
     }
     if (!stoppedBetweenEntries) {
-        job.currentTask.store(std::max(plan->taskCount, 0), std::memory_order_release);
+        job.currentTask.store(plan->TaskCount(), std::memory_order_release);
     }
 }
 

@@ -2,8 +2,8 @@
 
 // The two conversion workers and the thread that runs one of them.
 //
-// A worker takes a copy of the plan the front end filled into the job (its JobInput) when it
-// starts, and reports only through the job's progress and results (`currentTask`,
+// A worker runs the plan ApplyPlan gave the job (`JobInput::plan`, shared and never written),
+// reading every task's input from it, and reports only through the job's progress and results (`currentTask`,
 // `fileProgress`, `taskStatus`, the reports); it sends nothing to any window.
 
 #include <atomic>
