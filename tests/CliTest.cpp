@@ -1395,7 +1395,9 @@ TEST(CliArguments, EveryOptionBesideAJobIsAppliedOrRefused) {
     base.settings.formatEntry = ogg.entryText;
     base.settings.profile = ogg.settings;
     base.settings.outputFolder = "/music";
+    // Two rows: a merge of them is a run the planner takes, so --merge must be applied.
     base.rows.push_back(tolvane::WholeRow("/videos/a.mp4", 10.0));
+    base.rows.push_back(tolvane::WholeRow("/videos/b.mp4", 10.0));
     // A value for each option that takes one, unlike the job's own.
     const std::map<std::string, std::string> values = {{"output", "/elsewhere"},
                                                        {"format", "wav"},

@@ -62,7 +62,8 @@ EntryContext::EntryContext(JobView job, int index, OutputMedia& output, EntryMod
       m_output(output),
       m_mode(mode),
       m_lane(lane),
-      m_sourcePath(job.plan.Task(index).source) {}
+      m_sourcePath(job.plan.Task(index).source),
+      m_mergeSeconds(mode == EntryMode::Merge ? job.plan.TotalSeconds() : 0.0) {}
 
 std::string& EntryContext::OutputPath() const {
     return m_job.results.outputPaths[static_cast<std::size_t>(m_index)];
@@ -359,7 +360,7 @@ void EntryContext::PublishPercent(std::int64_t percent) {
 }
 
 void EntryContext::PublishSeconds(double seconds) {
-    const double total = m_mode == EntryMode::Merge ? m_job.plan.TotalSeconds() : ClipLength();
+    const double total = m_mode == EntryMode::Merge ? m_mergeSeconds : ClipLength();
     const double share = total > 0.0 ? std::clamp(seconds / total, 0.0, 1.0) : 0.0;
     PublishPercent(static_cast<std::int64_t>(100.0 * share));
 }

@@ -170,6 +170,7 @@ private:
     const EntryMode m_mode;
     const EntryLane m_lane;
     const std::string m_sourcePath;
+    const double m_mergeSeconds;  // a merge's progress denominator: every entry's seconds
     struct SegmentClip {
         bool on = false;
         double start = 0.0;
