@@ -66,7 +66,10 @@ concurrent+='|BatchWorker\.Stop|MergeWorker\.Stop|SoundCopy\.Stop|ExactSound\.AT
 concurrent+='|Cli\.(FilesAtOnce|SkipExistingAfterAnInterrupt)'
 # Loudness measured in parts, normalising, the ReplayGain measure beside the writing.
 concurrent+='|Loudness\.InParts|ExactSound\.Normalising|DiskFailure\.ATagWrite'
-concurrent+='|MainPreview|ClipDialog|MainWindow\.(Convert|Merge|Stop|PowerOff|Failures|Untrimmed|Original))'
+concurrent+='|MainPreview|ClipDialog|MainWindow\.(Convert|Merge|Stop|PowerOff|Failures|Untrimmed|Original'
+# The list's checking threads, its keeper, the single instance and the silence readers.
+concurrent+='|AddChecks|CommandsDuringACheck|ACheckRuns|ASecondStart|AListThatCannotBeKept)'
+concurrent+='|Cli\.(SplitsAtPauses|ReplayGainTags))'
 build build-tsan -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=thread -DTOLVANE_BUILD_BENCH=OFF \
     -DTOLVANE_TEST_MEDIA="$media" -- parallel_batch_test player_test preview_surface_test \
     cli_test tolvane-cli tolvane_read_fail_shim batch_worker_test merge_worker_test \

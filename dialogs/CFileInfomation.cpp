@@ -13,6 +13,7 @@
 #include "FileInfoText.h"
 #include "Loudness.h"
 #include "ScreenFit.h"
+#include "ThreadName.h"
 
 CFileInfomation::CFileInfomation(const FileInfoValues& values, QWidget* parent,
                                  LoudnessMemory* loudness)
@@ -112,6 +113,7 @@ void CFileInfomation::StartMeasure() {
     m_measure->setEnabled(false);
     m_loudness->setText(tr("measuring\u2026"));
     m_measurer = std::thread([this, path = m_path, track = m_track] {
+        tolvane::NameThisThread("measure");
         m_loudnessFacts = tolvane::MeasureLoudness(path, track, 0.0, 0.0, true, &m_stopMeasuring);
         m_measured.store(true, std::memory_order_release);
     });

@@ -18,6 +18,7 @@
 #include "Loudness.h"
 #include "MixPreview.h"
 #include "Player.h"
+#include "ThreadName.h"
 
 CMixDialog::CMixDialog(const std::string& path, const QStringList& tracks,
                        const tolvane::TrackMix& mix, QWidget* parent)
@@ -167,6 +168,7 @@ void CMixDialog::TogglePreview() {
     // never on the window's thread while it runs.
     m_writers.emplace_back([this, row, settings = m_previewSettings, from = m_previewFrom,
                             folder = m_previewFolder.path().toStdString()] {
+        tolvane::NameThisThread("mixpreview");
         const tolvane::MixPreview written =
             tolvane::WriteMixPreview(settings, row, from, kPreviewSeconds, folder);
         // Queued to the dialog: dropped if it has gone.
@@ -235,6 +237,7 @@ void CMixDialog::MeasureLoudness() {
     }
     const auto count = static_cast<int>(m_rows.size());
     m_measuring = std::jthread([this, count, path = m_path] {
+        tolvane::NameThisThread("mixmeasure");
         for (int n = 1; n <= count && !m_stop; ++n) {
             const tolvane::LoudnessFacts facts =
                 tolvane::MeasureLoudness(path, n, 0.0, 0.0, true, &m_stop, true);

@@ -133,6 +133,7 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
 
     m_runTimer.setInterval(kRunTimerMs);
     connect(&m_runTimer, &QTimer::timeout, this, &CBrenvixDlg::OnRunTimer);
+    connect(&m_checker, &FileChecker::Settled, this, &CBrenvixDlg::TakeCheckedFiles);
     m_progress->Attach(
         nullptr, [this] { m_runTimer.stop(); }, &m_shutDown);
     qApp->installEventFilter(this);
@@ -317,8 +318,8 @@ void CBrenvixDlg::mouseReleaseEvent(QMouseEvent* event) {
 
 void CBrenvixDlg::keyPressEvent(QKeyEvent* event) {
     // Escape while files are checked stops the checking (the files checked so far stay).
-    if (event->key() == Qt::Key_Escape && m_checking != nullptr) {
-        m_checking->store(true);
+    if (event->key() == Qt::Key_Escape) {
+        m_checker.Cancel();
     }
     // Enter presses the skinned button that has the keyboard, as Space does (the window has
     // no default button).
@@ -413,12 +414,13 @@ void CBrenvixDlg::closeEvent(QCloseEvent* event) {
 }
 
 void CBrenvixDlg::OnClose() {
-    if (m_checking != nullptr) {
+    if (m_check) {
         // Files being checked: the checking stops first (and what waited for it is dropped
         // with the window), then the window closes.
-        m_checking->store(true);
+        m_checker.Cancel();
         m_afterCheck.clear();
-        QMetaObject::invokeMethod(this, &CBrenvixDlg::OnClose, Qt::QueuedConnection);
+        m_pendingDrops.clear();
+        m_closeWhenChecked = true;
         return;
     }
     m_closing = true;

@@ -13,12 +13,14 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "AVConvert.h"
 #include "CFileInfomation.h"
 #include "ClipHost.h"
+#include "FileChecker.h"
 #include "FileInfoValues.h"
 #include "JobFile.h"
 #include "JobPlanner.h"
@@ -152,8 +154,11 @@ public:
     void OnSaveList();
     void OnOpenList();
     bool OpenList(const QString& path);
-    // The rows of `job` added to the list, its settings the window's.
-    void LoadList(const JobDocument& job);
+    // The rows of `job` added to the list, its settings the window's; then `done` runs (once
+    // its files are checked).
+    void LoadList(const JobDocument& job, std::function<void()> done = {});
+    // Whether files are being checked, or commands wait for a check to end.
+    bool CheckingFiles() const { return m_check.has_value() || !m_afterCheck.empty(); }
     // A termination signal (a logout, a kill): the run stops and the window closes, but the
     // list is kept for the next start, as after a crash.
     void CloseForSignal();
@@ -296,19 +301,21 @@ private:
     // Whether `path`, a file of the list, can be a row (its probe then in m_probe); a refusal's
     // line goes into `refusals` when given. (Files being added: CheckFiles.)
     bool ProbeForList(const QString& path, QStringList* refusals);
+    // Whether a checked file may become a row (its probe then in m_probe), else its refusal's
+    // line in `refusals` when given.
+    bool TakesChecked(const FileChecker::Checked& checked, QStringList* refusals);
     void ShowRefusals(const QStringList& refusals);
     // The line for a path that is never opened: a pipe, device or folder, or nothing there.
     QString UnopenedRefusal(const QString& path) const;
-    // Checks `paths` as a list of files being added: two at a time on threads of their own,
-    // while the window goes on answering; each usable file (its probe in m_probe) goes to
+    // Checks `paths` as a list of files being added, two at a time on threads of their own,
+    // while the window goes on answering: each usable file (its probe in m_probe) goes to
     // `accept`, in order, a few times a second, and the count shows in the title and under the
-    // list. Escape stops the checking: the files checked so far stay. Refusal lines go into
-    // `refusals`.
-    void CheckFiles(const QStringList& paths, QStringList& refusals,
-                    const std::function<void(const QString&)>& accept);
-    // The probe kept of `file` when the file has not changed since (size, modification time).
-    bool KnownUnchanged(const std::string& file, MediaProbeResult& probe) const;
-    void RememberProbe(const std::string& file, const MediaProbeResult& probe);
+    // list. Escape stops the checking: the files checked so far stay. Then `finish` gets the
+    // refusals' lines, and what was asked meanwhile runs in its turn.
+    void CheckFiles(const QStringList& paths, std::function<void(const QString&)> accept,
+                    std::function<void(const QStringList&)> finish);
+    // The checker's files settled so far come in as rows; the check ends when they all have.
+    void TakeCheckedFiles();
     // Whether a probed file may become a row: one being added (`refusals` given) needs a sound
     // track, and a refusal's line goes there.
     bool AcceptsSound(const QString& path, const MediaProbeResult& probe,
@@ -386,10 +393,21 @@ private:
     bool m_keepListAtEnd = false;  // a signal ends the program: the list is kept
     int m_listChanging = 0;        // rows come in one by one: the list is kept once, at the end
     bool m_showingRow = false;     // ShowRow fills the cells from the row, not the other way
-    std::atomic<bool>* m_checking = nullptr;  // while files are checked: stops the checking
-    QStringList m_pendingDrops;               // dropped while files were checked
+    // The files of the list being checked, and what each check does with them.
+    FileChecker m_checker;
+    struct ListCheck final {
+        std::function<void(const QString&)> accept;
+        std::function<void(const QStringList&)> finish;
+        QStringList refusals;
+        QString title;  // the window's, and the line under the list, before the check
+        QString note;
+        QString countNote;  // the line the check says under the list
+    };
+    std::optional<ListCheck> m_check;  // while files are checked
+    QStringList m_pendingDrops;        // dropped while files were checked
     // Adds and opened lists given while files were checked: each runs in its turn after.
     std::deque<std::function<void()>> m_afterCheck;
+    bool m_closeWhenChecked = false;  // Close came during a check: the window closes after it
     QLabel* m_listNote = nullptr;
     QString m_keepingNote;  // the line saying the list cannot be kept, while it says so
     // Levels of sound tracks Clip read, by file and track, with the file's size and change
@@ -404,14 +422,6 @@ private:
     // and the members a newer program wrote into it: kept, applied and saved with the list.
     JobSettings m_listSettings;
     JsonValue::Object m_listUnknown;
-    // What each file's probe found, with the file's size and modification time then: a file
-    // that has not changed is not read again (a click on its row, the list's checks).
-    struct KnownProbe final {
-        std::uintmax_t size = 0;
-        std::int64_t modified = 0;  // nanoseconds
-        MediaProbeResult probe;
-    };
-    std::map<std::string, KnownProbe> m_knownProbes;
     LoudnessMemory m_loudnessMemory;  // File Information's measures while the program runs
     tolvane::ConversionThread m_worker;
     RunDesktop m_runDesktop;  // no sleep and the dock's progress while a run goes

@@ -203,11 +203,11 @@ bool CBrenvixDlg::OpenList(const QString& path) {
     return true;
 }
 
-void CBrenvixDlg::LoadList(const JobDocument& job) {
-    if (m_checking != nullptr) {
+void CBrenvixDlg::LoadList(const JobDocument& job, std::function<void()> done) {
+    if (m_check) {
         // One list of files is checked at a time: this one, settings and rows together, comes
         // in as soon as it is done.
-        m_afterCheck.push_back([this, job] { LoadList(job); });
+        m_afterCheck.push_back([this, job, done] { LoadList(job, done); });
         return;
     }
     // The list's settings become the window's: its format, encoder numbers, folder and files
@@ -251,27 +251,32 @@ void CBrenvixDlg::LoadList(const JobDocument& job) {
             sources << QString::fromStdString(row.source);
         }
     }
-    std::map<std::string, MediaProbeResult> usable;
-    QStringList refusals;
-    CheckFiles(sources, refusals,
-               [this, &usable](const QString& path) { usable[path.toStdString()] = m_probe; });
-    int added = 0;
-    for (const JobRow& row : job.rows) {
-        if (const auto probe = usable.find(row.source); probe != usable.end()) {
-            m_probe = probe->second;
-            InsertRows(m_list->rowCount(), {row}, FormatColumnText());
-            ++added;
+    auto usable = std::make_shared<std::map<std::string, MediaProbeResult>>();
+    const auto accept = [this, usable](const QString& path) {
+        (*usable)[path.toStdString()] = m_probe;
+    };
+    CheckFiles(sources, accept, [this, job, usable, done](const QStringList& refusals) {
+        int added = 0;
+        for (const JobRow& row : job.rows) {
+            if (const auto probe = usable->find(row.source); probe != usable->end()) {
+                m_probe = probe->second;
+                InsertRows(m_list->rowCount(), {row}, FormatColumnText());
+                ++added;
+            }
         }
-    }
-    --m_listChanging;
-    ListChanged();
-    if (added > 0) {
-        Activate(ids::kPlay);
-        Activate(ids::kStop);
-    }
-    PrepareSelectedFileInfo();
-    SetButtonStatesAfterAdd();
-    ShowRefusals(refusals);
+        --m_listChanging;
+        ListChanged();
+        if (added > 0) {
+            Activate(ids::kPlay);
+            Activate(ids::kStop);
+        }
+        PrepareSelectedFileInfo();
+        SetButtonStatesAfterAdd();
+        ShowRefusals(refusals);
+        if (done) {
+            done();
+        }
+    });
 }
 
 void CBrenvixDlg::SayListKeeping(const std::string& failure) {
@@ -312,13 +317,14 @@ void CBrenvixDlg::RestoreKeptList() {
     if (read.job->rows.empty()) {
         return;
     }
-    LoadList(*read.job);
-    std::set<std::string> files;
-    for (const JobRow& row : m_rows) {
-        files.insert(row.source);
-    }
-    SayUnderList(files.size() == 1 ? tr("Restored the list of 1 file")
-                                   : tr("Restored the list of %1 files").arg(files.size()));
+    LoadList(*read.job, [this] {
+        std::set<std::string> files;
+        for (const JobRow& row : m_rows) {
+            files.insert(row.source);
+        }
+        SayUnderList(files.size() == 1 ? tr("Restored the list of 1 file")
+                                       : tr("Restored the list of %1 files").arg(files.size()));
+    });
 }
 
 void CBrenvixDlg::CloseForSignal() {

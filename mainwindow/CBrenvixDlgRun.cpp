@@ -72,9 +72,8 @@ void CBrenvixDlg::StartRun(bool merge) {
         }
         // A file that can no longer be read goes to the worker as it was known: the run says
         // why it fails, in its row.
-        const auto known = m_knownProbes.find(list.rows[i].source);
-        if (known != m_knownProbes.end()) {
-            facts[i].probe = known->second.probe;
+        if (const MediaProbeResult* known = m_checker.LastProbe(list.rows[i].source)) {
+            facts[i].probe = *known;
         }
         if (ProbeForList(QString::fromStdString(list.rows[i].source), nullptr)) {
             facts[i].probe = m_probe;

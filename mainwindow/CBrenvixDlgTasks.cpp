@@ -1,23 +1,18 @@
 // The task list: Add, drop, Remove, Clear All, selection, the context menu and the dialogs
 // that act on the selected row.
 
-#include <sys/stat.h>
-
 #include <QApplication>
 #include <QComboBox>
 #include <QDirIterator>
 #include <QDragEnterEvent>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
 
-#include <QElapsedTimer>
-#include <QEventLoop>
-
 #include <algorithm>
-#include <atomic>
 #include <filesystem>
 #include <memory>
 #include <thread>
@@ -181,28 +176,7 @@ QString CollapseSeparators(QString path) {
 }  // namespace
 
 bool CBrenvixDlg::ProbeForList(const QString& path, QStringList* refusals) {
-    // Pipes, devices and folders are never opened (a pipe without a writer would hang); a file
-    // that is not there is no media.
-    if (!InputRefusal(path.toStdString()).empty()) {
-        if (refusals != nullptr) {
-            *refusals << UnopenedRefusal(path);
-        }
-        return false;
-    }
-    const std::string file = path.toStdString();
-    // A file probed before and not changed since (size, modification time) is not read again.
-    if (KnownUnchanged(file, m_probe)) {
-        return AcceptsSound(path, m_probe, refusals);
-    }
-    if (tolvane::ProbeMedia(file, m_probe) < 0 || m_probe.durationSeconds < 0) {
-        m_knownProbes.erase(file);
-        if (refusals != nullptr) {
-            *refusals << tr("File:%1 is invalid!").arg(FileNameOf(path));
-        }
-        return false;
-    }
-    RememberProbe(file, m_probe);
-    return AcceptsSound(path, m_probe, refusals);
+    return TakesChecked(m_checker.CheckNow(path), refusals);
 }
 
 QString CBrenvixDlg::UnopenedRefusal(const QString& path) const {
@@ -408,155 +382,83 @@ void CBrenvixDlg::SplitRowByChannels(int row, int count) {
     PrepareSelectedFileInfo();
 }
 
-namespace {
-
-// One file of a list being checked. A checking thread writes `result` and `probe` before it
-// stores `done` (release); the window's thread reads them after loading it (acquire).
-struct FileCheck final {
-    std::string file;
-    bool probeIt = false;  // not known yet: a checking thread reads it
-    bool refused = false;  // not a regular file, or not there: never opened
-    int result = 0;
-    MediaProbeResult probe;
-    std::atomic<bool> done{false};
-};
-
-}  // namespace
-
-bool CBrenvixDlg::KnownUnchanged(const std::string& file, MediaProbeResult& probe) const {
-    struct stat st {};
-    if (::stat(file.c_str(), &st) != 0) {
-        return false;
+bool CBrenvixDlg::TakesChecked(const FileChecker::Checked& checked, QStringList* refusals) {
+    switch (checked.verdict) {
+        case FileChecker::Verdict::Unopened:
+            if (refusals != nullptr) {
+                *refusals << UnopenedRefusal(checked.path);
+            }
+            return false;
+        case FileChecker::Verdict::Unreadable:
+            if (refusals != nullptr) {
+                *refusals << tr("File:%1 is invalid!").arg(FileNameOf(checked.path));
+            }
+            return false;
+        case FileChecker::Verdict::Probed:
+            break;
     }
-    const std::int64_t modified =
-        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    const auto known = m_knownProbes.find(file);
-    if (known == m_knownProbes.end() ||
-        known->second.size != static_cast<std::uintmax_t>(st.st_size) ||
-        known->second.modified != modified) {
-        return false;
-    }
-    probe = known->second.probe;
-    return true;
+    m_probe = checked.probe;
+    return AcceptsSound(checked.path, m_probe, refusals);
 }
 
-void CBrenvixDlg::RememberProbe(const std::string& file, const MediaProbeResult& probe) {
-    struct stat st {};
-    if (::stat(file.c_str(), &st) == 0) {
-        m_knownProbes[file] = KnownProbe{
-            static_cast<std::uintmax_t>(st.st_size),
-            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec, probe};
-    }
+void CBrenvixDlg::CheckFiles(const QStringList& paths, std::function<void(const QString&)> accept,
+                             std::function<void(const QStringList&)> finish) {
+    m_check = ListCheck{std::move(accept), std::move(finish), {}, windowTitle(), ListNote(), {}};
+    m_checker.Start(paths);
+    TakeCheckedFiles();
 }
 
-void CBrenvixDlg::CheckFiles(const QStringList& paths, QStringList& refusals,
-                             const std::function<void(const QString&)>& accept) {
-    const auto count = static_cast<std::size_t>(paths.size());
-    if (count == 0) {
+void CBrenvixDlg::TakeCheckedFiles() {
+    if (!m_check) {
         return;
     }
-    // Files known and unchanged, and those that are no regular file, are settled here; the
-    // others are read by two threads at once while this one goes on answering the user.
-    auto checks = std::make_unique<FileCheck[]>(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        FileCheck& check = checks[i];
-        check.file = paths[static_cast<int>(i)].toStdString();
-        check.refused = !InputRefusal(check.file).empty();
-        check.probeIt = !check.refused && !KnownUnchanged(check.file, check.probe);
-        check.done.store(!check.probeIt, std::memory_order_relaxed);
+    ++m_listChanging;
+    m_list->setUpdatesEnabled(false);
+    // A few dozen milliseconds of rows at a time: the window answers between them.
+    QElapsedTimer budget;
+    budget.start();
+    while (budget.elapsed() < 30) {
+        const std::optional<FileChecker::Checked> checked = m_checker.TakeChecked();
+        if (!checked) {
+            break;
+        }
+        if (TakesChecked(*checked, &m_check->refusals)) {
+            m_check->accept(checked->path);
+        }
     }
-    std::atomic<std::size_t> next{0};
-    std::atomic<bool> cancel{false};
-    std::atomic<int> running{0};
-    const auto work = [&] {
-        for (std::size_t i; !cancel.load(std::memory_order_relaxed) &&
-                            (i = next.fetch_add(1, std::memory_order_relaxed)) < count;) {
-            FileCheck& check = checks[i];
-            if (check.probeIt) {
-                check.result = tolvane::ProbeMedia(check.file, check.probe);
-                check.done.store(true, std::memory_order_release);
-            }
-        }
-        running.fetch_sub(1, std::memory_order_release);
-    };
-    const int lanes =
-        std::max(1, std::min(2, static_cast<int>(std::thread::hardware_concurrency())));
-    std::vector<std::thread> threads;
-    running.store(lanes);
-    for (int lane = 0; lane < lanes; ++lane) {
-        threads.emplace_back(work);
-    }
-    m_checking = &cancel;
-    const QString title = windowTitle();
-    std::size_t handled = 0;
-    QEventLoop loop;
-    QTimer tick;
-    // The rows come in a few times a second, in the list's order, as their files are checked.
-    const auto takeChecked = [&] {
-        const bool ended = running.load(std::memory_order_acquire) == 0;
-        ++m_listChanging;
-        m_list->setUpdatesEnabled(false);
-        // A few dozen milliseconds of rows at a time: the window answers between them.
-        QElapsedTimer budget;
-        budget.start();
-        for (; handled < count && checks[handled].done.load(std::memory_order_acquire) &&
-               budget.elapsed() < 30;
-             ++handled) {
-            FileCheck& check = checks[handled];
-            const QString path = paths[static_cast<int>(handled)];
-            if (check.refused) {
-                refusals << UnopenedRefusal(path);
-                continue;
-            }
-            if (check.result < 0 || check.probe.durationSeconds < 0) {
-                m_knownProbes.erase(check.file);
-                refusals << tr("File:%1 is invalid!").arg(FileNameOf(path));
-                continue;
-            }
-            if (check.probeIt) {
-                RememberProbe(check.file, check.probe);
-            }
-            m_probe = check.probe;
-            if (AcceptsSound(path, m_probe, &refusals)) {
-                accept(path);
-            }
-        }
-        m_list->setUpdatesEnabled(true);
-        --m_listChanging;
-        ListChanged();
-        if (handled == count ||
-            (ended && cancel.load() && !checks[handled].done.load(std::memory_order_acquire))) {
-            loop.quit();
-            return;
-        }
-        const QString text = tr("Checking %1 of %2\u2026").arg(handled + 1).arg(count);
+    m_list->setUpdatesEnabled(true);
+    --m_listChanging;
+    ListChanged();
+    const std::size_t count = m_checker.Count();
+    if (m_checker.Checking()) {
         if (count > 1) {
-            setWindowTitle(text + QStringLiteral(" - ") + title);
-            SayUnderList(text + QStringLiteral(" Esc cancels; the files checked so far stay."));
+            const QString text =
+                tr("Checking %1 of %2\u2026").arg(m_checker.Taken() + 1).arg(count);
+            setWindowTitle(text + QStringLiteral(" - ") + m_check->title);
+            m_check->countNote =
+                text + QStringLiteral(" Esc cancels; the files checked so far stay.");
+            SayUnderList(m_check->countNote);
         }
-    };
-    QObject::connect(&tick, &QTimer::timeout, &loop, takeChecked);
-    tick.start(40);
-    takeChecked();
-    if (handled < count) {
-        loop.exec();
+        return;
     }
-    tick.stop();
-    cancel.store(true);
-    for (std::thread& thread : threads) {
-        thread.join();
+    ListCheck check = std::move(*m_check);
+    m_check.reset();
+    setWindowTitle(check.title);
+    // The line under the list comes back as it was, unless something else was said meanwhile.
+    if (!check.countNote.isEmpty() && ListNote() == check.countNote) {
+        SayUnderList(check.note);
     }
-    m_checking = nullptr;
-    if (count > 1) {
-        setWindowTitle(title);
-        SayUnderList({});
+    check.finish(check.refusals);
+    if (m_closeWhenChecked) {
+        OnClose();
+        return;
     }
     if (!m_pendingDrops.isEmpty()) {
         DropFiles(std::exchange(m_pendingDrops, {}));
     }
     // What was asked meanwhile, in its turn (each may check files of its own, and then takes
     // the rest after it).
-    while (m_checking == nullptr && !m_afterCheck.empty()) {
+    while (!m_check && !m_afterCheck.empty()) {
         const std::function<void()> next = std::move(m_afterCheck.front());
         m_afterCheck.pop_front();
         next();
@@ -564,7 +466,7 @@ void CBrenvixDlg::CheckFiles(const QStringList& paths, QStringList& refusals,
 }
 
 bool CBrenvixDlg::RefusedWhileChecking() {
-    if (m_checking == nullptr) {
+    if (!m_check) {
         return false;
     }
     m_services.messages->Show(this, tr("The files being added are still checked: try again once "
@@ -585,7 +487,7 @@ void CBrenvixDlg::OnAdd() {
 }
 
 void CBrenvixDlg::AddFiles(const QStringList& chosen) {
-    if (m_checking != nullptr) {
+    if (m_check) {
         // One list of files is checked at a time: these come in as soon as it is done.
         m_afterCheck.push_back([this, chosen] { AddFiles(chosen); });
         return;
@@ -594,8 +496,7 @@ void CBrenvixDlg::AddFiles(const QStringList& chosen) {
     for (const QString& path : chosen) {
         paths << CollapseSeparators(path);
     }
-    QStringList refusals;
-    CheckFiles(paths, refusals, [this](const QString& path) {
+    const auto accept = [this](const QString& path) {
         // Row 0 loses its selection; the new row goes at the end, also when a drop put rows on
         // top while this file was probed.
         m_list->SetRowSelected(0, false);
@@ -608,10 +509,12 @@ void CBrenvixDlg::AddFiles(const QStringList& chosen) {
         if (!CopiesOriginalAudio()) {
             Activate(ids::kSetting);
         }
+    };
+    CheckFiles(paths, accept, [this](const QStringList& refusals) {
+        PrepareSelectedFileInfo();
+        SetButtonStatesAfterAdd();
+        ShowRefusals(refusals);
     });
-    PrepareSelectedFileInfo();
-    SetButtonStatesAfterAdd();
-    ShowRefusals(refusals);
 }
 
 namespace {
@@ -658,7 +561,7 @@ QStringList ExpandFolders(const QStringList& paths, FolderOrder order) {
 }  // namespace
 
 void CBrenvixDlg::DropFiles(const QStringList& droppedPaths) {
-    if (m_checking != nullptr) {
+    if (m_check) {
         // A drop while files are checked comes in as soon as they are.
         m_pendingDrops << droppedPaths;
         return;
@@ -667,8 +570,7 @@ void CBrenvixDlg::DropFiles(const QStringList& droppedPaths) {
     for (const QString& path : ExpandFolders(droppedPaths, FolderOrder::ForDrop)) {
         paths << CollapseSeparators(path);
     }
-    QStringList refusals;
-    CheckFiles(paths, refusals, [this](const QString& path) {
+    const auto accept = [this](const QString& path) {
         m_list->SetRowSelected(0, false);
         JobRow row = tolvane::WholeRow(path.toStdString(), m_probe.durationMicros / 1e6);
         row.checked = false;
@@ -676,16 +578,19 @@ void CBrenvixDlg::DropFiles(const QStringList& droppedPaths) {
         // A dropped row previews as an added one does.
         Activate(ids::kPlay);
         Activate(ids::kStop);
+    };
+    CheckFiles(paths, accept, [this](const QStringList& refusals) {
+        if (m_list->rowCount() > 0) {
+            // Row 0 joins the selection (rows selected further down stay so) and takes the
+            // focus.
+            m_list->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
+            m_list->SetRowSelected(0, true);
+            m_list->setFocus();
+        }
+        PrepareSelectedFileInfo();
+        SetButtonStatesAfterAdd();
+        ShowRefusals(refusals);
     });
-    if (m_list->rowCount() > 0) {
-        // Row 0 joins the selection (rows selected further down stay so) and takes the focus.
-        m_list->setCurrentCell(0, 0, QItemSelectionModel::NoUpdate);
-        m_list->SetRowSelected(0, true);
-        m_list->setFocus();
-    }
-    PrepareSelectedFileInfo();
-    SetButtonStatesAfterAdd();
-    ShowRefusals(refusals);
 }
 
 void CBrenvixDlg::OpenStartupFiles(const QStringList& paths) {
@@ -714,7 +619,7 @@ void CBrenvixDlg::TakeHandedOverFiles(const QStringList& paths) {
     }
     raise();
     activateWindow();
-    if (m_checking != nullptr || m_worker.Running()) {
+    if (CheckingFiles() || m_worker.Running()) {
         // The list changes only between checks and runs: they come in as soon as it may.
         QTimer::singleShot(500, this, [this, paths] { TakeHandedOverFiles(paths); });
         return;

@@ -1,4 +1,5 @@
 #include "ListKeeper.h"
+#include "ThreadName.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -58,6 +59,7 @@ void ListKeeper::Forget() {
 }
 
 void ListKeeper::Run() {
+    tolvane::NameThisThread("keeper");
     using Clock = std::chrono::steady_clock;
     auto lastWrite = Clock::now() - std::chrono::seconds(1);
     std::unique_lock lock(m_mutex);

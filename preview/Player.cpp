@@ -1,4 +1,5 @@
 #include "Player.h"
+#include "ThreadName.h"
 
 #include <SDL.h>
 
@@ -520,6 +521,7 @@ void Player::DrainDecoder(AVCodecContext* decoder, bool audio) {
 }
 
 void Player::RunDemux() {
+    tolvane::NameThisThread("demux");
     SourceMedia& source = m_media->source;
     AVPacket* packet = m_media->packet.get();
     for (;;) {
@@ -588,6 +590,7 @@ bool Player::EndedLocked() const {
 }
 
 void Player::RunNotifier(std::shared_ptr<NotifyState> state, PreviewEngineEndNotification onEnd) {
+    tolvane::NameThisThread("notify");
     for (;;) {
         {
             std::unique_lock lock(state->mutex);

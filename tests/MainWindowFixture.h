@@ -3,8 +3,11 @@
 // A main window for widget tests: its program folder is a scratch folder, its desktop is made of
 // fakes (WidgetFakes.h), and SDL plays through the dummy sound driver.
 
+#include <gtest/gtest.h>
+
 #include <QEventLoop>
 #include <QStringList>
+#include <QTest>
 #include <QTimer>
 #include <cstdlib>
 #include <memory>
@@ -47,6 +50,13 @@ struct Window {
         dlg->show();
         // The user stays in the window: no run ends with a desktop notification.
         dlg->SetActiveCheckForTests([] { return true; });
+        Settle();  // the list kept from the last time comes in
+    }
+    // Waits until the files given to the list are checked and what waited for them has run.
+    void Settle() {
+        if (!QTest::qWaitFor([this] { return !dlg->CheckingFiles(); }, 60000)) {
+            ADD_FAILURE() << "the list's files were still checked after a minute";
+        }
     }
     CControlButton* B(int id) const { return dlg->Button(id); }
     bool Enabled(int id) const { return B(id)->isEnabled(); }
@@ -60,6 +70,7 @@ struct Window {
     void Add(const QStringList& paths) {
         files.nextFiles = paths;
         Click(ids::kAdd);
+        Settle();
     }
     QString OutputFolder() const {
         return QString::fromStdString((program.Path() / "OutPut").string());

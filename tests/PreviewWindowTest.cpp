@@ -58,6 +58,7 @@ void Track(QWidget* parent, CBitmapSlider* slider, int position) {
 TEST(MainPreview, PlayPausesAndResumesWithoutReopening) {
     Window w;
     w.dlg->AddFiles({M("h264_aac.mp4"), M("audio_only.m4a")});
+    w.Settle();
     w.Select(0);
     w.B(ids::kPlay)->click();
     EXPECT_TRUE(w.dlg->Playing());
@@ -116,6 +117,7 @@ TEST(MainPreview, PlayPausesAndResumesWithoutReopening) {
 TEST(MainPreview, TheSlidersFollowTheKeys) {
     Window w;
     w.dlg->AddFiles({M("h264_aac.mp4")});
+    w.Settle();
     w.Select(0);
     w.B(ids::kPlay)->click();
     ASSERT_TRUE(WaitUntil([] { return EnginePos() > 0.2f; }));
@@ -134,6 +136,7 @@ TEST(MainPreview, TheSlidersFollowTheKeys) {
 TEST(MainPreview, ClickingAnotherRowStopsAndPlayOpensTheNewSelection) {
     Window w;
     w.dlg->AddFiles({M("odd_5.72.mp4"), M("short_1s.mp4")});
+    w.Settle();
     w.Select(0);
     w.B(ids::kPlay)->click();
     ASSERT_TRUE(w.dlg->Playing());
@@ -155,6 +158,7 @@ TEST(MainPreview, ClickingAnotherRowStopsAndPlayOpensTheNewSelection) {
 TEST(MainPreview, RemovingTheLastRowStopsAndGreysTheTransport) {
     Window w;
     w.dlg->AddFiles({M("audio_only.m4a")});
+    w.Settle();
     w.Select(0);
     w.B(ids::kPlay)->click();
     ASSERT_TRUE(w.dlg->Playing());
@@ -167,6 +171,7 @@ TEST(MainPreview, RemovingTheLastRowStopsAndGreysTheTransport) {
 TEST(MainPreview, DroppedRowsPreviewAsAddedOnesDo) {
     Window w;
     w.dlg->DropFiles({M("h264_aac.mp4")});
+    w.Settle();
     EXPECT_TRUE(w.B(ids::kPlay)->isEnabled());
     EXPECT_TRUE(w.B(ids::kStop)->isEnabled());
     w.B(ids::kPlay)->click();
@@ -177,6 +182,7 @@ TEST(MainPreview, DroppedRowsPreviewAsAddedOnesDo) {
 TEST(MainPreview, AClickOnTheEmptyAreaStopsAndGreysTheRowCommands) {
     Window w;
     w.dlg->AddFiles({M("h264_aac.mp4"), M("audio_only.m4a"), M("mpeg4_mp3.avi")});
+    w.Settle();
     w.Select(0);
     w.dlg->OnListClicked();
     w.B(ids::kPlay)->click();
@@ -194,6 +200,7 @@ TEST(MainPreview, FilesAddedWhileADropArrivesGoToTheEnd) {
     Window w;
     QTimer::singleShot(0, [&] { w.dlg->DropFiles({M("short_1s.mp4")}); });
     w.dlg->AddFiles({M("h264_aac.mp4"), M("audio_only.m4a")});
+    w.Settle();
     ASSERT_EQ(w.dlg->TaskList()->rowCount(), 3);
     EXPECT_TRUE(w.dlg->TaskList()->item(0, 0)->text().endsWith("short_1s.mp4"));
     EXPECT_TRUE(w.dlg->TaskList()->item(1, 0)->text().endsWith("h264_aac.mp4"));
@@ -203,6 +210,7 @@ TEST(MainPreview, FilesAddedWhileADropArrivesGoToTheEnd) {
 TEST(MainPreview, AfterClipCancelThePreviewEndsAndKeepsTheVolume) {
     Window w;
     w.dlg->AddFiles({M("h264_aac.mp4"), M("short_1s.mp4")});
+    w.Settle();
     w.Select(1);
     Track(w.dlg.get(), w.dlg->VolumeSlider(), 1000);
     QTimer::singleShot(50, [] {
@@ -552,6 +560,7 @@ TEST(ClipDialog, AFileThatDoesNotOpenLeavesTheLabelsWorking) {
 TEST(MainPreview, ClipShowsTheDialogOncePerSelectedRowAndOkWritesTheRow) {
     Window w;
     w.dlg->AddFiles({M("h264_aac.mp4"), M("audio_only.m4a"), M("mpeg4_mp3.avi")});
+    w.Settle();
     w.dlg->TaskList()->clearSelection();
     w.dlg->TaskList()->setSelectionMode(QAbstractItemView::MultiSelection);
     w.dlg->TaskList()->selectRow(0);
@@ -582,6 +591,7 @@ TEST(MainPreview, ClipShowsTheDialogOncePerSelectedRowAndOkWritesTheRow) {
     // file's, so that it never runs over the parts after it.
     w.dlg->OnClearAll();
     w.dlg->AddFiles({M("chapters3.mkv")});
+    w.Settle();
     w.Select(0);
     w.dlg->SplitSelectedRowByChapters();
     ASSERT_EQ(w.dlg->TaskList()->rowCount(), 3);
@@ -606,6 +616,7 @@ TEST(MainPreview, ClipShowsTheDialogOncePerSelectedRowAndOkWritesTheRow) {
     // or no time at all puts back what the field showed.
     w.dlg->OnClearAll();
     w.dlg->AddFiles({M("h264_aac.mp4")});
+    w.Settle();
     w.Select(0);
     answer = [&] {
         auto* clip = qobject_cast<CClipDialog*>(QApplication::activeModalWidget());

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -70,10 +71,10 @@ int main(int argc, char** argv) {
         files << QString::fromLocal8Bit(argv[i]);
     }
     window.AddFiles(files);
+    int failures = QTest::qWaitFor([&window] { return !window.CheckingFiles(); }, 60000) ? 0 : 1;
     window.TaskList()->selectRow(1);
     window.OnListClicked();
 
-    int failures = 0;
     QTimer::singleShot(500, [&] {
         failures += window.grab().save(out.filePath("main-window.png")) ? 0 : 1;
         const auto click = [&window](int id) {
@@ -132,6 +133,7 @@ int main(int argc, char** argv) {
         // A run of the long file alone, pictured while it converts, then stopped.
         window.OnClearAll();
         window.AddFiles({QString::fromLocal8Bit(argv[3])});
+        failures += QTest::qWaitFor([&window] { return !window.CheckingFiles(); }, 60000) ? 0 : 1;
         failures += SaveModal(out.filePath("progress.png"), 1500, click(ids::kConvert),
                               [](QWidget* modal) {
                                   if (auto* progress = qobject_cast<CAVConvertDlg*>(modal)) {

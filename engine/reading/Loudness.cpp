@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "SoundReader.h"
+#include "ThreadName.h"
 
 namespace tolvane {
 
@@ -222,6 +223,7 @@ LoudnessFacts MeasureLoudnessInParts(const std::string& path, int soundTrack, do
             const Span span{i == 0 ? from : from - kSettle, from,
                             last ? start + length : from + step, last ? toEnd : false};
             readers.emplace_back([&, i, span] {
+                NameThisThread("loudness");
                 measured[static_cast<std::size_t>(i)] =
                     MeasureSpan(path, soundTrack, span, stop, true);
             });

@@ -3,6 +3,7 @@
 #include <QtGlobal>  // QT_TRANSLATE_NOOP: the window translates these
 
 #include "SoundReader.h"
+#include "ThreadName.h"
 
 #include <algorithm>
 #include <vector>
@@ -75,6 +76,7 @@ LoudnessFacts PacketLoudness::Finish() {
 }
 
 void PacketLoudness::Run() {
+    NameThisThread("gain");
     LoudnessSum sum;
     FloatSamples floats;
     FramePtr frame(av_frame_alloc());

@@ -9,6 +9,7 @@
 
 #include "FFmpegHandles.h"
 #include "SoundReader.h"
+#include "ThreadName.h"
 
 namespace tolvane {
 
@@ -110,6 +111,7 @@ LevelsRead ReadSoundLevels(const LevelsSpan& span, int threads, const std::atomi
             const bool last = i + 1 == parts;
             const double to = last ? span.start + span.length : from + step;
             readers.emplace_back([&, i, from, to, last] {
+                NameThisThread("silence");
                 read[static_cast<std::size_t>(i)] =
                     ReadPart(span, from, to, last ? span.toEnd : false, stop, done);
             });
@@ -162,6 +164,7 @@ LevelsRead ReadSoundLevels(const LevelsSpan& span, int threads, const std::atomi
 
 SilenceFinder::SilenceFinder(LevelsSpan span, int threads)
     : m_span(std::move(span)), m_reader([this, threads] {
+          NameThisThread("levels");
           m_result = ReadSoundLevels(m_span, threads, &m_stop, &m_windows);
           m_done.store(true, std::memory_order_release);
       }) {}

@@ -5,6 +5,7 @@
 
 #include "MediaProbe.h"
 #include "SoundReader.h"
+#include "ThreadName.h"
 
 namespace tolvane {
 
@@ -54,6 +55,7 @@ void SoundEnvelope::NoteSamples(const float* samples, int frames, int channels, 
 }
 
 void SoundEnvelope::Read(const std::string& path) {
+    NameThisThread("envelope");
     int column = 0;  // a long recording: the column being read
     bool sampled = false;
     double columnSeconds = 0.0;

@@ -18,6 +18,7 @@
 
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -28,6 +29,7 @@
 #include "EncodeSettings.h"
 #include "JobPlan.h"
 #include "ListenShape.h"
+#include "Loudness.h"
 #include "NumberRules.h"
 #include "PlanTypes.h"
 #include "TaskTags.h"
@@ -120,11 +122,18 @@ struct JobResults {
     // The name each task wrote (its requested name, or the free one the worker created).
     std::vector<std::string> outputPaths;
     std::vector<TaskReport> taskReports;
-    // The run's album gain and peak (ReplayGain Album): measured once, by the first task that
-    // needs them, for all; made by ApplyPlan.
+    // The run's album gain and peak (ReplayGain Album): measured once for all, by the tasks that
+    // need them (each lane that comes to it measures the parts nobody has taken yet, in turn);
+    // made by ApplyPlan.
     struct Album {
-        std::mutex mutex;
-        bool measured = false;  // guarded by mutex, as the two below
+        std::mutex mutex;  // guards the rest; never held while sound is read
+        std::condition_variable changed;
+        bool started = false;                       // `tasks` and `parts` are sized
+        std::vector<int> tasks;                     // the plan's tasks that take part
+        std::vector<tolvane::LoudnessFacts> parts;  // each task's, as measured
+        std::size_t nextPart = 0;                   // the next part a lane takes
+        std::size_t partsDone = 0;
+        bool measured = false;  // the four below are set
         std::string gain;       // "-3.21 dB"; empty for silence
         std::string peak;       // "0.912011"
         std::string r128;       // Opus's album gain ("-00573"); empty for silence

@@ -225,6 +225,43 @@ LoudnessFacts EntryContext::MeasureTask(int index) const {
                            task.toEnd, stop);
 }
 
+void EntryContext::MeasureAlbum(JobResults::Album& album) const {
+    // Every task of the run as one album, measured once, from the sources: each lane that needs
+    // it measures the parts nobody has taken yet (the lock is not held while sound is read), then
+    // waits for those the others measure.
+    std::unique_lock lock(album.mutex);
+    if (!album.started) {
+        for (int i = 0; i < m_job.plan.TaskCount(); ++i) {
+            if (m_job.plan.Task(i).TakesPart()) {
+                album.tasks.push_back(i);
+            }
+        }
+        album.parts.resize(album.tasks.size());
+        album.started = true;
+    }
+    while (album.nextPart < album.tasks.size()) {
+        const std::size_t part = album.nextPart++;
+        lock.unlock();
+        LoudnessFacts facts = MeasureTask(album.tasks[part]);
+        lock.lock();
+        album.parts[part] = std::move(facts);
+        ++album.partsDone;
+        album.changed.notify_all();
+    }
+    album.changed.wait(lock, [&album] { return album.partsDone == album.tasks.size(); });
+    if (album.measured) {
+        return;
+    }
+    const LoudnessFacts together = Together(album.parts);
+    const ReplayGainTexts texts = ReplayGainOf(together);
+    album.gain = texts.gain;
+    album.peak = texts.peak;
+    if (!texts.gain.empty()) {
+        album.r128 = FixedWidthR128(kR128Reference - together.integrated);
+    }
+    album.measured = true;
+}
+
 void EntryContext::AddReplayGain() {
     // ReplayGain 2.0: the gain that brings the output to -18 LUFS and its peak, as tags (ID3
     // TXXX frames, Vorbis and FLAC comments, ASF attributes, Matroska tags, MP4 atoms); the sound
@@ -247,24 +284,8 @@ void EntryContext::AddReplayGain() {
     patch.parts = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U));
     if (m_job.plan.replayGain == ReplayGainKind::Album && m_job.results.album) {
         JobResults::Album& album = *m_job.results.album;
+        MeasureAlbum(album);
         const std::lock_guard lock(album.mutex);
-        if (!album.measured) {
-            // Every task of the run as one album, measured once, from the sources.
-            std::vector<LoudnessFacts> parts;
-            for (int i = 0; i < m_job.plan.TaskCount(); ++i) {
-                if (m_job.plan.Task(i).TakesPart()) {
-                    parts.push_back(MeasureTask(i));
-                }
-            }
-            const LoudnessFacts together = Together(parts);
-            const ReplayGainTexts texts = ReplayGainOf(together);
-            album.gain = texts.gain;
-            album.peak = texts.peak;
-            if (!texts.gain.empty()) {
-                album.r128 = FixedWidthR128(kR128Reference - together.integrated);
-            }
-            album.measured = true;
-        }
         if (kind == GainTags::R128) {
             if (!album.r128.empty()) {  // none for silence
                 av_dict_set(&output.metadata, kR128AlbumKey, album.r128.c_str(), 0);

@@ -112,6 +112,8 @@ public:
     void AddReplayGain();
     // The loudness of task `index`'s clip.
     LoudnessFacts MeasureTask(int index) const;
+    // The run's album gain, measured with the other lanes that need it.
+    void MeasureAlbum(JobResults::Album& album) const;
     // Adds a remark to the task's report.
     void AddRemark(const std::string& remark);
     bool StopSeen();

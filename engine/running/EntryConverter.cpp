@@ -11,6 +11,7 @@
 #include "MixLoudness.h"
 #include "Paths.h"
 #include "Pictures.h"
+#include "ThreadName.h"
 
 namespace tolvane {
 
@@ -155,6 +156,7 @@ void EntryConverter::StartSegments() {
 }
 
 void EntryConverter::RunSegment(int k) {
+    NameThisThread("segment");
     OutputMedia output;
     EntryContext entry(m_entry.Job(), m_entry.Index(), output, EntryMode::Batch,
                        EntryLane{false, false, 0});

@@ -18,6 +18,7 @@
 #include "OutputMedia.h"
 #include "Paths.h"
 #include "SoundCopy.h"
+#include "ThreadName.h"
 
 namespace tolvane {
 
@@ -240,6 +241,7 @@ void RunBatchLanes(JobView job, int count, int lanes) {
     std::condition_variable changed;
     int lanesDone = 0;  // guarded by mutex
     const auto runLane = [&](bool drawsPreview) {
+        NameThisThread("lane");
         for (;;) {
             if (job.progress.stopRequested.load(std::memory_order_relaxed)) {
                 break;
@@ -429,6 +431,7 @@ void ConversionThread::Start(AVConvert& job, WorkerKind kind) {
     Join();
     m_running.store(true, std::memory_order_release);
     m_thread = std::thread([this, &job, kind] {
+        NameThisThread("worker");
         if (kind == WorkerKind::Batch) {
             RunBatchWorker(job);
         } else {
