@@ -68,7 +68,7 @@ concurrent+='|Cli\.(FilesAtOnce|SkipExistingAfterAnInterrupt)'
 concurrent+='|Loudness\.InParts|ExactSound\.Normalising|DiskFailure\.ATagWrite'
 concurrent+='|MainPreview|ClipDialog|MainWindow\.(Convert|Merge|Stop|PowerOff|Failures|Untrimmed|Original'
 # The list's checking threads, its keeper, the single instance and the silence readers.
-concurrent+='|AddChecks|CommandsDuringACheck|ACheckRuns|ASecondStart|AListThatCannotBeKept)'
+concurrent+='|AddChecks|CommandsDuringACheck|ACheckRuns|ASecondStart|AListThatCannotBeKept)|RunController\.'
 concurrent+='|Cli\.(SplitsAtPauses|ReplayGainTags))'
 build build-tsan -DCMAKE_BUILD_TYPE=Debug -DTOLVANE_SANITIZE=thread -DTOLVANE_BUILD_BENCH=OFF \
     -DTOLVANE_TEST_MEDIA="$media" -- parallel_batch_test player_test preview_surface_test \

@@ -43,6 +43,7 @@
 #include "SoundCopy.h"
 #include "SoundTracks.h"
 #include "SplitParts.h"
+#include "ThreadBudget.h"
 #include "TimeText.h"
 #include "Workers.h"
 
@@ -289,8 +290,8 @@ bool RowsAtPauses(const CliOptions& options, const std::string& path,
     span.length = whole.toEnd ? std::max(0.0, length - span.start)
                               : whole.EndSeconds() - whole.StartSeconds();
     span.spanLength = span.length;
-    const auto threads = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U));
-    const tolvane::LevelsRead read = tolvane::ReadSoundLevels(span, threads);
+    const tolvane::LevelsRead read =
+        tolvane::ReadSoundLevels(span, tolvane::SoundReadersForCores());
     if (!read.read) {
         why = "cannot read its sound to find the pauses: " + read.failure;
         return false;

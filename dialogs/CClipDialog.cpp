@@ -30,6 +30,7 @@
 #include "SkinText.h"
 #include "SoundEnvelope.h"
 #include "SplitParts.h"
+#include "ThreadBudget.h"
 #include "TimeText.h"
 #include "WaveformStrip.h"
 
@@ -279,9 +280,8 @@ void CClipDialog::ShowPauses() {
         return;
     }
     // On the cores the player leaves; RefreshWaveform takes the result.
-    const auto threads =
-        static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 2U, 8U) - 1U);
-    m_silences = std::make_unique<tolvane::SilenceFinder>(m_levelsSpan, threads);
+    m_silences =
+        std::make_unique<tolvane::SilenceFinder>(m_levelsSpan, tolvane::SoundReadersBesidePlayer());
     m_waveformTimer.start();
 }
 

@@ -42,7 +42,6 @@
 
 namespace {
 
-constexpr int kRunTimerMs = 300;
 constexpr int kMainBackgroundId = 290;
 constexpr int kIconId = 266;
 
@@ -120,22 +119,20 @@ CBrenvixDlg::CBrenvixDlg(const WindowServices& services, const QString& programF
         QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"), this,
         SLOT(OnNotificationAction(uint, QString)));
     if (!m_services.listFile.isEmpty()) {
-        m_keeper = std::make_unique<ListKeeper>(
-            m_services.listFile.toStdString(), [this](const std::string& failure) {
-                // From the keeper's thread: only a wake-up comes up.
-                QMetaObject::invokeMethod(
-                    this, [this, failure] { SayListKeeping(failure); }, Qt::QueuedConnection);
-            });
+        m_keeper = std::make_unique<ListKeeper>(m_services.listFile.toStdString(), [this] {
+            // From the keeper's thread: only a wake-up comes up.
+            QMetaObject::invokeMethod(this, &CBrenvixDlg::OnKeepingChanged, Qt::QueuedConnection);
+        });
         RestoreKeptList();
     }
 
     FitToScreen();
 
-    m_runTimer.setInterval(kRunTimerMs);
-    connect(&m_runTimer, &QTimer::timeout, this, &CBrenvixDlg::OnRunTimer);
+    connect(&m_run, &RunController::Polled, this, &CBrenvixDlg::OnRunTimer);
+    connect(&m_run, &RunController::WorkerEnded, this, &CBrenvixDlg::OnWorkerEnded);
     connect(&m_checker, &FileChecker::Settled, this, &CBrenvixDlg::TakeCheckedFiles);
     m_progress->Attach(
-        nullptr, [this] { m_runTimer.stop(); }, &m_shutDown);
+        nullptr, [this] { m_run.StopPolling(); }, &m_shutDown);
     qApp->installEventFilter(this);
 }
 
@@ -423,6 +420,12 @@ void CBrenvixDlg::OnClose() {
         m_closeWhenChecked = true;
         return;
     }
+    if (m_run.Going()) {
+        // A stopped run's worker is still closing its file: the window closes once it has.
+        m_closeWhenRunEnds = true;
+        m_afterRun = {};
+        return;
+    }
     m_closing = true;
     // A clean end: the next start begins with an empty list (one a signal ended is kept).
     if (m_keeper && !m_keepListAtEnd) {
@@ -430,7 +433,6 @@ void CBrenvixDlg::OnClose() {
     }
     StopPreview();
     PreviewEngine_Close();
-    WaitForWorker();
     done(QDialog::Accepted);
 }
 

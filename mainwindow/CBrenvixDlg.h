@@ -26,6 +26,7 @@
 #include "JobPlanner.h"
 #include "MediaProbeResult.h"
 #include "OutputSettings.h"
+#include "RunController.h"
 #include "RunDesktop.h"
 #include "SkinLayout.h"
 #include "SplitParts.h"
@@ -218,8 +219,8 @@ public:
     OutputSettings& Settings() { return m_settings; }
     const FileInfoValues& FileInfo() const { return m_fileInfo; }
     const QString& RunFolder() const { return m_runFolder; }
-    AVConvert* Job() const { return m_job.get(); }
-    bool WorkerRunning() const { return m_worker.Running(); }
+    AVConvert* Job() const { return m_run.Job(); }
+    bool WorkerRunning() const { return m_run.WorkerRunning(); }
     bool ShutDownRequested() const { return m_shutDown; }
     const QString& SettingsFile() const { return m_settingsFile; }
     // The skin's scale on the window's screen (1: the skin's own size).
@@ -230,13 +231,13 @@ public:
     bool HandCursorOver(int id) const;
     // The clock of the run's elapsed time and time left (seconds from any origin).
     void SetClockForTests(std::function<double()> secondsNow) {
-        m_secondsNow = std::move(secondsNow);
+        m_run.SetClock(std::move(secondsNow));
     }
     // Whether the user is in the program's windows (a run that ends otherwise is notified).
     void SetActiveCheckForTests(std::function<bool()> active) {
         m_windowActive = std::move(active);
     }
-    // Waits for a worker that is still finishing (after Stop) before the job is touched.
+    // Waits for a worker that is still finishing (after Stop): tests, and the end of the window.
     void WaitForWorker();
     // The rows the list shows, and the list as a job (its rows and the window's settings).
     const std::vector<JobRow>& Rows() const { return m_rows; }
@@ -297,7 +298,6 @@ private:
     void UpdateHandCursor(const QPoint& windowPos);
 
     // Task list.
-    AVConvert& SharedJob();
     // Whether `path`, a file of the list, can be a row (its probe then in m_probe); a refusal's
     // line goes into `refusals` when given. (Files being added: CheckFiles.)
     bool ProbeForList(const QString& path, QStringList* refusals);
@@ -340,6 +340,8 @@ private:
     bool RefusedWhileChecking();
     // Says under the list that it cannot be kept (why), or takes that back (empty).
     void SayListKeeping(const std::string& failure);
+    // The keeper wrote the list, or failed to.
+    void OnKeepingChanged();
     // The window's settings as a job's.
     JobSettings WindowJobSettings(bool merge) const;
     // One line naming what `settings` asks that the window shows no control for; empty when
@@ -367,8 +369,10 @@ private:
     void StartRun(bool merge);
     void OnRunTimer();
     void OnRunTimerRows();
-    // The share of the run's work done, 0 to 1.
-    double RunFractionDone() const;
+    // The worker has returned; the run ends once its progress window has closed.
+    void OnWorkerEnded();
+    // Every row says what became of it, and the run is over (what waited for it follows).
+    void EndRun();
     // A desktop notification of how the run went (for a window the user has left).
     void NotifyRunEnded();
     void FinishRun();
@@ -386,9 +390,8 @@ private:
 
     OutputSettings m_settings;
     FileInfoValues m_fileInfo;
-    std::unique_ptr<AVConvert> m_job;  // created at the first run
-    std::vector<JobRow> m_rows;        // the list's rows; the table shows them
-    MediaProbeResult m_probe;          // the last file the list probed
+    std::vector<JobRow> m_rows;  // the list's rows; the table shows them
+    MediaProbeResult m_probe;    // the last file the list probed
     std::unique_ptr<ListKeeper> m_keeper;
     bool m_keepListAtEnd = false;  // a signal ends the program: the list is kept
     int m_listChanging = 0;        // rows come in one by one: the list is kept once, at the end
@@ -423,19 +426,15 @@ private:
     JobSettings m_listSettings;
     JsonValue::Object m_listUnknown;
     LoudnessMemory m_loudnessMemory;  // File Information's measures while the program runs
-    tolvane::ConversionThread m_worker;
-    RunDesktop m_runDesktop;  // no sleep and the dock's progress while a run goes
+    RunDesktop m_runDesktop;          // no sleep and the dock's progress while a run goes
     std::unique_ptr<CAVConvertDlg> m_progress;
-    QTimer m_runTimer;               // timer 1: the run poll
-    std::vector<int> m_checkedRows;  // per row: its index when checked at the start, else -1
+    // After the progress window: the worker it draws for ends first.
+    RunController m_run;
     bool m_shutDown = false;
     bool m_runEnding = false;
-    bool m_runIsMerge = false;
-    std::function<double()> m_secondsNow = [] {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-            .count();
-    };
-    double m_runStartSeconds = 0.0;
+    bool m_runShown = false;           // the run's progress window is open
+    bool m_closeWhenRunEnds = false;   // Close came while a stopped run's worker finished
+    std::function<void()> m_afterRun;  // a run asked for meanwhile
     std::function<bool()> m_windowActive = [] { return QApplication::activeWindow() != nullptr; };
     bool m_closing = false;
 

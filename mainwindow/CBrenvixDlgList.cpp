@@ -279,6 +279,12 @@ void CBrenvixDlg::LoadList(const JobDocument& job, std::function<void()> done) {
     });
 }
 
+void CBrenvixDlg::OnKeepingChanged() {
+    if (m_keeper) {
+        SayListKeeping(m_keeper->Failure());
+    }
+}
+
 void CBrenvixDlg::SayListKeeping(const std::string& failure) {
     const QString kept = ListNote();
     if (failure.empty()) {

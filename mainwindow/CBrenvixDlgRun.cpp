@@ -6,6 +6,7 @@
 #include <QSpinBox>
 
 #include <algorithm>
+#include <utility>
 
 #include "CAVConvertDlg.h"
 #include "CBrenvixDlg.h"
@@ -31,24 +32,24 @@ void CBrenvixDlg::OnMerge() {
 }
 
 void CBrenvixDlg::WaitForWorker() {
-    if (m_worker.Running()) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_worker.Join();
-        QApplication::restoreOverrideCursor();
-    }
-    m_worker.Join();
+    m_run.Join();
 }
 
 void CBrenvixDlg::StartRun(bool merge) {
     if (RefusedWhileChecking()) {
         return;  // a run starts once the files being added are checked
     }
+    if (m_run.Going()) {
+        // The last run's worker is still closing a stopped file: this one starts once it has.
+        m_afterRun = [this, merge] { StartRun(merge); };
+        return;
+    }
     StopPreview();
     const int rows = m_list->rowCount();
-    m_checkedRows.assign(static_cast<std::size_t>(rows), -1);
+    std::vector<int> rowsOfTasks(static_cast<std::size_t>(rows), -1);
     for (int row = 0; row < rows; ++row) {
         if (m_list->IsRowChecked(row)) {
-            m_checkedRows[static_cast<std::size_t>(row)] = row;
+            rowsOfTasks[static_cast<std::size_t>(row)] = row;
         }
     }
     JobDocument list = ListAsJob();
@@ -62,8 +63,6 @@ void CBrenvixDlg::StartRun(bool merge) {
     if (!CheckAndRememberFolder(merge)) {
         return;
     }
-    // A worker still finishing after Stop must be done before the job is refilled.
-    WaitForWorker();
     // Each checked row's file as its probe found it (a file changed since is read again).
     std::vector<tolvane::SourceFacts> facts(list.rows.size());
     for (std::size_t i = 0; i < list.rows.size(); ++i) {
@@ -123,30 +122,37 @@ void CBrenvixDlg::StartRun(bool merge) {
         return;
     }
     plan.preview = m_progress->PreviewSink();
-    AVConvert& job = SharedJob();
-    tolvane::ApplyPlan(plan, job);
-    m_runIsMerge = merge;
-
     m_runEnding = false;
     m_progress->PublishPreviewWindow();
-    m_worker.Start(job, merge ? tolvane::WorkerKind::Merge : tolvane::WorkerKind::Batch);
-    m_runTimer.start();
+    AVConvert& job = m_run.Start(plan, merge, std::move(rowsOfTasks));
+    m_runShown = true;
     m_runDesktop.RunStarted();
     m_shutDown = false;  // every run starts with the box clear
     m_progress->ClearShutDown();
     m_progress->Attach(
-        &job, [this] { m_runTimer.stop(); }, &m_shutDown);
+        &job, [this] { m_run.StopPolling(); }, &m_shutDown);
     m_progress->SetCurrentText(tr("Converting..."));
     m_progress->SetTotalText(tr("Converting..."));
-    m_runStartSeconds = m_secondsNow();
     m_progress->SetTimeText(QString::fromStdString(RunTimeText(0.0, 0.0)));
     m_progress->SetCurrentProgress(0);
     m_progress->SetTotalProgress(0);
     if (!m_progress->IsOpen()) {
         m_progress->exec();
     }
+    m_runShown = false;
     // The worker closes a stopped file in a moment: then every row can say what became of it.
-    WaitForWorker();
+    if (!m_run.Going()) {
+        EndRun();
+    }
+}
+
+void CBrenvixDlg::OnWorkerEnded() {
+    if (!m_runShown) {
+        EndRun();
+    }
+}
+
+void CBrenvixDlg::EndRun() {
     // The rows of tasks that finished before a Stop get their status too.
     OnRunTimerRows();
     setWindowTitle(kApplicationName);
@@ -155,6 +161,11 @@ void CBrenvixDlg::StartRun(bool merge) {
         NotifyRunEnded();
     }
     emit RunFinished();
+    if (m_closeWhenRunEnds) {
+        OnClose();
+    } else if (m_afterRun) {
+        std::exchange(m_afterRun, {})();
+    }
 }
 
 void CBrenvixDlg::SayRunRefusal(const tolvane::RunRefusal& refusal, const JobSettings& settings) {
@@ -200,54 +211,43 @@ void CBrenvixDlg::OnNotificationAction(uint, const QString& key) {
 }
 
 void CBrenvixDlg::NotifyRunEnded() {
-    int converted = 0;
-    int failed = 0;
-    int notDone = 0;
-    for (int i = 0; i < static_cast<int>(m_checkedRows.size()) && i < AVConvert::kMaxTasks; ++i) {
-        if (m_checkedRows[static_cast<std::size_t>(i)] < 0) {
-            continue;
-        }
-        const std::uint8_t status = m_job->taskStatus[static_cast<std::size_t>(i)].load();
-        converted += status == AVConvert::kTaskConverted ? 1 : 0;
-        failed += status == AVConvert::kTaskFailed ? 1 : 0;
-        notDone += status == AVConvert::kTaskPending ? 1 : 0;
+    const RunController::Tally tally = m_run.Count();
+    QString body = QStringLiteral("%1 converted, %2 failed").arg(tally.converted).arg(tally.failed);
+    if (tally.notDone > 0) {
+        body += QStringLiteral(", %1 not done").arg(tally.notDone);
     }
-    QString body = QStringLiteral("%1 converted, %2 failed").arg(converted).arg(failed);
-    if (notDone > 0) {
-        body += QStringLiteral(", %1 not done").arg(notDone);
-    }
-    NotifyDesktop(notDone > 0 ? tr("Tolvane: the run was stopped") : tr("Tolvane: the run is over"),
-                  body + ".", {QLatin1String(kOpenFolderAction), tr("Open folder")});
+    NotifyDesktop(
+        tally.notDone > 0 ? tr("Tolvane: the run was stopped") : tr("Tolvane: the run is over"),
+        body + ".", {QLatin1String(kOpenFolderAction), tr("Open folder")});
 }
 
 void CBrenvixDlg::OnRunTimerRows() {
-    if (!m_job) {
+    const AVConvert* job = m_run.Job();
+    if (job == nullptr || !job->plan) {
         return;
     }
     // Every finished task, also those after the current file when several run at once.
     const int rows = std::min(m_list->rowCount(), AVConvert::kMaxTasks);
     for (int i = 0; i < rows; ++i) {
-        const int row = i < static_cast<int>(m_checkedRows.size())
-                            ? m_checkedRows[static_cast<std::size_t>(i)]
-                            : -1;
+        const int row = m_run.RowOfTask(i);
         if (row < 0) {
             continue;
         }
-        const std::uint8_t status = m_job->taskStatus[static_cast<std::size_t>(i)].load();
+        const std::uint8_t status = job->taskStatus[static_cast<std::size_t>(i)].load();
         JobRow& kept = m_rows[static_cast<std::size_t>(row)];
         const JobRow before = kept;
         if (status == AVConvert::kTaskFailed) {
             auto* item = new QTableWidgetItem(tr("Failure"));
-            item->setToolTip(QString::fromStdString(tolvane::SayPieces(m_job->FailureReason(i))));
+            item->setToolTip(QString::fromStdString(tolvane::SayPieces(job->FailureReason(i))));
             m_list->setItem(row, column::kStatus, item);
             kept.state = JobRowState::Failed;
             kept.status = "Failure";
         } else if (const auto index = static_cast<std::size_t>(i);
-                   status == AVConvert::kTaskPending && !m_worker.Running() &&
-                   index < m_job->taskReports.size() && m_job->taskReports[index].fileKept) {
+                   status == AVConvert::kTaskPending && !m_run.WorkerRunning() &&
+                   index < job->taskReports.size() && job->taskReports[index].fileKept) {
             // Stopped: the row stays checked, ready to convert again, and says that its file
             // holds only a part, up to where (both times those of the output, at its tempo).
-            const auto seconds = static_cast<std::int64_t>(m_job->taskReports[index].soundSeconds);
+            const auto seconds = static_cast<std::int64_t>(job->taskReports[index].soundSeconds);
             const QString reached = QString::fromStdString(FormatTimeText(seconds));
             // The cell is narrow: the time in its short form there, whole in the tooltip.
             auto* item = new QTableWidgetItem(
@@ -255,26 +255,26 @@ void CBrenvixDlg::OnRunTimerRows() {
             item->setToolTip(
                 tr("Stopped at %1 of %2; the part so far is in %3")
                     .arg(reached)
-                    .arg(QString::fromStdString(FormatTimeText(
-                        static_cast<std::int64_t>(m_job->clipLength[index] / m_job->listen.tempo))))
-                    .arg(QString::fromStdString(m_job->outputPaths[index])));
+                    .arg(QString::fromStdString(FormatTimeText(static_cast<std::int64_t>(
+                        job->plan->Task(i).ClipLength() / job->plan->listen.tempo))))
+                    .arg(QString::fromStdString(job->outputPaths[index])));
             m_list->setItem(row, column::kStatus, item);
             kept.state = JobRowState::Ready;
             kept.status = item->text().toStdString();
             // Named, so that skipping what exists never takes this part for the whole.
-            kept.output = m_job->outputPaths[index];
+            kept.output = job->outputPaths[index];
         } else if (status == AVConvert::kTaskConverted) {
             auto* item = new QTableWidgetItem(tr("Completed"));
             // A damaged source converts what could be read; the tooltip says where it ends.
-            item->setToolTip(QString::fromStdString(tolvane::SayPieces(m_job->TaskNote(i))));
+            item->setToolTip(QString::fromStdString(tolvane::SayPieces(job->TaskNote(i))));
             m_list->setItem(row, column::kStatus, item);
             m_list->SetRowChecked(row, false);
             kept.state = JobRowState::Converted;
             kept.status = "Completed";
             // A task's name is final once its status is; a merged file's only once the worker
             // has ended.
-            if (!m_runIsMerge || !m_worker.Running()) {
-                kept.output = m_job->outputPaths[static_cast<std::size_t>(i)];
+            if (!m_run.IsMerge() || !m_run.WorkerRunning()) {
+                kept.output = job->outputPaths[static_cast<std::size_t>(i)];
             }
             kept.checked = false;
         }
@@ -285,39 +285,11 @@ void CBrenvixDlg::OnRunTimerRows() {
     }
 }
 
-double CBrenvixDlg::RunFractionDone() const {
-    const AVConvert& job = *m_job;
-    if (m_runIsMerge) {
-        return std::clamp(job.fileProgress.load(), 0, 100) / 100.0;
-    }
-    // Every task weighs as much as the sound it converts: three short files done and a long
-    // one at 14 % are far from done.
-    double done = 0.0;
-    double total = 0.0;
-    const int rows = std::min(m_list->rowCount(), AVConvert::kMaxTasks);
-    for (int i = 0; i < rows && i < static_cast<int>(m_checkedRows.size()); ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        if (m_checkedRows[index] < 0) {
-            continue;
-        }
-        const double weight = std::max(job.clipLength[index], 1.0);
-        total += weight;
-        const std::uint8_t status = job.taskStatus[index].load();
-        const int percent = job.taskProgress[index].load();
-        if (status == AVConvert::kTaskConverted || status == AVConvert::kTaskFailed) {
-            done += weight;
-        } else if (percent >= 0) {
-            done += weight * std::min(percent, 100) / 100.0;
-        }
-    }
-    return total > 0.0 ? std::clamp(done / total, 0.0, 1.0) : 0.0;
-}
-
 void CBrenvixDlg::OnRunTimer() {
-    if (!m_job) {
+    if (m_run.Job() == nullptr) {
         return;
     }
-    AVConvert& job = *m_job;
+    AVConvert& job = *m_run.Job();
     const int rows = m_list->rowCount();
     const int current = job.currentTask.load();
     const int progress = job.fileProgress.load();
@@ -333,27 +305,19 @@ void CBrenvixDlg::OnRunTimer() {
             tr("%1   %2% has completed").arg(name).arg(m_progress->CurrentProgress()));
     }
     // Finished tasks: checked rows whose status is known.
-    int done = 0;
-    for (int i = 0; i < rows && i < static_cast<int>(m_checkedRows.size()); ++i) {
-        const std::uint8_t status = job.taskStatus[static_cast<std::size_t>(i)].load();
-        if (m_checkedRows[static_cast<std::size_t>(i)] >= 0 &&
-            (status == AVConvert::kTaskConverted || status == AVConvert::kTaskFailed)) {
-            ++done;
-        }
-    }
+    const int done = m_run.Count().Finished();
     const int total = std::max(job.totalTasksShown, 1);
     m_progress->SetTotalText(
         tr("%1 Task Completed / Total %2 Task(s)").arg(done).arg(job.totalTasksShown));
     m_progress->SetTotalProgress(done * 100 / total);
-    const double fraction = RunFractionDone();
+    const double fraction = m_run.FractionDone();
     m_runDesktop.Progress(fraction);
-    m_progress->SetTimeText(
-        QString::fromStdString(RunTimeText(m_secondsNow() - m_runStartSeconds, fraction)));
+    m_progress->SetTimeText(QString::fromStdString(RunTimeText(m_run.SecondsRunning(), fraction)));
     setWindowTitle(QStringLiteral("%1% - %2")
                        .arg(static_cast<int>(fraction * 100.0))
                        .arg(QLatin1String(kApplicationName)));
     if (job.stopRequested.load()) {
-        m_runTimer.stop();
+        m_run.StopPolling();
         m_progress->StopAndClose();
     }
     OnRunTimerRows();
@@ -364,8 +328,8 @@ void CBrenvixDlg::OnRunTimer() {
 
 void CBrenvixDlg::FinishRun() {
     m_runEnding = true;
-    m_runTimer.stop();
-    m_job->stopRequested = true;
+    m_run.StopPolling();
+    m_run.Job()->stopRequested = true;
     // The worker is given 100 ms to see the flag; the window's thread goes on meanwhile.
     QTimer::singleShot(100, this, &CBrenvixDlg::CloseFinishedRun);
 }

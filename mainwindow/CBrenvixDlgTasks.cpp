@@ -37,6 +37,7 @@
 #include "SkinIds.h"
 #include "SkinLayout.h"
 #include "SoundTracks.h"
+#include "ThreadBudget.h"
 #include "TimeText.h"
 
 namespace {
@@ -150,13 +151,6 @@ void CBrenvixDlg::SizeListColumns() {
 }
 
 // ---- Task list ----
-
-AVConvert& CBrenvixDlg::SharedJob() {
-    if (!m_job) {
-        m_job = std::make_unique<AVConvert>();
-    }
-    return *m_job;
-}
 
 QString CBrenvixDlg::FileNameOf(const QString& path) const {
     return path.mid(path.lastIndexOf('/') + 1);  // a backslash is part of a name
@@ -619,7 +613,7 @@ void CBrenvixDlg::TakeHandedOverFiles(const QStringList& paths) {
     }
     raise();
     activateWindow();
-    if (CheckingFiles() || m_worker.Running()) {
+    if (CheckingFiles() || m_run.Going()) {
         // The list changes only between checks and runs: they come in as soon as it may.
         QTimer::singleShot(500, this, [this, paths] { TakeHandedOverFiles(paths); });
         return;
@@ -942,9 +936,8 @@ void CBrenvixDlg::SplitSelectedRowAtSilences() {
     const double start = whole.StartSeconds();
     const bool toEnd = whole.toEnd || whole.EndSeconds() >= length;
     const double span = std::max(0.0, (toEnd ? length : whole.EndSeconds()) - start);
-    const auto threads = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U));
-    CSilenceDialog dialog({whole.source, whole.soundTrack, start, span, toEnd, span}, threads,
-                          this);
+    CSilenceDialog dialog({whole.source, whole.soundTrack, start, span, toEnd, span},
+                          tolvane::SoundReadersForCores(), this);
     if (dialog.exec() == QDialog::Accepted) {
         SplitRow(row, dialog.Parts());
     }

@@ -9,6 +9,7 @@
 
 #include "MediaProbe.h"
 #include "Paths.h"
+#include "ThreadBudget.h"
 #include "ThreadName.h"
 
 namespace {
@@ -79,8 +80,7 @@ void FileChecker::Start(const QStringList& paths) {
     }
     const bool anyToRead = std::any_of(batch->checks.get(), batch->checks.get() + batch->count,
                                        [](const FileCheck& check) { return check.probeIt; });
-    const int lanes =
-        anyToRead ? std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, 2) : 0;
+    const int lanes = anyToRead ? tolvane::FileChecksAtOnce() : 0;
     batch->running.store(lanes);
     for (int lane = 0; lane < lanes; ++lane) {
         batch->threads.emplace_back(&Batch::Read, batch.get());

@@ -58,6 +58,11 @@ void ListKeeper::Forget() {
     }
 }
 
+std::string ListKeeper::Failure() const {
+    const std::lock_guard lock(m_mutex);
+    return m_failure;
+}
+
 void ListKeeper::Run() {
     tolvane::NameThisThread("keeper");
     using Clock = std::chrono::steady_clock;
@@ -87,17 +92,17 @@ void ListKeeper::Run() {
             std::fprintf(stderr, "tolvane: cannot keep the list in %s: %s\n", m_path.c_str(),
                          failure.c_str());
         }
-        // The window says so: a list that is not kept is one a crash would lose.
-        if (failure != m_lastFailure) {
-            m_lastFailure = failure;
-            if (m_failed) {
-                m_failed(failure);
-            }
-        }
         lastWrite = Clock::now();
         lock.lock();
         m_writing = false;
         m_changed.notify_all();
+        // The window says so: a list that is not kept is one a crash would lose.
+        if (failure != m_failure) {
+            m_failure = failure;
+            if (m_failed) {
+                m_failed();
+            }
+        }
     }
 }
 

@@ -16,9 +16,9 @@
 
 class ListKeeper final {
 public:
-    // Told, on the keeper's thread, when writing the list fails (why) and when it is written
-    // again after a failure (empty).
-    using FailureSink = std::function<void(const std::string& failure)>;
+    // Woken, on the keeper's thread, when writing the list fails and when it is written again
+    // after a failure (Failure says which).
+    using FailureSink = std::function<void()>;
 
     // `path` empty: nothing is kept.
     explicit ListKeeper(std::string path, FailureSink failed = {});
@@ -34,14 +34,16 @@ public:
     void Flush();
     // A clean end: nothing waiting is written, and the kept list goes.
     void Forget();
+    // Why the list was not kept the last time it was written; empty when it was.
+    std::string Failure() const;
 
 private:
     void Run();
 
     const std::string m_path;
     const FailureSink m_failed;
-    std::string m_lastFailure;  // the keeper's thread's own
-    std::mutex m_mutex;         // guards the three below
+    mutable std::mutex m_mutex;  // guards the four below
+    std::string m_failure;
     std::condition_variable m_changed;
     std::optional<JobDocument> m_waiting;
     bool m_writing = false;

@@ -61,6 +61,7 @@
 #include "MessagePresenter.h"
 #include "OutputFolder.h"
 #include "PictureFrame.h"
+#include "RunController.h"
 #include "SingleInstance.h"
 #include "SkinColours.h"
 #include "SkinLook.h"
@@ -858,6 +859,32 @@ TEST(MainWindow, MergedChaptersStartWhereEachSoundStarts) {
         RunCommand("ffprobe -v error -show_entries chapter=start_time,end_time -of csv=p=0 '" +
                    merged + "'"),
         "0.000000,2.600000\n2.600000,5.900000\n5.900000,10.000000\n");
+}
+
+// A run's controller wakes the window when its worker has returned, and the window never waits
+// for it: Start comes back at once, the poll takes a last look at a run that ended between two
+// polls (a short one ends before the first), and the tally and share done are the plan's.
+TEST(RunController, TheWorkerWakesTheWindowAndTheLastPollSeesTheEnd) {
+    ScratchDir out;
+    RunController run;
+    QSignalSpy polled(&run, &RunController::Polled);
+    QSignalSpy ended(&run, &RunController::WorkerEnded);
+    JobPlan plan = TestPlan({{Media("short_1s.mp4").string(), out.File("short.wav")},
+                             {Media("audio_only.m4a").string(), out.File("audio.wav")}},
+                            AudioSettings{AV_CODEC_ID_PCM_S16LE, 0, 44100, 2});
+    plan.tasks[1] = {};  // a row that is not checked
+    run.Start(plan, false, {0, -1});
+    EXPECT_TRUE(run.Going());
+    ASSERT_TRUE(ended.wait(30000));
+    EXPECT_FALSE(run.Going());
+    EXPECT_FALSE(run.WorkerRunning());
+    EXPECT_GE(polled.count(), 1) << "one last look, also before the first poll was due";
+    const RunController::Tally tally = run.Count();
+    EXPECT_EQ(tally.converted, 1);
+    EXPECT_EQ(tally.failed + tally.notDone, 0) << "the task without a row is not counted";
+    EXPECT_EQ(run.FractionDone(), 1.0);
+    EXPECT_EQ(run.RowOfTask(1), -1);
+    EXPECT_TRUE(fs::exists(out.File("short.wav")));
 }
 
 TEST(MainWindow, StopDuringTheSecondTaskKeepsTheRestReadyAndDoesNotPowerOff) {

@@ -12,6 +12,7 @@
 #include "OutputFile.h"
 #include "OutputTags.h"
 #include "ReplayGainPatch.h"
+#include "ThreadBudget.h"
 #include "TimeText.h"
 
 namespace tolvane {
@@ -281,7 +282,7 @@ void EntryContext::AddReplayGain() {
     }
     GainPatch patch;
     patch.stop = &m_job.progress.stopRequested;
-    patch.parts = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U));
+    patch.parts = SoundReadersForCores();
     if (m_job.plan.replayGain == ReplayGainKind::Album && m_job.results.album) {
         JobResults::Album& album = *m_job.results.album;
         MeasureAlbum(album);

@@ -11,6 +11,7 @@
 #include "MixLoudness.h"
 #include "Paths.h"
 #include "Pictures.h"
+#include "ThreadBudget.h"
 #include "ThreadName.h"
 
 namespace tolvane {
@@ -826,10 +827,9 @@ bool EntryConverter::BringToLoudness() {
                                          &m_entry.StopFlag(), shaped ? &measure : nullptr)
         : shaped ? MeasureChangedLoudness(m_sourcePath, m_entry.SoundTrack(), start, length, toEnd,
                                           &m_entry.StopFlag(), measure)
-                 : MeasureLoudnessInParts(
-                       m_sourcePath, m_entry.SoundTrack(), start, length, toEnd,
-                       toEnd ? fileLength - start : length, &m_entry.StopFlag(),
-                       static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1U, 8U)));
+                 : MeasureLoudnessInParts(m_sourcePath, m_entry.SoundTrack(), start, length, toEnd,
+                                          toEnd ? fileLength - start : length, &m_entry.StopFlag(),
+                                          SoundReadersForCores());
     if (!Measured(facts)) {
         return false;
     }

@@ -427,10 +427,10 @@ void RunMergeWorker(AVConvert& job) {
     }
 }
 
-void ConversionThread::Start(AVConvert& job, WorkerKind kind) {
+void ConversionThread::Start(AVConvert& job, WorkerKind kind, std::function<void()> ended) {
     Join();
     m_running.store(true, std::memory_order_release);
-    m_thread = std::thread([this, &job, kind] {
+    m_thread = std::thread([this, &job, kind, ended = std::move(ended)] {
         NameThisThread("worker");
         if (kind == WorkerKind::Batch) {
             RunBatchWorker(job);
@@ -438,6 +438,9 @@ void ConversionThread::Start(AVConvert& job, WorkerKind kind) {
             RunMergeWorker(job);
         }
         m_running.store(false, std::memory_order_release);
+        if (ended) {
+            ended();
+        }
     });
 }
 

@@ -3,10 +3,11 @@
 // The two conversion workers and the thread that runs one of them.
 //
 // A worker runs the plan ApplyPlan gave the job (`JobInput::plan`, shared and never written),
-// reading every task's input from it, and reports only through the job's progress and results (`currentTask`,
-// `fileProgress`, `taskStatus`, the reports); it sends nothing to any window.
+// reading every task's input from it, and reports only through the job's progress and results
+// (`currentTask`, `fileProgress`, `taskStatus`, the reports); it sends nothing to any window.
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "ThreadBudget.h"
@@ -35,8 +36,9 @@ public:
     ConversionThread& operator=(const ConversionThread&) = delete;
     ~ConversionThread() { Join(); }
 
-    // Joins any earlier worker, then starts one on `job`.
-    void Start(AVConvert& job, WorkerKind kind);
+    // Joins any earlier worker, then starts one on `job`. `ended` (when given) is called on the
+    // worker's thread as its last act, once Running() is false: a wake-up for whoever waits.
+    void Start(AVConvert& job, WorkerKind kind, std::function<void()> ended = {});
     // True from Start until the worker function has returned.
     bool Running() const { return m_running.load(std::memory_order_acquire); }
     void Join();
