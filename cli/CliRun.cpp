@@ -518,8 +518,8 @@ int ReportMadeRows(const JobDocument& job, const tolvane::PlannedRun& run, tolva
 bool RunWithSignals(AVConvert& job, const CliOptions& options, const JobSettings& settings,
                     StatusReport& report, const std::vector<CliInput>& inputs, std::FILE* err) {
     std::vector<std::string> sources;
-    for (int i = 0; i < job.taskCount; ++i) {
-        sources.push_back(job.sourcePaths[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < job.plan->TaskCount(); ++i) {
+        sources.push_back(job.plan->Task(i).source);
     }
     bool interrupted = false;
     InterruptSignals signals;

@@ -19,27 +19,31 @@ std::string ListenShapeRefusal(const ListenShape& shape) {
     return {};
 }
 
-std::string ListenShapeText(const ListenShape& shape) {
-    std::string text;
-    const auto add = [&text](const std::string& piece) {
-        text += (text.empty() ? "" : ", ") + piece;
+std::vector<Said> ListenShapeSaid(const ListenShape& shape) {
+    std::vector<Said> said;
+    const auto add = [&said](const char* key, std::vector<std::string> args = {}) {
+        said.push_back(Said{key, std::move(args), !said.empty()});
     };
     if (shape.Tempo()) {
-        add("tempo " + FormatShort(shape.tempo) + "\u00d7");
+        add(QT_TRANSLATE_NOOP("Messages", "tempo %1×"), {FormatShort(shape.tempo)});
     }
     if (shape.night) {
-        add("night mode");
+        add(QT_TRANSLATE_NOOP("Messages", "night mode"));
     }
     if (shape.fadeIn > 0.0) {
-        add("fade in " + FormatShort(shape.fadeIn) + " s");
+        add(QT_TRANSLATE_NOOP("Messages", "fade in %1 s"), {FormatShort(shape.fadeIn)});
     }
     if (shape.fadeOut > 0.0) {
-        add("fade out " + FormatShort(shape.fadeOut) + " s");
+        add(QT_TRANSLATE_NOOP("Messages", "fade out %1 s"), {FormatShort(shape.fadeOut)});
     }
     if (shape.crossfade > 0.0) {
-        add("crossfade " + FormatShort(shape.crossfade) + " s");
+        add(QT_TRANSLATE_NOOP("Messages", "crossfade %1 s"), {FormatShort(shape.crossfade)});
     }
-    return text;
+    return said;
+}
+
+std::string ListenShapeText(const ListenShape& shape) {
+    return EnglishOf(ListenShapeSaid(shape));
 }
 
 }  // namespace tolvane

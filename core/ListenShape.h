@@ -5,6 +5,9 @@
 // at its ends (a merge's files joined with a crossfade). The defaults change nothing.
 
 #include <string>
+#include <vector>
+
+#include "Messages.h"
 
 #include "NumberRules.h"
 
@@ -38,7 +41,8 @@ struct ListenShape final {
 std::string ListenShapeRefusal(const ListenShape& shape);
 
 // "tempo 1.5×, night mode, fade in 2 s, fade out 3 s, crossfade 4 s": what a status says was
-// applied (English; empty for the defaults).
+// applied, as one remark of pieces (none for the defaults), and in English.
+std::vector<Said> ListenShapeSaid(const ListenShape& shape);
 std::string ListenShapeText(const ListenShape& shape);
 
 }  // namespace tolvane

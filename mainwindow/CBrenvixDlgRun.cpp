@@ -266,7 +266,7 @@ void CBrenvixDlg::OnRunTimerRows() {
         } else if (status == AVConvert::kTaskConverted) {
             auto* item = new QTableWidgetItem(tr("Completed"));
             // A damaged source converts what could be read; the tooltip says where it ends.
-            item->setToolTip(QString::fromStdString(tolvane::SayPieces(job->TaskNote(i))));
+            item->setToolTip(QString::fromStdString(tolvane::TranslatedOf(job->TaskNoteSaid(i))));
             m_list->setItem(row, column::kStatus, item);
             m_list->SetRowChecked(row, false);
             kept.state = JobRowState::Converted;

@@ -90,8 +90,7 @@ TEST(Tempo, AToneKeepsItsPitchAndLastsItsLengthOverTheTempoToTheSample) {
         const double expected = c.seconds * 44100.0 / c.tempo;
         EXPECT_NEAR(static_cast<double>(samples.size()), expected, 1.0) << c.tempo;
         EXPECT_NEAR(Frequency(samples, 44100), 440.0, 3.0) << c.tempo;
-        EXPECT_NE(job.taskReports[0].remarks.find("tempo"), std::string::npos)
-            << job.taskReports[0].remarks;
+        EXPECT_NE(job.TaskNote(0).find("tempo"), std::string::npos) << job.TaskNote(0);
     }
     // Two minutes and more, lanes to spare: still one piece, as long as it must be.
     const std::string longTone = dir.File("long.wav");
@@ -104,7 +103,7 @@ TEST(Tempo, AToneKeepsItsPitchAndLastsItsLengthOverTheTempoToTheSample) {
             });
     RunBatch(job);
     ASSERT_EQ(job.taskStatus[0], AVConvert::kTaskConverted);
-    EXPECT_EQ(job.taskReports[0].remarks.find("segments"), std::string::npos);
+    EXPECT_EQ(job.TaskNote(0).find("segments"), std::string::npos) << job.TaskNote(0);
     const std::vector<std::int16_t> samples = DecodedSamples(job.outputPaths[0], 22050);
     EXPECT_NEAR(static_cast<double>(samples.size()), 130.5 * 22050 / 1.5, 1.0);
     EXPECT_NEAR(Frequency(samples, 22050), 300.0, 3.0);

@@ -567,6 +567,20 @@ TEST(MainWindow, HelpOpensThePageOrSaysItIsMissing) {
     }
 }
 
+// What the engine remarks of a row is said whole in the user's language where the row shows it
+// (its tooltip), and kept in English in the job's results.
+TEST(MainWindow, ARowsRemarksAreTranslatedWhole) {
+    Window w;
+    w.Add({M("short_1s.mp4")});
+    w.dlg->Settings().listen = tolvane::ListenShape{1.5, true, 0.0, 0.0, 0.0};
+    ASSERT_TRUE(LoadTranslations(*qApp, QStringLiteral(TOLVANE_PROGRAM_FOLDER), "de"));
+    w.RunToEnd(ids::kConvert);
+    const QString tip = w.List()->item(0, column::kStatus)->toolTip();
+    UnloadTranslations(*qApp);
+    EXPECT_EQ(tip, QString::fromUtf8("Tempo 1.5\u00d7, Nachtmodus"));
+    EXPECT_EQ(w.dlg->Job()->TaskNote(0), "tempo 1.5\u00d7, night mode");
+}
+
 TEST(MainWindow, BrowseRefusesAMissingFolderAndAsksAgain) {
     Window w;
     ScratchDir chosen;

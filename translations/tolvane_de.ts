@@ -1892,6 +1892,66 @@ Siehe &apos;tolvane-cli --help&apos;.</translation>
         <source>its output would be the source itself; choose another output folder</source>
         <translation>ihre Ausgabe wäre die Quelle selbst; wählen Sie einen anderen Zielordner</translation>
     </message>
+    <message>
+        <source>tempo %1×</source>
+        <translation>Tempo %1×</translation>
+    </message>
+    <message>
+        <source>night mode</source>
+        <translation>Nachtmodus</translation>
+    </message>
+    <message>
+        <source>fade in %1 s</source>
+        <translation>Einblenden %1 s</translation>
+    </message>
+    <message>
+        <source>fade out %1 s</source>
+        <translation>Ausblenden %1 s</translation>
+    </message>
+    <message>
+        <source>crossfade %1 s</source>
+        <translation>Überblenden %1 s</translation>
+    </message>
+    <message>
+        <source>1 sound packet did not decode and was skipped</source>
+        <translation>1 Tonpaket ließ sich nicht dekodieren und wurde übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 sound packets did not decode and were skipped</source>
+        <translation>%1 Tonpakete ließen sich nicht dekodieren und wurden übersprungen</translation>
+    </message>
+    <message>
+        <source>this format keeps no ReplayGain tags: none were written</source>
+        <translation>dieses Format kennt keine ReplayGain-Tags: es wurden keine geschrieben</translation>
+    </message>
+    <message>
+        <source>the cover picture could not be added (%1)</source>
+        <translation>das Titelbild konnte nicht hinzugefügt werden (%1)</translation>
+    </message>
+    <message>
+        <source>the sound is silent: its loudness was left as it was</source>
+        <translation>der Ton ist still: seine Lautheit blieb, wie sie war</translation>
+    </message>
+    <message>
+        <source>the mix was brought down where it would have clipped</source>
+        <translation>die Mischung wurde dort abgesenkt, wo sie übersteuert hätte</translation>
+    </message>
+    <message>
+        <source>encoded in %1 segments at once</source>
+        <translation>in %1 Abschnitten gleichzeitig kodiert</translation>
+    </message>
+    <message>
+        <source>mixed %1</source>
+        <translation>gemischt: %1</translation>
+    </message>
+    <message>
+        <source>the gain was lowered to %1 dB to keep the true peak at %2 dBTP: the file plays at %3 LUFS</source>
+        <translation>die Verstärkung wurde auf %1 dB gesenkt, um die Spitze bei %2 dBTP zu halten: die Datei spielt mit %3 LUFS</translation>
+    </message>
+    <message>
+        <source>copied whole packets: from %1 s to %2 s of the file</source>
+        <translation>ganze Pakete kopiert: von %1 s bis %2 s der Datei</translation>
+    </message>
 </context>
 <context>
     <name>PartsView</name>

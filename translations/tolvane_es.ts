@@ -1895,6 +1895,66 @@ Pruebe &apos;tolvane-cli --help&apos;.</translation>
         <source>its output would be the source itself; choose another output folder</source>
         <translation>su salida sería la propia fuente; elija otra carpeta de salida</translation>
     </message>
+    <message>
+        <source>tempo %1×</source>
+        <translation>tempo %1×</translation>
+    </message>
+    <message>
+        <source>night mode</source>
+        <translation>modo nocturno</translation>
+    </message>
+    <message>
+        <source>fade in %1 s</source>
+        <translation>fundido de entrada %1 s</translation>
+    </message>
+    <message>
+        <source>fade out %1 s</source>
+        <translation>fundido de salida %1 s</translation>
+    </message>
+    <message>
+        <source>crossfade %1 s</source>
+        <translation>fundido cruzado %1 s</translation>
+    </message>
+    <message>
+        <source>1 sound packet did not decode and was skipped</source>
+        <translation>1 paquete de sonido no se pudo decodificar y se omitió</translation>
+    </message>
+    <message>
+        <source>%1 sound packets did not decode and were skipped</source>
+        <translation>%1 paquetes de sonido no se pudieron decodificar y se omitieron</translation>
+    </message>
+    <message>
+        <source>this format keeps no ReplayGain tags: none were written</source>
+        <translation>este formato no guarda etiquetas ReplayGain: no se escribió ninguna</translation>
+    </message>
+    <message>
+        <source>the cover picture could not be added (%1)</source>
+        <translation>no se pudo añadir la imagen de portada (%1)</translation>
+    </message>
+    <message>
+        <source>the sound is silent: its loudness was left as it was</source>
+        <translation>el sonido está en silencio: su sonoridad se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>the mix was brought down where it would have clipped</source>
+        <translation>la mezcla se bajó donde habría saturado</translation>
+    </message>
+    <message>
+        <source>encoded in %1 segments at once</source>
+        <translation>codificado en %1 segmentos a la vez</translation>
+    </message>
+    <message>
+        <source>mixed %1</source>
+        <translation>mezclado: %1</translation>
+    </message>
+    <message>
+        <source>the gain was lowered to %1 dB to keep the true peak at %2 dBTP: the file plays at %3 LUFS</source>
+        <translation>la ganancia se bajó a %1 dB para mantener el pico real en %2 dBTP: el archivo suena a %3 LUFS</translation>
+    </message>
+    <message>
+        <source>copied whole packets: from %1 s to %2 s of the file</source>
+        <translation>paquetes enteros copiados: de %1 s a %2 s del archivo</translation>
+    </message>
 </context>
 <context>
     <name>PartsView</name>

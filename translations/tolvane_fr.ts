@@ -1894,6 +1894,66 @@ Essayez « tolvane-cli --help ».</translation>
         <source>its output would be the source itself; choose another output folder</source>
         <translation>sa sortie serait la source elle-même ; choisissez un autre dossier de sortie</translation>
     </message>
+    <message>
+        <source>tempo %1×</source>
+        <translation>tempo %1×</translation>
+    </message>
+    <message>
+        <source>night mode</source>
+        <translation>mode nuit</translation>
+    </message>
+    <message>
+        <source>fade in %1 s</source>
+        <translation>fondu d&apos;entrée %1 s</translation>
+    </message>
+    <message>
+        <source>fade out %1 s</source>
+        <translation>fondu de sortie %1 s</translation>
+    </message>
+    <message>
+        <source>crossfade %1 s</source>
+        <translation>fondu enchaîné %1 s</translation>
+    </message>
+    <message>
+        <source>1 sound packet did not decode and was skipped</source>
+        <translation>1 paquet de son n&apos;a pas pu être décodé et a été sauté</translation>
+    </message>
+    <message>
+        <source>%1 sound packets did not decode and were skipped</source>
+        <translation>%1 paquets de son n&apos;ont pas pu être décodés et ont été sautés</translation>
+    </message>
+    <message>
+        <source>this format keeps no ReplayGain tags: none were written</source>
+        <translation>ce format ne conserve pas de balises ReplayGain : aucune n&apos;a été écrite</translation>
+    </message>
+    <message>
+        <source>the cover picture could not be added (%1)</source>
+        <translation>l&apos;image de couverture n&apos;a pas pu être ajoutée (%1)</translation>
+    </message>
+    <message>
+        <source>the sound is silent: its loudness was left as it was</source>
+        <translation>le son est silencieux : son volume est resté tel quel</translation>
+    </message>
+    <message>
+        <source>the mix was brought down where it would have clipped</source>
+        <translation>le mixage a été abaissé là où il aurait saturé</translation>
+    </message>
+    <message>
+        <source>encoded in %1 segments at once</source>
+        <translation>encodé en %1 segments à la fois</translation>
+    </message>
+    <message>
+        <source>mixed %1</source>
+        <translation>mixé : %1</translation>
+    </message>
+    <message>
+        <source>the gain was lowered to %1 dB to keep the true peak at %2 dBTP: the file plays at %3 LUFS</source>
+        <translation>le gain a été abaissé à %1 dB pour garder la crête réelle à %2 dBTP : le fichier joue à %3 LUFS</translation>
+    </message>
+    <message>
+        <source>copied whole packets: from %1 s to %2 s of the file</source>
+        <translation>paquets entiers copiés : de %1 s à %2 s du fichier</translation>
+    </message>
 </context>
 <context>
     <name>PartsView</name>

@@ -1893,6 +1893,66 @@ Tente &apos;tolvane-cli --help&apos;.</translation>
         <source>its output would be the source itself; choose another output folder</source>
         <translation>a saída seria a própria fonte; escolha outra pasta de saída</translation>
     </message>
+    <message>
+        <source>tempo %1×</source>
+        <translation>andamento %1×</translation>
+    </message>
+    <message>
+        <source>night mode</source>
+        <translation>modo noturno</translation>
+    </message>
+    <message>
+        <source>fade in %1 s</source>
+        <translation>fade-in %1 s</translation>
+    </message>
+    <message>
+        <source>fade out %1 s</source>
+        <translation>fade-out %1 s</translation>
+    </message>
+    <message>
+        <source>crossfade %1 s</source>
+        <translation>crossfade %1 s</translation>
+    </message>
+    <message>
+        <source>1 sound packet did not decode and was skipped</source>
+        <translation>1 pacote de som não pôde ser decodificado e foi ignorado</translation>
+    </message>
+    <message>
+        <source>%1 sound packets did not decode and were skipped</source>
+        <translation>%1 pacotes de som não puderam ser decodificados e foram ignorados</translation>
+    </message>
+    <message>
+        <source>this format keeps no ReplayGain tags: none were written</source>
+        <translation>este formato não guarda etiquetas ReplayGain: nenhuma foi gravada</translation>
+    </message>
+    <message>
+        <source>the cover picture could not be added (%1)</source>
+        <translation>não foi possível adicionar a imagem de capa (%1)</translation>
+    </message>
+    <message>
+        <source>the sound is silent: its loudness was left as it was</source>
+        <translation>o som está em silêncio: sua sonoridade ficou como estava</translation>
+    </message>
+    <message>
+        <source>the mix was brought down where it would have clipped</source>
+        <translation>a mixagem foi abaixada onde teria saturado</translation>
+    </message>
+    <message>
+        <source>encoded in %1 segments at once</source>
+        <translation>codificado em %1 segmentos ao mesmo tempo</translation>
+    </message>
+    <message>
+        <source>mixed %1</source>
+        <translation>mixado: %1</translation>
+    </message>
+    <message>
+        <source>the gain was lowered to %1 dB to keep the true peak at %2 dBTP: the file plays at %3 LUFS</source>
+        <translation>o ganho foi reduzido para %1 dB para manter o pico real em %2 dBTP: o arquivo toca a %3 LUFS</translation>
+    </message>
+    <message>
+        <source>copied whole packets: from %1 s to %2 s of the file</source>
+        <translation>pacotes inteiros copiados: de %1 s a %2 s do arquivo</translation>
+    </message>
 </context>
 <context>
     <name>PartsView</name>

@@ -1877,6 +1877,66 @@ Try &apos;tolvane-cli --help&apos;.</source>
         <source>its output would be the source itself; choose another output folder</source>
         <translation>其输出将是源文件本身；请选择其他输出文件夹</translation>
     </message>
+    <message>
+        <source>tempo %1×</source>
+        <translation>速度 %1×</translation>
+    </message>
+    <message>
+        <source>night mode</source>
+        <translation>夜间模式</translation>
+    </message>
+    <message>
+        <source>fade in %1 s</source>
+        <translation>淡入 %1 秒</translation>
+    </message>
+    <message>
+        <source>fade out %1 s</source>
+        <translation>淡出 %1 秒</translation>
+    </message>
+    <message>
+        <source>crossfade %1 s</source>
+        <translation>交叉淡化 %1 秒</translation>
+    </message>
+    <message>
+        <source>1 sound packet did not decode and was skipped</source>
+        <translation>1 个声音数据包无法解码，已跳过</translation>
+    </message>
+    <message>
+        <source>%1 sound packets did not decode and were skipped</source>
+        <translation>%1 个声音数据包无法解码，已跳过</translation>
+    </message>
+    <message>
+        <source>this format keeps no ReplayGain tags: none were written</source>
+        <translation>此格式不保存 ReplayGain 标签：未写入任何标签</translation>
+    </message>
+    <message>
+        <source>the cover picture could not be added (%1)</source>
+        <translation>无法添加封面图片（%1）</translation>
+    </message>
+    <message>
+        <source>the sound is silent: its loudness was left as it was</source>
+        <translation>声音是静音的：其响度保持不变</translation>
+    </message>
+    <message>
+        <source>the mix was brought down where it would have clipped</source>
+        <translation>混音在会削波的地方被降低了</translation>
+    </message>
+    <message>
+        <source>encoded in %1 segments at once</source>
+        <translation>同时分 %1 段编码</translation>
+    </message>
+    <message>
+        <source>mixed %1</source>
+        <translation>已混合：%1</translation>
+    </message>
+    <message>
+        <source>the gain was lowered to %1 dB to keep the true peak at %2 dBTP: the file plays at %3 LUFS</source>
+        <translation>增益已降至 %1 dB，以将真峰值保持在 %2 dBTP：文件以 %3 LUFS 播放</translation>
+    </message>
+    <message>
+        <source>copied whole packets: from %1 s to %2 s of the file</source>
+        <translation>已复制完整数据包：从文件的 %1 秒到 %2 秒</translation>
+    </message>
 </context>
 <context>
     <name>PartsView</name>

@@ -61,23 +61,30 @@ std::string AVConvert::FailureReason(int index) const {
     return taskReports[task].failure;
 }
 
-std::string AVConvert::TaskNote(int index) const {
+std::vector<tolvane::Said> AVConvert::TaskNoteSaid(int index) const {
     const auto task = static_cast<std::size_t>(index);
     if (index < 0 || task >= taskReports.size()) {
         return {};
     }
     const TaskReport& report = taskReports[task];
-    std::string note = report.damage;
-    if (report.packetsSkipped > 0) {
-        note += note.empty() ? "" : "; ";
-        note += std::to_string(report.packetsSkipped) +
-                (report.packetsSkipped == 1 ? " sound packet" : " sound packets") +
-                " did not decode and " + (report.packetsSkipped == 1 ? "was" : "were") + " skipped";
+    std::vector<tolvane::Said> note;
+    if (!report.damage.empty()) {
+        note.push_back(tolvane::Said{nullptr, {report.damage}});
     }
-    if (!report.remarks.empty()) {
-        note += (note.empty() ? "" : "; ") + report.remarks;
+    if (report.packetsSkipped == 1) {
+        note.push_back(tolvane::Said{
+            QT_TRANSLATE_NOOP("Messages", "1 sound packet did not decode and was skipped")});
+    } else if (report.packetsSkipped > 1) {
+        note.push_back(tolvane::Said{
+            QT_TRANSLATE_NOOP("Messages", "%1 sound packets did not decode and were skipped"),
+            {std::to_string(report.packetsSkipped)}});
     }
+    note.insert(note.end(), report.remarks.begin(), report.remarks.end());
     return note;
+}
+
+std::string AVConvert::TaskNote(int index) const {
+    return EnglishOf(TaskNoteSaid(index));
 }
 
 namespace tolvane {

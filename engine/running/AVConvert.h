@@ -30,6 +30,7 @@
 #include "JobPlan.h"
 #include "ListenShape.h"
 #include "Loudness.h"
+#include "Messages.h"
 #include "NumberRules.h"
 #include "PlanTypes.h"
 #include "TaskTags.h"
@@ -116,8 +117,8 @@ struct JobResults {
         // ends and why, for people ("the source is damaged after 12:34 of 20:00"). The task
         // keeps what was read.
         std::string damage;
-        int packetsSkipped = 0;  // sound packets that did not decode
-        std::string remarks;     // what else a person should know (a cover left out...)
+        int packetsSkipped = 0;              // sound packets that did not decode
+        std::vector<tolvane::Said> remarks;  // what else a person should know (a cover left out...)
     };
     // The name each task wrote (its requested name, or the free one the worker created).
     std::vector<std::string> outputPaths;
@@ -159,6 +160,8 @@ public:
     // sound ends, how many sound packets did not decode, and a cover left out. Empty when there
     // is nothing.
     std::string TaskNote(int index) const;
+    // The same as texts to say, in English or in the user's language.
+    std::vector<tolvane::Said> TaskNoteSaid(int index) const;
 };
 
 namespace tolvane {

@@ -129,8 +129,12 @@ bool EntryContext::Fail(const std::string& what, int error) {
     return false;
 }
 
-void EntryContext::AddRemark(const std::string& remark) {
-    m_remarks += (m_remarks.empty() ? "" : "; ") + remark;
+void EntryContext::AddRemark(Said remark) {
+    m_remarks.push_back(std::move(remark));
+}
+
+void EntryContext::AddRemarks(const std::vector<Said>& remarks) {
+    m_remarks.insert(m_remarks.end(), remarks.begin(), remarks.end());
 }
 
 const std::atomic<bool>& EntryContext::StopFlag() const {
@@ -270,7 +274,8 @@ void EntryContext::AddReplayGain() {
     AVFormatContext& output = *m_output.Context();
     const GainTags kind = GainTagsOf(*output.oformat);
     if (kind == GainTags::None) {
-        AddRemark("this format keeps no ReplayGain tags: none were written");
+        AddRemark({QT_TRANSLATE_NOOP("Messages",
+                                     "this format keeps no ReplayGain tags: none were written")});
         return;
     }
     if (kind == GainTags::Placeholders) {
@@ -351,7 +356,9 @@ bool EntryContext::StartOutput(const AVFormatContext& input, int soundIndex) {
                                CoverChoice{plan.coverFromVideo, plan.coverFromVideoSeconds})) {
             // A cover is an extra: without it the sound is still written, and the report says so.
             if (const int ret = m_output.AddCover(std::move(*cover)); ret < 0) {
-                AddRemark("the cover picture could not be added (" + AvErrorText(ret) + ")");
+                AddRemark(
+                    {QT_TRANSLATE_NOOP("Messages", "the cover picture could not be added (%1)"),
+                     {AvErrorText(ret)}});
             }
         }
     }

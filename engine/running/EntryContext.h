@@ -29,8 +29,8 @@ struct EntryResult {
     std::string failure;        // the first reason it failed
     std::string damage;         // where a damaged source's readable sound ends (empty: whole)
     int packetsSkipped = 0;     // sound packets that did not decode
-    std::string remarks;        // what else a person should know ("; " between): a cover left
-                                // out, a silent sound left as it was
+    std::vector<Said> remarks;  // what else a person should know: a cover left out, a silent
+                                // sound left as it was
 };
 
 // What an entry shares with the rest of the run. A batch that converts several tasks at once
@@ -115,7 +115,11 @@ public:
     // The run's album gain, measured with the other lanes that need it.
     void MeasureAlbum(JobResults::Album& album) const;
     // Adds a remark to the task's report.
-    void AddRemark(const std::string& remark);
+    void AddRemark(Said remark);
+    // A silent sound is not brought to a loudness.
+    static constexpr char kSilentRemark[] =
+        QT_TRANSLATE_NOOP("Messages", "the sound is silent: its loudness was left as it was");
+    void AddRemarks(const std::vector<Said>& remarks);
     bool StopSeen();
     // The job's stop switch, for work that watches it itself.
     const std::atomic<bool>& StopFlag() const;
@@ -184,7 +188,7 @@ private:
     TaskFailure m_failure;
     bool m_stopped = false;
     std::string m_damage;
-    std::string m_remarks;
+    std::vector<Said> m_remarks;
     int m_packetsSkipped = 0;
 };
 

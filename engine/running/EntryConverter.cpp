@@ -18,7 +18,8 @@ namespace tolvane {
 
 namespace {
 
-constexpr char kMixClippedRemark[] = "the mix was brought down where it would have clipped";
+constexpr char kMixClippedRemark[] =
+    QT_TRANSLATE_NOOP("Messages", "the mix was brought down where it would have clipped");
 
 bool FormatNameIs(const char* names, const char* wanted) {
     // Demuxers list several comma-separated names ("rm" covers rm and rmvb).
@@ -195,14 +196,15 @@ void EntryConverter::EndSegment() {
     m_entry.NoteDamage(report.damage);
     m_entry.SetPacketsSkipped(report.packetsSkipped);
     if (!report.remark.empty()) {
-        m_entry.AddRemark(report.remark);
+        m_entry.AddRemark({nullptr, {report.remark}});
     }
     if (ret < 0 && !m_entry.Failed()) {
         m_entry.NoteFailure(report.failure.empty() ? "cannot write the sound" : report.failure,
                             ret);
     }
     if (const int joined = m_ownJoin->Joined(); joined > 1) {
-        m_entry.AddRemark("encoded in " + std::to_string(joined) + " segments at once");
+        m_entry.AddRemark({QT_TRANSLATE_NOOP("Messages", "encoded in %1 segments at once"),
+                           {std::to_string(joined)}});
     }
 }
 
@@ -319,7 +321,7 @@ bool EntryConverter::SetUpOutput() {
                 shape.crossfade = 0.0;
             }
             m_audio.SetShape(shape);
-            m_entry.AddRemark(ListenShapeText(shape));
+            m_entry.AddRemarks(ListenShapeSaid(shape));
         }
         if (m_mix.Any() && !SetMixLevels()) {
             return false;
@@ -490,7 +492,7 @@ void EntryConverter::DrainDecoders() {
             }
             PushMixed();
             if (m_mixer->Clipped() && m_join == nullptr) {
-                m_entry.AddRemark(kMixClippedRemark);
+                m_entry.AddRemark({kMixClippedRemark});
             }
         }
     }
@@ -591,7 +593,7 @@ bool EntryConverter::SetMixLevels() {
         return false;
     }
     m_mixLevels = std::move(mix.levels);
-    m_entry.AddRemark("mixed " + TrackMixText(m_mix));
+    m_entry.AddRemark({QT_TRANSLATE_NOOP("Messages", "mixed %1"), {TrackMixText(m_mix)}});
     return true;
 }
 
@@ -834,7 +836,7 @@ bool EntryConverter::BringToLoudness() {
         return false;
     }
     if (!std::isfinite(facts.integrated)) {
-        m_entry.AddRemark("the sound is silent: its loudness was left as it was");
+        m_entry.AddRemark({EntryContext::kSilentRemark});
         return true;
     }
     const double gainDb = GainToReach(facts, m_plan.loudnessTarget);

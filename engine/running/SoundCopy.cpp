@@ -198,7 +198,7 @@ bool SoundCopier::SetHeaderGain(AVCodecParameters& parameters) {
                             facts.failure);
     }
     if (!std::isfinite(facts.integrated)) {
-        m_entry.AddRemark("the sound is silent: its loudness was left as it was");
+        m_entry.AddRemark({EntryContext::kSilentRemark});
         return true;
     }
     const JobPlan& plan = m_entry.Plan();
@@ -206,10 +206,11 @@ bool SoundCopier::SetHeaderGain(AVCodecParameters& parameters) {
     if (std::isfinite(facts.truePeak) && gain > plan.truePeakCeiling - facts.truePeak) {
         // No limiter without decoding: the whole gain is lowered instead.
         gain = plan.truePeakCeiling - facts.truePeak;
-        m_entry.AddRemark("the gain was lowered to " + FormatFixed(gain, 1) +
-                          " dB to keep the true peak at " + FormatFixed(plan.truePeakCeiling, 1) +
-                          " dBTP: the file plays at " + FormatFixed(facts.integrated + gain, 1) +
-                          " LUFS");
+        m_entry.AddRemark({QT_TRANSLATE_NOOP("Messages",
+                                             "the gain was lowered to %1 dB to keep the true "
+                                             "peak at %2 dBTP: the file plays at %3 LUFS"),
+                           {FormatFixed(gain, 1), FormatFixed(plan.truePeakCeiling, 1),
+                            FormatFixed(facts.integrated + gain, 1)}});
     }
     std::uint8_t* field = parameters.extradata + kOpusGainOffset;
     const auto before = static_cast<std::int16_t>(field[0] | (field[1] << 8));
@@ -314,8 +315,9 @@ void SoundCopier::NoteClipEdges(double seconds) {
     const double askedTo = askedFrom + m_entry.ClipLength();
     const bool endAsked = m_endTs != INT64_MAX && !m_entry.Stopped();
     if (std::abs(from - askedFrom) >= 0.0005 || (endAsked && std::abs(to - askedTo) >= 0.0005)) {
-        m_entry.AddRemark("copied whole packets: from " + FormatFixed(from, 3) + " s to " +
-                          FormatFixed(to, 3) + " s of the file");
+        m_entry.AddRemark(
+            {QT_TRANSLATE_NOOP("Messages", "copied whole packets: from %1 s to %2 s of the file"),
+             {FormatFixed(from, 3), FormatFixed(to, 3)}});
     }
 }
 

@@ -127,7 +127,7 @@ void Report(JobView job, int index, const EntryResult& result, Clock::time_point
     report.failure = result.failed ? result.failure : std::string();
     report.damage = result.failed ? std::string() : result.damage;
     report.packetsSkipped = result.packetsSkipped;
-    report.remarks = result.failed ? std::string() : result.remarks;
+    report.remarks = result.failed ? std::vector<Said>() : result.remarks;
 }
 
 // Converts, or copies, task `index` into `output`. `mergeAudio` is the merge's one encoder
