@@ -335,9 +335,10 @@ private:
     // Brings back the list an unclean end left; says so under the list.
     void RestoreKeptList();
     void SayUnderList(const QString& text);
-    // While files are checked the list does not change: a command that would change it or
-    // run it is refused in words (true), never dropped silently.
-    bool RefusedWhileChecking();
+    // While files are checked, or a stopped run's worker closes its file, the list does not
+    // change: a command that would change it or run it is refused in words (true), never
+    // dropped silently.
+    bool RefusedWhileBusy();
     // Says under the list that it cannot be kept (why), or takes that back (empty).
     void SayListKeeping(const std::string& failure);
     // The keeper wrote the list, or failed to.

@@ -36,13 +36,13 @@ void CBrenvixDlg::WaitForWorker() {
 }
 
 void CBrenvixDlg::StartRun(bool merge) {
-    if (RefusedWhileChecking()) {
-        return;  // a run starts once the files being added are checked
-    }
     if (m_run.Going()) {
         // The last run's worker is still closing a stopped file: this one starts once it has.
         m_afterRun = [this, merge] { StartRun(merge); };
         return;
+    }
+    if (RefusedWhileBusy()) {
+        return;  // a run starts once the files being added are checked
     }
     StopPreview();
     const int rows = m_list->rowCount();
@@ -163,7 +163,12 @@ void CBrenvixDlg::EndRun() {
     emit RunFinished();
     if (m_closeWhenRunEnds) {
         OnClose();
-    } else if (m_afterRun) {
+        return;
+    }
+    if (!m_pendingDrops.isEmpty() && !m_check) {
+        DropFiles(std::exchange(m_pendingDrops, {}));
+    }
+    if (m_afterRun) {
         std::exchange(m_afterRun, {})();
     }
 }
@@ -230,7 +235,7 @@ void CBrenvixDlg::OnRunTimerRows() {
     const int rows = std::min(m_list->rowCount(), AVConvert::kMaxTasks);
     for (int i = 0; i < rows; ++i) {
         const int row = m_run.RowOfTask(i);
-        if (row < 0) {
+        if (row < 0 || row >= static_cast<int>(m_rows.size())) {
             continue;
         }
         const std::uint8_t status = job->taskStatus[static_cast<std::size_t>(i)].load();

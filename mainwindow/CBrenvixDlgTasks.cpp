@@ -360,7 +360,7 @@ void CBrenvixDlg::SetRowMix(int row, const tolvane::TrackMix& mix) {
 }
 
 void CBrenvixDlg::SplitRowByChannels(int row, int count) {
-    if (RefusedWhileChecking()) {
+    if (RefusedWhileBusy()) {
         return;  // the list changes only once its files are checked
     }
     // The probe of the row's file is m_probe (its caller made it).
@@ -459,13 +459,19 @@ void CBrenvixDlg::TakeCheckedFiles() {
     }
 }
 
-bool CBrenvixDlg::RefusedWhileChecking() {
-    if (!m_check) {
-        return false;
+bool CBrenvixDlg::RefusedWhileBusy() {
+    if (m_check) {
+        m_services.messages->Show(this, tr("The files being added are still checked: try again "
+                                           "once they are (Esc stops the check)."));
+        return true;
     }
-    m_services.messages->Show(this, tr("The files being added are still checked: try again once "
-                                       "they are (Esc stops the check)."));
-    return true;
+    if (m_run.Going()) {
+        // The rows still take what the stopped run did: they stay where they are until then.
+        m_services.messages->Show(
+            this, tr("The stopped run is still closing its file: try again in a moment."));
+        return true;
+    }
+    return false;
 }
 
 void CBrenvixDlg::OnAdd() {
@@ -555,8 +561,9 @@ QStringList ExpandFolders(const QStringList& paths, FolderOrder order) {
 }  // namespace
 
 void CBrenvixDlg::DropFiles(const QStringList& droppedPaths) {
-    if (m_check) {
-        // A drop while files are checked comes in as soon as they are.
+    if (m_check || m_run.Going()) {
+        // A drop while files are checked (or a stopped run closes its file) comes in as soon as
+        // they are: its rows go on top.
         m_pendingDrops << droppedPaths;
         return;
     }
@@ -677,7 +684,7 @@ bool CBrenvixDlg::PrepareSelectedFileInfo() {
 }
 
 void CBrenvixDlg::RemoveSelectedRow(bool stopPreview) {
-    if (RefusedWhileChecking()) {
+    if (RefusedWhileBusy()) {
         return;  // the list changes only once its files are checked
     }
     const int row = m_list->SelectedRow();
@@ -714,7 +721,7 @@ void CBrenvixDlg::OnRemove() {
 }
 
 void CBrenvixDlg::OnClearAll() {
-    if (RefusedWhileChecking()) {
+    if (RefusedWhileBusy()) {
         return;  // the list changes only once its files are checked
     }
     m_list->setRowCount(0);
@@ -944,7 +951,7 @@ void CBrenvixDlg::SplitSelectedRowAtSilences() {
 }
 
 void CBrenvixDlg::SplitRow(int row, const SplitParse& split) {
-    if (RefusedWhileChecking()) {
+    if (RefusedWhileBusy()) {
         return;  // the list changes only once its files are checked
     }
     if (split.parts.empty()) {

@@ -232,12 +232,18 @@ TEST(MainWindow, RowsOfOneFolderShowTheirFileNames) {
     EXPECT_TRUE(list->item(0, column::kSource)->toolTip().startsWith(path));
 }
 
+// A file that only looks like media: 4 GiB of zeros, long to read, then refused.
+std::string SlowToRead(const ScratchDir& scratch, const std::string& name) {
+    const std::string file = scratch.File(name);
+    std::ofstream(file).close();
+    fs::resize_file(file, 4ULL << 30);
+    return file;
+}
+
 TEST(MainWindow, AddChecksFilesWithoutFreezingTheWindow) {
     Window w;
     ScratchDir scratch;
-    const std::string zeros = scratch.File("download.mp3");
-    std::ofstream(zeros).close();
-    fs::resize_file(zeros, 4ULL << 30);
+    const std::string zeros = SlowToRead(scratch, "download.mp3");
     int ticks = 0;
     QStringList titles;
     QTimer tick;
@@ -259,10 +265,7 @@ TEST(MainWindow, AddChecksFilesWithoutFreezingTheWindow) {
     // stops the checking; what was being read is settled, the rest is never opened.
     QStringList slow;
     for (int i = 1; i <= 4; ++i) {
-        const std::string name = scratch.File("slow" + std::to_string(i) + ".mp3");
-        std::ofstream(name).close();
-        fs::resize_file(name, 4ULL << 30);
-        slow << QString::fromStdString(name);
+        slow << QString::fromStdString(SlowToRead(scratch, "slow" + std::to_string(i) + ".mp3"));
     }
     QStringList notes;
     QObject::connect(&tick, &QTimer::timeout, [&] {
@@ -291,9 +294,7 @@ TEST(MainWindow, AddChecksFilesWithoutFreezingTheWindow) {
 TEST(MainWindow, CommandsDuringACheckWaitTheirTurnOrAreRefusedInWords) {
     Window w;
     ScratchDir scratch;
-    const std::string slow = scratch.File("slow.mp3");
-    std::ofstream(slow).close();
-    fs::resize_file(slow, 4ULL << 30);  // zeros: long to read, then refused
+    const std::string slow = SlowToRead(scratch, "slow.mp3");
     JobDocument list;
     list.settings.formatEntry = "OGG-OGG Vorbis Audio(*.ogg)";
     JobRow row;
@@ -344,9 +345,7 @@ TEST(MainWindow, CommandsDuringACheckWaitTheirTurnOrAreRefusedInWords) {
 TEST(MainWindow, ACheckRunsBesideTheWindowsLoopAndCloseWaitsForIt) {
     Window w;
     ScratchDir scratch;
-    const std::string slow = scratch.File("slow.mp3");
-    std::ofstream(slow).close();
-    fs::resize_file(slow, 4ULL << 30);
+    const std::string slow = SlowToRead(scratch, "slow.mp3");
     w.dlg->AddFiles({QString::fromStdString(slow), M("short_1s.mp4"), M("audio_only.m4a")});
     EXPECT_TRUE(w.dlg->CheckingFiles()) << "Add came back while its files are read";
     w.Click(ids::kClose);

@@ -553,6 +553,10 @@ Wählen Sie zum Zusammenfügen ein anderes Format.</translation>
         <source>%1 Task Completed / Total %2 Task(s)</source>
         <translation>%1 Aufgabe(n) abgeschlossen / Insgesamt %2 Aufgabe(n)</translation>
     </message>
+    <message>
+        <source>The stopped run is still closing its file: try again in a moment.</source>
+        <translation>Der angehaltene Lauf schließt noch seine Datei: bitte gleich noch einmal versuchen.</translation>
+    </message>
 </context>
 <context>
     <name>CClipDialog</name>

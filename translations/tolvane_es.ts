@@ -553,6 +553,10 @@ Elija otro formato para unirlos.</translation>
         <source>%1 Task Completed / Total %2 Task(s)</source>
         <translation>%1 tarea(s) completada(s) / Total %2 tarea(s)</translation>
     </message>
+    <message>
+        <source>The stopped run is still closing its file: try again in a moment.</source>
+        <translation>La ejecución detenida aún está cerrando su archivo: inténtelo de nuevo en un momento.</translation>
+    </message>
 </context>
 <context>
     <name>CClipDialog</name>

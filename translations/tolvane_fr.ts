@@ -553,6 +553,10 @@ Choisissez un autre format pour les fusionner.</translation>
         <source>%1 Task Completed / Total %2 Task(s)</source>
         <translation>%1 tâche(s) terminée(s) / Total %2 tâche(s)</translation>
     </message>
+    <message>
+        <source>The stopped run is still closing its file: try again in a moment.</source>
+        <translation>L&apos;exécution arrêtée ferme encore son fichier : réessayez dans un instant.</translation>
+    </message>
 </context>
 <context>
     <name>CClipDialog</name>

@@ -553,6 +553,10 @@ Escolha outro formato para juntá-los.</translation>
         <source>%1 Task Completed / Total %2 Task(s)</source>
         <translation>%1 tarefa(s) concluída(s) / Total %2 tarefa(s)</translation>
     </message>
+    <message>
+        <source>The stopped run is still closing its file: try again in a moment.</source>
+        <translation>A execução interrompida ainda está fechando seu arquivo: tente novamente em um instante.</translation>
+    </message>
 </context>
 <context>
     <name>CClipDialog</name>

@@ -553,6 +553,10 @@ Choose another format to merge them.</source>
         <source>%1 Task Completed / Total %2 Task(s)</source>
         <translation>已完成 %1 个任务 / 共 %2 个任务</translation>
     </message>
+    <message>
+        <source>The stopped run is still closing its file: try again in a moment.</source>
+        <translation>已停止的运行仍在关闭其文件：请稍后再试。</translation>
+    </message>
 </context>
 <context>
     <name>CClipDialog</name>
