@@ -6,9 +6,6 @@
 #include <QApplication>
 #include <QColor>
 #include <QDialog>
-#include <QTimer>
-#include <atomic>
-#include <chrono>
 #include <deque>
 #include <functional>
 #include <map>

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QSpinBox>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QMimeData>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>

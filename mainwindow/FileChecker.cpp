@@ -12,11 +12,9 @@
 #include "ThreadBudget.h"
 #include "ThreadName.h"
 
-namespace {
-
 // One file of a check. A checking thread writes `result` and `probe` before it stores `done`
 // (release); the window's thread reads them after loading it (acquire).
-struct FileCheck final {
+struct FileChecker::FileCheck final {
     std::string file;
     bool probeIt = false;  // not known yet: a checking thread reads it
     bool refused = false;  // not a regular file, or not there: never opened
@@ -24,8 +22,6 @@ struct FileCheck final {
     MediaProbeResult probe;
     std::atomic<bool> done{false};
 };
-
-}  // namespace
 
 struct FileChecker::Batch final {
     QStringList paths;
@@ -50,6 +46,9 @@ struct FileChecker::Batch final {
         running.fetch_sub(1, std::memory_order_release);
     }
 
+    // A batch ends once its threads have done their work (TakeChecked), so these joins do not
+    // wait; only a checker destroyed during a check (the window closes after its check ends)
+    // waits here for the files being read.
     ~Batch() {
         cancel.store(true);
         for (std::thread& thread : threads) {
@@ -72,11 +71,7 @@ void FileChecker::Start(const QStringList& paths) {
     batch->checks = std::make_unique<FileCheck[]>(batch->count);
     // Files known and unchanged, and those that are no regular file, are settled here.
     for (std::size_t i = 0; i < batch->count; ++i) {
-        FileCheck& check = batch->checks[i];
-        check.file = paths[static_cast<int>(i)].toStdString();
-        check.refused = !InputRefusal(check.file).empty();
-        check.probeIt = !check.refused && !KnownUnchanged(check.file, check.probe);
-        check.done.store(!check.probeIt, std::memory_order_relaxed);
+        Prepare(batch->checks[i], paths[static_cast<int>(i)].toStdString());
     }
     const bool anyToRead = std::any_of(batch->checks.get(), batch->checks.get() + batch->count,
                                        [](const FileCheck& check) { return check.probeIt; });
@@ -102,18 +97,8 @@ std::optional<FileChecker::Checked> FileChecker::TakeChecked() {
     Batch& batch = *m_batch;
     if (batch.taken < batch.count &&
         batch.checks[batch.taken].done.load(std::memory_order_acquire)) {
-        FileCheck& check = batch.checks[batch.taken];
-        Checked checked{batch.paths[static_cast<int>(batch.taken)], Verdict::Probed, check.probe};
-        ++batch.taken;
-        if (check.refused) {
-            checked.verdict = Verdict::Unopened;
-        } else if (check.result < 0 || check.probe.durationSeconds < 0) {
-            m_known.erase(check.file);
-            checked.verdict = Verdict::Unreadable;
-        } else if (check.probeIt) {
-            Remember(check.file, check.probe);
-        }
-        return checked;
+        const std::size_t taken = batch.taken++;
+        return Settle(batch.paths[static_cast<int>(taken)], batch.checks[taken]);
     }
     // Over once every file is taken, or once the threads stopped after a cancel and the next file
     // is not settled; the threads have returned then, and are joined at once.
@@ -138,22 +123,32 @@ std::size_t FileChecker::Count() const {
 }
 
 FileChecker::Checked FileChecker::CheckNow(const QString& path) {
-    Checked checked{path, Verdict::Unopened, {}};
-    const std::string file = path.toStdString();
+    FileCheck check;
+    Prepare(check, path.toStdString());
+    if (check.probeIt) {
+        check.result = tolvane::ProbeMedia(check.file, check.probe);
+    }
+    return Settle(path, check);
+}
+
+void FileChecker::Prepare(FileCheck& check, std::string file) const {
+    check.file = std::move(file);
     // Pipes, devices and folders are never opened (a pipe without a writer would hang).
-    if (!InputRefusal(file).empty()) {
-        return checked;
-    }
-    checked.verdict = Verdict::Probed;
-    if (KnownUnchanged(file, checked.probe)) {
-        return checked;
-    }
-    if (tolvane::ProbeMedia(file, checked.probe) < 0 || checked.probe.durationSeconds < 0) {
-        m_known.erase(file);
+    check.refused = !InputRefusal(check.file).empty();
+    check.probeIt = !check.refused && !KnownUnchanged(check.file, check.probe);
+    check.done.store(!check.probeIt, std::memory_order_relaxed);
+}
+
+FileChecker::Checked FileChecker::Settle(const QString& path, const FileCheck& check) {
+    Checked checked{path, Verdict::Probed, check.probe};
+    if (check.refused) {
+        checked.verdict = Verdict::Unopened;
+    } else if (check.result < 0 || check.probe.durationSeconds < 0) {
+        m_known.erase(check.file);
         checked.verdict = Verdict::Unreadable;
-        return checked;
+    } else if (check.probeIt) {
+        Remember(check.file, check.probe);
     }
-    Remember(file, checked.probe);
     return checked;
 }
 

@@ -62,6 +62,12 @@ signals:
 
 private:
     struct Batch;
+    struct FileCheck;
+    // Settles on this thread what needs no reading: a file that is not a regular one, or one
+    // known and unchanged.
+    void Prepare(FileCheck& check, std::string file) const;
+    // What a check found, kept for the next time (or forgotten when the file is no media).
+    Checked Settle(const QString& path, const FileCheck& check);
     bool KnownUnchanged(const std::string& file, MediaProbeResult& probe) const;
     void Remember(const std::string& file, const MediaProbeResult& probe);
     void EndBatch();

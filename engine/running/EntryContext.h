@@ -114,11 +114,11 @@ public:
     LoudnessFacts MeasureTask(int index) const;
     // The run's album gain, measured with the other lanes that need it.
     void MeasureAlbum(JobResults::Album& album) const;
-    // Adds a remark to the task's report.
-    void AddRemark(Said remark);
     // A silent sound is not brought to a loudness.
     static constexpr char kSilentRemark[] =
         QT_TRANSLATE_NOOP("Messages", "the sound is silent: its loudness was left as it was");
+    // Adds remarks to the task's report.
+    void AddRemark(Said remark);
     void AddRemarks(const std::vector<Said>& remarks);
     bool StopSeen();
     // The job's stop switch, for work that watches it itself.
